@@ -1,0 +1,77 @@
+#pragma once
+
+#include "operation/FareRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QIODevice;
+
+namespace kerubara {
+
+// The ".hy3" fare data file: a signed 16-bit count N followed by N stop
+// records, little-endian, nothing before, between or after them:
+//
+//   u16 L | L bytes stop name (code page 932) | s16 ticket number | 150 x s16
+//
+// so one record is 304 + L bytes. Bytes after the N-th record are never read.
+
+// One record exactly as it lies in the file (the name as raw bytes).
+struct FareFileRecord
+{
+    QByteArray chimei;
+    std::int16_t seirikenNo = 0;
+    std::array<std::int16_t, kFareColumns> cols{};
+
+    friend bool operator==(const FareFileRecord &, const FareFileRecord &) = default;
+};
+
+inline constexpr int kFareRecordFixedBytes = 304;
+
+// Where a file ends before the records its count announces.
+struct FareFileDamage
+{
+    int record = 0;       // 1-based number of the record that is cut off
+    QString description;  // Japanese, says which field is cut off
+};
+
+// What a scan of a fare data file found.
+struct FareFileScan
+{
+    bool hasCount = false;   // false when the file is shorter than 2 bytes
+    std::int16_t count = 0;  // N as stored (0 when the file has no count)
+    std::vector<FareFileRecord> records; // the complete records read
+    std::optional<FareFileDamage> damage; // set when a record is cut off
+    qint64 trailingBytes = 0; // bytes after the last record read (never read by the program)
+};
+
+// Reads the count and then min(N, maxRecords) records. Never reads more bytes
+// than the device holds and never allocates more than the device can supply,
+// so a damaged file cannot exhaust memory.
+FareFileScan scanFareFile(QIODevice &device, int maxRecords = kFareRows);
+
+// The bytes of a fare data file holding `records` (the count is their number).
+// Names longer than 65535 bytes cannot be stored; the caller checks first.
+QByteArray serializeFareFile(const std::vector<FareFileRecord> &records);
+
+// The in-memory record of a file record (the name decoded from code page 932).
+FareRecord toFareRecord(const FareFileRecord &record);
+
+// The route number as the file name uses it: the leading decimal digits of the
+// text (after leading blanks) without leading zeros; "0" when there are none.
+// "00123" gives "123", "" gives "0".
+QString routeNumberText(const QString &routeNo);
+
+// The folder with the path separator appended when it is not empty and does
+// not already end in one ("\\" or "/").
+QString withTrailingSeparator(const QString &folder);
+
+// The fare data file of a route: folder, route number, ".hy3".
+QString fareFilePath(const QString &folder, const QString &routeNo);
+
+} // namespace kerubara

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs every Debian package kerubara needs to build, run and test.
+# Safe to run again: apt-get skips what is already installed.
+set -eu
+
+PACKAGES="
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libbenchmark-dev
+  libsdl2-dev
+  libfluidsynth-dev timgm6mb-soundfont
+  libespeak-ng-dev espeak-ng-data
+  libmecab-dev mecab-ipadic-utf8
+  fonts-ipafont-gothic fonts-ipafont-mincho
+  libzint-dev
+  xvfb xauth
+"
+
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO=sudo
+else
+  SUDO=
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+# shellcheck disable=SC2086
+$SUDO apt-get install -y --no-install-recommends $PACKAGES

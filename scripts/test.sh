@@ -1,0 +1,8 @@
+#!/bin/sh
+# Sets everything up (packages, build) and runs every test suite.
+set -eu
+cd "$(dirname "$0")/.."
+
+./scripts/install-deps.sh
+./scripts/build.sh
+ctest --test-dir build --output-on-failure --parallel 2

@@ -1,0 +1,147 @@
+#include "operation/FareFile.h"
+
+#include "FareBytes.h"
+
+#include <QBuffer>
+#include <QTest>
+
+using namespace kerubara;
+
+class tst_FareFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pathFollowsTheFileNameRule_data();
+    void pathFollowsTheFileNameRule();
+    void recordWithEmptyNameIs304Bytes();
+    void scanReadsRecordsInFileOrder();
+    void scanNamesTheCutOffRecordAndField_data();
+    void scanNamesTheCutOffRecordAndField();
+    void scanStopsAtTheRecordLimitAndCountsTrailingBytes();
+    void serializeWritesTheFileLayout();
+};
+
+void tst_FareFile::pathFollowsTheFileNameRule_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("leading zeros dropped") << "/data" << "00012" << "/data/12.hy3";
+    QTest::newRow("folder with slash") << "/data/" << "00012" << "/data/12.hy3";
+    QTest::newRow("folder with backslash") << "D:\\data\\" << "12" << "D:\\data\\12.hy3";
+    QTest::newRow("empty route is 0") << "/data" << "" << "/data/0.hy3";
+    QTest::newRow("all zeros is 0") << "/data" << "000" << "/data/0.hy3";
+    QTest::newRow("non-numeric is 0") << "/data" << "ab" << "/data/0.hy3";
+    QTest::newRow("leading digits only") << "/data" << "12ab3" << "/data/12.hy3";
+    QTest::newRow("empty folder is the current directory") << "" << "00123" << "123.hy3";
+    QTest::newRow("five digits") << "r" << "99999" << "r/99999.hy3";
+}
+
+void tst_FareFile::pathFollowsTheFileNameRule()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, route);
+    QFETCH(QString, path);
+    QCOMPARE(fareFilePath(folder, route), path);
+}
+
+void tst_FareFile::recordWithEmptyNameIs304Bytes()
+{
+    const QByteArray bytes = testing::fareFileBytes(1, {testing::StopBytes{{}, 7, {230, -1}}});
+    QCOMPARE(bytes.size(), 2 + 304);
+    QBuffer buf;
+    buf.setData(bytes);
+    buf.open(QIODevice::ReadOnly);
+    const FareFileScan scan = scanFareFile(buf);
+    QVERIFY(!scan.damage);
+    QCOMPARE(scan.records.size(), std::size_t(1));
+    QVERIFY(scan.records[0].chimei.isEmpty());
+    QCOMPARE(scan.records[0].seirikenNo, std::int16_t(7));
+    QCOMPARE(scan.records[0].cols[0], std::int16_t(230));
+    QCOMPARE(scan.records[0].cols[1], std::int16_t(-1));
+    QCOMPARE(scan.trailingBytes, qint64(0));
+}
+
+void tst_FareFile::scanReadsRecordsInFileOrder()
+{
+    QBuffer buf;
+    buf.setData(testing::routeBytes(3));
+    buf.open(QIODevice::ReadOnly);
+    const FareFileScan scan = scanFareFile(buf);
+    QCOMPARE(scan.count, std::int16_t(3));
+    QCOMPARE(scan.records.size(), std::size_t(3));
+    for (int i = 0; i < 3; ++i) {
+        const FareRecord r = toFareRecord(scan.records[static_cast<std::size_t>(i)]);
+        QCOMPARE(r.Chimei, QStringLiteral("停%1").arg(i + 1));
+        QCOMPARE(r.SeirikenNo, std::int16_t(i + 1));
+        QCOMPARE(r.Col(12), std::int16_t(100 * (i + 1) + 12));
+        QCOMPARE(r.Col(150), std::int16_t(0));
+    }
+}
+
+void tst_FareFile::scanNamesTheCutOffRecordAndField_data()
+{
+    QTest::addColumn<int>("keepBytes");
+    QTest::addColumn<int>("record");
+    QTest::addColumn<QString>("mentions");
+
+    // Two records of 307 bytes each ("停1" is 3 bytes) after the 2-byte count.
+    QTest::newRow("no second record") << 2 + 307 << 2 << "ありません";
+    QTest::newRow("inside the name length") << 2 + 307 + 1 << 2 << "長さ";
+    QTest::newRow("inside the name") << 2 + 307 + 3 << 2 << "停留所名";
+    QTest::newRow("inside the ticket number") << 2 + 307 + 5 + 1 << 2 << "整理券番号";
+    QTest::newRow("inside the columns") << 2 + 307 + 5 + 2 + 10 << 2 << "列6";
+    QTest::newRow("first record cut") << 2 + 100 << 1 << "データ列";
+}
+
+void tst_FareFile::scanNamesTheCutOffRecordAndField()
+{
+    QFETCH(int, keepBytes);
+    QFETCH(int, record);
+    QFETCH(QString, mentions);
+    QBuffer buf;
+    buf.setData(testing::routeBytes(2).left(keepBytes));
+    buf.open(QIODevice::ReadOnly);
+    const FareFileScan scan = scanFareFile(buf);
+    QVERIFY(scan.damage);
+    QCOMPARE(scan.damage->record, record);
+    QVERIFY2(scan.damage->description.contains(mentions), qPrintable(scan.damage->description));
+    QCOMPARE(int(scan.records.size()), record - 1);
+}
+
+void tst_FareFile::scanStopsAtTheRecordLimitAndCountsTrailingBytes()
+{
+    QBuffer buf;
+    buf.setData(testing::routeBytes(5, 3) + "xyz");
+    buf.open(QIODevice::ReadOnly);
+    const FareFileScan all = scanFareFile(buf);
+    QCOMPARE(all.records.size(), std::size_t(3));
+    QCOMPARE(all.trailingBytes, qint64(2 * 307 + 3));
+
+    buf.seek(0);
+    const FareFileScan limited = scanFareFile(buf, 1);
+    QCOMPARE(limited.records.size(), std::size_t(1));
+    QVERIFY(!limited.damage);
+
+    QBuffer tiny;
+    tiny.setData(QByteArray("\x05"));
+    tiny.open(QIODevice::ReadOnly);
+    const FareFileScan none = scanFareFile(tiny);
+    QVERIFY(!none.hasCount);
+    QCOMPARE(none.count, std::int16_t(0));
+}
+
+void tst_FareFile::serializeWritesTheFileLayout()
+{
+    const QByteArray expected = testing::routeBytes(4);
+    QBuffer buf;
+    buf.setData(expected);
+    buf.open(QIODevice::ReadOnly);
+    QCOMPARE(serializeFareFile(scanFareFile(buf).records), expected);
+    QCOMPARE(serializeFareFile({}), QByteArray(2, '\0'));
+}
+
+QTEST_GUILESS_MAIN(tst_FareFile)
+#include "tst_farefile.moc"

@@ -1,0 +1,240 @@
+#include "tools/DataTool.h"
+
+#include "FareBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+using namespace kerubara;
+
+namespace {
+
+struct Run
+{
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList &args)
+{
+    Run r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.status = datatool::run(args, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_DataTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dumpThenHy3GivesTheSameBytes_data();
+    void dumpThenHy3GivesTheSameBytes();
+    void dumpWritesTheCsvLayout();
+    void dumpRefusesDamagedFiles_data();
+    void dumpRefusesDamagedFiles();
+    void hy3FailureLeavesNoOrUnchangedOutput();
+    void checkReportsOneLinePerProblem_data();
+    void checkReportsOneLinePerProblem();
+    void checkIsSilentForValidFilesAndHandlesSeveral();
+    void usageErrorsExitWithTwo_data();
+    void usageErrorsExitWithTwo();
+    void helpExplainsEveryCommand();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void tst_DataTool::dumpThenHy3GivesTheSameBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    using testing::StopBytes;
+    QTest::newRow("numbered route") << testing::routeBytes(30);
+    QTest::newRow("301 stops") << testing::routeBytes(301);
+    QTest::newRow("special names and extremes")
+        << testing::fareFileBytes(3, {StopBytes{{}, 0, {-1, 32767, -32768}},
+                                      StopBytes{QByteArray("\x87\x40\x87\x8D\xFB\xFC"), 1, {230}},
+                                      StopBytes{QByteArray("A,\"B\" \xB6\xDE"), -5, {}}});
+    QTest::newRow("no stops") << testing::routeBytes(0);
+}
+
+void tst_DataTool::dumpThenHy3GivesTheSameBytes()
+{
+    QFETCH(QByteArray, bytes);
+    const QString in = dir_.filePath("in.hy3");
+    const QString csv = dir_.filePath("mid.csv");
+    const QString out = dir_.filePath("out.hy3");
+    QVERIFY(testing::writeFile(in, bytes));
+    const Run dump = runTool({"dump", in});
+    QCOMPARE(dump.status, 0);
+    QVERIFY(testing::writeFile(csv, dump.out.toUtf8()));
+    const Run back = runTool({"hy3", csv, out});
+    QCOMPARE(back.status, 0);
+    QCOMPARE(readAll(out), bytes);
+}
+
+void tst_DataTool::dumpWritesTheCsvLayout()
+{
+    const QString in = dir_.filePath("layout.hy3");
+    QVERIFY(testing::writeFile(in, testing::fareFileBytes(1, {testing::StopBytes{QByteArray("\x89\x77,"), 4, {-1}}})));
+    const Run r = runTool({"dump", in});
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split(u'\n');
+    QCOMPARE(lines.size(), 3); // header, one record, nothing after the last "\n"
+    QVERIFY(lines[0].startsWith("Chimei,SeirikenNo,Col1,Col2,"));
+    QVERIFY(lines[0].endsWith(",Col149,Col150"));
+    QVERIFY(lines[1].startsWith(QStringLiteral("\"駅,\",4,-1,0,")));
+    QCOMPARE(lines[1].count(u','), 152);
+    QVERIFY(lines[2].isEmpty());
+    QVERIFY(!r.out.contains(u'\r'));
+}
+
+void tst_DataTool::dumpRefusesDamagedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("cut in record 3") << testing::routeBytes(3).chopped(5) << "record 3";
+    QTest::newRow("negative count") << testing::routeBytes(1, -1) << "-1";
+    QTest::newRow("more than 301") << testing::routeBytes(302) << "302";
+    QTest::newRow("one byte") << QByteArray("\x01") << QStringLiteral("件数");
+    QTest::newRow("name not shift-jis")
+        << testing::fareFileBytes(2, {testing::StopBytes{"A", 1, {}}, testing::StopBytes{QByteArray("\x83\x6F\x80"), 2, {}}})
+        << "record 2";
+}
+
+void tst_DataTool::dumpRefusesDamagedFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, mentions);
+    const QString in = dir_.filePath("damaged.hy3");
+    QVERIFY(testing::writeFile(in, bytes));
+    const Run r = runTool({"dump", in});
+    QCOMPARE(r.status, 1);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY2(r.err.contains(mentions), qPrintable(r.err));
+}
+
+void tst_DataTool::hy3FailureLeavesNoOrUnchangedOutput()
+{
+    QTemporaryDir work;
+    const QString csv = work.filePath("bad.csv");
+    QVERIFY(testing::writeFile(csv, "Chimei,SeirikenNo\n駅,1\n"));
+    const QString fresh = work.filePath("fresh.hy3");
+    const QString existing = work.filePath("existing.hy3");
+    QVERIFY(testing::writeFile(existing, testing::routeBytes(2)));
+
+    const Run r1 = runTool({"hy3", csv, fresh});
+    QCOMPARE(r1.status, 1);
+    QVERIFY(r1.err.contains("line 1"));
+    QVERIFY(!QFile::exists(fresh));
+
+    const Run r2 = runTool({"hy3", csv, existing});
+    QCOMPARE(r2.status, 1);
+    QCOMPARE(readAll(existing), testing::routeBytes(2));
+
+    const Run r3 = runTool({"hy3", work.filePath("missing.csv"), fresh});
+    QCOMPARE(r3.status, 1);
+    QVERIFY(!QFile::exists(fresh));
+
+    // Nothing but the files the test wrote: no temporary leftovers.
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files).size(), 2);
+}
+
+void tst_DataTool::checkReportsOneLinePerProblem_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("mentions"); // one entry per expected line
+    using testing::StopBytes;
+    QTest::newRow("count 0") << testing::routeBytes(0) << QStringList{QStringLiteral("0")};
+    QTest::newRow("negative count") << testing::routeBytes(0, -3) << QStringList{"-3"};
+    QTest::newRow("single stop") << testing::routeBytes(1) << QStringList{QStringLiteral("1件")};
+    QTest::newRow("count 302") << testing::routeBytes(302) << QStringList{"302"};
+    QTest::newRow("cut in record 2") << testing::routeBytes(2).chopped(1) << QStringList{"record 2:"};
+    QTest::newRow("count above the records") << testing::routeBytes(3, 5) << QStringList{"record 4:"};
+    QTest::newRow("two bad names")
+        << testing::fareFileBytes(3, {StopBytes{QByteArray("\x85\x40"), 1, {}}, StopBytes{"ok", 2, {}},
+                                      StopBytes{QByteArray("A\x81"), 3, {}}})
+        << QStringList{"record 1:", "record 3:"};
+    QTest::newRow("data after the last stop") << testing::routeBytes(4, 2) << QStringList{QStringLiteral("余分")};
+    QTest::newRow("empty file") << QByteArray("") << QStringList{QStringLiteral("件数")};
+}
+
+void tst_DataTool::checkReportsOneLinePerProblem()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, mentions);
+    const QString path = dir_.filePath("check.hy3");
+    QVERIFY(testing::writeFile(path, bytes));
+    const Run r = runTool({"check", path});
+    QCOMPARE(r.status, 1);
+    const QStringList lines = r.out.trimmed().split(u'\n');
+    QCOMPARE(lines.size(), mentions.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        QVERIFY2(lines[i].startsWith(path + ": "), qPrintable(lines[i]));
+        QVERIFY2(lines[i].contains(mentions[i]), qPrintable(lines[i]));
+    }
+}
+
+void tst_DataTool::checkIsSilentForValidFilesAndHandlesSeveral()
+{
+    const QString good = dir_.filePath("good.hy3");
+    const QString bad = dir_.filePath("bad.hy3");
+    QVERIFY(testing::writeFile(good, testing::routeBytes(25)));
+    QVERIFY(testing::writeFile(bad, testing::routeBytes(0)));
+
+    const Run ok = runTool({"check", good});
+    QCOMPARE(ok.status, 0);
+    QVERIFY(ok.out.isEmpty());
+
+    const Run mixed = runTool({"check", good, bad, dir_.filePath("nowhere.hy3")});
+    QCOMPARE(mixed.status, 1);
+    const QStringList lines = mixed.out.trimmed().split(u'\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].startsWith(bad + ": "));
+    QVERIFY(lines[1].startsWith(dir_.filePath("nowhere.hy3") + ": "));
+}
+
+void tst_DataTool::usageErrorsExitWithTwo_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"frobnicate"};
+    QTest::newRow("dump without file") << QStringList{"dump"};
+    QTest::newRow("hy3 with one file") << QStringList{"hy3", "a.csv"};
+    QTest::newRow("check without file") << QStringList{"check"};
+}
+
+void tst_DataTool::usageErrorsExitWithTwo()
+{
+    QFETCH(QStringList, args);
+    const Run r = runTool(args);
+    QCOMPARE(r.status, 2);
+    QVERIFY(!r.err.isEmpty());
+}
+
+void tst_DataTool::helpExplainsEveryCommand()
+{
+    const Run r = runTool({"--help"});
+    QCOMPARE(r.status, 0);
+    for (const char *command : {"dump FILE.hy3", "hy3 IN.csv OUT.hy3", "check FILE.hy3"})
+        QVERIFY2(r.out.contains(QLatin1String(command)), command);
+    QCOMPARE(runTool({"dump", "--help"}).out, r.out);
+}
+
+QTEST_GUILESS_MAIN(tst_DataTool)
+#include "tst_datatool.moc"

@@ -1,0 +1,211 @@
+#include "tools/Csv.h"
+#include "tools/FareCsv.h"
+
+#include <QTest>
+
+using namespace kerubara;
+
+namespace {
+
+// A valid data row: name, ticket number, then 150 columns with `first` in Col1.
+QByteArray dataRow(const QByteArray &name, const QByteArray &first = "230")
+{
+    QByteArray row = name + ",1," + first;
+    for (int c = 2; c <= 150; ++c)
+        row += ",0";
+    return row + "\n";
+}
+
+QByteArray headerLine()
+{
+    return farecsv::header().join(u',').toUtf8() + "\n";
+}
+
+} // namespace
+
+class tst_FareCsv : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parsesRfc4180_data();
+    void parsesRfc4180();
+    void reportsMalformedCsvWithItsLine_data();
+    void reportsMalformedCsvWithItsLine();
+    void quotesOnlyWhenNeeded_data();
+    void quotesOnlyWhenNeeded();
+    void parsesInt16Strictly_data();
+    void parsesInt16Strictly();
+    void readsRowsIntoRecords();
+    void refusesBadRowsNamingTheLine_data();
+    void refusesBadRowsNamingTheLine();
+    void refusesMoreThan301Rows();
+    void writesWhatItReads();
+};
+
+void tst_FareCsv::parsesRfc4180_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QList<int>>("lines");
+
+    QTest::newRow("plain LF") << QByteArray("a,b\nc,d\n") << QList<QStringList>{{"a", "b"}, {"c", "d"}} << QList<int>{1, 2};
+    QTest::newRow("CRLF, no final break") << QByteArray("a,b\r\nc,d") << QList<QStringList>{{"a", "b"}, {"c", "d"}} << QList<int>{1, 2};
+    QTest::newRow("quoted comma and quote") << QByteArray("\"x,\"\"y\"\"\",2\n") << QList<QStringList>{{"x,\"y\"", "2"}} << QList<int>{1};
+    QTest::newRow("line break inside quotes") << QByteArray("\"a\nb\",1\nc,2\n") << QList<QStringList>{{"a\nb", "1"}, {"c", "2"}} << QList<int>{1, 3};
+    QTest::newRow("empty fields") << QByteArray(",,\n") << QList<QStringList>{{"", "", ""}} << QList<int>{1};
+    QTest::newRow("byte order mark and blank line") << QByteArray("\xEF\xBB\xBF" "a\n\nb\n") << QList<QStringList>{{"a"}, {"b"}} << QList<int>{1, 3};
+    QTest::newRow("japanese") << QByteArray("市役所前,1\n") << QList<QStringList>{{QStringLiteral("市役所前"), "1"}} << QList<int>{1};
+}
+
+void tst_FareCsv::parsesRfc4180()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QList<int>, lines);
+    const csv::ParseResult r = csv::parse(input);
+    QVERIFY(!r.error);
+    QCOMPARE(int(r.rows.size()), rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        QCOMPARE(r.rows[static_cast<std::size_t>(i)].fields, rows[i]);
+        QCOMPARE(r.rows[static_cast<std::size_t>(i)].line, lines[i]);
+    }
+}
+
+void tst_FareCsv::reportsMalformedCsvWithItsLine_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("line");
+    QTest::newRow("unclosed quote") << QByteArray("a\n\"b,c\nd\n") << 2;
+    QTest::newRow("text after closing quote") << QByteArray("a\nb\n\"c\"x,1\n") << 3;
+    QTest::newRow("bare quote inside field") << QByteArray("a\"b\n") << 1;
+    QTest::newRow("shift-jis bytes") << QByteArray("a\nb\n\x8E\x73,1\n") << 3;
+}
+
+void tst_FareCsv::reportsMalformedCsvWithItsLine()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(int, line);
+    const csv::ParseResult r = csv::parse(input);
+    QVERIFY(r.error);
+    QCOMPARE(r.error->line, line);
+    QVERIFY(!r.error->message.isEmpty());
+}
+
+void tst_FareCsv::quotesOnlyWhenNeeded_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("plain") << QStringLiteral("市役所前") << QStringLiteral("市役所前");
+    QTest::newRow("comma") << "a,b" << "\"a,b\"";
+    QTest::newRow("quote") << "a\"b" << "\"a\"\"b\"";
+    QTest::newRow("line break") << "a\nb" << "\"a\nb\"";
+    QTest::newRow("leading blank") << " a" << "\" a\"";
+    QTest::newRow("empty") << "" << "";
+}
+
+void tst_FareCsv::quotesOnlyWhenNeeded()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, quoted);
+    QCOMPARE(csv::quoteField(field), quoted);
+    // And the parser gives the field back.
+    const csv::ParseResult r = csv::parse((quoted + ",x\n").toUtf8());
+    QVERIFY(!r.error);
+    QCOMPARE(r.rows.front().fields.front(), field);
+}
+
+void tst_FareCsv::parsesInt16Strictly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("value");
+    QTest::newRow("zero") << "0" << true << 0;
+    QTest::newRow("minus one") << "-1" << true << -1;
+    QTest::newRow("plus sign, blanks") << " +230 " << true << 230;
+    QTest::newRow("maximum") << "32767" << true << 32767;
+    QTest::newRow("minimum") << "-32768" << true << -32768;
+    QTest::newRow("above maximum") << "32768" << false << 0;
+    QTest::newRow("below minimum") << "-32769" << false << 0;
+    QTest::newRow("huge") << "99999999999999999999" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("sign only") << "-" << false << 0;
+    QTest::newRow("decimal point") << "1.5" << false << 0;
+    QTest::newRow("letters") << "12a" << false << 0;
+    QTest::newRow("full-width digits") << QStringLiteral("１２") << false << 0;
+}
+
+void tst_FareCsv::parsesInt16Strictly()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(int, value);
+    const auto v = farecsv::parseInt16(text);
+    QCOMPARE(v.has_value(), ok);
+    if (ok)
+        QCOMPARE(int(*v), value);
+}
+
+void tst_FareCsv::readsRowsIntoRecords()
+{
+    const farecsv::ReadResult r = farecsv::fromCsv(headerLine() + dataRow("駅前", "-1") + dataRow("\"A,B\""));
+    QVERIFY(r.problems.empty());
+    QCOMPARE(r.records.size(), std::size_t(2));
+    QCOMPARE(r.records[0].chimei, QByteArray("\x89\x77\x91\x4F"));
+    QCOMPARE(r.records[0].seirikenNo, std::int16_t(1));
+    QCOMPARE(r.records[0].cols[0], std::int16_t(-1));
+    QCOMPARE(r.records[1].chimei, QByteArray("A,B"));
+}
+
+void tst_FareCsv::refusesBadRowsNamingTheLine_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("mentions");
+
+    const QByteArray ok = dataRow("駅前");
+    QTest::newRow("missing header") << ok << 1 << "見出し";
+    QTest::newRow("too few columns") << headerLine() + ok + "駅,1,2\n" << 3 << "列の数が3";
+    QTest::newRow("too many columns") << headerLine() + ok.chopped(1) + ",0\n" << 2 << "列の数が153";
+    QTest::newRow("not an integer") << headerLine() + dataRow("駅", "abc") << 2 << "Col1";
+    QTest::newRow("outside 16 bits") << headerLine() + ok + dataRow("駅", "40000") << 3 << "40000";
+    QTest::newRow("empty value") << headerLine() + dataRow("駅", "") << 2 << "Col1";
+    QTest::newRow("name outside shift-jis") << headerLine() + dataRow("한국") << 2 << "U+D55C";
+    QTest::newRow("empty file") << QByteArray() << 0 << "空";
+}
+
+void tst_FareCsv::refusesBadRowsNamingTheLine()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(int, line);
+    QFETCH(QString, mentions);
+    const farecsv::ReadResult r = farecsv::fromCsv(csv);
+    QVERIFY(r.records.empty());
+    QVERIFY(!r.problems.empty());
+    QCOMPARE(r.problems.front().line, line);
+    QVERIFY2(r.problems.front().message.contains(mentions), qPrintable(r.problems.front().message));
+}
+
+void tst_FareCsv::refusesMoreThan301Rows()
+{
+    QByteArray csv = headerLine();
+    for (int i = 0; i < 301; ++i)
+        csv += dataRow("駅");
+    QVERIFY(farecsv::fromCsv(csv).problems.empty());
+    csv += dataRow("駅");
+    const farecsv::ReadResult r = farecsv::fromCsv(csv);
+    QCOMPARE(r.problems.size(), std::size_t(1));
+    QCOMPARE(r.problems.front().line, 303);
+    QVERIFY(r.problems.front().message.contains("301"));
+}
+
+void tst_FareCsv::writesWhatItReads()
+{
+    const QByteArray csv = headerLine() + dataRow("\"駅前,北口\"") + dataRow("", "-32768") + dataRow("ﾊﾞｽ①㈱");
+    const farecsv::ReadResult r = farecsv::fromCsv(csv);
+    QVERIFY(r.problems.empty());
+    QCOMPARE(farecsv::toCsv(r.records).toUtf8(), csv);
+}
+
+QTEST_GUILESS_MAIN(tst_FareCsv)
+#include "tst_farecsv.moc"

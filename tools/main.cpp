@@ -1,0 +1,17 @@
+#include "tools/DataTool.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = kerubara::datatool::run(app.arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    return status;
+}
