@@ -52,6 +52,12 @@ bool isHelp(const QString &arg)
 
 } // namespace
 
+bool needsGui(const QStringList &args)
+{
+    static const QStringList guiCommands{};
+    return !args.isEmpty() && guiCommands.contains(args.front());
+}
+
 int run(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.isEmpty())

@@ -11,4 +11,8 @@ namespace kerubara::datatool {
 // exit status: 0 success, 1 bad input or a problem found, 2 bad usage.
 int run(const QStringList &args, QTextStream &out, QTextStream &err);
 
+// True when the command draws pictures and so needs a GUI application
+// (on Qt's offscreen platform when there is no display).
+bool needsGui(const QStringList &args);
+
 } // namespace kerubara::datatool

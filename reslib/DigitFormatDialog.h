@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+namespace kerubara {
+
+// The digit-format dialog of a digit display: lets the user choose how zero,
+// -1 and blanks are shown (ZeroMode), how many positions stay unlit on the
+// right (Shift) and to how many digits numbers are padded with zeros
+// (FillZero). The values are edited in place; returns 1 on OK, 0 on Cancel.
+std::int32_t runDigitFormatDialog(QWidget *owner, std::int16_t keta, std::int16_t &zeroMode,
+                                  std::int16_t &shift, std::int16_t &fillZero);
+
+} // namespace kerubara

@@ -1,0 +1,65 @@
+#include "reslib/MsgBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kerubara {
+namespace {
+
+ScopedMsgBoxHandler::Handler &currentHandler()
+{
+    static ScopedMsgBoxHandler::Handler handler;
+    return handler;
+}
+
+int showMessageBox(const MsgBoxCall &call)
+{
+    QMessageBox box;
+    const int icon = call.style & 0x70;
+    box.setIcon(icon == vbCritical      ? QMessageBox::Critical
+                : icon == vbQuestion    ? QMessageBox::Question
+                : icon == vbExclamation ? QMessageBox::Warning
+                : icon == vbInformation ? QMessageBox::Information
+                                        : QMessageBox::NoIcon);
+    box.setWindowTitle(call.title.isEmpty() ? QApplication::applicationName() : call.title);
+    box.setText(call.prompt);
+    switch (call.style & 0x0F) {
+    case vbYesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case vbOKCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return vbYes;
+    case QMessageBox::No: return vbNo;
+    case QMessageBox::Cancel: return vbCancel;
+    default: return vbOK;
+    }
+}
+
+} // namespace
+
+int MsgBox(const QString &prompt, int style, const QString &title)
+{
+    const MsgBoxCall call{prompt, style, title};
+    if (const auto &handler = currentHandler())
+        return handler(call);
+    return showMessageBox(call);
+}
+
+ScopedMsgBoxHandler::ScopedMsgBoxHandler(Handler handler) : previous_(std::move(currentHandler()))
+{
+    currentHandler() = std::move(handler);
+}
+
+ScopedMsgBoxHandler::~ScopedMsgBoxHandler()
+{
+    currentHandler() = std::move(previous_);
+}
+
+} // namespace kerubara

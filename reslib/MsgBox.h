@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace kerubara {
+
+// Message box styles and answers, with the values the system's code uses.
+enum MsgBoxStyle : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbYesNo = 4,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+};
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+
+// One message box as it was asked for.
+struct MsgBoxCall
+{
+    QString prompt;
+    int style = vbOKOnly;
+    QString title;
+};
+
+// Shows a modal message box and returns the button pressed. Every message of
+// the program goes through here, so tests can see and answer them.
+int MsgBox(const QString &prompt, int style = vbOKOnly, const QString &title = {});
+
+// While alive, MsgBox calls `handler` instead of showing a box; the handler's
+// return value is the answer.
+class ScopedMsgBoxHandler
+{
+public:
+    using Handler = std::function<int(const MsgBoxCall &)>;
+    explicit ScopedMsgBoxHandler(Handler handler);
+    ~ScopedMsgBoxHandler();
+    ScopedMsgBoxHandler(const ScopedMsgBoxHandler &) = delete;
+    ScopedMsgBoxHandler &operator=(const ScopedMsgBoxHandler &) = delete;
+
+private:
+    Handler previous_;
+};
+
+} // namespace kerubara
