@@ -3,19 +3,9 @@
 #include <QThread>
 
 namespace kerubara {
-namespace {
-
-ScopedSleepHandler::Handler &currentHandler()
-{
-    static ScopedSleepHandler::Handler handler;
-    return handler;
-}
-
-} // namespace
-
 void ApiSleep(int ms)
 {
-    if (const auto &handler = currentHandler()) {
+    if (const auto &handler = SleepSeam::handler()) {
         handler(ms);
         return;
     }
@@ -23,16 +13,6 @@ void ApiSleep(int ms)
         QThread::yieldCurrentThread();
     else
         QThread::msleep(static_cast<unsigned long>(ms));
-}
-
-ScopedSleepHandler::ScopedSleepHandler(Handler handler) : previous_(std::move(currentHandler()))
-{
-    currentHandler() = std::move(handler);
-}
-
-ScopedSleepHandler::~ScopedSleepHandler()
-{
-    currentHandler() = std::move(previous_);
 }
 
 } // namespace kerubara

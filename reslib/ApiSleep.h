@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include "reslib/Seam.h"
 
 namespace kerubara {
 
@@ -9,19 +9,9 @@ namespace kerubara {
 // sound). Tests replace it so they need not wait.
 void ApiSleep(int ms);
 
-// While alive, ApiSleep calls `handler` with the milliseconds instead of
+// While alive, ApiSleep calls the handler with the milliseconds instead of
 // sleeping.
-class ScopedSleepHandler
-{
-public:
-    using Handler = std::function<void(int)>;
-    explicit ScopedSleepHandler(Handler handler);
-    ~ScopedSleepHandler();
-    ScopedSleepHandler(const ScopedSleepHandler &) = delete;
-    ScopedSleepHandler &operator=(const ScopedSleepHandler &) = delete;
-
-private:
-    Handler previous_;
-};
+using SleepSeam = Seam<void(int), struct SleepTag>;
+using ScopedSleepHandler = SleepSeam::Scoped;
 
 } // namespace kerubara

@@ -6,12 +6,6 @@
 namespace kerubara {
 namespace {
 
-ScopedMsgBoxHandler::Handler &currentHandler()
-{
-    static ScopedMsgBoxHandler::Handler handler;
-    return handler;
-}
-
 int showMessageBox(const MsgBoxCall &call)
 {
     QMessageBox box;
@@ -47,19 +41,9 @@ int showMessageBox(const MsgBoxCall &call)
 int MsgBox(const QString &prompt, int style, const QString &title)
 {
     const MsgBoxCall call{prompt, style, title};
-    if (const auto &handler = currentHandler())
+    if (const auto &handler = MsgBoxSeam::handler())
         return handler(call);
     return showMessageBox(call);
-}
-
-ScopedMsgBoxHandler::ScopedMsgBoxHandler(Handler handler) : previous_(std::move(currentHandler()))
-{
-    currentHandler() = std::move(handler);
-}
-
-ScopedMsgBoxHandler::~ScopedMsgBoxHandler()
-{
-    currentHandler() = std::move(previous_);
 }
 
 } // namespace kerubara

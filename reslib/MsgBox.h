@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "reslib/Seam.h"
 
-#include <functional>
+#include <QString>
 
 namespace kerubara {
 
@@ -30,19 +30,9 @@ struct MsgBoxCall
 // the program goes through here, so tests can see and answer them.
 int MsgBox(const QString &prompt, int style = vbOKOnly, const QString &title = {});
 
-// While alive, MsgBox calls `handler` instead of showing a box; the handler's
-// return value is the answer.
-class ScopedMsgBoxHandler
-{
-public:
-    using Handler = std::function<int(const MsgBoxCall &)>;
-    explicit ScopedMsgBoxHandler(Handler handler);
-    ~ScopedMsgBoxHandler();
-    ScopedMsgBoxHandler(const ScopedMsgBoxHandler &) = delete;
-    ScopedMsgBoxHandler &operator=(const ScopedMsgBoxHandler &) = delete;
-
-private:
-    Handler previous_;
-};
+// While alive, MsgBox calls the handler instead of showing a box; the
+// handler's return value is the answer.
+using MsgBoxSeam = Seam<int(const MsgBoxCall &), struct MsgBoxTag>;
+using ScopedMsgBoxHandler = MsgBoxSeam::Scoped;
 
 } // namespace kerubara

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <utility>
+
+namespace kerubara {
+
+// A replaceable platform call. The program uses the real call; a test
+// installs a handler for as long as a Scoped object lives, and handlers nest
+// (the previous one comes back when the Scoped object goes).
+template<typename Signature, typename Tag>
+class Seam
+{
+public:
+    using Handler = std::function<Signature>;
+
+    // The installed handler, empty when the real call is to be made.
+    static const Handler &handler() { return slot(); }
+
+    class Scoped
+    {
+    public:
+        explicit Scoped(Handler handler) : previous_(std::move(slot())) { slot() = std::move(handler); }
+        ~Scoped() { slot() = std::move(previous_); }
+        Scoped(const Scoped &) = delete;
+        Scoped &operator=(const Scoped &) = delete;
+
+    private:
+        Handler previous_;
+    };
+
+private:
+    static Handler &slot()
+    {
+        static Handler current;
+        return current;
+    }
+};
+
+} // namespace kerubara
