@@ -75,7 +75,7 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget *parent)
     clearRaster();
 
     steadyClock_.start();
-    clock_ = [this] { return steadyClock_.elapsed(); };
+    setClock(nullptr);
     scrollTimer_.setSingleShot(true);
     scrollTimer_.setTimerType(Qt::PreciseTimer);
     connect(&scrollTimer_, &QTimer::timeout, this, &ChimeiCtl_DX::updateScroll);
@@ -90,6 +90,15 @@ QSize ChimeiCtl_DX::sizeHint() const
 
 // --- properties ---------------------------------------------------------
 
+template<typename T>
+void ChimeiCtl_DX::changeProperty(T &member, T value, const QString &name)
+{
+    if (member == value)
+        return;
+    member = value;
+    emit propertyChanged(name);
+}
+
 void ChimeiCtl_DX::setBackColor(OleColor colour)
 {
     if (colour == backColor_)
@@ -102,10 +111,7 @@ void ChimeiCtl_DX::setBackColor(OleColor colour)
 
 void ChimeiCtl_DX::setForeColor(OleColor colour)
 {
-    if (colour == foreColor_)
-        return;
-    foreColor_ = colour;
-    emit propertyChanged(QStringLiteral("ForeColor"));
+    changeProperty(foreColor_, colour, QStringLiteral("ForeColor"));
 }
 
 void ChimeiCtl_DX::Refresh()
@@ -115,10 +121,7 @@ void ChimeiCtl_DX::Refresh()
 
 void ChimeiCtl_DX::setSpeed(std::int16_t speed)
 {
-    if (speed == speed_)
-        return;
-    speed_ = speed;
-    emit propertyChanged(QStringLiteral("Speed"));
+    changeProperty(speed_, speed, QStringLiteral("Speed"));
 }
 
 void ChimeiCtl_DX::setScrollStartWait(std::int32_t ms)
@@ -134,10 +137,7 @@ void ChimeiCtl_DX::setScrollStartWait(std::int32_t ms)
 
 void ChimeiCtl_DX::setMode(std::int16_t mode)
 {
-    if (mode == mode_)
-        return;
-    mode_ = mode;
-    emit propertyChanged(QStringLiteral("Mode"));
+    changeProperty(mode_, mode, QStringLiteral("Mode"));
 }
 
 void ChimeiCtl_DX::setAppearance(std::int16_t appearance)
@@ -153,52 +153,34 @@ void ChimeiCtl_DX::setAppearance(std::int16_t appearance)
 
 void ChimeiCtl_DX::setFontMode(std::int16_t mode)
 {
-    if (mode == fontMode_)
-        return;
-    fontMode_ = mode;
-    emit propertyChanged(QStringLiteral("FontMode"));
+    changeProperty(fontMode_, mode, QStringLiteral("FontMode"));
 }
 
 void ChimeiCtl_DX::setFontBold(bool bold)
 {
     rasterFont_.bold = bold;
-    if (bold == fontBold_)
-        return;
-    fontBold_ = bold;
-    emit propertyChanged(QStringLiteral("FontBold"));
+    changeProperty(fontBold_, bold, QStringLiteral("FontBold"));
 }
 
 void ChimeiCtl_DX::setTsugiwaMode(std::int16_t mode)
 {
     const std::int16_t stored = mode < 0 || mode > 2 ? 0 : mode;
-    if (stored == tsugiwaMode_)
-        return;
-    tsugiwaMode_ = stored;
-    emit propertyChanged(QStringLiteral("TsugiwaMode"));
+    changeProperty(tsugiwaMode_, stored, QStringLiteral("TsugiwaMode"));
 }
 
 void ChimeiCtl_DX::setTsugiwaColor(OleColor colour)
 {
-    if (colour == tsugiwaColor_)
-        return;
-    tsugiwaColor_ = colour;
-    emit propertyChanged(QStringLiteral("TsugiwaColor"));
+    changeProperty(tsugiwaColor_, colour, QStringLiteral("TsugiwaColor"));
 }
 
 void ChimeiCtl_DX::setTsugiwaFontMode(std::int16_t mode)
 {
-    if (mode == tsugiwaFontMode_)
-        return;
-    tsugiwaFontMode_ = mode;
-    emit propertyChanged(QStringLiteral("TsugiwaFontMode"));
+    changeProperty(tsugiwaFontMode_, mode, QStringLiteral("TsugiwaFontMode"));
 }
 
 void ChimeiCtl_DX::setTsugiwaBold(bool bold)
 {
-    if (bold == tsugiwaBold_)
-        return;
-    tsugiwaBold_ = bold;
-    emit propertyChanged(QStringLiteral("TsugiwaBold"));
+    changeProperty(tsugiwaBold_, bold, QStringLiteral("TsugiwaBold"));
 }
 
 // --- persistence --------------------------------------------------------
@@ -352,7 +334,10 @@ void ChimeiCtl_DX::DrawTsugiwa()
 
 void ChimeiCtl_DX::setClock(Clock clock)
 {
-    clock_ = std::move(clock);
+    if (clock)
+        clock_ = std::move(clock);
+    else
+        clock_ = [this] { return steadyClock_.elapsed(); };
 }
 
 void ChimeiCtl_DX::startScroll()

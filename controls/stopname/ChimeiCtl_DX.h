@@ -126,8 +126,9 @@ public:
     // The 432 × 58 viewport as it is shown (before the control clips it).
     QImage viewportImage() const;
 
-    // The scroll's time source, in milliseconds; a steady clock by default.
-    // Tests install their own and call updateScroll() to move time on.
+    // The scroll's time source, in milliseconds; a steady clock by default
+    // (and again when given an empty function). Tests install their own and
+    // call updateScroll() to move time on.
     using Clock = std::function<qint64()>;
     void setClock(Clock clock);
     // Runs the scroll passes due by the clock's time, repaints the viewport
@@ -145,6 +146,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Stores a changed value and announces it under `name`.
+    template<typename T>
+    void changeProperty(T &member, T value, const QString &name);
     void clearCanvas(int width);
     void printAndSample(const QString &text, std::int32_t x, std::int32_t y, OleColor colour);
     void clearRaster();

@@ -20,40 +20,30 @@ private slots:
     void layoutFollowsCharacterCountAndPrefix();
     void unitsAreTwoByteSlicesAndCutCharactersShowNothing_data();
     void unitsAreTwoByteSlicesAndCutCharactersShowNothing();
-    void codeIsSigned16BitCodePage932_data();
-    void codeIsSigned16BitCodePage932();
     void typefaceFollowsFontModeAndCode_data();
     void typefaceFollowsFontModeAndCode();
     void prefixTypefacesFollowTsugiwaFontMode_data();
     void prefixTypefacesFollowTsugiwaFontMode();
-    void verticalFormsBecomeHorizontal_data();
-    void verticalFormsBecomeHorizontal();
 };
 
 void tst_ChimeiLayout::layoutFollowsCharacterCountAndPrefix_data()
 {
     QTest::addColumn<int>("bytes");
     QTest::addColumn<bool>("prefix");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("pitch");
-    QTest::addColumn<int>("width");
+    QTest::addColumn<QList<int>>("startPitchWidth");
     QTest::addColumn<bool>("offStrip");
     QTest::addColumn<bool>("scrolls");
-    QTest::newRow("one single-byte character") << 1 << false << 0 << 0 << 432 << false << false;
-    QTest::newRow("one single-byte character, prefix") << 1 << true << 0 << 0 << 432 << false << false;
-    QTest::newRow("1 centred") << 2 << false << 188 << 0 << 432 << false << false;
-    QTest::newRow("1 centred after prefix") << 2 << true << 242 << 0 << 432 << false << false;
-    QTest::newRow("2") << 4 << false << 135 << 108 << 432 << false << false;
-    QTest::newRow("3 with prefix") << 6 << true << 162 << 81 << 432 << false << false;
-    QTest::newRow("5") << 10 << false << 27 << 81 << 432 << false << false;
-    QTest::newRow("7") << 14 << false << 18 << 57 << 432 << false << false;
-    QTest::newRow("8 fill the strip") << 16 << false << 0 << 54 << 432 << false << false;
-    QTest::newRow("8 and a byte stand still") << 17 << false << 0 << 54 << 432 << false << false;
-    QTest::newRow("9 scroll on 486") << 18 << false << 0 << 54 << 486 << true << true;
-    QTest::newRow("6 with prefix stand still") << 12 << true << 108 << 54 << 432 << false << false;
-    QTest::newRow("7 with prefix scroll on 486") << 14 << true << 108 << 54 << 486 << false << true;
-    QTest::newRow("8 with prefix") << 16 << true << 108 << 54 << 540 << false << true;
-    QTest::newRow("20 with prefix") << 40 << true << 108 << 54 << 1188 << true << true;
+    QTest::newRow("lone single byte") << 1 << true << QList{0, 0, 432} << false << false;
+    QTest::newRow("1 centred") << 2 << false << QList{188, 0, 432} << false << false;
+    QTest::newRow("1 centred after prefix") << 2 << true << QList{242, 0, 432} << false << false;
+    QTest::newRow("3 with prefix") << 6 << true << QList{162, 81, 432} << false << false;
+    QTest::newRow("7") << 14 << false << QList{18, 57, 432} << false << false;
+    QTest::newRow("8 fill the strip") << 16 << false << QList{0, 54, 432} << false << false;
+    QTest::newRow("8 and a byte stand still") << 17 << false << QList{0, 54, 432} << false << false;
+    QTest::newRow("9 scroll on 486") << 18 << false << QList{0, 54, 486} << true << true;
+    QTest::newRow("6 with prefix stand still") << 12 << true << QList{108, 54, 432} << false << false;
+    QTest::newRow("7 with prefix scroll on 486") << 14 << true << QList{108, 54, 486} << false << true;
+    QTest::newRow("20 with prefix") << 40 << true << QList{108, 54, 1188} << true << true;
 }
 
 void tst_ChimeiLayout::layoutFollowsCharacterCountAndPrefix()
@@ -61,9 +51,7 @@ void tst_ChimeiLayout::layoutFollowsCharacterCountAndPrefix()
     QFETCH(int, bytes);
     QFETCH(bool, prefix);
     const ChimeiLayout layout = chimeiLayout(bytes, prefix);
-    QTEST(layout.start, "start");
-    QTEST(layout.pitch, "pitch");
-    QTEST(layout.canvasWidth, "width");
+    QTEST((QList{layout.start, layout.pitch, layout.canvasWidth}), "startPitchWidth");
     QTEST(layout.startsOffStrip, "offStrip");
     QTEST(layout.scrolls, "scrolls");
 }
@@ -72,13 +60,10 @@ void tst_ChimeiLayout::unitsAreTwoByteSlicesAndCutCharactersShowNothing_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("units");
-    QTest::newRow("full-width") << u"駅前"_s << QStringList{u"駅"_s, u"前"_s};
     QTest::newRow("two single-byte characters share a unit") << u"JR駅"_s << QStringList{u"JR"_s, u"駅"_s};
     QTest::newRow("final single byte") << u"駅a"_s << QStringList{u"駅"_s, u"a"_s};
-    QTest::newRow("lone single byte") << u"a"_s << QStringList{u"a"_s};
     QTest::newRow("misaligned after a single byte") << u"a駅前"_s << QStringList{QString(), QString(), QString()};
     QTest::newRow("misaligned then realigned") << u"aあbい"_s << QStringList{QString(), QString(), u"い"_s};
-    QTest::newRow("half-width kana") << u"ｱｲ駅"_s << QStringList{u"ｱｲ"_s, u"駅"_s};
     QTest::newRow("characters outside code page 932 take no bytes") << u"駅😀前"_s << QStringList{u"駅"_s, u"前"_s};
     QTest::newRow("empty") << QString() << QStringList{};
 }
@@ -90,26 +75,6 @@ void tst_ChimeiLayout::unitsAreTwoByteSlicesAndCutCharactersShowNothing()
     QTEST(QStringList(units.begin(), units.end()), "units");
 }
 
-void tst_ChimeiLayout::codeIsSigned16BitCodePage932_data()
-{
-    QTest::addColumn<QString>("ch");
-    QTest::addColumn<int>("code");
-    QTest::newRow("kanji 駅 8977") << u"駅"_s << 0x8977 - 65536;
-    QTest::newRow("katakana バ 836F") << u"バ"_s << 0x836F - 65536;
-    QTest::newRow("full-width Ａ 8260") << u"Ａ"_s << 0x8260 - 65536;
-    QTest::newRow("ascii") << u"A"_s << 65;
-    QTest::newRow("half-width kana") << u"ｱ"_s << 0xB1;
-    QTest::newRow("first character counts") << u"Ab"_s << 65;
-    QTest::newRow("outside code page 932") << u"😀"_s << 63;
-    QTest::newRow("empty") << QString() << 0;
-}
-
-void tst_ChimeiLayout::codeIsSigned16BitCodePage932()
-{
-    QFETCH(QString, ch);
-    QTEST(int{cp932Code(ch)}, "code");
-}
-
 void tst_ChimeiLayout::typefaceFollowsFontModeAndCode_data()
 {
     QTest::addColumn<int>("fontMode");
@@ -117,24 +82,21 @@ void tst_ChimeiLayout::typefaceFollowsFontModeAndCode_data()
     QTest::addColumn<QString>("face");
     const QString g = kGothicFace;
     const QString m = kMinchoFace;
-    QTest::newRow("0 kanji") << 0 << u"駅"_s << g;
-    QTest::newRow("0 kana") << 0 << u"バ"_s << g;
-    QTest::newRow("1 kanji") << 1 << u"駅"_s << m;
+    QTest::newRow("0 kana gothic") << 0 << u"バ"_s << g;
+    QTest::newRow("1 kanji mincho") << 1 << u"駅"_s << m;
     QTest::newRow("2 kanji 駅 gothic") << 2 << u"駅"_s << g;
     QTest::newRow("2 katakana バ mincho") << 2 << u"バ"_s << m;
     QTest::newRow("2 NEC symbol ① mincho") << 2 << u"①"_s << m;
-    QTest::newRow("2 first kanji 亜") << 2 << u"亜"_s << g;
+    QTest::newRow("2 first kanji 亜 gothic") << 2 << u"亜"_s << g;
     QTest::newRow("2 single byte gothic") << 2 << u"A"_s << g;
     QTest::newRow("3 kanji mincho") << 3 << u"駅"_s << m;
     QTest::newRow("3 katakana gothic") << 3 << u"バ"_s << g;
     QTest::newRow("4 full-width Ａ gothic") << 4 << u"Ａ"_s << g;
-    QTest::newRow("4 first digit ０") << 4 << u"０"_s << g;
-    QTest::newRow("4 last letter ｚ") << 4 << u"ｚ"_s << g;
-    QTest::newRow("4 after the letters ぁ") << 4 << u"ぁ"_s << m;
-    QTest::newRow("4 katakana バ mincho") << 4 << u"バ"_s << m;
+    QTest::newRow("4 first digit ０ gothic") << 4 << u"０"_s << g;
+    QTest::newRow("4 last letter ｚ gothic") << 4 << u"ｚ"_s << g;
+    QTest::newRow("4 after the letters ぁ mincho") << 4 << u"ぁ"_s << m;
     QTest::newRow("4 single byte mincho") << 4 << u"A"_s << m;
     QTest::newRow("other mode gothic") << 7 << u"バ"_s << g;
-    QTest::newRow("negative mode gothic") << -1 << u"駅"_s << g;
 }
 
 void tst_ChimeiLayout::typefaceFollowsFontModeAndCode()
@@ -163,25 +125,6 @@ void tst_ChimeiLayout::prefixTypefacesFollowTsugiwaFontMode()
     QFETCH(int, mode);
     QTEST(tsugiTypeface(static_cast<std::int16_t>(mode)), "tsugi");
     QTEST(haTypeface(static_cast<std::int16_t>(mode)), "ha");
-}
-
-void tst_ChimeiLayout::verticalFormsBecomeHorizontal_data()
-{
-    QTest::addColumn<QString>("ch");
-    QTest::addColumn<QString>("drawn");
-    QTest::newRow("丨 → ー") << u"丨"_s << u"ー"_s;
-    QTest::newRow("｜ → －") << u"｜"_s << u"－"_s;
-    QTest::newRow("↓ → →") << u"↓"_s << u"→"_s;
-    QTest::newRow("↑ → ←") << u"↑"_s << u"←"_s;
-    QTest::newRow("ascii bar kept") << u"|"_s << u"|"_s;
-    QTest::newRow("other kept") << u"駅"_s << u"駅"_s;
-    QTest::newRow("two in one unit") << u"↓↑"_s << u"→←"_s;
-}
-
-void tst_ChimeiLayout::verticalFormsBecomeHorizontal()
-{
-    QFETCH(QString, ch);
-    QTEST(horizontalForm(ch), "drawn");
 }
 
 QTEST_GUILESS_MAIN(tst_ChimeiLayout)
