@@ -1,6 +1,7 @@
 #include "tools/DataTool.h"
 
 #include "tools/FareCommands.h"
+#include "tools/RenderName.h"
 
 #include <QTextStream>
 
@@ -9,7 +10,7 @@ namespace {
 
 const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
 
-ケルバラの運賃データ(.hy3)を作成・確認するためのツールです。
+ケルバラの運賃データ(.hy3)を作成・確認し、停留所名の表示を試すためのツールです。
 画面やサウンドカードがなくても動きます。
 
 コマンド:
@@ -33,6 +34,25 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       （途中で切れたレコード）、Shift-JIS として読めない停留所名、
       最後の停留所の後の余分なデータ。
 
+  render-name TEXT OUT.png [オプション]
+      停留所名 TEXT を運賃表示器の行先表示（ドットマトリクス）として描き、
+      PNG で保存します。画像はスクロール前の表示面そのもので、高さ 56 ピクセル、
+      幅 432 ピクセル（長い停留所名ではそれ以上）です。色と書体の既定値は
+      運賃表示器の画面と同じです。
+        --tsugiwa-mode N       「次は」の表示 0:なし 1:「は」を小さく 2:同じ大きさ
+        --font-mode N          停留所名の書体 0:ゴシック 1:明朝
+                               2:かな・記号・英数字を明朝 3:漢字を明朝
+                               4:全角英数字だけゴシック
+        --tsugiwa-font-mode N  「次は」の書体 0:ゴシック 1:「は」だけ明朝
+                               2:明朝 3:「次」だけ明朝
+        --bold                 停留所名を太字にする
+        --tsugiwa-bold         「次は」を太字にする
+        --back RRGGBB          背景色（既定 404040）
+        --fore RRGGBB          停留所名の色（既定 FFC080）
+        --tsugiwa-color RRGGBB 「次は」の色（既定 FFB979）
+      書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
+      IPA フォントがないときは警告を出し、代わりのフォントで描きます。
+
   help, --help, -h
       この説明を表示します。
 
@@ -54,7 +74,7 @@ bool isHelp(const QString &arg)
 
 bool needsGui(const QStringList &args)
 {
-    static const QStringList guiCommands{};
+    static const QStringList guiCommands{QStringLiteral("render-name")};
     return !args.isEmpty() && guiCommands.contains(args.front());
 }
 
@@ -83,6 +103,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
             return usageError(err, QStringLiteral("check には検査するファイルを指定してください。"));
         return checkFareFiles(rest, out, err);
     }
+    if (command == u"render-name")
+        return renderName(rest, err);
     return usageError(err, QStringLiteral("「%1」というコマンドはありません。").arg(command));
 }
 

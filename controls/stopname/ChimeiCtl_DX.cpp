@@ -1,0 +1,419 @@
+#include "controls/stopname/ChimeiCtl_DX.h"
+
+#include "controls/stopname/ChimeiLayout.h"
+#include "controls/stopname/ChimeiTypeface.h"
+#include "reslib/Cp932.h"
+#include "reslib/Fonts.h"
+#include "reslib/PropertyBag.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <limits>
+
+namespace kerubara {
+namespace {
+
+// Raster sizes in points: the design size until the prefix is first drawn,
+// then 14, and 12 for the small "は".
+constexpr double kRasterDesignPoints = 14.25;
+constexpr double kRasterPoints = 14.0;
+constexpr double kSmallHaPoints = 12.0;
+constexpr int kSmallHaDrop = 4;
+
+const QString kTsugi = QStringLiteral("次");
+const QString kHa = QStringLiteral("は");
+
+// Stored values are taken when they fit the property's type; anything else
+// (a wrong type, a number out of range) falls back to the design value.
+std::int64_t readNumber(const PropertyBag &bag, const QString &key, std::int64_t fallback, std::int64_t lowest,
+                        std::int64_t highest)
+{
+    bool ok = false;
+    const qlonglong value = bag.ReadProperty(key, QVariant::fromValue<qlonglong>(fallback)).toLongLong(&ok);
+    return ok && value >= lowest && value <= highest ? value : fallback;
+}
+
+std::int16_t readInteger(const PropertyBag &bag, const QString &key, std::int16_t fallback)
+{
+    return static_cast<std::int16_t>(readNumber(bag, key, fallback, std::numeric_limits<std::int16_t>::min(),
+                                                std::numeric_limits<std::int16_t>::max()));
+}
+
+std::int32_t readLong(const PropertyBag &bag, const QString &key, std::int32_t fallback)
+{
+    return static_cast<std::int32_t>(readNumber(bag, key, fallback, std::numeric_limits<std::int32_t>::min(),
+                                                std::numeric_limits<std::int32_t>::max()));
+}
+
+OleColor readColour(const PropertyBag &bag, const QString &key, OleColor fallback)
+{
+    return static_cast<OleColor>(readLong(bag, key, static_cast<std::int32_t>(fallback)));
+}
+
+bool readBoolean(const PropertyBag &bag, const QString &key, bool fallback)
+{
+    return bag.ReadProperty(key, fallback).toBool();
+}
+
+QVariant colourValue(OleColor colour)
+{
+    return static_cast<int>(static_cast<std::int32_t>(colour));
+}
+
+} // namespace
+
+ChimeiCtl_DX::ChimeiCtl_DX(QWidget *parent)
+    : QWidget(parent),
+      canvas_(kStripWidth, kCanvasHeight, QImage::Format_RGB32),
+      rasterFont_{kGothicFace, kRasterDesignPoints, false}
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(sizeHint());
+    canvas_.fill(toQColor(backColor_));
+    clearRaster();
+
+    steadyClock_.start();
+    setClock(nullptr);
+    scrollTimer_.setSingleShot(true);
+    scrollTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&scrollTimer_, &QTimer::timeout, this, &ChimeiCtl_DX::updateScroll);
+}
+
+ChimeiCtl_DX::~ChimeiCtl_DX() = default;
+
+QSize ChimeiCtl_DX::sizeHint() const
+{
+    return {kStripWidth, kCanvasHeight};
+}
+
+// --- properties ---------------------------------------------------------
+
+template<typename T>
+void ChimeiCtl_DX::changeProperty(T &member, T value, const QString &name)
+{
+    if (member == value)
+        return;
+    member = value;
+    emit propertyChanged(name);
+}
+
+void ChimeiCtl_DX::setBackColor(OleColor colour)
+{
+    if (colour == backColor_)
+        return;
+    backColor_ = colour;
+    clearCanvas(canvas_.width());
+    update();
+    emit propertyChanged(QStringLiteral("BackColor"));
+}
+
+void ChimeiCtl_DX::setForeColor(OleColor colour)
+{
+    changeProperty(foreColor_, colour, QStringLiteral("ForeColor"));
+}
+
+void ChimeiCtl_DX::Refresh()
+{
+    update();
+}
+
+void ChimeiCtl_DX::setSpeed(std::int16_t speed)
+{
+    changeProperty(speed_, speed, QStringLiteral("Speed"));
+}
+
+void ChimeiCtl_DX::setScrollStartWait(std::int32_t ms)
+{
+    if (ms == scrollStartWait_)
+        return;
+    scrollStartWait_ = ms;
+    // A pause under way ends by the new value.
+    if (scroll_.pausing())
+        updateScroll();
+    emit propertyChanged(QStringLiteral("ScrollStartWait"));
+}
+
+void ChimeiCtl_DX::setMode(std::int16_t mode)
+{
+    changeProperty(mode_, mode, QStringLiteral("Mode"));
+}
+
+void ChimeiCtl_DX::setAppearance(std::int16_t appearance)
+{
+    const std::int16_t look = appearance == 0 ? 0 : 1;
+    if (look == appearance_)
+        return;
+    appearance_ = look;
+    emit propertyChanged(QStringLiteral("Appearance"));
+    clearCanvas(canvas_.width());
+    update();
+}
+
+void ChimeiCtl_DX::setFontMode(std::int16_t mode)
+{
+    changeProperty(fontMode_, mode, QStringLiteral("FontMode"));
+}
+
+void ChimeiCtl_DX::setFontBold(bool bold)
+{
+    rasterFont_.bold = bold;
+    changeProperty(fontBold_, bold, QStringLiteral("FontBold"));
+}
+
+void ChimeiCtl_DX::setTsugiwaMode(std::int16_t mode)
+{
+    const std::int16_t stored = mode < 0 || mode > 2 ? 0 : mode;
+    changeProperty(tsugiwaMode_, stored, QStringLiteral("TsugiwaMode"));
+}
+
+void ChimeiCtl_DX::setTsugiwaColor(OleColor colour)
+{
+    changeProperty(tsugiwaColor_, colour, QStringLiteral("TsugiwaColor"));
+}
+
+void ChimeiCtl_DX::setTsugiwaFontMode(std::int16_t mode)
+{
+    changeProperty(tsugiwaFontMode_, mode, QStringLiteral("TsugiwaFontMode"));
+}
+
+void ChimeiCtl_DX::setTsugiwaBold(bool bold)
+{
+    changeProperty(tsugiwaBold_, bold, QStringLiteral("TsugiwaBold"));
+}
+
+// --- persistence --------------------------------------------------------
+
+void ChimeiCtl_DX::InitProperties()
+{
+    backColor_ = kDefaultBackColor;
+    foreColor_ = kDefaultForeColor;
+    speed_ = kDefaultSpeed;
+    scrollStartWait_ = kDefaultScrollStartWait;
+    mode_ = 0;
+    appearance_ = kDefaultAppearance;
+    fontMode_ = 0;
+    fontBold_ = false;
+    tsugiwaMode_ = 0;
+    tsugiwaColor_ = kDefaultTsugiwaColor;
+    tsugiwaFontMode_ = 0;
+    tsugiwaBold_ = false;
+    clearCanvas(canvas_.width());
+    update();
+}
+
+void ChimeiCtl_DX::ReadProperties(const PropertyBag &bag)
+{
+    backColor_ = readColour(bag, QStringLiteral("BackColor"), kDefaultBackColor);
+    foreColor_ = readColour(bag, QStringLiteral("ForeColor"), kDefaultForeColor);
+    speed_ = readInteger(bag, QStringLiteral("Speed"), kDefaultSpeed);
+    scrollStartWait_ = readLong(bag, QStringLiteral("ScrollStartWait"), kDefaultScrollStartWait);
+    mode_ = readInteger(bag, QStringLiteral("Mode"), 0);
+    appearance_ = readInteger(bag, QStringLiteral("Appearance"), kDefaultAppearance) == 0 ? 0 : 1;
+    fontMode_ = readInteger(bag, QStringLiteral("FontMode"), 0);
+    fontBold_ = readBoolean(bag, QStringLiteral("FontBold"), false);
+    tsugiwaMode_ = readInteger(bag, QStringLiteral("TsugiwaMode"), 0);
+    tsugiwaColor_ = readColour(bag, QStringLiteral("TsugiwaColor"), kDefaultTsugiwaColor);
+    tsugiwaFontMode_ = readInteger(bag, QStringLiteral("TsugiwaFontMode"), 0);
+    tsugiwaBold_ = readBoolean(bag, QStringLiteral("TsugiwaBold"), false);
+    clearCanvas(canvas_.width());
+    update();
+}
+
+void ChimeiCtl_DX::WriteProperties(PropertyBag &bag) const
+{
+    bag.WriteProperty(QStringLiteral("BackColor"), colourValue(backColor_), colourValue(kDefaultBackColor));
+    bag.WriteProperty(QStringLiteral("ForeColor"), colourValue(foreColor_), colourValue(kDefaultForeColor));
+    bag.WriteProperty(QStringLiteral("Speed"), int{speed_}, int{kDefaultSpeed});
+    bag.WriteProperty(QStringLiteral("ScrollStartWait"), int{scrollStartWait_}, int{kDefaultScrollStartWait});
+    bag.WriteProperty(QStringLiteral("Mode"), int{mode_}, 0);
+    bag.WriteProperty(QStringLiteral("Appearance"), int{appearance_}, int{kDefaultAppearance});
+    bag.WriteProperty(QStringLiteral("FontMode"), int{fontMode_}, 0);
+    bag.WriteProperty(QStringLiteral("FontBold"), fontBold_, false);
+    bag.WriteProperty(QStringLiteral("TsugiwaMode"), int{tsugiwaMode_}, 0);
+    bag.WriteProperty(QStringLiteral("TsugiwaColor"), colourValue(tsugiwaColor_), colourValue(kDefaultTsugiwaColor));
+    bag.WriteProperty(QStringLiteral("TsugiwaFontMode"), int{tsugiwaFontMode_}, 0);
+    bag.WriteProperty(QStringLiteral("TsugiwaBold"), tsugiwaBold_, false);
+}
+
+// --- drawing ------------------------------------------------------------
+
+void ChimeiCtl_DX::clearCanvas(int width)
+{
+    if (canvas_.width() != width)
+        canvas_ = QImage(width, kCanvasHeight, QImage::Format_RGB32);
+    canvas_.fill(toQColor(backColor_));
+}
+
+void ChimeiCtl_DX::clearRaster()
+{
+    raster_ = printOnRaster(rasterFont_, 0, QString());
+    rasterPrintY_ = 0;
+}
+
+void ChimeiCtl_DX::printAndSample(const QString &text, std::int32_t x, std::int32_t y, OleColor colour)
+{
+    const GlyphRasterizer::Glyph &glyph = glyphs_.print(rasterFont_, rasterPrintY_, text);
+    raster_ = glyph.raster;
+    drawDots(canvas_, x, y, glyph.dots, colour);
+}
+
+void ChimeiCtl_DX::SetChimei(const QString &text)
+{
+    update();
+    // An empty text only blanks the strip: a scroll under way keeps moving
+    // the blank canvas until the next name arrives.
+    if (text.isEmpty()) {
+        clearCanvas(canvas_.width());
+        return;
+    }
+
+    const bool prefixOn = tsugiwaMode_ != 0;
+    const ChimeiLayout layout = chimeiLayout(LenB_ASCII(text), prefixOn);
+    setCanvasLeft(layout.startsOffStrip ? kStripWidth : 0);
+    clearCanvas(layout.canvasWidth);
+    if (prefixOn)
+        DrawTsugiwa();
+
+    const std::vector<QString> units = chimeiUnits(text);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        std::int32_t x = layout.start + static_cast<std::int32_t>(i) * layout.pitch;
+        std::int32_t y = 0;
+        QString ch = units[i];
+        DrawDot54(x, y, ch);
+    }
+
+    if (layout.scrolls)
+        startScroll();
+    else
+        stopScroll();
+}
+
+void ChimeiCtl_DX::DrawDot54(std::int32_t &x, std::int32_t &y, QString &ch)
+{
+    clearRaster();
+    if (ch.isEmpty())
+        return;
+    ch = horizontalForm(ch);
+    rasterFont_.face = chimeiTypeface(fontMode_, cp932Code(ch));
+    rasterFont_.bold = fontBold_;
+    printAndSample(ch, x, y, foreColor_);
+    update();
+}
+
+void ChimeiCtl_DX::DrawTsugiwa()
+{
+    clearRaster();
+    rasterFont_.points = kRasterPoints;
+    rasterFont_.bold = tsugiwaBold_;
+    if (const auto face = tsugiTypeface(tsugiwaFontMode_))
+        rasterFont_.face = *face;
+    printAndSample(kTsugi, 0, 0, tsugiwaColor_);
+
+    clearRaster();
+    if (tsugiwaMode_ == 1) {
+        rasterFont_.points = kSmallHaPoints;
+        rasterPrintY_ = kSmallHaDrop;
+    } else {
+        rasterFont_.points = kRasterPoints;
+        rasterPrintY_ = 0;
+    }
+    if (const auto face = haTypeface(tsugiwaFontMode_))
+        rasterFont_.face = *face;
+    rasterFont_.bold = tsugiwaBold_;
+    printAndSample(kHa, kCellWidth, 0, tsugiwaColor_);
+
+    rasterFont_.points = kRasterPoints;
+    rasterPrintY_ = 0;
+    rasterFont_.bold = false;
+    update();
+}
+
+// --- scrolling ----------------------------------------------------------
+
+void ChimeiCtl_DX::setClock(Clock clock)
+{
+    if (clock)
+        clock_ = std::move(clock);
+    else
+        clock_ = [this] { return steadyClock_.elapsed(); };
+}
+
+void ChimeiCtl_DX::startScroll()
+{
+    if (speed_ == 0)
+        setSpeed(1);
+    scroll_.start(clock_(), kStripWidth, canvas_.width());
+    scrollTimer_.start(0);
+}
+
+void ChimeiCtl_DX::stopScroll()
+{
+    if (!scroll_.running())
+        return;
+    scroll_.stop();
+    scrollTimer_.stop();
+    setCanvasLeft(0);
+}
+
+void ChimeiCtl_DX::updateScroll()
+{
+    if (!scroll_.running())
+        return;
+    const qint64 now = clock_();
+    scroll_.advanceTo(now, speed_, scrollStartWait_);
+    if (scroll_.passes() > 0)
+        setCanvasLeft(scroll_.left());
+    const qint64 wait = scroll_.nextPassMs(scrollStartWait_) - now;
+    scrollTimer_.start(static_cast<int>(std::clamp<qint64>(wait, 0, std::numeric_limits<int>::max())));
+}
+
+void ChimeiCtl_DX::setCanvasLeft(int left)
+{
+    if (left == canvasLeft_)
+        return;
+    canvasLeft_ = left;
+    update();
+}
+
+// --- painting -----------------------------------------------------------
+
+void ChimeiCtl_DX::paintViewport(QPainter &painter) const
+{
+    const QRect viewport(0, 0, kStripWidth, kViewportHeight);
+    painter.fillRect(viewport, toQColor(backColor_));
+    // Only the part of the canvas inside the viewport is copied.
+    const QRect placed(canvasLeft_, -1, canvas_.width(), canvas_.height());
+    const QRect visible = placed.intersected(viewport);
+    if (!visible.isEmpty())
+        painter.drawImage(visible.topLeft(), canvas_, visible.translated(-placed.topLeft()));
+    if (appearance_ != 0) {
+        // A sunken edge: shadow above and left, light below and right.
+        const int right = viewport.right();
+        const int bottom = viewport.bottom();
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(0, 0, right, 0);
+        painter.drawLine(0, 0, 0, bottom);
+        painter.setPen(Qt::white);
+        painter.drawLine(1, bottom, right, bottom);
+        painter.drawLine(right, 1, right, bottom);
+    }
+}
+
+QImage ChimeiCtl_DX::viewportImage() const
+{
+    QImage image(kStripWidth, kViewportHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintViewport(painter);
+    return image;
+}
+
+void ChimeiCtl_DX::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    paintViewport(painter);
+}
+
+} // namespace kerubara

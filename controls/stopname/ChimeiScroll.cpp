@@ -1,0 +1,75 @@
+#include "controls/stopname/ChimeiScroll.h"
+
+#include <cmath>
+
+namespace kerubara {
+
+void ChimeiScroll::start(qint64 nowMs, int stripWidth, int canvasWidth)
+{
+    running_ = true;
+    pausing_ = false;
+    stripWidth_ = stripWidth;
+    canvasWidth_ = canvasWidth;
+    x_ = stripWidth;
+    left_ = stripWidth;
+    passes_ = 0;
+    phaseStartUs_ = nowMs * 1000;
+    phasePasses_ = 0;
+}
+
+void ChimeiScroll::stop()
+{
+    running_ = false;
+    pausing_ = false;
+    x_ = 0.0;
+    left_ = 0;
+}
+
+void ChimeiScroll::runPass(std::int16_t speed)
+{
+    x_ -= speed / 200; // whole pixels
+    left_ = static_cast<int>(std::floor(x_));
+    if (left_ <= -canvasWidth_) {
+        // The name has left the strip: wait out of sight at the right edge.
+        x_ = stripWidth_;
+        left_ = stripWidth_;
+        pausing_ = true;
+    }
+    x_ -= speed / 200.0; // the rest
+    ++passes_;
+}
+
+void ChimeiScroll::advanceTo(qint64 nowMs, std::int16_t speed, std::int32_t startWaitMs)
+{
+    const qint64 nowUs = nowMs * 1000;
+    while (running_) {
+        if (pausing_) {
+            const qint64 resumeUs = pauseStartUs_ + qint64{startWaitMs} * 1000;
+            if (nowUs < resumeUs)
+                return;
+            pausing_ = false;
+            phaseStartUs_ = resumeUs;
+            phasePasses_ = 0;
+        }
+        if (nowUs < phaseStartUs_)
+            return;
+        const qint64 due = (nowUs - phaseStartUs_) / kPassMicroseconds + 1;
+        while (phasePasses_ < due && !pausing_) {
+            runPass(speed);
+            ++phasePasses_;
+        }
+        if (!pausing_)
+            return;
+        // The pass that sent the canvas back to the right edge starts the pause.
+        pauseStartUs_ = phaseStartUs_ + (phasePasses_ - 1) * kPassMicroseconds;
+    }
+}
+
+qint64 ChimeiScroll::nextPassMs(std::int32_t startWaitMs) const
+{
+    const qint64 dueUs = pausing_ ? pauseStartUs_ + qint64{startWaitMs} * 1000
+                                  : phaseStartUs_ + phasePasses_ * kPassMicroseconds;
+    return (dueUs + 999) / 1000;
+}
+
+} // namespace kerubara

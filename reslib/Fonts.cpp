@@ -1,0 +1,48 @@
+#include "reslib/Fonts.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+#include <array>
+
+namespace kerubara {
+namespace {
+
+struct Substitution
+{
+    const QString &face;
+    const char *family;
+};
+
+} // namespace
+
+QStringList installFontSubstitutions()
+{
+    const std::array<Substitution, 3> substitutions{{
+        {kGothicFace, "IPAGothic"},
+        {kMinchoFace, "IPAMincho"},
+        {kPGothicFace, "IPAPGothic"},
+    }};
+    const QStringList installed = QFontDatabase::families();
+    QStringList missing;
+    for (const Substitution &s : substitutions) {
+        const QString family = QString::fromLatin1(s.family);
+        if (!QFont::substitutes(s.face).contains(family))
+            QFont::insertSubstitution(s.face, family);
+        if (!installed.contains(family, Qt::CaseInsensitive))
+            missing << family;
+    }
+    return missing;
+}
+
+QString missingFontsMessage(const QStringList &missingFamilies)
+{
+    if (missingFamilies.isEmpty())
+        return {};
+    return QStringLiteral("フォント %1 が見つかりません。停留所名と整理券番号は別のフォントで表示されるため、"
+                          "本来の見た目になりません。fonts-ipafont-gothic と fonts-ipafont-mincho を"
+                          "インストールしてください。")
+        .arg(missingFamilies.join(QStringLiteral("、")));
+}
+
+} // namespace kerubara

@@ -1,0 +1,169 @@
+#include "tools/RenderName.h"
+
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "reslib/Cp932.h"
+#include "reslib/Fonts.h"
+#include "reslib/OleColor.h"
+
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <functional>
+#include <limits>
+#include <map>
+#include <optional>
+
+namespace kerubara::datatool {
+namespace {
+
+// The panel's instance of the strip stores these colours; everything else is
+// at the control's design values.
+constexpr OleColor kPanelBackColor = 4210752; // RGB 64, 64, 64
+constexpr OleColor kPanelForeColor = 8438015; // RGB 255, 192, 128
+
+int usageError(QTextStream &err, const QString &message)
+{
+    err << message << '\n' << QStringLiteral("「kerubara-data --help」で使い方を表示します。\n");
+    return 2;
+}
+
+std::optional<std::int16_t> parseInteger(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok || value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+// "RRGGBB" (optionally after "#"), as colours are usually written, to the
+// control's red-in-the-low-byte form.
+std::optional<OleColor> parseColour(QString text)
+{
+    if (text.startsWith(u'#'))
+        text.remove(0, 1);
+    if (text.size() != 6)
+        return std::nullopt;
+    bool ok = false;
+    const uint value = text.toUInt(&ok, 16);
+    if (!ok)
+        return std::nullopt;
+    return rgb(static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+               static_cast<int>(value & 0xFF));
+}
+
+using Setter = std::function<void(ChimeiCtl_DX &)>;
+
+struct ValueOption
+{
+    QString what; // how the value is described in a message
+    std::function<std::optional<Setter>(const QString &)> parse;
+};
+
+ValueOption integerOption(void (ChimeiCtl_DX::*set)(std::int16_t))
+{
+    return {QStringLiteral("-32768～32767 の整数"), [set](const QString &text) -> std::optional<Setter> {
+                const auto value = parseInteger(text);
+                if (!value)
+                    return std::nullopt;
+                return Setter([set, v = *value](ChimeiCtl_DX &c) { (c.*set)(v); });
+            }};
+}
+
+ValueOption colourOption(void (ChimeiCtl_DX::*set)(OleColor))
+{
+    return {QStringLiteral("RRGGBB 形式の16進数の色（例: FFC080）"),
+            [set](const QString &text) -> std::optional<Setter> {
+                const auto value = parseColour(text);
+                if (!value)
+                    return std::nullopt;
+                return Setter([set, v = *value](ChimeiCtl_DX &c) { (c.*set)(v); });
+            }};
+}
+
+const std::map<QString, ValueOption> &valueOptions()
+{
+    static const std::map<QString, ValueOption> options{
+        {QStringLiteral("--tsugiwa-mode"), integerOption(&ChimeiCtl_DX::setTsugiwaMode)},
+        {QStringLiteral("--font-mode"), integerOption(&ChimeiCtl_DX::setFontMode)},
+        {QStringLiteral("--tsugiwa-font-mode"), integerOption(&ChimeiCtl_DX::setTsugiwaFontMode)},
+        {QStringLiteral("--back"), colourOption(&ChimeiCtl_DX::setBackColor)},
+        {QStringLiteral("--fore"), colourOption(&ChimeiCtl_DX::setForeColor)},
+        {QStringLiteral("--tsugiwa-color"), colourOption(&ChimeiCtl_DX::setTsugiwaColor)},
+    };
+    return options;
+}
+
+const std::map<QString, Setter> &flagOptions()
+{
+    static const std::map<QString, Setter> options{
+        {QStringLiteral("--bold"), [](ChimeiCtl_DX &c) { c.setFontBold(true); }},
+        {QStringLiteral("--tsugiwa-bold"), [](ChimeiCtl_DX &c) { c.setTsugiwaBold(true); }},
+    };
+    return options;
+}
+
+} // namespace
+
+int renderName(const QStringList &args, QTextStream &err)
+{
+    std::vector<Setter> setters;
+    QStringList positional;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (optionsEnded || !arg.startsWith(QStringLiteral("--"))) {
+            positional << arg;
+            continue;
+        }
+        if (arg == u"--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (const auto flag = flagOptions().find(arg); flag != flagOptions().end()) {
+            setters.push_back(flag->second);
+            continue;
+        }
+        const auto option = valueOptions().find(arg);
+        if (option == valueOptions().end())
+            return usageError(err, QStringLiteral("render-name に「%1」というオプションはありません。").arg(arg));
+        if (i + 1 >= args.size())
+            return usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, option->second.what));
+        const QString &value = args[++i];
+        const auto setter = option->second.parse(value);
+        if (!setter)
+            return usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。")
+                                       .arg(arg, value, option->second.what));
+        setters.push_back(*setter);
+    }
+    if (positional.size() != 2)
+        return usageError(err, QStringLiteral("render-name には停留所名と出力する PNG ファイルを指定してください。"));
+    const QString &text = positional[0];
+    const QString &outPath = positional[1];
+
+    const qsizetype bad = cp932::firstUnencodable(text);
+    if (bad >= 0) {
+        err << QStringLiteral("停留所名の「%1」は Shift-JIS で表せない文字のため表示できません。\n").arg(text.mid(bad, 1));
+        return 1;
+    }
+
+    const QStringList missing = installFontSubstitutions();
+    if (!missing.isEmpty())
+        err << QStringLiteral("警告: ") << missingFontsMessage(missing) << '\n';
+
+    ChimeiCtl_DX strip;
+    strip.setBackColor(kPanelBackColor);
+    strip.setForeColor(kPanelForeColor);
+    for (const Setter &set : setters)
+        set(strip);
+    strip.SetChimei(text);
+
+    QSaveFile file(outPath);
+    if (!file.open(QIODevice::WriteOnly) || !strip.canvas().save(&file, "PNG") || !file.commit()) {
+        err << QStringLiteral("「%1」に書き込めません: %2\n").arg(outPath, file.errorString());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace kerubara::datatool
