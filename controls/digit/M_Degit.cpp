@@ -152,23 +152,21 @@ void M_Degit::ReadProperties(const PropertyBag &bag)
 
 void M_Degit::WriteProperties(PropertyBag &bag) const
 {
-    const auto write = [&bag](const QString &key, const QVariant &value, const QVariant &defaultValue) {
-        bag.WriteProperty(key, value, defaultValue);
-    };
-    write(QStringLiteral("BaseForeColor"), baseForeColor_, kDefaultBaseForeColor);
-    write(QStringLiteral("DegitForeColor"), degitForeColor_, kDefaultDegitForeColor);
-    write(QStringLiteral("FillZero"), format_.fillZero, std::int16_t(0));
-    write(QStringLiteral("ZeroMode"), format_.zeroMode, std::int16_t(0));
-    write(QStringLiteral("Shift"), format_.shift, std::int16_t(0));
-    write(QStringLiteral("Keta"), keta_, kDefaultKeta);
-    write(QStringLiteral("DegitSize"), degitSize_, std::int16_t(0));
-    write(QStringLiteral("DegitStyle"), degitStyle_, std::int16_t(0));
+    bag.WriteProperty(QStringLiteral("BaseForeColor"), baseForeColor_, kDefaultBaseForeColor);
+    bag.WriteProperty(QStringLiteral("DegitForeColor"), degitForeColor_, kDefaultDegitForeColor);
+    bag.WriteProperty(QStringLiteral("FillZero"), format_.fillZero, 0);
+    bag.WriteProperty(QStringLiteral("ZeroMode"), format_.zeroMode, 0);
+    bag.WriteProperty(QStringLiteral("Shift"), format_.shift, 0);
+    bag.WriteProperty(QStringLiteral("Keta"), keta_, kDefaultKeta);
+    bag.WriteProperty(QStringLiteral("DegitSize"), degitSize_, 0);
+    bag.WriteProperty(QStringLiteral("DegitStyle"), degitStyle_, 0);
+    // Compared here: a double 0 is the default, a text "0" or nothing is not.
     if (isDefaultValue(value_))
-        write(QStringLiteral("Value"), 0, 0);
+        bag.WriteProperty(QStringLiteral("Value"), 0, 0);
     else
-        write(QStringLiteral("Value"), value_, {});
-    write(QStringLiteral("UserSet"), userSet_, true);
-    write(QStringLiteral("BackColor"), backColor_, kDefaultBackColor);
+        bag.WriteProperty(QStringLiteral("Value"), value_);
+    bag.WriteProperty(QStringLiteral("UserSet"), userSet_, true);
+    bag.WriteProperty(QStringLiteral("BackColor"), backColor_, kDefaultBackColor);
 }
 
 const SegmentFont &M_Degit::font()

@@ -153,10 +153,10 @@ GlyphStyle glyphStyle(std::int16_t degitStyle)
 DegitSizeClass degitSizeClass(std::int16_t degitSize)
 {
     switch (degitSize) {
-    case 1: return {255, 390, 24};
-    case 2: return {285, 435, 27};
-    case 3: return {165, 225, 14};
-    default: return {195, 300, 18};
+    case 1: return {255, 390};
+    case 2: return {285, 435};
+    case 3: return {165, 225};
+    default: return {195, 300};
     }
 }
 

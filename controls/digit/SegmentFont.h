@@ -47,12 +47,12 @@ enum class GlyphStyle { A, B, C };
 GlyphStyle glyphStyle(std::int16_t degitStyle);
 
 // A size class: width of one position and height of the control, in twips
-// (15 twips to the pixel), and the point size of the glyph font it stands for.
+// (15 twips to the pixel). The classes stand for glyph fonts of 18, 24, 27
+// and 14 points.
 struct DegitSizeClass
 {
     int positionTwips;
     int heightTwips;
-    int fontPoints;
     constexpr int positionWidth() const { return positionTwips / 15; }
     constexpr int height() const { return heightTwips / 15; }
 };
@@ -69,8 +69,6 @@ public:
     bool bold() const { return bold_; }
     int advance() const { return advance_; }
     int height() const { return height_; }
-    // Segment thickness in pixels (thicker when bold).
-    int thickness() const { return thickness_; }
 
     // Draws the segments of `mask` in `color` into the position whose top
     // left corner is `origin`.
