@@ -1,13 +1,11 @@
 #pragma once
 
-// Reading a digit display's picture back: which segments of each position
-// are lit, judged at pixels that each segment covers fully.
+// Reads a digit display's picture back: which segments of each position are
+// lit, judged at pixels that each segment covers fully.
 
 #include "controls/digit/M_Degit.h"
-#include "controls/digit/SegmentFont.h"
 
 #include <QImage>
-#include <QString>
 
 namespace testing {
 
@@ -23,26 +21,8 @@ struct DigitPicture
 inline DigitPicture pictureOf(const kerubara::M_Degit &d)
 {
     using namespace kerubara;
-    return {d.image(),
-            SegmentFont(glyphStyle(d.DegitStyle()), degitSizeClass(d.DegitSize()), d.fontBold()),
+    return {d.image(), SegmentFont(glyphStyle(d.DegitStyle()), degitSizeClass(d.DegitSize()), d.fontBold()),
             d.BackColor(), d.BaseForeColor(), d.DegitForeColor()};
-}
-
-enum class Shade { Back, Base, Lit };
-
-// The colour of the three that the pixel is nearest to.
-inline Shade shadeAt(const DigitPicture &p, QPoint at)
-{
-    const QColor c = p.image.pixelColor(at);
-    const auto distance = [&c](kerubara::OleColor o) {
-        const QColor q = kerubara::toQColor(o);
-        const int dr = c.red() - q.red(), dg = c.green() - q.green(), db = c.blue() - q.blue();
-        return dr * dr + dg * dg + db * db;
-    };
-    const int back = distance(p.back), base = distance(p.base), lit = distance(p.lit);
-    if (lit <= base && lit <= back)
-        return Shade::Lit;
-    return base <= back ? Shade::Base : Shade::Back;
 }
 
 inline QPoint probeAt(const DigitPicture &p, int position, kerubara::Segment s)
@@ -50,43 +30,43 @@ inline QPoint probeAt(const DigitPicture &p, int position, kerubara::Segment s)
     return QPoint(position * p.font.advance(), 0) + p.font.probe(s);
 }
 
-// The segments of position `position` (0 = leftmost) drawn in the lit colour.
-inline kerubara::SegmentMask litSegments(const DigitPicture &p, int position)
+// Which of the three colours the pixel is nearest to: 0 back, 1 base, 2 lit.
+inline int shadeAt(const DigitPicture &p, QPoint at)
 {
-    kerubara::SegmentMask mask = 0;
-    for (int s = 0; s < kerubara::SegmentCount; ++s) {
-        const auto seg = static_cast<kerubara::Segment>(s);
-        if (shadeAt(p, probeAt(p, position, seg)) == Shade::Lit)
-            mask |= kerubara::segmentBit(seg);
+    const QColor c = p.image.pixelColor(at);
+    int best = 0, bestDistance = INT_MAX;
+    const kerubara::OleColor colours[] = {p.back, p.base, p.lit};
+    for (int i = 0; i < 3; ++i) {
+        const QColor q = kerubara::toQColor(colours[i]);
+        const int dr = c.red() - q.red(), dg = c.green() - q.green(), db = c.blue() - q.blue();
+        if (dr * dr + dg * dg + db * db <= bestDistance) {
+            bestDistance = dr * dr + dg * dg + db * db;
+            best = i;
+        }
     }
-    return mask;
+    return best;
 }
 
-// True when every one of the seven segments of the position shows either
-// the lit or the base colour: the unlit "8" is there under the value.
-inline bool eightVisible(const DigitPicture &p, int position)
-{
-    for (int s = kerubara::SegA; s <= kerubara::SegG; ++s) {
-        if (shadeAt(p, probeAt(p, position, static_cast<kerubara::Segment>(s))) == Shade::Back)
-            return false;
-    }
-    return true;
-}
-
-// What the picture shows, one character per position: the digit or "-"
-// whose segments are lit, " " for none, "?" for any other pattern.
+// What the picture shows, one character per position (0 = leftmost): the
+// digit, "-", "." or " " whose segments are lit, "?" for another pattern,
+// and "!" where a segment shows neither colour, i.e. the unlit "8" is missing.
 inline QString shownText(const DigitPicture &p)
 {
-    static const QString known = QStringLiteral("0123456789- .");
+    using namespace kerubara;
     QString text;
     for (int pos = 0; pos < p.image.width() / p.font.advance(); ++pos) {
-        const kerubara::SegmentMask mask = litSegments(p, pos);
-        QChar shown = u'?';
-        for (QChar c : known) {
-            if (kerubara::segmentMask(c) == mask) {
+        SegmentMask mask = 0;
+        bool eight = true;
+        for (int s = 0; s < SegmentCount; ++s) {
+            const int shade = shadeAt(p, probeAt(p, pos, static_cast<Segment>(s)));
+            if (shade == 2)
+                mask |= segmentBit(static_cast<Segment>(s));
+            eight = eight && (shade != 0 || s == SegDP);
+        }
+        QChar shown = eight ? u'?' : u'!';
+        for (QChar c : QStringLiteral("0123456789- .")) {
+            if (eight && segmentMask(c) == mask)
                 shown = c;
-                break;
-            }
         }
         text += shown;
     }

@@ -190,6 +190,8 @@ void M_Degit::DrawDegit(const QVariant &value, OleColor baseColor, OleColor degi
     if (image_.size() != size())
         image_ = QImage(size(), QImage::Format_RGB32);
     image_.fill(toQColor(backColor_));
+    if (image_.isNull()) // a control of no extent shows nothing
+        return;
 
     const SegmentFont &glyphs = font();
     const int step = glyphs.advance() + nCharExtra_;
