@@ -1,6 +1,7 @@
 #include "tools/DataTool.h"
 
 #include "tools/FareCommands.h"
+#include "tools/RenderDigits.h"
 #include "tools/RenderName.h"
 
 #include <QTextStream>
@@ -52,18 +53,41 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
         --tsugiwa-color RRGGBB 「次は」の色（既定 FFB979）
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
       IPA フォントがないときは警告を出し、代わりのフォントで描きます。
+  render-digits [オプション] VALUE OUT.png
+      運賃表示器の7セグメント数字を1つ描いて PNG に保存します。画像の大きさは
+      数字表示そのままで、幅は1桁の幅×桁数、高さは大きさの種類で決まります
+      （1桁の幅×高さ: 0 = 13×20、1 = 17×26、2 = 19×29、3 = 11×15 ピクセル）。
+      点灯しない部分も「8」の形で薄く描かれます。
+      VALUE は数値です（例: 230、-1、1.5）。全体を二重引用符で囲んだ値
+      （シェルでは '"0"' のように書きます）か --text を付けた値は文字として
+      表示します。文字の "0" は数値の 0 とは別に扱われます。
+      数値として読めない値を --text なしで渡すと終了コード 1 で終わります。
+      表示できる文字: 0～9、空白（消灯）、-、_、=、.、7セグメントで表せる
+      英字（A b C c d E F G H h I J L n O o P q r S t U u y）。ほかの文字は
+      その桁を消灯にします。
+      オプション（既定値は数字表示の既定値と同じです）:
+        --keta N       桁数 1～15（範囲外は 4）。既定 4
+        --size N       大きさの種類 0～3（範囲外は 0）。既定 0
+        --style N      字形 0 = A（斜体）、1 = B（角形）、2 = C（ドット）。
+                       0～2 以外は A。既定 0
+        --zero-mode N  0 と -1 と空の表示: 0 = 0 と空は全消灯、1 = 0 と空は
+                       「0」、2 = -1 は「0」で 0 は全消灯、3 = -1 と 0 と空は
+                       「0」（4 以上は 0）。既定 0
+        --fill-zero N  数値をこの桁数まで先頭を 0 で埋める（桁数を超えると
+                       桁数）。0 で埋めない。既定 0
+        --shift N      右側に空ける桁数（0～桁数-1 に収めます）。既定 0
+        --back RRGGBB  背景色。既定 808080
+        --base RRGGBB  消灯部分の色。既定 969696
+        --lit RRGGBB   点灯部分の色。既定 F8D272
+      色は赤・緑・青を16進数2桁ずつ書きます（先頭の # は付けても構いません）。
+      書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
+      画面がなくても動きます。
 
   help, --help, -h
       この説明を表示します。
 
 終了コード: 0 成功、1 入力の問題、2 使い方の誤り。
 )";
-
-int usageError(QTextStream &err, const QString &message)
-{
-    err << message << '\n' << QStringLiteral("「kerubara-data --help」で使い方を表示します。\n");
-    return 2;
-}
 
 bool isHelp(const QString &arg)
 {
@@ -72,9 +96,15 @@ bool isHelp(const QString &arg)
 
 } // namespace
 
+int usageError(QTextStream &err, const QString &message)
+{
+    err << message << '\n' << QStringLiteral("「kerubara-data --help」で使い方を表示します。\n");
+    return 2;
+}
+
 bool needsGui(const QStringList &args)
 {
-    static const QStringList guiCommands{QStringLiteral("render-name")};
+    static const QStringList guiCommands{QStringLiteral("render-name"), QStringLiteral("render-digits")};
     return !args.isEmpty() && guiCommands.contains(args.front());
 }
 
@@ -105,6 +135,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     if (command == u"render-name")
         return renderName(rest, err);
+    if (command == u"render-digits")
+        return renderDigits(rest, err);
     return usageError(err, QStringLiteral("「%1」というコマンドはありません。").arg(command));
 }
 

@@ -11,6 +11,10 @@ namespace kerubara::datatool {
 // exit status: 0 success, 1 bad input or a problem found, 2 bad usage.
 int run(const QStringList &args, QTextStream &out, QTextStream &err);
 
+// Writes `message` and the hint to the help text to `err`; returns 2, the
+// exit status of bad usage.
+int usageError(QTextStream &err, const QString &message);
+
 // True when the command draws pictures and so needs a GUI application
 // (on Qt's offscreen platform when there is no display).
 bool needsGui(const QStringList &args);

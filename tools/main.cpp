@@ -21,20 +21,24 @@ QStringList rawArguments(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // The tool's arguments are its own, not Qt's: Qt sees only the program
+    // name, so that an option such as --style reaches the command.
+    const QStringList args = rawArguments(argc, argv);
+    int qtArgc = 1;
     // Drawing commands need a GUI application; without a display they use
     // Qt's offscreen platform, so the tool runs on a server or in a script.
     std::unique_ptr<QCoreApplication> app;
-    if (kerubara::datatool::needsGui(rawArguments(argc, argv))) {
+    if (kerubara::datatool::needsGui(args)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
             && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
+        app = std::make_unique<QApplication>(qtArgc, argv);
     } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
+        app = std::make_unique<QCoreApplication>(qtArgc, argv);
     }
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = kerubara::datatool::run(QCoreApplication::arguments().mid(1), out, err);
+    const int status = kerubara::datatool::run(args, out, err);
     out.flush();
     err.flush();
     return status;

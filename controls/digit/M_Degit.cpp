@@ -1,0 +1,252 @@
+#include "controls/digit/M_Degit.h"
+
+#include "reslib/PropertyBag.h"
+#include "reslib/ResDialogs.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace kerubara {
+namespace {
+
+std::int16_t toInt16(const QVariant &v)
+{
+    return static_cast<std::int16_t>(std::clamp<qlonglong>(v.toLongLong(), INT16_MIN, INT16_MAX));
+}
+
+OleColor toOleColor(const QVariant &v)
+{
+    return static_cast<OleColor>(v.toLongLong() & 0xFFFFFFFF);
+}
+
+// The default Value is the number 0; a text "0" or nothing differs from it.
+bool isDefaultValue(const QVariant &v)
+{
+    return isNumber(v) && v.toDouble() == 0;
+}
+
+} // namespace
+
+M_Degit::M_Degit(QWidget *parent) : QWidget(parent)
+{
+    // The backing image covers the whole control.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(controlSize(keta_, degitSize_));
+    // A new control starts as a cleared surface; nothing is drawn until a
+    // redrawing property is written.
+    image_ = QImage(size(), QImage::Format_RGB32);
+    image_.fill(toQColor(backColor_));
+}
+
+QSize M_Degit::controlSize(std::int16_t keta, std::int16_t degitSize)
+{
+    const DegitSizeClass size = degitSizeClass(degitSize);
+    return {size.positionWidth() * keta, size.height()};
+}
+
+void M_Degit::setUserSet(bool on)
+{
+    userSet_ = on;
+}
+
+void M_Degit::setBaseForeColor(OleColor color)
+{
+    baseForeColor_ = color;
+    redraw();
+}
+
+void M_Degit::setDegitForeColor(OleColor color)
+{
+    degitForeColor_ = color;
+    redraw();
+}
+
+void M_Degit::setFillZero(std::int16_t digits)
+{
+    format_.fillZero = std::min(digits, keta_);
+}
+
+void M_Degit::setZeroMode(std::int16_t mode)
+{
+    format_.zeroMode = mode >= 4 ? 0 : mode;
+}
+
+void M_Degit::setShift(std::int16_t positions)
+{
+    const int limited = std::min<int>(positions, keta_ - 1);
+    format_.shift = static_cast<std::int16_t>(std::max(limited, 0));
+}
+
+void M_Degit::setKeta(std::int16_t positions)
+{
+    keta_ = positions >= 1 && positions <= 15 ? positions : kDefaultKeta;
+    resizeToFit();
+    redraw();
+}
+
+void M_Degit::setDegitSize(std::int16_t sizeClass)
+{
+    degitSize_ = sizeClass >= 1 && sizeClass <= 3 ? sizeClass : 0;
+    resizeToFit();
+    redraw();
+}
+
+void M_Degit::setDegitStyle(std::int16_t style)
+{
+    degitStyle_ = style;
+    redraw();
+}
+
+void M_Degit::setValue(const QVariant &value)
+{
+    value_ = value;
+    redraw();
+}
+
+void M_Degit::setBackColor(OleColor color)
+{
+    backColor_ = color;
+    redraw();
+}
+
+std::int32_t M_Degit::ShowSetDlg()
+{
+    std::int16_t zeroMode = format_.zeroMode;
+    std::int16_t shift = format_.shift;
+    std::int16_t fillZero = format_.fillZero;
+    const std::int32_t result = Call_dlg100(hwnd(), keta_, zeroMode, shift, fillZero);
+    // Taken as the dialog returns them, without the writers' limits.
+    format_ = {zeroMode, fillZero, shift};
+    redraw();
+    return result;
+}
+
+void M_Degit::ResetDegit(std::int16_t nMode)
+{
+    const DegitFormat kept = format_;
+    setShift(0);
+    setZeroMode(0);
+    setFillZero(0);
+    setValue(nMode == -1 ? QString(std::max<int>(keta_, 0), u'8') : QStringLiteral(""));
+    setShift(kept.shift);
+    setZeroMode(kept.zeroMode);
+    setFillZero(kept.fillZero);
+}
+
+void M_Degit::ReadProperties(const PropertyBag &bag)
+{
+    baseForeColor_ = toOleColor(bag.ReadProperty(QStringLiteral("BaseForeColor"), kDefaultBaseForeColor));
+    degitForeColor_ = toOleColor(bag.ReadProperty(QStringLiteral("DegitForeColor"), kDefaultDegitForeColor));
+    format_.fillZero = toInt16(bag.ReadProperty(QStringLiteral("FillZero"), 0));
+    format_.zeroMode = toInt16(bag.ReadProperty(QStringLiteral("ZeroMode"), 0));
+    format_.shift = toInt16(bag.ReadProperty(QStringLiteral("Shift"), 0));
+    keta_ = toInt16(bag.ReadProperty(QStringLiteral("Keta"), kDefaultKeta));
+    degitSize_ = toInt16(bag.ReadProperty(QStringLiteral("DegitSize"), 0));
+    degitStyle_ = toInt16(bag.ReadProperty(QStringLiteral("DegitStyle"), 0));
+    value_ = bag.ReadProperty(QStringLiteral("Value"), 0);
+    userSet_ = bag.ReadProperty(QStringLiteral("UserSet"), true).toBool();
+    backColor_ = toOleColor(bag.ReadProperty(QStringLiteral("BackColor"), kDefaultBackColor));
+}
+
+void M_Degit::WriteProperties(PropertyBag &bag) const
+{
+    bag.WriteProperty(QStringLiteral("BaseForeColor"), baseForeColor_, kDefaultBaseForeColor);
+    bag.WriteProperty(QStringLiteral("DegitForeColor"), degitForeColor_, kDefaultDegitForeColor);
+    bag.WriteProperty(QStringLiteral("FillZero"), format_.fillZero, 0);
+    bag.WriteProperty(QStringLiteral("ZeroMode"), format_.zeroMode, 0);
+    bag.WriteProperty(QStringLiteral("Shift"), format_.shift, 0);
+    bag.WriteProperty(QStringLiteral("Keta"), keta_, kDefaultKeta);
+    bag.WriteProperty(QStringLiteral("DegitSize"), degitSize_, 0);
+    bag.WriteProperty(QStringLiteral("DegitStyle"), degitStyle_, 0);
+    // Compared here: a double 0 is the default, a text "0" or nothing is not.
+    if (isDefaultValue(value_))
+        bag.WriteProperty(QStringLiteral("Value"), 0, 0);
+    else
+        bag.WriteProperty(QStringLiteral("Value"), value_);
+    bag.WriteProperty(QStringLiteral("UserSet"), userSet_, true);
+    bag.WriteProperty(QStringLiteral("BackColor"), backColor_, kDefaultBackColor);
+}
+
+const SegmentFont &M_Degit::font()
+{
+    const GlyphStyle style = glyphStyle(degitStyle_);
+    const DegitSizeClass size = degitSizeClass(degitSize_);
+    if (!font_ || font_->style() != style || font_->height() != size.height()
+        || font_->advance() != size.positionWidth() || font_->bold() != bFontBold_)
+        font_.emplace(style, size, bFontBold_);
+    return *font_;
+}
+
+void M_Degit::redraw()
+{
+    DrawDegit(value_, baseForeColor_, degitForeColor_);
+}
+
+void M_Degit::DrawDegit(const QVariant &value, OleColor baseColor, OleColor degitColor)
+{
+    const QString text = formatDegitValue(value, format_);
+    if (image_.size() != size())
+        image_ = QImage(size(), QImage::Format_RGB32);
+    image_.fill(toQColor(backColor_));
+    if (image_.isNull()) // a control of no extent shows nothing
+        return;
+
+    const SegmentFont &glyphs = font();
+    const int step = glyphs.advance() + nCharExtra_;
+    QPainter painter(&image_);
+    // The unlit "8" of every position from the left edge (those past the
+    // right edge would not show)...
+    const QColor base = toQColor(baseColor);
+    for (int i = 0; i < keta_ && i * step < width(); ++i)
+        glyphs.draw(painter, QPoint(i * step, 0), kEightMask, base);
+    // ...and the value's last Keta characters over them, against the right edge.
+    const QString shown = lastCharacters(text, keta_);
+    const QColor lit = toQColor(degitColor);
+    const int left = width() - static_cast<int>(shown.size()) * step;
+    for (int j = 0; j < shown.size(); ++j) {
+        const int x = left + j * step;
+        if (x + step > 0)
+            glyphs.draw(painter, QPoint(x, 0), segmentMask(shown[j]), lit);
+    }
+    painter.end();
+    update();
+}
+
+void M_Degit::resizeToFit()
+{
+    resize(controlSize(keta_, degitSize_));
+}
+
+void M_Degit::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void M_Degit::resizeEvent(QResizeEvent *)
+{
+    // The backing image follows the control's size and keeps what it held;
+    // new area shows the background until the next redraw.
+    if (image_.size() == size())
+        return;
+    QImage resized(size(), QImage::Format_RGB32);
+    resized.fill(toQColor(backColor_));
+    QPainter(&resized).drawImage(0, 0, image_);
+    image_ = resized;
+}
+
+void M_Degit::mousePressEvent(QMouseEvent *event)
+{
+    // Taken here so that a press on the digits does not start a window drag.
+    event->accept();
+}
+
+void M_Degit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit DblClick();
+}
+
+} // namespace kerubara
