@@ -16,7 +16,9 @@ int showMessageBox(const MsgBoxCall &call)
                 : icon == vbInformation ? QMessageBox::Information
                                         : QMessageBox::NoIcon);
     box.setWindowTitle(call.title.isEmpty() ? QApplication::applicationName() : call.title);
-    box.setText(call.prompt);
+    QString text = call.prompt;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // the box breaks lines at LF alone
+    box.setText(text);
     switch (call.style & 0x0F) {
     case vbYesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

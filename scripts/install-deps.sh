@@ -13,6 +13,7 @@ PACKAGES="
   libmecab-dev mecab-ipadic-utf8
   fonts-ipafont-gothic fonts-ipafont-mincho
   libzint-dev
+  qt6-translations-l10n
   xvfb xauth
 "
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace kerubara {
+
+// The built-in picture of the fare display's face, 502 x 252 pixels: the
+// warm-grey frame, the black face, the grey stop-name window and the fare
+// table ruled in white with its caption column and dim digit areas.
+QPixmap drawBuiltInPanel();
+
+} // namespace kerubara

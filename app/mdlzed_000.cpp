@@ -1,0 +1,119 @@
+#include "app/mdlzed_000.h"
+
+#include "app/Form1.h"
+#include "app/PanelPicture.h"
+#include "app/Simulator.h"
+#include "controls/digit/M_Degit.h"
+#include "reslib/MsgBox.h"
+#include "reslib/VbError.h"
+#include "settings/SettingValues.h"
+#include "settings/frmOption.h"
+
+#include <QLabel>
+
+namespace kerubara {
+namespace {
+
+// The word of label 1 for styles 2..11.
+const std::array<const char16_t *, 12> kStyleWords{
+    u"", u"", u"な し", u"な し", u"無 券", u"無 券", u"券なし", u"券なし", u"券無し", u"券無し", u"", u""};
+
+QString number(int n, std::int16_t leadingZero)
+{
+    const QString plain = leadingZero != 0 ? QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')) : QString::number(n);
+    return toFullWidth(plain);
+}
+
+} // namespace
+
+QStringList ticketNumberStyleNames()
+{
+    return {QStringLiteral("1,2,3...") + QStringLiteral(" 12") + QStringLiteral(" （既定の表示）"),
+            QStringLiteral("0,1,2...") + QStringLiteral(" 11"),
+            QStringLiteral("「なし」、1,2...") + QStringLiteral(" 11"),
+            QStringLiteral("「なし」、2,3...") + QStringLiteral(" 12"),
+            QStringLiteral("「無券」、1,2...") + QStringLiteral(" 11"),
+            QStringLiteral("「無券」、2,3...") + QStringLiteral(" 12"),
+            QStringLiteral("「券なし」、1,2...") + QStringLiteral(" 11"),
+            QStringLiteral("「券なし」、2,3...") + QStringLiteral(" 12"),
+            QStringLiteral("「券無し」、1,2...") + QStringLiteral(" 11"),
+            QStringLiteral("「券無し」、2,3...") + QStringLiteral(" 12"),
+            QStringLiteral("(無地)、1,2...") + QStringLiteral(" 11"),
+            QStringLiteral("(無地)、2,3...") + QStringLiteral(" 12")};
+}
+
+QString toFullWidth(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        const char16_t u = c.unicode();
+        if (u == u' ')
+            c = QChar(0x3000);
+        else if (u >= 0x21 && u <= 0x7E)
+            c = QChar(static_cast<char16_t>(u - 0x21 + 0xFF01));
+    }
+    return out;
+}
+
+SeirikenCaptions seirikenCaptions(std::int16_t style, std::int16_t leadingZero)
+{
+    SeirikenCaptions out;
+    if (style >= 2)
+        out.caption[1] = (style <= 11) ? QString::fromUtf16(kStyleWords[static_cast<std::size_t>(style)]) : QString();
+    if (style == 0) {
+        for (int k = 1; k <= 12; ++k)
+            out.caption[static_cast<std::size_t>(k)] = number(k, leadingZero);
+    } else if (style == 1) {
+        for (int k = 0; k <= 11; ++k)
+            out.caption[static_cast<std::size_t>(k + 1)] = number(k, leadingZero);
+    } else if (style >= 2 && style <= 11) {
+        const bool fromTwo = style % 2 == 1; // styles 3, 5, 7, 9, 11
+        for (int k = 1; k <= 11; ++k)
+            out.caption[static_cast<std::size_t>(k + 1)] = number(fromTwo ? k + 1 : k, leadingZero);
+    }
+    out.label1PointSize = (style >= 2 && style <= 9) ? 12 : 14;
+    return out;
+}
+
+void InitDegit(Form1 &panel)
+{
+    for (int k = 1; k <= 12; ++k)
+        panel.Degit[k]->setValue(0);
+}
+
+void InitPanel(Simulator &sim)
+{
+    frmOption &option = sim.option();
+    setCheckValue(option.Check1, 1);
+    setButtonColor(option.Command5[0], rgb(255, 255, 255));
+    setButtonColor(option.Command5[1], rgb(192, 255, 192));
+    setButtonColor(option.Command5[2], rgb(192, 255, 192));
+
+    Form1 &panel = sim.form1();
+    panel.imgRes[0] = drawBuiltInPanel();
+    panel.setPicture(panel.imgRes[0]);
+    panel.imgRes[1] = panel.imgRes[0];
+    panel.imgRes[2] = panel.imgRes[0];
+
+    option.SetProp();
+}
+
+void SeirikenNumSet(Form1 &panel, std::int16_t &style, std::int16_t &leadingZero)
+{
+    try {
+        const SeirikenCaptions captions = seirikenCaptions(style, leadingZero);
+        panel.setLabelFace(1, QStringLiteral("ＭＳ Ｐゴシック"));
+        for (int k = 1; k <= 12; ++k) {
+            if (const auto &text = captions.caption[static_cast<std::size_t>(k)])
+                panel.lblSeiriNum[k]->setText(*text);
+        }
+        panel.setLabelPointSize(1, captions.label1PointSize);
+    } catch (const VbError &e) {
+        MsgBox(QStringLiteral("エラーです！\r\n\r\nコード：%1\r\n\r\n内容：%2\r\n\r\nモジュール：IniIO-SeirikenNumSet( )")
+                   .arg(e.number())
+                   .arg(e.description()),
+               vbCritical, QStringLiteral("エラー！"));
+    }
+}
+
+} // namespace kerubara

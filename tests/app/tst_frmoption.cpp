@@ -1,0 +1,360 @@
+#include "settings/frmOption.h"
+
+#include "FakeDialogs.h"
+#include "app/Simulator.h"
+#include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "reslib/MsgBox.h"
+#include "reslib/Shell.h"
+#include "settings/ColorButton.h"
+#include "settings/SettingValues.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace kerubara;
+
+class tst_frmOption : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startsWithTheInitialSettings();
+    void listsHoldTheirEntries();
+    void checkBoxesInvertTheirDependants_data();
+    void checkBoxesInvertTheirDependants();
+    void panelImageOptionsShowThePerStateFrames();
+    void previewCheckShowsPluginAndDateFrames();
+    void tabsBringTheirPageToTheFront();
+    void dialogsFillTheirControls_data();
+    void dialogsFillTheirControls();
+    void cancelledDialogsChangeNothing();
+    void dateDialogWritesYearMonthDay();
+    void digitColoursPreviewOnTheSampleDigit();
+    void openFolderAsksTheShell();
+    void okAppliesToThePanelAndHides();
+    void closingOnlyHides();
+
+private:
+    std::unique_ptr<Simulator> sim_;
+    testing::FakeDialogs dialogs_;
+    std::unique_ptr<ScopedResDialogs> scoped_;
+    std::unique_ptr<ScopedMsgBoxHandler> boxes_;
+    QStringList messages_;
+};
+
+void tst_frmOption::init()
+{
+    dialogs_ = testing::FakeDialogs{};
+    scoped_ = std::make_unique<ScopedResDialogs>(dialogs_);
+    messages_.clear();
+    boxes_ = std::make_unique<ScopedMsgBoxHandler>([this](const MsgBoxCall &c) {
+        messages_ << c.prompt;
+        return int(vbOK);
+    });
+    sim_ = std::make_unique<Simulator>();
+    sim_->start();
+}
+
+void tst_frmOption::cleanup()
+{
+    sim_.reset();
+    boxes_.reset();
+    scoped_.reset();
+}
+
+void tst_frmOption::startsWithTheInitialSettings()
+{
+    frmOption &o = sim_->option();
+    struct Expect
+    {
+        const char *name;
+        int actual;
+        int expected;
+    };
+    const Expect table[] = {
+        {"Check1", checkValue(o.Check1), 1},
+        {"Command5(0)", int(buttonColor(o.Command5[0])), int(rgb(255, 255, 255))},
+        {"Command5(1)", int(buttonColor(o.Command5[1])), int(rgb(192, 255, 192))},
+        {"Command5(2)", int(buttonColor(o.Command5[2])), int(rgb(192, 255, 192))},
+        {"Combo2", listIndex(o.Combo2), 0},
+        {"Check2", checkValue(o.Check2), 0},
+        {"Option3(0)", optionValue(o.Option3[0]), -1},
+        {"Option3(1)", optionValue(o.Option3[1]), 0},
+        {"Option3(7)", optionValue(o.Option3[7]), -1},
+        {"Option3(6)", optionValue(o.Option3[6]), 0},
+        {"Option3(3)", optionValue(o.Option3[3]), -1},
+        {"Option3(4)", optionValue(o.Option3[4]), -1},
+        {"Command8(0)", int(buttonColor(o.Command8[0])), int(rgb(128, 128, 128))},
+        {"Command8(1)", int(buttonColor(o.Command8[1])), int(rgb(150, 150, 150))},
+        {"Command8(2)", int(buttonColor(o.Command8[2])), int(rgb(248, 210, 114))},
+        {"Check3(0)", checkValue(o.Check3[0]), 0},
+        {"Check3(4)", checkValue(o.Check3[4]), 0},
+        {"Combo4(0)", listIndex(o.Combo4[0]), 0},
+        {"Combo4(3)", listIndex(o.Combo4[3]), 0},
+        {"Combo4(4)", listIndex(o.Combo4[4]), 0},
+        {"Command9(0)", int(buttonColor(o.Command9[0])), int(rgb(128, 128, 128))},
+        {"Command9(1)", int(buttonColor(o.Command9[1])), int(rgb(255, 255, 0))},
+        {"Command9(2)", int(buttonColor(o.Command9[2])), int(rgb(255, 255, 0))},
+        {"Combo3", listIndex(o.Combo3), -1},
+        {"Combo5", listIndex(o.Combo5), -1},
+        {"Combo6", listIndex(o.Combo6), -1},
+        {"Check4", checkValue(o.Check4), 0},
+        {"Check5", checkValue(o.Check5), 0},
+        {"Option2(0)", optionValue(o.Option2[0]), -1},
+        {"Option2(1)", optionValue(o.Option2[1]), 0},
+        {"Combo1", listIndex(o.Combo1), 0},
+        {"Option6(0)", optionValue(o.Option6[0]), 0},
+        {"Option6(1)", optionValue(o.Option6[1]), -1},
+        {"Option2(2)", optionValue(o.Option2[2]), -1},
+        {"Option2(3)", optionValue(o.Option2[3]), 0},
+        {"Option7(0)", optionValue(o.Option7[0]), -1},
+        {"Option7(1)", optionValue(o.Option7[1]), 0},
+        {"chkUseSeiriPrev", checkValue(o.chkUseSeiriPrev), 0},
+        {"Option4(0)", optionValue(o.Option4[0]), -1},
+        {"Option4(2)", optionValue(o.Option4[2]), 0},
+    };
+    for (const Expect &e : table)
+        QVERIFY2(e.actual == e.expected, qPrintable(QStringLiteral("%1 = %2, expected %3").arg(e.name).arg(e.actual).arg(e.expected)));
+    for (QLineEdit *t : {o.Text2[0], o.Text2[1], o.txtSelectPanel[0], o.txtSelectPanel[2], o.txtSeiriPlgDir})
+        QVERIFY(t->text().isEmpty());
+    for (int i : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10})
+        QVERIFY(o.txtSelectSound[static_cast<std::size_t>(i)]->text().isEmpty());
+    QVERIFY(!o.txtSelectSound[2]);
+    QCOMPARE(o.Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+}
+
+void tst_frmOption::listsHoldTheirEntries()
+{
+    frmOption &o = sim_->option();
+    QCOMPARE(o.Combo2->count(), 12);
+    QCOMPARE(o.Combo2->itemText(0), QStringLiteral("1,2,3... 12 （既定の表示）"));
+    QCOMPARE(o.Combo2->itemText(9), QStringLiteral("「券無し」、2,3... 12"));
+    QCOMPARE(o.Combo4[0]->count(), 12);
+    QCOMPARE(o.Combo4[0]->itemText(0), QStringLiteral("1"));
+    QCOMPARE(o.Combo4[4]->count(), 150);
+    QCOMPARE(o.Combo1->count(), 150);
+    QCOMPARE(o.Combo1->itemText(149), QStringLiteral("150"));
+    QCOMPARE(o.Combo3->count(), 5);
+    QCOMPARE(o.Combo3->itemText(4), QStringLiteral("英数字はゴシック、それ以外は明朝"));
+    QCOMPARE(o.Combo6->itemText(1), QStringLiteral("「次は」を表示（「は」が小さい）"));
+    QCOMPARE(o.Combo5->itemText(3), QStringLiteral("「は」だけゴシック体"));
+}
+
+void tst_frmOption::checkBoxesInvertTheirDependants_data()
+{
+    QTest::addColumn<int>("box"); // 0..4 = Check3(i), 9 = Check1
+    QTest::addColumn<QStringList>("dependants");
+    QTest::newRow("Check1 -> Frame3") << 9 << QStringList{"Frame3"};
+    QTest::newRow("Check3(0) -> Combo4(0), Check3(4)") << 0 << QStringList{"Combo4(0)", "Check3(4)"};
+    QTest::newRow("Check3(1) -> Combo4(1)") << 1 << QStringList{"Combo4(1)"};
+    QTest::newRow("Check3(2) -> Combo4(2)") << 2 << QStringList{"Combo4(2)"};
+    QTest::newRow("Check3(3) -> Combo4(3), Combo4(4)") << 3 << QStringList{"Combo4(3)", "Combo4(4)"};
+}
+
+void tst_frmOption::checkBoxesInvertTheirDependants()
+{
+    QFETCH(int, box);
+    QFETCH(QStringList, dependants);
+    frmOption &o = sim_->option();
+    auto widget = [&](const QString &name) -> QWidget * {
+        if (name == "Frame3")
+            return o.Frame3;
+        if (name == "Check3(4)")
+            return o.Check3[4];
+        return o.Combo4[static_cast<std::size_t>(name.mid(7, 1).toInt())];
+    };
+    QCheckBox *check = box == 9 ? o.Check1 : o.Check3[static_cast<std::size_t>(box)];
+    for (const QString &d : dependants)
+        QCOMPARE(widget(d)->isEnabled(), check->isChecked());
+    check->click();
+    for (const QString &d : dependants)
+        QCOMPARE(widget(d)->isEnabled(), check->isChecked());
+    // Restoring a value works through the same handler.
+    setCheckValue(check, check->isChecked() ? 0 : 1);
+    for (const QString &d : dependants)
+        QCOMPARE(widget(d)->isEnabled(), check->isChecked());
+}
+
+void tst_frmOption::panelImageOptionsShowThePerStateFrames()
+{
+    frmOption &o = sim_->option();
+    for (QGroupBox *f : o.Frame6)
+        QVERIFY(!f->isEnabled() && f->isHidden());
+    o.Option3[1]->click();
+    for (QGroupBox *f : o.Frame6)
+        QVERIFY(f->isEnabled() && !f->isHidden());
+    o.Option3[2]->click(); // a per-state option inside leaves them shown
+    for (QGroupBox *f : o.Frame6)
+        QVERIFY(f->isEnabled() && !f->isHidden());
+    o.Option3[0]->click();
+    for (QGroupBox *f : o.Frame6)
+        QVERIFY(!f->isEnabled() && f->isHidden());
+}
+
+void tst_frmOption::previewCheckShowsPluginAndDateFrames()
+{
+    frmOption &o = sim_->option();
+    QVERIFY(o.Frame10->isHidden() && o.Frame7->isHidden());
+    o.chkUseSeiriPrev->click();
+    QVERIFY(!o.Frame10->isHidden() && o.Frame10->isEnabled());
+    QVERIFY(!o.Frame7->isHidden() && o.Frame7->isEnabled());
+    o.txtSeiriPlgDir->setText("/x/a.4SP");
+    o.chkUseSeiriPrev->click();
+    QVERIFY(o.Frame10->isHidden() && !o.Frame7->isEnabled());
+    QCOMPARE(o.txtSeiriPlgDir->text(), QString("/x/a.4SP"));
+}
+
+void tst_frmOption::tabsBringTheirPageToTheFront()
+{
+    frmOption &o = sim_->option();
+    QVERIFY(o.Option1[0]->isChecked());
+    QVERIFY(!o.Frame1[0]->isHidden());
+    for (int i = 0; i < 6; ++i) {
+        o.Option1[i]->click();
+        for (int j = 0; j < 6; ++j)
+            QCOMPARE(o.Frame1[j]->isHidden(), i != j);
+    }
+    QCOMPARE(o.Frame1[4]->title(), QStringLiteral("サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）"));
+    QVERIFY(o.Option5[1]->isChecked());
+    QVERIFY(!o.Frame2[1]->isHidden() && o.Frame2[0]->isHidden());
+    o.Option5[0]->click();
+    QVERIFY(!o.Frame2[0]->isHidden() && o.Frame2[1]->isHidden());
+}
+
+void tst_frmOption::dialogsFillTheirControls_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("patterns");
+    QTest::newRow("fare folder") << "Command3(0)" << QStringLiteral("フォルダーを選択してください") << QStringList{};
+    QTest::newRow("broadcast folder") << "Command3(1)" << QStringLiteral("フォルダーを選択してください") << QStringList{};
+    QTest::newRow("panel image ON2") << "Command6(2)" << QStringLiteral("パネル画像の選択") << QStringList{"*.bmp", "*.gif", "*.jpg"};
+    QTest::newRow("step sound 7") << "cmdSelectSound(7)" << QStringLiteral("サウンドの選択") << QStringList{"*.wav", "*.mid"};
+    QTest::newRow("route sound 0") << "cmdSelectSound(0)" << QStringLiteral("サウンドの選択") << QStringList{"*.wav", "*.mid"};
+}
+
+void tst_frmOption::dialogsFillTheirControls()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, title);
+    QFETCH(QStringList, patterns);
+    frmOption &o = sim_->option();
+    dialogs_.file = "/data/picked.file";
+    dialogs_.folder = "/data/folder";
+    const int index = button.section('(', 1).chopped(1).toInt();
+    QLineEdit *target = nullptr;
+    if (button.startsWith("Command3")) {
+        o.Command3_Click(index);
+        target = o.Text2[static_cast<std::size_t>(index)];
+        QCOMPARE(target->text(), dialogs_.folder);
+    } else if (button.startsWith("Command6")) {
+        o.Command6_Click(index);
+        target = o.txtSelectPanel[static_cast<std::size_t>(index)];
+        QCOMPARE(target->text(), dialogs_.file);
+    } else {
+        o.cmdSelectSound_Click(index);
+        target = o.txtSelectSound[static_cast<std::size_t>(index)];
+        QCOMPARE(target->text(), dialogs_.file);
+    }
+    QCOMPARE(dialogs_.lastTitle, title);
+    QStringList got;
+    for (const FileFilter &f : dialogs_.lastFilter)
+        got << f.pattern;
+    QCOMPARE(got, patterns);
+}
+
+void tst_frmOption::cancelledDialogsChangeNothing()
+{
+    frmOption &o = sim_->option();
+    o.Text2[0]->setText("/keep");
+    o.txtSelectSound[4]->setText("/keep.wav");
+    o.Command3_Click(0);
+    o.cmdSelectSound_Click(4);
+    o.Command7_Click();
+    const OleColor before = buttonColor(o.Command9[1]);
+    o.Command9_Click(1);
+    QCOMPARE(o.Text2[0]->text(), QString("/keep"));
+    QCOMPARE(o.txtSelectSound[4]->text(), QString("/keep.wav"));
+    QCOMPARE(o.Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    QCOMPARE(buttonColor(o.Command9[1]), before);
+    QCOMPARE(dialogs_.calls, 4);
+}
+
+void tst_frmOption::dateDialogWritesYearMonthDay()
+{
+    SystemTime d;
+    d.wYear = 2024;
+    d.wMonth = 3;
+    d.wDay = 5;
+    dialogs_.date = d;
+    sim_->option().Command7_Click();
+    QCOMPARE(sim_->option().Label10->text(), QStringLiteral("2024/03/05"));
+}
+
+void tst_frmOption::digitColoursPreviewOnTheSampleDigit()
+{
+    frmOption &o = sim_->option();
+    dialogs_.color = rgb(10, 20, 30);
+    o.Command8_Click(1);
+    QCOMPARE(buttonColor(o.Command8[1]), rgb(10, 20, 30));
+    QCOMPARE(o.M_Degit1->BaseForeColor(), rgb(10, 20, 30));
+    QCOMPARE(o.M_Degit1->BackColor(), buttonColor(o.Command8[0]));
+    QCOMPARE(o.M_Degit1->DegitForeColor(), buttonColor(o.Command8[2]));
+    // The panel itself changes only when the settings are applied.
+    QVERIFY(sim_->form1().Degit[1]->BaseForeColor() != rgb(10, 20, 30));
+}
+
+void tst_frmOption::openFolderAsksTheShell()
+{
+    QStringList opened;
+    ScopedShellHandler shell([&](const QString &f) {
+        opened << f;
+        return false; // a failure is ignored
+    });
+    sim_->option().Text2[1]->setText("/bus/tape");
+    sim_->option().Command10_Click(1);
+    QCOMPARE(opened, QStringList{"/bus/tape"});
+    QVERIFY(messages_.isEmpty());
+}
+
+void tst_frmOption::okAppliesToThePanelAndHides()
+{
+    frmOption &o = sim_->option();
+    o.show();
+    setButtonColor(o.Command8[2], rgb(1, 2, 3));
+    setButtonColor(o.Command9[0], rgb(4, 5, 6));
+    setListIndex(o.Combo6, 2);
+    setCheckValue(o.Check1, 0);
+    QVERIFY(sim_->form1().Degit[5]->DegitForeColor() != rgb(1, 2, 3));
+    o.Command4->click();
+    QVERIFY(o.isHidden());
+    Form1 &panel = sim_->form1();
+    QCOMPARE(panel.Degit[5]->DegitForeColor(), rgb(1, 2, 3));
+    QCOMPARE(panel.TimeDegit[1]->DegitForeColor(), rgb(1, 2, 3));
+    QCOMPARE(panel.ChimeiCtl->BackColor(), rgb(4, 5, 6));
+    QCOMPARE(panel.ChimeiCtl->TsugiwaMode(), std::int16_t(2));
+    QVERIFY(panel.lblSeiriNum[3]->isHidden());
+}
+
+void tst_frmOption::closingOnlyHides()
+{
+    frmOption &o = sim_->option();
+    o.show();
+    o.Text2[0]->setText("/kept");
+    o.close();
+    QVERIFY(o.isHidden());
+    QCOMPARE(o.Text2[0]->text(), QString("/kept"));
+}
+
+QTEST_MAIN(tst_frmOption)
+#include "tst_frmoption.moc"
