@@ -60,19 +60,47 @@ bool isKana(QChar c)
         || u == 0x30FD || u == 0x30FE;
 }
 
-// What a symbol says: a short pause, a full stop, or nothing.
-QString symbolReading(QStringView surface)
+bool isSymbol(QChar c)
+{
+    return c.isPunct() || c.isSymbol();
+}
+
+bool allSymbols(QStringView text)
+{
+    for (const QChar c : text) {
+        if (!isSymbol(c))
+            return false;
+    }
+    return !text.isEmpty();
+}
+
+// What a run of symbols says: a full stop (。), a short pause (、) or nothing.
+QChar symbolPause(QStringView surface)
 {
     static const QString shortPause = QStringLiteral("、，,・･/／");
     static const QString fullStop = QStringLiteral("。．.！!？?");
-    QString out;
+    QChar pause;
     for (const QChar c : surface) {
+        if (fullStop.contains(c))
+            return u'。';
         if (shortPause.contains(c))
-            out = QStringLiteral("、");
-        else if (fullStop.contains(c))
-            return QStringLiteral("。");
+            pause = u'、';
     }
-    return out;
+    return pause;
+}
+
+// Adds a pause to the reading: never at its start, and one pause at a time,
+// the longer one winning.
+void appendPause(QString &out, QChar pause)
+{
+    if (pause.isNull() || out.isEmpty())
+        return;
+    if (out.endsWith(u'、') || out.endsWith(u'。')) {
+        if (pause == u'。')
+            out.back() = pause;
+        return;
+    }
+    out += pause;
 }
 
 // A word the dictionary has no pronunciation for: kana, digits and letters
@@ -231,12 +259,8 @@ QString JapaneseReader::reading(const QString &text) const
             continue;
         }
         const QStringList features = QString::fromUtf8(node->feature).split(u',');
-        if (!features.isEmpty() && features[0] == u"記号") {
-            const QString pause = symbolReading(surface);
-            if (!pause.isEmpty() && !out.isEmpty() && !out.endsWith(u'。') && !out.endsWith(u'、'))
-                out += pause;
-            else if (pause == u"。" && out.endsWith(u'、'))
-                out.back() = u'。';
+        if ((!features.isEmpty() && features[0] == u"記号") || allSymbols(surface)) {
+            appendPause(out, symbolPause(surface));
             continue;
         }
         if (features.size() > 8 && features[8] != u"*")

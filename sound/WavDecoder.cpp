@@ -8,6 +8,26 @@
 
 namespace kerubara {
 
+namespace {
+
+// Moves everything the stream has ready into `out`.
+bool takeAvailable(SDL_AudioStream *stream, PcmBuffer &out)
+{
+    for (;;) {
+        const int available = SDL_AudioStreamAvailable(stream);
+        if (available <= 0)
+            return true;
+        const std::size_t at = out.samples.size();
+        out.samples.resize(at + static_cast<std::size_t>(available) / sizeof(float));
+        const int got = SDL_AudioStreamGet(stream, out.samples.data() + at, available);
+        out.samples.resize(at + static_cast<std::size_t>(std::max(got, 0)) / sizeof(float));
+        if (got <= 0)
+            return got == 0;
+    }
+}
+
+} // namespace
+
 bool convertToStereoFloat(const void *samples, int bytes, std::uint16_t sdlFormat, int channels, int rate,
                           int sampleRate, PcmBuffer &out)
 {
@@ -15,15 +35,15 @@ bool convertToStereoFloat(const void *samples, int bytes, std::uint16_t sdlForma
                                                  PcmBuffer::kChannels, sampleRate);
     if (!stream)
         return false;
-    bool ok = SDL_AudioStreamPut(stream, samples, bytes) == 0 && SDL_AudioStreamFlush(stream) == 0;
-    if (ok) {
-        const int available = SDL_AudioStreamAvailable(stream);
-        const std::size_t at = out.samples.size();
-        out.samples.resize(at + static_cast<std::size_t>(available) / sizeof(float));
-        const int got = SDL_AudioStreamGet(stream, out.samples.data() + at, available);
-        ok = got >= 0;
-        out.samples.resize(at + static_cast<std::size_t>(std::max(got, 0)) / sizeof(float));
-    }
+    // SDL's resampler loses samples when handed a large block at once, so the
+    // input goes in by pieces of whole frames.
+    const int frameBytes = std::max(1, static_cast<int>(SDL_AUDIO_BITSIZE(sdlFormat)) / 8 * channels);
+    const int piece = frameBytes * 1024;
+    const auto *in = static_cast<const Uint8 *>(samples);
+    bool ok = true;
+    for (int at = 0; ok && at < bytes; at += piece)
+        ok = SDL_AudioStreamPut(stream, in + at, std::min(piece, bytes - at)) == 0 && takeAvailable(stream, out);
+    ok = ok && SDL_AudioStreamFlush(stream) == 0 && takeAvailable(stream, out);
     SDL_FreeAudioStream(stream);
     return ok;
 }
