@@ -31,6 +31,17 @@ bool pumpUntilSound(NullAudioOutput &out, int buffers)
     return false;
 }
 
+// Mixes while the engine says it is speaking; returns how many buffers that took.
+int pumpWhileSpeaking(NullAudioOutput &out, VoiceEngine &engine)
+{
+    int buffers = 0;
+    for (; buffers < 2000 && engine.VoiceStatus() == VoiceEngine::StatusSpeaking; ++buffers) {
+        out.pump();
+        QThread::usleep(200);
+    }
+    return buffers;
+}
+
 } // namespace
 
 class tst_Speech : public QObject
@@ -129,10 +140,7 @@ void tst_Speech::kanjiSentenceIsSpokenIntoTheMixer()
     QCOMPARE(engine->VoiceStatus(), int(VoiceEngine::StatusSpeaking));
     QVERIFY(pumpUntilSound(out, 2000));
     // Mix until it has been said; a short sentence takes one to three seconds.
-    for (int i = 0; i < 2000 && engine->VoiceStatus() == VoiceEngine::StatusSpeaking; ++i) {
-        out.pump();
-        QThread::usleep(200);
-    }
+    pumpWhileSpeaking(out, *engine);
     QCOMPARE(engine->VoiceStatus(), int(VoiceEngine::StatusIdle));
     const qsizetype spoken = testing::lastSound(out.captured()) - testing::firstSound(out.captured());
     QVERIFY2(spoken > 48000 / 2 && spoken < 48000 * 4, qPrintable(QString::number(spoken)));
@@ -187,11 +195,7 @@ void tst_Speech::volumeIsTheSpeechChannelsLevel()
     engine->applySettings(quiet);
     engine->VoiceSpeak(QStringLiteral("発車します。"));
     // It speaks for as long as ever, silently.
-    int speakingBuffers = 0;
-    for (int i = 0; i < 2000 && engine->VoiceStatus() == VoiceEngine::StatusSpeaking; ++i, ++speakingBuffers) {
-        out.pump();
-        QThread::usleep(200);
-    }
+    const int speakingBuffers = pumpWhileSpeaking(out, *engine);
     QVERIFY2(speakingBuffers * 512 > 48000 / 2, qPrintable(QString::number(speakingBuffers)));
     QCOMPARE(testing::firstSound(out.captured()), -1);
 }

@@ -1,6 +1,7 @@
 #include "tools/DataTool.h"
 
 #include "FareBytes.h"
+#include "ToolRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,23 +13,8 @@ using namespace kerubara;
 
 namespace {
 
-struct Run
-{
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &args)
-{
-    Run r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.status = datatool::run(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+using testing::Run;
+using testing::runTool;
 
 QByteArray readAll(const QString &path)
 {

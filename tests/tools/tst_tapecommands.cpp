@@ -1,40 +1,17 @@
 #include "reslib/Cp932.h"
-#include "tools/DataTool.h"
+
+#include "FareBytes.h"
+#include "ToolRun.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 
 using namespace kerubara;
 
-namespace {
-
-struct Run
-{
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &args)
-{
-    Run r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.status = datatool::run(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-} // namespace
+using testing::Run;
+using testing::runTool;
+using testing::writeFile;
 
 class tst_TapeCommands : public QObject
 {
