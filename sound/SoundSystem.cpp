@@ -31,6 +31,9 @@ SoundSystem::SoundSystem(std::unique_ptr<AudioOutput> output, QString aliasPrefi
     : output_(output ? std::move(output) : std::make_unique<NullAudioOutput>()),
       aliasPrefix_(aliasPrefix.isEmpty() ? programFileName() : std::move(aliasPrefix))
 {
+    // An alias is one word of a command: a program renamed to a name with
+    // spaces would otherwise lose every sound.
+    aliasPrefix_.replace(u' ', u'_');
     // Voice 0 is the speech channel; the others serve the aliases, lowest first.
     for (int v = output_->mixer().voiceCount() - 1; v >= 1; --v)
         freeVoices_.push_back(v);

@@ -36,8 +36,9 @@ public:
         MciNoVoice = 5,      // every mixer voice is in use
     };
 
-    // Plays through `output`; channel aliases are `aliasPrefix` followed by
-    // the channel name ("S1" ... "S4").
+    // Plays through `output`; channel aliases are `aliasPrefix` (by default
+    // the program's file name, spaces made underscores) followed by the
+    // channel name ("S1" ... "S4").
     explicit SoundSystem(std::unique_ptr<AudioOutput> output = openAudioOutput(), QString aliasPrefix = {});
     ~SoundSystem();
     SoundSystem(const SoundSystem &) = delete;

@@ -57,6 +57,7 @@ private slots:
     void emptyNameLeavesTheSoundPlaying();
     void synchronousPlayReturnsWhenTheSoundHasEnded();
     void midiFilesPlay();
+    void programNameWithSpacesStillPlays();
 
 private:
     QString file(const QString &name) const { return dir_.filePath(name); }
@@ -270,6 +271,21 @@ void tst_SoundSystem::midiFilesPlay()
     rig.sound->PlaySnd(file("tune.mid"), "S1", -1, 0);
     QVERIFY(rig.sound->isOpen("kerubaraS1"));
     QVERIFY(testing::firstSound(rig.out->captured()) >= 0);
+}
+
+void tst_SoundSystem::programNameWithSpacesStillPlays()
+{
+    ScopedSleepHandler noSleep([](int) {});
+    auto output = std::make_unique<NullAudioOutput>(48000, kBuffer);
+    NullAudioOutput *out = output.get();
+    SoundSystem sound(std::move(output), QStringLiteral("bus sim"));
+    QStringList commands;
+    sound.setCommandLog([&](const QString &c) { commands << c; });
+    sound.PlaySnd(file("chime.wav"), "S4", 0, 0);
+    QCOMPARE(commands.first(), QStringLiteral("close bus_simS4"));
+    QVERIFY(sound.isOpen("bus_simS4"));
+    out->pump();
+    QCOMPARE(testing::firstSound(out->captured()), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_SoundSystem)
