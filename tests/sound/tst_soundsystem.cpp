@@ -1,5 +1,4 @@
 #include "reslib/ApiSleep.h"
-#include "sound/MciCommand.h"
 #include "sound/SoundSystem.h"
 
 #include "SoundFiles.h"
@@ -46,8 +45,6 @@ private slots:
     void playSndSleepsAfterPlaying_data();
     void playSndSleepsAfterPlaying();
     void closeAllSndClosesTheFourChannels();
-    void commandsAreParsed_data();
-    void commandsAreParsed();
     void commandsOnWhatIsNotOpenAreIgnored_data();
     void commandsOnWhatIsNotOpenAreIgnored();
     void newSoundOnAChannelEndsTheOld();
@@ -144,41 +141,7 @@ void tst_SoundSystem::closeAllSndClosesTheFourChannels()
     QCOMPARE(testing::firstSound(rig.out->captured()), -1);
 }
 
-void tst_SoundSystem::commandsAreParsed_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("verb");
-    QTest::addColumn<QString>("alias");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<bool>("wait");
-    using V = MciCommand::Verb;
-    QTest::newRow("open wave") << "open \"C:/a b/c.wav\" type waveaudio alias xS1 wait" << int(V::Open) << "xS1" << "C:/a b/c.wav" << true;
-    QTest::newRow("open midi, any case") << "OPEN d.mid TYPE Sequencer ALIAS xS2" << int(V::Open) << "xS2" << "d.mid" << false;
-    QTest::newRow("play from 0 wait") << "play xS1 from 0 wait" << int(V::Play) << "xS1" << "" << true;
-    QTest::newRow("stop") << "stop  xS1" << int(V::Stop) << "xS1" << "" << false;
-    QTest::newRow("close") << "close xS4" << int(V::Close) << "xS4" << "" << false;
-    QTest::newRow("unknown device type") << "open a.mp3 type mpegvideo alias x" << int(V::Invalid) << "" << "" << false;
-    QTest::newRow("open without alias") << "open a.wav type waveaudio" << int(V::Invalid) << "" << "" << false;
-    QTest::newRow("play from nowhere") << "play x from" << int(V::Invalid) << "" << "" << false;
-    QTest::newRow("unknown command") << "seek x to start" << int(V::Invalid) << "" << "" << false;
-    QTest::newRow("empty") << "" << int(V::Invalid) << "" << "" << false;
-}
 
-void tst_SoundSystem::commandsAreParsed()
-{
-    QFETCH(QString, command);
-    QFETCH(int, verb);
-    QFETCH(QString, alias);
-    QFETCH(QString, fileName);
-    QFETCH(bool, wait);
-    const MciCommand c = MciCommand::parse(command);
-    QCOMPARE(int(c.verb), verb);
-    if (c.verb == MciCommand::Verb::Invalid)
-        return;
-    QCOMPARE(c.alias, alias);
-    QCOMPARE(c.file, fileName);
-    QCOMPARE(c.wait, wait);
-}
 
 void tst_SoundSystem::commandsOnWhatIsNotOpenAreIgnored_data()
 {
