@@ -55,15 +55,15 @@ std::shared_ptr<const PcmBuffer> decodeWav(const QByteArray &fileBytes, int samp
     SDL_RWops *rw = SDL_RWFromConstMem(fileBytes.constData(), static_cast<int>(fileBytes.size()));
     if (!rw)
         return nullptr;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8 *data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &data, &length))
+    if (!SDL_LoadWAV_RW(rw, 1, &format, &data, &length))
         return nullptr;
     auto pcm = std::make_shared<PcmBuffer>();
     pcm->sampleRate = sampleRate;
     const bool ok = length <= static_cast<Uint32>(std::numeric_limits<int>::max())
-        && convertToStereoFloat(data, static_cast<int>(length), spec.format, spec.channels, spec.freq, sampleRate, *pcm);
+        && convertToStereoFloat(data, static_cast<int>(length), format.format, format.channels, format.freq, sampleRate, *pcm);
     SDL_FreeWAV(data);
     if (!ok)
         return nullptr;
