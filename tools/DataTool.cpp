@@ -1,8 +1,10 @@
 #include "tools/DataTool.h"
 
+#include "sound/DataIo.h"
 #include "tools/FareCommands.h"
 #include "tools/RenderDigits.h"
 #include "tools/RenderName.h"
+#include "tools/TapeCommands.h"
 
 #include <QTextStream>
 
@@ -11,14 +13,31 @@ namespace {
 
 const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
 
-ケルバラの運賃データ(.hy3)を作成・確認し、停留所名の表示を試すためのツールです。
-画面やサウンドカードがなくても動きます。
+ケルバラの運賃データ(.hy3)と放送用データ(*****tp.csv)を作成・確認し、停留所名や
+数字の表示、放送の読み上げを試すためのツールです。画面やサウンドカードがなくても
+動きます。
 
 コマンド:
   dump FILE.hy3
       運賃データを CSV（UTF-8、改行 LF、RFC 4180 の引用規則）で標準出力に
       書き出します。1行目は見出し「Chimei,SeirikenNo,Col1,…,Col150」、
       続いて停留所ごとに1行（停留所名と151個の整数）をファイルの順に出します。
+
+  dump FILEtp.csv
+      名前が tp.csv で終わる（大文字・小文字は問いません）放送用データを、
+      プログラムが読み込むとおりに CSV（UTF-8、改行 LF）で書き出します。
+      1行目は見出し「Text,StepFlag,SoundFlag」、続いてファイルの1行ごとに
+      1件（文章、移動フラグ、サウンドフラグ）です。放送用データは Shift-JIS
+      で、各行に「文章,移動フラグ,サウンドフラグ」を書きます。プログラムが
+      読み込まないファイル（行の途中で終わる、フラグが -32768～32767 を
+      超える、項目が多すぎる）は行番号つきで理由を表示し、終了コード 1 で
+      終わります。
+
+  say [--reading] TEXT [OUT.wav]
+      TEXT を放送と同じ音声で話し、OUT.wav（16ビット PCM）に書き出します。
+      --reading をつけると、話すときの読み（カタカナ）を表示します
+      （このときは OUT.wav を省略できます）。声の速さ・高さ・音量は
+      プログラムの「音声の調節」で保存した値を使います。
 
   hy3 IN.csv OUT.hy3
       dump と同じ形の CSV から運賃データを作ります。dump した CSV をそのまま
@@ -121,8 +140,12 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
     if (command == u"dump") {
         if (rest.size() != 1)
             return usageError(err, QStringLiteral("dump にはファイルを1つ指定してください。"));
+        if (isTapeFileName(rest[0]))
+            return dumpTapeFile(rest[0], out, err);
         return dumpFareFile(rest[0], out, err);
     }
+    if (command == u"say")
+        return sayText(rest, out, err);
     if (command == u"hy3") {
         if (rest.size() != 2)
             return usageError(err, QStringLiteral("hy3 には入力の CSV と出力の .hy3 を指定してください。"));

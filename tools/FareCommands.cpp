@@ -3,6 +3,7 @@
 #include "operation/FareFile.h"
 #include "reslib/Cp932.h"
 #include "tools/FareCsv.h"
+#include "tools/ToolFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,25 +12,6 @@
 
 namespace kerubara::datatool {
 namespace {
-
-// Opens a file for reading, or says why not.
-bool openForReading(QFile &file, QString *why)
-{
-    const QFileInfo info(file.fileName());
-    if (!info.exists()) {
-        *why = QStringLiteral("ファイルが見つかりません。");
-        return false;
-    }
-    if (info.isDir()) {
-        *why = QStringLiteral("フォルダーです。ファイルを指定してください。");
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString());
-        return false;
-    }
-    return true;
-}
 
 // Why a stop name does not decode, or an empty text when it does.
 QString badNameReason(const QByteArray &bytes)

@@ -1,6 +1,7 @@
 #include "tools/DataTool.h"
 
 #include "FareBytes.h"
+#include "ToolRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,23 +13,8 @@ using namespace kerubara;
 
 namespace {
 
-struct Run
-{
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList &args)
-{
-    Run r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.status = datatool::run(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+using testing::Run;
+using testing::runTool;
 
 QByteArray readAll(const QString &path)
 {
@@ -231,7 +217,7 @@ void tst_DataTool::helpExplainsEveryCommand()
 {
     const Run r = runTool({"--help"});
     QCOMPARE(r.status, 0);
-    for (const char *command : {"dump FILE.hy3", "hy3 IN.csv OUT.hy3", "check FILE.hy3"})
+    for (const char *command : {"dump FILE.hy3", "dump FILEtp.csv", "hy3 IN.csv OUT.hy3", "check FILE.hy3", "say [--reading] TEXT [OUT.wav]"})
         QVERIFY2(r.out.contains(QLatin1String(command)), command);
     QCOMPARE(runTool({"dump", "--help"}).out, r.out);
 }

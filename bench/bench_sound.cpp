@@ -1,0 +1,157 @@
+// Sound figures: the output buffer, how soon a played sound and a spoken
+// announcement leave the mixer, and what mixing costs. Without a sound card
+// SDL's dummy driver stands in, at the real pace.
+
+#include "sound/AudioOutput.h"
+#include "sound/Mixer.h"
+#include "sound/SampleRing.h"
+#include "sound/SoundSystem.h"
+#include "sound/VoiceEngine.h"
+
+#include "SoundFiles.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cmath>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+using namespace kerubara;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// Notes when the first audible sample leaves the mixer after being armed.
+class FirstSoundTap final : public OutputTap
+{
+public:
+    void arm() { armed_.store(true, std::memory_order_release); }
+    bool fired() const { return !armed_.load(std::memory_order_acquire); }
+    Clock::time_point firedAt() const { return Clock::time_point(Clock::duration(at_.load())); }
+
+    void rendered(const float *samples, int frames) noexcept override
+    {
+        if (!armed_.load(std::memory_order_acquire))
+            return;
+        for (int i = 0; i < frames * Mixer::kChannels; ++i) {
+            if (std::fabs(samples[i]) > 1.0e-3f) {
+                at_.store(Clock::now().time_since_epoch().count());
+                armed_.store(false, std::memory_order_release);
+                return;
+            }
+        }
+    }
+
+private:
+    std::atomic<bool> armed_{false};
+    std::atomic<Clock::rep> at_{0};
+};
+
+// Waits (up to two seconds) for the tap; the time from `start`, in seconds.
+double waitForSound(const FirstSoundTap &tap, Clock::time_point start)
+{
+    const auto limit = start + std::chrono::seconds(2);
+    while (!tap.fired() && Clock::now() < limit)
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+    const auto end = tap.fired() ? tap.firedAt() : Clock::now();
+    return std::chrono::duration<double>(end - start).count();
+}
+
+void BM_OutputBuffer(benchmark::State &state)
+{
+    const auto out = openAudioOutput();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(out->bufferFrames());
+    state.counters["frames"] = out->bufferFrames();
+    state.counters["rate_hz"] = out->sampleRate();
+    state.counters["buffer_ms"] = 1000.0 * out->bufferFrames() / out->sampleRate();
+    std::printf("output: driver %s, %d Hz, %d frames a buffer (%.1f ms)\n", qPrintable(out->driverName()),
+                out->sampleRate(), out->bufferFrames(), 1000.0 * out->bufferFrames() / out->sampleRate());
+}
+BENCHMARK(BM_OutputBuffer)->Iterations(1);
+
+void BM_PlaySndToFirstSample(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString chime = dir.filePath("chime.wav");
+    testing::writeFile(chime, testing::wavFile(testing::tone(880, 4800, 48000), 1, 48000, testing::WavFormat::Pcm16));
+    SoundSystem sound(openAudioOutput(), QStringLiteral("bench"));
+    FirstSoundTap tap;
+    sound.mixer().setTap(&tap);
+    for (auto _ : state) {
+        tap.arm();
+        const auto start = Clock::now();
+        sound.PlaySnd(chime, QStringLiteral("S1"), 0, 0);
+        state.SetIterationTime(waitForSound(tap, start));
+        sound.mciSendString(QStringLiteral("stop benchS1"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    }
+    sound.mixer().setTap(nullptr);
+}
+BENCHMARK(BM_PlaySndToFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+void BM_MixTenMillisecondsFourChannelsAndSpeech(benchmark::State &state)
+{
+    constexpr int rate = 48000;
+    constexpr int block = rate / 100; // 10 ms
+    Mixer mixer(rate, AudioOutput::kDefaultVoices);
+    auto sound = std::make_shared<PcmBuffer>();
+    sound->sampleRate = rate;
+    const std::vector<float> mono = testing::tone(440, rate * 10, rate, 0.2f);
+    for (const float s : mono)
+        sound->samples.insert(sound->samples.end(), {s, s});
+    for (int v = 1; v <= 4; ++v)
+        mixer.play(v, sound);
+    auto ring = std::make_shared<SampleRing>(rate * 10);
+    mixer.attachStream(0, ring);
+    const std::vector<float> speech(sound->samples.begin(), sound->samples.begin() + rate * 2);
+    std::vector<float> out(block * Mixer::kChannels);
+    for (auto _ : state) {
+        if (ring->readableFrames() < block || !mixer.isPlaying(1)) {
+            state.PauseTiming();
+            ring->write(speech.data(), speech.size() / 2);
+            for (int v = 1; v <= 4; ++v)
+                if (!mixer.isPlaying(v))
+                    mixer.play(v, sound);
+            state.ResumeTiming();
+        }
+        mixer.render(out.data(), block);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["audio_ms_per_iteration"] = 10;
+}
+BENCHMARK(BM_MixTenMillisecondsFourChannelsAndSpeech)->Unit(benchmark::kMicrosecond);
+
+void BM_VoiceSpeakToFirstSample(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const auto out = openAudioOutput();
+    const auto engine = VoiceEngine::create(out->mixer(), 0, dir.filePath("voice.ini"));
+    if (!engine) {
+        state.SkipWithError("no speech engine (espeak-ng ja voice or MeCab dictionary missing)");
+        return;
+    }
+    // Thirty characters, as long as an ordinary stop announcement.
+    const QString text = QStringLiteral("次は、県立中央病院東口です。お降りの方は、お知らせください。");
+    FirstSoundTap tap;
+    out->mixer().setTap(&tap);
+    for (auto _ : state) {
+        tap.arm();
+        const auto start = Clock::now();
+        engine->VoiceSpeak(text);
+        state.SetIterationTime(waitForSound(tap, start));
+        engine->VoiceStop();
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    }
+    out->mixer().setTap(nullptr);
+    state.counters["characters"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_VoiceSpeakToFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,96 @@
+#include "sound/DataIo.h"
+
+#include "reslib/Cp932.h"
+#include "reslib/VbError.h"
+#include "sound/SequentialInput.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kerubara {
+namespace {
+
+QString errorMessage(int number, int line)
+{
+    switch (number) {
+    case VbError::InputPastEnd:
+        return QStringLiteral("%1行目: 行の途中でファイルが終わっています。各行に「文章,移動フラグ,サウンドフラグ」の3項目が必要です。")
+            .arg(line);
+    case VbError::Overflow:
+        return QStringLiteral("%1行目: フラグの数値が -32768～32767 の範囲を超えています。").arg(line);
+    case VbError::SubscriptOutOfRange:
+        return QStringLiteral("%1行目: 項目が行数に対して多すぎます。1行に「文章,移動フラグ,サウンドフラグ」の3項目だけを書いてください。")
+            .arg(line);
+    default:
+        return QStringLiteral("%1行目: %2").arg(line).arg(VbError::standardDescription(number));
+    }
+}
+
+void warnUndecodable(const QByteArray &text, int line, std::vector<TapeDataWarning> &warnings)
+{
+    const qsizetype at = cp932::firstUndecodable(text);
+    if (at < 0)
+        return;
+    warnings.push_back({line, QStringLiteral("%1行目: 文章の%2バイト目（0x%3）が Shift-JIS の文字にならないため、その部分は読まれません。")
+                                  .arg(line)
+                                  .arg(at + 1)
+                                  .arg(QString::fromLatin1(text.mid(at, 1).toHex()).toUpper())});
+}
+
+} // namespace
+
+TapeDataResult readTapeData(const QByteArray &bytes)
+{
+    TapeDataResult result;
+    const int lines = countLines(bytes);
+    result.records.resize(static_cast<std::size_t>(lines));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        result.warnings.push_back({1, QStringLiteral("1行目: UTF-8 で保存されたファイルのようです。放送用データは Shift-JIS で保存してください。")});
+    SequentialInput in(bytes);
+    int count = 0;
+    int recordLine = 1; // where the record being read starts
+    int fieldLine = 1;  // where the field being read starts
+    try {
+        while (!in.atEnd() && !in.onlyBlankLeft()) {
+            recordLine = fieldLine = in.line();
+            if (++count > lines)
+                throw VbError(VbError::SubscriptOutOfRange);
+            TapeRecord &r = result.records[static_cast<std::size_t>(count - 1)];
+            const QByteArray text = in.readField();
+            warnUndecodable(text, recordLine, result.warnings);
+            r.Text = cp932::decode(text);
+            fieldLine = in.line();
+            r.StepFlag = in.readInteger();
+            fieldLine = in.line();
+            r.SoundFlag = in.readInteger();
+        }
+    } catch (const VbError &e) {
+        // A flag out of range is reported where it stands, anything else
+        // where its record starts.
+        const int line = e.number() == VbError::Overflow ? fieldLine : recordLine;
+        result.error = TapeDataError{line, e.number(), errorMessage(e.number(), line)};
+    }
+    return result;
+}
+
+QString tapeFilePath(const QString &folder, const QString &route)
+{
+    const QString name = route + QStringLiteral("tp.csv");
+    const QString written = folder + name;
+    if (QFileInfo(written).isFile())
+        return written;
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + entry;
+    }
+    return written;
+}
+
+bool isTapeFileName(const QString &path)
+{
+    return path.endsWith(QStringLiteral("tp.csv"), Qt::CaseInsensitive);
+}
+
+} // namespace kerubara

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace kerubara {
+
+// One announcement of a route's broadcast data file.
+struct TapeRecord
+{
+    QString Text;              // what is spoken
+    std::int16_t StepFlag = 0; // 1: arriving here by a tape step also steps the stop
+    std::int16_t SoundFlag = 0; // 1, 2, 3: which pre-announcement sound; else none
+
+    bool operator==(const TapeRecord &) const = default;
+};
+
+// Why a broadcast data file is refused.
+struct TapeDataError
+{
+    int line = 0;    // 1-based line where reading failed
+    int number = 0;  // the run-time error (VbError number)
+    QString message; // Japanese, for people
+};
+
+// Something in a readable file that a data author should know.
+struct TapeDataWarning
+{
+    int line = 0;
+    QString message;
+};
+
+struct TapeDataResult
+{
+    // One entry per line of the file; lines that no record reached are empty.
+    std::vector<TapeRecord> records;
+    std::optional<TapeDataError> error;
+    std::vector<TapeDataWarning> warnings;
+};
+
+// Reads the bytes of a broadcast data file: Shift-JIS text, one announcement
+// per line, each three comma-separated fields (text, step flag, sound flag)
+// read by the rules of SequentialInput. The table has as many entries as the
+// file has lines. The data is refused when a record is cut off by the end of
+// the file, a flag is outside -32768..32767, or the fields make more records
+// than there are lines. Blank lines after the last record are allowed.
+TapeDataResult readTapeData(const QByteArray &bytes);
+
+// The broadcast data file of `route` in `folder` (which already ends in a
+// separator, or is empty for the current folder): route + "tp.csv", the name
+// matched without regard to case. When no such file exists, the path as
+// written, which then does not open.
+QString tapeFilePath(const QString &folder, const QString &route);
+
+// True when the name ends in "tp.csv", in any case.
+bool isTapeFileName(const QString &path);
+
+} // namespace kerubara

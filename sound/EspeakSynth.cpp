@@ -1,0 +1,100 @@
+#include "sound/EspeakSynth.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <mutex>
+
+namespace kerubara {
+namespace {
+
+// Length of audio espeak-ng hands over at a time: short, so that speech
+// starts early and a stop is noticed quickly.
+constexpr int kChunkMs = 20;
+
+std::mutex &espeakMutex()
+{
+    static std::mutex m;
+    return m;
+}
+
+struct State
+{
+    bool tried = false;
+    int sampleRate = 0;
+    bool voiceOk = false;
+};
+
+State &state()
+{
+    static State s;
+    return s;
+}
+
+struct Job
+{
+    const EspeakSynth::Sink *sink = nullptr;
+    bool stopped = false;
+};
+
+int synthCallback(short *wav, int count, espeak_EVENT *events)
+{
+    auto *job = events ? static_cast<Job *>(events->user_data) : nullptr;
+    if (!job)
+        return 0;
+    if (wav && count > 0 && !(*job->sink)(wav, count)) {
+        job->stopped = true;
+        return 1;
+    }
+    return job->stopped ? 1 : 0;
+}
+
+// Called with the mutex held.
+bool loadLocked()
+{
+    State &s = state();
+    if (!s.tried) {
+        s.tried = true;
+        s.sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kChunkMs, nullptr, 0);
+        if (s.sampleRate > 0) {
+            espeak_SetSynthCallback(synthCallback);
+            s.voiceOk = espeak_SetVoiceByName("ja") == EE_OK;
+        }
+    }
+    return s.sampleRate > 0 && s.voiceOk;
+}
+
+} // namespace
+
+bool EspeakSynth::load()
+{
+    const std::lock_guard lock(espeakMutex());
+    return loadLocked();
+}
+
+int EspeakSynth::sampleRate()
+{
+    const std::lock_guard lock(espeakMutex());
+    return loadLocked() ? state().sampleRate : 0;
+}
+
+bool EspeakSynth::speak(const QString &kana, const VoiceSettings &settings, const Sink &sink)
+{
+    const std::lock_guard lock(espeakMutex());
+    if (!loadLocked())
+        return false;
+    const VoiceSettings v = settings.clamped();
+    if (espeak_SetVoiceByName("ja") != EE_OK)
+        return false;
+    espeak_SetParameter(espeakRATE, v.rate, 0);
+    espeak_SetParameter(espeakPITCH, v.pitch, 0);
+    // Loudness is the mixer's business; espeak-ng speaks at full level.
+    espeak_SetParameter(espeakVOLUME, 100, 0);
+    const QByteArray utf8 = kana.toUtf8();
+    Job job;
+    job.sink = &sink;
+    const espeak_ERROR result = espeak_Synth(utf8.constData(), static_cast<std::size_t>(utf8.size()) + 1, 0,
+                                             POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &job);
+    return result == EE_OK || job.stopped;
+}
+
+} // namespace kerubara

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "sound/VoiceSettings.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace kerubara {
+
+// espeak-ng's Japanese voice, shared by the whole process: espeak-ng keeps
+// global state, so every synthesis takes one lock and runs to its end (or
+// until its sink asks it to stop) before the next begins.
+class EspeakSynth
+{
+public:
+    // Initialises espeak-ng (once) and checks that the "ja" voice loads.
+    static bool load();
+    // Samples per second of what speak() delivers (mono, 16-bit).
+    static int sampleRate();
+
+    // Receives the samples as they are made; returning false stops the
+    // synthesis.
+    using Sink = std::function<bool(const std::int16_t *samples, int count)>;
+
+    // Speaks `kana` (katakana and the pauses 、 and 。) at the settings'
+    // rate and pitch. Returns false when synthesis failed; a stop asked for
+    // by the sink is not a failure.
+    static bool speak(const QString &kana, const VoiceSettings &settings, const Sink &sink);
+};
+
+} // namespace kerubara

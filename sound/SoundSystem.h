@@ -1,0 +1,93 @@
+#pragma once
+
+#include "sound/AudioOutput.h"
+#include "sound/MciCommand.h"
+#include "sound/SoundCache.h"
+
+#include <QHash>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace kerubara {
+
+class MidiRenderer;
+
+// The sound module: the mixer, the named sound channels and the command
+// interpreter that drives them. The application owns one for the whole run;
+// tests make their own over a NullAudioOutput.
+//
+// A channel is a mixer voice opened under an alias with one decoded sound. A
+// new sound on a channel ends the old one; channels play independently. The
+// first voice of the mixer is kept for speech.
+class SoundSystem
+{
+public:
+    // What mciSendString returns. The program itself never looks.
+    enum MciResult : int {
+        MciOk = 0,
+        MciBadCommand = 1,   // not a command the interpreter understands
+        MciUnknownAlias = 2, // no channel of that alias is open
+        MciCannotOpen = 3,   // the file is missing or not of the given type
+        MciAliasInUse = 4,   // open on an alias that is already open
+        MciNoVoice = 5,      // every mixer voice is in use
+    };
+
+    // Plays through `output`; channel aliases are `aliasPrefix` (by default
+    // the program's file name, spaces made underscores) followed by the
+    // channel name ("S1" ... "S4").
+    explicit SoundSystem(std::unique_ptr<AudioOutput> output = openAudioOutput(), QString aliasPrefix = {});
+    ~SoundSystem();
+    SoundSystem(const SoundSystem &) = delete;
+    SoundSystem &operator=(const SoundSystem &) = delete;
+
+    // Plays `file` on channel `alias`. An empty name or a missing file sends
+    // nothing; an ending other than WAV or MID closes the channel and plays
+    // nothing. `wait` not 0: returns when the sound has ended, then sleeps
+    // `pause` ms. Otherwise returns at once.
+    void PlaySnd(const QString &file, const QString &alias, std::int16_t wait, std::int16_t pause);
+    // Closes the four channels.
+    void CloseAllSnd();
+
+    // Carries out one command (see MciCommand). A command for an alias that
+    // is not open, or a file that does not open, changes nothing.
+    int mciSendString(const QString &command);
+
+    // Sees every command string sent, before it is carried out.
+    using CommandLog = std::function<void(const QString &)>;
+    void setCommandLog(CommandLog log) { log_ = std::move(log); }
+
+    AudioOutput &output() { return *output_; }
+    Mixer &mixer() { return output_->mixer(); }
+    int speechVoice() const { return 0; }
+    const QString &aliasPrefix() const { return aliasPrefix_; }
+    // True while a channel of that alias is open.
+    bool isOpen(const QString &alias) const;
+
+private:
+    struct Channel
+    {
+        int voice = -1;
+        std::shared_ptr<const PcmBuffer> sound;
+    };
+
+    int open(const MciCommand &c);
+    int play(const MciCommand &c);
+    int stop(const MciCommand &c);
+    int close(const MciCommand &c);
+    std::shared_ptr<const PcmBuffer> load(const QString &file, MciCommand::Type type);
+    static QString key(const QString &alias) { return alias.toLower(); }
+
+    std::unique_ptr<AudioOutput> output_;
+    QString aliasPrefix_;
+    CommandLog log_;
+    QHash<QString, Channel> channels_;
+    std::vector<int> freeVoices_;
+    SoundCache cache_;
+    std::unique_ptr<MidiRenderer> midi_;
+};
+
+} // namespace kerubara

@@ -1,0 +1,185 @@
+#include "sound/VoiceEngine.h"
+
+#include "sound/EspeakSynth.h"
+#include "sound/JapaneseReader.h"
+#include "sound/Mixer.h"
+#include "sound/SampleRing.h"
+#include "sound/VoiceSettingsDialog.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace kerubara {
+namespace {
+
+// The ring between the worker and the mixer holds this much speech; the
+// worker, far faster than real time, waits while it is full.
+constexpr int kRingSeconds = 2;
+constexpr std::size_t kConvertFrames = 4096;
+constexpr auto kRingFullWait = std::chrono::milliseconds(5);
+
+float gainOf(const VoiceSettings &s)
+{
+    return static_cast<float>(s.clamped().volume) / 100.0f;
+}
+
+} // namespace
+
+std::unique_ptr<VoiceEngine> VoiceEngine::create(Mixer &mixer, int voice, QString settingsFile)
+{
+    auto reader = JapaneseReader::create();
+    if (!reader || !EspeakSynth::load() || voice < 0 || voice >= mixer.voiceCount())
+        return nullptr;
+    return std::unique_ptr<VoiceEngine>(new VoiceEngine(mixer, voice, std::move(reader), std::move(settingsFile)));
+}
+
+VoiceEngine::VoiceEngine(Mixer &mixer, int voice, std::unique_ptr<JapaneseReader> reader, QString settingsFile)
+    : mixer_(mixer),
+      voice_(voice),
+      reader_(std::move(reader)),
+      ring_(std::make_shared<SampleRing>(static_cast<std::size_t>(kRingSeconds * mixer.sampleRate()))),
+      settingsFile_(std::move(settingsFile)),
+      settings_(VoiceSettings::load(settingsFile_))
+{
+    mixer_.attachStream(voice_, ring_);
+    mixer_.setGain(voice_, gainOf(settings_));
+}
+
+VoiceEngine::~VoiceEngine()
+{
+    VoiceStop();
+    mixer_.attachStream(voice_, nullptr);
+}
+
+QString VoiceEngine::sampleText()
+{
+    return QStringLiteral("次は、市役所前です。お降りの方は、お知らせください。");
+}
+
+QString VoiceEngine::reading(const QString &text) const
+{
+    return reader_->reading(text);
+}
+
+void VoiceEngine::applySettings(const VoiceSettings &settings)
+{
+    settings_ = settings.clamped();
+    mixer_.setGain(voice_, gainOf(settings_));
+}
+
+void VoiceEngine::setSettings(const VoiceSettings &settings)
+{
+    applySettings(settings);
+    settings_.save(settingsFile_);
+}
+
+void VoiceEngine::VoiceStop()
+{
+    if (worker_.joinable()) {
+        worker_.request_stop();
+        worker_.join();
+    }
+    busy_ = false;
+    failed_ = false;
+    mixer_.flushStream(voice_);
+}
+
+void VoiceEngine::VoiceSpeak(const QString &text)
+{
+    VoiceStop();
+    busy_ = true;
+    worker_ = std::jthread([this, text, settings = settings_](std::stop_token stop) {
+        synthesize(std::move(stop), text, settings);
+    });
+}
+
+std::int32_t VoiceEngine::VoiceStatus()
+{
+    if (failed_)
+        return StatusFailed;
+    if (busy_ || !mixer_.streamDrained(voice_))
+        return StatusSpeaking;
+    return StatusIdle;
+}
+
+void VoiceEngine::VoiceDialog(QWidget *owner, const QString &title)
+{
+    VoiceSettingsDialog dialog(*this, owner, title);
+    dialog.exec();
+}
+
+bool VoiceEngine::pushToRing(const float *frames, std::size_t count, const std::stop_token &stop)
+{
+    while (count > 0) {
+        const std::size_t n = ring_->write(frames, count);
+        frames += n * SampleRing::kChannels;
+        count -= n;
+        if (count > 0) {
+            if (stop.stop_requested())
+                return false;
+            std::this_thread::sleep_for(kRingFullWait);
+        }
+    }
+    return true;
+}
+
+void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings settings)
+{
+    const QString kana = reader_->reading(text);
+    if (kana.isEmpty()) {
+        busy_ = false;
+        return;
+    }
+    SDL_AudioStream *convert = SDL_NewAudioStream(AUDIO_S16SYS, 1, EspeakSynth::sampleRate(), AUDIO_F32SYS,
+                                                  SampleRing::kChannels, mixer_.sampleRate());
+    if (!convert) {
+        failed_ = true;
+        busy_ = false;
+        return;
+    }
+    std::vector<float> buffer(kConvertFrames * SampleRing::kChannels);
+    const int bufferBytes = static_cast<int>(buffer.size() * sizeof(float));
+    // Moves what the converter has ready into the ring.
+    auto drain = [&] {
+        while (SDL_AudioStreamAvailable(convert) > 0) {
+            const int got = SDL_AudioStreamGet(convert, buffer.data(), bufferBytes);
+            if (got <= 0)
+                break;
+            const auto frames = static_cast<std::size_t>(got) / (sizeof(float) * SampleRing::kChannels);
+            if (!pushToRing(buffer.data(), frames, stop))
+                return false;
+        }
+        return true;
+    };
+    const bool ok = EspeakSynth::speak(kana, settings, [&](const std::int16_t *samples, int count) {
+        if (stop.stop_requested())
+            return false;
+        if (SDL_AudioStreamPut(convert, samples, count * static_cast<int>(sizeof(std::int16_t))) != 0)
+            return false;
+        return drain();
+    });
+    if (ok && !stop.stop_requested() && SDL_AudioStreamFlush(convert) == 0)
+        drain();
+    SDL_FreeAudioStream(convert);
+    if (!ok)
+        failed_ = true;
+    busy_ = false;
+}
+
+bool speakToSamples(const JapaneseReader &reader, const QString &text, const VoiceSettings &settings,
+                    std::vector<std::int16_t> &samples)
+{
+    const QString kana = reader.reading(text);
+    if (kana.isEmpty())
+        return true;
+    const float gain = gainOf(settings);
+    return EspeakSynth::speak(kana, settings, [&](const std::int16_t *data, int count) {
+        for (int i = 0; i < count; ++i)
+            samples.push_back(static_cast<std::int16_t>(std::clamp(data[i] * gain, -32768.0f, 32767.0f)));
+        return true;
+    });
+}
+
+} // namespace kerubara

@@ -1,0 +1,213 @@
+#include "sound/AudioOutput.h"
+#include "sound/Mixer.h"
+#include "sound/SampleRing.h"
+
+#include "SoundFiles.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace kerubara;
+
+namespace {
+
+constexpr int kBuffer = 512;
+
+std::shared_ptr<const PcmBuffer> constant(float value, int frames)
+{
+    auto pcm = std::make_shared<PcmBuffer>();
+    pcm->sampleRate = 48000;
+    pcm->samples.assign(static_cast<std::size_t>(frames) * 2, value);
+    return pcm;
+}
+
+float frameAt(const NullAudioOutput &out, qsizetype frame)
+{
+    return out.captured()[static_cast<std::size_t>(2 * frame)];
+}
+
+} // namespace
+
+class tst_Mixer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void soundStartsInTheFirstBuffer_data();
+    void soundStartsInTheFirstBuffer();
+    void newSoundOnAVoiceReplacesTheOld();
+    void voicesAddUpAndClipOnceAtTheOutput_data();
+    void voicesAddUpAndClipOnceAtTheOutput();
+    void waitUntilEndedLastsAsLongAsTheSound_data();
+    void waitUntilEndedLastsAsLongAsTheSound();
+    void stopSilencesTheVoice();
+    void replacedSoundIsReleasedOnceMixed();
+    void streamPlaysWhatArrivesAndFlushDropsWhatWaits();
+    void ringKeepsOrderAcrossItsEnd();
+    void deviceOutputPlaysInRealTime();
+};
+
+void tst_Mixer::soundStartsInTheFirstBuffer_data()
+{
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<int>("startFrame");
+    QTest::newRow("short sound") << 100 << 0;
+    QTest::newRow("longer than a buffer") << 3000 << 0;
+    QTest::newRow("from the middle") << 3000 << 2900;
+}
+
+void tst_Mixer::soundStartsInTheFirstBuffer()
+{
+    QFETCH(int, frames);
+    QFETCH(int, startFrame);
+    NullAudioOutput out(48000, kBuffer);
+    out.mixer().play(3, constant(0.25f, frames), startFrame);
+    out.pump();
+    QCOMPARE(testing::firstSound(out.captured()), 0);
+    const int heard = std::min(frames - startFrame, kBuffer);
+    QCOMPARE(frameAt(out, heard - 1), 0.25f);
+    if (heard < kBuffer)
+        QCOMPARE(frameAt(out, heard), 0.0f);
+}
+
+void tst_Mixer::newSoundOnAVoiceReplacesTheOld()
+{
+    NullAudioOutput out(48000, kBuffer);
+    out.mixer().play(1, constant(0.2f, 48000));
+    out.pump();
+    out.mixer().play(1, constant(0.5f, 48000));
+    out.pump();
+    QCOMPARE(frameAt(out, kBuffer - 1), 0.2f);
+    QCOMPARE(frameAt(out, kBuffer), 0.5f);
+    QCOMPARE(frameAt(out, 2 * kBuffer - 1), 0.5f);
+}
+
+void tst_Mixer::voicesAddUpAndClipOnceAtTheOutput_data()
+{
+    QTest::addColumn<std::vector<float>>("levels");
+    QTest::addColumn<float>("expected");
+    QTest::newRow("two quiet voices overlap") << std::vector<float>{0.2f, 0.3f} << 0.5f;
+    QTest::newRow("loud sum is clipped") << std::vector<float>{0.8f, 0.8f} << 1.0f;
+    QTest::newRow("partial sums are not clipped") << std::vector<float>{0.8f, 0.8f, -0.7f} << 0.9f;
+    QTest::newRow("negative clip") << std::vector<float>{-0.9f, -0.9f} << -1.0f;
+    QTest::newRow("five voices") << std::vector<float>{0.1f, 0.1f, 0.1f, 0.1f, 0.1f} << 0.5f;
+}
+
+void tst_Mixer::voicesAddUpAndClipOnceAtTheOutput()
+{
+    QFETCH(std::vector<float>, levels);
+    QFETCH(float, expected);
+    NullAudioOutput out(48000, kBuffer);
+    for (std::size_t v = 0; v < levels.size(); ++v)
+        out.mixer().play(static_cast<int>(v), constant(levels[v], 1000));
+    out.pump();
+    QVERIFY(std::fabs(frameAt(out, 10) - expected) < 1.0e-6f);
+}
+
+void tst_Mixer::waitUntilEndedLastsAsLongAsTheSound_data()
+{
+    QTest::addColumn<int>("frames");
+    QTest::newRow("shorter than a buffer") << 100;
+    QTest::newRow("exactly a buffer") << kBuffer;
+    QTest::newRow("one frame more") << kBuffer + 1;
+    QTest::newRow("a second") << 48000;
+}
+
+void tst_Mixer::waitUntilEndedLastsAsLongAsTheSound()
+{
+    QFETCH(int, frames);
+    NullAudioOutput out(48000, kBuffer);
+    out.mixer().play(2, constant(0.3f, frames));
+    QVERIFY(out.mixer().isPlaying(2));
+    out.mixer().waitUntilEnded(2);
+    QVERIFY(!out.mixer().isPlaying(2));
+    const auto mixed = static_cast<int>(out.captured().size() / 2);
+    QCOMPARE(mixed, (frames + kBuffer - 1) / kBuffer * kBuffer);
+    QCOMPARE(testing::lastSound(out.captured()), frames - 1);
+}
+
+void tst_Mixer::stopSilencesTheVoice()
+{
+    NullAudioOutput out(48000, kBuffer);
+    out.mixer().play(1, constant(0.4f, 48000));
+    out.pump();
+    out.mixer().stop(1);
+    QVERIFY(!out.mixer().isPlaying(1));
+    out.pump();
+    QCOMPARE(testing::firstSound(out.captured(), kBuffer), -1);
+}
+
+void tst_Mixer::replacedSoundIsReleasedOnceMixed()
+{
+    NullAudioOutput out(48000, kBuffer);
+    auto first = std::make_shared<PcmBuffer>(*constant(0.1f, 48000));
+    const std::weak_ptr<PcmBuffer> watch = first;
+    out.mixer().play(1, std::move(first));
+    out.pump();
+    out.mixer().play(1, constant(0.2f, 48000));
+    // The audio side may still read the old sound until it takes the command.
+    QVERIFY(!watch.expired());
+    out.pump();
+    out.mixer().setGain(1, 1.0f); // any later command lets the control side tidy up
+    QVERIFY(watch.expired());
+}
+
+void tst_Mixer::streamPlaysWhatArrivesAndFlushDropsWhatWaits()
+{
+    NullAudioOutput out(48000, kBuffer);
+    auto ring = std::make_shared<SampleRing>(48000);
+    out.mixer().attachStream(0, ring);
+    out.mixer().setGain(0, 0.5f);
+    const std::vector<float> a(200, 0.6f);
+    ring->write(a.data(), 100);
+    QVERIFY(!out.mixer().streamDrained(0));
+    out.pump();
+    QCOMPARE(frameAt(out, 99), 0.3f);
+    QCOMPARE(frameAt(out, 100), 0.0f);
+    QVERIFY(out.mixer().streamDrained(0));
+
+    const std::vector<float> waiting(4000, 0.2f);
+    ring->write(waiting.data(), 2000);
+    out.mixer().flushStream(0);
+    QVERIFY(out.mixer().streamDrained(0));
+    const std::vector<float> after(20, -0.8f);
+    ring->write(after.data(), 10);
+    out.pump();
+    QCOMPARE(frameAt(out, kBuffer), -0.4f);
+    QCOMPARE(frameAt(out, kBuffer + 9), -0.4f);
+    QCOMPARE(frameAt(out, kBuffer + 10), 0.0f);
+}
+
+void tst_Mixer::ringKeepsOrderAcrossItsEnd()
+{
+    SampleRing ring(8);
+    std::vector<float> in;
+    for (int i = 0; i < 24; ++i)
+        in.push_back(static_cast<float>(i));
+    QCOMPARE(ring.write(in.data(), 6), std::size_t(6));
+    std::vector<float> out(24, 0.0f);
+    QCOMPARE(ring.readAdd(out.data(), 4, 1.0f), std::size_t(4));
+    QCOMPARE(ring.write(in.data() + 12, 7), std::size_t(6)); // only 6 frames of room
+    QCOMPARE(ring.readAdd(out.data() + 8, 12, 1.0f), std::size_t(8));
+    const std::vector<float> expected{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23};
+    QCOMPARE(out, expected);
+}
+
+void tst_Mixer::deviceOutputPlaysInRealTime()
+{
+    // The tests run with SDL's dummy driver: no sound card, real pace.
+    const auto out = openAudioOutput();
+    QVERIFY(out);
+    QVERIFY(out->sampleRate() == 48000 || out->sampleRate() == 44100);
+    QVERIFY(out->bufferFrames() > 0 && out->bufferFrames() <= 512);
+    const int frames = out->sampleRate() / 5; // 200 ms
+    QElapsedTimer timer;
+    timer.start();
+    out->mixer().play(1, constant(0.1f, frames));
+    out->mixer().waitUntilEnded(1);
+    QVERIFY2(timer.elapsed() >= 150, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(out->mixer().framesRendered() >= static_cast<std::uint64_t>(frames));
+}
+
+QTEST_GUILESS_MAIN(tst_Mixer)
+#include "tst_mixer.moc"

@@ -1,0 +1,140 @@
+#include "sound/MidiRenderer.h"
+#include "sound/SoundCache.h"
+#include "sound/WavDecoder.h"
+
+#include "SoundFiles.h"
+
+#include <QTest>
+
+using namespace kerubara;
+using testing::WavFormat;
+
+Q_DECLARE_METATYPE(testing::WavFormat)
+
+class tst_SoundDecoding : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decodesWavFormatsToStereoFloat_data();
+    void decodesWavFormatsToStereoFloat();
+    void refusesWhatIsNotWav_data();
+    void refusesWhatIsNotWav();
+    void rendersMidiForAsLongAsItPlays();
+    void findsMidiInsideRiff_data();
+    void findsMidiInsideRiff();
+    void cacheDropsTheLeastRecentlyUsed();
+};
+
+void tst_SoundDecoding::decodesWavFormatsToStereoFloat_data()
+{
+    QTest::addColumn<WavFormat>("format");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<float>("tolerance");
+    QTest::newRow("8-bit mono") << WavFormat::Pcm8 << 1 << 48000 << 0.01f;
+    QTest::newRow("16-bit stereo") << WavFormat::Pcm16 << 2 << 48000 << 0.001f;
+    QTest::newRow("float mono") << WavFormat::Float32 << 1 << 48000 << 0.0001f;
+    QTest::newRow("mu-law mono") << WavFormat::MuLaw << 1 << 48000 << 0.02f;
+    QTest::newRow("16-bit at 22.05 kHz is resampled") << WavFormat::Pcm16 << 1 << 22050 << 0.01f;
+    QTest::newRow("16-bit at 44.1 kHz is resampled") << WavFormat::Pcm16 << 2 << 44100 << 0.01f;
+}
+
+void tst_SoundDecoding::decodesWavFormatsToStereoFloat()
+{
+    QFETCH(WavFormat, format);
+    QFETCH(int, channels);
+    QFETCH(int, rate);
+    QFETCH(float, tolerance);
+    const int frames = rate / 10; // 100 ms
+    const auto pcm = decodeWav(testing::wavFile(testing::level(0.5f, frames, channels), channels, rate, format), 48000);
+    QVERIFY(pcm);
+    QCOMPARE(pcm->sampleRate, 48000);
+    QVERIFY2(std::abs(pcm->frames() - 4800) <= 64, qPrintable(QString::number(pcm->frames())));
+    // The middle of the sound, away from the resampler's edges, on both sides.
+    const std::size_t mid = static_cast<std::size_t>(pcm->frames() / 2) * 2;
+    QVERIFY2(std::fabs(pcm->samples[mid] - 0.5f) <= tolerance, qPrintable(QString::number(pcm->samples[mid])));
+    QVERIFY(std::fabs(pcm->samples[mid + 1] - 0.5f) <= tolerance);
+}
+
+void tst_SoundDecoding::refusesWhatIsNotWav_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("text") << QByteArray("just some text, not a sound");
+    QTest::newRow("midi") << testing::midiFile();
+    QTest::newRow("header cut short") << testing::wavFile(testing::level(0.1f, 100), 1, 48000, WavFormat::Pcm16).left(20);
+}
+
+void tst_SoundDecoding::refusesWhatIsNotWav()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(!decodeWav(bytes, 48000));
+}
+
+void tst_SoundDecoding::rendersMidiForAsLongAsItPlays()
+{
+    if (MidiRenderer::soundFontPath().isEmpty())
+        QSKIP("no General MIDI sound font installed");
+    MidiRenderer midi(48000);
+    const auto pcm = midi.render(testing::midiFile(72, 2)); // one note, one second
+    QVERIFY(pcm);
+    QCOMPARE(testing::firstSound(pcm->samples) < 4800, true);
+    // The note sounds for a second and then dies away, within a few seconds.
+    QVERIFY2(pcm->frames() >= 48000 && pcm->frames() < 48000 * 6, qPrintable(QString::number(pcm->frames())));
+    QVERIFY(!midi.render(testing::wavFile(testing::level(0.1f, 100), 1, 48000, WavFormat::Pcm16)));
+    // The synthesizer is reused: a second piece renders as well.
+    QVERIFY(midi.render(testing::midiFile(60, 1)));
+}
+
+void tst_SoundDecoding::findsMidiInsideRiff_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("found");
+    const QByteArray smf = testing::midiFile();
+    QByteArray rmid("RIFF");
+    testing::putLe(rmid, static_cast<std::uint32_t>(12 + smf.size()), 4);
+    rmid.append("RMIDdata");
+    testing::putLe(rmid, static_cast<std::uint32_t>(smf.size()), 4);
+    rmid.append(smf);
+    QTest::newRow("standard midi file") << smf << true;
+    QTest::newRow("riff midi") << rmid << true;
+    QTest::newRow("riff wave") << testing::wavFile(testing::level(0.1f, 10), 1, 48000, WavFormat::Pcm16) << false;
+    QTest::newRow("nothing") << QByteArray() << false;
+}
+
+void tst_SoundDecoding::findsMidiInsideRiff()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, found);
+    const QByteArray smf = MidiRenderer::standardMidiData(bytes);
+    QCOMPARE(!smf.isEmpty(), found);
+    if (found)
+        QVERIFY(smf.startsWith("MThd"));
+}
+
+void tst_SoundDecoding::cacheDropsTheLeastRecentlyUsed()
+{
+    auto sound = [](int frames) {
+        auto p = std::make_shared<PcmBuffer>();
+        p->samples.resize(static_cast<std::size_t>(frames) * 2);
+        return p;
+    };
+    SoundCache cache(3 * 800); // room for three sounds of 100 frames
+    cache.insert("a", sound(100));
+    cache.insert("b", sound(100));
+    cache.insert("c", sound(100));
+    QVERIFY(cache.find("a")); // a is now the most recent
+    cache.insert("d", sound(100));
+    QVERIFY(cache.find("a"));
+    QVERIFY(!cache.find("b"));
+    QVERIFY(cache.find("c"));
+    QVERIFY(cache.find("d"));
+    cache.insert("huge", sound(10000)); // kept alone, however large
+    QVERIFY(cache.find("huge"));
+    QVERIFY(!cache.find("a"));
+    QCOMPARE(cache.bytes(), std::size_t(80000));
+}
+
+QTEST_GUILESS_MAIN(tst_SoundDecoding)
+#include "tst_sounddecoding.moc"

@@ -1,0 +1,255 @@
+#include "reslib/ApiSleep.h"
+#include "sound/SoundSystem.h"
+
+#include "SoundFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kerubara;
+
+namespace {
+
+constexpr int kBuffer = 512;
+
+// A sound system over a null output that records every command and sleep.
+struct Rig
+{
+    NullAudioOutput *out = nullptr;
+    std::unique_ptr<SoundSystem> sound;
+    QStringList commands;
+    QList<int> sleeps;
+    ScopedSleepHandler sleepHandler{[this](int ms) { sleeps << ms; }};
+
+    Rig()
+    {
+        auto output = std::make_unique<NullAudioOutput>(48000, kBuffer);
+        out = output.get();
+        sound = std::make_unique<SoundSystem>(std::move(output), QStringLiteral("kerubara"));
+        sound->setCommandLog([this](const QString &c) { commands << c; });
+    }
+    float at(qsizetype frame) const { return out->captured()[static_cast<std::size_t>(2 * frame)]; }
+};
+
+} // namespace
+
+class tst_SoundSystem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void playSndSendsTheCommands_data();
+    void playSndSendsTheCommands();
+    void playSndSleepsAfterPlaying_data();
+    void playSndSleepsAfterPlaying();
+    void closeAllSndClosesTheFourChannels();
+    void commandsOnWhatIsNotOpenAreIgnored_data();
+    void commandsOnWhatIsNotOpenAreIgnored();
+    void newSoundOnAChannelEndsTheOld();
+    void otherChannelsPlayOn();
+    void playThatOpensNothingStillEndsTheChannel_data();
+    void playThatOpensNothingStillEndsTheChannel();
+    void emptyNameLeavesTheSoundPlaying();
+    void synchronousPlayReturnsWhenTheSoundHasEnded();
+    void midiFilesPlay();
+    void programNameWithSpacesStillPlays();
+
+private:
+    QString file(const QString &name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+};
+
+void tst_SoundSystem::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+    const QByteArray shortWav = testing::wavFile(testing::level(0.25f, 4800), 1, 48000, testing::WavFormat::Pcm16);
+    for (const char *name : {"chime.wav", "CHIME.WAV", "my chime.wav", "tune.midi", "chime.mp3"})
+        QVERIFY(testing::writeFile(file(QString::fromLatin1(name)), shortWav));
+    QVERIFY(testing::writeFile(file("long.wav"), testing::wavFile(testing::level(0.1f, 48000), 1, 48000, testing::WavFormat::Pcm16)));
+    QVERIFY(testing::writeFile(file("other.wav"), testing::wavFile(testing::level(0.3f, 2400), 1, 48000, testing::WavFormat::Pcm16)));
+    QVERIFY(testing::writeFile(file("tune.mid"), testing::midiFile()));
+    QVERIFY(QDir(dir_.path()).mkdir("folder.wav"));
+}
+
+void tst_SoundSystem::playSndSendsTheCommands_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("wait");
+    QTest::addColumn<QStringList>("expected"); // %F: the file, A: the alias
+    const QString open = QStringLiteral("open \"%F\" type %T alias kerubaraS1 wait");
+    const QStringList async{"close kerubaraS1", open, "stop kerubaraS1", "play kerubaraS1 from 0"};
+    const QStringList sync{"close kerubaraS1", open, "play kerubaraS1 from 0 wait"};
+    auto typed = [](QStringList list, const char *type) {
+        list.replaceInStrings("%T", QLatin1StringView(type));
+        return list;
+    };
+    QTest::newRow("chime.wav") << "chime.wav" << 0 << typed(async, "waveaudio");
+    QTest::newRow("CHIME.WAV, waiting") << "CHIME.WAV" << -1 << typed(sync, "waveaudio");
+    QTest::newRow("tune.mid") << "tune.mid" << 0 << typed(async, "sequencer");
+    QTest::newRow("tune.mid, any non-zero wait") << "tune.mid" << 1 << typed(sync, "sequencer");
+    QTest::newRow("name with spaces") << "my chime.wav" << 0 << typed(async, "waveaudio");
+    QTest::newRow("tune.midi only closes") << "tune.midi" << 0 << QStringList{"close kerubaraS1"};
+    QTest::newRow("chime.mp3 only closes") << "chime.mp3" << -1 << QStringList{"close kerubaraS1"};
+    QTest::newRow("missing file sends nothing") << "gone.wav" << 0 << QStringList{};
+    QTest::newRow("a folder is not a file") << "folder.wav" << 0 << QStringList{};
+    QTest::newRow("empty name sends nothing") << "" << 0 << QStringList{};
+}
+
+void tst_SoundSystem::playSndSendsTheCommands()
+{
+    QFETCH(QString, name);
+    QFETCH(int, wait);
+    QFETCH(QStringList, expected);
+    Rig rig;
+    const QString path = name.isEmpty() ? QString() : file(name);
+    rig.sound->PlaySnd(path, "S1", static_cast<std::int16_t>(wait), 0);
+    expected.replaceInStrings("%F", path);
+    QCOMPARE(rig.commands, expected);
+}
+
+void tst_SoundSystem::playSndSleepsAfterPlaying_data()
+{
+    QTest::addColumn<int>("wait");
+    QTest::addColumn<int>("pause");
+    QTest::addColumn<QList<int>>("sleeps");
+    QTest::newRow("asynchronous yields") << 0 << 300 << QList<int>{0};
+    QTest::newRow("synchronous without pause") << -1 << 0 << QList<int>{0};
+    QTest::newRow("synchronous with pause") << -1 << 250 << QList<int>{250};
+}
+
+void tst_SoundSystem::playSndSleepsAfterPlaying()
+{
+    QFETCH(int, wait);
+    QFETCH(int, pause);
+    QFETCH(QList<int>, sleeps);
+    Rig rig;
+    rig.sound->PlaySnd(file("chime.wav"), "S2", static_cast<std::int16_t>(wait), static_cast<std::int16_t>(pause));
+    QCOMPARE(rig.sleeps, sleeps);
+}
+
+void tst_SoundSystem::closeAllSndClosesTheFourChannels()
+{
+    Rig rig;
+    rig.sound->PlaySnd(file("long.wav"), "S3", 0, 0);
+    rig.commands.clear();
+    rig.sound->CloseAllSnd();
+    QCOMPARE(rig.commands, (QStringList{"close kerubaraS1", "close kerubaraS2", "close kerubaraS3", "close kerubaraS4"}));
+    QVERIFY(!rig.sound->isOpen("kerubaraS3"));
+    rig.out->pump();
+    QCOMPARE(testing::firstSound(rig.out->captured()), -1);
+}
+
+
+
+void tst_SoundSystem::commandsOnWhatIsNotOpenAreIgnored_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("result");
+    QTest::newRow("play unknown alias") << "play nobody from 0 wait" << int(SoundSystem::MciUnknownAlias);
+    QTest::newRow("stop unknown alias") << "stop nobody" << int(SoundSystem::MciUnknownAlias);
+    QTest::newRow("close unknown alias") << "close nobody" << int(SoundSystem::MciUnknownAlias);
+    QTest::newRow("open missing file") << "open \"/no/such.wav\" type waveaudio alias a wait" << int(SoundSystem::MciCannotOpen);
+    QTest::newRow("open midi as wave") << "open \"%D/tune.mid\" type waveaudio alias a wait" << int(SoundSystem::MciCannotOpen);
+    QTest::newRow("open wave as midi") << "open \"%D/chime.wav\" type sequencer alias a wait" << int(SoundSystem::MciCannotOpen);
+    QTest::newRow("gibberish") << "hello there" << int(SoundSystem::MciBadCommand);
+}
+
+void tst_SoundSystem::commandsOnWhatIsNotOpenAreIgnored()
+{
+    QFETCH(QString, command);
+    QFETCH(int, result);
+    Rig rig;
+    QCOMPARE(rig.sound->mciSendString(command.replace("%D", dir_.path())), result);
+    QVERIFY(!rig.sound->isOpen("a"));
+    rig.out->pump();
+    QCOMPARE(testing::firstSound(rig.out->captured()), -1);
+}
+
+void tst_SoundSystem::newSoundOnAChannelEndsTheOld()
+{
+    Rig rig;
+    rig.sound->PlaySnd(file("long.wav"), "S1", 0, 0);
+    rig.out->pump();
+    rig.sound->PlaySnd(file("other.wav"), "S1", 0, 0);
+    rig.out->pump();
+    QVERIFY(std::fabs(rig.at(kBuffer - 1) - 0.1f) < 0.001f);
+    QVERIFY(std::fabs(rig.at(kBuffer) - 0.3f) < 0.001f);
+    rig.out->pump(10); // other.wav is 2400 frames: then silence, long.wav does not come back
+    QCOMPARE(testing::lastSound(rig.out->captured()), kBuffer + 2400 - 1);
+}
+
+void tst_SoundSystem::otherChannelsPlayOn()
+{
+    Rig rig;
+    rig.sound->PlaySnd(file("long.wav"), "S3", 0, 0);
+    rig.out->pump();
+    rig.sound->PlaySnd(file("other.wav"), "S1", 0, 0);
+    rig.out->pump(10);
+    QVERIFY(std::fabs(rig.at(kBuffer) - 0.4f) < 0.001f);           // both
+    QVERIFY(std::fabs(rig.at(kBuffer + 2400) - 0.1f) < 0.001f);    // S1 ended, S3 plays on
+}
+
+void tst_SoundSystem::playThatOpensNothingStillEndsTheChannel_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("tune.midi") << "tune.midi";
+    QTest::newRow("chime.mp3") << "chime.mp3";
+}
+
+void tst_SoundSystem::playThatOpensNothingStillEndsTheChannel()
+{
+    QFETCH(QString, name);
+    Rig rig;
+    rig.sound->PlaySnd(file("long.wav"), "S1", 0, 0);
+    rig.out->pump();
+    rig.sound->PlaySnd(file(name), "S1", 0, 0);
+    rig.out->pump();
+    QCOMPARE(testing::firstSound(rig.out->captured(), kBuffer), -1);
+}
+
+void tst_SoundSystem::emptyNameLeavesTheSoundPlaying()
+{
+    Rig rig;
+    rig.sound->PlaySnd(file("long.wav"), "S1", 0, 0);
+    rig.out->pump();
+    rig.sound->PlaySnd(QString(), "S1", 0, 0);
+    rig.out->pump();
+    QVERIFY(std::fabs(rig.at(2 * kBuffer - 1) - 0.1f) < 0.001f);
+}
+
+void tst_SoundSystem::synchronousPlayReturnsWhenTheSoundHasEnded()
+{
+    Rig rig;
+    rig.sound->PlaySnd(file("chime.wav"), "S2", -1, 0); // 4800 frames
+    const auto mixed = static_cast<qsizetype>(rig.out->captured().size() / 2);
+    QCOMPARE(mixed, (4800 + kBuffer - 1) / kBuffer * kBuffer);
+    QCOMPARE(testing::lastSound(rig.out->captured()), 4799);
+}
+
+void tst_SoundSystem::midiFilesPlay()
+{
+    Rig rig;
+    rig.sound->PlaySnd(file("tune.mid"), "S1", -1, 0);
+    QVERIFY(rig.sound->isOpen("kerubaraS1"));
+    QVERIFY(testing::firstSound(rig.out->captured()) >= 0);
+}
+
+void tst_SoundSystem::programNameWithSpacesStillPlays()
+{
+    ScopedSleepHandler noSleep([](int) {});
+    auto output = std::make_unique<NullAudioOutput>(48000, kBuffer);
+    NullAudioOutput *out = output.get();
+    SoundSystem sound(std::move(output), QStringLiteral("bus sim"));
+    QStringList commands;
+    sound.setCommandLog([&](const QString &c) { commands << c; });
+    sound.PlaySnd(file("chime.wav"), "S4", 0, 0);
+    QCOMPARE(commands.first(), QStringLiteral("close bus_simS4"));
+    QVERIFY(sound.isOpen("bus_simS4"));
+    out->pump();
+    QCOMPARE(testing::firstSound(out->captured()), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_SoundSystem)
+#include "tst_soundsystem.moc"

@@ -1,0 +1,254 @@
+#include "sound/AudioOutput.h"
+#include "sound/JapaneseReader.h"
+#include "sound/VoiceEngine.h"
+#include "sound/VoiceSettingsDialog.h"
+
+#include "SoundFiles.h"
+
+Q_DECLARE_METATYPE(kerubara::VoiceSettings)
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using namespace kerubara;
+
+namespace {
+
+// Mixes until the engine has made some sound, or gives up after `buffers`.
+bool pumpUntilSound(NullAudioOutput &out, int buffers)
+{
+    for (int i = 0; i < buffers; ++i) {
+        const qsizetype from = static_cast<qsizetype>(out.captured().size() / 2);
+        out.pump();
+        if (testing::firstSound(out.captured(), from) >= 0)
+            return true;
+        QThread::msleep(1);
+    }
+    return false;
+}
+
+// Mixes while the engine says it is speaking; returns how many buffers that took.
+int pumpWhileSpeaking(NullAudioOutput &out, VoiceEngine &engine)
+{
+    int buffers = 0;
+    for (; buffers < 2000 && engine.VoiceStatus() == VoiceEngine::StatusSpeaking; ++buffers) {
+        out.pump();
+        QThread::usleep(200);
+    }
+    return buffers;
+}
+
+} // namespace
+
+class tst_Speech : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void textIsReadAsKatakana_data();
+    void textIsReadAsKatakana();
+    void numbersAreReadOut_data();
+    void numbersAreReadOut();
+    void kanjiSentenceIsSpokenIntoTheMixer();
+    void voiceStopSilencesAtOnce();
+    void nothingToSayLeavesTheEngineIdle_data();
+    void nothingToSayLeavesTheEngineIdle();
+    void volumeIsTheSpeechChannelsLevel();
+    void settingsLiveInTheEnginesOwnFile_data();
+    void settingsLiveInTheEnginesOwnFile();
+    void dialogKeepsValuesOnOkAndRestoresThemOnCancel();
+
+private:
+    std::unique_ptr<VoiceEngine> makeEngine(NullAudioOutput &out);
+    std::unique_ptr<JapaneseReader> reader_;
+    QTemporaryDir dir_;
+};
+
+void tst_Speech::initTestCase()
+{
+    reader_ = JapaneseReader::create();
+    QVERIFY2(reader_, "MeCab with mecab-ipadic-utf8 is part of the build's packages");
+}
+
+std::unique_ptr<VoiceEngine> tst_Speech::makeEngine(NullAudioOutput &out)
+{
+    auto engine = VoiceEngine::create(out.mixer(), 0, dir_.filePath("voice.ini"));
+    if (!engine)
+        qWarning("no speech engine");
+    return engine;
+}
+
+void tst_Speech::textIsReadAsKatakana_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reading");
+    QTest::newRow("particle ha reads wa") << "次は、市役所前です。" << "ツギワ、シヤクショマエデス。";
+    QTest::newRow("particle he reads e") << "東京へ行く" << "トーキョーエイク";
+    QTest::newRow("long vowels as bar") << "ご注意ください。" << "ゴチューイクダサイ。";
+    QTest::newRow("getting off, not rain") << "お降りの方はお知らせください" << "オオリノホーワオシラセクダサイ";
+    QTest::newRow("numbers and counters") << "12番のりば" << "ジュウニバンノリバ";
+    QTest::newRow("full-width digits") << "３００円" << "サンビャクエン";
+    QTest::newRow("half-width katakana") << "ｽｸﾛｰﾙ" << "スクロール";
+    QTest::newRow("small ke in a place name") << "南ヶ丘ニュータウン" << "ミナミガオカニュータウン";
+    QTest::newRow("middle dot pauses") << "市民文化会館・図書館前" << "シミンブンカカイカン、トショカンマエ";
+    QTest::newRow("repeated punctuation collapses") << "発車します！！" << "ハッシャシマス。";
+    QTest::newRow("brackets say nothing") << "「急行」" << "キューコー";
+    QTest::newRow("empty") << "" << "";
+}
+
+void tst_Speech::textIsReadAsKatakana()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, reading);
+    QCOMPARE(reader_->reading(text), reading);
+}
+
+void tst_Speech::numbersAreReadOut_data()
+{
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QString>("reading");
+    QTest::newRow("zero") << "0" << "ゼロ";
+    QTest::newRow("ten") << "10" << "ジュウ";
+    QTest::newRow("three hundred") << "300" << "サンビャク";
+    QTest::newRow("six hundred") << "600" << "ロッピャク";
+    QTest::newRow("eight thousand") << "8000" << "ハッセン";
+    QTest::newRow("ten thousand") << "10000" << "イチマン";
+    QTest::newRow("mixed") << "32767" << "サンマンニセンナナヒャクロクジュウナナ";
+    QTest::newRow("one hundred million") << "100000000" << "イチオク";
+    QTest::newRow("leading zero digit by digit") << "007" << "ゼロゼロナナ";
+    QTest::newRow("not digits") << "12a" << "";
+}
+
+void tst_Speech::numbersAreReadOut()
+{
+    QFETCH(QString, digits);
+    QFETCH(QString, reading);
+    QCOMPARE(numberReading(digits), reading);
+}
+
+void tst_Speech::kanjiSentenceIsSpokenIntoTheMixer()
+{
+    NullAudioOutput out;
+    auto engine = makeEngine(out);
+    QVERIFY(engine);
+    engine->VoiceSpeak(QStringLiteral("次は、市役所前です。"));
+    QCOMPARE(engine->VoiceStatus(), int(VoiceEngine::StatusSpeaking));
+    QVERIFY(pumpUntilSound(out, 2000));
+    // Mix until it has been said; a short sentence takes one to three seconds.
+    pumpWhileSpeaking(out, *engine);
+    QCOMPARE(engine->VoiceStatus(), int(VoiceEngine::StatusIdle));
+    const qsizetype spoken = testing::lastSound(out.captured()) - testing::firstSound(out.captured());
+    QVERIFY2(spoken > 48000 / 2 && spoken < 48000 * 4, qPrintable(QString::number(spoken)));
+}
+
+void tst_Speech::voiceStopSilencesAtOnce()
+{
+    NullAudioOutput out;
+    auto engine = makeEngine(out);
+    QVERIFY(engine);
+    engine->VoiceSpeak(QStringLiteral("ご乗車ありがとうございます。このバスは、緑ヶ丘車庫行きです。次は、本町一丁目です。"));
+    QVERIFY(pumpUntilSound(out, 2000));
+    out.pump(5);
+    engine->VoiceStop();
+    QCOMPARE(engine->VoiceStatus(), int(VoiceEngine::StatusIdle));
+    const qsizetype stoppedAt = static_cast<qsizetype>(out.captured().size() / 2);
+    out.pump(50);
+    QCOMPARE(testing::firstSound(out.captured(), stoppedAt), -1);
+    // And it speaks again afterwards.
+    engine->VoiceSpeak(QStringLiteral("発車します。"));
+    QVERIFY(pumpUntilSound(out, 2000));
+}
+
+void tst_Speech::nothingToSayLeavesTheEngineIdle_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("punctuation only") << "。、！";
+}
+
+void tst_Speech::nothingToSayLeavesTheEngineIdle()
+{
+    QFETCH(QString, text);
+    NullAudioOutput out;
+    auto engine = makeEngine(out);
+    QVERIFY(engine);
+    engine->VoiceSpeak(text);
+    for (int i = 0; i < 1000 && engine->VoiceStatus() != VoiceEngine::StatusIdle; ++i)
+        QThread::msleep(1);
+    QCOMPARE(engine->VoiceStatus(), int(VoiceEngine::StatusIdle));
+    out.pump(10);
+    QCOMPARE(testing::firstSound(out.captured()), -1);
+}
+
+void tst_Speech::volumeIsTheSpeechChannelsLevel()
+{
+    NullAudioOutput out;
+    auto engine = makeEngine(out);
+    QVERIFY(engine);
+    VoiceSettings quiet = engine->settings();
+    quiet.volume = 0;
+    engine->applySettings(quiet);
+    engine->VoiceSpeak(QStringLiteral("発車します。"));
+    // It speaks for as long as ever, silently.
+    const int speakingBuffers = pumpWhileSpeaking(out, *engine);
+    QVERIFY2(speakingBuffers * 512 > 48000 / 2, qPrintable(QString::number(speakingBuffers)));
+    QCOMPARE(testing::firstSound(out.captured()), -1);
+}
+
+void tst_Speech::settingsLiveInTheEnginesOwnFile_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<VoiceSettings>("expected");
+    QTest::newRow("no file gives defaults") << QString() << VoiceSettings{};
+    QTest::newRow("values read") << "[Voice]\nRate=200\nPitch=30\nVolume=70\n" << VoiceSettings{200, 30, 70};
+    QTest::newRow("out of range pulled in") << "[Voice]\nRate=9999\nPitch=-5\nVolume=101\n" << VoiceSettings{300, 0, 100};
+    QTest::newRow("not numbers keep defaults") << "[Voice]\nRate=fast\nPitch=\n" << VoiceSettings{};
+}
+
+void tst_Speech::settingsLiveInTheEnginesOwnFile()
+{
+    QFETCH(QString, content);
+    QFETCH(VoiceSettings, expected);
+    const QString file = dir_.filePath(QStringLiteral("settings-%1.ini").arg(QTest::currentDataTag()));
+    if (!content.isNull())
+        QVERIFY(testing::writeFile(file, content.toUtf8()));
+    QCOMPARE(VoiceSettings::load(file), expected);
+    QVERIFY(expected.save(file));
+    QCOMPARE(VoiceSettings::load(file), expected);
+}
+
+void tst_Speech::dialogKeepsValuesOnOkAndRestoresThemOnCancel()
+{
+    NullAudioOutput out;
+    auto engine = makeEngine(out);
+    QVERIFY(engine);
+    const VoiceSettings before = engine->settings();
+    const VoiceSettings tried{120, 70, 40};
+    {
+        VoiceSettingsDialog dialog(*engine, nullptr, QStringLiteral("音声の調節"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("音声の調節"));
+        QCOMPARE(dialog.values(), before);
+        dialog.setValues(tried);
+        QCOMPARE(engine->settings(), tried); // heard at once
+        dialog.findChild<QPushButton *>("sampleButton")->click();
+        QVERIFY(pumpUntilSound(out, 2000));
+        dialog.reject();
+    }
+    QCOMPARE(engine->settings(), before);
+    QCOMPARE(VoiceSettings::load(engine->settingsFile()), before);
+    {
+        VoiceSettingsDialog dialog(*engine, nullptr, QStringLiteral("音声の調節"));
+        dialog.setValues(tried);
+        dialog.accept();
+    }
+    QCOMPARE(engine->settings(), tried);
+    QCOMPARE(VoiceSettings::load(engine->settingsFile()), tried);
+}
+
+QTEST_MAIN(tst_Speech)
+#include "tst_speech.moc"

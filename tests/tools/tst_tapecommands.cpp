@@ -1,0 +1,134 @@
+#include "reslib/Cp932.h"
+
+#include "FareBytes.h"
+#include "ToolRun.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kerubara;
+
+using testing::Run;
+using testing::runTool;
+using testing::writeFile;
+
+class tst_TapeCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dumpWritesTheTableAsLoaded_data();
+    void dumpWritesTheTableAsLoaded();
+    void dumpRefusesWhatLoadingRefuses_data();
+    void dumpRefusesWhatLoadingRefuses();
+    void sampleRouteAnnouncementsLoad();
+    void sayPrintsTheReading();
+    void sayWritesASpokenWav();
+    void sayUsageErrors_data();
+    void sayUsageErrors();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void tst_TapeCommands::dumpWritesTheTableAsLoaded_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("csv");
+    QTest::newRow("quoted comma, short line, crlf")
+        << "12tp.csv" << cp932::encode(u"\"Hello, 次は\",1,2\r\n発車します。,0\r\n3\r\n")
+        << "Text,StepFlag,SoundFlag\n\"Hello, 次は\",1,2\n発車します。,0,3\n,0,0\n";
+    QTest::newRow("name in any case") << "34TP.CSV" << QByteArray("a,1,1\n") << "Text,StepFlag,SoundFlag\na,1,1\n";
+    QTest::newRow("empty file") << "0tp.csv" << QByteArray() << "Text,StepFlag,SoundFlag\n";
+}
+
+void tst_TapeCommands::dumpWritesTheTableAsLoaded()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, csv);
+    const QString path = dir_.filePath(name);
+    QVERIFY(writeFile(path, bytes));
+    const Run r = runTool({"dump", path});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, csv);
+}
+
+void tst_TapeCommands::dumpRefusesWhatLoadingRefuses_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("flag too large") << QByteArray("a,1,2\r\nb,99999,0\r\n") << QStringLiteral("2行目");
+    QTest::newRow("cut off") << QByteArray("a,1,2\r\nb\r\n") << QStringLiteral("2行目");
+    QTest::newRow("too many fields") << QByteArray("a,1,2,b,1,2\r\n") << QStringLiteral("1行目");
+}
+
+void tst_TapeCommands::dumpRefusesWhatLoadingRefuses()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, mentions);
+    const QString path = dir_.filePath("9tp.csv");
+    QVERIFY(writeFile(path, bytes));
+    const Run r = runTool({"dump", path});
+    QCOMPARE(r.status, 1);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY2(r.err.contains(mentions), qPrintable(r.err));
+    QCOMPARE(runTool({"dump", dir_.filePath("none-tp.csv")}).status, 1);
+}
+
+void tst_TapeCommands::sampleRouteAnnouncementsLoad()
+{
+    const Run r = runTool({"dump", QStringLiteral(KERUBARA_SAMPLE_TAPE)});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    const QStringList rows = r.out.trimmed().split(u'\n');
+    QCOMPARE(rows.size(), 1 + 33);
+    QVERIFY(rows.contains(QStringLiteral("次は、市役所前です。市役所へおいでの方は、こちらでお降りください。,1,2")));
+    QVERIFY(rows.last().endsWith(",0,3"));
+}
+
+void tst_TapeCommands::sayPrintsTheReading()
+{
+    const Run r = runTool({"say", "--reading", QStringLiteral("次は、市役所前です。")});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QStringLiteral("ツギワ、シヤクショマエデス。\n"));
+}
+
+void tst_TapeCommands::sayWritesASpokenWav()
+{
+    const QString wav = dir_.filePath("say.wav");
+    const Run r = runTool({"say", QStringLiteral("発車します。"), wav});
+    QCOMPARE(r.status, 0);
+    QFile f(wav);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt ");
+    // Half a second or more of 16-bit mono speech, not all silence.
+    QVERIFY2(bytes.size() > 44 + 22050, qPrintable(QString::number(bytes.size())));
+    const auto *samples = reinterpret_cast<const std::int16_t *>(bytes.constData() + 44);
+    int loud = 0;
+    for (qsizetype i = 0; i < (bytes.size() - 44) / 2; ++i)
+        loud += std::abs(samples[i]) > 1000;
+    QVERIFY(loud > 1000);
+}
+
+void tst_TapeCommands::sayUsageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList{"say"};
+    QTest::newRow("no wav file") << QStringList{"say", "text"};
+    QTest::newRow("too many") << QStringList{"say", "a", "b.wav", "c"};
+}
+
+void tst_TapeCommands::sayUsageErrors()
+{
+    QFETCH(QStringList, args);
+    const Run r = runTool(args);
+    QCOMPARE(r.status, 2);
+    QVERIFY(!r.err.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(tst_TapeCommands)
+#include "tst_tapecommands.moc"

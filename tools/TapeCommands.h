@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// The broadcast data and speech commands of the data tool: dump of a
+// "tp.csv" file and say.
+namespace kerubara::datatool {
+
+// The announcements of a broadcast data file as CSV (Text,StepFlag,SoundFlag),
+// one row per line of the file, exactly as the program loads them.
+int dumpTapeFile(const QString &path, QTextStream &out, QTextStream &err);
+
+// say [--reading] TEXT [OUT.wav]: speaks TEXT into a WAV file and/or prints
+// the katakana it is read as.
+int sayText(const QStringList &args, QTextStream &out, QTextStream &err);
+
+} // namespace kerubara::datatool
