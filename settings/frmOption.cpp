@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -44,18 +45,29 @@ QLabel *note(const QString &text, QWidget *parent)
     return label;
 }
 
+// The pages are dense: text boxes, lists and small buttons are one
+// compact row high.
+constexpr int kRowHeight = 19;
+
 QPushButton *dotsButton(QWidget *parent)
 {
     auto *b = new QPushButton(QStringLiteral("..."), parent);
-    b->setFixedWidth(28);
+    b->setFixedSize(26, kRowHeight);
     return b;
+}
+
+QLineEdit *compactEdit(QWidget *parent)
+{
+    auto *e = new QLineEdit(parent);
+    e->setFixedHeight(kRowHeight);
+    return e;
 }
 
 // A text box followed by its "..." button, in one row.
 QHBoxLayout *pathRow(QLineEdit *&text, QPushButton *&button, QWidget *parent)
 {
     auto *row = new QHBoxLayout;
-    text = new QLineEdit(parent);
+    text = compactEdit(parent);
     button = dotsButton(parent);
     row->addWidget(text, 1);
     row->addWidget(button);
@@ -90,6 +102,11 @@ frmOption::frmOption(Simulator &sim, QWidget *parent) : QDialog(parent), sim_(si
 {
     setWindowTitle(QStringLiteral("オプション"));
     setFixedSize(px(9570), px(5610));
+    // The window is laid out for a 9-point proportional gothic, as the
+    // dense pages need.
+    QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
+    face.setPixelSize(12);
+    setFont(face);
     setModal(true);
 
     buildTabs();
@@ -103,6 +120,19 @@ frmOption::frmOption(Simulator &sim, QWidget *parent) : QDialog(parent), sim_(si
     Command4 = new QPushButton(QStringLiteral("OK"), this);
     Command4->setGeometry(width() - 95, height() - 32, 85, 25);
     Command4->setDefault(true);
+
+    for (QComboBox *list : findChildren<QComboBox *>())
+        list->setFixedHeight(kRowHeight + 1);
+    for (QGroupBox *frame : findChildren<QGroupBox *>()) {
+        if (QLayout *layout = frame->layout()) {
+            layout->setContentsMargins(6, 2, 6, 3);
+            layout->setSpacing(2);
+        }
+    }
+    for (QGroupBox *frame : Frame6) {
+        frame->layout()->setContentsMargins(2, 1, 2, 2);
+        frame->layout()->setSpacing(0);
+    }
 
     connectHandlers();
     Form_Load();
@@ -218,8 +248,8 @@ void frmOption::buildPanelPage()
         Option3[pairs[i][1]] = new QRadioButton(QStringLiteral("ユーザーパネル"), Frame6[i]);
         groupOf(this, {Option3[pairs[i][0]], Option3[pairs[i][1]]});
         h->addWidget(Option3[pairs[i][0]], 0, 0);
-        h->addWidget(Option3[pairs[i][1]], 1, 0);
-        h->addLayout(pathRow(txtSelectPanel[i], Command6[i], Frame6[i]), 2, 0);
+        h->addWidget(Option3[pairs[i][1]], 0, 1);
+        h->addLayout(pathRow(txtSelectPanel[i], Command6[i], Frame6[i]), 1, 0, 1, 2);
         g4->addWidget(Frame6[i], 2, i);
         Frame6[i]->setEnabled(false);
         Frame6[i]->setVisible(false);
@@ -381,7 +411,6 @@ void frmOption::buildSoundPage()
 
     // The two sound frames lie on top of each other; Option5 picks the one in front.
     auto *stackHost = new QWidget(page);
-    stackHost->setMinimumHeight(212);
     v->addWidget(stackHost, 1);
     auto fileRow = [&](QGridLayout *grid, int row, const QString &label, int index, QWidget *parent) {
         grid->addWidget(new QLabel(label, parent), row, 0, Qt::AlignRight);
@@ -569,6 +598,8 @@ void frmOption::connectHandlers()
 void frmOption::Form_Load()
 {
     M_Degit1->setDegitSize(0);
+    // A sample value, so the preview shows lit, unlit and background colours.
+    M_Degit1->setValue(123);
     for (int n = 1; n <= 12; ++n) {
         for (int i = 0; i < 4; ++i)
             Combo4[i]->addItem(QString::number(n));

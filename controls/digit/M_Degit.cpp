@@ -33,6 +33,7 @@ M_Degit::M_Degit(QWidget *parent) : QWidget(parent)
 {
     // The backing image covers the whole control.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     resize(controlSize(keta_, degitSize_));
     // A new control starts as a cleared surface; nothing is drawn until a
     // redrawing property is written.
@@ -217,6 +218,12 @@ void M_Degit::DrawDegit(const QVariant &value, OleColor baseColor, OleColor degi
 void M_Degit::resizeToFit()
 {
     resize(controlSize(keta_, degitSize_));
+    updateGeometry();
+}
+
+QSize M_Degit::sizeHint() const
+{
+    return controlSize(keta_, degitSize_);
 }
 
 void M_Degit::paintEvent(QPaintEvent *)

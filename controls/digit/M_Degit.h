@@ -101,6 +101,9 @@ public:
     // The pixel size of a control with `keta` positions of size class `degitSize`.
     static QSize controlSize(std::int16_t keta, std::int16_t degitSize);
 
+    // In a layout the control keeps the size its digit count and size class give.
+    QSize sizeHint() const override;
+
 signals:
     void DblClick();
 
