@@ -1,21 +1,37 @@
 #include "app/Simulator.h"
 
 #include "app/mdlzed_000.h"
-#include "operation/frmCtl.h"
 #include "settings/frmOption.h"
+#include "sound/SoundSystem.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 
 namespace kerubara {
 
-Simulator::Simulator() : form1_(std::make_unique<Form1>(*this)) {}
+Simulator::Simulator() : Simulator(Platform{}) {}
+
+Simulator::Simulator(Platform platform) : platform_(std::move(platform))
+{
+    if (!platform_.audioOutput)
+        platform_.audioOutput = [] { return openAudioOutput(); };
+    if (!platform_.speechEngine)
+        platform_.speechEngine = [](SoundSystem &sound) { return mdlM_Tape::voiceEngineFactory(sound); };
+    if (!platform_.endProgram)
+        platform_.endProgram = [] { QCoreApplication::quit(); };
+    sound_ = std::make_unique<SoundSystem>(platform_.audioOutput());
+    form1_ = std::make_unique<Form1>(*this);
+}
 
 Simulator::~Simulator()
 {
-    // The control panel and the options window refer to the panel; they go first.
+    // The tape speaks through the sound system and is switched through the
+    // control panel; the windows refer to the panel. Tear down in that order.
+    tape_.reset();
     ctl_.reset();
     option_.reset();
+    form1_.reset();
+    sound_.reset();
 }
 
 frmOption &Simulator::option()
@@ -32,6 +48,16 @@ frmCtl &Simulator::ctl()
         ctl_->Form_Load();
     }
     return *ctl_;
+}
+
+mdlM_Tape &Simulator::tape()
+{
+    if (!tape_) {
+        frmCtl &host = ctl_ ? *ctl_ : ctl();
+        if (!tape_)
+            tape_ = std::make_unique<mdlM_Tape>(*sound_, host, platform_.speechEngine(*sound_));
+    }
+    return *tape_;
 }
 
 void Simulator::start()
@@ -53,6 +79,16 @@ void Simulator::start()
     panel.shapeWindow();
     panel.update();
     console.raise();
+}
+
+void Simulator::endProgram()
+{
+    form1_->hide();
+    if (ctl_)
+        ctl_->hide();
+    if (option_)
+        option_->hide();
+    platform_.endProgram();
 }
 
 } // namespace kerubara

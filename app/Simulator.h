@@ -2,23 +2,37 @@
 
 #include "app/Form1.h"
 #include "operation/OperatingState.h"
+#include "operation/frmCtl.h"
 #include "reslib/ResDialogs.h"
+#include "sound/mdlM_Tape.h"
 
+#include <functional>
 #include <memory>
 
 namespace kerubara {
 
-class frmCtl;
+class AudioOutput;
+class SoundSystem;
 class frmOption;
 
 // Owns everything that lives for the run: the three windows (the fare panel,
 // the control panel and the options window) and the module state they share
-// (the operating state, the settings records). The program creates one in
-// main; tests create their own.
+// (the operating state, the sound channels, the announcement tape, the
+// settings records). The program creates one in main; tests create their own.
 class Simulator
 {
 public:
+    // How the simulator reaches the platform; the defaults are the real
+    // sound device, the real speech engine and ending the application.
+    struct Platform
+    {
+        std::function<std::unique_ptr<AudioOutput>()> audioOutput;
+        std::function<mdlM_Tape::EngineFactory(SoundSystem &)> speechEngine;
+        std::function<void()> endProgram;
+    };
+
     Simulator();
+    explicit Simulator(Platform platform);
     ~Simulator();
     Simulator(const Simulator &) = delete;
     Simulator &operator=(const Simulator &) = delete;
@@ -29,18 +43,28 @@ public:
     frmOption &option();
     frmCtl &ctl();
 
+    SoundSystem &sound() { return *sound_; }
+    mdlM_Tape &tape();
+
     // The panel's start-up: digits, defaults and picture, settings applied,
     // both windows placed and shown.
     void start();
 
+    // Ends the program after the control panel's confirmed exit.
+    void endProgram();
+
     OperatingState state;
     CustomColors CustColors{};
     FormPosRecord FormPos;
+    CtrlDataRecord CtrlData;
 
 private:
+    Platform platform_;
+    std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<frmOption> option_;
     std::unique_ptr<frmCtl> ctl_;
+    std::unique_ptr<mdlM_Tape> tape_;
 };
 
 } // namespace kerubara

@@ -1,23 +1,56 @@
 #include "operation/frmCtl.h"
 
 #include "app/Form1.h"
+#include "app/PictureBox.h"
 #include "app/Simulator.h"
+#include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "operation/FareFile.h"
+#include "reslib/ApiSleep.h"
+#include "reslib/Cp932.h"
+#include "reslib/Modal.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
+#include "reslib/ResDialogs.h"
+#include "reslib/TicketPlugin.h"
 #include "reslib/VbError.h"
 #include "settings/SettingValues.h"
 #include "settings/frmOption.h"
+#include "sound/SoundSystem.h"
+#include "sound/mdlM_Tape.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTime>
 
 namespace kerubara {
 namespace {
+
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+constexpr int kNarrowWidth = 5385; // twips, preview pane closed
+constexpr int kWideWidth = 9000;   // twips, preview pane open
+constexpr int kHeight = 318;       // pixels
 
 // Loads a picture file, or throws the error the program reports for it.
 QPixmap loadPicture(const QString &path)
@@ -57,6 +90,35 @@ QString pictureErrorText(int number)
     }
 }
 
+// The numeric value of a digit text ("" and non-digits count as 0).
+int digitValue(const QString &digits)
+{
+    return routeNumberText(digits).toInt();
+}
+
+QListWidget *digitList(QWidget *parent)
+{
+    auto *list = new QListWidget(parent);
+    for (int d = 0; d <= 9; ++d)
+        list->addItem(QString::number(d));
+    list->setCurrentRow(-1);
+    list->clearSelection();
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
+// A date as the ticket prints it: mm-dd-yyyy.
+QString ticketDate(const QDate &date)
+{
+    return date.toString(QStringLiteral("MM-dd-yyyy"));
+}
+
+const char kYellowButton[] =
+    "QPushButton { background-color: rgb(255, 255, 0); border: 1px solid rgb(120, 120, 0); border-radius: 3px; }"
+    "QPushButton:pressed { background-color: rgb(220, 220, 0); }"
+    "QPushButton:disabled { background-color: rgb(230, 230, 170); color: rgb(150, 150, 120); }";
+
 } // namespace
 
 bool FileExists(const QString &path)
@@ -67,26 +129,567 @@ bool FileExists(const QString &path)
 frmCtl::frmCtl(Simulator &sim, QWidget *parent) : QWidget(parent), sim_(sim)
 {
     setWindowTitle(QStringLiteral("集中操作盤"));
+    QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
+    face.setPixelSize(12);
+    setFont(face);
+    setFixedSize(px(kNarrowWidth), kHeight);
+
+    buildEntryFrames();
+    buildRightColumn();
+    buildTapeAndButtons();
+    buildPreviewPane();
+    connectHandlers();
+}
+
+frmCtl::~frmCtl() = default;
+
+void frmCtl::buildEntryFrames()
+{
+    // Both entry frames lie on the same spot; the one in front is used.
+    for (int i = 0; i < 2; ++i) {
+        Frame1[i] = new QGroupBox(this);
+        Frame1[i]->setGeometry(4, 2, 200, 224);
+        Frame1[i]->setAutoFillBackground(true); // the frame behind must not show through
+        Frame1[i]->installEventFilter(this);
+        Frame1[i]->setToolTip(QStringLiteral("ダブルクリックで入力方法を切り替えます"));
+    }
+
+    // Frame1(0): digit lists.
+    QGroupBox *lists = Frame1[0];
+    auto *title = new QLabel(QStringLiteral("系統設定"), lists);
+    title->setGeometry(8, 4, 100, 16);
+    auto *routeLabel = new QLabel(QStringLiteral("系　統"), lists);
+    routeLabel->setGeometry(8, 22, 110, 14);
+    routeLabel->setAlignment(Qt::AlignCenter);
+    auto *sectionLabel = new QLabel(QStringLiteral("区間"), lists);
+    sectionLabel->setGeometry(126, 22, 66, 14);
+    sectionLabel->setAlignment(Qt::AlignCenter);
+    for (int i = 0; i < 5; ++i) {
+        List2[i] = digitList(lists);
+        List2[i]->setGeometry(8 + i * 22, 38, 21, 150);
+    }
+    for (int i = 0; i < 3; ++i) {
+        List3[i] = digitList(lists);
+        List3[i]->setGeometry(128 + i * 22, 38, 21, 150);
+    }
+    Command1[0] = new QPushButton(QStringLiteral("リセット"), lists);
+    Command1[0]->setGeometry(8, 194, 184, 24);
+
+    // Frame1(1): keypad.
+    QGroupBox *keypad = Frame1[1];
+    Label2[0] = new QLabel(keypad);
+    Label2[1] = new QLabel(QStringLiteral("-"), keypad);
+    Label2[2] = new QLabel(keypad);
+    QFont readout(QStringLiteral("ＭＳ ゴシック"));
+    readout.setPixelSize(20);
+    readout.setBold(true);
+    for (QLabel *l : Label2) {
+        l->setFont(readout);
+        l->setAlignment(Qt::AlignCenter);
+    }
+    for (int i : {0, 2}) {
+        Label2[i]->setFrameShape(QFrame::Panel);
+        Label2[i]->setFrameShadow(QFrame::Sunken);
+        Label2[i]->setAutoFillBackground(true);
+        QPalette p = Label2[i]->palette();
+        p.setColor(QPalette::Window, Qt::black);
+        p.setColor(QPalette::WindowText, QColor(255, 190, 0));
+        Label2[i]->setPalette(p);
+    }
+    Label2[0]->setGeometry(8, 10, 90, 28);
+    Label2[1]->setGeometry(100, 10, 14, 28);
+    Label2[2]->setGeometry(116, 10, 74, 28);
+
+    // 7 8 9 系統 / 4 5 6 区間 / 1 2 3 / 0
+    const std::array<QPoint, 12> cell{QPoint(0, 3), QPoint(0, 2), QPoint(1, 2), QPoint(2, 2), QPoint(0, 1), QPoint(1, 1),
+                                      QPoint(2, 1), QPoint(0, 0), QPoint(1, 0), QPoint(2, 0), QPoint(3, 0), QPoint(3, 1)};
+    for (int i = 0; i < 12; ++i) {
+        const QString caption = i < 10 ? QString::number(i) : i == 10 ? QStringLiteral("系統") : QStringLiteral("区間");
+        CommandButton1[i] = new QPushButton(caption, keypad);
+        const int width = i >= 10 ? 46 : 30;
+        CommandButton1[i]->setGeometry(16 + cell[i].x() * 36, 50 + cell[i].y() * 34, width, 27);
+    }
+    for (QPushButton *key : CommandButton1)
+        key->setStyleSheet(QStringLiteral(
+            "QPushButton { margin: 2px; border: 1px solid rgb(110, 110, 110); border-radius: 2px;"
+            " background-color: rgb(238, 238, 238); }"
+            "QPushButton:pressed { background-color: rgb(200, 200, 200); }"));
+    Command1[1] = new QPushButton(QStringLiteral("リセット"), keypad);
+    Command1[1]->setGeometry(8, 194, 184, 24);
+
+    // The list frame is in front at start.
+    Frame1[0]->raise();
+}
+
+void frmCtl::buildRightColumn()
+{
+    const int x = 210;
+    const int w = px(kNarrowWidth) - x - 4;
+    Command2[0] = new QPushButton(QStringLiteral("データ戻し"), this);
+    Command2[1] = new QPushButton(QStringLiteral("データ送り"), this);
+    Command2[0]->setGeometry(x, 8, w / 2 - 2, 46);
+    Command2[1]->setGeometry(x + w / 2 + 2, 8, w / 2 - 2, 46);
+    for (QPushButton *b : Command2) {
+        b->setStyleSheet(QString::fromLatin1(kYellowButton));
+        b->setEnabled(false);
+    }
+
+    Check1 = new QPushButton(QStringLiteral("表示消去"), this);
+    Check1->setCheckable(true);
+    Check1->setGeometry(x, 58, w, 24);
+    Check1->setEnabled(false);
+
+    Frame6 = new QGroupBox(this);
+    Frame6->setGeometry(x, 84, w, 94);
+    Check2 = new QCheckBox(QStringLiteral("深夜料金"), Frame6);
+    Check2->setGeometry(6, 4, w - 12, 18);
+    const QStringList names{QStringLiteral("ｽｸﾛｰﾙ速度"), QStringLiteral("ｽｸﾛｰﾙ間隔")};
+    for (int i = 0; i < 2; ++i) {
+        const int top = 24 + i * 34;
+        Label3[i] = new QLabel(names[i], Frame6);
+        Label3[i]->setGeometry(6, top, 70, 14);
+        Label1[i] = new QLabel(Frame6);
+        Label1[i]->setGeometry(w - 56, top, 50, 14);
+        Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        HScroll1[i] = new QScrollBar(Qt::Horizontal, Frame6);
+        HScroll1[i]->setGeometry(6, top + 15, w - 12, 16);
+    }
+    HScroll1[0]->setRange(1, 2000);
+    HScroll1[0]->setValue(1);
+    HScroll1[1]->setRange(0, 3000);
+    HScroll1[1]->setValue(0);
+    HScroll1[1]->setSingleStep(10);
+    HScroll1[1]->setPageStep(250);
+    HScroll1[0]->setPageStep(100);
+    Label1[0]->setText(QString::number(HScroll1[0]->value()));
+    Label1[1]->setText(QString::number(HScroll1[1]->value()));
+
     Frame2 = new QGroupBox(QStringLiteral("バックライト"), this);
+    Frame2->setGeometry(x, 180, w, 46);
     auto *row = new QHBoxLayout(Frame2);
+    row->setContentsMargins(2, 0, 2, 2);
+    row->setSpacing(0);
     auto *group = new QButtonGroup(this);
     const QStringList captions{QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
     for (int i = 0; i < 3; ++i) {
         Option4[i] = new QRadioButton(captions[i], Frame2);
         group->addButton(Option4[i]);
         row->addWidget(Option4[i]);
-        connect(Option4[i], &QRadioButton::clicked, this, [this, i] { Option4_Click(static_cast<std::int16_t>(i)); });
     }
     Option4[0]->setChecked(true);
-    Frame2->setGeometry(8, 8, 200, 48);
-    resize(359, 300);
 }
 
-frmCtl::~frmCtl() = default;
+void frmCtl::buildTapeAndButtons()
+{
+    grpM_Tape = new QGroupBox(QStringLiteral("音合使用不可"), this);
+    grpM_Tape->setGeometry(4, 230, 200, 50);
+    grpM_Tape->setEnabled(false);
+    cmdTapeSet = new QPushButton(QStringLiteral("調整"), grpM_Tape);
+    cmdTapeBack = new QPushButton(QStringLiteral("戻し"), grpM_Tape);
+    cmdTapeNext = new QPushButton(QStringLiteral("送り"), grpM_Tape);
+    cmdTapeStop = new QPushButton(QStringLiteral("■"), grpM_Tape);
+    int left = 6;
+    for (QPushButton *b : {cmdTapeSet, cmdTapeBack, cmdTapeNext, cmdTapeStop}) {
+        b->setGeometry(left, 18, 44, 26);
+        left += 47;
+    }
+
+    const int x = 210;
+    const int w = px(kNarrowWidth) - x - 4;
+    Command4 = new QPushButton(QStringLiteral("設定..."), this);
+    Command4->setGeometry(x, 236, w / 2 - 2, 26);
+    Command8 = new QPushButton(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), this);
+    Command8->setGeometry(x + w / 2 + 2, 236, w / 2 - 2, 26);
+
+    Check4 = new QPushButton(QStringLiteral(">>"), this);
+    Check4->setCheckable(true);
+    Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
+    Check4->setGeometry(px(kNarrowWidth) - 34, kHeight - 30, 30, 24);
+}
+
+void frmCtl::buildPreviewPane()
+{
+    const int x = px(kNarrowWidth) + 4;
+    Label4 = new QLabel(QStringLiteral("整理券プレビュー"), this);
+    Label4->setGeometry(x, 6, 200, 16);
+    picSeirikenPrev = new PictureBox(this);
+    picSeirikenPrev->setGeometry(x, 24, 150, 240);
+    Combo1 = new QComboBox(this);
+    Combo1->setGeometry(x, kHeight - 30, px(kWideWidth) - x - 6, 22);
+    Combo1->setToolTip(QStringLiteral("社名"));
+
+    MnuHide = new QMenu(QStringLiteral("MnuHide"), this);
+    QAction *copy = MnuHide->addAction(QStringLiteral("コピー(&C)"));
+    copy->setObjectName(QStringLiteral("MnuHideCopy"));
+    connect(copy, &QAction::triggered, this, &frmCtl::MnuHideCopy_Click);
+    connect(picSeirikenPrev, &PictureBox::rightClicked, this,
+            [this](const QPoint &at) { MnuHide->popup(picSeirikenPrev->mapToGlobal(at)); });
+}
+
+void frmCtl::connectHandlers()
+{
+    for (int i = 0; i < 2; ++i) {
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
+        connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
+    }
+    for (int i = 0; i < 12; ++i)
+        connect(CommandButton1[i], &QPushButton::clicked, this, [this, i] { CommandButton1_Click(i); });
+    for (int i = 0; i < 5; ++i)
+        connect(List2[i], &QListWidget::itemClicked, this, [this, i] { List2_Click(i); });
+    for (int i = 0; i < 3; ++i) {
+        connect(List3[i], &QListWidget::itemClicked, this, [this, i] { List3_Click(i); });
+        connect(Option4[i], &QRadioButton::clicked, this,
+                [this, i] { Option4_Click(static_cast<std::int16_t>(i)); });
+    }
+    // The toggles' handlers run whenever their value changes, also when the
+    // settings file restores them.
+    connect(Check1, &QPushButton::toggled, this, [this] { Check1_Click(); });
+    connect(Check4, &QPushButton::toggled, this, [this] { Check4_Click(); });
+    connect(Command4, &QPushButton::clicked, this, &frmCtl::Command4_Click);
+    connect(Command8, &QPushButton::clicked, this, &frmCtl::Command8_Click);
+    connect(cmdTapeNext, &QPushButton::clicked, this, &frmCtl::cmdTapeNext_Click);
+    connect(cmdTapeBack, &QPushButton::clicked, this, &frmCtl::cmdTapeBack_Click);
+    connect(cmdTapeSet, &QPushButton::clicked, this, &frmCtl::cmdTapeSet_Click);
+    connect(cmdTapeStop, &QPushButton::clicked, this, &frmCtl::cmdTapeStop_Click);
+}
 
 void frmCtl::Form_Load()
 {
     sim_.form1().setWindowTitle(QStringLiteral("ケルバラケーション - 型番:") + programFileName());
+    shapeKeypad();
+    sim_.tape().InitVoice();
+}
+
+void frmCtl::shapeKeypad()
+{
+    // Rounded keys: a rounded rectangle from (2, 2) to (28, 25) with 2 x 2
+    // corner ellipses, widened for the two word keys.
+    for (QPushButton *key : CommandButton1) {
+        const int right = key->width() - 2;
+        QRegion shape(2, 2, right - 2, 23);
+        for (const QPoint corner : {QPoint(2, 2), QPoint(right - 1, 2), QPoint(2, 24), QPoint(right - 1, 24)})
+            shape -= QRegion(corner.x(), corner.y(), 1, 1);
+        key->setMask(shape);
+        key->update();
+    }
+}
+
+// ---- Route setting ---------------------------------------------------------
+
+void frmCtl::readEntry(int index, QString &route, QString &section) const
+{
+    route.clear();
+    section.clear();
+    if (index == 0) {
+        for (QListWidget *list : List2) {
+            if (QListWidgetItem *item = list->currentItem(); item && item->isSelected())
+                route += item->text();
+        }
+        for (QListWidget *list : List3) {
+            if (QListWidgetItem *item = list->currentItem(); item && item->isSelected())
+                section += item->text();
+        }
+    } else {
+        route = Label2[0]->text();
+        section = Label2[2]->text();
+    }
+}
+
+void frmCtl::Command1_Click(int index)
+{
+    frmOption &option = sim_.option();
+    Form1 &panel = sim_.form1();
+    OperatingState &state = sim_.state;
+
+    sim_.sound().PlaySnd(option.txtSelectSound[0]->text(), QStringLiteral("S1"), 0, 0);
+
+    QString route;
+    QString sectionDigits;
+    readEntry(index, route, sectionDigits);
+    int section = digitValue(sectionDigits);
+    if (section == 0)
+        section = 1;
+    if (section > 300)
+        section = 300;
+    const QString routeNumber = routeNumberText(route);
+
+    try {
+        // The announcements of the route come first, also when its fare
+        // data turn out to be missing.
+        sim_.tape().LoadTape(withTrailingSeparator(option.Text2[1]->text()), routeNumber);
+
+        // A refused route leaves route, section, position and table as they
+        // were, so the previous route can still be stepped.
+        const FareLoadResult result =
+            state.LoadFareFile(fareFilePath(option.Text2[0]->text(), route), static_cast<std::int16_t>(section));
+        if (result == FareLoadResult::ZeroCount) {
+            MsgBox(QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります..."));
+            return;
+        }
+        if (result == FareLoadResult::SectionBeyondData) {
+            MsgBox(QStringLiteral("指定した区間はデータの数よりも多いです...") + QStringLiteral("\r\n")
+                   + QStringLiteral("  解決法：正しい区間を入力して下さい."));
+            return;
+        }
+        state.strRouteNo = route;
+
+        // Busy text without the prefix.
+        nTsugiwaMode = panel.ChimeiCtl->TsugiwaMode();
+        panel.ChimeiCtl->setTsugiwaMode(0);
+        panel.ChimeiCtl->SetChimei(QStringLiteral("系統選別中"));
+        panel.ChimeiCtl->setTsugiwaMode(nTsugiwaMode);
+
+        // Lamp test: every segment lit for three seconds.
+        for (int k = 1; k <= 12; ++k)
+            panel.Degit[k]->ResetDegit(-1);
+        QCoreApplication::processEvents();
+        ApiSleep(3000);
+        for (int k = 1; k <= 12; ++k)
+            panel.Degit[k]->setValue(0);
+
+        Command2[0]->setEnabled(true);
+        Command2[1]->setEnabled(true);
+        Check1->setEnabled(true);
+
+        if (option.Option4[0]->isChecked() || option.Option4[1]->isChecked())
+            strSetDate = ticketDate(QDate::currentDate());
+        else
+            strSetDate = option.Label10->text();
+
+        panel.ChimeiCtl->setTsugiwaMode(nTsugiwaMode);
+        DispData(static_cast<std::int16_t>(state.nStopPos + 1));
+    } catch (const VbError &e) {
+        if (e.number() == VbError::FileNotFound)
+            MsgBox(QStringLiteral("指定した系統のデータがありません..."));
+        else
+            MsgBox(e.description());
+    }
+}
+
+// ---- Stepping and redraw ---------------------------------------------------
+
+void frmCtl::Command2_Click(int index)
+{
+    OperatingState &state = sim_.state;
+    if (index == 0) {
+        if (state.nStopPos == 0)
+            return;
+        --state.nStopPos;
+    } else {
+        if (state.nStopPos + 1 == state.nStopCount || state.nStopPos + 1 >= kFareRows)
+            return;
+        ++state.nStopPos;
+    }
+
+    frmOption &option = sim_.option();
+    QString sound;
+    if (option.Option2[0]->isChecked()) {
+        sound = option.txtSelectSound[7]->text();
+    } else {
+        // The flag column chosen in the options; no column chosen, no sound.
+        const int column = listIndex(option.Combo1) + 1;
+        if (column >= 1 && column <= kFareColumns) {
+            const int flag = state.FareData(state.nStopPos + 1).Col(column);
+            if (flag >= 1 && flag <= 3)
+                sound = option.txtSelectSound[static_cast<std::size_t>(7 + flag)]->text();
+        }
+    }
+    sim_.sound().PlaySnd(sound, QStringLiteral("S2"), optionValue(option.Option6[0]), 0);
+
+    DispData(static_cast<std::int16_t>(state.nStopPos + 1));
+}
+
+void frmCtl::DispData(std::int16_t nIndex)
+{
+    const OperatingState &state = sim_.state;
+    frmOption &option = sim_.option();
+    Form1 &panel = sim_.form1();
+    const FareRecord &row = state.FareData(nIndex);
+
+    // 1. Fares of ticket numbers nSection..12; the late-night fare doubles
+    //    them (never -1), in full, also beyond the 16-bit range.
+    for (int k = std::max<int>(state.nSection, 1); k <= 12; ++k) {
+        int v = row.Col(k);
+        if (Check2->isChecked() && v != -1)
+            v *= 2;
+        panel.Degit[k]->setValue(v);
+    }
+
+    // 2. Information digits, in this order, over the fares.
+    auto target = [&](QComboBox *list) { return panel.Degit[static_cast<std::size_t>(listIndex(list) + 1)]; };
+    if (checkValue(option.Check3[0]) == 1)
+        target(option.Combo4[0])->setValue(checkValue(option.Check3[4]) == 1 ? nIndex - 1 : int(nIndex));
+    if (checkValue(option.Check3[1]) == 1)
+        target(option.Combo4[1])->setValue(int(row.SeirikenNo));
+    if (checkValue(option.Check3[2]) == 1)
+        target(option.Combo4[2])->setValue(state.strRouteNo);
+    if (checkValue(option.Check3[3]) == 1) {
+        const int column = listIndex(option.Combo4[4]) + 1;
+        if (column >= 1 && column <= kFareColumns)
+            target(option.Combo4[3])->setValue(int(row.Col(column)));
+    }
+
+    // 3. The date printed on the ticket.
+    QString date;
+    if (option.Option4[0]->isChecked())
+        date = ticketDate(QDate::currentDate());
+    else if (option.Option4[1]->isChecked())
+        date = strSetDate;
+    else
+        date = option.Label10->text();
+
+    // 4. The ticket preview.
+    picSeirikenPrev->Cls();
+    if (checkValue(option.chkUseSeiriPrev) == 1) {
+        QPainter dc(&picSeirikenPrev->image());
+        ZR8_DrawSeiriken(option.txtSeiriPlgDir->text(), dc, row.Chimei, date,
+                         QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), digitValue(state.strRouteNo),
+                         row.SeirikenNo, nIndex, Combo1->currentIndex());
+    }
+    picSeirikenPrev->update();
+
+    // 5.
+    QCoreApplication::processEvents();
+
+    // 6. The stop name; the first stop of the data has no prefix.
+    const std::int16_t mode = listIndex(option.Combo6);
+    if (nIndex < 2) {
+        nTsugiwaMode = mode;
+        panel.ChimeiCtl->setTsugiwaMode(0);
+        panel.ChimeiCtl->SetChimei(row.Chimei);
+        panel.ChimeiCtl->setTsugiwaMode(mode);
+    } else {
+        panel.ChimeiCtl->setTsugiwaMode(mode);
+        panel.ChimeiCtl->SetChimei(row.Chimei);
+    }
+}
+
+void frmCtl::Check1_Click()
+{
+    Form1 &panel = sim_.form1();
+    const bool clear = Check1->isChecked();
+    if (clear) {
+        panel.ChimeiCtl->SetChimei(QString());
+        for (int k = 1; k <= 12; ++k)
+            panel.Degit[k]->ResetDegit(0);
+        panel.Timer1->stop();
+        for (M_Degit *clock : panel.TimeDegit)
+            clock->setValue(QString());
+    }
+    for (QWidget *w : {static_cast<QWidget *>(Frame1[0]), static_cast<QWidget *>(Frame1[1]),
+                       static_cast<QWidget *>(Command2[0]), static_cast<QWidget *>(Command2[1]),
+                       static_cast<QWidget *>(Frame6)})
+        w->setEnabled(!clear);
+    if (clear) {
+        grpM_Tape->setEnabled(false);
+        return;
+    }
+    if (panel.TimeDegit[0]->isVisibleTo(&panel))
+        panel.Timer1->start();
+    grpM_Tape->setEnabled(sim_.tape().bVoiceOK());
+    DispData(static_cast<std::int16_t>(sim_.state.nStopPos + 1));
+}
+
+// ---- Entry controls --------------------------------------------------------
+
+void frmCtl::CommandButton1_Click(int index)
+{
+    sim_.sound().PlaySnd(sim_.option().txtSelectSound[1]->text(), QStringLiteral("S1"), 0, 0);
+    if (index == 10) {
+        bKeyRoute = true;
+        Label2[0]->clear();
+        return;
+    }
+    if (index == 11) {
+        bKeyRoute = false;
+        Label2[2]->clear();
+        return;
+    }
+    QLabel *label = bKeyRoute ? Label2[0] : Label2[2];
+    const int limit = bKeyRoute ? 5 : 3;
+    if (label->text().size() < limit)
+        label->setText(label->text() + QString::number(index));
+}
+
+void frmCtl::List2_Click(int /*index*/)
+{
+    sim_.sound().PlaySnd(sim_.option().txtSelectSound[1]->text(), QStringLiteral("S1"), 0, 0);
+}
+
+void frmCtl::List3_Click(int /*index*/)
+{
+    sim_.sound().PlaySnd(sim_.option().txtSelectSound[0]->text(), QStringLiteral("S1"), 0, 0);
+}
+
+void frmCtl::Frame1_DblClick(int index)
+{
+    Frame1[index]->lower();
+    Frame1[1 - index]->raise();
+    nBackFrame = static_cast<std::int16_t>(index);
+}
+
+void frmCtl::HScroll1_Change(int index)
+{
+    Label1[index]->setText(QString::number(HScroll1[index]->value()));
+    ChimeiCtl_DX *strip = sim_.form1().ChimeiCtl;
+    strip->setSpeed(static_cast<std::int16_t>(HScroll1[0]->value()));
+    strip->setScrollStartWait(HScroll1[1]->value());
+}
+
+void frmCtl::Check4_Click()
+{
+    if (Check4->isChecked()) {
+        setFixedWidth(px(kWideWidth));
+        Check4->setText(QStringLiteral("<<"));
+        Check4->setToolTip(QStringLiteral("整理券プレビューを隠します"));
+    } else {
+        setFixedWidth(px(kNarrowWidth));
+        Check4->setText(QStringLiteral(">>"));
+        Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
+    }
+}
+
+void frmCtl::MnuHideCopy_Click()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(picSeirikenPrev->image());
+}
+
+// ---- Options, version, backlight -------------------------------------------
+
+void frmCtl::Command4_Click()
+{
+    Form1 &panel = sim_.form1();
+    panel.setEnabled(false);
+    setEnabled(false);
+    ShowModal(sim_.option());
+    panel.setEnabled(true);
+    setEnabled(true);
+    panel.ChimeiCtl->SetChimei(QString());
+    panel.ChimeiCtl->SetChimei(sim_.state.FareData(sim_.state.nStopPos + 1).Chimei);
+}
+
+QString frmCtl::versionText()
+{
+    const QStringList version = QStringLiteral(KERUBARA_VERSION).split(u'.');
+    const QString numbers = QStringLiteral("%1.%2.%3")
+                                .arg(version.value(0, QStringLiteral("0")), version.value(1, QStringLiteral("0")),
+                                     version.value(2, QStringLiteral("0")));
+    return QStringLiteral("機種：") + programFileName() + QStringLiteral("\r\n") + QStringLiteral("バージョン：")
+        + numbers + QStringLiteral("  ServiceRelease 1") + QStringLiteral("\r\n") + QStringLiteral("\r\n")
+        + QStringLiteral("配布：kerubara プロジェクト") + QStringLiteral("\r\n")
+        + QStringLiteral("開発：kerubara 開発チーム (C) %1").arg(QDate::currentDate().year())
+        + QStringLiteral("\r\n");
+}
+
+void frmCtl::Command8_Click()
+{
+    Form1 &panel = sim_.form1();
+    panel.setEnabled(false);
+    Call_dlg110(this, 1, versionText());
+    panel.setEnabled(true);
 }
 
 void frmCtl::Option4_Click(std::int16_t index)
@@ -96,7 +699,7 @@ void frmCtl::Option4_Click(std::int16_t index)
     frmOption &option = sim_.option();
     Form1 &panel = sim_.form1();
     const OleColor color = buttonColor(option.Command5[index]);
-    // Built-in or user picture; which option of Option3 chooses the user file.
+    // Which option of Option3 chooses the user file, per state.
     static constexpr std::array<int, 3> kUserOption{6, 2, 5};
     try {
         if (option.Option3[1]->isChecked() && option.Option3[kUserOption[index]]->isChecked()) {
@@ -112,6 +715,132 @@ void frmCtl::Option4_Click(std::int16_t index)
     }
     for (int k = 1; k <= 12; ++k)
         panel.setLabelColor(k, color);
+}
+
+void frmCtl::GetCtrlDataInfo()
+{
+    CtrlDataRecord &data = sim_.CtrlData;
+    data.nLeft = x() * 15;
+    data.nTop = y() * 15;
+    data.nScrollSpeed = HScroll1[0]->value();
+    data.nScrollWait = HScroll1[1]->value();
+    data.nBackFrame = nBackFrame;
+    data.nPreviewOpen = Check4->isChecked() ? 1 : 0;
+    data.nLateNight = Check2->isChecked() ? 1 : 0;
+}
+
+void frmCtl::SetCtrlDataInfo()
+{
+    const CtrlDataRecord &data = sim_.CtrlData;
+    move(data.nLeft / 15, data.nTop / 15);
+    // A slider refuses a value outside its range.
+    auto setSlider = [](QScrollBar *bar, std::int32_t value) {
+        const auto v = static_cast<std::int16_t>(value);
+        if (v < bar->minimum() || v > bar->maximum())
+            throw VbError(VbError::InvalidPropertyValue);
+        bar->setValue(v);
+    };
+    setSlider(HScroll1[0], data.nScrollSpeed);
+    setSlider(HScroll1[1], data.nScrollWait);
+    nBackFrame = data.nBackFrame;
+    Check4->setChecked(data.nPreviewOpen != 0);
+    Check2->setChecked(data.nLateNight != 0);
+    Frame1_DblClick(nBackFrame == 1 ? 1 : 0);
+}
+
+// ---- Announcements -----------------------------------------------------------
+
+void frmCtl::cmdTapeNext_Click()
+{
+    mdlM_Tape &tape = sim_.tape();
+    tape.TapeNext();
+    if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
+        Command2_Click(1);
+}
+
+void frmCtl::cmdTapeBack_Click()
+{
+    mdlM_Tape &tape = sim_.tape();
+    tape.TapeBack();
+    if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
+        Command2_Click(0);
+}
+
+void frmCtl::cmdTapeSet_Click()
+{
+    sim_.tape().TapeVoiceDialog();
+}
+
+void frmCtl::cmdTapeStop_Click()
+{
+    sim_.tape().TapeStop();
+}
+
+QString frmCtl::selectSound(int index) const
+{
+    QLineEdit *box = sim_.option().txtSelectSound[static_cast<std::size_t>(index)];
+    return box ? box->text() : QString();
+}
+
+bool frmCtl::alwaysPreBroadcastSound() const
+{
+    return sim_.option().Option2[2]->isChecked();
+}
+
+bool frmCtl::preBroadcastSoundSync() const
+{
+    return sim_.option().Option7[0]->isChecked();
+}
+
+void frmCtl::setTapeFrameCaption(const QString &caption)
+{
+    grpM_Tape->setTitle(caption);
+}
+
+void frmCtl::setTapeFrameEnabled(bool enabled)
+{
+    grpM_Tape->setEnabled(enabled);
+}
+
+void frmCtl::setTapeButtonsEnabled(bool enabled)
+{
+    for (QPushButton *b : {cmdTapeNext, cmdTapeBack, cmdTapeStop, cmdTapeSet})
+        b->setEnabled(enabled);
+}
+
+QWidget *frmCtl::dialogOwner() const
+{
+    return const_cast<frmCtl *>(this);
+}
+
+// ---- Window ------------------------------------------------------------------
+
+void frmCtl::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (MsgBox(QStringLiteral("ケルバラを終了しますか？"), vbQuestion | vbYesNo,
+               QStringLiteral("ケルバラの終了確認"))
+        != vbYes)
+        return;
+    Form1 &panel = sim_.form1();
+    panel.ChimeiCtl->SetChimei(QString());
+    panel.DeleteRgn();
+    sim_.sound().CloseAllSnd();
+    sim_.tape().FreeVoice();
+    sim_.endProgram();
+}
+
+bool frmCtl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (int i = 0; i < 2; ++i) {
+            if (watched == Frame1[i]) {
+                Frame1_DblClick(i);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace kerubara

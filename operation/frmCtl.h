@@ -1,19 +1,45 @@
 #pragma once
 
+#include "sound/TapeHost.h"
+
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 
+class QCheckBox;
+class QComboBox;
 class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
 class QRadioButton;
+class QScrollBar;
 
 namespace kerubara {
 
+class PictureBox;
 class Simulator;
 
+// The control panel's layout state, carried through the settings file.
+struct CtrlDataRecord
+{
+    std::int16_t nBackFrame = 0;
+    std::int32_t nScrollSpeed = 0;
+    std::int32_t nScrollWait = 0;
+    std::int16_t nLateNight = 0;
+    std::int16_t nPreviewOpen = 0;
+    std::int32_t nLeft = 0; // twips
+    std::int32_t nTop = 0;  // twips
+};
+
 // The control panel "集中操作盤": the driver's console beside the fare panel.
-class frmCtl : public QWidget
+// Route entry (digit lists or keypad), route setting, stepping, display
+// clear, late-night fare, backlight, the stop-name scroll sliders, the
+// announcement buttons, the numbered-ticket preview, options and version.
+// Closing it (after the question) ends the program.
+class frmCtl : public QWidget, public TapeHost
 {
     Q_OBJECT
 
@@ -21,17 +47,102 @@ public:
     explicit frmCtl(Simulator &sim, QWidget *parent = nullptr);
     ~frmCtl() override;
 
-    // The window's load handler: the panel's caption, then the speech engine.
+    // The window's load handler: the panel's caption, the keypad's rounded
+    // buttons, then the speech engine.
     void Form_Load();
 
+    // Redraws everything that depends on the stop shown: row nIndex (1..301).
+    void DispData(std::int16_t nIndex);
     // Backlight: swaps the panel picture to the state's and recolours the
     // ticket-number labels (0 OFF, 1 ON1, 2 ON2).
     void Option4_Click(std::int16_t index);
+    void GetCtrlDataInfo();
+    void SetCtrlDataInfo();
 
-    QGroupBox *Frame2 = nullptr;              // "バックライト"
+    // Handlers, named after their controls.
+    void Command1_Click(int index);       // route setting
+    void Command2_Click(int index);       // step back (0) / forward (1)
+    void Check1_Click();                  // display clear
+    void CommandButton1_Click(int index); // keypad
+    void List2_Click(int index);
+    void List3_Click(int index);
+    void Frame1_DblClick(int index);
+    void HScroll1_Change(int index);
+    void Check4_Click();
+    void MnuHideCopy_Click();
+    void Command4_Click();
+    void Command8_Click();
+    void cmdTapeNext_Click();
+    void cmdTapeBack_Click();
+    void cmdTapeSet_Click();
+    void cmdTapeStop_Click();
+
+    // The version text shown by Command8.
+    static QString versionText();
+
+    // Route entry by digit lists.
+    std::array<QGroupBox *, 2> Frame1{};
+    std::array<QListWidget *, 5> List2{};
+    std::array<QListWidget *, 3> List3{};
+    std::array<QPushButton *, 2> Command1{};
+    // Route entry by keypad.
+    std::array<QPushButton *, 12> CommandButton1{};
+    std::array<QLabel *, 3> Label2{};
+    // Stepping and display.
+    std::array<QPushButton *, 2> Command2{};
+    QPushButton *Check1 = nullptr; // "表示消去", a toggle
+    QGroupBox *Frame6 = nullptr;
+    QCheckBox *Check2 = nullptr;   // "深夜料金"
+    std::array<QScrollBar *, 2> HScroll1{};
+    std::array<QLabel *, 2> Label1{};
+    std::array<QLabel *, 2> Label3{};
+    // Backlight.
+    QGroupBox *Frame2 = nullptr;
     std::array<QRadioButton *, 3> Option4{}; // OFF, ON1, ON2
+    // Announcements.
+    QGroupBox *grpM_Tape = nullptr;
+    QPushButton *cmdTapeSet = nullptr;
+    QPushButton *cmdTapeBack = nullptr;
+    QPushButton *cmdTapeNext = nullptr;
+    QPushButton *cmdTapeStop = nullptr;
+    // Options, version, ticket preview.
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command8 = nullptr;
+    QPushButton *Check4 = nullptr; // ">>" / "<<", a toggle
+    QLabel *Label4 = nullptr;
+    PictureBox *picSeirikenPrev = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QMenu *MnuHide = nullptr;
+
+    // Form variables.
+    std::int16_t nBackFrame = 0;
+    std::int16_t nTsugiwaMode = 0;
+    QString strSetDate;
+    bool bKeyRoute = false;
+
+    // TapeHost: what the announcement tape reads and switches here.
+    QString selectSound(int index) const override;
+    bool alwaysPreBroadcastSound() const override;
+    bool preBroadcastSoundSync() const override;
+    void setTapeFrameCaption(const QString &caption) override;
+    void setTapeFrameEnabled(bool enabled) override;
+    void setTapeButtonsEnabled(bool enabled) override;
+    QWidget *dialogOwner() const override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildEntryFrames();
+    void buildRightColumn();
+    void buildTapeAndButtons();
+    void buildPreviewPane();
+    void connectHandlers();
+    void shapeKeypad();
+    // The route and section digits of the pressed "リセット".
+    void readEntry(int index, QString &route, QString &section) const;
+
     Simulator &sim_;
 };
 

@@ -3,6 +3,8 @@
 // Builds fare data files byte by byte, independently of the program's own
 // writer, so tests of the reader do not depend on it.
 
+#include "TestFiles.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -64,12 +66,6 @@ inline QByteArray routeBytes(int n, std::int16_t count)
 inline QByteArray routeBytes(int n)
 {
     return routeBytes(n, static_cast<std::int16_t>(n));
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 } // namespace testing

@@ -3,6 +3,8 @@
 // Builds small WAV and MIDI files byte by byte, independently of the
 // program's decoders, so tests can hand them real files.
 
+#include "TestFiles.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -149,12 +151,6 @@ inline QByteArray midiFile(int note = 72, int beats = 1)
     putBe(out, static_cast<std::uint32_t>(track.size()), 4);
     out.append(track);
     return out;
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // Index of the first stereo frame whose samples are not silent, or -1.

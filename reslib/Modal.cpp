@@ -1,0 +1,16 @@
+#include "reslib/Modal.h"
+
+#include <QDialog>
+
+namespace kerubara {
+
+void ShowModal(QDialog &dialog)
+{
+    if (const auto &handler = ModalSeam::handler()) {
+        handler(dialog);
+        return;
+    }
+    dialog.exec();
+}
+
+} // namespace kerubara
