@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -45,14 +47,5 @@ BENCHMARK(BM_DigitRedrawStyleC)->Unit(benchmark::kMicrosecond)->Repetitions(15)-
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -89,12 +91,7 @@ BENCHMARK(BM_RouteSetting301)->Unit(benchmark::kMillisecond)->Repetitions(15)->R
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    kerubara::installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -9,6 +9,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -135,16 +137,5 @@ BENCHMARK(BM_ScrollCpuShare)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QStringList missing = kerubara::installFontSubstitutions();
-    if (!missing.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(kerubara::missingFontsMessage(missing)));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -82,6 +82,19 @@ QButtonGroup *groupOf(QObject *owner, std::initializer_list<QAbstractButton *> b
     return group;
 }
 
+// A "再生方法" frame: the synchronous and the asynchronous option.
+QGroupBox *playbackFrame(QWidget *parent, std::array<QRadioButton *, 2> &options, const QString &sync,
+                         const QString &async)
+{
+    auto *frame = new QGroupBox(QStringLiteral("再生方法"), parent);
+    auto *column = new QVBoxLayout(frame);
+    options[0] = new QRadioButton(sync, frame);
+    options[1] = new QRadioButton(async, frame);
+    column->addWidget(options[0]);
+    column->addWidget(options[1]);
+    return frame;
+}
+
 QAbstractButton *tabButton(const QString &caption, QWidget *parent)
 {
     auto *b = new QPushButton(caption, parent);
@@ -442,14 +455,8 @@ void frmOption::buildSoundPage()
         fileRow(g, 3, QStringLiteral("「1」の場合"), 8, Frame2[1]);
         fileRow(g, 4, QStringLiteral("「2」の場合"), 9, Frame2[1]);
         fileRow(g, 5, QStringLiteral("「3」の場合"), 10, Frame2[1]);
-        Frame8 = new QGroupBox(QStringLiteral("再生方法"), Frame2[1]);
-        auto *m = new QVBoxLayout(Frame8);
-        m->setContentsMargins(6, 0, 6, 2);
-        m->setSpacing(0);
-        Option6[0] = new QRadioButton(QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"), Frame8);
-        Option6[1] = new QRadioButton(QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"), Frame8);
-        m->addWidget(Option6[0]);
-        m->addWidget(Option6[1]);
+        Frame8 = playbackFrame(Frame2[1], Option6, QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"),
+                               QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"));
         g->addWidget(Frame8, 6, 0, 1, 2);
         groupOf(this, {Option2[0], Option2[1]});
         groupOf(this, {Option6[0], Option6[1]});
@@ -470,14 +477,8 @@ void frmOption::buildSoundPage()
         fileRow(g, 2, QStringLiteral("「1」の場合"), 4, Frame2[0]);
         fileRow(g, 3, QStringLiteral("「2」の場合"), 5, Frame2[0]);
         fileRow(g, 4, QStringLiteral("「3」の場合"), 6, Frame2[0]);
-        Frame9 = new QGroupBox(QStringLiteral("再生方法"), Frame2[0]);
-        auto *m = new QVBoxLayout(Frame9);
-        m->setContentsMargins(6, 0, 6, 2);
-        m->setSpacing(0);
-        Option7[0] = new QRadioButton(QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"), Frame9);
-        Option7[1] = new QRadioButton(QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"), Frame9);
-        m->addWidget(Option7[0]);
-        m->addWidget(Option7[1]);
+        Frame9 = playbackFrame(Frame2[0], Option7, QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"),
+                               QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"));
         g->addWidget(Frame9, 5, 0, 1, 2);
         g->setRowStretch(6, 1);
         groupOf(this, {Option2[2], Option2[3]});
