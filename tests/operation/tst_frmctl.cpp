@@ -273,7 +273,10 @@ void tst_frmCtl::routeSettingRefusalsShowTheirMessages()
     QFETCH(QString, message);
     if (!file.isNull())
         QVERIFY(testing::writeFile(path("7.hy3"), file));
+    QVERIFY(testing::writeFile(path("7Tp.csv"), QByteArray("a,0,0\r\nb,0,0\r\nc,0,0\r\n")));
     setRoute("7", section);
+    // The route's announcements are read before its fare data is refused.
+    QCOMPARE(sim_->tape().GetTapeCount(), 3);
     QCOMPARE(messages_.size(), 1);
     QCOMPARE(messages_.front().prompt, message);
     QCOMPARE(messages_.front().style, int(vbOKOnly));
