@@ -1,6 +1,7 @@
 #include "app/Simulator.h"
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
+#include "reslib/ProgramInfo.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    kerubara::prepareRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kerubara"));
     QApplication::setApplicationVersion(QStringLiteral(KERUBARA_VERSION));

@@ -12,4 +12,9 @@ QString programFileName();
 // The folder that holds the program file.
 QString programFolder();
 
+// Gives the process a private runtime folder when the session has none (as
+// when run as root from a console or a script), so Qt need not warn about
+// it. Call before the application object is created.
+void prepareRuntimeFolder();
+
 } // namespace kerubara

@@ -1,3 +1,4 @@
+#include "reslib/ProgramInfo.h"
 #include "tools/DataTool.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     // Drawing commands need a GUI application; without a display they use
     // Qt's offscreen platform, so the tool runs on a server or in a script.
+    kerubara::prepareRuntimeFolder();
     std::unique_ptr<QCoreApplication> app;
     if (kerubara::datatool::needsGui(args)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
