@@ -5,6 +5,7 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
 #include "reslib/PropertyBag.h"
+#include "reslib/Units.h"
 
 #include <QBitmap>
 #include <QLabel>
@@ -14,24 +15,12 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <cmath>
 
 namespace kerubara {
 namespace {
 
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
 constexpr std::array<int, 6> kLabelLefts{1620, 2535, 3510, 4425, 5370, 6345};
 constexpr std::array<int, 6> kDigitLefts{1575, 2505, 3465, 4395, 5340, 6300};
-
-// Points to pixels at the 96 dots per inch the panel is laid out for.
-int pixels(double points)
-{
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
-}
 
 // A digit as the panel data stores it: position, size class, digit count, style.
 M_Degit *placedDigit(QWidget *parent, int left, int top, int keta, int size, int style)
@@ -42,9 +31,8 @@ M_Degit *placedDigit(QWidget *parent, int left, int top, int keta, int size, int
     stored.WriteProperty(QStringLiteral("degitsize"), size);
     stored.WriteProperty(QStringLiteral("degitstyle"), style);
     digit->ReadProperties(stored);
-    digit->setKeta(static_cast<std::int16_t>(keta));
-    digit->setDegitSize(static_cast<std::int16_t>(size));
-    digit->move(px(left), px(top));
+    digit->setGeometry(QRect(QPoint(twipsToPixels(left), twipsToPixels(top)),
+                             M_Degit::controlSize(static_cast<std::int16_t>(keta), static_cast<std::int16_t>(size))));
     return digit;
 }
 
@@ -52,7 +40,7 @@ M_Degit *placedDigit(QWidget *parent, int left, int top, int keta, int size, int
 
 Form1::Form1(Simulator &sim) : QWidget(nullptr, Qt::FramelessWindowHint), sim_(sim)
 {
-    setFixedSize(px(7530), px(3780));
+    setFixedSize(twipsToPixels(7530), twipsToPixels(3780));
     setAutoFillBackground(false);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192)); // shows where a small user picture ends
@@ -69,10 +57,10 @@ void Form1::buildControls()
     strip.WriteProperty(QStringLiteral("BackColor"), 4210752);
     strip.WriteProperty(QStringLiteral("ForeColor"), 8438015);
     ChimeiCtl->ReadProperties(strip);
-    ChimeiCtl->setGeometry(px(570), px(277), px(6480), px(840));
+    ChimeiCtl->setGeometry(twipsToPixels(570), twipsToPixels(277), twipsToPixels(6480), twipsToPixels(840));
 
     QFont labelFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    labelFont.setPixelSize(pixels(14.25));
+    labelFont.setPixelSize(pointsToPixels(14.25));
     labelFont.setBold(true);
     for (int k = 0; k <= 12; ++k) {
         auto *label = new QLabel(this);
@@ -83,12 +71,12 @@ void Form1::buildControls()
         setLabelColor(k, rgb(255, 255, 255));
     }
     for (int i = 0; i < 6; ++i) {
-        lblSeiriNum[i + 1]->setGeometry(px(kLabelLefts[i]), px(1830), px(780), px(240));
-        lblSeiriNum[i + 7]->setGeometry(px(kLabelLefts[i]), px(2670), px(780), px(240));
+        lblSeiriNum[i + 1]->setGeometry(twipsToPixels(kLabelLefts[i]), twipsToPixels(1830), twipsToPixels(780), twipsToPixels(240));
+        lblSeiriNum[i + 7]->setGeometry(twipsToPixels(kLabelLefts[i]), twipsToPixels(2670), twipsToPixels(780), twipsToPixels(240));
         lblSeiriNum[i + 1]->setText(QString::number(i + 1));
         lblSeiriNum[i + 7]->setText(QString::number(i + 7));
     }
-    lblSeiriNum[0]->setGeometry(px(1185), px(45), px(780), px(240));
+    lblSeiriNum[0]->setGeometry(twipsToPixels(1185), twipsToPixels(45), twipsToPixels(780), twipsToPixels(240));
     lblSeiriNum[0]->hide();
 
     for (int i = 0; i < 6; ++i) {
@@ -141,7 +129,7 @@ void Form1::setLabelFace(int k, const QString &face)
 void Form1::setLabelPointSize(int k, double points)
 {
     QFont font = lblSeiriNum[k]->font();
-    font.setPixelSize(pixels(points));
+    font.setPixelSize(pointsToPixels(points));
     lblSeiriNum[k]->setFont(font);
 }
 

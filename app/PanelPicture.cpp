@@ -1,6 +1,6 @@
 #include "app/PanelPicture.h"
 
-#include "controls/digit/M_Degit.h"
+#include "controls/digit/SegmentFont.h"
 
 #include <QFont>
 #include <QPainter>
@@ -63,18 +63,17 @@ void drawCaptions(QPainter &p)
 
 void drawDimDigits(QPainter &p)
 {
-    // Three unlit eights where each fare digit sits, as on the real face.
-    M_Degit digit;
-    digit.setKeta(3);
-    digit.setDegitSize(2);
-    digit.setDegitStyle(1);
-    digit.setBackColor(rgb(40, 40, 40));
-    digit.setBaseForeColor(rgb(78, 78, 78));
-    digit.setValue(QString());
-    const QImage image = digit.image();
+    // Three unlit eights where each fare digit sits, as on the real face:
+    // the fare digits' glyphs (style B, size class 2, bold) in a dark area.
+    const SegmentFont glyphs(glyphStyle(1), degitSizeClass(2), true);
+    const QColor area(40, 40, 40);
+    const QColor unlit(78, 78, 78);
     for (const int top : kDigitTops) {
-        for (const int left : kDigitLefts)
-            p.drawImage(left, top, image);
+        for (const int left : kDigitLefts) {
+            p.fillRect(left, top, 3 * glyphs.advance(), glyphs.height(), area);
+            for (int i = 0; i < 3; ++i)
+                glyphs.draw(p, QPoint(left + i * glyphs.advance(), top), kEightMask, unlit);
+        }
     }
 }
 

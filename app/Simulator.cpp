@@ -52,11 +52,11 @@ frmCtl &Simulator::ctl()
 
 mdlM_Tape &Simulator::tape()
 {
-    if (!tape_) {
-        frmCtl &host = ctl_ ? *ctl_ : ctl();
-        if (!tape_)
-            tape_ = std::make_unique<mdlM_Tape>(*sound_, host, platform_.speechEngine(*sound_));
-    }
+    // The tape is switched through the control panel; creating the panel
+    // runs its load handler, which creates the tape itself.
+    frmCtl &host = ctl();
+    if (!tape_)
+        tape_ = std::make_unique<mdlM_Tape>(*sound_, host, platform_.speechEngine(*sound_));
     return *tape_;
 }
 

@@ -13,6 +13,7 @@
 #include "reslib/ProgramInfo.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/TicketPlugin.h"
+#include "reslib/Units.h"
 #include "reslib/VbError.h"
 #include "settings/SettingValues.h"
 #include "settings/frmOption.h"
@@ -42,11 +43,6 @@
 
 namespace kerubara {
 namespace {
-
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
 
 constexpr int kNarrowWidth = 5385; // twips, preview pane closed
 constexpr int kWideWidth = 9000;   // twips, preview pane open
@@ -132,7 +128,7 @@ frmCtl::frmCtl(Simulator &sim, QWidget *parent) : QWidget(parent), sim_(sim)
     QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
     face.setPixelSize(12);
     setFont(face);
-    setFixedSize(px(kNarrowWidth), kHeight);
+    setFixedSize(twipsToPixels(kNarrowWidth), kHeight);
 
     buildEntryFrames();
     buildRightColumn();
@@ -224,7 +220,7 @@ void frmCtl::buildEntryFrames()
 void frmCtl::buildRightColumn()
 {
     const int x = 210;
-    const int w = px(kNarrowWidth) - x - 4;
+    const int w = twipsToPixels(kNarrowWidth) - x - 4;
     Command2[0] = new QPushButton(QStringLiteral("データ戻し"), this);
     Command2[1] = new QPushButton(QStringLiteral("データ送り"), this);
     Command2[0]->setGeometry(x, 8, w / 2 - 2, 46);
@@ -295,7 +291,7 @@ void frmCtl::buildTapeAndButtons()
     }
 
     const int x = 210;
-    const int w = px(kNarrowWidth) - x - 4;
+    const int w = twipsToPixels(kNarrowWidth) - x - 4;
     Command4 = new QPushButton(QStringLiteral("設定..."), this);
     Command4->setGeometry(x, 236, w / 2 - 2, 26);
     Command8 = new QPushButton(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), this);
@@ -304,18 +300,18 @@ void frmCtl::buildTapeAndButtons()
     Check4 = new QPushButton(QStringLiteral(">>"), this);
     Check4->setCheckable(true);
     Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
-    Check4->setGeometry(px(kNarrowWidth) - 34, kHeight - 30, 30, 24);
+    Check4->setGeometry(twipsToPixels(kNarrowWidth) - 34, kHeight - 30, 30, 24);
 }
 
 void frmCtl::buildPreviewPane()
 {
-    const int x = px(kNarrowWidth) + 4;
+    const int x = twipsToPixels(kNarrowWidth) + 4;
     Label4 = new QLabel(QStringLiteral("整理券プレビュー"), this);
     Label4->setGeometry(x, 6, 200, 16);
     picSeirikenPrev = new PictureBox(this);
     picSeirikenPrev->setGeometry(x, 24, 150, 240);
     Combo1 = new QComboBox(this);
-    Combo1->setGeometry(x, kHeight - 30, px(kWideWidth) - x - 6, 22);
+    Combo1->setGeometry(x, kHeight - 30, twipsToPixels(kWideWidth) - x - 6, 22);
     Combo1->setToolTip(QStringLiteral("社名"));
 
     MnuHide = new QMenu(QStringLiteral("MnuHide"), this);
@@ -577,9 +573,7 @@ void frmCtl::Check1_Click()
         for (M_Degit *clock : panel.TimeDegit)
             clock->setValue(QString());
     }
-    for (QWidget *w : {static_cast<QWidget *>(Frame1[0]), static_cast<QWidget *>(Frame1[1]),
-                       static_cast<QWidget *>(Command2[0]), static_cast<QWidget *>(Command2[1]),
-                       static_cast<QWidget *>(Frame6)})
+    for (QWidget *w : std::initializer_list<QWidget *>{Frame1[0], Frame1[1], Command2[0], Command2[1], Frame6})
         w->setEnabled(!clear);
     if (clear) {
         grpM_Tape->setEnabled(false);
@@ -640,11 +634,11 @@ void frmCtl::HScroll1_Change(int index)
 void frmCtl::Check4_Click()
 {
     if (Check4->isChecked()) {
-        setFixedWidth(px(kWideWidth));
+        setFixedWidth(twipsToPixels(kWideWidth));
         Check4->setText(QStringLiteral("<<"));
         Check4->setToolTip(QStringLiteral("整理券プレビューを隠します"));
     } else {
-        setFixedWidth(px(kNarrowWidth));
+        setFixedWidth(twipsToPixels(kNarrowWidth));
         Check4->setText(QStringLiteral(">>"));
         Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
     }

@@ -2,15 +2,16 @@
 
 #include "app/Form1.h"
 #include "app/Simulator.h"
+#include "app/mdlzed_000.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/Shell.h"
+#include "reslib/Units.h"
 #include "settings/ColorButton.h"
 #include "settings/SettingValues.h"
 #include "settings/WrappingButton.h"
-#include "app/mdlzed_000.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -31,12 +32,6 @@
 
 namespace kerubara {
 namespace {
-
-// Twips to pixels.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
 
 QLabel *note(const QString &text, QWidget *parent)
 {
@@ -114,7 +109,7 @@ const QList<FileFilter> kPanelFilter{{QStringLiteral("ビットマップ(*.bmp)"
 frmOption::frmOption(Simulator &sim, QWidget *parent) : QDialog(parent), sim_(sim)
 {
     setWindowTitle(QStringLiteral("オプション"));
-    setFixedSize(px(9570), px(5610));
+    setFixedSize(twipsToPixels(9570), twipsToPixels(5610));
     // The window is laid out for a 9-point proportional gothic, as the
     // dense pages need.
     QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -173,17 +168,18 @@ void frmOption::buildTabs()
     const int tabHeight = 52;
     for (int i = 0; i < 6; ++i) {
         Option1[i] = tabButton(captions[i], this);
-        Option1[i]->setGeometry(6, 8 + i * (tabHeight + 4), px(1250), tabHeight);
-        // Long captions wrap onto two lines inside the tab.
-        static_cast<QPushButton *>(Option1[i])->setStyleSheet(QStringLiteral("text-align: center;"));
-        QString wrapped = captions[i];
-        if (QFontMetrics(font()).horizontalAdvance(wrapped) > px(1250) - 10)
-            wrapped.insert(captions[i].indexOf(u'　') > 0 ? captions[i].indexOf(u'　') + 1 : captions[i].size() / 2,
-                           u'\n');
-        Option1[i]->setText(wrapped);
+        Option1[i]->setGeometry(6, 8 + i * (tabHeight + 4), twipsToPixels(1250), tabHeight);
+        // A push button does not wrap: a caption too wide for the tab is
+        // broken after its full-width space, or in the middle.
+        if (QFontMetrics(font()).horizontalAdvance(captions[i]) > twipsToPixels(1250) - 10) {
+            const qsizetype space = captions[i].indexOf(u'　');
+            QString wrapped = captions[i];
+            wrapped.insert(space > 0 ? space + 1 : wrapped.size() / 2, u'\n');
+            Option1[i]->setText(wrapped);
+        }
         Option1[i]->setAccessibleName(captions[i]);
         Frame1[i] = new QGroupBox(frames[i], this);
-        Frame1[i]->setGeometry(px(1455), px(75), px(8000), px(5000));
+        Frame1[i]->setGeometry(twipsToPixels(1455), twipsToPixels(75), twipsToPixels(8000), twipsToPixels(5000));
     }
 }
 

@@ -7,8 +7,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
+
+#include <limits>
 
 namespace kerubara::datatool {
 namespace {
@@ -101,17 +102,8 @@ int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &e
         err << csvPath << QStringLiteral(": 停留所が1件だけです。この運賃データでは区間1も設定できません。\n");
 
     // The file is written aside and moved into place only when complete.
-    QSaveFile outFile(hy3Path);
-    if (!outFile.open(QIODevice::WriteOnly)) {
-        err << hy3Path << QStringLiteral(": 書き込めません（%1）。\n").arg(outFile.errorString());
-        return 1;
-    }
     const QByteArray data = serializeFareFile(read.records);
-    if (outFile.write(data) != data.size() || !outFile.commit()) {
-        err << hy3Path << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n").arg(outFile.errorString());
-        return 1;
-    }
-    return 0;
+    return writeOutputFile(hy3Path, [&](QIODevice &out) { return out.write(data) == data.size(); }, err);
 }
 
 int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
@@ -131,9 +123,7 @@ int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
         }
         // Read every record the count announces, so that damage after row
         // 301 is found too.
-        const FareFileScan peek = scanFareFile(file, 0);
-        file.seek(0);
-        const FareFileScan scan = scanFareFile(file, std::max<int>(0, peek.count));
+        const FareFileScan scan = scanFareFile(file, std::numeric_limits<int>::max());
         if (!scan.hasCount) {
             report(path, QStringLiteral("停留所の件数（先頭2バイト）がありません。"));
             continue;

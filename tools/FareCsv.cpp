@@ -35,35 +35,6 @@ QString toCsv(const std::vector<FareFileRecord> &records)
     return out;
 }
 
-std::optional<std::int16_t> parseInt16(const QString &text)
-{
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return std::nullopt;
-    qsizetype i = 0;
-    bool negative = false;
-    if (t[0] == u'-' || t[0] == u'+') {
-        negative = t[0] == u'-';
-        i = 1;
-    }
-    if (i >= t.size())
-        return std::nullopt;
-    long long v = 0;
-    for (; i < t.size(); ++i) {
-        const QChar c = t[i];
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        v = v * 10 + (c.unicode() - u'0');
-        if (v > 32768)
-            return std::nullopt;
-    }
-    if (negative)
-        v = -v;
-    if (v < -32768 || v > 32767)
-        return std::nullopt;
-    return static_cast<std::int16_t>(v);
-}
-
 ReadResult fromCsv(const QByteArray &utf8)
 {
     ReadResult result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "operation/FareFile.h"
+#include "tools/ToolFiles.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,6 +39,6 @@ struct ReadResult
 ReadResult fromCsv(const QByteArray &utf8);
 
 // A decimal integer in the signed 16-bit range, blanks around it allowed.
-std::optional<std::int16_t> parseInt16(const QString &text);
+using datatool::parseInt16;
 
 } // namespace kerubara::farecsv

@@ -2,9 +2,9 @@
 
 #include "controls/digit/M_Degit.h"
 #include "tools/DataTool.h"
+#include "tools/ToolFiles.h"
 
 #include <QLocale>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <array>
@@ -57,27 +57,6 @@ int indexOf(const Options &options, const QString &name)
             return static_cast<int>(i);
     }
     return -1;
-}
-
-std::optional<std::int16_t> parseInt16(const QString &text)
-{
-    bool ok = false;
-    const int n = QLocale::c().toInt(text, &ok);
-    if (!ok || n < INT16_MIN || n > INT16_MAX)
-        return std::nullopt;
-    return static_cast<std::int16_t>(n);
-}
-
-// "F8D272" or "#F8D272": red, green, blue as people write them.
-std::optional<OleColor> parseRgb(QString text)
-{
-    if (text.startsWith(u'#'))
-        text.remove(0, 1);
-    bool ok = false;
-    const uint value = text.toUInt(&ok, 16);
-    if (!ok || text.size() != 6 || text.startsWith(u'+') || text.startsWith(u'-'))
-        return std::nullopt;
-    return rgb(static_cast<int>(value >> 16), static_cast<int>(value >> 8), static_cast<int>(value));
 }
 
 // A whole number stays an integer (int when it fits), anything else that
@@ -186,16 +165,7 @@ int renderDigits(const QStringList &args, QTextStream &err)
     }
     digit.setValue(value);
 
-    QSaveFile file(outPath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << outPath << QStringLiteral(": 書き込めません（%1）。\n").arg(file.errorString());
-        return 1;
-    }
-    if (!digit.image().save(&file, "PNG") || !file.commit()) {
-        err << outPath << QStringLiteral(": 書き込みに失敗しました（%1）。\n").arg(file.errorString());
-        return 1;
-    }
-    return 0;
+    return writeOutputFile(outPath, [&](QIODevice &out) { return digit.image().save(&out, "PNG"); }, err);
 }
 
 } // namespace kerubara::datatool

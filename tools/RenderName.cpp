@@ -4,12 +4,12 @@
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/OleColor.h"
+#include "tools/DataTool.h"
+#include "tools/ToolFiles.h"
 
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <functional>
-#include <limits>
 #include <map>
 #include <optional>
 
@@ -20,37 +20,6 @@ namespace {
 // at the control's design values.
 constexpr OleColor kPanelBackColor = 4210752; // RGB 64, 64, 64
 constexpr OleColor kPanelForeColor = 8438015; // RGB 255, 192, 128
-
-int usageError(QTextStream &err, const QString &message)
-{
-    err << message << '\n' << QStringLiteral("「kerubara-data --help」で使い方を表示します。\n");
-    return 2;
-}
-
-std::optional<std::int16_t> parseInteger(const QString &text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok || value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(value);
-}
-
-// "RRGGBB" (optionally after "#"), as colours are usually written, to the
-// control's red-in-the-low-byte form.
-std::optional<OleColor> parseColour(QString text)
-{
-    if (text.startsWith(u'#'))
-        text.remove(0, 1);
-    if (text.size() != 6)
-        return std::nullopt;
-    bool ok = false;
-    const uint value = text.toUInt(&ok, 16);
-    if (!ok)
-        return std::nullopt;
-    return rgb(static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-               static_cast<int>(value & 0xFF));
-}
 
 using Setter = std::function<void(ChimeiCtl_DX &)>;
 
@@ -63,7 +32,7 @@ struct ValueOption
 ValueOption integerOption(void (ChimeiCtl_DX::*set)(std::int16_t))
 {
     return {QStringLiteral("-32768～32767 の整数"), [set](const QString &text) -> std::optional<Setter> {
-                const auto value = parseInteger(text);
+                const auto value = parseInt16(text);
                 if (!value)
                     return std::nullopt;
                 return Setter([set, v = *value](ChimeiCtl_DX &c) { (c.*set)(v); });
@@ -74,7 +43,7 @@ ValueOption colourOption(void (ChimeiCtl_DX::*set)(OleColor))
 {
     return {QStringLiteral("RRGGBB 形式の16進数の色（例: FFC080）"),
             [set](const QString &text) -> std::optional<Setter> {
-                const auto value = parseColour(text);
+                const auto value = parseRgb(text);
                 if (!value)
                     return std::nullopt;
                 return Setter([set, v = *value](ChimeiCtl_DX &c) { (c.*set)(v); });
@@ -158,12 +127,7 @@ int renderName(const QStringList &args, QTextStream &err)
         set(strip);
     strip.SetChimei(text);
 
-    QSaveFile file(outPath);
-    if (!file.open(QIODevice::WriteOnly) || !strip.canvas().save(&file, "PNG") || !file.commit()) {
-        err << QStringLiteral("「%1」に書き込めません: %2\n").arg(outPath, file.errorString());
-        return 1;
-    }
-    return 0;
+    return writeOutputFile(outPath, [&](QIODevice &out) { return strip.canvas().save(&out, "PNG"); }, err);
 }
 
 } // namespace kerubara::datatool

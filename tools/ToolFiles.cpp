@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
 
 namespace kerubara::datatool {
 
@@ -21,6 +23,63 @@ bool openForReading(QFile &file, QString *why)
         return false;
     }
     return true;
+}
+
+int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> &write, QTextStream &err)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        err << path << QStringLiteral(": 書き込めません（%1）。\n").arg(file.errorString());
+        return 1;
+    }
+    if (!write(file) || !file.commit()) {
+        err << path << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n").arg(file.errorString());
+        return 1;
+    }
+    return 0;
+}
+
+std::optional<std::int16_t> parseInt16(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    qsizetype i = 0;
+    bool negative = false;
+    if (t[0] == u'-' || t[0] == u'+') {
+        negative = t[0] == u'-';
+        i = 1;
+    }
+    if (i >= t.size())
+        return std::nullopt;
+    long long v = 0;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        v = v * 10 + (c.unicode() - u'0');
+        if (v > 32768)
+            return std::nullopt;
+    }
+    if (negative)
+        v = -v;
+    if (v < -32768 || v > 32767)
+        return std::nullopt;
+    return static_cast<std::int16_t>(v);
+}
+
+std::optional<OleColor> parseRgb(QString text)
+{
+    if (text.startsWith(u'#'))
+        text.remove(0, 1);
+    if (text.size() != 6 || text.startsWith(u'+') || text.startsWith(u'-'))
+        return std::nullopt;
+    bool ok = false;
+    const uint value = text.toUInt(&ok, 16);
+    if (!ok)
+        return std::nullopt;
+    return rgb(static_cast<int>((value >> 16) & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+               static_cast<int>(value & 0xFF));
 }
 
 } // namespace kerubara::datatool

@@ -2,11 +2,30 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "reslib/OleColor.h"
+
 class QFile;
+class QIODevice;
+class QTextStream;
 
 namespace kerubara::datatool {
 
 // Opens a file for reading, or says in Japanese why it cannot be read.
 bool openForReading(QFile &file, QString *why);
+
+// Writes an output file through a temporary file that replaces `path` only
+// when `write` has succeeded, so a failure leaves no half file and any earlier
+// file untouched. Returns the exit status: 0, or 1 after saying why on `err`.
+int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> &write, QTextStream &err);
+
+// A decimal integer in the signed 16-bit range, blanks around it allowed.
+std::optional<std::int16_t> parseInt16(const QString &text);
+
+// A colour written as people write one, "RRGGBB" or "#RRGGBB" in hex.
+std::optional<OleColor> parseRgb(QString text);
 
 } // namespace kerubara::datatool

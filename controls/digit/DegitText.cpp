@@ -18,11 +18,6 @@ bool isEmptyText(const QVariant &value)
     return !value.isValid() || (isText(value) && value.toString().isEmpty());
 }
 
-bool isNumberEqualTo(const QVariant &value, double number)
-{
-    return isNumber(value) && value.toDouble() == number;
-}
-
 bool isIntegerType(const QVariant &value)
 {
     switch (value.typeId()) {
@@ -77,6 +72,13 @@ bool isNumber(const QVariant &value)
     default:
         return false;
     }
+}
+
+bool isNumberEqualTo(const QVariant &value, double number)
+{
+    // Exact on purpose: only the numbers 0 and -1 are compared, and a text
+    // never counts as a number here.
+    return isNumber(value) && value.toDouble() == number;
 }
 
 QString valueText(const QVariant &value)

@@ -22,6 +22,9 @@ struct DegitFormat
 // True when `value` holds a number (not a text, not nothing).
 bool isNumber(const QVariant &value);
 
+// True when `value` is a number equal to `number` (a text never is).
+bool isNumberEqualTo(const QVariant &value, double number);
+
 // The value as text: a number as the system writes it ("1234", "-1", "1.5",
 // "1E+20"), a text unchanged, nothing as the empty text.
 QString valueText(const QVariant &value);

@@ -21,12 +21,6 @@ OleColor toOleColor(const QVariant &v)
     return static_cast<OleColor>(v.toLongLong() & 0xFFFFFFFF);
 }
 
-// The default Value is the number 0; a text "0" or nothing differs from it.
-bool isDefaultValue(const QVariant &v)
-{
-    return isNumber(v) && v.toDouble() == 0;
-}
-
 } // namespace
 
 M_Degit::M_Degit(QWidget *parent) : QWidget(parent)
@@ -162,7 +156,7 @@ void M_Degit::WriteProperties(PropertyBag &bag) const
     bag.WriteProperty(QStringLiteral("DegitSize"), degitSize_, 0);
     bag.WriteProperty(QStringLiteral("DegitStyle"), degitStyle_, 0);
     // Compared here: a double 0 is the default, a text "0" or nothing is not.
-    if (isDefaultValue(value_))
+    if (isNumberEqualTo(value_, 0))
         bag.WriteProperty(QStringLiteral("Value"), 0, 0);
     else
         bag.WriteProperty(QStringLiteral("Value"), value_);

@@ -1,5 +1,7 @@
 #include "controls/stopname/GlyphRaster.h"
 
+#include "reslib/Units.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -17,7 +19,7 @@ constexpr int kDotsPerMeterAt96Dpi = 3780;
 
 int pixelSizeForPoints(double points)
 {
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+    return pointsToPixels(points);
 }
 
 QImage printOnRaster(const RasterFont &font, int printY, const QString &text)
