@@ -21,6 +21,7 @@ public:
         OutOfMemory = 7,
         SubscriptOutOfRange = 9,
         TypeMismatch = 13,
+        InternalError = 51,
         BadFileNameOrNumber = 52,
         FileNotFound = 53,
         DeviceIo = 57,
