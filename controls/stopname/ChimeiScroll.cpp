@@ -1,8 +1,20 @@
 #include "controls/stopname/ChimeiScroll.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kerubara {
+namespace {
+
+// A pause below 0 (a stored or set property can hold one) is no pause: taken
+// as it is, it would move the next pass into the past and make the scroll
+// catch up without end.
+qint64 pauseUs(std::int32_t startWaitMs)
+{
+    return qint64{std::max<std::int32_t>(startWaitMs, 0)} * 1000;
+}
+
+} // namespace
 
 void ChimeiScroll::start(qint64 nowMs, int stripWidth, int canvasWidth)
 {
@@ -44,7 +56,7 @@ void ChimeiScroll::advanceTo(qint64 nowMs, std::int16_t speed, std::int32_t star
     const qint64 nowUs = nowMs * 1000;
     while (running_) {
         if (pausing_) {
-            const qint64 resumeUs = pauseStartUs_ + qint64{startWaitMs} * 1000;
+            const qint64 resumeUs = pauseStartUs_ + pauseUs(startWaitMs);
             if (nowUs < resumeUs)
                 return;
             pausing_ = false;
@@ -67,7 +79,7 @@ void ChimeiScroll::advanceTo(qint64 nowMs, std::int16_t speed, std::int32_t star
 
 qint64 ChimeiScroll::nextPassMs(std::int32_t startWaitMs) const
 {
-    const qint64 dueUs = pausing_ ? pauseStartUs_ + qint64{startWaitMs} * 1000
+    const qint64 dueUs = pausing_ ? pauseStartUs_ + pauseUs(startWaitMs)
                                   : phaseStartUs_ + phasePasses_ * kPassMicroseconds;
     return (dueUs + 999) / 1000;
 }

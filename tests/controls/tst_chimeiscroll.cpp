@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 using namespace kerubara;
 
@@ -25,6 +26,8 @@ private slots:
     void eachPassMovesBySpeedOver200();
     void passesRunAt64ASecondHoweverLateTheCall();
     void waitChangedDuringThePauseAppliesAtOnce();
+    void negativeWaitIsNoPause_data();
+    void negativeWaitIsNoPause();
 };
 
 void tst_ChimeiScroll::eachPassMovesBySpeedOver200_data()
@@ -83,6 +86,32 @@ void tst_ChimeiScroll::waitChangedDuringThePauseAppliesAtOnce()
     scroll.advanceTo(1000, 2000, 0);
     QVERIFY(!scroll.pausing());
     QCOMPARE(scroll.passes(), 47 + 19); // passes due 0, 15.6, ... 281.25 ms after the wrap
+}
+
+void tst_ChimeiScroll::negativeWaitIsNoPause_data()
+{
+    QTest::addColumn<int>("wait");
+    QTest::newRow("-1 ms") << -1;
+    QTest::newRow("-1500 ms") << -1500;
+    QTest::newRow("most negative 32-bit") << std::numeric_limits<std::int32_t>::min();
+}
+
+void tst_ChimeiScroll::negativeWaitIsNoPause()
+{
+    // Taken literally, a negative pause would put the next pass in the past
+    // and the scroll would spin catching up.
+    QFETCH(int, wait);
+    ChimeiScroll withWait;
+    ChimeiScroll withoutWait;
+    withWait.start(0, 432, 486);
+    withoutWait.start(0, 432, 486);
+    for (qint64 now : {passDue(47), qint64{719}, qint64{1000}, qint64{3000}}) {
+        withWait.advanceTo(now, 2000, wait);
+        withoutWait.advanceTo(now, 2000, 0);
+        QCOMPARE(withWait.passes(), withoutWait.passes());
+        QCOMPARE(withWait.nextPassMs(wait), withoutWait.nextPassMs(0));
+        QCOMPARE(withWait.left(), withoutWait.left());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_ChimeiScroll)
