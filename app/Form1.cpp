@@ -5,7 +5,9 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
 #include "reslib/PropertyBag.h"
+#include "reslib/ErrorBoundary.h"
 #include "reslib/Units.h"
+#include "reslib/WindowMove.h"
 
 #include <QBitmap>
 #include <QLabel>
@@ -13,8 +15,6 @@
 #include <QPainter>
 #include <QTime>
 #include <QTimer>
-#include <QWindow>
-
 
 namespace kerubara {
 namespace {
@@ -91,14 +91,14 @@ void Form1::buildControls()
     TimeDegit[1]->hide();
     for (int k = 0; k <= 12; ++k) {
         Degit[k]->installEventFilter(this);
-        connect(Degit[k], &M_Degit::DblClick, this, [this, k] { Degit_DblClick(k); });
+        connect(Degit[k], &M_Degit::DblClick, this, guarded([this, k] { Degit_DblClick(k); }));
     }
     for (M_Degit *d : TimeDegit)
         d->installEventFilter(this);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
 }
 
 void Form1::setPicture(const QPixmap &picture)
@@ -201,15 +201,18 @@ void Form1::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    if (QWindow *window = windowHandle())
-        window->startSystemMove();
+    startWindowMove(*this);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     // Presses on the labels and digits must not move the window: swallow
-    // them before they reach the panel's surface.
-    if (event->type() == QEvent::MouseButtonPress && watched != this)
+    // them before they reach the panel's surface. A label ignores a double
+    // click, which would then reach the surface as a press; the digits take
+    // their own double click (the format dialog).
+    const QEvent::Type type = event->type();
+    if (watched != this
+        && (type == QEvent::MouseButtonPress || (type == QEvent::MouseButtonDblClick && !qobject_cast<M_Degit *>(watched))))
         return true;
     return QWidget::eventFilter(watched, event);
 }

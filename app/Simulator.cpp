@@ -5,7 +5,6 @@
 #include "sound/SoundSystem.h"
 
 #include <QApplication>
-#include <QScreen>
 
 namespace kerubara {
 
@@ -72,9 +71,7 @@ void Simulator::start()
     console.raise();
 
     panel.move(0, 0);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    console.move(screen.width() - console.frameGeometry().width(),
-                 screen.height() - console.frameGeometry().height());
+    console.placeAtBottomRight();
     panel.show();
     panel.shapeWindow();
     panel.update();

@@ -5,9 +5,11 @@
 #include "app/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "operation/DigitList.h"
 #include "operation/FareFile.h"
 #include "reslib/ApiSleep.h"
 #include "reslib/Cp932.h"
+#include "reslib/ErrorBoundary.h"
 #include "reslib/Modal.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
@@ -38,8 +40,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTime>
+#include <QTimer>
+
+#include <limits>
 
 namespace kerubara {
 namespace {
@@ -92,17 +98,18 @@ int digitValue(const QString &digits)
     return routeNumberText(digits).toInt();
 }
 
-QListWidget *digitList(QWidget *parent)
+// Marks the console busy for as long as it lives.
+class BusyScope
 {
-    auto *list = new QListWidget(parent);
-    for (int d = 0; d <= 9; ++d)
-        list->addItem(QString::number(d));
-    list->setCurrentRow(-1);
-    list->clearSelection();
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return list;
-}
+public:
+    explicit BusyScope(bool &flag) : flag_(flag) { flag_ = true; }
+    ~BusyScope() { flag_ = false; }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    bool &flag_;
+};
 
 // A date as the ticket prints it: mm-dd-yyyy.
 QString ticketDate(const QDate &date)
@@ -161,11 +168,11 @@ void frmCtl::buildEntryFrames()
     sectionLabel->setGeometry(126, 22, 66, 14);
     sectionLabel->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 5; ++i) {
-        List2[i] = digitList(lists);
+        List2[i] = new DigitList(lists);
         List2[i]->setGeometry(8 + i * 22, 38, 21, 150);
     }
     for (int i = 0; i < 3; ++i) {
-        List3[i] = digitList(lists);
+        List3[i] = new DigitList(lists);
         List3[i]->setGeometry(128 + i * 22, 38, 21, 150);
     }
     Command1[0] = new QPushButton(QStringLiteral("リセット"), lists);
@@ -324,30 +331,36 @@ void frmCtl::buildPreviewPane()
 
 void frmCtl::connectHandlers()
 {
+    // Every handler runs inside the error boundary: whatever it throws ends
+    // in the error box, never in the event loop.
     for (int i = 0; i < 2; ++i) {
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-        connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
-        connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
+        connect(Command1[i], &QPushButton::clicked, this, guarded([this, i] { Command1_Click(i); }));
+        connect(Command2[i], &QPushButton::clicked, this, guarded([this, i] { Command2_Click(i); }));
+        connect(HScroll1[i], &QScrollBar::valueChanged, this, guarded([this, i] { HScroll1_Change(i); }));
     }
     for (int i = 0; i < 12; ++i)
-        connect(CommandButton1[i], &QPushButton::clicked, this, [this, i] { CommandButton1_Click(i); });
-    for (int i = 0; i < 5; ++i)
-        connect(List2[i], &QListWidget::itemClicked, this, [this, i] { List2_Click(i); });
+        connect(CommandButton1[i], &QPushButton::clicked, this, guarded([this, i] { CommandButton1_Click(i); }));
+    // A digit chosen with the keyboard sounds like one clicked.
+    for (int i = 0; i < 5; ++i) {
+        connect(List2[i], &QListWidget::itemClicked, this, guarded([this, i] { List2_Click(i); }));
+        connect(List2[i], &DigitList::keyboardSelected, this, guarded([this, i] { List2_Click(i); }));
+    }
     for (int i = 0; i < 3; ++i) {
-        connect(List3[i], &QListWidget::itemClicked, this, [this, i] { List3_Click(i); });
+        connect(List3[i], &QListWidget::itemClicked, this, guarded([this, i] { List3_Click(i); }));
+        connect(List3[i], &DigitList::keyboardSelected, this, guarded([this, i] { List3_Click(i); }));
         connect(Option4[i], &QRadioButton::clicked, this,
-                [this, i] { Option4_Click(static_cast<std::int16_t>(i)); });
+                guarded([this, i] { Option4_Click(static_cast<std::int16_t>(i)); }));
     }
     // The toggles' handlers run whenever their value changes, also when the
     // settings file restores them.
-    connect(Check1, &QPushButton::toggled, this, [this] { Check1_Click(); });
-    connect(Check4, &QPushButton::toggled, this, [this] { Check4_Click(); });
-    connect(Command4, &QPushButton::clicked, this, &frmCtl::Command4_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmCtl::Command8_Click);
-    connect(cmdTapeNext, &QPushButton::clicked, this, &frmCtl::cmdTapeNext_Click);
-    connect(cmdTapeBack, &QPushButton::clicked, this, &frmCtl::cmdTapeBack_Click);
-    connect(cmdTapeSet, &QPushButton::clicked, this, &frmCtl::cmdTapeSet_Click);
-    connect(cmdTapeStop, &QPushButton::clicked, this, &frmCtl::cmdTapeStop_Click);
+    connect(Check1, &QPushButton::toggled, this, guarded([this] { Check1_Click(); }));
+    connect(Check4, &QPushButton::toggled, this, guarded([this] { Check4_Click(); }));
+    connect(Command4, &QPushButton::clicked, this, guarded([this] { Command4_Click(); }));
+    connect(Command8, &QPushButton::clicked, this, guarded([this] { Command8_Click(); }));
+    connect(cmdTapeNext, &QPushButton::clicked, this, guarded([this] { cmdTapeNext_Click(); }));
+    connect(cmdTapeBack, &QPushButton::clicked, this, guarded([this] { cmdTapeBack_Click(); }));
+    connect(cmdTapeSet, &QPushButton::clicked, this, guarded([this] { cmdTapeSet_Click(); }));
+    connect(cmdTapeStop, &QPushButton::clicked, this, guarded([this] { cmdTapeStop_Click(); }));
 }
 
 void frmCtl::Form_Load()
@@ -378,14 +391,10 @@ void frmCtl::readEntry(int index, QString &route, QString &section) const
     route.clear();
     section.clear();
     if (index == 0) {
-        for (QListWidget *list : List2) {
-            if (QListWidgetItem *item = list->currentItem(); item && item->isSelected())
-                route += item->text();
-        }
-        for (QListWidget *list : List3) {
-            if (QListWidgetItem *item = list->currentItem(); item && item->isSelected())
-                section += item->text();
-        }
+        for (const DigitList *list : List2)
+            route += list->chosenDigit();
+        for (const DigitList *list : List3)
+            section += list->chosenDigit();
     } else {
         route = Label2[0]->text();
         section = Label2[2]->text();
@@ -393,6 +402,16 @@ void frmCtl::readEntry(int index, QString &route, QString &section) const
 }
 
 void frmCtl::Command1_Click(int index)
+{
+    // A second リセット during the lamp test (or any other busy moment) would
+    // replace the table the first one is still showing.
+    if (bBusy_)
+        return;
+    const BusyScope busy(bBusy_);
+    setRoute(index);
+}
+
+void frmCtl::setRoute(int index)
 {
     frmOption &option = sim_.option();
     Form1 &panel = sim_.form1();
@@ -467,6 +486,14 @@ void frmCtl::Command1_Click(int index)
 
 void frmCtl::Command2_Click(int index)
 {
+    if (bBusy_)
+        return;
+    const BusyScope busy(bBusy_);
+    step(index);
+}
+
+void frmCtl::step(int index)
+{
     OperatingState &state = sim_.state;
     if (index == 0) {
         if (state.nStopPos == 0)
@@ -501,7 +528,10 @@ void frmCtl::DispData(std::int16_t nIndex)
     const OperatingState &state = sim_.state;
     frmOption &option = sim_.option();
     Form1 &panel = sim_.form1();
-    const FareRecord &row = state.FareData(nIndex);
+    // A copy: pending messages run in step 5, and nothing may point into the
+    // table while they do.
+    const FareRecord row = state.FareData(nIndex);
+    const QString routeNo = state.strRouteNo;
 
     // 1. Fares of ticket numbers nSection..12; the late-night fare doubles
     //    them (never -1), in full, also beyond the 16-bit range.
@@ -519,7 +549,7 @@ void frmCtl::DispData(std::int16_t nIndex)
     if (checkValue(option.Check3[1]) == 1)
         target(option.Combo4[1])->setValue(int(row.SeirikenNo));
     if (checkValue(option.Check3[2]) == 1)
-        target(option.Combo4[2])->setValue(state.strRouteNo);
+        target(option.Combo4[2])->setValue(routeNo);
     if (checkValue(option.Check3[3]) == 1) {
         const int column = listIndex(option.Combo4[4]) + 1;
         if (column >= 1 && column <= kFareColumns)
@@ -540,7 +570,7 @@ void frmCtl::DispData(std::int16_t nIndex)
     if (checkValue(option.chkUseSeiriPrev) == 1) {
         QPainter dc(&picSeirikenPrev->image());
         ZR8_DrawSeiriken(option.txtSeiriPlgDir->text(), dc, row.Chimei, date,
-                         QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), digitValue(state.strRouteNo),
+                         QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), digitValue(routeNo),
                          row.SeirikenNo, nIndex, Combo1->currentIndex());
     }
     picSeirikenPrev->update();
@@ -562,6 +592,18 @@ void frmCtl::DispData(std::int16_t nIndex)
 }
 
 void frmCtl::Check1_Click()
+{
+    if (bBusy_) {
+        // Ignored: the toggle goes back to where it was, silently.
+        const QSignalBlocker quiet(Check1);
+        Check1->setChecked(!Check1->isChecked());
+        return;
+    }
+    const BusyScope busy(bBusy_);
+    clearDisplay();
+}
+
+void frmCtl::clearDisplay()
 {
     Form1 &panel = sim_.form1();
     const bool clear = Check1->isChecked();
@@ -637,11 +679,56 @@ void frmCtl::Check4_Click()
         setFixedWidth(twipsToPixels(kWideWidth));
         Check4->setText(QStringLiteral("<<"));
         Check4->setToolTip(QStringLiteral("整理券プレビューを隠します"));
+        // The wider window must not reach past the screen's right edge.
+        if (isVisible())
+            keepOnScreen();
     } else {
         setFixedWidth(twipsToPixels(kNarrowWidth));
         Check4->setText(QStringLiteral(">>"));
         Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
     }
+}
+
+void frmCtl::placeAtBottomRight()
+{
+    QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height());
+    placedAt_ = pos();
+    // Decorations arrive after the window is shown; place again with them.
+    const QSize frameUsed = frame.size();
+    for (int delay : {0, 250, 1000}) {
+        QTimer::singleShot(delay, this, [this, frameUsed] {
+            if (pos() == placedAt_ && frameGeometry().size() != frameUsed)
+                placeAtBottomRight();
+        });
+    }
+}
+
+void frmCtl::keepOnScreen()
+{
+    QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The window's outer frame, decorations included once the window manager
+    // has placed it; the frame's size follows the new client width at once.
+    const QRect frame = frameGeometry();
+    const int frameWidth = frame.width() - geometry().width() + width();
+    const int frameHeight = frame.height() - geometry().height() + height();
+    int left = frame.left();
+    int top = frame.top();
+    if (left + frameWidth > area.right() + 1)
+        left = area.right() + 1 - frameWidth;
+    if (top + frameHeight > area.bottom() + 1)
+        top = area.bottom() + 1 - frameHeight;
+    left = std::max(left, area.left());
+    top = std::max(top, area.top());
+    if (left != frame.left() || top != frame.top())
+        move(left, top);
 }
 
 void frmCtl::MnuHideCopy_Click()
@@ -727,12 +814,12 @@ void frmCtl::SetCtrlDataInfo()
 {
     const CtrlDataRecord &data = sim_.CtrlData;
     move(data.nLeft / 15, data.nTop / 15);
-    // A slider refuses a value outside its range.
+    // A slider refuses a value outside its range; the range is tested on
+    // the stored 32-bit value, so 65537 is refused rather than read as 1.
     auto setSlider = [](QScrollBar *bar, std::int32_t value) {
-        const auto v = static_cast<std::int16_t>(value);
-        if (v < bar->minimum() || v > bar->maximum())
+        if (value < bar->minimum() || value > bar->maximum())
             throw VbError(VbError::InvalidPropertyValue);
-        bar->setValue(v);
+        bar->setValue(value);
     };
     setSlider(HScroll1[0], data.nScrollSpeed);
     setSlider(HScroll1[1], data.nScrollWait);
@@ -744,20 +831,29 @@ void frmCtl::SetCtrlDataInfo()
 
 // ---- Announcements -----------------------------------------------------------
 
+// The announcement buttons may step the bus, so they are busy operations
+// too: pressed while the unit is busy, the tape stays where it is rather than
+// moving without its stop.
 void frmCtl::cmdTapeNext_Click()
 {
+    if (bBusy_)
+        return;
+    const BusyScope busy(bBusy_);
     mdlM_Tape &tape = sim_.tape();
     tape.TapeNext();
     if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
-        Command2_Click(1);
+        step(1);
 }
 
 void frmCtl::cmdTapeBack_Click()
 {
+    if (bBusy_)
+        return;
+    const BusyScope busy(bBusy_);
     mdlM_Tape &tape = sim_.tape();
     tape.TapeBack();
     if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
-        Command2_Click(0);
+        step(0);
 }
 
 void frmCtl::cmdTapeSet_Click()
@@ -812,16 +908,18 @@ QWidget *frmCtl::dialogOwner() const
 void frmCtl::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    if (MsgBox(QStringLiteral("ケルバラを終了しますか？"), vbQuestion | vbYesNo,
-               QStringLiteral("ケルバラの終了確認"))
-        != vbYes)
-        return;
-    Form1 &panel = sim_.form1();
-    panel.ChimeiCtl->SetChimei(QString());
-    panel.DeleteRgn();
-    sim_.sound().CloseAllSnd();
-    sim_.tape().FreeVoice();
-    sim_.endProgram();
+    runGuarded([this] {
+        if (MsgBox(QStringLiteral("ケルバラを終了しますか？"), vbQuestion | vbYesNo,
+                   QStringLiteral("ケルバラの終了確認"))
+            != vbYes)
+            return;
+        Form1 &panel = sim_.form1();
+        panel.ChimeiCtl->SetChimei(QString());
+        panel.DeleteRgn();
+        sim_.sound().CloseAllSnd();
+        sim_.tape().FreeVoice();
+        sim_.endProgram();
+    });
 }
 
 bool frmCtl::eventFilter(QObject *watched, QEvent *event)

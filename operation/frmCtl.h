@@ -11,7 +11,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -19,6 +18,7 @@ class QScrollBar;
 
 namespace kerubara {
 
+class DigitList;
 class PictureBox;
 class Simulator;
 
@@ -82,8 +82,8 @@ public:
 
     // Route entry by digit lists.
     std::array<QGroupBox *, 2> Frame1{};
-    std::array<QListWidget *, 5> List2{};
-    std::array<QListWidget *, 3> List3{};
+    std::array<DigitList *, 5> List2{};
+    std::array<DigitList *, 3> List3{};
     std::array<QPushButton *, 2> Command1{};
     // Route entry by keypad.
     std::array<QPushButton *, 12> CommandButton1{};
@@ -114,6 +114,16 @@ public:
     QComboBox *Combo1 = nullptr;
     QMenu *MnuHide = nullptr;
 
+    // Puts the window's outer frame in the bottom-right corner of the
+    // screen's available area (clear of task bars). Placed again with the
+    // real frame once the window manager has decorated the window, unless
+    // the user has moved it by then.
+    void placeAtBottomRight();
+
+    // True while a route setting, a step or a display clear runs (they let
+    // pending messages run); another of them that arrives meanwhile is ignored.
+    bool isBusy() const { return bBusy_; }
+
     // Form variables.
     std::int16_t nBackFrame = 0;
     std::int16_t nTsugiwaMode = 0;
@@ -142,8 +152,16 @@ private:
     void shapeKeypad();
     // The route and section digits of the pressed "リセット".
     void readEntry(int index, QString &route, QString &section) const;
+    // Route setting, a step and display clear/restore, without the busy check.
+    void setRoute(int index);
+    void step(int index);
+    void clearDisplay();
+    // Keeps the console's window inside the screen's available area.
+    void keepOnScreen();
 
     Simulator &sim_;
+    bool bBusy_ = false;
+    QPoint placedAt_{-1, -1};
 };
 
 // True when the path names a file (not a folder) that exists.

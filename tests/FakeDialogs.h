@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace testing {
@@ -20,6 +21,8 @@ public:
     QString file;
     QString folder;
     std::optional<kerubara::OleColor> color;
+    // Runs while the digit-format dialog is "open".
+    std::function<void()> whileDigitFormatOpen;
 
     // What was asked.
     int calls = 0;
@@ -33,6 +36,8 @@ public:
     {
         ++calls;
         lastKeta = keta;
+        if (whileDigitFormatOpen)
+            whileDigitFormatOpen();
         if (!digitFormat)
             return 0;
         zeroMode = (*digitFormat)[0];

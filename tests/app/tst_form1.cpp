@@ -8,6 +8,8 @@
 #include "operation/frmCtl.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
+#include "reslib/Units.h"
+#include "reslib/WindowMove.h"
 #include "settings/SettingValues.h"
 #include "settings/frmOption.h"
 
@@ -37,6 +39,11 @@ private slots:
     void digitWithoutUserSetOpensNoDialog();
     void setPropWritesLabelsDigitsAndStrip();
     void hiddenLabelsStillGetNumbersAndColours();
+    void labelOneTakesThePointSizeOfItsStyle_data();
+    void labelOneTakesThePointSizeOfItsStyle();
+    void setPropAppliesTheBacklightAgain();
+    void onlyThePanelSurfaceStartsADrag_data();
+    void onlyThePanelSurfaceStartsADrag();
 
 private:
     std::unique_ptr<Simulator> sim_;
@@ -153,8 +160,11 @@ void tst_Form1::digitDoubleClickCopiesTheFormatToAllFares()
     for (int k = 1; k <= 12; ++k)
         f.Degit[k]->setValue(100 + k);
     dialogs_.digitFormat = std::array<std::int16_t, 3>{1, 1, 2};
-    f.Degit_DblClick(5);
+    bool consoleEnabledMeanwhile = true;
+    dialogs_.whileDigitFormatOpen = [&] { consoleEnabledMeanwhile = sim_->ctl().isEnabled(); };
+    QTest::mouseDClick(f.Degit[5], Qt::LeftButton);
     QCOMPARE(dialogs_.calls, 1);
+    QVERIFY(!consoleEnabledMeanwhile);
     QCOMPARE(dialogs_.lastKeta, std::int16_t(3));
     for (int k = 1; k <= 12; ++k) {
         QCOMPARE(f.Degit[k]->ZeroMode(), std::int16_t(1));
@@ -169,7 +179,7 @@ void tst_Form1::cancelledFormatDialogChangesNothing()
 {
     Form1 &f = sim_->form1();
     f.Degit[2]->setShift(1);
-    f.Degit_DblClick(7);
+    QTest::mouseDClick(f.Degit[7], Qt::LeftButton);
     QCOMPARE(dialogs_.calls, 1);
     QCOMPARE(f.Degit[2]->Shift(), std::int16_t(1));
     QCOMPARE(f.Degit[3]->Shift(), std::int16_t(0));
@@ -181,7 +191,7 @@ void tst_Form1::digitWithoutUserSetOpensNoDialog()
     Form1 &f = sim_->form1();
     f.Degit[4]->setUserSet(false);
     dialogs_.digitFormat = std::array<std::int16_t, 3>{1, 0, 0};
-    f.Degit_DblClick(4);
+    QTest::mouseDClick(f.Degit[4], Qt::LeftButton);
     QCOMPARE(dialogs_.calls, 0);
     QCOMPARE(f.Degit[1]->ZeroMode(), std::int16_t(0));
 }
@@ -224,6 +234,78 @@ void tst_Form1::hiddenLabelsStillGetNumbersAndColours()
     QVERIFY(f.lblSeiriNum[1]->isHidden());
     QCOMPARE(f.lblSeiriNum[1]->text(), QStringLiteral("０"));
     QCOMPARE(f.labelColor(1), rgb(192, 255, 192)); // ON1
+}
+
+void tst_Form1::labelOneTakesThePointSizeOfItsStyle_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<double>("points");
+    QTest::newRow("numbers from 1") << 0 << 14.0;
+    QTest::newRow("word style 2") << 2 << 12.0;
+    QTest::newRow("word style 9") << 9 << 12.0;
+    QTest::newRow("word style 10") << 10 << 14.0;
+}
+
+void tst_Form1::labelOneTakesThePointSizeOfItsStyle()
+{
+    QFETCH(int, style);
+    QFETCH(double, points);
+    frmOption &o = sim_->option();
+    // Start from the other size, so that a size never applied shows.
+    setListIndex(o.Combo2, points == 12.0 ? 0 : 2);
+    o.SetProp();
+    setListIndex(o.Combo2, style);
+    o.SetProp();
+    Form1 &f = sim_->form1();
+    QCOMPARE(f.lblSeiriNum[1]->font().pixelSize(), pointsToPixels(points));
+    QCOMPARE(f.lblSeiriNum[2]->font().pixelSize(), pointsToPixels(14.25)); // the others keep theirs
+}
+
+void tst_Form1::setPropAppliesTheBacklightAgain()
+{
+    Form1 &f = sim_->form1();
+    QPixmap on2(f.imgRes[2].size());
+    on2.fill(Qt::red);
+    f.imgRes[2] = on2;
+    frmOption &o = sim_->option();
+    setButtonColor(o.Command5[2], rgb(1, 2, 3));
+    QTest::mouseClick(sim_->ctl().Option4[2], Qt::LeftButton);
+    f.setPicture(f.imgRes[0]); // as if something had put another picture up since
+    o.SetProp();
+    QCOMPARE(f.Picture().toImage(), on2.toImage());
+    QCOMPARE(f.labelColor(1), rgb(1, 2, 3));
+}
+
+void tst_Form1::onlyThePanelSurfaceStartsADrag_data()
+{
+    QTest::addColumn<QString>("target"); // "surface", "label", "digit"
+    QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<int>("moves");
+    QTest::newRow("press on the surface") << "surface" << false << 1;
+    QTest::newRow("press on a label") << "label" << false << 0;
+    QTest::newRow("press on a digit") << "digit" << false << 0;
+    QTest::newRow("double click on a label") << "label" << true << 0;
+    QTest::newRow("double click on a digit") << "digit" << true << 0;
+}
+
+void tst_Form1::onlyThePanelSurfaceStartsADrag()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, doubleClick);
+    QFETCH(int, moves);
+    int started = 0;
+    const ScopedWindowMoveHandler seen([&](QWidget &) { ++started; });
+    Form1 &f = sim_->form1();
+    QWidget *w = target == u"label" ? static_cast<QWidget *>(f.lblSeiriNum[3])
+        : target == u"digit"        ? static_cast<QWidget *>(f.Degit[8])
+                                    : static_cast<QWidget *>(&f);
+    const QPoint at = w == &f ? QPoint(10, 150) : w->rect().center();
+    QVERIFY(w == &f || !f.childAt(QPoint(10, 150)));
+    if (doubleClick)
+        QTest::mouseDClick(w, Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(w, Qt::LeftButton, {}, at);
+    QCOMPARE(started, moves);
 }
 
 QTEST_MAIN(tst_Form1)

@@ -1,4 +1,5 @@
 #include "operation/frmCtl.h"
+#include "operation/DigitList.h"
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"
@@ -26,11 +27,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <stdexcept>
+#include <utility>
 
 using namespace kerubara;
 
@@ -63,6 +70,47 @@ QByteArray route(int n, int flagAtStop3 = 0)
         stops.push_back(stop);
     }
     return testing::fareFileBytes(static_cast<std::int16_t>(n), stops);
+}
+
+// A left click delivered through the widget's own mouse events.
+void click(QWidget *w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// A click on digit `row` of an entry list, where the user would click.
+void clickItem(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// A click that waits in the event queue, as a click made while the program
+// is busy does: it arrives when pending messages next run.
+void queueClick(QWidget *w)
+{
+    const QPointF at = QRectF(w->rect()).center();
+    QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
+                                                   Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
+                                                   Qt::NoButton, Qt::NoModifier));
+}
+
+// True when entry frame `index` is the one the user sees.
+bool inFront(const frmCtl &c, int index)
+{
+    QWidget *top = c.childAt(c.Frame1[0]->geometry().topLeft() + QPoint(100, 100));
+    return top == c.Frame1[index] || c.Frame1[index]->isAncestorOf(top);
+}
+
+// Dots of `colour` on the strip's canvas, left of x = `width`.
+int dotsOf(const ChimeiCtl_DX &strip, const QColor &colour, int width = 1 << 20)
+{
+    int n = 0;
+    const QImage &canvas = strip.canvas();
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < std::min(width, canvas.width()); ++x)
+            n += canvas.pixelColor(x, y) == colour ? 1 : 0;
+    return n;
 }
 
 } // namespace
@@ -98,9 +146,26 @@ private slots:
     void controlDataRoundTrips();
     void tapeStepFlagStepsTheStop();
     void exitQuestionNoKeepsRunningYesEnds();
+    void secondResetDuringTheLampTestIsIgnored_data();
+    void secondResetDuringTheLampTestIsIgnored();
+    void secondStepDuringASynchronousChimeIsIgnored_data();
+    void secondStepDuringASynchronousChimeIsIgnored();
+    void tapeButtonDuringTheLampTestIsIgnored();
+    void otherControlsWorkDuringTheLampTest();
+    void errorInRouteSettingShowsTheBoxAndFreesTheConsole();
+    void keyboardChoiceInDigitListsSoundsLikeAClick_data();
+    void keyboardChoiceInDigitListsSoundsLikeAClick();
+    void sliderValuesAreRangeCheckedBefore16Bits_data();
+    void sliderValuesAreRangeCheckedBefore16Bits();
+    void consoleStaysInsideTheAvailableScreen();
 
 private:
+    // Route setting through the keypad and its リセット: "12", "003".
     void setRoute(const QString &routeKeys, const QString &sectionKeys);
+    // Presses keypad keys: digits, R for 系統, S for 区間.
+    void keypad(const QString &keys);
+    void step(int index, int times = 1);
+    QString writeTone(const QString &name);
     QString path(const QString &name) const { return dir_->filePath(name); }
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -166,28 +231,43 @@ void tst_frmCtl::cleanup()
 void tst_frmCtl::setRoute(const QString &routeKeys, const QString &sectionKeys)
 {
     frmCtl &c = sim_->ctl();
-    c.CommandButton1_Click(10);
-    for (QChar d : routeKeys)
-        c.CommandButton1_Click(d.digitValue());
-    c.CommandButton1_Click(11);
-    for (QChar d : sectionKeys)
-        c.CommandButton1_Click(d.digitValue());
-    c.Command1_Click(1);
+    keypad(QStringLiteral("R") + routeKeys + QStringLiteral("S") + sectionKeys);
+    click(c.Command1[1]);
+}
+
+void tst_frmCtl::keypad(const QString &keys)
+{
+    frmCtl &c = sim_->ctl();
+    if (!inFront(c, 1))
+        QTest::mouseDClick(c.Frame1[0], Qt::LeftButton, {}, QPoint(4, 4)); // the keypad to the front
+    for (QChar key : keys) {
+        const int index = key == u'R' ? 10 : key == u'S' ? 11 : key.digitValue();
+        click(c.CommandButton1[static_cast<std::size_t>(index)]);
+    }
+}
+
+void tst_frmCtl::step(int index, int times)
+{
+    for (int i = 0; i < times; ++i)
+        click(sim_->ctl().Command2[static_cast<std::size_t>(index)]);
+}
+
+QString tst_frmCtl::writeTone(const QString &name)
+{
+    const QString file = path(name);
+    testing::writeFile(file, testing::wavFile(testing::tone(440, 480, 48000), 1, 48000, testing::WavFormat::Pcm16));
+    return file;
 }
 
 void tst_frmCtl::keypadFillsRouteAndSectionLabels()
 {
     frmCtl &c = sim_->ctl();
     for (int d : {4, 2})
-        c.CommandButton1_Click(d); // before any 系統: the section
+        click(c.CommandButton1[d]); // before any 系統: the section
     QCOMPARE(c.Label2[2]->text(), QStringLiteral("42"));
-    c.CommandButton1_Click(10);
-    for (int d = 1; d <= 6; ++d)
-        c.CommandButton1_Click(d);
+    keypad(QStringLiteral("R123456"));
     QCOMPARE(c.Label2[0]->text(), QStringLiteral("12345"));
-    c.CommandButton1_Click(11);
-    for (int d : {0, 0, 7, 9})
-        c.CommandButton1_Click(d);
+    keypad(QStringLiteral("S0079"));
     QCOMPARE(c.Label2[2]->text(), QStringLiteral("007"));
     QCOMPARE(c.Label2[0]->text(), QStringLiteral("12345"));
 }
@@ -203,9 +283,8 @@ void tst_frmCtl::keypadRouteSettingUsesTheLabels()
 
     // Empty labels load 0.hy3 with section 1.
     QVERIFY(testing::writeFile(path("0.hy3"), route(3)));
-    sim_->ctl().CommandButton1_Click(10);
-    sim_->ctl().CommandButton1_Click(11);
-    sim_->ctl().Command1_Click(1);
+    keypad(QStringLiteral("RS"));
+    click(sim_->ctl().Command1[1]);
     QVERIFY(messages_.isEmpty());
     QCOMPARE(sim_->state.nStopCount, std::int16_t(3));
     QCOMPARE(sim_->state.nSection, std::int16_t(1));
@@ -217,9 +296,9 @@ void tst_frmCtl::listEntryKeepsLeadingZerosButLoadsThePlainNumber()
     frmCtl &c = sim_->ctl();
     const QString digits = "00012";
     for (int i = 0; i < 5; ++i)
-        c.List2[i]->setCurrentRow(digits[i].digitValue());
-    c.List3[2]->setCurrentRow(2); // section "2" (the other section lists unchosen)
-    c.Command1_Click(0);
+        clickItem(c.List2[i], digits[i].digitValue());
+    clickItem(c.List3[2], 2); // section "2" (the other section lists unchosen)
+    click(c.Command1[0]);
     QVERIFY(messages_.isEmpty());
     QCOMPARE(sim_->state.strRouteNo, QStringLiteral("00012"));
     QCOMPARE(sim_->state.nSection, std::int16_t(2));
@@ -228,18 +307,27 @@ void tst_frmCtl::listEntryKeepsLeadingZerosButLoadsThePlainNumber()
 
 void tst_frmCtl::routeSettingRunsTheLampTestWithTheBusyText()
 {
-    sim_->form1().ChimeiCtl->setTsugiwaMode(1);
+    ChimeiCtl_DX *strip = sim_->form1().ChimeiCtl;
+    strip->setTsugiwaMode(1);
+    strip->setTsugiwaColor(rgb(0, 255, 0));
+    strip->setForeColor(rgb(255, 0, 0));
     setListIndex(sim_->option().Combo6, 1);
     QStringList shownDuringTest;
     std::int16_t modeDuringTest = -1;
+    int prefixDots = -1;
+    int nameDots = -1;
     duringSleep_ = [&] {
         for (int k = 1; k <= 12; ++k)
             shownDuringTest << sim_->form1().Degit[k]->Value().toString();
-        modeDuringTest = sim_->form1().ChimeiCtl->TsugiwaMode();
+        modeDuringTest = strip->TsugiwaMode();
+        prefixDots = dotsOf(*strip, QColor(0, 255, 0));
+        nameDots = dotsOf(*strip, QColor(255, 0, 0));
     };
     setRoute("12", "1");
     QCOMPARE(sleptMs_, QList<int>{3000});
     QCOMPARE(shownDuringTest, QStringList(12, QStringLiteral("888")));
+    QCOMPARE(prefixDots, 0);  // 系統選別中 without 次は
+    QVERIFY(nameDots > 0);
     QCOMPARE(modeDuringTest, std::int16_t(1)); // the prefix mode is back after the busy text
     // After the test the digits show the first stop's fares.
     QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 101);
@@ -287,7 +375,7 @@ void tst_frmCtl::routeSettingRefusalsShowTheirMessages()
 void tst_frmCtl::failedRouteSettingKeepsThePreviousRoute()
 {
     setRoute("12", "1");
-    sim_->ctl().Command2_Click(1);
+    step(1);
     const OperatingState before = sim_->state;
     QVERIFY(testing::writeFile(path("9.hy3"), route(2)));
     setRoute("9", "2"); // refused: section 2 of 2 stops
@@ -298,7 +386,7 @@ void tst_frmCtl::failedRouteSettingKeepsThePreviousRoute()
     QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
     QVERIFY(sim_->state.FareData == before.FareData);
     QVERIFY(sim_->ctl().Command2[1]->isEnabled());
-    sim_->ctl().Command2_Click(1);
+    step(1);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
     QCOMPARE(sim_->form1().Degit[2]->Value().toInt(), 302);
 }
@@ -310,17 +398,16 @@ void tst_frmCtl::stepsStopAtBothEndsWithoutSound()
     sim_->option().txtSelectSound[7]->setText(chime);
     setRoute("12", "1");
     commands_.clear();
-    sim_->ctl().Command2_Click(0); // at the first stop
+    step(0); // at the first stop
     QVERIFY(commands_.isEmpty());
     QCOMPARE(sim_->state.nStopPos, std::int16_t(0));
-    for (int i = 0; i < 4; ++i)
-        sim_->ctl().Command2_Click(1);
+    step(1, 4);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(4));
     commands_.clear();
-    sim_->ctl().Command2_Click(1); // at the last stop
+    step(1); // at the last stop
     QVERIFY(commands_.isEmpty());
     QCOMPARE(sim_->state.nStopPos, std::int16_t(4));
-    sim_->ctl().Command2_Click(0);
+    step(0);
     QVERIFY(commands_.contains(QStringLiteral("play %1S2 from 0").arg(sim_->sound().aliasPrefix())));
 }
 
@@ -338,7 +425,7 @@ void tst_frmCtl::sectionLimitsTheFaresRedrawn()
     QFETCH(int, firstRedrawn);
     QVERIFY(testing::writeFile(path("20.hy3"), route(20)));
     setRoute("20", section);
-    sim_->ctl().Command2_Click(1);
+    step(1);
     const int stop = sim_->state.nStopPos + 1;
     for (int k = 1; k <= 12; ++k) {
         const int expected = k < firstRedrawn ? 0 : 100 * stop + k;
@@ -379,15 +466,15 @@ void tst_frmCtl::informationDigitsFollowTheirSettings()
     setListIndex(o.Combo4[3], 6);
     frmCtl &c = sim_->ctl();
     for (int i = 0; i < 5; ++i)
-        c.List2[i]->setCurrentRow(QStringLiteral("00012")[i].digitValue());
-    c.List3[0]->setCurrentRow(1);
-    c.Command1_Click(0);
+        clickItem(c.List2[i], QStringLiteral("00012")[i].digitValue());
+    clickItem(c.List3[0], 1);
+    click(c.Command1[0]);
     Form1 &f = sim_->form1();
     QCOMPARE(f.Degit[5]->Value(), QVariant(QStringLiteral("00012")));
     QCOMPARE(f.Degit[6]->Value().toInt(), 1);  // ticket number of stop 1
     QCOMPARE(f.Degit[7]->Value().toInt(), 71); // column 14
     setCheckValue(o.Check3[2], 0);
-    c.Command2_Click(1);
+    step(1);
     QCOMPARE(f.Degit[5]->Value().toInt(), 1); // stop order counted from 0: second stop is 1
 }
 
@@ -415,9 +502,9 @@ void tst_frmCtl::stepSoundByFareColumn()
         o.txtSelectSound[static_cast<std::size_t>(i)]->setText(file);
     }
     setRoute("12", "1");
-    sim_->ctl().Command2_Click(1);
+    step(1);
     commands_.clear();
-    sim_->ctl().Command2_Click(1); // onto stop 3
+    step(1); // onto stop 3
     if (sound == 0) {
         QVERIFY(commands_.isEmpty());
     } else {
@@ -442,9 +529,9 @@ void tst_frmCtl::firstStopShowsNoPrefix()
     setRoute("12", "1");
     QCOMPARE(prefixDots(), 0);
     QCOMPARE(strip->TsugiwaMode(), std::int16_t(2));
-    sim_->ctl().Command2_Click(1);
+    step(1);
     QVERIFY(prefixDots() > 0);
-    sim_->ctl().Command2_Click(0); // stepping back onto the first record
+    step(0); // stepping back onto the first record
     QCOMPARE(prefixDots(), 0);
 }
 
@@ -452,8 +539,10 @@ void tst_frmCtl::displayClearBlanksAndRestores()
 {
     setRoute("12", "1");
     frmCtl &c = sim_->ctl();
-    c.Command2_Click(1);
-    c.Check1->click();
+    step(1);
+    click(c.Check2); // late-night on: no effect until the next redraw
+    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 201);
+    click(c.Check1);
     Form1 &f = sim_->form1();
     for (int k = 1; k <= 12; ++k)
         QCOMPARE(f.Degit[k]->Value(), QVariant(QString()));
@@ -463,8 +552,8 @@ void tst_frmCtl::displayClearBlanksAndRestores()
                        static_cast<QWidget *>(c.Frame6), static_cast<QWidget *>(c.grpM_Tape)})
         QVERIFY(!w->isEnabled());
     QVERIFY(c.Check1->isEnabled());
-    c.Check2->setChecked(true);
-    c.Check1->click();
+    QVERIFY(!c.Check2->isEnabled()); // the late-night toggle rests while the display is clear
+    click(c.Check1);
     QVERIFY(c.Command2[1]->isEnabled() && c.Frame6->isEnabled());
     QCOMPARE(c.grpM_Tape->isEnabled(), sim_->tape().bVoiceOK());
     QCOMPARE(f.Degit[1]->Value().toInt(), 2 * 201); // redrawn with the late-night fare now on
@@ -474,11 +563,11 @@ void tst_frmCtl::previewPaneTogglesTheWidth()
 {
     frmCtl &c = sim_->ctl();
     QCOMPARE(c.width(), 5385 / 15);
-    c.Check4->click();
+    click(c.Check4);
     QCOMPARE(c.width(), 9000 / 15);
     QCOMPARE(c.Check4->text(), QStringLiteral("<<"));
     QCOMPARE(c.Check4->toolTip(), QStringLiteral("整理券プレビューを隠します"));
-    c.Check4->click();
+    click(c.Check4);
     QCOMPARE(c.width(), 5385 / 15);
     QCOMPARE(c.Check4->text(), QStringLiteral(">>"));
     QCOMPARE(c.Check4->toolTip(), QStringLiteral("整理券プレビューを開きます"));
@@ -488,7 +577,13 @@ void tst_frmCtl::previewCopyPutsTheImageOnTheClipboard()
 {
     frmCtl &c = sim_->ctl();
     c.picSeirikenPrev->image().fill(QColor(10, 20, 30));
-    c.MnuHideCopy_Click();
+    click(c.Check4);
+    QTest::mouseClick(c.picSeirikenPrev, Qt::RightButton);
+    QTRY_VERIFY(c.MnuHide->isVisible());
+    QAction *copy = c.MnuHide->findChild<QAction *>(QStringLiteral("MnuHideCopy"));
+    QVERIFY(copy);
+    copy->trigger();
+    c.MnuHide->hide();
     const QImage copied = QGuiApplication::clipboard()->image();
     QCOMPARE(copied.size(), c.picSeirikenPrev->image().size());
     QCOMPARE(copied.pixelColor(0, 0), QColor(10, 20, 30));
@@ -503,9 +598,9 @@ void tst_frmCtl::optionsRedrawTheStopName()
         QVERIFY(!sim_->ctl().isEnabled());
         QVERIFY(!sim_->form1().isEnabled());
         setButtonColor(sim_->option().Command9[1], rgb(0, 0, 255));
-        static_cast<frmOption &>(d).Command4_Click();
+        click(static_cast<frmOption &>(d).Command4);
     });
-    sim_->ctl().Command4_Click();
+    click(sim_->ctl().Command4);
     QCOMPARE(shown, 1);
     QVERIFY(sim_->ctl().isEnabled() && sim_->form1().isEnabled());
     // The name was drawn again in the colour chosen.
@@ -519,7 +614,7 @@ void tst_frmCtl::optionsRedrawTheStopName()
 
 void tst_frmCtl::versionTextNamesTheModel()
 {
-    sim_->ctl().Command8_Click();
+    click(sim_->ctl().Command8);
     QCOMPARE(dialogs_.calls, 1);
     const QStringList lines = dialogs_.lastText.split(QStringLiteral("\r\n"));
     QVERIFY(lines[0].startsWith(QStringLiteral("機種：")));
@@ -550,7 +645,7 @@ void tst_frmCtl::controlDataRoundTrips()
     c.HScroll1[1]->setValue(1500);
     c.Check2->setChecked(true);
     c.Check4->setChecked(true);
-    c.Frame1_DblClick(0); // keypad in front
+    QTest::mouseDClick(c.Frame1[0], Qt::LeftButton, {}, QPoint(4, 4)); // keypad in front
     c.GetCtrlDataInfo();
     const CtrlDataRecord saved = sim_->CtrlData;
     QCOMPARE(saved.nBackFrame, std::int16_t(0));
@@ -567,7 +662,8 @@ void tst_frmCtl::controlDataRoundTrips()
     QVERIFY(fresh.Check2->isChecked());
     QCOMPARE(fresh.width(), 9000 / 15);
     QCOMPARE(fresh.nBackFrame, std::int16_t(0));
-    QVERIFY(fresh.Frame1[1]->isVisible());
+    QVERIFY(inFront(fresh, 1));
+    QVERIFY(!inFront(fresh, 0));
 
     sim_->CtrlData.nScrollWait = 5000; // no slider produces this
     try {
@@ -584,15 +680,15 @@ void tst_frmCtl::tapeStepFlagStepsTheStop()
     setRoute("12", "1");
     frmCtl &c = sim_->ctl();
     QVERIFY(c.grpM_Tape->isEnabled());
-    c.cmdTapeNext_Click();
+    click(c.cmdTapeNext);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(0));
-    c.cmdTapeNext_Click();
+    click(c.cmdTapeNext);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
     QCOMPARE(spoken_.last(), QStringLiteral("次は、停2です。"));
-    c.cmdTapeNext_Click(); // past the end: no speech, but the linked step repeats
+    click(c.cmdTapeNext); // past the end: no speech, but the linked step repeats
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
     QCOMPARE(spoken_.size(), 2);
-    c.cmdTapeBack_Click(); // back to entry 1, which is not linked
+    click(c.cmdTapeBack); // back to entry 1, which is not linked
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
 }
 
@@ -611,6 +707,196 @@ void tst_frmCtl::exitQuestionNoKeepsRunningYesEnds()
     c.close();
     QCOMPARE(ended_, 1);
     QVERIFY(!sim_->tape().objVoice());
+}
+
+void tst_frmCtl::secondResetDuringTheLampTestIsIgnored_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::newRow("same keypad リセット") << 1;
+    QTest::newRow("list リセット of another route") << 0;
+}
+
+void tst_frmCtl::secondResetDuringTheLampTestIsIgnored()
+{
+    QFETCH(int, button);
+    frmCtl &c = sim_->ctl();
+    QVERIFY(testing::writeFile(path("7.hy3"), route(2)));
+    clickItem(c.List2[4], 7);
+    bool queued = false;
+    duringSleep_ = [&] {
+        if (!std::exchange(queued, true))
+            queueClick(c.Command1[static_cast<std::size_t>(button)]);
+    };
+    setRoute("12", "1");
+    QCoreApplication::processEvents(); // nothing of the second click may be left either
+    QVERIFY(queued);
+    QCOMPARE(sleptMs_.size(), 1);
+    QCOMPARE(sim_->state.strRouteNo, QStringLiteral("12"));
+    QCOMPARE(sim_->state.nStopCount, std::int16_t(5));
+    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 101);
+    // The console is free again: the next リセット runs.
+    click(c.Command1[1]);
+    QCOMPARE(sleptMs_.size(), 2);
+}
+
+void tst_frmCtl::secondStepDuringASynchronousChimeIsIgnored_data()
+{
+    QTest::addColumn<bool>("byTape");
+    QTest::newRow("データ送り during データ送り's chime") << false;
+    QTest::newRow("データ送り during the chime of a stepping 送り") << true;
+}
+
+void tst_frmCtl::secondStepDuringASynchronousChimeIsIgnored()
+{
+    QFETCH(bool, byTape);
+    QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("次は停2です。,1,0\r\n"))));
+    frmOption &o = sim_->option();
+    o.Option2[0]->setChecked(true); // always the one step sound
+    o.Option6[0]->setChecked(true); // and wait for it
+    o.txtSelectSound[7]->setText(writeTone(QStringLiteral("chime.wav")));
+    setRoute("12", "1");
+    frmCtl &c = sim_->ctl();
+    bool queued = false;
+    // The sound seam's pause after the synchronous chime: a click made
+    // while the chime plays is waiting in the queue by then.
+    duringSleep_ = [&] {
+        if (!std::exchange(queued, true))
+            queueClick(c.Command2[1]);
+    };
+    click(byTape ? c.cmdTapeNext : c.Command2[1]);
+    QCoreApplication::processEvents();
+    QVERIFY(queued);
+    QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
+    for (int k = 1; k <= 12; ++k)
+        QCOMPARE(sim_->form1().Degit[k]->Value().toInt(), 200 + k);
+    click(c.Command2[1]); // and the next step goes through
+    QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
+}
+
+void tst_frmCtl::tapeButtonDuringTheLampTestIsIgnored()
+{
+    QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("次は停2です。,1,0\r\n"))));
+    frmCtl &c = sim_->ctl();
+    QVERIFY(c.grpM_Tape->isEnabled());
+    duringSleep_ = [&] { queueClick(c.cmdTapeNext); };
+    setRoute("12", "1");
+    QCoreApplication::processEvents();
+    QCOMPARE(sim_->tape().GetTapePos(), 0); // the tape did not move without its stop
+    QVERIFY(spoken_.isEmpty());
+    QCOMPARE(sim_->state.nStopPos, std::int16_t(0));
+}
+
+void tst_frmCtl::otherControlsWorkDuringTheLampTest()
+{
+    frmCtl &c = sim_->ctl();
+    duringSleep_ = [&] {
+        queueClick(c.Check2);
+        queueClick(c.Option4[1]);
+    };
+    setRoute("12", "1");
+    QCoreApplication::processEvents();
+    QVERIFY(c.Check2->isChecked());
+    QVERIFY(c.Option4[1]->isChecked());
+    QCOMPARE(sim_->form1().labelColor(1), buttonColor(sim_->option().Command5[1]));
+}
+
+void tst_frmCtl::errorInRouteSettingShowsTheBoxAndFreesTheConsole()
+{
+    bool thrown = false;
+    duringSleep_ = [&] {
+        if (!std::exchange(thrown, true))
+            throw std::runtime_error("lamp");
+    };
+    setRoute("12", "1");
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].prompt.startsWith(QStringLiteral("エラー Code:51\r\n内容:")), qPrintable(messages_[0].prompt));
+    QVERIFY(!sim_->ctl().isBusy());
+    click(sim_->ctl().Command1[1]);
+    QCOMPARE(sleptMs_.size(), 2);
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 101);
+}
+
+void tst_frmCtl::keyboardChoiceInDigitListsSoundsLikeAClick_data()
+{
+    QTest::addColumn<bool>("route");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("sound"); // txtSelectSound index, -1 for none
+    QTest::newRow("route digit, arrow down") << true << int(Qt::Key_Down) << 1;
+    QTest::newRow("section digit, arrow down") << false << int(Qt::Key_Down) << 0;
+    QTest::newRow("route digit, End") << true << int(Qt::Key_End) << 1;
+    QTest::newRow("section digit, letter that chooses nothing") << false << int(Qt::Key_A) << -1;
+}
+
+void tst_frmCtl::keyboardChoiceInDigitListsSoundsLikeAClick()
+{
+    QFETCH(bool, route);
+    QFETCH(int, key);
+    QFETCH(int, sound);
+    frmOption &o = sim_->option();
+    o.txtSelectSound[0]->setText(writeTone(QStringLiteral("route-set.wav")));
+    o.txtSelectSound[1]->setText(writeTone(QStringLiteral("key.wav")));
+    frmCtl &c = sim_->ctl();
+    QListWidget *list = route ? static_cast<QListWidget *>(c.List2[2]) : c.List3[1];
+    clickItem(list, 4);
+    commands_.clear();
+    list->setFocus();
+    QTest::keyClick(list, static_cast<Qt::Key>(key));
+    if (sound < 0) {
+        QVERIFY2(commands_.isEmpty(), qPrintable(commands_.join('|')));
+        return;
+    }
+    const QString file = sound == 0 ? QStringLiteral("route-set.wav") : QStringLiteral("key.wav");
+    QVERIFY2(commands_.join('|').contains(file), qPrintable(commands_.join('|')));
+    QVERIFY(commands_.contains(QStringLiteral("play %1S1 from 0").arg(sim_->sound().aliasPrefix())));
+}
+
+void tst_frmCtl::sliderValuesAreRangeCheckedBefore16Bits_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("wait");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("largest values") << 2000 << 3000 << true;
+    QTest::newRow("speed 65537 is not 1") << 65537 << 0 << false;
+    QTest::newRow("wait 65536 + 700 is not 700") << 1 << 65536 + 700 << false;
+    QTest::newRow("speed 0 below the range") << 0 << 0 << false;
+    QTest::newRow("wait -1") << 1 << -1 << false;
+}
+
+void tst_frmCtl::sliderValuesAreRangeCheckedBefore16Bits()
+{
+    QFETCH(int, speed);
+    QFETCH(int, wait);
+    QFETCH(bool, accepted);
+    frmCtl &c = sim_->ctl();
+    c.HScroll1[0]->setValue(300);
+    sim_->CtrlData.nScrollSpeed = speed;
+    sim_->CtrlData.nScrollWait = wait;
+    try {
+        c.SetCtrlDataInfo();
+        QVERIFY(accepted);
+        QCOMPARE(c.HScroll1[0]->value(), speed);
+        QCOMPARE(c.HScroll1[1]->value(), wait);
+    } catch (const VbError &e) {
+        QVERIFY(!accepted);
+        QCOMPARE(e.number(), 380);
+        QVERIFY(c.HScroll1[0]->value() == 300 || speed != 65537);
+    }
+}
+
+void tst_frmCtl::consoleStaysInsideTheAvailableScreen()
+{
+    frmCtl &c = sim_->ctl();
+    const QRect area = c.screen()->availableGeometry();
+    QVERIFY(area.contains(c.frameGeometry()));
+    QCOMPARE(c.frameGeometry().bottomRight(), area.bottomRight());
+    click(c.Check4); // the preview pane widens the window towards the right
+    QVERIFY2(area.contains(c.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                             .arg(c.frameGeometry().x())
+                                                             .arg(c.frameGeometry().y())
+                                                             .arg(c.frameGeometry().width())
+                                                             .arg(c.frameGeometry().height())));
+    QCOMPARE(c.frameGeometry().right(), area.right());
 }
 
 QTEST_MAIN(tst_frmCtl)
