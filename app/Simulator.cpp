@@ -20,6 +20,9 @@ Simulator::Simulator(Platform platform) : platform_(std::move(platform))
         platform_.endProgram = [] { QCoreApplication::quit(); };
     sound_ = std::make_unique<SoundSystem>(platform_.audioOutput());
     form1_ = std::make_unique<Form1>(*this);
+    option_ = std::make_unique<frmOption>(*this);
+    ctl_ = std::make_unique<frmCtl>(*this);
+    tape_ = std::make_unique<mdlM_Tape>(*sound_, *ctl_, platform_.speechEngine(*sound_));
 }
 
 Simulator::~Simulator()
@@ -33,40 +36,14 @@ Simulator::~Simulator()
     sound_.reset();
 }
 
-frmOption &Simulator::option()
-{
-    if (!option_)
-        option_ = std::make_unique<frmOption>(*this);
-    return *option_;
-}
-
-frmCtl &Simulator::ctl()
-{
-    if (!ctl_) {
-        ctl_ = std::make_unique<frmCtl>(*this);
-        ctl_->Form_Load();
-    }
-    return *ctl_;
-}
-
-mdlM_Tape &Simulator::tape()
-{
-    // The tape is switched through the control panel; creating the panel
-    // runs its load handler, which creates the tape itself.
-    frmCtl &host = ctl();
-    if (!tape_)
-        tape_ = std::make_unique<mdlM_Tape>(*sound_, host, platform_.speechEngine(*sound_));
-    return *tape_;
-}
-
 void Simulator::start()
 {
     Form1 &panel = form1();
     InitDegit(panel);
     InitPanel(*this);
-    option(); // the settings store exists from here on
 
     frmCtl &console = ctl();
+    console.Form_Load();
     console.show();
     console.raise();
 
@@ -81,10 +58,8 @@ void Simulator::start()
 void Simulator::endProgram()
 {
     form1_->hide();
-    if (ctl_)
-        ctl_->hide();
-    if (option_)
-        option_->hide();
+    ctl_->hide();
+    option_->hide();
     platform_.endProgram();
 }
 

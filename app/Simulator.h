@@ -37,17 +37,20 @@ public:
     Simulator(const Simulator &) = delete;
     Simulator &operator=(const Simulator &) = delete;
 
-    // The windows. The options window and the control panel are created on
-    // first use, as start-up touches them.
+    // The windows and the modules, all created by the constructor in the
+    // order start-up needs them: the sound channels, the fare panel, the
+    // options window (hidden; it holds the settings), the control panel and
+    // the announcement tape that it switches.
     Form1 &form1() { return *form1_; }
-    frmOption &option();
-    frmCtl &ctl();
-
+    frmOption &option() { return *option_; }
+    frmCtl &ctl() { return *ctl_; }
     SoundSystem &sound() { return *sound_; }
-    mdlM_Tape &tape();
+    mdlM_Tape &tape() { return *tape_; }
 
-    // The panel's start-up: digits, defaults and picture, settings applied,
-    // both windows placed and shown.
+    // Start-up, in this order: the fare digits to 0; the options' start-up
+    // defaults, the built-in panel picture and the settings applied to the
+    // panel; the control panel's load (caption, keypad, speech engine); both
+    // windows placed and shown.
     void start();
 
     // Ends the program after the control panel's confirmed exit.
