@@ -417,7 +417,7 @@ void frmCtl::setRoute(int index)
     Form1 &panel = sim_.form1();
     OperatingState &state = sim_.state;
 
-    sim_.sound().PlaySnd(option.txtSelectSound[0]->text(), QStringLiteral("S1"), 0, 0);
+    sim_.sound().PlaySnd(option.routeSettingSound(), QStringLiteral("S1"), 0, 0);
 
     QString route;
     QString sectionDigits;
@@ -432,12 +432,12 @@ void frmCtl::setRoute(int index)
     try {
         // The announcements of the route come first, also when its fare
         // data turn out to be missing.
-        sim_.tape().LoadTape(withTrailingSeparator(option.Text2[1]->text()), routeNumber);
+        sim_.tape().LoadTape(withTrailingSeparator(option.broadcastDataFolder()), routeNumber);
 
         // A refused route leaves route, section, position and table as they
         // were, so the previous route can still be stepped.
         const FareLoadResult result =
-            state.LoadFareFile(fareFilePath(option.Text2[0]->text(), route), static_cast<std::int16_t>(section));
+            state.LoadFareFile(fareFilePath(option.fareDataFolder(), route), static_cast<std::int16_t>(section));
         if (result == FareLoadResult::ZeroCount) {
             MsgBox(QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります..."));
             return;
@@ -467,10 +467,10 @@ void frmCtl::setRoute(int index)
         Command2[1]->setEnabled(true);
         Check1->setEnabled(true);
 
-        if (option.Option4[0]->isChecked() || option.Option4[1]->isChecked())
-            strSetDate = ticketDate(QDate::currentDate());
+        if (option.ticketDateMode() == frmOption::TicketDateMode::Fixed)
+            strSetDate = option.fixedTicketDate();
         else
-            strSetDate = option.Label10->text();
+            strSetDate = ticketDate(QDate::currentDate());
 
         panel.ChimeiCtl->setTsugiwaMode(nTsugiwaMode);
         DispData(static_cast<std::int16_t>(state.nStopPos + 1));
@@ -507,18 +507,13 @@ void frmCtl::step(int index)
 
     frmOption &option = sim_.option();
     QString sound;
-    if (option.Option2[0]->isChecked()) {
-        sound = option.txtSelectSound[7]->text();
-    } else {
+    if (option.stepSoundAlways()) {
+        sound = option.stepSoundFile();
+    } else if (const int column = option.stepSoundFlagColumn(); column != 0) {
         // The flag column chosen in the options; no column chosen, no sound.
-        const int column = listIndex(option.Combo1) + 1;
-        if (column >= 1 && column <= kFareColumns) {
-            const int flag = state.FareData(state.nStopPos + 1).Col(column);
-            if (flag >= 1 && flag <= 3)
-                sound = option.txtSelectSound[static_cast<std::size_t>(7 + flag)]->text();
-        }
+        sound = option.stepSoundFile(state.FareData(state.nStopPos + 1).Col(column));
     }
-    sim_.sound().PlaySnd(sound, QStringLiteral("S2"), optionValue(option.Option6[0]), 0);
+    sim_.sound().PlaySnd(sound, QStringLiteral("S2"), option.stepSoundWait(), 0);
 
     DispData(static_cast<std::int16_t>(state.nStopPos + 1));
 }
@@ -543,33 +538,39 @@ void frmCtl::DispData(std::int16_t nIndex)
     }
 
     // 2. Information digits, in this order, over the fares.
-    auto target = [&](QComboBox *list) { return panel.Degit[static_cast<std::size_t>(listIndex(list) + 1)]; };
-    if (checkValue(option.Check3[0]) == 1)
-        target(option.Combo4[0])->setValue(checkValue(option.Check3[4]) == 1 ? nIndex - 1 : int(nIndex));
-    if (checkValue(option.Check3[1]) == 1)
-        target(option.Combo4[1])->setValue(int(row.SeirikenNo));
-    if (checkValue(option.Check3[2]) == 1)
-        target(option.Combo4[2])->setValue(routeNo);
-    if (checkValue(option.Check3[3]) == 1) {
-        const int column = listIndex(option.Combo4[4]) + 1;
-        if (column >= 1 && column <= kFareColumns)
-            target(option.Combo4[3])->setValue(int(row.Col(column)));
+    using Info = frmOption::InfoDigit;
+    auto digit = [&](int t) { return panel.Degit[static_cast<std::size_t>(t)]; };
+    if (const auto t = option.infoDigit(Info::StopOrder))
+        digit(*t)->setValue(option.stopOrderFromZero() ? nIndex - 1 : int(nIndex));
+    if (const auto t = option.infoDigit(Info::TicketNumber))
+        digit(*t)->setValue(int(row.SeirikenNo));
+    if (const auto t = option.infoDigit(Info::RouteNumber))
+        digit(*t)->setValue(routeNo);
+    if (const auto t = option.infoDigit(Info::DataColumn)) {
+        // No column chosen: nothing to show.
+        if (const int column = option.infoDataColumn(); column != 0)
+            digit(*t)->setValue(int(row.Col(column)));
     }
 
     // 3. The date printed on the ticket.
     QString date;
-    if (option.Option4[0]->isChecked())
+    switch (option.ticketDateMode()) {
+    case frmOption::TicketDateMode::EachTicket:
         date = ticketDate(QDate::currentDate());
-    else if (option.Option4[1]->isChecked())
+        break;
+    case frmOption::TicketDateMode::AtRouteSetting:
         date = strSetDate;
-    else
-        date = option.Label10->text();
+        break;
+    case frmOption::TicketDateMode::Fixed:
+        date = option.fixedTicketDate();
+        break;
+    }
 
     // 4. The ticket preview.
     picSeirikenPrev->Cls();
-    if (checkValue(option.chkUseSeiriPrev) == 1) {
+    if (option.ticketPreviewInUse()) {
         QPainter dc(&picSeirikenPrev->image());
-        ZR8_DrawSeiriken(option.txtSeiriPlgDir->text(), dc, row.Chimei, date,
+        ZR8_DrawSeiriken(option.ticketPluginPath(), dc, row.Chimei, date,
                          QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), digitValue(routeNo),
                          row.SeirikenNo, nIndex, Combo1->currentIndex());
     }
@@ -579,7 +580,7 @@ void frmCtl::DispData(std::int16_t nIndex)
     QCoreApplication::processEvents();
 
     // 6. The stop name; the first stop of the data has no prefix.
-    const std::int16_t mode = listIndex(option.Combo6);
+    const std::int16_t mode = option.tsugiwaMode();
     if (nIndex < 2) {
         nTsugiwaMode = mode;
         panel.ChimeiCtl->setTsugiwaMode(0);
@@ -631,7 +632,7 @@ void frmCtl::clearDisplay()
 
 void frmCtl::CommandButton1_Click(int index)
 {
-    sim_.sound().PlaySnd(sim_.option().txtSelectSound[1]->text(), QStringLiteral("S1"), 0, 0);
+    sim_.sound().PlaySnd(sim_.option().keySound(), QStringLiteral("S1"), 0, 0);
     if (index == 10) {
         bKeyRoute = true;
         Label2[0]->clear();
@@ -650,12 +651,12 @@ void frmCtl::CommandButton1_Click(int index)
 
 void frmCtl::List2_Click(int /*index*/)
 {
-    sim_.sound().PlaySnd(sim_.option().txtSelectSound[1]->text(), QStringLiteral("S1"), 0, 0);
+    sim_.sound().PlaySnd(sim_.option().keySound(), QStringLiteral("S1"), 0, 0);
 }
 
 void frmCtl::List3_Click(int /*index*/)
 {
-    sim_.sound().PlaySnd(sim_.option().txtSelectSound[0]->text(), QStringLiteral("S1"), 0, 0);
+    sim_.sound().PlaySnd(sim_.option().routeSettingSound(), QStringLiteral("S1"), 0, 0);
 }
 
 void frmCtl::Frame1_DblClick(int index)
@@ -779,14 +780,11 @@ void frmCtl::Option4_Click(std::int16_t index)
         return;
     frmOption &option = sim_.option();
     Form1 &panel = sim_.form1();
-    const OleColor color = buttonColor(option.Command5[index]);
-    // Which option of Option3 chooses the user file, per state.
-    static constexpr std::array<int, 3> kUserOption{6, 2, 5};
+    const OleColor color = option.backlightLabelColor(index);
     try {
-        if (option.Option3[1]->isChecked() && option.Option3[kUserOption[index]]->isChecked()) {
-            const QString file = option.txtSelectPanel[index]->text();
-            if (FileExists(file))
-                panel.setPicture(loadPicture(file));
+        if (const std::optional<QString> file = option.userPanelPicture(index)) {
+            if (FileExists(*file))
+                panel.setPicture(loadPicture(*file));
         } else {
             panel.setPicture(panel.imgRes[index]);
         }
@@ -868,18 +866,17 @@ void frmCtl::cmdTapeStop_Click()
 
 QString frmCtl::selectSound(int index) const
 {
-    QLineEdit *box = sim_.option().txtSelectSound[static_cast<std::size_t>(index)];
-    return box ? box->text() : QString();
+    return sim_.option().tapeSoundFile(index);
 }
 
 bool frmCtl::alwaysPreBroadcastSound() const
 {
-    return sim_.option().Option2[2]->isChecked();
+    return sim_.option().preBroadcastSoundAlways();
 }
 
 bool frmCtl::preBroadcastSoundSync() const
 {
-    return sim_.option().Option7[0]->isChecked();
+    return sim_.option().preBroadcastSoundWaits();
 }
 
 void frmCtl::setTapeFrameCaption(const QString &caption)
