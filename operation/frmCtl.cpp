@@ -10,6 +10,7 @@
 #include "reslib/ApiSleep.h"
 #include "reslib/Cp932.h"
 #include "reslib/ErrorBoundary.h"
+#include "reslib/FileExists.h"
 #include "reslib/Modal.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
@@ -123,11 +124,6 @@ const char kYellowButton[] =
     "QPushButton:disabled { background-color: rgb(230, 230, 170); color: rgb(150, 150, 120); }";
 
 } // namespace
-
-bool FileExists(const QString &path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
 
 frmCtl::frmCtl(Simulator &sim, QWidget *parent) : QWidget(parent), sim_(sim)
 {
@@ -798,20 +794,20 @@ void frmCtl::Option4_Click(std::int16_t index)
 
 void frmCtl::GetCtrlDataInfo()
 {
-    CtrlDataRecord &data = sim_.CtrlData;
-    data.nLeft = x() * 15;
-    data.nTop = y() * 15;
-    data.nScrollSpeed = HScroll1[0]->value();
-    data.nScrollWait = HScroll1[1]->value();
-    data.nBackFrame = nBackFrame;
-    data.nPreviewOpen = Check4->isChecked() ? 1 : 0;
-    data.nLateNight = Check2->isChecked() ? 1 : 0;
+    CtrlDataRecord &record = sim_.CtrlData;
+    record.nLeft = x() * 15;
+    record.nTop = y() * 15;
+    record.nScrollSpeed = HScroll1[0]->value();
+    record.nScrollWait = HScroll1[1]->value();
+    record.nBackFrame = nBackFrame;
+    record.nPreviewOpen = Check4->isChecked() ? 1 : 0;
+    record.nLateNight = Check2->isChecked() ? 1 : 0;
 }
 
 void frmCtl::SetCtrlDataInfo()
 {
-    const CtrlDataRecord &data = sim_.CtrlData;
-    move(data.nLeft / 15, data.nTop / 15);
+    const CtrlDataRecord &record = sim_.CtrlData;
+    move(record.nLeft / 15, record.nTop / 15);
     // A slider refuses a value outside its range; the range is tested on
     // the stored 32-bit value, so 65537 is refused rather than read as 1.
     auto setSlider = [](QScrollBar *bar, std::int32_t value) {
@@ -819,11 +815,11 @@ void frmCtl::SetCtrlDataInfo()
             throw VbError(VbError::InvalidPropertyValue);
         bar->setValue(value);
     };
-    setSlider(HScroll1[0], data.nScrollSpeed);
-    setSlider(HScroll1[1], data.nScrollWait);
-    nBackFrame = data.nBackFrame;
-    Check4->setChecked(data.nPreviewOpen != 0);
-    Check2->setChecked(data.nLateNight != 0);
+    setSlider(HScroll1[0], record.nScrollSpeed);
+    setSlider(HScroll1[1], record.nScrollWait);
+    nBackFrame = record.nBackFrame;
+    Check4->setChecked(record.nPreviewOpen != 0);
+    Check2->setChecked(record.nLateNight != 0);
     Frame1_DblClick(nBackFrame == 1 ? 1 : 0);
 }
 

@@ -164,7 +164,4 @@ private:
     QPoint placedAt_{-1, -1};
 };
 
-// True when the path names a file (not a folder) that exists.
-bool FileExists(const QString &path);
-
 } // namespace kerubara

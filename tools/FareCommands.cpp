@@ -57,9 +57,9 @@ int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
     }
     for (std::size_t k = 0; k < scan.records.size(); ++k) {
         const QByteArray &name = scan.records[k].chimei;
-        if (const QString why = badNameReason(name); !why.isEmpty()) {
+        if (const QString badName = badNameReason(name); !badName.isEmpty()) {
             // Dumping would lose those bytes: refuse rather than change the data.
-            err << path << QStringLiteral(": record %1: ").arg(k + 1) << why << '\n';
+            err << path << QStringLiteral(": record %1: ").arg(k + 1) << badName << '\n';
             return 1;
         }
         if (!cp932::roundTrips(name))
@@ -138,8 +138,8 @@ int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
             report(path, QStringLiteral("停留所の件数（%1）が301を超えています（301件までしか扱えません）。").arg(scan.count));
 
         for (std::size_t k = 0; k < scan.records.size(); ++k) {
-            if (const QString why = badNameReason(scan.records[k].chimei); !why.isEmpty())
-                report(path, QStringLiteral("record %1: ").arg(k + 1) + why);
+            if (const QString badName = badNameReason(scan.records[k].chimei); !badName.isEmpty())
+                report(path, QStringLiteral("record %1: ").arg(k + 1) + badName);
         }
         if (scan.damage)
             report(path, QStringLiteral("record %1: ").arg(scan.damage->record) + scan.damage->description);
