@@ -1,28 +1,20 @@
 #include "app/Simulator.h"
 
 #include "app/mdlzed_000.h"
+#include "reslib/EndProgram.h"
 #include "settings/frmOption.h"
 #include "sound/SoundSystem.h"
 
-#include <QApplication>
 
 namespace kerubara {
 
-Simulator::Simulator() : Simulator(Platform{}) {}
-
-Simulator::Simulator(Platform platform) : platform_(std::move(platform))
+Simulator::Simulator()
 {
-    if (!platform_.audioOutput)
-        platform_.audioOutput = [] { return openAudioOutput(); };
-    if (!platform_.speechEngine)
-        platform_.speechEngine = [](SoundSystem &sound) { return mdlM_Tape::voiceEngineFactory(sound); };
-    if (!platform_.endProgram)
-        platform_.endProgram = [] { QCoreApplication::quit(); };
-    sound_ = std::make_unique<SoundSystem>(platform_.audioOutput());
+    sound_ = std::make_unique<SoundSystem>(openAudioOutput());
     form1_ = std::make_unique<Form1>(*this);
     option_ = std::make_unique<frmOption>(*this);
     ctl_ = std::make_unique<frmCtl>(*this);
-    tape_ = std::make_unique<mdlM_Tape>(*sound_, *ctl_, platform_.speechEngine(*sound_));
+    tape_ = std::make_unique<mdlM_Tape>(*sound_, *ctl_, mdlM_Tape::voiceEngineFactory(*sound_));
 }
 
 Simulator::~Simulator()
@@ -60,7 +52,7 @@ void Simulator::endProgram()
     form1_->hide();
     ctl_->hide();
     option_->hide();
-    platform_.endProgram();
+    EndProgram();
 }
 
 } // namespace kerubara

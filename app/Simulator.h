@@ -6,7 +6,6 @@
 #include "reslib/ResDialogs.h"
 #include "sound/mdlM_Tape.h"
 
-#include <functional>
 #include <memory>
 
 namespace kerubara {
@@ -22,17 +21,9 @@ class frmOption;
 class Simulator
 {
 public:
-    // How the simulator reaches the platform; the defaults are the real
-    // sound device, the real speech engine and ending the application.
-    struct Platform
-    {
-        std::function<std::unique_ptr<AudioOutput>()> audioOutput;
-        std::function<mdlM_Tape::EngineFactory(SoundSystem &)> speechEngine;
-        std::function<void()> endProgram;
-    };
-
+    // The sound device, the speech engine and the program's end are the
+    // platform's (tests replace them through reslib/Seams.h).
     Simulator();
-    explicit Simulator(Platform platform);
     ~Simulator();
     Simulator(const Simulator &) = delete;
     Simulator &operator=(const Simulator &) = delete;
@@ -62,7 +53,6 @@ public:
     CtrlDataRecord CtrlData;
 
 private:
-    Platform platform_;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<frmOption> option_;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "reslib/Seam.h"
 
-#include <functional>
+#include <QString>
 
 // The operating system's name as the resource library reports it. Callers
 // only compare it with "Windows Vista", where speech synthesis is unavailable;
@@ -11,15 +11,14 @@ QString GetOsInfo();
 
 namespace kerubara {
 
+using OsInfoSeam = Seam<QString(), struct OsInfoTag>;
+
 // Replaces the answer of GetOsInfo() while the object lives, so tests can
-// pretend to run on another system. Only one may be active at a time.
-class ScopedOsInfo
+// pretend to run on another system.
+class ScopedOsInfo : public OsInfoSeam::Scoped
 {
 public:
-    explicit ScopedOsInfo(QString name);
-    ~ScopedOsInfo();
-    ScopedOsInfo(const ScopedOsInfo &) = delete;
-    ScopedOsInfo &operator=(const ScopedOsInfo &) = delete;
+    explicit ScopedOsInfo(QString name) : OsInfoSeam::Scoped([name = std::move(name)] { return name; }) {}
 };
 
 } // namespace kerubara

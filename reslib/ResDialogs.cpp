@@ -3,32 +3,13 @@
 #include "reslib/QtResDialogs.h"
 
 namespace kerubara {
-namespace {
-
-ResDialogs *&installed()
-{
-    static ResDialogs *dialogs = nullptr;
-    return dialogs;
-}
-
-} // namespace
 
 ResDialogs &resDialogs()
 {
-    if (ResDialogs *d = installed())
-        return *d;
+    if (const auto &handler = ResDialogsSeam::handler())
+        return handler();
     static QtResDialogs real;
     return real;
-}
-
-ScopedResDialogs::ScopedResDialogs(ResDialogs &dialogs) : previous_(installed())
-{
-    installed() = &dialogs;
-}
-
-ScopedResDialogs::~ScopedResDialogs()
-{
-    installed() = previous_;
 }
 
 } // namespace kerubara

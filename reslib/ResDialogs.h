@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reslib/OleColor.h"
+#include "reslib/Seam.h"
 
 #include <QList>
 #include <QString>
@@ -59,17 +60,17 @@ public:
 // The dialogs in use: the real ones unless a test has installed its own.
 ResDialogs &resDialogs();
 
+// The dialogs a test answers instead of the real ones.
+using ResDialogsSeam = Seam<ResDialogs &(), struct ResDialogsTag>;
+
 // While alive, every dialog function goes to `dialogs`.
-class ScopedResDialogs
+class ScopedResDialogs : public ResDialogsSeam::Scoped
 {
 public:
-    explicit ScopedResDialogs(ResDialogs &dialogs);
-    ~ScopedResDialogs();
-    ScopedResDialogs(const ScopedResDialogs &) = delete;
-    ScopedResDialogs &operator=(const ScopedResDialogs &) = delete;
-
-private:
-    ResDialogs *previous_;
+    explicit ScopedResDialogs(ResDialogs &dialogs)
+        : ResDialogsSeam::Scoped([&dialogs]() -> ResDialogs & { return dialogs; })
+    {
+    }
 };
 
 } // namespace kerubara

@@ -1,5 +1,6 @@
 #include "sound/AudioOutput.h"
 
+#include "reslib/Seams.h"
 #include "sound/SdlAudioOutput.h"
 
 namespace kerubara {
@@ -13,6 +14,8 @@ AudioOutput::~AudioOutput() = default;
 
 std::unique_ptr<AudioOutput> openAudioOutput(int voiceCount)
 {
+    if (const auto &handler = AudioOutputSeam::handler())
+        return handler();
     if (auto device = SdlAudioOutput::open(voiceCount))
         return device;
     return std::make_unique<NullAudioOutput>(48000, 512, voiceCount);

@@ -1,6 +1,7 @@
 #include "sound/mdlM_Tape.h"
 
 #include "reslib/OsInfo.h"
+#include "reslib/Seams.h"
 #include "sound/SoundSystem.h"
 #include "sound/TapeHost.h"
 #include "sound/VoiceEngine.h"
@@ -28,6 +29,8 @@ mdlM_Tape::~mdlM_Tape() = default;
 mdlM_Tape::EngineFactory mdlM_Tape::voiceEngineFactory(SoundSystem &sound)
 {
     return [&sound]() -> std::unique_ptr<SpeechEngine> {
+        if (const auto &handler = SpeechEngineSeam::handler())
+            return handler(sound);
         return VoiceEngine::create(sound.mixer(), sound.speechVoice());
     };
 }

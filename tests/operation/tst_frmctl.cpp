@@ -8,7 +8,7 @@
 #include "app/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "reslib/ApiSleep.h"
+#include "reslib/Seams.h"
 #include "reslib/Cp932.h"
 #include "reslib/Modal.h"
 #include "reslib/MsgBox.h"
@@ -174,6 +174,9 @@ private:
     std::unique_ptr<ScopedResDialogs> scopedDialogs_;
     std::unique_ptr<ScopedMsgBoxHandler> boxes_;
     std::unique_ptr<ScopedSleepHandler> sleeps_;
+    std::unique_ptr<ScopedAudioOutput> audio_;
+    std::unique_ptr<ScopedSpeechEngine> speech_;
+    std::unique_ptr<ScopedEndProgramHandler> end_;
     QList<MsgBoxCall> messages_;
     int msgBoxAnswer_ = vbOK;
     QList<int> sleptMs_;
@@ -204,13 +207,11 @@ void tst_frmCtl::init()
         if (duringSleep_)
             duringSleep_();
     });
-    Simulator::Platform platform;
-    platform.audioOutput = [] { return std::make_unique<NullAudioOutput>(); };
-    platform.speechEngine = [this](SoundSystem &) {
-        return [this]() -> std::unique_ptr<SpeechEngine> { return std::make_unique<RecordingEngine>(&spoken_); };
-    };
-    platform.endProgram = [this] { ++ended_; };
-    sim_ = std::make_unique<Simulator>(platform);
+    audio_ = std::make_unique<ScopedAudioOutput>([] { return std::make_unique<NullAudioOutput>(); });
+    speech_ = std::make_unique<ScopedSpeechEngine>(
+        [this](SoundSystem &) -> std::unique_ptr<SpeechEngine> { return std::make_unique<RecordingEngine>(&spoken_); });
+    end_ = std::make_unique<ScopedEndProgramHandler>([this] { ++ended_; });
+    sim_ = std::make_unique<Simulator>();
     sim_->sound().setCommandLog([this](const QString &c) { commands_ << c; });
     sim_->start();
     frmOption &o = sim_->option();
@@ -222,6 +223,9 @@ void tst_frmCtl::init()
 void tst_frmCtl::cleanup()
 {
     sim_.reset();
+    end_.reset();
+    speech_.reset();
+    audio_.reset();
     sleeps_.reset();
     boxes_.reset();
     scopedDialogs_.reset();
@@ -652,7 +656,7 @@ void tst_frmCtl::controlDataRoundTrips()
     QCOMPARE(saved.nScrollSpeed, 120);
     QCOMPARE(saved.nPreviewOpen, std::int16_t(1));
 
-    sim_ = std::make_unique<Simulator>(Simulator::Platform{[] { return std::make_unique<NullAudioOutput>(); }, {}, [] {}});
+    sim_ = std::make_unique<Simulator>();
     sim_->start();
     sim_->CtrlData = saved;
     frmCtl &fresh = sim_->ctl();
