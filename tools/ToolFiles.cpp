@@ -39,7 +39,10 @@ int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> 
     return 0;
 }
 
-std::optional<std::int16_t> parseInt16(const QString &text)
+namespace {
+
+// A decimal integer within [low, high], blanks around it allowed.
+std::optional<long long> parseInteger(const QString &text, long long low, long long high)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
@@ -58,14 +61,28 @@ std::optional<std::int16_t> parseInt16(const QString &text)
         if (c < u'0' || c > u'9')
             return std::nullopt;
         v = v * 10 + (c.unicode() - u'0');
-        if (v > 32768)
+        if (v > -low && v > high)
             return std::nullopt;
     }
     if (negative)
         v = -v;
-    if (v < -32768 || v > 32767)
+    if (v < low || v > high)
         return std::nullopt;
-    return static_cast<std::int16_t>(v);
+    return v;
+}
+
+} // namespace
+
+std::optional<std::int16_t> parseInt16(const QString &text)
+{
+    const auto v = parseInteger(text, -32768, 32767);
+    return v ? std::optional<std::int16_t>(static_cast<std::int16_t>(*v)) : std::nullopt;
+}
+
+std::optional<std::int32_t> parseInt32(const QString &text)
+{
+    const auto v = parseInteger(text, -2147483648LL, 2147483647LL);
+    return v ? std::optional<std::int32_t>(static_cast<std::int32_t>(*v)) : std::nullopt;
 }
 
 std::optional<OleColor> parseRgb(QString text)
