@@ -18,7 +18,7 @@ namespace {
 
 const OleColor kBack = rgb(64, 64, 64);
 const OleColor kFore = rgb(255, 192, 128);
-const OleColor kPrefix = ChimeiCtl_DX::kDefaultTsugiwaColor;
+const OleColor kPrefix = rgb(255, 185, 121); // the prefix colour of a new control
 
 QRgb qrgb(OleColor c)
 {
