@@ -158,7 +158,10 @@ void drawBarcodes(QPainter &p, const DesignScale &scale, const TicketPlugin &plu
     const QColor ink = itemColour(plugin, item);
     const std::optional<QString> content = ticketBarcodeContent(plugin, text.route, text.number);
     if (!content) {
-        drawItemText(p, area, QStringLiteral("範囲外"), item, wantedSize(item, area, scale), face, ink);
+        // A note where the barcode would be, not a headline: without a size
+        // of its own it takes two fifths of the box's height.
+        const int size = item.size > 0 ? wantedSize(item, area, scale) : std::max(1, area.height() * 2 / 5);
+        drawItemText(p, area, QStringLiteral("範囲外"), item, size, face, ink);
         return;
     }
     const int count = plugin.info.field[PlgBarcodeCount];
