@@ -39,7 +39,11 @@ int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> 
     return 0;
 }
 
-std::optional<std::int16_t> parseInt16(const QString &text)
+namespace {
+
+// A decimal integer in min..max with an optional sign, blanks around it
+// allowed.
+std::optional<long long> parseInteger(const QString &text, long long min, long long max)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
@@ -58,14 +62,28 @@ std::optional<std::int16_t> parseInt16(const QString &text)
         if (c < u'0' || c > u'9')
             return std::nullopt;
         v = v * 10 + (c.unicode() - u'0');
-        if (v > 32768)
+        if (v > -min) // already beyond the range; stop before the digits overflow
             return std::nullopt;
     }
     if (negative)
         v = -v;
-    if (v < -32768 || v > 32767)
+    if (v < min || v > max)
         return std::nullopt;
-    return static_cast<std::int16_t>(v);
+    return v;
+}
+
+} // namespace
+
+std::optional<std::int16_t> parseInt16(const QString &text)
+{
+    const auto v = parseInteger(text, INT16_MIN, INT16_MAX);
+    return v ? std::optional(static_cast<std::int16_t>(*v)) : std::nullopt;
+}
+
+std::optional<std::int32_t> parseInt32(const QString &text)
+{
+    const auto v = parseInteger(text, INT32_MIN, INT32_MAX);
+    return v ? std::optional(static_cast<std::int32_t>(*v)) : std::nullopt;
 }
 
 std::optional<OleColor> parseRgb(QString text)
