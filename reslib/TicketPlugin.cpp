@@ -1,20 +1,291 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reslib/TicketPlugin.h"
 
+#include "reslib/Fonts.h"
+#include "reslib/TicketBarcode.h"
+
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kerubara {
+namespace {
+
+// Saves the painter's state for a scope.
+class SavedPainter
+{
+public:
+    explicit SavedPainter(QPainter &p) : p_(p) { p_.save(); }
+    ~SavedPainter() { p_.restore(); }
+    SavedPainter(const SavedPainter &) = delete;
+    SavedPainter &operator=(const SavedPainter &) = delete;
+
+private:
+    QPainter &p_;
+};
+
+void clipTo(QPainter &p, const QRect &rect)
+{
+    p.setClipRect(rect, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+// Maps the plug-in's Width x Height design onto the picture.
+class DesignScale
+{
+public:
+    DesignScale(const QRect &picture, const PlgInfoRecord &info)
+        : picture_(picture), sx_(double(picture.width()) / std::max(1, info.field[PlgWidth])),
+          sy_(double(picture.height()) / std::max(1, info.field[PlgHeight]))
+    {
+    }
+
+    // A design box in picture pixels, cut to the picture.
+    QRect box(const QRect &design) const
+    {
+        const int left = int(std::lround(design.left() * sx_));
+        const int top = int(std::lround(design.top() * sy_));
+        const int right = int(std::lround((design.left() + design.width()) * sx_));
+        const int bottom = int(std::lround((design.top() + design.height()) * sy_));
+        return QRect(picture_.left() + left, picture_.top() + top, right - left, bottom - top) & picture_;
+    }
+
+    // A design length (text size, line width) in picture pixels.
+    double length(double design) const { return design * std::min(sx_, sy_); }
+
+private:
+    QRect picture_;
+    double sx_;
+    double sy_;
+};
+
+// Sets the largest pixel size, at most `wanted`, at which the text fits the
+// box on one line; false when not even one pixel does.
+bool fitFont(QFont &font, const QString &text, const QSize &box, int wanted)
+{
+    int size = std::min(wanted, box.height());
+    while (size >= 1) {
+        font.setPixelSize(size);
+        const QFontMetricsF metrics(font);
+        const double width = metrics.horizontalAdvance(text);
+        const double height = metrics.height();
+        if (width <= box.width() && height <= box.height())
+            return true;
+        const double factor = std::min(box.width() / width, box.height() / height);
+        size = std::min(size - 1, int(size * factor));
+    }
+    return false;
+}
+
+// The text size an item asks for, in picture pixels: its own, or most of
+// its box's height.
+int wantedSize(const ItemLayout &item, const QRect &box, const DesignScale &scale)
+{
+    if (item.size > 0)
+        return std::max(1, int(std::lround(scale.length(item.size))));
+    return std::max(1, box.height() * 85 / 100);
+}
+
+QColor itemColour(const TicketPlugin &plugin, const ItemLayout &item)
+{
+    return item.colour.isValid() ? item.colour : plugin.layout.ink;
+}
+
+void drawItemText(QPainter &p, const QRect &box, const QString &text, const ItemLayout &item, int wanted,
+                  QFont font, const QColor &colour)
+{
+    if (box.isEmpty() || text.isEmpty())
+        return;
+    font.setBold(item.bold);
+    if (!fitFont(font, text, box.size(), wanted))
+        return;
+    SavedPainter saved(p);
+    clipTo(p, box);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(box, int(item.align | Qt::AlignVCenter) | Qt::TextSingleLine, text);
+}
+
+// The text of an item the ticket shows, or nothing when the plug-in does not
+// print it. Only the value 1 of a print flag prints its item.
+std::optional<QString> itemText(const TicketPlugin &plugin, TicketItem item, const TicketText &text)
+{
+    const auto &field = plugin.info.field;
+    switch (item) {
+    case TicketItem::Caption:
+        return QStringLiteral("整理券");
+    case TicketItem::Number:
+        return QString::number(text.number);
+    case TicketItem::Date:
+        return field[PlgPrintDate] == 1 ? std::optional(text.date) : std::nullopt;
+    case TicketItem::Time:
+        return field[PlgPrintTime] == 1 ? std::optional(text.time) : std::nullopt;
+    case TicketItem::Route:
+        return field[PlgPrintRoute] == 1 ? std::optional(QStringLiteral("系統 %1").arg(text.route)) : std::nullopt;
+    case TicketItem::StopName:
+        return field[PlgPrintStopName] == 1 ? std::optional(text.stopName) : std::nullopt;
+    case TicketItem::Company:
+        if (field[PlgCompanySwitch] >= 1 && text.company >= 0 && text.company < plugin.companies.size())
+            return plugin.companies[text.company];
+        return std::nullopt;
+    case TicketItem::Barcode:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool printsBarcodes(const TicketPlugin &plugin)
+{
+    const auto &field = plugin.info.field;
+    return field[PlgBarcode] == 1 && field[PlgBarcodeCount] >= 1 && plugin.barcodeType.has_value();
+}
+
+// The barcodes, stacked in the barcode box; 範囲外 in their place when the
+// route or ticket number is beyond what they can carry.
+void drawBarcodes(QPainter &p, const DesignScale &scale, const TicketPlugin &plugin, const TicketText &text,
+                  const QFont &face)
+{
+    if (!printsBarcodes(plugin))
+        return;
+    const ItemLayout item = itemLayout(plugin, TicketItem::Barcode);
+    const QRect area = scale.box(item.box);
+    if (area.isEmpty())
+        return;
+    const QColor ink = itemColour(plugin, item);
+    const std::optional<QString> content = ticketBarcodeContent(plugin, text.route, text.number);
+    if (!content) {
+        // A note where the barcode would be, not a headline: without a size
+        // of its own it takes two fifths of the box's height.
+        const int size = item.size > 0 ? wantedSize(item, area, scale) : std::max(1, area.height() * 2 / 5);
+        drawItemText(p, area, QStringLiteral("範囲外"), item, size, face, ink);
+        return;
+    }
+    const int count = plugin.info.field[PlgBarcodeCount];
+    const int gap = count > 1 ? std::max(1, area.height() / (count * 6)) : 0;
+    const int rowHeight = std::max(1, (area.height() - gap * (count - 1)) / count);
+    SavedPainter saved(p);
+    clipTo(p, area);
+    for (int row = 0; row < count; ++row) {
+        const QRect rowArea(area.left(), area.top() + row * (rowHeight + gap), area.width(), rowHeight);
+        drawBarcode(p, rowArea, *plugin.barcodeType, *content, ink, plugin.layout.paper, item.align);
+    }
+}
+
+void drawBorder(QPainter &p, const QRect &picture, const TicketPlugin &plugin, const DesignScale &scale)
+{
+    if (plugin.layout.border <= 0)
+        return;
+    const double width = std::max(1.0, std::round(scale.length(plugin.layout.border)));
+    SavedPainter saved(p);
+    p.setPen(QPen(plugin.layout.ink, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(picture).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+}
+
+} // namespace
+
+QStringList plgInfoListLines(const PlgInfoRecord &info)
+{
+    const auto &field = info.field;
+    const auto yesNo = [](bool yes) { return yes ? QStringLiteral("---> 可能") : QStringLiteral("---> 不可"); };
+    QStringList lines{
+        QStringLiteral("日付の印字 ") + yesNo(field[PlgPrintDate] == 1),
+        QStringLiteral("時刻の印字 ") + yesNo(field[PlgPrintTime] == 1),
+        QStringLiteral("系統番号の印字 ") + yesNo(field[PlgPrintRoute] == 1),
+        QStringLiteral("停名の印字 ") + yesNo(field[PlgPrintStopName] == 1),
+        QStringLiteral("バーコード印字 ") + yesNo(field[PlgBarcode] == 1),
+    };
+    if (field[PlgBarcode] == 1) {
+        lines << QStringLiteral("バーコード本数 ---> %1").arg(field[PlgBarcodeCount])
+              << QStringLiteral("バーコード系統方式 ")
+                     + (field[PlgBarcodeScheme] == 1 ? QStringLiteral("---> 連番式")
+                                                     : QStringLiteral("---> 系統番号＋往復フラグ"))
+              << QStringLiteral("設定可能な系統範囲 ---> 1 ～ %1").arg(field[PlgRouteMax])
+              << QStringLiteral("停留所認識範囲 ---> %1 ～ %2").arg(field[PlgStopMin]).arg(field[PlgStopMax]);
+    }
+    lines << QStringLiteral("社名切り替え:") + yesNo(field[PlgCompanySwitch] >= 1);
+    return lines;
+}
+
+void drawTicket(QPainter &p, const QRect &picture, const TicketPlugin &plugin, const TicketText &text)
+{
+    if (picture.isEmpty())
+        return;
+    SavedPainter saved(p);
+    clipTo(p, picture);
+    p.fillRect(picture, plugin.layout.paper);
+    const DesignScale scale(picture, plugin.info);
+    drawBorder(p, picture, plugin, scale);
+    const QFont face(plugin.layout.mincho ? kMinchoFace : kGothicFace);
+    for (std::size_t k = 0; k < kTicketItemCount; ++k) {
+        const auto item = static_cast<TicketItem>(k);
+        if (item == TicketItem::Barcode) {
+            drawBarcodes(p, scale, plugin, text, face);
+            continue;
+        }
+        const std::optional<QString> shown = itemText(plugin, item, text);
+        if (!shown)
+            continue;
+        const ItemLayout layout = itemLayout(plugin, item);
+        const QRect box = scale.box(layout.box);
+        drawItemText(p, box, *shown, layout, wantedSize(layout, box, scale), face, itemColour(plugin, layout));
+    }
+}
+
+QStringList ticketBarcodes(const TicketPlugin &plugin, std::int32_t route, std::int32_t number)
+{
+    if (!printsBarcodes(plugin))
+        return {};
+    const std::optional<QString> content = ticketBarcodeContent(plugin, route, number);
+    if (!content)
+        return {};
+    return QStringList(plugin.info.field[PlgBarcodeCount], *content);
+}
+
+} // namespace kerubara
+
+std::int32_t ZR8_GetPlgInfo(const QString &path, PlgInfoRecord &info)
+{
+    const kerubara::TicketPluginRead read = kerubara::readTicketPlugin(path);
+    if (!read.plugin)
+        return 0;
+    info = read.plugin->info;
+    return 1;
+}
+
+void ZR8_SetPlgComment(const QString &path, QPlainTextEdit *textBox)
+{
+    if (!textBox)
+        return;
+    const kerubara::TicketPluginRead read = kerubara::readTicketPlugin(path);
+    if (read.plugin)
+        textBox->setPlainText(read.plugin->comment);
+}
+
+void ZR8_SetCorpAddList(const QString &path, QComboBox *box)
+{
+    if (!box)
+        return;
+    const kerubara::TicketPluginRead read = kerubara::readTicketPlugin(path);
+    if (read.plugin)
+        box->addItems(read.plugin->companies);
+}
 
 void ZR8_DrawSeiriken(const QString &plugin, QPainter &dc, const QString &chimei, const QString &date,
-                      const QString &time, std::int32_t route, std::int16_t seirikenNo, std::int16_t stopPos,
-                      std::int32_t company)
+                      const QString &time, std::int32_t route, std::int16_t seirikenNo,
+                      [[maybe_unused]] std::int16_t stopPos, std::int32_t company)
 {
-    // Ticket plug-ins are not read yet: no plug-in draws anything, and the
-    // preview stays clear.
-    Q_UNUSED(plugin);
-    Q_UNUSED(dc);
-    Q_UNUSED(chimei);
-    Q_UNUSED(date);
-    Q_UNUSED(time);
-    Q_UNUSED(route);
-    Q_UNUSED(seirikenNo);
-    Q_UNUSED(stopPos);
-    Q_UNUSED(company);
+    // The stop position is not printed: the ticket number names the stop.
+    const QPaintDevice *device = dc.device();
+    if (!device)
+        return;
+    const kerubara::TicketPluginRead read = kerubara::readTicketPlugin(plugin);
+    if (!read.plugin)
+        return;
+    kerubara::drawTicket(dc, QRect(0, 0, device->width(), device->height()), *read.plugin,
+                         {chimei, date, time, route, seirikenNo, company});
 }

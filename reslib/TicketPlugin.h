@@ -1,15 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// The ticket plug-in calls of the resource library. A plug-in is a text file
+// (reslib/TicketPluginFile.h); every call reads it afresh, so an edited file
+// shows at the next call.
+
+#include "reslib/TicketPluginFile.h"
+
+#include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
+class QComboBox;
 class QPainter;
+class QPlainTextEdit;
+
+// Reads what the plug-in at `path` can print into `info`. Returns 1 for a
+// valid plug-in, 0 when the file is missing or not a valid plug-in (then
+// `info` is left as it was).
+std::int32_t ZR8_GetPlgInfo(const QString &path, PlgInfoRecord &info);
+
+// Puts the plug-in's note ([Comment]) into the text box. Does nothing for a
+// file that is not a valid plug-in, or without a box.
+void ZR8_SetPlgComment(const QString &path, QPlainTextEdit *textBox);
+
+// Appends the plug-in's company names ([Companies]) to the combo box, first
+// line first, without emptying it. Does nothing for a file that is not a valid
+// plug-in, or without a box.
+void ZR8_SetCorpAddList(const QString &path, QComboBox *box);
 
 // Draws the numbered ticket of a ticket plug-in into the preview's painter:
 // the plug-in file, the stop name, the ticket date text, the time (hh:mm:ss),
 // the route number, the stop's ticket number, the stop position and the
-// chosen company (-1 for none).
+// chosen company (-1 for none). The ticket fills the painter's whole device;
+// a file that is not a valid plug-in draws nothing.
 void ZR8_DrawSeiriken(const QString &plugin, QPainter &dc, const QString &chimei, const QString &date,
                       const QString &time, std::int32_t route, std::int16_t seirikenNo, std::int16_t stopPos,
                       std::int32_t company);
+
+namespace kerubara {
+
+// The lines of the options window's list of what a plug-in can print
+// (List1): five lines of print flags, four more about the barcode when it
+// prints one (field 7 = 1), and the company-switching line.
+QStringList plgInfoListLines(const PlgInfoRecord &info);
+
+// What one ticket shows besides the plug-in's own design.
+struct TicketText
+{
+    QString stopName;
+    QString date;
+    QString time;
+    std::int32_t route = 0;
+    std::int32_t number = 0;   // the stop's ticket number
+    std::int32_t company = -1; // index into the plug-in's companies, -1 = none
+};
+
+// Draws the ticket into `picture`, scaling the plug-in's Width x Height design
+// to the picture's size: the paper, the caption 整理券 and the ticket number,
+// then each item the plug-in prints. Nothing is drawn outside `picture`, and
+// a text too long for its box is drawn smaller.
+void drawTicket(QPainter &p, const QRect &picture, const TicketPlugin &plugin, const TicketText &text);
+
+// The content of each barcode the ticket shows (Barcode = 1: BarcodeCount
+// times the same content); empty when the plug-in prints none or the route
+// or ticket number is out of the barcode's range.
+QStringList ticketBarcodes(const TicketPlugin &plugin, std::int32_t route, std::int32_t number);
+
+} // namespace kerubara

@@ -12,7 +12,7 @@ PACKAGES="
   libespeak-ng-dev espeak-ng-data
   libmecab-dev mecab-ipadic-utf8
   fonts-ipafont-gothic fonts-ipafont-mincho
-  libzint-dev
+  libzint-dev zbar-tools
   qt6-translations-l10n
   xvfb xauth
 "

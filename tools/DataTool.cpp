@@ -6,6 +6,7 @@
 #include "tools/RenderName.h"
 #include "tools/SettingsCommands.h"
 #include "tools/TapeCommands.h"
+#include "tools/TicketCommands.h"
 
 #include <QTextStream>
 
@@ -15,8 +16,8 @@ namespace {
 const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
 
 ケルバラの運賃データ(.hy3)、放送用データ(*****tp.csv)と設定ファイル(.in4)を
-作成・確認し、停留所名や数字の表示、放送の読み上げを試すためのツールです。画面やサウンドカードがなくても
-動きます。
+作成・確認し、停留所名や数字の表示、整理券、放送の読み上げを試すためのツールです。
+画面やサウンドカードがなくても動きます。
 
 コマンド:
   dump FILE.hy3
@@ -131,6 +132,28 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
       画面がなくても動きます。
 
+  plugin FILE.4SP
+      整理券プラグインを読み込み、プログラムが読み取る内容を表示します。
+      1行目は「PlgInfo」と14個の値（PlgInfoRecord の 0～13 番、空白区切り）、
+      続いて設定画面の「上記プラグインのプロパティ」と同じ行、「[Comment]」と
+      特記事項、「[Companies]」と社名（1行に1つ）です。
+      プラグインとして読めないファイルは「FILE: N行目: 理由」（ファイル全体の
+      問題は「FILE: 理由」）を1行表示し、終了コード 1 で終わります。
+
+  render-ticket FILE.4SP OUT.png [オプション]
+      整理券プラグインで整理券を描き、集中操作盤のプレビューと同じ絵を
+      PNG で保存します。画像の大きさはプラグインの Width×Height です。
+      描いたバーコード1本ごとに「barcode: 内容」を標準出力に表示します。
+        --stop-name TEXT  停留所名（既定 中央駅前）
+        --date TEXT       日付の文字（既定 今日、mm-dd-yyyy）
+        --time TEXT       時刻の文字（既定 現在時刻、hh:mm:ss）
+        --route N         系統番号（既定 1）
+        --number N        整理券番号（既定 1）
+        --position N      停留所の位置（既定 1）
+        --company N       社名の番号、0 が最初の社名、-1 で社名なし（既定 -1）
+      書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
+      IPA フォントがないときは警告を出し、代わりのフォントで描きます。
+
   help, --help, -h
       この説明を表示します。
 
@@ -152,7 +175,8 @@ int usageError(QTextStream &err, const QString &message)
 
 bool needsGui(const QStringList &args)
 {
-    static const QStringList guiCommands{QStringLiteral("render-name"), QStringLiteral("render-digits")};
+    static const QStringList guiCommands{QStringLiteral("render-name"), QStringLiteral("render-digits"),
+                                         QStringLiteral("render-ticket")};
     return !args.isEmpty() && guiCommands.contains(args.front());
 }
 
@@ -202,6 +226,13 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
         return renderName(rest, err);
     if (command == u"render-digits")
         return renderDigits(rest, err);
+    if (command == u"plugin") {
+        if (rest.size() != 1)
+            return usageError(err, QStringLiteral("plugin には整理券プラグインのファイルを1つ指定してください。"));
+        return showPlugin(rest[0], out, err);
+    }
+    if (command == u"render-ticket")
+        return renderTicket(rest, out, err);
     return usageError(err, QStringLiteral("「%1」というコマンドはありません。").arg(command));
 }
 

@@ -41,8 +41,9 @@ int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> 
 
 namespace {
 
-// A decimal integer within [low, high], blanks around it allowed.
-std::optional<long long> parseInteger(const QString &text, long long low, long long high)
+// A decimal integer in min..max with an optional sign, blanks around it
+// allowed.
+std::optional<long long> parseInteger(const QString &text, long long min, long long max)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
@@ -61,12 +62,12 @@ std::optional<long long> parseInteger(const QString &text, long long low, long l
         if (c < u'0' || c > u'9')
             return std::nullopt;
         v = v * 10 + (c.unicode() - u'0');
-        if (v > -low && v > high)
+        if (v > -min) // already beyond the range; stop before the digits overflow
             return std::nullopt;
     }
     if (negative)
         v = -v;
-    if (v < low || v > high)
+    if (v < min || v > max)
         return std::nullopt;
     return v;
 }
@@ -75,14 +76,14 @@ std::optional<long long> parseInteger(const QString &text, long long low, long l
 
 std::optional<std::int16_t> parseInt16(const QString &text)
 {
-    const auto v = parseInteger(text, -32768, 32767);
-    return v ? std::optional<std::int16_t>(static_cast<std::int16_t>(*v)) : std::nullopt;
+    const auto v = parseInteger(text, INT16_MIN, INT16_MAX);
+    return v ? std::optional(static_cast<std::int16_t>(*v)) : std::nullopt;
 }
 
 std::optional<std::int32_t> parseInt32(const QString &text)
 {
-    const auto v = parseInteger(text, -2147483648LL, 2147483647LL);
-    return v ? std::optional<std::int32_t>(static_cast<std::int32_t>(*v)) : std::nullopt;
+    const auto v = parseInteger(text, INT32_MIN, INT32_MAX);
+    return v ? std::optional(static_cast<std::int32_t>(*v)) : std::nullopt;
 }
 
 std::optional<OleColor> parseRgb(QString text)

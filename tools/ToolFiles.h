@@ -24,7 +24,8 @@ int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> 
 
 // A decimal integer in the signed 16-bit range, blanks around it allowed.
 std::optional<std::int16_t> parseInt16(const QString &text);
-// The same in the signed 32-bit range.
+
+// A decimal integer in the signed 32-bit range, blanks around it allowed.
 std::optional<std::int32_t> parseInt32(const QString &text);
 
 // A colour written as people write one, "RRGGBB" or "#RRGGBB" in hex.

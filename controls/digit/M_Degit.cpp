@@ -21,10 +21,42 @@ OleColor toOleColor(const QVariant &v)
     return static_cast<OleColor>(v.toLongLong() & 0xFFFFFFFF);
 }
 
+// A stored number that does not fit is brought into range: a 16-bit one
+// saturates, a colour keeps its low 32 bits. Value is taken as it is stored.
+QVariant fromBag(const QVariant &stored, const QVariant &, QMetaType type)
+{
+    if (type == QMetaType::fromType<std::int16_t>())
+        return QVariant::fromValue(toInt16(stored));
+    if (type == QMetaType::fromType<OleColor>())
+        return QVariant::fromValue(toOleColor(stored));
+    if (type == QMetaType::fromType<bool>())
+        return stored.toBool();
+    return stored;
+}
+
+// 16-bit numbers are kept as int.
+QVariant toBag(const QVariant &value, QMetaType type)
+{
+    return type == QMetaType::fromType<std::int16_t>() ? QVariant(value.toInt()) : value;
+}
+
+// A number is the design value when that is a number of the same value (a
+// Value of 0.0 is not written); anything else only in the same type: the
+// text "0" and false are not the number 0.
+bool isDesignValue(const QVariant &value, const QVariant &designValue)
+{
+    if (isNumber(designValue))
+        return isNumberEqualTo(value, designValue.toDouble());
+    return value.metaType() == designValue.metaType() && value == designValue;
+}
+
+constexpr StoredValueRules kStoredValues{fromBag, toBag, isDesignValue};
+
 } // namespace
 
 M_Degit::M_Degit(QWidget *parent) : QWidget(parent)
 {
+    initStoredProperties(*this, staticMetaObject);
     // The backing image covers the whole control.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -60,23 +92,23 @@ void M_Degit::setDegitForeColor(OleColor color)
 
 void M_Degit::setFillZero(std::int16_t digits)
 {
-    format_.fillZero = std::min(digits, keta_);
+    fillZero_ = std::min(digits, keta_);
 }
 
 void M_Degit::setZeroMode(std::int16_t mode)
 {
-    format_.zeroMode = mode >= 4 ? 0 : mode;
+    zeroMode_ = mode >= 4 ? 0 : mode;
 }
 
 void M_Degit::setShift(std::int16_t positions)
 {
     const int limited = std::min<int>(positions, keta_ - 1);
-    format_.shift = static_cast<std::int16_t>(std::max(limited, 0));
+    shift_ = static_cast<std::int16_t>(std::max(limited, 0));
 }
 
 void M_Degit::setKeta(std::int16_t positions)
 {
-    keta_ = positions >= 1 && positions <= 15 ? positions : kDefaultKeta;
+    keta_ = positions >= 1 && positions <= 15 ? positions : 4;
     resizeToFit();
     redraw();
 }
@@ -108,19 +140,21 @@ void M_Degit::setBackColor(OleColor color)
 
 std::int32_t M_Degit::ShowSetDlg()
 {
-    std::int16_t zeroMode = format_.zeroMode;
-    std::int16_t shift = format_.shift;
-    std::int16_t fillZero = format_.fillZero;
+    std::int16_t zeroMode = zeroMode_;
+    std::int16_t shift = shift_;
+    std::int16_t fillZero = fillZero_;
     const std::int32_t result = Call_dlg100(hwnd(), keta_, zeroMode, shift, fillZero);
     // Taken as the dialog returns them, without the writers' limits.
-    format_ = {zeroMode, fillZero, shift};
+    zeroMode_ = zeroMode;
+    shift_ = shift;
+    fillZero_ = fillZero;
     redraw();
     return result;
 }
 
 void M_Degit::ResetDegit(std::int16_t nMode)
 {
-    const DegitFormat kept = format_;
+    const DegitFormat kept = format();
     setShift(0);
     setZeroMode(0);
     setFillZero(0);
@@ -132,36 +166,12 @@ void M_Degit::ResetDegit(std::int16_t nMode)
 
 void M_Degit::ReadProperties(const PropertyBag &bag)
 {
-    baseForeColor_ = toOleColor(bag.ReadProperty(QStringLiteral("BaseForeColor"), kDefaultBaseForeColor));
-    degitForeColor_ = toOleColor(bag.ReadProperty(QStringLiteral("DegitForeColor"), kDefaultDegitForeColor));
-    format_.fillZero = toInt16(bag.ReadProperty(QStringLiteral("FillZero"), 0));
-    format_.zeroMode = toInt16(bag.ReadProperty(QStringLiteral("ZeroMode"), 0));
-    format_.shift = toInt16(bag.ReadProperty(QStringLiteral("Shift"), 0));
-    keta_ = toInt16(bag.ReadProperty(QStringLiteral("Keta"), kDefaultKeta));
-    degitSize_ = toInt16(bag.ReadProperty(QStringLiteral("DegitSize"), 0));
-    degitStyle_ = toInt16(bag.ReadProperty(QStringLiteral("DegitStyle"), 0));
-    value_ = bag.ReadProperty(QStringLiteral("Value"), 0);
-    userSet_ = bag.ReadProperty(QStringLiteral("UserSet"), true).toBool();
-    backColor_ = toOleColor(bag.ReadProperty(QStringLiteral("BackColor"), kDefaultBackColor));
+    readStoredProperties(*this, staticMetaObject, bag, kStoredValues);
 }
 
 void M_Degit::WriteProperties(PropertyBag &bag) const
 {
-    bag.WriteProperty(QStringLiteral("BaseForeColor"), baseForeColor_, kDefaultBaseForeColor);
-    bag.WriteProperty(QStringLiteral("DegitForeColor"), degitForeColor_, kDefaultDegitForeColor);
-    bag.WriteProperty(QStringLiteral("FillZero"), format_.fillZero, 0);
-    bag.WriteProperty(QStringLiteral("ZeroMode"), format_.zeroMode, 0);
-    bag.WriteProperty(QStringLiteral("Shift"), format_.shift, 0);
-    bag.WriteProperty(QStringLiteral("Keta"), keta_, kDefaultKeta);
-    bag.WriteProperty(QStringLiteral("DegitSize"), degitSize_, 0);
-    bag.WriteProperty(QStringLiteral("DegitStyle"), degitStyle_, 0);
-    // Compared here: a double 0 is the default, a text "0" or nothing is not.
-    if (isNumberEqualTo(value_, 0))
-        bag.WriteProperty(QStringLiteral("Value"), 0, 0);
-    else
-        bag.WriteProperty(QStringLiteral("Value"), value_);
-    bag.WriteProperty(QStringLiteral("UserSet"), userSet_, true);
-    bag.WriteProperty(QStringLiteral("BackColor"), backColor_, kDefaultBackColor);
+    writeStoredProperties(*this, staticMetaObject, bag, kStoredValues);
 }
 
 const SegmentFont &M_Degit::font()
@@ -181,7 +191,7 @@ void M_Degit::redraw()
 
 void M_Degit::DrawDegit(const QVariant &value, OleColor baseColor, OleColor degitColor)
 {
-    const QString text = formatDegitValue(value, format_);
+    const QString text = formatDegitValue(value, format());
     if (image_.size() != size())
         image_ = QImage(size(), QImage::Format_RGB32);
     image_.fill(toQColor(backColor_));

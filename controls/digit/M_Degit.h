@@ -27,6 +27,31 @@ class PropertyBag;
 class M_Degit : public QWidget
 {
     Q_OBJECT
+    // What an instance stores, each with its design value. Written through the
+    // meta-object, as reading stored properties does, they take the value as
+    // it is: no limits, no resizing, no redrawing. The setters below do those.
+    Q_PROPERTY(OleColor BaseForeColor READ BaseForeColor MEMBER baseForeColor_)
+    Q_CLASSINFO("BaseForeColor", "0x969696") // grey 150, 150, 150
+    Q_PROPERTY(OleColor DegitForeColor READ DegitForeColor MEMBER degitForeColor_)
+    Q_CLASSINFO("DegitForeColor", "0x72D2F8") // amber 248, 210, 114
+    Q_PROPERTY(std::int16_t FillZero READ FillZero MEMBER fillZero_)
+    Q_CLASSINFO("FillZero", "0")
+    Q_PROPERTY(std::int16_t ZeroMode READ ZeroMode MEMBER zeroMode_)
+    Q_CLASSINFO("ZeroMode", "0")
+    Q_PROPERTY(std::int16_t Shift READ Shift MEMBER shift_)
+    Q_CLASSINFO("Shift", "0")
+    Q_PROPERTY(std::int16_t Keta READ Keta MEMBER keta_)
+    Q_CLASSINFO("Keta", "4")
+    Q_PROPERTY(std::int16_t DegitSize READ DegitSize MEMBER degitSize_)
+    Q_CLASSINFO("DegitSize", "0")
+    Q_PROPERTY(std::int16_t DegitStyle READ DegitStyle MEMBER degitStyle_)
+    Q_CLASSINFO("DegitStyle", "0")
+    Q_PROPERTY(QVariant Value READ Value WRITE storeValue)
+    Q_CLASSINFO("Value", "0")
+    Q_PROPERTY(bool UserSet READ UserSet MEMBER userSet_)
+    Q_CLASSINFO("UserSet", "true")
+    Q_PROPERTY(OleColor BackColor READ BackColor MEMBER backColor_)
+    Q_CLASSINFO("BackColor", "0x808080") // grey 128, 128, 128
 
 public:
     explicit M_Degit(QWidget *parent = nullptr);
@@ -42,15 +67,15 @@ public:
 
     // Numbers are padded with leading zeros to this many digits (0: none).
     // A value greater than Keta is stored as Keta.
-    std::int16_t FillZero() const { return format_.fillZero; }
+    std::int16_t FillZero() const { return fillZero_; }
     void setFillZero(std::int16_t digits);
 
     // 0..3, see applyZeroMode(); 4 or more is stored as 0.
-    std::int16_t ZeroMode() const { return format_.zeroMode; }
+    std::int16_t ZeroMode() const { return zeroMode_; }
     void setZeroMode(std::int16_t mode);
 
     // Unlit positions kept right of the value, 0..Keta-1.
-    std::int16_t Shift() const { return format_.shift; }
+    std::int16_t Shift() const { return shift_; }
     void setShift(std::int16_t positions);
 
     // Number of positions, 1..15 (anything else is stored as 4). Resizes the
@@ -114,25 +139,30 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    // Value is stored by a function rather than as a MEMBER: a MEMBER write
+    // skips a value that compares equal to the one held, and the text "0",
+    // false and 0.0 all compare equal to the number 0.
+    void storeValue(const QVariant &value) { value_ = value; }
+
+    DegitFormat format() const { return {zeroMode_, fillZero_, shift_}; }
     void DrawDegit(const QVariant &value, OleColor baseColor, OleColor degitColor);
     void redraw();
     void resizeToFit();
     const SegmentFont &font();
 
-    static constexpr OleColor kDefaultBaseForeColor = 0x969696;  // grey 150, 150, 150
-    static constexpr OleColor kDefaultDegitForeColor = 0x72D2F8; // amber 248, 210, 114
-    static constexpr OleColor kDefaultBackColor = 0x808080;      // grey 128, 128, 128
-    static constexpr std::int16_t kDefaultKeta = 4;
+    // The stored properties; the constructor gives them their design values.
+    bool userSet_{};
+    OleColor baseForeColor_{};
+    OleColor degitForeColor_{};
+    std::int16_t fillZero_{};
+    std::int16_t zeroMode_{};
+    std::int16_t shift_{};
+    std::int16_t keta_{};
+    std::int16_t degitSize_{};
+    std::int16_t degitStyle_{};
+    QVariant value_;
+    OleColor backColor_{};
 
-    bool userSet_ = true;
-    OleColor baseForeColor_ = kDefaultBaseForeColor;
-    OleColor degitForeColor_ = kDefaultDegitForeColor;
-    DegitFormat format_;
-    std::int16_t keta_ = kDefaultKeta;
-    std::int16_t degitSize_ = 0;
-    std::int16_t degitStyle_ = 0;
-    QVariant value_ = 0;
-    OleColor backColor_ = kDefaultBackColor;
     std::int32_t nCharExtra_ = 0;
     bool bFontBold_ = true;
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace kerubara {
 namespace {
@@ -25,42 +26,54 @@ constexpr int kSmallHaDrop = 4;
 const QString kTsugi = QStringLiteral("次");
 const QString kHa = QStringLiteral("は");
 
-// Stored values are taken when they fit the property's type; anything else
-// (a wrong type, a number out of range) falls back to the design value.
-std::int64_t readNumber(const PropertyBag &bag, const QString &key, std::int64_t fallback, std::int64_t lowest,
-                        std::int64_t highest)
+// A stored value is taken when it fits the property's type; anything else
+// (a wrong type, a number out of range) gives the design value. A colour is
+// kept as a signed 32-bit number.
+template<typename T>
+std::optional<T> storedNumber(const QVariant &stored)
 {
     bool ok = false;
-    const qlonglong value = bag.ReadProperty(key, QVariant::fromValue<qlonglong>(fallback)).toLongLong(&ok);
-    return ok && value >= lowest && value <= highest ? value : fallback;
+    const qlonglong value = stored.toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
+        return std::nullopt;
+    return static_cast<T>(value);
 }
 
-std::int16_t readInteger(const PropertyBag &bag, const QString &key, std::int16_t fallback)
+template<typename Stored, typename Property = Stored>
+QVariant storedNumberOr(const QVariant &stored, const QVariant &designValue)
 {
-    return static_cast<std::int16_t>(readNumber(bag, key, fallback, std::numeric_limits<std::int16_t>::min(),
-                                                std::numeric_limits<std::int16_t>::max()));
+    const std::optional<Stored> number = storedNumber<Stored>(stored);
+    return number ? QVariant::fromValue(static_cast<Property>(*number)) : designValue;
 }
 
-std::int32_t readLong(const PropertyBag &bag, const QString &key, std::int32_t fallback)
+QVariant fromBag(const QVariant &stored, const QVariant &designValue, QMetaType type)
 {
-    return static_cast<std::int32_t>(readNumber(bag, key, fallback, std::numeric_limits<std::int32_t>::min(),
-                                                std::numeric_limits<std::int32_t>::max()));
+    if (type == QMetaType::fromType<std::int16_t>())
+        return storedNumberOr<std::int16_t>(stored, designValue);
+    if (type == QMetaType::fromType<std::int32_t>())
+        return storedNumberOr<std::int32_t>(stored, designValue);
+    if (type == QMetaType::fromType<OleColor>())
+        return storedNumberOr<std::int32_t, OleColor>(stored, designValue);
+    if (type == QMetaType::fromType<bool>())
+        return stored.toBool();
+    return stored;
 }
 
-OleColor readColour(const PropertyBag &bag, const QString &key, OleColor fallback)
+QVariant toBag(const QVariant &value, QMetaType type)
 {
-    return static_cast<OleColor>(readLong(bag, key, static_cast<std::int32_t>(fallback)));
+    if (type == QMetaType::fromType<OleColor>())
+        return static_cast<int>(static_cast<std::int32_t>(value.value<OleColor>()));
+    if (type == QMetaType::fromType<std::int16_t>() || type == QMetaType::fromType<std::int32_t>())
+        return value.toInt();
+    return value;
 }
 
-bool readBoolean(const PropertyBag &bag, const QString &key, bool fallback)
+bool isDesignValue(const QVariant &value, const QVariant &designValue)
 {
-    return bag.ReadProperty(key, fallback).toBool();
+    return value == designValue;
 }
 
-QVariant colourValue(OleColor colour)
-{
-    return static_cast<int>(static_cast<std::int32_t>(colour));
-}
+constexpr StoredValueRules kStoredValues{fromBag, toBag, isDesignValue};
 
 } // namespace
 
@@ -69,6 +82,7 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget *parent)
       canvas_(kStripWidth, kCanvasHeight, QImage::Format_RGB32),
       rasterFont_{kGothicFace, kRasterDesignPoints, false}
 {
+    initStoredProperties(*this, staticMetaObject);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(sizeHint());
     canvas_.fill(toQColor(backColor_));
@@ -187,54 +201,22 @@ void ChimeiCtl_DX::setTsugiwaBold(bool bold)
 
 void ChimeiCtl_DX::InitProperties()
 {
-    backColor_ = kDefaultBackColor;
-    foreColor_ = kDefaultForeColor;
-    speed_ = kDefaultSpeed;
-    scrollStartWait_ = kDefaultScrollStartWait;
-    mode_ = 0;
-    appearance_ = kDefaultAppearance;
-    fontMode_ = 0;
-    fontBold_ = false;
-    tsugiwaMode_ = 0;
-    tsugiwaColor_ = kDefaultTsugiwaColor;
-    tsugiwaFontMode_ = 0;
-    tsugiwaBold_ = false;
+    initStoredProperties(*this, staticMetaObject);
     clearCanvas(canvas_.width());
     update();
 }
 
 void ChimeiCtl_DX::ReadProperties(const PropertyBag &bag)
 {
-    backColor_ = readColour(bag, QStringLiteral("BackColor"), kDefaultBackColor);
-    foreColor_ = readColour(bag, QStringLiteral("ForeColor"), kDefaultForeColor);
-    speed_ = readInteger(bag, QStringLiteral("Speed"), kDefaultSpeed);
-    scrollStartWait_ = readLong(bag, QStringLiteral("ScrollStartWait"), kDefaultScrollStartWait);
-    mode_ = readInteger(bag, QStringLiteral("Mode"), 0);
-    appearance_ = readInteger(bag, QStringLiteral("Appearance"), kDefaultAppearance) == 0 ? 0 : 1;
-    fontMode_ = readInteger(bag, QStringLiteral("FontMode"), 0);
-    fontBold_ = readBoolean(bag, QStringLiteral("FontBold"), false);
-    tsugiwaMode_ = readInteger(bag, QStringLiteral("TsugiwaMode"), 0);
-    tsugiwaColor_ = readColour(bag, QStringLiteral("TsugiwaColor"), kDefaultTsugiwaColor);
-    tsugiwaFontMode_ = readInteger(bag, QStringLiteral("TsugiwaFontMode"), 0);
-    tsugiwaBold_ = readBoolean(bag, QStringLiteral("TsugiwaBold"), false);
+    readStoredProperties(*this, staticMetaObject, bag, kStoredValues);
+    appearance_ = appearance_ == 0 ? 0 : 1; // a stored value but 0 is the sunken border
     clearCanvas(canvas_.width());
     update();
 }
 
 void ChimeiCtl_DX::WriteProperties(PropertyBag &bag) const
 {
-    bag.WriteProperty(QStringLiteral("BackColor"), colourValue(backColor_), colourValue(kDefaultBackColor));
-    bag.WriteProperty(QStringLiteral("ForeColor"), colourValue(foreColor_), colourValue(kDefaultForeColor));
-    bag.WriteProperty(QStringLiteral("Speed"), int{speed_}, int{kDefaultSpeed});
-    bag.WriteProperty(QStringLiteral("ScrollStartWait"), int{scrollStartWait_}, int{kDefaultScrollStartWait});
-    bag.WriteProperty(QStringLiteral("Mode"), int{mode_}, 0);
-    bag.WriteProperty(QStringLiteral("Appearance"), int{appearance_}, int{kDefaultAppearance});
-    bag.WriteProperty(QStringLiteral("FontMode"), int{fontMode_}, 0);
-    bag.WriteProperty(QStringLiteral("FontBold"), fontBold_, false);
-    bag.WriteProperty(QStringLiteral("TsugiwaMode"), int{tsugiwaMode_}, 0);
-    bag.WriteProperty(QStringLiteral("TsugiwaColor"), colourValue(tsugiwaColor_), colourValue(kDefaultTsugiwaColor));
-    bag.WriteProperty(QStringLiteral("TsugiwaFontMode"), int{tsugiwaFontMode_}, 0);
-    bag.WriteProperty(QStringLiteral("TsugiwaBold"), tsugiwaBold_, false);
+    writeStoredProperties(*this, staticMetaObject, bag, kStoredValues);
 }
 
 // --- drawing ------------------------------------------------------------

@@ -38,16 +38,36 @@ class PropertyBag;
 class ChimeiCtl_DX : public QWidget
 {
     Q_OBJECT
+    // What an instance stores, each with its design value. Written through the
+    // meta-object, as reading stored properties does, they take the value as
+    // it is: no checks, no repainting, no propertyChanged(). The setters below
+    // do those.
+    Q_PROPERTY(OleColor BackColor READ BackColor MEMBER backColor_)
+    Q_CLASSINFO("BackColor", "0x808080") // RGB 128, 128, 128
+    Q_PROPERTY(OleColor ForeColor READ ForeColor MEMBER foreColor_)
+    Q_CLASSINFO("ForeColor", "0x00BEFF") // RGB 255, 190, 0
+    Q_PROPERTY(std::int16_t Speed READ Speed MEMBER speed_)
+    Q_CLASSINFO("Speed", "5")
+    Q_PROPERTY(std::int32_t ScrollStartWait READ ScrollStartWait MEMBER scrollStartWait_)
+    Q_CLASSINFO("ScrollStartWait", "1500")
+    Q_PROPERTY(std::int16_t Mode READ Mode MEMBER mode_)
+    Q_CLASSINFO("Mode", "0")
+    Q_PROPERTY(std::int16_t Appearance READ Appearance MEMBER appearance_)
+    Q_CLASSINFO("Appearance", "1")
+    Q_PROPERTY(std::int16_t FontMode READ FontMode MEMBER fontMode_)
+    Q_CLASSINFO("FontMode", "0")
+    Q_PROPERTY(bool FontBold READ FontBold MEMBER fontBold_)
+    Q_CLASSINFO("FontBold", "false")
+    Q_PROPERTY(std::int16_t TsugiwaMode READ TsugiwaMode MEMBER tsugiwaMode_)
+    Q_CLASSINFO("TsugiwaMode", "0")
+    Q_PROPERTY(OleColor TsugiwaColor READ TsugiwaColor MEMBER tsugiwaColor_)
+    Q_CLASSINFO("TsugiwaColor", "0x79B9FF") // RGB 255, 185, 121
+    Q_PROPERTY(std::int16_t TsugiwaFontMode READ TsugiwaFontMode MEMBER tsugiwaFontMode_)
+    Q_CLASSINFO("TsugiwaFontMode", "0")
+    Q_PROPERTY(bool TsugiwaBold READ TsugiwaBold MEMBER tsugiwaBold_)
+    Q_CLASSINFO("TsugiwaBold", "false")
 
 public:
-    // Design values of a newly placed control.
-    static constexpr OleColor kDefaultBackColor = 8421504;   // RGB 128, 128, 128
-    static constexpr OleColor kDefaultForeColor = 48895;     // RGB 255, 190, 0
-    static constexpr OleColor kDefaultTsugiwaColor = 7977471; // RGB 255, 185, 121
-    static constexpr std::int16_t kDefaultSpeed = 5;
-    static constexpr std::int32_t kDefaultScrollStartWait = 1500;
-    static constexpr std::int16_t kDefaultAppearance = 1;
-
     explicit ChimeiCtl_DX(QWidget *parent = nullptr);
     ~ChimeiCtl_DX() override;
 
@@ -157,18 +177,19 @@ private:
     void stopScroll();
     void setCanvasLeft(int left);
 
-    OleColor backColor_ = kDefaultBackColor;
-    OleColor foreColor_ = kDefaultForeColor;
-    std::int16_t speed_ = kDefaultSpeed;
-    std::int32_t scrollStartWait_ = kDefaultScrollStartWait;
-    std::int16_t mode_ = 0;
-    std::int16_t appearance_ = kDefaultAppearance;
-    std::int16_t fontMode_ = 0;
-    bool fontBold_ = false;
-    std::int16_t tsugiwaMode_ = 0;
-    OleColor tsugiwaColor_ = kDefaultTsugiwaColor;
-    std::int16_t tsugiwaFontMode_ = 0;
-    bool tsugiwaBold_ = false;
+    // The stored properties; the constructor gives them their design values.
+    OleColor backColor_{};
+    OleColor foreColor_{};
+    std::int16_t speed_{};
+    std::int32_t scrollStartWait_{};
+    std::int16_t mode_{};
+    std::int16_t appearance_{};
+    std::int16_t fontMode_{};
+    bool fontBold_{};
+    std::int16_t tsugiwaMode_{};
+    OleColor tsugiwaColor_{};
+    std::int16_t tsugiwaFontMode_{};
+    bool tsugiwaBold_{};
 
     QImage canvas_;
     int canvasLeft_ = 0;

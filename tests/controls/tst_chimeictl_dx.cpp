@@ -3,9 +3,12 @@
 #include "reslib/Fonts.h"
 #include "reslib/PropertyBag.h"
 
+#include "StoredValues.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
 #include <set>
 
 using namespace kerubara;
@@ -15,7 +18,7 @@ namespace {
 
 const OleColor kBack = rgb(64, 64, 64);
 const OleColor kFore = rgb(255, 192, 128);
-const OleColor kPrefix = ChimeiCtl_DX::kDefaultTsugiwaColor;
+const OleColor kPrefix = rgb(255, 185, 121); // the prefix colour of a new control
 
 QRgb qrgb(OleColor c)
 {
@@ -103,9 +106,23 @@ QVariantList values(const ChimeiCtl_DX &c)
             c.TsugiwaBold()};
 }
 
+// Every stored property by its key, as the getters give it.
+QVariantMap storedValues(const ChimeiCtl_DX &c)
+{
+    return {{u"BackColor"_s, c.BackColor()},           {u"ForeColor"_s, c.ForeColor()},
+            {u"Speed"_s, int{c.Speed()}},              {u"ScrollStartWait"_s, c.ScrollStartWait()},
+            {u"Mode"_s, int{c.Mode()}},                {u"Appearance"_s, int{c.Appearance()}},
+            {u"FontMode"_s, int{c.FontMode()}},        {u"FontBold"_s, c.FontBold()},
+            {u"TsugiwaMode"_s, int{c.TsugiwaMode()}},  {u"TsugiwaColor"_s, c.TsugiwaColor()},
+            {u"TsugiwaFontMode"_s, int{c.TsugiwaFontMode()}}, {u"TsugiwaBold"_s, c.TsugiwaBold()}};
+}
+
+using Change = std::function<void(ChimeiCtl_DX &)>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<Cell>)
+Q_DECLARE_METATYPE(Change)
 
 class tst_ChimeiCtl_DX : public QObject
 {
@@ -129,6 +146,10 @@ private slots:
     void settersNotifyButDoNotRedrawTheName();
     void storedValuesAreReadAsTheyAre();
     void onlyChangedPropertiesAreWritten();
+    void storedValuesThatDoNotFitTakeTheDesignValue_data();
+    void storedValuesThatDoNotFitTakeTheDesignValue();
+    void writtenValuesComeBack_data();
+    void writtenValuesComeBack();
     void viewportShowsTheCanvasOneRowUpWithItsBorder();
     void scrollMovesEachPassAndRereadsSpeed();
     void stripStaysEmptyDuringThePause();
@@ -447,6 +468,81 @@ void tst_ChimeiCtl_DX::onlyChangedPropertiesAreWritten()
 
     copy.ReadProperties(PropertyBag());
     QCOMPARE(values(copy), values(ChimeiCtl_DX()));
+}
+
+void tst_ChimeiCtl_DX::storedValuesThatDoNotFitTakeTheDesignValue_data()
+{
+    QTest::addColumn<QString>("key"); // as the bag has it
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QVariant>("expected");
+    QTest::newRow("16 bits, too high") << u"Speed"_s << QVariant(40000) << u"Speed"_s << QVariant(5);
+    QTest::newRow("16 bits from a text number") << u"speed"_s << QVariant(u"12"_s) << u"Speed"_s << QVariant(12);
+    QTest::newRow("16 bits from other text") << u"Mode"_s << QVariant(u"fast"_s) << u"Mode"_s << QVariant(0);
+    QTest::newRow("32 bits, too high") << u"ScrollStartWait"_s << QVariant(3'000'000'000LL) << u"ScrollStartWait"_s
+                                       << QVariant(1500);
+    QTest::newRow("32 bits, negative") << u"SCROLLSTARTWAIT"_s << QVariant(-5) << u"ScrollStartWait"_s << QVariant(-5);
+    QTest::newRow("colour -1 is every bit") << u"forecolor"_s << QVariant(-1) << u"ForeColor"_s
+                                            << QVariant(0xFFFFFFFFu);
+    QTest::newRow("colour beyond signed 32 bits") << u"TsugiwaColor"_s << QVariant(0xFFFFFFFFu) << u"TsugiwaColor"_s
+                                                  << QVariant(7977471u);
+    QTest::newRow("Appearance 7 is 1") << u"Appearance"_s << QVariant(7) << u"Appearance"_s << QVariant(1);
+    QTest::newRow("Appearance 0 is 0") << u"appearance"_s << QVariant(0) << u"Appearance"_s << QVariant(0);
+    QTest::newRow("Appearance too high") << u"Appearance"_s << QVariant(70000) << u"Appearance"_s << QVariant(1);
+    QTest::newRow("bool from a number") << u"TsugiwaBold"_s << QVariant(2) << u"TsugiwaBold"_s << QVariant(true);
+}
+
+void tst_ChimeiCtl_DX::storedValuesThatDoNotFitTakeTheDesignValue()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, property);
+    QFETCH(QVariant, expected);
+    PropertyBag bag;
+    bag.WriteProperty(key, stored);
+    ChimeiCtl_DX control;
+    control.setSpeed(9); // reading replaces every stored property
+    control.ReadProperties(bag);
+    QVariantMap others = storedValues(ChimeiCtl_DX());
+    others[property] = expected;
+    QCOMPARE(testing::differingKeys(storedValues(control), others), QStringList());
+}
+
+void tst_ChimeiCtl_DX::writtenValuesComeBack_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("written"); // nothing: not written
+    QTest::newRow("colour with every bit") << Change([](ChimeiCtl_DX &c) { c.setForeColor(0xFFFFFFFF); })
+                                           << u"ForeColor"_s << QVariant(-1);
+    QTest::newRow("Appearance 0") << Change([](ChimeiCtl_DX &c) { c.setAppearance(0); }) << u"Appearance"_s
+                                  << QVariant(0);
+    QTest::newRow("ScrollStartWait 0") << Change([](ChimeiCtl_DX &c) { c.setScrollStartWait(0); })
+                                       << u"ScrollStartWait"_s << QVariant(0);
+    QTest::newRow("TsugiwaBold") << Change([](ChimeiCtl_DX &c) { c.setTsugiwaBold(true); }) << u"TsugiwaBold"_s
+                                 << QVariant(true);
+    QTest::newRow("Speed back to its design value") << Change([](ChimeiCtl_DX &c) {
+        c.setSpeed(9);
+        c.setSpeed(5);
+    }) << u"Speed"_s << QVariant();
+}
+
+void tst_ChimeiCtl_DX::writtenValuesComeBack()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, key);
+    QFETCH(QVariant, written);
+    ChimeiCtl_DX control;
+    change(control);
+    PropertyBag bag;
+    control.WriteProperties(bag);
+    QCOMPARE(bag.size(), written.isValid() ? 1 : 0);
+    const QVariant found = bag.ReadProperty(key);
+    QCOMPARE(found.metaType(), written.metaType());
+    QCOMPARE(found, written);
+    ChimeiCtl_DX copy;
+    copy.ReadProperties(bag);
+    QCOMPARE(testing::differingKeys(storedValues(copy), storedValues(control)), QStringList());
 }
 
 void tst_ChimeiCtl_DX::viewportShowsTheCanvasOneRowUpWithItsBorder()

@@ -3,10 +3,12 @@
 #include "reslib/ResDialogs.h"
 
 #include "DegitProbe.h"
+#include "StoredValues.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
 #include <tuple>
 
 using namespace kerubara;
@@ -45,6 +47,19 @@ QString shown(const M_Degit &d)
     return testing::shownText(testing::pictureOf(d));
 }
 
+// Every stored property by its key, as the getters give it.
+QVariantMap storedValues(const M_Degit &d)
+{
+    return {{"BaseForeColor", d.BaseForeColor()}, {"DegitForeColor", d.DegitForeColor()},
+            {"FillZero", int{d.FillZero()}},      {"ZeroMode", int{d.ZeroMode()}},
+            {"Shift", int{d.Shift()}},            {"Keta", int{d.Keta()}},
+            {"DegitSize", int{d.DegitSize()}},    {"DegitStyle", int{d.DegitStyle()}},
+            {"Value", d.Value()},                 {"UserSet", d.UserSet()},
+            {"BackColor", d.BackColor()}};
+}
+
+using Change = std::function<void(M_Degit &)>;
+
 using Setter = void (M_Degit::*)(std::int16_t);
 using Getter = std::int16_t (M_Degit::*)() const;
 struct Int16Property
@@ -56,6 +71,7 @@ struct Int16Property
 } // namespace
 
 Q_DECLARE_METATYPE(Int16Property)
+Q_DECLARE_METATYPE(Change)
 
 class tst_M_Degit : public QObject
 {
@@ -75,6 +91,10 @@ private slots:
     void resetDegitLampTestAndBlank();
     void readPropertiesAppliesNoChecksAndDoesNotDraw();
     void writePropertiesStoresOnlyChanges();
+    void storedValuesAreReadIntoTheirTypes_data();
+    void storedValuesAreReadIntoTheirTypes();
+    void writtenValuesComeBack_data();
+    void writtenValuesComeBack();
     void showSetDlgTakesTheDialogValues_data();
     void showSetDlgTakesTheDialogValues();
     void doubleClickRaisesDblClickAndPressesStayHere();
@@ -302,6 +322,82 @@ void tst_M_Degit::writePropertiesStoresOnlyChanges()
     M_Degit e;
     e.ReadProperties(bag);
     QVERIFY(!e.Value().isValid()); // nothing comes back as nothing
+}
+
+void tst_M_Degit::storedValuesAreReadIntoTheirTypes_data()
+{
+    QTest::addColumn<QString>("key"); // as the bag has it
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QVariant>("expected");
+    QTest::newRow("16 bits, too high: the highest") << "keta" << QVariant(70000) << "Keta" << QVariant(32767);
+    QTest::newRow("16 bits, too low: the lowest") << "ZEROMODE" << QVariant(-70000) << "ZeroMode" << QVariant(-32768);
+    QTest::newRow("16 bits from a text number") << "Shift" << QVariant("12") << "Shift" << QVariant(12);
+    QTest::newRow("16 bits from other text: 0") << "Keta" << QVariant("fast") << "Keta" << QVariant(0);
+    QTest::newRow("colour keeps its low 32 bits")
+        << "BaseForeColor" << QVariant(0x1'0000'0005LL) << "BaseForeColor" << QVariant(5u);
+    QTest::newRow("colour -1 is every bit") << "backcolor" << QVariant(-1) << "BackColor" << QVariant(0xFFFFFFFFu);
+    QTest::newRow("bool from a number") << "UserSet" << QVariant(0) << "UserSet" << QVariant(false);
+    QTest::newRow("Value text 0 stays text") << "Value" << QVariant("0") << "Value" << QVariant(QStringLiteral("0"));
+    QTest::newRow("Value false stays false") << "value" << QVariant(false) << "Value" << QVariant(false);
+    QTest::newRow("Value 0.0 stays a double") << "Value" << QVariant(0.0) << "Value" << QVariant(0.0);
+    QTest::newRow("Value nothing stays nothing") << "Value" << QVariant() << "Value" << QVariant();
+}
+
+void tst_M_Degit::storedValuesAreReadIntoTheirTypes()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, property);
+    QFETCH(QVariant, expected);
+    PropertyBag bag;
+    bag.WriteProperty(key, stored);
+    M_Degit d;
+    d.ReadProperties(bag);
+    QVariantMap others = storedValues(M_Degit());
+    others[property] = expected;
+    QCOMPARE(testing::differingKeys(storedValues(d), others), QStringList());
+}
+
+void tst_M_Degit::writtenValuesComeBack_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("written"); // nothing: not written
+    QTest::newRow("Value false is not the number 0") << Change([](M_Degit &d) { d.setValue(false); }) << "Value"
+                                                     << QVariant(false);
+    QTest::newRow("Value -0.0 is the number 0") << Change([](M_Degit &d) { d.setValue(-0.0); }) << "Value"
+                                                << QVariant();
+    QTest::newRow("Value 64-bit 0 is the number 0")
+        << Change([](M_Degit &d) { d.setValue(QVariant(0LL)); }) << "Value" << QVariant();
+    QTest::newRow("UserSet off") << Change([](M_Degit &d) { d.setUserSet(false); }) << "UserSet" << QVariant(false);
+    QTest::newRow("colour with every bit")
+        << Change([](M_Degit &d) { d.setBackColor(0xFFFFFFFF); }) << "BackColor" << QVariant(0xFFFFFFFFu);
+    QTest::newRow("Keta back to its design value") << Change([](M_Degit &d) {
+        d.setKeta(3);
+        d.setKeta(4);
+    }) << "Keta" << QVariant();
+    QTest::newRow("ZeroMode -1") << Change([](M_Degit &d) { d.setZeroMode(-1); }) << "ZeroMode" << QVariant(-1);
+}
+
+void tst_M_Degit::writtenValuesComeBack()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, key);
+    QFETCH(QVariant, written);
+    M_Degit d;
+    change(d);
+    PropertyBag bag;
+    d.WriteProperties(bag);
+    QCOMPARE(bag.size(), written.isValid() ? 1 : 0);
+    const QVariant found = bag.ReadProperty(key);
+    QCOMPARE(found.metaType(), written.metaType());
+    QCOMPARE(found, written);
+    // What was written comes back as it was; what was not, as a new control has it.
+    M_Degit e;
+    e.ReadProperties(bag);
+    const M_Degit fresh;
+    QCOMPARE(testing::differingKeys(storedValues(e), storedValues(written.isValid() ? d : fresh)), QStringList());
 }
 
 void tst_M_Degit::showSetDlgTakesTheDialogValues_data()

@@ -1,0 +1,327 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestFiles.h"
+#include "reslib/TicketBarcode.h"
+#include "reslib/TicketPlugin.h"
+#include "reslib/TicketPluginFile.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kerubara;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Fields = std::array<std::int32_t, 14>;
+
+// The smallest plug-in: lines 1 to 4.
+const QByteArray kMinimal = "[Plugin]\nFormat=kerubara-ticket 1\nWidth=100\nHeight=80\n";
+
+TicketPlugin parsed(const QByteArray &text)
+{
+    TicketPluginRead read = parseTicketPlugin(text);
+    if (!read.plugin)
+        qWarning("refused at line %d: %s", read.error.line, qPrintable(read.error.reason));
+    return read.plugin.value_or(TicketPlugin{});
+}
+
+PlgInfoRecord record(const Fields &fields)
+{
+    return PlgInfoRecord{fields};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(PlgInfoRecord)
+
+class tst_TicketPluginFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pluginKeysFillTheirFieldsAsWritten_data();
+    void pluginKeysFillTheirFieldsAsWritten();
+    void damagedFilesAreRefusedWithLineAndReason_data();
+    void damagedFilesAreRefusedWithLineAndReason();
+    void layoutItemsReadEveryField();
+    void commentIsKeptAsWrittenAndCompaniesOneALine();
+    void libraryCallsReadTheFileOrChangeNothing();
+    void capabilityListFollowsTheFields_data();
+    void capabilityListFollowsTheFields();
+    void barcodeCarriesRouteAndTicketNumber_data();
+    void barcodeCarriesRouteAndTicketNumber();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void tst_TicketPluginFile::pluginKeysFillTheirFieldsAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<PlgInfoRecord>("expected");
+    QTest::addColumn<int>("barcodeType"); // -1 = none
+
+    QTest::newRow("only the required keys") << kMinimal << record({0, 100, 80}) << -1;
+    QTest::newRow("every key, each to its own field")
+        << QByteArray("[Plugin]\nFormat=kerubara-ticket 1\nWidth=1\nHeight=2\nPrintDate=3\nPrintTime=4\n"
+                      "PrintRoute=5\nPrintStopName=6\nBarcode=7\nBarcodeCount=8\nRouteMax=9\nBarcodeScheme=10\n"
+                      "StopMin=11\nStopMax=12\nCompanySwitch=13\nBarcodeType=ITF\n")
+        << record({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}) << int(BarcodeType::Itf);
+    QTest::newRow("keys in any case, blanks around key and value, BOM and CRLF")
+        << QByteArray("\xEF\xBB\xBF[plugin]\r\n  FORMAT = kerubara-ticket 1 \r\nwidth=2000\r\nHEIGHT= 1\r\n"
+                      "barcode = 1\r\nbarcodetype = nw7\r\n")
+        << record({0, 2000, 1, 0, 0, 0, 0, 1}) << int(BarcodeType::Nw7);
+    QTest::newRow("the ends of the ranges")
+        << kMinimal + "RouteMax=999999999\nStopMin=0\nStopMax=32767\nBarcodeCount=10\nPrintDate=-2147483648\n"
+                      "BarcodeScheme=2147483647\nBarcodeType=code128\n"
+        << record({0, 100, 80, std::numeric_limits<std::int32_t>::min(), 0, 0, 0, 0, 10, 999999999,
+                   std::numeric_limits<std::int32_t>::max(), 0, 32767})
+        << int(BarcodeType::Code128);
+    QTest::newRow("keys only count in [Plugin], comment lines are skipped")
+        << QByteArray("; a note\n# another\n\n[Comment]\nWidth=5\n[Plugin]\n;Width=9\n# Height=9\n"
+                      "Format=kerubara-ticket 1\nWidth=30\nHeight=20\n[Companies]\nPrintDate=1\n")
+        << record({0, 30, 20}) << -1;
+}
+
+void tst_TicketPluginFile::pluginKeysFillTheirFieldsAsWritten()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(PlgInfoRecord, expected);
+    QFETCH(int, barcodeType);
+    const TicketPluginRead read = parseTicketPlugin(text);
+    QVERIFY2(read.plugin, qPrintable(read.error.reason));
+    QCOMPARE(read.plugin->info.field, expected.field);
+    QCOMPARE(read.plugin->barcodeType ? int(*read.plugin->barcodeType) : -1, barcodeType);
+}
+
+void tst_TicketPluginFile::damagedFilesAreRefusedWithLineAndReason_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("empty file") << QByteArray() << 0 << u"空"_s;
+    QTest::newRow("only a BOM") << QByteArray("\xEF\xBB\xBF") << 0 << u"空"_s;
+    QByteArray big = kMinimal;
+    big += QByteArray(int(kMaxTicketPluginBytes) - big.size() + 1, ';');
+    QTest::newRow("one byte over 1 MiB") << big << 0 << u"1 MiB"_s;
+    QTest::newRow("no [Plugin] section") << QByteArray("[Comment]\nhello\n") << 0 << u"[Plugin]"_s;
+    QTest::newRow("Format missing") << QByteArray("\n[Plugin]\nWidth=1\nHeight=1\n") << 2 << u"Format"_s;
+    QTest::newRow("another format") << QByteArray("[Plugin]\nFormat=kerubara-ticket 2\n") << 2 << u"Format"_s;
+    QTest::newRow("Width missing") << QByteArray("[Plugin]\nFormat=kerubara-ticket 1\nHeight=1\n") << 1 << u"Width"_s;
+    QTest::newRow("Height missing") << QByteArray("[Plugin]\nFormat=kerubara-ticket 1\nWidth=1\n") << 1 << u"Height"_s;
+    QTest::newRow("Width 0") << QByteArray("[Plugin]\nFormat=kerubara-ticket 1\nWidth=0\nHeight=1\n") << 3
+                             << u"範囲外"_s;
+    QTest::newRow("Width not a number")
+        << QByteArray("[Plugin]\nFormat=kerubara-ticket 1\nWidth=12px\nHeight=1\n") << 3 << u"整数"_s;
+    QTest::newRow("Width empty") << QByteArray("[Plugin]\nFormat=kerubara-ticket 1\nWidth=\nHeight=1\n") << 3 << u"整数"_s;
+    QTest::newRow("Width 2001") << QByteArray("[Plugin]\nFormat=kerubara-ticket 1\nWidth=2001\nHeight=1\n") << 3
+                                << u"範囲外"_s;
+    QTest::newRow("Height 0") << QByteArray("[Plugin]\nFormat=kerubara-ticket 1\nWidth=1\nHeight=0\n") << 4
+                              << u"範囲外"_s;
+    QTest::newRow("flag beyond 32 bits") << kMinimal + "PrintDate=2147483648\n" << 5 << u"範囲外"_s;
+    QTest::newRow("11 barcodes") << kMinimal + "BarcodeCount=11\n" << 5 << u"範囲外"_s;
+    QTest::newRow("ticket number beyond 16 bits") << kMinimal + "StopMax=32768\n" << 5 << u"範囲外"_s;
+    QTest::newRow("StopMin above StopMax") << kMinimal + "StopMax=3\nStopMin=5\n" << 6 << u"StopMin"_s;
+    QTest::newRow("Barcode=1 without its type") << kMinimal + "\nBarcode=1\n" << 6 << u"BarcodeType"_s;
+    QTest::newRow("unknown barcode type") << kMinimal + "BarcodeType=EAN13\n" << 5 << u"EAN13"_s;
+    QTest::newRow("unknown key") << kMinimal + "Colour=1\n" << 5 << u"Colour"_s;
+    QTest::newRow("duplicate key in another case") << kMinimal + "WIDTH=100\n" << 5 << u"2回"_s;
+    QTest::newRow("unknown section") << kMinimal + "[Tickets]\n" << 5 << u"[Tickets]"_s;
+    QTest::newRow("section twice") << kMinimal + "[Comment]\n[Comment]\n" << 6 << u"2回"_s;
+    QTest::newRow("line without =") << kMinimal + "Barcode\n" << 5 << u"キー=値"_s;
+    QTest::newRow("text before any section") << "Format=kerubara-ticket 1\n" + kMinimal << 1 << u"区分"_s;
+    QTest::newRow("sequence cut at the line end") << kMinimal + "[Companies]\n\xE3\x81\n" << 6 << u"UTF-8"_s;
+    QTest::newRow("Shift-JIS text") << kMinimal + "[Companies]\n\x83\x6F\x83\x58\n" << 6 << u"UTF-8"_s;
+    QTest::newRow("unknown layout key") << kMinimal + "[Layout]\nLogo=1,1,1,1\n" << 6 << u"Logo"_s;
+    QTest::newRow("layout box of three numbers") << kMinimal + "[Layout]\nNumber=1,1,10\n" << 6 << u"左,上,幅,高さ"_s;
+    QTest::newRow("layout box of no width") << kMinimal + "[Layout]\nNumber=1,1,0,10\n" << 6 << u"範囲外"_s;
+    QTest::newRow("layout weight") << kMinimal + "[Layout]\nDate=1,1,10,10,8,heavy\n" << 6 << u"heavy"_s;
+    QTest::newRow("layout item colour") << kMinimal + "[Layout]\nDate=1,1,10,10,,,,red\n" << 6 << u"red"_s;
+    QTest::newRow("paper colour") << kMinimal + "[Layout]\nPaper=#FFF\n" << 6 << u"#FFF"_s;
+    QTest::newRow("face") << kMinimal + "[Layout]\nFace=Arial\n" << 6 << u"Arial"_s;
+    QTest::newRow("border") << kMinimal + "[Layout]\nBorder=51\n" << 6 << u"範囲外"_s;
+}
+
+void tst_TicketPluginFile::damagedFilesAreRefusedWithLineAndReason()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+    const TicketPluginRead read = parseTicketPlugin(text);
+    QVERIFY(!read.plugin);
+    QCOMPARE(read.error.line, line);
+    QVERIFY2(read.error.reason.contains(reason), qPrintable(read.error.reason));
+}
+
+void tst_TicketPluginFile::layoutItemsReadEveryField()
+{
+    const TicketPlugin plugin = parsed(kMinimal
+                                       + "[Layout]\nnumber = 1, 2, 30, 40, 25, bold, right, #102030\n"
+                                         "Date=5,6,7,8,,bold\nPaper=FFEEDD\nInk=#010203\nFace=mincho\nBorder=4\n");
+    const auto &number = plugin.layout.items[std::size_t(TicketItem::Number)];
+    QVERIFY(number);
+    QCOMPARE(number->box, QRect(1, 2, 30, 40));
+    QCOMPARE(number->size, 25);
+    QVERIFY(number->bold);
+    QCOMPARE(number->align, Qt::AlignRight);
+    QCOMPARE(number->colour, QColor(0x10, 0x20, 0x30));
+
+    // Empty and missing fields keep the item's defaults.
+    const ItemLayout date = itemLayout(plugin, TicketItem::Date);
+    QCOMPARE(date.box, QRect(5, 6, 7, 8));
+    QCOMPARE(date.size, 0);
+    QVERIFY(date.bold);
+    QCOMPARE(date.align, Qt::AlignLeft);
+    QVERIFY(!date.colour.isValid());
+
+    QCOMPARE(plugin.layout.paper, QColor(0xFF, 0xEE, 0xDD));
+    QCOMPARE(plugin.layout.ink, QColor(1, 2, 3));
+    QVERIFY(plugin.layout.mincho);
+    QCOMPARE(plugin.layout.border, 4);
+
+    // Items without a line of their own go to their default place inside the ticket.
+    const ItemLayout caption = itemLayout(plugin, TicketItem::Caption);
+    QVERIFY(!plugin.layout.items[std::size_t(TicketItem::Caption)]);
+    QVERIFY(QRect(0, 0, 100, 80).contains(caption.box));
+    QVERIFY(caption.bold);
+}
+
+void tst_TicketPluginFile::commentIsKeptAsWrittenAndCompaniesOneALine()
+{
+    const TicketPlugin plugin = parsed(kMinimal
+                                       + "[Comment]\r\n  indented = not a key\r\n; not a comment here\r\n\r\n"
+                                         "after a blank line\r\n\r\n\r\n"
+                                         "[Companies]\r\n  みどり交通  \r\n; a comment\r\n\r\nひがし観光バス\r\n");
+    QCOMPARE(plugin.comment, u"  indented = not a key\n; not a comment here\n\nafter a blank line"_s);
+    QCOMPARE(plugin.companies, (QStringList{u"みどり交通"_s, u"ひがし観光バス"_s}));
+}
+
+void tst_TicketPluginFile::libraryCallsReadTheFileOrChangeNothing()
+{
+    const QString good = dir_.filePath(u"good.4SP"_s);
+    QVERIFY(testing::writeFile(good, kMinimal + "CompanySwitch=1\n[Comment]\nline 1\nline 2\n[Companies]\nA社\nB社\n"));
+    const QString bad = dir_.filePath(u"bad.4SP"_s);
+    QVERIFY(testing::writeFile(bad, kMinimal + "Width=5\n[Comment]\nnever shown\n[Companies]\nC社\n"));
+
+    PlgInfoRecord info;
+    QCOMPARE(ZR8_GetPlgInfo(good, info), 1);
+    QCOMPARE(info.field, (Fields{0, 100, 80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+
+    const PlgInfoRecord untouched{{7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}};
+    for (const QString &refused : {bad, dir_.filePath(u"missing.4SP"_s), dir_.path()}) {
+        info = untouched;
+        QCOMPARE(ZR8_GetPlgInfo(refused, info), 0);
+        QCOMPARE(info, untouched);
+    }
+
+    QPlainTextEdit comment;
+    ZR8_SetPlgComment(good, &comment);
+    QCOMPARE(comment.toPlainText(), u"line 1\nline 2"_s);
+    ZR8_SetPlgComment(bad, &comment);
+    QCOMPARE(comment.toPlainText(), u"line 1\nline 2"_s);
+    ZR8_SetPlgComment(good, nullptr);
+
+    // The names are added after what the list holds, every time.
+    QComboBox companies;
+    companies.addItem(u"前からの社名"_s);
+    ZR8_SetCorpAddList(good, &companies);
+    ZR8_SetCorpAddList(bad, &companies);
+    ZR8_SetCorpAddList(good, &companies);
+    ZR8_SetCorpAddList(good, nullptr);
+    QStringList names;
+    for (int i = 0; i < companies.count(); ++i)
+        names << companies.itemText(i);
+    QCOMPARE(names, (QStringList{u"前からの社名"_s, u"A社"_s, u"B社"_s, u"A社"_s, u"B社"_s}));
+}
+
+void tst_TicketPluginFile::capabilityListFollowsTheFields_data()
+{
+    QTest::addColumn<PlgInfoRecord>("info");
+    QTest::addColumn<QStringList>("lines");
+
+    const QString yes = u"---> 可能"_s;
+    const QString no = u"---> 不可"_s;
+    QTest::newRow("date and route, no barcode: six lines")
+        << record({0, 1, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0})
+        << QStringList{u"日付の印字 "_s + yes, u"時刻の印字 "_s + no,      u"系統番号の印字 "_s + yes,
+                       u"停名の印字 "_s + no,  u"バーコード印字 "_s + no, u"社名切り替え:"_s + no};
+    QTest::newRow("barcode, serial numbering: ten lines")
+        << record({0, 1, 1, 0, 1, 0, 1, 1, 2, 999, 1, 1, 30, 0})
+        << QStringList{u"日付の印字 "_s + no,
+                       u"時刻の印字 "_s + yes,
+                       u"系統番号の印字 "_s + no,
+                       u"停名の印字 "_s + yes,
+                       u"バーコード印字 "_s + yes,
+                       u"バーコード本数 ---> 2"_s,
+                       u"バーコード系統方式 ---> 連番式"_s,
+                       u"設定可能な系統範囲 ---> 1 ～ 999"_s,
+                       u"停留所認識範囲 ---> 1 ～ 30"_s,
+                       u"社名切り替え:"_s + no};
+    QTest::newRow("barcode, any scheme but 1 is route plus direction")
+        << record({0, 1, 1, 1, 1, 1, 1, 1, 1, 50, 2, 0, 9, 1})
+        << QStringList{u"日付の印字 "_s + yes,
+                       u"時刻の印字 "_s + yes,
+                       u"系統番号の印字 "_s + yes,
+                       u"停名の印字 "_s + yes,
+                       u"バーコード印字 "_s + yes,
+                       u"バーコード本数 ---> 1"_s,
+                       u"バーコード系統方式 ---> 系統番号＋往復フラグ"_s,
+                       u"設定可能な系統範囲 ---> 1 ～ 50"_s,
+                       u"停留所認識範囲 ---> 0 ～ 9"_s,
+                       u"社名切り替え:"_s + yes};
+    QTest::newRow("only 1 is yes: Barcode=2, PrintDate=2, CompanySwitch=3")
+        << record({0, 1, 1, 2, -1, 1, 1, 2, 5, 9, 1, 1, 9, 3})
+        << QStringList{u"日付の印字 "_s + no,      u"時刻の印字 "_s + no,     u"系統番号の印字 "_s + yes,
+                       u"停名の印字 "_s + yes,    u"バーコード印字 "_s + no, u"社名切り替え:"_s + yes};
+}
+
+void tst_TicketPluginFile::capabilityListFollowsTheFields()
+{
+    QFETCH(PlgInfoRecord, info);
+    QTEST(plgInfoListLines(info), "lines");
+}
+
+void tst_TicketPluginFile::barcodeCarriesRouteAndTicketNumber_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<int>("route");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("content"); // empty = out of range (範囲外)
+
+    const QByteArray serial = "RouteMax=999\nStopMin=1\nStopMax=99\nBarcodeScheme=1\nBarcodeType=NW7\n";
+    const QByteArray flagged = "RouteMax=999\nStopMin=1\nStopMax=99\nBarcodeScheme=0\nBarcodeType=NW7\n";
+    QTest::newRow("serial: padded route, padded number") << serial << 12 << 4 << u"01204"_s;
+    QTest::newRow("route and direction: a 0 between") << flagged << 12 << 4 << u"012004"_s;
+    QTest::newRow("scheme 2 is route and direction too")
+        << QByteArray(flagged).replace("Scheme=0", "Scheme=2") << 12 << 4 << u"012004"_s;
+    QTest::newRow("digits follow RouteMax and StopMax")
+        << QByteArray("RouteMax=9\nStopMin=0\nStopMax=1000\nBarcodeScheme=1\nBarcodeType=CODE128\n") << 7 << 42
+        << u"70042"_s;
+    QTest::newRow("highest route and ticket number") << serial << 999 << 99 << u"99999"_s;
+    QTest::newRow("lowest route and ticket number") << serial << 1 << 1 << u"00101"_s;
+    QTest::newRow("route above RouteMax") << serial << 1000 << 4 << QString();
+    QTest::newRow("route 0") << serial << 0 << 4 << QString();
+    QTest::newRow("ticket number below StopMin") << serial << 12 << 0 << QString();
+    QTest::newRow("ticket number above StopMax") << serial << 12 << 100 << QString();
+    QTest::newRow("ITF: an odd count gets a leading 0")
+        << QByteArray(serial).replace("NW7", "ITF") << 12 << 4 << u"001204"_s;
+    QTest::newRow("ITF: an even count stays") << QByteArray(flagged).replace("NW7", "ITF") << 12 << 4 << u"012004"_s;
+}
+
+void tst_TicketPluginFile::barcodeCarriesRouteAndTicketNumber()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(int, route);
+    QFETCH(int, number);
+    QFETCH(QString, content);
+    const TicketPlugin plugin = parsed(kMinimal + "Barcode=1\nBarcodeCount=2\n" + keys);
+    QCOMPARE(ticketBarcodeContent(plugin, route, number).value_or(QString()), content);
+    const QStringList barcodes = ticketBarcodes(plugin, route, number);
+    QCOMPARE(barcodes, content.isEmpty() ? QStringList() : QStringList(2, content));
+}
+
+QTEST_MAIN(tst_TicketPluginFile)
+#include "tst_ticketpluginfile.moc"
