@@ -138,7 +138,7 @@ QByteArray terminusMelody()
 bool save(const QString &path, const QByteArray &bytes, QTextStream &err)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
         return true;
     err << path << ": " << file.errorString() << '\n';
     return false;

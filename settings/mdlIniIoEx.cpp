@@ -51,7 +51,9 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (info.isDir() || !file.open(QIODevice::WriteOnly))
         throw VbError(VbError::PathFileAccess);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // commit() would pass over a failure of its own final flush and put a
+    // short file in place, so the flush comes first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw VbError(VbError::DeviceIo);
 }
 

@@ -105,7 +105,7 @@ QHash<QString, qsizetype> indexByName(const std::vector<Field> &fields)
 }
 
 // What reading the file met before the end of block 11, in words.
-QString damageText(const settingsfile::ReadResult &read, const std::vector<Field> &fields)
+QString damageText(const settingsfile::ReadResult &read, const std::vector<Field> &fields, qsizetype fileSize)
 {
     if (read.damage == settingsfile::Damage::None)
         return {};
@@ -113,23 +113,19 @@ QString damageText(const settingsfile::ReadResult &read, const std::vector<Field
     const QString rest = QStringLiteral("「%1」から後の項目は 0 または空として読まれます。").arg(name);
     switch (read.damage) {
     case settingsfile::Damage::ShortFile:
-        return QStringLiteral("ファイルが%1バイト目で終わっています（ブロック%2の「%3」の途中または前）。")
-                   .arg(read.missingAt)
+        return QStringLiteral("ファイルが%1バイトで終わっていて、ブロック%2の %3 が途中までしかないか、ありません。")
+                   .arg(fileSize)
                    .arg(fields[static_cast<std::size_t>(read.firstMissing)].block)
                    .arg(name)
             + rest;
     case settingsfile::Damage::CountPastEnd:
-        return QStringLiteral("%1: 文字列の長さ %2 がファイルの終わりを越えています（%3バイト目から）。")
+        return QStringLiteral("%1: 文字列の長さ %2 がファイルの終わりを越えています（残りは%3バイト）。")
                    .arg(name)
                    .arg(read.badCount)
-                   .arg(read.missingAt)
+                   .arg(fileSize - read.missingAt - 2)
             + rest;
     case settingsfile::Damage::NegativeCount:
-        return QStringLiteral("%1: 文字列の長さが負の値（%2）です（%3バイト目）。")
-                   .arg(name)
-                   .arg(read.badCount)
-                   .arg(read.missingAt)
-            + rest;
+        return QStringLiteral("%1: 文字列の長さが負の値（%2）です。").arg(name).arg(read.badCount) + rest;
     case settingsfile::Damage::None:
         break;
     }
@@ -218,7 +214,7 @@ int dumpSettingsFile(const QString &path, QTextStream &out, QTextStream &err)
     }
     settingsfile::ReadResult read = settingsfile::read(bytes);
     const std::vector<Field> fields = settingsfile::fields(read.records);
-    if (const QString damage = damageText(read, fields); !damage.isEmpty())
+    if (const QString damage = damageText(read, fields, bytes.size()); !damage.isEmpty())
         err << path << ": " << damage << '\n';
     if (read.trailingBytes > 0)
         err << path << ": " << trailingText(read.trailingBytes) << QStringLiteral("一覧には含まれません。\n");
@@ -293,7 +289,7 @@ int checkSettingsFile(const QString &path, QTextStream &out)
     } else {
         settingsfile::ReadResult read = settingsfile::read(bytes);
         const std::vector<Field> fields = settingsfile::fields(read.records);
-        if (const QString damage = damageText(read, fields); !damage.isEmpty())
+        if (const QString damage = damageText(read, fields, bytes.size()); !damage.isEmpty())
             problems << damage;
         if (read.trailingBytes > 0)
             problems << trailingText(read.trailingBytes);
