@@ -4,6 +4,7 @@
 #include "app/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
 #include "reslib/Shell.h"
 #include "settings/ColorButton.h"
@@ -16,7 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 using namespace kerubara;
@@ -26,6 +30,7 @@ class tst_frmOption : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startsWithTheInitialSettings();
@@ -43,14 +48,29 @@ private slots:
     void openFolderAsksTheShell();
     void okAppliesToThePanelAndHides();
     void closingOnlyHides();
+    void tabCaptionsBreakBetweenWords_data();
+    void tabCaptionsBreakBetweenWords();
+    void optionsAndChecksFitTheirFrames_data();
+    void optionsAndChecksFitTheirFrames();
 
 private:
+    // Shows the window with page `page` in front, and on the sound page the
+    // sound frame `soundFrame`.
+    frmOption &showPage(int page, int soundFrame = 1);
+
     std::unique_ptr<Simulator> sim_;
     testing::FakeDialogs dialogs_;
     std::unique_ptr<ScopedResDialogs> scoped_;
     std::unique_ptr<ScopedMsgBoxHandler> boxes_;
     QStringList messages_;
 };
+
+void tst_frmOption::initTestCase()
+{
+    // The window is laid out for the faces the program puts in place of the
+    // Windows ones; the layout checks below mean something only with them.
+    QVERIFY2(installFontSubstitutions().isEmpty(), "the IPA fonts are needed for these tests");
+}
 
 void tst_frmOption::init()
 {
@@ -354,6 +374,123 @@ void tst_frmOption::closingOnlyHides()
     o.close();
     QVERIFY(o.isHidden());
     QCOMPARE(o.Text2[0]->text(), QString("/kept"));
+}
+
+frmOption &tst_frmOption::showPage(int page, int soundFrame)
+{
+    frmOption &o = sim_->option();
+    o.show();
+    o.activateWindow();
+    if (!QTest::qWaitForWindowActive(&o))
+        qWarning("the options window did not become active");
+    QTest::mouseClick(o.Option1[static_cast<std::size_t>(page)], Qt::LeftButton);
+    if (page == 4)
+        QTest::mouseClick(o.Option5[static_cast<std::size_t>(soundFrame)], Qt::LeftButton);
+    QCoreApplication::processEvents(); // the layouts settle, as before the user sees them
+    return o;
+}
+
+void tst_frmOption::tabCaptionsBreakBetweenWords_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("運賃データと / 放送用データ") << 0 << QStringLiteral("運賃データと　放送用データ")
+                                              << QStringList{QStringLiteral("運賃データと"), QStringLiteral("放送用データ")};
+    QTest::newRow("パネルと / 整理券番号表示") << 1 << QStringLiteral("パネルと整理券番号表示")
+                                            << QStringList{QStringLiteral("パネルと"), QStringLiteral("整理券番号表示")};
+    QTest::newRow("デジタル部品と / 情報用数字") << 2 << QStringLiteral("デジタル部品と情報用数字")
+                                              << QStringList{QStringLiteral("デジタル部品と"), QStringLiteral("情報用数字")};
+    QTest::newRow("停名の設定 on one line") << 3 << QStringLiteral("停名の設定") << QStringList{QStringLiteral("停名の設定")};
+    QTest::newRow("サウンド on one line") << 4 << QStringLiteral("サウンド") << QStringList{QStringLiteral("サウンド")};
+    // The spaces at the break go, or the second line would start off centre.
+    QTest::newRow("整理券 / プレビュー") << 5 << QStringLiteral("整理券　　プレビュー")
+                                       << QStringList{QStringLiteral("整理券"), QStringLiteral("プレビュー")};
+}
+
+void tst_frmOption::tabCaptionsBreakBetweenWords()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, lines);
+    auto *button = qobject_cast<QPushButton *>(sim_->option().Option1[static_cast<std::size_t>(tab)]);
+    QVERIFY(button);
+    QCOMPARE(button->text().split(u'\n'), lines);
+    QCOMPARE(button->accessibleName(), caption);
+    // Every line is drawn whole inside the button.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QFontMetrics fm(button->font());
+    for (const QString &line : lines)
+        QVERIFY2(fm.horizontalAdvance(line) <= room.width(),
+                 qPrintable(QStringLiteral("%1: %2 > %3").arg(line).arg(fm.horizontalAdvance(line)).arg(room.width())));
+    QVERIFY(fm.height() * lines.size() <= room.height());
+}
+
+void tst_frmOption::optionsAndChecksFitTheirFrames_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("soundFrame");
+    QTest::addColumn<bool>("everythingShown"); // per-state image frames, plug-in and date frames
+    QTest::newRow("data folders") << 0 << 1 << false;
+    QTest::newRow("panel, built-in images") << 1 << 1 << false;
+    QTest::newRow("panel, images per state") << 1 << 1 << true;
+    QTest::newRow("digits") << 2 << 1 << false;
+    QTest::newRow("stop name") << 3 << 1 << false;
+    QTest::newRow("sound, step sounds") << 4 << 1 << false;
+    QTest::newRow("sound, pre-broadcast sounds") << 4 << 0 << false;
+    QTest::newRow("ticket preview in use") << 5 << 1 << true;
+}
+
+void tst_frmOption::optionsAndChecksFitTheirFrames()
+{
+    QFETCH(int, page);
+    QFETCH(int, soundFrame);
+    QFETCH(bool, everythingShown);
+    frmOption &o = sim_->option();
+    if (everythingShown) {
+        o.Option3[1]->click();
+        o.chkUseSeiriPrev->click();
+    }
+    showPage(page, soundFrame);
+    QGroupBox *pageFrame = o.Frame1[static_cast<std::size_t>(page)];
+    int checked = 0;
+    for (QAbstractButton *button : pageFrame->findChildren<QAbstractButton *>()) {
+        const bool radio = qobject_cast<QRadioButton *>(button) != nullptr;
+        if ((!radio && !qobject_cast<QCheckBox *>(button)) || !button->isVisibleTo(&o))
+            continue;
+        ++checked;
+        const QString what = button->text().left(16);
+        // Inside the contents of every frame around it, up to the page.
+        for (QWidget *w = button->parentWidget(); w; w = w->parentWidget()) {
+            if (auto *frame = qobject_cast<QGroupBox *>(w)) {
+                const QRect inFrame(button->mapTo(frame, QPoint(0, 0)), button->size());
+                QVERIFY2(frame->contentsRect().contains(inFrame),
+                         qPrintable(QStringLiteral("%1 sticks out of 「%2」").arg(what, frame->title())));
+            }
+            if (w == pageFrame)
+                break;
+        }
+        // Its text fits beside the indicator: on one line, or wrapped when the
+        // button wraps its caption.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect text = button->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents,
+                                                           &option, button);
+        const QFontMetrics fm(button->font());
+        const QSize needed = button->hasHeightForWidth()
+            ? fm.boundingRect(QRect(0, 0, text.width(), 10000), Qt::TextWordWrap, button->text()).size()
+            : QSize(fm.horizontalAdvance(button->text()), fm.height());
+        QVERIFY2(needed.width() <= text.width() && needed.height() <= button->height(),
+                 qPrintable(QStringLiteral("%1: text %2 x %3 in %4 x %5").arg(what).arg(needed.width()).arg(needed.height())
+                                .arg(text.width()).arg(button->height())));
+        const int indicator = button->style()->pixelMetric(
+            radio ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight, nullptr, button);
+        QVERIFY2(indicator <= button->height(), qPrintable(what));
+    }
+    QVERIFY(checked > 0 || page == 0);
 }
 
 QTEST_MAIN(tst_frmOption)
