@@ -153,6 +153,25 @@ QFont tabFont(const QFont &windowFont, int room)
     return font;
 }
 
+// A colour button shows its colour and no caption; its accessible name says
+// which colour it sets, for screen readers.
+void nameColourButtons(const frmOption &o)
+{
+    const std::array<std::pair<ColorButton *, const char16_t *>, 9> names{{
+        {o.Command5[0], u"バックライトOFF時の整理券番号の文字色"},
+        {o.Command5[1], u"バックライトON1時の整理券番号の文字色"},
+        {o.Command5[2], u"バックライトON2時の整理券番号の文字色"},
+        {o.Command8[0], u"デジタル部品の背景色"},
+        {o.Command8[1], u"デジタル部品の未発光時の文字色"},
+        {o.Command8[2], u"デジタル部品の発光時の文字色"},
+        {o.Command9[0], u"停名部分の背景色"},
+        {o.Command9[1], u"停名部分の文字色"},
+        {o.Command9[2], u"「次は」の文字色"},
+    }};
+    for (const auto &[button, name] : names)
+        button->setAccessibleName(QString::fromUtf16(name));
+}
+
 const QList<FileFilter> kSoundFilter{{QStringLiteral("Waveサウンド(*.wav)"), QStringLiteral("*.wav")},
                                      {QStringLiteral("MIDIサウンド(*.mid)"), QStringLiteral("*.mid")}};
 const QList<FileFilter> kPanelFilter{{QStringLiteral("ビットマップ(*.bmp)"), QStringLiteral("*.bmp")},
@@ -179,10 +198,14 @@ frmOption::frmOption(Simulator &sim, QWidget *parent) : QDialog(parent), sim_(si
     buildStopNamePage();
     buildSoundPage();
     buildPreviewPage();
+    nameColourButtons(*this);
 
     Command4 = new QPushButton(QStringLiteral("OK"), this);
     Command4->setGeometry(width() - 95, height() - 32, 85, 25);
-    Command4->setDefault(true);
+    // No button answers Enter: Enter in a text box must not apply the
+    // settings and hide the window while the user is still typing.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
 
     for (QComboBox *list : findChildren<QComboBox *>())
         list->setFixedHeight(kRowHeight + 1);

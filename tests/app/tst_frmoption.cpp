@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -52,11 +53,21 @@ private slots:
     void tabCaptionsBreakBetweenWords();
     void optionsAndChecksFitTheirFrames_data();
     void optionsAndChecksFitTheirFrames();
+    void enterInATextBoxKeepsTheWindowOpen_data();
+    void enterInATextBoxKeepsTheWindowOpen();
+    void colourButtonsSayWhichColourTheySet_data();
+    void colourButtonsSayWhichColourTheySet();
+    void colourDialogOpensOnTheButtonsColour_data();
+    void colourDialogOpensOnTheButtonsColour();
 
 private:
     // Shows the window with page `page` in front, and on the sound page the
     // sound frame `soundFrame`.
     frmOption &showPage(int page, int soundFrame = 1);
+    // A colour button by its name, "Command5(0)" .. "Command9(2)".
+    ColorButton *colourButton(const QString &name);
+    // A text box by its name, "Text2(0)", "txtSelectSound(7)" ...
+    QLineEdit *textBox(const QString &name);
 
     std::unique_ptr<Simulator> sim_;
     testing::FakeDialogs dialogs_;
@@ -390,6 +401,28 @@ frmOption &tst_frmOption::showPage(int page, int soundFrame)
     return o;
 }
 
+ColorButton *tst_frmOption::colourButton(const QString &name)
+{
+    frmOption &o = sim_->option();
+    const auto index = static_cast<std::size_t>(name.section('(', 1).chopped(1).toInt());
+    if (name.startsWith("Command5"))
+        return o.Command5[index];
+    if (name.startsWith("Command8"))
+        return o.Command8[index];
+    return o.Command9[index];
+}
+
+QLineEdit *tst_frmOption::textBox(const QString &name)
+{
+    frmOption &o = sim_->option();
+    const auto index = static_cast<std::size_t>(name.section('(', 1).chopped(1).toInt());
+    if (name.startsWith("Text2"))
+        return o.Text2[index];
+    if (name.startsWith("txtSelectPanel"))
+        return o.txtSelectPanel[index];
+    return o.txtSelectSound[index];
+}
+
 void tst_frmOption::tabCaptionsBreakBetweenWords_data()
 {
     QTest::addColumn<int>("tab");
@@ -491,6 +524,96 @@ void tst_frmOption::optionsAndChecksFitTheirFrames()
         QVERIFY2(indicator <= button->height(), qPrintable(what));
     }
     QVERIFY(checked > 0 || page == 0);
+}
+
+void tst_frmOption::enterInATextBoxKeepsTheWindowOpen_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return in the fare data folder") << 0 << "Text2(0)" << int(Qt::Key_Return);
+    QTest::newRow("Enter in the broadcast data folder") << 0 << "Text2(1)" << int(Qt::Key_Enter);
+    QTest::newRow("Return in a step sound") << 4 << "txtSelectSound(7)" << int(Qt::Key_Return);
+    QTest::newRow("Return in the route-setting sound") << 4 << "txtSelectSound(0)" << int(Qt::Key_Return);
+}
+
+void tst_frmOption::enterInATextBoxKeepsTheWindowOpen()
+{
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    frmOption &o = showPage(page); // clicking the tab gives it the focus first
+    setButtonColor(o.Command8[2], rgb(1, 2, 3));
+    QLineEdit *edit = textBox(box);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, "/bus");
+    // Enter presses no button at all: not OK, and not a tab or "..." button
+    // that a dialog would otherwise take as its default.
+    std::vector<std::pair<QAbstractButton *, std::unique_ptr<QSignalSpy>>> clicks;
+    for (QAbstractButton *button : o.findChildren<QAbstractButton *>())
+        clicks.emplace_back(button, std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked));
+    QTest::keyClick(edit, Qt::Key(key));
+    QVERIFY(o.isVisible());
+    for (const auto &[button, spy] : clicks)
+        QVERIFY2(spy->isEmpty(), qPrintable(button->text() + QStringLiteral(" was pressed")));
+    QCOMPARE(edit->text(), QStringLiteral("/bus"));
+    // Nothing was applied to the panel either.
+    QVERIFY(sim_->form1().Degit[1]->DegitForeColor() != rgb(1, 2, 3));
+}
+
+void tst_frmOption::colourButtonsSayWhichColourTheySet_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("ticket numbers, backlight OFF") << "Command5(0)" << QStringList{"整理券番号", "OFF", "文字色"};
+    QTest::newRow("ticket numbers, ON1") << "Command5(1)" << QStringList{"整理券番号", "ON1", "文字色"};
+    QTest::newRow("ticket numbers, ON2") << "Command5(2)" << QStringList{"整理券番号", "ON2", "文字色"};
+    QTest::newRow("digit background") << "Command8(0)" << QStringList{"デジタル部品", "背景色"};
+    QTest::newRow("unlit segments") << "Command8(1)" << QStringList{"デジタル部品", "未発光", "文字色"};
+    QTest::newRow("lit segments") << "Command8(2)" << QStringList{"デジタル部品の発光時", "文字色"};
+    QTest::newRow("stop-name background") << "Command9(0)" << QStringList{"停名", "背景色"};
+    QTest::newRow("stop-name text") << "Command9(1)" << QStringList{"停名", "文字色"};
+    QTest::newRow("「次は」 text") << "Command9(2)" << QStringList{"「次は」", "文字色"};
+}
+
+void tst_frmOption::colourButtonsSayWhichColourTheySet()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, words);
+    const QString name = colourButton(button)->accessibleName();
+    for (const QString &word : words)
+        QVERIFY2(name.contains(word), qPrintable(name));
+    // No two colour buttons share a name.
+    int same = 0;
+    for (const ColorButton *other : sim_->option().findChildren<ColorButton *>())
+        same += other->accessibleName() == name;
+    QCOMPARE(same, 1);
+}
+
+void tst_frmOption::colourDialogOpensOnTheButtonsColour_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("ticket numbers ON1") << 1 << "Command5(1)";
+    QTest::newRow("lit segments") << 2 << "Command8(2)";
+    QTest::newRow("stop-name background") << 3 << "Command9(0)";
+    QTest::newRow("「次は」 text") << 3 << "Command9(2)";
+}
+
+void tst_frmOption::colourDialogOpensOnTheButtonsColour()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    frmOption &o = showPage(page);
+    ColorButton *b = colourButton(button);
+    setButtonColor(b, rgb(12, 34, 56)); // no start-up colour is this one
+    dialogs_.color = rgb(200, 100, 50);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(dialogs_.calls, 1);
+    QVERIFY(dialogs_.lastInitialColor);
+    QCOMPARE(*dialogs_.lastInitialColor, rgb(12, 34, 56));
+    QCOMPARE(buttonColor(b), rgb(200, 100, 50));
+    QVERIFY(o.isVisible());
 }
 
 QTEST_MAIN(tst_frmOption)
