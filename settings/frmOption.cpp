@@ -11,6 +11,7 @@
 #include "reslib/Units.h"
 #include "settings/ColorButton.h"
 #include "settings/SettingValues.h"
+#include "settings/StartupColors.h"
 #include "settings/WrappingButton.h"
 
 #include <QButtonGroup>
@@ -364,9 +365,9 @@ void frmOption::buildDigitPage()
     g->addWidget(M_Degit1, 1, 3, 2, 1, Qt::AlignCenter);
     g->setColumnStretch(2, 1);
     g->setColumnStretch(4, 1);
-    setButtonColor(Command8[0], rgb(128, 128, 128));
-    setButtonColor(Command8[1], rgb(150, 150, 150));
-    setButtonColor(Command8[2], rgb(248, 210, 114));
+    setButtonColor(Command8[0], kStartupDigitColors.back);
+    setButtonColor(Command8[1], kStartupDigitColors.unlit);
+    setButtonColor(Command8[2], kStartupDigitColors.lit);
     v->addWidget(Frame5[0]);
 
     Frame5[1] = new QGroupBox(QStringLiteral("情報用数字の設定"), page);
@@ -458,9 +459,9 @@ void frmOption::buildStopNamePage()
     v->addWidget(Frame12);
     v->addStretch();
 
-    setButtonColor(Command9[0], rgb(128, 128, 128));
-    setButtonColor(Command9[1], rgb(255, 255, 0));
-    setButtonColor(Command9[2], rgb(255, 255, 0));
+    setButtonColor(Command9[0], kStartupStopNameColors.back);
+    setButtonColor(Command9[1], kStartupStopNameColors.text);
+    setButtonColor(Command9[2], kStartupStopNameColors.tsugiwa);
 
     // These three lists start with nothing chosen, until a settings file says.
     Combo3->setCurrentIndex(-1);
