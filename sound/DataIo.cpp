@@ -42,11 +42,12 @@ void warnUndecodable(const QByteArray &text, int line, std::vector<TapeDataWarni
 TapeDataResult readTapeData(const QByteArray &bytes)
 {
     TapeDataResult result;
-    const int lines = countLines(bytes);
+    const QByteArray data = withoutEndOfFileMark(bytes).toByteArray();
+    const int lines = countLines(data);
     result.records.resize(static_cast<std::size_t>(lines));
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    if (data.startsWith("\xEF\xBB\xBF"))
         result.warnings.push_back({1, QStringLiteral("1行目: UTF-8 で保存されたファイルのようです。放送用データは Shift-JIS で保存してください。")});
-    SequentialInput in(bytes);
+    SequentialInput in(data);
     int count = 0;
     int recordLine = 1; // where the record being read starts
     int fieldLine = 1;  // where the field being read starts

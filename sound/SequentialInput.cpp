@@ -172,4 +172,14 @@ std::optional<double> leadingNumber(QByteArrayView text)
     return value;
 }
 
+QByteArrayView withoutEndOfFileMark(QByteArrayView data)
+{
+    qsizetype end = data.size();
+    while (end > 0 && isLineEnd(data[end - 1]))
+        --end;
+    if (end > 0 && data[end - 1] == '\x1A')
+        return data.first(end - 1);
+    return data;
+}
+
 } // namespace kerubara

@@ -62,4 +62,10 @@ int countLines(QByteArrayView data);
 // nothing when it does not start with one.
 std::optional<double> leadingNumber(QByteArrayView text);
 
+// The data without a trailing end-of-file mark: old editors end a text file
+// with Ctrl-Z (0x1A), and sequential reading ends there. Only a mark followed
+// by nothing but line ends counts; any other data is returned whole. (No
+// Shift-JIS trail byte is 0x1A, so the mark cannot be half a character.)
+QByteArrayView withoutEndOfFileMark(QByteArrayView data);
+
 } // namespace kerubara

@@ -42,6 +42,8 @@ private slots:
     void brokenTapeDataIsRefusedWithItsLine_data();
     void brokenTapeDataIsRefusedWithItsLine();
     void fileNameIsMatchedWithoutRegardToCase();
+    void endOfFileMarkEndsTheData_data();
+    void endOfFileMarkEndsTheData();
 };
 
 void tst_TapeData::fieldsFollowTheSequentialRules_data()
@@ -211,6 +213,31 @@ void tst_TapeData::fileNameIsMatchedWithoutRegardToCase()
     QCOMPARE(tapeFilePath(folder, "12"), folder + "12tp.csv"); // the exact name first
     QVERIFY(isTapeFileName("/a/12TP.csv"));
     QVERIFY(!isTapeFileName("/a/12.hy3"));
+}
+
+void tst_TapeData::endOfFileMarkEndsTheData_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<std::vector<TapeRecord>>("records");
+    const QByteArray two = sjis("あ,1,2\r\nい,0,3\r\n");
+    const std::vector twoRecords{rec("あ", 1, 2), rec("い", 0, 3)};
+    QTest::newRow("mark after the last line end") << two + "\x1A" << twoRecords;
+    QTest::newRow("mark followed by a line end") << two + "\x1A\r\n" << twoRecords;
+    QTest::newRow("mark followed by lf line ends") << two + "\x1A\n\n" << twoRecords;
+    QTest::newRow("mark right after the last field") << sjis("あ,1,2\r\nい,0,3\x1A") << twoRecords;
+    QTest::newRow("mark alone") << QByteArray("\x1A\r\n") << std::vector<TapeRecord>{};
+    // Anywhere else the byte is just a character of the text.
+    QTest::newRow("mark followed by text is no end")
+        << sjis("あ,1,2\r\n") + "\x1A" + sjis("い,0,3\r\n") << std::vector{rec("あ", 1, 2), rec(QChar(0x1A) + QStringLiteral("い"), 0, 3)};
+}
+
+void tst_TapeData::endOfFileMarkEndsTheData()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(std::vector<TapeRecord>, records);
+    const TapeDataResult r = readTapeData(data);
+    QVERIFY2(!r.error, r.error ? qPrintable(r.error->message) : "");
+    QVERIFY(r.records == records);
 }
 
 QTEST_GUILESS_MAIN(tst_TapeData)

@@ -42,6 +42,10 @@ void tst_TapeCommands::dumpWritesTheTableAsLoaded_data()
         << "Text,StepFlag,SoundFlag\n\"Hello, 次は\",1,2\n発車します。,0,3\n,0,0\n";
     QTest::newRow("name in any case") << "34TP.CSV" << QByteArray("a,1,1\n") << "Text,StepFlag,SoundFlag\na,1,1\n";
     QTest::newRow("empty file") << "0tp.csv" << QByteArray() << "Text,StepFlag,SoundFlag\n";
+    QTest::newRow("Ctrl-Z at the end") << "5tp.csv" << QByteArray("a,1,1\r\nb,0,2\r\n\x1A")
+                                       << "Text,StepFlag,SoundFlag\na,1,1\nb,0,2\n";
+    QTest::newRow("Ctrl-Z and line ends at the end") << "6tp.csv" << QByteArray("a,1,1\r\n\x1A\r\n\r\n")
+                                                     << "Text,StepFlag,SoundFlag\na,1,1\n";
 }
 
 void tst_TapeCommands::dumpWritesTheTableAsLoaded()
