@@ -10,20 +10,47 @@
 namespace kerubara {
 namespace {
 
+// Why reading stopped, in a few words.
+QString failure(int number)
+{
+    switch (number) {
+    case VbError::InputPastEnd:
+        return QStringLiteral("行の途中でファイルが終わっています");
+    case VbError::Overflow:
+        return QStringLiteral("フラグの数値が -32768～32767 の範囲を超えています");
+    case VbError::SubscriptOutOfRange:
+        return QStringLiteral("項目が行数に対して多すぎます");
+    default:
+        return VbError::standardDescription(number);
+    }
+}
+
 QString errorMessage(int number, int line)
 {
     switch (number) {
     case VbError::InputPastEnd:
-        return QStringLiteral("%1行目: 行の途中でファイルが終わっています。各行に「文章,移動フラグ,サウンドフラグ」の3項目が必要です。")
-            .arg(line);
+        return QStringLiteral("%1行目: %2。各行に「文章,移動フラグ,サウンドフラグ」の3項目が必要です。").arg(line).arg(failure(number));
     case VbError::Overflow:
-        return QStringLiteral("%1行目: フラグの数値が -32768～32767 の範囲を超えています。").arg(line);
+        return QStringLiteral("%1行目: %2。").arg(line).arg(failure(number));
     case VbError::SubscriptOutOfRange:
-        return QStringLiteral("%1行目: 項目が行数に対して多すぎます。1行に「文章,移動フラグ,サウンドフラグ」の3項目だけを書いてください。")
-            .arg(line);
+        return QStringLiteral("%1行目: %2。1行に「文章,移動フラグ,サウンドフラグ」の3項目だけを書いてください。")
+            .arg(line)
+            .arg(failure(number));
     default:
-        return QStringLiteral("%1行目: %2").arg(line).arg(VbError::standardDescription(number));
+        return QStringLiteral("%1行目: %2").arg(line).arg(failure(number));
     }
+}
+
+// A blank line inside the data is read as one empty field, so every field
+// after it moves by one; that, not the line where reading finally fails, is
+// what the author has to mend.
+QString blankLineMessage(int blankLine, int number, int failedLine)
+{
+    return QStringLiteral("%1行目: 空行があります。空行も1つの項目として読まれるため、これより後の項目がずれて、"
+                          "%2行目で読み込めなくなっています（%3）。空行を削除してください。")
+        .arg(blankLine)
+        .arg(failedLine)
+        .arg(failure(number));
 }
 
 void warnUndecodable(const QByteArray &text, int line, std::vector<TapeDataWarning> &warnings)
@@ -51,25 +78,33 @@ TapeDataResult readTapeData(const QByteArray &bytes)
     int count = 0;
     int recordLine = 1; // where the record being read starts
     int fieldLine = 1;  // where the field being read starts
+    std::optional<int> blankLine; // the first blank line read as a field
+    auto startField = [&] {
+        fieldLine = in.line();
+        if (!blankLine && in.atBlankLine())
+            blankLine = fieldLine;
+    };
     try {
         while (!in.atEnd() && !in.onlyBlankLeft()) {
-            recordLine = fieldLine = in.line();
+            startField();
+            recordLine = fieldLine;
             if (++count > lines)
                 throw VbError(VbError::SubscriptOutOfRange);
             TapeRecord &r = result.records[static_cast<std::size_t>(count - 1)];
             const QByteArray text = in.readField();
             warnUndecodable(text, recordLine, result.warnings);
             r.Text = cp932::decode(text);
-            fieldLine = in.line();
+            startField();
             r.StepFlag = in.readInteger();
-            fieldLine = in.line();
+            startField();
             r.SoundFlag = in.readInteger();
         }
     } catch (const VbError &e) {
         // A flag out of range is reported where it stands, anything else
-        // where its record starts.
+        // where its record starts; a blank line before either is the cause.
         const int line = e.number() == VbError::Overflow ? fieldLine : recordLine;
-        result.error = TapeDataError{line, e.number(), errorMessage(e.number(), line)};
+        result.error = blankLine ? TapeDataError{*blankLine, e.number(), blankLineMessage(*blankLine, e.number(), line)}
+                                 : TapeDataError{line, e.number(), errorMessage(e.number(), line)};
     }
     return result;
 }

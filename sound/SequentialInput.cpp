@@ -36,6 +36,16 @@ bool SequentialInput::onlyBlankLeft() const
     return true;
 }
 
+bool SequentialInput::atBlankLine() const
+{
+    if (atEnd() || (pos_ > 0 && !isLineEnd(data_[pos_ - 1])))
+        return false;
+    qsizetype i = pos_;
+    while (i < data_.size() && isBlank(data_[i]))
+        ++i;
+    return i < data_.size() && isLineEnd(data_[i]);
+}
+
 void SequentialInput::skipLineEnd()
 {
     if (pos_ < data_.size() && data_[pos_] == '\r') {

@@ -33,6 +33,9 @@ public:
     bool atEnd() const { return pos_ >= data_.size(); }
     // True when nothing but spaces, tabs and line ends is left.
     bool onlyBlankLeft() const;
+    // True when reading stands at the start of a line that holds nothing but
+    // spaces and tabs: the next field read is that blank line, empty.
+    bool atBlankLine() const;
     // The 1-based line where reading goes on.
     int line() const { return line_; }
 

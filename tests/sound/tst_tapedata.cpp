@@ -44,6 +44,8 @@ private slots:
     void fileNameIsMatchedWithoutRegardToCase();
     void endOfFileMarkEndsTheData_data();
     void endOfFileMarkEndsTheData();
+    void blankLineThatBreaksTheFileIsNamed_data();
+    void blankLineThatBreaksTheFileIsNamed();
 };
 
 void tst_TapeData::fieldsFollowTheSequentialRules_data()
@@ -238,6 +240,32 @@ void tst_TapeData::endOfFileMarkEndsTheData()
     const TapeDataResult r = readTapeData(data);
     QVERIFY2(!r.error, r.error ? qPrintable(r.error->message) : "");
     QVERIFY(r.records == records);
+}
+
+void tst_TapeData::blankLineThatBreaksTheFileIsNamed_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("blankLine");
+    QTest::addColumn<int>("failedLine"); // where reading gave up
+    QTest::newRow("between records") << sjis("あ,1,2\r\n\r\nい,0,0\r\nう,0,0\r\n") << 2 << 4;
+    QTest::newRow("two in a row") << sjis("あ,1,2\r\n\r\n\r\nい,0,0\r\n") << 2 << 4;
+    QTest::newRow("spaces and a tab only") << sjis("あ,1,2\r\n \t \r\nい,0,0\r\n") << 2 << 3;
+    QTest::newRow("first line") << sjis("\r\nあ,1,2\r\n") << 1 << 2;
+    QTest::newRow("lf line ends") << sjis("あ,1,2\n\nい,0,0\n") << 2 << 3;
+    // The text after it lands in a flag field and overflows it.
+    QTest::newRow("shifted text overflows a flag") << sjis("あ,1,2\r\n\r\n40000円です,0,0\r\n") << 2 << 3;
+}
+
+void tst_TapeData::blankLineThatBreaksTheFileIsNamed()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, blankLine);
+    QFETCH(int, failedLine);
+    const TapeDataResult r = readTapeData(data);
+    QVERIFY(r.error);
+    QCOMPARE(r.error->line, blankLine);
+    QVERIFY2(r.error->message.startsWith(QStringLiteral("%1行目: 空行があります。").arg(blankLine)), qPrintable(r.error->message));
+    QVERIFY2(r.error->message.contains(QStringLiteral("%1行目で").arg(failedLine)), qPrintable(r.error->message));
 }
 
 QTEST_GUILESS_MAIN(tst_TapeData)

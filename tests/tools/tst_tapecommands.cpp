@@ -67,6 +67,10 @@ void tst_TapeCommands::dumpRefusesWhatLoadingRefuses_data()
     QTest::newRow("flag too large") << QByteArray("a,1,2\r\nb,99999,0\r\n") << QStringLiteral("2行目");
     QTest::newRow("cut off") << QByteArray("a,1,2\r\nb\r\n") << QStringLiteral("2行目");
     QTest::newRow("too many fields") << QByteArray("a,1,2,b,1,2\r\n") << QStringLiteral("1行目");
+    QTest::newRow("blank line between records") << QByteArray("a,1,2\r\n\r\nb,0,0\r\nc,0,0\r\n")
+                                                << QStringLiteral("2行目: 空行があります");
+    QTest::newRow("blank line before the last record") << QByteArray("a,1,2\r\nb,0,0\r\n\r\nc,1,2\r\n")
+                                                       << QStringLiteral("3行目: 空行があります");
 }
 
 void tst_TapeCommands::dumpRefusesWhatLoadingRefuses()
