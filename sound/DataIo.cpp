@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace kerubara {
 namespace {
 
@@ -53,6 +55,29 @@ QString blankLineMessage(int blankLine, int number, int failedLine)
         .arg(failure(number));
 }
 
+bool hasFullWidthDigit(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'０' && c <= u'９'; });
+}
+
+// Reads one flag field. Full-width digits are not digits to the reader: the
+// flag quietly reads as 0 (or as the half-width number in front of them),
+// so the author is told.
+std::int16_t readFlag(SequentialInput &in, const QString &name, std::vector<TapeDataWarning> &warnings)
+{
+    const int line = in.line();
+    const QByteArray field = in.readField();
+    const std::int16_t value = integerField(field);
+    const QString text = cp932::decode(field);
+    if (hasFullWidthDigit(text))
+        warnings.push_back({line, QStringLiteral("%1行目: %2「%3」に全角数字があります。全角数字は数字として読まれないため、"
+                                                 "%4 として読み込まれます。半角数字で書いてください。")
+                                      .arg(line)
+                                      .arg(name, text.trimmed())
+                                      .arg(value)});
+    return value;
+}
+
 void warnUndecodable(const QByteArray &text, int line, std::vector<TapeDataWarning> &warnings)
 {
     const qsizetype at = cp932::firstUndecodable(text);
@@ -95,9 +120,9 @@ TapeDataResult readTapeData(const QByteArray &bytes)
             warnUndecodable(text, recordLine, result.warnings);
             r.Text = cp932::decode(text);
             startField();
-            r.StepFlag = in.readInteger();
+            r.StepFlag = readFlag(in, QStringLiteral("移動フラグ"), result.warnings);
             startField();
-            r.SoundFlag = in.readInteger();
+            r.SoundFlag = readFlag(in, QStringLiteral("サウンドフラグ"), result.warnings);
         }
     } catch (const VbError &e) {
         // A flag out of range is reported where it stands, anything else

@@ -50,7 +50,7 @@ struct TapeDataResult
 // than there are lines; when a blank line inside the data was read before
 // that, the error names the blank line, which shifted every field after it.
 // Blank lines after the last record are allowed, and a trailing Ctrl-Z ends
-// the data.
+// the data. Flags written with full-width digits get a warning.
 TapeDataResult readTapeData(const QByteArray &bytes);
 
 // The broadcast data file of `route` in `folder` (which already ends in a

@@ -108,7 +108,12 @@ QByteArray SequentialInput::readField()
 
 std::int16_t SequentialInput::readInteger()
 {
-    const std::optional<double> value = leadingNumber(readField());
+    return integerField(readField());
+}
+
+std::int16_t integerField(QByteArrayView field)
+{
+    const std::optional<double> value = leadingNumber(field);
     if (!value)
         return 0;
     const double rounded = std::nearbyint(*value); // the default mode rounds half to even

@@ -41,10 +41,7 @@ public:
 
     // One field as text.
     QByteArray readField();
-    // One field as a 16-bit integer: its leading number (sign, digits,
-    // decimal point, exponent) rounded half to even. A field that does not
-    // start with a number reads as 0; a number outside -32768..32767 is the
-    // error "Overflow" (VbError 6).
+    // One field as a 16-bit integer (see integerField).
     std::int16_t readInteger();
 
 private:
@@ -64,6 +61,12 @@ int countLines(QByteArrayView data);
 // The number a text starts with, as the integer field reading sees it, or
 // nothing when it does not start with one.
 std::optional<double> leadingNumber(QByteArrayView text);
+
+// A field read as a 16-bit integer: its leading number (sign, digits,
+// decimal point, exponent) rounded half to even. A field that does not start
+// with a number reads as 0; a number outside -32768..32767 is the error
+// "Overflow" (VbError 6).
+std::int16_t integerField(QByteArrayView field);
 
 // The data without a trailing end-of-file mark: old editors end a text file
 // with Ctrl-Z (0x1A), and sequential reading ends there. Only a mark followed

@@ -46,6 +46,8 @@ private slots:
     void endOfFileMarkEndsTheData();
     void blankLineThatBreaksTheFileIsNamed_data();
     void blankLineThatBreaksTheFileIsNamed();
+    void fullWidthDigitsInAFlagAreWarned_data();
+    void fullWidthDigitsInAFlagAreWarned();
 };
 
 void tst_TapeData::fieldsFollowTheSequentialRules_data()
@@ -266,6 +268,43 @@ void tst_TapeData::blankLineThatBreaksTheFileIsNamed()
     QCOMPARE(r.error->line, blankLine);
     QVERIFY2(r.error->message.startsWith(QStringLiteral("%1行目: 空行があります。").arg(blankLine)), qPrintable(r.error->message));
     QVERIFY2(r.error->message.contains(QStringLiteral("%1行目で").arg(failedLine)), qPrintable(r.error->message));
+}
+
+void tst_TapeData::fullWidthDigitsInAFlagAreWarned_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<std::vector<TapeRecord>>("records");
+    QTest::addColumn<QStringList>("warnings"); // the start of each warning
+    QTest::newRow("step flag") << sjis("あ,１,2\r\n") << std::vector{rec("あ", 0, 2)}
+                               << QStringList{"1行目: 移動フラグ「１」に全角数字"};
+    QTest::newRow("quoted sound flag on line 2") << sjis("あ,1,2\r\nい,0,\"３\"\r\n")
+                                                 << std::vector{rec("あ", 1, 2), rec("い", 0, 0)}
+                                                 << QStringList{"2行目: サウンドフラグ「３」に全角数字"};
+    QTest::newRow("both flags") << sjis("あ,１,２\r\n") << std::vector{rec("あ", 0, 0)}
+                                << QStringList{"1行目: 移動フラグ", "1行目: サウンドフラグ"};
+    QTest::newRow("after a half-width digit") << sjis("あ,1２,0\r\n") << std::vector{rec("あ", 1, 0)}
+                                              << QStringList{"1行目: 移動フラグ「1２」に全角数字"};
+    QTest::newRow("flag taken from the next line") << sjis("あ,1\r\n３\r\n") << std::vector{rec("あ", 1, 0), rec("", 0, 0)}
+                                                   << QStringList{"2行目: サウンドフラグ「３」"};
+    QTest::newRow("full-width digits in the text are fine") << sjis("１番線から発車します。,1,2\r\n")
+                                                           << std::vector{rec("１番線から発車します。", 1, 2)} << QStringList{};
+    QTest::newRow("half-width flags") << sjis("あ,1,3\r\n") << std::vector{rec("あ", 1, 3)} << QStringList{};
+}
+
+void tst_TapeData::fullWidthDigitsInAFlagAreWarned()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(std::vector<TapeRecord>, records);
+    QFETCH(QStringList, warnings);
+    const TapeDataResult r = readTapeData(data);
+    QVERIFY(!r.error);
+    QVERIFY(r.records == records);
+    QCOMPARE(r.warnings.size(), std::size_t(warnings.size()));
+    for (qsizetype i = 0; i < warnings.size(); ++i) {
+        const TapeDataWarning &w = r.warnings[static_cast<std::size_t>(i)];
+        QVERIFY2(w.message.startsWith(warnings[i]), qPrintable(w.message));
+        QCOMPARE(w.line, warnings[i].section(u'行', 0, 0).toInt());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_TapeData)

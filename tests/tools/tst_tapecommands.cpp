@@ -22,6 +22,8 @@ private slots:
     void dumpWritesTheTableAsLoaded();
     void dumpRefusesWhatLoadingRefuses_data();
     void dumpRefusesWhatLoadingRefuses();
+    void dumpWarnsOfFullWidthFlagDigits_data();
+    void dumpWarnsOfFullWidthFlagDigits();
     void sampleRouteAnnouncementsLoad();
     void sayPrintsTheReading();
     void sayWritesASpokenWav();
@@ -84,6 +86,30 @@ void tst_TapeCommands::dumpRefusesWhatLoadingRefuses()
     QVERIFY(r.out.isEmpty());
     QVERIFY2(r.err.contains(mentions), qPrintable(r.err));
     QCOMPARE(runTool({"dump", dir_.filePath("none-tp.csv")}).status, 1);
+}
+
+void tst_TapeCommands::dumpWarnsOfFullWidthFlagDigits_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("step flag on line 2") << cp932::encode(u"a,1,1\r\nb,１,2\r\n") << "Text,StepFlag,SoundFlag\na,1,1\nb,0,2\n"
+                                         << QStringLiteral("2行目: 移動フラグ「１」に全角数字があります");
+    QTest::newRow("sound flag") << cp932::encode(u"a,1,３\r\n") << "Text,StepFlag,SoundFlag\na,1,0\n"
+                                << QStringLiteral("1行目: サウンドフラグ「３」に全角数字があります");
+}
+
+void tst_TapeCommands::dumpWarnsOfFullWidthFlagDigits()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, warning);
+    const QString path = dir_.filePath("7tp.csv");
+    QVERIFY(writeFile(path, bytes));
+    const Run r = runTool({"dump", path});
+    QCOMPARE(r.status, 0);
+    QTEST(r.out, "csv");
+    QVERIFY2(r.err.startsWith(path + ": " + warning), qPrintable(r.err));
+    QVERIFY(r.err.contains(QStringLiteral("0 として読み込まれます")));
 }
 
 void tst_TapeCommands::sampleRouteAnnouncementsLoad()
