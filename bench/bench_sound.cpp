@@ -6,6 +6,7 @@
 #include "sound/AudioOutput.h"
 #include "sound/Mixer.h"
 #include "sound/SampleRing.h"
+#include "sound/SdlAudioOutput.h"
 #include "sound/SoundSystem.h"
 #include "sound/VoiceEngine.h"
 
@@ -96,6 +97,34 @@ void BM_PlaySndToFirstSample(benchmark::State &state)
 }
 BENCHMARK(BM_PlaySndToFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
+// As above, but each time from an idle program whose device has closed: the
+// time includes opening it again.
+void BM_PlaySndToFirstSampleFromIdle(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString chime = dir.filePath("chime.wav");
+    testing::writeFile(chime, testing::wavFile(testing::tone(880, 4800, 48000), 1, 48000, testing::WavFormat::Pcm16));
+    SoundSystem sound(openAudioOutput(), QStringLiteral("bench"));
+    const auto *device = dynamic_cast<const SdlAudioOutput *>(&sound.output());
+    if (!device) {
+        state.SkipWithError("no SDL output");
+        return;
+    }
+    FirstSoundTap tap;
+    sound.mixer().setTap(&tap);
+    for (auto _ : state) {
+        while (device->isRunning())
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        tap.arm();
+        const auto start = Clock::now();
+        sound.PlaySnd(chime, QStringLiteral("S1"), 0, 0);
+        state.SetIterationTime(waitForSound(tap, start));
+        sound.mciSendString(QStringLiteral("stop benchS1"));
+    }
+    sound.mixer().setTap(nullptr);
+}
+BENCHMARK(BM_PlaySndToFirstSampleFromIdle)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
 void BM_MixTenMillisecondsFourChannelsAndSpeech(benchmark::State &state)
 {
     constexpr int rate = 48000;
@@ -182,8 +211,8 @@ void BM_AsyncMidiPlayReturn(benchmark::State &state)
 BENCHMARK(BM_AsyncMidiPlayReturn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The processor share of a program that has played one short sound and now
-// plays nothing: measured over three seconds, after the sound has ended and
-// the output has had two seconds to go quiet.
+// plays nothing: measured over three seconds, once the sound has ended and
+// the output has closed its device (or after two seconds).
 void BM_IdleProcessShare(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -193,7 +222,10 @@ void BM_IdleProcessShare(benchmark::State &state)
     double share = 0;
     for (auto _ : state) {
         sound.PlaySnd(chime, QStringLiteral("S1"), -1, 0);
-        std::this_thread::sleep_for(std::chrono::seconds(2));
+        const auto *device = dynamic_cast<const SdlAudioOutput *>(&sound.output());
+        const auto limit = Clock::now() + std::chrono::seconds(2);
+        while ((!device || device->isRunning()) && Clock::now() < limit)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const double cpu0 = processCpuSeconds();
         const auto wall0 = Clock::now();
         std::this_thread::sleep_for(std::chrono::seconds(3));

@@ -88,8 +88,13 @@ void VoiceEngine::VoiceSpeak(const QString &text)
 {
     VoiceStop();
     busy_ = true;
+    // The mixer counts the speech as sounding from now on, before its first
+    // sample is made, and an output that idles gets ready for it.
+    ring_->setWriting(true);
+    mixer_.wake();
     worker_ = std::jthread([this, text, settings = settings_](std::stop_token stop) {
         synthesize(std::move(stop), text, settings);
+        ring_->setWriting(false);
     });
 }
 
