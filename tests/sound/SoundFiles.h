@@ -140,10 +140,10 @@ inline QByteArray standardMidiFile(QByteArray track, int division)
     return out;
 }
 
-// A note-on at once and its note-off `ticks` later.
-inline void appendNote(QByteArray &track, int note, int ticks)
+// A note-on `delay` ticks on and its note-off `ticks` after that.
+inline void appendNote(QByteArray &track, int note, int ticks, int delay = 0)
 {
-    putVarLen(track, 0);
+    putVarLen(track, static_cast<std::uint32_t>(delay));
     track.append(static_cast<char>(0x90));
     track.append(static_cast<char>(note));
     track.append(static_cast<char>(100));
@@ -166,9 +166,9 @@ inline QByteArray midiFile(int note = 72, int beats = 1)
 }
 
 // A format-0 MIDI file playing `notes` piano notes one after another, each
-// `beats` quarter notes long at 120 beats a minute, climbing a C major scale:
-// 600 one-beat notes make a five-minute piece.
-inline QByteArray melodyFile(int notes, int beats = 1)
+// `beats` quarter notes long at 120 beats a minute, climbing a C major scale,
+// after a rest of `restBeats`: 600 one-beat notes make a five-minute piece.
+inline QByteArray melodyFile(int notes, int beats = 1, int restBeats = 0)
 {
     constexpr int division = 96;
     constexpr int scale[] = {60, 62, 64, 65, 67, 69, 71, 72};
@@ -176,7 +176,7 @@ inline QByteArray melodyFile(int notes, int beats = 1)
     putVarLen(track, 0);
     track.append("\xC0\x00", 2); // program change: piano
     for (int i = 0; i < notes; ++i)
-        appendNote(track, scale[i % 8], division * beats);
+        appendNote(track, scale[i % 8], division * beats, i == 0 ? division * restBeats : 0);
     return standardMidiFile(track, division);
 }
 
