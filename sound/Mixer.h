@@ -32,8 +32,8 @@ public:
 // the output.
 //
 // Threads: the control side (play, stop, setGain, attachStream, flushStream,
-// isPlaying, waitUntilEnded) may be called from any thread, one at a time
-// being enforced by an internal mutex. render() runs on the audio thread; it
+// isPlaying, waitUntilEnded, isIdle, streamsReady, wake) may be called from
+// any thread, one at a time being enforced by an internal mutex. render() runs on the audio thread; it
 // never takes that mutex, never allocates and never frees: the control side
 // posts commands into a lock-free queue that render() applies at the start of
 // each block, and it keeps every sound alive itself until render() has

@@ -63,10 +63,8 @@ std::unique_ptr<SdlAudioOutput> SdlAudioOutput::open(int voiceCount, std::chrono
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             continue;
         }
-        auto out = std::unique_ptr<SdlAudioOutput>(
+        return std::unique_ptr<SdlAudioOutput>(
             new SdlAudioOutput(id, obtained, voiceCount, std::move(target), idleLinger));
-        SDL_PauseAudioDevice(id, 0);
-        return out;
     }
     return nullptr;
 }
@@ -89,6 +87,7 @@ SdlAudioOutput::SdlAudioOutput(SDL_AudioDeviceID device, const SDL_AudioSpec &ob
     target_->mixer = &mixer();
     mixer().setProgressHook([this] { waitForProgress(); });
     mixer().setWakeHook([this] { wake(); });
+    SDL_PauseAudioDevice(device_, 0);
     thread_ = std::jthread([this](std::stop_token stop) { run(std::move(stop)); });
 }
 
