@@ -9,7 +9,7 @@
 namespace kerubara {
 namespace {
 
-// Good enough for chimes and speech at a fraction of the best converter's cost.
+// Good enough for speech at a fraction of the best converter's cost.
 constexpr int kConverter = SRC_SINC_MEDIUM_QUALITY;
 // Output room added per call beyond the frames the ratio promises, for what
 // the filter releases at the end.

@@ -1,7 +1,5 @@
 #include "sound/WavDecoder.h"
 
-#include "sound/Resampler.h"
-
 #include <SDL2/SDL.h>
 
 #include <algorithm>
@@ -12,49 +10,36 @@
 
 namespace kerubara {
 
-namespace {
-
-// SDL's converter changes the sample format and the channel layout, frame
-// for frame: at an unchanged rate it neither adds nor drops a frame, and
-// 8-bit silence (0x80) becomes 0.0. Appends the stereo float frames to `out`.
-bool toStereoFloat(const Uint8 *samples, int bytes, std::uint16_t sdlFormat, int channels, int rate,
-                   std::vector<float> &out)
+bool convertToStereoFloat(const void *samples, int bytes, std::uint16_t sdlFormat, int channels, int rate,
+                          int sampleRate, PcmBuffer &out)
 {
+    const int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(sdlFormat)) / 8 * channels;
+    if (frameBytes <= 0 || bytes < 0)
+        return false;
+    // SDL's one-shot converter works on the whole sound at once: it pads
+    // both ends with silence after converting to float, so nothing stays
+    // behind in a resampler (as it does in SDL's streams, whose flush drops
+    // up to 64 ms and pads 8-bit sound with 0x00, full negative) and 8-bit
+    // sound fades to 0.0, not to -1.0.
     SDL_AudioCVT cvt{};
     if (SDL_BuildAudioCVT(&cvt, sdlFormat, static_cast<Uint8>(channels), rate, AUDIO_F32SYS,
-                          PcmBuffer::kChannels, rate) < 0)
+                          PcmBuffer::kChannels, sampleRate) < 0)
         return false;
-    std::vector<Uint8> buffer(static_cast<std::size_t>(bytes) * static_cast<std::size_t>(std::max(cvt.len_mult, 1)));
-    std::memcpy(buffer.data(), samples, static_cast<std::size_t>(bytes));
-    int converted = bytes;
+    // A data chunk cut inside its last frame loses that frame.
+    const int whole = bytes - bytes % frameBytes;
+    std::vector<Uint8> buffer(static_cast<std::size_t>(whole) * static_cast<std::size_t>(std::max(cvt.len_mult, 1)));
+    std::memcpy(buffer.data(), samples, static_cast<std::size_t>(whole));
+    int converted = whole;
     if (cvt.needed) {
         cvt.buf = buffer.data();
-        cvt.len = bytes;
+        cvt.len = whole;
         if (SDL_ConvertAudio(&cvt) != 0)
             return false;
         converted = cvt.len_cvt;
     }
     const auto *floats = reinterpret_cast<const float *>(buffer.data());
-    out.assign(floats, floats + static_cast<std::size_t>(converted) / sizeof(float));
+    out.samples.insert(out.samples.end(), floats, floats + static_cast<std::size_t>(converted) / sizeof(float));
     return true;
-}
-
-} // namespace
-
-bool convertToStereoFloat(const void *samples, int bytes, std::uint16_t sdlFormat, int channels, int rate,
-                          int sampleRate, PcmBuffer &out)
-{
-    const int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(sdlFormat)) / 8 * channels;
-    if (frameBytes <= 0 || rate <= 0 || bytes < 0)
-        return false;
-    // A data chunk cut inside its last frame loses that frame.
-    const int whole = bytes - bytes % frameBytes;
-    std::vector<float> stereo;
-    if (!toStereoFloat(static_cast<const Uint8 *>(samples), whole, sdlFormat, channels, rate, stereo))
-        return false;
-    Resampler resampler(rate, sampleRate, PcmBuffer::kChannels);
-    return resampler.isValid()
-        && resampler.convert(stereo.data(), stereo.size() / PcmBuffer::kChannels, true, out.samples);
 }
 
 std::shared_ptr<const PcmBuffer> decodeWav(const QByteArray &fileBytes, int sampleRate)
