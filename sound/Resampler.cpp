@@ -44,6 +44,24 @@ bool Resampler::convert(const float *in, std::size_t frames, bool last, std::vec
     }
     if (!state_)
         return false;
+    // libsamplerate releases all it holds only when the call that marks the
+    // end brings input too, so the last frame of every piece waits for the
+    // next call.
+    held_.insert(held_.end(), in, in + frames * channels);
+    std::size_t feed = held_.size() / channels;
+    if (!last) {
+        if (feed <= 1)
+            return true;
+        --feed;
+    }
+    const bool ok = process(held_.data(), feed, last, out);
+    held_.erase(held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(feed * channels));
+    return ok;
+}
+
+bool Resampler::process(const float *in, std::size_t frames, bool last, std::vector<float> &out)
+{
+    const auto channels = static_cast<std::size_t>(channels_);
     for (;;) {
         const auto room = static_cast<std::size_t>(std::ceil(static_cast<double>(frames) * ratio_)) + kSpareFrames;
         const std::size_t at = out.size();

@@ -33,12 +33,15 @@ public:
     bool convert(const float *in, std::size_t frames, bool last, std::vector<float> &out);
 
 private:
+    bool process(const float *in, std::size_t frames, bool last, std::vector<float> &out);
+
     struct StateDeleter
     {
         void operator()(SRC_STATE_tag *state) const;
     };
 
     std::unique_ptr<SRC_STATE_tag, StateDeleter> state_;
+    std::vector<float> held_; // input not yet handed to libsamplerate
     double ratio_ = 1.0;
     int channels_ = 1;
     bool passThrough_ = false;

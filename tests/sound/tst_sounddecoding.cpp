@@ -1,4 +1,5 @@
 #include "sound/MidiRenderer.h"
+#include "sound/Resampler.h"
 #include "sound/SoundCache.h"
 #include "sound/WavDecoder.h"
 
@@ -21,6 +22,8 @@ private slots:
     void wavPlaysToItsLastSampleAtEveryRate_data();
     void wavPlaysToItsLastSampleAtEveryRate();
     void eightBitWavEndsWithoutAClick();
+    void resamplerKeepsTheEndOfSoundFedInPieces_data();
+    void resamplerKeepsTheEndOfSoundFedInPieces();
     void refusesWhatIsNotWav_data();
     void refusesWhatIsNotWav();
     void rendersMidiForAsLongAsItPlays();
@@ -117,6 +120,43 @@ void tst_SoundDecoding::eightBitWavEndsWithoutAClick()
         const float s = pcm->samples[static_cast<std::size_t>(2 * f)];
         QVERIFY2(s > -0.03f && s < last * 1.2f, qPrintable(QStringLiteral("frame %1: %2").arg(f).arg(s)));
     }
+}
+
+void tst_SoundDecoding::resamplerKeepsTheEndOfSoundFedInPieces_data()
+{
+    QTest::addColumn<int>("inRate");
+    QTest::addColumn<int>("outRate");
+    QTest::addColumn<int>("piece");
+    QTest::newRow("speech, 22.05 to 48 kHz, small pieces") << 22050 << 48000 << 100;
+    QTest::newRow("speech, 22.05 to 44.1 kHz, one piece") << 22050 << 44100 << 100000;
+    QTest::newRow("down, 48 to 44.1 kHz") << 48000 << 44100 << 777;
+    QTest::newRow("same rate is copied") << 48000 << 48000 << 500;
+}
+
+void tst_SoundDecoding::resamplerKeepsTheEndOfSoundFedInPieces()
+{
+    QFETCH(int, inRate);
+    QFETCH(int, outRate);
+    QFETCH(int, piece);
+    // Half a second of mono sound whose last 10 ms have a level of their own.
+    const int frames = inRate / 2;
+    const int tail = inRate / 100;
+    std::vector<float> in = testing::level(0.5f, frames - tail);
+    const std::vector<float> end = testing::level(-0.25f, tail);
+    in.insert(in.end(), end.begin(), end.end());
+    Resampler resampler(inRate, outRate, 1);
+    QVERIFY(resampler.isValid());
+    std::vector<float> out;
+    for (int at = 0; at < frames; at += piece) {
+        const int n = std::min(piece, frames - at);
+        QVERIFY(resampler.convert(in.data() + at, static_cast<std::size_t>(n), false, out));
+    }
+    QVERIFY(resampler.convert(nullptr, 0, true, out));
+    const double expected = static_cast<double>(frames) * outRate / inRate;
+    QVERIFY2(std::fabs(static_cast<double>(out.size()) - expected) <= 1.0, qPrintable(QString::number(out.size())));
+    const auto at = static_cast<std::size_t>(static_cast<double>(frames - 3) * outRate / inRate);
+    QVERIFY2(std::fabs(out[at] + 0.25f) < 0.03f, qPrintable(QString::number(out[at])));
+    QVERIFY(std::fabs(out[out.size() / 2] - 0.5f) < 0.01f);
 }
 
 void tst_SoundDecoding::refusesWhatIsNotWav_data()
