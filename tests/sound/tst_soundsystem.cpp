@@ -253,8 +253,8 @@ void tst_SoundSystem::asynchronousMidiPlayReturnsBeforeThePieceIsRendered()
     const MidiStream *stream = rig.sound->midiStream("kerubaraS1");
     QVERIFY(stream);
     QVERIFY(stream->isPlaying());
-    // Nothing has been mixed yet: the renderer is at most one ring ahead,
-    // and stays there, of a piece of 300 s.
+    // Nothing has been mixed yet, so the renderer is at most one ring ahead
+    // of the mixer (out of a piece of 300 s), and it stays there.
     const auto ahead = static_cast<std::int64_t>(stream->aheadFrames() + MidiStream::kChunkFrames);
     QVERIFY(ahead < 48000 * 2);
     QVERIFY2(stream->framesRendered() <= ahead, qPrintable(QString::number(stream->framesRendered())));
