@@ -40,6 +40,10 @@ SDL_AudioDeviceID openDefaultDevice(SDL_AudioCallback callback, void *userdata, 
 // one is given. Returns false when audio could not be initialised.
 bool initAudio(const char *driver)
 {
+    // SDL's audio brings up its event subsystem, which would take over
+    // SIGINT and SIGTERM and turn them into events nobody reads: the program
+    // could then not be ended by a signal (a logout, `kill`).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (driver)
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
     const bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;

@@ -7,7 +7,10 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <csignal>
 
 using namespace kerubara;
 
@@ -60,6 +63,7 @@ private slots:
     void synchronousMidiPlayReturnsOnceThePieceHasPlayed();
     void midiStopsClosesAndPlaysAgainFromTheStart();
     void programNameWithSpacesStillPlays();
+    void soundDeviceLeavesTheTerminationSignalsAlone();
 
 private:
     QString file(const QString &name) const { return dir_.filePath(name); }
@@ -335,6 +339,37 @@ void tst_SoundSystem::programNameWithSpacesStillPlays()
     QVERIFY(sound.isOpen("bus_simS4"));
     out->pump();
     QCOMPARE(testing::firstSound(out->captured()), 0);
+}
+
+void tst_SoundSystem::soundDeviceLeavesTheTerminationSignalsAlone()
+{
+    // SDL's audio would otherwise catch SIGTERM and SIGINT for an event
+    // queue nobody reads, and the program could not be ended by a signal.
+    // SDL takes a signal only while nobody else has: the test framework's
+    // own handlers step aside for the test and come back after it.
+    struct sigaction frameworkTerm {};
+    struct sigaction frameworkInt {};
+    struct sigaction none {};
+    none.sa_handler = SIG_DFL;
+    sigaction(SIGTERM, &none, &frameworkTerm);
+    sigaction(SIGINT, &none, &frameworkInt);
+    const auto restore = qScopeGuard([&] {
+        sigaction(SIGTERM, &frameworkTerm, nullptr);
+        sigaction(SIGINT, &frameworkInt, nullptr);
+    });
+    auto handlerOf = [](int signal) {
+        struct sigaction action {};
+        sigaction(signal, nullptr, &action);
+        return action.sa_handler;
+    };
+    SoundSystem sound(openAudioOutput());
+    auto tone = std::make_shared<PcmBuffer>();
+    tone->sampleRate = sound.mixer().sampleRate();
+    tone->samples.assign(4800 * PcmBuffer::kChannels, 0.1f);
+    sound.mixer().play(1, tone); // the device opens for it
+    QTest::qWait(50);
+    QVERIFY(handlerOf(SIGTERM) == SIG_DFL);
+    QVERIFY(handlerOf(SIGINT) == SIG_DFL);
 }
 
 QTEST_GUILESS_MAIN(tst_SoundSystem)
