@@ -6,6 +6,7 @@
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
+#include "reslib/ErrorBoundary.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/Shell.h"
 #include "reslib/Units.h"
@@ -644,33 +645,45 @@ void frmOption::buildPreviewPage()
 
 void frmOption::connectHandlers()
 {
+    // Every handler runs inside the error boundary (reslib/ErrorBoundary.h).
     for (int i = 0; i < 6; ++i)
-        connect(Option1[i], &QAbstractButton::toggled, this, [this, i](bool on) { if (on) Option1_Click(i); });
+        connect(Option1[i], &QAbstractButton::toggled, this, guarded([this, i] {
+                    if (Option1[i]->isChecked())
+                        Option1_Click(i);
+                }));
     for (int i = 0; i < 2; ++i) {
-        connect(Option5[i], &QAbstractButton::toggled, this, [this, i](bool on) { if (on) Option5_Click(i); });
-        connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
-        connect(Command10[i], &QPushButton::clicked, this, [this, i] { Command10_Click(i); });
+        connect(Option5[i], &QAbstractButton::toggled, this, guarded([this, i] {
+                    if (Option5[i]->isChecked())
+                        Option5_Click(i);
+                }));
+        connect(Command3[i], &QPushButton::clicked, this, guarded([this, i] { Command3_Click(i); }));
+        connect(Command10[i], &QPushButton::clicked, this, guarded([this, i] { Command10_Click(i); }));
     }
     // A check box's handler runs whenever its value changes, also when the
     // settings file restores it, as the enabled states depend on that.
-    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+    connect(Check1, &QCheckBox::toggled, this, guarded([this] { Check1_Click(); }));
     for (int i = 0; i < 4; ++i)
-        connect(Check3[i], &QCheckBox::toggled, this, [this, i] { Check3_Click(i); });
+        connect(Check3[i], &QCheckBox::toggled, this, guarded([this, i] { Check3_Click(i); }));
     for (int i = 0; i < 8; ++i)
-        connect(Option3[i], &QRadioButton::toggled, this, [this, i](bool on) { if (on) Option3_Click(i); });
-    connect(chkUseSeiriPrev, &QCheckBox::toggled, this, [this] { chkUseSeiriPrev_Click(); });
+        connect(Option3[i], &QRadioButton::toggled, this, guarded([this, i] {
+                    if (Option3[i]->isChecked())
+                        Option3_Click(i);
+                }));
+    connect(chkUseSeiriPrev, &QCheckBox::toggled, this, guarded([this] { chkUseSeiriPrev_Click(); }));
     for (int i = 0; i < 3; ++i) {
-        connect(Command6[i], &QPushButton::clicked, this, [this, i] { Command6_Click(i); });
-        connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
-        connect(Command8[i], &QPushButton::clicked, this, [this, i] { Command8_Click(i); });
-        connect(Command9[i], &QPushButton::clicked, this, [this, i] { Command9_Click(i); });
+        connect(Command6[i], &QPushButton::clicked, this, guarded([this, i] { Command6_Click(i); }));
+        connect(Command5[i], &QPushButton::clicked, this, guarded([this, i] { Command5_Click(i); }));
+        connect(Command8[i], &QPushButton::clicked, this, guarded([this, i] { Command8_Click(i); }));
+        connect(Command9[i], &QPushButton::clicked, this, guarded([this, i] { Command9_Click(i); }));
     }
     for (int i = 0; i < 11; ++i) {
         if (cmdSelectSound[i])
-            connect(cmdSelectSound[i], &QPushButton::clicked, this, [this, i] { cmdSelectSound_Click(i); });
+            connect(cmdSelectSound[i], &QPushButton::clicked, this, guarded([this, i] { cmdSelectSound_Click(i); }));
     }
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command7, &QPushButton::clicked, this, guarded([this] { Command7_Click(); }));
+    connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+    connect(Command11, &QPushButton::clicked, this, guarded([this] { Command11_Click(); }));
+    connect(Command4, &QPushButton::clicked, this, guarded([this] { Command4_Click(); }));
 }
 
 void frmOption::Form_Load()
