@@ -7,6 +7,7 @@
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
 #include "settings/SettingValues.h"
+#include "settings/StartupColors.h"
 #include "settings/frmOption.h"
 
 #include <QLabel>
@@ -85,9 +86,9 @@ void InitPanel(Simulator &sim)
 {
     frmOption &option = sim.option();
     setCheckValue(option.Check1, 1);
-    setButtonColor(option.Command5[0], rgb(255, 255, 255));
-    setButtonColor(option.Command5[1], rgb(192, 255, 192));
-    setButtonColor(option.Command5[2], rgb(192, 255, 192));
+    setButtonColor(option.Command5[0], kStartupTicketNumberColors.off);
+    setButtonColor(option.Command5[1], kStartupTicketNumberColors.on1);
+    setButtonColor(option.Command5[2], kStartupTicketNumberColors.on2);
 
     Form1 &panel = sim.form1();
     panel.imgRes[0] = drawBuiltInPanel();

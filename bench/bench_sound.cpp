@@ -1,12 +1,15 @@
 // Sound figures: the output buffer, how soon a played sound and a spoken
-// announcement leave the mixer, and what mixing costs. Without a sound card
-// SDL's dummy driver stands in, at the real pace.
+// announcement leave the mixer, what mixing costs, how soon an asynchronous
+// play of a long MIDI file returns and what an idle program spends. Without a
+// sound card SDL's dummy driver stands in, at the real pace.
 
 #include "sound/AudioOutput.h"
 #include "sound/Mixer.h"
 #include "sound/SampleRing.h"
+#include "sound/SdlAudioOutput.h"
 #include "sound/SoundSystem.h"
 #include "sound/VoiceEngine.h"
+#include "sound/WavDecoder.h"
 
 #include "SoundFiles.h"
 
@@ -18,6 +21,7 @@
 #include <cmath>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <thread>
 
 using namespace kerubara;
@@ -94,6 +98,44 @@ void BM_PlaySndToFirstSample(benchmark::State &state)
 }
 BENCHMARK(BM_PlaySndToFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
+// As above, but each time from an idle program whose device has closed: the
+// time includes opening it again.
+void BM_PlaySndToFirstSampleFromIdle(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString chime = dir.filePath("chime.wav");
+    testing::writeFile(chime, testing::wavFile(testing::tone(880, 4800, 48000), 1, 48000, testing::WavFormat::Pcm16));
+    SoundSystem sound(openAudioOutput(), QStringLiteral("bench"));
+    const auto *device = dynamic_cast<const SdlAudioOutput *>(&sound.output());
+    if (!device) {
+        state.SkipWithError("no SDL output");
+        return;
+    }
+    FirstSoundTap tap;
+    sound.mixer().setTap(&tap);
+    for (auto _ : state) {
+        while (device->isRunning())
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        tap.arm();
+        const auto start = Clock::now();
+        sound.PlaySnd(chime, QStringLiteral("S1"), 0, 0);
+        state.SetIterationTime(waitForSound(tap, start));
+        sound.mciSendString(QStringLiteral("stop benchS1"));
+    }
+    sound.mixer().setTap(nullptr);
+}
+BENCHMARK(BM_PlaySndToFirstSampleFromIdle)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Decoding a five-second 22.05 kHz WAV file (a long chime) to the mixer's
+// format, as the first play of a file does on the user-interface thread.
+void BM_DecodeFiveSecondWav(benchmark::State &state)
+{
+    const QByteArray wav = testing::wavFile(testing::tone(880, 5 * 22050, 22050), 1, 22050, testing::WavFormat::Pcm16);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(decodeWav(wav, 48000));
+}
+BENCHMARK(BM_DecodeFiveSecondWav)->Unit(benchmark::kMillisecond);
+
 void BM_MixTenMillisecondsFourChannelsAndSpeech(benchmark::State &state)
 {
     constexpr int rate = 48000;
@@ -151,6 +193,60 @@ void BM_VoiceSpeakToFirstSample(benchmark::State &state)
     state.counters["characters"] = static_cast<double>(text.size());
 }
 BENCHMARK(BM_VoiceSpeakToFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1.0e-9;
+}
+
+// Plays a five-minute MIDI file asynchronously, each time a new file so that
+// nothing decoded before can help; the time is until PlaySnd returns.
+void BM_AsyncMidiPlayReturn(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QByteArray piece = testing::melodyFile(600); // 600 beats at 120 a minute
+    SoundSystem sound(openAudioOutput(), QStringLiteral("bench"));
+    int n = 0;
+    for (auto _ : state) {
+        const QString file = dir.filePath(QStringLiteral("piece%1.mid").arg(n++));
+        testing::writeFile(file, piece);
+        const auto start = Clock::now();
+        sound.PlaySnd(file, QStringLiteral("S1"), 0, 0);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        sound.CloseAllSnd();
+    }
+    state.counters["piece_s"] = 300;
+}
+BENCHMARK(BM_AsyncMidiPlayReturn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The processor share of a program that has played one short sound and now
+// plays nothing: measured over three seconds, once the sound has ended and
+// the output has closed its device (or after two seconds).
+void BM_IdleProcessShare(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString chime = dir.filePath("chime.wav");
+    testing::writeFile(chime, testing::wavFile(testing::tone(880, 4800, 48000), 1, 48000, testing::WavFormat::Pcm16));
+    SoundSystem sound(openAudioOutput(), QStringLiteral("bench"));
+    double share = 0;
+    for (auto _ : state) {
+        sound.PlaySnd(chime, QStringLiteral("S1"), -1, 0);
+        const auto *device = dynamic_cast<const SdlAudioOutput *>(&sound.output());
+        const auto limit = Clock::now() + std::chrono::seconds(2);
+        while ((!device || device->isRunning()) && Clock::now() < limit)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const double cpu0 = processCpuSeconds();
+        const auto wall0 = Clock::now();
+        std::this_thread::sleep_for(std::chrono::seconds(3));
+        const double cpu = processCpuSeconds() - cpu0;
+        share = cpu / std::chrono::duration<double>(Clock::now() - wall0).count();
+    }
+    state.counters["idle_core_percent"] = 100.0 * share;
+    std::printf("idle program (driver %s): %.3f %% of one core\n", qPrintable(sound.output().driverName()), 100.0 * share);
+}
+BENCHMARK(BM_IdleProcessShare)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
 

@@ -19,7 +19,7 @@ const QString kFull = QStringLiteral(KERUBARA_EXAMPLES_DIR "/ticket-full.4SP");
 
 void BM_DrawSeirikenFullSample(benchmark::State &state)
 {
-    QImage preview(200, 320, QImage::Format_RGB32);
+    QImage preview(200, 256, QImage::Format_RGB32);
     QPainter dc(&preview);
     std::int16_t number = 1;
     for (auto _ : state) {

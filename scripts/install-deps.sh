@@ -7,7 +7,7 @@ PACKAGES="
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
-  libsdl2-dev
+  libsdl2-dev libsamplerate0-dev
   libfluidsynth-dev timgm6mb-soundfont
   libespeak-ng-dev espeak-ng-data
   libmecab-dev mecab-ipadic-utf8

@@ -6,11 +6,13 @@
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
+#include "reslib/ErrorBoundary.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/Shell.h"
 #include "reslib/Units.h"
 #include "settings/ColorButton.h"
 #include "settings/SettingValues.h"
+#include "settings/StartupColors.h"
 #include "settings/WrappingButton.h"
 
 #include <QButtonGroup>
@@ -28,6 +30,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 
 namespace kerubara {
@@ -98,6 +102,78 @@ QAbstractButton *tabButton(const QString &caption, QWidget *parent)
     return b;
 }
 
+// The page tabs' captions. A push button does not wrap its caption, so one
+// that is too wide for its tab is broken at the word boundary marked '|';
+// full-width spaces at the break go, so both lines stay centred.
+constexpr std::array<QStringView, 6> kTabCaptions{
+    u"運賃データと|　放送用データ", u"パネルと|整理券番号表示", u"デジタル部品と|情報用数字",
+    u"停名の設定",                  u"サウンド",                u"整理券|　　プレビュー"};
+
+QString tabCaption(QStringView marked)
+{
+    return marked.toString().remove(u'|');
+}
+
+// The lines a tab shows in font metrics `fm` when its text may be `room`
+// pixels wide: the whole caption when it fits, else the caption broken at its
+// word boundary.
+QStringList tabLines(QStringView marked, const QFontMetrics &fm, int room)
+{
+    const QString whole = tabCaption(marked);
+    const qsizetype boundary = marked.indexOf(u'|');
+    if (boundary < 0 || fm.horizontalAdvance(whole) <= room)
+        return {whole};
+    return {marked.left(boundary).trimmed().toString(), marked.mid(boundary + 1).trimmed().toString()};
+}
+
+// The width a push button leaves for its caption, less a pixel of air on
+// each side so that a caption never touches the button's edge.
+int captionRoom(const QWidget *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width() - 2;
+}
+
+// The tabs' font: the window's, made smaller only as far as needed for every
+// line of every caption to fit its tab, so all tabs share one size.
+QFont tabFont(const QFont &windowFont, int room)
+{
+    QFont font = windowFont;
+    auto fits = [&] {
+        const QFontMetrics fm(font);
+        for (QStringView marked : kTabCaptions) {
+            for (const QString &line : tabLines(marked, fm, room)) {
+                if (fm.horizontalAdvance(line) > room)
+                    return false;
+            }
+        }
+        return true;
+    };
+    while (!fits() && font.pixelSize() > 9)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+// A colour button shows its colour and no caption; its accessible name says
+// which colour it sets, for screen readers.
+void nameColourButtons(const frmOption &o)
+{
+    const std::array<std::pair<ColorButton *, const char16_t *>, 9> names{{
+        {o.Command5[0], u"バックライトOFF時の整理券番号の文字色"},
+        {o.Command5[1], u"バックライトON1時の整理券番号の文字色"},
+        {o.Command5[2], u"バックライトON2時の整理券番号の文字色"},
+        {o.Command8[0], u"デジタル部品の背景色"},
+        {o.Command8[1], u"デジタル部品の未発光時の文字色"},
+        {o.Command8[2], u"デジタル部品の発光時の文字色"},
+        {o.Command9[0], u"停名部分の背景色"},
+        {o.Command9[1], u"停名部分の文字色"},
+        {o.Command9[2], u"「次は」の文字色"},
+    }};
+    for (const auto &[button, name] : names)
+        button->setAccessibleName(QString::fromUtf16(name));
+}
+
 const QList<FileFilter> kSoundFilter{{QStringLiteral("Waveサウンド(*.wav)"), QStringLiteral("*.wav")},
                                      {QStringLiteral("MIDIサウンド(*.mid)"), QStringLiteral("*.mid")}};
 const QList<FileFilter> kPanelFilter{{QStringLiteral("ビットマップ(*.bmp)"), QStringLiteral("*.bmp")},
@@ -124,10 +200,14 @@ frmOption::frmOption(Simulator &sim, QWidget *parent) : QDialog(parent), sim_(si
     buildStopNamePage();
     buildSoundPage();
     buildPreviewPage();
+    nameColourButtons(*this);
 
     Command4 = new QPushButton(QStringLiteral("OK"), this);
     Command4->setGeometry(width() - 95, height() - 32, 85, 25);
-    Command4->setDefault(true);
+    // No button answers Enter: Enter in a text box must not apply the
+    // settings and hide the window while the user is still typing.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
 
     for (QComboBox *list : findChildren<QComboBox *>())
         list->setFixedHeight(kRowHeight + 1);
@@ -153,12 +233,6 @@ frmOption::~frmOption() = default;
 
 void frmOption::buildTabs()
 {
-    const QStringList captions{QStringLiteral("運賃データと　放送用データ"),
-                               QStringLiteral("パネルと整理券番号表示"),
-                               QStringLiteral("デジタル部品と情報用数字"),
-                               QStringLiteral("停名の設定"),
-                               QStringLiteral("サウンド"),
-                               QStringLiteral("整理券　　プレビュー")};
     const QStringList frames{QStringLiteral("運賃データと放送用データ"),
                              QStringLiteral("パネルと整理券番号表示"),
                              QStringLiteral("デジタル部品と情報用数字"),
@@ -167,19 +241,18 @@ void frmOption::buildTabs()
                              QStringLiteral("整理券プレビュー")};
     const int tabHeight = 52;
     for (int i = 0; i < 6; ++i) {
-        Option1[i] = tabButton(captions[i], this);
+        Option1[i] = tabButton(tabCaption(kTabCaptions[i]), this);
         Option1[i]->setGeometry(6, 8 + i * (tabHeight + 4), twipsToPixels(1250), tabHeight);
-        // A push button does not wrap: a caption too wide for the tab is
-        // broken after its full-width space, or in the middle.
-        if (QFontMetrics(font()).horizontalAdvance(captions[i]) > twipsToPixels(1250) - 10) {
-            const qsizetype space = captions[i].indexOf(u'　');
-            QString wrapped = captions[i];
-            wrapped.insert(space > 0 ? space + 1 : wrapped.size() / 2, u'\n');
-            Option1[i]->setText(wrapped);
-        }
-        Option1[i]->setAccessibleName(captions[i]);
+        Option1[i]->setAccessibleName(tabCaption(kTabCaptions[i]));
         Frame1[i] = new QGroupBox(frames[i], this);
         Frame1[i]->setGeometry(twipsToPixels(1455), twipsToPixels(75), twipsToPixels(8000), twipsToPixels(5000));
+    }
+    const int room = captionRoom(Option1[0]);
+    const QFont font = tabFont(this->font(), room);
+    const QFontMetrics fm(font);
+    for (int i = 0; i < 6; ++i) {
+        Option1[i]->setFont(font);
+        Option1[i]->setText(tabLines(kTabCaptions[i], fm, room).join(u'\n'));
     }
 }
 
@@ -293,9 +366,9 @@ void frmOption::buildDigitPage()
     g->addWidget(M_Degit1, 1, 3, 2, 1, Qt::AlignCenter);
     g->setColumnStretch(2, 1);
     g->setColumnStretch(4, 1);
-    setButtonColor(Command8[0], rgb(128, 128, 128));
-    setButtonColor(Command8[1], rgb(150, 150, 150));
-    setButtonColor(Command8[2], rgb(248, 210, 114));
+    setButtonColor(Command8[0], kStartupDigitColors.back);
+    setButtonColor(Command8[1], kStartupDigitColors.unlit);
+    setButtonColor(Command8[2], kStartupDigitColors.lit);
     v->addWidget(Frame5[0]);
 
     Frame5[1] = new QGroupBox(QStringLiteral("情報用数字の設定"), page);
@@ -387,9 +460,9 @@ void frmOption::buildStopNamePage()
     v->addWidget(Frame12);
     v->addStretch();
 
-    setButtonColor(Command9[0], rgb(128, 128, 128));
-    setButtonColor(Command9[1], rgb(255, 255, 0));
-    setButtonColor(Command9[2], rgb(255, 255, 0));
+    setButtonColor(Command9[0], kStartupStopNameColors.back);
+    setButtonColor(Command9[1], kStartupStopNameColors.text);
+    setButtonColor(Command9[2], kStartupStopNameColors.tsugiwa);
 
     // These three lists start with nothing chosen, until a settings file says.
     Combo3->setCurrentIndex(-1);
@@ -421,9 +494,9 @@ void frmOption::buildSoundPage()
     // The two sound frames lie on top of each other; Option5 picks the one in front.
     auto *stackHost = new QWidget(page);
     v->addWidget(stackHost, 1);
-    auto fileRow = [&](QGridLayout *grid, int row, const QString &label, int index, QWidget *parent) {
-        grid->addWidget(new QLabel(label, parent), row, 0, Qt::AlignRight);
-        grid->addLayout(pathRow(txtSelectSound[index], cmdSelectSound[index], parent), row, 1);
+    auto fileRow = [&](QGridLayout *grid, int row, int column, const QString &label, int index, QWidget *parent) {
+        grid->addWidget(new QLabel(label, parent), row, column, Qt::AlignRight);
+        grid->addLayout(pathRow(txtSelectSound[index], cmdSelectSound[index], parent), row, column + 1);
     };
 
     Frame2[1] = new QGroupBox(QStringLiteral("送り・戻し時のサウンド"), stackHost);
@@ -438,22 +511,31 @@ void frmOption::buildSoundPage()
             QStringLiteral("運賃データ(*.hy3)の特定の列のデータから判断して、以下の指定したサウンドを鳴らす（指定した列のデータの内容が1～3以外の場合はサウンドは鳴りません）"),
             Frame2[1]);
         g->addWidget(Option2[1], 1, 0, 1, 2);
-        auto *columnRow = new QHBoxLayout;
-        columnRow->addSpacing(20);
-        columnRow->addWidget(new QLabel(QStringLiteral("運賃データの"), Frame2[1]));
+        // The column phrase leads into the three cases on the first case's
+        // line ("運賃データの [n] 列目 のデータが、 「1」の場合 [file]"): the
+        // frame has no height to spare for a line of its own, and without it
+        // the "再生方法" frame below is squeezed.
+        auto *cases = new QGridLayout;
+        cases->setVerticalSpacing(1);
+        auto *columnPhrase = new QHBoxLayout;
+        columnPhrase->addSpacing(20);
+        columnPhrase->addWidget(new QLabel(QStringLiteral("運賃データの"), Frame2[1]));
         Combo1 = new QComboBox(Frame2[1]);
         Combo1->setMaximumWidth(70);
-        columnRow->addWidget(Combo1);
-        columnRow->addWidget(new QLabel(QStringLiteral("列目"), Frame2[1]));
-        columnRow->addWidget(new QLabel(QStringLiteral("のデータが、"), Frame2[1]));
-        columnRow->addStretch();
-        g->addLayout(columnRow, 2, 0, 1, 2);
-        fileRow(g, 3, QStringLiteral("「1」の場合"), 8, Frame2[1]);
-        fileRow(g, 4, QStringLiteral("「2」の場合"), 9, Frame2[1]);
-        fileRow(g, 5, QStringLiteral("「3」の場合"), 10, Frame2[1]);
+        columnPhrase->addWidget(Combo1);
+        columnPhrase->addWidget(new QLabel(QStringLiteral("列目"), Frame2[1]));
+        columnPhrase->addWidget(new QLabel(QStringLiteral("のデータが、"), Frame2[1]));
+        columnPhrase->addSpacing(10);
+        cases->addLayout(columnPhrase, 0, 0);
+        fileRow(cases, 0, 1, QStringLiteral("「1」の場合"), 8, Frame2[1]);
+        fileRow(cases, 1, 1, QStringLiteral("「2」の場合"), 9, Frame2[1]);
+        fileRow(cases, 2, 1, QStringLiteral("「3」の場合"), 10, Frame2[1]);
+        cases->setColumnStretch(2, 1);
+        g->addLayout(cases, 2, 0, 1, 2);
         Frame8 = playbackFrame(Frame2[1], Option6, QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"),
                                QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"));
-        g->addWidget(Frame8, 6, 0, 1, 2);
+        g->addWidget(Frame8, 3, 0, 1, 2);
+        g->setRowStretch(4, 1);
         groupOf(this, {Option2[0], Option2[1]});
         groupOf(this, {Option6[0], Option6[1]});
     }
@@ -470,9 +552,9 @@ void frmOption::buildSoundPage()
             QStringLiteral("放送データ(*.Tp.csv)内のフラグから判断して、以下の指定したサウンドを鳴らす（フラグの内容が1～3以外の場合はサウンドは鳴りません）"),
             Frame2[0]);
         g->addWidget(Option2[3], 1, 0, 1, 2);
-        fileRow(g, 2, QStringLiteral("「1」の場合"), 4, Frame2[0]);
-        fileRow(g, 3, QStringLiteral("「2」の場合"), 5, Frame2[0]);
-        fileRow(g, 4, QStringLiteral("「3」の場合"), 6, Frame2[0]);
+        fileRow(g, 2, 0, QStringLiteral("「1」の場合"), 4, Frame2[0]);
+        fileRow(g, 3, 0, QStringLiteral("「2」の場合"), 5, Frame2[0]);
+        fileRow(g, 4, 0, QStringLiteral("「3」の場合"), 6, Frame2[0]);
         Frame9 = playbackFrame(Frame2[0], Option7, QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"),
                                QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"));
         g->addWidget(Frame9, 5, 0, 1, 2);
@@ -550,7 +632,7 @@ void frmOption::buildPreviewPage()
     Command7 = new QPushButton(QStringLiteral("日付選択..."), Frame7);
     d->addWidget(Command7, 2, 2, Qt::AlignLeft);
     d->addWidget(note(QStringLiteral("系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理券の日付変更を行いません。"), Frame7),
-                 3, 0, 1, 3);
+                 3, 0, 1, 4);
     d->setColumnStretch(3, 1);
     v->addWidget(Frame7);
     v->addStretch();
@@ -564,33 +646,45 @@ void frmOption::buildPreviewPage()
 
 void frmOption::connectHandlers()
 {
+    // Every handler runs inside the error boundary (reslib/ErrorBoundary.h).
     for (int i = 0; i < 6; ++i)
-        connect(Option1[i], &QAbstractButton::toggled, this, [this, i](bool on) { if (on) Option1_Click(i); });
+        connect(Option1[i], &QAbstractButton::toggled, this, guarded([this, i] {
+                    if (Option1[i]->isChecked())
+                        Option1_Click(i);
+                }));
     for (int i = 0; i < 2; ++i) {
-        connect(Option5[i], &QAbstractButton::toggled, this, [this, i](bool on) { if (on) Option5_Click(i); });
-        connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
-        connect(Command10[i], &QPushButton::clicked, this, [this, i] { Command10_Click(i); });
+        connect(Option5[i], &QAbstractButton::toggled, this, guarded([this, i] {
+                    if (Option5[i]->isChecked())
+                        Option5_Click(i);
+                }));
+        connect(Command3[i], &QPushButton::clicked, this, guarded([this, i] { Command3_Click(i); }));
+        connect(Command10[i], &QPushButton::clicked, this, guarded([this, i] { Command10_Click(i); }));
     }
     // A check box's handler runs whenever its value changes, also when the
     // settings file restores it, as the enabled states depend on that.
-    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+    connect(Check1, &QCheckBox::toggled, this, guarded([this] { Check1_Click(); }));
     for (int i = 0; i < 4; ++i)
-        connect(Check3[i], &QCheckBox::toggled, this, [this, i] { Check3_Click(i); });
+        connect(Check3[i], &QCheckBox::toggled, this, guarded([this, i] { Check3_Click(i); }));
     for (int i = 0; i < 8; ++i)
-        connect(Option3[i], &QRadioButton::toggled, this, [this, i](bool on) { if (on) Option3_Click(i); });
-    connect(chkUseSeiriPrev, &QCheckBox::toggled, this, [this] { chkUseSeiriPrev_Click(); });
+        connect(Option3[i], &QRadioButton::toggled, this, guarded([this, i] {
+                    if (Option3[i]->isChecked())
+                        Option3_Click(i);
+                }));
+    connect(chkUseSeiriPrev, &QCheckBox::toggled, this, guarded([this] { chkUseSeiriPrev_Click(); }));
     for (int i = 0; i < 3; ++i) {
-        connect(Command6[i], &QPushButton::clicked, this, [this, i] { Command6_Click(i); });
-        connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
-        connect(Command8[i], &QPushButton::clicked, this, [this, i] { Command8_Click(i); });
-        connect(Command9[i], &QPushButton::clicked, this, [this, i] { Command9_Click(i); });
+        connect(Command6[i], &QPushButton::clicked, this, guarded([this, i] { Command6_Click(i); }));
+        connect(Command5[i], &QPushButton::clicked, this, guarded([this, i] { Command5_Click(i); }));
+        connect(Command8[i], &QPushButton::clicked, this, guarded([this, i] { Command8_Click(i); }));
+        connect(Command9[i], &QPushButton::clicked, this, guarded([this, i] { Command9_Click(i); }));
     }
     for (int i = 0; i < 11; ++i) {
         if (cmdSelectSound[i])
-            connect(cmdSelectSound[i], &QPushButton::clicked, this, [this, i] { cmdSelectSound_Click(i); });
+            connect(cmdSelectSound[i], &QPushButton::clicked, this, guarded([this, i] { cmdSelectSound_Click(i); }));
     }
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command7, &QPushButton::clicked, this, guarded([this] { Command7_Click(); }));
+    connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+    connect(Command11, &QPushButton::clicked, this, guarded([this] { Command11_Click(); }));
+    connect(Command4, &QPushButton::clicked, this, guarded([this] { Command4_Click(); }));
 }
 
 void frmOption::Form_Load()

@@ -102,6 +102,12 @@ public:
     OleColor backlightLabelColor(int state) const;           // Command5(state)
     std::optional<QString> userPanelPicture(int state) const; // Option3, txtSelectPanel
 
+    // Loads what the ticket plug-in at `path` can print into page 5 (the
+    // list and the notes) and the control panel (the preview's size, the
+    // company list). 0 when nothing was loaded: an empty path, or a file that
+    // is no valid plug-in (then nothing changes).
+    std::int32_t SetPlgin(const QString &path);
+
     // Handlers, named after the controls they belong to.
     void Option1_Click(int index);
     void Option5_Click(int index);
@@ -117,6 +123,8 @@ public:
     void Command8_Click(int index);
     void Command9_Click(int index);
     void Command7_Click();
+    void Command1_Click();
+    void Command11_Click();
     void Command4_Click();
 
     // Page tabs and pages.

@@ -46,26 +46,44 @@ private:
 // to a NullAudioOutput.
 std::unique_ptr<AudioOutput> openAudioOutput(int voiceCount = AudioOutput::kDefaultVoices);
 
-// An output without a device: nothing is mixed until pump() asks for it, and
-// everything mixed is kept for inspection. Waiting for the mixer mixes the
-// next buffer at once, so a synchronous play returns as soon as its sound has
-// been mixed to the end. For tests, tools and machines without audio.
+// An output without a device: nothing is mixed until pump() asks for it.
+// Waiting for the mixer mixes the next buffer at once, so a synchronous play
+// returns as soon as its sound has been mixed to the end. It behaves as a
+// device that never runs short: before each buffer it waits (a while at
+// most) for streams whose writers are at work. The most recent mixed
+// samples are kept for inspection, up to a limit. For tests, tools and
+// machines without audio.
 class NullAudioOutput final : public AudioOutput
 {
 public:
+    // Ten seconds at 48 kHz.
+    static constexpr std::size_t kDefaultCaptureFrames = 480000;
+
     explicit NullAudioOutput(int sampleRate = 48000, int bufferFrames = 512,
-                             int voiceCount = AudioOutput::kDefaultVoices);
+                             int voiceCount = AudioOutput::kDefaultVoices,
+                             std::size_t captureFrames = kDefaultCaptureFrames);
 
     QString driverName() const override { return QStringLiteral("null"); }
     void waitForProgress() override { pump(); }
 
     // Mixes `buffers` buffers and appends them to captured().
     void pump(int buffers = 1);
-    // Every sample mixed so far, interleaved stereo.
+    // The most recent samples mixed, interleaved stereo: at most
+    // captureFrames() frames. Beyond that the older half is dropped, so
+    // keeping up costs little.
     const std::vector<float> &captured() const { return captured_; }
-    void clearCaptured() { captured_.clear(); }
+    // The number (counted from the first frame ever mixed) of captured()'s
+    // first frame.
+    std::uint64_t capturedFrom() const { return capturedFrom_; }
+    std::size_t captureFrames() const { return captureFrames_; }
+    void clearCaptured();
 
 private:
+    void waitForStreams() const;
+    void keepRoomFor(std::size_t frames);
+
+    std::size_t captureFrames_;
+    std::uint64_t capturedFrom_ = 0;
     std::vector<float> captured_;
 };
 

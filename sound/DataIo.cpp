@@ -7,23 +7,75 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace kerubara {
 namespace {
+
+// Why reading stopped, in a few words.
+QString failure(int number)
+{
+    switch (number) {
+    case VbError::InputPastEnd:
+        return QStringLiteral("行の途中でファイルが終わっています");
+    case VbError::Overflow:
+        return QStringLiteral("フラグの数値が -32768～32767 の範囲を超えています");
+    case VbError::SubscriptOutOfRange:
+        return QStringLiteral("項目が行数に対して多すぎます");
+    default:
+        return VbError::standardDescription(number);
+    }
+}
 
 QString errorMessage(int number, int line)
 {
     switch (number) {
     case VbError::InputPastEnd:
-        return QStringLiteral("%1行目: 行の途中でファイルが終わっています。各行に「文章,移動フラグ,サウンドフラグ」の3項目が必要です。")
-            .arg(line);
+        return QStringLiteral("%1行目: %2。各行に「文章,移動フラグ,サウンドフラグ」の3項目が必要です。").arg(line).arg(failure(number));
     case VbError::Overflow:
-        return QStringLiteral("%1行目: フラグの数値が -32768～32767 の範囲を超えています。").arg(line);
+        return QStringLiteral("%1行目: %2。").arg(line).arg(failure(number));
     case VbError::SubscriptOutOfRange:
-        return QStringLiteral("%1行目: 項目が行数に対して多すぎます。1行に「文章,移動フラグ,サウンドフラグ」の3項目だけを書いてください。")
-            .arg(line);
+        return QStringLiteral("%1行目: %2。1行に「文章,移動フラグ,サウンドフラグ」の3項目だけを書いてください。")
+            .arg(line)
+            .arg(failure(number));
     default:
-        return QStringLiteral("%1行目: %2").arg(line).arg(VbError::standardDescription(number));
+        return QStringLiteral("%1行目: %2").arg(line).arg(failure(number));
     }
+}
+
+// A blank line inside the data is read as one empty field, so every field
+// after it moves by one; that, not the line where reading finally fails, is
+// what the author has to mend.
+QString blankLineMessage(int blankLine, int number, int failedLine)
+{
+    return QStringLiteral("%1行目: 空行があります。空行も1つの項目として読まれるため、これより後の項目がずれて、"
+                          "%2行目で読み込めなくなっています（%3）。空行を削除してください。")
+        .arg(blankLine)
+        .arg(failedLine)
+        .arg(failure(number));
+}
+
+bool hasFullWidthDigit(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'０' && c <= u'９'; });
+}
+
+// Reads one flag field. Full-width digits are not digits to the reader: the
+// flag quietly reads as 0 (or as the half-width number in front of them),
+// so the author is told.
+std::int16_t readFlag(SequentialInput &in, const QString &name, std::vector<TapeDataWarning> &warnings)
+{
+    const int line = in.line();
+    const QByteArray field = in.readField();
+    const std::int16_t value = integerField(field);
+    const QString text = cp932::decode(field);
+    if (hasFullWidthDigit(text))
+        warnings.push_back({line, QStringLiteral("%1行目: %2「%3」に全角数字があります。全角数字は数字として読まれないため、"
+                                                 "%4 として読み込まれます。半角数字で書いてください。")
+                                      .arg(line)
+                                      .arg(name, text.trimmed())
+                                      .arg(value)});
+    return value;
 }
 
 void warnUndecodable(const QByteArray &text, int line, std::vector<TapeDataWarning> &warnings)
@@ -42,33 +94,42 @@ void warnUndecodable(const QByteArray &text, int line, std::vector<TapeDataWarni
 TapeDataResult readTapeData(const QByteArray &bytes)
 {
     TapeDataResult result;
-    const int lines = countLines(bytes);
+    const QByteArray data = withoutEndOfFileMark(bytes).toByteArray();
+    const int lines = countLines(data);
     result.records.resize(static_cast<std::size_t>(lines));
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    if (data.startsWith("\xEF\xBB\xBF"))
         result.warnings.push_back({1, QStringLiteral("1行目: UTF-8 で保存されたファイルのようです。放送用データは Shift-JIS で保存してください。")});
-    SequentialInput in(bytes);
+    SequentialInput in(data);
     int count = 0;
     int recordLine = 1; // where the record being read starts
     int fieldLine = 1;  // where the field being read starts
+    std::optional<int> blankLine; // the first blank line read as a field
+    auto startField = [&] {
+        fieldLine = in.line();
+        if (!blankLine && in.atBlankLine())
+            blankLine = fieldLine;
+    };
     try {
         while (!in.atEnd() && !in.onlyBlankLeft()) {
-            recordLine = fieldLine = in.line();
+            startField();
+            recordLine = fieldLine;
             if (++count > lines)
                 throw VbError(VbError::SubscriptOutOfRange);
             TapeRecord &r = result.records[static_cast<std::size_t>(count - 1)];
             const QByteArray text = in.readField();
             warnUndecodable(text, recordLine, result.warnings);
             r.Text = cp932::decode(text);
-            fieldLine = in.line();
-            r.StepFlag = in.readInteger();
-            fieldLine = in.line();
-            r.SoundFlag = in.readInteger();
+            startField();
+            r.StepFlag = readFlag(in, QStringLiteral("移動フラグ"), result.warnings);
+            startField();
+            r.SoundFlag = readFlag(in, QStringLiteral("サウンドフラグ"), result.warnings);
         }
     } catch (const VbError &e) {
         // A flag out of range is reported where it stands, anything else
-        // where its record starts.
+        // where its record starts; a blank line before either is the cause.
         const int line = e.number() == VbError::Overflow ? fieldLine : recordLine;
-        result.error = TapeDataError{line, e.number(), errorMessage(e.number(), line)};
+        result.error = blankLine ? TapeDataError{*blankLine, e.number(), blankLineMessage(*blankLine, e.number(), line)}
+                                 : TapeDataError{line, e.number(), errorMessage(e.number(), line)};
     }
     return result;
 }

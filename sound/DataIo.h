@@ -47,7 +47,10 @@ struct TapeDataResult
 // read by the rules of SequentialInput. The table has as many entries as the
 // file has lines. The data is refused when a record is cut off by the end of
 // the file, a flag is outside -32768..32767, or the fields make more records
-// than there are lines. Blank lines after the last record are allowed.
+// than there are lines; when a blank line inside the data was read before
+// that, the error names the blank line, which shifted every field after it.
+// Blank lines after the last record are allowed, and a trailing Ctrl-Z ends
+// the data. Flags written with full-width digits get a warning.
 TapeDataResult readTapeData(const QByteArray &bytes);
 
 // The broadcast data file of `route` in `folder` (which already ends in a

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <mutex>
 
@@ -12,6 +13,8 @@ namespace kerubara {
 namespace {
 
 constexpr int kBlockFrames = 1024;
+// Frames rendered, and thrown away, to let a cut of every voice take effect.
+constexpr int kCutFrames = 256;
 // A runaway file (an endless tempo, a stuck loop) ends here.
 constexpr int kMaxSeconds = 600;
 // How long the last notes may ring on after the file's last event.
@@ -31,16 +34,12 @@ void silenceFluidSynthLog()
     });
 }
 
-// Renders one block into the stereo buffer and returns its peak.
-float renderBlock(fluid_synth_t *synth, std::vector<float> &samples)
+// The loudest sample of interleaved stereo frames.
+float peakOf(const float *samples, int frames)
 {
-    const std::size_t at = samples.size();
-    samples.resize(at + kBlockFrames * PcmBuffer::kChannels);
-    float *out = samples.data() + at;
-    fluid_synth_write_float(synth, kBlockFrames, out, 0, 2, out, 1, 2);
     float peak = 0.0f;
-    for (int i = 0; i < kBlockFrames * PcmBuffer::kChannels; ++i)
-        peak = std::max(peak, std::fabs(out[i]));
+    for (int i = 0; i < frames * PcmBuffer::kChannels; ++i)
+        peak = std::max(peak, std::fabs(samples[i]));
     return peak;
 }
 
@@ -48,12 +47,21 @@ float renderBlock(fluid_synth_t *synth, std::vector<float> &samples)
 
 MidiRenderer::MidiRenderer(int sampleRate) : sampleRate_(sampleRate) {}
 
-MidiRenderer::~MidiRenderer()
+MidiRenderer::~MidiRenderer() = default;
+
+void MidiRenderer::Deleter::operator()(fluid_settings_t *settings) const
 {
-    if (synth_)
-        delete_fluid_synth(synth_);
-    if (settings_)
-        delete_fluid_settings(settings_);
+    delete_fluid_settings(settings);
+}
+
+void MidiRenderer::Deleter::operator()(fluid_synth_t *synth) const
+{
+    delete_fluid_synth(synth);
+}
+
+void MidiRenderer::Deleter::operator()(fluid_player_t *player) const
+{
+    delete_fluid_player(player);
 }
 
 QString MidiRenderer::soundFontPath()
@@ -86,54 +94,105 @@ bool MidiRenderer::load()
     const QString font = soundFontPath();
     if (font.isEmpty())
         return false;
-    settings_ = new_fluid_settings();
+    settings_.reset(new_fluid_settings());
     if (!settings_)
         return false;
-    fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate_);
-    fluid_settings_setnum(settings_, "synth.gain", kSynthGain);
-    fluid_settings_setstr(settings_, "player.timing-source", "sample");
-    synth_ = new_fluid_synth(settings_);
-    if (!synth_)
+    fluid_settings_setnum(settings_.get(), "synth.sample-rate", sampleRate_);
+    fluid_settings_setnum(settings_.get(), "synth.gain", kSynthGain);
+    fluid_settings_setstr(settings_.get(), "player.timing-source", "sample");
+    synth_.reset(new_fluid_synth(settings_.get()));
+    if (synth_ && fluid_synth_sfload(synth_.get(), font.toLocal8Bit().constData(), 1) == FLUID_FAILED)
+        synth_.reset();
+    return synth_ != nullptr;
+}
+
+bool MidiRenderer::start(const QByteArray &fileBytes)
+{
+    end();
+    const QByteArray smf = standardMidiData(fileBytes);
+    if (smf.isEmpty() || !load())
         return false;
-    if (fluid_synth_sfload(synth_, font.toLocal8Bit().constData(), 1) == FLUID_FAILED) {
-        delete_fluid_synth(synth_);
-        synth_ = nullptr;
+    player_.reset(new_fluid_player(synth_.get()));
+    // The player keeps its own copy of the file.
+    if (!player_ || fluid_player_add_mem(player_.get(), smf.constData(), static_cast<std::size_t>(smf.size())) != FLUID_OK
+        || fluid_player_play(player_.get()) != FLUID_OK) {
+        end();
         return false;
     }
+    phase_ = Phase::Playing;
+    rendered_ = 0;
     return true;
+}
+
+int MidiRenderer::renderNext(float *out, int frames)
+{
+    if (phase_ == Phase::Playing && !filePlaying()) {
+        // The file is over: let the last notes and the reverb die away.
+        fluid_player_stop(player_.get());
+        phase_ = Phase::Decaying;
+        decayEnd_ = rendered_ + static_cast<std::int64_t>(kMaxTailSeconds) * sampleRate_;
+    }
+    if (phase_ == Phase::Ended || frames <= 0)
+        return 0;
+    fluid_synth_write_float(synth_.get(), frames, out, 0, 2, out, 1, 2);
+    if (phase_ == Phase::Decaying && (peakOf(out, frames) <= kSilence || rendered_ >= decayEnd_)) {
+        end();
+        return 0;
+    }
+    rendered_ += frames;
+    return frames;
+}
+
+bool MidiRenderer::filePlaying() const
+{
+    // The player reports "playing" for seconds after the file's last event;
+    // the file's length in ticks (known once the first block has loaded the
+    // file) tells sooner.
+    fluid_player_t *player = player_.get();
+    const int total = fluid_player_get_total_ticks(player);
+    return fluid_player_get_status(player) == FLUID_PLAYER_PLAYING
+        && (total <= 0 || fluid_player_get_current_tick(player) < total)
+        && rendered_ < static_cast<std::int64_t>(kMaxSeconds) * sampleRate_;
+}
+
+void MidiRenderer::end()
+{
+    if (player_)
+        fluid_player_stop(player_.get());
+    player_.reset();
+    if (synth_ && phase_ != Phase::Ended) {
+        // Controllers and programs back to their defaults and every voice cut
+        // without its release, so the next piece starts in silence. The cut
+        // takes effect in the next block, which is thrown away; a second
+        // reset then clears what the cut left in the reverb and chorus. (A
+        // reset straight after the cut would bring the voices back.)
+        fluid_synth_system_reset(synth_.get());
+        fluid_synth_all_sounds_off(synth_.get(), -1);
+        std::array<float, kCutFrames * PcmBuffer::kChannels> discard{};
+        fluid_synth_write_float(synth_.get(), kCutFrames, discard.data(), 0, 2, discard.data(), 1, 2);
+        fluid_synth_system_reset(synth_.get());
+    }
+    phase_ = Phase::Ended;
 }
 
 std::shared_ptr<const PcmBuffer> MidiRenderer::render(const QByteArray &fileBytes)
 {
-    const QByteArray smf = standardMidiData(fileBytes);
-    if (smf.isEmpty() || !load())
-        return nullptr;
-    fluid_synth_system_reset(synth_);
-    fluid_player_t *player = new_fluid_player(synth_);
-    if (!player)
+    if (!start(fileBytes))
         return nullptr;
     auto pcm = std::make_shared<PcmBuffer>();
     pcm->sampleRate = sampleRate_;
-    bool ok = fluid_player_add_mem(player, smf.constData(), static_cast<std::size_t>(smf.size())) == FLUID_OK
-        && fluid_player_play(player) == FLUID_OK;
-    if (ok) {
-        const std::int64_t maxFrames = static_cast<std::int64_t>(kMaxSeconds) * sampleRate_;
-        while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING && pcm->frames() < maxFrames)
-            renderBlock(synth_, pcm->samples);
-        fluid_player_stop(player);
-        // Let the last notes and the reverb die away, then cut the silence.
-        const std::int64_t tailEnd = pcm->frames() + static_cast<std::int64_t>(kMaxTailSeconds) * sampleRate_;
-        while (pcm->frames() < tailEnd && renderBlock(synth_, pcm->samples) > kSilence) {
-        }
-        std::size_t end = pcm->samples.size();
-        while (end > 0 && std::fabs(pcm->samples[end - 1]) <= kSilence)
-            --end;
-        pcm->samples.resize((end + 1) / 2 * 2);
+    for (;;) {
+        const std::size_t at = pcm->samples.size();
+        pcm->samples.resize(at + kBlockFrames * PcmBuffer::kChannels);
+        const int got = renderNext(pcm->samples.data() + at, kBlockFrames);
+        pcm->samples.resize(at + static_cast<std::size_t>(got) * PcmBuffer::kChannels);
+        if (got == 0)
+            break;
     }
-    delete_fluid_player(player);
-    fluid_synth_system_reset(synth_);
-    if (!ok)
-        return nullptr;
+    std::size_t size = pcm->samples.size();
+    while (size > 0 && std::fabs(pcm->samples[size - 1]) <= kSilence)
+        --size;
+    pcm->samples.resize((size + 1) / 2 * 2);
     return pcm;
 }
 

@@ -26,7 +26,25 @@ void Mixer::setProgressHook(std::function<void()> hook)
     progress_ = std::move(hook);
 }
 
-void Mixer::waitForProgress(const std::function<void()> &progress) const
+void Mixer::setWakeHook(std::function<void()> hook)
+{
+    const std::lock_guard lock(mutex_);
+    wake_ = std::move(hook);
+}
+
+std::function<void()> Mixer::hook(const std::function<void()> &which) const
+{
+    const std::lock_guard lock(mutex_);
+    return which;
+}
+
+void Mixer::wake() const
+{
+    if (const auto wake = hook(wake_))
+        wake();
+}
+
+void Mixer::waitForProgress(const std::function<void()> &progress)
 {
     if (progress)
         progress();
@@ -34,13 +52,21 @@ void Mixer::waitForProgress(const std::function<void()> &progress) const
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
+void Mixer::waitForProgress() const
+{
+    waitForProgress(hook(progress_));
+}
+
 void Mixer::post(const Command &command, std::shared_ptr<const void> retire)
 {
     // Called with mutex_ held. A full queue means the audio thread is behind
     // (or, for an output that mixes on demand, that nobody mixed): wait for it.
     std::uint64_t head = queueHead_.load(std::memory_order_relaxed);
-    while (head - queueTail_.load(std::memory_order_acquire) >= kQueueSize)
+    while (head - queueTail_.load(std::memory_order_acquire) >= kQueueSize) {
+        if (wake_)
+            wake_();
         waitForProgress(progress_);
+    }
     queue_[head % kQueueSize] = command;
     queueHead_.store(head + 1, std::memory_order_release);
     if (retire)
@@ -58,18 +84,23 @@ void Mixer::play(int voice, std::shared_ptr<const PcmBuffer> sound, std::int64_t
 {
     if (!validVoice(voice))
         return;
-    const std::lock_guard lock(mutex_);
-    ControlVoice &cv = control_[static_cast<std::size_t>(voice)];
-    Command c;
-    c.kind = Command::Kind::Play;
-    c.voice = voice;
-    c.sound = sound.get();
-    c.frame = std::max<std::int64_t>(startFrame, 0);
-    c.generation = ++cv.started;
-    if (!sound)
-        cv.stopped = cv.started;
-    std::shared_ptr<const void> old = std::exchange(cv.sound, std::move(sound));
-    post(c, std::move(old));
+    const bool sounds = sound != nullptr;
+    {
+        const std::lock_guard lock(mutex_);
+        ControlVoice &cv = control_[static_cast<std::size_t>(voice)];
+        Command c;
+        c.kind = Command::Kind::Play;
+        c.voice = voice;
+        c.sound = sound.get();
+        c.frame = std::max<std::int64_t>(startFrame, 0);
+        c.generation = ++cv.started;
+        if (!sound)
+            cv.stopped = cv.started;
+        std::shared_ptr<const void> old = std::exchange(cv.sound, std::move(sound));
+        post(c, std::move(old));
+    }
+    if (sounds)
+        wake();
 }
 
 void Mixer::stop(int voice)
@@ -86,14 +117,49 @@ void Mixer::stop(int voice)
     post(c);
 }
 
+bool Mixer::playing(std::size_t voice) const
+{
+    const ControlVoice &cv = control_[voice];
+    const std::uint64_t ended = ended_[voice].load(std::memory_order_acquire);
+    return std::max(ended, cv.stopped) < cv.started;
+}
+
 bool Mixer::isPlaying(int voice) const
 {
     if (!validVoice(voice))
         return false;
     const std::lock_guard lock(mutex_);
-    const ControlVoice &cv = control_[static_cast<std::size_t>(voice)];
-    const std::uint64_t ended = ended_[static_cast<std::size_t>(voice)].load(std::memory_order_acquire);
-    return std::max(ended, cv.stopped) < cv.started;
+    return playing(static_cast<std::size_t>(voice));
+}
+
+bool Mixer::isIdle() const
+{
+    const std::lock_guard lock(mutex_);
+    if (queueTail_.load(std::memory_order_acquire) != queueHead_.load(std::memory_order_relaxed))
+        return false;
+    for (std::size_t v = 0; v < control_.size(); ++v) {
+        const ControlVoice &cv = control_[v];
+        if (playing(v) || (cv.ring && (cv.ring->isWriting() || pendingStreamFrames(cv) > 0)))
+            return false;
+    }
+    return true;
+}
+
+bool Mixer::streamsReady(std::size_t frames) const
+{
+    const std::lock_guard lock(mutex_);
+    return std::none_of(control_.begin(), control_.end(), [frames](const ControlVoice &cv) {
+        return cv.ring && cv.ring->isWriting() && pendingStreamFrames(cv) < frames;
+    });
+}
+
+std::uint64_t Mixer::pendingStreamFrames(const ControlVoice &cv)
+{
+    if (!cv.ring)
+        return 0;
+    const std::uint64_t written = cv.ring->writeCount();
+    const std::uint64_t from = std::max(cv.ring->readCount(), cv.flushedTo);
+    return written > from ? written - from : 0;
 }
 
 void Mixer::waitUntilEnded(int voice)
@@ -155,11 +221,7 @@ bool Mixer::streamDrained(int voice) const
     if (!validVoice(voice))
         return true;
     const std::lock_guard lock(mutex_);
-    const ControlVoice &cv = control_[static_cast<std::size_t>(voice)];
-    if (!cv.ring)
-        return true;
-    const std::uint64_t written = cv.ring->writeCount();
-    return cv.ring->readCount() >= written || cv.flushedTo >= written;
+    return pendingStreamFrames(control_[static_cast<std::size_t>(voice)]) == 0;
 }
 
 void Mixer::apply(const Command &c) noexcept

@@ -32,8 +32,8 @@ public:
 // the output.
 //
 // Threads: the control side (play, stop, setGain, attachStream, flushStream,
-// isPlaying, waitUntilEnded) may be called from any thread, one at a time
-// being enforced by an internal mutex. render() runs on the audio thread; it
+// isPlaying, waitUntilEnded, isIdle, streamsReady, wake) may be called from
+// any thread, one at a time being enforced by an internal mutex. render() runs on the audio thread; it
 // never takes that mutex, never allocates and never frees: the control side
 // posts commands into a lock-free queue that render() applies at the start of
 // each block, and it keeps every sound alive itself until render() has
@@ -71,9 +71,25 @@ public:
     // that render() has not applied yet).
     bool streamDrained(int voice) const;
 
+    // True when nothing can sound: no voice plays, no stream holds frames or
+    // has its writer at work (SampleRing::setWriting), and render() has taken
+    // every command.
+    bool isIdle() const;
+    // True when every stream whose writer is at work holds at least
+    // `frames` frames to play. An output that mixes on demand waits for this,
+    // so that a stream is mixed without gaps.
+    bool streamsReady(std::size_t frames) const;
+
     // What waiting calls while it waits: the output decides whether that
     // means sleeping a little or mixing a block itself.
     void setProgressHook(std::function<void()> hook);
+    // Lets time pass once for the mixer, as waitUntilEnded() does.
+    void waitForProgress() const;
+    // What the mixer calls when a sound starts (and a stream writer calls,
+    // through wake(), before it writes), so that an output that stopped its
+    // device while idle starts it again. It must not call the mixer back.
+    void setWakeHook(std::function<void()> hook);
+    void wake() const;
 
     // Audio thread: mixes `frames` stereo frames into `out`.
     void render(float *out, int frames) noexcept;
@@ -115,6 +131,10 @@ private:
         std::uint64_t flushedTo = 0;
     };
 
+    // Frames the voice's ring will still play (counting a flush that
+    // render() has not applied yet). Called with mutex_ held.
+    static std::uint64_t pendingStreamFrames(const ControlVoice &cv);
+
     // An object render() may still read until the command numbered
     // `serial` has been applied.
     struct Retired
@@ -126,11 +146,14 @@ private:
     static constexpr std::size_t kQueueSize = 1024;
 
     bool validVoice(int voice) const { return voice >= 0 && voice < voiceCount(); }
+    // Called with mutex_ held.
+    bool playing(std::size_t voice) const;
     void post(const Command &command, std::shared_ptr<const void> retire = {});
     void collectRetired();
     void applyCommands() noexcept;
     void apply(const Command &command) noexcept;
-    void waitForProgress(const std::function<void()> &progress) const;
+    static void waitForProgress(const std::function<void()> &progress);
+    std::function<void()> hook(const std::function<void()> &which) const;
 
     const int sampleRate_;
 
@@ -139,6 +162,7 @@ private:
     std::vector<ControlVoice> control_;
     std::vector<Retired> retired_;
     std::function<void()> progress_;
+    std::function<void()> wake_;
 
     // The command queue: written under mutex_, read by render(). Commands are
     // numbered by the head count after posting; the tail count is the number

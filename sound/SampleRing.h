@@ -35,7 +35,13 @@ public:
     // Drops every frame written before `position` (a writer count).
     void discardUpTo(std::uint64_t position);
 
+    // The writer says whether it is at work: more frames are coming even
+    // while the ring is empty. An output that idles when nothing sounds, or
+    // mixes on demand, looks at this.
+    void setWriting(bool writing) { writing_.store(writing, std::memory_order_release); }
+
     // Either side.
+    bool isWriting() const { return writing_.load(std::memory_order_acquire); }
     std::size_t readableFrames() const;
     std::uint64_t writeCount() const { return written_.load(std::memory_order_acquire); }
     std::uint64_t readCount() const { return read_.load(std::memory_order_acquire); }
@@ -45,6 +51,7 @@ private:
     std::vector<float> data_;
     alignas(64) std::atomic<std::uint64_t> written_{0};
     alignas(64) std::atomic<std::uint64_t> read_{0};
+    std::atomic<bool> writing_{false};
 };
 
 } // namespace kerubara

@@ -36,6 +36,16 @@ bool SequentialInput::onlyBlankLeft() const
     return true;
 }
 
+bool SequentialInput::atBlankLine() const
+{
+    if (atEnd() || (pos_ > 0 && !isLineEnd(data_[pos_ - 1])))
+        return false;
+    qsizetype i = pos_;
+    while (i < data_.size() && isBlank(data_[i]))
+        ++i;
+    return i < data_.size() && isLineEnd(data_[i]);
+}
+
 void SequentialInput::skipLineEnd()
 {
     if (pos_ < data_.size() && data_[pos_] == '\r') {
@@ -98,7 +108,12 @@ QByteArray SequentialInput::readField()
 
 std::int16_t SequentialInput::readInteger()
 {
-    const std::optional<double> value = leadingNumber(readField());
+    return integerField(readField());
+}
+
+std::int16_t integerField(QByteArrayView field)
+{
+    const std::optional<double> value = leadingNumber(field);
     if (!value)
         return 0;
     const double rounded = std::nearbyint(*value); // the default mode rounds half to even
@@ -170,6 +185,16 @@ std::optional<double> leadingNumber(QByteArrayView text)
         return number[0] == '-' ? -HUGE_VAL : HUGE_VAL;
     }
     return value;
+}
+
+QByteArrayView withoutEndOfFileMark(QByteArrayView data)
+{
+    qsizetype end = data.size();
+    while (end > 0 && isLineEnd(data[end - 1]))
+        --end;
+    if (end > 0 && data[end - 1] == '\x1A')
+        return data.first(end - 1);
+    return data;
 }
 
 } // namespace kerubara

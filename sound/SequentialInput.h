@@ -33,15 +33,15 @@ public:
     bool atEnd() const { return pos_ >= data_.size(); }
     // True when nothing but spaces, tabs and line ends is left.
     bool onlyBlankLeft() const;
+    // True when reading stands at the start of a line that holds nothing but
+    // spaces and tabs: the next field read is that blank line, empty.
+    bool atBlankLine() const;
     // The 1-based line where reading goes on.
     int line() const { return line_; }
 
     // One field as text.
     QByteArray readField();
-    // One field as a 16-bit integer: its leading number (sign, digits,
-    // decimal point, exponent) rounded half to even. A field that does not
-    // start with a number reads as 0; a number outside -32768..32767 is the
-    // error "Overflow" (VbError 6).
+    // One field as a 16-bit integer (see integerField).
     std::int16_t readInteger();
 
 private:
@@ -61,5 +61,17 @@ int countLines(QByteArrayView data);
 // The number a text starts with, as the integer field reading sees it, or
 // nothing when it does not start with one.
 std::optional<double> leadingNumber(QByteArrayView text);
+
+// A field read as a 16-bit integer: its leading number (sign, digits,
+// decimal point, exponent) rounded half to even. A field that does not start
+// with a number reads as 0; a number outside -32768..32767 is the error
+// "Overflow" (VbError 6).
+std::int16_t integerField(QByteArrayView field);
+
+// The data without a trailing end-of-file mark: old editors end a text file
+// with Ctrl-Z (0x1A), and sequential reading ends there. Only a mark followed
+// by nothing but line ends counts; any other data is returned whole. (No
+// Shift-JIS trail byte is 0x1A, so the mark cannot be half a character.)
+QByteArrayView withoutEndOfFileMark(QByteArrayView data);
 
 } // namespace kerubara

@@ -3,6 +3,7 @@
 #include "reslib/ApiSleep.h"
 #include "reslib/ProgramInfo.h"
 #include "sound/MidiRenderer.h"
+#include "sound/MidiStream.h"
 #include "sound/WavDecoder.h"
 
 #include <QFile>
@@ -37,6 +38,7 @@ SoundSystem::SoundSystem(std::unique_ptr<AudioOutput> output, QString aliasPrefi
     // Voice 0 is the speech channel; the others serve the aliases, lowest first.
     for (int v = output_->mixer().voiceCount() - 1; v >= 1; --v)
         freeVoices_.push_back(v);
+    midiStreams_.resize(static_cast<std::size_t>(output_->mixer().voiceCount()));
 }
 
 SoundSystem::~SoundSystem() = default;
@@ -98,10 +100,25 @@ int SoundSystem::mciSendString(const QString &command)
     return MciBadCommand;
 }
 
-std::shared_ptr<const PcmBuffer> SoundSystem::load(const QString &file, MciCommand::Type type)
+const MidiStream *SoundSystem::midiStream(const QString &alias) const
 {
-    const QString kind = type == MciCommand::Type::WaveAudio ? QStringLiteral("wave") : QStringLiteral("midi");
-    const QString cacheKey = SoundCache::keyFor(file, kind);
+    const auto it = channels_.constFind(key(alias));
+    if (it == channels_.cend() || it->midi.isEmpty())
+        return nullptr;
+    return midiStreams_[static_cast<std::size_t>(it->voice)].get();
+}
+
+MidiStream &SoundSystem::streamFor(int voice)
+{
+    auto &stream = midiStreams_[static_cast<std::size_t>(voice)];
+    if (!stream)
+        stream = std::make_unique<MidiStream>(mixer(), voice);
+    return *stream;
+}
+
+std::shared_ptr<const PcmBuffer> SoundSystem::loadWave(const QString &file)
+{
+    const QString cacheKey = SoundCache::keyFor(file, QStringLiteral("wave"));
     if (cacheKey.isEmpty())
         return nullptr;
     if (auto sound = cache_.find(cacheKey))
@@ -109,32 +126,36 @@ std::shared_ptr<const PcmBuffer> SoundSystem::load(const QString &file, MciComma
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return nullptr;
-    const QByteArray bytes = f.readAll();
-    std::shared_ptr<const PcmBuffer> sound;
-    if (type == MciCommand::Type::WaveAudio) {
-        sound = decodeWav(bytes, output_->sampleRate());
-    } else {
-        if (!midi_)
-            midi_ = std::make_unique<MidiRenderer>(output_->sampleRate());
-        sound = midi_->render(bytes);
-    }
+    auto sound = decodeWav(f.readAll(), output_->sampleRate());
     cache_.insert(cacheKey, sound);
     return sound;
+}
+
+// The file's bytes when it holds a MIDI piece and there is a sound font to
+// play it with; it is rendered only while it plays.
+QByteArray SoundSystem::loadMidi(const QString &file) const
+{
+    QFile f(file);
+    if (MidiRenderer::soundFontPath().isEmpty() || !f.open(QIODevice::ReadOnly))
+        return {};
+    return MidiRenderer::standardMidiData(f.readAll());
 }
 
 int SoundSystem::open(const MciCommand &c)
 {
     if (channels_.contains(key(c.alias)))
         return MciAliasInUse;
-    auto sound = load(c.file, c.type);
-    if (!sound)
+    Channel channel;
+    if (c.type == MciCommand::Type::WaveAudio)
+        channel.sound = loadWave(c.file);
+    else
+        channel.midi = loadMidi(c.file);
+    if (!channel.sound && channel.midi.isEmpty())
         return MciCannotOpen;
     if (freeVoices_.empty())
         return MciNoVoice;
-    Channel channel;
     channel.voice = freeVoices_.back();
     freeVoices_.pop_back();
-    channel.sound = std::move(sound);
     channels_.insert(key(c.alias), std::move(channel));
     return MciOk;
 }
@@ -145,9 +166,18 @@ int SoundSystem::play(const MciCommand &c)
     if (it == channels_.cend())
         return MciUnknownAlias;
     Mixer &m = mixer();
+    const std::int64_t from = std::max<std::int64_t>(c.fromMs, 0) * m.sampleRate() / 1000;
     // Without "from" a sound still playing goes on; otherwise it starts over.
+    if (!it->midi.isEmpty()) {
+        MidiStream &stream = streamFor(it->voice);
+        if (c.fromMs >= 0 || !stream.isPlaying())
+            stream.play(it->midi, from);
+        if (c.wait)
+            stream.waitUntilEnded();
+        return MciOk;
+    }
     if (c.fromMs >= 0 || !m.isPlaying(it->voice))
-        m.play(it->voice, it->sound, std::max<std::int64_t>(c.fromMs, 0) * m.sampleRate() / 1000);
+        m.play(it->voice, it->sound, from);
     if (c.wait)
         m.waitUntilEnded(it->voice);
     return MciOk;
@@ -159,6 +189,7 @@ int SoundSystem::stop(const MciCommand &c)
     if (it == channels_.cend())
         return MciUnknownAlias;
     mixer().stop(it->voice);
+    stopStream(it->voice);
     return MciOk;
 }
 
@@ -167,10 +198,18 @@ int SoundSystem::close(const MciCommand &c)
     const auto it = channels_.constFind(key(c.alias));
     if (it == channels_.cend())
         return MciUnknownAlias;
+    stopStream(it->voice);
+    // Ends the voice's sound and lets the mixer release it.
     mixer().play(it->voice, nullptr);
     freeVoices_.push_back(it->voice);
     channels_.erase(it);
     return MciOk;
+}
+
+void SoundSystem::stopStream(int voice)
+{
+    if (const auto &stream = midiStreams_[static_cast<std::size_t>(voice)])
+        stream->stop();
 }
 
 } // namespace kerubara

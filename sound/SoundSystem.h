@@ -14,15 +14,17 @@
 
 namespace kerubara {
 
-class MidiRenderer;
+class MidiStream;
 
 // The sound module: the mixer, the named sound channels and the command
 // interpreter that drives them. The application owns one for the whole run;
 // tests make their own over a NullAudioOutput.
 //
-// A channel is a mixer voice opened under an alias with one decoded sound. A
-// new sound on a channel ends the old one; channels play independently. The
-// first voice of the mixer is kept for speech.
+// A channel is a mixer voice opened under an alias with one sound: a WAV file
+// decoded whole (and kept in a cache, for the chime played at every step), or
+// a MIDI file, rendered while it plays by the voice's MidiStream. A new sound
+// on a channel ends the old one; channels play independently. The first
+// voice of the mixer is kept for speech.
 class SoundSystem
 {
 public:
@@ -66,19 +68,28 @@ public:
     const QString &aliasPrefix() const { return aliasPrefix_; }
     // True while a channel of that alias is open.
     bool isOpen(const QString &alias) const;
+    // The stream of an open MIDI channel; null for any other alias.
+    const MidiStream *midiStream(const QString &alias) const;
+    // The decoded WAV files kept for playing again.
+    const SoundCache &cache() const { return cache_; }
 
 private:
     struct Channel
     {
         int voice = -1;
-        std::shared_ptr<const PcmBuffer> sound;
+        std::shared_ptr<const PcmBuffer> sound; // a WAV file
+        QByteArray midi;                        // or a standard MIDI file
     };
 
     int open(const MciCommand &c);
     int play(const MciCommand &c);
     int stop(const MciCommand &c);
     int close(const MciCommand &c);
-    std::shared_ptr<const PcmBuffer> load(const QString &file, MciCommand::Type type);
+    std::shared_ptr<const PcmBuffer> loadWave(const QString &file);
+    QByteArray loadMidi(const QString &file) const;
+    MidiStream &streamFor(int voice);
+    // Ends the MIDI piece the voice plays, if any.
+    void stopStream(int voice);
     static QString key(const QString &alias) { return alias.toLower(); }
 
     std::unique_ptr<AudioOutput> output_;
@@ -87,7 +98,8 @@ private:
     QHash<QString, Channel> channels_;
     std::vector<int> freeVoices_;
     SoundCache cache_;
-    std::unique_ptr<MidiRenderer> midi_;
+    // By voice, made when a voice first plays MIDI; they go before the output.
+    std::vector<std::unique_ptr<MidiStream>> midiStreams_;
 };
 
 } // namespace kerubara

@@ -3,10 +3,9 @@
 #include "sound/EspeakSynth.h"
 #include "sound/JapaneseReader.h"
 #include "sound/Mixer.h"
+#include "sound/Resampler.h"
 #include "sound/SampleRing.h"
 #include "sound/VoiceSettingsDialog.h"
-
-#include <SDL2/SDL.h>
 
 #include <algorithm>
 #include <chrono>
@@ -17,7 +16,6 @@ namespace {
 // The ring between the worker and the mixer holds this much speech; the
 // worker, far faster than real time, waits while it is full.
 constexpr int kRingSeconds = 2;
-constexpr std::size_t kConvertFrames = 4096;
 constexpr auto kRingFullWait = std::chrono::milliseconds(5);
 
 float gainOf(const VoiceSettings &s)
@@ -90,8 +88,13 @@ void VoiceEngine::VoiceSpeak(const QString &text)
 {
     VoiceStop();
     busy_ = true;
+    // The mixer counts the speech as sounding from now on, before its first
+    // sample is made, and an output that idles gets ready for it.
+    ring_->setWriting(true);
+    mixer_.wake();
     worker_ = std::jthread([this, text, settings = settings_](std::stop_token stop) {
         synthesize(std::move(stop), text, settings);
+        ring_->setWriting(false);
     });
 }
 
@@ -132,37 +135,33 @@ void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings s
         busy_ = false;
         return;
     }
-    SDL_AudioStream *convert = SDL_NewAudioStream(AUDIO_S16SYS, 1, EspeakSynth::sampleRate(), AUDIO_F32SYS,
-                                                  SampleRing::kChannels, mixer_.sampleRate());
-    if (!convert) {
+    Resampler resampler(EspeakSynth::sampleRate(), mixer_.sampleRate(), 1);
+    if (!resampler.isValid()) {
         failed_ = true;
         busy_ = false;
         return;
     }
-    std::vector<float> buffer(kConvertFrames * SampleRing::kChannels);
-    const int bufferBytes = static_cast<int>(buffer.size() * sizeof(float));
-    // Moves what the converter has ready into the ring.
-    auto drain = [&] {
-        while (SDL_AudioStreamAvailable(convert) > 0) {
-            const int got = SDL_AudioStreamGet(convert, buffer.data(), bufferBytes);
-            if (got <= 0)
-                break;
-            const auto frames = static_cast<std::size_t>(got) / (sizeof(float) * SampleRing::kChannels);
-            if (!pushToRing(buffer.data(), frames, stop))
-                return false;
-        }
-        return true;
+    std::vector<float> mono;
+    std::vector<float> resampled;
+    std::vector<float> stereo;
+    // Converts one piece of speech to the mixer's rate and format and moves
+    // it into the ring; `last` flushes what the resampler still holds.
+    auto forward = [&](const std::int16_t *samples, int count, bool last) {
+        mono.resize(static_cast<std::size_t>(count));
+        std::transform(samples, samples + count, mono.begin(), [](std::int16_t s) { return s / 32768.0f; });
+        resampled.clear();
+        if (!resampler.convert(mono.data(), mono.size(), last, resampled))
+            return false;
+        stereo.resize(resampled.size() * SampleRing::kChannels);
+        for (std::size_t i = 0; i < resampled.size(); ++i)
+            stereo[2 * i] = stereo[2 * i + 1] = resampled[i];
+        return pushToRing(stereo.data(), resampled.size(), stop);
     };
-    const bool ok = EspeakSynth::speak(kana, settings, [&](const std::int16_t *samples, int count) {
-        if (stop.stop_requested())
-            return false;
-        if (SDL_AudioStreamPut(convert, samples, count * static_cast<int>(sizeof(std::int16_t))) != 0)
-            return false;
-        return drain();
+    bool ok = EspeakSynth::speak(kana, settings, [&](const std::int16_t *samples, int count) {
+        return !stop.stop_requested() && forward(samples, count, false);
     });
-    if (ok && !stop.stop_requested() && SDL_AudioStreamFlush(convert) == 0)
-        drain();
-    SDL_FreeAudioStream(convert);
+    if (ok && !stop.stop_requested())
+        ok = forward(nullptr, 0, true) || stop.stop_requested();
     if (!ok)
         failed_ = true;
     busy_ = false;

@@ -4,48 +4,42 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 namespace kerubara {
-
-namespace {
-
-// Moves everything the stream has ready into `out`.
-bool takeAvailable(SDL_AudioStream *stream, PcmBuffer &out)
-{
-    for (;;) {
-        const int available = SDL_AudioStreamAvailable(stream);
-        if (available <= 0)
-            return true;
-        const std::size_t at = out.samples.size();
-        out.samples.resize(at + static_cast<std::size_t>(available) / sizeof(float));
-        const int got = SDL_AudioStreamGet(stream, out.samples.data() + at, available);
-        out.samples.resize(at + static_cast<std::size_t>(std::max(got, 0)) / sizeof(float));
-        if (got <= 0)
-            return got == 0;
-    }
-}
-
-} // namespace
 
 bool convertToStereoFloat(const void *samples, int bytes, std::uint16_t sdlFormat, int channels, int rate,
                           int sampleRate, PcmBuffer &out)
 {
-    SDL_AudioStream *stream = SDL_NewAudioStream(sdlFormat, static_cast<Uint8>(channels), rate, AUDIO_F32SYS,
-                                                 PcmBuffer::kChannels, sampleRate);
-    if (!stream)
+    const int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(sdlFormat)) / 8 * channels;
+    if (frameBytes <= 0 || bytes < 0)
         return false;
-    // SDL's resampler loses samples when handed a large block at once, so the
-    // input goes in by pieces of whole frames.
-    const int frameBytes = std::max(1, static_cast<int>(SDL_AUDIO_BITSIZE(sdlFormat)) / 8 * channels);
-    const int piece = frameBytes * 1024;
-    const auto *in = static_cast<const Uint8 *>(samples);
-    bool ok = true;
-    for (int at = 0; ok && at < bytes; at += piece)
-        ok = SDL_AudioStreamPut(stream, in + at, std::min(piece, bytes - at)) == 0 && takeAvailable(stream, out);
-    ok = ok && SDL_AudioStreamFlush(stream) == 0 && takeAvailable(stream, out);
-    SDL_FreeAudioStream(stream);
-    return ok;
+    // SDL's one-shot converter works on the whole sound at once: it pads
+    // both ends with silence after converting to float, so nothing stays
+    // behind in a resampler (as it does in SDL's streams, whose flush drops
+    // up to 64 ms and pads 8-bit sound with 0x00, full negative) and 8-bit
+    // sound fades to 0.0, not to -1.0.
+    SDL_AudioCVT cvt{};
+    if (SDL_BuildAudioCVT(&cvt, sdlFormat, static_cast<Uint8>(channels), rate, AUDIO_F32SYS,
+                          PcmBuffer::kChannels, sampleRate) < 0)
+        return false;
+    // A data chunk cut inside its last frame loses that frame.
+    const int whole = bytes - bytes % frameBytes;
+    std::vector<Uint8> buffer(static_cast<std::size_t>(whole) * static_cast<std::size_t>(std::max(cvt.len_mult, 1)));
+    std::memcpy(buffer.data(), samples, static_cast<std::size_t>(whole));
+    int converted = whole;
+    if (cvt.needed) {
+        cvt.buf = buffer.data();
+        cvt.len = whole;
+        if (SDL_ConvertAudio(&cvt) != 0)
+            return false;
+        converted = cvt.len_cvt;
+    }
+    const auto *floats = reinterpret_cast<const float *>(buffer.data());
+    out.samples.insert(out.samples.end(), floats, floats + static_cast<std::size_t>(converted) / sizeof(float));
+    return true;
 }
 
 std::shared_ptr<const PcmBuffer> decodeWav(const QByteArray &fileBytes, int sampleRate)
@@ -60,11 +54,11 @@ std::shared_ptr<const PcmBuffer> decodeWav(const QByteArray &fileBytes, int samp
     Uint32 length = 0;
     if (!SDL_LoadWAV_RW(rw, 1, &format, &data, &length))
         return nullptr;
+    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(data, &SDL_FreeWAV);
     auto pcm = std::make_shared<PcmBuffer>();
     pcm->sampleRate = sampleRate;
     const bool ok = length <= static_cast<Uint32>(std::numeric_limits<int>::max())
         && convertToStereoFloat(data, static_cast<int>(length), format.format, format.channels, format.freq, sampleRate, *pcm);
-    SDL_FreeWAV(data);
     if (!ok)
         return nullptr;
     return pcm;

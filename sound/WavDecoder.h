@@ -14,8 +14,9 @@ namespace kerubara {
 std::shared_ptr<const PcmBuffer> decodeWav(const QByteArray &fileBytes, int sampleRate);
 
 // Converts interleaved samples of any SDL audio format, channel count and
-// rate to stereo float at `sampleRate` and appends them to `out`. Returns
-// false when SDL cannot convert that format.
+// rate to stereo float at `sampleRate` and appends them to `out`, all at
+// once: the sound keeps its length (to within a frame) and its last samples.
+// Returns false when SDL cannot convert that format.
 bool convertToStereoFloat(const void *samples, int bytes, std::uint16_t sdlFormat, int channels, int rate,
                           int sampleRate, PcmBuffer &out);
 

@@ -30,6 +30,7 @@ public:
     QList<kerubara::FileFilter> lastFilter;
     QString lastText;
     std::int16_t lastKeta = 0;
+    std::optional<kerubara::OleColor> lastInitialColor; // the colour the colour dialog opened on
 
     std::int32_t dlg100(QWidget *, std::int16_t keta, std::int16_t &zeroMode, std::int16_t &shift,
                         std::int16_t &fillZero) override
@@ -75,6 +76,7 @@ public:
     std::int32_t chooseColor(QWidget *, kerubara::OleColor &c, kerubara::CustomColors &) override
     {
         ++calls;
+        lastInitialColor = c;
         if (!color)
             return 0;
         c = *color;

@@ -1,5 +1,6 @@
 #include "tools/DataTool.h"
 
+#include "settings/StartupColors.h"
 #include "sound/DataIo.h"
 #include "tools/FareCommands.h"
 #include "tools/RenderDigits.h"
@@ -7,6 +8,7 @@
 #include "tools/SettingsCommands.h"
 #include "tools/TapeCommands.h"
 #include "tools/TicketCommands.h"
+#include "tools/ToolFiles.h"
 
 #include <QTextStream>
 
@@ -33,7 +35,10 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       で、各行に「文章,移動フラグ,サウンドフラグ」を書きます。プログラムが
       読み込まないファイル（行の途中で終わる、フラグが -32768～32767 を
       超える、項目が多すぎる）は行番号つきで理由を表示し、終了コード 1 で
-      終わります。
+      終わります。途中の空行で項目がずれたときは、その空行の行番号を
+      示します。全角数字で書いたフラグ（0 として読まれます）には警告を
+      出します。ファイル末尾の Ctrl-Z（古いエディタの終端記号）は
+      データの終わりとして扱います。
 
   say [--reading] TEXT [OUT.wav]
       TEXT を放送と同じ音声で話し、OUT.wav（16ビット PCM）に書き出します。
@@ -97,9 +102,9 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
                                2:明朝 3:「次」だけ明朝
         --bold                 停留所名を太字にする
         --tsugiwa-bold         「次は」を太字にする
-        --back RRGGBB          背景色（既定 404040）
-        --fore RRGGBB          停留所名の色（既定 FFC080）
-        --tsugiwa-color RRGGBB 「次は」の色（既定 FFB979）
+        --back RRGGBB          背景色（既定 %1）
+        --fore RRGGBB          停留所名の色（既定 %2）
+        --tsugiwa-color RRGGBB 「次は」の色（既定 %3）
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
       IPA フォントがないときは警告を出し、代わりのフォントで描きます。
   render-digits [オプション] VALUE OUT.png
@@ -114,7 +119,8 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       表示できる文字: 0～9、空白（消灯）、-、_、=、.、7セグメントで表せる
       英字（A b C c d E F G H h I J L n O o P q r S t U u y）。ほかの文字は
       その桁を消灯にします。
-      オプション（既定値は数字表示の既定値と同じです）:
+      オプション（色の既定値は運賃表示器の画面の運賃と同じ、ほかの既定値は
+      数字表示の既定値と同じです）:
         --keta N       桁数 1～15（範囲外は 4）。既定 4
         --size N       大きさの種類 0～3（範囲外は 0）。既定 0
         --style N      字形 0 = A（斜体）、1 = B（角形）、2 = C（ドット）。
@@ -125,9 +131,9 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
         --fill-zero N  数値をこの桁数まで先頭を 0 で埋める（桁数を超えると
                        桁数）。0 で埋めない。既定 0
         --shift N      右側に空ける桁数（0～桁数-1 に収めます）。既定 0
-        --back RRGGBB  背景色。既定 808080
-        --base RRGGBB  消灯部分の色。既定 969696
-        --lit RRGGBB   点灯部分の色。既定 F8D272
+        --back RRGGBB  背景色。既定 %4
+        --base RRGGBB  消灯部分の色。既定 %5
+        --lit RRGGBB   点灯部分の色。既定 %6
       色は赤・緑・青を16進数2桁ずつ書きます（先頭の # は付けても構いません）。
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
       画面がなくても動きます。
@@ -160,6 +166,14 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
 終了コード: 0 成功、1 入力の問題、2 使い方の誤り。
 )";
 
+// The usage text with the default colours filled in.
+QString usage()
+{
+    return QString::fromUtf16(kUsage).arg(formatRgb(kStartupStopNameColors.back), formatRgb(kStartupStopNameColors.text),
+                                          formatRgb(kStartupStopNameColors.tsugiwa), formatRgb(kStartupDigitColors.back),
+                                          formatRgb(kStartupDigitColors.unlit), formatRgb(kStartupDigitColors.lit));
+}
+
 bool isHelp(const QString &arg)
 {
     return arg == u"--help" || arg == u"-h" || arg == u"help";
@@ -187,7 +201,7 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString &command = args.front();
     const QStringList rest = args.mid(1);
     if (isHelp(command) || (rest.size() == 1 && isHelp(rest.front()))) {
-        out << QString::fromUtf16(kUsage);
+        out << usage();
         return 0;
     }
     if (command == u"dump") {

@@ -1,6 +1,7 @@
 #include "tools/RenderDigits.h"
 
 #include "controls/digit/M_Degit.h"
+#include "settings/StartupColors.h"
 #include "tools/DataTool.h"
 #include "tools/ToolFiles.h"
 
@@ -154,7 +155,12 @@ int renderDigits(const QStringList &args, QTextStream &err)
         return 1;
     }
 
+    // The colours the panel's fare digits show after start-up, unless asked
+    // otherwise; the format starts at the control's defaults.
     M_Degit digit;
+    digit.setBackColor(kStartupDigitColors.back);
+    digit.setBaseForeColor(kStartupDigitColors.unlit);
+    digit.setDegitForeColor(kStartupDigitColors.lit);
     for (std::size_t k = 0; k < kIntOptions.size(); ++k) {
         if (request.ints[k])
             (digit.*kIntOptions[k].set)(*request.ints[k]);

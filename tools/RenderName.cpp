@@ -4,6 +4,7 @@
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/OleColor.h"
+#include "settings/StartupColors.h"
 #include "tools/DataTool.h"
 #include "tools/ToolFiles.h"
 
@@ -15,11 +16,6 @@
 
 namespace kerubara::datatool {
 namespace {
-
-// The panel's instance of the strip stores these colours; everything else is
-// at the control's design values.
-constexpr OleColor kPanelBackColor = 4210752; // RGB 64, 64, 64
-constexpr OleColor kPanelForeColor = 8438015; // RGB 255, 192, 128
 
 using Setter = std::function<void(ChimeiCtl_DX &)>;
 
@@ -120,9 +116,13 @@ int renderName(const QStringList &args, QTextStream &err)
     if (!missing.isEmpty())
         err << QStringLiteral("警告: ") << missingFontsMessage(missing) << '\n';
 
+    // The strip in the colours the panel shows after start-up. Its typeface
+    // and prefix modes start at 0, which draws as the panel's start-up
+    // settings (no list entry chosen) do.
     ChimeiCtl_DX strip;
-    strip.setBackColor(kPanelBackColor);
-    strip.setForeColor(kPanelForeColor);
+    strip.setBackColor(kStartupStopNameColors.back);
+    strip.setForeColor(kStartupStopNameColors.text);
+    strip.setTsugiwaColor(kStartupStopNameColors.tsugiwa);
     for (const Setter &set : setters)
         set(strip);
     strip.SetChimei(text);

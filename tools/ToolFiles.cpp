@@ -102,4 +102,9 @@ std::optional<OleColor> parseRgb(QString text)
                static_cast<int>(value & 0xFF));
 }
 
+QString formatRgb(OleColor color)
+{
+    return toQColor(color).name(QColor::HexRgb).mid(1).toUpper();
+}
+
 } // namespace kerubara::datatool

@@ -31,4 +31,7 @@ std::optional<std::int32_t> parseInt32(const QString &text);
 // A colour written as people write one, "RRGGBB" or "#RRGGBB" in hex.
 std::optional<OleColor> parseRgb(QString text);
 
+// A colour as parseRgb reads it: "RRGGBB", upper-case hex.
+QString formatRgb(OleColor color);
+
 } // namespace kerubara::datatool

@@ -1,7 +1,10 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 
+#include "reslib/Clock.h"
+
 #include "controls/stopname/ChimeiLayout.h"
 #include "controls/stopname/ChimeiTypeface.h"
+#include "reslib/Clock.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/PropertyBag.h"
@@ -88,8 +91,6 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget *parent)
     canvas_.fill(toQColor(backColor_));
     clearRaster();
 
-    steadyClock_.start();
-    setClock(nullptr);
     scrollTimer_.setSingleShot(true);
     scrollTimer_.setTimerType(Qt::PreciseTimer);
     connect(&scrollTimer_, &QTimer::timeout, this, &ChimeiCtl_DX::updateScroll);
@@ -314,19 +315,11 @@ void ChimeiCtl_DX::DrawTsugiwa()
 
 // --- scrolling ----------------------------------------------------------
 
-void ChimeiCtl_DX::setClock(Clock clock)
-{
-    if (clock)
-        clock_ = std::move(clock);
-    else
-        clock_ = [this] { return steadyClock_.elapsed(); };
-}
-
 void ChimeiCtl_DX::startScroll()
 {
     if (speed_ == 0)
         setSpeed(1);
-    scroll_.start(clock_(), kStripWidth, canvas_.width());
+    scroll_.start(steadyMilliseconds(), kStripWidth, canvas_.width());
     scrollTimer_.start(0);
 }
 
@@ -343,7 +336,7 @@ void ChimeiCtl_DX::updateScroll()
 {
     if (!scroll_.running())
         return;
-    const qint64 now = clock_();
+    const qint64 now = steadyMilliseconds();
     scroll_.advanceTo(now, speed_, scrollStartWait_);
     if (scroll_.passes() > 0)
         setCanvasLeft(scroll_.left());

@@ -4,13 +4,11 @@
 #include "controls/stopname/GlyphRaster.h"
 #include "reslib/OleColor.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
-#include <functional>
 
 namespace kerubara {
 
@@ -146,11 +144,8 @@ public:
     // The 432 × 58 viewport as it is shown (before the control clips it).
     QImage viewportImage() const;
 
-    // The scroll's time source, in milliseconds; a steady clock by default
-    // (and again when given an empty function). Tests install their own and
-    // call updateScroll() to move time on.
-    using Clock = std::function<qint64()>;
-    void setClock(Clock clock);
+    // The scroll keeps time by steadyMilliseconds() (reslib/Clock.h); tests
+    // set that clock and call updateScroll() to move time on.
     // Runs the scroll passes due by the clock's time, repaints the viewport
     // when the canvas moved by a whole pixel and arms the timer for the next
     // pass. The timer calls it; calling it between passes does nothing.
@@ -200,8 +195,6 @@ private:
 
     ChimeiScroll scroll_;
     QTimer scrollTimer_;
-    QElapsedTimer steadyClock_;
-    Clock clock_;
 };
 
 } // namespace kerubara

@@ -4,6 +4,7 @@
 #include "app/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
 #include "reslib/Shell.h"
 #include "settings/ColorButton.h"
@@ -16,7 +17,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 using namespace kerubara;
@@ -26,6 +31,7 @@ class tst_frmOption : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startsWithTheInitialSettings();
@@ -43,14 +49,39 @@ private slots:
     void openFolderAsksTheShell();
     void okAppliesToThePanelAndHides();
     void closingOnlyHides();
+    void tabCaptionsBreakBetweenWords_data();
+    void tabCaptionsBreakBetweenWords();
+    void optionsAndChecksFitTheirFrames_data();
+    void optionsAndChecksFitTheirFrames();
+    void enterInATextBoxKeepsTheWindowOpen_data();
+    void enterInATextBoxKeepsTheWindowOpen();
+    void colourButtonsSayWhichColourTheySet_data();
+    void colourButtonsSayWhichColourTheySet();
+    void colourDialogOpensOnTheButtonsColour_data();
+    void colourDialogOpensOnTheButtonsColour();
 
 private:
+    // Shows the window with page `page` in front, and on the sound page the
+    // sound frame `soundFrame`.
+    frmOption &showPage(int page, int soundFrame = 1);
+    // A colour button by its name, "Command5(0)" .. "Command9(2)".
+    ColorButton *colourButton(const QString &name);
+    // A text box by its name, "Text2(0)", "txtSelectSound(7)" ...
+    QLineEdit *textBox(const QString &name);
+
     std::unique_ptr<Simulator> sim_;
     testing::FakeDialogs dialogs_;
     std::unique_ptr<ScopedResDialogs> scoped_;
     std::unique_ptr<ScopedMsgBoxHandler> boxes_;
     QStringList messages_;
 };
+
+void tst_frmOption::initTestCase()
+{
+    // The window is laid out for the faces the program puts in place of the
+    // Windows ones; the layout checks below mean something only with them.
+    QVERIFY2(installFontSubstitutions().isEmpty(), "the IPA fonts are needed for these tests");
+}
 
 void tst_frmOption::init()
 {
@@ -254,15 +285,16 @@ void tst_frmOption::dialogsFillTheirControls()
     const int index = button.section('(', 1).chopped(1).toInt();
     QLineEdit *target = nullptr;
     if (button.startsWith("Command3")) {
-        o.Command3_Click(index);
+        o.Command3[static_cast<std::size_t>(index)]->click();
         target = o.Text2[static_cast<std::size_t>(index)];
         QCOMPARE(target->text(), dialogs_.folder);
     } else if (button.startsWith("Command6")) {
-        o.Command6_Click(index);
+        o.Option3[1]->click(); // pictures chosen per backlight state: their frames open
+        o.Command6[static_cast<std::size_t>(index)]->click();
         target = o.txtSelectPanel[static_cast<std::size_t>(index)];
         QCOMPARE(target->text(), dialogs_.file);
     } else {
-        o.cmdSelectSound_Click(index);
+        o.cmdSelectSound[static_cast<std::size_t>(index)]->click();
         target = o.txtSelectSound[static_cast<std::size_t>(index)];
         QCOMPARE(target->text(), dialogs_.file);
     }
@@ -278,11 +310,12 @@ void tst_frmOption::cancelledDialogsChangeNothing()
     frmOption &o = sim_->option();
     o.Text2[0]->setText("/keep");
     o.txtSelectSound[4]->setText("/keep.wav");
-    o.Command3_Click(0);
-    o.cmdSelectSound_Click(4);
-    o.Command7_Click();
+    o.chkUseSeiriPrev->click(); // the date frame opens with the preview
+    o.Command3[static_cast<std::size_t>(0)]->click();
+    o.cmdSelectSound[static_cast<std::size_t>(4)]->click();
+    o.Command7->click();
     const OleColor before = buttonColor(o.Command9[1]);
-    o.Command9_Click(1);
+    o.Command9[static_cast<std::size_t>(1)]->click();
     QCOMPARE(o.Text2[0]->text(), QString("/keep"));
     QCOMPARE(o.txtSelectSound[4]->text(), QString("/keep.wav"));
     QCOMPARE(o.Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
@@ -297,7 +330,8 @@ void tst_frmOption::dateDialogWritesYearMonthDay()
     d.wMonth = 3;
     d.wDay = 5;
     dialogs_.date = d;
-    sim_->option().Command7_Click();
+    sim_->option().chkUseSeiriPrev->click();
+    sim_->option().Command7->click();
     QCOMPARE(sim_->option().Label10->text(), QStringLiteral("2024/03/05"));
 }
 
@@ -305,7 +339,7 @@ void tst_frmOption::digitColoursPreviewOnTheSampleDigit()
 {
     frmOption &o = sim_->option();
     dialogs_.color = rgb(10, 20, 30);
-    o.Command8_Click(1);
+    o.Command8[static_cast<std::size_t>(1)]->click();
     QCOMPARE(buttonColor(o.Command8[1]), rgb(10, 20, 30));
     QCOMPARE(o.M_Degit1->BaseForeColor(), rgb(10, 20, 30));
     QCOMPARE(o.M_Degit1->BackColor(), buttonColor(o.Command8[0]));
@@ -322,7 +356,7 @@ void tst_frmOption::openFolderAsksTheShell()
         return false; // a failure is ignored
     });
     sim_->option().Text2[1]->setText("/bus/tape");
-    sim_->option().Command10_Click(1);
+    sim_->option().Command10[1]->click();
     QCOMPARE(opened, QStringList{"/bus/tape"});
     QVERIFY(messages_.isEmpty());
 }
@@ -354,6 +388,235 @@ void tst_frmOption::closingOnlyHides()
     o.close();
     QVERIFY(o.isHidden());
     QCOMPARE(o.Text2[0]->text(), QString("/kept"));
+}
+
+frmOption &tst_frmOption::showPage(int page, int soundFrame)
+{
+    frmOption &o = sim_->option();
+    o.show();
+    o.activateWindow();
+    if (!QTest::qWaitForWindowActive(&o))
+        qWarning("the options window did not become active");
+    QTest::mouseClick(o.Option1[static_cast<std::size_t>(page)], Qt::LeftButton);
+    if (page == 4)
+        QTest::mouseClick(o.Option5[static_cast<std::size_t>(soundFrame)], Qt::LeftButton);
+    QCoreApplication::processEvents(); // the layouts settle, as before the user sees them
+    return o;
+}
+
+ColorButton *tst_frmOption::colourButton(const QString &name)
+{
+    frmOption &o = sim_->option();
+    const auto index = static_cast<std::size_t>(name.section('(', 1).chopped(1).toInt());
+    if (name.startsWith("Command5"))
+        return o.Command5[index];
+    if (name.startsWith("Command8"))
+        return o.Command8[index];
+    return o.Command9[index];
+}
+
+QLineEdit *tst_frmOption::textBox(const QString &name)
+{
+    frmOption &o = sim_->option();
+    const auto index = static_cast<std::size_t>(name.section('(', 1).chopped(1).toInt());
+    if (name.startsWith("Text2"))
+        return o.Text2[index];
+    if (name.startsWith("txtSelectPanel"))
+        return o.txtSelectPanel[index];
+    return o.txtSelectSound[index];
+}
+
+void tst_frmOption::tabCaptionsBreakBetweenWords_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("運賃データと / 放送用データ") << 0 << QStringLiteral("運賃データと　放送用データ")
+                                              << QStringList{QStringLiteral("運賃データと"), QStringLiteral("放送用データ")};
+    QTest::newRow("パネルと / 整理券番号表示") << 1 << QStringLiteral("パネルと整理券番号表示")
+                                            << QStringList{QStringLiteral("パネルと"), QStringLiteral("整理券番号表示")};
+    QTest::newRow("デジタル部品と / 情報用数字") << 2 << QStringLiteral("デジタル部品と情報用数字")
+                                              << QStringList{QStringLiteral("デジタル部品と"), QStringLiteral("情報用数字")};
+    QTest::newRow("停名の設定 on one line") << 3 << QStringLiteral("停名の設定") << QStringList{QStringLiteral("停名の設定")};
+    QTest::newRow("サウンド on one line") << 4 << QStringLiteral("サウンド") << QStringList{QStringLiteral("サウンド")};
+    // The spaces at the break go, or the second line would start off centre.
+    QTest::newRow("整理券 / プレビュー") << 5 << QStringLiteral("整理券　　プレビュー")
+                                       << QStringList{QStringLiteral("整理券"), QStringLiteral("プレビュー")};
+}
+
+void tst_frmOption::tabCaptionsBreakBetweenWords()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, lines);
+    auto *button = qobject_cast<QPushButton *>(sim_->option().Option1[static_cast<std::size_t>(tab)]);
+    QVERIFY(button);
+    QCOMPARE(button->text().split(u'\n'), lines);
+    QCOMPARE(button->accessibleName(), caption);
+    // Every line is drawn whole inside the button.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QFontMetrics fm(button->font());
+    for (const QString &line : lines)
+        QVERIFY2(fm.horizontalAdvance(line) <= room.width(),
+                 qPrintable(QStringLiteral("%1: %2 > %3").arg(line).arg(fm.horizontalAdvance(line)).arg(room.width())));
+    QVERIFY(fm.height() * lines.size() <= room.height());
+}
+
+void tst_frmOption::optionsAndChecksFitTheirFrames_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("soundFrame");
+    QTest::addColumn<bool>("everythingShown"); // per-state image frames, plug-in and date frames
+    QTest::newRow("data folders") << 0 << 1 << false;
+    QTest::newRow("panel, built-in images") << 1 << 1 << false;
+    QTest::newRow("panel, images per state") << 1 << 1 << true;
+    QTest::newRow("digits") << 2 << 1 << false;
+    QTest::newRow("stop name") << 3 << 1 << false;
+    QTest::newRow("sound, step sounds") << 4 << 1 << false;
+    QTest::newRow("sound, pre-broadcast sounds") << 4 << 0 << false;
+    QTest::newRow("ticket preview in use") << 5 << 1 << true;
+}
+
+void tst_frmOption::optionsAndChecksFitTheirFrames()
+{
+    QFETCH(int, page);
+    QFETCH(int, soundFrame);
+    QFETCH(bool, everythingShown);
+    frmOption &o = sim_->option();
+    if (everythingShown) {
+        o.Option3[1]->click();
+        o.chkUseSeiriPrev->click();
+    }
+    showPage(page, soundFrame);
+    QGroupBox *pageFrame = o.Frame1[static_cast<std::size_t>(page)];
+    int checked = 0;
+    for (QAbstractButton *button : pageFrame->findChildren<QAbstractButton *>()) {
+        const bool radio = qobject_cast<QRadioButton *>(button) != nullptr;
+        if ((!radio && !qobject_cast<QCheckBox *>(button)) || !button->isVisibleTo(&o))
+            continue;
+        ++checked;
+        const QString what = button->text().left(16);
+        // Inside the contents of every frame around it, up to the page.
+        for (QWidget *w = button->parentWidget(); w; w = w->parentWidget()) {
+            if (auto *frame = qobject_cast<QGroupBox *>(w)) {
+                const QRect inFrame(button->mapTo(frame, QPoint(0, 0)), button->size());
+                QVERIFY2(frame->contentsRect().contains(inFrame),
+                         qPrintable(QStringLiteral("%1 sticks out of 「%2」").arg(what, frame->title())));
+            }
+            if (w == pageFrame)
+                break;
+        }
+        // Its text fits beside the indicator: on one line, or wrapped when the
+        // button wraps its caption.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect text = button->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents,
+                                                           &option, button);
+        const QFontMetrics fm(button->font());
+        const QSize needed = button->hasHeightForWidth()
+            ? fm.boundingRect(QRect(0, 0, text.width(), 10000), Qt::TextWordWrap, button->text()).size()
+            : QSize(fm.horizontalAdvance(button->text()), fm.height());
+        QVERIFY2(needed.width() <= text.width() && needed.height() <= button->height(),
+                 qPrintable(QStringLiteral("%1: text %2 x %3 in %4 x %5").arg(what).arg(needed.width()).arg(needed.height())
+                                .arg(text.width()).arg(button->height())));
+        const int indicator = button->style()->pixelMetric(
+            radio ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight, nullptr, button);
+        QVERIFY2(indicator <= button->height(), qPrintable(what));
+    }
+    QVERIFY(checked > 0 || page == 0);
+}
+
+void tst_frmOption::enterInATextBoxKeepsTheWindowOpen_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return in the fare data folder") << 0 << "Text2(0)" << int(Qt::Key_Return);
+    QTest::newRow("Enter in the broadcast data folder") << 0 << "Text2(1)" << int(Qt::Key_Enter);
+    QTest::newRow("Return in a step sound") << 4 << "txtSelectSound(7)" << int(Qt::Key_Return);
+    QTest::newRow("Return in the route-setting sound") << 4 << "txtSelectSound(0)" << int(Qt::Key_Return);
+}
+
+void tst_frmOption::enterInATextBoxKeepsTheWindowOpen()
+{
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    frmOption &o = showPage(page); // clicking the tab gives it the focus first
+    setButtonColor(o.Command8[2], rgb(1, 2, 3));
+    QLineEdit *edit = textBox(box);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, "/bus");
+    // Enter presses no button at all: not OK, and not a tab or "..." button
+    // that a dialog would otherwise take as its default.
+    std::vector<std::pair<QAbstractButton *, std::unique_ptr<QSignalSpy>>> clicks;
+    for (QAbstractButton *button : o.findChildren<QAbstractButton *>())
+        clicks.emplace_back(button, std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked));
+    QTest::keyClick(edit, Qt::Key(key));
+    QVERIFY(o.isVisible());
+    for (const auto &[button, spy] : clicks)
+        QVERIFY2(spy->isEmpty(), qPrintable(button->text() + QStringLiteral(" was pressed")));
+    QCOMPARE(edit->text(), QStringLiteral("/bus"));
+    // Nothing was applied to the panel either.
+    QVERIFY(sim_->form1().Degit[1]->DegitForeColor() != rgb(1, 2, 3));
+}
+
+void tst_frmOption::colourButtonsSayWhichColourTheySet_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("ticket numbers, backlight OFF") << "Command5(0)" << QStringList{"整理券番号", "OFF", "文字色"};
+    QTest::newRow("ticket numbers, ON1") << "Command5(1)" << QStringList{"整理券番号", "ON1", "文字色"};
+    QTest::newRow("ticket numbers, ON2") << "Command5(2)" << QStringList{"整理券番号", "ON2", "文字色"};
+    QTest::newRow("digit background") << "Command8(0)" << QStringList{"デジタル部品", "背景色"};
+    QTest::newRow("unlit segments") << "Command8(1)" << QStringList{"デジタル部品", "未発光", "文字色"};
+    QTest::newRow("lit segments") << "Command8(2)" << QStringList{"デジタル部品の発光時", "文字色"};
+    QTest::newRow("stop-name background") << "Command9(0)" << QStringList{"停名", "背景色"};
+    QTest::newRow("stop-name text") << "Command9(1)" << QStringList{"停名", "文字色"};
+    QTest::newRow("「次は」 text") << "Command9(2)" << QStringList{"「次は」", "文字色"};
+}
+
+void tst_frmOption::colourButtonsSayWhichColourTheySet()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, words);
+    const QString name = colourButton(button)->accessibleName();
+    for (const QString &word : words)
+        QVERIFY2(name.contains(word), qPrintable(name));
+    // No two colour buttons share a name.
+    int same = 0;
+    for (const ColorButton *other : sim_->option().findChildren<ColorButton *>())
+        same += other->accessibleName() == name;
+    QCOMPARE(same, 1);
+}
+
+void tst_frmOption::colourDialogOpensOnTheButtonsColour_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("ticket numbers ON1") << 1 << "Command5(1)";
+    QTest::newRow("lit segments") << 2 << "Command8(2)";
+    QTest::newRow("stop-name background") << 3 << "Command9(0)";
+    QTest::newRow("「次は」 text") << 3 << "Command9(2)";
+}
+
+void tst_frmOption::colourDialogOpensOnTheButtonsColour()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    frmOption &o = showPage(page);
+    ColorButton *b = colourButton(button);
+    setButtonColor(b, rgb(12, 34, 56)); // no start-up colour is this one
+    dialogs_.color = rgb(200, 100, 50);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(dialogs_.calls, 1);
+    QVERIFY(dialogs_.lastInitialColor);
+    QCOMPARE(*dialogs_.lastInitialColor, rgb(12, 34, 56));
+    QCOMPARE(buttonColor(b), rgb(200, 100, 50));
+    QVERIFY(o.isVisible());
 }
 
 QTEST_MAIN(tst_frmOption)

@@ -1,4 +1,5 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "reslib/Clock.h"
 #include "controls/stopname/ChimeiTypeface.h"
 #include "reslib/Fonts.h"
 #include "reslib/PropertyBag.h"
@@ -79,14 +80,14 @@ std::set<QRgb> coloursIn(const QImage &image, const QRect &area)
 // A strip as the panel has it, with a clock the test moves.
 struct Strip
 {
-    ChimeiCtl_DX control;
     qint64 now = 0;
+    ScopedClock clock{[this] { return now; }};
+    ChimeiCtl_DX control;
 
     Strip()
     {
         control.setBackColor(kBack);
         control.setForeColor(kFore);
-        control.setClock([this] { return now; });
     }
     // Moves the clock to when pass `k` since the scroll started at 0 is due.
     void toPass(qint64 k)

@@ -124,6 +124,35 @@ inline void putBe(QByteArray &out, std::uint32_t v, int bytes)
         out.append(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
+// A format-0 MIDI file of one track of events, ended with "end of track".
+inline QByteArray standardMidiFile(QByteArray track, int division)
+{
+    putVarLen(track, 0);
+    track.append("\xFF\x2F\x00", 3); // end of track
+    QByteArray out("MThd");
+    putBe(out, 6, 4);
+    putBe(out, 0, 2);
+    putBe(out, 1, 2);
+    putBe(out, static_cast<std::uint32_t>(division), 2);
+    out.append("MTrk");
+    putBe(out, static_cast<std::uint32_t>(track.size()), 4);
+    out.append(track);
+    return out;
+}
+
+// A note-on `delay` ticks on and its note-off `ticks` after that.
+inline void appendNote(QByteArray &track, int note, int ticks, int delay = 0)
+{
+    putVarLen(track, static_cast<std::uint32_t>(delay));
+    track.append(static_cast<char>(0x90));
+    track.append(static_cast<char>(note));
+    track.append(static_cast<char>(100));
+    putVarLen(track, static_cast<std::uint32_t>(ticks));
+    track.append(static_cast<char>(0x80));
+    track.append(static_cast<char>(note));
+    track.append(static_cast<char>(0));
+}
+
 // A format-0 MIDI file playing one piano note for `beats` quarter notes at
 // 120 beats a minute (half a second a beat).
 inline QByteArray midiFile(int note = 72, int beats = 1)
@@ -132,25 +161,23 @@ inline QByteArray midiFile(int note = 72, int beats = 1)
     QByteArray track;
     putVarLen(track, 0);
     track.append("\xC0\x00", 2); // program change: piano
+    appendNote(track, note, division * beats);
+    return standardMidiFile(track, division);
+}
+
+// A format-0 MIDI file playing `notes` piano notes one after another, each
+// `beats` quarter notes long at 120 beats a minute, climbing a C major scale,
+// after a rest of `restBeats`: 600 one-beat notes make a five-minute piece.
+inline QByteArray melodyFile(int notes, int beats = 1, int restBeats = 0)
+{
+    constexpr int division = 96;
+    constexpr int scale[] = {60, 62, 64, 65, 67, 69, 71, 72};
+    QByteArray track;
     putVarLen(track, 0);
-    track.append(static_cast<char>(0x90));
-    track.append(static_cast<char>(note));
-    track.append(static_cast<char>(100));
-    putVarLen(track, static_cast<std::uint32_t>(division * beats));
-    track.append(static_cast<char>(0x80));
-    track.append(static_cast<char>(note));
-    track.append(static_cast<char>(0));
-    putVarLen(track, 0);
-    track.append("\xFF\x2F\x00", 3); // end of track
-    QByteArray out("MThd");
-    putBe(out, 6, 4);
-    putBe(out, 0, 2);
-    putBe(out, 1, 2);
-    putBe(out, division, 2);
-    out.append("MTrk");
-    putBe(out, static_cast<std::uint32_t>(track.size()), 4);
-    out.append(track);
-    return out;
+    track.append("\xC0\x00", 2); // program change: piano
+    for (int i = 0; i < notes; ++i)
+        appendNote(track, scale[i % 8], division * beats, i == 0 ? division * restBeats : 0);
+    return standardMidiFile(track, division);
 }
 
 // Index of the first stereo frame whose samples are not silent, or -1.

@@ -1,11 +1,15 @@
 #include "sound/AudioOutput.h"
 #include "sound/Mixer.h"
 #include "sound/SampleRing.h"
+#include "sound/SdlAudioOutput.h"
 
 #include "SoundFiles.h"
 
 #include <QElapsedTimer>
 #include <QTest>
+
+#include <atomic>
+#include <thread>
 
 using namespace kerubara;
 
@@ -21,9 +25,50 @@ std::shared_ptr<const PcmBuffer> constant(float value, int frames)
     return pcm;
 }
 
+// A sound in which every frame has a value of its own.
+std::shared_ptr<const PcmBuffer> ramp(int frames)
+{
+    auto pcm = std::make_shared<PcmBuffer>();
+    pcm->sampleRate = 48000;
+    for (int f = 0; f < frames; ++f) {
+        const float v = 0.5f * static_cast<float>(f + 1) / static_cast<float>(frames);
+        pcm->samples.insert(pcm->samples.end(), {v, -v});
+    }
+    return pcm;
+}
+
 float frameAt(const NullAudioOutput &out, qsizetype frame)
 {
     return out.captured()[static_cast<std::size_t>(2 * frame)];
+}
+
+// Keeps what reaches the device, up to its capacity; called on the audio thread.
+class RecordingTap final : public OutputTap
+{
+public:
+    explicit RecordingTap(std::size_t frames) : samples_(frames * Mixer::kChannels) {}
+
+    void rendered(const float *samples, int frames) noexcept override
+    {
+        const std::size_t at = used_.load(std::memory_order_relaxed);
+        const std::size_t n = std::min(static_cast<std::size_t>(frames) * Mixer::kChannels, samples_.size() - at);
+        std::copy_n(samples, n, samples_.begin() + static_cast<std::ptrdiff_t>(at));
+        used_.store(at + n, std::memory_order_release);
+    }
+    std::vector<float> recorded() const
+    {
+        return {samples_.begin(), samples_.begin() + static_cast<std::ptrdiff_t>(used_.load(std::memory_order_acquire))};
+    }
+
+private:
+    std::vector<float> samples_;
+    std::atomic<std::size_t> used_{0};
+};
+
+// A device output that closes its device after 50 ms of silence.
+std::unique_ptr<SdlAudioOutput> quicklyIdlingDevice()
+{
+    return SdlAudioOutput::open(AudioOutput::kDefaultVoices, std::chrono::milliseconds(50));
 }
 
 } // namespace
@@ -45,6 +90,10 @@ private slots:
     void streamPlaysWhatArrivesAndFlushDropsWhatWaits();
     void ringKeepsOrderAcrossItsEnd();
     void deviceOutputPlaysInRealTime();
+    void nullOutputKeepsOnlyTheMostRecentSamples();
+    void nullOutputWaitsForStreamWritersAtWork();
+    void idleDeviceClosesAndReopensWithoutLosingTheStart();
+    void deviceStaysOpenWhileAStreamIsBeingWritten();
 };
 
 void tst_Mixer::soundStartsInTheFirstBuffer_data()
@@ -207,6 +256,93 @@ void tst_Mixer::deviceOutputPlaysInRealTime()
     out->mixer().waitUntilEnded(1);
     QVERIFY2(timer.elapsed() >= 150, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(out->mixer().framesRendered() >= static_cast<std::uint64_t>(frames));
+}
+
+void tst_Mixer::nullOutputKeepsOnlyTheMostRecentSamples()
+{
+    constexpr std::size_t limit = 4 * kBuffer;
+    NullAudioOutput out(48000, kBuffer, AudioOutput::kDefaultVoices, limit);
+    const auto sound = ramp(100 * kBuffer);
+    out.mixer().play(1, sound);
+    out.pump(100);
+    const std::size_t held = out.captured().size() / 2;
+    QVERIFY2(held >= limit / 2 && held <= limit, qPrintable(QString::number(held)));
+    QCOMPARE(out.capturedFrom() + held, std::uint64_t(100 * kBuffer));
+    // What is held is the end of what was mixed, in order.
+    const auto from = static_cast<std::ptrdiff_t>(2 * out.capturedFrom());
+    QVERIFY(std::equal(out.captured().begin(), out.captured().end(), sound->samples.begin() + from));
+}
+
+void tst_Mixer::nullOutputWaitsForStreamWritersAtWork()
+{
+    // A writer slower than the pumping: ten pieces of 300 frames, 3 ms apart.
+    NullAudioOutput out(48000, kBuffer);
+    auto ring = std::make_shared<SampleRing>(48000);
+    out.mixer().attachStream(0, ring);
+    ring->setWriting(true);
+    std::jthread writer([ring] {
+        const std::vector<float> piece(2 * 300, 0.5f);
+        for (int i = 0; i < 10; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(3));
+            ring->write(piece.data(), 300);
+        }
+        ring->setWriting(false);
+    });
+    out.pump(8);
+    writer.join();
+    // The 3000 frames follow each other without a gap, then silence.
+    QCOMPARE(testing::firstSound(out.captured()), 0);
+    QCOMPARE(testing::lastSound(out.captured()), 2999);
+    QCOMPARE(std::count(out.captured().begin(), out.captured().end(), 0.5f), 6000);
+}
+
+void tst_Mixer::idleDeviceClosesAndReopensWithoutLosingTheStart()
+{
+    const auto out = quicklyIdlingDevice();
+    QVERIFY(out);
+    // Nothing plays: the device closes and the mixer is no longer called.
+    QTRY_VERIFY_WITH_TIMEOUT(!out->isRunning(), 5000);
+    const std::uint64_t rendered = out->mixer().framesRendered();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    QCOMPARE(out->mixer().framesRendered(), rendered);
+    QCOMPARE(out->deviceStarts(), 1);
+
+    RecordingTap tap(static_cast<std::size_t>(out->sampleRate()));
+    out->mixer().setTap(&tap);
+    const auto sound = ramp(2000);
+    out->mixer().play(1, sound);
+    QTRY_VERIFY_WITH_TIMEOUT(!out->mixer().isPlaying(1), 5000);
+    QCOMPARE(out->deviceStarts(), 2);
+    // The first buffer of the opened device starts with the sound's first
+    // frame, and the whole sound follows.
+    const std::vector<float> heard = tap.recorded();
+    QVERIFY(heard.size() >= sound->samples.size());
+    QVERIFY(std::equal(sound->samples.begin(), sound->samples.end(), heard.begin()));
+    QTRY_VERIFY_WITH_TIMEOUT(!out->isRunning(), 5000);
+    out->mixer().setTap(nullptr);
+}
+
+void tst_Mixer::deviceStaysOpenWhileAStreamIsBeingWritten()
+{
+    const auto out = quicklyIdlingDevice();
+    QVERIFY(out);
+    QTRY_VERIFY_WITH_TIMEOUT(!out->isRunning(), 5000);
+    auto ring = std::make_shared<SampleRing>(48000);
+    out->mixer().attachStream(0, ring);
+    // A writer at work wakes the output before its first frame is ready (a
+    // synthesizer takes its time) and keeps it open, however long that is.
+    ring->setWriting(true);
+    out->mixer().wake();
+    QTRY_VERIFY_WITH_TIMEOUT(out->isRunning(), 5000);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    QVERIFY(out->isRunning());
+    const std::vector<float> speech(2 * 1000, 0.3f);
+    ring->write(speech.data(), 1000);
+    ring->setWriting(false);
+    // Played to its end, then closed.
+    QTRY_VERIFY_WITH_TIMEOUT(!out->isRunning(), 5000);
+    QCOMPARE(ring->readCount(), std::uint64_t(1000));
+    QCOMPARE(out->deviceStarts(), 2);
 }
 
 QTEST_GUILESS_MAIN(tst_Mixer)

@@ -1,11 +1,16 @@
 #include "reslib/ApiSleep.h"
+#include "sound/MidiRenderer.h"
+#include "sound/MidiStream.h"
 #include "sound/SoundSystem.h"
 
 #include "SoundFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <csignal>
 
 using namespace kerubara;
 
@@ -54,7 +59,11 @@ private slots:
     void emptyNameLeavesTheSoundPlaying();
     void synchronousPlayReturnsWhenTheSoundHasEnded();
     void midiFilesPlay();
+    void asynchronousMidiPlayReturnsBeforeThePieceIsRendered();
+    void synchronousMidiPlayReturnsOnceThePieceHasPlayed();
+    void midiStopsClosesAndPlaysAgainFromTheStart();
     void programNameWithSpacesStillPlays();
+    void soundDeviceLeavesTheTerminationSignalsAlone();
 
 private:
     QString file(const QString &name) const { return dir_.filePath(name); }
@@ -70,6 +79,9 @@ void tst_SoundSystem::initTestCase()
     QVERIFY(testing::writeFile(file("long.wav"), testing::wavFile(testing::level(0.1f, 48000), 1, 48000, testing::WavFormat::Pcm16)));
     QVERIFY(testing::writeFile(file("other.wav"), testing::wavFile(testing::level(0.3f, 2400), 1, 48000, testing::WavFormat::Pcm16)));
     QVERIFY(testing::writeFile(file("tune.mid"), testing::midiFile()));
+    QVERIFY(testing::writeFile(file("five minutes.mid"), testing::melodyFile(600)));
+    // Half a second of rest, then four notes of half a second.
+    QVERIFY(testing::writeFile(file("melody.mid"), testing::melodyFile(4, 1, 1)));
     QVERIFY(QDir(dir_.path()).mkdir("folder.wav"));
 }
 
@@ -236,6 +248,84 @@ void tst_SoundSystem::midiFilesPlay()
     QVERIFY(testing::firstSound(rig.out->captured()) >= 0);
 }
 
+void tst_SoundSystem::asynchronousMidiPlayReturnsBeforeThePieceIsRendered()
+{
+    if (MidiRenderer::soundFontPath().isEmpty())
+        QSKIP("no General MIDI sound font installed");
+    Rig rig;
+    rig.sound->PlaySnd(file("five minutes.mid"), "S1", 0, 0);
+    const MidiStream *stream = rig.sound->midiStream("kerubaraS1");
+    QVERIFY(stream);
+    QVERIFY(stream->isPlaying());
+    // Nothing has been mixed yet, so the renderer is at most one ring ahead
+    // of the mixer (out of a piece of 300 s), and it stays there.
+    const auto ahead = static_cast<std::int64_t>(stream->aheadFrames() + MidiStream::kChunkFrames);
+    QVERIFY(ahead < 48000 * 2);
+    QVERIFY2(stream->framesRendered() <= ahead, qPrintable(QString::number(stream->framesRendered())));
+    QTest::qWait(300);
+    QVERIFY2(stream->framesRendered() <= ahead, qPrintable(QString::number(stream->framesRendered())));
+    QCOMPARE(rig.sound->cache().bytes(), std::size_t(0));
+    // And it plays.
+    rig.out->pump(20);
+    const qsizetype first = testing::firstSound(rig.out->captured());
+    QVERIFY2(first >= 0 && first < 1024, qPrintable(QString::number(first)));
+    QVERIFY(stream->framesRendered() > 20 * kBuffer);
+}
+
+void tst_SoundSystem::synchronousMidiPlayReturnsOnceThePieceHasPlayed()
+{
+    if (MidiRenderer::soundFontPath().isEmpty())
+        QSKIP("no General MIDI sound font installed");
+    const auto whole = MidiRenderer(48000).render(testing::melodyFile(4, 1, 1));
+    QVERIFY(whole);
+    const qsizetype start = testing::firstSound(whole->samples);
+    const qsizetype end = testing::lastSound(whole->samples);
+    QVERIFY2(start >= 24000 - 1024 && end > 2 * 48000, qPrintable(QStringLiteral("%1 %2").arg(start).arg(end)));
+
+    Rig rig;
+    rig.sound->PlaySnd(file("melody.mid"), "S2", -1, 0);
+    QVERIFY(!rig.sound->midiStream("kerubaraS2")->isPlaying());
+    // Everything was mixed, from the rest at the start to the last note's
+    // decay, without a gap, and the play returned soon after its end.
+    const std::vector<float> &mixed = rig.out->captured();
+    QCOMPARE(rig.out->capturedFrom(), std::uint64_t(0));
+    QVERIFY2(std::abs(testing::firstSound(mixed) - start) <= 64, qPrintable(QString::number(testing::firstSound(mixed))));
+    QVERIFY2(std::abs(testing::lastSound(mixed) - end) <= MidiStream::kChunkFrames,
+             qPrintable(QStringLiteral("%1, whole piece %2").arg(testing::lastSound(mixed)).arg(end)));
+    const auto mixedFrames = static_cast<qsizetype>(mixed.size() / 2);
+    QVERIFY2(mixedFrames <= whole->frames() + MidiStream::kChunkFrames + kBuffer, qPrintable(QString::number(mixedFrames)));
+}
+
+void tst_SoundSystem::midiStopsClosesAndPlaysAgainFromTheStart()
+{
+    if (MidiRenderer::soundFontPath().isEmpty())
+        QSKIP("no General MIDI sound font installed");
+    constexpr qsizetype rest = 24000; // the melody's first note comes after half a second
+    Rig rig;
+    // Mixes a second and a half from now on; where the first sound is, from now.
+    auto soundAfter = [&rig] {
+        const auto now = static_cast<qsizetype>(rig.out->captured().size() / 2);
+        rig.out->pump(3 * 48);
+        const qsizetype first = testing::firstSound(rig.out->captured(), now);
+        return first < 0 ? first : first - now;
+    };
+    rig.sound->PlaySnd(file("melody.mid"), "S3", 0, 0);
+    const qsizetype onset = soundAfter();
+    QVERIFY2(std::abs(onset - rest) <= 1024, qPrintable(QString::number(onset)));
+    rig.sound->mciSendString("stop kerubaraS3");
+    QCOMPARE(soundAfter(), -1);
+    QVERIFY(!rig.sound->midiStream("kerubaraS3")->isPlaying());
+    // From the start again, rest and all; then from a given position.
+    rig.sound->mciSendString("play kerubaraS3 from 0");
+    QCOMPARE(soundAfter(), onset);
+    rig.sound->mciSendString("play kerubaraS3 from 250");
+    const qsizetype later = soundAfter();
+    QVERIFY2(std::abs(later - (onset - rest / 2)) <= 64, qPrintable(QString::number(later)));
+    rig.sound->mciSendString("close kerubaraS3");
+    QVERIFY(!rig.sound->isOpen("kerubaraS3"));
+    QCOMPARE(soundAfter(), -1);
+}
+
 void tst_SoundSystem::programNameWithSpacesStillPlays()
 {
     ScopedSleepHandler noSleep([](int) {});
@@ -249,6 +339,37 @@ void tst_SoundSystem::programNameWithSpacesStillPlays()
     QVERIFY(sound.isOpen("bus_simS4"));
     out->pump();
     QCOMPARE(testing::firstSound(out->captured()), 0);
+}
+
+void tst_SoundSystem::soundDeviceLeavesTheTerminationSignalsAlone()
+{
+    // SDL's audio would otherwise catch SIGTERM and SIGINT for an event
+    // queue nobody reads, and the program could not be ended by a signal.
+    // SDL takes a signal only while nobody else has: the test framework's
+    // own handlers step aside for the test and come back after it.
+    struct sigaction frameworkTerm {};
+    struct sigaction frameworkInt {};
+    struct sigaction none {};
+    none.sa_handler = SIG_DFL;
+    sigaction(SIGTERM, &none, &frameworkTerm);
+    sigaction(SIGINT, &none, &frameworkInt);
+    const auto restore = qScopeGuard([&] {
+        sigaction(SIGTERM, &frameworkTerm, nullptr);
+        sigaction(SIGINT, &frameworkInt, nullptr);
+    });
+    auto handlerOf = [](int signal) {
+        struct sigaction action {};
+        sigaction(signal, nullptr, &action);
+        return action.sa_handler;
+    };
+    SoundSystem sound(openAudioOutput());
+    auto tone = std::make_shared<PcmBuffer>();
+    tone->sampleRate = sound.mixer().sampleRate();
+    tone->samples.assign(4800 * PcmBuffer::kChannels, 0.1f);
+    sound.mixer().play(1, tone); // the device opens for it
+    QTest::qWait(50);
+    QVERIFY(handlerOf(SIGTERM) == SIG_DFL);
+    QVERIFY(handlerOf(SIGINT) == SIG_DFL);
 }
 
 QTEST_GUILESS_MAIN(tst_SoundSystem)

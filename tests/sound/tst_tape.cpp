@@ -94,6 +94,8 @@ private slots:
     void initVoiceCaptionsTheFrame();
     void loadTapeCountsLinesAndEnablesTheButtons();
     void loadTapeDoesNothingOnVista();
+    void loadTapeEndsAtTheEndOfFileMark_data();
+    void loadTapeEndsAtTheEndOfFileMark();
     void failedLoadDisablesTheFrameAndLeavesNoTable_data();
     void failedLoadDisablesTheFrameAndLeavesNoTable();
     void secondRouteReplacesTheFirst();
@@ -179,6 +181,29 @@ void tst_Tape::loadTapeDoesNothingOnVista()
     rig.tape.LoadTape(folder(), "34");
     QCOMPARE(rig.tape.GetTapeCount(), 3);
     QCOMPARE(rig.tape.GetTapePos(), 1);
+}
+
+void tst_Tape::loadTapeEndsAtTheEndOfFileMark_data()
+{
+    QTest::addColumn<QByteArray>("tail"); // after two announcements
+    QTest::newRow("Ctrl-Z") << QByteArray("\x1A");
+    QTest::newRow("Ctrl-Z and a line end") << QByteArray("\x1A\r\n");
+    QTest::newRow("Ctrl-Z and blank lines") << QByteArray("\x1A\r\n\r\n");
+}
+
+void tst_Tape::loadTapeEndsAtTheEndOfFileMark()
+{
+    QFETCH(QByteArray, tail);
+    QVERIFY(testing::writeFile(folder() + "80tp.csv", tapeBytes("発車します。,0,0\r\n終点です。,0,3\r\n") + tail));
+    Rig rig;
+    rig.tape.InitVoice();
+    rig.tape.LoadTape(folder(), "80");
+    QVERIFY(rig.host.frameEnabled && rig.host.buttonsEnabled);
+    QCOMPARE(rig.tape.GetTapeCount(), 2);
+    rig.tape.TapeNext();
+    rig.tape.TapeNext();
+    rig.tape.TapeNext(); // past the last: nothing more to speak
+    QCOMPARE(rig.spoken(), (QStringList{"発車します。", "終点です。"}));
 }
 
 void tst_Tape::failedLoadDisablesTheFrameAndLeavesNoTable_data()

@@ -42,6 +42,12 @@ private slots:
     void brokenTapeDataIsRefusedWithItsLine_data();
     void brokenTapeDataIsRefusedWithItsLine();
     void fileNameIsMatchedWithoutRegardToCase();
+    void endOfFileMarkEndsTheData_data();
+    void endOfFileMarkEndsTheData();
+    void blankLineThatBreaksTheFileIsNamed_data();
+    void blankLineThatBreaksTheFileIsNamed();
+    void fullWidthDigitsInAFlagAreWarned_data();
+    void fullWidthDigitsInAFlagAreWarned();
 };
 
 void tst_TapeData::fieldsFollowTheSequentialRules_data()
@@ -211,6 +217,94 @@ void tst_TapeData::fileNameIsMatchedWithoutRegardToCase()
     QCOMPARE(tapeFilePath(folder, "12"), folder + "12tp.csv"); // the exact name first
     QVERIFY(isTapeFileName("/a/12TP.csv"));
     QVERIFY(!isTapeFileName("/a/12.hy3"));
+}
+
+void tst_TapeData::endOfFileMarkEndsTheData_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<std::vector<TapeRecord>>("records");
+    const QByteArray two = sjis("あ,1,2\r\nい,0,3\r\n");
+    const std::vector twoRecords{rec("あ", 1, 2), rec("い", 0, 3)};
+    QTest::newRow("mark after the last line end") << two + "\x1A" << twoRecords;
+    QTest::newRow("mark followed by a line end") << two + "\x1A\r\n" << twoRecords;
+    QTest::newRow("mark followed by lf line ends") << two + "\x1A\n\n" << twoRecords;
+    QTest::newRow("mark right after the last field") << sjis("あ,1,2\r\nい,0,3\x1A") << twoRecords;
+    QTest::newRow("mark alone") << QByteArray("\x1A\r\n") << std::vector<TapeRecord>{};
+    // Anywhere else the byte is just a character of the text.
+    QTest::newRow("mark followed by text is no end")
+        << sjis("あ,1,2\r\n") + "\x1A" + sjis("い,0,3\r\n") << std::vector{rec("あ", 1, 2), rec(QChar(0x1A) + QStringLiteral("い"), 0, 3)};
+}
+
+void tst_TapeData::endOfFileMarkEndsTheData()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(std::vector<TapeRecord>, records);
+    const TapeDataResult r = readTapeData(data);
+    QVERIFY2(!r.error, r.error ? qPrintable(r.error->message) : "");
+    QVERIFY(r.records == records);
+}
+
+void tst_TapeData::blankLineThatBreaksTheFileIsNamed_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("blankLine");
+    QTest::addColumn<int>("failedLine"); // where reading gave up
+    QTest::newRow("between records") << sjis("あ,1,2\r\n\r\nい,0,0\r\nう,0,0\r\n") << 2 << 4;
+    QTest::newRow("two in a row") << sjis("あ,1,2\r\n\r\n\r\nい,0,0\r\n") << 2 << 4;
+    QTest::newRow("spaces and a tab only") << sjis("あ,1,2\r\n \t \r\nい,0,0\r\n") << 2 << 3;
+    QTest::newRow("first line") << sjis("\r\nあ,1,2\r\n") << 1 << 2;
+    QTest::newRow("lf line ends") << sjis("あ,1,2\n\nい,0,0\n") << 2 << 3;
+    // The text after it lands in a flag field and overflows it.
+    QTest::newRow("shifted text overflows a flag") << sjis("あ,1,2\r\n\r\n40000円です,0,0\r\n") << 2 << 3;
+}
+
+void tst_TapeData::blankLineThatBreaksTheFileIsNamed()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, blankLine);
+    QFETCH(int, failedLine);
+    const TapeDataResult r = readTapeData(data);
+    QVERIFY(r.error);
+    QCOMPARE(r.error->line, blankLine);
+    QVERIFY2(r.error->message.startsWith(QStringLiteral("%1行目: 空行があります。").arg(blankLine)), qPrintable(r.error->message));
+    QVERIFY2(r.error->message.contains(QStringLiteral("%1行目で").arg(failedLine)), qPrintable(r.error->message));
+}
+
+void tst_TapeData::fullWidthDigitsInAFlagAreWarned_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<std::vector<TapeRecord>>("records");
+    QTest::addColumn<QStringList>("warnings"); // the start of each warning
+    QTest::newRow("step flag") << sjis("あ,１,2\r\n") << std::vector{rec("あ", 0, 2)}
+                               << QStringList{"1行目: 移動フラグ「１」に全角数字"};
+    QTest::newRow("quoted sound flag on line 2") << sjis("あ,1,2\r\nい,0,\"３\"\r\n")
+                                                 << std::vector{rec("あ", 1, 2), rec("い", 0, 0)}
+                                                 << QStringList{"2行目: サウンドフラグ「３」に全角数字"};
+    QTest::newRow("both flags") << sjis("あ,１,２\r\n") << std::vector{rec("あ", 0, 0)}
+                                << QStringList{"1行目: 移動フラグ", "1行目: サウンドフラグ"};
+    QTest::newRow("after a half-width digit") << sjis("あ,1２,0\r\n") << std::vector{rec("あ", 1, 0)}
+                                              << QStringList{"1行目: 移動フラグ「1２」に全角数字"};
+    QTest::newRow("flag taken from the next line") << sjis("あ,1\r\n３\r\n") << std::vector{rec("あ", 1, 0), rec("", 0, 0)}
+                                                   << QStringList{"2行目: サウンドフラグ「３」"};
+    QTest::newRow("full-width digits in the text are fine") << sjis("１番線から発車します。,1,2\r\n")
+                                                           << std::vector{rec("１番線から発車します。", 1, 2)} << QStringList{};
+    QTest::newRow("half-width flags") << sjis("あ,1,3\r\n") << std::vector{rec("あ", 1, 3)} << QStringList{};
+}
+
+void tst_TapeData::fullWidthDigitsInAFlagAreWarned()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(std::vector<TapeRecord>, records);
+    QFETCH(QStringList, warnings);
+    const TapeDataResult r = readTapeData(data);
+    QVERIFY(!r.error);
+    QVERIFY(r.records == records);
+    QCOMPARE(r.warnings.size(), std::size_t(warnings.size()));
+    for (qsizetype i = 0; i < warnings.size(); ++i) {
+        const TapeDataWarning &w = r.warnings[static_cast<std::size_t>(i)];
+        QVERIFY2(w.message.startsWith(warnings[i]), qPrintable(w.message));
+        QCOMPARE(w.line, warnings[i].section(u'行', 0, 0).toInt());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_TapeData)

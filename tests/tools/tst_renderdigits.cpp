@@ -1,6 +1,9 @@
 #include "tools/DataTool.h"
 
 #include "DegitProbe.h"
+#include "app/Form1.h"
+#include "app/Simulator.h"
+#include "reslib/MsgBox.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,6 +21,7 @@ private slots:
     void drawsTheControlAtItsSize();
     void badInputIsRefused_data();
     void badInputIsRefused();
+    void defaultsDrawAsTheStartedPanelsFares();
 
 private:
     int run(const QStringList &args)
@@ -90,6 +94,19 @@ void tst_RenderDigits::badInputIsRefused()
     QFETCH(QString, message);
     QVERIFY2(err_.contains(message), qPrintable(err_));
     QVERIFY(!QFile::exists(png));
+}
+
+void tst_RenderDigits::defaultsDrawAsTheStartedPanelsFares()
+{
+    ScopedMsgBoxHandler noBoxes([](const MsgBoxCall &) { return int(vbOK); });
+    Simulator sim;
+    sim.start();
+    M_Degit &fare = *sim.form1().Degit[1];
+    fare.setValue(230);
+    // The fare digits' format; the colours are left to the defaults.
+    const QString png = dir_.filePath("fare.png");
+    QCOMPARE(run({"--keta", "3", "--size", "2", "--style", "1", "230", png}), 0);
+    QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), fare.image().convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(tst_RenderDigits)

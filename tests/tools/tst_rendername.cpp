@@ -1,5 +1,13 @@
 #include "tools/DataTool.h"
 
+#include "app/Form1.h"
+#include "app/Simulator.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "reslib/Fonts.h"
+#include "reslib/MsgBox.h"
+#include "settings/SettingValues.h"
+#include "settings/frmOption.h"
+
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -47,32 +55,41 @@ class tst_RenderName : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void imageIsTheCanvasInPanelOrOptionColours_data();
     void imageIsTheCanvasInPanelOrOptionColours();
     void failuresExplainAndWriteNothing_data();
     void failuresExplainAndWriteNothing();
     void failedRenderKeepsTheOldFile();
+    void defaultsDrawAsTheStartedPanel_data();
+    void defaultsDrawAsTheStartedPanel();
 
 private:
     QTemporaryDir dir_;
 };
+
+void tst_RenderName::initTestCase()
+{
+    // As the program does at start, so the panel draws with the same faces.
+    QVERIFY2(installFontSubstitutions().isEmpty(), "the IPA fonts are needed for these tests");
+}
 
 void tst_RenderName::imageIsTheCanvasInPanelOrOptionColours_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("width");
     QTest::addColumn<std::set<QRgb>>("expected");
-    const QRgb grey = qRgb(64, 64, 64);
-    const QRgb amber = qRgb(255, 192, 128);
-    QTest::newRow("short name in panel colours") << QStringList{u"駅前"_s} << 432 << std::set<QRgb>{grey, amber};
+    const QRgb grey = qRgb(128, 128, 128);
+    const QRgb yellow = qRgb(255, 255, 0);
+    QTest::newRow("short name in panel colours") << QStringList{u"駅前"_s} << 432 << std::set<QRgb>{grey, yellow};
     QTest::newRow("empty name") << QStringList{QString()} << 432 << std::set<QRgb>{grey};
     QTest::newRow("twelve characters") << QStringList{u"国立がんセンター東病院前"_s} << 648
-                                       << std::set<QRgb>{grey, amber};
+                                       << std::set<QRgb>{grey, yellow};
     QTest::newRow("seven with the prefix in its own colour")
-        << QStringList{u"市立総合病院前"_s, u"--tsugiwa-mode"_s, u"1"_s} << 486
-        << std::set<QRgb>{grey, amber, qRgb(255, 185, 121)};
+        << QStringList{u"市立総合病院前"_s, u"--tsugiwa-mode"_s, u"1"_s, u"--tsugiwa-color"_s, u"FFB979"_s} << 486
+        << std::set<QRgb>{grey, yellow, qRgb(255, 185, 121)};
     QTest::newRow("tsugiwa mode 3 is stored as 0 by the setter")
-        << QStringList{u"中央公園"_s, u"--tsugiwa-mode"_s, u"3"_s} << 432 << std::set<QRgb>{grey, amber};
+        << QStringList{u"中央公園"_s, u"--tsugiwa-mode"_s, u"3"_s} << 432 << std::set<QRgb>{grey, yellow};
     QTest::newRow("every option")
         << QStringList{u"中央公園"_s, u"--back"_s, u"000000"_s, u"--fore"_s, u"#00ff00"_s, u"--tsugiwa-color"_s,
                        u"FF0000"_s, u"--tsugiwa-mode"_s, u"1"_s, u"--bold"_s, u"--tsugiwa-bold"_s,
@@ -129,6 +146,35 @@ void tst_RenderName::failedRenderKeepsTheOldFile()
     QCOMPARE(renderName({u"駅前"_s, png, u"--back"_s, u"zz"_s}).status, 2);
     QCOMPARE(QImage(png), before);
     QVERIFY(datatool::needsGui({u"render-name"_s}));
+}
+
+void tst_RenderName::defaultsDrawAsTheStartedPanel_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("tsugiwaMode"); // chosen in the options and applied, and given to the tool
+    QTest::newRow("short name") << u"駅前"_s << 0;
+    QTest::newRow("name that scrolls") << u"国立がんセンター東病院前"_s << 0;
+    QTest::newRow("with the 「次は」 prefix") << u"市立総合病院前"_s << 1;
+}
+
+void tst_RenderName::defaultsDrawAsTheStartedPanel()
+{
+    QFETCH(QString, name);
+    QFETCH(int, tsugiwaMode);
+    ScopedMsgBoxHandler noBoxes([](const MsgBoxCall &) { return int(vbOK); });
+    Simulator sim;
+    sim.start();
+    QStringList args{name, dir_.filePath(u"panel.png"_s)};
+    if (tsugiwaMode != 0) {
+        setListIndex(sim.option().Combo6, static_cast<std::int16_t>(tsugiwaMode));
+        sim.option().SetProp();
+        args << u"--tsugiwa-mode"_s << QString::number(tsugiwaMode);
+    }
+    ChimeiCtl_DX &strip = *sim.form1().ChimeiCtl;
+    strip.SetChimei(name);
+    QCOMPARE(renderName(args).status, 0);
+    QCOMPARE(QImage(args[1]).convertToFormat(QImage::Format_RGB32), strip.canvas().convertToFormat(QImage::Format_RGB32));
+    strip.SetChimei(QString());
 }
 
 QTEST_MAIN(tst_RenderName)

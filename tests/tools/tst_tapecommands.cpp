@@ -22,6 +22,8 @@ private slots:
     void dumpWritesTheTableAsLoaded();
     void dumpRefusesWhatLoadingRefuses_data();
     void dumpRefusesWhatLoadingRefuses();
+    void dumpWarnsOfFullWidthFlagDigits_data();
+    void dumpWarnsOfFullWidthFlagDigits();
     void sampleRouteAnnouncementsLoad();
     void sayPrintsTheReading();
     void sayWritesASpokenWav();
@@ -42,6 +44,10 @@ void tst_TapeCommands::dumpWritesTheTableAsLoaded_data()
         << "Text,StepFlag,SoundFlag\n\"Hello, 次は\",1,2\n発車します。,0,3\n,0,0\n";
     QTest::newRow("name in any case") << "34TP.CSV" << QByteArray("a,1,1\n") << "Text,StepFlag,SoundFlag\na,1,1\n";
     QTest::newRow("empty file") << "0tp.csv" << QByteArray() << "Text,StepFlag,SoundFlag\n";
+    QTest::newRow("Ctrl-Z at the end") << "5tp.csv" << QByteArray("a,1,1\r\nb,0,2\r\n\x1A")
+                                       << "Text,StepFlag,SoundFlag\na,1,1\nb,0,2\n";
+    QTest::newRow("Ctrl-Z and line ends at the end") << "6tp.csv" << QByteArray("a,1,1\r\n\x1A\r\n\r\n")
+                                                     << "Text,StepFlag,SoundFlag\na,1,1\n";
 }
 
 void tst_TapeCommands::dumpWritesTheTableAsLoaded()
@@ -63,6 +69,10 @@ void tst_TapeCommands::dumpRefusesWhatLoadingRefuses_data()
     QTest::newRow("flag too large") << QByteArray("a,1,2\r\nb,99999,0\r\n") << QStringLiteral("2行目");
     QTest::newRow("cut off") << QByteArray("a,1,2\r\nb\r\n") << QStringLiteral("2行目");
     QTest::newRow("too many fields") << QByteArray("a,1,2,b,1,2\r\n") << QStringLiteral("1行目");
+    QTest::newRow("blank line between records") << QByteArray("a,1,2\r\n\r\nb,0,0\r\nc,0,0\r\n")
+                                                << QStringLiteral("2行目: 空行があります");
+    QTest::newRow("blank line before the last record") << QByteArray("a,1,2\r\nb,0,0\r\n\r\nc,1,2\r\n")
+                                                       << QStringLiteral("3行目: 空行があります");
 }
 
 void tst_TapeCommands::dumpRefusesWhatLoadingRefuses()
@@ -76,6 +86,30 @@ void tst_TapeCommands::dumpRefusesWhatLoadingRefuses()
     QVERIFY(r.out.isEmpty());
     QVERIFY2(r.err.contains(mentions), qPrintable(r.err));
     QCOMPARE(runTool({"dump", dir_.filePath("none-tp.csv")}).status, 1);
+}
+
+void tst_TapeCommands::dumpWarnsOfFullWidthFlagDigits_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("step flag on line 2") << cp932::encode(u"a,1,1\r\nb,１,2\r\n") << "Text,StepFlag,SoundFlag\na,1,1\nb,0,2\n"
+                                         << QStringLiteral("2行目: 移動フラグ「１」に全角数字があります");
+    QTest::newRow("sound flag") << cp932::encode(u"a,1,３\r\n") << "Text,StepFlag,SoundFlag\na,1,0\n"
+                                << QStringLiteral("1行目: サウンドフラグ「３」に全角数字があります");
+}
+
+void tst_TapeCommands::dumpWarnsOfFullWidthFlagDigits()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, warning);
+    const QString path = dir_.filePath("7tp.csv");
+    QVERIFY(writeFile(path, bytes));
+    const Run r = runTool({"dump", path});
+    QCOMPARE(r.status, 0);
+    QTEST(r.out, "csv");
+    QVERIFY2(r.err.startsWith(path + ": " + warning), qPrintable(r.err));
+    QVERIFY(r.err.contains(QStringLiteral("0 として読み込まれます")));
 }
 
 void tst_TapeCommands::sampleRouteAnnouncementsLoad()

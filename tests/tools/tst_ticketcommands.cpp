@@ -38,7 +38,7 @@ void tst_TicketCommands::pluginListsWhatTheProgramReads()
     const testing::Run r = testing::runTool({u"plugin"_s, kFull});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out,
-             u"PlgInfo 0 200 320 1 1 1 1 1 1 999 1 1 99 1\n"
+             u"PlgInfo 0 200 256 1 1 1 1 1 1 999 1 1 99 1\n"
                "日付の印字 ---> 可能\n"
                "時刻の印字 ---> 可能\n"
                "系統番号の印字 ---> 可能\n"
@@ -94,14 +94,14 @@ void tst_TicketCommands::renderTicketWritesThePluginsSizeAndItsBarcodes_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("out");
     QTest::newRow("full sample, defaults: route 1, ticket 1")
-        << QStringList{kFull} << QSize(200, 320) << u"barcode: 00101\n"_s;
+        << QStringList{kFull} << QSize(200, 256) << u"barcode: 00101\n"_s;
     QTest::newRow("full sample, every option")
         << QStringList{kFull,         u"--route"_s, u"12"_s,           u"--number=4"_s,  u"--stop-name"_s,
                        u"市役所前"_s, u"--date"_s,  u"2026/07/12"_s,   u"--time"_s,      u"08:15:00"_s,
                        u"--company"_s, u"2"_s,      u"--position"_s,   u"5"_s}
-        << QSize(200, 320) << u"barcode: 01204\n"_s;
+        << QSize(200, 256) << u"barcode: 01204\n"_s;
     QTest::newRow("route beyond RouteMax: no barcode")
-        << QStringList{kFull, u"--route"_s, u"1000"_s} << QSize(200, 320) << QString();
+        << QStringList{kFull, u"--route"_s, u"1000"_s} << QSize(200, 256) << QString();
     QTest::newRow("plain sample has no barcode") << QStringList{kPlain, u"--route"_s, u"12"_s} << QSize(160, 200)
                                                  << QString();
 }

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Page 5 of the options window: the ticket plug-in.
+#include "settings/frmOption.h"
+
+#include "app/PictureBox.h"
+#include "app/Simulator.h"
+#include "operation/frmCtl.h"
+#include "reslib/MsgBox.h"
+#include "reslib/ResDialogs.h"
+#include "reslib/TicketPlugin.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace kerubara {
+
+std::int32_t frmOption::SetPlgin(const QString &path)
+{
+    if (path.isEmpty())
+        return 0;
+    PlgInfoRecord info{};
+    if (ZR8_GetPlgInfo(path, info) == 0)
+        return 0;
+    ZR8_SetPlgComment(path, txtPlginComment);
+    List1->clear();
+    List1->addItems(plgInfoListLines(info));
+    // The plug-in's size goes to the preview picture unchanged.
+    frmCtl &ctl = sim_.ctl();
+    ctl.picSeirikenPrev->resize(info.field[PlgWidth], info.field[PlgHeight]);
+    if (info.field[PlgCompanySwitch] >= 1)
+        ZR8_SetCorpAddList(path, ctl.Combo1);
+    return 1;
+}
+
+void frmOption::Command1_Click()
+{
+    static const QList<FileFilter> kPluginFilter{{QStringLiteral("整理券プラグイン(*.4SP)"), QStringLiteral("*.4SP")}};
+    const QString path = Zr7FileDlg(this, 0, kPluginFilter, QString(), QStringLiteral("プラグインの選択"));
+    if (path.isEmpty())
+        return;
+    // The company list starts afresh, so choosing a plug-in twice lists its
+    // companies once.
+    sim_.ctl().Combo1->clear();
+    if (SetPlgin(path) != 0) {
+        txtSeiriPlgDir->setText(path);
+        return;
+    }
+    MsgBox(QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"), vbCritical,
+           QStringLiteral("プラグインロードエラー"));
+}
+
+void frmOption::Command11_Click()
+{
+    txtSeiriPlgDir->clear();
+    List1->clear();
+    txtPlginComment->clear();
+}
+
+} // namespace kerubara

@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Page 5 of the options window (the ticket plug-in) and the ticket preview
+// it feeds on the control panel.
+#include "settings/frmOption.h"
+
+#include "FakeDialogs.h"
+#include "FareBytes.h"
+#include "app/PictureBox.h"
+#include "app/Simulator.h"
+#include "operation/frmCtl.h"
+#include "reslib/Cp932.h"
+#include "reslib/Fonts.h"
+#include "reslib/Seams.h"
+#include "settings/SettingValues.h"
+#include "sound/AudioOutput.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kerubara;
+
+namespace {
+
+const QString kPlain = QStringLiteral(KERUBARA_EXAMPLES_DIR "/ticket-plain.4SP");
+const QString kFull = QStringLiteral(KERUBARA_EXAMPLES_DIR "/ticket-full.4SP");
+
+void click(QWidget *w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+QStringList items(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+QStringList items(const QComboBox *box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
+// The number of distinct colours in a picture: a drawn ticket has many.
+int colours(const QImage &image)
+{
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            seen.insert(image.pixel(x, y));
+    return int(seen.size());
+}
+
+} // namespace
+
+class tst_frmOptionPlugin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void pluginListShowsWhatItPrints_data();
+    void pluginListShowsWhatItPrints();
+    void choosingAPluginFillsThePageAndTheConsole();
+    void choosingTwiceListsTheCompaniesOnce();
+    void cancelledChoiceChangesNothing();
+    void refusedFileShowsTheLoadErrorAndKeepsThePage();
+    void emptyPathLoadsNothing();
+    void clearingKeepsThePreviewAndCompanies();
+    void previewDrawsTheTicketAtEveryStop();
+    void previewOffDrawsNothing();
+
+private:
+    QString write(const QString &name, const QByteArray &bytes);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Simulator> sim_;
+    testing::FakeDialogs dialogs_;
+    std::unique_ptr<ScopedResDialogs> scoped_;
+    std::unique_ptr<ScopedMsgBoxHandler> boxes_;
+    std::unique_ptr<ScopedSleepHandler> sleeps_;
+    std::unique_ptr<ScopedAudioOutput> audio_;
+    QList<MsgBoxCall> messages_;
+};
+
+void tst_frmOptionPlugin::initTestCase()
+{
+    installFontSubstitutions();
+}
+
+void tst_frmOptionPlugin::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    dialogs_ = testing::FakeDialogs{};
+    scoped_ = std::make_unique<ScopedResDialogs>(dialogs_);
+    messages_.clear();
+    boxes_ = std::make_unique<ScopedMsgBoxHandler>([this](const MsgBoxCall &c) {
+        messages_ << c;
+        return int(vbOK);
+    });
+    sleeps_ = std::make_unique<ScopedSleepHandler>([](int) {});
+    audio_ = std::make_unique<ScopedAudioOutput>([] { return std::make_unique<NullAudioOutput>(); });
+    sim_ = std::make_unique<Simulator>();
+    sim_->start();
+    // The page as the user sees it; its controls are usable only with the
+    // preview on.
+    sim_->option().show();
+    click(sim_->option().Option1[5]);
+    QCheckBox *preview = sim_->option().chkUseSeiriPrev;
+    QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(8, preview->height() / 2)); // on its box
+    QVERIFY(sim_->option().Command1->isEnabled());
+}
+
+void tst_frmOptionPlugin::cleanup()
+{
+    sim_.reset();
+    audio_.reset();
+    sleeps_.reset();
+    boxes_.reset();
+    scoped_.reset();
+    dir_.reset();
+}
+
+QString tst_frmOptionPlugin::write(const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir_->filePath(name);
+    testing::writeFile(path, bytes);
+    return path;
+}
+
+void tst_frmOptionPlugin::pluginListShowsWhatItPrints_data()
+{
+    QTest::addColumn<QByteArray>("plugin");
+    QTest::addColumn<QStringList>("lines");
+    const QByteArray head = "[Plugin]\nFormat=kerubara-ticket 1\nWidth=100\nHeight=80\n";
+    QTest::newRow("date and route, no barcode: six lines")
+        << head + "PrintDate=1\nPrintRoute=1\n"
+        << QStringList{u"日付の印字 ---> 可能"_qs, u"時刻の印字 ---> 不可"_qs, u"系統番号の印字 ---> 可能"_qs,
+                       u"停名の印字 ---> 不可"_qs, u"バーコード印字 ---> 不可"_qs, u"社名切り替え:---> 不可"_qs};
+    QTest::newRow("barcode 2 counts as none, company switch 3 as yes")
+        << head + "Barcode=2\nCompanySwitch=3\n"
+        << QStringList{u"日付の印字 ---> 不可"_qs, u"時刻の印字 ---> 不可"_qs, u"系統番号の印字 ---> 不可"_qs,
+                       u"停名の印字 ---> 不可"_qs, u"バーコード印字 ---> 不可"_qs, u"社名切り替え:---> 可能"_qs};
+    QTest::newRow("barcode: ten lines")
+        << head + "Barcode=1\nBarcodeType=ITF\nBarcodeCount=2\nRouteMax=500\nBarcodeScheme=2\nStopMin=3\nStopMax=40\n"
+        << QStringList{u"日付の印字 ---> 不可"_qs,
+                       u"時刻の印字 ---> 不可"_qs,
+                       u"系統番号の印字 ---> 不可"_qs,
+                       u"停名の印字 ---> 不可"_qs,
+                       u"バーコード印字 ---> 可能"_qs,
+                       u"バーコード本数 ---> 2"_qs,
+                       u"バーコード系統方式 ---> 系統番号＋往復フラグ"_qs,
+                       u"設定可能な系統範囲 ---> 1 ～ 500"_qs,
+                       u"停留所認識範囲 ---> 3 ～ 40"_qs,
+                       u"社名切り替え:---> 不可"_qs};
+}
+
+void tst_frmOptionPlugin::pluginListShowsWhatItPrints()
+{
+    QFETCH(QByteArray, plugin);
+    QFETCH(QStringList, lines);
+    QCOMPARE(sim_->option().SetPlgin(write(QStringLiteral("t.4SP"), plugin)), 1);
+    QCOMPARE(items(sim_->option().List1), lines);
+    QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(100, 80));
+}
+
+void tst_frmOptionPlugin::choosingAPluginFillsThePageAndTheConsole()
+{
+    frmOption &o = sim_->option();
+    dialogs_.file = kFull;
+    click(o.Command1);
+    QCOMPARE(dialogs_.lastTitle, QStringLiteral("プラグインの選択"));
+    QCOMPARE(dialogs_.lastFilter.size(), 1);
+    QCOMPARE(dialogs_.lastFilter[0].description, QStringLiteral("整理券プラグイン(*.4SP)"));
+    QCOMPARE(dialogs_.lastFilter[0].pattern, QStringLiteral("*.4SP"));
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(o.txtSeiriPlgDir->text(), kFull);
+    QCOMPARE(o.List1->count(), 10);
+    QVERIFY(o.txtPlginComment->toPlainText().startsWith(QStringLiteral("日付・時刻・系統・停留所名・社名を印字する")));
+    QCOMPARE(items(sim_->ctl().Combo1),
+             (QStringList{u"みどり交通"_qs, u"ひがし観光バス"_qs, u"中央市営バス"_qs}));
+    QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(200, 256));
+}
+
+void tst_frmOptionPlugin::choosingTwiceListsTheCompaniesOnce()
+{
+    frmOption &o = sim_->option();
+    // As the settings file restores it at start-up: adds without emptying.
+    QCOMPARE(o.SetPlgin(kFull), 1);
+    dialogs_.file = kFull;
+    click(o.Command1);
+    click(o.Command1);
+    QCOMPARE(sim_->ctl().Combo1->count(), 3);
+}
+
+void tst_frmOptionPlugin::cancelledChoiceChangesNothing()
+{
+    frmOption &o = sim_->option();
+    dialogs_.file = kFull;
+    click(o.Command1);
+    dialogs_.file.clear();
+    click(o.Command1);
+    QCOMPARE(dialogs_.calls, 2);
+    QCOMPARE(o.txtSeiriPlgDir->text(), kFull);
+    QCOMPARE(sim_->ctl().Combo1->count(), 3);
+    QVERIFY(messages_.isEmpty());
+}
+
+void tst_frmOptionPlugin::refusedFileShowsTheLoadErrorAndKeepsThePage()
+{
+    frmOption &o = sim_->option();
+    dialogs_.file = kPlain;
+    click(o.Command1);
+    const QStringList list = items(o.List1);
+    const QString comment = o.txtPlginComment->toPlainText();
+    dialogs_.file = write(QStringLiteral("bad.4SP"), "[Plugin]\nFormat=something else\nWidth=1\nHeight=1\n");
+    click(o.Command1);
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(messages_[0].prompt, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"));
+    QCOMPARE(messages_[0].title, QStringLiteral("プラグインロードエラー"));
+    QCOMPARE(messages_[0].style, int(vbCritical));
+    QCOMPARE(o.txtSeiriPlgDir->text(), kPlain);
+    QCOMPARE(items(o.List1), list);
+    QCOMPARE(o.txtPlginComment->toPlainText(), comment);
+}
+
+void tst_frmOptionPlugin::emptyPathLoadsNothing()
+{
+    frmOption &o = sim_->option();
+    const QSize before = sim_->ctl().picSeirikenPrev->size();
+    QCOMPARE(o.SetPlgin(QString()), 0);
+    QCOMPARE(o.SetPlgin(dir_->filePath(QStringLiteral("missing.4SP"))), 0);
+    QCOMPARE(o.List1->count(), 0);
+    QCOMPARE(sim_->ctl().picSeirikenPrev->size(), before);
+}
+
+void tst_frmOptionPlugin::clearingKeepsThePreviewAndCompanies()
+{
+    frmOption &o = sim_->option();
+    dialogs_.file = kFull;
+    click(o.Command1);
+    click(o.Command11);
+    QVERIFY(o.txtSeiriPlgDir->text().isEmpty());
+    QCOMPARE(o.List1->count(), 0);
+    QVERIFY(o.txtPlginComment->toPlainText().isEmpty());
+    QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(200, 256));
+    QCOMPARE(sim_->ctl().Combo1->count(), 3);
+}
+
+void tst_frmOptionPlugin::previewDrawsTheTicketAtEveryStop()
+{
+    std::vector<testing::StopBytes> stops;
+    for (int s = 1; s <= 3; ++s)
+        stops.push_back({cp932::encode(QStringLiteral("停留所%1").arg(s)), std::int16_t(s), {0, 0, 0}});
+    write(QStringLiteral("12.hy3"), testing::fareFileBytes(3, stops));
+    frmOption &o = sim_->option();
+    o.Text2[0]->setText(dir_->path());
+    o.Text2[1]->setText(dir_->path());
+    dialogs_.file = kFull;
+    click(o.Command1);
+    frmCtl &c = sim_->ctl();
+    c.Combo1->setCurrentIndex(1);
+    click(c.Check4); // the preview pane
+    c.Label2[0]->setText(QStringLiteral("12"));
+    c.Label2[2]->setText(QStringLiteral("1"));
+    click(c.Command1[1]);
+    QVERIFY(messages_.isEmpty());
+    const QImage first = c.picSeirikenPrev->image();
+    QCOMPARE(first.size(), QSize(200, 256));
+    QVERIFY(colours(first) > 3);
+    QCOMPARE(first.pixelColor(2, 2), QColor(0xF4, 0xFB, 0xF2)); // the plug-in's paper
+    click(c.Command2[1]);
+    const QImage second = c.picSeirikenPrev->image();
+    QVERIFY(second != first); // ticket number 2 and the next stop's name
+
+    // The pop-up menu copies the ticket as it is shown.
+    QTest::mouseClick(c.picSeirikenPrev, Qt::RightButton);
+    QTRY_VERIFY(c.MnuHide->isVisible());
+    c.MnuHide->findChild<QAction *>(QStringLiteral("MnuHideCopy"))->trigger();
+    c.MnuHide->hide();
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(second.format()), second);
+}
+
+void tst_frmOptionPlugin::previewOffDrawsNothing()
+{
+    write(QStringLiteral("12.hy3"), testing::routeBytes(3));
+    frmOption &o = sim_->option();
+    o.Text2[0]->setText(dir_->path());
+    dialogs_.file = kFull;
+    click(o.Command1);
+    setCheckValue(o.chkUseSeiriPrev, 0);
+    frmCtl &c = sim_->ctl();
+    c.Label2[0]->setText(QStringLiteral("12"));
+    click(c.Command1[1]);
+    QCOMPARE(colours(c.picSeirikenPrev->image()), 1);
+}
+
+QTEST_MAIN(tst_frmOptionPlugin)
+#include "tst_frmoption_plugin.moc"
