@@ -1,6 +1,7 @@
 #!/bin/sh
 # Sets everything up (packages, build) and starts the simulator on the bundled
-# sample route 12, fully set up: data folders, chimes and scrolling.
+# sample route 12, fully set up: data folders, chimes, the ticket preview and
+# scrolling.
 #
 # The demonstration's settings are build/examples/demo.in4. The first run
 # makes it from demo-settings.in4, which the build makes from

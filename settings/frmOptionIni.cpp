@@ -177,6 +177,10 @@ void frmOption::SetOptionInfo()
     txtSeiriPlgDir->setText(textOf(ticket.txtSeiriPlgDir));
     restoreOptions(ticket.Option4, Option4, {0, 1, 2});
     Label10->setText(textOf(ticket.Label10));
+
+    // Last, the plug-in's description and the console's preview size. A
+    // plug-in that is missing or refused leaves its path in place, unreported.
+    SetPlgin(txtSeiriPlgDir->text());
 }
 
 } // namespace kerubara

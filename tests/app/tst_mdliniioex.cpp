@@ -7,6 +7,7 @@
 #include "SettingsBytes.h"
 #include "TestFiles.h"
 #include "app/Form1.h"
+#include "app/PictureBox.h"
 #include "app/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
@@ -26,6 +27,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -187,6 +190,8 @@ private slots:
     void aSaveThatCannotWriteShowsTheErrorAndStillEnds();
     void aFailedSaveLeavesThePreviousFileWhole();
     void theListsAndSlidersHoldWhatTheFileToolChecks();
+    void thePluginIsLoadedAtStartAndARefusalIsNotReported_data();
+    void thePluginIsLoadedAtStartAndARefusalIsNotReported();
 
 private:
     QString file() const { return dir_->filePath(QStringLiteral("kerubara.in4")); }
@@ -642,6 +647,34 @@ void tst_mdlIniIoEx::theListsAndSlidersHoldWhatTheFileToolChecks()
         QCOMPARE(sim_->ctl().HScroll1[i]->minimum(), sliders[i].minimum);
         QCOMPARE(sim_->ctl().HScroll1[i]->maximum(), sliders[i].maximum);
     }
+}
+
+void tst_mdlIniIoEx::thePluginIsLoadedAtStartAndARefusalIsNotReported_data()
+{
+    QTest::addColumn<QString>("plugin");
+    QTest::addColumn<int>("lines"); // of its description; 0: none loaded
+    QTest::newRow("the full sample plug-in") << QStringLiteral(KERUBARA_EXAMPLES_DIR "/ticket-full.4SP") << 10;
+    QTest::newRow("a plug-in that is not there") << QStringLiteral("/nowhere/整理券.4SP") << 0;
+    QTest::newRow("a file that is no plug-in") << QStringLiteral(KERUBARA_EXAMPLES_DIR "/12.csv") << 0;
+}
+
+void tst_mdlIniIoEx::thePluginIsLoadedAtStartAndARefusalIsNotReported()
+{
+    QFETCH(QString, plugin);
+    QFETCH(int, lines);
+    const QByteArray bytes = SettingsBuilder::initial().set("chkUseSeiriPrev", 1).set("txtSeiriPlgDir", plugin).bytes();
+    startWith(bytes);
+    QVERIFY(messages_.isEmpty());
+    const frmOption &o = sim_->option();
+    QCOMPARE(o.txtSeiriPlgDir->text(), plugin);
+    QCOMPARE(o.List1->count(), lines);
+    QCOMPARE(o.txtPlginComment->toPlainText().isEmpty(), lines == 0);
+    if (lines > 0) {
+        QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(200, 256));
+        QCOMPARE(sim_->ctl().Combo1->count(), 3); // its companies
+    }
+    exitAnswering(vbYes);
+    QCOMPARE(contents(file()), bytes);
 }
 
 QTEST_MAIN(tst_mdlIniIoEx)
