@@ -19,7 +19,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <variant>
 #include <vector>
 

@@ -139,7 +139,6 @@ void LoadIniInfo(Simulator &sim)
         return;
     trapped(
         [&sim] {
-            sim.ini.DegitUser = {};
             const QByteArray bytes = readFileBytes(sim.settingsFile()->read);
             // A short or damaged file reads as far as it goes; the rest is
             // 0 or empty.

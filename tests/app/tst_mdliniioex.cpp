@@ -185,7 +185,6 @@ private slots:
     void windowsAndDigitsTakeTheirSavedState();
     void shortOrDamagedFilesRestoreWhatTheyHold_data();
     void shortOrDamagedFilesRestoreWhatTheyHold();
-    void aTextTooLongForItsCountIsCutAtACharacter();
     void aSaveThatCannotWriteShowsTheErrorAndStillEnds_data();
     void aSaveThatCannotWriteShowsTheErrorAndStillEnds();
     void aFailedSaveLeavesThePreviousFileWhole();
@@ -567,19 +566,6 @@ void tst_mdlIniIoEx::shortOrDamagedFilesRestoreWhatTheyHold()
     const settingsfile::ReadResult read = settingsfile::read(contents(file()));
     QCOMPARE(read.damage, settingsfile::Damage::None);
     QCOMPARE(read.trailingBytes, 0);
-}
-
-void tst_mdlIniIoEx::aTextTooLongForItsCountIsCutAtACharacter()
-{
-    start(file());
-    const QString kana(16384, QChar(u'あ')); // 32768 bytes
-    sim_->option().Text2[0]->setText(kana);
-    sim_->option().Text2[1]->setText(QStringLiteral("次"));
-    exitAnswering(vbYes);
-    const QByteArray saved = contents(file());
-    QCOMPARE(settingsfile::read(saved).damage, settingsfile::Damage::None);
-    QCOMPARE(fieldOf(saved, QStringLiteral("Text2(0)")).toString(), kana.left(16383));
-    QCOMPARE(fieldOf(saved, QStringLiteral("Text2(1)")).toString(), QStringLiteral("次"));
 }
 
 void tst_mdlIniIoEx::aSaveThatCannotWriteShowsTheErrorAndStillEnds_data()

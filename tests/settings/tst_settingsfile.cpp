@@ -52,13 +52,10 @@ private slots:
     void emptyTextsAndATenCharacterDateMake330Bytes();
     void fieldsLieWhereTheBlocksPutThem_data();
     void fieldsLieWhereTheBlocksPutThem();
-    void aFileIsWrittenBackByteForByte_data();
-    void aFileIsWrittenBackByteForByte();
     void overLongTextsAreCutAtACharacterWithTheirTrueCount_data();
     void overLongTextsAreCutAtACharacterWithTheirTrueCount();
     void damagedFilesReadAsFarAsTheyGo_data();
     void damagedFilesReadAsFarAsTheyGo();
-    void bytesAfterBlock11AreCountedNotRead();
     void fileLivesBesideTheProgramOrInTheConfigFolder_data();
     void fileLivesBesideTheProgramOrInTheConfigFolder();
 };
@@ -82,29 +79,44 @@ void tst_SettingsFile::fieldsLieWhereTheBlocksPutThem_data()
         int offset;
         int width;
     } rows[] = {
-        {"Text2(0)", 0, 0},           {"Text2(1)", 2, 0},
-        {"Check1", 4, 2},             {"Command5(0)", 6, 4},          {"Command5(2)", 14, 4},
-        {"Combo2", 18, 2},            {"Check2", 20, 2},              {"Option3(0)", 22, 2},
-        {"Option3(7)", 26, 2},        {"Option3(6)", 28, 2},          {"Option3(3)", 30, 2},
-        {"Option3(2)", 32, 2},        {"Option3(5)", 36, 2},          {"txtSelectPanel(2)", 42, 0},
-        {"Command8(0)", 44, 4},       {"Command8(2)", 52, 4},         {"Check3(0)", 56, 2},
-        {"Combo4(0)", 58, 2},         {"Check3(4)", 60, 2},           {"Check3(1)", 62, 2},
-        {"Combo4(2)", 68, 2},         {"Check3(3)", 70, 2},           {"Combo4(4)", 72, 2},
-        {"Combo4(3)", 74, 2},         {"Command9(0)", 76, 4},         {"Command9(1)", 80, 4},
-        {"Combo3", 84, 2},            {"Check4", 86, 2},              {"Combo6", 88, 2},
-        {"Command9(2)", 90, 4},       {"Combo5", 94, 2},              {"Check5", 96, 2},
-        {"txtSelectSound(0)", 98, 0}, {"txtSelectSound(1)", 100, 0},  {"Option2(0)", 102, 2},
-        {"Option6(1)", 108, 2},       {"txtSelectSound(7)", 110, 0},  {"Combo1", 112, 2},
-        {"txtSelectSound(8)", 114, 0}, {"txtSelectSound(10)", 118, 0}, {"Option2(2)", 120, 2},
-        {"Option7(1)", 126, 2},       {"txtSelectSound(3)", 128, 0},  {"txtSelectSound(6)", 134, 0},
-        {"chkUseSeiriPrev", 136, 2},  {"txtSeiriPlgDir", 138, 0},     {"Option4(0)", 140, 2},
-        {"Option4(2)", 144, 2},       {"Label10", 146, 0},
-        {"CtrlData.nBackFrame", 158, 2}, {"CtrlData.nScrollSpeed", 160, 4}, {"CtrlData.nScrollWait", 164, 4},
-        {"CtrlData.nLateNight", 168, 2}, {"CtrlData.nPreviewOpen", 170, 2}, {"CtrlData.nLeft", 172, 4},
-        {"CtrlData.nTop", 176, 4},    {"FormPos.nLeft", 180, 4},      {"FormPos.nTop", 184, 4},
-        {"CustColors(0)", 188, 4},    {"CustColors(16)", 252, 4},     {"DegitCount", 256, 2},
-        {"DegitUser(1).Shift", 258, 2}, {"DegitUser(1).ZeroMode", 260, 2}, {"DegitUser(1).FillZero", 262, 2},
-        {"DegitUser(12).Shift", 324, 2}, {"DegitUser(12).FillZero", 328, 2},
+        // Each block's first and last field, and every place where the file's
+        // order is not the controls' order.
+        {"Text2(0)", 0, 0},
+        {"Check1", 4, 2},
+        {"Command5(2)", 14, 4},
+        {"Option3(7)", 26, 2},
+        {"Option3(2)", 32, 2},
+        {"Option3(5)", 36, 2},
+        {"txtSelectPanel(2)", 42, 0},
+        {"Command8(0)", 44, 4},
+        {"Check3(4)", 60, 2},
+        {"Combo4(4)", 72, 2},
+        {"Combo4(3)", 74, 2},
+        {"Command9(0)", 76, 4},
+        {"Combo6", 88, 2},
+        {"Command9(2)", 90, 4},
+        {"Check5", 96, 2},
+        {"txtSelectSound(0)", 98, 0},
+        {"Option6(1)", 108, 2},
+        {"txtSelectSound(7)", 110, 0},
+        {"Combo1", 112, 2},
+        {"Option2(2)", 120, 2},
+        {"txtSelectSound(3)", 128, 0},
+        {"txtSelectSound(6)", 134, 0},
+        {"chkUseSeiriPrev", 136, 2},
+        {"Option4(2)", 144, 2},
+        {"Label10", 146, 0},
+        {"CtrlData.nBackFrame", 158, 2},
+        {"CtrlData.nScrollSpeed", 160, 4},
+        {"CtrlData.nPreviewOpen", 170, 2},
+        {"CtrlData.nTop", 176, 4},
+        {"FormPos.nLeft", 180, 4},
+        {"CustColors(0)", 188, 4},
+        {"CustColors(16)", 252, 4},
+        {"DegitCount", 256, 2},
+        {"DegitUser(1).Shift", 258, 2},
+        {"DegitUser(1).ZeroMode", 260, 2},
+        {"DegitUser(12).FillZero", 328, 2},
     };
     for (const auto &r : rows)
         QTest::newRow(r.name) << QString::fromLatin1(r.name) << r.offset << r.width;
@@ -129,37 +141,6 @@ void tst_SettingsFile::fieldsLieWhereTheBlocksPutThem()
         const QByteArray bytes = b.set(key.constData(), -0x12345678).bytes();
         QCOMPARE(int32At(bytes, offset), std::int32_t(-0x12345678));
     }
-}
-
-void tst_SettingsFile::aFileIsWrittenBackByteForByte_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::newRow("initial settings") << SettingsBuilder::initial().bytes();
-    // 14 bytes, 32752 bytes and one: 32767.
-    const QString longPath = QStringLiteral("C:\\運賃データ\\") + QString(16376, QChar(u'路')) + u'a';
-    QTest::newRow("texts of 32767 bytes, Shift-JIS")
-        << SettingsBuilder::initial()
-               .set("Text2(0)", longPath)
-               .set("Label10", QString(32767, QChar(u'x')))
-               .set("txtSelectSound(10)", QStringLiteral("終点.mid"))
-               .bytes();
-    QTest::newRow("every byte of a colour, block 10 = 99, nothing chosen")
-        << SettingsBuilder::initial()
-               .set("Command9(2)", -2147483647 - 1)
-               .set("CustColors(16)", -1)
-               .set("DegitCount", 99)
-               .set("Combo2", -1)
-               .set("Option3(0)", 0)
-               .bytes();
-}
-
-void tst_SettingsFile::aFileIsWrittenBackByteForByte()
-{
-    QFETCH(QByteArray, file);
-    const settingsfile::ReadResult read = settingsfile::read(file);
-    QCOMPARE(read.damage, settingsfile::Damage::None);
-    QCOMPARE(read.trailingBytes, 0);
-    QCOMPARE(settingsfile::bytes(read.records), file);
 }
 
 void tst_SettingsFile::overLongTextsAreCutAtACharacterWithTheirTrueCount_data()
@@ -240,16 +221,6 @@ void tst_SettingsFile::damagedFilesReadAsFarAsTheyGo()
         const QVariant v = valueOf(read.records, fields[i].name);
         QVERIFY2(v.toString().isEmpty() || v.toString() == u"0", qPrintable(fields[i].name));
     }
-}
-
-void tst_SettingsFile::bytesAfterBlock11AreCountedNotRead()
-{
-    const QByteArray file = SettingsBuilder::initial().set("DegitUser(12).FillZero", 3).bytes() + "tail";
-    settingsfile::ReadResult read = settingsfile::read(file);
-    QCOMPARE(read.damage, settingsfile::Damage::None);
-    QCOMPARE(read.trailingBytes, 4);
-    QCOMPARE(valueOf(read.records, QStringLiteral("DegitUser(12).FillZero")).toInt(), 3);
-    QCOMPARE(settingsfile::bytes(read.records), file.chopped(4));
 }
 
 void tst_SettingsFile::fileLivesBesideTheProgramOrInTheConfigFolder_data()
