@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QTimer;
