@@ -15,6 +15,7 @@ PACKAGES="
   libzint-dev zbar-tools
   qt6-translations-l10n
   xvfb xauth
+  clang-14 libclang-rt-14-dev llvm-14
 "
 
 if [ "$(id -u)" -ne 0 ]; then
