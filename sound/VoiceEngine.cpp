@@ -21,6 +21,8 @@ namespace {
 // worker, far faster than real time, waits while it is full.
 constexpr int kRingSeconds = 2;
 constexpr auto kRingFullWait = std::chrono::milliseconds(5);
+// Samples closer to zero than this (about -66 dB) are silence.
+constexpr std::int16_t kSilence = 16;
 
 float gainOf(const VoiceSettings &s)
 {
@@ -177,9 +179,14 @@ void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings s
             stereo[2 * i] = stereo[2 * i + 1] = resampled[i];
         return pushToRing(stereo.data(), resampled.size(), stop);
     };
+    // The silence the voice starts with (the closure before a first ツ or
+    // キ lasts some 40 ms) is left out, so the speech is heard at once.
+    bool started = false;
     bool ok = EspeakSynth::speak(phonemes, settings, [&](const std::int16_t *samples, int count) {
-        return !stop.stop_requested() && forward(samples, count, false);
-    });
+        if (!started) {
+            const std::int16_t *first = std::find_if(samples, samples + count, [](std::int16_t s) {
+                return s > kSilence || s < -kSilence;
+            });
             count -= static_cast<int>(first - samples);
             samples = first;
             started = count > 0;
