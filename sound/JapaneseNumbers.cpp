@@ -12,9 +12,6 @@ using Kana = const char16_t *;
 
 constexpr std::array<Kana, 10> kDigitNames = {u"ゼロ", u"イチ", u"ニ", u"サン", u"ヨン",
                                               u"ゴ", u"ロク", u"ナナ", u"ハチ", u"キュー"};
-// Digits of a code or phone number: the short ones drawn out, as people say them.
-constexpr std::array<Kana, 10> kCodeDigitNames = {u"ゼロ", u"イチ", u"ニー", u"サン", u"ヨン",
-                                                  u"ゴー", u"ロク", u"ナナ", u"ハチ", u"キュー"};
 constexpr std::array<Kana, 10> kHundreds = {u"", u"ヒャク", u"ニヒャク", u"サンビャク", u"ヨンヒャク",
                                             u"ゴヒャク", u"ロッピャク", u"ナナヒャク", u"ハッピャク", u"キューヒャク"};
 constexpr std::array<Kana, 10> kThousands = {u"", u"セン", u"ニセン", u"サンゼン", u"ヨンセン",
@@ -448,7 +445,7 @@ QString digitsReading(QStringView digits)
     QString out;
     for (const QChar d : digits) {
         if (isDigit(d))
-            out += kana(kCodeDigitNames[static_cast<std::size_t>(digitValue(d))]);
+            out += kana(kDigitNames[static_cast<std::size_t>(digitValue(d))]);
     }
     return out;
 }

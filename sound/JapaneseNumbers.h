@@ -16,7 +16,7 @@ namespace kerubara {
 QString numberReading(QStringView digits);
 
 // ASCII digits one by one, as a code or a phone number is read (012 →
-// ゼロイチニー).
+// ゼロイチニ).
 QString digitsReading(QStringView digits);
 
 // The number `digits` (ASCII, no separators) with the counter word

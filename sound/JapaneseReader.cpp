@@ -403,8 +403,16 @@ QString JapaneseReader::reading(const QString &text) const
     }
 
     QString out;
+    auto fixedAt = fixed.cbegin();
     for (std::size_t k = 0; k < tokens.size(); ++k) {
         const Token &t = tokens[k];
+        // A fixed word reads as fixed, even one written in symbols (→).
+        while (fixedAt != fixed.cend() && fixedAt->end <= t.begin)
+            ++fixedAt;
+        if (fixedAt != fixed.cend() && fixedAt->begin == t.begin && fixedAt->end == t.end) {
+            out += fixedAt->reading;
+            continue;
+        }
         if (t.isSymbol()) {
             appendPause(out, symbolPause(t.surface));
             continue;

@@ -121,9 +121,17 @@ QString ReadingDictionary::key(QStringView text)
     return folded;
 }
 
+QString ReadingDictionary::entryKey(QStringView text)
+{
+    // Spaces say nothing, and the reader matches texts without them.
+    QString normal = normalizeForReading(text);
+    normal.removeIf([](QChar c) { return c.isSpace(); });
+    return key(normal);
+}
+
 bool ReadingDictionary::insert(const QString &text, const QString &reading)
 {
-    const QString k = key(normalizeForReading(text.trimmed()));
+    const QString k = entryKey(text);
     const QString r = cleanReading(reading);
     if (k.isEmpty() || r.isEmpty())
         return false;
@@ -165,7 +173,7 @@ qsizetype ReadingDictionary::longestMatch(QStringView text, qsizetype pos, QStri
 
 QString ReadingDictionary::reading(const QString &text) const
 {
-    return readings_.value(key(normalizeForReading(text)));
+    return readings_.value(entryKey(text));
 }
 
 ReadingDictionary ReadingDictionary::parse(const QByteArray &bytes, std::vector<DictionaryProblem> *problems)

@@ -77,7 +77,10 @@ public:
     static QString cleanReading(QStringView reading);
 
 private:
+    // Latin capitals folded to small letters.
     static QString key(QStringView text);
+    // A text as the reader sees it (normalised, no spaces), folded.
+    static QString entryKey(QStringView text);
 
     // Folded text → reading, and for each first character the lengths of
     // the texts starting with it, longest first.

@@ -18,9 +18,9 @@ using namespace kerubara;
 
 namespace {
 
-// How a passenger hears a reading: long vowels however they are written
-// (トウ, トー and ト count alike, as do エイ and エー), を as オ, ぢ and づ as
-// じ and ず, hiragana as katakana, pauses not at all.
+// How a passenger hears a reading: a long vowel however it is written
+// (トウ and トー alike, エイ and エー, オオ and オー, but ト is short), を as
+// オ, ぢ and づ as じ and ず, hiragana as katakana, pauses not at all.
 QString asHeard(const QString &reading)
 {
     static const QString rows[5] = {
@@ -35,19 +35,23 @@ QString asHeard(const QString &reading)
         return -1;
     };
     QString out;
-    int previous = -1;
+    int previous = -1; // the vowel of the last mora, -1 after ン, ッ or ー
     for (QChar c : toKatakana(reading)) {
-        if (QStringView(u"、。 ,.").contains(c) || c == u'ー')
+        if (QStringView(u"、。 ,.").contains(c))
             continue;
         c = c == u'ヲ' ? u'オ' : c == u'ヂ' ? u'ジ' : c == u'ヅ' ? u'ズ' : c;
         const int v = vowelOf(c);
         const bool bareVowel = QStringView(u"アイウエオ").contains(c);
-        const bool drawnOut = bareVowel
-            && (v == previous || (c == u'ウ' && previous == 4) || (c == u'イ' && previous == 3));
-        if (drawnOut)
+        const bool drawsOut = c == u'ー'
+            || (bareVowel && (v == previous || (c == u'ウ' && previous == 4) || (c == u'イ' && previous == 3)));
+        if (drawsOut) {
+            if (previous >= 0)
+                out += u'ー';
+            previous = -1;
             continue;
+        }
         out += c;
-        previous = v >= 0 ? v : (c == u'ン' || c == u'ッ' ? -1 : previous);
+        previous = v;
     }
     return out;
 }
@@ -103,6 +107,7 @@ private slots:
     void dictionaryLinesWithProblemsAreNamedAndLeftOut();
     void dictionaryMatchesTheLongestEntry();
     void userEntryOverridesTheBuiltInWord();
+    void userWordsAreReadHoweverTheyAreWritten();
     void builtInDictionaryHasTheTransitWords_data();
     void builtInDictionaryHasTheTransitWords();
 
@@ -144,7 +149,7 @@ void tst_Reading::numbersAreReadInDigitGroups_data()
     QTest::newRow("a trillion geminated") << "1000000000000" << "イッチョー";
     QTest::newRow("leading zero is a code") << "007" << "ゼロゼロナナ";
     QTest::newRow("seventeen digits are a code") << "12345678901234567"
-                                                 << "イチニーサンヨンゴーロクナナハチキューゼロイチニーサンヨンゴーロクナナ";
+                                                 << "イチニサンヨンゴロクナナハチキューゼロイチニサンヨンゴロクナナ";
     QTest::newRow("not digits") << "12a" << "";
 }
 
@@ -252,8 +257,8 @@ void tst_Reading::numberExpressionsAreFoundInText_data()
     QTest::newRow("decimal with counter") << "1.5キロ先" << 0 << 5 << "イッテンゴキロ";
     QTest::newRow("decimal below one") << "0.5" << 0 << 3 << "レイテンゴ";
     QTest::newRow("full stop after a number") << "3。" << 0 << 1 << "サン";
-    QTest::newRow("route code with leading zero") << "系統012" << 2 << 3 << "ゼロイチニー";
-    QTest::newRow("phone number") << "03-1234-5678" << 0 << 12 << "ゼロサンノイチニーサンヨンノゴーロクナナハチ";
+    QTest::newRow("route code with leading zero") << "系統012" << 2 << 3 << "ゼロイチニ";
+    QTest::newRow("phone number") << "03-1234-5678" << 0 << 12 << "ゼロサンノイチニサンヨンノゴロクナナハチ";
     QTest::newRow("hour and minutes are two") << "4時30分" << 0 << 2 << "ヨジ";
     QTest::newRow("clock time") << "9:30発" << 0 << 4 << "クジサンジュップン";
     QTest::newRow("clock time on the hour") << "10:00" << 0 << 5 << "ジュージ";
@@ -385,6 +390,19 @@ void tst_Reading::userEntryOverridesTheBuiltInWord()
     QCOMPARE(reader_->reading("市役所前は"), QStringLiteral("シヤクショノマエワ"));
     reader_->setUserDictionary({});
     QCOMPARE(reader_->reading(text), QStringLiteral("ウンチンワアトバライデス。"));
+}
+
+void tst_Reading::userWordsAreReadHoweverTheyAreWritten()
+{
+    ReadingDictionary user;
+    user.insert("→", "ミギヤジルシ");           // symbols only: not a pause
+    user.insert("中央 駅", "チューオーステーション"); // a space in the text
+    user.insert("ＡＢＣ前", "エービーシーマエ");     // full-width letters
+    user.insert("1日券", "イチニチケン");           // digits before the number rules
+    reader_->setUserDictionary(user);
+    QCOMPARE(reader_->reading("→中央駅、abc前で1日券"),
+             QStringLiteral("ミギヤジルシチューオーステーション、エービーシーマエデイチニチケン"));
+    reader_->setUserDictionary({});
 }
 
 void tst_Reading::builtInDictionaryHasTheTransitWords_data()

@@ -107,7 +107,7 @@ void tst_Speech::textIsReadAsKatakana_data()
     QTest::newRow("middle dot pauses") << "市民文化会館・図書館前" << "シミンブンカカイカン、トショカンマエ";
     QTest::newRow("repeated punctuation collapses") << "発車します！！" << "ハッシャシマス。";
     QTest::newRow("brackets say nothing") << "「急行」" << "キューコー";
-    QTest::newRow("spaces between words say nothing") << "系統 012" << "ケートーゼロイチニー";
+    QTest::newRow("spaces between words say nothing") << "系統 012" << "ケートーゼロイチニ";
     QTest::newRow("space between numbers pauses") << "1 2" << "イチ、ニ";
     QTest::newRow("long mark without a vowel goes") << "ーあ" << "ア";
     QTest::newRow("empty") << "" << "";
