@@ -240,8 +240,9 @@ const Counter *findCounter(QStringView text)
     return best;
 }
 
-// The number's last element (a digit, ジュー, a hundred, a thousand or a
-// group unit) joined with the counter; `front` is what comes before it.
+// The number read with the counter after it: its last element (a digit,
+// ジュー, a hundred, a thousand or a group unit) takes the counter's sound
+// change, what comes before it reads as usual.
 QString joinCounter(QStringView digits, const Counter &c)
 {
     const QString reading = kana(c.reading);
@@ -307,14 +308,15 @@ QString counted(QStringView digits, const Counter &c, bool asDate)
 }
 
 // A decimal number: the whole part joined with テン, the fraction digit by
-// digit, the counter joined with its last digit.
+// digit, the counter joined with its last digit (1.1人 is イッテンイチニン,
+// no ヒトリ in it).
 QString decimalReading(QStringView whole, QStringView fraction, const Counter *counter)
 {
     QString out = counted(whole, kPoint, false);
     for (qsizetype i = 0; i + 1 < fraction.size(); ++i)
         out += kana(kDigitNames[static_cast<std::size_t>(digitValue(fraction[i]))]);
     const QStringView last = fraction.right(1);
-    out += counter ? counted(last, *counter, false) : kana(kDigitNames[static_cast<std::size_t>(digitValue(last[0]))]);
+    out += counter ? joinCounter(last, *counter) : kana(kDigitNames[static_cast<std::size_t>(digitValue(last[0]))]);
     return out;
 }
 
@@ -349,7 +351,7 @@ QString withKanjiUnits(QStringView text, qsizetype &end, const QString &digits)
     qsizetype j = end;
     bool unitSeen = false;
     while (true) {
-        while (j < text.size() && (text[j] == u'千' || text[j] == u'百')) {
+        while (j < text.size() && (text[j] == u'千' || text[j] == u'百') && section < kLimit / 1000) {
             section *= text[j] == u'千' ? 1000 : 100;
             unitSeen = true;
             ++j;
