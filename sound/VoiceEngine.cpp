@@ -12,7 +12,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <chrono>
 
 namespace kerubara {
 namespace {
@@ -20,7 +19,6 @@ namespace {
 // The ring between the worker and the mixer holds this much speech; the
 // worker, far faster than real time, waits while it is full.
 constexpr int kRingSeconds = 2;
-constexpr auto kRingFullWait = std::chrono::milliseconds(5);
 // Samples closer to zero than this (about -66 dB) are silence.
 constexpr std::int16_t kSilence = 16;
 
@@ -135,21 +133,6 @@ void VoiceEngine::VoiceDialog(QWidget *owner, const QString &title)
     dialog.exec();
 }
 
-bool VoiceEngine::pushToRing(const float *frames, std::size_t count, const std::stop_token &stop)
-{
-    while (count > 0) {
-        const std::size_t n = ring_->write(frames, count);
-        frames += n * SampleRing::kChannels;
-        count -= n;
-        if (count > 0) {
-            if (stop.stop_requested())
-                return false;
-            std::this_thread::sleep_for(kRingFullWait);
-        }
-    }
-    return true;
-}
-
 void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings settings)
 {
     const QString phonemes = kanaToPhonemes(reader_->reading(text));
@@ -177,7 +160,7 @@ void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings s
         stereo.resize(resampled.size() * SampleRing::kChannels);
         for (std::size_t i = 0; i < resampled.size(); ++i)
             stereo[2 * i] = stereo[2 * i + 1] = resampled[i];
-        return pushToRing(stereo.data(), resampled.size(), stop);
+        return ring_->writeAll(stereo.data(), resampled.size(), stop);
     };
     // The silence the voice starts with (the closure before a first ツ or
     // キ lasts some 40 ms) is left out, so the speech is heard at once.
