@@ -1,5 +1,6 @@
 #include "app/Simulator.h"
 
+#include "app/PanelZoom.h"
 #include "app/mdlzed_000.h"
 #include "reslib/EndProgram.h"
 #include "settings/frmOption.h"
@@ -39,6 +40,8 @@ void Simulator::start()
     console.show();
     console.raise();
 
+    // The user's magnification of the panel from the last run.
+    panel.setZoom(storedPanelZoom());
     panel.move(0, 0);
     console.placeAtBottomRight();
     panel.show();
