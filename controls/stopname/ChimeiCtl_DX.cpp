@@ -374,14 +374,19 @@ void ChimeiCtl_DX::setCanvasLeft(int left)
 void ChimeiCtl_DX::paintViewport(QPainter &painter, int zoom, const QImage &canvas) const
 {
     const QRect viewport(0, 0, kStripWidth, kViewportHeight);
-    painter.fillRect(zoomedRect(viewport, zoom), toQColor(backColor_));
     // Only the part of the canvas inside the viewport is copied, unscaled:
-    // `canvas` is already as large as the surface needs it.
+    // `canvas` is already as large as the surface needs it. The background
+    // fills the rest, so no pixel is written twice at each scroll step.
+    QRegion background(zoomedRect(viewport, zoom));
     const QRect placed(canvasLeft_, -1, canvas_.width(), canvas_.height());
     const QRect visible = placed.intersected(viewport);
-    if (!visible.isEmpty())
-        painter.drawImage(zoomedRect(visible, zoom).topLeft(), canvas,
-                          zoomedRect(visible.translated(-placed.topLeft()), zoom));
+    if (!visible.isEmpty()) {
+        const QRect target = zoomedRect(visible, zoom);
+        painter.drawImage(target.topLeft(), canvas, zoomedRect(visible.translated(-placed.topLeft()), zoom));
+        background -= target;
+    }
+    for (const QRect &rect : background)
+        painter.fillRect(rect, toQColor(backColor_));
     if (appearance_ != 0) {
         // A sunken edge: shadow above and left, light below and right, one
         // design pixel wide.
