@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reslib/OleColor.h"
+#include "settings/SettingsFile.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -20,13 +22,6 @@ namespace kerubara {
 class ChimeiCtl_DX;
 class M_Degit;
 class Simulator;
-
-// The window position kept in the settings file, in twips.
-struct FormPosRecord
-{
-    std::int32_t nLeft = 0;
-    std::int32_t nTop = 0;
-};
 
 // The fare panel: a borderless window with rounded corners whose background is
 // a picture of the fare display's face. It carries the stop-name strip, twelve
@@ -104,6 +99,8 @@ private:
     std::array<int, 13> labelPixelSize_{};
     QMenu *zoomMenu_ = nullptr;
     std::array<QAction *, kMaxZoom> zoomActions_{};
+    // Where SetFormInfo put the window; nothing before it has run.
+    std::optional<QPoint> restoredAt_;
 };
 
 } // namespace kerubara

@@ -1,12 +1,18 @@
 #include "app/Simulator.h"
+#include "operation/frmCtl.h"
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
+#include "settings/SettingsLocation.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRadioButton>
 #include <QTranslator>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +20,43 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kerubara"));
     QApplication::setApplicationVersion(QStringLiteral(KERUBARA_VERSION));
+
+    // The settings file: beside the program (or in the user's configuration
+    // folder), or the one --settings names.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("運賃表示器シミュレーター"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption settingsOption(QStringLiteral("settings"),
+                                            QStringLiteral("設定ファイル FILE を読み込み、終了時に FILE へ保存します。"),
+                                            QStringLiteral("FILE"));
+    parser.addOption(settingsOption);
+    // The backlight is not among the saved settings; a demonstration or a
+    // kiosk can still start with it on.
+    const QCommandLineOption backlightOption(QStringLiteral("backlight"),
+                                             QStringLiteral("バックライトを STATE（OFF、ON1、ON2）にして始めます。"),
+                                             QStringLiteral("STATE"));
+    parser.addOption(backlightOption);
+    parser.process(app);
+    const QStringList backlightStates{QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
+    const qsizetype backlight = parser.isSet(backlightOption)
+        ? backlightStates.indexOf(parser.value(backlightOption).toUpper())
+        : 0;
+    if (backlight < 0) {
+        std::fputs(qPrintable(QStringLiteral("--backlight には OFF、ON1、ON2 のどれかを指定してください（「%1」は使えません）。\n")
+                                  .arg(parser.value(backlightOption))),
+                   stderr);
+        return 2;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fputs(qPrintable(QStringLiteral("引数「%1」は使えません。\n\n").arg(parser.positionalArguments().front())
+                              + parser.helpText()),
+                   stderr);
+        return 2;
+    }
+    const kerubara::SettingsFilePaths settingsFile = parser.isSet(settingsOption)
+        ? kerubara::settingsFilePaths(parser.value(settingsOption))
+        : kerubara::programSettingsFilePaths();
 
     // Qt's own buttons and dialogs in Japanese, like the rest of the program.
     QTranslator qtJapanese;
@@ -26,7 +69,9 @@ int main(int argc, char *argv[])
         kerubara::MsgBox(kerubara::missingFontsMessage(missing), kerubara::vbExclamation,
                          QStringLiteral("フォントがありません"));
 
-    kerubara::Simulator simulator;
+    kerubara::Simulator simulator(settingsFile);
     simulator.start();
+    if (backlight > 0)
+        simulator.ctl().Option4[static_cast<std::size_t>(backlight)]->click();
     return QApplication::exec();
 }
