@@ -15,6 +15,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace testing {
 
@@ -37,9 +39,10 @@ public:
     // Runs while the lamp test would wait.
     std::function<void()> duringSleep;
 
-    QuietSimulator()
+    // Without a settings file unless one is given; started at once.
+    explicit QuietSimulator(std::optional<kerubara::SettingsFilePaths> settingsFile = std::nullopt)
     {
-        sim_ = std::make_unique<kerubara::Simulator>();
+        sim_ = std::make_unique<kerubara::Simulator>(std::move(settingsFile));
         sim_->start();
     }
     ~QuietSimulator() { sim_.reset(); }

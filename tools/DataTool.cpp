@@ -153,7 +153,13 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
         --leading-zero     1桁の整理券番号の前に 0 を付ける
         --tsugiwa-mode N   「次は」の表示 0:なし 1:「は」を小さく 2:同じ大きさ
                            （データの最初の停留所には付きません）
-        --backlight N      バックライト 0:OFF 1:ON1 2:ON2（既定 OFF）
+        --backlight STATE  バックライト OFF、ON1、ON2（既定 OFF）
+        --settings FILE.in4
+                           設定ファイルを読み、プログラムがその設定ファイルで
+                           起動したときの色・書体・整理券番号・情報表示・
+                           数字の書式・深夜料金で描きます。設定ファイルは
+                           読むだけで、変更しません。ほかのオプションは
+                           設定ファイルより優先します
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
 
   route-sheet FILE.hy3 OUT.png [--tape FILEtp.csv]

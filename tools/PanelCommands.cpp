@@ -11,6 +11,7 @@
 #include "reslib/Seams.h"
 #include "reslib/VbError.h"
 #include "settings/SettingValues.h"
+#include "settings/SettingsLocation.h"
 #include "settings/frmOption.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
@@ -42,7 +43,11 @@ struct PanelRequest
     bool leadingZero = false;
     std::optional<std::int16_t> tsugiwaMode;
     std::optional<std::int16_t> backlight;
+    QString settingsFile;
 };
+
+// The backlight states as the program's --backlight names them.
+const QStringList kBacklightStates{QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
 
 // An integer option's value in min..max, or a usage error.
 struct IntOption
@@ -72,7 +77,6 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
         {QStringLiteral("--section"), {1, 300, QStringLiteral("区間（1～300）")}},
         {QStringLiteral("--ticket-style"), {0, 11, QStringLiteral("整理券番号の表示方法（0～11）")}},
         {QStringLiteral("--tsugiwa-mode"), {0, 2, QStringLiteral("「次は」の表示（0～2）")}},
-        {QStringLiteral("--backlight"), {0, 2, QStringLiteral("バックライト（0 OFF、1 ON1、2 ON2）")}},
     };
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
@@ -86,6 +90,26 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
         }
         if (!arg.startsWith(QStringLiteral("--"))) {
             positional << arg;
+            continue;
+        }
+        if (arg == u"--settings" || arg == u"--backlight") {
+            const QString what = arg == u"--settings" ? QStringLiteral("設定ファイル（.in4）")
+                                                      : QStringLiteral("バックライト（OFF、ON1、ON2）");
+            if (i + 1 >= args.size()) {
+                usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, what));
+                return std::nullopt;
+            }
+            const QString &text = args[++i];
+            if (arg == u"--settings") {
+                request.settingsFile = text;
+                continue;
+            }
+            const qsizetype state = kBacklightStates.indexOf(text.toUpper());
+            if (state < 0) {
+                usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。").arg(arg, text, what));
+                return std::nullopt;
+            }
+            request.backlight = static_cast<std::int16_t>(state);
             continue;
         }
         const auto option = valueOptions.find(arg);
@@ -112,10 +136,8 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
             request.section = v16;
         } else if (arg == u"--ticket-style") {
             request.ticketStyle = v16;
-        } else if (arg == u"--tsugiwa-mode") {
-            request.tsugiwaMode = v16;
         } else {
-            request.backlight = v16;
+            request.tsugiwaMode = v16;
         }
     }
     if (positional.size() != 2) {
@@ -237,13 +259,18 @@ int renderPanel(const QStringList &args, QTextStream &err)
     const std::optional<PanelRequest> request = parseRequest(args, err, status);
     if (!request)
         return status;
-    QString why;
-    QFile probe(request->fareFile);
-    if (!openForReading(probe, &why)) {
-        err << request->fareFile << ": " << why << '\n';
-        return 1;
+    // The program passes over a missing settings file in silence; here it
+    // would draw something else than asked, so both files must be there.
+    for (const QString &path : {request->fareFile, request->settingsFile}) {
+        if (path.isEmpty())
+            continue;
+        QString why;
+        QFile probe(path);
+        if (!openForReading(probe, &why)) {
+            err << path << ": " << why << '\n';
+            return 1;
+        }
     }
-    probe.close();
 
     const QStringList missing = installFontSubstitutions();
     if (!missing.isEmpty())
@@ -260,7 +287,13 @@ int renderPanel(const QStringList &args, QTextStream &err)
     const ScopedSleepHandler noWait([](int) {});
     const QuietQt quiet;
 
-    Simulator sim;
+    // The settings file is read at the end of start-up, as the program reads
+    // it; it is written only at the console's confirmed exit, which never
+    // comes here.
+    std::optional<SettingsFilePaths> settings;
+    if (!request->settingsFile.isEmpty())
+        settings = settingsFilePaths(request->settingsFile);
+    Simulator sim(settings);
     sim.form1().setAttribute(Qt::WA_DontShowOnScreen);
     sim.ctl().setAttribute(Qt::WA_DontShowOnScreen);
     sim.start();

@@ -4,12 +4,15 @@
 #include "FareBytes.h"
 #include "QuietSimulator.h"
 #include "app/Form1.h"
+#include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "settings/SettingValues.h"
+#include "settings/SettingsLocation.h"
 #include "settings/frmOption.h"
+#include "settings/mdlIniIoEx.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,13 +101,15 @@ private slots:
     void renderedPanelIsTheRunningPanelsGrab_data();
     void renderedPanelIsTheRunningPanelsGrab();
     void scrollingNameShowsFromItsStart();
+    void settingsFileGivesTheLookOfTheProgramStartedOnIt();
     void refusalsSayWhyAndWriteNothing_data();
     void refusalsSayWhyAndWriteNothing();
 
 private:
-    // Sets route 12 from `section` on the running program through its
-    // keypad and steps forward or back to `stop`.
-    void driveTo(int section, int stop);
+    // Sets route 12 from `section` on a running program through its keypad
+    // and steps forward or back to `stop`.
+    void driveTo(int section, int stop) { driveTo(**sim_, section, stop); }
+    void driveTo(Simulator &sim, int section, int stop);
     QString path(const QString &name) const { return dir_->filePath(name); }
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -132,9 +137,9 @@ void tst_RenderPanel::cleanup()
     dir_.reset();
 }
 
-void tst_RenderPanel::driveTo(int section, int stop)
+void tst_RenderPanel::driveTo(Simulator &sim, int section, int stop)
 {
-    frmCtl &c = (*sim_)->ctl();
+    frmCtl &c = sim.ctl();
     QTest::mouseDClick(c.Frame1[0], Qt::LeftButton, {}, QPoint(4, 4)); // the keypad
     click(c.CommandButton1[10]);
     click(c.CommandButton1[1]);
@@ -146,7 +151,7 @@ void tst_RenderPanel::driveTo(int section, int stop)
         click(c.Command2[1]);
     for (int at = section; at > stop; --at)
         click(c.Command2[0]);
-    QCOMPARE((*sim_)->state.nStopPos, std::int16_t(stop - 1));
+    QCOMPARE(sim.state.nStopPos, std::int16_t(stop - 1));
 }
 
 void tst_RenderPanel::renderedPanelIsTheRunningPanelsGrab_data()
@@ -211,7 +216,7 @@ void tst_RenderPanel::renderedPanelIsTheRunningPanelsGrab()
     if (tsugiwaMode >= 0)
         args << u"--tsugiwa-mode"_s << QString::number(tsugiwaMode);
     if (backlight >= 0)
-        args << u"--backlight"_s << QString::number(backlight);
+        args << u"--backlight"_s << QStringList{u"OFF"_s, u"on1"_s, u"ON2"_s}.at(backlight);
     const Run r = runTool(args);
     QVERIFY2(r.status == 0, qPrintable(r.err));
     const QImage rendered = rgb(QImage(path(u"panel.png"_s)));
@@ -246,6 +251,57 @@ void tst_RenderPanel::scrollingNameShowsFromItsStart()
     QCOMPARE(differingPixels(rendered.copy(stripArea), viewport), 0);
 }
 
+void tst_RenderPanel::settingsFileGivesTheLookOfTheProgramStartedOnIt()
+{
+    const QString file = path(u"look.in4"_s);
+    {
+        // A user's settings, saved by the program itself.
+        testing::QuietSimulator writer(settingsFilePaths(file));
+        Simulator &sim = *writer;
+        frmOption &o = sim.option();
+        o.Text2[0]->setText(dir_->path());
+        setButtonColor(o.Command9[0], rgb(0, 0, 40));
+        setButtonColor(o.Command9[1], rgb(0, 255, 120));
+        setButtonColor(o.Command9[2], rgb(255, 80, 80));
+        setButtonColor(o.Command8[0], rgb(10, 10, 10));
+        setButtonColor(o.Command8[2], rgb(255, 60, 0));
+        setButtonColor(o.Command5[0], rgb(255, 255, 0));
+        setListIndex(o.Combo2, 6);
+        setCheckValue(o.Check2, 1);
+        setListIndex(o.Combo6, 2);
+        setCheckValue(o.Check4, 1);
+        setCheckValue(o.Check3[0], 1); // the stop's position in digit 12
+        setListIndex(o.Combo4[0], 11);
+        o.SetProp();
+        for (int k = 1; k <= 12; ++k)
+            sim.form1().Degit[k]->setFillZero(3);
+        click(sim.ctl().Check2); // late-night fare
+        SaveIniInfo(sim);
+    }
+    QVERIFY(QFile::exists(file));
+    const QByteArray saved = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    testing::QuietSimulator reader(settingsFilePaths(file));
+    driveTo(*reader, 1, 4);
+    const QImage running = rgb(reader->form1().grab().toImage());
+
+    const Run r = runTool({u"render-panel"_s, path(u"12.hy3"_s), u"--stop"_s, u"4"_s, u"--settings"_s, file,
+                           path(u"panel.png"_s)});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    const QImage rendered = rgb(QImage(path(u"panel.png"_s)));
+    QCOMPARE(differingPixels(rendered, running), 0);
+    // Without the file the panel looks otherwise; and the file is only read.
+    const Run plain = runTool({u"render-panel"_s, path(u"12.hy3"_s), u"--stop"_s, u"4"_s, path(u"plain.png"_s)});
+    QCOMPARE(plain.status, 0);
+    QVERIFY(differingPixels(rgb(QImage(path(u"plain.png"_s))), running) > 1000);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), saved);
+}
+
 void tst_RenderPanel::refusalsSayWhyAndWriteNothing_data()
 {
     QTest::addColumn<QStringList>("args"); // "@" is the fare file, "#" the output
@@ -261,6 +317,11 @@ void tst_RenderPanel::refusalsSayWhyAndWriteNothing_data()
     QTest::newRow("unknown option") << QStringList{u"@"_s, u"--stop"_s, u"1"_s, u"--zoom"_s, u"#"_s} << 2 << u"--zoom"_s;
     QTest::newRow("missing fare file") << QStringList{u"none.hy3"_s, u"--stop"_s, u"1"_s, u"#"_s} << 1
                                        << u"見つかりません"_s;
+    QTest::newRow("missing settings file") << QStringList{u"@"_s, u"--stop"_s, u"1"_s, u"--settings"_s, u"none.in4"_s,
+                                                          u"#"_s}
+                                           << 1 << u"none.in4: ファイルが見つかりません"_s;
+    QTest::newRow("backlight by number") << QStringList{u"@"_s, u"--stop"_s, u"1"_s, u"--backlight"_s, u"1"_s, u"#"_s}
+                                         << 2 << u"OFF、ON1、ON2"_s;
 }
 
 void tst_RenderPanel::refusalsSayWhyAndWriteNothing()
@@ -273,7 +334,7 @@ void tst_RenderPanel::refusalsSayWhyAndWriteNothing()
             arg = path(u"12.hy3"_s);
         else if (arg == u"#")
             arg = path(u"out.png"_s);
-        else if (arg.endsWith(u".hy3"))
+        else if (arg.endsWith(u".hy3") || arg.endsWith(u".in4"))
             arg = path(arg);
     }
     const Run r = runTool(QStringList{u"render-panel"_s} + args);
