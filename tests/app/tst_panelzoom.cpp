@@ -10,6 +10,8 @@
 #include "reslib/Fonts.h"
 #include "reslib/PixelZoom.h"
 #include "reslib/WindowMove.h"
+#include "settings/SettingsLocation.h"
+#include "settings/mdlIniIoEx.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QPainter>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kerubara;
@@ -60,6 +63,7 @@ private slots:
     void cutCornersAndDragStayWhenMagnified_data();
     void cutCornersAndDragStayWhenMagnified();
     void sizeIsRememberedForTheNextRun();
+    void sizeStaysOutOfTheSettingsFile();
     void unusableRememberedSizeGivesTheDesignSize_data();
     void unusableRememberedSizeGivesTheDesignSize();
 
@@ -275,6 +279,34 @@ void tst_PanelZoom::sizeIsRememberedForTheNextRun()
     QCOMPARE(sim_->form1().zoom(), 3);
     QCOMPARE(sim_->form1().size(), QSize(1506, 756));
     QCOMPARE(sim_->form1().pos(), QPoint(0, 0));
+}
+
+void tst_PanelZoom::sizeStaysOutOfTheSettingsFile()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"zoom.in4"_s);
+    auto saved = [&file] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    sim_.reset();
+    sim_ = std::make_unique<Simulator>(settingsFilePaths(file));
+    sim_->start();
+    sim_->form1().move(30, 45);
+    SaveIniInfo(*sim_);
+    const QByteArray atDesignSize = saved();
+    QVERIFY(!atDesignSize.isEmpty());
+
+    choose(rightClickMenu(sim_->form1(), QPoint(10, 150)), 3);
+    SaveIniInfo(*sim_);
+    QCOMPARE(saved(), atDesignSize);
+
+    // Read back at 3×, the panel goes to the saved place, unscaled.
+    sim_.reset();
+    sim_ = std::make_unique<Simulator>(settingsFilePaths(file));
+    sim_->start();
+    QCOMPARE(sim_->form1().zoom(), 3);
+    QCOMPARE(sim_->form1().pos(), QPoint(30, 45));
 }
 
 void tst_PanelZoom::unusableRememberedSizeGivesTheDesignSize_data()
