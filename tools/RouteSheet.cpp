@@ -43,6 +43,11 @@ constexpr int kFareWidth = 66;
 constexpr int kTapeLineHeight = 16;
 constexpr int kTapePadding = 6;
 constexpr int kMaxTapeWidth = 640;
+// Limits that keep a sheet drawable whatever the data hold: a name is drawn
+// up to 40 characters (its canvas then ends there too), a stop lists up to 30
+// announcements.
+constexpr int kMaxNameCharacters = 40;
+constexpr std::size_t kMaxTapeLines = 30;
 
 // Colours.
 const QColor kInk(20, 20, 20);
@@ -72,6 +77,19 @@ QFont sheetFont(int pixels, bool bold = false)
 bool losesDigits(int fare)
 {
     return fare > 999;
+}
+
+// The name as far as the sheet draws it.
+QString drawnName(const QString &name)
+{
+    return name.size() > kMaxNameCharacters ? name.left(kMaxNameCharacters) : name;
+}
+
+// The lines of a stop's announcements the sheet has room for; when they do
+// not all fit, the last line says how many more there are.
+std::size_t tapeLines(std::size_t count)
+{
+    return std::min(count, kMaxTapeLines);
 }
 
 QString tapeLine(const PlacedAnnouncement &a)
@@ -233,7 +251,7 @@ void RouteSheet::layOut()
     // that scroll on the panel show whole.
     nameWidth_ = kStripWidth;
     for (const FareRecord &stop : stops_)
-        nameWidth_ = std::max(nameWidth_, chimeiLayout(LenB_ASCII(stop.Chimei), false).canvasWidth);
+        nameWidth_ = std::max(nameWidth_, chimeiLayout(LenB_ASCII(drawnName(stop.Chimei)), false).canvasWidth);
     nameWidth_ += 2 * kNamePadding;
 
     tapeWidth_ = 0;
@@ -254,7 +272,7 @@ void RouteSheet::layOut()
 
     rowTops_.assign(1, kFirstRowTop);
     for (std::size_t s = 0; s < stops_.size(); ++s) {
-        const std::size_t lines = s < announcements_.size() ? announcements_[s].size() : 0;
+        const std::size_t lines = s < announcements_.size() ? tapeLines(announcements_[s].size()) : 0;
         const int tapeHeight = static_cast<int>(lines) * kTapeLineHeight + 2 * kTapePadding;
         rowTops_.push_back(rowTops_.back() + std::max(kRowHeight, tapeHeight));
     }
@@ -341,7 +359,7 @@ QImage RouteSheet::draw() const
         p.setPen(kInk);
         p.drawText(QRect(columns_.ticket, top, kTicketWidth, h), Qt::AlignCenter, QString::number(record.SeirikenNo));
 
-        strip.SetChimei(record.Chimei);
+        strip.SetChimei(drawnName(record.Chimei));
         strip.stopScrolling();
         p.drawImage(columns_.name + kNamePadding, top + kNamePadding, strip.canvas());
 
@@ -349,8 +367,11 @@ QImage RouteSheet::draw() const
             p.setFont(sheetFont(13));
             p.setPen(kInk);
             int y = top + kTapePadding;
-            for (const PlacedAnnouncement &a : announcements_[s]) {
-                const QString line = tapeMetrics.elidedText(tapeLine(a), Qt::ElideRight, tapeWidth_ - 2 * kTapePadding);
+            const auto &list = announcements_[s];
+            for (std::size_t i = 0; i < tapeLines(list.size()); ++i) {
+                const bool more = list.size() > kMaxTapeLines && i + 1 == kMaxTapeLines;
+                const QString text = more ? QStringLiteral("…ほか %1 件").arg(list.size() - i) : tapeLine(list[i]);
+                const QString line = tapeMetrics.elidedText(text, Qt::ElideRight, tapeWidth_ - 2 * kTapePadding);
                 p.drawText(QRect(columns_.tape + kTapePadding, y, tapeWidth_ - 2 * kTapePadding, kTapeLineHeight),
                            Qt::AlignLeft | Qt::AlignVCenter, line);
                 y += kTapeLineHeight;

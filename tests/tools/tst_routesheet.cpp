@@ -79,6 +79,7 @@ private slots:
     void sheetFlagsFallingAndFiveDigitFaresInRed();
     void cleanRouteExitsZeroAndListsNothing();
     void tapeAddsAnnouncementsBesideTheirStops();
+    void outsizedNamesAndTapesKeepTheSheetDrawable();
     void refusalsSayWhyAndWriteNothing_data();
     void refusalsSayWhyAndWriteNothing();
 
@@ -223,6 +224,21 @@ void tst_RouteSheet::tapeAddsAnnouncementsBesideTheirStops()
     QVERIFY(inkBeside(1) > 0);
     QVERIFY(inkBeside(2) > 0);
     QCOMPARE(inkBeside(3), 0);
+}
+
+void tst_RouteSheet::outsizedNamesAndTapesKeepTheSheetDrawable()
+{
+    std::vector<FareRecord> stops = stopsOf({{150}, {170}});
+    stops[0].Chimei = QString(5000, u'駅');
+    QVERIFY(testing::writeFile(path(u"10.hy3"_s), fareFile(stops)));
+    QVERIFY(testing::writeFile(path(u"10tp.csv"_s), QByteArray("x,0,0\r\n").repeated(20000)));
+    const testing::Run r =
+        testing::runTool({u"route-sheet"_s, path(u"10.hy3"_s), path(u"10.png"_s), u"--tape"_s, path(u"10tp.csv"_s)});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    const QImage image(path(u"10.png"_s));
+    QVERIFY(!image.isNull());
+    QVERIFY(image.width() < 4000);
+    QVERIFY(image.height() < 1000);
 }
 
 void tst_RouteSheet::refusalsSayWhyAndWriteNothing_data()
