@@ -161,7 +161,7 @@ void Form1::setZoom(int factor)
         it.key()->setGeometry(zoomedRect(it.value(), zoom));
     for (int k = 0; k <= 12; ++k)
         applyLabelFont(k);
-    zoomedPicture_ = QPixmap::fromImage(zoomedByWholePixels(picture_.toImage(), zoom));
+    zoomPicture();
     for (int i = 0; i < kMaxZoom; ++i)
         zoomActions_[static_cast<std::size_t>(i)]->setChecked(i + 1 == zoom);
     if (shaped_)
@@ -178,8 +178,13 @@ void Form1::mnuZoom_Click(int factor)
 void Form1::setPicture(const QPixmap &picture)
 {
     picture_ = picture;
-    zoomedPicture_ = zoom_ == 1 ? picture : QPixmap::fromImage(zoomedByWholePixels(picture.toImage(), zoom_));
+    zoomPicture();
     update();
+}
+
+void Form1::zoomPicture()
+{
+    zoomedPicture_ = zoom_ == 1 ? picture_ : QPixmap::fromImage(zoomedByWholePixels(picture_.toImage(), zoom_));
 }
 
 void Form1::setLabelColor(int k, OleColor color)

@@ -89,6 +89,8 @@ private:
     // Puts a control at its place in design pixels, now and at every zoom.
     void place(QWidget *control, const QRect &design);
     void applyLabelFont(int k);
+    // Makes the picture as the current zoom shows it.
+    void zoomPicture();
 
     Simulator &sim_;
     QPixmap picture_;
