@@ -51,6 +51,10 @@ void Simulator::start()
     panel.shapeWindow();
     panel.update();
     console.raise();
+    // The console is the window in use, as a newly shown window is on the
+    // system the unit was designed for: it has the keyboard from the start,
+    // also without a window manager to hand it over.
+    console.activateWindow();
     LoadIniInfo(*this);
 }
 

@@ -65,6 +65,7 @@ private slots:
     void cleanup();
     void keyPressesTheButtonItStandsFor_data();
     void keyPressesTheButtonItStandsFor();
+    void consoleHasTheKeyboardFromStartUp();
     void typedRouteGoesToTheKeypadAndSetsTheRoute();
     void digitTypedIntoAFocusedDigitListChoosesItThere();
     void backlightKeyCyclesThroughTheThreeStates();
@@ -203,6 +204,16 @@ void tst_frmCtlKeys::keyPressesTheButtonItStandsFor()
     QWidget *focused = window == u"panel" ? static_cast<QWidget *>(&(*sim_)->form1()) : &c;
     QTest::keyClick(focused, static_cast<Qt::Key>(key));
     QCOMPARE(clicks.count(), pressed ? 1 : 0);
+}
+
+void tst_frmCtlKeys::consoleHasTheKeyboardFromStartUp()
+{
+    // Nobody has clicked a window yet: the keys already work.
+    frmCtl &c = (*sim_)->ctl();
+    QTRY_VERIFY(c.isActiveWindow());
+    const QSignalSpy clicks(c.CommandButton1[10], &QAbstractButton::clicked);
+    QTest::keyClick(&c, Qt::Key_R);
+    QCOMPARE(clicks.count(), 1);
 }
 
 void tst_frmCtlKeys::typedRouteGoesToTheKeypadAndSetsTheRoute()
