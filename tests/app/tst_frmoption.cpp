@@ -285,15 +285,16 @@ void tst_frmOption::dialogsFillTheirControls()
     const int index = button.section('(', 1).chopped(1).toInt();
     QLineEdit *target = nullptr;
     if (button.startsWith("Command3")) {
-        o.Command3_Click(index);
+        o.Command3[static_cast<std::size_t>(index)]->click();
         target = o.Text2[static_cast<std::size_t>(index)];
         QCOMPARE(target->text(), dialogs_.folder);
     } else if (button.startsWith("Command6")) {
-        o.Command6_Click(index);
+        o.Option3[1]->click(); // pictures chosen per backlight state: their frames open
+        o.Command6[static_cast<std::size_t>(index)]->click();
         target = o.txtSelectPanel[static_cast<std::size_t>(index)];
         QCOMPARE(target->text(), dialogs_.file);
     } else {
-        o.cmdSelectSound_Click(index);
+        o.cmdSelectSound[static_cast<std::size_t>(index)]->click();
         target = o.txtSelectSound[static_cast<std::size_t>(index)];
         QCOMPARE(target->text(), dialogs_.file);
     }
@@ -309,11 +310,12 @@ void tst_frmOption::cancelledDialogsChangeNothing()
     frmOption &o = sim_->option();
     o.Text2[0]->setText("/keep");
     o.txtSelectSound[4]->setText("/keep.wav");
-    o.Command3_Click(0);
-    o.cmdSelectSound_Click(4);
-    o.Command7_Click();
+    o.chkUseSeiriPrev->click(); // the date frame opens with the preview
+    o.Command3[static_cast<std::size_t>(0)]->click();
+    o.cmdSelectSound[static_cast<std::size_t>(4)]->click();
+    o.Command7->click();
     const OleColor before = buttonColor(o.Command9[1]);
-    o.Command9_Click(1);
+    o.Command9[static_cast<std::size_t>(1)]->click();
     QCOMPARE(o.Text2[0]->text(), QString("/keep"));
     QCOMPARE(o.txtSelectSound[4]->text(), QString("/keep.wav"));
     QCOMPARE(o.Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
@@ -328,7 +330,8 @@ void tst_frmOption::dateDialogWritesYearMonthDay()
     d.wMonth = 3;
     d.wDay = 5;
     dialogs_.date = d;
-    sim_->option().Command7_Click();
+    sim_->option().chkUseSeiriPrev->click();
+    sim_->option().Command7->click();
     QCOMPARE(sim_->option().Label10->text(), QStringLiteral("2024/03/05"));
 }
 
@@ -336,7 +339,7 @@ void tst_frmOption::digitColoursPreviewOnTheSampleDigit()
 {
     frmOption &o = sim_->option();
     dialogs_.color = rgb(10, 20, 30);
-    o.Command8_Click(1);
+    o.Command8[static_cast<std::size_t>(1)]->click();
     QCOMPARE(buttonColor(o.Command8[1]), rgb(10, 20, 30));
     QCOMPARE(o.M_Degit1->BaseForeColor(), rgb(10, 20, 30));
     QCOMPARE(o.M_Degit1->BackColor(), buttonColor(o.Command8[0]));
@@ -353,7 +356,7 @@ void tst_frmOption::openFolderAsksTheShell()
         return false; // a failure is ignored
     });
     sim_->option().Text2[1]->setText("/bus/tape");
-    sim_->option().Command10_Click(1);
+    sim_->option().Command10[1]->click();
     QCOMPARE(opened, QStringList{"/bus/tape"});
     QVERIFY(messages_.isEmpty());
 }

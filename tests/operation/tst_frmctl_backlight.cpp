@@ -33,6 +33,12 @@ private slots:
     void userPictureUnusedWithBuiltInChoice();
 
 private:
+    // Clicks the console's OFF / ON1 / ON2 button where a user would.
+    void pressBacklight(int state)
+    {
+        QRadioButton *button = sim_->ctl().Option4[static_cast<std::size_t>(state)];
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
     QString writeImage(const QString &name, QColor color, const char *format);
 
     std::unique_ptr<Simulator> sim_;
@@ -91,7 +97,7 @@ void tst_frmCtlBacklight::builtInPicturesAndColoursPerState()
         p.fill(QColor(i * 50, 0, 0));
         f.imgRes[i] = p;
     }
-    sim_->ctl().Option4_Click(static_cast<std::int16_t>(state));
+    pressBacklight(state);
     QCOMPARE(f.Picture().toImage().pixelColor(5, 5), QColor(state * 50, 0, 0));
     for (int k = 1; k <= 12; ++k)
         QCOMPARE(f.labelColor(k), OleColor(color));
@@ -131,7 +137,7 @@ void tst_frmCtlBacklight::userPicturesReplaceTheStatesPicture()
     o.Option3[1]->click();
     o.Option3[userOption]->click();
     o.txtSelectPanel[state]->setText(path);
-    sim_->ctl().Option4_Click(static_cast<std::int16_t>(state));
+    pressBacklight(state);
     QVERIFY2(messages_.isEmpty(), messages_.isEmpty() ? "" : qPrintable(messages_.front().prompt));
     const QColor shown = sim_->form1().Picture().toImage().pixelColor(0, 0);
     QVERIFY(shown.green() > 150 && shown.red() < 50);
@@ -145,7 +151,7 @@ void tst_frmCtlBacklight::missingUserFileKeepsThePictureSilently()
     o.Option3[1]->click();
     o.Option3[2]->click();
     o.txtSelectPanel[1]->setText(dir_.filePath("deleted.bmp"));
-    sim_->ctl().Option4_Click(1);
+    pressBacklight(1);
     QVERIFY(messages_.isEmpty());
     QCOMPARE(f.Picture().toImage(), before);
     QCOMPARE(f.labelColor(4), rgb(0, 20, 0));
@@ -164,7 +170,7 @@ void tst_frmCtlBacklight::unreadablePictureReportsError481()
     o.Option3[1]->click();
     o.Option3[5]->click();
     o.txtSelectPanel[2]->setText(path);
-    sim_->ctl().Option4_Click(2);
+    pressBacklight(2);
     QCOMPARE(messages_.size(), 1);
     QCOMPARE(messages_.front().prompt,
              QStringLiteral("エラーです。\r\n\r\nエラーコード：481　指定した画像の内容が不正です。この部分では扱えません。"));
@@ -180,7 +186,7 @@ void tst_frmCtlBacklight::userPictureUnusedWithBuiltInChoice()
     const QString path = writeImage("user.bmp", Qt::green, "BMP");
     o.Option3[1]->click(); // individual, but ON1 keeps its built-in choice
     o.txtSelectPanel[1]->setText(path);
-    sim_->ctl().Option4_Click(1);
+    pressBacklight(1);
     QCOMPARE(sim_->form1().Picture().toImage(), sim_->form1().imgRes[1].toImage());
 }
 
