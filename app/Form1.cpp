@@ -135,6 +135,10 @@ void Form1::setLabelPointSize(int k, double points)
 
 void Form1::GetFormInfo(FormPosRecord &pos) const
 {
+    // A window still where SetFormInfo put it keeps the twips it was given,
+    // which need not be whole pixels.
+    if (this->pos() == restoredAt_)
+        return;
     pos.nLeft = x() * 15;
     pos.nTop = y() * 15;
 }
@@ -142,6 +146,7 @@ void Form1::GetFormInfo(FormPosRecord &pos) const
 void Form1::SetFormInfo(const FormPosRecord &pos)
 {
     move(pos.nLeft / 15, pos.nTop / 15);
+    restoredAt_ = this->pos();
 }
 
 void Form1::DeleteRgn()

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "reslib/OleColor.h"
+#include "settings/SettingsFile.h"
 
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QTimer;
@@ -16,13 +18,6 @@ namespace kerubara {
 class ChimeiCtl_DX;
 class M_Degit;
 class Simulator;
-
-// The window position kept in the settings file, in twips.
-struct FormPosRecord
-{
-    std::int32_t nLeft = 0;
-    std::int32_t nTop = 0;
-};
 
 // The fare panel: a borderless window with rounded corners whose background is
 // a picture of the fare display's face. It carries the stop-name strip, twelve
@@ -74,6 +69,8 @@ private:
 
     Simulator &sim_;
     QPixmap picture_;
+    // Where SetFormInfo put the window; nothing before it has run.
+    std::optional<QPoint> restoredAt_;
 };
 
 } // namespace kerubara

@@ -3,12 +3,15 @@
 #include "app/mdlzed_000.h"
 #include "reslib/EndProgram.h"
 #include "settings/frmOption.h"
+#include "settings/mdlIniIoEx.h"
 #include "sound/SoundSystem.h"
+
+#include <utility>
 
 
 namespace kerubara {
 
-Simulator::Simulator()
+Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile) : settingsFile_(std::move(settingsFile))
 {
     sound_ = std::make_unique<SoundSystem>(openAudioOutput());
     form1_ = std::make_unique<Form1>(*this);
@@ -45,6 +48,7 @@ void Simulator::start()
     panel.shapeWindow();
     panel.update();
     console.raise();
+    LoadIniInfo(*this);
 }
 
 void Simulator::endProgram()

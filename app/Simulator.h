@@ -4,9 +4,12 @@
 #include "operation/OperatingState.h"
 #include "operation/frmCtl.h"
 #include "reslib/ResDialogs.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
 #include "sound/mdlM_Tape.h"
 
 #include <memory>
+#include <optional>
 
 namespace kerubara {
 
@@ -22,8 +25,10 @@ class Simulator
 {
 public:
     // The sound device, the speech engine and the program's end are the
-    // platform's (tests replace them through reslib/Seams.h).
-    Simulator();
+    // platform's (tests replace them through reslib/Seams.h). The settings
+    // file is read at the end of start() and written at the confirmed exit;
+    // without one (tests, benchmarks) the settings last for the run only.
+    explicit Simulator(std::optional<SettingsFilePaths> settingsFile = std::nullopt);
     ~Simulator();
     Simulator(const Simulator &) = delete;
     Simulator &operator=(const Simulator &) = delete;
@@ -41,18 +46,22 @@ public:
     // Start-up, in this order: the fare digits to 0; the options' start-up
     // defaults, the built-in panel picture and the settings applied to the
     // panel; the control panel's load (caption, keypad, speech engine); both
-    // windows placed and shown.
+    // windows placed and shown; last, the settings file read and applied.
     void start();
 
     // Ends the program after the control panel's confirmed exit.
     void endProgram();
 
+    // The settings file this run reads and writes, if any.
+    const std::optional<SettingsFilePaths> &settingsFile() const { return settingsFile_; }
+
     OperatingState state;
-    CustomColors CustColors{};
-    FormPosRecord FormPos;
-    CtrlDataRecord CtrlData;
+    // The settings records: what the settings file carries, on its way
+    // between the file and the windows (CustColors lives only here).
+    SettingsRecords ini;
 
 private:
+    std::optional<SettingsFilePaths> settingsFile_;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<frmOption> option_;

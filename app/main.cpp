@@ -2,11 +2,15 @@
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
+#include "settings/SettingsLocation.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +18,27 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kerubara"));
     QApplication::setApplicationVersion(QStringLiteral(KERUBARA_VERSION));
+
+    // The settings file: beside the program (or in the user's configuration
+    // folder), or the one --settings names.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("運賃表示器シミュレーター"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption settingsOption(QStringLiteral("settings"),
+                                            QStringLiteral("設定ファイル FILE を読み込み、終了時に FILE へ保存します。"),
+                                            QStringLiteral("FILE"));
+    parser.addOption(settingsOption);
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fputs(qPrintable(QStringLiteral("引数「%1」は使えません。\n\n").arg(parser.positionalArguments().front())
+                              + parser.helpText()),
+                   stderr);
+        return 2;
+    }
+    const kerubara::SettingsFilePaths settingsFile = parser.isSet(settingsOption)
+        ? kerubara::settingsFilePaths(parser.value(settingsOption))
+        : kerubara::programSettingsFilePaths();
 
     // Qt's own buttons and dialogs in Japanese, like the rest of the program.
     QTranslator qtJapanese;
@@ -26,7 +51,7 @@ int main(int argc, char *argv[])
         kerubara::MsgBox(kerubara::missingFontsMessage(missing), kerubara::vbExclamation,
                          QStringLiteral("フォントがありません"));
 
-    kerubara::Simulator simulator;
+    kerubara::Simulator simulator(settingsFile);
     simulator.start();
     return QApplication::exec();
 }

@@ -20,6 +20,7 @@
 #include "reslib/VbError.h"
 #include "settings/SettingValues.h"
 #include "settings/frmOption.h"
+#include "settings/mdlIniIoEx.h"
 #include "sound/SoundSystem.h"
 #include "sound/mdlM_Tape.h"
 
@@ -794,9 +795,13 @@ void frmCtl::Option4_Click(std::int16_t index)
 
 void frmCtl::GetCtrlDataInfo()
 {
-    CtrlDataRecord &record = sim_.CtrlData;
-    record.nLeft = x() * 15;
-    record.nTop = y() * 15;
+    CtrlDataRecord &record = sim_.ini.CtrlData;
+    // A window still where the settings put it keeps the stored twips, which
+    // need not be whole pixels.
+    if (pos() != restoredAt_) {
+        record.nLeft = x() * 15;
+        record.nTop = y() * 15;
+    }
     record.nScrollSpeed = HScroll1[0]->value();
     record.nScrollWait = HScroll1[1]->value();
     record.nBackFrame = nBackFrame;
@@ -806,7 +811,7 @@ void frmCtl::GetCtrlDataInfo()
 
 void frmCtl::SetCtrlDataInfo()
 {
-    const CtrlDataRecord &record = sim_.CtrlData;
+    const CtrlDataRecord &record = sim_.ini.CtrlData;
     move(record.nLeft / 15, record.nTop / 15);
     // A slider refuses a value outside its range; the range is tested on
     // the stored 32-bit value, so 65537 is refused rather than read as 1.
@@ -821,6 +826,7 @@ void frmCtl::SetCtrlDataInfo()
     Check4->setChecked(record.nPreviewOpen != 0);
     Check2->setChecked(record.nLateNight != 0);
     Frame1_DblClick(nBackFrame == 1 ? 1 : 0);
+    restoredAt_ = pos();
 }
 
 // ---- Announcements -----------------------------------------------------------
@@ -911,6 +917,7 @@ void frmCtl::closeEvent(QCloseEvent *event)
         panel.DeleteRgn();
         sim_.sound().CloseAllSnd();
         sim_.tape().FreeVoice();
+        SaveIniInfo(sim_);
         sim_.endProgram();
     });
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "settings/SettingsFile.h"
 #include "sound/TapeHost.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <cstdint>
 
 class QCheckBox;
@@ -21,18 +23,6 @@ namespace kerubara {
 class DigitList;
 class PictureBox;
 class Simulator;
-
-// The control panel's layout state, carried through the settings file.
-struct CtrlDataRecord
-{
-    std::int16_t nBackFrame = 0;
-    std::int32_t nScrollSpeed = 0;
-    std::int32_t nScrollWait = 0;
-    std::int16_t nLateNight = 0;
-    std::int16_t nPreviewOpen = 0;
-    std::int32_t nLeft = 0; // twips
-    std::int32_t nTop = 0;  // twips
-};
 
 // The control panel "集中操作盤": the driver's console beside the fare panel.
 // Route entry (digit lists or keypad), route setting, stepping, display
@@ -162,6 +152,8 @@ private:
     Simulator &sim_;
     bool bBusy_ = false;
     QPoint placedAt_{-1, -1};
+    // Where SetCtrlDataInfo left the window; nothing before it has run.
+    std::optional<QPoint> restoredAt_;
 };
 
 } // namespace kerubara

@@ -1,12 +1,18 @@
 #!/bin/sh
 # Sets everything up (packages, build) and starts the simulator on the bundled
-# sample route 12. The program looks for fare and announcement data in the
-# folders set in its options; they start empty, which means the current
-# folder, so it runs from the folder that holds the built sample route.
+# sample route 12, fully set up: data folders, chimes, the ticket preview and
+# scrolling.
+#
+# The demonstration's settings are build/examples/demo.in4. The first run
+# makes it from demo-settings.in4, which the build makes from
+# examples/demo-settings.txt; after that the program reads it at start and
+# saves to it at the confirmed exit, and the build never touches it. Delete it
+# to start again from the demonstration's settings.
 set -eu
 cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
 ./scripts/build.sh
 cd build/examples
-exec ../app/kerubara
+[ -e demo.in4 ] || cp demo-settings.in4 demo.in4
+exec ../app/kerubara --settings demo.in4

@@ -623,6 +623,7 @@ void frmOption::buildPreviewPage()
     d->addWidget(Option4[1], 1, 0, 1, 3);
     d->addWidget(Option4[2], 2, 0);
     Label10 = new QLabel(Frame7);
+    Label10->setTextFormat(Qt::PlainText); // a date from the settings file is shown as it is
     Label10->setFrameShape(QFrame::Panel);
     Label10->setFrameShadow(QFrame::Sunken);
     Label10->setMinimumWidth(90);
@@ -841,7 +842,7 @@ void frmOption::Command4_Click()
 void frmOption::GetBtnColor(ColorButton *button)
 {
     OleColor color = buttonColor(button);
-    if (Zr7ChooseColor(this, color, sim_.CustColors) != 0)
+    if (Zr7ChooseColor(this, color, sim_.ini.CustColors) != 0)
         setButtonColor(button, color);
 }
 

@@ -44,6 +44,13 @@ public:
     void GetBtnColor(ColorButton *button);
     // Fills Combo2 with the twelve ticket-number styles and chooses the first.
     void AddComboItem();
+    // Copies every setting from its control into the settings records, and
+    // back. Restoring raises the handlers of the check boxes and option
+    // buttons it changes, re-applies the control panel's backlight after the
+    // panel pictures, shows the digit colours on the sample digit and ends
+    // with SetPlgin; a stored list index outside its list throws VbError 380.
+    void GetOptionInfo();
+    void SetOptionInfo();
     // The folder dialog; the chosen folder or the empty text.
     QString GetPathString();
 

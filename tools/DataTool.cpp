@@ -5,6 +5,7 @@
 #include "tools/FareCommands.h"
 #include "tools/RenderDigits.h"
 #include "tools/RenderName.h"
+#include "tools/SettingsCommands.h"
 #include "tools/TapeCommands.h"
 #include "tools/TicketCommands.h"
 #include "tools/ToolFiles.h"
@@ -16,9 +17,9 @@ namespace {
 
 const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
 
-ケルバラの運賃データ(.hy3)と放送用データ(*****tp.csv)を作成・確認し、停留所名や
-数字の表示、整理券、放送の読み上げを試すためのツールです。画面やサウンドカードがなくても
-動きます。
+ケルバラの運賃データ(.hy3)、放送用データ(*****tp.csv)と設定ファイル(.in4)を
+作成・確認し、停留所名や数字の表示、整理券、放送の読み上げを試すためのツールです。
+画面やサウンドカードがなくても動きます。
 
 コマンド:
   dump FILE.hy3
@@ -59,6 +60,34 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       検査する内容: 件数が0・負・1件・301超、件数に足りないデータ
       （途中で切れたレコード）、Shift-JIS として読めない停留所名、
       最後の停留所の後の余分なデータ。
+
+  dump FILE.in4
+      設定ファイルを、プログラムが読み込むとおりに1項目1行「名前=値」で
+      ファイルの順に書き出します。名前はオプション画面のコントロール名
+      （Text2(0)、Command5(1)、Option3(7)、txtSelectSound(10)、Label10 …）、
+      CtrlData.nBackFrame … CtrlData.nTop、FormPos.nLeft、FormPos.nTop、
+      CustColors(0) … CustColors(16)、DegitCount、DegitUser(1).Shift、
+      DegitUser(1).ZeroMode、DegitUser(1).FillZero … DegitUser(12).FillZero
+      です。数値は10進数（色は符号付き32ビットの値）、文字列は UTF-8 で、
+      制御文字はその記号（U+2400～U+241F、U+2421）で書きます。途中で終わって
+      いるファイルは、足りない項目を 0 と空の文字列で出します。
+
+  in4 IN.txt OUT.in4
+      dump と同じ形のテキストから設定ファイルを作ります。項目の順番は自由で、
+      書かれていない項目は 0 か空の文字列になります。空行と # で始まる行は
+      読み飛ばします。dump したテキストをそのまま in4 に戻すと、元と同じ
+      バイト列のファイルになります。知らない名前、同じ名前の2回目、範囲外の
+      値（16ビットの項目は -32768～32767、32ビットの項目と色は
+      -2147483648～2147483647）、Shift-JIS で表せない文字や 32767 バイトを
+      超える文字列は行番号つきで理由を表示して終了コード 1 で終わり、
+      OUT.in4 は作成も変更もしません。
+
+  check FILE.in4...
+      設定ファイルを検査し、問題1件につき1行「FILE: …」を出します。検査する
+      内容: 途中で終わっているファイル、ファイルの終わりを越える文字列の長さ、
+      ブロック11の後の余分なデータ、リストの範囲外の番号、選ばれたボタンが
+      1つでないオプションボタンのグループ、スクロールバーの範囲外の値。
+      問題があれば終了コード 1 です。.hy3 と .in4 は名前の拡張子で見分けます。
 
   render-name TEXT OUT.png [オプション]
       停留所名 TEXT を運賃表示器の行先表示（ドットマトリクス）として描き、
@@ -180,6 +209,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
             return usageError(err, QStringLiteral("dump にはファイルを1つ指定してください。"));
         if (isTapeFileName(rest[0]))
             return dumpTapeFile(rest[0], out, err);
+        if (isSettingsFileName(rest[0]))
+            return dumpSettingsFile(rest[0], out, err);
         return dumpFareFile(rest[0], out, err);
     }
     if (command == u"say")
@@ -189,10 +220,21 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
             return usageError(err, QStringLiteral("hy3 には入力の CSV と出力の .hy3 を指定してください。"));
         return csvToFareFile(rest[0], rest[1], err);
     }
+    if (command == u"in4") {
+        if (rest.size() != 2)
+            return usageError(err, QStringLiteral("in4 には入力のテキストと出力の .in4 を指定してください。"));
+        return textToSettingsFile(rest[0], rest[1], err);
+    }
     if (command == u"check") {
         if (rest.isEmpty())
             return usageError(err, QStringLiteral("check には検査するファイルを指定してください。"));
-        return checkFareFiles(rest, out, err);
+        int status = 0;
+        for (const QString &path : rest) {
+            const int found = isSettingsFileName(path) ? checkSettingsFile(path, out) : checkFareFiles({path}, out, err);
+            if (found > 0)
+                status = 1;
+        }
+        return status;
     }
     if (command == u"render-name")
         return renderName(rest, err);

@@ -32,7 +32,9 @@ int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> 
         err << path << QStringLiteral(": 書き込めません（%1）。\n").arg(file.errorString());
         return 1;
     }
-    if (!write(file) || !file.commit()) {
+    // commit() would pass over a failure of its own final flush and put a
+    // short file in place, so the flush comes first.
+    if (!write(file) || !file.flush() || !file.commit()) {
         err << path << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n").arg(file.errorString());
         return 1;
     }

@@ -651,14 +651,14 @@ void tst_frmCtl::controlDataRoundTrips()
     c.Check4->setChecked(true);
     QTest::mouseDClick(c.Frame1[0], Qt::LeftButton, {}, QPoint(4, 4)); // keypad in front
     c.GetCtrlDataInfo();
-    const CtrlDataRecord saved = sim_->CtrlData;
+    const CtrlDataRecord saved = sim_->ini.CtrlData;
     QCOMPARE(saved.nBackFrame, std::int16_t(0));
     QCOMPARE(saved.nScrollSpeed, 120);
     QCOMPARE(saved.nPreviewOpen, std::int16_t(1));
 
     sim_ = std::make_unique<Simulator>();
     sim_->start();
-    sim_->CtrlData = saved;
+    sim_->ini.CtrlData = saved;
     frmCtl &fresh = sim_->ctl();
     fresh.SetCtrlDataInfo();
     QCOMPARE(fresh.HScroll1[0]->value(), 120);
@@ -669,7 +669,7 @@ void tst_frmCtl::controlDataRoundTrips()
     QVERIFY(inFront(fresh, 1));
     QVERIFY(!inFront(fresh, 0));
 
-    sim_->CtrlData.nScrollWait = 5000; // no slider produces this
+    sim_->ini.CtrlData.nScrollWait = 5000; // no slider produces this
     try {
         fresh.SetCtrlDataInfo();
         QFAIL("accepted");
@@ -874,8 +874,8 @@ void tst_frmCtl::sliderValuesAreRangeCheckedBefore16Bits()
     QFETCH(bool, accepted);
     frmCtl &c = sim_->ctl();
     c.HScroll1[0]->setValue(300);
-    sim_->CtrlData.nScrollSpeed = speed;
-    sim_->CtrlData.nScrollWait = wait;
+    sim_->ini.CtrlData.nScrollSpeed = speed;
+    sim_->ini.CtrlData.nScrollWait = wait;
     try {
         c.SetCtrlDataInfo();
         QVERIFY(accepted);

@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/SettingsFile.h"
+
+#include "reslib/Cp932.h"
+
+#include <QtEndian>
+
+namespace kerubara::settingsfile {
+namespace {
+
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1StringView(name)).arg(index);
+}
+
+// Collects the fields of one block in file order.
+class FieldList
+{
+public:
+    explicit FieldList(std::vector<Field> &out) : out_(out) {}
+    void block(int number) { block_ = number; }
+    template<typename T>
+    void add(QString name, T &value)
+    {
+        out_.push_back(Field{std::move(name), block_, &value});
+    }
+    template<typename T, std::size_t N>
+    void addIndexed(const char *name, std::array<T, N> &values, std::initializer_list<int> order)
+    {
+        for (int i : order)
+            add(indexed(name, i), values[static_cast<std::size_t>(i)]);
+    }
+
+private:
+    std::vector<Field> &out_;
+    int block_ = 0;
+};
+
+void addFolderAndPanel(FieldList &f, SettingsRecords &r)
+{
+    f.block(1);
+    f.addIndexed("Text2", r.FolderData.Text2, {0, 1});
+    f.block(2);
+    PanelDataRecord &p = r.PanelData;
+    f.add(QStringLiteral("Check1"), p.Check1);
+    f.addIndexed("Command5", p.Command5, {0, 1, 2});
+    f.add(QStringLiteral("Combo2"), p.Combo2);
+    f.add(QStringLiteral("Check2"), p.Check2);
+    f.addIndexed("Option3", p.Option3, {0, 1, 7, 6, 3, 2, 4, 5});
+    f.addIndexed("txtSelectPanel", p.txtSelectPanel, {0, 1, 2});
+}
+
+void addDigitsAndStopName(FieldList &f, SettingsRecords &r)
+{
+    f.block(3);
+    DegitDataRecord &d = r.DegitData;
+    f.addIndexed("Command8", d.Command8, {0, 1, 2});
+    f.add(indexed("Check3", 0), d.Check3[0]);
+    f.add(indexed("Combo4", 0), d.Combo4[0]);
+    f.add(indexed("Check3", 4), d.Check3[4]);
+    f.add(indexed("Check3", 1), d.Check3[1]);
+    f.add(indexed("Combo4", 1), d.Combo4[1]);
+    f.add(indexed("Check3", 2), d.Check3[2]);
+    f.add(indexed("Combo4", 2), d.Combo4[2]);
+    f.add(indexed("Check3", 3), d.Check3[3]);
+    f.add(indexed("Combo4", 4), d.Combo4[4]);
+    f.add(indexed("Combo4", 3), d.Combo4[3]);
+    f.block(4);
+    ChimeiDataRecord &c = r.ChimeiData;
+    f.addIndexed("Command9", c.Command9, {0, 1});
+    f.add(QStringLiteral("Combo3"), c.Combo3);
+    f.add(QStringLiteral("Check4"), c.Check4);
+    f.add(QStringLiteral("Combo6"), c.Combo6);
+    f.addIndexed("Command9", c.Command9, {2});
+    f.add(QStringLiteral("Combo5"), c.Combo5);
+    f.add(QStringLiteral("Check5"), c.Check5);
+}
+
+void addSoundsAndTicket(FieldList &f, SettingsRecords &r)
+{
+    f.block(5);
+    SoundDataRecord &s = r.SoundData;
+    f.addIndexed("txtSelectSound", s.txtSelectSound, {0, 1});
+    f.addIndexed("Option2", s.Option2, {0, 1});
+    f.addIndexed("Option6", s.Option6, {0, 1});
+    f.addIndexed("txtSelectSound", s.txtSelectSound, {7});
+    f.add(QStringLiteral("Combo1"), s.Combo1);
+    f.addIndexed("txtSelectSound", s.txtSelectSound, {8, 9, 10});
+    f.addIndexed("Option2", s.Option2, {2, 3});
+    f.addIndexed("Option7", s.Option7, {0, 1});
+    f.addIndexed("txtSelectSound", s.txtSelectSound, {3, 4, 5, 6});
+    f.block(6);
+    SeirikenDataRecord &t = r.SeirikenData;
+    f.add(QStringLiteral("chkUseSeiriPrev"), t.chkUseSeiriPrev);
+    f.add(QStringLiteral("txtSeiriPlgDir"), t.txtSeiriPlgDir);
+    f.addIndexed("Option4", t.Option4, {0, 1, 2});
+    f.add(QStringLiteral("Label10"), t.Label10);
+}
+
+void addWindowState(FieldList &f, SettingsRecords &r)
+{
+    f.block(7);
+    CtrlDataRecord &c = r.CtrlData;
+    f.add(QStringLiteral("CtrlData.nBackFrame"), c.nBackFrame);
+    f.add(QStringLiteral("CtrlData.nScrollSpeed"), c.nScrollSpeed);
+    f.add(QStringLiteral("CtrlData.nScrollWait"), c.nScrollWait);
+    f.add(QStringLiteral("CtrlData.nLateNight"), c.nLateNight);
+    f.add(QStringLiteral("CtrlData.nPreviewOpen"), c.nPreviewOpen);
+    f.add(QStringLiteral("CtrlData.nLeft"), c.nLeft);
+    f.add(QStringLiteral("CtrlData.nTop"), c.nTop);
+    f.block(8);
+    f.add(QStringLiteral("FormPos.nLeft"), r.FormPos.nLeft);
+    f.add(QStringLiteral("FormPos.nTop"), r.FormPos.nTop);
+    f.block(9);
+    for (int i = 0; i < static_cast<int>(r.CustColors.size()); ++i)
+        f.add(indexed("CustColors", i), r.CustColors[static_cast<std::size_t>(i)]);
+    f.block(10);
+    f.add(QStringLiteral("DegitCount"), r.DegitCount);
+    f.block(11);
+    for (int i = 1; i <= kDigitRecords; ++i) {
+        DegitUserRecord &d = r.DegitUser[static_cast<std::size_t>(i)];
+        const QString prefix = indexed("DegitUser", i);
+        f.add(prefix + QStringLiteral(".Shift"), d.Shift);
+        f.add(prefix + QStringLiteral(".ZeroMode"), d.ZeroMode);
+        f.add(prefix + QStringLiteral(".FillZero"), d.FillZero);
+    }
+}
+
+// Reads the fields one after the other from the file's bytes.
+class Reader
+{
+public:
+    explicit Reader(QByteArrayView bytes) : bytes_(bytes) {}
+
+    qsizetype position() const { return pos_; }
+    qsizetype left() const { return bytes_.size() - pos_; }
+
+    template<typename T>
+    bool number(T &value)
+    {
+        if (left() < static_cast<qsizetype>(sizeof(T)))
+            return false;
+        value = qFromLittleEndian<T>(bytes_.data() + pos_);
+        pos_ += static_cast<qsizetype>(sizeof(T));
+        return true;
+    }
+    // The text's bytes, or nothing with `pos` left at the count.
+    Damage text(QByteArray &value, std::int16_t &count)
+    {
+        const qsizetype start = pos_;
+        if (!number(count))
+            return Damage::ShortFile;
+        if (count < 0 || count > left()) {
+            pos_ = start;
+            return count < 0 ? Damage::NegativeCount : Damage::CountPastEnd;
+        }
+        value = bytes_.sliced(pos_, count).toByteArray();
+        pos_ += count;
+        return Damage::None;
+    }
+
+private:
+    QByteArrayView bytes_;
+    qsizetype pos_ = 0;
+};
+
+template<typename T>
+void append(QByteArray &out, T value)
+{
+    char le[sizeof(T)];
+    qToLittleEndian(value, le);
+    out.append(le, static_cast<qsizetype>(sizeof(T)));
+}
+
+} // namespace
+
+FieldKind Field::kind() const
+{
+    return static_cast<FieldKind>(value.index());
+}
+
+std::vector<Field> fields(SettingsRecords &records)
+{
+    std::vector<Field> out;
+    out.reserve(160);
+    FieldList list(out);
+    addFolderAndPanel(list, records);
+    addDigitsAndStopName(list, records);
+    addSoundsAndTicket(list, records);
+    addWindowState(list, records);
+    return out;
+}
+
+ReadResult read(QByteArrayView bytes)
+{
+    ReadResult result;
+    Reader reader(bytes);
+    const std::vector<Field> list = fields(result.records);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const qsizetype at = reader.position();
+        Damage damage = Damage::None;
+        std::visit(
+            [&](auto *value) {
+                using T = std::remove_pointer_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, QByteArray>) {
+                    QByteArray text;
+                    std::int16_t count = 0;
+                    damage = reader.text(text, count);
+                    if (damage == Damage::None)
+                        *value = text;
+                    else
+                        result.badCount = count;
+                } else {
+                    T number{};
+                    if (reader.number(number))
+                        *value = number;
+                    else
+                        damage = Damage::ShortFile;
+                }
+            },
+            list[i].value);
+        if (damage != Damage::None) {
+            // Whatever did not come from the file stays 0 or empty.
+            result.damage = damage;
+            result.firstMissing = static_cast<qsizetype>(i);
+            result.missingAt = at;
+            return result;
+        }
+    }
+    result.trailingBytes = reader.left();
+    return result;
+}
+
+QByteArray bytes(const SettingsRecords &records)
+{
+    SettingsRecords copy = records;
+    QByteArray out;
+    out.reserve(512);
+    for (const Field &field : fields(copy)) {
+        std::visit(
+            [&out](auto *value) {
+                using T = std::remove_pointer_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, QByteArray>) {
+                    const QByteArray text = fitText(*value);
+                    append(out, static_cast<std::int16_t>(text.size()));
+                    out.append(text);
+                } else {
+                    append(out, *value);
+                }
+            },
+            field.value);
+    }
+    return out;
+}
+
+qsizetype maxFileBytes()
+{
+    SettingsRecords records;
+    qsizetype size = 0;
+    for (const Field &field : fields(records)) {
+        switch (field.kind()) {
+        case FieldKind::Int16: size += 2; break;
+        case FieldKind::Int32:
+        case FieldKind::Color: size += 4; break;
+        case FieldKind::Text: size += 2 + kMaxTextBytes; break;
+        }
+    }
+    return size;
+}
+
+QByteArray fitText(const QByteArray &text, qsizetype limit)
+{
+    if (text.size() <= limit)
+        return text;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const bool pair = cp932::isLeadByte(static_cast<std::uint8_t>(text[end])) && end + 1 < text.size();
+        const qsizetype next = end + (pair ? 2 : 1);
+        if (next > limit)
+            break;
+        end = next;
+    }
+    return text.left(end);
+}
+
+const std::vector<ListField> &listFields()
+{
+    static const std::vector<ListField> lists{
+        {QStringLiteral("Combo2"), 12},     {QStringLiteral("Combo4(0)"), 12}, {QStringLiteral("Combo4(1)"), 12},
+        {QStringLiteral("Combo4(2)"), 12},  {QStringLiteral("Combo4(4)"), 150}, {QStringLiteral("Combo4(3)"), 12},
+        {QStringLiteral("Combo3"), 5},      {QStringLiteral("Combo6"), 3},     {QStringLiteral("Combo5"), 4},
+        {QStringLiteral("Combo1"), 150},
+    };
+    return lists;
+}
+
+const std::vector<QStringList> &optionGroups()
+{
+    static const std::vector<QStringList> groups{
+        {QStringLiteral("Option3(0)"), QStringLiteral("Option3(1)")},
+        {QStringLiteral("Option3(7)"), QStringLiteral("Option3(6)")},
+        {QStringLiteral("Option3(3)"), QStringLiteral("Option3(2)")},
+        {QStringLiteral("Option3(4)"), QStringLiteral("Option3(5)")},
+        {QStringLiteral("Option2(0)"), QStringLiteral("Option2(1)")},
+        {QStringLiteral("Option6(0)"), QStringLiteral("Option6(1)")},
+        {QStringLiteral("Option2(2)"), QStringLiteral("Option2(3)")},
+        {QStringLiteral("Option7(0)"), QStringLiteral("Option7(1)")},
+        {QStringLiteral("Option4(0)"), QStringLiteral("Option4(1)"), QStringLiteral("Option4(2)")},
+    };
+    return groups;
+}
+
+const std::vector<SliderField> &sliderFields()
+{
+    static const std::vector<SliderField> sliders{
+        {QStringLiteral("CtrlData.nScrollSpeed"), 1, 2000},
+        {QStringLiteral("CtrlData.nScrollWait"), 0, 3000},
+    };
+    return sliders;
+}
+
+} // namespace kerubara::settingsfile

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/SettingsLocation.h"
+
+#include "reslib/ProgramInfo.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kerubara {
+namespace {
+
+// A folder and a file name, with one separator between them.
+QString joined(const QString &folder, const QString &name)
+{
+    if (folder.endsWith(u'/') || folder.endsWith(u'\\'))
+        return folder + name;
+    return folder + u'/' + name;
+}
+
+} // namespace
+
+SettingsFilePaths settingsFilePaths(const QString &programFolder, const QString &programName,
+                                    const QString &configFolder)
+{
+    const QString beside = joined(programFolder, programName + QStringLiteral(".in4"));
+    const QString inConfig = joined(configFolder, QStringLiteral("kerubara/kerubara.in4"));
+    if (QFileInfo::exists(beside))
+        return {beside, beside};
+    const QFileInfo folder(programFolder);
+    const QString write = folder.isDir() && folder.isWritable() ? beside : inConfig;
+    const QString read = QFileInfo::exists(inConfig) ? inConfig : write;
+    return {read, write};
+}
+
+SettingsFilePaths settingsFilePaths(const QString &file)
+{
+    return {file, file};
+}
+
+SettingsFilePaths programSettingsFilePaths()
+{
+    return settingsFilePaths(programFolder(), programFileName(),
+                             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+} // namespace kerubara

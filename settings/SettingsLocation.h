@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace kerubara {
+
+// Where the settings file is read at start-up and written at the confirmed
+// exit. The two differ only when the program's folder cannot be written.
+struct SettingsFilePaths
+{
+    QString read;
+    QString write;
+};
+
+// The settings file of the program `programName` in `programFolder`: that
+// folder, the program's name and ".in4". When the folder cannot be written
+// (an installed program), the file is "kerubara/kerubara.in4" in the user's
+// `configFolder` instead; a file beside the program is read and written
+// whenever it exists.
+SettingsFilePaths settingsFilePaths(const QString &programFolder, const QString &programName,
+                                    const QString &configFolder);
+
+// One file for both, as the --settings option names it.
+SettingsFilePaths settingsFilePaths(const QString &file);
+
+// The settings file of this program, by the rule above.
+SettingsFilePaths programSettingsFilePaths();
+
+} // namespace kerubara

@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/SettingsCommands.h"
+
+#include "reslib/Cp932.h"
+#include "settings/SettingsFile.h"
+#include "tools/ToolFiles.h"
+
+#include <QFile>
+#include <QHash>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace kerubara::datatool {
+namespace {
+
+using settingsfile::Field;
+using settingsfile::FieldKind;
+
+// Control characters cannot stand in a line of their own; they are written as
+// their pictures (U+2400 for NUL ... U+241F, U+2421 for DEL), which Shift-JIS
+// has no code for, so a picture in the text form is never a character of the
+// setting itself.
+constexpr char16_t kPictures = 0x2400;
+constexpr char16_t kDeletePicture = 0x2421;
+
+QString showControls(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20)
+            c = QChar(static_cast<char16_t>(kPictures + c.unicode()));
+        else if (c.unicode() == 0x7F)
+            c = QChar(kDeletePicture);
+    }
+    return text;
+}
+
+QString restoreControls(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() >= kPictures && c.unicode() < kPictures + 0x20)
+            c = QChar(static_cast<char16_t>(c.unicode() - kPictures));
+        else if (c.unicode() == kDeletePicture)
+            c = QChar(u'\x7F');
+    }
+    return text;
+}
+
+QString valueText(const Field &field)
+{
+    return std::visit(
+        [](auto *value) -> QString {
+            using T = std::remove_pointer_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, QByteArray>)
+                return showControls(cp932::decode(*value));
+            else if constexpr (std::is_same_v<T, OleColor>)
+                return QString::number(static_cast<std::int32_t>(*value));
+            else
+                return QString::number(*value);
+        },
+        field.value);
+}
+
+// Sets a field from its text form; an empty text when that worked, else why not.
+QString setValue(const Field &field, const QString &text)
+{
+    return std::visit(
+        [&text](auto *value) -> QString {
+            using T = std::remove_pointer_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, QByteArray>) {
+                const QString setting = restoreControls(text);
+                qsizetype bad = -1;
+                const QByteArray bytes = cp932::encode(setting, &bad);
+                if (bad >= 0) {
+                    const qsizetype len = setting.at(bad).isHighSurrogate() ? 2 : 1;
+                    return QStringLiteral("「%1」は Shift-JIS で表せない文字です。").arg(setting.mid(bad, len));
+                }
+                if (bytes.size() > settingsfile::kMaxTextBytes)
+                    return QStringLiteral("文字列が Shift-JIS で%1バイトあり、%2バイトを超えています。")
+                        .arg(bytes.size())
+                        .arg(settingsfile::kMaxTextBytes);
+                *value = bytes;
+            } else if constexpr (std::is_same_v<T, std::int16_t>) {
+                const auto number = parseInt16(text);
+                if (!number)
+                    return QStringLiteral("値「%1」は -32768～32767 の整数ではありません。").arg(text);
+                *value = *number;
+            } else {
+                const auto number = parseInt32(text);
+                if (!number)
+                    return QStringLiteral("値「%1」は -2147483648～2147483647 の整数ではありません。").arg(text);
+                *value = static_cast<T>(*number);
+            }
+            return {};
+        },
+        field.value);
+}
+
+QHash<QString, qsizetype> indexByName(const std::vector<Field> &fields)
+{
+    QHash<QString, qsizetype> index;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        index.insert(fields[i].name, static_cast<qsizetype>(i));
+    return index;
+}
+
+// What reading the file met before the end of block 11, in words.
+QString damageText(const settingsfile::ReadResult &read, const std::vector<Field> &fields, qsizetype fileSize)
+{
+    if (read.damage == settingsfile::Damage::None)
+        return {};
+    const QString &name = fields[static_cast<std::size_t>(read.firstMissing)].name;
+    const QString rest = QStringLiteral("「%1」から後の項目は 0 または空として読まれます。").arg(name);
+    switch (read.damage) {
+    case settingsfile::Damage::ShortFile:
+        return QStringLiteral("ファイルが%1バイトで終わっていて、ブロック%2の %3 が途中までしかないか、ありません。")
+                   .arg(fileSize)
+                   .arg(fields[static_cast<std::size_t>(read.firstMissing)].block)
+                   .arg(name)
+            + rest;
+    case settingsfile::Damage::CountPastEnd:
+        return QStringLiteral("%1: 文字列の長さ %2 がファイルの終わりを越えています（残りは%3バイト）。")
+                   .arg(name)
+                   .arg(read.badCount)
+                   .arg(fileSize - read.missingAt - 2)
+            + rest;
+    case settingsfile::Damage::NegativeCount:
+        return QStringLiteral("%1: 文字列の長さが負の値（%2）です。").arg(name).arg(read.badCount) + rest;
+    case settingsfile::Damage::None:
+        break;
+    }
+    return {};
+}
+
+QString trailingText(qsizetype bytes)
+{
+    return QStringLiteral("ブロック11の後に%1バイトの余分なデータがあります（プログラムは読みません）。").arg(bytes);
+}
+
+bool readWhole(const QString &path, QByteArray &bytes, QString *why)
+{
+    QFile file(path);
+    if (!openForReading(file, why))
+        return false;
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *why = QStringLiteral("読み込みに失敗しました（%1）。").arg(file.errorString());
+        return false;
+    }
+    return true;
+}
+
+// Values the windows cannot hold, among the fields that came from the file.
+QStringList unholdableValues(const std::vector<Field> &fields, qsizetype fieldsRead)
+{
+    const QHash<QString, qsizetype> index = indexByName(fields);
+    auto present = [&](const QString &name) { return index.value(name) < fieldsRead; };
+    auto number = [&](const QString &name) -> std::int32_t {
+        return std::visit(
+            [](auto *value) -> std::int32_t {
+                if constexpr (std::is_same_v<std::remove_pointer_t<decltype(value)>, QByteArray>)
+                    return 0;
+                else
+                    return static_cast<std::int32_t>(*value);
+            },
+            fields[static_cast<std::size_t>(index.value(name))].value);
+    };
+    QStringList problems;
+    for (const auto &list : settingsfile::listFields()) {
+        const std::int32_t v = number(list.name);
+        if (present(list.name) && (v < -1 || v >= list.entries))
+            problems << QStringLiteral("%1: リストの番号 %2 がリストの範囲（-1～%3）の外です。読み込むとエラー 380 になります。")
+                            .arg(list.name)
+                            .arg(v)
+                            .arg(list.entries - 1);
+    }
+    for (const QStringList &group : settingsfile::optionGroups()) {
+        if (!std::all_of(group.begin(), group.end(), present))
+            continue;
+        const auto selected = std::count_if(group.begin(), group.end(), [&](const QString &n) { return number(n) != 0; });
+        if (selected == 0)
+            problems << QStringLiteral("%1: どのオプションボタンも選ばれていません。").arg(group.join(u", "));
+        else if (selected > 1)
+            problems << QStringLiteral("%1: %2個のオプションボタンが選ばれています（最後のものだけが選ばれます）。")
+                            .arg(group.join(u", "))
+                            .arg(selected);
+    }
+    for (const auto &slider : settingsfile::sliderFields()) {
+        const std::int32_t v = number(slider.name);
+        if (present(slider.name) && (v < slider.minimum || v > slider.maximum))
+            problems << QStringLiteral("%1: 値 %2 がスクロールバーの範囲（%3～%4）の外です。読み込むとエラー 380 になります。")
+                            .arg(slider.name)
+                            .arg(v)
+                            .arg(slider.minimum)
+                            .arg(slider.maximum);
+    }
+    return problems;
+}
+
+} // namespace
+
+bool isSettingsFileName(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".in4"), Qt::CaseInsensitive);
+}
+
+int dumpSettingsFile(const QString &path, QTextStream &out, QTextStream &err)
+{
+    QByteArray bytes;
+    QString why;
+    if (!readWhole(path, bytes, &why)) {
+        err << path << ": " << why << '\n';
+        return 1;
+    }
+    settingsfile::ReadResult read = settingsfile::read(bytes);
+    const std::vector<Field> fields = settingsfile::fields(read.records);
+    if (const QString damage = damageText(read, fields, bytes.size()); !damage.isEmpty())
+        err << path << ": " << damage << '\n';
+    if (read.trailingBytes > 0)
+        err << path << ": " << trailingText(read.trailingBytes) << QStringLiteral("一覧には含まれません。\n");
+    for (const Field &field : fields) {
+        if (QByteArray *const *text = std::get_if<QByteArray *>(&field.value); text && !cp932::roundTrips(**text))
+            err << path << ": " << field.name
+                << QStringLiteral(": Shift-JIS として読めないバイトか、同じ文字の別のコード（NEC選定IBM拡張文字など）があります。in4 で書き戻すと別のバイト列になります。\n");
+        out << field.name << '=' << valueText(field) << '\n';
+    }
+    return 0;
+}
+
+int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStream &err)
+{
+    QByteArray bytes;
+    QString why;
+    if (!readWhole(textPath, bytes, &why)) {
+        err << textPath << ": " << why << '\n';
+        return 1;
+    }
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    SettingsRecords records;
+    const std::vector<Field> fields = settingsfile::fields(records);
+    const QHash<QString, qsizetype> index = indexByName(fields);
+    QHash<QString, int> seenOnLine;
+    QStringList problems;
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        QString line = QString::fromUtf8(lines[n]);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const int lineNo = static_cast<int>(n + 1);
+        if (line.trimmed().isEmpty() || line.trimmed().startsWith(u'#'))
+            continue;
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq < 0) {
+            problems << QStringLiteral("line %1: 「名前=値」の形ではありません。").arg(lineNo);
+            continue;
+        }
+        const QString name = line.left(eq).trimmed();
+        if (!index.contains(name)) {
+            problems << QStringLiteral("line %1: 「%2」という項目はありません。").arg(lineNo).arg(name);
+            continue;
+        }
+        if (seenOnLine.contains(name)) {
+            problems << QStringLiteral("line %1: %2 は %3 行目にもあります。").arg(lineNo).arg(name).arg(seenOnLine.value(name));
+            continue;
+        }
+        seenOnLine.insert(name, lineNo);
+        const QString refused = setValue(fields[static_cast<std::size_t>(index.value(name))], line.mid(eq + 1));
+        if (!refused.isEmpty())
+            problems << QStringLiteral("line %1: %2: ").arg(lineNo).arg(name) + refused;
+    }
+    if (!problems.isEmpty()) {
+        for (const QString &p : problems)
+            err << textPath << ": " << p << '\n';
+        err << QStringLiteral("%1 は作成・変更していません。\n").arg(in4Path);
+        return 1;
+    }
+    const QByteArray data = settingsfile::bytes(records);
+    return writeOutputFile(in4Path, [&](QIODevice &file) { return file.write(data) == data.size(); }, err);
+}
+
+int checkSettingsFile(const QString &path, QTextStream &out)
+{
+    QStringList problems;
+    QByteArray bytes;
+    QString why;
+    if (!readWhole(path, bytes, &why)) {
+        problems << why;
+    } else {
+        settingsfile::ReadResult read = settingsfile::read(bytes);
+        const std::vector<Field> fields = settingsfile::fields(read.records);
+        if (const QString damage = damageText(read, fields, bytes.size()); !damage.isEmpty())
+            problems << damage;
+        if (read.trailingBytes > 0)
+            problems << trailingText(read.trailingBytes);
+        const qsizetype fieldsRead = read.damage == settingsfile::Damage::None ? static_cast<qsizetype>(fields.size())
+                                                                                : read.firstMissing;
+        problems << unholdableValues(fields, fieldsRead);
+    }
+    for (const QString &p : problems)
+        out << path << ": " << p << '\n';
+    return static_cast<int>(problems.size());
+}
+
+} // namespace kerubara::datatool
