@@ -112,6 +112,8 @@ private slots:
     void installedDataToolPrintsItsHelp();
     void installedSampleRouteDumpsAsItsSource();
     void installedAnnouncementsLoad();
+    void firstStartSettingsNameTheInstalledSampleRoute();
+    void installedSimulatorPrintsItsHelp();
 
     void manualPageDocumentsEveryCommandAndOption();
     void manualPagesRenderWithoutWarnings_data();
@@ -178,6 +180,12 @@ void tst_Package::installsEveryFileWhereDebianLooksForIt_data()
     QTest::newRow("plain ticket plug-in") << "usr/share/kerubara/examples/ticket-plain.4SP" << false;
     QTest::newRow("full ticket plug-in") << "usr/share/kerubara/examples/ticket-full.4SP" << false;
     QTest::newRow("notes on the examples") << "usr/share/kerubara/examples/README.md" << false;
+    QTest::newRow("stop chime") << "usr/share/kerubara/examples/chime-stop.wav" << false;
+    QTest::newRow("arrival chime") << "usr/share/kerubara/examples/chime-arrival.wav" << false;
+    QTest::newRow("terminus melody") << "usr/share/kerubara/examples/chime-terminus.mid" << false;
+    QTest::newRow("demonstration settings as text") << "usr/share/kerubara/examples/demo-settings.txt" << false;
+    QTest::newRow("demonstration settings for the first start")
+        << "usr/share/kerubara/examples/demo-settings.in4" << false;
     QTest::newRow("desktop entry") << "usr/share/applications/io.github.kerubara.kerubara.desktop" << false;
     QTest::newRow("AppStream metadata") << "usr/share/metainfo/io.github.kerubara.kerubara.metainfo.xml" << false;
     QTest::newRow("scalable icon") << "usr/share/icons/hicolor/scalable/apps/kerubara.svg" << false;
@@ -243,6 +251,40 @@ void tst_Package::installedAnnouncementsLoad()
     QCOMPARE(r.err, QString());
     QVERIFY(r.out.startsWith(QStringLiteral("Text,StepFlag,SoundFlag\n")));
     QVERIFY(r.out.contains(QStringLiteral("発車します。ご注意ください。")));
+}
+
+void tst_Package::firstStartSettingsNameTheInstalledSampleRoute()
+{
+    // The settings an installed program's first start reads: made while
+    // installing, so they name the folder the package puts the sample in.
+    const QString demo = examples() + QStringLiteral("/demo-settings.in4");
+    const Result check = run(dataTool(), {QStringLiteral("check"), demo});
+    QVERIFY2(check.status == 0, qPrintable(check.out + check.err));
+    const Result dump = run(dataTool(), {QStringLiteral("dump"), demo});
+    QCOMPARE(dump.status, 0);
+    const QString folder = QStringLiteral("/usr/share/kerubara/examples");
+    QStringList named;
+    for (const QString &line : dump.out.split(u'\n', Qt::SkipEmptyParts)) {
+        const QString value = line.section(u'=', 1);
+        if (value.startsWith(u'/'))
+            named << value;
+    }
+    // The sample route's folders for the fare data and the announcements.
+    QVERIFY2(dump.out.contains(QStringLiteral("Text2(0)=") + folder + u'\n'), qPrintable(dump.out));
+    QVERIFY2(dump.out.contains(QStringLiteral("Text2(1)=") + folder + u'\n'), qPrintable(dump.out));
+    // Every file and folder it names is in the package.
+    QVERIFY(named.size() >= 5);
+    for (const QString &path : named) {
+        QVERIFY2(path.startsWith(folder), qPrintable(path));
+        QVERIFY2(QFileInfo::exists(root_ + path), qPrintable(path));
+    }
+}
+
+void tst_Package::installedSimulatorPrintsItsHelp()
+{
+    const Result r = run(installed(QStringLiteral("usr/bin/kerubara")), {QStringLiteral("--help")});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(QStringLiteral("--settings <FILE>")), qPrintable(r.out + r.err));
 }
 
 void tst_Package::manualPageDocumentsEveryCommandAndOption()
@@ -325,14 +367,19 @@ void tst_Package::completionOffersFilesOfTheKindAsked_data()
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QStringList>("offered");
     const QString sub = QStringLiteral("sub/");
-    QTest::newRow("dump: fare and broadcast data in any case")
-        << QStringList{"dump", ""} << QStringList{"12.hy3", "34TP.CSV", "7.HY3", "9tp.csv", sub};
+    QTest::newRow("dump: fare data, broadcast data and settings in any case")
+        << QStringList{"dump", ""} << QStringList{"12.hy3", "34TP.CSV", "7.HY3", "9tp.csv", "demo.in4", sub};
     QTest::newRow("hy3: the CSV first") << QStringList{"hy3", ""}
                                         << QStringList{"34TP.CSV", "9tp.csv", "route.csv", sub};
     QTest::newRow("hy3: then the fare data") << QStringList{"hy3", "route.csv", ""}
                                              << QStringList{"12.hy3", "7.HY3", sub};
-    QTest::newRow("check: every argument is fare data") << QStringList{"check", "12.hy3", "1"}
-                                                         << QStringList{"12.hy3"};
+    QTest::newRow("check: every argument is fare data or settings")
+        << QStringList{"check", "12.hy3", ""} << QStringList{"12.hy3", "7.HY3", "demo.in4", sub};
+    QTest::newRow("check: what is typed narrows the choice") << QStringList{"check", "12.hy3", "1"}
+                                                              << QStringList{"12.hy3"};
+    QTest::newRow("in4: the text first") << QStringList{"in4", ""} << QStringList{"notes.txt", sub};
+    QTest::newRow("in4: then the settings file") << QStringList{"in4", "notes.txt", ""}
+                                                 << QStringList{"demo.in4", sub};
     QTest::newRow("plugin") << QStringList{"plugin", ""} << QStringList{"bus.4sp", "ticket.4SP", sub};
     QTest::newRow("render-ticket: the picture after the plug-in")
         << QStringList{"render-ticket", "ticket.4SP", "--route", "12", ""} << QStringList{"name.png", sub};
@@ -356,7 +403,7 @@ void tst_Package::completionOffersFilesOfTheKindAsked()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     for (const char *name : {"12.hy3", "7.HY3", "route.csv", "9tp.csv", "34TP.CSV", "ticket.4SP", "bus.4sp", "name.png",
-                             "chime.wav", "notes.txt"})
+                             "chime.wav", "notes.txt", "demo.in4"})
         QVERIFY(QFile(folder.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly));
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
     // Folders come back without their slash; bash adds it when it shows them.
