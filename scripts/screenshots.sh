@@ -35,9 +35,9 @@ session() { # BUILD OUT
     trap 'stop; rm -rf "$work"' EXIT
     examples=$build/examples
 
-    # The demonstration's settings, with the ticket preview in use.
-    sed -e 's|^chkUseSeiriPrev=.*|chkUseSeiriPrev=1|' \
-        -e "s|^txtSeiriPlgDir=.*|txtSeiriPlgDir=$examples/ticket-full.4SP|" \
+    # The demonstration's settings (the built sample route, the chimes, the
+    # full sample ticket), with the ticket preview closed at first.
+    sed -e 's|^CtrlData.nPreviewOpen=.*|CtrlData.nPreviewOpen=0|' \
         "$examples/demo-settings.txt" >"$work/shots.txt"
     "$build/tools/kerubara-data" in4 "$work/shots.txt" "$work/shots.in4"
 
@@ -71,12 +71,8 @@ session() { # BUILD OUT
     shoot "$panel" panel-trip.png
     shoot "$console" control-panel.png
 
-    # >> opens the ticket preview beside the control panel; the first company
-    # of the plug-in's list is printed on the ticket.
+    # >> opens the ticket preview beside the control panel.
     click "$console" 340 300
-    sleep 1
-    click "$console" 480 300
-    xdotool key Down Return
     sleep 1
     shoot "$console" ticket-preview.png
     click "$console" 340 300
