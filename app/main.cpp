@@ -1,4 +1,5 @@
 #include "app/Simulator.h"
+#include "operation/frmCtl.h"
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
@@ -8,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRadioButton>
 #include <QTranslator>
 
 #include <cstdio>
@@ -29,7 +31,23 @@ int main(int argc, char *argv[])
                                             QStringLiteral("設定ファイル FILE を読み込み、終了時に FILE へ保存します。"),
                                             QStringLiteral("FILE"));
     parser.addOption(settingsOption);
+    // The backlight is not among the saved settings; a demonstration or a
+    // kiosk can still start with it on.
+    const QCommandLineOption backlightOption(QStringLiteral("backlight"),
+                                             QStringLiteral("バックライトを STATE（OFF、ON1、ON2）にして始めます。"),
+                                             QStringLiteral("STATE"));
+    parser.addOption(backlightOption);
     parser.process(app);
+    const QStringList backlightStates{QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
+    const qsizetype backlight = parser.isSet(backlightOption)
+        ? backlightStates.indexOf(parser.value(backlightOption).toUpper())
+        : 0;
+    if (backlight < 0) {
+        std::fputs(qPrintable(QStringLiteral("--backlight には OFF、ON1、ON2 のどれかを指定してください（「%1」は使えません）。\n")
+                                  .arg(parser.value(backlightOption))),
+                   stderr);
+        return 2;
+    }
     if (!parser.positionalArguments().isEmpty()) {
         std::fputs(qPrintable(QStringLiteral("引数「%1」は使えません。\n\n").arg(parser.positionalArguments().front())
                               + parser.helpText()),
@@ -53,5 +71,7 @@ int main(int argc, char *argv[])
 
     kerubara::Simulator simulator(settingsFile);
     simulator.start();
+    if (backlight > 0)
+        simulator.ctl().Option4[static_cast<std::size_t>(backlight)]->click();
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Sets everything up (packages, build) and starts the simulator on the bundled
-# sample route 12, fully set up: data folders, chimes, the ticket preview and
-# scrolling.
+# sample route 12, fully set up: data folders, chimes, the ticket preview,
+# scrolling and the backlight on (ON1).
 #
 # The demonstration's settings are build/examples/demo.in4. The first run
 # makes it from demo-settings.in4, which the build makes from
@@ -15,4 +15,4 @@ cd "$(dirname "$0")/.."
 ./scripts/build.sh
 cd build/examples
 [ -e demo.in4 ] || cp demo-settings.in4 demo.in4
-exec ../app/kerubara --settings demo.in4
+exec ../app/kerubara --settings demo.in4 --backlight ON1

@@ -13,7 +13,6 @@ namespace kerubara {
 namespace {
 
 // How long the worker sleeps while the ring is full.
-constexpr auto kRingFullWait = std::chrono::milliseconds(5);
 
 } // namespace
 
@@ -87,25 +86,10 @@ void MidiStream::render(const std::stop_token &stop, const QByteArray &fileBytes
         rendered_.fetch_add(got, std::memory_order_acq_rel);
         const auto dropped = static_cast<int>(std::min<std::int64_t>(skip, got));
         skip -= dropped;
-        if (!push(chunk.data() + static_cast<std::size_t>(dropped) * SampleRing::kChannels,
+        if (!ring_->writeAll(chunk.data() + static_cast<std::size_t>(dropped) * SampleRing::kChannels,
                   static_cast<std::size_t>(got - dropped), stop))
             return;
     }
-}
-
-bool MidiStream::push(const float *frames, std::size_t count, const std::stop_token &stop)
-{
-    while (count > 0) {
-        const std::size_t n = ring_->write(frames, count);
-        frames += n * SampleRing::kChannels;
-        count -= n;
-        if (count > 0) {
-            if (stop.stop_requested())
-                return false;
-            std::this_thread::sleep_for(kRingFullWait);
-        }
-    }
-    return true;
 }
 
 } // namespace kerubara

@@ -55,7 +55,6 @@ public:
 
 private:
     void render(const std::stop_token &stop, const QByteArray &fileBytes, std::int64_t skip);
-    bool push(const float *frames, std::size_t count, const std::stop_token &stop);
 
     Mixer &mixer_;
     const int voice_;

@@ -1,6 +1,8 @@
 #include "sound/SampleRing.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace kerubara {
 
@@ -66,6 +68,22 @@ void SampleRing::discardUpTo(std::uint64_t position)
     const std::uint64_t target = std::min(position, w);
     if (target > r)
         read_.store(target, std::memory_order_release);
+}
+
+bool SampleRing::writeAll(const float *frames, std::size_t count, const std::stop_token &stop)
+{
+    constexpr auto kFullWait = std::chrono::milliseconds(5);
+    while (count > 0) {
+        const std::size_t n = write(frames, count);
+        frames += n * kChannels;
+        count -= n;
+        if (count > 0) {
+            if (stop.stop_requested())
+                return false;
+            std::this_thread::sleep_for(kFullWait);
+        }
+    }
+    return true;
 }
 
 } // namespace kerubara

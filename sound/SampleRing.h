@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <stop_token>
 #include <vector>
 
 namespace kerubara {
@@ -27,6 +28,10 @@ public:
     // Writer side. Copies as many of `count` frames as there is room for and
     // returns how many that was.
     std::size_t write(const float *frames, std::size_t count);
+    // Writes all `count` frames, waiting a little whenever the ring is full
+    // for the reader to make room. Returns false, with the rest unwritten,
+    // when `stop` is requested meanwhile. For a worker thread.
+    bool writeAll(const float *frames, std::size_t count, const std::stop_token &stop);
     std::size_t writableFrames() const;
 
     // Reader side. Adds up to `count` frames, scaled by `gain`, onto `out`

@@ -16,7 +16,6 @@ namespace {
 // The ring between the worker and the mixer holds this much speech; the
 // worker, far faster than real time, waits while it is full.
 constexpr int kRingSeconds = 2;
-constexpr auto kRingFullWait = std::chrono::milliseconds(5);
 
 float gainOf(const VoiceSettings &s)
 {
@@ -113,21 +112,6 @@ void VoiceEngine::VoiceDialog(QWidget *owner, const QString &title)
     dialog.exec();
 }
 
-bool VoiceEngine::pushToRing(const float *frames, std::size_t count, const std::stop_token &stop)
-{
-    while (count > 0) {
-        const std::size_t n = ring_->write(frames, count);
-        frames += n * SampleRing::kChannels;
-        count -= n;
-        if (count > 0) {
-            if (stop.stop_requested())
-                return false;
-            std::this_thread::sleep_for(kRingFullWait);
-        }
-    }
-    return true;
-}
-
 void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings settings)
 {
     const QString kana = reader_->reading(text);
@@ -155,7 +139,7 @@ void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings s
         stereo.resize(resampled.size() * SampleRing::kChannels);
         for (std::size_t i = 0; i < resampled.size(); ++i)
             stereo[2 * i] = stereo[2 * i + 1] = resampled[i];
-        return pushToRing(stereo.data(), resampled.size(), stop);
+        return ring_->writeAll(stereo.data(), resampled.size(), stop);
     };
     bool ok = EspeakSynth::speak(kana, settings, [&](const std::int16_t *samples, int count) {
         return !stop.stop_requested() && forward(samples, count, false);

@@ -68,7 +68,6 @@ public:
 private:
     VoiceEngine(Mixer &mixer, int voice, std::unique_ptr<JapaneseReader> reader, QString settingsFile);
     void synthesize(std::stop_token stop, QString text, VoiceSettings settings);
-    bool pushToRing(const float *frames, std::size_t count, const std::stop_token &stop);
 
     Mixer &mixer_;
     const int voice_;

@@ -47,7 +47,9 @@ bool saveWavFile(const QString &path, const std::vector<std::int16_t> &samples, 
 {
     QSaveFile file(path);
     const QByteArray bytes = wavBytes(samples, channels, sampleRate);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Flushed before the commit: commit() passes over a failure of its own
+    // final flush and would put a short file in place.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

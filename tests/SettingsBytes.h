@@ -8,10 +8,31 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVariant>
 
 #include <stdexcept>
+#include <type_traits>
+#include <variant>
 
 namespace testing {
+
+// The value a field of the records holds, as a number or as text; nothing
+// for a name no field has.
+inline QVariant fieldValue(kerubara::SettingsRecords &records, const QString &name)
+{
+    for (const auto &f : kerubara::settingsfile::fields(records)) {
+        if (f.name == name)
+            return std::visit(
+                [](auto *v) -> QVariant {
+                    if constexpr (std::is_same_v<std::remove_pointer_t<decltype(v)>, QByteArray>)
+                        return kerubara::cp932::decode(*v);
+                    else
+                        return QVariant::fromValue(static_cast<qlonglong>(*v));
+                },
+                f.value);
+    }
+    return {};
+}
 
 class SettingsBuilder
 {

@@ -58,18 +58,7 @@ QByteArray contents(const QString &path)
 QVariant fieldOf(const QByteArray &file, const QString &name)
 {
     settingsfile::ReadResult read = settingsfile::read(file);
-    for (const auto &f : settingsfile::fields(read.records)) {
-        if (f.name == name)
-            return std::visit(
-                [](auto *v) -> QVariant {
-                    if constexpr (std::is_same_v<std::remove_pointer_t<decltype(v)>, QByteArray>)
-                        return cp932::decode(*v);
-                    else
-                        return QVariant::fromValue(static_cast<qlonglong>(*v));
-                },
-                f.value);
-    }
-    return {};
+    return testing::fieldValue(read.records, name);
 }
 
 // A file with every setting away from its initial value.

@@ -17,23 +17,6 @@ using testing::SettingsBuilder;
 
 namespace {
 
-// The value a field of the records holds, as a number or as text.
-QVariant valueOf(SettingsRecords &records, const QString &name)
-{
-    for (const auto &f : settingsfile::fields(records)) {
-        if (f.name == name)
-            return std::visit(
-                [](auto *v) -> QVariant {
-                    if constexpr (std::is_same_v<std::remove_pointer_t<decltype(v)>, QByteArray>)
-                        return cp932::decode(*v);
-                    else
-                        return QVariant::fromValue(static_cast<qlonglong>(*v));
-                },
-                f.value);
-    }
-    return {};
-}
-
 std::int32_t int32At(const QByteArray &bytes, qsizetype offset)
 {
     return qFromLittleEndian<std::int32_t>(bytes.constData() + offset);
@@ -167,9 +150,9 @@ void tst_SettingsFile::overLongTextsAreCutAtACharacterWithTheirTrueCount()
     QCOMPARE(int16At(bytes, 0), std::int16_t(cp932::encode(kept).size()));
     settingsfile::ReadResult read = settingsfile::read(bytes);
     QCOMPARE(read.damage, settingsfile::Damage::None);
-    QCOMPARE(valueOf(read.records, QStringLiteral("Text2(0)")).toString(), kept);
-    QCOMPARE(valueOf(read.records, QStringLiteral("Text2(1)")).toString(), QStringLiteral("次"));
-    QCOMPARE(valueOf(read.records, QStringLiteral("DegitCount")).toInt(), 12);
+    QCOMPARE(testing::fieldValue(read.records, QStringLiteral("Text2(0)")).toString(), kept);
+    QCOMPARE(testing::fieldValue(read.records, QStringLiteral("Text2(1)")).toString(), QStringLiteral("次"));
+    QCOMPARE(testing::fieldValue(read.records, QStringLiteral("DegitCount")).toInt(), 12);
 }
 
 void tst_SettingsFile::damagedFilesReadAsFarAsTheyGo_data()
@@ -219,10 +202,10 @@ void tst_SettingsFile::damagedFilesReadAsFarAsTheyGo()
                                .set("CtrlData.nScrollWait", 700)
                                .records();
     if (!lastRead.isEmpty())
-        QCOMPARE(valueOf(read.records, lastRead), valueOf(full, lastRead));
+        QCOMPARE(testing::fieldValue(read.records, lastRead), testing::fieldValue(full, lastRead));
     // From the first missing field on, everything is 0 or empty.
     for (std::size_t i = static_cast<std::size_t>(read.firstMissing); i < fields.size(); ++i) {
-        const QVariant v = valueOf(read.records, fields[i].name);
+        const QVariant v = testing::fieldValue(read.records, fields[i].name);
         QVERIFY2(v.toString().isEmpty() || v.toString() == u"0", qPrintable(fields[i].name));
     }
 }
