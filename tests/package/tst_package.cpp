@@ -52,6 +52,17 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A manual page as its reader sees the words: without roff's font changes
+// and escapes.
+QString manualPageText(const QString &path)
+{
+    const Result page = run(QStringLiteral("gzip"), {QStringLiteral("-dc"), path});
+    QString text = page.out;
+    text.remove(QRegularExpression(QStringLiteral("\\\\f[BIR]"))).remove(QStringLiteral("\\&"));
+    text.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    return text;
+}
+
 // What the data tool's --help lists: each command word, and the options
 // described under each command.
 struct HelpContents
@@ -116,6 +127,7 @@ private slots:
     void installedSimulatorPrintsItsHelp();
 
     void manualPageDocumentsEveryCommandAndOption();
+    void simulatorManualPageDocumentsEveryOption();
     void manualPagesRenderWithoutWarnings_data();
     void manualPagesRenderWithoutWarnings();
     void completionOffersEveryCommand();
@@ -146,6 +158,8 @@ private:
 void tst_Package::initTestCase()
 {
     QVERIFY(dir_.isValid());
+    // The installed simulator runs here without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     if (QStandardPaths::findExecutable(QStringLiteral("dpkg")).isEmpty())
         QSKIP("dpkg is not installed: the package cannot be unpacked here.");
 
@@ -289,19 +303,28 @@ void tst_Package::installedSimulatorPrintsItsHelp()
 
 void tst_Package::manualPageDocumentsEveryCommandAndOption()
 {
-    const Result page = run(QStringLiteral("gzip"), {QStringLiteral("-dc"),
-                                                      installed(QStringLiteral("usr/share/man/man1/kerubara-data.1.gz"))});
-    QCOMPARE(page.status, 0);
-    // The words as they read, without roff's font changes and escapes.
-    QString text = page.out;
-    text.remove(QRegularExpression(QStringLiteral("\\\\f[BIR]"))).remove(QStringLiteral("\\&"));
-    text.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    const QString text = manualPageText(installed(QStringLiteral("usr/share/man/man1/kerubara-data.1.gz")));
+    QVERIFY(text.contains(QStringLiteral(".SH NAME")));
     for (const QString &word : help_.firstWords)
         QVERIFY2(text.contains(word), qPrintable(word));
     for (const auto &[command, options] : help_.optionsOf) {
         for (const QString &option : options)
             QVERIFY2(text.contains(option), qPrintable(command + u' ' + option));
     }
+}
+
+void tst_Package::simulatorManualPageDocumentsEveryOption()
+{
+    const Result help = run(installed(QStringLiteral("usr/bin/kerubara")), {QStringLiteral("--help")});
+    QCOMPARE(help.status, 0);
+    const QString text = manualPageText(installed(QStringLiteral("usr/share/man/man1/kerubara.1.gz")));
+    static const QRegularExpression option(QStringLiteral("(?<![\\w-])--?[a-z][a-z-]*"));
+    int options = 0;
+    for (auto it = option.globalMatch(help.out); it.hasNext(); ++options) {
+        const QString name = it.next().captured();
+        QVERIFY2(text.contains(name), qPrintable(name));
+    }
+    QVERIFY(options >= 6);
 }
 
 void tst_Package::manualPagesRenderWithoutWarnings_data()
