@@ -67,8 +67,8 @@ QString manualPageText(const QString &path)
 // described under each command.
 struct HelpContents
 {
-    QStringList firstWords;                       // what may follow "kerubara-data"
-    std::map<QString, QStringList> optionsOf;     // command -> its options
+    QStringList firstWords;                   // what may follow "kerubara-data"
+    std::map<QString, QStringList> optionsOf; // command -> its options
 };
 
 HelpContents parseHelp(const QString &help)
@@ -165,9 +165,9 @@ void tst_Package::initTestCase()
 
     // The package of this build, made in a folder of its own so that it
     // never meets a package the user made in the build folder.
-    const Result cpack = run(QStringLiteral(KERUBARA_CPACK), {QStringLiteral("--config"),
-                                                             QStringLiteral(KERUBARA_CPACK_CONFIG),
-                                                             QStringLiteral("-B"), dir_.filePath("out")});
+    const Result cpack = run(QStringLiteral(KERUBARA_CPACK),
+                             {QStringLiteral("--config"), QStringLiteral(KERUBARA_CPACK_CONFIG), QStringLiteral("-B"),
+                              dir_.filePath("out")});
     QVERIFY2(cpack.status == 0, qPrintable(cpack.out + cpack.err));
     package_ = dir_.filePath(QStringLiteral("out/kerubara_%1_amd64.deb").arg(QStringLiteral(KERUBARA_VERSION)));
     QVERIFY2(QFileInfo::exists(package_), qPrintable(cpack.out));
@@ -339,9 +339,10 @@ void tst_Package::manualPagesRenderWithoutWarnings()
     QFETCH(QString, page);
     if (QStandardPaths::findExecutable(QStringLiteral("man")).isEmpty())
         QSKIP("man is not installed.");
-    const Result r = run(QStringLiteral("man"),
-                         {QStringLiteral("--warnings"), QStringLiteral("-E"), QStringLiteral("UTF-8"), QStringLiteral("-l"),
-                          QStringLiteral("-Tutf8"), QStringLiteral("-Z"), installed(QStringLiteral("usr/share/man/man1/") + page)});
+    const Result r =
+        run(QStringLiteral("man"),
+            {QStringLiteral("--warnings"), QStringLiteral("-E"), QStringLiteral("UTF-8"), QStringLiteral("-l"),
+             QStringLiteral("-Tutf8"), QStringLiteral("-Z"), installed(QStringLiteral("usr/share/man/man1/") + page)});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.err, QString());
     QVERIFY(r.out.size() > 1000);
@@ -356,7 +357,8 @@ COMP_WORDS=("$@")
 COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
 _kerubara_data kerubara-data "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
 printf '%s\n' "${COMPREPLY[@]}")");
-    QStringList args{QStringLiteral("-c"), script, installed(QStringLiteral("usr/share/bash-completion/completions/kerubara-data")),
+    QStringList args{QStringLiteral("-c"), script,
+                     installed(QStringLiteral("usr/share/bash-completion/completions/kerubara-data")),
                      QStringLiteral("kerubara-data")};
     args << words;
     const Result r = run(QStringLiteral("bash"), args, folder);
@@ -380,8 +382,8 @@ void tst_Package::completionOffersEachCommandsOptions()
     for (const auto &[command, options] : help_.optionsOf) {
         const QStringList offered = complete({command, QStringLiteral("--")});
         for (const QString &option : options)
-            QVERIFY2(offered.contains(option), qPrintable(command + u' ' + option + QStringLiteral(" not in ")
-                                                          + offered.join(u' ')));
+            QVERIFY2(offered.contains(option),
+                     qPrintable(command + u' ' + option + QStringLiteral(" not in ") + offered.join(u' ')));
     }
 }
 
@@ -394,23 +396,21 @@ void tst_Package::completionOffersFilesOfTheKindAsked_data()
         << QStringList{"dump", ""} << QStringList{"12.hy3", "34TP.CSV", "7.HY3", "9tp.csv", "demo.in4", sub};
     QTest::newRow("hy3: the CSV first") << QStringList{"hy3", ""}
                                         << QStringList{"34TP.CSV", "9tp.csv", "route.csv", sub};
-    QTest::newRow("hy3: then the fare data") << QStringList{"hy3", "route.csv", ""}
-                                             << QStringList{"12.hy3", "7.HY3", sub};
+    QTest::newRow("hy3: then the fare data")
+        << QStringList{"hy3", "route.csv", ""} << QStringList{"12.hy3", "7.HY3", sub};
     QTest::newRow("check: every argument is fare data or settings")
         << QStringList{"check", "12.hy3", ""} << QStringList{"12.hy3", "7.HY3", "demo.in4", sub};
-    QTest::newRow("check: what is typed narrows the choice") << QStringList{"check", "12.hy3", "1"}
-                                                              << QStringList{"12.hy3"};
+    QTest::newRow("check: what is typed narrows the choice")
+        << QStringList{"check", "12.hy3", "1"} << QStringList{"12.hy3"};
     QTest::newRow("in4: the text first") << QStringList{"in4", ""} << QStringList{"notes.txt", sub};
-    QTest::newRow("in4: then the settings file") << QStringList{"in4", "notes.txt", ""}
-                                                 << QStringList{"demo.in4", sub};
+    QTest::newRow("in4: then the settings file") << QStringList{"in4", "notes.txt", ""} << QStringList{"demo.in4", sub};
     QTest::newRow("plugin") << QStringList{"plugin", ""} << QStringList{"bus.4sp", "ticket.4SP", sub};
     QTest::newRow("render-ticket: the picture after the plug-in")
         << QStringList{"render-ticket", "ticket.4SP", "--route", "12", ""} << QStringList{"name.png", sub};
     QTest::newRow("render-name: nothing for the stop name") << QStringList{"render-name", ""} << QStringList{};
-    QTest::newRow("render-name: a value is not a file") << QStringList{"render-name", "--fore", ""}
-                                                         << QStringList{};
-    QTest::newRow("render-name: the typeface rules") << QStringList{"render-name", "--font-mode", ""}
-                                                      << QStringList{"0", "1", "2", "3", "4"};
+    QTest::newRow("render-name: a value is not a file") << QStringList{"render-name", "--fore", ""} << QStringList{};
+    QTest::newRow("render-name: the typeface rules")
+        << QStringList{"render-name", "--font-mode", ""} << QStringList{"0", "1", "2", "3", "4"};
     QTest::newRow("render-digits: a flag takes no value")
         << QStringList{"render-digits", "--text", "abc", ""} << QStringList{"name.png", sub};
     QTest::newRow("render-digits: after --, a value like an option")
@@ -446,7 +446,8 @@ void tst_Package::desktopEntryValidates()
     const Result r = run(QStringLiteral("desktop-file-validate"), {entry});
     QVERIFY2(r.status == 0, qPrintable(r.out + r.err));
     // Hints are fine; errors and warnings are not.
-    QVERIFY2(!r.out.contains(QStringLiteral("error:")) && !r.out.contains(QStringLiteral("warning:")), qPrintable(r.out));
+    QVERIFY2(!r.out.contains(QStringLiteral("error:")) && !r.out.contains(QStringLiteral("warning:")),
+             qPrintable(r.out));
 
     const QString text = QString::fromUtf8(readAll(entry));
     for (const char *line : {"Name=Kerubara", "Name[ja]=", "Comment=", "Comment[ja]=", "Exec=kerubara\n",
@@ -492,7 +493,8 @@ void tst_Package::lintianReportsNoErrorsOrWarnings()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty())
         QSKIP("lintian is not installed.");
-    const Result r = run(QStringLiteral("lintian"), {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), package_});
+    const Result r =
+        run(QStringLiteral("lintian"), {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), package_});
     QVERIFY2(r.status == 0, qPrintable(r.out + r.err));
     static const QRegularExpression tag(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption);
     QVERIFY2(!r.out.contains(tag), qPrintable(r.out));

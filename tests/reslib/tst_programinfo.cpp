@@ -23,17 +23,23 @@ void tst_ProgramInfo::installedProgramFindsItsSampleRoute_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("package layout") << QStringList{"usr/bin", "usr/share/kerubara/examples"} << "" << "usr/bin"
+    QTest::newRow("package layout") << QStringList{"usr/bin", "usr/share/kerubara/examples"} << ""
+                                    << "usr/bin"
                                     << "usr/share/kerubara/examples";
     QTest::newRow("program folder written with a slash")
-        << QStringList{"opt/k/bin", "opt/k/share/kerubara/examples"} << "" << "opt/k/bin/"
+        << QStringList{"opt/k/bin", "opt/k/share/kerubara/examples"} << ""
+        << "opt/k/bin/"
         << "opt/k/share/kerubara/examples";
-    QTest::newRow("build folder: no examples beside bin")
-        << QStringList{"build/app", "build/examples"} << "" << "build/app" << "";
-    QTest::newRow("another program's share folder")
-        << QStringList{"usr/bin", "usr/share/other/examples"} << "" << "usr/bin" << "";
+    QTest::newRow("build folder: no examples beside bin") << QStringList{"build/app", "build/examples"} << ""
+                                                          << "build/app"
+                                                          << "";
+    QTest::newRow("another program's share folder") << QStringList{"usr/bin", "usr/share/other/examples"} << ""
+                                                    << "usr/bin"
+                                                    << "";
     QTest::newRow("examples is a file, not a folder")
-        << QStringList{"usr/bin", "usr/share/kerubara"} << "usr/share/kerubara/examples" << "usr/bin" << "";
+        << QStringList{"usr/bin", "usr/share/kerubara"} << "usr/share/kerubara/examples"
+        << "usr/bin"
+        << "";
 }
 
 void tst_ProgramInfo::installedProgramFindsItsSampleRoute()
