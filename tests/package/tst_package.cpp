@@ -417,6 +417,18 @@ void tst_Package::completionOffersFilesOfTheKindAsked_data()
         << QStringList{"render-digits", "--", "--5", ""} << QStringList{"name.png", sub};
     QTest::newRow("say: the WAV after --reading and the text")
         << QStringList{"say", "--reading", "次は", ""} << QStringList{"chime.wav", sub};
+    QTest::newRow("say: a reading dictionary is a CSV")
+        << QStringList{"say", "--dict", ""} << QStringList{"34TP.CSV", "9tp.csv", "route.csv", sub};
+    QTest::newRow("render-panel: the fare data, with the stop given first")
+        << QStringList{"render-panel", "--stop", "3", ""} << QStringList{"12.hy3", "7.HY3", sub};
+    QTest::newRow("render-panel: the picture after the fare data")
+        << QStringList{"render-panel", "12.hy3", "--late-night", ""} << QStringList{"name.png", sub};
+    QTest::newRow("render-panel: the backlight states")
+        << QStringList{"render-panel", "--backlight", ""} << QStringList{"OFF", "ON1", "ON2"};
+    QTest::newRow("render-panel: the settings file")
+        << QStringList{"render-panel", "12.hy3", "--settings", ""} << QStringList{"demo.in4", sub};
+    QTest::newRow("route-sheet: the announcements after --tape")
+        << QStringList{"route-sheet", "12.hy3", "--tape", ""} << QStringList{"34TP.CSV", "9tp.csv", "route.csv", sub};
 }
 
 void tst_Package::completionOffersFilesOfTheKindAsked()
