@@ -191,6 +191,7 @@ void tst_Package::installsEveryFileWhereDebianLooksForIt_data()
     QTest::newRow("fare data built from the CSV") << "usr/share/kerubara/examples/12.hy3" << false;
     QTest::newRow("fare data source") << "usr/share/kerubara/examples/12.csv" << false;
     QTest::newRow("announcements") << "usr/share/kerubara/examples/12tp.csv" << false;
+    QTest::newRow("reading dictionary") << "usr/share/kerubara/examples/yomi.csv" << false;
     QTest::newRow("plain ticket plug-in") << "usr/share/kerubara/examples/ticket-plain.4SP" << false;
     QTest::newRow("full ticket plug-in") << "usr/share/kerubara/examples/ticket-full.4SP" << false;
     QTest::newRow("notes on the examples") << "usr/share/kerubara/examples/README.md" << false;
