@@ -25,21 +25,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A route of `n` stops named 停1..停n; ticket k at stop s costs 100 s + k.
-QByteArray route(int n)
-{
-    std::vector<testing::StopBytes> stops;
-    for (int s = 1; s <= n; ++s) {
-        testing::StopBytes stop;
-        stop.name = cp932::encode(QStringLiteral("停%1").arg(s));
-        stop.ticket = static_cast<std::int16_t>(s);
-        for (int k = 1; k <= 12; ++k)
-            stop.cols.push_back(static_cast<std::int16_t>(100 * s + k));
-        stops.push_back(stop);
-    }
-    return testing::fareFileBytes(static_cast<std::int16_t>(n), stops);
-}
-
 void click(QWidget *w)
 {
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
@@ -90,7 +75,7 @@ void tst_frmCtlKeys::initTestCase()
 void tst_frmCtlKeys::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(testing::writeFile(dir_->filePath(u"12.hy3"_s), route(4)));
+    QVERIFY(testing::writeFile(dir_->filePath(u"12.hy3"_s), testing::routeBytes(4)));
     QVERIFY(testing::writeFile(dir_->filePath(u"12tp.csv"_s), cp932::encode(u"発車します。,0,0\r\n次は、停2です。,1,0\r\n"_s)));
     sim_ = std::make_unique<testing::QuietSimulator>();
     (*sim_)->option().Text2[0]->setText(dir_->path());
