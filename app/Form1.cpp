@@ -1,16 +1,21 @@
 #include "app/Form1.h"
 
+#include "app/PanelZoom.h"
 #include "app/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
 #include "reslib/PropertyBag.h"
 #include "reslib/ErrorBoundary.h"
+#include "reslib/PixelZoom.h"
 #include "reslib/Units.h"
 #include "reslib/WindowMove.h"
 
+#include <QActionGroup>
 #include <QBitmap>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTime>
@@ -22,8 +27,20 @@ namespace {
 constexpr std::array<int, 6> kLabelLefts{1620, 2535, 3510, 4425, 5370, 6345};
 constexpr std::array<int, 6> kDigitLefts{1575, 2505, 3465, 4395, 5340, 6300};
 
-// A digit as the panel data stores it: position, size class, digit count, style.
-M_Degit *placedDigit(QWidget *parent, int left, int top, int keta, int size, int style)
+// A rectangle given in twips, in pixels.
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// The size of the panel's face in design pixels.
+const QSize kPanelSize(twipsToPixels(7530), twipsToPixels(3780));
+
+// The design size of the labels' type (14.25 points).
+const int kLabelPixels = pointsToPixels(14.25);
+
+// A digit as the panel data stores it: digit count, size class, style.
+M_Degit *storedDigit(QWidget *parent, int keta, int size, int style)
 {
     auto *digit = new M_Degit(parent);
     PropertyBag stored;
@@ -31,8 +48,6 @@ M_Degit *placedDigit(QWidget *parent, int left, int top, int keta, int size, int
     stored.WriteProperty(QStringLiteral("degitsize"), size);
     stored.WriteProperty(QStringLiteral("degitstyle"), style);
     digit->ReadProperties(stored);
-    digit->setGeometry(QRect(QPoint(twipsToPixels(left), twipsToPixels(top)),
-                             M_Degit::controlSize(static_cast<std::int16_t>(keta), static_cast<std::int16_t>(size))));
     return digit;
 }
 
@@ -40,15 +55,23 @@ M_Degit *placedDigit(QWidget *parent, int left, int top, int keta, int size, int
 
 Form1::Form1(Simulator &sim) : QWidget(nullptr, Qt::FramelessWindowHint), sim_(sim)
 {
-    setFixedSize(twipsToPixels(7530), twipsToPixels(3780));
+    setFixedSize(kPanelSize);
+    labelPixelSize_.fill(kLabelPixels);
     setAutoFillBackground(false);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192)); // shows where a small user picture ends
     setPalette(pal);
     buildControls();
+    buildZoomMenu();
 }
 
 Form1::~Form1() = default;
+
+void Form1::place(QWidget *control, const QRect &design)
+{
+    designGeometry_.insert(control, design);
+    control->setGeometry(zoomedRect(design, zoom_));
+}
 
 void Form1::buildControls()
 {
@@ -57,10 +80,10 @@ void Form1::buildControls()
     strip.WriteProperty(QStringLiteral("BackColor"), 4210752);
     strip.WriteProperty(QStringLiteral("ForeColor"), 8438015);
     ChimeiCtl->ReadProperties(strip);
-    ChimeiCtl->setGeometry(twipsToPixels(570), twipsToPixels(277), twipsToPixels(6480), twipsToPixels(840));
+    place(ChimeiCtl, twipsRect(570, 277, 6480, 840));
 
     QFont labelFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    labelFont.setPixelSize(pointsToPixels(14.25));
+    labelFont.setPixelSize(kLabelPixels);
     labelFont.setBold(true);
     for (int k = 0; k <= 12; ++k) {
         auto *label = new QLabel(this);
@@ -71,22 +94,29 @@ void Form1::buildControls()
         setLabelColor(k, rgb(255, 255, 255));
     }
     for (int i = 0; i < 6; ++i) {
-        lblSeiriNum[i + 1]->setGeometry(twipsToPixels(kLabelLefts[i]), twipsToPixels(1830), twipsToPixels(780), twipsToPixels(240));
-        lblSeiriNum[i + 7]->setGeometry(twipsToPixels(kLabelLefts[i]), twipsToPixels(2670), twipsToPixels(780), twipsToPixels(240));
+        place(lblSeiriNum[i + 1], twipsRect(kLabelLefts[i], 1830, 780, 240));
+        place(lblSeiriNum[i + 7], twipsRect(kLabelLefts[i], 2670, 780, 240));
         lblSeiriNum[i + 1]->setText(QString::number(i + 1));
         lblSeiriNum[i + 7]->setText(QString::number(i + 7));
     }
-    lblSeiriNum[0]->setGeometry(twipsToPixels(1185), twipsToPixels(45), twipsToPixels(780), twipsToPixels(240));
+    place(lblSeiriNum[0], twipsRect(1185, 45, 780, 240));
     lblSeiriNum[0]->hide();
 
+    // Digits: position in twips, digit count, size class, style.
+    auto placedDigit = [this](int left, int top, int keta, int size, int style) {
+        M_Degit *digit = storedDigit(this, keta, size, style);
+        place(digit, QRect(QPoint(twipsToPixels(left), twipsToPixels(top)),
+                           M_Degit::controlSize(static_cast<std::int16_t>(keta), static_cast<std::int16_t>(size))));
+        return digit;
+    };
     for (int i = 0; i < 6; ++i) {
-        Degit[i + 1] = placedDigit(this, kDigitLefts[i], 2145, 3, 2, 1);
-        Degit[i + 7] = placedDigit(this, kDigitLefts[i], 2970, 3, 2, 1);
+        Degit[i + 1] = placedDigit(kDigitLefts[i], 2145, 3, 2, 1);
+        Degit[i + 7] = placedDigit(kDigitLefts[i], 2970, 3, 2, 1);
     }
-    Degit[0] = placedDigit(this, 2100, 30, 4, 0, 0);
+    Degit[0] = placedDigit(2100, 30, 4, 0, 0);
     Degit[0]->hide();
-    TimeDegit[0] = placedDigit(this, 5445, 30, 2, 0, 0);
-    TimeDegit[1] = placedDigit(this, 5850, 30, 2, 0, 0);
+    TimeDegit[0] = placedDigit(5445, 30, 2, 0, 0);
+    TimeDegit[1] = placedDigit(5850, 30, 2, 0, 0);
     TimeDegit[0]->hide();
     TimeDegit[1]->hide();
     for (int k = 0; k <= 12; ++k) {
@@ -101,10 +131,60 @@ void Form1::buildControls()
     connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
 }
 
+void Form1::buildZoomMenu()
+{
+    zoomMenu_ = new QMenu(this);
+    auto *group = new QActionGroup(this);
+    const std::array<QString, kMaxZoom> captions{QStringLiteral("等倍 (1×)"), QStringLiteral("2倍 (2×)"),
+                                                 QStringLiteral("3倍 (3×)")};
+    for (int factor = 1; factor <= kMaxZoom; ++factor) {
+        QAction *action = zoomMenu_->addAction(captions[static_cast<std::size_t>(factor - 1)]);
+        action->setCheckable(true);
+        action->setChecked(factor == zoom_);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, guarded([this, factor] { mnuZoom_Click(factor); }));
+        zoomActions_[static_cast<std::size_t>(factor - 1)] = action;
+    }
+}
+
+void Form1::setZoom(int factor)
+{
+    const int zoom = std::clamp(factor, 1, kMaxZoom);
+    zoom_ = zoom;
+    setFixedSize(kPanelSize * zoom);
+    ChimeiCtl->setZoom(zoom);
+    for (M_Degit *digit : Degit)
+        digit->setZoom(zoom);
+    for (M_Degit *digit : TimeDegit)
+        digit->setZoom(zoom);
+    for (auto it = designGeometry_.cbegin(); it != designGeometry_.cend(); ++it)
+        it.key()->setGeometry(zoomedRect(it.value(), zoom));
+    for (int k = 0; k <= 12; ++k)
+        applyLabelFont(k);
+    zoomPicture();
+    for (int i = 0; i < kMaxZoom; ++i)
+        zoomActions_[static_cast<std::size_t>(i)]->setChecked(i + 1 == zoom);
+    if (shaped_)
+        shapeWindow();
+    update();
+}
+
+void Form1::mnuZoom_Click(int factor)
+{
+    setZoom(factor);
+    storePanelZoom(zoom_);
+}
+
 void Form1::setPicture(const QPixmap &picture)
 {
     picture_ = picture;
+    zoomPicture();
     update();
+}
+
+void Form1::zoomPicture()
+{
+    zoomedPicture_ = zoom_ == 1 ? picture_ : QPixmap::fromImage(zoomedByWholePixels(picture_.toImage(), zoom_));
 }
 
 void Form1::setLabelColor(int k, OleColor color)
@@ -128,8 +208,14 @@ void Form1::setLabelFace(int k, const QString &face)
 
 void Form1::setLabelPointSize(int k, double points)
 {
+    labelPixelSize_[static_cast<std::size_t>(k)] = pointsToPixels(points);
+    applyLabelFont(k);
+}
+
+void Form1::applyLabelFont(int k)
+{
     QFont font = lblSeiriNum[k]->font();
-    font.setPixelSize(pointsToPixels(points));
+    font.setPixelSize(labelPixelSize_[static_cast<std::size_t>(k)] * zoom_);
     lblSeiriNum[k]->setFont(font);
 }
 
@@ -157,13 +243,15 @@ void Form1::DeleteRgn()
 void Form1::shapeWindow()
 {
     // Corners rounded by a 3 x 3 ellipse: at this size that takes exactly the
-    // corner pixel off each corner.
+    // corner pixel off each corner, a zoom × zoom block when magnified.
     QRegion shape(rect());
-    const int r = width() - 1;
-    const int b = height() - 1;
+    const int z = zoom_;
+    const int r = width() - z;
+    const int b = height() - z;
     for (const QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)})
-        shape -= QRegion(corner.x(), corner.y(), 1, 1);
+        shape -= QRegion(corner.x(), corner.y(), z, z);
     setMask(shape);
+    shaped_ = true;
 }
 
 void Form1::Degit_DblClick(int index)
@@ -199,7 +287,7 @@ void Form1::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
-    p.drawPixmap(0, 0, picture_);
+    p.drawPixmap(0, 0, zoomedPicture_);
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)
@@ -207,6 +295,14 @@ void Form1::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     startWindowMove(*this);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A right click anywhere on the panel, over its labels, digits and strip
+    // too (they leave the request to the panel).
+    zoomMenu_->popup(event->globalPos());
+    event->accept();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

@@ -3,14 +3,18 @@
 #include "reslib/OleColor.h"
 #include "settings/SettingsFile.h"
 
+#include <QHash>
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTimer;
 
 namespace kerubara {
@@ -22,7 +26,8 @@ class Simulator;
 // The fare panel: a borderless window with rounded corners whose background is
 // a picture of the fare display's face. It carries the stop-name strip, twelve
 // ticket-number labels over twelve fare digits, a hidden four-digit display
-// and the hidden clock. The user drags it from anywhere on its surface.
+// and the hidden clock. The user drags it from anywhere on its surface; its
+// pop-up menu (right click) shows it magnified 1×, 2× or 3×.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -52,23 +57,50 @@ public:
     void SetFormInfo(const FormPosRecord &pos);
     void DeleteRgn();
 
-    // Gives the window its rounded 3 x 3 corners.
+    // Gives the window its rounded 3 x 3 corners (magnified with the panel).
     void shapeWindow();
+
+    // The panel magnified by a whole factor, 1 to kMaxZoom (other values are
+    // brought into that range): the window, its picture, every dot of the
+    // stop-name strip and every digit segment grow by the factor, pixel by
+    // pixel; the labels' type grows with them. The window keeps its place.
+    static constexpr int kMaxZoom = 3;
+    int zoom() const { return zoom_; }
+    void setZoom(int factor);
+    // The pop-up menu of the panel's surface with the three magnifications.
+    QMenu *zoomMenu() const { return zoomMenu_; }
 
     // Handlers.
     void Degit_DblClick(int index);
     void Timer1_Timer();
+    // A magnification chosen from the pop-up menu: applied and remembered
+    // for the next run.
+    void mnuZoom_Click(int factor);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
+    void buildZoomMenu();
+    // Puts a control at its place in design pixels, now and at every zoom.
+    void place(QWidget *control, const QRect &design);
+    void applyLabelFont(int k);
+    // Makes the picture as the current zoom shows it.
+    void zoomPicture();
 
     Simulator &sim_;
     QPixmap picture_;
+    QPixmap zoomedPicture_; // the picture at the current zoom
+    int zoom_ = 1;
+    bool shaped_ = false;
+    QHash<QWidget *, QRect> designGeometry_;
+    std::array<int, 13> labelPixelSize_{};
+    QMenu *zoomMenu_ = nullptr;
+    std::array<QAction *, kMaxZoom> zoomActions_{};
     // Where SetFormInfo put the window; nothing before it has run.
     std::optional<QPoint> restoredAt_;
 };

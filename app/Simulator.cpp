@@ -1,5 +1,6 @@
 #include "app/Simulator.h"
 
+#include "app/PanelZoom.h"
 #include "app/mdlzed_000.h"
 #include "reslib/EndProgram.h"
 #include "settings/frmOption.h"
@@ -42,12 +43,18 @@ void Simulator::start()
     console.show();
     console.raise();
 
+    // The user's magnification of the panel from the last run.
+    panel.setZoom(storedPanelZoom());
     panel.move(0, 0);
     console.placeAtBottomRight();
     panel.show();
     panel.shapeWindow();
     panel.update();
     console.raise();
+    // The console is the window in use, as a newly shown window is on the
+    // system the unit was designed for: it has the keyboard from the start,
+    // also without a window manager to hand it over.
+    console.activateWindow();
     LoadIniInfo(*this);
 }
 

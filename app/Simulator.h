@@ -45,8 +45,9 @@ public:
 
     // Start-up, in this order: the fare digits to 0; the options' start-up
     // defaults, the built-in panel picture and the settings applied to the
-    // panel; the control panel's load (caption, keypad, speech engine); both
-    // windows placed and shown; last, the settings file read and applied.
+    // panel; the control panel's load (caption, keypad, speech engine); the
+    // panel's remembered magnification; both windows placed and shown; last,
+    // the settings file read and applied.
     void start();
 
     // Ends the program after the control panel's confirmed exit.

@@ -1,17 +1,23 @@
 // The panel's work as the user sees it: applying the settings (SetProp), a
-// step forward to the fares and the name redrawn, and a route setting of a
+// step forward to the fares and the name redrawn, a route setting of a
 // 301-stop route (without its 3-second lamp test, which is a deliberate
-// sleep).
+// sleep), and the processor share of a name scrolling on the whole panel at
+// 1× and 3×.
 
 #include "FareBytes.h"
 #include "app/Simulator.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
 #include "reslib/ApiSleep.h"
 #include "reslib/Fonts.h"
+#include "reslib/Seams.h"
 #include "settings/SettingValues.h"
 #include "settings/frmOption.h"
+#include "sound/AudioOutput.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +26,9 @@
 #include "GuiBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -88,6 +97,45 @@ void BM_RouteSetting301(benchmark::State &state)
         trip.setRoute();
 }
 BENCHMARK(BM_RouteSetting301)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+double seconds(clockid_t clock)
+{
+    timespec t{};
+    clock_gettime(clock, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// A 20-character name scrolling at Speed 200 for 10 seconds on the shown fare
+// panel, at the zoom given: processor time of the whole process over wall
+// time. Sound goes to a null output, so only the windows count.
+void BM_PanelScrollCpuShare(benchmark::State &state)
+{
+    const int zoom = static_cast<int>(state.range(0));
+    const kerubara::ScopedAudioOutput silent([] { return std::make_unique<kerubara::NullAudioOutput>(); });
+    for (auto _ : state) {
+        kerubara::Simulator simulator;
+        simulator.start();
+        kerubara::Form1 &panel = simulator.form1();
+        panel.setZoom(zoom);
+        panel.ChimeiCtl->setSpeed(200);
+        QEventLoop settle;
+        QTimer::singleShot(500, &settle, &QEventLoop::quit);
+        settle.exec();
+
+        const double wall0 = seconds(CLOCK_MONOTONIC);
+        const double cpu0 = seconds(CLOCK_PROCESS_CPUTIME_ID);
+        panel.ChimeiCtl->SetChimei(QStringLiteral("市立総合病院前国立がんセンター東口中央"));
+        QEventLoop loop;
+        QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double wall = seconds(CLOCK_MONOTONIC) - wall0;
+        const double share = 100.0 * (seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu0) / wall;
+        state.counters["cpu_percent"] = share;
+        std::printf("panel scroll at Speed 200, zoom %d (%s), for %.1f s: %.2f %% of one core\n", zoom,
+                    qPrintable(QGuiApplication::platformName()), wall, share);
+    }
+}
+BENCHMARK(BM_PanelScrollCpuShare)->ArgName("zoom")->Arg(1)->Arg(3)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -7,7 +7,11 @@ namespace kerubara {
 
 // One digit of the route or section entry: a list of "0" to "9" with no item
 // chosen at first. Choosing a digit with the keyboard announces itself like a
-// click does, since the console answers both with the same sound.
+// click does, since the console answers both with the same sound. A digit key
+// typed into a list the user has put the focus in (by a click or the tab
+// key) chooses that digit there, before the console's own key for the digit
+// (the keypad); a list that only got the focus with its window leaves digits
+// to the keypad.
 class DigitList : public QListWidget
 {
     Q_OBJECT
@@ -23,7 +27,13 @@ signals:
     void keyboardSelected();
 
 protected:
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool takesDigits_ = false;
 };
 
 } // namespace kerubara

@@ -9,6 +9,7 @@
 #include <optional>
 #include <cstdint>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -29,6 +30,14 @@ class Simulator;
 // clear, late-night fare, backlight, the stop-name scroll sliders, the
 // announcement buttons, the numbered-ticket preview, options and version.
 // Closing it (after the question) ends the program.
+//
+// Keys press the buttons they stand for, from whichever of the two windows
+// has the focus (each button's tool tip names its key): 0-9 the keypad's
+// digits, R 系統, S 区間 (the keypad comes to the front), Enter the リセット of
+// the entry in front, → and Page Down データ送り, ← and Page Up データ戻し,
+// Space, Backspace and Esc the announcement buttons 送り, 戻し and ■, Delete
+// 表示消去, N 深夜料金, B the next backlight state. A key does nothing while
+// its button is disabled.
 class frmCtl : public QWidget, public TapeHost
 {
     Q_OBJECT
@@ -139,6 +148,10 @@ private:
     void buildTapeAndButtons();
     void buildPreviewPane();
     void connectHandlers();
+    void connectKeys();
+    // What a key stands for at the moment it is pressed.
+    QAbstractButton *keypadKey(int index);
+    QAbstractButton *nextBacklight() const;
     void shapeKeypad();
     // The route and section digits of the pressed "リセット".
     void readEntry(int index, QString &route, QString &section) const;
@@ -151,6 +164,7 @@ private:
 
     Simulator &sim_;
     bool bBusy_ = false;
+    int frontFrame_ = 0; // the entry frame in front: 0 digit lists, 1 keypad
     QPoint placedAt_{-1, -1};
     // Where SetCtrlDataInfo left the window; nothing before it has run.
     std::optional<QPoint> restoredAt_;

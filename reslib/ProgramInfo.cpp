@@ -19,6 +19,20 @@ QString programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
+QString installedExamplesFolder()
+{
+    return installedExamplesFolder(programFolder());
+}
+
+QString installedExamplesFolder(const QString &programFolder)
+{
+    // KERUBARA_EXAMPLES_FROM_BINDIR is the install layout's own relative path
+    // ("../share/kerubara/examples"), so a tree installed under any prefix,
+    // or unpacked anywhere, finds its examples.
+    const QFileInfo examples(QDir(programFolder).filePath(QStringLiteral(KERUBARA_EXAMPLES_FROM_BINDIR)));
+    return examples.isDir() ? QDir::cleanPath(examples.absoluteFilePath()) : QString();
+}
+
 void prepareRuntimeFolder()
 {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))

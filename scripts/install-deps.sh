@@ -15,6 +15,9 @@ PACKAGES="
   libzint-dev zbar-tools
   qt6-translations-l10n
   xvfb xauth
+  scdoc librsvg2-bin
+  lintian appstream desktop-file-utils man-db
+  xdotool imagemagick
   clang-14 libclang-rt-14-dev llvm-14
 "
 

@@ -20,16 +20,23 @@ QString joined(const QString &folder, const QString &name)
 } // namespace
 
 SettingsFilePaths settingsFilePaths(const QString &programFolder, const QString &programName,
-                                    const QString &configFolder)
+                                    const QString &configFolder, const QString &examplesFolder)
 {
     const QString beside = joined(programFolder, programName + QStringLiteral(".in4"));
     const QString inConfig = joined(configFolder, QStringLiteral("kerubara/kerubara.in4"));
     if (QFileInfo::exists(beside))
         return {beside, beside};
+    const bool installed = !examplesFolder.isEmpty();
     const QFileInfo folder(programFolder);
-    const QString write = folder.isDir() && folder.isWritable() ? beside : inConfig;
-    const QString read = QFileInfo::exists(inConfig) ? inConfig : write;
-    return {read, write};
+    const QString write = !installed && folder.isDir() && folder.isWritable() ? beside : inConfig;
+    if (QFileInfo::exists(inConfig))
+        return {inConfig, write};
+    if (installed) {
+        const QString demo = joined(examplesFolder, QStringLiteral("demo-settings.in4"));
+        if (QFileInfo::exists(demo))
+            return {demo, write};
+    }
+    return {write, write};
 }
 
 SettingsFilePaths settingsFilePaths(const QString &file)
@@ -40,7 +47,8 @@ SettingsFilePaths settingsFilePaths(const QString &file)
 SettingsFilePaths programSettingsFilePaths()
 {
     return settingsFilePaths(programFolder(), programFileName(),
-                             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+                             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                             installedExamplesFolder());
 }
 
 } // namespace kerubara

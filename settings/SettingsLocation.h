@@ -18,8 +18,16 @@ struct SettingsFilePaths
 // (an installed program), the file is "kerubara/kerubara.in4" in the user's
 // `configFolder` instead; a file beside the program is read and written
 // whenever it exists.
+//
+// `examplesFolder` is the sample route an installed program comes with (see
+// installedExamplesFolder()), empty for a program run from its build. An
+// installed program writes to the configuration folder even when its own
+// folder can be written (run as root, that is /usr/bin), and its first start,
+// before there is any settings file, reads the sample route's demonstration
+// settings "demo-settings.in4" from that folder: the sample route's data
+// folders, chimes and ticket plug-in are set up from the start.
 SettingsFilePaths settingsFilePaths(const QString &programFolder, const QString &programName,
-                                    const QString &configFolder);
+                                    const QString &configFolder, const QString &examplesFolder = {});
 
 // One file for both, as the --settings option names it.
 SettingsFilePaths settingsFilePaths(const QString &file);

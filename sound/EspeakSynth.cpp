@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <cstring>
 #include <mutex>
 
 namespace kerubara {
@@ -33,14 +34,28 @@ State &state()
 struct Job
 {
     const EspeakSynth::Sink *sink = nullptr;
+    QStringList *phonemes = nullptr; // the phonemes spoken, when asked for
     bool stopped = false;
 };
+
+void notePhonemes(const espeak_EVENT *events, QStringList &phonemes)
+{
+    for (const espeak_EVENT *e = events; e->type != espeakEVENT_LIST_TERMINATED; ++e) {
+        if (e->type != espeakEVENT_PHONEME)
+            continue;
+        char name[sizeof(e->id.string) + 1] = {};
+        std::memcpy(name, e->id.string, sizeof(e->id.string));
+        phonemes << QString::fromLatin1(name);
+    }
+}
 
 int synthCallback(short *wav, int count, espeak_EVENT *events)
 {
     auto *job = events ? static_cast<Job *>(events->user_data) : nullptr;
     if (!job)
         return 0;
+    if (job->phonemes)
+        notePhonemes(events, *job->phonemes);
     if (wav && count > 0 && !(*job->sink)(wav, count)) {
         job->stopped = true;
         return 1;
@@ -56,7 +71,8 @@ bool loadLocked()
         s.tried = true;
         // Without its data espeak-ng would end the whole program; told not
         // to, it fails, and the program goes on without speech.
-        s.sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kChunkMs, nullptr, espeakINITIALIZE_DONT_EXIT);
+        s.sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kChunkMs, nullptr,
+                                         espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_DONT_EXIT);
         if (s.sampleRate > 0) {
             espeak_SetSynthCallback(synthCallback);
             s.voiceOk = espeak_SetVoiceByName("ja") == EE_OK;
@@ -79,7 +95,20 @@ int EspeakSynth::sampleRate()
     return loadLocked() ? state().sampleRate : 0;
 }
 
-bool EspeakSynth::speak(const QString &kana, const VoiceSettings &settings, const Sink &sink)
+bool EspeakSynth::speak(const QString &phonemes, const VoiceSettings &settings, const Sink &sink)
+{
+    return synthesize(phonemes, settings, sink, nullptr);
+}
+
+QStringList EspeakSynth::phonemesSpoken(const QString &phonemes)
+{
+    QStringList spoken;
+    synthesize(phonemes, VoiceSettings{}, [](const std::int16_t *, int) { return true; }, &spoken);
+    return spoken;
+}
+
+bool EspeakSynth::synthesize(const QString &phonemes, const VoiceSettings &settings, const Sink &sink,
+                             QStringList *spoken)
 {
     const std::lock_guard lock(espeakMutex());
     if (!loadLocked())
@@ -91,11 +120,12 @@ bool EspeakSynth::speak(const QString &kana, const VoiceSettings &settings, cons
     espeak_SetParameter(espeakPITCH, v.pitch, 0);
     // Loudness is the mixer's business; espeak-ng speaks at full level.
     espeak_SetParameter(espeakVOLUME, 100, 0);
-    const QByteArray utf8 = kana.toUtf8();
+    const QByteArray utf8 = phonemes.toUtf8();
     Job job;
     job.sink = &sink;
+    job.phonemes = spoken;
     const espeak_ERROR result = espeak_Synth(utf8.constData(), static_cast<std::size_t>(utf8.size()) + 1, 0,
-                                             POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &job);
+                                             POS_CHARACTER, 0, espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &job);
     return result == EE_OK || job.stopped;
 }
 

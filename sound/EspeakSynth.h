@@ -3,6 +3,7 @@
 #include "sound/VoiceSettings.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -24,10 +25,19 @@ public:
     // synthesis.
     using Sink = std::function<bool(const std::int16_t *samples, int count)>;
 
-    // Speaks `kana` (katakana and the pauses 、 and 。) at the settings'
-    // rate and pitch. Returns false when synthesis failed; a stop asked for
-    // by the sink is not a failure.
-    static bool speak(const QString &kana, const VoiceSettings &settings, const Sink &sink);
+    // Speaks `phonemes`, phoneme input for the Japanese voice as
+    // kanaToPhonemes makes it ([[...]] groups and the punctuation between
+    // them), at the settings' rate and pitch. Returns false when synthesis
+    // failed; a stop asked for by the sink is not a failure.
+    static bool speak(const QString &phonemes, const VoiceSettings &settings, const Sink &sink);
+
+    // The voice's phonemes, by their mnemonics, that it speaks for
+    // `phonemes` (pauses as _ and _:): what the voice made of its input.
+    static QStringList phonemesSpoken(const QString &phonemes);
+
+private:
+    static bool synthesize(const QString &phonemes, const VoiceSettings &settings, const Sink &sink,
+                           QStringList *spoken);
 };
 
 } // namespace kerubara

@@ -1,5 +1,9 @@
 #include "sound/JapaneseReader.h"
 
+#include "sound/JapaneseNumbers.h"
+#include "sound/ReadingDictionary.h"
+#include "sound/ReadingNormalizer.h"
+
 #include <mecab.h>
 
 #include <QFileInfo>
@@ -7,51 +11,10 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace kerubara {
 namespace {
-
-const std::array<const char16_t *, 10> kDigits = {u"ゼロ", u"イチ", u"ニ", u"サン", u"ヨン",
-                                                  u"ゴ", u"ロク", u"ナナ", u"ハチ", u"キュウ"};
-
-// Reads 1..9999.
-QString groupReading(int n)
-{
-    static const std::array<const char16_t *, 10> thousands = {u"", u"セン", u"ニセン", u"サンゼン", u"ヨンセン",
-                                                               u"ゴセン", u"ロクセン", u"ナナセン", u"ハッセン", u"キュウセン"};
-    static const std::array<const char16_t *, 10> hundreds = {u"", u"ヒャク", u"ニヒャク", u"サンビャク", u"ヨンヒャク",
-                                                              u"ゴヒャク", u"ロッピャク", u"ナナヒャク", u"ハッピャク", u"キュウヒャク"};
-    QString out = QString::fromUtf16(thousands[static_cast<std::size_t>(n / 1000)]);
-    out += QString::fromUtf16(hundreds[static_cast<std::size_t>(n / 100 % 10)]);
-    const int tens = n / 10 % 10;
-    if (tens > 0) {
-        if (tens > 1)
-            out += QString::fromUtf16(kDigits[static_cast<std::size_t>(tens)]);
-        out += QStringLiteral("ジュウ");
-    }
-    if (n % 10 > 0)
-        out += QString::fromUtf16(kDigits[static_cast<std::size_t>(n % 10)]);
-    return out;
-}
-
-QString digitByDigit(QStringView digits)
-{
-    QString out;
-    for (const QChar d : digits)
-        out += QString::fromUtf16(kDigits[static_cast<std::size_t>(d.unicode() - u'0')]);
-    return out;
-}
-
-bool allDigits(QStringView text)
-{
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
 
 bool isKana(QChar c)
 {
@@ -107,8 +70,6 @@ void appendPause(QString &out, QChar pause)
 // are read, anything else (an unknown kanji) is left out.
 QString fallbackReading(QStringView surface)
 {
-    if (allDigits(surface))
-        return numberReading(surface);
     QString out;
     for (qsizetype i = 0; i < surface.size(); ++i) {
         const QChar c = surface[i];
@@ -131,58 +92,190 @@ QString fallbackReading(QStringView surface)
     return out;
 }
 
-// Words the dictionary reads otherwise than an announcement means them.
-QString announcementReading(const QString &previous, const QString &surface)
-{
-    // お降り is getting off (オオリ), not rainfall (フリ).
-    if (previous == u"お" && surface == u"降り")
-        return QStringLiteral("オリ");
-    return {};
-}
-
 // Only what the Japanese voice reads as Japanese: katakana, the long vowel
-// mark and the two pauses.
+// mark and the two pauses. A long vowel mark with no vowel before it (at
+// the start, after a pause, ン or ッ) says nothing and goes.
 QString speakable(const QString &reading)
 {
     QString out;
     out.reserve(reading.size());
     for (const QChar c : reading) {
         const char16_t u = c.unicode();
-        if ((u >= 0x30A1 && u <= 0x30F4) || u == 0x30FC || u == u'、' || u == u'。')
+        if (u == 0x30FC) {
+            if (!out.isEmpty() && !QStringView(u"、。ンッー").contains(out.back()))
+                out += c;
+        } else if ((u >= 0x30A1 && u <= 0x30F4) || u == u'、' || u == u'。') {
             out += c;
+        }
     }
     return out;
+}
+
+// A stretch of the text whose reading is settled before MeCab sees it: a
+// dictionary word or a number with its counter.
+struct FixedReading
+{
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    QString reading;
+};
+
+std::vector<FixedReading> fixedReadings(QStringView text, const ReadingDictionary &words)
+{
+    std::vector<FixedReading> fixed;
+    QString reading;
+    for (qsizetype i = 0; i < text.size();) {
+        if (const qsizetype length = words.longestMatch(text, i, &reading); length > 0) {
+            fixed.push_back({i, i + length, reading});
+            i += length;
+        } else if (const auto number = numberAt(text, i)) {
+            fixed.push_back({i, i + number->length, number->reading});
+            i += number->length;
+        } else {
+            ++i;
+        }
+    }
+    return fixed;
+}
+
+// The UTF-8 bytes of `text` and, for each of its UTF-16 positions (and its
+// end), the byte offset there.
+std::pair<QByteArray, std::vector<int>> utf8WithOffsets(QStringView text)
+{
+    std::vector<int> offsets(static_cast<std::size_t>(text.size()) + 1, 0);
+    int bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        offsets[static_cast<std::size_t>(i)] = bytes;
+        const char16_t u = text[i].unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            offsets[static_cast<std::size_t>(i + 1)] = bytes;
+            bytes += 4;
+            ++i;
+        } else {
+            bytes += u < 0x80 ? 1 : u < 0x800 ? 2 : 3;
+        }
+    }
+    offsets.back() = bytes;
+    return {text.toUtf8(), offsets};
+}
+
+// Spaces say nothing, and MeCab skips them, which would move the words we
+// fix in place; they go, except that one between two digits keeps the
+// numbers apart as a pause.
+QString withoutSpaces(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isSpace()) {
+            out += text[i];
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text[end].isSpace())
+            ++end;
+        if (i > 0 && end < text.size() && text[i - 1].isDigit() && text[end].isDigit())
+            out += u'、';
+        i = end - 1;
+    }
+    return out;
+}
+
+// One word of MeCab's analysis.
+struct Token
+{
+    QString surface;
+    QStringList features;
+    qsizetype begin = 0; // position in the text
+    qsizetype end = 0;
+
+    bool isSymbol() const { return (!features.isEmpty() && features[0] == u"記号") || allSymbols(surface); }
+    QString pronunciation() const { return features.size() > 8 && features[8] != u"*" ? features[8] : QString(); }
+    bool isKanjiNumber() const
+    {
+        return features.size() > 1 && features[0] == u"名詞" && features[1] == u"数"
+            && std::all_of(surface.begin(), surface.end(), isKanjiNumeral);
+    }
+};
+
+// Kanji numerals from token `k` on, with the counter after them if there
+// is one (一丁目, 三百円): their reading, and `k` moved past them. Empty
+// (and `k` unchanged) when the tokens are no kanji number.
+QString kanjiNumberReading(QStringView text, const std::vector<Token> &tokens, std::size_t &k)
+{
+    std::size_t last = k;
+    QString numerals = tokens[k].surface;
+    while (last + 1 < tokens.size() && tokens[last + 1].isKanjiNumber()) {
+        ++last;
+        numerals += tokens[last].surface;
+    }
+    const QString value = kanjiNumberValue(numerals);
+    if (value.isEmpty())
+        return {};
+    const qsizetype numberEnd = tokens[last].end;
+    const bool asDate = tokens[k].begin > 0 && text[tokens[k].begin - 1] == u'月';
+    // The counter must end where one of MeCab's words ends.
+    if (const qsizetype counter = counterLength(text.mid(numberEnd)); counter > 0) {
+        for (std::size_t c = last + 1; c < tokens.size() && tokens[c].begin < numberEnd + counter; ++c) {
+            if (tokens[c].end == numberEnd + counter) {
+                k = c;
+                return countedReading(value, text.mid(numberEnd, counter), asDate);
+            }
+        }
+    }
+    k = last;
+    return numberReading(value);
+}
+
+// 方 after の or a verb means a person (カタ) when a particle of the
+// sentence's subject or object follows it (お降りの方は, 車いすの方が), and
+// a direction (ホー) after a word of place (前の方へ, 奥の方は).
+bool isPersonKata(const std::vector<Token> &tokens, std::size_t k)
+{
+    static const QStringList places{
+        QStringLiteral("前"), QStringLiteral("後ろ"), QStringLiteral("奥"), QStringLiteral("上"), QStringLiteral("下"),
+        QStringLiteral("右"), QStringLiteral("左"), QStringLiteral("手前"), QStringLiteral("先"), QStringLiteral("横"),
+        QStringLiteral("中"), QStringLiteral("東"), QStringLiteral("西"), QStringLiteral("南"), QStringLiteral("北"),
+        QStringLiteral("こちら"), QStringLiteral("そちら"), QStringLiteral("あちら"), QStringLiteral("どちら"),
+        QStringLiteral("内側"), QStringLiteral("外側"), QStringLiteral("窓側"), QStringLiteral("通路側"),
+        QStringLiteral("出口"), QStringLiteral("入口")};
+    static const QStringList personParticles{QStringLiteral("は"), QStringLiteral("が"), QStringLiteral("を"),
+                                             QStringLiteral("も"), QStringLiteral("の"), QStringLiteral("や"),
+                                             QStringLiteral("と"), QStringLiteral("で")};
+    if (tokens[k].surface != u"方" || k == 0)
+        return false;
+    const Token &before = tokens[k - 1];
+    const bool afterNo = before.surface == u"の" && before.features.value(0) == u"助詞";
+    const bool afterVerb = before.features.value(0) == u"動詞" || before.features.value(0) == u"助動詞";
+    if (!afterNo && !afterVerb)
+        return false;
+    if (afterNo && k >= 2 && places.contains(tokens[k - 2].surface))
+        return false;
+    if (k + 1 >= tokens.size())
+        return true;
+    const Token &after = tokens[k + 1];
+    if (after.isSymbol())
+        return true;
+    if (after.features.value(0) != u"助詞")
+        return false;
+    // After a verb or な (不自由な方に) it is a person unless heading somewhere.
+    return afterVerb ? after.surface != u"へ" : personParticles.contains(after.surface);
+}
+
+// What a word says where its dictionary reading would be wrong in an
+// announcement.
+QString announcementReading(const std::vector<Token> &tokens, std::size_t k)
+{
+    const Token &t = tokens[k];
+    // 行き after a place is the bus's destination (緑ヶ丘車庫行き).
+    if (t.surface == u"行き" && t.features.value(1) == u"接尾")
+        return QStringLiteral("ユキ");
+    if (isPersonKata(tokens, k))
+        return QStringLiteral("カタ");
+    return {};
 }
 
 } // namespace
-
-QString numberReading(QStringView digits)
-{
-    if (!allDigits(digits))
-        return {};
-    if (digits.size() == 1)
-        return QString::fromUtf16(kDigits[static_cast<std::size_t>(digits[0].unicode() - u'0')]);
-    if (digits[0] == u'0' || digits.size() > 16)
-        return digitByDigit(digits);
-    static const std::array<const char16_t *, 4> units = {u"", u"マン", u"オク", u"チョウ"};
-    QString out;
-    const qsizetype groups = (digits.size() + 3) / 4;
-    for (qsizetype g = groups - 1; g >= 0; --g) {
-        const qsizetype end = digits.size() - g * 4;
-        const qsizetype begin = std::max<qsizetype>(end - 4, 0);
-        const int value = digits.mid(begin, end - begin).toInt();
-        if (value == 0)
-            continue;
-        if (g == 3 && value == 1)
-            out += QStringLiteral("イッ"); // 一兆 is イッチョウ
-        else if (g > 0 && value == 1)
-            out += QStringLiteral("イチ");
-        else
-            out += groupReading(value);
-        out += QString::fromUtf16(units[static_cast<std::size_t>(g)]);
-    }
-    return out;
-}
 
 QString toKatakana(QStringView text)
 {
@@ -228,45 +321,114 @@ std::unique_ptr<JapaneseReader> JapaneseReader::create()
     // No resource file: the dictionary is named directly, so a system-wide
     // mecabrc pointing at another dictionary does not matter.
     const QByteArray args = "-r /dev/null -d " + QFileInfo(dic).absoluteFilePath().toLocal8Bit();
-    std::unique_ptr<MeCab::Tagger> tagger(MeCab::createTagger(args.constData()));
-    if (!tagger)
+    std::unique_ptr<MeCab::Model> model(MeCab::createModel(args.constData()));
+    if (!model)
         return nullptr;
-    const MeCab::DictionaryInfo *info = tagger->dictionary_info();
+    const MeCab::DictionaryInfo *info = model->dictionary_info();
     const QString charset = info ? QString::fromLatin1(info->charset).toLower() : QString();
     if (charset != u"utf-8" && charset != u"utf8")
         return nullptr;
-    return std::unique_ptr<JapaneseReader>(new JapaneseReader(std::move(tagger)));
+    std::unique_ptr<MeCab::Tagger> tagger(model->createTagger());
+    if (!tagger)
+        return nullptr;
+    return std::unique_ptr<JapaneseReader>(new JapaneseReader(std::move(model), std::move(tagger)));
 }
 
-JapaneseReader::JapaneseReader(std::unique_ptr<MeCab::Tagger> tagger) : tagger_(std::move(tagger)) {}
+JapaneseReader::JapaneseReader(std::unique_ptr<MeCab::Model> model, std::unique_ptr<MeCab::Tagger> tagger)
+    : model_(std::move(model)),
+      tagger_(std::move(tagger)),
+      words_(std::make_shared<const ReadingDictionary>(ReadingDictionary::builtIn()))
+{
+}
 
-JapaneseReader::~JapaneseReader() = default;
+JapaneseReader::~JapaneseReader()
+{
+    tagger_.reset(); // made by the model: goes first
+}
+
+void JapaneseReader::setUserDictionary(const ReadingDictionary &user)
+{
+    auto merged = std::make_shared<ReadingDictionary>(ReadingDictionary::builtIn());
+    merged->merge(user);
+    const std::lock_guard lock(wordsMutex_);
+    words_ = std::move(merged);
+}
+
+std::shared_ptr<const ReadingDictionary> JapaneseReader::words() const
+{
+    const std::lock_guard lock(wordsMutex_);
+    return words_;
+}
 
 QString JapaneseReader::reading(const QString &text) const
 {
-    // Full-width letters and digits become ASCII, half-width katakana full-width.
-    const QByteArray utf8 = text.normalized(QString::NormalizationForm_KC).toUtf8();
-    const std::lock_guard lock(mutex_);
-    QString out;
-    QString previous;
-    for (const MeCab::Node *node = tagger_->parseToNode(utf8.constData()); node; node = node->next) {
+    const QString normal = withoutSpaces(normalizeForReading(text));
+    const std::vector<FixedReading> fixed = fixedReadings(normal, *words());
+    const auto [utf8, offsets] = utf8WithOffsets(normal);
+
+    // The fixed stretches go to MeCab as words of their own with our
+    // reading, so that it reads the words around them in context.
+    std::unique_ptr<MeCab::Lattice> lattice(model_->createLattice());
+    lattice->set_sentence(utf8.constData());
+    std::vector<QByteArray> features;
+    features.reserve(fixed.size());
+    for (const FixedReading &f : fixed) {
+        // A feature is a pattern in which * matches anything: the base form
+        // (the 7th field) must not be *, or MeCab takes its own unknown-word
+        // entry, which has no reading, for a match.
+        const QByteArray reading = f.reading.toUtf8();
+        features.push_back("名詞,一般,*,*,*,*," + reading + ',' + reading + ',' + reading);
+        lattice->set_feature_constraint(static_cast<std::size_t>(offsets[static_cast<std::size_t>(f.begin)]),
+                                        static_cast<std::size_t>(offsets[static_cast<std::size_t>(f.end)]),
+                                        features.back().constData());
+    }
+    if (!tagger_->parse(lattice.get())) {
+        // Should the fixed words ever not fit MeCab's view of the text,
+        // it reads the whole text itself rather than nothing.
+        lattice.reset(model_->createLattice());
+        lattice->set_sentence(utf8.constData());
+        if (!tagger_->parse(lattice.get()))
+            return {};
+    }
+
+    std::vector<Token> tokens;
+    for (const MeCab::Node *node = lattice->bos_node(); node; node = node->next) {
         if (node->stat == MECAB_BOS_NODE || node->stat == MECAB_EOS_NODE)
             continue;
+        const int byteBegin = static_cast<int>(node->surface - utf8.constData());
+        const auto at = std::lower_bound(offsets.begin(), offsets.end(), byteBegin);
+        const qsizetype begin = at - offsets.begin();
         const QString surface = QString::fromUtf8(node->surface, node->length);
-        const QString before = std::exchange(previous, surface);
-        if (const QString corrected = announcementReading(before, surface); !corrected.isEmpty()) {
+        tokens.push_back({surface, QString::fromUtf8(node->feature).split(u','), begin, begin + surface.size()});
+    }
+
+    QString out;
+    auto fixedAt = fixed.cbegin();
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+        const Token &t = tokens[k];
+        // A fixed word reads as fixed, even one written in symbols (→).
+        while (fixedAt != fixed.cend() && fixedAt->end <= t.begin)
+            ++fixedAt;
+        if (fixedAt != fixed.cend() && fixedAt->begin == t.begin && fixedAt->end == t.end) {
+            out += fixedAt->reading;
+            continue;
+        }
+        if (t.isSymbol()) {
+            appendPause(out, symbolPause(t.surface));
+            continue;
+        }
+        if (t.isKanjiNumber()) {
+            if (const QString number = kanjiNumberReading(normal, tokens, k); !number.isEmpty()) {
+                out += number;
+                continue;
+            }
+        }
+        if (const QString corrected = announcementReading(tokens, k); !corrected.isEmpty())
             out += corrected;
-            continue;
-        }
-        const QStringList features = QString::fromUtf8(node->feature).split(u',');
-        if ((!features.isEmpty() && features[0] == u"記号") || allSymbols(surface)) {
-            appendPause(out, symbolPause(surface));
-            continue;
-        }
-        if (features.size() > 8 && features[8] != u"*")
-            out += features[8];
+        else if (const QString pronounced = t.pronunciation(); !pronounced.isEmpty())
+            out += pronounced;
         else
-            out += fallbackReading(surface);
+            out += fallbackReading(t.surface);
     }
     return speakable(out);
 }

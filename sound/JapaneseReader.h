@@ -7,17 +7,25 @@
 #include <mutex>
 
 namespace MeCab {
+class Model;
 class Tagger;
-}
+} // namespace MeCab
 
 namespace kerubara {
 
-// Turns Japanese text into the katakana a speech synthesizer reads aloud,
-// with MeCab and its UTF-8 IPA dictionary: each word's pronunciation, so the
-// particle は reads ワ, へ reads エ and long vowels come out as ー
-// (東京 → トーキョー). Numbers are read out (12 → ジュウニ), Latin letters
-// by their names, and punctuation becomes the pauses 、 and 。. Words the
-// dictionary cannot read and that are not kana are left out.
+class ReadingDictionary;
+
+// Turns Japanese text into the katakana a speech synthesizer reads aloud.
+// The text is first normalised (full-width digits, kanji variants); then
+// the reading dictionary's words (the built-in transit words and the user's
+// own, longest first) and the numbers with their counters (1,200円
+// センニヒャクエン, 10分 ジュップン, 4時 ヨジ) are read by our own rules, and
+// MeCab with its UTF-8 IPA dictionary reads the rest around them, each
+// word's pronunciation: the particle は reads ワ, へ reads エ, long vowels
+// come out as ー (東京 → トーキョー). Kanji numerals before a counter follow
+// the counter's rules too (一丁目 イッチョーメ); Latin letters are read by
+// their names, and punctuation becomes the pauses 、 and 。. Words MeCab
+// cannot read and that are not kana are left out.
 class JapaneseReader
 {
 public:
@@ -30,20 +38,22 @@ public:
     // Safe to call from any thread.
     QString reading(const QString &text) const;
 
+    // The user's words, read from now on besides the built-in ones; an entry
+    // for a built-in word overrides it. Safe to call from any thread.
+    void setUserDictionary(const ReadingDictionary &user);
+
     // The dictionary folder used, or empty when none is installed.
     static QString dictionaryPath();
 
 private:
-    explicit JapaneseReader(std::unique_ptr<MeCab::Tagger> tagger);
+    JapaneseReader(std::unique_ptr<MeCab::Model> model, std::unique_ptr<MeCab::Tagger> tagger);
+    std::shared_ptr<const ReadingDictionary> words() const;
 
-    mutable std::mutex mutex_;
+    std::unique_ptr<MeCab::Model> model_;
     std::unique_ptr<MeCab::Tagger> tagger_;
+    mutable std::mutex wordsMutex_;
+    std::shared_ptr<const ReadingDictionary> words_;
 };
-
-// A run of ASCII digits read as a Japanese number (300 → サンビャク,
-// 8000 → ハッセン, 10000 → イチマン). A run with a leading zero, or one
-// longer than 16 digits, is read digit by digit.
-QString numberReading(QStringView digits);
 
 // Hiragana turned into katakana; everything else unchanged.
 QString toKatakana(QStringView text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -23,6 +24,18 @@ public:
     virtual std::int32_t VoiceStatus() = 0;
     // Shows the engine's settings dialog, modal over `owner`, with `title`.
     virtual void VoiceDialog(QWidget *owner, const QString &title) = 0;
+
+    // Reads from now on with the user's reading dictionaries: yomi.csv in
+    // the broadcast data folder `folder` (ending in a separator, or empty for
+    // the current folder) over the one in the user's configuration folder.
+    // Returns one line per problem found in them, for standard error; the
+    // lines with problems are left out. An engine that has no reading of its
+    // own ignores it.
+    virtual QStringList useReadingDictionaries(const QString &folder)
+    {
+        Q_UNUSED(folder);
+        return {};
+    }
 };
 
 } // namespace kerubara

@@ -2,13 +2,16 @@
 
 #include "sound/EspeakSynth.h"
 #include "sound/JapaneseReader.h"
+#include "sound/KanaPhonemes.h"
 #include "sound/Mixer.h"
+#include "sound/ReadingDictionary.h"
 #include "sound/Resampler.h"
 #include "sound/SampleRing.h"
 #include "sound/VoiceSettingsDialog.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
-#include <chrono>
 
 namespace kerubara {
 namespace {
@@ -16,6 +19,8 @@ namespace {
 // The ring between the worker and the mixer holds this much speech; the
 // worker, far faster than real time, waits while it is full.
 constexpr int kRingSeconds = 2;
+// Samples closer to zero than this (about -66 dB) are silence.
+constexpr std::int16_t kSilence = 16;
 
 float gainOf(const VoiceSettings &s)
 {
@@ -58,6 +63,22 @@ QString VoiceEngine::sampleText()
 QString VoiceEngine::reading(const QString &text) const
 {
     return reader_->reading(text);
+}
+
+QString VoiceEngine::phonemes(const QString &text) const
+{
+    return kanaToPhonemes(reader_->reading(text));
+}
+
+QStringList VoiceEngine::useReadingDictionaries(const QString &folder)
+{
+    QStringList messages;
+    QStringList files{ReadingDictionary::userFile()};
+    const QString data = ReadingDictionary::dataFolderFile(folder);
+    if (QFileInfo(data).absoluteFilePath() != QFileInfo(files.front()).absoluteFilePath())
+        files << data;
+    reader_->setUserDictionary(ReadingDictionary::readFiles(files, &messages));
+    return messages;
 }
 
 void VoiceEngine::applySettings(const VoiceSettings &settings)
@@ -114,8 +135,8 @@ void VoiceEngine::VoiceDialog(QWidget *owner, const QString &title)
 
 void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings settings)
 {
-    const QString kana = reader_->reading(text);
-    if (kana.isEmpty()) {
+    const QString phonemes = kanaToPhonemes(reader_->reading(text));
+    if (phonemes.isEmpty()) {
         busy_ = false;
         return;
     }
@@ -141,8 +162,19 @@ void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings s
             stereo[2 * i] = stereo[2 * i + 1] = resampled[i];
         return ring_->writeAll(stereo.data(), resampled.size(), stop);
     };
-    bool ok = EspeakSynth::speak(kana, settings, [&](const std::int16_t *samples, int count) {
-        return !stop.stop_requested() && forward(samples, count, false);
+    // The silence the voice starts with (the closure before a first ツ or
+    // キ lasts some 40 ms) is left out, so the speech is heard at once.
+    bool started = false;
+    bool ok = EspeakSynth::speak(phonemes, settings, [&](const std::int16_t *samples, int count) {
+        if (!started) {
+            const std::int16_t *first = std::find_if(samples, samples + count, [](std::int16_t s) {
+                return s > kSilence || s < -kSilence;
+            });
+            count -= static_cast<int>(first - samples);
+            samples = first;
+            started = count > 0;
+        }
+        return !stop.stop_requested() && (count == 0 || forward(samples, count, false));
     });
     if (ok && !stop.stop_requested())
         ok = forward(nullptr, 0, true) || stop.stop_requested();
@@ -154,11 +186,11 @@ void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings s
 bool speakToSamples(const JapaneseReader &reader, const QString &text, const VoiceSettings &settings,
                     std::vector<std::int16_t> &samples)
 {
-    const QString kana = reader.reading(text);
-    if (kana.isEmpty())
+    const QString phonemes = kanaToPhonemes(reader.reading(text));
+    if (phonemes.isEmpty())
         return true;
     const float gain = gainOf(settings);
-    return EspeakSynth::speak(kana, settings, [&](const std::int16_t *data, int count) {
+    return EspeakSynth::speak(phonemes, settings, [&](const std::int16_t *data, int count) {
         for (int i = 0; i < count; ++i)
             samples.push_back(static_cast<std::int16_t>(std::clamp(data[i] * gain, -32768.0f, 32767.0f)));
         return true;

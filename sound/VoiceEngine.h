@@ -18,8 +18,10 @@ class JapaneseReader;
 class Mixer;
 class SampleRing;
 
-// Speaks Japanese text into a voice of the mixer. MeCab turns the text into
-// its katakana reading, espeak-ng's Japanese voice speaks that, and the sound
+// Speaks Japanese text into a voice of the mixer. JapaneseReader turns the
+// text into its katakana reading (numbers, the reading dictionaries and
+// MeCab), our own kana table turns that into phonemes (KanaPhonemes), and
+// espeak-ng's Japanese voice speaks them, and the sound
 // streams into the mixer while it is being made: VoiceSpeak returns at once
 // and a worker thread does the rest. VoiceStop cuts off both the synthesis
 // and what is already waiting in the mixer.
@@ -50,9 +52,12 @@ public:
     // Sliders for rate, pitch and volume and a button to hear a sample; OK
     // keeps and saves the values, Cancel restores the previous ones.
     void VoiceDialog(QWidget *owner, const QString &title) override;
+    QStringList useReadingDictionaries(const QString &folder) override;
 
     // The katakana the engine speaks for `text`.
     QString reading(const QString &text) const;
+    // What it hands espeak-ng for `text`: the reading as phoneme input.
+    QString phonemes(const QString &text) const;
 
     const VoiceSettings &settings() const { return settings_; }
     // Uses the values from now on and saves them to the settings file.

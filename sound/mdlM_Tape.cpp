@@ -7,6 +7,7 @@
 #include "sound/VoiceEngine.h"
 
 #include <QFile>
+#include <QTextStream>
 
 namespace kerubara {
 namespace {
@@ -58,6 +59,7 @@ void mdlM_Tape::LoadTape(const QString &folder, const QString &route)
 {
     if (isVista())
         return;
+    loadReadingDictionaries(folder);
     QFile file(tapeFilePath(folder, route));
     if (!file.open(QIODevice::ReadOnly)) {
         clearTable();
@@ -79,6 +81,16 @@ void mdlM_Tape::LoadTape(const QString &folder, const QString &route)
         host_.setTapeButtonsEnabled(true);
     }
     nTapePos_ = 0;
+}
+
+void mdlM_Tape::loadReadingDictionaries(const QString &folder)
+{
+    readingProblems_ = objVoice_ ? objVoice_->useReadingDictionaries(folder) : QStringList();
+    // A bad line is left out and named for whoever watches the program's
+    // output; the route setting goes on.
+    QTextStream err(stderr);
+    for (const QString &line : std::as_const(readingProblems_))
+        err << line << '\n';
 }
 
 const TapeRecord *mdlM_Tape::entry(std::int32_t pos) const

@@ -4,6 +4,7 @@
 #include "sound/SpeechEngine.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -48,6 +49,9 @@ public:
     void InitVoice();
     // Reads the broadcast data file of `route` in `folder` (which ends in a
     // separator or is empty) and puts the position before the first entry.
+    // The speech engine takes the reading dictionary yomi.csv of the same
+    // folder (and the user's own); lines it leaves out are written to
+    // standard error and kept in readingProblems().
     void LoadTape(const QString &folder, const QString &route);
     void TapeNext();
     void TapeBack();
@@ -64,6 +68,8 @@ public:
     // Entries 1..nTapeCount, at indices 0..nTapeCount-1.
     const std::vector<TapeRecord> &TapeData() const { return TapeData_; }
     bool bVoiceOK() const { return bVoiceOK_; }
+    // The reading dictionary lines the last LoadTape left out, one message each.
+    const QStringList &readingProblems() const { return readingProblems_; }
     SpeechEngine *objVoice() const { return objVoice_.get(); }
 
 private:
@@ -72,6 +78,7 @@ private:
     QString soundForFlag(std::int16_t flag) const;
     void playSound(const QString &file, const char *channel);
     void clearTable();
+    void loadReadingDictionaries(const QString &folder);
 
     SoundSystem &sound_;
     TapeHost &host_;
@@ -82,6 +89,7 @@ private:
     std::int32_t nTapePos_ = 0;
     std::unique_ptr<SpeechEngine> objVoice_;
     bool bVoiceOK_ = false;
+    QStringList readingProblems_;
 };
 
 } // namespace kerubara

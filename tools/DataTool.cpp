@@ -5,6 +5,7 @@
 #include "tools/FareCommands.h"
 #include "tools/RenderDigits.h"
 #include "tools/RenderName.h"
+#include "tools/RouteSheet.h"
 #include "tools/SettingsCommands.h"
 #include "tools/TapeCommands.h"
 #include "tools/TicketCommands.h"
@@ -40,11 +41,23 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       出します。ファイル末尾の Ctrl-Z（古いエディタの終端記号）は
       データの終わりとして扱います。
 
-  say [--reading] TEXT [OUT.wav]
+  say [--reading] [--dict FILE]... TEXT [OUT.wav]
       TEXT を放送と同じ音声で話し、OUT.wav（16ビット PCM）に書き出します。
       --reading をつけると、話すときの読み（カタカナ）を表示します
       （このときは OUT.wav を省略できます）。声の速さ・高さ・音量は
       プログラムの「音声の調節」で保存した値を使います。
+      読みは、数字と助数詞（1,200円、10分、4時、一丁目）をプログラムの
+      規則で、交通用語を内蔵の読み辞書で、残りを MeCab で作ります。
+      設定フォルダーの読み辞書（~/.config/kerubara/yomi.csv）があれば
+      内蔵の辞書より優先して使います。
+        --dict FILE  この読み辞書も使います（何度でも指定でき、後に
+                     指定したものほど優先されます）。
+      読み辞書は UTF-8 の CSV で、1行に「文字,読み」（読みはカタカナ、
+      長音は「ー」）を書きます。# で始まる行と空行は読み飛ばします。
+      書き方の誤った行は「FILE: N行目: 理由」を標準エラーに出して
+      使わず、読み上げは続けます。プログラムは系統設定のたびに、
+      放送用データのフォルダーの yomi.csv を設定フォルダーのものより
+      優先して読み込みます。
 
   hy3 IN.csv OUT.hy3
       dump と同じ形の CSV から運賃データを作ります。dump した CSV をそのまま
@@ -138,6 +151,43 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
       画面がなくても動きます。
 
+  render-panel FILE.hy3 --stop N OUT.png [オプション]
+      運賃表示器の画面全体を、プログラムが停留所 N（データの何番目か、1から）で
+      表示するとおりに描き、PNG で保存します。プログラム自身の画面を画面に
+      出さずに使って描くので、系統設定のあと停留所 N まで進めたときの表示と
+      同じになります（大きさは 502×252 ピクセル）。スクロールする停留所名は
+      スクロールする前の、名前の先頭から表示します。
+        --stop N           停留所の番号（必須）
+        --section N        区間（1～300、既定 1）。これより小さい整理券番号の
+                           運賃は表示しません
+        --late-night       深夜料金（運賃を2倍）で表示する
+        --ticket-style N   整理券番号の表示方法 0～11（設定画面の一覧の順、既定 0）
+        --leading-zero     1桁の整理券番号の前に 0 を付ける
+        --tsugiwa-mode N   「次は」の表示 0:なし 1:「は」を小さく 2:同じ大きさ
+                           （データの最初の停留所には付きません）
+        --backlight STATE  バックライト OFF、ON1、ON2（既定 OFF）
+        --settings FILE.in4
+                           設定ファイルを読み、プログラムがその設定ファイルで
+                           起動したときの色・書体・整理券番号・情報表示・
+                           数字の書式・深夜料金で描きます。設定ファイルは
+                           読むだけで、変更しません。ほかのオプションは
+                           設定ファイルより優先します
+      書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
+
+  route-sheet FILE.hy3 OUT.png [--tape FILEtp.csv]
+      系統の全停留所を1枚の PNG にまとめます。1行が1停留所で、順番、整理券
+      番号、行先表示と同じドットの停留所名、整理券番号 1～12 の運賃を並べます。
+      -1（運賃なし）と 0 は色分けし、各運賃の下に深夜料金（2倍）を書きます。
+      4桁以上の運賃には表示される下3桁を添えます。
+      前の停留所より下がる運賃と 9999 を超える運賃は赤で示し、1件につき1行
+      「FILE: record N (停留所名): 整理券K: …」を標準出力に出します。赤の運賃が
+      あれば終了コード 1、なければ 0 です（画像はどちらでも保存します）。
+        --tape FILEtp.csv  放送用データの各放送を、集中操作盤の「送り」で
+                           最初から順に流したときに表示されている停留所の
+                           行に書き添えます（移動フラグ 1 の放送のあとは
+                           次の停留所へ進みます）
+      書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
+
   plugin FILE.4SP
       整理券プラグインを読み込み、プログラムが読み取る内容を表示します。
       1行目は「PlgInfo」と14個の値（PlgInfoRecord の 0～13 番、空白区切り）、
@@ -190,7 +240,8 @@ int usageError(QTextStream &err, const QString &message)
 bool needsGui(const QStringList &args)
 {
     static const QStringList guiCommands{QStringLiteral("render-name"), QStringLiteral("render-digits"),
-                                         QStringLiteral("render-ticket")};
+                                         QStringLiteral("render-ticket"), QStringLiteral("render-panel"),
+                                         QStringLiteral("route-sheet")};
     return !args.isEmpty() && guiCommands.contains(args.front());
 }
 
@@ -240,6 +291,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
         return renderName(rest, err);
     if (command == u"render-digits")
         return renderDigits(rest, err);
+    if (command == u"route-sheet")
+        return routeSheet(rest, out, err);
     if (command == u"plugin") {
         if (rest.size() != 1)
             return usageError(err, QStringLiteral("plugin には整理券プラグインのファイルを1つ指定してください。"));

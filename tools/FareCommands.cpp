@@ -29,32 +29,41 @@ QString badNameReason(const QByteArray &bytes)
 
 } // namespace
 
-int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
+std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &err)
 {
     QFile file(path);
     QString why;
     if (!openForReading(file, &why)) {
         err << path << ": " << why << '\n';
-        return 1;
+        return std::nullopt;
     }
-    const FareFileScan scan = scanFareFile(file, kFareRows + 1);
+    FareFileScan scan = scanFareFile(file, kFareRows + 1);
     if (!scan.hasCount) {
         err << path << QStringLiteral(": 停留所の件数（先頭2バイト）がありません。運賃データ(.hy3)ではないか、壊れています。\n");
-        return 1;
+        return std::nullopt;
     }
     if (scan.count < 0) {
         err << path << QStringLiteral(": 停留所の件数が負の値（%1）です。ファイルが壊れています。\n").arg(scan.count);
-        return 1;
+        return std::nullopt;
     }
     if (scan.count > kFareRows) {
         err << path << QStringLiteral(": 停留所の件数（%1）が301を超えています。1つの系統に入る停留所は301件までです。\n").arg(scan.count);
-        return 1;
+        return std::nullopt;
     }
     if (scan.damage) {
         err << path << QStringLiteral(": record %1: ").arg(scan.damage->record) << scan.damage->description
             << QStringLiteral("（件数は%1件）\n").arg(scan.count);
-        return 1;
+        return std::nullopt;
     }
+    return scan;
+}
+
+int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
+{
+    const std::optional<FareFileScan> read = readWholeFareFile(path, err);
+    if (!read)
+        return 1;
+    const FareFileScan &scan = *read;
     for (std::size_t k = 0; k < scan.records.size(); ++k) {
         const QByteArray &name = scan.records[k].chimei;
         if (const QString badName = badNameReason(name); !badName.isEmpty()) {

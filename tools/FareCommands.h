@@ -1,6 +1,10 @@
 #pragma once
 
+#include "operation/FareFile.h"
+
 #include <QStringList>
+
+#include <optional>
 
 class QTextStream;
 
@@ -8,6 +12,11 @@ class QTextStream;
 namespace kerubara::datatool {
 
 int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err);
+
+// Reads every record of a fare data file the program could load (a count of
+// 0 to 301 and every record complete), or says on `err` why the file cannot
+// be read and gives nothing.
+std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &err);
 int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &err);
 int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err);
 

@@ -12,8 +12,9 @@ namespace kerubara::datatool {
 // one row per line of the file, exactly as the program loads them.
 int dumpTapeFile(const QString &path, QTextStream &out, QTextStream &err);
 
-// say [--reading] TEXT [OUT.wav]: speaks TEXT into a WAV file and/or prints
-// the katakana it is read as.
+// say [--reading] [--dict FILE]... TEXT [OUT.wav]: speaks TEXT into a WAV
+// file and/or prints the katakana it is read as, with the user's reading
+// dictionary and those named by --dict over the built-in one.
 int sayText(const QStringList &args, QTextStream &out, QTextStream &err);
 
 } // namespace kerubara::datatool

@@ -1,5 +1,6 @@
 #include "reslib/ProgramInfo.h"
 #include "tools/DataTool.h"
+#include "tools/PanelCommands.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ int main(int argc, char *argv[])
     }
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = kerubara::datatool::run(args, out, err);
+    const int status = kerubara::datatool::runWithPanel(args, out, err);
     out.flush();
     err.flush();
     return status;

@@ -1,5 +1,6 @@
 #include "controls/digit/M_Degit.h"
 
+#include "reslib/PixelZoom.h"
 #include "reslib/PropertyBag.h"
 #include "reslib/ResDialogs.h"
 
@@ -192,8 +193,8 @@ void M_Degit::redraw()
 void M_Degit::DrawDegit(const QVariant &value, OleColor baseColor, OleColor degitColor)
 {
     const QString text = formatDegitValue(value, format());
-    if (image_.size() != size())
-        image_ = QImage(size(), QImage::Format_RGB32);
+    if (image_.size() != designSize())
+        image_ = QImage(designSize(), QImage::Format_RGB32);
     image_.fill(toQColor(backColor_));
     if (image_.isNull()) // a control of no extent shows nothing
         return;
@@ -204,12 +205,13 @@ void M_Degit::DrawDegit(const QVariant &value, OleColor baseColor, OleColor degi
     // The unlit "8" of every position from the left edge (those past the
     // right edge would not show)...
     const QColor base = toQColor(baseColor);
-    for (int i = 0; i < keta_ && i * step < width(); ++i)
+    const int width = image_.width();
+    for (int i = 0; i < keta_ && i * step < width; ++i)
         glyphs.draw(painter, QPoint(i * step, 0), kEightMask, base);
     // ...and the value's last Keta characters over them, against the right edge.
     const QString shown = lastCharacters(text, keta_);
     const QColor lit = toQColor(degitColor);
-    const int left = width() - static_cast<int>(shown.size()) * step;
+    const int left = width - static_cast<int>(shown.size()) * step;
     for (int j = 0; j < shown.size(); ++j) {
         const int x = left + j * step;
         if (x + step > 0)
@@ -221,28 +223,38 @@ void M_Degit::DrawDegit(const QVariant &value, OleColor baseColor, OleColor degi
 
 void M_Degit::resizeToFit()
 {
-    resize(controlSize(keta_, degitSize_));
+    resize(sizeHint());
     updateGeometry();
 }
 
 QSize M_Degit::sizeHint() const
 {
-    return controlSize(keta_, degitSize_);
+    return controlSize(keta_, degitSize_) * zoom_;
+}
+
+void M_Degit::setZoom(int factor)
+{
+    const int zoom = std::max(factor, 1);
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    resizeToFit();
+    update();
 }
 
 void M_Degit::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(0, 0, zoomedByWholePixels(image_, zoom_));
 }
 
 void M_Degit::resizeEvent(QResizeEvent *)
 {
     // The backing image follows the control's size and keeps what it held;
     // new area shows the background until the next redraw.
-    if (image_.size() == size())
+    if (image_.size() == designSize())
         return;
-    QImage resized(size(), QImage::Format_RGB32);
+    QImage resized(designSize(), QImage::Format_RGB32);
     resized.fill(toQColor(backColor_));
     QPainter(&resized).drawImage(0, 0, image_);
     image_ = resized;

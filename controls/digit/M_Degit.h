@@ -126,7 +126,15 @@ public:
     // The pixel size of a control with `keta` positions of size class `degitSize`.
     static QSize controlSize(std::int16_t keta, std::int16_t degitSize);
 
-    // In a layout the control keeps the size its digit count and size class give.
+    // Whole-pixel magnification of what the control shows (1 as designed):
+    // the control grows by the factor and every segment with it, while the
+    // drawing itself (image()) keeps the design size. A factor below 1
+    // counts as 1.
+    int zoom() const { return zoom_; }
+    void setZoom(int factor);
+
+    // In a layout the control keeps the size its digit count, size class and
+    // zoom give.
     QSize sizeHint() const override;
 
 signals:
@@ -148,6 +156,8 @@ private:
     void DrawDegit(const QVariant &value, OleColor baseColor, OleColor degitColor);
     void redraw();
     void resizeToFit();
+    // The control's size in design pixels (its size without the zoom).
+    QSize designSize() const { return {width() / zoom_, height() / zoom_}; }
     const SegmentFont &font();
 
     // The stored properties; the constructor gives them their design values.
@@ -167,6 +177,7 @@ private:
     bool bFontBold_ = true;
 
     QImage image_;
+    int zoom_ = 1;
     std::optional<SegmentFont> font_;
 };
 

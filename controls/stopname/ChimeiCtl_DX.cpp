@@ -1,12 +1,11 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 
-#include "reslib/Clock.h"
-
 #include "controls/stopname/ChimeiLayout.h"
 #include "controls/stopname/ChimeiTypeface.h"
 #include "reslib/Clock.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
+#include "reslib/PixelZoom.h"
 #include "reslib/PropertyBag.h"
 
 #include <QPaintEvent>
@@ -100,7 +99,18 @@ ChimeiCtl_DX::~ChimeiCtl_DX() = default;
 
 QSize ChimeiCtl_DX::sizeHint() const
 {
-    return {kStripWidth, kCanvasHeight};
+    return QSize(kStripWidth, kCanvasHeight) * zoom_;
+}
+
+void ChimeiCtl_DX::setZoom(int factor)
+{
+    const int zoom = std::max(factor, 1);
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    zoomedCanvas_ = QImage();
+    resize(sizeHint());
+    update();
 }
 
 // --- properties ---------------------------------------------------------
@@ -227,6 +237,7 @@ void ChimeiCtl_DX::clearCanvas(int width)
     if (canvas_.width() != width)
         canvas_ = QImage(width, kCanvasHeight, QImage::Format_RGB32);
     canvas_.fill(toQColor(backColor_));
+    zoomedCanvas_ = QImage();
 }
 
 void ChimeiCtl_DX::clearRaster()
@@ -240,6 +251,7 @@ void ChimeiCtl_DX::printAndSample(const QString &text, std::int32_t x, std::int3
     const GlyphRasterizer::Glyph &glyph = glyphs_.print(rasterFont_, rasterPrintY_, text);
     raster_ = glyph.raster;
     drawDots(canvas_, x, y, glyph.dots, colour);
+    zoomedCanvas_ = QImage();
 }
 
 void ChimeiCtl_DX::SetChimei(const QString &text)
@@ -332,6 +344,11 @@ void ChimeiCtl_DX::stopScroll()
     setCanvasLeft(0);
 }
 
+void ChimeiCtl_DX::stopScrolling()
+{
+    stopScroll();
+}
+
 void ChimeiCtl_DX::updateScroll()
 {
     if (!scroll_.running())
@@ -354,33 +371,51 @@ void ChimeiCtl_DX::setCanvasLeft(int left)
 
 // --- painting -----------------------------------------------------------
 
-void ChimeiCtl_DX::paintViewport(QPainter &painter) const
+void ChimeiCtl_DX::paintViewport(QPainter &painter, int zoom, const QImage &canvas) const
 {
     const QRect viewport(0, 0, kStripWidth, kViewportHeight);
-    painter.fillRect(viewport, toQColor(backColor_));
-    // Only the part of the canvas inside the viewport is copied.
+    // Only the part of the canvas inside the viewport is copied, unscaled:
+    // `canvas` is already as large as the surface needs it. The background
+    // fills the rest, so no pixel is written twice at each scroll step.
+    QRegion background(zoomedRect(viewport, zoom));
     const QRect placed(canvasLeft_, -1, canvas_.width(), canvas_.height());
     const QRect visible = placed.intersected(viewport);
-    if (!visible.isEmpty())
-        painter.drawImage(visible.topLeft(), canvas_, visible.translated(-placed.topLeft()));
+    if (!visible.isEmpty()) {
+        const QRect target = zoomedRect(visible, zoom);
+        painter.drawImage(target.topLeft(), canvas, zoomedRect(visible.translated(-placed.topLeft()), zoom));
+        background -= target;
+    }
+    for (const QRect &rect : background)
+        painter.fillRect(rect, toQColor(backColor_));
     if (appearance_ != 0) {
-        // A sunken edge: shadow above and left, light below and right.
+        // A sunken edge: shadow above and left, light below and right, one
+        // design pixel wide.
         const int right = viewport.right();
         const int bottom = viewport.bottom();
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawLine(0, 0, right, 0);
-        painter.drawLine(0, 0, 0, bottom);
-        painter.setPen(Qt::white);
-        painter.drawLine(1, bottom, right, bottom);
-        painter.drawLine(right, 1, right, bottom);
+        const QColor shadow(128, 128, 128);
+        painter.fillRect(zoomedRect(QRect(0, 0, right + 1, 1), zoom), shadow);
+        painter.fillRect(zoomedRect(QRect(0, 0, 1, bottom + 1), zoom), shadow);
+        painter.fillRect(zoomedRect(QRect(1, bottom, right, 1), zoom), Qt::white);
+        painter.fillRect(zoomedRect(QRect(right, 1, 1, bottom), zoom), Qt::white);
     }
+}
+
+const QImage &ChimeiCtl_DX::zoomedCanvas()
+{
+    if (zoom_ == 1)
+        return canvas_;
+    // Magnified once per change of the canvas, so that a scroll step only
+    // copies pixels, as it does at the design size.
+    if (zoomedCanvas_.isNull())
+        zoomedCanvas_ = zoomedByWholePixels(canvas_, zoom_);
+    return zoomedCanvas_;
 }
 
 QImage ChimeiCtl_DX::viewportImage() const
 {
     QImage image(kStripWidth, kViewportHeight, QImage::Format_RGB32);
     QPainter painter(&image);
-    paintViewport(painter);
+    paintViewport(painter, 1, canvas_);
     return image;
 }
 
@@ -388,7 +423,7 @@ void ChimeiCtl_DX::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    paintViewport(painter);
+    paintViewport(painter, zoom_, zoomedCanvas());
 }
 
 } // namespace kerubara

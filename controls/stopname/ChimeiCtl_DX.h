@@ -139,6 +139,9 @@ public:
     const RasterFont &rasterFont() const { return rasterFont_; }
     int rasterPrintY() const { return rasterPrintY_; }
     bool isScrolling() const { return scroll_.running(); }
+    // Ends a running scroll as a later name that fits would: the canvas goes
+    // back to left 0, showing the name from its start, and stays there.
+    void stopScrolling();
     bool isScrollPausing() const { return scroll_.pausing(); }
     double scrollPosition() const { return scroll_.position(); }
     // The 432 × 58 viewport as it is shown (before the control clips it).
@@ -150,6 +153,12 @@ public:
     // when the canvas moved by a whole pixel and arms the timer for the next
     // pass. The timer calls it; calling it between passes does nothing.
     void updateScroll();
+
+    // Whole-pixel magnification of what the control shows (1 as designed):
+    // its size and every dot grow by the factor, while the canvas, the raster
+    // and every position stay in design pixels. A factor below 1 counts as 1.
+    int zoom() const { return zoom_; }
+    void setZoom(int factor);
 
     QSize sizeHint() const override;
 
@@ -167,7 +176,11 @@ private:
     void clearCanvas(int width);
     void printAndSample(const QString &text, std::int32_t x, std::int32_t y, OleColor colour);
     void clearRaster();
-    void paintViewport(QPainter &painter) const;
+    // Paints the viewport magnified by `zoom` with `canvas`, the canvas
+    // magnified by the same factor.
+    void paintViewport(QPainter &painter, int zoom, const QImage &canvas) const;
+    // The canvas as the magnified strip shows it, made again after a change.
+    const QImage &zoomedCanvas();
     void startScroll();
     void stopScroll();
     void setCanvasLeft(int left);
@@ -188,6 +201,8 @@ private:
 
     QImage canvas_;
     int canvasLeft_ = 0;
+    int zoom_ = 1;
+    QImage zoomedCanvas_; // null until needed after a change of the canvas
     QImage raster_;
     RasterFont rasterFont_;
     int rasterPrintY_ = 0;

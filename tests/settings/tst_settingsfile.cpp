@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <map>
+
 using namespace kerubara;
 using testing::SettingsBuilder;
 
@@ -41,6 +43,8 @@ private slots:
     void damagedFilesReadAsFarAsTheyGo();
     void fileLivesBesideTheProgramOrInTheConfigFolder_data();
     void fileLivesBesideTheProgramOrInTheConfigFolder();
+    void installedProgramStartsFromTheDemonstrationAndSavesToTheConfigFolder_data();
+    void installedProgramStartsFromTheDemonstrationAndSavesToTheConfigFolder();
 };
 
 void tst_SettingsFile::emptyTextsAndATenCharacterDateMake330Bytes()
@@ -242,6 +246,49 @@ void tst_SettingsFile::fileLivesBesideTheProgramOrInTheConfigFolder()
     QCOMPARE(QDir::cleanPath(paths.read), read == u"beside" ? beside : config);
     QCOMPARE(QDir::cleanPath(paths.write), write == u"beside" ? beside : config);
     QVERIFY(!paths.write.contains(QStringLiteral("//")));
+}
+
+void tst_SettingsFile::installedProgramStartsFromTheDemonstrationAndSavesToTheConfigFolder_data()
+{
+    QTest::addColumn<bool>("besideExists");
+    QTest::addColumn<bool>("configExists");
+    QTest::addColumn<bool>("demoExists");
+    QTest::addColumn<QString>("read"); // "beside", "config" or "demo"
+    QTest::addColumn<QString>("write");
+    // The program's folder can be written in every row, as /usr/bin can by root.
+    QTest::newRow("first start: the demonstration, saved to the config folder")
+        << false << false << true << "demo" << "config";
+    QTest::newRow("later starts: the user's own file") << false << true << true << "config" << "config";
+    QTest::newRow("no demonstration installed") << false << false << false << "config" << "config";
+    QTest::newRow("a file beside the program still wins") << true << true << true << "beside" << "beside";
+}
+
+void tst_SettingsFile::installedProgramStartsFromTheDemonstrationAndSavesToTheConfigFolder()
+{
+    QFETCH(bool, besideExists);
+    QFETCH(bool, configExists);
+    QFETCH(bool, demoExists);
+    QFETCH(QString, read);
+    QFETCH(QString, write);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("usr/bin")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("usr/share/kerubara/examples")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("config/kerubara")));
+    const std::map<QString, QString> files{
+        {QStringLiteral("beside"), dir.filePath(QStringLiteral("usr/bin/kerubara.in4"))},
+        {QStringLiteral("config"), dir.filePath(QStringLiteral("config/kerubara/kerubara.in4"))},
+        {QStringLiteral("demo"), dir.filePath(QStringLiteral("usr/share/kerubara/examples/demo-settings.in4"))}};
+    if (besideExists)
+        QVERIFY(testing::writeFile(files.at(QStringLiteral("beside")), "x"));
+    if (configExists)
+        QVERIFY(testing::writeFile(files.at(QStringLiteral("config")), "x"));
+    if (demoExists)
+        QVERIFY(testing::writeFile(files.at(QStringLiteral("demo")), "x"));
+    const SettingsFilePaths paths =
+        settingsFilePaths(dir.filePath(QStringLiteral("usr/bin")), QStringLiteral("kerubara"),
+                          dir.filePath(QStringLiteral("config")), dir.filePath(QStringLiteral("usr/share/kerubara/examples")));
+    QCOMPARE(QDir::cleanPath(paths.read), files.at(read));
+    QCOMPARE(QDir::cleanPath(paths.write), files.at(write));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsFile)

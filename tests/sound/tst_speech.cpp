@@ -1,5 +1,6 @@
 #include "sound/AudioOutput.h"
 #include "sound/JapaneseReader.h"
+#include "sound/ReadingDictionary.h"
 #include "sound/VoiceEngine.h"
 #include "sound/VoiceSettingsDialog.h"
 
@@ -8,6 +9,8 @@
 Q_DECLARE_METATYPE(kerubara::VoiceSettings)
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -52,8 +55,7 @@ private slots:
     void initTestCase();
     void textIsReadAsKatakana_data();
     void textIsReadAsKatakana();
-    void numbersAreReadOut_data();
-    void numbersAreReadOut();
+    void engineReadsWithTheDataFoldersDictionaryOverTheUsers();
     void kanjiSentenceIsSpokenIntoTheMixer();
     void voiceStopSilencesAtOnce();
     void nothingToSayLeavesTheEngineIdle_data();
@@ -71,6 +73,8 @@ private:
 
 void tst_Speech::initTestCase()
 {
+    // The user's configuration folder is this test's own.
+    qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toLocal8Bit());
     reader_ = JapaneseReader::create();
     QVERIFY2(reader_, "MeCab with mecab-ipadic-utf8 is part of the build's packages");
 }
@@ -90,14 +94,22 @@ void tst_Speech::textIsReadAsKatakana_data()
     QTest::newRow("particle ha reads wa") << "次は、市役所前です。" << "ツギワ、シヤクショマエデス。";
     QTest::newRow("particle he reads e") << "東京へ行く" << "トーキョーエイク";
     QTest::newRow("long vowels as bar") << "ご注意ください。" << "ゴチューイクダサイ。";
-    QTest::newRow("getting off, not rain") << "お降りの方はお知らせください" << "オオリノホーワオシラセクダサイ";
-    QTest::newRow("numbers and counters") << "12番のりば" << "ジュウニバンノリバ";
+    QTest::newRow("getting off, a person") << "お降りの方はお知らせください" << "オオリノカタワオシラセクダサイ";
+    QTest::newRow("towards the front, a direction") << "前の方へお進みください" << "マエノホーエオススミクダサイ";
+    QTest::newRow("destination") << "緑ヶ丘車庫行きです" << "ミドリガオカシャコユキデス";
+    QTest::newRow("numbers and counters") << "12番のりば" << "ジューニバンノリバ";
     QTest::newRow("full-width digits") << "３００円" << "サンビャクエン";
+    QTest::newRow("kanji number and counter") << "本町一丁目" << "ホンマチイッチョーメ";
+    QTest::newRow("kanji number without a counter") << "第一" << "ダイイチ";
+    QTest::newRow("kanji word that is no number") << "十分ご注意ください" << "ジューブンゴチューイクダサイ";
     QTest::newRow("half-width katakana") << "ｽｸﾛｰﾙ" << "スクロール";
     QTest::newRow("small ke in a place name") << "南ヶ丘ニュータウン" << "ミナミガオカニュータウン";
     QTest::newRow("middle dot pauses") << "市民文化会館・図書館前" << "シミンブンカカイカン、トショカンマエ";
     QTest::newRow("repeated punctuation collapses") << "発車します！！" << "ハッシャシマス。";
     QTest::newRow("brackets say nothing") << "「急行」" << "キューコー";
+    QTest::newRow("spaces between words say nothing") << "系統 012" << "ケートーゼロイチニ";
+    QTest::newRow("space between numbers pauses") << "1 2" << "イチ、ニ";
+    QTest::newRow("long mark without a vowel goes") << "ーあ" << "ア";
     QTest::newRow("empty") << "" << "";
 }
 
@@ -108,27 +120,30 @@ void tst_Speech::textIsReadAsKatakana()
     QCOMPARE(reader_->reading(text), reading);
 }
 
-void tst_Speech::numbersAreReadOut_data()
+void tst_Speech::engineReadsWithTheDataFoldersDictionaryOverTheUsers()
 {
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<QString>("reading");
-    QTest::newRow("zero") << "0" << "ゼロ";
-    QTest::newRow("ten") << "10" << "ジュウ";
-    QTest::newRow("three hundred") << "300" << "サンビャク";
-    QTest::newRow("six hundred") << "600" << "ロッピャク";
-    QTest::newRow("eight thousand") << "8000" << "ハッセン";
-    QTest::newRow("ten thousand") << "10000" << "イチマン";
-    QTest::newRow("mixed") << "32767" << "サンマンニセンナナヒャクロクジュウナナ";
-    QTest::newRow("one hundred million") << "100000000" << "イチオク";
-    QTest::newRow("leading zero digit by digit") << "007" << "ゼロゼロナナ";
-    QTest::newRow("not digits") << "12a" << "";
-}
+    NullAudioOutput out;
+    auto engine = makeEngine(out);
+    QVERIFY(engine);
+    QTemporaryDir data;
+    // The user's own, in the configuration folder, and the route's, in the
+    // broadcast data folder (named in capitals, as a Windows copy may be).
+    QVERIFY(QDir().mkpath(QFileInfo(ReadingDictionary::userFile()).absolutePath()));
+    QVERIFY(testing::writeFile(ReadingDictionary::userFile(), "桜橋,サクラバシ\n大手町,オオテマチ\n"));
+    QVERIFY(testing::writeFile(data.filePath("YOMI.CSV"), "大手町,オーテチョー\nbad line\n"));
+    QCOMPARE(engine->reading("桜橋と大手町"), QStringLiteral("サクラキョートオーテマチ"));
 
-void tst_Speech::numbersAreReadOut()
-{
-    QFETCH(QString, digits);
-    QFETCH(QString, reading);
-    QCOMPARE(numberReading(digits), reading);
+    const QStringList problems = engine->useReadingDictionaries(data.path() + u'/');
+    QCOMPARE(engine->reading("桜橋と大手町"), QStringLiteral("サクラバシトオーテチョー"));
+    QCOMPARE(problems.size(), 1);
+    QVERIFY2(problems[0].startsWith(data.filePath("YOMI.CSV") + QStringLiteral(": 2行目: ")), qPrintable(problems[0]));
+    // Its phoneme input as well.
+    QCOMPARE(engine->phonemes("桜橋"), QStringLiteral("[[s,akur`ab'as\\i]]"));
+
+    // Without the files, the built-in words and MeCab again.
+    QVERIFY(QFile::remove(ReadingDictionary::userFile()));
+    QVERIFY(engine->useReadingDictionaries(QStringLiteral("/nonexistent/")).isEmpty());
+    QCOMPARE(engine->reading("桜橋と大手町"), QStringLiteral("サクラキョートオーテマチ"));
 }
 
 void tst_Speech::kanjiSentenceIsSpokenIntoTheMixer()

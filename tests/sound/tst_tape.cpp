@@ -53,6 +53,13 @@ struct FakeEngine : SpeechEngine
     {
         *calls << QStringLiteral("dialog %1 %2").arg(owner ? "owner" : "none", title);
     }
+    QStringList useReadingDictionaries(const QString &folder) override
+    {
+        *dictionaryFolders << folder;
+        return dictionaryProblems;
+    }
+    QStringList *dictionaryFolders = nullptr;
+    QStringList dictionaryProblems;
 };
 
 struct Rig
@@ -62,6 +69,8 @@ struct Rig
     QStringList commands;
     int engineStatus = 1;
     bool engineAvailable = true;
+    QStringList dictionaryProblems;
+    QStringList dictionaryFolders;
     ScopedSleepHandler noSleep{[](int) {}};
     SoundSystem sound{std::make_unique<NullAudioOutput>(), QStringLiteral("kb")};
     mdlM_Tape tape{sound, host, [this]() -> std::unique_ptr<SpeechEngine> {
@@ -69,6 +78,8 @@ struct Rig
                            return nullptr;
                        auto e = std::make_unique<FakeEngine>(&engineCalls);
                        e->status = engineStatus;
+                       e->dictionaryFolders = &dictionaryFolders;
+                       e->dictionaryProblems = dictionaryProblems;
                        return e;
                    }};
 
@@ -99,6 +110,7 @@ private slots:
     void failedLoadDisablesTheFrameAndLeavesNoTable_data();
     void failedLoadDisablesTheFrameAndLeavesNoTable();
     void secondRouteReplacesTheFirst();
+    void eachRouteSettingReadsTheFoldersReadingDictionary();
     void forwardSpeaksEachEntryAndStopsAtTheLast();
     void backStopsAtTheFirstWithoutSound();
     void preAnnouncementSoundIsChosen_data();
@@ -243,6 +255,24 @@ void tst_Tape::secondRouteReplacesTheFirst()
     QCOMPARE(rig.tape.GetTapePos(), 0);
     QCOMPARE(rig.tape.TapeData().size(), std::size_t(1));
     QCOMPARE(rig.tape.TapeData()[0].Text, QStringLiteral("ご乗車ありがとうございます。"));
+}
+
+void tst_Tape::eachRouteSettingReadsTheFoldersReadingDictionary()
+{
+    Rig rig;
+    rig.dictionaryProblems = {QStringLiteral("yomi.csv: 2行目: 読みがありません。この行は使いません。")};
+    rig.tape.InitVoice();
+    rig.tape.LoadTape(folder(), "12");
+    QCOMPARE(rig.dictionaryFolders, QStringList{folder()});
+    QCOMPARE(rig.tape.readingProblems(), rig.dictionaryProblems);
+    // A bad dictionary line never stops the tape.
+    QCOMPARE(rig.tape.GetTapeCount(), 3);
+    QVERIFY(rig.host.buttonsEnabled);
+    rig.tape.TapeNext();
+    QCOMPARE(rig.spoken(), QStringList{"発車します。"});
+    // The next route setting reads it again, even for a route without announcements.
+    rig.tape.LoadTape(folder(), "99");
+    QCOMPARE(rig.dictionaryFolders, (QStringList{folder(), folder()}));
 }
 
 void tst_Tape::forwardSpeaksEachEntryAndStopsAtTheLast()

@@ -1,9 +1,12 @@
 #include "reslib/Cp932.h"
+#include "sound/ReadingDictionary.h"
 
 #include "FareBytes.h"
 #include "ToolRun.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +21,7 @@ class tst_TapeCommands : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void dumpWritesTheTableAsLoaded_data();
     void dumpWritesTheTableAsLoaded();
     void dumpRefusesWhatLoadingRefuses_data();
@@ -26,6 +30,9 @@ private slots:
     void dumpWarnsOfFullWidthFlagDigits();
     void sampleRouteAnnouncementsLoad();
     void sayPrintsTheReading();
+    void sayReadsWithTheUsersAndTheNamedDictionaries();
+    void sayNamesBadDictionaryLinesAndGoesOn();
+    void sampleRouteReadsItsOwnStopNames();
     void sayWritesASpokenWav();
     void sayUsageErrors_data();
     void sayUsageErrors();
@@ -33,6 +40,12 @@ private slots:
 private:
     QTemporaryDir dir_;
 };
+
+void tst_TapeCommands::initTestCase()
+{
+    // The user's configuration folder is this test's own.
+    qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toLocal8Bit());
+}
 
 void tst_TapeCommands::dumpWritesTheTableAsLoaded_data()
 {
@@ -130,6 +143,61 @@ void tst_TapeCommands::sayPrintsTheReading()
     QCOMPARE(r.out, QStringLiteral("ツギワ、シヤクショマエデス。\n"));
 }
 
+void tst_TapeCommands::sayReadsWithTheUsersAndTheNamedDictionaries()
+{
+    const QString text = QStringLiteral("運賃は後払いです。");
+    QCOMPARE(runTool({"say", "--reading", text}).out, QStringLiteral("ウンチンワアトバライデス。\n"));
+    // The user's own dictionary overrides the built-in word …
+    const QString user = ReadingDictionary::userFile();
+    QVERIFY(QDir().mkpath(QFileInfo(user).absolutePath()));
+    QVERIFY(writeFile(user, "後払い,コーバライ\n"));
+    QCOMPARE(runTool({"say", "--reading", text}).out, QStringLiteral("ウンチンワコーバライデス。\n"));
+    // … and one named with --dict overrides both, the last named winning.
+    QVERIFY(writeFile(dir_.filePath("a.csv"), "後払い,ゴバライ\n運賃,ウンチ\n"));
+    QVERIFY(writeFile(dir_.filePath("b.csv"), "\xEF\xBB\xBF後払い,ノチバライ\r\n"));
+    QCOMPARE(runTool({"say", "--reading", "--dict", dir_.filePath("a.csv"), text}).out,
+             QStringLiteral("ウンチワゴバライデス。\n"));
+    const Run both = runTool({"say", "--dict=" + dir_.filePath("a.csv"), "--dict", dir_.filePath("b.csv"), "--reading", text});
+    QCOMPARE(both.status, 0);
+    QCOMPARE(both.out, QStringLiteral("ウンチワノチバライデス。\n"));
+    QVERIFY(both.err.isEmpty());
+    QVERIFY(QFile::remove(user));
+}
+
+void tst_TapeCommands::sayNamesBadDictionaryLinesAndGoesOn()
+{
+    const QString dict = dir_.filePath("bad.csv");
+    QVERIFY(writeFile(dict, "市役所前,シヤクショノマエ\nno reading\n次は,tsugiwa\n"));
+    const Run r = runTool({"say", "--reading", "--dict", dict, QStringLiteral("次は、市役所前です。")});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QStringLiteral("ツギワ、シヤクショノマエデス。\n"));
+    const QStringList lines = r.err.trimmed().split(u'\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].startsWith(dict + QStringLiteral(": 2行目: ")), qPrintable(r.err));
+    QVERIFY2(lines[1].startsWith(dict + QStringLiteral(": 3行目: 読み「tsugiwa」")), qPrintable(r.err));
+}
+
+void tst_TapeCommands::sampleRouteReadsItsOwnStopNames()
+{
+    const QString examples = QStringLiteral(KERUBARA_EXAMPLES_DIR);
+    QFile dictionary(examples + "/yomi.csv");
+    QVERIFY(dictionary.open(QIODevice::ReadOnly));
+    std::vector<DictionaryProblem> problems;
+    const ReadingDictionary d = ReadingDictionary::parse(dictionary.readAll(), &problems);
+    QVERIFY(problems.empty());
+    QFile fares(examples + "/12.csv");
+    QVERIFY(fares.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(fares.readAll()).trimmed().split(u'\n').mid(1);
+    QCOMPARE(rows.size(), 30);
+    for (const QString &row : rows) {
+        const QString stop = row.section(u',', 0, 0);
+        QVERIFY2(!d.reading(stop).isEmpty(), qPrintable(stop));
+    }
+    // 桜橋 is サクラキョー to MeCab.
+    const Run r = runTool({"say", "--reading", "--dict", examples + "/yomi.csv", QStringLiteral("次は、桜橋です。")});
+    QCOMPARE(r.out, QStringLiteral("ツギワ、サクラバシデス。\n"));
+}
+
 void tst_TapeCommands::sayWritesASpokenWav()
 {
     const QString wav = dir_.filePath("say.wav");
@@ -151,16 +219,20 @@ void tst_TapeCommands::sayWritesASpokenWav()
 void tst_TapeCommands::sayUsageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("nothing") << QStringList{"say"};
-    QTest::newRow("no wav file") << QStringList{"say", "text"};
-    QTest::newRow("too many") << QStringList{"say", "a", "b.wav", "c"};
+    QTest::addColumn<int>("status");
+    QTest::newRow("nothing") << QStringList{"say"} << 2;
+    QTest::newRow("no wav file") << QStringList{"say", "text"} << 2;
+    QTest::newRow("too many") << QStringList{"say", "a", "b.wav", "c"} << 2;
+    QTest::newRow("dict without a file") << QStringList{"say", "--reading", "text", "--dict"} << 2;
+    QTest::newRow("dict file missing") << QStringList{"say", "--reading", "--dict", "/nonexistent/yomi.csv", "text"} << 1;
 }
 
 void tst_TapeCommands::sayUsageErrors()
 {
     QFETCH(QStringList, args);
     const Run r = runTool(args);
-    QCOMPARE(r.status, 2);
+    QTEST(r.status, "status");
+    QVERIFY(r.out.isEmpty());
     QVERIFY(!r.err.isEmpty());
 }
 

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sound/ReadingDictionary.h"
+
+#include "sound/ReadingNormalizer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace kerubara {
+namespace {
+
+bool isKatakanaSound(char16_t u)
+{
+    return (u >= 0x30A1 && u <= 0x30F4) || u == 0x30FC;
+}
+
+// The fields of one CSV line: commas separate, double quotes enclose a
+// field that holds commas, "" inside quotes is one quote. False when a
+// quote is left open.
+bool splitCsvLine(QStringView line, QStringList &fields)
+{
+    fields.clear();
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < line.size() && line[i + 1] == u'"') {
+                field += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            fields << field.trimmed();
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields << field.trimmed();
+    return !quoted;
+}
+
+bool isHeading(const QStringList &fields)
+{
+    static const QStringList headings{QStringLiteral("reading"), QStringLiteral("読み"), QStringLiteral("よみ"),
+                                      QStringLiteral("ヨミ")};
+    return fields.size() == 2 && headings.contains(fields[1], Qt::CaseInsensitive);
+}
+
+// Why a line cannot be an entry, or empty when it can.
+QString lineProblem(const QStringList &fields, const QString &reading)
+{
+    if (fields.size() < 2)
+        return QStringLiteral("「文字,読み」の形になっていません（読みがありません）。");
+    if (fields.size() > 2)
+        return QStringLiteral("欄が多すぎます（「文字,読み」の2つだけにしてください。文字にコンマを含めるときは \"\" で囲みます）。");
+    if (fields[0].isEmpty())
+        return QStringLiteral("読ませる文字が空です。");
+    if (fields[1].isEmpty())
+        return QStringLiteral("読みが空です。");
+    if (reading.isEmpty())
+        return QStringLiteral("読み「%1」にカタカナ以外の文字があります。").arg(fields[1]);
+    return {};
+}
+
+} // namespace
+
+QString ReadingDictionary::userFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/kerubara/")
+        + fileName();
+}
+
+QString ReadingDictionary::dataFolderFile(const QString &folder)
+{
+    const QString written = folder + fileName();
+    if (QFileInfo(written).isFile())
+        return written;
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    for (const QString &entry : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (entry.compare(fileName(), Qt::CaseInsensitive) == 0)
+            return folder + entry;
+    }
+    return written;
+}
+
+QString ReadingDictionary::cleanReading(QStringView reading)
+{
+    QString out;
+    out.reserve(reading.size());
+    for (const QChar c : reading) {
+        const char16_t u = c.unicode();
+        if (u >= 0x3041 && u <= 0x3094)
+            out += QChar(static_cast<char16_t>(u + 0x60)); // hiragana → katakana
+        else if (isKatakanaSound(u) || u == u'、' || u == u'。')
+            out += c;
+        else if (!c.isSpace())
+            return {};
+    }
+    return out;
+}
+
+QString ReadingDictionary::key(QStringView text)
+{
+    QString folded = text.toString();
+    for (QChar &c : folded) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(static_cast<char16_t>(c.unicode() + (u'a' - u'A')));
+    }
+    return folded;
+}
+
+QString ReadingDictionary::entryKey(QStringView text)
+{
+    // Spaces say nothing, and the reader matches texts without them.
+    QString normal = normalizeForReading(text);
+    normal.removeIf([](QChar c) { return c.isSpace(); });
+    return key(normal);
+}
+
+bool ReadingDictionary::insert(const QString &text, const QString &reading)
+{
+    const QString k = entryKey(text);
+    const QString r = cleanReading(reading);
+    if (k.isEmpty() || r.isEmpty())
+        return false;
+    if (!readings_.contains(k)) {
+        std::vector<qsizetype> &lengths = lengthsByFirst_[k[0]];
+        lengths.insert(std::upper_bound(lengths.begin(), lengths.end(), k.size(), std::greater<>()), k.size());
+        lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
+    }
+    readings_.insert(k, r);
+    return true;
+}
+
+void ReadingDictionary::merge(const ReadingDictionary &other)
+{
+    for (auto it = other.readings_.cbegin(); it != other.readings_.cend(); ++it)
+        insert(it.key(), it.value());
+}
+
+qsizetype ReadingDictionary::longestMatch(QStringView text, qsizetype pos, QString *reading) const
+{
+    if (pos >= text.size())
+        return 0;
+    const QString first = key(text.mid(pos, 1));
+    const auto lengths = lengthsByFirst_.constFind(first[0]);
+    if (lengths == lengthsByFirst_.cend())
+        return 0;
+    for (const qsizetype length : *lengths) {
+        if (pos + length > text.size())
+            continue;
+        const auto found = readings_.constFind(key(text.mid(pos, length)));
+        if (found != readings_.cend()) {
+            if (reading)
+                *reading = *found;
+            return length;
+        }
+    }
+    return 0;
+}
+
+QString ReadingDictionary::reading(const QString &text) const
+{
+    return readings_.value(entryKey(text));
+}
+
+ReadingDictionary ReadingDictionary::parse(const QByteArray &bytes, std::vector<DictionaryProblem> *problems)
+{
+    ReadingDictionary dictionary;
+    QByteArray data = bytes;
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data.remove(0, 3); // the byte order mark spreadsheets write
+    const QList<QByteArray> lines = data.split('\n');
+    int lineNo = 0;
+    QStringList fields;
+    for (QByteArray raw : lines) {
+        ++lineNo;
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = utf8(raw);
+        if (utf8.hasError()) {
+            if (problems)
+                problems->push_back({lineNo, QStringLiteral("UTF-8 として読めません（Shift-JIS で保存されていませんか。UTF-8 で保存してください）。")});
+            continue;
+        }
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+            continue;
+        if (!splitCsvLine(trimmed, fields)) {
+            if (problems)
+                problems->push_back({lineNo, QStringLiteral("引用符（\"）が閉じていません。")});
+            continue;
+        }
+        if (dictionary.isEmpty() && isHeading(fields))
+            continue;
+        const QString reading = fields.size() == 2 ? cleanReading(fields[1]) : QString();
+        if (const QString why = lineProblem(fields, reading); !why.isEmpty()) {
+            if (problems)
+                problems->push_back({lineNo, why});
+            continue;
+        }
+        dictionary.insert(fields[0], reading);
+    }
+    return dictionary;
+}
+
+ReadingDictionary ReadingDictionary::readFile(const QString &path, std::vector<DictionaryProblem> *problems)
+{
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (problems)
+            problems->push_back({0, QStringLiteral("読み込めません（%1）。").arg(file.errorString())});
+        return {};
+    }
+    return parse(file.readAll(), problems);
+}
+
+ReadingDictionary ReadingDictionary::readFiles(const QStringList &paths, QStringList *messages)
+{
+    ReadingDictionary all;
+    for (const QString &path : paths) {
+        std::vector<DictionaryProblem> problems;
+        all.merge(readFile(path, &problems));
+        if (!messages)
+            continue;
+        for (const DictionaryProblem &p : problems) {
+            *messages << (p.line > 0 ? QStringLiteral("%1: %2行目: %3この行は使いません。").arg(path).arg(p.line).arg(p.message)
+                                     : QStringLiteral("%1: %2").arg(path, p.message));
+        }
+    }
+    return all;
+}
+
+const ReadingDictionary &ReadingDictionary::builtIn()
+{
+    static const ReadingDictionary dictionary = [] {
+        QFile file(QStringLiteral(":/kerubara/sound/transit-yomi.csv"));
+        return file.open(QIODevice::ReadOnly) ? parse(file.readAll()) : ReadingDictionary();
+    }();
+    return dictionary;
+}
+
+} // namespace kerubara

@@ -1,0 +1,321 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/PanelCommands.h"
+
+#include "app/Form1.h"
+#include "app/Simulator.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "controls/digit/M_Degit.h"
+#include "operation/FareFile.h"
+#include "operation/frmCtl.h"
+#include "reslib/Fonts.h"
+#include "reslib/Seams.h"
+#include "reslib/VbError.h"
+#include "settings/SettingValues.h"
+#include "settings/SettingsLocation.h"
+#include "settings/frmOption.h"
+#include "sound/AudioOutput.h"
+#include "sound/SpeechEngine.h"
+#include "tools/DataTool.h"
+#include "tools/ToolFiles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QRadioButton>
+#include <QTextStream>
+
+#include <map>
+#include <optional>
+
+namespace kerubara::datatool {
+namespace {
+
+// What render-panel is asked to draw.
+struct PanelRequest
+{
+    QString fareFile;
+    QString outFile;
+    int stop = 0;
+    std::int16_t section = 1;
+    bool lateNight = false;
+    std::optional<std::int16_t> ticketStyle;
+    bool leadingZero = false;
+    std::optional<std::int16_t> tsugiwaMode;
+    std::optional<std::int16_t> backlight;
+    QString settingsFile;
+};
+
+// The backlight states as the program's --backlight names them.
+const QStringList kBacklightStates{QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
+
+// An integer option's value in min..max, or a usage error.
+struct IntOption
+{
+    int min;
+    int max;
+    QString what;
+};
+
+std::optional<int> intValue(const QString &text, const IntOption &option)
+{
+    const std::optional<std::int32_t> value = parseInt32(text);
+    if (!value || *value < option.min || *value > option.max)
+        return std::nullopt;
+    return *value;
+}
+
+// Reads the arguments; on bad usage says why and gives nothing.
+std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &err, int &status)
+{
+    status = 2;
+    PanelRequest request;
+    QStringList positional;
+    bool stopGiven = false;
+    const std::map<QString, IntOption> valueOptions{
+        {QStringLiteral("--stop"), {1, kFareRows, QStringLiteral("停留所の番号（1～301）")}},
+        {QStringLiteral("--section"), {1, 300, QStringLiteral("区間（1～300）")}},
+        {QStringLiteral("--ticket-style"), {0, 11, QStringLiteral("整理券番号の表示方法（0～11）")}},
+        {QStringLiteral("--tsugiwa-mode"), {0, 2, QStringLiteral("「次は」の表示（0～2）")}},
+    };
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == u"--late-night") {
+            request.lateNight = true;
+            continue;
+        }
+        if (arg == u"--leading-zero") {
+            request.leadingZero = true;
+            continue;
+        }
+        if (!arg.startsWith(QStringLiteral("--"))) {
+            positional << arg;
+            continue;
+        }
+        if (arg == u"--settings" || arg == u"--backlight") {
+            const QString what = arg == u"--settings" ? QStringLiteral("設定ファイル（.in4）")
+                                                      : QStringLiteral("バックライト（OFF、ON1、ON2）");
+            if (i + 1 >= args.size()) {
+                usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, what));
+                return std::nullopt;
+            }
+            const QString &text = args[++i];
+            if (arg == u"--settings") {
+                request.settingsFile = text;
+                continue;
+            }
+            const qsizetype state = kBacklightStates.indexOf(text.toUpper());
+            if (state < 0) {
+                usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。").arg(arg, text, what));
+                return std::nullopt;
+            }
+            request.backlight = static_cast<std::int16_t>(state);
+            continue;
+        }
+        const auto option = valueOptions.find(arg);
+        if (option == valueOptions.end()) {
+            usageError(err, QStringLiteral("render-panel に「%1」というオプションはありません。").arg(arg));
+            return std::nullopt;
+        }
+        if (i + 1 >= args.size()) {
+            usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, option->second.what));
+            return std::nullopt;
+        }
+        const QString &text = args[++i];
+        const std::optional<int> value = intValue(text, option->second);
+        if (!value) {
+            usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。")
+                                .arg(arg, text, option->second.what));
+            return std::nullopt;
+        }
+        const auto v16 = static_cast<std::int16_t>(*value);
+        if (arg == u"--stop") {
+            request.stop = *value;
+            stopGiven = true;
+        } else if (arg == u"--section") {
+            request.section = v16;
+        } else if (arg == u"--ticket-style") {
+            request.ticketStyle = v16;
+        } else {
+            request.tsugiwaMode = v16;
+        }
+    }
+    if (positional.size() != 2) {
+        usageError(err, QStringLiteral("render-panel には運賃データ（.hy3）と出力する PNG ファイルを指定してください。"));
+        return std::nullopt;
+    }
+    if (!stopGiven) {
+        usageError(err, QStringLiteral("render-panel には --stop で停留所の番号を指定してください。"));
+        return std::nullopt;
+    }
+    request.fareFile = positional[0];
+    request.outFile = positional[1];
+    status = 0;
+    return request;
+}
+
+// The settings of the options window the request names, applied to the panel
+// as the options window's OK applies them.
+void applyOptions(Simulator &sim, const PanelRequest &request)
+{
+    frmOption &option = sim.option();
+    if (request.ticketStyle)
+        setListIndex(option.Combo2, *request.ticketStyle);
+    if (request.leadingZero)
+        setCheckValue(option.Check2, 1);
+    if (request.tsugiwaMode)
+        setListIndex(option.Combo6, *request.tsugiwaMode);
+    if (request.backlight)
+        sim.ctl().Option4[static_cast<std::size_t>(*request.backlight)]->setChecked(true);
+    option.SetProp();
+}
+
+// Loads the route as route setting does; false after saying why it cannot.
+bool loadRoute(Simulator &sim, const PanelRequest &request, QTextStream &err)
+{
+    const QString &path = request.fareFile;
+    OperatingState &state = sim.state;
+    FareLoadResult result = FareLoadResult::Loaded;
+    try {
+        result = state.LoadFareFile(path, request.section);
+    } catch (const VbError &e) {
+        err << path << ": " << e.description() << '\n';
+        return false;
+    }
+    switch (result) {
+    case FareLoadResult::ZeroCount:
+        err << path << QStringLiteral(": 停留所が0件です（系統設定できません）。\n");
+        return false;
+    case FareLoadResult::SectionBeyondData:
+        err << path << QStringLiteral(": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
+                           .arg(request.section)
+                           .arg(state.nStopCount);
+        return false;
+    case FareLoadResult::Loaded:
+        break;
+    }
+    if (request.stop > state.nStopCount) {
+        err << path << QStringLiteral(": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
+                           .arg(request.stop)
+                           .arg(state.nStopCount);
+        return false;
+    }
+    state.strRouteNo = routeNumberText(QFileInfo(path).completeBaseName());
+    return true;
+}
+
+// The panel as it shows `stop`: after route setting every fare digit holds 0
+// (the end of the lamp test), then the stop is drawn as stepping there draws
+// it. A name that scrolls is shown from its start.
+void showStop(Simulator &sim, const PanelRequest &request)
+{
+    Form1 &panel = sim.form1();
+    frmCtl &ctl = sim.ctl();
+    for (int k = 1; k <= 12; ++k)
+        panel.Degit[k]->setValue(0);
+    if (request.lateNight)
+        ctl.Check2->setChecked(true);
+    sim.state.nStopPos = static_cast<std::int16_t>(request.stop - 1);
+    ctl.DispData(static_cast<std::int16_t>(request.stop));
+    panel.ChimeiCtl->stopScrolling();
+}
+
+// While alive, Qt's own notes and warnings are dropped: they are about the
+// windows the tool draws with and never shows (a platform without window
+// shapes or stacking), not about the data. Errors still get through.
+class QuietQt
+{
+public:
+    QuietQt() { previous_ = qInstallMessageHandler(&QuietQt::handle); }
+    ~QuietQt() { qInstallMessageHandler(previous_); }
+    QuietQt(const QuietQt &) = delete;
+    QuietQt &operator=(const QuietQt &) = delete;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if ((type == QtCriticalMsg || type == QtFatalMsg) && previous_)
+            previous_(type, context, message);
+    }
+    static inline QtMessageHandler previous_ = nullptr;
+};
+
+QImage panelImage(Form1 &panel)
+{
+    const QPixmap grabbed = panel.grab();
+    if (grabbed.devicePixelRatio() == 1.0)
+        return grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    // A magnifying screen: drawn again at the panel's own size.
+    QImage image(panel.size(), QImage::Format_RGB32);
+    panel.render(&image);
+    return image;
+}
+
+} // namespace
+
+int renderPanel(const QStringList &args, QTextStream &err)
+{
+    int status = 0;
+    const std::optional<PanelRequest> request = parseRequest(args, err, status);
+    if (!request)
+        return status;
+    // The program passes over a missing settings file in silence; here it
+    // would draw something else than asked, so both files must be there.
+    for (const QString &path : {request->fareFile, request->settingsFile}) {
+        if (path.isEmpty())
+            continue;
+        QString why;
+        QFile probe(path);
+        if (!openForReading(probe, &why)) {
+            err << path << ": " << why << '\n';
+            return 1;
+        }
+    }
+
+    const QStringList missing = installFontSubstitutions();
+    if (!missing.isEmpty())
+        err << QStringLiteral("警告: ") << missingFontsMessage(missing) << '\n';
+
+    // The program without a sound device, a voice or a person: messages it
+    // would show go to the error output, and its windows never appear.
+    const ScopedAudioOutput silent([] { return std::make_unique<NullAudioOutput>(); });
+    const ScopedSpeechEngine noVoice([](SoundSystem &) { return std::unique_ptr<SpeechEngine>(); });
+    const ScopedMsgBoxHandler messages([&err](const MsgBoxCall &call) {
+        err << QStringLiteral("警告: ") << QString(call.prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
+        return int(vbOK);
+    });
+    const ScopedSleepHandler noWait([](int) {});
+    const QuietQt quiet;
+
+    // The settings file is read at the end of start-up, as the program reads
+    // it; it is written only at the console's confirmed exit, which never
+    // comes here.
+    std::optional<SettingsFilePaths> settings;
+    if (!request->settingsFile.isEmpty())
+        settings = settingsFilePaths(request->settingsFile);
+    Simulator sim(settings);
+    sim.form1().setAttribute(Qt::WA_DontShowOnScreen);
+    sim.ctl().setAttribute(Qt::WA_DontShowOnScreen);
+    sim.start();
+    sim.form1().setZoom(1);
+    applyOptions(sim, *request);
+    if (!loadRoute(sim, *request, err))
+        return 1;
+    showStop(sim, *request);
+
+    const QImage image = panelImage(sim.form1());
+    return writeOutputFile(request->outFile, [&](QIODevice &out) { return image.save(&out, "PNG"); }, err);
+}
+
+int runWithPanel(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (!args.isEmpty() && args.front() == u"render-panel") {
+        const QStringList rest = args.mid(1);
+        if (rest.size() == 1 && (rest.front() == u"--help" || rest.front() == u"-h"))
+            return run({QStringLiteral("--help")}, out, err);
+        return renderPanel(rest, err);
+    }
+    return run(args, out, err);
+}
+
+} // namespace kerubara::datatool
