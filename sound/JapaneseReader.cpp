@@ -159,20 +159,27 @@ std::pair<QByteArray, std::vector<int>> utf8WithOffsets(QStringView text)
     return {text.toUtf8(), offsets};
 }
 
-// Spaces say nothing, and MeCab skips them, which would move the words we
-// fix in place; they go, except that one between two digits keeps the
-// numbers apart as a pause.
+// Spaces and control characters say nothing.
+bool isBlank(QChar c)
+{
+    return c.isSpace() || c.category() == QChar::Other_Control;
+}
+
+// Blanks go: MeCab skips spaces, which would move the words we fix in place,
+// and takes a NUL for the end of the text, when the words we fix after it
+// would lie past its end. A blank between two digits keeps the numbers apart
+// as a pause.
 QString withoutSpaces(const QString &text)
 {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text[i].isSpace()) {
+        if (!isBlank(text[i])) {
             out += text[i];
             continue;
         }
         qsizetype end = i;
-        while (end < text.size() && text[end].isSpace())
+        while (end < text.size() && isBlank(text[end]))
             ++end;
         if (i > 0 && end < text.size() && text[i - 1].isDigit() && text[end].isDigit())
             out += u'、';
