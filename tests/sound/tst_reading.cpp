@@ -110,6 +110,7 @@ private slots:
     void userWordsAreReadHoweverTheyAreWritten();
     void controlCharactersReadAsSpaces_data();
     void controlCharactersReadAsSpaces();
+    void aNumberOfHundredsOfDigitsIsReadDigitByDigit();
     void builtInDictionaryHasTheTransitWords_data();
     void builtInDictionaryHasTheTransitWords();
 
@@ -429,6 +430,17 @@ void tst_Reading::controlCharactersReadAsSpaces()
     const QString read = reader_->reading(text);
     QVERIFY(!read.isEmpty());
     QCOMPARE(read, reader_->reading(spaced));
+}
+
+// A damaged announcement file may hold a number of any length; read digit by
+// digit, its reading is far longer than what MeCab keeps of a word's
+// features (caught by the sanitizer build).
+void tst_Reading::aNumberOfHundredsOfDigitsIsReadDigitByDigit()
+{
+    const QString digits(500, u'9');
+    const QString read = reader_->reading(QStringLiteral("番号") + digits + QStringLiteral("です。"));
+    QVERIFY(read.contains(digitsReading(digits)));
+    QVERIFY2(read.endsWith(QStringLiteral("デス。")), qPrintable(read.right(20)));
 }
 
 void tst_Reading::builtInDictionaryHasTheTransitWords_data()
