@@ -1,7 +1,6 @@
 #include "app/Simulator.h"
 #include "operation/frmCtl.h"
 #include "reslib/Fonts.h"
-#include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
 #include "settings/SettingsLocation.h"
 
@@ -64,10 +63,7 @@ int main(int argc, char *argv[])
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtJapanese);
 
-    const QStringList missing = kerubara::installFontSubstitutions();
-    if (!missing.isEmpty())
-        kerubara::MsgBox(kerubara::missingFontsMessage(missing), kerubara::vbExclamation,
-                         QStringLiteral("フォントがありません"));
+    kerubara::warnOfMissingFonts();
 
     kerubara::Simulator simulator(settingsFile);
     simulator.start();

@@ -1,21 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stop-name strip: drawing a name (SetChimei) with the glyph cache warm,
 // as at every stop of a route, and the first time each character is seen;
 // and the processor time a scrolling name costs while the strip repaints, at
-// the design size and magnified three times.
+// the design size and magnified three times, and next to a scroll driven by a
+// loop that sleeps 1 ms and lets pending window messages run on every pass.
 
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "controls/stopname/ChimeiLayout.h"
+#include "controls/stopname/ChimeiScroll.h"
+#include "reslib/Clock.h"
 #include "reslib/Fonts.h"
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
 
 #include "GuiBenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <thread>
 
 namespace {
 
@@ -136,6 +145,142 @@ void BM_ScrollCpuShare(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ScrollCpuShare)->ArgName("zoom")->Arg(1)->Arg(3)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+
+// A scroll driven by one loop, here only to be measured against ours: for as
+// long as the name scrolls, it moves the canvas, sleeps 1 ms and lets pending
+// window messages run on every pass. It moves
+// the canvas exactly as ours does (ChimeiScroll, from the same clock) and
+// paints the same viewport, so only the way the scroll is driven differs.
+class LoopScrollStrip : public QWidget
+{
+public:
+    explicit LoopScrollStrip(const ChimeiCtl_DX &drawn)
+        : canvas_(drawn.canvas()), back_(kerubara::toQColor(drawn.BackColor()))
+    {
+        setFixedSize(kerubara::kStripWidth, 56);
+    }
+
+    int passes() const { return passes_; }
+
+    void scrollFor(std::int16_t speed, std::int32_t startWait, qint64 milliseconds)
+    {
+        kerubara::ChimeiScroll motion;
+        const qint64 end = kerubara::steadyMilliseconds() + milliseconds;
+        motion.start(kerubara::steadyMilliseconds(), kerubara::kStripWidth, canvas_.width());
+        while (kerubara::steadyMilliseconds() < end) {
+            motion.advanceTo(kerubara::steadyMilliseconds(), speed, startWait);
+            if (motion.passes() > 0 && motion.left() != left_) {
+                left_ = motion.left();
+                update();
+            }
+            ++passes_;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            QCoreApplication::processEvents(); // pending window messages
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        painter.setClipRegion(event->region());
+        const QRect viewport(0, 0, kerubara::kStripWidth, kerubara::kViewportHeight);
+        painter.fillRect(viewport, back_);
+        const QRect placed(left_, -1, canvas_.width(), canvas_.height());
+        const QRect visible = placed.intersected(viewport);
+        if (!visible.isEmpty())
+            painter.drawImage(visible.topLeft(), canvas_, visible.translated(-placed.topLeft()));
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(0, 0, viewport.right(), 0);
+        painter.drawLine(0, 0, 0, viewport.bottom());
+        painter.setPen(Qt::white);
+        painter.drawLine(1, viewport.bottom(), viewport.right(), viewport.bottom());
+        painter.drawLine(viewport.right(), 1, viewport.right(), viewport.bottom());
+    }
+
+private:
+    QImage canvas_;
+    QColor back_;
+    int left_ = kerubara::kStripWidth;
+    int passes_ = 0;
+};
+
+struct Share
+{
+    double wall = 0;
+    double percent = 0; // processor time of the whole process over wall time
+    int paints = 0;
+};
+
+template<typename Run>
+Share measure(QWidget &strip, Run run)
+{
+    PaintCounter counter;
+    strip.installEventFilter(&counter);
+    strip.show();
+    QCoreApplication::processEvents();
+    const double wall0 = seconds(CLOCK_MONOTONIC);
+    const double cpu0 = seconds(CLOCK_PROCESS_CPUTIME_ID);
+    run();
+    Share share;
+    share.wall = seconds(CLOCK_MONOTONIC) - wall0;
+    share.percent = 100.0 * (seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu0) / share.wall;
+    share.paints = counter.paints;
+    strip.removeEventFilter(&counter);
+    strip.hide();
+    return share;
+}
+
+constexpr std::int16_t kScrollSpeed = 200;
+constexpr std::int32_t kScrollWait = 1500;
+constexpr qint64 kScrollMs = 10'000;
+
+// The same 20-character name at the same speed for 10 seconds on a shown
+// strip at the design size, scrolled by our timer and by the loop: the
+// processor share of each and their ratio.
+void BM_ScrollNextToLoop(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Share ours;
+        int oursLeft = 0;
+        {
+            ChimeiCtl_DX strip;
+            setPanelColours(strip);
+            strip.setSpeed(kScrollSpeed);
+            strip.setScrollStartWait(kScrollWait);
+            ours = measure(strip, [&] {
+                strip.SetChimei(nameOf(20));
+                QEventLoop loop;
+                QTimer::singleShot(std::chrono::milliseconds(kScrollMs), &loop, &QEventLoop::quit);
+                loop.exec();
+            });
+            oursLeft = strip.canvasLeft();
+        }
+
+        // The loop shows the canvas our strip draws for the name.
+        ChimeiCtl_DX drawn;
+        setPanelColours(drawn);
+        drawn.SetChimei(nameOf(20));
+        LoopScrollStrip loopStrip(drawn);
+        drawn.SetChimei(nameOf(4)); // a name that fits: no scroll of its own while the loop is measured
+        const Share loop = measure(loopStrip, [&] { loopStrip.scrollFor(kScrollSpeed, kScrollWait, kScrollMs); });
+
+        const double ratio = ours.percent / loop.percent;
+        state.counters["ours_cpu_percent"] = ours.percent;
+        state.counters["loop_cpu_percent"] = loop.percent;
+        state.counters["ratio"] = ratio;
+        state.counters["ours_paints"] = ours.paints;
+        state.counters["loop_paints"] = loop.paints;
+        std::printf("20-character name, Speed %d, pause %d ms, %.0f s each:\n", kScrollSpeed, kScrollWait, ours.wall);
+        std::printf("  timer (ours):               %6.2f %% of one core, %d repaints (canvas at %d)\n", ours.percent,
+                    ours.paints, oursLeft);
+        std::printf("  loop (sleep 1 ms, events):  %6.2f %% of one core, %d repaints, %d passes\n", loop.percent,
+                    loop.paints, loopStrip.passes());
+        std::printf("  ratio ours / loop:          %6.3f (at most 0.1 wanted)\n", ratio);
+    }
+}
+BENCHMARK(BM_ScrollNextToLoop)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "reslib/Fonts.h"
 
+#include "reslib/MsgBox.h"
+
 #include <QFont>
 #include <QFontDatabase>
 
@@ -43,6 +45,14 @@ QString missingFontsMessage(const QStringList &missingFamilies)
                           "本来の見た目になりません。fonts-ipafont-gothic と fonts-ipafont-mincho を"
                           "インストールしてください。")
         .arg(missingFamilies.join(QStringLiteral("、")));
+}
+
+QStringList warnOfMissingFonts()
+{
+    const QStringList missing = installFontSubstitutions();
+    if (!missing.isEmpty())
+        MsgBox(missingFontsMessage(missing), vbExclamation, QStringLiteral("フォントがありません"));
+    return missing;
 }
 
 } // namespace kerubara

@@ -24,4 +24,10 @@ QStringList installFontSubstitutions();
 // when nothing is missing.
 QString missingFontsMessage(const QStringList &missingFamilies);
 
+// At the program's start: installs the substitutions and, when IPA faces are
+// missing, says so in a message box (titled フォントがありません). The
+// program then runs on with whatever faces there are. Returns the missing
+// families.
+QStringList warnOfMissingFonts();
+
 } // namespace kerubara

@@ -18,6 +18,7 @@ PACKAGES="
   scdoc librsvg2-bin
   lintian appstream desktop-file-utils man-db
   xdotool imagemagick
+  clang-14 libclang-rt-14-dev llvm-14
 "
 
 if [ "$(id -u)" -ne 0 ]; then

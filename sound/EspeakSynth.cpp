@@ -69,7 +69,10 @@ bool loadLocked()
     State &s = state();
     if (!s.tried) {
         s.tried = true;
-        s.sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kChunkMs, nullptr, espeakINITIALIZE_PHONEME_EVENTS);
+        // Without its data espeak-ng would end the whole program; told not
+        // to, it fails, and the program goes on without speech.
+        s.sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kChunkMs, nullptr,
+                                         espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_DONT_EXIT);
         if (s.sampleRate > 0) {
             espeak_SetSynthCallback(synthCallback);
             s.voiceOk = espeak_SetVoiceByName("ja") == EE_OK;

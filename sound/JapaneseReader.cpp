@@ -159,26 +159,47 @@ std::pair<QByteArray, std::vector<int>> utf8WithOffsets(QStringView text)
     return {text.toUtf8(), offsets};
 }
 
-// Spaces say nothing, and MeCab skips them, which would move the words we
-// fix in place; they go, except that one between two digits keeps the
-// numbers apart as a pause.
+// Spaces and control characters say nothing.
+bool isBlank(QChar c)
+{
+    return c.isSpace() || c.category() == QChar::Other_Control;
+}
+
+// Blanks go: MeCab skips spaces, which would move the words we fix in place,
+// and takes a NUL for the end of the text, when the words we fix after it
+// would lie past its end. A blank between two digits keeps the numbers apart
+// as a pause.
 QString withoutSpaces(const QString &text)
 {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text[i].isSpace()) {
+        if (!isBlank(text[i])) {
             out += text[i];
             continue;
         }
         qsizetype end = i;
-        while (end < text.size() && text[end].isSpace())
+        while (end < text.size() && isBlank(text[end]))
             ++end;
         if (i > 0 && end < text.size() && text[i - 1].isDigit() && text[end].isDigit())
             out += u'、';
         i = end - 1;
     }
     return out;
+}
+
+// The base form, reading and pronunciation fields of a word we fix in place.
+// MeCab copies a feature into a buffer of 8192 bytes without checking its
+// length, so a reading too long for it (a number of hundreds of digits, read
+// digit by digit) is given as 長: MeCab only needs to know that the word is
+// there, and its reading is taken from ours, never from MeCab's.
+QByteArray featureReading(const QString &reading)
+{
+    constexpr qsizetype kLongestReadingBytes = 2048;
+    QByteArray utf8 = reading.toUtf8();
+    if (utf8.size() > kLongestReadingBytes)
+        utf8 = QStringLiteral("長").toUtf8();
+    return utf8 + ',' + utf8 + ',' + utf8;
 }
 
 // One word of MeCab's analysis.
@@ -376,8 +397,7 @@ QString JapaneseReader::reading(const QString &text) const
         // A feature is a pattern in which * matches anything: the base form
         // (the 7th field) must not be *, or MeCab takes its own unknown-word
         // entry, which has no reading, for a match.
-        const QByteArray reading = f.reading.toUtf8();
-        features.push_back("名詞,一般,*,*,*,*," + reading + ',' + reading + ',' + reading);
+        features.push_back("名詞,一般,*,*,*,*," + featureReading(f.reading));
         lattice->set_feature_constraint(static_cast<std::size_t>(offsets[static_cast<std::size_t>(f.begin)]),
                                         static_cast<std::size_t>(offsets[static_cast<std::size_t>(f.end)]),
                                         features.back().constData());

@@ -28,7 +28,8 @@ bool convertToStereoFloat(const void *samples, int bytes, std::uint16_t sdlForma
     // A data chunk cut inside its last frame loses that frame.
     const int whole = bytes - bytes % frameBytes;
     std::vector<Uint8> buffer(static_cast<std::size_t>(whole) * static_cast<std::size_t>(std::max(cvt.len_mult, 1)));
-    std::memcpy(buffer.data(), samples, static_cast<std::size_t>(whole));
+    if (whole > 0) // a header without samples comes with no sample bytes at all
+        std::memcpy(buffer.data(), samples, static_cast<std::size_t>(whole));
     int converted = whole;
     if (cvt.needed) {
         cvt.buf = buffer.data();

@@ -204,6 +204,14 @@ bool isSettingsFileName(const QString &path)
     return path.endsWith(QStringLiteral(".in4"), Qt::CaseInsensitive);
 }
 
+QString settingsText(SettingsRecords records)
+{
+    QString text;
+    for (const Field &field : settingsfile::fields(records))
+        text += field.name + u'=' + valueText(field) + u'\n';
+    return text;
+}
+
 int dumpSettingsFile(const QString &path, QTextStream &out, QTextStream &err)
 {
     QByteArray bytes;
@@ -222,27 +230,21 @@ int dumpSettingsFile(const QString &path, QTextStream &out, QTextStream &err)
         if (QByteArray *const *text = std::get_if<QByteArray *>(&field.value); text && !cp932::roundTrips(**text))
             err << path << ": " << field.name
                 << QStringLiteral(": Shift-JIS として読めないバイトか、同じ文字の別のコード（NEC選定IBM拡張文字など）があります。in4 で書き戻すと別のバイト列になります。\n");
-        out << field.name << '=' << valueText(field) << '\n';
     }
+    out << settingsText(read.records);
     return 0;
 }
 
-int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStream &err)
+SettingsTextRead settingsFromText(QByteArray utf8)
 {
-    QByteArray bytes;
-    QString why;
-    if (!readWhole(textPath, bytes, &why)) {
-        err << textPath << ": " << why << '\n';
-        return 1;
-    }
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    SettingsRecords records;
-    const std::vector<Field> fields = settingsfile::fields(records);
+    if (utf8.startsWith("\xEF\xBB\xBF"))
+        utf8.remove(0, 3);
+    SettingsTextRead result;
+    const std::vector<Field> fields = settingsfile::fields(result.records);
     const QHash<QString, qsizetype> index = indexByName(fields);
     QHash<QString, int> seenOnLine;
-    QStringList problems;
-    const QList<QByteArray> lines = bytes.split('\n');
+    QStringList &problems = result.problems;
+    const QList<QByteArray> lines = utf8.split('\n');
     for (qsizetype n = 0; n < lines.size(); ++n) {
         QString line = QString::fromUtf8(lines[n]);
         if (line.endsWith(u'\r'))
@@ -269,14 +271,41 @@ int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStr
         if (!refused.isEmpty())
             problems << QStringLiteral("line %1: %2: ").arg(lineNo).arg(name) + refused;
     }
-    if (!problems.isEmpty()) {
-        for (const QString &p : problems)
+    return result;
+}
+
+int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStream &err)
+{
+    QByteArray bytes;
+    QString why;
+    if (!readWhole(textPath, bytes, &why)) {
+        err << textPath << ": " << why << '\n';
+        return 1;
+    }
+    const SettingsTextRead read = settingsFromText(std::move(bytes));
+    if (!read.problems.isEmpty()) {
+        for (const QString &p : read.problems)
             err << textPath << ": " << p << '\n';
         err << QStringLiteral("%1 は作成・変更していません。\n").arg(in4Path);
         return 1;
     }
-    const QByteArray data = settingsfile::bytes(records);
+    const QByteArray data = settingsfile::bytes(read.records);
     return writeOutputFile(in4Path, [&](QIODevice &file) { return file.write(data) == data.size(); }, err);
+}
+
+QStringList settingsFileProblems(QByteArrayView bytes)
+{
+    QStringList problems;
+    settingsfile::ReadResult read = settingsfile::read(bytes);
+    const std::vector<Field> fields = settingsfile::fields(read.records);
+    if (const QString damage = damageText(read, fields, bytes.size()); !damage.isEmpty())
+        problems << damage;
+    if (read.trailingBytes > 0)
+        problems << trailingText(read.trailingBytes);
+    const qsizetype fieldsRead =
+        read.damage == settingsfile::Damage::None ? static_cast<qsizetype>(fields.size()) : read.firstMissing;
+    problems << unholdableValues(fields, fieldsRead);
+    return problems;
 }
 
 int checkSettingsFile(const QString &path, QTextStream &out)
@@ -284,19 +313,10 @@ int checkSettingsFile(const QString &path, QTextStream &out)
     QStringList problems;
     QByteArray bytes;
     QString why;
-    if (!readWhole(path, bytes, &why)) {
+    if (!readWhole(path, bytes, &why))
         problems << why;
-    } else {
-        settingsfile::ReadResult read = settingsfile::read(bytes);
-        const std::vector<Field> fields = settingsfile::fields(read.records);
-        if (const QString damage = damageText(read, fields, bytes.size()); !damage.isEmpty())
-            problems << damage;
-        if (read.trailingBytes > 0)
-            problems << trailingText(read.trailingBytes);
-        const qsizetype fieldsRead = read.damage == settingsfile::Damage::None ? static_cast<qsizetype>(fields.size())
-                                                                                : read.firstMissing;
-        problems << unholdableValues(fields, fieldsRead);
-    }
+    else
+        problems = settingsFileProblems(bytes);
     for (const QString &p : problems)
         out << path << ": " << p << '\n';
     return static_cast<int>(problems.size());

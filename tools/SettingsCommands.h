@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/SettingsFile.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 class QTextStream;
 
@@ -13,6 +18,21 @@ namespace kerubara::datatool {
 
 // True for a name ending in ".in4", in any case.
 bool isSettingsFileName(const QString &path);
+
+// The text form of the records: one "Name=Value" line per field, in file order.
+QString settingsText(SettingsRecords records);
+
+// The records a text form describes, or every line that keeps it from being
+// one ("line N: ..."); the records mean nothing when there are problems.
+struct SettingsTextRead
+{
+    SettingsRecords records;
+    QStringList problems;
+};
+SettingsTextRead settingsFromText(QByteArray utf8);
+
+// What check reports about a settings file's bytes, one problem a line.
+QStringList settingsFileProblems(QByteArrayView bytes);
 
 int dumpSettingsFile(const QString &path, QTextStream &out, QTextStream &err);
 int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStream &err);

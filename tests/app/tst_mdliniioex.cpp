@@ -35,9 +35,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace kerubara;
 using testing::SettingsBuilder;
 
@@ -176,7 +173,6 @@ private slots:
     void shortOrDamagedFilesRestoreWhatTheyHold();
     void aSaveThatCannotWriteShowsTheErrorAndStillEnds_data();
     void aSaveThatCannotWriteShowsTheErrorAndStillEnds();
-    void aFailedSaveLeavesThePreviousFileWhole();
     void theListsAndSlidersHoldWhatTheFileToolChecks();
     void thePluginIsLoadedAtStartAndARefusalIsNotReported_data();
     void thePluginIsLoadedAtStartAndARefusalIsNotReported();
@@ -579,29 +575,6 @@ void tst_mdlIniIoEx::aSaveThatCannotWriteShowsTheErrorAndStillEnds()
     const QList<MsgBoxCall> boxes = errorBoxes();
     QCOMPARE(boxes.size(), 1);
     QVERIFY2(boxes[0].prompt.startsWith(QStringLiteral("エラー Code:%1\r\n内容:").arg(error)), qPrintable(boxes[0].prompt));
-}
-
-void tst_mdlIniIoEx::aFailedSaveLeavesThePreviousFileWhole()
-{
-    const QByteArray before = everythingChanged().bytes();
-    startWith(before);
-    sim_->option().Text2[0]->setText(QStringLiteral("/新しい場所"));
-    // A file may grow to 100 bytes only: the new file fails part way.
-    rlimit saved{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    exitAnswering(vbYes);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
-    QCOMPARE(ended_, 1);
-    QCOMPARE(errorBoxes().size(), 1);
-    QVERIFY(errorBoxes()[0].prompt.startsWith(QStringLiteral("エラー Code:57\r\n")));
-    QCOMPARE(contents(file()), before);
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{QStringLiteral("kerubara.in4")});
 }
 
 void tst_mdlIniIoEx::theListsAndSlidersHoldWhatTheFileToolChecks()

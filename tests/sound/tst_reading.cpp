@@ -108,6 +108,9 @@ private slots:
     void dictionaryMatchesTheLongestEntry();
     void userEntryOverridesTheBuiltInWord();
     void userWordsAreReadHoweverTheyAreWritten();
+    void controlCharactersReadAsSpaces_data();
+    void controlCharactersReadAsSpaces();
+    void aNumberOfHundredsOfDigitsIsReadDigitByDigit();
     void builtInDictionaryHasTheTransitWords_data();
     void builtInDictionaryHasTheTransitWords();
 
@@ -403,6 +406,41 @@ void tst_Reading::userWordsAreReadHoweverTheyAreWritten()
     QCOMPARE(reader_->reading("→中央駅、abc前で1日券"),
              QStringLiteral("ミギヤジルシチューオーステーション、エービーシーマエデイチニチケン"));
     reader_->setUserDictionary({});
+}
+
+void tst_Reading::controlCharactersReadAsSpaces_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("spaced"); // the same with spaces for the control characters
+
+    const QString nul(QChar(0));
+    QTest::newRow("NUL between words") << "次は" + nul + "桜橋です。" << "次は 桜橋です。";
+    QTest::newRow("NUL before a dictionary word") << "次は" + nul + "整理券をお取りください。"
+                                                  << "次は 整理券をお取りください。";
+    QTest::newRow("NUL at the start") << nul + "桜橋です。" << " 桜橋です。";
+    QTest::newRow("NUL between digits") << "1" + nul + "2番" << "1 2番";
+    QTest::newRow("escape and bell") << "次は\x1b桜橋\x07です。" << "次は 桜橋 です。";
+}
+
+// A text from a damaged announcement file may hold any character.
+void tst_Reading::controlCharactersReadAsSpaces()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, spaced);
+    const QString read = reader_->reading(text);
+    QVERIFY(!read.isEmpty());
+    QCOMPARE(read, reader_->reading(spaced));
+}
+
+// A damaged announcement file may hold a number of any length; read digit by
+// digit, its reading is far longer than what MeCab keeps of a word's
+// features (caught by the sanitizer build).
+void tst_Reading::aNumberOfHundredsOfDigitsIsReadDigitByDigit()
+{
+    const QString digits(500, u'9');
+    const QString read = reader_->reading(QStringLiteral("番号") + digits + QStringLiteral("です。"));
+    QVERIFY(read.contains(digitsReading(digits)));
+    QVERIFY2(read.endsWith(QStringLiteral("デス。")), qPrintable(read.right(20)));
 }
 
 void tst_Reading::builtInDictionaryHasTheTransitWords_data()
