@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -365,8 +366,17 @@ void ChimeiCtl_DX::setCanvasLeft(int left)
 {
     if (left == canvasLeft_)
         return;
+    const int dx = (left - canvasLeft_) * zoom_;
     canvasLeft_ = left;
-    update();
+    // A scroll step shifts the pixels already on the surface and paints only
+    // the column it uncovers, instead of the whole strip; the sunken edge
+    // stays where it is. A jump as wide as the strip repaints it.
+    const QRect moving = appearance_ != 0 ? zoomedRect(QRect(1, 1, kStripWidth - 2, kViewportHeight - 2), zoom_)
+                                          : zoomedRect(QRect(0, 0, kStripWidth, kViewportHeight), zoom_);
+    if (std::abs(dx) < moving.width())
+        scroll(dx, 0, moving);
+    else
+        update();
 }
 
 // --- painting -----------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include "StoredValues.h"
 
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -153,6 +154,8 @@ private slots:
     void writtenValuesComeBack();
     void viewportShowsTheCanvasOneRowUpWithItsBorder();
     void scrollMovesEachPassAndRereadsSpeed();
+    void shownStripIsWhatAFullRepaintDrawsAtEveryPass_data();
+    void shownStripIsWhatAFullRepaintDrawsAtEveryPass();
     void stripStaysEmptyDuringThePause();
     void speedZeroBecomesOneWhenTheScrollStarts();
     void prefixedSevenCharacterNameJumpsToTheRightEdge();
@@ -580,6 +583,43 @@ void tst_ChimeiCtl_DX::scrollMovesEachPassAndRereadsSpeed()
     strip.control.setSpeed(5);
     strip.toPass(11);
     QCOMPARE(strip.control.scrollPosition(), 432.0 - 10 * 20 - 0.025);
+}
+
+void tst_ChimeiCtl_DX::shownStripIsWhatAFullRepaintDrawsAtEveryPass_data()
+{
+    QTest::addColumn<int>("appearance");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<int>("speed");
+    QTest::newRow("sunken edge, 2 pixels a pass") << 1 << 1 << 200;
+    QTest::newRow("flat, 2 pixels a pass") << 0 << 1 << 200;
+    QTest::newRow("sunken edge, magnified 3 times") << 1 << 3 << 200;
+    QTest::newRow("sunken edge, 20 pixels a pass, through the pause") << 1 << 1 << 2000;
+}
+
+// A scroll step shifts the pixels already shown and paints only what it
+// uncovers: what the screen shows must still be, pixel for pixel, what
+// painting the whole strip afresh draws.
+void tst_ChimeiCtl_DX::shownStripIsWhatAFullRepaintDrawsAtEveryPass()
+{
+    QFETCH(int, appearance);
+    QFETCH(int, zoom);
+    QFETCH(int, speed);
+    Strip strip;
+    strip.control.setAppearance(static_cast<std::int16_t>(appearance));
+    strip.control.setZoom(zoom);
+    strip.control.setSpeed(static_cast<std::int16_t>(speed));
+    strip.control.setScrollStartWait(0);
+    strip.control.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&strip.control));
+    strip.control.SetChimei(kNine);
+    QScreen *screen = strip.control.screen();
+    for (qint64 pass = 1; pass <= 120; pass += 7) {
+        strip.toPass(pass);
+        QCoreApplication::processEvents();
+        const QImage shown = screen->grabWindow(strip.control.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage painted = strip.control.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(shown == painted, qPrintable(u"pass %1, canvas at %2"_s.arg(pass).arg(strip.control.canvasLeft())));
+    }
 }
 
 void tst_ChimeiCtl_DX::stripStaysEmptyDuringThePause()
