@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/mdlzed_000.h"
 
 #include "app/Form1.h"

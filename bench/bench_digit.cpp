@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Redrawing a fare digit: writing a Value to a three-position, size-class 2,
 // style B control (as the panel's fare cells are), which formats the value
 // and draws every position into the backing image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a route's fare data: a full 301-stop file read by LoadFareFile, as a
 // route setting does it.
 

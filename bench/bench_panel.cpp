@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel's work as the user sees it: applying the settings (SetProp), a
 // step forward to the fares and the name redrawn, a route setting of a
 // 301-stop route (without its 3-second lamp test, which is a deliberate

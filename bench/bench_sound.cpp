@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound figures: the output buffer, how soon a played sound and a spoken
 // announcement leave the mixer, what mixing costs, how soon an asynchronous
 // play of a long MIDI file returns and what an idle program spends. Without a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the simulator: from starting a process to both windows shown,
 // and the resident memory afterwards. Each run is a fresh process (this
 // program started again with --child), so dynamic loading, Qt's start-up and

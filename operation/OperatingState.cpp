@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "operation/OperatingState.h"
 
 #include "operation/FareFile.h"

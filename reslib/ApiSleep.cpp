@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reslib/ApiSleep.h"
 
 #include <QThread>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds the sanitizer build in ./build-asan: everything
 # compiled by clang with AddressSanitizer and UndefinedBehaviorSanitizer
 # (-fno-sanitize-recover: the first error ends the program), the tests and

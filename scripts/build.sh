@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds kerubara, its data tool, the tests and the benchmarks
 # into ./build.
 set -eu

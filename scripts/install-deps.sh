@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package kerubara needs to build, run and test.
 # Safe to run again: apt-get skips what is already installed.
 set -eu

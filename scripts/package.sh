@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up (packages, build), builds the Debian package
 # build/kerubara_<version>_amd64.deb with CPack and checks it with lintian.
 set -eu

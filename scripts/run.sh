@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up (packages, build) and starts the simulator on the bundled
 # sample route 12, fully set up: data folders, chimes, the ticket preview,
 # scrolling and the backlight on (ON1).

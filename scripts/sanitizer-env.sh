@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the sanitizer scripts: how the sanitizers report. Every error
 # stops the program with a failing status and a symbolized stack; leaks are
 # reported, except those of the platform's own libraries named in

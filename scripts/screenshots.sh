@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots (docs/*.png) again: the simulator on the
 # sample route under a virtual X server, driven with xdotool and captured
 # with imagemagick's import. Sets everything up (packages, build) first.

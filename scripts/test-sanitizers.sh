@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole test suite with AddressSanitizer and
 # UndefinedBehaviorSanitizer (./build-asan, see build-sanitizers.sh) and runs
 # it. Any sanitizer report fails the test that caused it.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up (packages, build) and runs every test suite.
 set -eu
 cd "$(dirname "$0")/.."

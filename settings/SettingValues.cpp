@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "settings/SettingValues.h"
 
 #include "reslib/VbError.h"

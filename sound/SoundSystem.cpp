@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sound/SoundSystem.h"
 
 #include "reslib/ApiSleep.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sound/VoiceSettingsDialog.h"
 
 #include "sound/VoiceEngine.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sound/mdlM_Tape.h"
 
 #include "reslib/OsInfo.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/RenderName.h"
 
 #include "controls/stopname/ChimeiCtl_DX.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Clock.h"
 #include "controls/stopname/ChimeiTypeface.h"

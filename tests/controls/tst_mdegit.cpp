@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "controls/digit/M_Degit.h"
 #include "reslib/PropertyBag.h"
 #include "reslib/ResDialogs.h"

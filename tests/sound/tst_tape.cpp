@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reslib/ApiSleep.h"
 #include "reslib/Cp932.h"
 #include "reslib/OsInfo.h"

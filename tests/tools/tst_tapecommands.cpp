@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reslib/Cp932.h"
 #include "sound/ReadingDictionary.h"
 
