@@ -111,6 +111,32 @@ public:
     }
 };
 
+struct Share
+{
+    double wall = 0;
+    double percent = 0; // processor time of the whole process over wall time
+    int paints = 0;
+};
+
+template<typename Run>
+Share measure(QWidget &strip, Run run)
+{
+    PaintCounter counter;
+    strip.installEventFilter(&counter);
+    strip.show();
+    QCoreApplication::processEvents();
+    const double wall0 = seconds(CLOCK_MONOTONIC);
+    const double cpu0 = seconds(CLOCK_PROCESS_CPUTIME_ID);
+    run();
+    Share share;
+    share.wall = seconds(CLOCK_MONOTONIC) - wall0;
+    share.percent = 100.0 * (seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu0) / share.wall;
+    share.paints = counter.paints;
+    strip.removeEventFilter(&counter);
+    strip.hide();
+    return share;
+}
+
 // A 20-character name scrolling at Speed 200 for 10 seconds on a shown strip,
 // at the design size and magnified: processor time of the whole process over
 // wall time.
@@ -122,26 +148,17 @@ void BM_ScrollCpuShare(benchmark::State &state)
         setPanelColours(strip);
         strip.setZoom(zoom);
         strip.setSpeed(200);
-        PaintCounter counter;
-        strip.installEventFilter(&counter);
-        strip.show();
-        QCoreApplication::processEvents();
-
-        const double wall0 = seconds(CLOCK_MONOTONIC);
-        const double cpu0 = seconds(CLOCK_PROCESS_CPUTIME_ID);
-        strip.SetChimei(nameOf(20));
-        QEventLoop loop;
-        QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
-        loop.exec();
-        const double wall = seconds(CLOCK_MONOTONIC) - wall0;
-        const double cpu = seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu0;
-
-        const double share = 100.0 * cpu / wall;
-        state.counters["cpu_percent"] = share;
-        state.counters["paints"] = counter.paints;
+        const Share share = measure(strip, [&] {
+            strip.SetChimei(nameOf(20));
+            QEventLoop loop;
+            QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
+            loop.exec();
+        });
+        state.counters["cpu_percent"] = share.percent;
+        state.counters["paints"] = share.paints;
         state.counters["canvas_left"] = strip.canvasLeft();
-        std::printf("scroll at Speed 200, zoom %d, for %.1f s: %.2f %% of one core, %d repaints\n", zoom, wall, share,
-                    counter.paints);
+        std::printf("scroll at Speed 200, zoom %d, for %.1f s: %.2f %% of one core, %d repaints\n", zoom, share.wall,
+                    share.percent, share.paints);
     }
 }
 BENCHMARK(BM_ScrollCpuShare)->ArgName("zoom")->Arg(1)->Arg(3)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -205,32 +222,6 @@ private:
     int left_ = kerubara::kStripWidth;
     int passes_ = 0;
 };
-
-struct Share
-{
-    double wall = 0;
-    double percent = 0; // processor time of the whole process over wall time
-    int paints = 0;
-};
-
-template<typename Run>
-Share measure(QWidget &strip, Run run)
-{
-    PaintCounter counter;
-    strip.installEventFilter(&counter);
-    strip.show();
-    QCoreApplication::processEvents();
-    const double wall0 = seconds(CLOCK_MONOTONIC);
-    const double cpu0 = seconds(CLOCK_PROCESS_CPUTIME_ID);
-    run();
-    Share share;
-    share.wall = seconds(CLOCK_MONOTONIC) - wall0;
-    share.percent = 100.0 * (seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu0) / share.wall;
-    share.paints = counter.paints;
-    strip.removeEventFilter(&counter);
-    strip.hide();
-    return share;
-}
 
 constexpr std::int16_t kScrollSpeed = 200;
 constexpr std::int32_t kScrollWait = 1500;
