@@ -152,6 +152,8 @@ void Form1::buildZoomMenu()
 void Form1::setZoom(int factor)
 {
     const int zoom = std::clamp(factor, 1, kMaxZoom);
+    if (zoom == zoom_)
+        return;
     zoom_ = zoom;
     setFixedSize(kPanelSize * zoom);
     ChimeiCtl->setZoom(zoom);

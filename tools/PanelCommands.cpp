@@ -65,6 +65,13 @@ std::optional<int> intValue(const QString &text, const IntOption &option)
     return *value;
 }
 
+// A backlight state by its name, OFF, ON1 or ON2 in any case.
+std::optional<int> backlightValue(const QString &text)
+{
+    const qsizetype state = kBacklightStates.indexOf(text.toUpper());
+    return state < 0 ? std::nullopt : std::optional<int>(static_cast<int>(state));
+}
+
 // Reads the arguments; on bad usage says why and gives nothing.
 std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &err, int &status)
 {
@@ -92,41 +99,32 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
             positional << arg;
             continue;
         }
-        if (arg == u"--settings" || arg == u"--backlight") {
-            const QString what = arg == u"--settings" ? QStringLiteral("設定ファイル（.in4）")
-                                                      : QStringLiteral("バックライト（OFF、ON1、ON2）");
-            if (i + 1 >= args.size()) {
-                usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, what));
-                return std::nullopt;
-            }
-            const QString &text = args[++i];
-            if (arg == u"--settings") {
-                request.settingsFile = text;
-                continue;
-            }
-            const qsizetype state = kBacklightStates.indexOf(text.toUpper());
-            if (state < 0) {
-                usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。").arg(arg, text, what));
-                return std::nullopt;
-            }
-            request.backlight = static_cast<std::int16_t>(state);
-            continue;
-        }
         const auto option = valueOptions.find(arg);
-        if (option == valueOptions.end()) {
+        const bool textOption = arg == u"--settings" || arg == u"--backlight";
+        if (!textOption && option == valueOptions.end()) {
             usageError(err, QStringLiteral("render-panel に「%1」というオプションはありません。").arg(arg));
             return std::nullopt;
         }
+        const QString what = arg == u"--settings"    ? QStringLiteral("設定ファイル（.in4）")
+                             : arg == u"--backlight" ? QStringLiteral("バックライト（OFF、ON1、ON2）")
+                                                     : option->second.what;
         if (i + 1 >= args.size()) {
-            usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, option->second.what));
+            usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, what));
             return std::nullopt;
         }
         const QString &text = args[++i];
-        const std::optional<int> value = intValue(text, option->second);
+        if (arg == u"--settings") {
+            request.settingsFile = text;
+            continue;
+        }
+        const std::optional<int> value = arg == u"--backlight" ? backlightValue(text) : intValue(text, option->second);
         if (!value) {
-            usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。")
-                                .arg(arg, text, option->second.what));
+            usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。").arg(arg, text, what));
             return std::nullopt;
+        }
+        if (arg == u"--backlight") {
+            request.backlight = static_cast<std::int16_t>(*value);
+            continue;
         }
         const auto v16 = static_cast<std::int16_t>(*value);
         if (arg == u"--stop") {
