@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sound/ReadingDictionary.h"
 
+#include "sound/JapaneseReader.h"
 #include "sound/ReadingNormalizer.h"
 
 #include <QDir>
@@ -99,11 +101,8 @@ QString ReadingDictionary::cleanReading(QStringView reading)
 {
     QString out;
     out.reserve(reading.size());
-    for (const QChar c : reading) {
-        const char16_t u = c.unicode();
-        if (u >= 0x3041 && u <= 0x3094)
-            out += QChar(static_cast<char16_t>(u + 0x60)); // hiragana → katakana
-        else if (isKatakanaSound(u) || u == u'、' || u == u'。')
+    for (const QChar c : toKatakana(reading)) {
+        if (isKatakanaSound(c.unicode()) || c == u'、' || c == u'。')
             out += c;
         else if (!c.isSpace())
             return {};
