@@ -14,7 +14,7 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdlib>
+#include <array>
 #include <limits>
 #include <optional>
 
@@ -79,6 +79,19 @@ bool isDesignValue(const QVariant &value, const QVariant &designValue)
 }
 
 constexpr StoredValueRules kStoredValues{fromBag, toBag, isDesignValue};
+
+// The parts of `outer` that `inner` (empty, or inside `outer`) leaves
+// uncovered: the bands above and below it across the whole width, and those
+// to its left and right; empty where there is none.
+std::array<QRect, 4> bandsAround(const QRect &outer, const QRect &inner)
+{
+    if (inner.isEmpty())
+        return {outer, QRect(), QRect(), QRect()};
+    return {QRect(QPoint(outer.left(), outer.top()), QPoint(outer.right(), inner.top() - 1)),
+            QRect(QPoint(outer.left(), inner.bottom() + 1), QPoint(outer.right(), outer.bottom())),
+            QRect(QPoint(outer.left(), inner.top()), QPoint(inner.left() - 1, inner.bottom())),
+            QRect(QPoint(inner.right() + 1, inner.top()), QPoint(outer.right(), inner.bottom()))};
+}
 
 } // namespace
 
@@ -149,7 +162,16 @@ void ChimeiCtl_DX::Refresh()
 
 void ChimeiCtl_DX::setSpeed(std::int16_t speed)
 {
-    changeProperty(speed_, speed, QStringLiteral("Speed"));
+    if (speed == speed_)
+        return;
+    // The timer may be asleep over passes that do not move the canvas: those
+    // due by now run at the old speed, and the next wake-up is reckoned anew.
+    if (scroll_.running())
+        updateScroll();
+    speed_ = speed;
+    if (scroll_.running())
+        armScrollTimer(steadyMilliseconds());
+    emit propertyChanged(QStringLiteral("Speed"));
 }
 
 void ChimeiCtl_DX::setScrollStartWait(std::int32_t ms)
@@ -359,47 +381,60 @@ void ChimeiCtl_DX::updateScroll()
     const qint64 now = steadyMilliseconds();
     scroll_.advanceTo(now, speed_, scrollStartWait_);
     if (scroll_.passes() > 0)
-        setCanvasLeft(scroll_.left());
-    const qint64 wait = scroll_.nextPassMs(scrollStartWait_) - now;
+        setCanvasLeft(scroll_.left(), Repaint::Now);
+    armScrollTimer(now);
+}
+
+void ChimeiCtl_DX::armScrollTimer(qint64 nowMs)
+{
+    // The timer sleeps until the canvas next moves by a whole pixel: at low
+    // speeds many passes in a row change nothing that is shown.
+    const qint64 wait = scroll_.nextChangeMs(speed_, scrollStartWait_) - nowMs;
     scrollTimer_.start(static_cast<int>(std::clamp<qint64>(wait, 0, std::numeric_limits<int>::max())));
 }
 
-void ChimeiCtl_DX::setCanvasLeft(int left)
+void ChimeiCtl_DX::setCanvasLeft(int left, Repaint when)
 {
     if (left == canvasLeft_)
         return;
-    const int dx = (left - canvasLeft_) * zoom_;
     canvasLeft_ = left;
-    // A scroll step shifts the pixels already on the surface and paints only
-    // the column it uncovers, instead of the whole strip; the sunken edge
-    // stays where it is. A jump as wide as the strip repaints it.
-    const QRect moving = appearance_ != 0 ? zoomedRect(QRect(1, 1, kStripWidth - 2, kViewportHeight - 2), zoom_)
-                                          : zoomedRect(QRect(0, 0, kStripWidth, kViewportHeight), zoom_);
-    if (std::abs(dx) < moving.width())
-        scroll(dx, 0, moving);
+    // Only the inside of the strip changes; the sunken edge stays as it is.
+    // A scroll step paints at once: the timer has already woken the program,
+    // and a posted update would take it through the event loop a second time
+    // on every pass.
+    const QRect moving = zoomedRect(insideEdge(), zoom_);
+    if (when == Repaint::Now)
+        repaint(moving);
     else
-        update();
+        update(moving);
+}
+
+QRect ChimeiCtl_DX::insideEdge() const
+{
+    const QRect viewport(0, 0, kStripWidth, kViewportHeight);
+    return appearance_ != 0 ? viewport.adjusted(1, 1, -1, -1) : viewport;
 }
 
 // --- painting -----------------------------------------------------------
 
-void ChimeiCtl_DX::paintViewport(QPainter &painter, int zoom, const QImage &canvas) const
+void ChimeiCtl_DX::paintViewport(QPainter &painter, int zoom, const QImage &canvas, bool withEdge) const
 {
     const QRect viewport(0, 0, kStripWidth, kViewportHeight);
     // Only the part of the canvas inside the viewport is copied, unscaled:
     // `canvas` is already as large as the surface needs it. The background
     // fills the rest, so no pixel is written twice at each scroll step.
-    QRegion background(zoomedRect(viewport, zoom));
     const QRect placed(canvasLeft_, -1, canvas_.width(), canvas_.height());
     const QRect visible = placed.intersected(viewport);
     if (!visible.isEmpty()) {
         const QRect target = zoomedRect(visible, zoom);
         painter.drawImage(target.topLeft(), canvas, zoomedRect(visible.translated(-placed.topLeft()), zoom));
-        background -= target;
     }
-    for (const QRect &rect : background)
-        painter.fillRect(rect, toQColor(backColor_));
-    if (appearance_ != 0) {
+    const QColor back = toQColor(backColor_);
+    for (const QRect &band : bandsAround(viewport, visible)) {
+        if (!band.isEmpty())
+            painter.fillRect(zoomedRect(band, zoom), back);
+    }
+    if (appearance_ != 0 && withEdge) {
         // A sunken edge: shadow above and left, light below and right, one
         // design pixel wide.
         const int right = viewport.right();
@@ -427,15 +462,17 @@ QImage ChimeiCtl_DX::viewportImage() const
 {
     QImage image(kStripWidth, kViewportHeight, QImage::Format_RGB32);
     QPainter painter(&image);
-    paintViewport(painter, 1, canvas_);
+    paintViewport(painter, 1, canvas_, true);
     return image;
 }
 
 void ChimeiCtl_DX::paintEvent(QPaintEvent *event)
 {
+    // The painter is clipped to the event's region already; a scroll step
+    // repaints only the inside of the edge.
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    paintViewport(painter, zoom_, zoomedCanvas());
+    const bool edgeDirty = !zoomedRect(insideEdge(), zoom_).contains(event->rect());
+    paintViewport(painter, zoom_, zoomedCanvas(), edgeDirty);
 }
 
 } // namespace kerubara

@@ -153,7 +153,8 @@ public:
     // set that clock and call updateScroll() to move time on.
     // Runs the scroll passes due by the clock's time, repaints the viewport
     // when the canvas moved by a whole pixel and arms the timer for the next
-    // pass. The timer calls it; calling it between passes does nothing.
+    // pass that moves it. The timer calls it; calling it between passes does
+    // nothing.
     void updateScroll();
 
     // Whole-pixel magnification of what the control shows (1 as designed):
@@ -179,13 +180,17 @@ private:
     void printAndSample(const QString &text, std::int32_t x, std::int32_t y, OleColor colour);
     void clearRaster();
     // Paints the viewport magnified by `zoom` with `canvas`, the canvas
-    // magnified by the same factor.
-    void paintViewport(QPainter &painter, int zoom, const QImage &canvas) const;
+    // magnified by the same factor, and the sunken edge when `withEdge`.
+    void paintViewport(QPainter &painter, int zoom, const QImage &canvas, bool withEdge) const;
     // The canvas as the magnified strip shows it, made again after a change.
     const QImage &zoomedCanvas();
     void startScroll();
     void stopScroll();
-    void setCanvasLeft(int left);
+    enum class Repaint { Later, Now };
+    void setCanvasLeft(int left, Repaint when = Repaint::Later);
+    // The part of the viewport inside the sunken edge (all of it without one).
+    QRect insideEdge() const;
+    void armScrollTimer(qint64 nowMs);
 
     // The stored properties; the constructor gives them their design values.
     OleColor backColor_{};
@@ -211,7 +216,7 @@ private:
     GlyphRasterizer glyphs_;
 
     ChimeiScroll scroll_;
-    QTimer scrollTimer_;
+    QTimer scrollTimer_{this}; // a child, so that tests can find it
 };
 
 } // namespace kerubara

@@ -86,4 +86,19 @@ qint64 ChimeiScroll::nextPassMs(std::int32_t startWaitMs) const
     return (dueUs + 999) / 1000;
 }
 
+qint64 ChimeiScroll::nextChangeMs(std::int16_t speed, std::int32_t startWaitMs) const
+{
+    ChimeiScroll ahead = *this;
+    qint64 dueMs = ahead.nextPassMs(startWaitMs);
+    for (int pass = 0; pass < kLookaheadPasses && ahead.running_; ++pass) {
+        dueMs = ahead.nextPassMs(startWaitMs);
+        const int left = ahead.left_;
+        const bool pausing = ahead.pausing_;
+        ahead.advanceTo(dueMs, speed, startWaitMs);
+        if (ahead.left_ != left || ahead.pausing_ != pausing)
+            break;
+    }
+    return dueMs;
+}
+
 } // namespace kerubara

@@ -37,6 +37,14 @@ public:
     // current pause; meaningless when not running.
     qint64 nextPassMs(std::int32_t startWaitMs) const;
 
+    // When the next pass is due that moves the canvas by a whole pixel,
+    // sends it back to the right edge or ends a pause, with the speed and
+    // pause unchanged until then; at most kLookaheadPasses passes ahead.
+    // Passes in between change nothing that is shown, so a caller can sleep
+    // through them and run them all then.
+    qint64 nextChangeMs(std::int16_t speed, std::int32_t startWaitMs) const;
+    static constexpr int kLookaheadPasses = 4 * kPassesPerSecond;
+
     bool running() const { return running_; }
     bool pausing() const { return pausing_; }
     double position() const { return x_; }

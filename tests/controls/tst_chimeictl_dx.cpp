@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <set>
@@ -156,6 +157,9 @@ private slots:
     void writtenValuesComeBack();
     void viewportShowsTheCanvasOneRowUpWithItsBorder();
     void scrollMovesEachPassAndRereadsSpeed();
+    void timerWakesOnlyWhenTheCanvasMoves_data();
+    void timerWakesOnlyWhenTheCanvasMoves();
+    void speedChangedWhileTheTimerSleepsAppliesFromThen();
     void shownStripIsWhatAFullRepaintDrawsAtEveryPass_data();
     void shownStripIsWhatAFullRepaintDrawsAtEveryPass();
     void stripStaysEmptyDuringThePause();
@@ -587,6 +591,49 @@ void tst_ChimeiCtl_DX::scrollMovesEachPassAndRereadsSpeed()
     QCOMPARE(strip.control.scrollPosition(), 432.0 - 10 * 20 - 0.025);
 }
 
+void tst_ChimeiCtl_DX::timerWakesOnlyWhenTheCanvasMoves_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("shortest");
+    QTest::addColumn<int>("longest");
+    QTest::newRow("2 pixels a pass: the next pass") << 200 << 16 << 16;
+    QTest::newRow("half a pixel a pass: two passes on") << 100 << 31 << 31;
+    QTest::newRow("Speed 1: about 200 passes on") << 1 << 3000 << 3200;
+}
+
+// At pass 2 (16 ms) the canvas has just moved from the right edge; the timer
+// is armed for the next pass that moves it again, not for every pass.
+void tst_ChimeiCtl_DX::timerWakesOnlyWhenTheCanvasMoves()
+{
+    QFETCH(int, speed);
+    QFETCH(int, shortest);
+    QFETCH(int, longest);
+    Strip strip;
+    strip.control.setSpeed(static_cast<std::int16_t>(speed));
+    strip.control.SetChimei(kNine);
+    strip.toPass(2);
+    const QTimer *timer = strip.control.findChild<QTimer *>();
+    QVERIFY(timer && timer->isActive());
+    QVERIFY2(timer->interval() >= shortest && timer->interval() <= longest, qPrintable(QString::number(timer->interval())));
+}
+
+void tst_ChimeiCtl_DX::speedChangedWhileTheTimerSleepsAppliesFromThen()
+{
+    // At Speed 1 the timer sleeps for seconds; passes due before a change of
+    // speed move the canvas at the old speed, and only later ones at the new.
+    Strip strip;
+    strip.control.setSpeed(1);
+    strip.control.SetChimei(kNine);
+    strip.toPass(2);
+    strip.now = ((150 - 1) * 15625 + 999) / 1000; // pass 150 is due; the timer has not woken
+    strip.control.setSpeed(2000);
+    QVERIFY(qFuzzyCompare(strip.control.scrollPosition(), 432.0 - 150 * 0.005));
+    strip.toPass(151);
+    QVERIFY(qFuzzyCompare(strip.control.scrollPosition(), 432.0 - 150 * 0.005 - 20));
+    const QTimer *timer = strip.control.findChild<QTimer *>();
+    QVERIFY(timer && timer->interval() <= 16);
+}
+
 void tst_ChimeiCtl_DX::shownStripIsWhatAFullRepaintDrawsAtEveryPass_data()
 {
     QTest::addColumn<int>("appearance");
@@ -598,9 +645,9 @@ void tst_ChimeiCtl_DX::shownStripIsWhatAFullRepaintDrawsAtEveryPass_data()
     QTest::newRow("sunken edge, 20 pixels a pass, through the pause") << 1 << 1 << 2000;
 }
 
-// A scroll step shifts the pixels already shown and paints only what it
-// uncovers: what the screen shows must still be, pixel for pixel, what
-// painting the whole strip afresh draws.
+// A scroll step paints only the inside of the sunken edge, at once: what the
+// screen shows must still be, pixel for pixel, what painting the whole strip
+// afresh draws.
 void tst_ChimeiCtl_DX::shownStripIsWhatAFullRepaintDrawsAtEveryPass()
 {
     QFETCH(int, appearance);

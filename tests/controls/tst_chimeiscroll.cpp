@@ -30,6 +30,10 @@ private slots:
     void waitChangedDuringThePauseAppliesAtOnce();
     void negativeWaitIsNoPause_data();
     void negativeWaitIsNoPause();
+    void nextChangeIsThePassThatMovesTheCanvas_data();
+    void nextChangeIsThePassThatMovesTheCanvas();
+    void slowScrollSleepsUntilTheNextWholePixel();
+    void canvasThatNeverMovesIsLookedAtAgainWithinFourSeconds();
 };
 
 void tst_ChimeiScroll::eachPassMovesBySpeedOver200_data()
@@ -114,6 +118,67 @@ void tst_ChimeiScroll::negativeWaitIsNoPause()
         QCOMPARE(withWait.nextPassMs(wait), withoutWait.nextPassMs(0));
         QCOMPARE(withWait.left(), withoutWait.left());
     }
+}
+
+void tst_ChimeiScroll::nextChangeIsThePassThatMovesTheCanvas_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("wait");
+    QTest::addColumn<int>("passesRun");
+    QTest::addColumn<qint64>("nextChange");
+    QTest::newRow("2 pixels a pass: every pass") << 200 << 1500 << 2 << passDue(3);
+    QTest::newRow("half a pixel a pass: pass 1 stays at the edge") << 100 << 1500 << 0 << passDue(2);
+    QTest::newRow("half a pixel a pass: every other pass") << 100 << 1500 << 2 << passDue(4);
+    QTest::newRow("20 pixels a pass: the wrap starts the pause") << 2000 << 10000 << 46 << passDue(47);
+    QTest::newRow("during the pause: its end") << 2000 << 10000 << 47 << qint64{10719};
+}
+
+void tst_ChimeiScroll::nextChangeIsThePassThatMovesTheCanvas()
+{
+    QFETCH(int, speed);
+    QFETCH(int, wait);
+    QFETCH(int, passesRun);
+    QFETCH(qint64, nextChange);
+    ChimeiScroll scroll;
+    scroll.start(0, 432, 486);
+    if (passesRun > 0)
+        scroll.advanceTo(passDue(passesRun), static_cast<std::int16_t>(speed), wait);
+    QCOMPARE(scroll.passes(), passesRun);
+    QCOMPARE(scroll.nextChangeMs(static_cast<std::int16_t>(speed), wait), nextChange);
+}
+
+void tst_ChimeiScroll::slowScrollSleepsUntilTheNextWholePixel()
+{
+    // At Speed 1 the canvas moves a pixel about every 200 passes (3 s): a
+    // caller sleeps through the passes between and runs them all at once,
+    // with the same result as running each when due.
+    ChimeiScroll slept;
+    ChimeiScroll eachPass;
+    slept.start(0, 432, 486);
+    eachPass.start(0, 432, 486);
+    slept.advanceTo(passDue(2), 1, 1500);
+    QCOMPARE(slept.left(), 431);
+    const qint64 next = slept.nextChangeMs(1, 1500);
+    QVERIFY2(next > 3000, qPrintable(QString::number(next)));
+    for (qint64 k = 1; passDue(k) < next; ++k) {
+        eachPass.advanceTo(passDue(k), 1, 1500);
+        QCOMPARE(eachPass.left(), 431 + (k == 1));
+    }
+    slept.advanceTo(next, 1, 1500);
+    eachPass.advanceTo(next, 1, 1500);
+    QCOMPARE(slept.left(), 430);
+    QCOMPARE(slept.passes(), eachPass.passes());
+    QCOMPARE(slept.position(), eachPass.position());
+}
+
+void tst_ChimeiScroll::canvasThatNeverMovesIsLookedAtAgainWithinFourSeconds()
+{
+    // Speed 0 set during a scroll: nothing ever changes, but the wait stays
+    // bounded so that the caller keeps the passes counted.
+    ChimeiScroll scroll;
+    scroll.start(0, 432, 486);
+    scroll.advanceTo(0, 0, 1500);
+    QCOMPARE(scroll.nextChangeMs(0, 1500), passDue(1 + ChimeiScroll::kLookaheadPasses));
 }
 
 QTEST_GUILESS_MAIN(tst_ChimeiScroll)
