@@ -166,11 +166,12 @@ void ChimeiCtl_DX::setSpeed(std::int16_t speed)
         return;
     // The timer may be asleep over passes that do not move the canvas: those
     // due by now run at the old speed, and the next wake-up is reckoned anew.
+    const qint64 now = steadyMilliseconds();
     if (scroll_.running())
-        updateScroll();
+        runDuePasses(now);
     speed_ = speed;
     if (scroll_.running())
-        armScrollTimer(steadyMilliseconds());
+        armScrollTimer(now);
     emit propertyChanged(QStringLiteral("Speed"));
 }
 
@@ -379,10 +380,15 @@ void ChimeiCtl_DX::updateScroll()
     if (!scroll_.running())
         return;
     const qint64 now = steadyMilliseconds();
-    scroll_.advanceTo(now, speed_, scrollStartWait_);
+    runDuePasses(now);
+    armScrollTimer(now);
+}
+
+void ChimeiCtl_DX::runDuePasses(qint64 nowMs)
+{
+    scroll_.advanceTo(nowMs, speed_, scrollStartWait_);
     if (scroll_.passes() > 0)
         setCanvasLeft(scroll_.left(), Repaint::Now);
-    armScrollTimer(now);
 }
 
 void ChimeiCtl_DX::armScrollTimer(qint64 nowMs)

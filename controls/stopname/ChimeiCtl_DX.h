@@ -190,6 +190,8 @@ private:
     void setCanvasLeft(int left, Repaint when = Repaint::Later);
     // The part of the viewport inside the sunken edge (all of it without one).
     QRect insideEdge() const;
+    // Runs the passes due by `nowMs` and shows where they left the canvas.
+    void runDuePasses(qint64 nowMs);
     void armScrollTimer(qint64 nowMs);
 
     // The stored properties; the constructor gives them their design values.
