@@ -27,7 +27,6 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
-#include <limits>
 #include <thread>
 
 namespace {
@@ -309,8 +308,7 @@ private:
     {
         const qint64 now = kerubara::steadyMilliseconds();
         motion_.advanceTo(now, speed_, startWait_);
-        const qint64 wait = motion_.nextChangeMs(speed_, startWait_) - now;
-        timer_.start(static_cast<int>(std::clamp<qint64>(wait, 0, std::numeric_limits<int>::max())));
+        timer_.start(motion_.msUntilNextChange(now, speed_, startWait_));
     }
 
     QTimer timer_;

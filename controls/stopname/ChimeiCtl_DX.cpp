@@ -395,8 +395,7 @@ void ChimeiCtl_DX::armScrollTimer(qint64 nowMs)
 {
     // The timer sleeps until the canvas next moves by a whole pixel: at low
     // speeds many passes in a row change nothing that is shown.
-    const qint64 wait = scroll_.nextChangeMs(speed_, scrollStartWait_) - nowMs;
-    scrollTimer_.start(static_cast<int>(std::clamp<qint64>(wait, 0, std::numeric_limits<int>::max())));
+    scrollTimer_.start(scroll_.msUntilNextChange(nowMs, speed_, scrollStartWait_));
 }
 
 void ChimeiCtl_DX::setCanvasLeft(int left, Repaint when)

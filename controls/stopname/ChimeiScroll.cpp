@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kerubara {
 namespace {
@@ -99,6 +100,12 @@ qint64 ChimeiScroll::nextChangeMs(std::int16_t speed, std::int32_t startWaitMs) 
             break;
     }
     return dueMs;
+}
+
+int ChimeiScroll::msUntilNextChange(qint64 nowMs, std::int16_t speed, std::int32_t startWaitMs) const
+{
+    const qint64 wait = nextChangeMs(speed, startWaitMs) - nowMs;
+    return static_cast<int>(std::clamp<qint64>(wait, 0, std::numeric_limits<int>::max()));
 }
 
 } // namespace kerubara

@@ -43,6 +43,9 @@ public:
     // Passes in between change nothing that is shown, so a caller can sleep
     // through them and run them all then.
     qint64 nextChangeMs(std::int16_t speed, std::int32_t startWaitMs) const;
+    // How long a timer armed at `nowMs` sleeps until then, in the whole
+    // milliseconds a timer takes: 0 when that pass is already due.
+    int msUntilNextChange(qint64 nowMs, std::int16_t speed, std::int32_t startWaitMs) const;
     static constexpr int kLookaheadPasses = 4 * kPassesPerSecond;
 
     bool running() const { return running_; }
