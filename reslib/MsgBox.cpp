@@ -21,6 +21,8 @@ int showMessageBox(const MsgBoxCall &call)
     QString text = call.prompt;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // the box breaks lines at LF alone
     box.setText(text);
+    if (!call.details.isEmpty())
+        box.setDetailedText(call.details);
     switch (call.style & 0x0F) {
     case vbYesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -42,9 +44,9 @@ int showMessageBox(const MsgBoxCall &call)
 
 } // namespace
 
-int MsgBox(const QString &prompt, int style, const QString &title)
+int MsgBox(const QString &prompt, int style, const QString &title, const QString &details)
 {
-    const MsgBoxCall call{prompt, style, title};
+    const MsgBoxCall call{prompt, style, title, details};
     if (const auto &handler = MsgBoxSeam::handler())
         return handler(call);
     return showMessageBox(call);

@@ -26,11 +26,14 @@ struct MsgBoxCall
     QString prompt;
     int style = vbOKOnly;
     QString title;
+    // Shown behind the box's 詳細 button: the file, line and reason behind
+    // a message whose own text is fixed.
+    QString details;
 };
 
 // Shows a modal message box and returns the button pressed. Every message of
 // the program goes through here, so tests can see and answer them.
-int MsgBox(const QString &prompt, int style = vbOKOnly, const QString &title = {});
+int MsgBox(const QString &prompt, int style = vbOKOnly, const QString &title = {}, const QString &details = {});
 
 // While alive, MsgBox calls the handler instead of showing a box; the
 // handler's return value is the answer.
