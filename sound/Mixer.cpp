@@ -59,16 +59,30 @@ void Mixer::waitForProgress() const
     waitForProgress(hook(progress_));
 }
 
+std::unique_lock<std::mutex> Mixer::lockWithRoom()
+{
+    // A full queue means the audio thread is behind (or, for an output that
+    // mixes on demand, that nobody mixed): wait for it with the lock released,
+    // because the output's progress hook may call the mixer itself. Only the
+    // control side posts, always under the lock, so the room found here is
+    // still there when the caller posts.
+    std::unique_lock lock(mutex_);
+    while (queueHead_.load(std::memory_order_relaxed) - queueTail_.load(std::memory_order_acquire) >= kQueueSize) {
+        const std::function<void()> wake = wake_;
+        const std::function<void()> progress = progress_;
+        lock.unlock();
+        if (wake)
+            wake();
+        waitForProgress(progress);
+        lock.lock();
+    }
+    return lock;
+}
+
 void Mixer::post(const Command &command, std::shared_ptr<const void> retire)
 {
-    // Called with mutex_ held. A full queue means the audio thread is behind
-    // (or, for an output that mixes on demand, that nobody mixed): wait for it.
-    std::uint64_t head = queueHead_.load(std::memory_order_relaxed);
-    while (head - queueTail_.load(std::memory_order_acquire) >= kQueueSize) {
-        if (wake_)
-            wake_();
-        waitForProgress(progress_);
-    }
+    // Called with the lock of lockWithRoom() held, so there is room.
+    const std::uint64_t head = queueHead_.load(std::memory_order_relaxed);
     queue_[head % kQueueSize] = command;
     queueHead_.store(head + 1, std::memory_order_release);
     if (retire)
@@ -88,7 +102,7 @@ void Mixer::play(int voice, std::shared_ptr<const PcmBuffer> sound, std::int64_t
         return;
     const bool sounds = sound != nullptr;
     {
-        const std::lock_guard lock(mutex_);
+        const auto lock = lockWithRoom();
         ControlVoice &cv = control_[static_cast<std::size_t>(voice)];
         Command c;
         c.kind = Command::Kind::Play;
@@ -109,7 +123,7 @@ void Mixer::stop(int voice)
 {
     if (!validVoice(voice))
         return;
-    const std::lock_guard lock(mutex_);
+    const auto lock = lockWithRoom();
     ControlVoice &cv = control_[static_cast<std::size_t>(voice)];
     cv.stopped = cv.started;
     Command c;
@@ -179,7 +193,7 @@ void Mixer::setGain(int voice, float gain)
 {
     if (!validVoice(voice))
         return;
-    const std::lock_guard lock(mutex_);
+    const auto lock = lockWithRoom();
     Command c;
     c.kind = Command::Kind::Gain;
     c.voice = voice;
@@ -191,7 +205,7 @@ void Mixer::attachStream(int voice, std::shared_ptr<SampleRing> ring)
 {
     if (!validVoice(voice))
         return;
-    const std::lock_guard lock(mutex_);
+    const auto lock = lockWithRoom();
     ControlVoice &cv = control_[static_cast<std::size_t>(voice)];
     Command c;
     c.kind = Command::Kind::Attach;
@@ -206,7 +220,7 @@ void Mixer::flushStream(int voice)
 {
     if (!validVoice(voice))
         return;
-    const std::lock_guard lock(mutex_);
+    const auto lock = lockWithRoom();
     ControlVoice &cv = control_[static_cast<std::size_t>(voice)];
     if (!cv.ring)
         return;

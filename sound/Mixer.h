@@ -150,6 +150,9 @@ private:
     bool validVoice(int voice) const { return voice >= 0 && voice < voiceCount(); }
     // Called with mutex_ held.
     bool playing(std::size_t voice) const;
+    // The control side's lock, taken once the command queue has room for one
+    // more command; every posting function starts with it.
+    std::unique_lock<std::mutex> lockWithRoom();
     void post(const Command &command, std::shared_ptr<const void> retire = {});
     void collectRetired();
     void applyCommands() noexcept;

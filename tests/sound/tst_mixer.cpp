@@ -93,7 +93,10 @@ private slots:
     void ringKeepsOrderAcrossItsEnd();
     void deviceOutputPlaysInRealTime();
     void nullOutputKeepsOnlyTheMostRecentSamples();
+    void nullOutputWaitsForStreamWritersAtWork_data();
     void nullOutputWaitsForStreamWritersAtWork();
+    void controlCallsBeyondAFullQueueMixOnDemand_data();
+    void controlCallsBeyondAFullQueueMixOnDemand();
     void idleDeviceClosesAndReopensWithoutLosingTheStart();
     void deviceStaysOpenWhileAStreamIsBeingWritten();
 };
@@ -275,17 +278,28 @@ void tst_Mixer::nullOutputKeepsOnlyTheMostRecentSamples()
     QVERIFY(std::equal(out.captured().begin(), out.captured().end(), sound->samples.begin() + from));
 }
 
+void tst_Mixer::nullOutputWaitsForStreamWritersAtWork_data()
+{
+    QTest::addColumn<int>("firstDelayMs");
+    QTest::newRow("pieces 3 ms apart") << 3;
+    // A synthesizer loading its sound font on a busy machine.
+    QTest::newRow("first piece after 2.5 s") << 2500;
+}
+
 void tst_Mixer::nullOutputWaitsForStreamWritersAtWork()
 {
     // A writer slower than the pumping: ten pieces of 300 frames, 3 ms apart.
+    // An output without a clock to keep mixes what the writer gives, however
+    // slow: silence mixed meanwhile would shift the sound.
+    QFETCH(int, firstDelayMs);
     NullAudioOutput out(48000, kBuffer);
     auto ring = std::make_shared<SampleRing>(48000);
     out.mixer().attachStream(0, ring);
     ring->setWriting(true);
-    std::jthread writer([ring] {
+    std::jthread writer([ring, firstDelayMs] {
         const std::vector<float> piece(2 * 300, 0.5f);
         for (int i = 0; i < 10; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(3));
+            std::this_thread::sleep_for(std::chrono::milliseconds(i == 0 ? firstDelayMs : 3));
             ring->write(piece.data(), 300);
         }
         ring->setWriting(false);
@@ -296,6 +310,54 @@ void tst_Mixer::nullOutputWaitsForStreamWritersAtWork()
     QCOMPARE(testing::firstSound(out.captured()), 0);
     QCOMPARE(testing::lastSound(out.captured()), 2999);
     QCOMPARE(std::count(out.captured().begin(), out.captured().end(), 0.5f), 6000);
+}
+
+void tst_Mixer::controlCallsBeyondAFullQueueMixOnDemand_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::newRow("gain") << QStringLiteral("gain");
+    QTest::newRow("play") << QStringLiteral("play");
+    QTest::newRow("stop") << QStringLiteral("stop");
+    QTest::newRow("flush") << QStringLiteral("flush");
+}
+
+// More commands than the queue holds on an output that only mixes when asked:
+// the mixer must make room by mixing (its progress hook), which asks the
+// mixer whether the streams are ready. Holding the lock across the hook
+// locked the program up after 1 024 calls.
+void tst_Mixer::controlCallsBeyondAFullQueueMixOnDemand()
+{
+    QFETCH(QString, call);
+    auto out = std::make_unique<NullAudioOutput>(48000, kBuffer);
+    Mixer &mixer = out->mixer();
+    const auto sound = constant(0.25f, kBuffer);
+    mixer.attachStream(1, std::make_shared<SampleRing>(4096));
+    std::atomic<bool> done{false};
+    std::thread caller([&] {
+        for (int i = 0; i < 1100; ++i) {
+            if (call == QLatin1String("gain"))
+                mixer.setGain(0, 0.5f);
+            else if (call == QLatin1String("play"))
+                mixer.play(0, sound);
+            else if (call == QLatin1String("stop"))
+                mixer.stop(0);
+            else
+                mixer.flushStream(1);
+        }
+        done = true;
+    });
+    QElapsedTimer waited;
+    waited.start();
+    while (!done && waited.elapsed() < 10000)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (!done) {
+        // Left behind rather than destroyed under the locked-up thread.
+        caller.detach();
+        (void)out.release();
+        QFAIL("the mixer locked up on a full command queue");
+    }
+    caller.join();
+    QVERIFY(mixer.framesRendered() > 0);
 }
 
 void tst_Mixer::idleDeviceClosesAndReopensWithoutLosingTheStart()
