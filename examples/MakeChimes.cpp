@@ -90,8 +90,10 @@ void putBigEndian(QByteArray &out, std::uint32_t value, int bytes)
         out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-// The terminus: a short music-box melody, one note at a time, in a
-// standard MIDI file of one track at 480 ticks to the quarter note.
+// The terminus: a short music-box phrase, one note at a time, in a
+// standard MIDI file of one track at 480 ticks to the quarter note. About
+// 3 s with its ring, as long as a real arrival melody: the announcement
+// after it waits for it.
 QByteArray terminusMelody()
 {
     struct Note
@@ -102,13 +104,12 @@ QByteArray terminusMelody()
     constexpr int kEighth = 240;
     constexpr int kQuarter = 480;
     const Note melody[] = {
-        {72, kEighth}, {76, kEighth}, {79, kEighth}, {84, kQuarter}, {83, kEighth}, {79, kEighth}, {76, kQuarter},
-        {77, kEighth}, {81, kEighth}, {79, kEighth}, {76, kEighth}, {74, kQuarter}, {71, kEighth}, {72, 2 * kQuarter},
+        {72, kEighth}, {76, kEighth}, {79, kEighth}, {84, kQuarter}, {79, kEighth}, {76, kEighth}, {72, 2 * kQuarter},
     };
     QByteArray track;
     putVariable(track, 0);
     track.append("\xFF\x51\x03", 3);
-    putBigEndian(track, 600000, 3); // 100 quarter notes a minute
+    putBigEndian(track, 500000, 3); // 120 quarter notes a minute
     putVariable(track, 0);
     track.append("\xC0\x0A", 2); // music box
     for (const Note &n : melody) {

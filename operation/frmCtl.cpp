@@ -158,6 +158,9 @@ frmCtl::frmCtl(Simulator &sim, QWidget *parent) : QWidget(parent), sim_(sim)
     buildPreviewPane();
     connectHandlers();
     connectKeys();
+    // A synchronous chime keeps the windows alive: they repaint and move, and
+    // presses arrive (to be queued, or ■ to end the chime).
+    sim_.sound().setWaitHook([] { QCoreApplication::processEvents(); });
 }
 
 frmCtl::~frmCtl() = default;
@@ -404,7 +407,13 @@ void frmCtl::connectKeys()
     bind({QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp)}, [this] { return Command2[0]; });
     bind({QKeySequence(Qt::Key_Space)}, [this] { return cmdTapeNext; });
     bind({QKeySequence(Qt::Key_Backspace)}, [this] { return cmdTapeBack; });
-    bind({QKeySequence(Qt::Key_Escape)}, [this] { return cmdTapeStop; });
+    // Esc is ■; without announcements it still empties the queue and ends a chime.
+    bind({QKeySequence(Qt::Key_Escape)}, [this]() -> QAbstractButton * {
+        if (cmdTapeStop->isEnabled() && grpM_Tape->isEnabled())
+            return cmdTapeStop;
+        stopWaiting();
+        return nullptr;
+    });
     bind({QKeySequence(Qt::Key_Delete)}, [this] { return Check1; });
     bind({QKeySequence(Qt::Key_N)}, [this] { return Check2; });
     bind({QKeySequence(Qt::Key_B)}, [this] { return nextBacklight(); });
@@ -487,8 +496,7 @@ void frmCtl::Command1_Click(int index)
     // replace the table the first one is still showing.
     if (bBusy_)
         return;
-    const BusyScope busy(bBusy_);
-    setRoute(index);
+    runBusy([this, index] { setRoute(index); });
 }
 
 void frmCtl::setRoute(int index)
@@ -566,10 +574,69 @@ void frmCtl::setRoute(int index)
 
 void frmCtl::Command2_Click(int index)
 {
-    if (bBusy_)
+    carryOut(index == 0 ? Press::Back : Press::Forward);
+}
+
+void frmCtl::carryOut(Press press)
+{
+    if (bBusy_) {
+        if (queued_.size() < kMaxQueued)
+            queued_.push_back(press);
         return;
-    const BusyScope busy(bBusy_);
-    step(index);
+    }
+    runBusy([this, press] { perform(press); });
+}
+
+void frmCtl::runBusy(const std::function<void()> &operation)
+{
+    try {
+        {
+            const BusyScope busy(bBusy_);
+            operation();
+        }
+        // What arrived meanwhile, in order; more may arrive while it runs.
+        while (!queued_.empty()) {
+            const Press next = queued_.front();
+            queued_.pop_front();
+            const BusyScope busy(bBusy_);
+            perform(next);
+        }
+    } catch (...) {
+        // After an error box, presses made before it are not carried out.
+        queued_.clear();
+        throw;
+    }
+    if (std::exchange(closeRequested_, false))
+        close();
+}
+
+void frmCtl::perform(Press press)
+{
+    mdlM_Tape &tape = sim_.tape();
+    switch (press) {
+    case Press::Back:
+        step(0);
+        break;
+    case Press::Forward:
+        step(1);
+        break;
+    case Press::TapeNext:
+        tape.TapeNext();
+        if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
+            step(1);
+        break;
+    case Press::TapeBack:
+        tape.TapeBack();
+        if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
+            step(0);
+        break;
+    }
+}
+
+void frmCtl::stopWaiting()
+{
+    queued_.clear();
+    sim_.sound().endWait();
 }
 
 void frmCtl::step(int index)
@@ -659,16 +726,22 @@ void frmCtl::DispData(std::int16_t nIndex)
     // 5.
     QCoreApplication::processEvents();
 
-    // 6. The stop name; the first stop of the data has no prefix.
-    const std::int16_t mode = option.tsugiwaMode();
+    // 6. The stop name.
+    showStopName(nIndex, row.Chimei);
+}
+
+void frmCtl::showStopName(std::int16_t nIndex, const QString &name)
+{
+    ChimeiCtl_DX &strip = *sim_.form1().ChimeiCtl;
+    const std::int16_t mode = sim_.option().tsugiwaMode();
     if (nIndex < 2) {
         nTsugiwaMode = mode;
-        panel.ChimeiCtl->setTsugiwaMode(0);
-        panel.ChimeiCtl->SetChimei(row.Chimei);
-        panel.ChimeiCtl->setTsugiwaMode(mode);
+        strip.setTsugiwaMode(0);
+        strip.SetChimei(name);
+        strip.setTsugiwaMode(mode);
     } else {
-        panel.ChimeiCtl->setTsugiwaMode(mode);
-        panel.ChimeiCtl->SetChimei(row.Chimei);
+        strip.setTsugiwaMode(mode);
+        strip.SetChimei(name);
     }
 }
 
@@ -680,8 +753,7 @@ void frmCtl::Check1_Click()
         Check1->setChecked(!Check1->isChecked());
         return;
     }
-    const BusyScope busy(bBusy_);
-    clearDisplay();
+    runBusy([this] { clearDisplay(); });
 }
 
 void frmCtl::clearDisplay()
@@ -824,14 +896,21 @@ void frmCtl::MnuHideCopy_Click()
 
 void frmCtl::Command4_Click()
 {
+    // Not in the middle of a route setting or a step: the options window
+    // would change what they are showing.
+    if (bBusy_)
+        return;
     Form1 &panel = sim_.form1();
     panel.setEnabled(false);
     setEnabled(false);
     ShowModal(sim_.option());
     panel.setEnabled(true);
     setEnabled(true);
+    // The changed display options on the current stop name, by the same
+    // first-stop rule as a step (fares are not redrawn).
     panel.ChimeiCtl->SetChimei(QString());
-    panel.ChimeiCtl->SetChimei(sim_.state.FareData(sim_.state.nStopPos + 1).Chimei);
+    const auto nIndex = static_cast<std::int16_t>(sim_.state.nStopPos + 1);
+    showStopName(nIndex, sim_.state.FareData(nIndex).Chimei);
 }
 
 QString frmCtl::versionText()
@@ -916,28 +995,16 @@ void frmCtl::SetCtrlDataInfo()
 // ---- Announcements -----------------------------------------------------------
 
 // The announcement buttons may step the bus, so they are busy operations
-// too: pressed while the unit is busy, the tape stays where it is rather than
-// moving without its stop.
+// too: pressed while the unit is busy, they wait their turn with the steps,
+// so the tape never moves without its stop.
 void frmCtl::cmdTapeNext_Click()
 {
-    if (bBusy_)
-        return;
-    const BusyScope busy(bBusy_);
-    mdlM_Tape &tape = sim_.tape();
-    tape.TapeNext();
-    if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
-        step(1);
+    carryOut(Press::TapeNext);
 }
 
 void frmCtl::cmdTapeBack_Click()
 {
-    if (bBusy_)
-        return;
-    const BusyScope busy(bBusy_);
-    mdlM_Tape &tape = sim_.tape();
-    tape.TapeBack();
-    if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
-        step(0);
+    carryOut(Press::TapeBack);
 }
 
 void frmCtl::cmdTapeSet_Click()
@@ -947,6 +1014,7 @@ void frmCtl::cmdTapeSet_Click()
 
 void frmCtl::cmdTapeStop_Click()
 {
+    stopWaiting();
     sim_.tape().TapeStop();
 }
 
@@ -991,6 +1059,11 @@ QWidget *frmCtl::dialogOwner() const
 void frmCtl::closeEvent(QCloseEvent *event)
 {
     event->ignore();
+    // The question waits until the operation under way has ended.
+    if (bBusy_) {
+        closeRequested_ = true;
+        return;
+    }
     runGuarded([this] {
         if (MsgBox(QStringLiteral("ケルバラを終了しますか？"), vbQuestion | vbYesNo,
                    QStringLiteral("ケルバラの終了確認"))

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <array>
+#include <deque>
+#include <functional>
 #include <optional>
 #include <cstdint>
 
@@ -121,9 +123,15 @@ public:
     // the user has moved it by then.
     void placeAtBottomRight();
 
-    // True while a route setting, a step or a display clear runs (they let
-    // pending messages run); another of them that arrives meanwhile is ignored.
+    // True while a route setting, a step, an announcement or a display clear
+    // runs (they let pending messages run, and a synchronous chime lets them
+    // run while it plays). A route setting, display clear or 設定... that
+    // arrives meanwhile is ignored; a step or announcement press is queued
+    // (kMaxQueued at most) and carried out in order once the unit is free;
+    // ■ or Esc empties the queue. A close request waits for the unit too.
     bool isBusy() const { return bBusy_; }
+    static constexpr std::size_t kMaxQueued = 4;
+    std::size_t queuedPresses() const { return queued_.size(); }
 
     // Form variables.
     std::int16_t nBackFrame = 0;
@@ -164,8 +172,24 @@ private:
     // Keeps the console's window inside the screen's available area.
     void keepOnScreen();
 
+    // The presses that wait while the unit is busy.
+    enum class Press { Back, Forward, TapeBack, TapeNext };
+    // Carries the press out now, or queues it while the unit is busy.
+    void carryOut(Press press);
+    // Runs a route setting, step, announcement or display clear with the unit
+    // busy, then what was queued meanwhile, then a close that was asked for.
+    void runBusy(const std::function<void()> &operation);
+    void perform(Press press);
+    // ■ and Esc: the queue emptied, a chime being waited for ended.
+    void stopWaiting();
+    // Shows the name of row nIndex on the strip; the first stop of the data
+    // never has the 次は prefix.
+    void showStopName(std::int16_t nIndex, const QString &name);
+
     Simulator &sim_;
     bool bBusy_ = false;
+    std::deque<Press> queued_;
+    bool closeRequested_ = false;
     int frontFrame_ = 0; // the entry frame in front: 0 digit lists, 1 keypad
     QPoint placedAt_{-1, -1};
     // Where SetCtrlDataInfo left the window; nothing before it has run.

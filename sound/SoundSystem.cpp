@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace kerubara {
 namespace {
 
@@ -175,13 +177,15 @@ int SoundSystem::play(const MciCommand &c)
         if (c.fromMs >= 0 || !stream.isPlaying())
             stream.play(it->midi, from);
         if (c.wait)
-            stream.waitUntilEnded();
+            waitWhile(it->voice, [&stream] { return stream.isPlaying(); });
         return MciOk;
     }
     if (c.fromMs >= 0 || !m.isPlaying(it->voice))
         m.play(it->voice, it->sound, from);
-    if (c.wait)
-        m.waitUntilEnded(it->voice);
+    if (c.wait) {
+        const int voice = it->voice;
+        waitWhile(voice, [&m, voice] { return m.isPlaying(voice); });
+    }
     return MciOk;
 }
 
@@ -206,6 +210,30 @@ int SoundSystem::close(const MciCommand &c)
     freeVoices_.push_back(it->voice);
     channels_.erase(it);
     return MciOk;
+}
+
+void SoundSystem::waitWhile(int voice, const std::function<bool()> &playing)
+{
+    // The hook may start another synchronous play; each waits for its own.
+    const int outer = std::exchange(waitingVoice_, voice);
+    waitEnded_ = false;
+    while (waitingVoice_ == voice && playing()) {
+        if (waitHook_)
+            waitHook_();
+        if (waitingVoice_ == voice && playing())
+            mixer().waitForProgress();
+    }
+    waitEnded_ = waitingVoice_ != voice;
+    waitingVoice_ = outer;
+}
+
+void SoundSystem::endWait()
+{
+    if (waitingVoice_ < 0)
+        return;
+    mixer().stop(waitingVoice_);
+    stopStream(waitingVoice_);
+    waitingVoice_ = -1;
 }
 
 void SoundSystem::stopStream(int voice)

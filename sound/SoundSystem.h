@@ -56,6 +56,17 @@ public:
     // Closes the four channels.
     void CloseAllSnd();
 
+    // While a synchronous play waits for its sound, `hook` runs between looks
+    // at the sound: the program lets its windows' messages run there, so they
+    // repaint and take presses while a chime plays.
+    void setWaitHook(std::function<void()> hook) { waitHook_ = std::move(hook); }
+    // Ends the sound a synchronous play is waiting for, if any: the play
+    // returns at once. Called from within the wait hook (the driver's ■).
+    void endWait();
+    // True when the last synchronous play returned because endWait() ended
+    // its sound, not because the sound had played.
+    bool waitWasEnded() const { return waitEnded_; }
+
     // Carries out one command (see MciCommand). A command for an alias that
     // is not open, or a file that does not open, changes nothing.
     int mciSendString(const QString &command);
@@ -92,11 +103,17 @@ private:
     MidiStream &streamFor(int voice);
     // Ends the MIDI piece the voice plays, if any.
     void stopStream(int voice);
+    // Waits, running the wait hook, until `playing` turns false or endWait()
+    // ends the voice's sound.
+    void waitWhile(int voice, const std::function<bool()> &playing);
     static QString key(const QString &alias) { return alias.toLower(); }
 
     std::unique_ptr<AudioOutput> output_;
     QString aliasPrefix_;
     CommandLog log_;
+    std::function<void()> waitHook_;
+    int waitingVoice_ = -1; // the voice a synchronous play waits for
+    bool waitEnded_ = false;
     QHash<QString, Channel> channels_;
     std::vector<int> freeVoices_;
     SoundCache cache_;

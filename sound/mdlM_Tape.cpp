@@ -121,12 +121,14 @@ QString mdlM_Tape::soundForFlag(std::int16_t flag) const
     return {};
 }
 
-void mdlM_Tape::playSound(const QString &file, const char *channel)
+bool mdlM_Tape::playSound(const QString &file, const char *channel)
 {
     if (file.isEmpty())
-        return;
+        return true;
     const std::int16_t wait = host_.preBroadcastSoundSync() ? -1 : 0;
     sound_.PlaySnd(file, QString::fromLatin1(channel), wait, 0);
+    // The driver's ■ during the sound silences the announcement as well.
+    return wait == 0 || !sound_.waitWasEnded();
 }
 
 void mdlM_Tape::TapeNext()
@@ -137,8 +139,8 @@ void mdlM_Tape::TapeNext()
         return;
     }
     const QString file = host_.alwaysPreBroadcastSound() ? host_.selectSound(3) : soundForFlag(GetTapeSoundFlag(nTapePos_));
-    playSound(file, "S3");
-    SpeakTape(nTapePos_);
+    if (playSound(file, "S3"))
+        SpeakTape(nTapePos_);
 }
 
 void mdlM_Tape::TapeBack()
@@ -148,8 +150,8 @@ void mdlM_Tape::TapeBack()
         nTapePos_ = 1;
         return;
     }
-    playSound(soundForFlag(GetTapeSoundFlag(nTapePos_)), "S2");
-    SpeakTape(nTapePos_);
+    if (playSound(soundForFlag(GetTapeSoundFlag(nTapePos_)), "S2"))
+        SpeakTape(nTapePos_);
 }
 
 void mdlM_Tape::TapeStop()

@@ -78,7 +78,9 @@ private:
     const TapeRecord *entry(std::int32_t pos) const;
     // The pre-announcement sound for a flag (txtSelectSound(4..6)), or empty.
     QString soundForFlag(std::int16_t flag) const;
-    void playSound(const QString &file, const char *channel);
+    // Plays the sound before an announcement; false when the driver ended
+    // it while the announcement waited for it (no announcement then).
+    bool playSound(const QString &file, const char *channel);
     void clearTable();
     void loadReadingDictionaries(const QString &folder);
 

@@ -22,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QGroupBox>
@@ -150,9 +151,16 @@ private slots:
     void exitQuestionNoKeepsRunningYesEnds();
     void secondResetDuringTheLampTestIsIgnored_data();
     void secondResetDuringTheLampTestIsIgnored();
-    void secondStepDuringASynchronousChimeIsIgnored_data();
-    void secondStepDuringASynchronousChimeIsIgnored();
-    void tapeButtonDuringTheLampTestIsIgnored();
+    void stepDuringASynchronousChimeWaitsItsTurn_data();
+    void stepDuringASynchronousChimeWaitsItsTurn();
+    void tapeButtonDuringTheLampTestWaitsItsTurn();
+    void queueHoldsAFewPressesAndStopEmptiesIt_data();
+    void queueHoldsAFewPressesAndStopEmptiesIt();
+    void stopEndsASynchronousChimeAtOnce_data();
+    void stopEndsASynchronousChimeAtOnce();
+    void closeAndOptionsDuringTheLampTestWaitForTheUnit_data();
+    void closeAndOptionsDuringTheLampTestWaitForTheUnit();
+    void optionsKeepTheFirstStopWithoutPrefix();
     void otherControlsWorkDuringTheLampTest();
     void errorInRouteSettingShowsTheBoxAndFreesTheConsole();
     void keyboardChoiceInDigitListsSoundsLikeAClick_data();
@@ -745,14 +753,14 @@ void tst_frmCtl::secondResetDuringTheLampTestIsIgnored()
     QCOMPARE(sleptMs_.size(), 2);
 }
 
-void tst_frmCtl::secondStepDuringASynchronousChimeIsIgnored_data()
+void tst_frmCtl::stepDuringASynchronousChimeWaitsItsTurn_data()
 {
     QTest::addColumn<bool>("byTape");
     QTest::newRow("データ送り during データ送り's chime") << false;
     QTest::newRow("データ送り during the chime of a stepping 送り") << true;
 }
 
-void tst_frmCtl::secondStepDuringASynchronousChimeIsIgnored()
+void tst_frmCtl::stepDuringASynchronousChimeWaitsItsTurn()
 {
     QFETCH(bool, byTape);
     QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("次は停2です。,1,0\r\n"))));
@@ -763,33 +771,179 @@ void tst_frmCtl::secondStepDuringASynchronousChimeIsIgnored()
     setRoute("12", "1");
     frmCtl &c = sim_->ctl();
     bool queued = false;
+    QList<int> shownWhenTheSecondStarts;
     // The sound seam's pause after the synchronous chime: a click made
     // while the chime plays is waiting in the queue by then.
     duringSleep_ = [&] {
         if (!std::exchange(queued, true))
             queueClick(c.Command2[1]);
+        else
+            shownWhenTheSecondStarts << sim_->form1().Degit[1]->Value().toInt();
     };
     click(byTape ? c.cmdTapeNext : c.Command2[1]);
-    QCoreApplication::processEvents();
     QVERIFY(queued);
-    QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
-    for (int k = 1; k <= 12; ++k)
-        QCOMPARE(sim_->form1().Degit[k]->Value().toInt(), 200 + k);
-    click(c.Command2[1]); // and the next step goes through
+    // Carried out after the first, in order: the first stop's fares were
+    // shown when the second step's chime had played.
+    QCOMPARE(shownWhenTheSecondStarts, QList<int>{201});
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
+    for (int k = 1; k <= 12; ++k)
+        QCOMPARE(sim_->form1().Degit[k]->Value().toInt(), 300 + k);
+    QVERIFY(!c.isBusy());
+    click(c.Command2[1]); // and the next step goes through
+    QCOMPARE(sim_->state.nStopPos, std::int16_t(3));
 }
 
-void tst_frmCtl::tapeButtonDuringTheLampTestIsIgnored()
+void tst_frmCtl::tapeButtonDuringTheLampTestWaitsItsTurn()
 {
     QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("次は停2です。,1,0\r\n"))));
     frmCtl &c = sim_->ctl();
     QVERIFY(c.grpM_Tape->isEnabled());
-    duringSleep_ = [&] { queueClick(c.cmdTapeNext); };
+    int tapeDuringTest = -1;
+    duringSleep_ = [&] {
+        tapeDuringTest = sim_->tape().GetTapePos();
+        queueClick(c.cmdTapeNext);
+    };
+    setRoute("12", "1");
+    QCOMPARE(tapeDuringTest, 0);
+    // Once the route is set the announcement plays and steps the bus with it.
+    QCOMPARE(sim_->tape().GetTapePos(), 1);
+    QCOMPARE(spoken_, QStringList{QStringLiteral("次は停2です。")});
+    QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
+}
+
+void tst_frmCtl::queueHoldsAFewPressesAndStopEmptiesIt_data()
+{
+    QTest::addColumn<QStringList>("presses"); // queued during the lamp test
+    QTest::addColumn<int>("stopAfter");
+    QTest::newRow("a presenter remote's three quick presses") << QStringList{"forward", "forward", "forward"} << 3;
+    QTest::newRow("forward, back, forward in order") << QStringList{"forward", "forward", "back", "forward"} << 2;
+    QTest::newRow("six presses: four are kept") << QStringList(6, QStringLiteral("forward")) << 4;
+    QTest::newRow("■ empties the queue") << QStringList{"forward", "forward", "stop"} << 0;
+    QTest::newRow("a press after ■ counts") << QStringList{"forward", "stop", "forward"} << 1;
+}
+
+void tst_frmCtl::queueHoldsAFewPressesAndStopEmptiesIt()
+{
+    QFETCH(QStringList, presses);
+    QFETCH(int, stopAfter);
+    QVERIFY(testing::writeFile(path("12.hy3"), route(8)));
+    QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("発車します。,0,0\r\n"))));
+    frmCtl &c = sim_->ctl();
+    setRoute("12", "1"); // the step buttons are usable from now on
+    duringSleep_ = [&] {
+        for (const QString &p : std::as_const(presses))
+            queueClick(p == u"stop" ? c.cmdTapeStop : c.Command2[p == u"back" ? 0 : 1]);
+    };
+    click(c.Command1[1]);
+    QCOMPARE(sim_->state.nStopPos, std::int16_t(stopAfter));
+    QCOMPARE(c.queuedPresses(), std::size_t(0));
+    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 100 * (stopAfter + 1) + 1);
+}
+
+void tst_frmCtl::stopEndsASynchronousChimeAtOnce_data()
+{
+    QTest::addColumn<bool>("announcement"); // the chime before an announcement, or a step's
+    QTest::newRow("chime before an announcement") << true;
+    QTest::newRow("step chime") << false;
+}
+
+void tst_frmCtl::stopEndsASynchronousChimeAtOnce()
+{
+    QFETCH(bool, announcement);
+    QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("次は停2です。,1,1\r\n"))));
+    const QString longChime = path("long.wav");
+    QVERIFY(testing::writeFile(longChime, testing::wavFile(testing::tone(440, 5 * 48000, 48000), 1, 48000,
+                                                           testing::WavFormat::Pcm16)));
+    frmOption &o = sim_->option();
+    o.Option2[3]->setChecked(true); // announcement sounds by flag, and waited for
+    o.Option7[0]->setChecked(true);
+    o.txtSelectSound[4]->setText(announcement ? longChime : QString());
+    o.Option2[0]->setChecked(true); // the step sound always, and waited for
+    o.Option6[0]->setChecked(true);
+    o.txtSelectSound[7]->setText(announcement ? QString() : longChime);
+    setRoute("12", "1");
+    frmCtl &c = sim_->ctl();
+    auto &out = static_cast<NullAudioOutput &>(sim_->sound().output());
+    out.clearCaptured();
+    const std::uint64_t before = out.mixer().framesRendered();
+    bool pressed = false;
+    // ■ is pressed once the chime has started: the click waits in the queue
+    // until the chime's wait lets messages run.
+    sim_->sound().setCommandLog([&](const QString &command) {
+        if (command.endsWith(QStringLiteral(" wait")) && command.startsWith(QStringLiteral("play"))
+            && !std::exchange(pressed, true))
+            queueClick(c.cmdTapeStop);
+    });
+    click(c.cmdTapeNext);
+    QVERIFY(pressed);
+    // Far less than the chime's five seconds was mixed, the announcement
+    // after the chime was not spoken, and the bus still moved with the tape.
+    QVERIFY2(out.mixer().framesRendered() - before < 48000, qPrintable(QString::number(out.mixer().framesRendered() - before)));
+    QCOMPARE(spoken_.isEmpty(), announcement);
+    QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
+    QVERIFY(!c.isBusy());
+}
+
+void tst_frmCtl::closeAndOptionsDuringTheLampTestWaitForTheUnit_data()
+{
+    QTest::addColumn<bool>("close"); // the window's close, or 設定...
+    QTest::newRow("close request") << true;
+    QTest::newRow("設定...") << false;
+}
+
+void tst_frmCtl::closeAndOptionsDuringTheLampTestWaitForTheUnit()
+{
+    QFETCH(bool, close);
+    frmCtl &c = sim_->ctl();
+    msgBoxAnswer_ = vbNo;
+    QList<bool> busyWhenAsked;
+    boxes_.reset(); // the seam's handlers nest: the old one goes first
+    boxes_ = std::make_unique<ScopedMsgBoxHandler>([&](const MsgBoxCall &call) {
+        busyWhenAsked << c.isBusy();
+        messages_ << call;
+        return msgBoxAnswer_;
+    });
+    int optionsShown = 0;
+    ScopedModalHandler modal([&](QDialog &d) {
+        ++optionsShown;
+        click(static_cast<frmOption &>(d).Command4);
+    });
+    duringSleep_ = [&] {
+        if (close)
+            QCoreApplication::postEvent(&c, new QCloseEvent);
+        else
+            queueClick(c.Command4);
+    };
     setRoute("12", "1");
     QCoreApplication::processEvents();
-    QCOMPARE(sim_->tape().GetTapePos(), 0); // the tape did not move without its stop
-    QVERIFY(spoken_.isEmpty());
-    QCOMPARE(sim_->state.nStopPos, std::int16_t(0));
+    if (close) {
+        // Asked once, after the route setting had ended.
+        QCOMPARE(busyWhenAsked, QList<bool>{false});
+        QCOMPARE(messages_.constLast().prompt, QStringLiteral("ケルバラを終了しますか？"));
+    } else {
+        QCOMPARE(optionsShown, 0); // ignored, as a second リセット is
+        QVERIFY(c.isEnabled());
+    }
+    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 101);
+    QCOMPARE(ended_, 0);
+}
+
+void tst_frmCtl::optionsKeepTheFirstStopWithoutPrefix()
+{
+    setListIndex(sim_->option().Combo6, 2);
+    ChimeiCtl_DX *strip = sim_->form1().ChimeiCtl;
+    setRoute("12", "1");
+    ScopedModalHandler modal([&](QDialog &d) {
+        setButtonColor(sim_->option().Command9[2], rgb(0, 255, 0)); // the prefix's colour
+        click(static_cast<frmOption &>(d).Command4);
+    });
+    click(sim_->ctl().Command4);
+    QCOMPARE(dotsOf(*strip, QColor(0, 255, 0)), 0);
+    QCOMPARE(strip->TsugiwaMode(), std::int16_t(2));
+    step(1);
+    QVERIFY(dotsOf(*strip, QColor(0, 255, 0)) > 0); // the next stop has it
+    click(sim_->ctl().Command4);
+    QVERIFY(dotsOf(*strip, QColor(0, 255, 0)) > 0);
 }
 
 void tst_frmCtl::otherControlsWorkDuringTheLampTest()

@@ -54,7 +54,8 @@ private slots:
     void typedRouteGoesToTheKeypadAndSetsTheRoute();
     void digitTypedIntoAFocusedDigitListChoosesItThere();
     void backlightKeyCyclesThroughTheThreeStates();
-    void keyArrivingDuringTheLampTestIsIgnored();
+    void keyArrivingDuringTheLampTestWaitsItsTurn_data();
+    void keyArrivingDuringTheLampTestWaitsItsTurn();
     void everyKeyIsNamedInItsButtonsToolTip_data();
     void everyKeyIsNamedInItsButtonsToolTip();
 
@@ -255,28 +256,44 @@ void tst_frmCtlKeys::backlightKeyCyclesThroughTheThreeStates()
     }
 }
 
-void tst_frmCtlKeys::keyArrivingDuringTheLampTestIsIgnored()
+void tst_frmCtlKeys::keyArrivingDuringTheLampTestWaitsItsTurn_data()
 {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("stopAfter"); // nStopPos once the route is set
+    QTest::newRow("→ is carried out after, Enter ignored") << QList<int>{Qt::Key_Right, Qt::Key_Return} << 1;
+    QTest::newRow("→ → moves two stops") << QList<int>{Qt::Key_Right, Qt::Key_Right} << 2;
+    QTest::newRow("Esc empties the queue") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Escape} << 0;
+    QTest::newRow("a press after Esc still counts") << QList<int>{Qt::Key_Right, Qt::Key_Escape, Qt::Key_Right} << 1;
+}
+
+void tst_frmCtlKeys::keyArrivingDuringTheLampTestWaitsItsTurn()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, stopAfter);
     setRoute();
     frmCtl &c = (*sim_)->ctl();
     QTest::mouseDClick(c.Frame1[0], Qt::LeftButton, {}, QPoint(4, 4)); // the keypad's リセット for Enter
     focusWindow(u"panel"_s);
     QWidget *panel = &(*sim_)->form1();
     bool busyMeanwhile = false;
+    int sleeps = 0;
     sim_->duringSleep = [&] {
+        ++sleeps;
         busyMeanwhile = c.isBusy();
-        queueKey(panel, Qt::Key_Right);
-        queueKey(panel, Qt::Key_Return);
+        for (int key : keys)
+            queueKey(panel, static_cast<Qt::Key>(key));
     };
     // A second route setting; its lamp test lets the queued keys arrive.
     QTest::keyClick(panel, Qt::Key_Return);
     sim_->duringSleep = nullptr;
     QVERIFY(busyMeanwhile);
     QCoreApplication::processEvents();
-    QCOMPARE((*sim_)->state.nStopPos, std::int16_t(0));
+    QCOMPARE(sleeps, 1); // Enter did not set the route again
+    QCOMPARE((*sim_)->state.nStopPos, std::int16_t(stopAfter));
+    QCOMPARE(c.queuedPresses(), std::size_t(0));
     // Once the route is set the same key steps again.
     QTest::keyClick(panel, Qt::Key_Right);
-    QCOMPARE((*sim_)->state.nStopPos, std::int16_t(1));
+    QCOMPARE((*sim_)->state.nStopPos, std::int16_t(stopAfter + 1));
 }
 
 void tst_frmCtlKeys::everyKeyIsNamedInItsButtonsToolTip_data()
