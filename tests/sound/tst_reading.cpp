@@ -273,6 +273,9 @@ void tst_Reading::numberExpressionsAreFoundInText_data()
     QTest::newRow("fraction") << "3分の1" << 0 << 3 << "サンブンノ";
     QTest::newRow("minutes before の") << "5分の遅れ" << 0 << 2 << "ゴフン";
     QTest::newRow("unit letter inside a word") << "5min" << 0 << 1 << "ゴ";
+    QTest::newRow("third Sunday, no date") << "第3日曜日" << 1 << 1 << "サン";
+    QTest::newRow("second Monday, no month") << "第2月曜日" << 1 << 1 << "ニ";
+    QTest::newRow("band of numbers") << "200番台の系統" << 0 << 5 << "ニヒャクバンダイ";
     QTest::newRow("inside a digit run") << "123" << 1 << -1 << "";
     QTest::newRow("no digit") << "円" << 0 << -1 << "";
 }
