@@ -104,6 +104,8 @@ QString ReadingDictionary::cleanReading(QStringView reading)
     for (const QChar c : toKatakana(reading)) {
         if (isKatakanaSound(c.unicode()) || c == u'、' || c == u'。')
             out += c;
+        else if (c == u'・' || c == u'･') // a pause between the parts of a name
+            out += u'、';
         else if (!c.isSpace())
             return {};
     }

@@ -108,6 +108,8 @@ private slots:
     void dictionaryMatchesTheLongestEntry();
     void userEntryOverridesTheBuiltInWord();
     void userWordsAreReadHoweverTheyAreWritten();
+    void middleDotInAReadingIsAPause_data();
+    void middleDotInAReadingIsAPause();
     void controlCharactersReadAsSpaces_data();
     void controlCharactersReadAsSpaces();
     void aNumberOfHundredsOfDigitsIsReadDigitByDigit();
@@ -408,6 +410,26 @@ void tst_Reading::userWordsAreReadHoweverTheyAreWritten()
     reader_->setUserDictionary(user);
     QCOMPARE(reader_->reading("→中央駅、abc前で1日券"),
              QStringLiteral("ミギヤジルシチューオーステーション、エービーシーマエデイチニチケン"));
+    reader_->setUserDictionary({});
+}
+
+void tst_Reading::middleDotInAReadingIsAPause_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("middle dot in hiragana") << QByteArray("水族館前,みたら・すいぞくかんまえ");
+    QTest::newRow("middle dot in katakana") << QByteArray("水族館前,ミタラ・スイゾクカンマエ");
+    QTest::newRow("half-width middle dot") << QByteArray("水族館前,ミタラ･スイゾクカンマエ");
+}
+
+// Operators write the parts of a stop's name apart with a middle dot.
+void tst_Reading::middleDotInAReadingIsAPause()
+{
+    QFETCH(QByteArray, line);
+    std::vector<DictionaryProblem> problems;
+    const ReadingDictionary user = ReadingDictionary::parse(line, &problems);
+    QVERIFY2(problems.empty(), qPrintable(problems.empty() ? QString() : problems.front().message));
+    reader_->setUserDictionary(user);
+    QCOMPARE(reader_->reading("次は水族館前です"), QStringLiteral("ツギワミタラ、スイゾクカンマエデス"));
     reader_->setUserDictionary({});
 }
 
