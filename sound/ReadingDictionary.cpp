@@ -240,7 +240,8 @@ ReadingDictionary ReadingDictionary::readFiles(const QStringList &paths, QString
         if (!messages)
             continue;
         for (const DictionaryProblem &p : problems) {
-            *messages << (p.line > 0 ? QStringLiteral("%1: %2行目: %3この行は使いません。").arg(path).arg(p.line).arg(p.message)
+            *messages << (p.line > 0 ? QStringLiteral("%1: %2行目: %3この行は使いません。")
+                                           .arg(path, QString::number(p.line), p.message)
                                      : QStringLiteral("%1: %2").arg(path, p.message));
         }
     }

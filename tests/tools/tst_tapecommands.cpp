@@ -33,6 +33,7 @@ private slots:
     void sampleRouteAnnouncementsLoad();
     void sayPrintsTheReading();
     void sayReadsWithTheUsersAndTheNamedDictionaries();
+    void sayNamesBadDictionaryLinesAndGoesOn_data();
     void sayNamesBadDictionaryLinesAndGoesOn();
     void sampleRouteReadsItsOwnStopNames();
     void sayWritesASpokenWav();
@@ -166,9 +167,17 @@ void tst_TapeCommands::sayReadsWithTheUsersAndTheNamedDictionaries()
     QVERIFY(QFile::remove(user));
 }
 
+void tst_TapeCommands::sayNamesBadDictionaryLinesAndGoesOn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain name") << "bad.csv";
+    QTest::newRow("percent signs in the name") << "bad%1%2.csv";
+}
+
 void tst_TapeCommands::sayNamesBadDictionaryLinesAndGoesOn()
 {
-    const QString dict = dir_.filePath("bad.csv");
+    QFETCH(QString, name);
+    const QString dict = dir_.filePath(name);
     QVERIFY(writeFile(dict, "市役所前,シヤクショノマエ\nno reading\n次は,tsugiwa\n"));
     const Run r = runTool({"say", "--reading", "--dict", dict, QStringLiteral("次は、市役所前です。")});
     QCOMPARE(r.status, 0);
