@@ -42,6 +42,7 @@ struct Counter
     Kana four = nullptr;              // 4 before this counter (時 ヨ); null: ヨン
     Kana seven = nullptr;             // 7 (時 シチ); null: ナナ
     Kana nine = nullptr;              // 9 (時 ク); null: キュー
+    Kana notBefore = nullptr;         // no counter when this follows: the word runs on (日曜日)
     std::span<const Whole> whole = {};
 };
 
@@ -74,12 +75,12 @@ const Counter kCounters[] = {
     {.word = u"時半", .reading = u"ジハン", .four = u"ヨ", .seven = u"シチ", .nine = u"ク", .whole = kHalfPastMidnight},
     {.word = u"時", .reading = u"ジ", .four = u"ヨ", .seven = u"シチ", .nine = u"ク", .whole = kMidnight},
     {.word = u"日間", .reading = u"ニチカン", .seven = u"シチ", .nine = u"ク", .whole = kDayCounts},
-    {.word = u"日", .reading = u"ニチ", .seven = u"シチ", .nine = u"ク", .whole = kDays},
+    {.word = u"日", .reading = u"ニチ", .seven = u"シチ", .nine = u"ク", .notBefore = u"曜", .whole = kDays},
     {.word = u"ヶ月", .reading = u"カゲツ", .geminated = u"カゲツ", .rokuGeminates = true},
     {.word = u"か月", .reading = u"カゲツ", .geminated = u"カゲツ", .rokuGeminates = true},
     {.word = u"カ月", .reading = u"カゲツ", .geminated = u"カゲツ", .rokuGeminates = true},
     {.word = u"ケ月", .reading = u"カゲツ", .geminated = u"カゲツ", .rokuGeminates = true},
-    {.word = u"月", .reading = u"ガツ", .four = u"シ", .seven = u"シチ", .nine = u"ク"},
+    {.word = u"月", .reading = u"ガツ", .four = u"シ", .seven = u"シチ", .nine = u"ク", .notBefore = u"曜"},
     {.word = u"年間", .reading = u"ネンカン", .four = u"ヨ"},
     {.word = u"年", .reading = u"ネン", .four = u"ヨ"},
     {.word = u"歳", .reading = u"サイ", .geminated = u"サイ", .whole = kTwenty},
@@ -91,6 +92,7 @@ const Counter kCounters[] = {
     {.word = u"条", .reading = u"ジョー", .four = u"ヨ", .seven = u"シチ", .nine = u"ク"},
     {.word = u"番線", .reading = u"バンセン"},
     {.word = u"番目", .reading = u"バンメ"},
+    {.word = u"番台", .reading = u"バンダイ"},
     {.word = u"番", .reading = u"バン"},
     {.word = u"号車", .reading = u"ゴーシャ"},
     {.word = u"号線", .reading = u"ゴーセン"},
@@ -321,7 +323,8 @@ QString decimalReading(QStringView whole, QStringView fraction, const Counter *c
 }
 
 // The counter at `pos`, if one may be read there: a Latin unit (km, m) not
-// followed by another letter, a fraction's 分の only before a digit.
+// followed by another letter, a fraction's 分の only before a digit, 日 and
+// 月 not at the start of a weekday's name (第3日曜日 is the third Sunday).
 const Counter *counterAt(QStringView text, qsizetype pos)
 {
     const Counter *c = findCounter(text.mid(pos));
@@ -330,6 +333,8 @@ const Counter *counterAt(QStringView text, qsizetype pos)
     const qsizetype end = pos + QStringView(c->word).size();
     const bool latin = isAsciiLetter(QStringView(c->word).back());
     if (latin && end < text.size() && isAsciiLetter(text[end]))
+        return nullptr;
+    if (c->notBefore && text.mid(end).startsWith(QStringView(c->notBefore)))
         return nullptr;
     if (c->needsDigitAfter && (end >= text.size() || !isDigit(text[end]))) {
         // 5分の遅れ is five minutes, not a fraction: read the plain 分.

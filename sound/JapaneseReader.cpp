@@ -285,13 +285,28 @@ bool isPersonKata(const std::vector<Token> &tokens, std::size_t k)
     return afterVerb ? after.surface != u"へ" : personParticles.contains(after.surface);
 }
 
+// 行 right after the name of a place: a noun that is no number (3行 and
+// 三行 count lines).
+bool isDestinationMark(const std::vector<Token> &tokens, std::size_t k)
+{
+    if (k == 0 || tokens[k].features.value(0) != u"名詞" || tokens[k].features.value(2) == u"助数詞")
+        return false;
+    const Token &before = tokens[k - 1];
+    return before.features.value(0) == u"名詞" && before.features.value(1) != u"数" && !before.isSymbol()
+        && !before.surface.isEmpty() && !before.surface.back().isDigit();
+}
+
 // What a word says where its dictionary reading would be wrong in an
 // announcement.
 QString announcementReading(const std::vector<Token> &tokens, std::size_t k)
 {
     const Token &t = tokens[k];
-    // 行き after a place is the bus's destination (緑ヶ丘車庫行き).
+    // 行き after a place is the bus's destination (緑ヶ丘車庫行き), and so
+    // is 行 without okurigana (空港行のバス), which MeCab reads クダリ or
+    // アルキ after some nouns.
     if (t.surface == u"行き" && t.features.value(1) == u"接尾")
+        return QStringLiteral("ユキ");
+    if (t.surface == u"行" && isDestinationMark(tokens, k))
         return QStringLiteral("ユキ");
     if (isPersonKata(tokens, k))
         return QStringLiteral("カタ");

@@ -104,6 +104,8 @@ QString ReadingDictionary::cleanReading(QStringView reading)
     for (const QChar c : toKatakana(reading)) {
         if (isKatakanaSound(c.unicode()) || c == u'、' || c == u'。')
             out += c;
+        else if (c == u'・' || c == u'･') // a pause between the parts of a name
+            out += u'、';
         else if (!c.isSpace())
             return {};
     }
@@ -238,7 +240,8 @@ ReadingDictionary ReadingDictionary::readFiles(const QStringList &paths, QString
         if (!messages)
             continue;
         for (const DictionaryProblem &p : problems) {
-            *messages << (p.line > 0 ? QStringLiteral("%1: %2行目: %3この行は使いません。").arg(path).arg(p.line).arg(p.message)
+            *messages << (p.line > 0 ? QStringLiteral("%1: %2行目: %3この行は使いません。")
+                                           .arg(path, QString::number(p.line), p.message)
                                      : QStringLiteral("%1: %2").arg(path, p.message));
         }
     }

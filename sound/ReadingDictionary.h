@@ -72,8 +72,8 @@ public:
     bool isEmpty() const { return readings_.isEmpty(); }
 
     // A reading as the dictionary keeps it: katakana, the long vowel mark and
-    // the pauses 、 and 。 (hiragana turned into katakana, spaces dropped);
-    // empty when it holds anything else.
+    // the pauses 、 and 。 (hiragana turned into katakana, the middle dot ・
+    // into 、, spaces dropped); empty when it holds anything else.
     static QString cleanReading(QStringView reading);
 
 private:

@@ -29,6 +29,29 @@ float gainOf(const VoiceSettings &s)
     return static_cast<float>(s.clamped().volume) / 100.0f;
 }
 
+// Leaves out the silence the voice starts with (the closure before a first
+// ツ or キ lasts some 40 ms), so that the speech is heard at once: what is
+// played and what is written to a file alike.
+class LeadingSilence
+{
+public:
+    // Moves `samples` past the silence still at the start, `count` with it.
+    void skip(const std::int16_t *&samples, int &count)
+    {
+        if (started_)
+            return;
+        const std::int16_t *first = std::find_if(samples, samples + count, [](std::int16_t s) {
+            return s > kSilence || s < -kSilence;
+        });
+        count -= static_cast<int>(first - samples);
+        samples = first;
+        started_ = count > 0;
+    }
+
+private:
+    bool started_ = false;
+};
+
 } // namespace
 
 std::unique_ptr<VoiceEngine> VoiceEngine::create(Mixer &mixer, int voice, QString settingsFile)
@@ -164,18 +187,9 @@ void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings s
             stereo[2 * i] = stereo[2 * i + 1] = resampled[i];
         return ring_->writeAll(stereo.data(), resampled.size(), stop);
     };
-    // The silence the voice starts with (the closure before a first ツ or
-    // キ lasts some 40 ms) is left out, so the speech is heard at once.
-    bool started = false;
+    LeadingSilence leading;
     bool ok = EspeakSynth::speak(phonemes, settings, [&](const std::int16_t *samples, int count) {
-        if (!started) {
-            const std::int16_t *first = std::find_if(samples, samples + count, [](std::int16_t s) {
-                return s > kSilence || s < -kSilence;
-            });
-            count -= static_cast<int>(first - samples);
-            samples = first;
-            started = count > 0;
-        }
+        leading.skip(samples, count);
         return !stop.stop_requested() && (count == 0 || forward(samples, count, false));
     });
     if (ok && !stop.stop_requested())
@@ -192,7 +206,9 @@ bool speakToSamples(const JapaneseReader &reader, const QString &text, const Voi
     if (phonemes.isEmpty())
         return true;
     const float gain = gainOf(settings);
+    LeadingSilence leading;
     return EspeakSynth::speak(phonemes, settings, [&](const std::int16_t *data, int count) {
+        leading.skip(data, count);
         for (int i = 0; i < count; ++i)
             samples.push_back(static_cast<std::int16_t>(std::clamp(data[i] * gain, -32768.0f, 32767.0f)));
         return true;

@@ -88,8 +88,9 @@ private:
 };
 
 // The whole of `text` spoken at once, as mono 16-bit samples at
-// EspeakSynth::sampleRate(), with the settings' rate, pitch and volume.
-// False when it could not be synthesised.
+// EspeakSynth::sampleRate(), with the settings' rate, pitch and volume:
+// the speech the engine plays, starting at once as it does. False when it
+// could not be synthesised.
 bool speakToSamples(const JapaneseReader &reader, const QString &text, const VoiceSettings &settings,
                     std::vector<std::int16_t> &samples);
 

@@ -108,6 +108,8 @@ private slots:
     void dictionaryMatchesTheLongestEntry();
     void userEntryOverridesTheBuiltInWord();
     void userWordsAreReadHoweverTheyAreWritten();
+    void middleDotInAReadingIsAPause_data();
+    void middleDotInAReadingIsAPause();
     void controlCharactersReadAsSpaces_data();
     void controlCharactersReadAsSpaces();
     void aNumberOfHundredsOfDigitsIsReadDigitByDigit();
@@ -273,6 +275,9 @@ void tst_Reading::numberExpressionsAreFoundInText_data()
     QTest::newRow("fraction") << "3分の1" << 0 << 3 << "サンブンノ";
     QTest::newRow("minutes before の") << "5分の遅れ" << 0 << 2 << "ゴフン";
     QTest::newRow("unit letter inside a word") << "5min" << 0 << 1 << "ゴ";
+    QTest::newRow("third Sunday, no date") << "第3日曜日" << 1 << 1 << "サン";
+    QTest::newRow("second Monday, no month") << "第2月曜日" << 1 << 1 << "ニ";
+    QTest::newRow("band of numbers") << "200番台の系統" << 0 << 5 << "ニヒャクバンダイ";
     QTest::newRow("inside a digit run") << "123" << 1 << -1 << "";
     QTest::newRow("no digit") << "円" << 0 << -1 << "";
 }
@@ -405,6 +410,26 @@ void tst_Reading::userWordsAreReadHoweverTheyAreWritten()
     reader_->setUserDictionary(user);
     QCOMPARE(reader_->reading("→中央駅、abc前で1日券"),
              QStringLiteral("ミギヤジルシチューオーステーション、エービーシーマエデイチニチケン"));
+    reader_->setUserDictionary({});
+}
+
+void tst_Reading::middleDotInAReadingIsAPause_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("middle dot in hiragana") << QByteArray("水族館前,みたら・すいぞくかんまえ");
+    QTest::newRow("middle dot in katakana") << QByteArray("水族館前,ミタラ・スイゾクカンマエ");
+    QTest::newRow("half-width middle dot") << QByteArray("水族館前,ミタラ･スイゾクカンマエ");
+}
+
+// Operators write the parts of a stop's name apart with a middle dot.
+void tst_Reading::middleDotInAReadingIsAPause()
+{
+    QFETCH(QByteArray, line);
+    std::vector<DictionaryProblem> problems;
+    const ReadingDictionary user = ReadingDictionary::parse(line, &problems);
+    QVERIFY2(problems.empty(), qPrintable(problems.empty() ? QString() : problems.front().message));
+    reader_->setUserDictionary(user);
+    QCOMPARE(reader_->reading("次は水族館前です"), QStringLiteral("ツギワミタラ、スイゾクカンマエデス"));
     reader_->setUserDictionary({});
 }
 
