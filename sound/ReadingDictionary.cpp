@@ -2,6 +2,7 @@
 
 #include "sound/ReadingDictionary.h"
 
+#include "reslib/BoundedRead.h"
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingNormalizer.h"
 
@@ -218,6 +219,9 @@ ReadingDictionary ReadingDictionary::parse(const QByteArray &bytes, std::vector<
 
 ReadingDictionary ReadingDictionary::readFile(const QString &path, std::vector<DictionaryProblem> *problems)
 {
+    // A dictionary of every word a route speaks is some kilobytes; a larger
+    // file is not one.
+    constexpr qint64 kMaxDictionaryBytes = qint64(4) << 20;
     QFile file(path);
     if (!file.exists())
         return {};
@@ -226,7 +230,16 @@ ReadingDictionary ReadingDictionary::readFile(const QString &path, std::vector<D
             problems->push_back({0, QStringLiteral("読み込めません（%1）。").arg(file.errorString())});
         return {};
     }
-    return parse(file.readAll(), problems);
+    BoundedRead read = readBounded(file, kMaxDictionaryBytes);
+    if (read.outcome != BoundedRead::Outcome::Read) {
+        if (problems)
+            problems->push_back({0, read.outcome == BoundedRead::Outcome::TooLarge
+                                        ? QStringLiteral("ファイルが大きすぎます。読み辞書は ") + sizeText(kMaxDictionaryBytes)
+                                              + QStringLiteral(" までです。")
+                                        : QStringLiteral("読み込めません（") + file.errorString() + QStringLiteral("）。")});
+        return {};
+    }
+    return parse(read.bytes, problems);
 }
 
 ReadingDictionary ReadingDictionary::readFiles(const QStringList &paths, QStringList *messages)
@@ -238,7 +251,7 @@ ReadingDictionary ReadingDictionary::readFiles(const QStringList &paths, QString
         if (!messages)
             continue;
         for (const DictionaryProblem &p : problems) {
-            *messages << (p.line > 0 ? QStringLiteral("%1: %2行目: %3この行は使いません。").arg(path).arg(p.line).arg(p.message)
+            *messages << (p.line > 0 ? QStringLiteral("%1: %2行目: %3この行は使いません。").arg(path, QString::number(p.line), p.message)
                                      : QStringLiteral("%1: %2").arg(path, p.message));
         }
     }
