@@ -293,8 +293,8 @@ void tst_TapeData::fullWidthDigitsInAFlagAreWarned_data()
     QTest::newRow("full-width digits in the text are fine") << sjis("１番線から発車します。,1,2\r\n")
                                                            << std::vector{rec("１番線から発車します。", 1, 2)} << QStringList{};
     QTest::newRow("half-width flags") << sjis("あ,1,3\r\n") << std::vector{rec("あ", 1, 3)} << QStringList{};
-    QTest::newRow("percent sign in the flag") << sjis("あ,\"%1１\",2\r\n") << std::vector{rec("あ", 0, 2)}
-                                              << QStringList{"1行目: 移動フラグ「%1１」に全角数字"};
+    QTest::newRow("percent sign in the flag") << sjis("あ,\"１%1\",2\r\n") << std::vector{rec("あ", 0, 2)}
+                                              << QStringList{"1行目: 移動フラグ「１%1」に全角数字"};
 }
 
 void tst_TapeData::fullWidthDigitsInAFlagAreWarned()

@@ -298,8 +298,8 @@ void tst_DataTool::userTextNeverFillsAPlaceholder_data()
     QTest::addColumn<QString>("says");     // "@" the file
 
     QTest::newRow("flag of an announcement")
-        << "7tp.csv" << cp932::encode(u"あ,\"%1１\",0\r\n") << QStringList{"dump", "@"}
-        << QStringLiteral("移動フラグ「%1１」に全角数字があります。全角数字は数字として読まれないため、0 として読み込まれます。");
+        << "7tp.csv" << cp932::encode(u"あ,\"１%1\",0\r\n") << QStringList{"dump", "@"}
+        << QStringLiteral("移動フラグ「１%1」に全角数字があります。全角数字は数字として読まれないため、0 として読み込まれます。");
     QTest::newRow("folder of a ticket plug-in") << "%1/bad.4SP" << QByteArray("[Plugin]\nnonsense\n")
                                                 << QStringList{"plugin", "@"} << QStringLiteral("@: 2行目: 「キー=値」");
     QTest::newRow("folder of a reading dictionary")

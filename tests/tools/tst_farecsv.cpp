@@ -174,7 +174,7 @@ void tst_FareCsv::refusesBadRowsNamingTheLine_data()
     QTest::newRow("too many columns") << headerLine() + ok.chopped(1) + ",0\n" << 2 << "列の数が153";
     QTest::newRow("not an integer") << headerLine() + dataRow("駅", "abc") << 2 << "Col1";
     QTest::newRow("outside 16 bits") << headerLine() + ok + dataRow("駅", "40000") << 3 << "40000";
-    QTest::newRow("blank cells do not hide a bad one") << headerLine() + "駅,,abc\n" << 2 << "Col1";
+    QTest::newRow("blank cells do not hide a bad one") << headerLine() + "駅,,abc\n" << 2 << QStringLiteral("Col1 の値「abc」");
     QTest::newRow("name outside shift-jis") << headerLine() + dataRow("한국") << 2 << "U+D55C";
     QTest::newRow("empty file") << QByteArray() << 0 << "空";
 }
