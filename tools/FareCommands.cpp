@@ -71,7 +71,7 @@ std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int1
 QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond)
 {
     return QStringLiteral("整理券番号が12を超える停留所が%1件あります（最大の整理券番号は%2）。運賃表示器に出るのは整理券番号 1～12 の運賃だけなので、"
-                          "この停留所から乗った人の運賃は表示されません。")
+                          "そこから乗った人の運賃は表示されません。")
         .arg(QString::number(beyond.stops), QString::number(beyond.highest));
 }
 

@@ -71,7 +71,8 @@ std::optional<QByteArray> lineToCp932(QByteArrayView line, int number, QStringLi
 int utf8ToTapeFile(const QString &inPath, const QString &outPath, QTextStream &err)
 {
     QString why;
-    // A Shift-JIS character is at most three bytes of UTF-8.
+    // Japanese grows by half in UTF-8 (two bytes of Shift-JIS become
+    // three); what the conversion gives is held to the limit below.
     std::optional<QByteArray> utf8 = readWholeFile(inPath, 3 * kMaxTapeFileBytes / 2,
                                                    QStringLiteral("放送用データ"), &why);
     auto refuse = [&] {
