@@ -323,7 +323,6 @@ void tst_TapeData::fileSavedAsUtf8IsToldOnce_data()
     QTest::newRow("UTF-8 from line 2") << "Hello,0,0\r\n" + text.toUtf8() << 2;
     QTest::newRow("Shift-JIS") << sjis(text) << 0;
     QTest::newRow("Shift-JIS of kanji from E0 on") << sjis(QStringLiteral("漾濳,0,0\r\n")) << 0;
-    QTest::newRow("ASCII") << QByteArray("Hello,0,0\r\n") << 0;
 }
 
 void tst_TapeData::fileSavedAsUtf8IsToldOnce()

@@ -253,8 +253,6 @@ void tst_DataTool::oversizedFilesAreRefusedUnread_data()
                                                    << QStringLiteral("設定のテキストは");
     QTest::newRow("fare data larger than any, checked") << QStringList{"check", "@"} << "big.hy3" << kMaxFareFileBytes + 1 << 1
                                                         << QStringLiteral("運賃データ(.hy3)は 18.9 MiB まで");
-    QTest::newRow("fare data larger than any, dumped") << QStringList{"dump", "@"} << "big.hy3" << kMaxFareFileBytes + 1 << 1
-                                                       << QStringLiteral("運賃データ(.hy3)は 18.9 MiB まで");
     QTest::newRow("announcements larger than any") << QStringList{"dump", "@"} << "8tp.csv" << kMaxTapeFileBytes + 1 << 1
                                                    << QStringLiteral("放送用データは 4 MiB まで");
     QTest::newRow("settings file larger than any")
