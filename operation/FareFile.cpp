@@ -2,6 +2,7 @@
 
 #include "operation/FareFile.h"
 
+#include "reslib/BoundedRead.h"
 #include "reslib/Cp932.h"
 
 #include <QIODevice>
@@ -84,6 +85,12 @@ FareFileScan scanFareFile(QIODevice &device, int maxRecords)
     if (!scan.damage && !device.isSequential())
         scan.trailingBytes = std::max<qint64>(0, device.size() - device.pos());
     return scan;
+}
+
+QString fareFileTooLargeText()
+{
+    return QStringLiteral("ファイルが大きすぎます。運賃データ(.hy3)は ") + sizeText(kMaxFareFileBytes)
+        + QStringLiteral(" までです。運賃データではないか、壊れています。");
 }
 
 QByteArray serializeFareFile(const std::vector<FareFileRecord> &records)

@@ -35,6 +35,13 @@ struct FareFileRecord
 
 inline constexpr int kFareRecordFixedBytes = 304;
 
+// The largest file the format holds: the count and 301 records with names of
+// 65535 bytes. Anything larger is not fare data, and is refused unread.
+inline constexpr qint64 kMaxFareFileBytes = 2 + qint64(kFareRows) * (kFareRecordFixedBytes + 0xFFFF);
+
+// Why a file larger than kMaxFareFileBytes is refused (Japanese).
+QString fareFileTooLargeText();
+
 // Where a file ends before the records its count announces.
 struct FareFileDamage
 {

@@ -3,8 +3,11 @@
 #include "operation/OperatingState.h"
 
 #include "operation/FareFile.h"
+#include "reslib/BoundedRead.h"
 #include "reslib/VbError.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -65,10 +68,18 @@ FareLoadResult OperatingState::LoadFareFile(const QString &path, std::int16_t se
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
         throw VbError(VbError::PathFileAccess);
 
-    // Reading stops after the count when the count is refused, and after
-    // record 302 at the latest: nothing more is needed to decide.
-    const FareFileScan scan = scanFareFile(file, kFareRows);
+    // No more is read than the largest fare data file can hold.
+    const BoundedRead read = readBounded(file, kMaxFareFileBytes);
     file.close();
+    if (read.outcome == BoundedRead::Outcome::TooLarge)
+        throw VbError(VbError::OutOfMemory, QDir::toNativeSeparators(info.absoluteFilePath()) + QStringLiteral(": ")
+                                                + fareFileTooLargeText());
+    if (read.outcome == BoundedRead::Outcome::Failed)
+        throw VbError(VbError::DeviceIo);
+    QBuffer bytes;
+    bytes.setData(read.bytes);
+    bytes.open(QIODevice::ReadOnly);
+    const FareFileScan scan = scanFareFile(bytes, kFareRows);
 
     const int n = scan.count; // an empty file reads as N = 0
     if (n == 0)

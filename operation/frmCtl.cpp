@@ -499,6 +499,17 @@ void frmCtl::Command1_Click(int index)
     runBusy([this, index] { setRoute(index); });
 }
 
+namespace {
+
+// Where route setting looked for the fare data of the route.
+QString missingFareFileDetails(const QString &farePath)
+{
+    return QStringLiteral("運賃データのファイルが見つかりません:\n") + QFileInfo(farePath).absoluteFilePath()
+        + QStringLiteral("\n\n系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。");
+}
+
+} // namespace
+
 void frmCtl::setRoute(int index)
 {
     frmOption &option = sim_.option();
@@ -516,6 +527,7 @@ void frmCtl::setRoute(int index)
     if (section > 300)
         section = 300;
     const QString routeNumber = routeNumberText(route);
+    const QString farePath = fareFilePath(option.fareDataFolder(), route);
 
     try {
         // The announcements of the route come first, also when its fare
@@ -524,8 +536,7 @@ void frmCtl::setRoute(int index)
 
         // A refused route leaves route, section, position and table as they
         // were, so the previous route can still be stepped.
-        const FareLoadResult result =
-            state.LoadFareFile(fareFilePath(option.fareDataFolder(), route), static_cast<std::int16_t>(section));
+        const FareLoadResult result = state.LoadFareFile(farePath, static_cast<std::int16_t>(section));
         if (result == FareLoadResult::ZeroCount) {
             MsgBox(QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります..."));
             return;
@@ -564,7 +575,7 @@ void frmCtl::setRoute(int index)
         DispData(static_cast<std::int16_t>(state.nStopPos + 1));
     } catch (const VbError &e) {
         if (e.number() == VbError::FileNotFound)
-            MsgBox(QStringLiteral("指定した系統のデータがありません..."));
+            MsgBox(QStringLiteral("指定した系統のデータがありません..."), vbOKOnly, {}, missingFareFileDetails(farePath));
         else
             MsgBox(e.description());
     }

@@ -2,12 +2,15 @@
 
 #include "sound/DataIo.h"
 
+#include "reslib/BoundedRead.h"
 #include "reslib/Cp932.h"
 #include "reslib/VbError.h"
 #include "sound/SequentialInput.h"
 
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -74,9 +77,7 @@ std::int16_t readFlag(SequentialInput &in, const QString &name, std::vector<Tape
     if (hasFullWidthDigit(text))
         warnings.push_back({line, QStringLiteral("%1行目: %2「%3」に全角数字があります。全角数字は数字として読まれないため、"
                                                  "%4 として読み込まれます。半角数字で書いてください。")
-                                      .arg(line)
-                                      .arg(name, text.trimmed())
-                                      .arg(value)});
+                                      .arg(QString::number(line), name, text.trimmed(), QString::number(value))});
     return value;
 }
 
@@ -91,7 +92,56 @@ void warnUndecodable(const QByteArray &text, int line, std::vector<TapeDataWarni
                                   .arg(QString::fromLatin1(text.mid(at, 1).toHex()).toUpper())});
 }
 
+// The line where the text of a file saved as UTF-8 starts to differ from
+// Shift-JIS, or 0 when the file is not UTF-8. Japanese in UTF-8 is made of
+// three-byte sequences, and Shift-JIS text of any length is next to never
+// valid UTF-8.
+int firstUtf8Line(const QByteArray &data)
+{
+    const bool byteOrderMark = data.startsWith("\xEF\xBB\xBF");
+    const qsizetype firstWide = std::find_if(data.cbegin(), data.cend(), [](char c) {
+                                    return (static_cast<unsigned char>(c) & 0xF0) == 0xE0;
+                                }) - data.cbegin();
+    if (!byteOrderMark && firstWide == data.size())
+        return 0;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString decoded = decoder.decode(data);
+    Q_UNUSED(decoded);
+    if (decoder.hasError())
+        return 0;
+    return byteOrderMark ? 1 : countLines(QByteArrayView(data).first(firstWide + 1));
+}
+
+QString utf8Warning(int line)
+{
+    return QString::number(line) + QStringLiteral("行目: このファイルは UTF-8 で保存されているようです。放送用データは Shift-JIS で読むため、"
+                                                  "文章が化けて読み上げられます。「kerubara-data tp このファイル 新しいファイル名tp.csv」で "
+                                                  "Shift-JIS に変換するか、エディタで文字コードを Shift-JIS にして保存し直してください。");
+}
+
 } // namespace
+
+TapeDataResult readTapeFile(QFileDevice &file)
+{
+    BoundedRead read = readBounded(file, kMaxTapeFileBytes);
+    switch (read.outcome) {
+    case BoundedRead::Outcome::Read:
+        return readTapeData(read.bytes);
+    case BoundedRead::Outcome::TooLarge: {
+        TapeDataResult result;
+        result.error = TapeDataError{0, VbError::OutOfMemory,
+                                     QStringLiteral("ファイルが大きすぎます。放送用データは ") + sizeText(kMaxTapeFileBytes)
+                                         + QStringLiteral(" までです。")};
+        return result;
+    }
+    case BoundedRead::Outcome::Failed:
+        break;
+    }
+    TapeDataResult result;
+    result.error = TapeDataError{0, VbError::DeviceIo,
+                                 QStringLiteral("読み込みに失敗しました（") + file.errorString() + QStringLiteral("）。")};
+    return result;
+}
 
 TapeDataResult readTapeData(const QByteArray &bytes)
 {
@@ -99,8 +149,9 @@ TapeDataResult readTapeData(const QByteArray &bytes)
     const QByteArray data = withoutEndOfFileMark(bytes).toByteArray();
     const int lines = countLines(data);
     result.records.resize(static_cast<std::size_t>(lines));
-    if (data.startsWith("\xEF\xBB\xBF"))
-        result.warnings.push_back({1, QStringLiteral("1行目: UTF-8 で保存されたファイルのようです。放送用データは Shift-JIS で保存してください。")});
+    const int utf8Line = firstUtf8Line(data);
+    if (utf8Line > 0)
+        result.warnings.push_back({utf8Line, utf8Warning(utf8Line)});
     SequentialInput in(data);
     int count = 0;
     int recordLine = 1; // where the record being read starts
@@ -119,7 +170,8 @@ TapeDataResult readTapeData(const QByteArray &bytes)
                 throw VbError(VbError::SubscriptOutOfRange);
             TapeRecord &r = result.records[static_cast<std::size_t>(count - 1)];
             const QByteArray text = in.readField();
-            warnUndecodable(text, recordLine, result.warnings);
+            if (utf8Line == 0)
+                warnUndecodable(text, recordLine, result.warnings);
             r.Text = cp932::decode(text);
             startField();
             r.StepFlag = readFlag(in, QStringLiteral("移動フラグ"), result.warnings);

@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+class QFileDevice;
+
 namespace kerubara {
 
 // One announcement of a route's broadcast data file.
@@ -52,8 +54,18 @@ struct TapeDataResult
 // than there are lines; when a blank line inside the data was read before
 // that, the error names the blank line, which shifted every field after it.
 // Blank lines after the last record are allowed, and a trailing Ctrl-Z ends
-// the data. Flags written with full-width digits get a warning.
+// the data. Flags written with full-width digits get a warning, and so does,
+// once, a file saved as UTF-8 (its text would be read as Shift-JIS).
 TapeDataResult readTapeData(const QByteArray &bytes);
+
+// The largest broadcast data file read. A route's announcements take a few
+// kilobytes; a larger file is not broadcast data, and its lines alone would
+// fill memory.
+inline constexpr qint64 kMaxTapeFileBytes = qint64(4) << 20;
+
+// Reads an open broadcast data file as readTapeData does. A file larger than
+// kMaxTapeFileBytes is refused unread: the error then has line 0.
+TapeDataResult readTapeFile(QFileDevice &file);
 
 // The broadcast data file of `route` in `folder` (which already ends in a
 // separator, or is empty for the current folder): route + "tp.csv", the name

@@ -2,6 +2,7 @@
 
 #include "sound/ReadingDictionary.h"
 
+#include "reslib/BoundedRead.h"
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingNormalizer.h"
 
@@ -220,6 +221,9 @@ ReadingDictionary ReadingDictionary::parse(const QByteArray &bytes, std::vector<
 
 ReadingDictionary ReadingDictionary::readFile(const QString &path, std::vector<DictionaryProblem> *problems)
 {
+    // A dictionary of every word a route speaks is some kilobytes; a larger
+    // file is not one.
+    constexpr qint64 kMaxDictionaryBytes = qint64(4) << 20;
     QFile file(path);
     if (!file.exists())
         return {};
@@ -228,7 +232,16 @@ ReadingDictionary ReadingDictionary::readFile(const QString &path, std::vector<D
             problems->push_back({0, QStringLiteral("読み込めません（%1）。").arg(file.errorString())});
         return {};
     }
-    return parse(file.readAll(), problems);
+    BoundedRead read = readBounded(file, kMaxDictionaryBytes);
+    if (read.outcome != BoundedRead::Outcome::Read) {
+        if (problems)
+            problems->push_back({0, read.outcome == BoundedRead::Outcome::TooLarge
+                                        ? QStringLiteral("ファイルが大きすぎます。読み辞書は ") + sizeText(kMaxDictionaryBytes)
+                                              + QStringLiteral(" までです。")
+                                        : QStringLiteral("読み込めません（") + file.errorString() + QStringLiteral("）。")});
+        return {};
+    }
+    return parse(read.bytes, problems);
 }
 
 ReadingDictionary ReadingDictionary::readFiles(const QStringList &paths, QStringList *messages)

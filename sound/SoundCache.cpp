@@ -13,9 +13,8 @@ QString SoundCache::keyFor(const QString &path, const QString &kind)
     if (!info.isFile())
         return {};
     return QStringLiteral("%1|%2|%3|%4")
-        .arg(kind, info.canonicalFilePath())
-        .arg(info.size())
-        .arg(info.lastModified().toMSecsSinceEpoch());
+        .arg(kind, info.canonicalFilePath(), QString::number(info.size()),
+             QString::number(info.lastModified().toMSecsSinceEpoch()));
 }
 
 std::shared_ptr<const PcmBuffer> SoundCache::find(const QString &key)

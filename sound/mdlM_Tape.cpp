@@ -68,7 +68,7 @@ void mdlM_Tape::LoadTape(const QString &folder, const QString &route)
         host_.setTapeFrameEnabled(false);
         return;
     }
-    TapeDataResult data = readTapeData(file.readAll());
+    TapeDataResult data = readTapeFile(file);
     file.close();
     if (data.error) {
         // All or nothing: a file that does not read leaves no half table.

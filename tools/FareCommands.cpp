@@ -7,6 +7,7 @@
 #include "tools/FareCsv.h"
 #include "tools/ToolFiles.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -29,17 +30,60 @@ QString badNameReason(const QByteArray &bytes)
         .arg(QString::fromLatin1(bytes.mid(at, len).toHex()).toUpper());
 }
 
+// The records of a fare data file as far as `maxRecords`, or why the file
+// cannot be read; a file larger than any fare data file is not read.
+std::optional<FareFileScan> scanWholeFile(const QString &path, int maxRecords, QString *why)
+{
+    std::optional<QByteArray> bytes = readWholeFile(path, kMaxFareFileBytes, QStringLiteral("運賃データ(.hy3)"), why);
+    if (!bytes)
+        return std::nullopt;
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return scanFareFile(buffer, maxRecords);
+}
+
+std::vector<std::int16_t> ticketNumbers(const std::vector<FareFileRecord> &records)
+{
+    std::vector<std::int16_t> numbers;
+    numbers.reserve(records.size());
+    for (const FareFileRecord &r : records)
+        numbers.push_back(r.seirikenNo);
+    return numbers;
+}
+
 } // namespace
+
+std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int16_t> &ticketNumbers)
+{
+    std::optional<TicketsBeyondPanel> beyond;
+    for (std::size_t k = 0; k < ticketNumbers.size(); ++k) {
+        const int number = ticketNumbers[k];
+        if (number <= kPanelTickets)
+            continue;
+        if (!beyond)
+            beyond = TicketsBeyondPanel{static_cast<int>(k) + 1, number, 0};
+        beyond->highest = std::max(beyond->highest, number);
+        ++beyond->stops;
+    }
+    return beyond;
+}
+
+QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond)
+{
+    return QStringLiteral("整理券番号が12を超える停留所が%1件あります（最大の整理券番号は%2）。運賃表示器に出るのは整理券番号 1～12 の運賃だけなので、"
+                          "そこから乗った人の運賃は表示されません。")
+        .arg(QString::number(beyond.stops), QString::number(beyond.highest));
+}
 
 std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &err)
 {
-    QFile file(path);
     QString why;
-    if (!openForReading(file, &why)) {
+    std::optional<FareFileScan> read = scanWholeFile(path, kFareRows + 1, &why);
+    if (!read) {
         err << path << ": " << why << '\n';
         return std::nullopt;
     }
-    FareFileScan scan = scanFareFile(file, kFareRows + 1);
+    FareFileScan &scan = *read;
     if (!scan.hasCount) {
         err << path << QStringLiteral(": 停留所の件数（先頭2バイト）がありません。運賃データ(.hy3)ではないか、壊れています。\n");
         return std::nullopt;
@@ -57,7 +101,7 @@ std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &
             << QStringLiteral("（件数は%1件）\n").arg(scan.count);
         return std::nullopt;
     }
-    return scan;
+    return read;
 }
 
 int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
@@ -87,16 +131,15 @@ int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
 
 int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &err)
 {
-    QFile in(csvPath);
     QString why;
-    if (!openForReading(in, &why)) {
+    const std::optional<QByteArray> bytes = readWholeFile(csvPath, farecsv::kMaxCsvBytes, QStringLiteral("運賃データの CSV "), &why);
+    if (!bytes) {
         err << csvPath << ": " << why << '\n';
+        err << hy3Path << QStringLiteral(" は作成・変更していません。\n");
         return 1;
     }
-    const QByteArray bytes = in.readAll();
-    in.close();
 
-    const farecsv::ReadResult read = farecsv::fromCsv(bytes);
+    const farecsv::ReadResult read = farecsv::fromCsv(*bytes);
     if (!read.problems.empty()) {
         for (const auto &p : read.problems) {
             if (p.line > 0)
@@ -104,9 +147,11 @@ int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &e
             else
                 err << csvPath << ": " << p.message << '\n';
         }
-        err << QStringLiteral("%1 は作成・変更していません。\n").arg(hy3Path);
+        err << hy3Path << QStringLiteral(" は作成・変更していません。\n");
         return 1;
     }
+    for (const auto &w : read.warnings)
+        err << csvPath << QStringLiteral(": line ") << w.line << ": " << w.message << '\n';
     if (read.records.empty())
         err << csvPath << QStringLiteral(": 停留所が0件です。この運賃データでは系統設定できません。\n");
     else if (read.records.size() == 1)
@@ -119,22 +164,21 @@ int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &e
 
 int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
 {
-    Q_UNUSED(err);
     int problems = 0;
     auto report = [&](const QString &path, const QString &text) {
         out << path << ": " << text << '\n';
         ++problems;
     };
     for (const QString &path : paths) {
-        QFile file(path);
+        // Read every record the count announces, so that damage after row
+        // 301 is found too.
         QString why;
-        if (!openForReading(file, &why)) {
+        const std::optional<FareFileScan> read = scanWholeFile(path, std::numeric_limits<int>::max(), &why);
+        if (!read) {
             report(path, why);
             continue;
         }
-        // Read every record the count announces, so that damage after row
-        // 301 is found too.
-        const FareFileScan scan = scanFareFile(file, std::numeric_limits<int>::max());
+        const FareFileScan &scan = *read;
         if (!scan.hasCount) {
             report(path, QStringLiteral("停留所の件数（先頭2バイト）がありません。"));
             continue;
@@ -158,6 +202,9 @@ int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
             report(path, QStringLiteral("最後の停留所（%1件目）の後に%2バイトの余分なデータがあります（件数が実際より少ない可能性があります）。")
                              .arg(scan.count)
                              .arg(scan.trailingBytes));
+        // Not a fault of the file, but worth knowing: said beside the problems.
+        if (const auto beyond = ticketsBeyondPanel(ticketNumbers(scan.records)))
+            err << path << QStringLiteral(": 注意: record ") << beyond->firstStop << ": " << ticketsBeyondPanelText(*beyond) << '\n';
     }
     return problems > 0 ? 1 : 0;
 }

@@ -20,6 +20,25 @@ int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err);
 // be read and gives nothing.
 std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &err);
 int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &err);
+
+// The panel has fare cells for ticket numbers 1 to 12 only.
+inline constexpr int kPanelTickets = 12;
+
+// Where a route hands out ticket numbers the panel has no fare cell for.
+struct TicketsBeyondPanel
+{
+    int firstStop = 0; // 1-based stop of the first ticket number above 12
+    int highest = 0;   // the highest ticket number handed out
+    int stops = 0;     // how many stops hand out one above 12
+};
+
+// The stops, by their ticket numbers in route order, whose ticket number is
+// above 12; nothing when there are none.
+std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int16_t> &ticketNumbers);
+
+// What a data author is told about them (Japanese, without the file).
+QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond);
+
 int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err);
 
 } // namespace kerubara::datatool

@@ -5,6 +5,8 @@
 #include "reslib/Cp932.h"
 #include "tools/Csv.h"
 
+#include <algorithm>
+
 namespace kerubara::farecsv {
 namespace {
 
@@ -37,6 +39,62 @@ QString toCsv(const std::vector<FareFileRecord> &records)
     return out;
 }
 
+namespace {
+
+bool isBlank(const QString &field)
+{
+    return field.trimmed().isEmpty();
+}
+
+// The fields of a row without the blank cells a spreadsheet saves past the
+// last column of the sheet.
+QStringList withoutBlankTail(QStringList fields)
+{
+    while (fields.size() > kFieldCount && isBlank(fields.back()))
+        fields.removeLast();
+    return fields;
+}
+
+// Where blank cells were read as 0, and which rows held nothing at all.
+struct Blanks
+{
+    int cells = 0;
+    int firstLine = 0;
+    QString firstColumn;
+    int emptyRows = 0;
+    int firstEmptyRow = 0;
+
+    void cell(int line, const QString &column)
+    {
+        if (cells++ == 0) {
+            firstLine = line;
+            firstColumn = column;
+        }
+    }
+    void emptyRow(int line)
+    {
+        if (emptyRows++ == 0)
+            firstEmptyRow = line;
+    }
+};
+
+QString columnName(int field)
+{
+    return field == 1 ? QStringLiteral("SeirikenNo") : QStringLiteral("Col") + QString::number(field - 1);
+}
+
+void warnAboutBlanks(const Blanks &blanks, std::vector<Problem> &warnings)
+{
+    if (blanks.cells > 0)
+        warnings.push_back({blanks.firstLine, QStringLiteral("空のセルを 0 として読みました（全部で%1個、最初はこの行の %2。列の足りない行の残りの列も空のセルとして数えています）。")
+                                                  .arg(QString::number(blanks.cells), blanks.firstColumn)});
+    if (blanks.emptyRows > 0)
+        warnings.push_back({blanks.firstEmptyRow, QStringLiteral("空のセルだけの行は停留所として読みませんでした（全部で%1行、最初はこの行）。")
+                                                      .arg(blanks.emptyRows)});
+}
+
+} // namespace
+
 ReadResult fromCsv(const QByteArray &utf8)
 {
     ReadResult result;
@@ -52,29 +110,37 @@ ReadResult fromCsv(const QByteArray &utf8)
 
     const csv::Row &head = parsed.rows.front();
     QStringList trimmed;
-    for (const QString &f : head.fields)
+    for (const QString &f : withoutBlankTail(head.fields))
         trimmed.append(f.trimmed());
     if (trimmed != header()) {
         result.problems.push_back({head.line, QStringLiteral("見出しの行が「Chimei,SeirikenNo,Col1,…,Col150」（152列）ではありません。")});
         return result;
     }
 
-    const auto dataRows = parsed.rows.size() - 1;
-    if (dataRows > static_cast<std::size_t>(kFareRows)) {
-        result.problems.push_back({parsed.rows[kFareRows + 1].line,
-                                   QStringLiteral("停留所が%1件あります。1つの系統に入る停留所は301件までです。").arg(dataRows)});
+    Blanks blanks;
+    std::vector<csv::Row> rows;
+    for (std::size_t k = 1; k < parsed.rows.size(); ++k) {
+        csv::Row row{parsed.rows[k].line, withoutBlankTail(parsed.rows[k].fields)};
+        if (std::all_of(row.fields.cbegin(), row.fields.cend(), isBlank))
+            blanks.emptyRow(row.line);
+        else
+            rows.push_back(std::move(row));
+    }
+    if (rows.size() > static_cast<std::size_t>(kFareRows)) {
+        result.problems.push_back({rows[kFareRows].line,
+                                   QStringLiteral("停留所が%1件あります。1つの系統に入る停留所は301件までです。").arg(rows.size())});
         return result;
     }
 
-    for (std::size_t k = 1; k < parsed.rows.size(); ++k) {
-        const csv::Row &row = parsed.rows[k];
-        if (row.fields.size() != kFieldCount) {
-            result.problems.push_back({row.line, QStringLiteral("列の数が%1です（停留所名、整理券番号、Col1～Col150 の152列が必要です）。")
-                                                     .arg(row.fields.size())});
+    for (const csv::Row &row : rows) {
+        const QStringList &fields = row.fields;
+        if (fields.size() > kFieldCount) {
+            result.problems.push_back({row.line, QStringLiteral("列の数が%1です（停留所名、整理券番号、Col1～Col150 の152列までです）。")
+                                                     .arg(fields.size())});
             continue;
         }
         FareFileRecord rec;
-        const QString &name = row.fields[0];
+        const QString &name = fields[0];
         qsizetype bad = -1;
         rec.chimei = cp932::encode(name, &bad);
         if (bad >= 0) {
@@ -88,11 +154,17 @@ ReadResult fromCsv(const QByteArray &utf8)
         }
         bool rowOk = bad < 0 && rec.chimei.size() <= kMaxNameBytes;
         for (int f = 1; f < kFieldCount; ++f) {
-            const auto v = parseInt16(row.fields[f]);
+            const QString cell = f < fields.size() ? fields[f] : QString();
+            std::optional<std::int16_t> v;
+            if (isBlank(cell)) {
+                blanks.cell(row.line, columnName(f));
+                v = 0;
+            } else {
+                v = parseInt16(cell);
+            }
             if (!v) {
-                const QString column = f == 1 ? QStringLiteral("SeirikenNo") : QStringLiteral("Col%1").arg(f - 1);
                 result.problems.push_back({row.line, QStringLiteral("%1 の値「%2」が -32768～32767 の整数ではありません。")
-                                                         .arg(column, row.fields[f])});
+                                                         .arg(columnName(f), cell)});
                 rowOk = false;
                 continue;
             }
@@ -106,6 +178,8 @@ ReadResult fromCsv(const QByteArray &utf8)
     }
     if (!result.problems.empty())
         result.records.clear();
+    else
+        warnAboutBlanks(blanks, result.warnings);
     return result;
 }
 

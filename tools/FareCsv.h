@@ -32,10 +32,19 @@ struct ReadResult
 {
     std::vector<FareFileRecord> records;
     std::vector<Problem> problems; // empty when the CSV is usable
+    std::vector<Problem> warnings; // what was read other than as written
 };
 
-// Reads a fare CSV (UTF-8). Every row needs exactly 152 fields; numbers must
-// be decimal integers in -32768..32767; the stop name must be expressible in
+// The largest fare CSV read: 301 rows whose names take 65535 bytes of code
+// page 932 (each byte at most three bytes of UTF-8) and 151 numbers, with room
+// to spare. A larger file is not a fare CSV.
+inline constexpr qint64 kMaxCsvBytes = qint64(64) << 20;
+
+// Reads a fare CSV (UTF-8) as a spreadsheet saves it. A row has up to 152
+// fields: the stop name, the ticket number and Col1..Col150; a shorter row
+// and blank cells read as 0, which one warning counts, and rows of nothing
+// but blank cells are no stops (a warning names them too). Numbers must be
+// decimal integers in -32768..32767; the stop name must be expressible in
 // code page 932 and fit in 65535 bytes; at most 301 rows. Every problem found
 // is reported with its line.
 ReadResult fromCsv(const QByteArray &utf8);

@@ -110,6 +110,7 @@ struct FareLook
     QColor ink = kInk;
     QString fare;
     QString lateNight;
+    QColor lateNightInk = kLateNightInk;
     QString note;
     QColor noteInk = kInk;
 };
@@ -123,6 +124,7 @@ FareLook fareLook(int fare, const FareFlag *flag)
     if (fare == kNoFare) {
         look.back = kNoFareBack;
         look.ink = kNoFareInk;
+        look.lateNightInk = kNoFareInk;
     } else if (fare == 0) {
         look.back = kZeroBack;
         look.ink = kZeroInk;
@@ -131,6 +133,15 @@ FareLook fareLook(int fare, const FareFlag *flag)
         look.back = kCutBack;
         look.note = QStringLiteral("表示は %1").arg(fare % 1000, 3, 10, QChar(u'0'));
         look.noteInk = kCutInk;
+    }
+    // So does its late-night fare from 500 up.
+    if (fare != kNoFare && losesDigits(2 * fare)) {
+        look.back = kCutBack;
+        look.lateNightInk = kCutInk;
+        if (look.note.isEmpty()) {
+            look.note = QStringLiteral("深夜は %1").arg(2 * fare % 1000, 3, 10, QChar(u'0'));
+            look.noteInk = kCutInk;
+        }
     }
     if (flag) {
         look.back = kFlagBack;
@@ -150,7 +161,7 @@ void drawFareCell(QPainter &p, const QRect &cell, const FareLook &look)
     p.setFont(sheetFont(17, true));
     p.drawText(QRect(inner.left(), inner.top(), inner.width(), 20), Qt::AlignRight | Qt::AlignVCenter, look.fare);
     p.setFont(sheetFont(11));
-    p.setPen(look.back == kNoFareBack ? kNoFareInk : kLateNightInk);
+    p.setPen(look.lateNightInk);
     p.drawText(QRect(inner.left(), inner.top() + 22, inner.width(), 14), Qt::AlignRight | Qt::AlignVCenter,
                look.lateNight);
     if (!look.note.isEmpty()) {
@@ -206,9 +217,8 @@ std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops)
 QString flagText(const FareFlag &flag, const std::vector<FareRecord> &stops)
 {
     const QString where = QStringLiteral("record %1 (%2): 整理券%3: ")
-                              .arg(flag.stop)
-                              .arg(stops[static_cast<std::size_t>(flag.stop - 1)].Chimei)
-                              .arg(flag.ticket);
+                              .arg(QString::number(flag.stop), stops[static_cast<std::size_t>(flag.stop - 1)].Chimei,
+                                   QString::number(flag.ticket));
     if (flag.kind == FareFlag::Kind::Falls)
         return where
             + QStringLiteral("運賃 %1 が record %2 の %3 より下がっています。").arg(flag.fare).arg(flag.earlierStop).arg(flag.earlierFare);
@@ -303,7 +313,7 @@ QImage RouteSheet::draw() const
                         QStringLiteral("赤: 前の停留所より下がる運賃・9999 を超える運賃"));
     x = drawLegendEntry(p, x, legendTop, kNoFareBack, kNoFareInk, QStringLiteral("-1: 運賃なし"));
     x = drawLegendEntry(p, x, legendTop, kZeroBack, kZeroInk, QStringLiteral("0 円"));
-    x = drawLegendEntry(p, x, legendTop, kCutBack, kCutInk, QStringLiteral("4桁以上: 表示は下3桁"));
+    x = drawLegendEntry(p, x, legendTop, kCutBack, kCutInk, QStringLiteral("4桁以上（深夜料金も）: 表示は下3桁"));
     p.setPen(kLateNightInk);
     p.drawText(QRect(x, legendTop, width - x, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("深夜: 深夜料金（2倍）"));
@@ -356,7 +366,8 @@ QImage RouteSheet::draw() const
         p.setFont(sheetFont(15, true));
         p.setPen(flagged ? kFlagInk : kInk);
         p.drawText(QRect(columns_.order, top, kOrderWidth, h), Qt::AlignCenter, QString::number(stop));
-        p.setPen(kInk);
+        // The panel has no fare cell for a ticket number above 12.
+        p.setPen(record.SeirikenNo > kPanelTickets ? kCutInk : kInk);
         p.drawText(QRect(columns_.ticket, top, kTicketWidth, h), Qt::AlignCenter, QString::number(record.SeirikenNo));
 
         strip.SetChimei(drawnName(record.Chimei));
@@ -435,7 +446,7 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
             err << tapePath << ": " << why << '\n';
             return 1;
         }
-        const TapeDataResult tape = readTapeData(file.readAll());
+        const TapeDataResult tape = readTapeFile(file);
         if (tape.error) {
             err << tapePath << ": " << tape.error->message << '\n';
             return 1;
@@ -452,6 +463,13 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
     const RouteSheet sheet(title, stops, std::move(announcements));
     for (const FareFlag &flag : sheet.flags())
         out << farePath << ": " << flagText(flag, stops) << '\n';
+    std::vector<std::int16_t> ticketNumbers;
+    for (const FareRecord &stop : stops)
+        ticketNumbers.push_back(stop.SeirikenNo);
+    const std::optional<TicketsBeyondPanel> beyond = ticketsBeyondPanel(ticketNumbers);
+    if (beyond)
+        err << farePath << QStringLiteral(": 注意: record ") << beyond->firstStop << " (" << stops[static_cast<std::size_t>(beyond->firstStop - 1)].Chimei
+            << "): " << ticketsBeyondPanelText(*beyond) << '\n';
 
     const QImage image = sheet.draw();
     const int written = writeOutputFile(outPath, [&](QIODevice &device) {

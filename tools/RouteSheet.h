@@ -101,6 +101,8 @@ private:
 // route-sheet FILE.hy3 OUT.png [--tape FILEtp.csv]: draws the sheet, lists
 // the flagged fares on `out`, and returns 1 when there are any (0 when
 // none), 1 as well when a file cannot be read or written, 2 on bad usage.
+// Ticket numbers above 12, which the panel has no fare cell for, are noted
+// on `err`.
 int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err);
 
 } // namespace kerubara::datatool

@@ -137,16 +137,26 @@ QString trailingText(qsizetype bytes)
     return QStringLiteral("ブロック11の後に%1バイトの余分なデータがあります（プログラムは読みません）。").arg(bytes);
 }
 
-bool readWhole(const QString &path, QByteArray &bytes, QString *why)
+// A settings file is never larger than its longest possible block 11.
+qint64 maxSettingsBytes()
 {
-    QFile file(path);
-    if (!openForReading(file, why))
+    return settingsfile::maxFileBytes();
+}
+
+// Its text form: a byte of a text is at most three bytes of UTF-8 (control
+// characters are written as their symbols), and a mebibyte more leaves room
+// for the names, the numbers and comments.
+qint64 maxSettingsTextBytes()
+{
+    return 3 * settingsfile::maxFileBytes() + (qint64(1) << 20);
+}
+
+bool readWhole(const QString &path, qint64 limit, const QString &format, QByteArray &bytes, QString *why)
+{
+    std::optional<QByteArray> read = readWholeFile(path, limit, format, why);
+    if (!read)
         return false;
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *why = QStringLiteral("読み込みに失敗しました（%1）。").arg(file.errorString());
-        return false;
-    }
+    bytes = std::move(*read);
     return true;
 }
 
@@ -216,7 +226,7 @@ int dumpSettingsFile(const QString &path, QTextStream &out, QTextStream &err)
 {
     QByteArray bytes;
     QString why;
-    if (!readWhole(path, bytes, &why)) {
+    if (!readWhole(path, maxSettingsBytes(), QStringLiteral("設定ファイル(.in4)"), bytes, &why)) {
         err << path << ": " << why << '\n';
         return 1;
     }
@@ -278,7 +288,7 @@ int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStr
 {
     QByteArray bytes;
     QString why;
-    if (!readWhole(textPath, bytes, &why)) {
+    if (!readWhole(textPath, maxSettingsTextBytes(), QStringLiteral("設定のテキスト"), bytes, &why)) {
         err << textPath << ": " << why << '\n';
         return 1;
     }
@@ -313,7 +323,7 @@ int checkSettingsFile(const QString &path, QTextStream &out)
     QStringList problems;
     QByteArray bytes;
     QString why;
-    if (!readWhole(path, bytes, &why))
+    if (!readWhole(path, maxSettingsBytes(), QStringLiteral("設定ファイル(.in4)"), bytes, &why))
         problems << why;
     else
         problems = settingsFileProblems(bytes);

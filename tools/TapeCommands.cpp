@@ -2,6 +2,8 @@
 
 #include "tools/TapeCommands.h"
 
+#include "reslib/BoundedRead.h"
+#include "reslib/Cp932.h"
 #include "sound/DataIo.h"
 #include "sound/EspeakSynth.h"
 #include "sound/JapaneseReader.h"
@@ -13,6 +15,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTextStream>
 
 namespace kerubara::datatool {
@@ -25,7 +28,7 @@ int dumpTapeFile(const QString &path, QTextStream &out, QTextStream &err)
         err << path << ": " << why << '\n';
         return 1;
     }
-    const TapeDataResult data = readTapeData(file.readAll());
+    const TapeDataResult data = readTapeFile(file);
     for (const TapeDataWarning &w : data.warnings)
         err << path << ": " << w.message << '\n';
     if (data.error) {
@@ -37,6 +40,81 @@ int dumpTapeFile(const QString &path, QTextStream &out, QTextStream &err)
     for (const TapeRecord &r : data.records)
         out << csv::formatRow({r.Text, QString::number(r.StepFlag), QString::number(r.SoundFlag)});
     return 0;
+}
+
+namespace {
+
+// One line of a UTF-8 file in code page 932, or why it has none.
+std::optional<QByteArray> lineToCp932(QByteArrayView line, int number, QStringList &problems)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(line);
+    if (decoder.hasError()) {
+        problems << QString::number(number)
+                + QStringLiteral("行目: UTF-8 として読めないバイトがあります。すでに Shift-JIS で保存されたファイルなら、変換は要りません。");
+        return std::nullopt;
+    }
+    qsizetype bad = -1;
+    QByteArray bytes = cp932::encode(text, &bad);
+    if (bad >= 0) {
+        const QString ch = text.mid(bad, text[bad].isHighSurrogate() ? 2 : 1);
+        problems << QString::number(number) + QStringLiteral("行目: 「") + ch + QStringLiteral("」（U+")
+                + QString::number(ch.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0')
+                + QStringLiteral("）は Shift-JIS で表せない文字です。別の文字に書き換えてください。");
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace
+
+int utf8ToTapeFile(const QString &inPath, const QString &outPath, QTextStream &err)
+{
+    QString why;
+    // Japanese grows by half in UTF-8 (two bytes of Shift-JIS become
+    // three); what the conversion gives is held to the limit below.
+    std::optional<QByteArray> utf8 = readWholeFile(inPath, 3 * kMaxTapeFileBytes / 2,
+                                                   QStringLiteral("放送用データ"), &why);
+    auto refuse = [&] {
+        err << outPath << QStringLiteral(" は作成・変更していません。\n");
+        return 1;
+    };
+    if (!utf8) {
+        err << inPath << ": " << why << '\n';
+        return refuse();
+    }
+    if (utf8->startsWith("\xEF\xBB\xBF"))
+        utf8->remove(0, 3);
+
+    // Line by line, so that a problem is named with its line; the line ends
+    // stay as they are.
+    QStringList problems;
+    QByteArray sjis;
+    const QList<QByteArray> lines = utf8->split('\n');
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        if (n > 0)
+            sjis += '\n';
+        if (const auto bytes = lineToCp932(lines[n], static_cast<int>(n + 1), problems))
+            sjis += *bytes;
+    }
+    for (const QString &p : std::as_const(problems))
+        err << inPath << ": " << p << '\n';
+    if (!problems.isEmpty())
+        return refuse();
+
+    if (sjis.size() > kMaxTapeFileBytes) {
+        err << inPath << QStringLiteral(": Shift-JIS にすると ") << sizeText(sjis.size()) << QStringLiteral("になります。放送用データは ")
+            << sizeText(kMaxTapeFileBytes) << QStringLiteral(" までです。\n");
+        return refuse();
+    }
+    const TapeDataResult data = readTapeData(sjis);
+    for (const TapeDataWarning &w : data.warnings)
+        err << inPath << ": " << w.message << '\n';
+    if (data.error) {
+        err << inPath << ": " << data.error->message << '\n';
+        return refuse();
+    }
+    return writeOutputFile(outPath, [&](QIODevice &out) { return out.write(sjis) == sjis.size(); }, err);
 }
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include "tools/ToolFiles.h"
 
+#include "reslib/BoundedRead.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -25,6 +27,26 @@ bool openForReading(QFile &file, QString *why)
         return false;
     }
     return true;
+}
+
+std::optional<QByteArray> readWholeFile(const QString &path, qint64 limit, const QString &format, QString *why)
+{
+    QFile file(path);
+    if (!openForReading(file, why))
+        return std::nullopt;
+    BoundedRead read = readBounded(file, limit);
+    switch (read.outcome) {
+    case BoundedRead::Outcome::Read:
+        return std::move(read.bytes);
+    case BoundedRead::Outcome::TooLarge:
+        *why = QStringLiteral("ファイルが大きすぎます。") + format + QStringLiteral("は ") + sizeText(limit)
+            + QStringLiteral(" までです。");
+        return std::nullopt;
+    case BoundedRead::Outcome::Failed:
+        break;
+    }
+    *why = QStringLiteral("読み込みに失敗しました（") + file.errorString() + QStringLiteral("）。");
+    return std::nullopt;
 }
 
 int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> &write, QTextStream &err)

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -18,6 +19,12 @@ namespace kerubara::datatool {
 
 // Opens a file for reading, or says in Japanese why it cannot be read.
 bool openForReading(QFile &file, QString *why);
+
+// The whole of a file of at most `limit` bytes, or says in Japanese why not:
+// missing, a folder, unreadable, or larger than `limit` (then `format`, such
+// as "運賃データ(.hy3)", names what cannot be that large). Never holds more
+// than `limit` + 1 bytes, whatever size the file reports.
+std::optional<QByteArray> readWholeFile(const QString &path, qint64 limit, const QString &format, QString *why);
 
 // Writes an output file through a temporary file that replaces `path` only
 // when `write` has succeeded, so a failure leaves no half file and any earlier

@@ -355,17 +355,21 @@ void tst_frmCtl::routeSettingRefusalsShowTheirMessages_data()
     QTest::addColumn<QByteArray>("file"); // contents of 7.hy3; null = no file
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("details"); // "@" the fare file looked for
 
-    QTest::newRow("missing file") << QByteArray() << "1" << QStringLiteral("指定した系統のデータがありません...");
-    QTest::newRow("count 0") << route(0) << "1" << QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります...");
+    QTest::newRow("missing file") << QByteArray() << "1" << QStringLiteral("指定した系統のデータがありません...")
+                                  << QStringLiteral("運賃データのファイルが見つかりません:\n@\n");
+    QTest::newRow("count 0") << route(0) << "1" << QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります...")
+                             << QString();
     QTest::newRow("section equals count")
         << route(4) << "4"
-        << QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.");
+        << QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.") << QString();
     QTest::newRow("section 999 clamped to 300")
         << route(5) << "999"
-        << QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.");
+        << QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.") << QString();
     QTest::newRow("more than 301 stops") << testing::routeBytes(302) << "1"
-                                         << QStringLiteral("運賃データの停留所の数（302件）が多すぎます。扱える停留所は301件までです。");
+                                         << QStringLiteral("運賃データの停留所の数（302件）が多すぎます。扱える停留所は301件までです。")
+                                         << QString();
 }
 
 void tst_frmCtl::routeSettingRefusalsShowTheirMessages()
@@ -382,6 +386,12 @@ void tst_frmCtl::routeSettingRefusalsShowTheirMessages()
     QCOMPARE(messages_.size(), 1);
     QCOMPARE(messages_.front().prompt, message);
     QCOMPARE(messages_.front().style, int(vbOKOnly));
+    QFETCH(QString, details);
+    if (details.isEmpty())
+        QCOMPARE(messages_.front().details, QString());
+    else
+        QVERIFY2(messages_.front().details.startsWith(details.replace(u'@', QFileInfo(path("7.hy3")).absoluteFilePath())),
+                 qPrintable(messages_.front().details));
     QVERIFY(sleptMs_.isEmpty());
     QVERIFY(!sim_->ctl().Command2[1]->isEnabled());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "operation/OperatingState.h"
+#include "operation/FareFile.h"
 #include "reslib/VbError.h"
 
 #include "FareBytes.h"
@@ -199,6 +200,8 @@ void tst_OperatingState::refusalsLeaveTheStateUntouched_data()
     QTest::newRow("count 5000, few records") << testing::routeBytes(2, 5000) << false << 1 << err << 9;
     QTest::newRow("count above the records") << testing::routeBytes(3, 4) << false << 1 << err << 62;
     QTest::newRow("last record cut") << testing::routeBytes(3).chopped(1) << false << 1 << err << 62;
+    QTest::newRow("larger than any fare data")
+        << testing::routeBytes(3) + QByteArray(qsizetype(kMaxFareFileBytes), '\0') << false << 1 << err << 7;
 }
 
 void tst_OperatingState::refusalsLeaveTheStateUntouched()

@@ -7,6 +7,8 @@
 
 #include "SoundFiles.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kerubara;
@@ -32,6 +34,7 @@ private slots:
     void findsMidiInsideRiff_data();
     void findsMidiInsideRiff();
     void cacheDropsTheLeastRecentlyUsed();
+    void cacheKeysTellFilesApartWhateverTheirNames();
 };
 
 void tst_SoundDecoding::decodesWavFormatsToStereoFloat_data()
@@ -238,6 +241,20 @@ void tst_SoundDecoding::cacheDropsTheLeastRecentlyUsed()
     QVERIFY(cache.find("huge"));
     QVERIFY(!cache.find("a"));
     QCOMPARE(cache.bytes(), std::size_t(80000));
+}
+
+void tst_SoundDecoding::cacheKeysTellFilesApartWhateverTheirNames()
+{
+    // Two files of one size and time, one named with a percent sign and
+    // the other with that size where the sign stands.
+    QTemporaryDir dir;
+    const QDateTime time = QDateTime::currentDateTime().addDays(-1);
+    for (const QString &name : {QStringLiteral("chime%3.wav"), QStringLiteral("chime44.wav")}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.write(QByteArray(44, 'x')) == 44);
+        QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+    QVERIFY(SoundCache::keyFor(dir.filePath("chime%3.wav"), "wave") != SoundCache::keyFor(dir.filePath("chime44.wav"), "wave"));
 }
 
 QTEST_GUILESS_MAIN(tst_SoundDecoding)

@@ -50,6 +50,8 @@ private slots:
     void blankLineThatBreaksTheFileIsNamed();
     void fullWidthDigitsInAFlagAreWarned_data();
     void fullWidthDigitsInAFlagAreWarned();
+    void fileSavedAsUtf8IsToldOnce_data();
+    void fileSavedAsUtf8IsToldOnce();
 };
 
 void tst_TapeData::fieldsFollowTheSequentialRules_data()
@@ -291,6 +293,8 @@ void tst_TapeData::fullWidthDigitsInAFlagAreWarned_data()
     QTest::newRow("full-width digits in the text are fine") << sjis("１番線から発車します。,1,2\r\n")
                                                            << std::vector{rec("１番線から発車します。", 1, 2)} << QStringList{};
     QTest::newRow("half-width flags") << sjis("あ,1,3\r\n") << std::vector{rec("あ", 1, 3)} << QStringList{};
+    QTest::newRow("percent sign in the flag") << sjis("あ,\"１%1\",2\r\n") << std::vector{rec("あ", 0, 2)}
+                                              << QStringList{"1行目: 移動フラグ「１%1」に全角数字"};
 }
 
 void tst_TapeData::fullWidthDigitsInAFlagAreWarned()
@@ -307,6 +311,34 @@ void tst_TapeData::fullWidthDigitsInAFlagAreWarned()
         QVERIFY2(w.message.startsWith(warnings[i]), qPrintable(w.message));
         QCOMPARE(w.line, warnings[i].section(u'行', 0, 0).toInt());
     }
+}
+
+void tst_TapeData::fileSavedAsUtf8IsToldOnce_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("line"); // of the one warning; 0: none
+    const QString text = QStringLiteral("発車します。,0,1\r\n次は、市役所前です。,1,2\r\n終点です。,0,3\r\n");
+    QTest::newRow("UTF-8") << text.toUtf8() << 1;
+    QTest::newRow("UTF-8 with a byte order mark") << "\xEF\xBB\xBF" + text.toUtf8() << 1;
+    QTest::newRow("UTF-8 from line 2") << "Hello,0,0\r\n" + text.toUtf8() << 2;
+    QTest::newRow("Shift-JIS") << sjis(text) << 0;
+    QTest::newRow("Shift-JIS of kanji from E0 on") << sjis(QStringLiteral("漾濳,0,0\r\n")) << 0;
+}
+
+void tst_TapeData::fileSavedAsUtf8IsToldOnce()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, line);
+    const TapeDataResult r = readTapeData(data);
+    QVERIFY(!r.error);
+    if (line == 0) {
+        QVERIFY(r.warnings.empty());
+        return;
+    }
+    QCOMPARE(r.warnings.size(), std::size_t(1));
+    QCOMPARE(r.warnings.front().line, line);
+    QVERIFY2(r.warnings.front().message.contains(u"UTF-8") && r.warnings.front().message.contains(u"kerubara-data tp"),
+             qPrintable(r.warnings.front().message));
 }
 
 QTEST_GUILESS_MAIN(tst_TapeData)

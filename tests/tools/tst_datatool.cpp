@@ -4,9 +4,15 @@
 
 #include "FareBytes.h"
 #include "ToolRun.h"
+#include "operation/FareFile.h"
+#include "reslib/Cp932.h"
+#include "settings/SettingsFile.h"
+#include "sound/DataIo.h"
+#include "tools/FareCsv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -43,6 +49,13 @@ private slots:
     void usageErrorsExitWithTwo_data();
     void usageErrorsExitWithTwo();
     void helpExplainsEveryCommand();
+    void oversizedFilesAreRefusedUnread_data();
+    void oversizedFilesAreRefusedUnread();
+    void userTextNeverFillsAPlaceholder_data();
+    void userTextNeverFillsAPlaceholder();
+    void checkNotesTicketNumbersThePanelCannotShow_data();
+    void checkNotesTicketNumbersThePanelCannotShow();
+    void demoSettingsKeepTheirCommentsWhenBuilt();
 
 private:
     QTemporaryDir dir_;
@@ -222,6 +235,133 @@ void tst_DataTool::helpExplainsEveryCommand()
     for (const char *command : {"dump FILE.hy3", "dump FILEtp.csv", "hy3 IN.csv OUT.hy3", "check FILE.hy3", "say [--reading] [--dict FILE]... TEXT [OUT.wav]"})
         QVERIFY2(r.out.contains(QLatin1String(command)), command);
     QCOMPARE(runTool({"dump", "--help"}).out, r.out);
+}
+
+void tst_DataTool::oversizedFilesAreRefusedUnread_data()
+{
+    QTest::addColumn<QStringList>("args"); // "@" the input, "#" an output
+    QTest::addColumn<QString>("name");     // of the input
+    QTest::addColumn<qint64>("size");      // of the input; -1: a device that never ends
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+
+    const QStringList hy3{"hy3", "@", "#"};
+    QTest::newRow("fare CSV larger than any") << hy3 << "big.csv" << farecsv::kMaxCsvBytes + 1 << 1
+                                              << QStringLiteral("CSV は 64 MiB まで");
+    QTest::newRow("fare CSV that never ends") << hy3 << "zero.csv" << qint64(-1) << 1 << QStringLiteral("CSV は 64 MiB まで");
+    QTest::newRow("settings text that never ends") << QStringList{"in4", "@", "#"} << "zero.txt" << qint64(-1) << 1
+                                                   << QStringLiteral("設定のテキストは");
+    QTest::newRow("fare data larger than any, checked") << QStringList{"check", "@"} << "big.hy3" << kMaxFareFileBytes + 1 << 1
+                                                        << QStringLiteral("運賃データ(.hy3)は 18.9 MiB まで");
+    QTest::newRow("announcements larger than any") << QStringList{"dump", "@"} << "8tp.csv" << kMaxTapeFileBytes + 1 << 1
+                                                   << QStringLiteral("放送用データは 4 MiB まで");
+    QTest::newRow("settings file larger than any")
+        << QStringList{"check", "@"} << "big.in4" << qint64(settingsfile::maxFileBytes()) + 1 << 1
+        << QStringLiteral("設定ファイル(.in4)は");
+    QTest::newRow("reading dictionary larger than any, passed over")
+        << QStringList{"say", "--reading", "--dict", "@", QStringLiteral("駅")} << "yomi.csv" << (qint64(4) << 20) + 1 << 0
+        << QStringLiteral("読み辞書は 4 MiB まで");
+}
+
+void tst_DataTool::oversizedFilesAreRefusedUnread()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, name);
+    QFETCH(qint64, size);
+    QTemporaryDir work;
+    const QString input = work.filePath(name);
+    if (size < 0) {
+        // Reports a size of 0 and gives bytes for ever.
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), input));
+    } else {
+        QFile file(input);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+    }
+    const QString output = work.filePath("out");
+    args.replaceInStrings(QRegularExpression("^@$"), input);
+    args.replaceInStrings(QRegularExpression("^#$"), output);
+    const Run r = runTool(args);
+    QTEST(r.status, "status");
+    QFETCH(QString, says);
+    QVERIFY2((r.out + r.err).contains(input + QStringLiteral(": ファイルが大きすぎます。")), qPrintable(r.out + r.err));
+    QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
+    QVERIFY(!QFile::exists(output));
+}
+
+void tst_DataTool::userTextNeverFillsAPlaceholder_data()
+{
+    QTest::addColumn<QString>("name");    // the file the command reads, in a folder of this test
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("args"); // "@" the file
+    QTest::addColumn<QString>("says");     // "@" the file
+
+    QTest::newRow("flag of an announcement")
+        << "7tp.csv" << cp932::encode(u"あ,\"１%1\",0\r\n") << QStringList{"dump", "@"}
+        << QStringLiteral("移動フラグ「１%1」に全角数字があります。全角数字は数字として読まれないため、0 として読み込まれます。");
+    QTest::newRow("folder of a ticket plug-in") << "%1/bad.4SP" << QByteArray("[Plugin]\nnonsense\n")
+                                                << QStringList{"plugin", "@"} << QStringLiteral("@: 2行目: 「キー=値」");
+    QTest::newRow("folder of a reading dictionary")
+        << "%1/yomi.csv" << QByteArray("駅\n") << QStringList{"say", "--reading", "--dict", "@", QStringLiteral("駅")}
+        << QStringLiteral("@: 1行目: ");
+}
+
+void tst_DataTool::userTextNeverFillsAPlaceholder()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, args);
+    QFETCH(QString, says);
+    QTemporaryDir work;
+    const QString file = work.filePath(name);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QVERIFY(testing::writeFile(file, bytes));
+    args.replaceInStrings(QRegularExpression("^@$"), file);
+    const Run r = runTool(args);
+    const QString expected = says.replace(u'@', file);
+    QVERIFY2(r.err.contains(expected), qPrintable(r.err));
+}
+
+void tst_DataTool::checkNotesTicketNumbersThePanelCannotShow_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("note"); // empty: none
+    using testing::StopBytes;
+    QTest::newRow("twelve stops") << testing::routeBytes(12) << QString();
+    QTest::newRow("thirteen stops") << testing::routeBytes(13)
+                                    << QStringLiteral("注意: record 13: 整理券番号が12を超える停留所が1件あります（最大の整理券番号は13）");
+    QTest::newRow("one stop above 12 between others")
+        << testing::fareFileBytes(4, {StopBytes{"A", 1, {}}, StopBytes{"B", 20, {}}, StopBytes{"C", 3, {}}, StopBytes{"D", 14, {}}})
+        << QStringLiteral("注意: record 2: 整理券番号が12を超える停留所が2件あります（最大の整理券番号は20）");
+}
+
+void tst_DataTool::checkNotesTicketNumbersThePanelCannotShow()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, note);
+    const QString path = dir_.filePath("tickets.hy3");
+    QVERIFY(testing::writeFile(path, bytes));
+    const Run r = runTool({"check", path});
+    // A note, not a problem of the file.
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QString());
+    if (note.isEmpty())
+        QCOMPARE(r.err, QString());
+    else
+        QVERIFY2(r.err.startsWith(path + ": " + note), qPrintable(r.err));
+}
+
+void tst_DataTool::demoSettingsKeepTheirCommentsWhenBuilt()
+{
+    auto comments = [](const QString &path) {
+        QStringList lines;
+        for (const QString &line : QString::fromUtf8(readAll(path)).split(u'\n'))
+            if (line.startsWith(u'#'))
+                lines << line;
+        return lines;
+    };
+    const QStringList source = comments(QStringLiteral(KERUBARA_DEMO_SETTINGS_SOURCE));
+    QVERIFY(!source.isEmpty());
+    QCOMPARE(comments(QStringLiteral(KERUBARA_DEMO_SETTINGS_BUILT)), source);
 }
 
 QTEST_GUILESS_MAIN(tst_DataTool)

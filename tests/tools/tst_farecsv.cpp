@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using namespace kerubara;
 
 namespace {
@@ -42,6 +44,8 @@ private slots:
     void refusesBadRowsNamingTheLine_data();
     void refusesBadRowsNamingTheLine();
     void refusesMoreThan301Rows();
+    void blankCellsReadAsZeroWithOneWarning_data();
+    void blankCellsReadAsZeroWithOneWarning();
     void writesWhatItReads();
 };
 
@@ -167,11 +171,10 @@ void tst_FareCsv::refusesBadRowsNamingTheLine_data()
 
     const QByteArray ok = dataRow("駅前");
     QTest::newRow("missing header") << ok << 1 << "見出し";
-    QTest::newRow("too few columns") << headerLine() + ok + "駅,1,2\n" << 3 << "列の数が3";
     QTest::newRow("too many columns") << headerLine() + ok.chopped(1) + ",0\n" << 2 << "列の数が153";
     QTest::newRow("not an integer") << headerLine() + dataRow("駅", "abc") << 2 << "Col1";
     QTest::newRow("outside 16 bits") << headerLine() + ok + dataRow("駅", "40000") << 3 << "40000";
-    QTest::newRow("empty value") << headerLine() + dataRow("駅", "") << 2 << "Col1";
+    QTest::newRow("blank cells do not hide a bad one") << headerLine() + "駅,,abc\n" << 2 << QStringLiteral("Col1 の値「abc」");
     QTest::newRow("name outside shift-jis") << headerLine() + dataRow("한국") << 2 << "U+D55C";
     QTest::newRow("empty file") << QByteArray() << 0 << "空";
 }
@@ -199,6 +202,51 @@ void tst_FareCsv::refusesMoreThan301Rows()
     QCOMPARE(r.problems.size(), std::size_t(1));
     QCOMPARE(r.problems.front().line, 303);
     QVERIFY(r.problems.front().message.contains("301"));
+}
+
+void tst_FareCsv::blankCellsReadAsZeroWithOneWarning_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("stops");
+    QTest::addColumn<int>("ticket"); // of the last stop
+    QTest::addColumn<int>("col1");   // of the last stop; its other columns are 0
+    QTest::addColumn<QStringList>("warnings"); // "line: text it contains"
+
+    QTest::newRow("too few columns") << headerLine() + dataRow("駅前") + "駅,1,2\n" << 2 << 1 << 2
+                                     << QStringList{QStringLiteral("3: 全部で149個、最初はこの行の Col2")};
+    QTest::newRow("empty value") << headerLine() + dataRow("駅", "") << 1 << 1 << 0
+                                 << QStringList{QStringLiteral("2: 全部で1個、最初はこの行の Col1")};
+    QTest::newRow("fifteen short rows, one warning") << headerLine() + QByteArray("駅,1\n").repeated(15) << 15 << 1 << 0
+                                                     << QStringList{QStringLiteral("2: 全部で2250個")};
+    QTest::newRow("blank ticket number") << headerLine() + "駅, ,5\n" << 1 << 0 << 5
+                                         << QStringList{QStringLiteral("2: 最初はこの行の SeirikenNo")};
+    QTest::newRow("rows of nothing but commas are no stops")
+        << headerLine() + dataRow("駅") + QByteArray(",,,,\n").repeated(3) << 1 << 1 << 230
+        << QStringList{QStringLiteral("3: 全部で3行")};
+    QTest::newRow("blank cells past the last column")
+        << headerLine().chopped(1) + ",,\n" + dataRow("駅").chopped(1) + ", \n" << 1 << 1 << 230 << QStringList{};
+}
+
+void tst_FareCsv::blankCellsReadAsZeroWithOneWarning()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(int, stops);
+    QFETCH(int, ticket);
+    QFETCH(int, col1);
+    QFETCH(QStringList, warnings);
+    const farecsv::ReadResult r = farecsv::fromCsv(csv);
+    QVERIFY2(r.problems.empty(), r.problems.empty() ? "" : qPrintable(r.problems.front().message));
+    QCOMPARE(int(r.records.size()), stops);
+    const FareFileRecord &last = r.records.back();
+    QCOMPARE(int(last.seirikenNo), ticket);
+    QCOMPARE(int(last.cols[0]), col1);
+    QVERIFY(std::all_of(last.cols.begin() + 1, last.cols.end(), [](std::int16_t v) { return v == 0; }));
+    QCOMPARE(int(r.warnings.size()), warnings.size());
+    for (qsizetype i = 0; i < warnings.size(); ++i) {
+        const farecsv::Problem &w = r.warnings[static_cast<std::size_t>(i)];
+        QCOMPARE(w.line, warnings[i].section(QStringLiteral(": "), 0, 0).toInt());
+        QVERIFY2(w.message.contains(warnings[i].section(QStringLiteral(": "), 1)), qPrintable(w.message));
+    }
 }
 
 void tst_FareCsv::writesWhatItReads()

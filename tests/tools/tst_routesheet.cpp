@@ -82,6 +82,10 @@ private slots:
     void outsizedNamesAndTapesKeepTheSheetDrawable();
     void refusalsSayWhyAndWriteNothing_data();
     void refusalsSayWhyAndWriteNothing();
+    void faresWhoseLateNightFareLosesDigitsAreMarked_data();
+    void faresWhoseLateNightFareLosesDigitsAreMarked();
+    void ticketNumbersAbove12AreNoted();
+    void stopNamesAreListedAsWritten();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -276,6 +280,49 @@ void tst_RouteSheet::refusalsSayWhyAndWriteNothing()
     QCOMPARE(r.status, status);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(!QFile::exists(path(u"out.png"_s)));
+}
+
+void tst_RouteSheet::faresWhoseLateNightFareLosesDigitsAreMarked_data()
+{
+    QTest::addColumn<int>("fare");
+    QTest::addColumn<QColor>("back");
+    const QColor plain(Qt::white);
+    const QColor cut(255, 240, 212);
+    QTest::newRow("499, late-night 998") << 499 << plain;
+    QTest::newRow("500, late-night 1000") << 500 << cut;
+    QTest::newRow("999, late-night 1998") << 999 << cut;
+    QTest::newRow("1200, cut by day as well") << 1200 << cut;
+    QTest::newRow("-1 has no late-night fare") << -1 << QColor(236, 236, 236);
+}
+
+void tst_RouteSheet::faresWhoseLateNightFareLosesDigitsAreMarked()
+{
+    QFETCH(int, fare);
+    QFETCH(QColor, back);
+    const std::vector<FareRecord> stops = stopsOf({{150, fare}});
+    QVERIFY(testing::writeFile(path(u"11.hy3"_s), fareFile(stops)));
+    const testing::Run r = testing::runTool({u"route-sheet"_s, path(u"11.hy3"_s), path(u"11.png"_s)});
+    QCOMPARE(r.status, 0); // marked, not flagged
+    const QImage image(path(u"11.png"_s));
+    const QRect cell = RouteSheet(QString(), stops).fareCell(1, 2);
+    QCOMPARE(image.pixelColor(cell.left() + 2, cell.bottom() - 2), back);
+}
+
+void tst_RouteSheet::ticketNumbersAbove12AreNoted()
+{
+    std::vector<FareRecord> stops = stopsOf(Fares(14, {150}));
+    QVERIFY(testing::writeFile(path(u"12.hy3"_s), fareFile(stops)));
+    const testing::Run r = testing::runTool({u"route-sheet"_s, path(u"12.hy3"_s), path(u"12.png"_s)});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QString());
+    QVERIFY2(r.err.contains(path(u"12.hy3"_s) + u": 注意: record 13 (停13): 整理券番号が12を超える停留所が2件"_s), qPrintable(r.err));
+}
+
+void tst_RouteSheet::stopNamesAreListedAsWritten()
+{
+    std::vector<FareRecord> stops = stopsOf({{200}, {150}});
+    stops[1].Chimei = u"%1丁目"_s;
+    QCOMPARE(flagText(fareFlags(stops).front(), stops), u"record 2 (%1丁目): 整理券1: 運賃 150 が record 1 の 200 より下がっています。"_s);
 }
 
 QTEST_MAIN(tst_RouteSheet)

@@ -36,6 +36,8 @@ private slots:
     void dumpWarnsOfFullWidthFlagDigits_data();
     void dumpWarnsOfFullWidthFlagDigits();
     void sampleRouteAnnouncementsLoad();
+    void tpWritesUtf8AnnouncementsInShiftJis_data();
+    void tpWritesUtf8AnnouncementsInShiftJis();
     void sayPrintsTheReading();
     void sayReadsWithTheUsersAndTheNamedDictionaries();
     void sayNamesBadDictionaryLinesAndGoesOn_data();
@@ -133,6 +135,54 @@ void tst_TapeCommands::dumpWarnsOfFullWidthFlagDigits()
     QTEST(r.out, "csv");
     QVERIFY2(r.err.startsWith(path + ": " + warning), qPrintable(r.err));
     QVERIFY(r.err.contains(QStringLiteral("0 として読み込まれます")));
+}
+
+void tst_TapeCommands::tpWritesUtf8AnnouncementsInShiftJis_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("output"); // null: refused, nothing written
+    QTest::addColumn<QString>("says");      // on standard error
+    const QString text = QStringLiteral("発車します。,0,1\r\n\"次は、市役所前です。\",1,2\r\n終点です。,0,3\r\n");
+    QTest::newRow("UTF-8") << text.toUtf8() << cp932::encode(text) << QString();
+    QTest::newRow("byte order mark and LF") << "\xEF\xBB\xBF" + text.toUtf8().replace("\r\n", "\n")
+                                            << cp932::encode(text).replace("\r\n", "\n") << QString();
+    QTest::newRow("already Shift-JIS") << cp932::encode(text) << QByteArray() << QStringLiteral("1行目: UTF-8 として読めない");
+    QTest::newRow("character Shift-JIS lacks") << QStringLiteral("あ,0,0\r\n한,0,0\r\n").toUtf8() << QByteArray()
+                                               << QStringLiteral("2行目: 「한」（U+D55C）は Shift-JIS で表せない");
+    QTest::newRow("data the program would refuse") << QStringLiteral("あ,0,0\r\nい,99999,0\r\n").toUtf8() << QByteArray()
+                                                   << QStringLiteral("2行目: フラグの数値");
+}
+
+void tst_TapeCommands::tpWritesUtf8AnnouncementsInShiftJis()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, output);
+    QFETCH(QString, says);
+    QTemporaryDir work;
+    const QString in = work.filePath("12-utf8tp.csv");
+    const QString out = work.filePath("12tp.csv");
+    QVERIFY(writeFile(in, input));
+    const Run r = runTool({"tp", in, out});
+    if (output.isNull()) {
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(in + ": " + says), qPrintable(r.err));
+        QVERIFY(!QFile::exists(out));
+        return;
+    }
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QCOMPARE(r.err, QString());
+    QFile written(out);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), output);
+    // The file the program reads: dump reads it without a word.
+    const Run dump = runTool({"dump", out});
+    QCOMPARE(dump.status, 0);
+    QCOMPARE(dump.err, QString());
+    // The file as it was: dump says once that it is UTF-8 and how to convert it.
+    const Run before = runTool({"dump", in});
+    QCOMPARE(before.err.count(u'\n'), 1);
+    QVERIFY2(before.err.contains(QStringLiteral("UTF-8")) && before.err.contains(QStringLiteral("kerubara-data tp")),
+             qPrintable(before.err));
 }
 
 void tst_TapeCommands::sampleRouteAnnouncementsLoad()
