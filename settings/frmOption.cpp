@@ -9,6 +9,7 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
 #include "reslib/ErrorBoundary.h"
+#include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/Shell.h"
 #include "reslib/Units.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -789,7 +791,14 @@ void frmOption::Command3_Click(int index)
 
 void frmOption::Command10_Click(int index)
 {
-    ShellOpenFolder(Text2[index]->text()); // a failure is ignored
+    const QString folder = Text2[index]->text();
+    // A folder that is not there is passed over; a desktop that cannot open
+    // folders at all is worth knowing about.
+    if (ShellOpenFolder(folder) == OpenFolderResult::NoFileManager)
+        MsgBox(QStringLiteral("フォルダー「") + QDir::toNativeSeparators(folder)
+                   + QStringLiteral("」を開けません。フォルダーを開くファイルマネージャーが見つかりません。\n"
+                                    "ファイルマネージャーと xdg-utils（xdg-open）をインストールしてください。"),
+               vbExclamation, QStringLiteral("エクスプローラで開く"));
 }
 
 void frmOption::Command6_Click(int index)

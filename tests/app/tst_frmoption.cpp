@@ -48,6 +48,7 @@ private slots:
     void cancelledDialogsChangeNothing();
     void dateDialogWritesYearMonthDay();
     void digitColoursPreviewOnTheSampleDigit();
+    void openFolderAsksTheShell_data();
     void openFolderAsksTheShell();
     void okAppliesToThePanelAndHides();
     void closingOnlyHides();
@@ -350,17 +351,32 @@ void tst_frmOption::digitColoursPreviewOnTheSampleDigit()
     QVERIFY(sim_->form1().Degit[1]->BaseForeColor() != rgb(10, 20, 30));
 }
 
+void tst_frmOption::openFolderAsksTheShell_data()
+{
+    QTest::addColumn<OpenFolderResult>("result");
+    QTest::addColumn<bool>("told"); // the user hears of it
+    QTest::newRow("opened") << OpenFolderResult::Opened << false;
+    QTest::newRow("no such folder: passed over") << OpenFolderResult::NoFolder << false;
+    QTest::newRow("no file manager: said so") << OpenFolderResult::NoFileManager << true;
+}
+
 void tst_frmOption::openFolderAsksTheShell()
 {
+    QFETCH(OpenFolderResult, result);
+    QFETCH(bool, told);
     QStringList opened;
     ScopedShellHandler shell([&](const QString &f) {
         opened << f;
-        return false; // a failure is ignored
+        return result;
     });
-    sim_->option().Text2[1]->setText("/bus/tape");
-    sim_->option().Command10[1]->click();
-    QCOMPARE(opened, QStringList{"/bus/tape"});
-    QVERIFY(messages_.isEmpty());
+    frmOption &o = showPage(0);
+    o.Text2[1]->setText("/bus/%1tape");
+    QTest::mouseClick(o.Command10[1], Qt::LeftButton);
+    QCOMPARE(opened, QStringList{"/bus/%1tape"});
+    QCOMPARE(messages_.size(), told ? 1 : 0);
+    if (told)
+        QVERIFY2(messages_[0].contains(QStringLiteral("「/bus/%1tape」")) && messages_[0].contains(QStringLiteral("ファイルマネージャー")),
+                 qPrintable(messages_[0]));
 }
 
 void tst_frmOption::okAppliesToThePanelAndHides()
