@@ -16,6 +16,7 @@
 #include "settings/ColorButton.h"
 #include "settings/SettingValues.h"
 #include "settings/StartupColors.h"
+#include "settings/StorableText.h"
 #include "settings/WrappingButton.h"
 
 #include <QButtonGroup>
@@ -227,6 +228,7 @@ frmOption::frmOption(Simulator &sim, QWidget *parent) : QDialog(parent), sim_(si
     }
 
     connectHandlers();
+    guardPathBoxes();
     Form_Load();
     Option1[0]->setChecked(true);
     Option1_Click(0);
@@ -646,6 +648,30 @@ void frmOption::buildPreviewPage()
         frame->setEnabled(false);
         frame->setVisible(false);
     }
+}
+
+void frmOption::guardPathBoxes()
+{
+    keepStorable(Text2[0], QStringLiteral("運賃データのフォルダー"));
+    keepStorable(Text2[1], QStringLiteral("放送用データのフォルダー"));
+    const std::array<const char16_t *, 3> states{u"OFF", u"ON1", u"ON2"};
+    for (std::size_t i = 0; i < 3; ++i)
+        keepStorable(txtSelectPanel[i], QStringLiteral("バックライト") + QString::fromUtf16(states[i]) + QStringLiteral("時のパネル画像"));
+    const std::array<std::pair<std::size_t, const char16_t *>, 10> sounds{{
+        {0, u"系統設定時のサウンド"},
+        {1, u"リセット時のサウンド"},
+        {7, u"送り・戻し時のサウンド"},
+        {8, u"送り・戻し時のサウンド（「1」の場合）"},
+        {9, u"送り・戻し時のサウンド（「2」の場合）"},
+        {10, u"送り・戻し時のサウンド（「3」の場合）"},
+        {3, u"放送前のサウンド"},
+        {4, u"放送前のサウンド（「1」の場合）"},
+        {5, u"放送前のサウンド（「2」の場合）"},
+        {6, u"放送前のサウンド（「3」の場合）"},
+    }};
+    for (const auto &[index, what] : sounds)
+        keepStorable(txtSelectSound[index], QString::fromUtf16(what));
+    keepStorable(txtSeiriPlgDir, kPluginSetting);
 }
 
 void frmOption::connectHandlers()
