@@ -236,7 +236,7 @@ void LoadIniInfo(Simulator &sim)
 
 void SaveIniInfo(Simulator &sim)
 {
-    if (!sim.settingsFile())
+    if (!sim.settingsFile() || !sim.settingsFile()->saves)
         return;
     trapped(
         [&sim] {

@@ -23,7 +23,8 @@ void LoadIniInfo(Simulator &sim);
 
 // Collects everything from the windows and writes the file in one piece: the
 // previous file stays whole until the new one is complete. Called by the
-// confirmed exit, just before the program ends.
+// confirmed exit, just before the program ends. A run that another program's
+// lock keeps from saving (SettingsFilePaths::saves) writes nothing.
 void SaveIniInfo(Simulator &sim);
 
 } // namespace kerubara

@@ -15,6 +15,7 @@
 #include "reslib/Seams.h"
 #include "settings/ColorButton.h"
 #include "settings/SettingValues.h"
+#include "settings/SettingsLock.h"
 #include "settings/frmOption.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
@@ -28,10 +29,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -175,6 +179,8 @@ private slots:
     void aSaveThatCannotWriteShowsTheErrorAndStillEnds_data();
     void aSaveThatCannotWriteShowsTheErrorAndStillEnds();
     void theListsAndSlidersHoldWhatTheFileToolChecks();
+    void aSecondProgramOnTheFileAsksAndThenDoesNotSave_data();
+    void aSecondProgramOnTheFileAsksAndThenDoesNotSave();
     void thePluginIsLoadedAtStartAndARefusalIsNotReported_data();
     void thePluginIsLoadedAtStartAndARefusalIsNotReported();
 
@@ -632,6 +638,66 @@ void tst_mdlIniIoEx::theListsAndSlidersHoldWhatTheFileToolChecks()
         QCOMPARE(sim_->ctl().HScroll1[i]->minimum(), sliders[i].minimum);
         QCOMPARE(sim_->ctl().HScroll1[i]->maximum(), sliders[i].maximum);
     }
+}
+
+void tst_mdlIniIoEx::aSecondProgramOnTheFileAsksAndThenDoesNotSave_data()
+{
+    QTest::addColumn<QString>("holder"); // of the lock: "running", "ended" or ""
+    QTest::addColumn<int>("answer");     // to the question, if asked
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("no other program") << "" << int(vbYes) << false << true << true;
+    QTest::newRow("a running one; start without saving") << "running" << int(vbYes) << true << true << false;
+    QTest::newRow("a running one; do not start") << "running" << int(vbNo) << true << false << false;
+    QTest::newRow("the lock of one that has ended") << "ended" << int(vbYes) << false << true << true;
+}
+
+void tst_mdlIniIoEx::aSecondProgramOnTheFileAsksAndThenDoesNotSave()
+{
+    QFETCH(QString, holder);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, starts);
+    QFETCH(bool, saves);
+    const QByteArray before = SettingsBuilder::initial().bytes();
+    QVERIFY(testing::writeFile(file(), before));
+    const QString lockName = file() + QStringLiteral(".lock");
+    QLockFile other(lockName);
+    if (holder == "running") {
+        QVERIFY(other.tryLock(0)); // held by this process, which runs
+    } else if (holder == "ended") {
+        // A lock file naming a process that has ended.
+        QProcess gone;
+        gone.start(QStringLiteral("true"), {});
+        QVERIFY(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        QVERIFY(testing::writeFile(lockName, QByteArray::number(pid) + "\ntrue\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+    }
+    SettingsFilePaths paths = settingsFilePaths(file());
+    SettingsLock lock;
+    answer_ = answer;
+    const bool started = lock.claim(paths);
+    answer_ = vbOK;
+    QCOMPARE(messages_.size(), asked ? 1 : 0);
+    if (asked) {
+        QVERIFY2(messages_[0].prompt.contains(file()), qPrintable(messages_[0].prompt));
+        QCOMPARE(messages_[0].style, int(vbYesNo | vbExclamation));
+    }
+    QCOMPARE(started, starts);
+    if (!started)
+        return;
+    QCOMPARE(lock.held(), saves);
+    QCOMPARE(paths.saves, saves);
+    // The program runs on the file's settings; the change is saved only when
+    // it holds the lock.
+    sim_ = std::make_unique<Simulator>(paths);
+    sim_->start();
+    sim_->option().Check2->click();
+    exitAnswering(vbYes);
+    QCOMPARE(ended_, 1);
+    QCOMPARE(contents(file()) == before, !saves);
 }
 
 void tst_mdlIniIoEx::thePluginIsLoadedAtStartAndARefusalIsNotReported_data()
