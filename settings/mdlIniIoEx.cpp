@@ -161,32 +161,31 @@ void keepFields(SettingsRecords &loaded, SettingsRecords current, const std::vec
 struct Unread
 {
     std::vector<qsizetype> fields;
-    QStringList names;   // for the message
-    QStringList reasons; // one line each, for its details
+    QStringList reasons; // one line each, naming the field
 };
 
 Unread unreadFields(settingsfile::ReadResult &read)
 {
     Unread unread;
-    std::vector<settingsfile::Field> all = settingsfile::fields(read.records);
+    const std::vector<settingsfile::Field> all = settingsfile::fields(read.records);
     const qsizetype readCount = settingsfile::fieldsRead(read);
     for (const settingsfile::BadValue &bad : settingsfile::badValues(read.records, readCount)) {
         const QString &name = all[static_cast<std::size_t>(bad.field)].name;
         unread.fields.push_back(bad.field);
-        unread.names << name;
         unread.reasons << name + QStringLiteral(": 値 ") + QString::number(bad.value)
                 + (bad.list ? QStringLiteral(" はリストの範囲（") : QStringLiteral(" はスクロールバーの範囲（"))
                 + QString::number(bad.minimum) + u'\uFF5E' + QString::number(bad.maximum) + QStringLiteral("）の外です。");
     }
     if (read.damage != settingsfile::Damage::None) {
         const QString &first = all[static_cast<std::size_t>(read.firstMissing)].name;
-        for (auto i = static_cast<qsizetype>(readCount); i < static_cast<qsizetype>(all.size()); ++i)
+        for (qsizetype i = readCount; i < static_cast<qsizetype>(all.size()); ++i)
             unread.fields.push_back(i);
-        unread.names << first + QStringLiteral(" から後のすべて");
-        unread.reasons << QStringLiteral("ファイルが先頭から ") + QString::number(read.missingAt)
-                + QStringLiteral(" バイト目の ") + first
-                + (read.damage == settingsfile::Damage::ShortFile ? QStringLiteral(" の所で終わっています。")
-                                                                  : QStringLiteral(" の所で壊れています（文字列の長さが不正）。"));
+        unread.reasons << first + QStringLiteral(" から後のすべて: ") + first + QStringLiteral(" の位置（先頭から ")
+                + QString::number(read.missingAt)
+                + (read.damage == settingsfile::Damage::ShortFile
+                       ? QStringLiteral(" バイト）でファイルが終わっています。")
+                       : QStringLiteral(" バイト）の文字列の長さ ") + QString::number(read.badCount)
+                             + QStringLiteral(" が正しくありません（ファイルが壊れています）。"));
     }
     return unread;
 }
@@ -194,13 +193,13 @@ Unread unreadFields(settingsfile::ReadResult &read)
 // One message for everything the file could not give.
 void reportUnread(const QString &path, const Unread &unread)
 {
-    if (unread.names.isEmpty())
+    if (unread.reasons.isEmpty())
         return;
     MsgBox(QStringLiteral("設定ファイル「") + QDir::toNativeSeparators(path)
                + QStringLiteral("」の次の設定は読み込めなかったため、起動時の値のままにしました。\n\n")
-               + unread.names.join(u'\n')
+               + unread.reasons.join(u'\n')
                + QStringLiteral("\n\nほかの設定は読み込みました。終了時に保存すると、これらの設定は今の値で書き直されます。"),
-           vbExclamation, QStringLiteral("設定ファイル"), unread.reasons.join(u'\n'));
+           vbExclamation, QStringLiteral("設定ファイル"));
 }
 
 } // namespace

@@ -111,7 +111,7 @@ QString damageText(const settingsfile::ReadResult &read, const std::vector<Field
     if (read.damage == settingsfile::Damage::None)
         return {};
     const QString &name = fields[static_cast<std::size_t>(read.firstMissing)].name;
-    const QString rest = QStringLiteral("「%1」から後の項目はプログラムが読み込まず、起動時の値のままになります（一覧では 0 または空）。")
+    const QString rest = QStringLiteral("「%1」から後の項目はプログラムが読み込まず、起動時の値のままになります（dump では 0 または空）。")
                              .arg(name);
     switch (read.damage) {
     case settingsfile::Damage::ShortFile:

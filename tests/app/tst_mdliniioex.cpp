@@ -445,7 +445,7 @@ void tst_mdlIniIoEx::aValueAWindowCannotTakeCostsOnlyThatField()
     QVERIFY(errorBoxes().isEmpty());
     QCOMPARE(messages_.size(), 1);
     QVERIFY2(messages_[0].prompt.contains(file()) && messages_[0].prompt.contains(field), qPrintable(messages_[0].prompt));
-    QVERIFY2(messages_[0].details.contains(QString::number(value)), qPrintable(messages_[0].details));
+    QVERIFY2(messages_[0].prompt.contains(QString::number(value)), qPrintable(messages_[0].prompt));
     // Everything else is restored, before the field and after it.
     const frmOption &o = sim_->option();
     QCOMPARE(o.Text2[0]->text(), QStringLiteral("/運賃"));
