@@ -17,8 +17,8 @@ QString holder(const QLockFile &lock)
     QString application;
     if (!lock.getLockInfo(&pid, &host, &application))
         return QStringLiteral("ほかのケルバラ");
-    return QStringLiteral("ほかのケルバラ（プロセス ") + QString::number(pid) + QStringLiteral("、コンピューター ") + host
-        + QStringLiteral("）");
+    return QStringLiteral("ほかのケルバラ（プロセス ") + QString::number(pid) + QStringLiteral("、コンピューター ")
+        + host + QStringLiteral("）");
 }
 
 bool startWithoutSaving(const QString &file, const QLockFile &lock)

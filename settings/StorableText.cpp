@@ -14,7 +14,8 @@ namespace {
 class StorableTextGuard : public QObject
 {
 public:
-    StorableTextGuard(QLineEdit *box, QString what) : QObject(box), box_(box), what_(std::move(what)), kept_(box->text())
+    StorableTextGuard(QLineEdit *box, QString what)
+        : QObject(box), box_(box), what_(std::move(what)), kept_(box->text())
     {
         connect(box, &QLineEdit::textChanged, this, [this](const QString &text) { changed(text); });
     }
@@ -47,7 +48,8 @@ bool acceptStorableText(const QString &text, const QString &what)
     MsgBox(what + QStringLiteral("に、設定ファイルに保存できない文字「") + text.mid(bad, length)
                + QStringLiteral("」が含まれています（設定ファイルは Shift-JIS で書かれ、この文字を表せません）。\n")
                + what
-               + QStringLiteral("は前の値のままにしました。この文字を含まない名前のフォルダーやファイルを指定してください。"),
+               + QStringLiteral(
+                   "は前の値のままにしました。この文字を含まない名前のフォルダーやファイルを指定してください。"),
            vbExclamation, QStringLiteral("オプション"), QStringLiteral("指定された値: ") + text);
     return false;
 }

@@ -656,7 +656,8 @@ void frmOption::guardPathBoxes()
     keepStorable(Text2[1], QStringLiteral("放送用データのフォルダー"));
     const std::array<const char16_t *, 3> states{u"OFF", u"ON1", u"ON2"};
     for (std::size_t i = 0; i < 3; ++i)
-        keepStorable(txtSelectPanel[i], QStringLiteral("バックライト") + QString::fromUtf16(states[i]) + QStringLiteral("時のパネル画像"));
+        keepStorable(txtSelectPanel[i],
+                     QStringLiteral("バックライト") + QString::fromUtf16(states[i]) + QStringLiteral("時のパネル画像"));
     const std::array<std::pair<std::size_t, const char16_t *>, 10> sounds{{
         {0, u"系統設定時のサウンド"},
         {1, u"リセット時のサウンド"},

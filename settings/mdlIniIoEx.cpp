@@ -174,7 +174,8 @@ Unread unreadFields(settingsfile::ReadResult &read)
         unread.fields.push_back(bad.field);
         unread.reasons << name + QStringLiteral(": 値 ") + QString::number(bad.value)
                 + (bad.list ? QStringLiteral(" はリストの範囲（") : QStringLiteral(" はスクロールバーの範囲（"))
-                + QString::number(bad.minimum) + u'\uFF5E' + QString::number(bad.maximum) + QStringLiteral("）の外です。");
+                + QString::number(bad.minimum) + u'\uFF5E' + QString::number(bad.maximum)
+                + QStringLiteral("）の外です。");
     }
     if (read.damage != settingsfile::Damage::None) {
         const QString &first = all[static_cast<std::size_t>(read.firstMissing)].name;
@@ -185,7 +186,7 @@ Unread unreadFields(settingsfile::ReadResult &read)
                 + (read.damage == settingsfile::Damage::ShortFile
                        ? QStringLiteral(" バイト）でファイルが終わっています。")
                        : QStringLiteral(" バイト）の文字列の長さ ") + QString::number(read.badCount)
-                             + QStringLiteral(" が正しくありません（ファイルが壊れています）。"));
+                           + QStringLiteral(" が正しくありません（ファイルが壊れています）。"));
     }
     return unread;
 }
@@ -198,7 +199,8 @@ void reportUnread(const QString &path, const Unread &unread)
     MsgBox(QStringLiteral("設定ファイル「") + QDir::toNativeSeparators(path)
                + QStringLiteral("」の次の設定は読み込めなかったため、起動時の値のままにしました。\n\n")
                + unread.reasons.join(u'\n')
-               + QStringLiteral("\n\nほかの設定は読み込みました。終了時に保存すると、これらの設定は今の値で書き直されます。"),
+               + QStringLiteral(
+                   "\n\nほかの設定は読み込みました。終了時に保存すると、これらの設定は今の値で書き直されます。"),
            vbExclamation, QStringLiteral("設定ファイル"));
 }
 

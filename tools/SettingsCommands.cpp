@@ -111,8 +111,10 @@ QString damageText(const settingsfile::ReadResult &read, const std::vector<Field
     if (read.damage == settingsfile::Damage::None)
         return {};
     const QString &name = fields[static_cast<std::size_t>(read.firstMissing)].name;
-    const QString rest = QStringLiteral("「%1」から後の項目はプログラムが読み込まず、起動時の値のままになります（dump では 0 または空）。")
-                             .arg(name);
+    const QString rest =
+        QStringLiteral(
+            "「%1」から後の項目はプログラムが読み込まず、起動時の値のままになります（dump では 0 または空）。")
+            .arg(name);
     switch (read.damage) {
     case settingsfile::Damage::ShortFile:
         return QStringLiteral("ファイルが%1バイトで終わっていて、ブロック%2の %3 が途中までしかないか、ありません。")
@@ -172,11 +174,10 @@ QStringList unholdableValues(SettingsRecords &records, const std::vector<Field> 
     for (const settingsfile::BadValue &bad : settingsfile::badValues(records, fieldsRead)) {
         const QString &name = fields[static_cast<std::size_t>(bad.field)].name;
         const QString range = QString::number(bad.minimum) + u'\uFF5E' + QString::number(bad.maximum);
-        problems << name
-                + (bad.list ? QStringLiteral(": リストの番号 ") : QStringLiteral(": 値 "))
+        problems << name + (bad.list ? QStringLiteral(": リストの番号 ") : QStringLiteral(": 値 "))
                 + QString::number(bad.value)
-                + (bad.list ? QStringLiteral(" がリストの範囲（") : QStringLiteral(" がスクロールバーの範囲（"))
-                + range + QStringLiteral("）の外です。") + kept;
+                + (bad.list ? QStringLiteral(" がリストの範囲（") : QStringLiteral(" がスクロールバーの範囲（")) + range
+                + QStringLiteral("）の外です。") + kept;
     }
     for (const QStringList &group : settingsfile::optionGroups()) {
         if (!std::all_of(group.begin(), group.end(), present))

@@ -363,7 +363,10 @@ void tst_frmOption::aTextTheSettingsFileCannotHoldIsRefused()
     QLineEdit *target = textBox(box);
     target->setText(QStringLiteral("/前の値"));
     const int index = box.section('(', 1).chopped(1).toInt();
-    const int page = box.startsWith("Text2") ? 0 : box.startsWith("txtSelectPanel") ? 1 : box.startsWith("txtSelectSound") ? 4 : 5;
+    const int page = box.startsWith("Text2")            ? 0
+                     : box.startsWith("txtSelectPanel") ? 1
+                     : box.startsWith("txtSelectSound") ? 4
+                                                        : 5;
     showPage(page, index >= 3 && index <= 6 ? 0 : 1);
     if (button.isEmpty()) {
         // Letters beyond ASCII come from the input method, as committed text.
@@ -442,7 +445,8 @@ void tst_frmOption::openFolderAsksTheShell()
     QCOMPARE(opened, QStringList{"/bus/%1tape"});
     QCOMPARE(messages_.size(), told ? 1 : 0);
     if (told)
-        QVERIFY2(messages_[0].contains(QStringLiteral("「/bus/%1tape」")) && messages_[0].contains(QStringLiteral("ファイルマネージャー")),
+        QVERIFY2(messages_[0].contains(QStringLiteral("「/bus/%1tape」"))
+                     && messages_[0].contains(QStringLiteral("ファイルマネージャー")),
                  qPrintable(messages_[0]));
 }
 

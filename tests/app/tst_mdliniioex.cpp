@@ -444,7 +444,8 @@ void tst_mdlIniIoEx::aValueAWindowCannotTakeCostsOnlyThatField()
     // One message, naming the file and the field; no error box.
     QVERIFY(errorBoxes().isEmpty());
     QCOMPARE(messages_.size(), 1);
-    QVERIFY2(messages_[0].prompt.contains(file()) && messages_[0].prompt.contains(field), qPrintable(messages_[0].prompt));
+    QVERIFY2(messages_[0].prompt.contains(file()) && messages_[0].prompt.contains(field),
+             qPrintable(messages_[0].prompt));
     QVERIFY2(messages_[0].prompt.contains(QString::number(value)), qPrintable(messages_[0].prompt));
     // Everything else is restored, before the field and after it.
     const frmOption &o = sim_->option();
@@ -458,8 +459,9 @@ void tst_mdlIniIoEx::aValueAWindowCannotTakeCostsOnlyThatField()
     QCOMPARE(ended_, 1);
     const QByteArray saved = contents(file());
     SettingsRecords initial = SettingsBuilder::initial().records();
-    const SettingsBuilder expected = SettingsBuilder(settingsfile::read(bad).records)
-                                         .set(field.toLatin1().constData(), testing::fieldValue(initial, field).toLongLong());
+    const SettingsBuilder expected =
+        SettingsBuilder(settingsfile::read(bad).records)
+            .set(field.toLatin1().constData(), testing::fieldValue(initial, field).toLongLong());
     QCOMPARE(saved, expected.bytes());
 }
 
@@ -673,7 +675,8 @@ void tst_mdlIniIoEx::aSecondProgramOnTheFileAsksAndThenDoesNotSave()
         QVERIFY(gone.waitForStarted());
         const qint64 pid = gone.processId();
         QVERIFY(gone.waitForFinished());
-        QVERIFY(testing::writeFile(lockName, QByteArray::number(pid) + "\ntrue\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QVERIFY(testing::writeFile(lockName, QByteArray::number(pid) + "\ntrue\n" + host + "\n"));
     }
     SettingsFilePaths paths = settingsFilePaths(file());
     SettingsLock lock;
