@@ -5,6 +5,7 @@
 #include "reslib/Fonts.h"
 #include "reslib/ProgramInfo.h"
 #include "settings/SettingsLocation.h"
+#include "settings/SettingsLock.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -55,7 +56,7 @@ int main(int argc, char *argv[])
                    stderr);
         return 2;
     }
-    const kerubara::SettingsFilePaths settingsFile = parser.isSet(settingsOption)
+    kerubara::SettingsFilePaths settingsFile = parser.isSet(settingsOption)
         ? kerubara::settingsFilePaths(parser.value(settingsOption))
         : kerubara::programSettingsFilePaths();
 
@@ -66,6 +67,12 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtJapanese);
 
     kerubara::warnOfMissingFonts();
+
+    // Held until the program ends: a second program on the same settings file
+    // asks before it starts, and then does not save.
+    kerubara::SettingsLock settingsLock;
+    if (!settingsLock.claim(settingsFile))
+        return 0;
 
     kerubara::Simulator simulator(settingsFile);
     simulator.start();

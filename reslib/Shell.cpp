@@ -7,13 +7,17 @@
 #include <QUrl>
 
 namespace kerubara {
-bool ShellOpenFolder(const QString &folder)
+OpenFolderResult ShellOpenFolder(const QString &folder)
 {
     if (const auto &handler = ShellSeam::handler())
         return handler(folder);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        return OpenFolderResult::NoFolder;
+    // Qt hands a local folder to the desktop's opener (xdg-open); without one
+    // it refuses.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        return OpenFolderResult::NoFileManager;
+    return OpenFolderResult::Opened;
 }
 
 } // namespace kerubara

@@ -2,8 +2,12 @@
 #include "settings/SettingsFile.h"
 
 #include "reslib/Cp932.h"
+#include "settings/StartupColors.h"
 
 #include <QtEndian>
+
+#include <algorithm>
+#include <optional>
 
 namespace kerubara::settingsfile {
 namespace {
@@ -253,6 +257,37 @@ QByteArray bytes(const SettingsRecords &records)
     return out;
 }
 
+SettingsRecords initialRecords(const QDate &today)
+{
+    SettingsRecords r;
+    PanelDataRecord &panel = r.PanelData;
+    panel.Check1 = 1;
+    panel.Command5 = {kStartupTicketNumberColors.off, kStartupTicketNumberColors.on1, kStartupTicketNumberColors.on2};
+    // The built-in pictures, for every backlight state.
+    for (const int selected : {0, 7, 3, 4})
+        panel.Option3[static_cast<std::size_t>(selected)] = -1;
+    r.DegitData.Command8 = {kStartupDigitColors.back, kStartupDigitColors.unlit, kStartupDigitColors.lit};
+    ChimeiDataRecord &name = r.ChimeiData;
+    name.Command9 = {kStartupStopNameColors.back, kStartupStopNameColors.text, kStartupStopNameColors.tsugiwa};
+    name.Combo3 = -1;
+    name.Combo6 = -1;
+    name.Combo5 = -1;
+    SoundDataRecord &sound = r.SoundData;
+    sound.Option2 = {-1, 0, -1, 0};
+    sound.Option6 = {0, -1};
+    sound.Option7 = {-1, 0};
+    r.SeirikenData.Option4 = {-1, 0, 0};
+    r.SeirikenData.Label10 = today.toString(QStringLiteral("yyyy/MM/dd")).toLatin1();
+    for (const SliderField &slider : sliderFields()) {
+        if (slider.name == QLatin1StringView("CtrlData.nScrollSpeed"))
+            r.CtrlData.nScrollSpeed = slider.minimum;
+        else
+            r.CtrlData.nScrollWait = slider.minimum;
+    }
+    r.DegitCount = kDigitRecords;
+    return r;
+}
+
 qsizetype maxFileBytes()
 {
     SettingsRecords records;
@@ -292,6 +327,46 @@ const std::vector<ListField> &listFields()
         {QStringLiteral("Combo1"), 150},
     };
     return lists;
+}
+
+qsizetype fieldsRead(const ReadResult &result)
+{
+    if (result.damage != Damage::None)
+        return result.firstMissing;
+    SettingsRecords records;
+    return static_cast<qsizetype>(fields(records).size());
+}
+
+std::vector<BadValue> badValues(SettingsRecords &records, qsizetype fieldsRead)
+{
+    const std::vector<Field> list = fields(records);
+    auto numberAt = [&](const QString &name, qsizetype &index) -> std::optional<std::int32_t> {
+        for (std::size_t i = 0; i < list.size() && static_cast<qsizetype>(i) < fieldsRead; ++i) {
+            if (list[i].name != name)
+                continue;
+            index = static_cast<qsizetype>(i);
+            if (const auto *v16 = std::get_if<std::int16_t *>(&list[i].value))
+                return **v16;
+            if (const auto *v32 = std::get_if<std::int32_t *>(&list[i].value))
+                return **v32;
+        }
+        return std::nullopt;
+    };
+    std::vector<BadValue> bad;
+    for (const ListField &field : listFields()) {
+        qsizetype index = 0;
+        const auto value = numberAt(field.name, index);
+        if (value && (*value < -1 || *value >= field.entries))
+            bad.push_back(BadValue{index, *value, -1, field.entries - 1, true});
+    }
+    for (const SliderField &field : sliderFields()) {
+        qsizetype index = 0;
+        const auto value = numberAt(field.name, index);
+        if (value && (*value < field.minimum || *value > field.maximum))
+            bad.push_back(BadValue{index, *value, field.minimum, field.maximum, false});
+    }
+    std::sort(bad.begin(), bad.end(), [](const BadValue &a, const BadValue &b) { return a.field < b.field; });
+    return bad;
 }
 
 const std::vector<QStringList> &optionGroups()

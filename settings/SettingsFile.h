@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -182,6 +183,11 @@ ReadResult read(QByteArrayView bytes);
 // and written with the count of the bytes written.
 QByteArray bytes(const SettingsRecords &records);
 
+// The settings of a program that starts without a settings file: the options
+// window's initial values, the control panel's sliders at their lowest, both
+// windows at 0, block 10 = 12 and `today` (yyyy/MM/dd) as the fixed ticket date.
+SettingsRecords initialRecords(const QDate &today);
+
 // The size of the longest file: block 11 ends there at the latest.
 qsizetype maxFileBytes();
 
@@ -199,6 +205,21 @@ struct ListField
     int entries = 0;
 };
 const std::vector<ListField> &listFields();
+
+// The values among the first `fieldsRead` fields (in fields() order) that a
+// list or a slider of the windows cannot take.
+struct BadValue
+{
+    qsizetype field = 0; // index into fields()
+    std::int32_t value = 0;
+    std::int32_t minimum = 0;
+    std::int32_t maximum = 0;
+    bool list = false; // a list's index; else a slider's value
+};
+std::vector<BadValue> badValues(SettingsRecords &records, qsizetype fieldsRead);
+
+// How many fields, in file order, came from the file.
+qsizetype fieldsRead(const ReadResult &result);
 
 // The groups of option buttons, by field name; the window selects exactly
 // one member of each.

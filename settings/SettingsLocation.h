@@ -11,6 +11,9 @@ struct SettingsFilePaths
 {
     QString read;
     QString write;
+    // False when another program holds the file (SettingsLock): this run
+    // reads it but never writes it.
+    bool saves = true;
 };
 
 // The settings file of the program `programName` in `programFolder`: that

@@ -9,12 +9,14 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/frmCtl.h"
 #include "reslib/ErrorBoundary.h"
+#include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/Shell.h"
 #include "reslib/Units.h"
 #include "settings/ColorButton.h"
 #include "settings/SettingValues.h"
 #include "settings/StartupColors.h"
+#include "settings/StorableText.h"
 #include "settings/WrappingButton.h"
 
 #include <QButtonGroup>
@@ -22,6 +24,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -225,6 +228,7 @@ frmOption::frmOption(Simulator &sim, QWidget *parent) : QDialog(parent), sim_(si
     }
 
     connectHandlers();
+    guardPathBoxes();
     Form_Load();
     Option1[0]->setChecked(true);
     Option1_Click(0);
@@ -646,6 +650,31 @@ void frmOption::buildPreviewPage()
     }
 }
 
+void frmOption::guardPathBoxes()
+{
+    keepStorable(Text2[0], QStringLiteral("運賃データのフォルダー"));
+    keepStorable(Text2[1], QStringLiteral("放送用データのフォルダー"));
+    const std::array<const char16_t *, 3> states{u"OFF", u"ON1", u"ON2"};
+    for (std::size_t i = 0; i < 3; ++i)
+        keepStorable(txtSelectPanel[i],
+                     QStringLiteral("バックライト") + QString::fromUtf16(states[i]) + QStringLiteral("時のパネル画像"));
+    const std::array<std::pair<std::size_t, const char16_t *>, 10> sounds{{
+        {0, u"系統設定時のサウンド"},
+        {1, u"リセット時のサウンド"},
+        {7, u"送り・戻し時のサウンド"},
+        {8, u"送り・戻し時のサウンド（「1」の場合）"},
+        {9, u"送り・戻し時のサウンド（「2」の場合）"},
+        {10, u"送り・戻し時のサウンド（「3」の場合）"},
+        {3, u"放送前のサウンド"},
+        {4, u"放送前のサウンド（「1」の場合）"},
+        {5, u"放送前のサウンド（「2」の場合）"},
+        {6, u"放送前のサウンド（「3」の場合）"},
+    }};
+    for (const auto &[index, what] : sounds)
+        keepStorable(txtSelectSound[index], QString::fromUtf16(what));
+    keepStorable(txtSeiriPlgDir, kPluginSetting);
+}
+
 void frmOption::connectHandlers()
 {
     // Every handler runs inside the error boundary (reslib/ErrorBoundary.h).
@@ -789,7 +818,14 @@ void frmOption::Command3_Click(int index)
 
 void frmOption::Command10_Click(int index)
 {
-    ShellOpenFolder(Text2[index]->text()); // a failure is ignored
+    const QString folder = Text2[index]->text();
+    // A folder that is not there is passed over; a desktop that cannot open
+    // folders at all is worth knowing about.
+    if (ShellOpenFolder(folder) == OpenFolderResult::NoFileManager)
+        MsgBox(QStringLiteral("フォルダー「") + QDir::toNativeSeparators(folder)
+                   + QStringLiteral("」を開けません。フォルダーを開くファイルマネージャーが見つかりません。\n"
+                                    "ファイルマネージャーと xdg-utils（xdg-open）をインストールしてください。"),
+               vbExclamation, QStringLiteral("エクスプローラで開く"));
 }
 
 void frmOption::Command6_Click(int index)

@@ -23,6 +23,9 @@ class QRadioButton;
 
 namespace kerubara {
 
+// The ticket plug-in setting, as messages name it.
+inline const QString kPluginSetting = QStringLiteral("整理券プラグイン");
+
 class ColorButton;
 class M_Degit;
 class Simulator;
@@ -206,6 +209,8 @@ private:
     void buildSoundPage();
     void buildPreviewPage();
     void connectHandlers();
+    // The path boxes refuse a text the settings file cannot hold.
+    void guardPathBoxes();
     void Form_Load();
 
     Simulator &sim_;

@@ -19,11 +19,17 @@ namespace kerubara {
 namespace {
 
 // A text field keeps its bytes while they still spell the control's text, so
-// an unchanged text goes back to the file exactly as it came.
+// an unchanged text goes back to the file exactly as it came. The boxes refuse
+// what code page 932 cannot hold; should such a text reach here all the same,
+// the field keeps its previous text whole rather than losing characters.
 void storeText(QByteArray &field, const QString &text)
 {
-    if (cp932::decode(field) != text)
-        field = cp932::encode(text);
+    if (cp932::decode(field) == text)
+        return;
+    qsizetype unencodable = -1;
+    QByteArray bytes = cp932::encode(text, &unencodable);
+    if (unencodable < 0)
+        field = std::move(bytes);
 }
 
 QString textOf(const QByteArray &field)

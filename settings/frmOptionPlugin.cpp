@@ -8,6 +8,7 @@
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/TicketPlugin.h"
+#include "settings/StorableText.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -38,7 +39,7 @@ void frmOption::Command1_Click()
 {
     static const QList<FileFilter> kPluginFilter{{QStringLiteral("整理券プラグイン(*.4SP)"), QStringLiteral("*.4SP")}};
     const QString path = Zr7FileDlg(this, 0, kPluginFilter, QString(), QStringLiteral("プラグインの選択"));
-    if (path.isEmpty())
+    if (path.isEmpty() || !acceptStorableText(path, kPluginSetting))
         return;
     // The company list starts afresh, so choosing a plug-in twice lists its
     // companies once.

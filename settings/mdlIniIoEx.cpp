@@ -131,6 +131,79 @@ void collectDigitFormats(Simulator &sim)
     }
 }
 
+// Everything the windows hold now, into the records.
+void collectAll(Simulator &sim)
+{
+    collectDigitFormats(sim);
+    sim.option().GetOptionInfo();
+    sim.ctl().GetCtrlDataInfo();
+    sim.form1().GetFormInfo(sim.ini.FormPos);
+}
+
+// Copies the fields `keep` names from `current` into `loaded`.
+void keepFields(SettingsRecords &loaded, SettingsRecords current, const std::vector<qsizetype> &keep)
+{
+    const std::vector<settingsfile::Field> to = settingsfile::fields(loaded);
+    const std::vector<settingsfile::Field> from = settingsfile::fields(current);
+    for (const qsizetype i : keep) {
+        const auto index = static_cast<std::size_t>(i);
+        std::visit(
+            [&](auto *target) {
+                using T = std::remove_pointer_t<decltype(target)>;
+                *target = *std::get<T *>(from[index].value);
+            },
+            to[index].value);
+    }
+}
+
+// What the file cannot give the windows: every field from where a short or
+// damaged file ends, and the values a list or a slider cannot take.
+struct Unread
+{
+    std::vector<qsizetype> fields;
+    QStringList reasons; // one line each, naming the field
+};
+
+Unread unreadFields(settingsfile::ReadResult &read)
+{
+    Unread unread;
+    const std::vector<settingsfile::Field> all = settingsfile::fields(read.records);
+    const qsizetype readCount = settingsfile::fieldsRead(read);
+    for (const settingsfile::BadValue &bad : settingsfile::badValues(read.records, readCount)) {
+        const QString &name = all[static_cast<std::size_t>(bad.field)].name;
+        unread.fields.push_back(bad.field);
+        unread.reasons << name + QStringLiteral(": 値 ") + QString::number(bad.value)
+                + (bad.list ? QStringLiteral(" はリストの範囲（") : QStringLiteral(" はスクロールバーの範囲（"))
+                + QString::number(bad.minimum) + u'\uFF5E' + QString::number(bad.maximum)
+                + QStringLiteral("）の外です。");
+    }
+    if (read.damage != settingsfile::Damage::None) {
+        const QString &first = all[static_cast<std::size_t>(read.firstMissing)].name;
+        for (qsizetype i = readCount; i < static_cast<qsizetype>(all.size()); ++i)
+            unread.fields.push_back(i);
+        unread.reasons << first + QStringLiteral(" から後のすべて: ") + first + QStringLiteral(" の位置（先頭から ")
+                + QString::number(read.missingAt)
+                + (read.damage == settingsfile::Damage::ShortFile
+                       ? QStringLiteral(" バイト）でファイルが終わっています。")
+                       : QStringLiteral(" バイト）の文字列の長さ ") + QString::number(read.badCount)
+                           + QStringLiteral(" が正しくありません（ファイルが壊れています）。"));
+    }
+    return unread;
+}
+
+// One message for everything the file could not give.
+void reportUnread(const QString &path, const Unread &unread)
+{
+    if (unread.reasons.isEmpty())
+        return;
+    MsgBox(QStringLiteral("設定ファイル「") + QDir::toNativeSeparators(path)
+               + QStringLiteral("」の次の設定は読み込めなかったため、起動時の値のままにしました。\n\n")
+               + unread.reasons.join(u'\n')
+               + QStringLiteral(
+                   "\n\nほかの設定は読み込みました。終了時に保存すると、これらの設定は今の値で書き直されます。"),
+           vbExclamation, QStringLiteral("設定ファイル"));
+}
+
 } // namespace
 
 void LoadIniInfo(Simulator &sim)
@@ -139,30 +212,36 @@ void LoadIniInfo(Simulator &sim)
         return;
     trapped(
         [&sim] {
-            const QByteArray bytes = readFileBytes(sim.settingsFile()->read);
-            // A short or damaged file reads as far as it goes; the rest is
-            // 0 or empty.
-            sim.ini = settingsfile::read(bytes).records;
+            const QString path = sim.settingsFile()->read;
+            const QByteArray bytes = readFileBytes(path);
+            // What a short or damaged file does not hold, and a value a list or
+            // a slider cannot take, keep what the windows hold now; the rest
+            // is restored, and the user hears of it once.
+            settingsfile::ReadResult read = settingsfile::read(bytes);
+            const Unread unread = unreadFields(read);
+            if (!unread.fields.empty()) {
+                collectAll(sim);
+                keepFields(read.records, sim.ini, unread.fields);
+            }
+            sim.ini = read.records;
             applyDigits(sim);
             applyStopName(sim);
             sim.option().SetOptionInfo();
             sim.ctl().SetCtrlDataInfo();
             sim.form1().SetFormInfo(sim.ini.FormPos);
             sim.option().SetProp();
+            reportUnread(path, unread);
         },
         true);
 }
 
 void SaveIniInfo(Simulator &sim)
 {
-    if (!sim.settingsFile())
+    if (!sim.settingsFile() || !sim.settingsFile()->saves)
         return;
     trapped(
         [&sim] {
-            collectDigitFormats(sim);
-            sim.option().GetOptionInfo();
-            sim.ctl().GetCtrlDataInfo();
-            sim.form1().GetFormInfo(sim.ini.FormPos);
+            collectAll(sim);
             sim.ini.DegitCount = settingsfile::kDigitRecords;
             writeFileBytes(sim.settingsFile()->write, settingsfile::bytes(sim.ini));
         },

@@ -16,11 +16,15 @@ class Simulator;
 // without one) both do nothing.
 
 // Reads the file and applies it to all windows; the last step of start-up.
+// A file that ends early or is damaged, and a value a list or a slider cannot
+// take, cost only those fields: they keep what the windows hold, everything
+// else is restored, and one message names the file and the fields.
 void LoadIniInfo(Simulator &sim);
 
 // Collects everything from the windows and writes the file in one piece: the
 // previous file stays whole until the new one is complete. Called by the
-// confirmed exit, just before the program ends.
+// confirmed exit, just before the program ends. A run that another program's
+// lock keeps from saving (SettingsFilePaths::saves) writes nothing.
 void SaveIniInfo(Simulator &sim);
 
 } // namespace kerubara

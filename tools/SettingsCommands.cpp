@@ -5,6 +5,7 @@
 #include "settings/SettingsFile.h"
 #include "tools/ToolFiles.h"
 
+#include <QDate>
 #include <QFile>
 #include <QHash>
 #include <QTextStream>
@@ -110,7 +111,10 @@ QString damageText(const settingsfile::ReadResult &read, const std::vector<Field
     if (read.damage == settingsfile::Damage::None)
         return {};
     const QString &name = fields[static_cast<std::size_t>(read.firstMissing)].name;
-    const QString rest = QStringLiteral("「%1」から後の項目は 0 または空として読まれます。").arg(name);
+    const QString rest =
+        QStringLiteral(
+            "「%1」から後の項目はプログラムが読み込まず、起動時の値のままになります（dump では 0 または空）。")
+            .arg(name);
     switch (read.damage) {
     case settingsfile::Damage::ShortFile:
         return QStringLiteral("ファイルが%1バイトで終わっていて、ブロック%2の %3 が途中までしかないか、ありません。")
@@ -161,7 +165,7 @@ bool readWhole(const QString &path, qint64 limit, const QString &format, QByteAr
 }
 
 // Values the windows cannot hold, among the fields that came from the file.
-QStringList unholdableValues(const std::vector<Field> &fields, qsizetype fieldsRead)
+QStringList unholdableValues(SettingsRecords &records, const std::vector<Field> &fields, qsizetype fieldsRead)
 {
     const QHash<QString, qsizetype> index = indexByName(fields);
     auto present = [&](const QString &name) { return index.value(name) < fieldsRead; };
@@ -176,13 +180,14 @@ QStringList unholdableValues(const std::vector<Field> &fields, qsizetype fieldsR
             fields[static_cast<std::size_t>(index.value(name))].value);
     };
     QStringList problems;
-    for (const auto &list : settingsfile::listFields()) {
-        const std::int32_t v = number(list.name);
-        if (present(list.name) && (v < -1 || v >= list.entries))
-            problems << QStringLiteral("%1: リストの番号 %2 がリストの範囲（-1～%3）の外です。読み込むとエラー 380 になります。")
-                            .arg(list.name)
-                            .arg(v)
-                            .arg(list.entries - 1);
+    const QString kept = QStringLiteral("プログラムは起動時にこの項目を知らせ、起動時の値のままにします。");
+    for (const settingsfile::BadValue &bad : settingsfile::badValues(records, fieldsRead)) {
+        const QString &name = fields[static_cast<std::size_t>(bad.field)].name;
+        const QString range = QString::number(bad.minimum) + u'\uFF5E' + QString::number(bad.maximum);
+        problems << name + (bad.list ? QStringLiteral(": リストの番号 ") : QStringLiteral(": 値 "))
+                + QString::number(bad.value)
+                + (bad.list ? QStringLiteral(" がリストの範囲（") : QStringLiteral(" がスクロールバーの範囲（")) + range
+                + QStringLiteral("）の外です。") + kept;
     }
     for (const QStringList &group : settingsfile::optionGroups()) {
         if (!std::all_of(group.begin(), group.end(), present))
@@ -194,15 +199,6 @@ QStringList unholdableValues(const std::vector<Field> &fields, qsizetype fieldsR
             problems << QStringLiteral("%1: %2個のオプションボタンが選ばれています（最後のものだけが選ばれます）。")
                             .arg(group.join(u", "))
                             .arg(selected);
-    }
-    for (const auto &slider : settingsfile::sliderFields()) {
-        const std::int32_t v = number(slider.name);
-        if (present(slider.name) && (v < slider.minimum || v > slider.maximum))
-            problems << QStringLiteral("%1: 値 %2 がスクロールバーの範囲（%3～%4）の外です。読み込むとエラー 380 になります。")
-                            .arg(slider.name)
-                            .arg(v)
-                            .arg(slider.minimum)
-                            .arg(slider.maximum);
     }
     return problems;
 }
@@ -250,6 +246,8 @@ SettingsTextRead settingsFromText(QByteArray utf8)
     if (utf8.startsWith("\xEF\xBB\xBF"))
         utf8.remove(0, 3);
     SettingsTextRead result;
+    // What is not given is what a program without a settings file starts with.
+    result.records = settingsfile::initialRecords(QDate::currentDate());
     const std::vector<Field> fields = settingsfile::fields(result.records);
     const QHash<QString, qsizetype> index = indexByName(fields);
     QHash<QString, int> seenOnLine;
@@ -312,9 +310,7 @@ QStringList settingsFileProblems(QByteArrayView bytes)
         problems << damage;
     if (read.trailingBytes > 0)
         problems << trailingText(read.trailingBytes);
-    const qsizetype fieldsRead =
-        read.damage == settingsfile::Damage::None ? static_cast<qsizetype>(fields.size()) : read.firstMissing;
-    problems << unholdableValues(fields, fieldsRead);
+    problems << unholdableValues(read.records, fields, settingsfile::fieldsRead(read));
     return problems;
 }
 

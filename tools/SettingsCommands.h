@@ -23,7 +23,9 @@ bool isSettingsFileName(const QString &path);
 QString settingsText(SettingsRecords records);
 
 // The records a text form describes, or every line that keeps it from being
-// one ("line N: ..."); the records mean nothing when there are problems.
+// one ("line N: ..."); the records mean nothing when there are problems. A
+// field the text does not name keeps its value of settingsfile::initialRecords
+// (today as the fixed date).
 struct SettingsTextRead
 {
     SettingsRecords records;

@@ -3,6 +3,7 @@
 #include "settings/frmOption.h"
 
 #include "FakeDialogs.h"
+#include "SettingsBytes.h"
 #include "app/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,8 +48,11 @@ private slots:
     void dialogsFillTheirControls_data();
     void dialogsFillTheirControls();
     void cancelledDialogsChangeNothing();
+    void aTextTheSettingsFileCannotHoldIsRefused_data();
+    void aTextTheSettingsFileCannotHoldIsRefused();
     void dateDialogWritesYearMonthDay();
     void digitColoursPreviewOnTheSampleDigit();
+    void openFolderAsksTheShell_data();
     void openFolderAsksTheShell();
     void okAppliesToThePanelAndHides();
     void closingOnlyHides();
@@ -70,6 +75,8 @@ private:
     ColorButton *colourButton(const QString &name);
     // A text box by its name, "Text2(0)", "txtSelectSound(7)" ...
     QLineEdit *textBox(const QString &name);
+    // A "..." button by its name, "Command3(0)", "cmdSelectSound(7)", "Command1" ...
+    QPushButton *pathButton(const QString &name);
 
     std::unique_ptr<Simulator> sim_;
     testing::FakeDialogs dialogs_;
@@ -325,6 +332,70 @@ void tst_frmOption::cancelledDialogsChangeNothing()
     QCOMPARE(dialogs_.calls, 4);
 }
 
+void tst_frmOption::aTextTheSettingsFileCannotHoldIsRefused_data()
+{
+    QTest::addColumn<QString>("box");     // the text box, as textBox() names it
+    QTest::addColumn<QString>("button");  // its dialog button; empty: typed
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("refused"); // the character the message names
+    QTest::addColumn<QString>("kept");    // what the box holds after
+    const QString old = QStringLiteral("/前の値");
+    QTest::newRow("fare folder chosen") << "Text2(0)" << "Command3(0)" << "/home/u/café" << "é" << old;
+    QTest::newRow("panel picture chosen") << "txtSelectPanel(1)" << "Command6(1)" << "/p/España.bmp" << "ñ" << old;
+    QTest::newRow("step sound chosen") << "txtSelectSound(8)" << "cmdSelectSound(8)" << "/s/\U0001F68C.wav"
+                                       << "\U0001F68C" << old;
+    QTest::newRow("plug-in chosen") << "txtSeiriPlgDir" << "Command1" << "/café/full.4SP" << "é" << old;
+    // Typing keeps what came before the character.
+    QTest::newRow("typed into the broadcast folder") << "Text2(1)" << "" << "/bus/Zü" << "ü" << old + "/bus/Z";
+    QTest::newRow("typed into a tape sound") << "txtSelectSound(4)" << "" << "aé" << "é" << old + "a";
+}
+
+void tst_frmOption::aTextTheSettingsFileCannotHoldIsRefused()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, button);
+    QFETCH(QString, entered);
+    QFETCH(QString, refused);
+    QFETCH(QString, kept);
+    frmOption &o = sim_->option();
+    o.chkUseSeiriPrev->click(); // the plug-in frame shows
+    o.Option3[1]->click();      // and the per-state picture frames
+    QLineEdit *target = textBox(box);
+    target->setText(QStringLiteral("/前の値"));
+    const int index = box.section('(', 1).chopped(1).toInt();
+    const int page = box.startsWith("Text2")            ? 0
+                     : box.startsWith("txtSelectPanel") ? 1
+                     : box.startsWith("txtSelectSound") ? 4
+                                                        : 5;
+    showPage(page, index >= 3 && index <= 6 ? 0 : 1);
+    if (button.isEmpty()) {
+        // Letters beyond ASCII come from the input method, as committed text.
+        target->setFocus();
+        target->end(false);
+        for (const QChar c : entered) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(target, c.toLatin1());
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(c);
+                QCoreApplication::sendEvent(target, &commit);
+            }
+        }
+    } else {
+        dialogs_.file = entered;
+        dialogs_.folder = entered;
+        QTest::mouseClick(pathButton(button), Qt::LeftButton);
+    }
+    // One message naming the character; the box keeps its text from before.
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].contains(QStringLiteral("「") + refused + QStringLiteral("」")), qPrintable(messages_[0]));
+    QCOMPARE(target->text(), kept);
+    QCOMPARE(o.List1->count(), 0); // nothing was loaded from a refused plug-in
+    // The settings file gets that text, whole.
+    o.GetOptionInfo();
+    QCOMPARE(testing::fieldValue(sim_->ini, box).toString(), kept);
+}
+
 void tst_frmOption::dateDialogWritesYearMonthDay()
 {
     SystemTime d;
@@ -350,17 +421,33 @@ void tst_frmOption::digitColoursPreviewOnTheSampleDigit()
     QVERIFY(sim_->form1().Degit[1]->BaseForeColor() != rgb(10, 20, 30));
 }
 
+void tst_frmOption::openFolderAsksTheShell_data()
+{
+    QTest::addColumn<OpenFolderResult>("result");
+    QTest::addColumn<bool>("told"); // the user hears of it
+    QTest::newRow("opened") << OpenFolderResult::Opened << false;
+    QTest::newRow("no such folder: passed over") << OpenFolderResult::NoFolder << false;
+    QTest::newRow("no file manager: said so") << OpenFolderResult::NoFileManager << true;
+}
+
 void tst_frmOption::openFolderAsksTheShell()
 {
+    QFETCH(OpenFolderResult, result);
+    QFETCH(bool, told);
     QStringList opened;
     ScopedShellHandler shell([&](const QString &f) {
         opened << f;
-        return false; // a failure is ignored
+        return result;
     });
-    sim_->option().Text2[1]->setText("/bus/tape");
-    sim_->option().Command10[1]->click();
-    QCOMPARE(opened, QStringList{"/bus/tape"});
-    QVERIFY(messages_.isEmpty());
+    frmOption &o = showPage(0);
+    o.Text2[1]->setText("/bus/%1tape");
+    QTest::mouseClick(o.Command10[1], Qt::LeftButton);
+    QCOMPARE(opened, QStringList{"/bus/%1tape"});
+    QCOMPARE(messages_.size(), told ? 1 : 0);
+    if (told)
+        QVERIFY2(messages_[0].contains(QStringLiteral("「/bus/%1tape」"))
+                     && messages_[0].contains(QStringLiteral("ファイルマネージャー")),
+                 qPrintable(messages_[0]));
 }
 
 void tst_frmOption::okAppliesToThePanelAndHides()
@@ -417,9 +504,24 @@ ColorButton *tst_frmOption::colourButton(const QString &name)
     return o.Command9[index];
 }
 
+QPushButton *tst_frmOption::pathButton(const QString &name)
+{
+    frmOption &o = sim_->option();
+    const auto index = static_cast<std::size_t>(name.section('(', 1).chopped(1).toInt());
+    if (name.startsWith("Command3"))
+        return o.Command3[index];
+    if (name.startsWith("Command6"))
+        return o.Command6[index];
+    if (name.startsWith("cmdSelectSound"))
+        return o.cmdSelectSound[index];
+    return o.Command1;
+}
+
 QLineEdit *tst_frmOption::textBox(const QString &name)
 {
     frmOption &o = sim_->option();
+    if (name == "txtSeiriPlgDir")
+        return o.txtSeiriPlgDir;
     const auto index = static_cast<std::size_t>(name.section('(', 1).chopped(1).toInt());
     if (name.startsWith("Text2"))
         return o.Text2[index];

@@ -15,6 +15,7 @@
 #include "reslib/Seams.h"
 #include "settings/ColorButton.h"
 #include "settings/SettingValues.h"
+#include "settings/SettingsLock.h"
 #include "settings/frmOption.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
@@ -28,10 +29,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -165,7 +169,8 @@ private slots:
     void theDigitCountIsReadButNotTrusted();
     void aListSavedAsMinusOneLoadsWithNothingChosen_data();
     void aListSavedAsMinusOneLoadsWithNothingChosen();
-    void anImpossibleListIndexShowsTheErrorAndSkipsTheRest();
+    void aValueAWindowCannotTakeCostsOnlyThatField_data();
+    void aValueAWindowCannotTakeCostsOnlyThatField();
     void restoredBoxesAndOptionsRaiseTheirHandlers();
     void theBacklightFollowsThePanelPicturesBeforeLaterSteps();
     void windowsAndDigitsTakeTheirSavedState();
@@ -174,6 +179,8 @@ private slots:
     void aSaveThatCannotWriteShowsTheErrorAndStillEnds_data();
     void aSaveThatCannotWriteShowsTheErrorAndStillEnds();
     void theListsAndSlidersHoldWhatTheFileToolChecks();
+    void aSecondProgramOnTheFileAsksAndThenDoesNotSave_data();
+    void aSecondProgramOnTheFileAsksAndThenDoesNotSave();
     void thePluginIsLoadedAtStartAndARefusalIsNotReported_data();
     void thePluginIsLoadedAtStartAndARefusalIsNotReported();
 
@@ -277,6 +284,13 @@ void tst_mdlIniIoEx::withoutAFileTheFirstConfirmedExitWritesACompleteFile()
         .set("FormPos.nLeft", 0)
         .set("FormPos.nTop", 0);
     QCOMPARE(saved, expected.bytes());
+    // The settings layer's table of initial values, which the data tool
+    // fills in with, is what the windows start with.
+    SettingsRecords table = settingsfile::initialRecords(QDate::currentDate());
+    table.CtrlData.nBackFrame = read.records.CtrlData.nBackFrame;
+    table.CtrlData.nLeft = read.records.CtrlData.nLeft;
+    table.CtrlData.nTop = read.records.CtrlData.nTop;
+    QCOMPARE(settingsfile::bytes(table), saved);
 }
 
 void tst_mdlIniIoEx::aSavedFileComesBackByteForByte_data()
@@ -402,30 +416,53 @@ void tst_mdlIniIoEx::aListSavedAsMinusOneLoadsWithNothingChosen()
     QCOMPARE(contents(file()), bytes);
 }
 
-void tst_mdlIniIoEx::anImpossibleListIndexShowsTheErrorAndSkipsTheRest()
+void tst_mdlIniIoEx::aValueAWindowCannotTakeCostsOnlyThatField_data()
 {
-    startWith(SettingsBuilder::initial()
-                  .set("Text2(0)", QStringLiteral("/運賃"))
-                  .set("Combo2", 12) // the list has 0..11
-                  .set("Check2", 1)
-                  .set("CtrlData.nScrollSpeed", 500)
-                  .set("FormPos.nLeft", 1500)
-                  .bytes());
-    const QList<MsgBoxCall> boxes = errorBoxes();
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].prompt, QStringLiteral("エラー Code:380\r\n内容:プロパティの値が不正です。"));
-    QCOMPARE(boxes[0].style, int(vbOKOnly));
-    QVERIFY(boxes[0].title.isEmpty());
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("value");
+    QTest::newRow("Combo2 of 40, a list of 0..11") << "Combo2" << 40;
+    QTest::newRow("Combo4(3) of 12, early in block 3") << "Combo4(3)" << 12;
+    QTest::newRow("Combo1 below -1") << "Combo1" << -2;
+    QTest::newRow("scroll speed 0, a slider of 1..2000") << "CtrlData.nScrollSpeed" << 0;
+    QTest::newRow("scroll wait 65536") << "CtrlData.nScrollWait" << 65536;
+}
+
+void tst_mdlIniIoEx::aValueAWindowCannotTakeCostsOnlyThatField()
+{
+    QFETCH(QString, field);
+    QFETCH(int, value);
+    SettingsBuilder good = SettingsBuilder::initial()
+                               .set("Text2(0)", QStringLiteral("/運賃"))
+                               .set("Check2", 1)
+                               .set("Check4", 1)
+                               .set("Combo1", 7)
+                               .set("CtrlData.nScrollSpeed", 500)
+                               .set("FormPos.nLeft", 1500)
+                               .set("DegitUser(12).Shift", 2);
+    const QByteArray bad = SettingsBuilder(good).set(field.toLatin1().constData(), value).bytes();
+    startWith(bad);
+    // One message, naming the file and the field; no error box.
+    QVERIFY(errorBoxes().isEmpty());
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].prompt.contains(file()) && messages_[0].prompt.contains(field),
+             qPrintable(messages_[0].prompt));
+    QVERIFY2(messages_[0].prompt.contains(QString::number(value)), qPrintable(messages_[0].prompt));
+    // Everything else is restored, before the field and after it.
     const frmOption &o = sim_->option();
-    QCOMPARE(o.Text2[0]->text(), QStringLiteral("/運賃")); // applied before the failure, and kept
-    QVERIFY(!o.Check2->isChecked());                        // after it: not reached
-    QCOMPARE(sim_->ctl().HScroll1[0]->value(), 1);
-    QCOMPARE(sim_->form1().x(), 0);
-    // The program goes on and saves what its windows hold.
+    QCOMPARE(o.Text2[0]->text(), QStringLiteral("/運賃"));
+    QVERIFY(o.Check2->isChecked());
+    QVERIFY(o.Check4->isChecked());
+    QCOMPARE(sim_->form1().x(), 100);
+    QCOMPARE(sim_->form1().Degit[12]->Shift(), std::int16_t(2));
+    // The next save loses that field only: it holds what the window held.
     exitAnswering(vbYes);
     QCOMPARE(ended_, 1);
-    QCOMPARE(fieldOf(contents(file()), QStringLiteral("Combo2")).toInt(), 0);
-    QCOMPARE(fieldOf(contents(file()), QStringLiteral("Text2(0)")).toString(), QStringLiteral("/運賃"));
+    const QByteArray saved = contents(file());
+    SettingsRecords initial = SettingsBuilder::initial().records();
+    const SettingsBuilder expected =
+        SettingsBuilder(settingsfile::read(bad).records)
+            .set(field.toLatin1().constData(), testing::fieldValue(initial, field).toLongLong());
+    QCOMPARE(saved, expected.bytes());
 }
 
 void tst_mdlIniIoEx::restoredBoxesAndOptionsRaiseTheirHandlers()
@@ -452,8 +489,8 @@ void tst_mdlIniIoEx::restoredBoxesAndOptionsRaiseTheirHandlers()
 void tst_mdlIniIoEx::theBacklightFollowsThePanelPicturesBeforeLaterSteps()
 {
     const QString red = writePicture(dir_->filePath(QStringLiteral("off.bmp")), Qt::red);
-    // The OFF state has a picture of its own; block 3 then fails, so nothing
-    // after it (SetProp included) puts the picture on the panel.
+    // The OFF state has a picture of its own; block 3 then holds a value its
+    // list cannot take.
     startWith(SettingsBuilder::initial()
                   .set("Command5(0)", 0x00FF00)
                   .set("Option3(0)", 0)
@@ -467,15 +504,17 @@ void tst_mdlIniIoEx::theBacklightFollowsThePanelPicturesBeforeLaterSteps()
                   .set("Combo4(3)", 12) // the list has 0..11
                   .set("Check4", 1)
                   .bytes());
-    QCOMPARE(errorBoxes().size(), 1);
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].prompt.contains(QStringLiteral("Combo4(3)")));
     const Form1 &panel = sim_->form1();
     QVERIFY(sim_->ctl().Option4[0]->isChecked());
     QCOMPARE(panel.Picture().toImage().pixelColor(100, 100), QColor(Qt::red));
     QCOMPARE(panel.labelColor(1), OleColor(0x00FF00));
-    // The sample digit shows the digit colours once block 3 is read; it
-    // fails in its last value, so it is not reached.
-    QCOMPARE(sim_->option().M_Degit1->BackColor(), OleColor(0x808080));
-    QVERIFY(!sim_->option().Check4->isChecked());
+    // The value block 3 cannot hold costs that value only: the sample digit
+    // takes the digit colours and block 4 is restored.
+    QCOMPARE(sim_->option().M_Degit1->BackColor(), OleColor(0x0000FF));
+    QCOMPARE(listIndex(sim_->option().Combo4[3]), std::int16_t(0));
+    QVERIFY(sim_->option().Check4->isChecked());
 }
 
 void tst_mdlIniIoEx::windowsAndDigitsTakeTheirSavedState()
@@ -515,6 +554,7 @@ void tst_mdlIniIoEx::shortOrDamagedFilesRestoreWhatTheyHold_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("firstText"); // Text2(0) as restored
+    QTest::addColumn<QString>("firstMissing");
     const QByteArray full = SettingsBuilder::initial()
                                 .set("Text2(0)", QStringLiteral("/運賃"))
                                 .set("Combo1", 20)
@@ -522,29 +562,34 @@ void tst_mdlIniIoEx::shortOrDamagedFilesRestoreWhatTheyHold_data()
                                 .bytes();
     // Text2(0) moves everything after it by its length.
     const qsizetype shift = cp932::encode(QStringLiteral("/運賃")).size();
-    QTest::newRow("cut inside block 5") << full.left(112 + shift + 2) << QStringLiteral("/運賃"); // after Combo1
+    QTest::newRow("cut inside block 5") << full.left(112 + shift + 2) << QStringLiteral("/運賃") // after Combo1
+                                        << QStringLiteral("txtSelectSound(8)");
     QByteArray pastEnd = full.left(2 + shift);
     pastEnd.append(QByteArray("\xF4\x01", 2)); // Text2(1) claims 500 bytes
     pastEnd.append("0123456789");
-    QTest::newRow("a count past the end") << pastEnd << QStringLiteral("/運賃");
-    QTest::newRow("empty file") << QByteArray() << QString();
+    QTest::newRow("a count past the end") << pastEnd << QStringLiteral("/運賃") << QStringLiteral("Text2(1)");
+    QTest::newRow("empty file") << QByteArray() << QString() << QStringLiteral("Text2(0)");
 }
 
 void tst_mdlIniIoEx::shortOrDamagedFilesRestoreWhatTheyHold()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, firstText);
+    QFETCH(QString, firstMissing);
     startWith(bytes);
     const frmOption &o = sim_->option();
     QCOMPARE(o.Text2[0]->text(), firstText);
     QVERIFY(o.Text2[1]->text().isEmpty());
-    // The fields the file does not hold read as 0: option groups with no
-    // choice, the date option group included, and then the scroll slider
-    // refuses its 0.
-    QVERIFY(!o.Option7[0]->isChecked() && !o.Option7[1]->isChecked());
-    QVERIFY(!o.Option4[0]->isChecked() && !o.Option4[1]->isChecked() && !o.Option4[2]->isChecked());
-    QCOMPARE(errorBoxes().size(), 1);
-    QVERIFY(errorBoxes()[0].prompt.startsWith(QStringLiteral("エラー Code:380\r\n")));
+    // The fields the file does not hold keep their start-up values: one
+    // option of each group chosen, the slider at its lowest; one message
+    // names the file and where it ends.
+    QVERIFY(o.Option7[0]->isChecked());
+    QVERIFY(o.Option4[0]->isChecked());
+    QCOMPARE(sim_->ctl().HScroll1[0]->value(), 1);
+    QVERIFY(errorBoxes().isEmpty());
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].prompt.contains(file()) && messages_[0].prompt.contains(firstMissing),
+             qPrintable(messages_[0].prompt));
     // The program runs on and writes a complete file.
     exitAnswering(vbYes);
     QCOMPARE(ended_, 1);
@@ -595,6 +640,67 @@ void tst_mdlIniIoEx::theListsAndSlidersHoldWhatTheFileToolChecks()
         QCOMPARE(sim_->ctl().HScroll1[i]->minimum(), sliders[i].minimum);
         QCOMPARE(sim_->ctl().HScroll1[i]->maximum(), sliders[i].maximum);
     }
+}
+
+void tst_mdlIniIoEx::aSecondProgramOnTheFileAsksAndThenDoesNotSave_data()
+{
+    QTest::addColumn<QString>("holder"); // of the lock: "running", "ended" or ""
+    QTest::addColumn<int>("answer");     // to the question, if asked
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("no other program") << "" << int(vbYes) << false << true << true;
+    QTest::newRow("a running one; start without saving") << "running" << int(vbYes) << true << true << false;
+    QTest::newRow("a running one; do not start") << "running" << int(vbNo) << true << false << false;
+    QTest::newRow("the lock of one that has ended") << "ended" << int(vbYes) << false << true << true;
+}
+
+void tst_mdlIniIoEx::aSecondProgramOnTheFileAsksAndThenDoesNotSave()
+{
+    QFETCH(QString, holder);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, starts);
+    QFETCH(bool, saves);
+    const QByteArray before = SettingsBuilder::initial().bytes();
+    QVERIFY(testing::writeFile(file(), before));
+    const QString lockName = file() + QStringLiteral(".lock");
+    QLockFile other(lockName);
+    if (holder == "running") {
+        QVERIFY(other.tryLock(0)); // held by this process, which runs
+    } else if (holder == "ended") {
+        // A lock file naming a process that has ended.
+        QProcess gone;
+        gone.start(QStringLiteral("true"), {});
+        QVERIFY(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QVERIFY(testing::writeFile(lockName, QByteArray::number(pid) + "\ntrue\n" + host + "\n"));
+    }
+    SettingsFilePaths paths = settingsFilePaths(file());
+    SettingsLock lock;
+    answer_ = answer;
+    const bool started = lock.claim(paths);
+    answer_ = vbOK;
+    QCOMPARE(messages_.size(), asked ? 1 : 0);
+    if (asked) {
+        QVERIFY2(messages_[0].prompt.contains(file()), qPrintable(messages_[0].prompt));
+        QCOMPARE(messages_[0].style, int(vbYesNo | vbExclamation));
+    }
+    QCOMPARE(started, starts);
+    if (!started)
+        return;
+    QCOMPARE(lock.held(), saves);
+    QCOMPARE(paths.saves, saves);
+    // The program runs on the file's settings; the change is saved only when
+    // it holds the lock.
+    sim_ = std::make_unique<Simulator>(paths);
+    sim_->start();
+    sim_->option().Check2->click();
+    exitAnswering(vbYes);
+    QCOMPARE(ended_, 1);
+    QCOMPARE(contents(file()) == before, !saves);
 }
 
 void tst_mdlIniIoEx::thePluginIsLoadedAtStartAndARefusalIsNotReported_data()

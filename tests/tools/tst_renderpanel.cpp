@@ -3,6 +3,7 @@
 
 #include "FareBytes.h"
 #include "QuietSimulator.h"
+#include "SettingsBytes.h"
 #include "app/Form1.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
@@ -102,6 +103,8 @@ private slots:
     void renderedPanelIsTheRunningPanelsGrab();
     void scrollingNameShowsFromItsStart();
     void settingsFileGivesTheLookOfTheProgramStartedOnIt();
+    void checkForetellsWhatTheProgramStartedOnASettingsFileSays_data();
+    void checkForetellsWhatTheProgramStartedOnASettingsFileSays();
     void refusalsSayWhyAndWriteNothing_data();
     void refusalsSayWhyAndWriteNothing();
 
@@ -300,6 +303,44 @@ void tst_RenderPanel::settingsFileGivesTheLookOfTheProgramStartedOnIt()
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), saved);
+}
+
+void tst_RenderPanel::checkForetellsWhatTheProgramStartedOnASettingsFileSays_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("fields"); // the program names them at start-up
+    const testing::SettingsBuilder valid = testing::SettingsBuilder::initial();
+    QTest::newRow("valid") << valid.bytes() << QStringList();
+    QTest::newRow("a list index past its list")
+        << testing::SettingsBuilder(valid).set("Combo2", 40).bytes() << QStringList{u"Combo2"_s};
+    QTest::newRow("a slider value and a list index")
+        << testing::SettingsBuilder(valid).set("Combo5", -2).set("CtrlData.nScrollWait", 3001).bytes()
+        << QStringList{u"Combo5"_s, u"CtrlData.nScrollWait"_s};
+    QTest::newRow("cut inside block 5") << valid.bytes().left(114) << QStringList{u"txtSelectSound(8)"_s};
+    QByteArray pastEnd = testing::SettingsBuilder(valid).set("Combo2", 12).bytes();
+    pastEnd[0] = '\x7F'; // Text2(0) claims 127 bytes: a damaged byte
+    QTest::newRow("a damaged count") << pastEnd.left(100) << QStringList{u"Text2(0)"_s};
+}
+
+void tst_RenderPanel::checkForetellsWhatTheProgramStartedOnASettingsFileSays()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, fields);
+    const QString in4 = path(u"s.in4"_s);
+    QVERIFY(testing::writeFile(in4, file));
+    const Run check = runTool({u"check"_s, in4});
+    sim_.reset();
+    sim_ = std::make_unique<testing::QuietSimulator>(settingsFilePaths(in4));
+    const QList<MsgBoxCall> &said = sim_->messages;
+    QCOMPARE(said.size(), fields.isEmpty() ? 0 : 1);
+    // Each field the program names, check names as one it keeps at its
+    // start-up value.
+    const QStringList kept = check.out.split(u'\n').filter(u"起動時の値"_s);
+    QCOMPARE(kept.size(), fields.size());
+    for (const QString &field : fields) {
+        QVERIFY2(said[0].prompt.contains(field), qPrintable(said[0].prompt));
+        QVERIFY2(!kept.filter(field).isEmpty(), qPrintable(check.out));
+    }
 }
 
 void tst_RenderPanel::refusalsSayWhyAndWriteNothing_data()

@@ -51,7 +51,7 @@ private slots:
     void dumpThenIn4GivesTheSameBytes_data();
     void dumpThenIn4GivesTheSameBytes();
     void dumpShowsAShortFileAsTheProgramReadsIt();
-    void in4FillsMissingNamesWithZeroAndTakesAnyOrder();
+    void in4FillsMissingNamesWithTheInitialSettingsAndTakesAnyOrder();
     void in4RefusesBadLinesAndWritesNothing_data();
     void in4RefusesBadLinesAndWritesNothing();
     void in4ThatCannotFinishLeavesTheEarlierFile();
@@ -138,7 +138,7 @@ void tst_SettingsCommands::dumpShowsAShortFileAsTheProgramReadsIt()
     QVERIFY2(r.err.contains(QStringLiteral("Command5(0)")), qPrintable(r.err));
 }
 
-void tst_SettingsCommands::in4FillsMissingNamesWithZeroAndTakesAnyOrder()
+void tst_SettingsCommands::in4FillsMissingNamesWithTheInitialSettingsAndTakesAnyOrder()
 {
     const QByteArray text = "# a comment\r\n"
                             "DegitUser(3).ZeroMode = 2\r\n"
@@ -149,7 +149,9 @@ void tst_SettingsCommands::in4FillsMissingNamesWithZeroAndTakesAnyOrder()
     QVERIFY(testing::writeFile(path("a.txt"), text));
     const testing::Run r = runTool({QStringLiteral("in4"), path("a.txt"), path("a.in4")});
     QCOMPARE(r.status, 0);
-    QCOMPARE(contents(path("a.in4")), SettingsBuilder()
+    // What is not named is what a program without a settings file holds: one
+    // option of every group chosen, the sliders at their lowest.
+    QCOMPARE(contents(path("a.in4")), SettingsBuilder::initial()
                                           .set("Text2(1)", QStringLiteral("放送"))
                                           .set("Combo6", -1)
                                           .set("Label10", QStringLiteral("2024/05/06"))
@@ -209,7 +211,8 @@ void tst_SettingsCommands::checkReportsWhatTheProgramCannotHold_data()
     const SettingsBuilder valid = SettingsBuilder::initial();
     QTest::newRow("valid") << valid.bytes() << QStringList();
     QTest::newRow("nothing chosen is a choice") << SettingsBuilder(valid).set("Combo3", -1).bytes() << QStringList();
-    QTest::newRow("short file") << valid.bytes().left(166) << QStringList{"CtrlData.nScrollWait"};
+    // What the program does at start-up: the fields it cannot take keep their start-up values.
+    QTest::newRow("short file") << valid.bytes().left(166) << QStringList{"CtrlData.nScrollWait", "起動時の値"};
     QByteArray pastEnd = valid.bytes().left(2);
     pastEnd.append("\x10\x00zz", 4); // Text2(1) claims 16 bytes
     QTest::newRow("count past the end") << pastEnd << QStringList{"Text2(1)", "16"};
@@ -223,7 +226,7 @@ void tst_SettingsCommands::checkReportsWhatTheProgramCannotHold_data()
     QTest::newRow("option group with two chosen") << SettingsBuilder(valid).set("Option3(2)", -1).bytes()
                                                   << QStringList{"Option3(3), Option3(2)"};
     QTest::newRow("slider value it cannot take") << SettingsBuilder(valid).set("CtrlData.nScrollSpeed", 0).bytes()
-                                                 << QStringList{"CtrlData.nScrollSpeed"};
+                                                 << QStringList{"CtrlData.nScrollSpeed", "起動時の値"};
 }
 
 void tst_SettingsCommands::checkReportsWhatTheProgramCannotHold()
