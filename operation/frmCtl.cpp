@@ -986,7 +986,8 @@ void frmCtl::GetCtrlDataInfo()
 void frmCtl::SetCtrlDataInfo()
 {
     const CtrlDataRecord &record = sim_.ini.CtrlData;
-    move(record.nLeft / 15, record.nTop / 15);
+    const QPoint at(record.nLeft / 15, record.nTop / 15);
+    move(at);
     // A slider refuses a value outside its range; the range is tested on
     // the stored 32-bit value, so 65537 is refused rather than read as 1.
     auto setSlider = [](QScrollBar *bar, std::int32_t value) {
@@ -1000,7 +1001,16 @@ void frmCtl::SetCtrlDataInfo()
     Check4->setChecked(record.nPreviewOpen != 0);
     Check2->setChecked(record.nLateNight != 0);
     Frame1_DblClick(nBackFrame == 1 ? 1 : 0);
-    restoredAt_ = pos();
+    restoredAt_ = at;
+    // Shown but not yet framed, the window's client lands where its frame
+    // should be. Once the window manager has framed it, the frame goes there,
+    // unless the user has moved the window by then.
+    for (int delay : {0, 250, 1000, 2500}) {
+        QTimer::singleShot(delay, this, [this, at] {
+            if (restoredAt_ == at && geometry().topLeft() == at && pos() != at)
+                move(at);
+        });
+    }
 }
 
 // ---- Announcements -----------------------------------------------------------

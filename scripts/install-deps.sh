@@ -15,7 +15,7 @@ PACKAGES="
   fonts-ipafont-gothic fonts-ipafont-mincho
   libzint-dev zbar-tools
   qt6-translations-l10n
-  xvfb xauth
+  xvfb xauth openbox x11-utils
   scdoc librsvg2-bin
   lintian appstream desktop-file-utils man-db
   xdotool imagemagick
