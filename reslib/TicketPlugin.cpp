@@ -9,6 +9,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QTextLayout>
+#include <QTime>
 
 #include <algorithm>
 #include <cmath>
@@ -63,22 +65,91 @@ private:
     double sy_;
 };
 
-// Sets the largest pixel size, at most `wanted`, at which the text fits the
-// box on one line; false when not even one pixel does.
-bool fitFont(QFont &font, const QString &text, const QSize &box, int wanted)
+// Where a line of text sits: its em square centred on the line, the
+// baseline 0.88 em below the square's top, as the IPA faces place their own.
+// Faces with a tall line box (Noto CJK's bold) then look the same size as the
+// IPA ones at the same pixel size instead of shrinking to fit their line box.
+constexpr double kEmAscent = 0.88;
+// The gap between the two lines of a wrapped text, in ems.
+constexpr double kLineGap = 0.1;
+
+// The lines of `text` no wider than `width` at the font's size, broken where
+// Japanese text may break; one line when it fits.
+QStringList breakLines(const QString &text, const QFont &font, double width)
 {
-    int size = std::min(wanted, box.height());
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+bool linesFit(const QStringList &lines, const QFont &font, double width)
+{
+    const QFontMetricsF metrics(font);
+    return std::all_of(lines.begin(), lines.end(),
+                       [&](const QString &line) { return metrics.horizontalAdvance(line) <= width; });
+}
+
+// A text set to fit its box: the font at its pixel size and the lines.
+struct FittedText
+{
+    QFont font;
+    QStringList lines;
+};
+
+// The text on one line at the largest pixel size, at most `size`, at which
+// it fits the box; nothing when not even one pixel does.
+std::optional<FittedText> fitOneLine(QFont font, const QString &text, const QSize &box, int size)
+{
+    size = std::min(size, box.height());
     while (size >= 1) {
         font.setPixelSize(size);
-        const QFontMetricsF metrics(font);
-        const double width = metrics.horizontalAdvance(text);
-        const double height = metrics.height();
-        if (width <= box.width() && height <= box.height())
-            return true;
-        const double factor = std::min(box.width() / width, box.height() / height);
-        size = std::min(size - 1, int(size * factor));
+        const double width = QFontMetricsF(font).horizontalAdvance(text);
+        if (width <= box.width())
+            return FittedText{font, {text}};
+        size = std::min(size - 1, int(size * box.width() / width));
     }
-    return false;
+    return std::nullopt;
+}
+
+// The text on two lines at the largest pixel size, at most `size`, at which
+// both fit the box; nothing when not even one pixel does.
+std::optional<FittedText> fitTwoLines(QFont font, const QString &text, const QSize &box, int size)
+{
+    size = std::min(size, int(box.height() / (2 + kLineGap)));
+    while (size >= 1) {
+        font.setPixelSize(size);
+        const QStringList lines = breakLines(text, font, box.width());
+        if (lines.size() <= 2 && linesFit(lines, font, box.width()))
+            return FittedText{font, lines};
+        // Two lines hold at most twice the box's width.
+        const double width = QFontMetricsF(font).horizontalAdvance(text);
+        size = std::min(size - 1, int(size * 2 * box.width() / width));
+    }
+    return std::nullopt;
+}
+
+// The text at the pixel size `wanted` when it fits the box on one line.
+// Otherwise a text that may wrap goes onto two lines when they let it stay
+// larger than one line would; else it is made smaller until it fits.
+std::optional<FittedText> fitText(const QFont &font, const QString &text, const QSize &box, int wanted, bool wraps)
+{
+    std::optional<FittedText> oneLine = fitOneLine(font, text, box, wanted);
+    if (!wraps || (oneLine && oneLine->font.pixelSize() == std::min(wanted, box.height())))
+        return oneLine;
+    std::optional<FittedText> twoLines = fitTwoLines(font, text, box, wanted);
+    if (twoLines && twoLines->lines.size() == 2
+        && (!oneLine || twoLines->font.pixelSize() > oneLine->font.pixelSize()))
+        return twoLines;
+    return oneLine;
 }
 
 // The text size an item asks for, in picture pixels: its own, or most of
@@ -95,19 +166,48 @@ QColor itemColour(const TicketPlugin &plugin, const ItemLayout &item)
     return item.colour.isValid() ? item.colour : plugin.layout.ink;
 }
 
+// Draws the fitted lines, centred as a block in the box and each aligned as
+// the item asks.
+void drawLines(QPainter &p, const QRect &box, const FittedText &fitted, Qt::Alignment align)
+{
+    const double size = fitted.font.pixelSize();
+    const double pitch = size * (1 + kLineGap);
+    const double height = size + pitch * double(fitted.lines.size() - 1);
+    const QFontMetricsF metrics(fitted.font);
+    double baseline = box.top() + (box.height() - height) / 2 + kEmAscent * size;
+    for (const QString &line : fitted.lines) {
+        const double width = metrics.horizontalAdvance(line);
+        double x = box.left();
+        if (align & Qt::AlignHCenter)
+            x += (box.width() - width) / 2;
+        else if (align & Qt::AlignRight)
+            x += box.width() - width;
+        p.drawText(QPointF(x, baseline), line);
+        baseline += pitch;
+    }
+}
+
 void drawItemText(QPainter &p, const QRect &box, const QString &text, const ItemLayout &item, int wanted,
-                  QFont font, const QColor &colour)
+                  const TicketLayout &look, const QColor &colour, bool wraps = false)
 {
     if (box.isEmpty() || text.isEmpty())
         return;
-    font.setBold(item.bold);
-    if (!fitFont(font, text, box.size(), wanted))
+    const std::optional<FittedText> fitted = fitText(ticketFont(look, item.bold), text, box.size(), wanted, wraps);
+    if (!fitted)
         return;
     SavedPainter saved(p);
     clipTo(p, box);
-    p.setFont(font);
+    p.setFont(fitted->font);
     p.setPen(colour);
-    p.drawText(box, int(item.align | Qt::AlignVCenter) | Qt::TextSingleLine, text);
+    drawLines(p, box, *fitted, item.align);
+}
+
+// The time as the ticket prints it: the hours and minutes of the hh:mm:ss it
+// is given; any other text as it is.
+QString printedTime(const QString &time)
+{
+    const QTime parsed = QTime::fromString(time, QStringLiteral("HH:mm:ss"));
+    return parsed.isValid() ? parsed.toString(QStringLiteral("HH:mm")) : time;
 }
 
 // The text of an item the ticket shows, or nothing when the plug-in does not
@@ -123,7 +223,7 @@ std::optional<QString> itemText(const TicketPlugin &plugin, TicketItem item, con
     case TicketItem::Date:
         return field[PlgPrintDate] == 1 ? std::optional(text.date) : std::nullopt;
     case TicketItem::Time:
-        return field[PlgPrintTime] == 1 ? std::optional(text.time) : std::nullopt;
+        return field[PlgPrintTime] == 1 ? std::optional(printedTime(text.time)) : std::nullopt;
     case TicketItem::Route:
         return field[PlgPrintRoute] == 1 ? std::optional(QStringLiteral("系統 %1").arg(text.route)) : std::nullopt;
     case TicketItem::StopName:
@@ -146,8 +246,7 @@ bool printsBarcodes(const TicketPlugin &plugin)
 
 // The barcodes, stacked in the barcode box; 範囲外 in their place when the
 // route or ticket number is beyond what they can carry.
-void drawBarcodes(QPainter &p, const DesignScale &scale, const TicketPlugin &plugin, const TicketText &text,
-                  const QFont &face)
+void drawBarcodes(QPainter &p, const DesignScale &scale, const TicketPlugin &plugin, const TicketText &text)
 {
     if (!printsBarcodes(plugin))
         return;
@@ -161,7 +260,7 @@ void drawBarcodes(QPainter &p, const DesignScale &scale, const TicketPlugin &plu
         // A note where the barcode would be, not a headline: without a size
         // of its own it takes two fifths of the box's height.
         const int size = item.size > 0 ? wantedSize(item, area, scale) : std::max(1, area.height() * 2 / 5);
-        drawItemText(p, area, QStringLiteral("範囲外"), item, size, face, ink);
+        drawItemText(p, area, QStringLiteral("範囲外"), item, size, plugin.layout, ink);
         return;
     }
     const int count = plugin.info.field[PlgBarcodeCount];
@@ -211,20 +310,32 @@ QStringList plgInfoListLines(const PlgInfoRecord &info)
     return lines;
 }
 
+QFont ticketFont(const TicketLayout &layout, bool bold)
+{
+    const QString &face = layout.mincho ? kMinchoFace : kPGothicFace;
+    QFont font(face);
+    if (bold) {
+        font.setFamilies({layout.mincho ? QStringLiteral("Noto Serif CJK JP") : QStringLiteral("Noto Sans CJK JP"),
+                          face});
+        font.setWeight(QFont::Bold);
+    }
+    return font;
+}
+
 void drawTicket(QPainter &p, const QRect &picture, const TicketPlugin &plugin, const TicketText &text)
 {
-    if (picture.isEmpty())
+    // A stop whose ticket number is 0 issues no ticket.
+    if (picture.isEmpty() || text.number < 1)
         return;
     SavedPainter saved(p);
     clipTo(p, picture);
     p.fillRect(picture, plugin.layout.paper);
     const DesignScale scale(picture, plugin.info);
     drawBorder(p, picture, plugin, scale);
-    const QFont face(plugin.layout.mincho ? kMinchoFace : kGothicFace);
     for (std::size_t k = 0; k < kTicketItemCount; ++k) {
         const auto item = static_cast<TicketItem>(k);
         if (item == TicketItem::Barcode) {
-            drawBarcodes(p, scale, plugin, text, face);
+            drawBarcodes(p, scale, plugin, text);
             continue;
         }
         const std::optional<QString> shown = itemText(plugin, item, text);
@@ -232,7 +343,8 @@ void drawTicket(QPainter &p, const QRect &picture, const TicketPlugin &plugin, c
             continue;
         const ItemLayout layout = itemLayout(plugin, item);
         const QRect box = scale.box(layout.box);
-        drawItemText(p, box, *shown, layout, wantedSize(layout, box, scale), face, itemColour(plugin, layout));
+        drawItemText(p, box, *shown, layout, wantedSize(layout, box, scale), plugin.layout,
+                     itemColour(plugin, layout), item == TicketItem::StopName);
     }
 }
 
