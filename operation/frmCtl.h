@@ -70,6 +70,7 @@ public:
     void Frame1_DblClick(int index);
     void HScroll1_Change(int index);
     void Check4_Click();
+    void Combo1_Click();                  // company chosen: the ticket shows it
     void MnuHideCopy_Click();
     void Command4_Click();
     void Command8_Click();
@@ -149,6 +150,9 @@ private:
     void buildRightColumn();
     void buildTapeAndButtons();
     void buildPreviewPane();
+    // Draws row nIndex's ticket into the preview, or clears it when the
+    // preview is off.
+    void drawTicketPreview(std::int16_t nIndex);
     void connectHandlers();
     void connectKeys();
     // What a key stands for at the moment it is pressed.

@@ -9,6 +9,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTextLayout>
 #include <QTime>
 
@@ -383,8 +384,15 @@ void ZR8_SetCorpAddList(const QString &path, QComboBox *box)
     if (!box)
         return;
     const kerubara::TicketPluginRead read = kerubara::readTicketPlugin(path);
-    if (read.plugin)
-        box->addItems(read.plugin->companies);
+    if (!read.plugin)
+        return;
+    // The names come without a choice: an empty box would take its first name
+    // as chosen, and the ticket would print a company nobody picked. Nobody
+    // hears of that passing choice either.
+    const int chosen = box->currentIndex();
+    const QSignalBlocker quiet(box);
+    box->addItems(read.plugin->companies);
+    box->setCurrentIndex(chosen);
 }
 
 void ZR8_DrawSeiriken(const QString &plugin, QPainter &dc, const QString &chimei, const QString &date,

@@ -28,7 +28,8 @@ std::int32_t ZR8_GetPlgInfo(const QString &path, PlgInfoRecord &info);
 void ZR8_SetPlgComment(const QString &path, QPlainTextEdit *textBox);
 
 // Appends the plug-in's company names ([Companies]) to the combo box, first
-// line first, without emptying it. Does nothing for a file that is not a valid
+// line first, without emptying it and without changing which name is chosen
+// (none in an empty box). Does nothing for a file that is not a valid
 // plug-in, or without a box.
 void ZR8_SetCorpAddList(const QString &path, QComboBox *box);
 

@@ -87,6 +87,9 @@ private slots:
     void clearingKeepsThePreviewAndCompanies();
     void previewDrawsTheTicketAtEveryStop();
     void previewOffDrawsNothing();
+    void companyListChoosesNoCompany_data();
+    void companyListChoosesNoCompany();
+    void changingTheCompanyRedrawsTheTicket();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -311,6 +314,64 @@ void tst_frmOptionPlugin::previewOffDrawsNothing()
     c.Label2[0]->setText(QStringLiteral("12"));
     click(c.Command1[1]);
     QCOMPARE(colours(c.picSeirikenPrev->image()), 1);
+}
+
+void tst_frmOptionPlugin::companyListChoosesNoCompany_data()
+{
+    QTest::addColumn<bool>("dialog");
+    QTest::addColumn<bool>("pickedBefore");
+    QTest::newRow("chosen with the file dialog") << true << false;
+    QTest::newRow("restored at start-up") << false << false;
+    QTest::newRow("chosen again after a company was picked") << true << true;
+}
+
+void tst_frmOptionPlugin::companyListChoosesNoCompany()
+{
+    QFETCH(bool, dialog);
+    QFETCH(bool, pickedBefore);
+    frmOption &o = sim_->option();
+    QComboBox *companies = sim_->ctl().Combo1;
+    dialogs_.file = kFull;
+    if (pickedBefore) {
+        click(o.Command1);
+        companies->setCurrentIndex(1);
+    }
+    if (dialog)
+        click(o.Command1);
+    else
+        QCOMPARE(o.SetPlgin(kFull), 1);
+    QCOMPARE(companies->count(), 3);
+    QCOMPARE(companies->currentIndex(), -1);
+    QVERIFY(companies->currentText().isEmpty());
+}
+
+void tst_frmOptionPlugin::changingTheCompanyRedrawsTheTicket()
+{
+    write(QStringLiteral("12.hy3"), testing::routeBytes(3));
+    frmOption &o = sim_->option();
+    o.Text2[0]->setText(dir_->path());
+    dialogs_.file = kFull;
+    click(o.Command1);
+    frmCtl &c = sim_->ctl();
+    click(c.Check4);
+    c.Label2[0]->setText(QStringLiteral("12"));
+    click(c.Command1[1]);
+    // The company line of the sample: blank while none is chosen.
+    const QRect companyLine(8, 6, 184, 22);
+    const QColor paper(0xF4, 0xFB, 0xF2);
+    auto inked = [&] {
+        const QImage image = c.picSeirikenPrev->image().copy(companyLine);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) != paper)
+                    return true;
+        return false;
+    };
+    QVERIFY(!inked());
+    QTest::keyClick(c.Combo1, Qt::Key_Down);
+    QCOMPARE(c.Combo1->currentIndex(), 0);
+    QVERIFY(inked());
+    QVERIFY(messages_.isEmpty());
 }
 
 QTEST_MAIN(tst_frmOptionPlugin)
