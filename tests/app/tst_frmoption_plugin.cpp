@@ -26,6 +26,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -90,6 +92,7 @@ private slots:
     void companyListChoosesNoCompany_data();
     void companyListChoosesNoCompany();
     void changingTheCompanyRedrawsTheTicket();
+    void listAndNoteShowTenLines();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -372,6 +375,27 @@ void tst_frmOptionPlugin::changingTheCompanyRedrawsTheTicket()
     QCOMPARE(c.Combo1->currentIndex(), 0);
     QVERIFY(inked());
     QVERIFY(messages_.isEmpty());
+}
+
+void tst_frmOptionPlugin::listAndNoteShowTenLines()
+{
+    QByteArray plugin = "[Plugin]\nFormat=kerubara-ticket 1\nWidth=100\nHeight=80\nBarcode=1\nBarcodeType=NW7\n"
+                        "BarcodeCount=1\nRouteMax=9\nStopMax=9\n[Comment]\n";
+    for (int line = 1; line <= 10; ++line)
+        plugin += QByteArray::number(line) + "\n";
+    frmOption &o = sim_->option();
+    dialogs_.file = write(QStringLiteral("ten.4SP"), plugin);
+    click(o.Command1);
+    QCOMPARE(o.List1->count(), 10);
+    QCOMPARE(o.txtPlginComment->document()->blockCount(), 10);
+    QTRY_VERIFY(o.List1->isVisible());
+    QCOMPARE(o.List1->verticalScrollBar()->maximum(), 0);
+    QVERIFY(o.List1->viewport()->rect().contains(o.List1->visualItemRect(o.List1->item(9))));
+    QCOMPARE(o.txtPlginComment->verticalScrollBar()->maximum(), 0);
+    // Nothing on the page is squeezed: the plug-in frame holds its boxes
+    // whole, and the date frame below it lies inside the page.
+    QVERIFY(o.Frame10->height() >= o.Frame10->minimumSizeHint().height());
+    QVERIFY(o.Frame1[5]->contentsRect().contains(o.Frame7->geometry()));
 }
 
 QTEST_MAIN(tst_frmOptionPlugin)
