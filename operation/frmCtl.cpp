@@ -636,6 +636,18 @@ void frmCtl::Combo1_Click()
         drawTicketPreview(static_cast<std::int16_t>(sim_.state.nStopPos + 1));
 }
 
+void frmCtl::setTicketPreviewSize(const QSize &design)
+{
+    // The pane runs from the picture's corner to the window's right margin
+    // and down to the company list.
+    const QPoint at = picSeirikenPrev->pos();
+    const QSize pane(twipsToPixels(kWideWidth) - 6 - at.x(), Combo1->y() - 4 - at.y());
+    QSize size = design;
+    if (size.width() > pane.width() || size.height() > pane.height())
+        size = design.scaled(pane, Qt::KeepAspectRatio);
+    picSeirikenPrev->resize(size.expandedTo(QSize(1, 1)));
+}
+
 void frmCtl::DispData(std::int16_t nIndex)
 {
     const OperatingState &state = sim_.state;

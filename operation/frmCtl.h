@@ -116,6 +116,11 @@ public:
     QComboBox *Combo1 = nullptr;
     QMenu *MnuHide = nullptr;
 
+    // Sizes the ticket preview for a plug-in's Width x Height: as it is when
+    // it fits the preview pane, else scaled down to fit, keeping its shape
+    // (the ticket is drawn at that size, never cropped).
+    void setTicketPreviewSize(const QSize &design);
+
     // Puts the window's outer frame in the bottom-right corner of the
     // screen's available area (clear of task bars). Placed again with the
     // real frame once the window manager has decorated the window, unless

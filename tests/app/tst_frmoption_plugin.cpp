@@ -92,6 +92,10 @@ private slots:
     void companyListChoosesNoCompany_data();
     void companyListChoosesNoCompany();
     void changingTheCompanyRedrawsTheTicket();
+    void largePreviewIsScaledIntoThePane_data();
+    void largePreviewIsScaledIntoThePane();
+    void refusedFileNamesTheLineAndReason_data();
+    void refusedFileNamesTheLineAndReason();
     void listAndNoteShowTenLines();
 
 private:
@@ -375,6 +379,65 @@ void tst_frmOptionPlugin::changingTheCompanyRedrawsTheTicket()
     QCOMPARE(c.Combo1->currentIndex(), 0);
     QVERIFY(inked());
     QVERIFY(messages_.isEmpty());
+}
+
+void tst_frmOptionPlugin::largePreviewIsScaledIntoThePane_data()
+{
+    QTest::addColumn<QSize>("design");
+    QTest::addColumn<bool>("scaled");
+    QTest::newRow("fits: as it is") << QSize(200, 256) << false;
+    QTest::newRow("wider than the pane") << QSize(600, 200) << true;
+    QTest::newRow("taller than the pane") << QSize(150, 600) << true;
+    QTest::newRow("larger both ways") << QSize(1200, 1600) << true;
+}
+
+void tst_frmOptionPlugin::largePreviewIsScaledIntoThePane()
+{
+    QFETCH(QSize, design);
+    QFETCH(bool, scaled);
+    const QByteArray plugin = "[Plugin]\nFormat=kerubara-ticket 1\nWidth=" + QByteArray::number(design.width())
+        + "\nHeight=" + QByteArray::number(design.height()) + "\n[Layout]\nBorder=4\n";
+    QCOMPARE(sim_->option().SetPlgin(write(QStringLiteral("big.4SP"), plugin)), 1);
+    frmCtl &c = sim_->ctl();
+    const QRect picture = c.picSeirikenPrev->geometry();
+    // The pane: beside the console's controls, above the company list, to
+    // the company list's right edge.
+    const QRect pane(picture.topLeft(), QPoint(c.Combo1->geometry().right(), c.Combo1->y() - 1));
+    QVERIFY2(pane.contains(picture), qPrintable(QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height())));
+    QCOMPARE(picture.size() != design, scaled);
+    // The shape is kept to the pixel, and the pane is filled one way.
+    QVERIFY(std::abs(picture.width() * design.height() - picture.height() * design.width())
+            <= std::max(design.width(), design.height()));
+    if (scaled)
+        QVERIFY(picture.width() >= pane.width() - 6 || picture.height() >= pane.height() - 6);
+}
+
+void tst_frmOptionPlugin::refusedFileNamesTheLineAndReason_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a bad value on line 2") << QByteArray("[Plugin]\nFormat=something else\nWidth=1\nHeight=1\n")
+                                           << QStringLiteral("2行目") << QStringLiteral("Format");
+    QTest::newRow("an unknown key on line 5")
+        << QByteArray("[Plugin]\nFormat=kerubara-ticket 1\nWidth=10\nHeight=10\nColour=red\n")
+        << QStringLiteral("5行目") << QStringLiteral("Colour");
+    QTest::newRow("an empty file: no line") << QByteArray() << QString() << QStringLiteral("空のファイル");
+}
+
+void tst_frmOptionPlugin::refusedFileNamesTheLineAndReason()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, where);
+    QFETCH(QString, why);
+    dialogs_.file = write(QStringLiteral("bad %1.4SP"), bytes);
+    click(sim_->option().Command1);
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(messages_[0].prompt, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"));
+    const QString &details = messages_[0].details;
+    QVERIFY2(details.contains(dialogs_.file), qPrintable(details));
+    QVERIFY2(where.isEmpty() ? !details.contains(QStringLiteral("行目")) : details.contains(where), qPrintable(details));
+    QVERIFY2(details.contains(why), qPrintable(details));
 }
 
 void tst_frmOptionPlugin::listAndNoteShowTenLines()
