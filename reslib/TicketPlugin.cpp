@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QTextLayout>
+#include <QTextBoundaryFinder>
 #include <QTime>
 
 #include <algorithm>
@@ -74,29 +74,57 @@ constexpr double kEmAscent = 0.88;
 // The gap between the two lines of a wrapped text, in ems.
 constexpr double kLineGap = 0.1;
 
-// The lines of `text` no wider than `width` at the font's size, broken where
-// Japanese text may break; one line when it fits.
-QStringList breakLines(const QString &text, const QFont &font, double width)
+// The kind of script of a character, to find where a name's words meet:
+// kanji, hiragana, katakana (with its long vowel mark) or anything else.
+enum class Script { Kanji, Hiragana, Katakana, Other };
+
+Script scriptOf(QChar c)
 {
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    if (c == u'ー')
+        return Script::Katakana;
+    switch (c.script()) {
+    case QChar::Script_Han:
+        return Script::Kanji;
+    case QChar::Script_Hiragana:
+        return Script::Hiragana;
+    case QChar::Script_Katakana:
+        return Script::Katakana;
+    default:
+        return Script::Other;
     }
-    layout.endLayout();
-    return lines;
 }
 
-bool linesFit(const QStringList &lines, const QFont &font, double width)
+// A Japanese name has no spaces between its words, but a word often ends
+// where the script changes (病院前|バスターミナル) or after a ・ or a blank.
+bool wordsMeet(QChar before, QChar after)
 {
-    const QFontMetricsF metrics(font);
-    return std::all_of(lines.begin(), lines.end(),
-                       [&](const QString &line) { return metrics.horizontalAdvance(line) <= width; });
+    return before == u'・' || before.isSpace() || scriptOf(before) != scriptOf(after);
+}
+
+// The text on two lines no wider than `width`, broken where Japanese text may
+// break: where words meet if that keeps the lines near enough in length,
+// else as evenly as it can. Nothing when no break gives two such lines.
+std::optional<QStringList> splitInTwo(const QString &text, const QFontMetricsF &metrics, double width)
+{
+    std::optional<QStringList> best;
+    double bestScore = 0;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (qsizetype at = breaks.toNextBoundary(); at > 0 && at < text.size(); at = breaks.toNextBoundary()) {
+        const QString first = text.left(at).trimmed();
+        const QString second = text.mid(at).trimmed();
+        const double firstWidth = metrics.horizontalAdvance(first);
+        const double secondWidth = metrics.horizontalAdvance(second);
+        if (first.isEmpty() || second.isEmpty() || firstWidth > width || secondWidth > width)
+            continue;
+        double score = std::abs(firstWidth - secondWidth);
+        if (wordsMeet(text[at - 1], text[at]))
+            score -= (firstWidth + secondWidth) / 4;
+        if (!best || score < bestScore) {
+            best = QStringList{first, second};
+            bestScore = score;
+        }
+    }
+    return best;
 }
 
 // A text set to fit its box: the font at its pixel size and the lines.
@@ -128,11 +156,11 @@ std::optional<FittedText> fitTwoLines(QFont font, const QString &text, const QSi
     size = std::min(size, int(box.height() / (2 + kLineGap)));
     while (size >= 1) {
         font.setPixelSize(size);
-        const QStringList lines = breakLines(text, font, box.width());
-        if (lines.size() <= 2 && linesFit(lines, font, box.width()))
-            return FittedText{font, lines};
+        const QFontMetricsF metrics(font);
+        if (const std::optional<QStringList> lines = splitInTwo(text, metrics, box.width()))
+            return FittedText{font, *lines};
         // Two lines hold at most twice the box's width.
-        const double width = QFontMetricsF(font).horizontalAdvance(text);
+        const double width = metrics.horizontalAdvance(text);
         size = std::min(size - 1, int(size * 2 * box.width() / width));
     }
     return std::nullopt;
@@ -147,8 +175,7 @@ std::optional<FittedText> fitText(const QFont &font, const QString &text, const 
     if (!wraps || (oneLine && oneLine->font.pixelSize() == std::min(wanted, box.height())))
         return oneLine;
     std::optional<FittedText> twoLines = fitTwoLines(font, text, box, wanted);
-    if (twoLines && twoLines->lines.size() == 2
-        && (!oneLine || twoLines->font.pixelSize() > oneLine->font.pixelSize()))
+    if (twoLines && (!oneLine || twoLines->font.pixelSize() > oneLine->font.pixelSize()))
         return twoLines;
     return oneLine;
 }
