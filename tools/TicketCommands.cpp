@@ -123,7 +123,7 @@ std::optional<QString> parseArguments(const QStringList &args, TicketRequest &re
 QString refusal(const QString &path, const TicketPluginError &error)
 {
     if (error.line > 0)
-        return QStringLiteral("%1: %2行目: %3").arg(path).arg(error.line).arg(error.reason);
+        return QStringLiteral("%1: %2行目: %3").arg(path, QString::number(error.line), error.reason);
     return QStringLiteral("%1: %2").arg(path, error.reason);
 }
 
