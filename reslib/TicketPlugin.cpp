@@ -160,7 +160,7 @@ std::optional<FittedText> fitTwoLines(QFont font, const QString &text, const QSi
         if (const std::optional<QStringList> lines = splitInTwo(text, metrics, box.width()))
             return FittedText{font, *lines};
         // Two lines hold at most twice the box's width.
-        const double width = metrics.horizontalAdvance(text);
+        const double width = std::max(1.0, metrics.horizontalAdvance(text));
         size = std::min(size - 1, int(size * 2 * box.width() / width));
     }
     return std::nullopt;
