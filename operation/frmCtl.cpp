@@ -374,6 +374,7 @@ void frmCtl::connectHandlers()
     // settings file restores them.
     connect(Check1, &QPushButton::toggled, this, guarded([this] { Check1_Click(); }));
     connect(Check4, &QPushButton::toggled, this, guarded([this] { Check4_Click(); }));
+    connect(Combo1, &QComboBox::currentIndexChanged, this, guarded([this] { Combo1_Click(); }));
     connect(Command4, &QPushButton::clicked, this, guarded([this] { Command4_Click(); }));
     connect(Command8, &QPushButton::clicked, this, guarded([this] { Command8_Click(); }));
     connect(cmdTapeNext, &QPushButton::clicked, this, guarded([this] { cmdTapeNext_Click(); }));
@@ -676,6 +677,55 @@ void frmCtl::step(int index)
     DispData(static_cast<std::int16_t>(state.nStopPos + 1));
 }
 
+void frmCtl::drawTicketPreview(std::int16_t nIndex)
+{
+    frmOption &option = sim_.option();
+    const FareRecord row = sim_.state.FareData(nIndex);
+
+    // 3. The date printed on the ticket.
+    QString date;
+    switch (option.ticketDateMode()) {
+    case frmOption::TicketDateMode::EachTicket:
+        date = ticketDate(QDate::currentDate());
+        break;
+    case frmOption::TicketDateMode::AtRouteSetting:
+        date = strSetDate;
+        break;
+    case frmOption::TicketDateMode::Fixed:
+        date = option.fixedTicketDate();
+        break;
+    }
+
+    // 4. The ticket preview.
+    picSeirikenPrev->Cls();
+    if (option.ticketPreviewInUse()) {
+        QPainter dc(&picSeirikenPrev->image());
+        ZR8_DrawSeiriken(option.ticketPluginPath(), dc, row.Chimei, date,
+                         QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), digitValue(sim_.state.strRouteNo),
+                         row.SeirikenNo, nIndex, Combo1->currentIndex());
+    }
+    picSeirikenPrev->update();
+}
+
+void frmCtl::Combo1_Click()
+{
+    // Before the first route setting no ticket is on show.
+    if (sim_.state.nStopCount > 0)
+        drawTicketPreview(static_cast<std::int16_t>(sim_.state.nStopPos + 1));
+}
+
+void frmCtl::setTicketPreviewSize(const QSize &design)
+{
+    // The pane runs from the picture's corner to the window's right margin
+    // and down to the company list.
+    const QPoint at = picSeirikenPrev->pos();
+    const QSize pane(twipsToPixels(kWideWidth) - 6 - at.x(), Combo1->y() - 4 - at.y());
+    QSize size = design;
+    if (size.width() > pane.width() || size.height() > pane.height())
+        size = design.scaled(pane, Qt::KeepAspectRatio);
+    picSeirikenPrev->resize(size.expandedTo(QSize(1, 1)));
+}
+
 void frmCtl::DispData(std::int16_t nIndex)
 {
     const OperatingState &state = sim_.state;
@@ -710,29 +760,8 @@ void frmCtl::DispData(std::int16_t nIndex)
             digit(*t)->setValue(int(row.Col(column)));
     }
 
-    // 3. The date printed on the ticket.
-    QString date;
-    switch (option.ticketDateMode()) {
-    case frmOption::TicketDateMode::EachTicket:
-        date = ticketDate(QDate::currentDate());
-        break;
-    case frmOption::TicketDateMode::AtRouteSetting:
-        date = strSetDate;
-        break;
-    case frmOption::TicketDateMode::Fixed:
-        date = option.fixedTicketDate();
-        break;
-    }
-
-    // 4. The ticket preview.
-    picSeirikenPrev->Cls();
-    if (option.ticketPreviewInUse()) {
-        QPainter dc(&picSeirikenPrev->image());
-        ZR8_DrawSeiriken(option.ticketPluginPath(), dc, row.Chimei, date,
-                         QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), digitValue(routeNo),
-                         row.SeirikenNo, nIndex, Combo1->currentIndex());
-    }
-    picSeirikenPrev->update();
+    // 3., 4. The ticket preview.
+    drawTicketPreview(nIndex);
 
     // 5.
     QCoreApplication::processEvents();

@@ -72,6 +72,7 @@ public:
     void Frame1_DblClick(int index);
     void HScroll1_Change(int index);
     void Check4_Click();
+    void Combo1_Click();                  // company chosen: the ticket shows it
     void MnuHideCopy_Click();
     void Command4_Click();
     void Command8_Click();
@@ -117,6 +118,11 @@ public:
     QComboBox *Combo1 = nullptr;
     QMenu *MnuHide = nullptr;
 
+    // Sizes the ticket preview for a plug-in's Width x Height: as it is when
+    // it fits the preview pane, else scaled down to fit, keeping its shape
+    // (the ticket is drawn at that size, never cropped).
+    void setTicketPreviewSize(const QSize &design);
+
     // Puts the window's outer frame in the bottom-right corner of the
     // screen's available area (clear of task bars). Placed again with the
     // real frame once the window manager has decorated the window, unless
@@ -157,6 +163,9 @@ private:
     void buildRightColumn();
     void buildTapeAndButtons();
     void buildPreviewPane();
+    // Draws row nIndex's ticket into the preview, or clears it when the
+    // preview is off.
+    void drawTicketPreview(std::int16_t nIndex);
     void connectHandlers();
     void connectKeys();
     // What a key stands for at the moment it is pressed.

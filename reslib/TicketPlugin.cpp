@@ -9,6 +9,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextBoundaryFinder>
+#include <QTime>
 
 #include <algorithm>
 #include <cmath>
@@ -63,22 +66,118 @@ private:
     double sy_;
 };
 
-// Sets the largest pixel size, at most `wanted`, at which the text fits the
-// box on one line; false when not even one pixel does.
-bool fitFont(QFont &font, const QString &text, const QSize &box, int wanted)
+// Where a line of text sits: its em square centred on the line, the
+// baseline 0.88 em below the square's top, as the IPA faces place their own.
+// Faces with a tall line box (Noto CJK's bold) then look the same size as the
+// IPA ones at the same pixel size instead of shrinking to fit their line box.
+constexpr double kEmAscent = 0.88;
+// The gap between the two lines of a wrapped text, in ems.
+constexpr double kLineGap = 0.1;
+
+// The kind of script of a character, to find where a name's words meet:
+// kanji, hiragana, katakana (with its long vowel mark) or anything else.
+enum class Script { Kanji, Hiragana, Katakana, Other };
+
+Script scriptOf(QChar c)
 {
-    int size = std::min(wanted, box.height());
+    if (c == u'ー')
+        return Script::Katakana;
+    switch (c.script()) {
+    case QChar::Script_Han:
+        return Script::Kanji;
+    case QChar::Script_Hiragana:
+        return Script::Hiragana;
+    case QChar::Script_Katakana:
+        return Script::Katakana;
+    default:
+        return Script::Other;
+    }
+}
+
+// A Japanese name has no spaces between its words, but a word often ends
+// where the script changes (病院前|バスターミナル) or after a ・ or a blank.
+bool wordsMeet(QChar before, QChar after)
+{
+    return before == u'・' || before.isSpace() || scriptOf(before) != scriptOf(after);
+}
+
+// The text on two lines no wider than `width`, broken where Japanese text may
+// break: where words meet if that keeps the lines near enough in length,
+// else as evenly as it can. Nothing when no break gives two such lines.
+std::optional<QStringList> splitInTwo(const QString &text, const QFontMetricsF &metrics, double width)
+{
+    std::optional<QStringList> best;
+    double bestScore = 0;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (qsizetype at = breaks.toNextBoundary(); at > 0 && at < text.size(); at = breaks.toNextBoundary()) {
+        const QString first = text.left(at).trimmed();
+        const QString second = text.mid(at).trimmed();
+        const double firstWidth = metrics.horizontalAdvance(first);
+        const double secondWidth = metrics.horizontalAdvance(second);
+        if (first.isEmpty() || second.isEmpty() || firstWidth > width || secondWidth > width)
+            continue;
+        double score = std::abs(firstWidth - secondWidth);
+        if (wordsMeet(text[at - 1], text[at]))
+            score -= (firstWidth + secondWidth) / 4;
+        if (!best || score < bestScore) {
+            best = QStringList{first, second};
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+// A text set to fit its box: the font at its pixel size and the lines.
+struct FittedText
+{
+    QFont font;
+    QStringList lines;
+};
+
+// The text on one line at the largest pixel size, at most `size`, at which
+// it fits the box; nothing when not even one pixel does.
+std::optional<FittedText> fitOneLine(QFont font, const QString &text, const QSize &box, int size)
+{
+    size = std::min(size, box.height());
+    while (size >= 1) {
+        font.setPixelSize(size);
+        const double width = QFontMetricsF(font).horizontalAdvance(text);
+        if (width <= box.width())
+            return FittedText{font, {text}};
+        size = std::min(size - 1, int(size * box.width() / width));
+    }
+    return std::nullopt;
+}
+
+// The text on two lines at the largest pixel size, at most `size`, at which
+// both fit the box; nothing when not even one pixel does.
+std::optional<FittedText> fitTwoLines(QFont font, const QString &text, const QSize &box, int size)
+{
+    size = std::min(size, int(box.height() / (2 + kLineGap)));
     while (size >= 1) {
         font.setPixelSize(size);
         const QFontMetricsF metrics(font);
-        const double width = metrics.horizontalAdvance(text);
-        const double height = metrics.height();
-        if (width <= box.width() && height <= box.height())
-            return true;
-        const double factor = std::min(box.width() / width, box.height() / height);
-        size = std::min(size - 1, int(size * factor));
+        if (const std::optional<QStringList> lines = splitInTwo(text, metrics, box.width()))
+            return FittedText{font, *lines};
+        // Two lines hold at most twice the box's width.
+        const double width = std::max(1.0, metrics.horizontalAdvance(text));
+        size = std::min(size - 1, int(size * 2 * box.width() / width));
     }
-    return false;
+    return std::nullopt;
+}
+
+// The text at the pixel size `wanted` when it fits the box on one line.
+// Otherwise a text that may wrap goes onto two lines when they let it stay
+// larger than one line would; else it is made smaller until it fits.
+std::optional<FittedText> fitText(const QFont &font, const QString &text, const QSize &box, int wanted, bool wraps)
+{
+    std::optional<FittedText> oneLine = fitOneLine(font, text, box, wanted);
+    if (!wraps || (oneLine && oneLine->font.pixelSize() == std::min(wanted, box.height())))
+        return oneLine;
+    std::optional<FittedText> twoLines = fitTwoLines(font, text, box, wanted);
+    if (twoLines && (!oneLine || twoLines->font.pixelSize() > oneLine->font.pixelSize()))
+        return twoLines;
+    return oneLine;
 }
 
 // The text size an item asks for, in picture pixels: its own, or most of
@@ -95,19 +194,48 @@ QColor itemColour(const TicketPlugin &plugin, const ItemLayout &item)
     return item.colour.isValid() ? item.colour : plugin.layout.ink;
 }
 
+// Draws the fitted lines, centred as a block in the box and each aligned as
+// the item asks.
+void drawLines(QPainter &p, const QRect &box, const FittedText &fitted, Qt::Alignment align)
+{
+    const double size = fitted.font.pixelSize();
+    const double pitch = size * (1 + kLineGap);
+    const double height = size + pitch * double(fitted.lines.size() - 1);
+    const QFontMetricsF metrics(fitted.font);
+    double baseline = box.top() + (box.height() - height) / 2 + kEmAscent * size;
+    for (const QString &line : fitted.lines) {
+        const double width = metrics.horizontalAdvance(line);
+        double x = box.left();
+        if (align & Qt::AlignHCenter)
+            x += (box.width() - width) / 2;
+        else if (align & Qt::AlignRight)
+            x += box.width() - width;
+        p.drawText(QPointF(x, baseline), line);
+        baseline += pitch;
+    }
+}
+
 void drawItemText(QPainter &p, const QRect &box, const QString &text, const ItemLayout &item, int wanted,
-                  QFont font, const QColor &colour)
+                  const TicketLayout &look, const QColor &colour, bool wraps = false)
 {
     if (box.isEmpty() || text.isEmpty())
         return;
-    font.setBold(item.bold);
-    if (!fitFont(font, text, box.size(), wanted))
+    const std::optional<FittedText> fitted = fitText(ticketFont(look, item.bold), text, box.size(), wanted, wraps);
+    if (!fitted)
         return;
     SavedPainter saved(p);
     clipTo(p, box);
-    p.setFont(font);
+    p.setFont(fitted->font);
     p.setPen(colour);
-    p.drawText(box, int(item.align | Qt::AlignVCenter) | Qt::TextSingleLine, text);
+    drawLines(p, box, *fitted, item.align);
+}
+
+// The time as the ticket prints it: the hours and minutes of the hh:mm:ss it
+// is given; any other text as it is.
+QString printedTime(const QString &time)
+{
+    const QTime parsed = QTime::fromString(time, QStringLiteral("HH:mm:ss"));
+    return parsed.isValid() ? parsed.toString(QStringLiteral("HH:mm")) : time;
 }
 
 // The text of an item the ticket shows, or nothing when the plug-in does not
@@ -123,7 +251,7 @@ std::optional<QString> itemText(const TicketPlugin &plugin, TicketItem item, con
     case TicketItem::Date:
         return field[PlgPrintDate] == 1 ? std::optional(text.date) : std::nullopt;
     case TicketItem::Time:
-        return field[PlgPrintTime] == 1 ? std::optional(text.time) : std::nullopt;
+        return field[PlgPrintTime] == 1 ? std::optional(printedTime(text.time)) : std::nullopt;
     case TicketItem::Route:
         return field[PlgPrintRoute] == 1 ? std::optional(QStringLiteral("系統 %1").arg(text.route)) : std::nullopt;
     case TicketItem::StopName:
@@ -146,8 +274,7 @@ bool printsBarcodes(const TicketPlugin &plugin)
 
 // The barcodes, stacked in the barcode box; 範囲外 in their place when the
 // route or ticket number is beyond what they can carry.
-void drawBarcodes(QPainter &p, const DesignScale &scale, const TicketPlugin &plugin, const TicketText &text,
-                  const QFont &face)
+void drawBarcodes(QPainter &p, const DesignScale &scale, const TicketPlugin &plugin, const TicketText &text)
 {
     if (!printsBarcodes(plugin))
         return;
@@ -161,7 +288,7 @@ void drawBarcodes(QPainter &p, const DesignScale &scale, const TicketPlugin &plu
         // A note where the barcode would be, not a headline: without a size
         // of its own it takes two fifths of the box's height.
         const int size = item.size > 0 ? wantedSize(item, area, scale) : std::max(1, area.height() * 2 / 5);
-        drawItemText(p, area, QStringLiteral("範囲外"), item, size, face, ink);
+        drawItemText(p, area, QStringLiteral("範囲外"), item, size, plugin.layout, ink);
         return;
     }
     const int count = plugin.info.field[PlgBarcodeCount];
@@ -211,20 +338,32 @@ QStringList plgInfoListLines(const PlgInfoRecord &info)
     return lines;
 }
 
+QFont ticketFont(const TicketLayout &layout, bool bold)
+{
+    const QString &face = layout.mincho ? kMinchoFace : kPGothicFace;
+    QFont font(face);
+    if (bold) {
+        font.setFamilies({layout.mincho ? QStringLiteral("Noto Serif CJK JP") : QStringLiteral("Noto Sans CJK JP"),
+                          face});
+        font.setWeight(QFont::Bold);
+    }
+    return font;
+}
+
 void drawTicket(QPainter &p, const QRect &picture, const TicketPlugin &plugin, const TicketText &text)
 {
-    if (picture.isEmpty())
+    // A stop whose ticket number is 0 issues no ticket.
+    if (picture.isEmpty() || text.number < 1)
         return;
     SavedPainter saved(p);
     clipTo(p, picture);
     p.fillRect(picture, plugin.layout.paper);
     const DesignScale scale(picture, plugin.info);
     drawBorder(p, picture, plugin, scale);
-    const QFont face(plugin.layout.mincho ? kMinchoFace : kGothicFace);
     for (std::size_t k = 0; k < kTicketItemCount; ++k) {
         const auto item = static_cast<TicketItem>(k);
         if (item == TicketItem::Barcode) {
-            drawBarcodes(p, scale, plugin, text, face);
+            drawBarcodes(p, scale, plugin, text);
             continue;
         }
         const std::optional<QString> shown = itemText(plugin, item, text);
@@ -232,7 +371,8 @@ void drawTicket(QPainter &p, const QRect &picture, const TicketPlugin &plugin, c
             continue;
         const ItemLayout layout = itemLayout(plugin, item);
         const QRect box = scale.box(layout.box);
-        drawItemText(p, box, *shown, layout, wantedSize(layout, box, scale), face, itemColour(plugin, layout));
+        drawItemText(p, box, *shown, layout, wantedSize(layout, box, scale), plugin.layout,
+                     itemColour(plugin, layout), item == TicketItem::StopName);
     }
 }
 
@@ -271,8 +411,15 @@ void ZR8_SetCorpAddList(const QString &path, QComboBox *box)
     if (!box)
         return;
     const kerubara::TicketPluginRead read = kerubara::readTicketPlugin(path);
-    if (read.plugin)
-        box->addItems(read.plugin->companies);
+    if (!read.plugin)
+        return;
+    // The names come without a choice: an empty box would take its first name
+    // as chosen, and the ticket would print a company nobody picked. Nobody
+    // hears of that passing choice either.
+    const int chosen = box->currentIndex();
+    const QSignalBlocker quiet(box);
+    box->addItems(read.plugin->companies);
+    box->setCurrentIndex(chosen);
 }
 
 void ZR8_DrawSeiriken(const QString &plugin, QPainter &dc, const QString &chimei, const QString &date,

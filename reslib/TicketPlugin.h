@@ -7,6 +7,7 @@
 
 #include "reslib/TicketPluginFile.h"
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -27,15 +28,17 @@ std::int32_t ZR8_GetPlgInfo(const QString &path, PlgInfoRecord &info);
 void ZR8_SetPlgComment(const QString &path, QPlainTextEdit *textBox);
 
 // Appends the plug-in's company names ([Companies]) to the combo box, first
-// line first, without emptying it. Does nothing for a file that is not a valid
+// line first, without emptying it and without changing which name is chosen
+// (none in an empty box). Does nothing for a file that is not a valid
 // plug-in, or without a box.
 void ZR8_SetCorpAddList(const QString &path, QComboBox *box);
 
 // Draws the numbered ticket of a ticket plug-in into the preview's painter:
 // the plug-in file, the stop name, the ticket date text, the time (hh:mm:ss),
 // the route number, the stop's ticket number, the stop position and the
-// chosen company (-1 for none). The ticket fills the painter's whole device;
-// a file that is not a valid plug-in draws nothing.
+// chosen company (-1 for none). The ticket fills the painter's whole device
+// and prints the time as hh:mm; a file that is not a valid plug-in, or a stop
+// whose ticket number is 0 (or below), draws nothing.
 void ZR8_DrawSeiriken(const QString &plugin, QPainter &dc, const QString &chimei, const QString &date,
                       const QString &time, std::int32_t route, std::int16_t seirikenNo, std::int16_t stopPos,
                       std::int32_t company);
@@ -58,10 +61,18 @@ struct TicketText
     std::int32_t company = -1; // index into the plug-in's companies, -1 = none
 };
 
+// The face of a ticket's text: IPAPGothic, whose 0 is plain where IPAGothic's
+// is slashed, or IPAMincho for Face=Mincho, each by its name in Fonts.h. Bold
+// text takes the real bold of Noto Sans CJK JP or Noto Serif CJK JP
+// (fonts-noto-cjk), or the IPA face made bold when that is not installed.
+QFont ticketFont(const TicketLayout &layout, bool bold);
+
 // Draws the ticket into `picture`, scaling the plug-in's Width x Height design
 // to the picture's size: the paper, the caption 整理券 and the ticket number,
-// then each item the plug-in prints. Nothing is drawn outside `picture`, and
-// a text too long for its box is drawn smaller.
+// then each item the plug-in prints. Nothing is drawn outside `picture`. A
+// text too long for its box is drawn smaller; a stop name first goes onto two
+// lines when that keeps it larger. The time prints as hh:mm. A ticket number
+// below 1 issues no ticket: nothing at all is drawn.
 void drawTicket(QPainter &p, const QRect &picture, const TicketPlugin &plugin, const TicketText &text);
 
 // The content of each barcode the ticket shows (Barcode = 1: BarcodeCount

@@ -12,7 +12,7 @@ PACKAGES="
   libfluidsynth-dev timgm6mb-soundfont
   libespeak-ng-dev espeak-ng-data
   libmecab-dev mecab-ipadic-utf8
-  fonts-ipafont-gothic fonts-ipafont-mincho
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   libzint-dev zbar-tools
   qt6-translations-l10n
   xvfb xauth openbox x11-utils

@@ -37,10 +37,30 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace kerubara {
 namespace {
+
+// The height of a list that shows `lines` rows without scrolling.
+int listHeight(QListWidget *list, int lines)
+{
+    list->addItem(QStringLiteral("整"));
+    const int row = list->sizeHintForRow(0);
+    list->clear();
+    return lines * row + 2 * list->frameWidth();
+}
+
+// The height of a text box that shows `lines` lines without scrolling.
+int textHeight(QPlainTextEdit *box, int lines)
+{
+    // The box scrolls as soon as the last line comes within a pixel of the
+    // bottom margin.
+    const QMargins margins = box->contentsMargins();
+    return lines * box->fontMetrics().lineSpacing() + int(2 * box->document()->documentMargin()) + margins.top()
+        + margins.bottom() + 2;
+}
 
 QLabel *note(const QString &text, QWidget *parent)
 {
@@ -190,7 +210,9 @@ const QList<FileFilter> kPanelFilter{{QStringLiteral("ビットマップ(*.bmp)"
 frmOption::frmOption(Simulator &sim, QWidget *parent) : QDialog(parent), sim_(sim)
 {
     setWindowTitle(QStringLiteral("オプション"));
-    setFixedSize(twipsToPixels(9570), twipsToPixels(5610));
+    // Taller than the 5610 twips of old, so that page 5 shows its plug-in's
+    // list and note ten lines deep.
+    setFixedSize(twipsToPixels(9570), twipsToPixels(6480));
     // The window is laid out for a 9-point proportional gothic, as the
     // dense pages need.
     QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -251,7 +273,7 @@ void frmOption::buildTabs()
         Option1[i]->setGeometry(6, 8 + i * (tabHeight + 4), twipsToPixels(1250), tabHeight);
         Option1[i]->setAccessibleName(tabCaption(kTabCaptions[i]));
         Frame1[i] = new QGroupBox(frames[i], this);
-        Frame1[i]->setGeometry(twipsToPixels(1455), twipsToPixels(75), twipsToPixels(8000), twipsToPixels(5000));
+        Frame1[i]->setGeometry(twipsToPixels(1455), twipsToPixels(75), twipsToPixels(8000), twipsToPixels(5870));
     }
     const int room = captionRoom(Option1[0]);
     const QFont font = tabFont(this->font(), room);
@@ -606,16 +628,20 @@ void frmOption::buildPreviewPage()
     g->addLayout(row, 1, 0, 1, 2);
     g->addWidget(new QLabel(QStringLiteral("上記プラグインのプロパティ："), Frame10), 2, 0);
     g->addWidget(new QLabel(QStringLiteral("上記プラグインの特記事項："), Frame10), 2, 1);
+    // Ten lines each: the whole list of a barcode plug-in, and a note as long.
     List1 = new QListWidget(Frame10);
-    List1->setMaximumHeight(76);
+    List1->setFixedHeight(listHeight(List1, 10));
     txtPlginComment = new QPlainTextEdit(Frame10);
     txtPlginComment->setReadOnly(true);
-    txtPlginComment->setMaximumHeight(76);
+    txtPlginComment->setFixedHeight(textHeight(txtPlginComment, 10));
     QPalette grey = txtPlginComment->palette();
     grey.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
     txtPlginComment->setPalette(grey);
     g->addWidget(List1, 3, 0);
     g->addWidget(txtPlginComment, 3, 1);
+    // The list's longest line (the barcode scheme) needs the wider half.
+    g->setColumnStretch(0, 4);
+    g->setColumnStretch(1, 3);
     v->addWidget(Frame10);
 
     Frame7 = new QGroupBox(QStringLiteral("日付の設定（整理券プラグインが日付の印字をサポートしているときに有効）"), page);

@@ -2,7 +2,6 @@
 // Page 5 of the options window: the ticket plug-in.
 #include "settings/frmOption.h"
 
-#include "app/PictureBox.h"
 #include "app/Simulator.h"
 #include "operation/frmCtl.h"
 #include "reslib/MsgBox.h"
@@ -16,6 +15,20 @@
 #include <QPlainTextEdit>
 
 namespace kerubara {
+namespace {
+
+// Why the plug-in at `path` was refused: the file, the line when there is
+// one, and the reason.
+QString refusalDetails(const QString &path)
+{
+    const TicketPluginError error = readTicketPlugin(path).error;
+    QString details = QStringLiteral("ファイル: ") + path + u'\n';
+    if (error.line > 0)
+        details += QString::number(error.line) + QStringLiteral("行目: ");
+    return details + error.reason;
+}
+
+} // namespace
 
 std::int32_t frmOption::SetPlgin(const QString &path)
 {
@@ -27,9 +40,10 @@ std::int32_t frmOption::SetPlgin(const QString &path)
     ZR8_SetPlgComment(path, txtPlginComment);
     List1->clear();
     List1->addItems(plgInfoListLines(info));
-    // The plug-in's size goes to the preview picture unchanged.
+    // The plug-in's size goes to the preview picture, scaled down when the
+    // pane cannot hold it.
     frmCtl &ctl = sim_.ctl();
-    ctl.picSeirikenPrev->resize(info.field[PlgWidth], info.field[PlgHeight]);
+    ctl.setTicketPreviewSize(QSize(info.field[PlgWidth], info.field[PlgHeight]));
     if (info.field[PlgCompanySwitch] >= 1)
         ZR8_SetCorpAddList(path, ctl.Combo1);
     return 1;
@@ -49,7 +63,7 @@ void frmOption::Command1_Click()
         return;
     }
     MsgBox(QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"), vbCritical,
-           QStringLiteral("プラグインロードエラー"));
+           QStringLiteral("プラグインロードエラー"), refusalDetails(path));
 }
 
 void frmOption::Command11_Click()

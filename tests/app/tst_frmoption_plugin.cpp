@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -87,6 +88,14 @@ private slots:
     void clearingKeepsThePreviewAndCompanies();
     void previewDrawsTheTicketAtEveryStop();
     void previewOffDrawsNothing();
+    void companyListChoosesNoCompany_data();
+    void companyListChoosesNoCompany();
+    void changingTheCompanyRedrawsTheTicket();
+    void largePreviewIsScaledIntoThePane_data();
+    void largePreviewIsScaledIntoThePane();
+    void refusedFileNamesTheLineAndReason_data();
+    void refusedFileNamesTheLineAndReason();
+    void listAndNoteShowTenLines();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -311,6 +320,111 @@ void tst_frmOptionPlugin::previewOffDrawsNothing()
     c.Label2[0]->setText(QStringLiteral("12"));
     click(c.Command1[1]);
     QCOMPARE(colours(c.picSeirikenPrev->image()), 1);
+}
+
+void tst_frmOptionPlugin::companyListChoosesNoCompany_data()
+{
+    QTest::addColumn<bool>("dialog");
+    QTest::newRow("chosen with the file dialog, after a company was picked") << true;
+    QTest::newRow("restored at start-up") << false;
+}
+
+void tst_frmOptionPlugin::companyListChoosesNoCompany()
+{
+    QFETCH(bool, dialog);
+    frmOption &o = sim_->option();
+    QComboBox *companies = sim_->ctl().Combo1;
+    dialogs_.file = kFull;
+    if (dialog) {
+        click(o.Command1);
+        companies->setCurrentIndex(1);
+        click(o.Command1);
+    } else {
+        QCOMPARE(o.SetPlgin(kFull), 1);
+    }
+    QCOMPARE(companies->count(), 3);
+    QCOMPARE(companies->currentIndex(), -1);
+}
+
+void tst_frmOptionPlugin::changingTheCompanyRedrawsTheTicket()
+{
+    write(QStringLiteral("12.hy3"), testing::routeBytes(3));
+    frmOption &o = sim_->option();
+    o.Text2[0]->setText(dir_->path());
+    dialogs_.file = kFull;
+    click(o.Command1);
+    frmCtl &c = sim_->ctl();
+    c.Label2[0]->setText(QStringLiteral("12"));
+    click(c.Command1[1]);
+    // The sample's company line: plain paper while none is chosen.
+    const QRect companyLine(8, 6, 184, 22);
+    QCOMPARE(colours(c.picSeirikenPrev->image().copy(companyLine)), 1);
+    QTest::keyClick(c.Combo1, Qt::Key_Down);
+    QCOMPARE(c.Combo1->currentIndex(), 0);
+    QVERIFY(colours(c.picSeirikenPrev->image().copy(companyLine)) > 1);
+}
+
+void tst_frmOptionPlugin::largePreviewIsScaledIntoThePane_data()
+{
+    QTest::addColumn<QSize>("design");
+    QTest::newRow("fits: as it is") << QSize(200, 256);
+    QTest::newRow("wider than the pane") << QSize(600, 200);
+    QTest::newRow("taller than the pane") << QSize(150, 600);
+    QTest::newRow("larger both ways") << QSize(1200, 1600);
+}
+
+void tst_frmOptionPlugin::largePreviewIsScaledIntoThePane()
+{
+    QFETCH(QSize, design);
+    const QByteArray plugin = "[Plugin]\nFormat=kerubara-ticket 1\nWidth=" + QByteArray::number(design.width())
+        + "\nHeight=" + QByteArray::number(design.height()) + "\n";
+    QCOMPARE(sim_->option().SetPlgin(write(QStringLiteral("big.4SP"), plugin)), 1);
+    const frmCtl &c = sim_->ctl();
+    const QRect picture = c.picSeirikenPrev->geometry();
+    // The pane runs to the company list's right edge and down to its top.
+    const QSize pane(c.Combo1->geometry().right() + 1 - picture.x(), c.Combo1->y() - picture.y());
+    const QSize fitted = design.boundedTo(pane) == design ? design : design.scaled(pane, Qt::KeepAspectRatio);
+    QVERIFY(picture.width() <= pane.width() && picture.height() <= pane.height());
+    // Shape kept to the pixel; the pane filled one way, but for a margin.
+    QVERIFY(std::abs(picture.width() * design.height() - picture.height() * design.width())
+            <= std::max(design.width(), design.height()));
+    QVERIFY(std::abs(picture.width() - fitted.width()) <= 6 && std::abs(picture.height() - fitted.height()) <= 6);
+}
+
+void tst_frmOptionPlugin::refusedFileNamesTheLineAndReason_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("details");
+    QTest::newRow("a bad value on line 2") << QByteArray("[Plugin]\nFormat=something else\n") << u"2行目: Format"_qs;
+    QTest::newRow("an empty file: no line") << QByteArray() << u"4SP\n空のファイル"_qs;
+}
+
+void tst_frmOptionPlugin::refusedFileNamesTheLineAndReason()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, details);
+    dialogs_.file = write(QStringLiteral("bad %1.4SP"), bytes);
+    click(sim_->option().Command1);
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(messages_[0].prompt, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"));
+    QVERIFY2(messages_[0].details.contains(dialogs_.file + u'\n'), qPrintable(messages_[0].details));
+    QVERIFY2(messages_[0].details.contains(details), qPrintable(messages_[0].details));
+}
+
+void tst_frmOptionPlugin::listAndNoteShowTenLines()
+{
+    QByteArray plugin = "[Plugin]\nFormat=kerubara-ticket 1\nWidth=100\nHeight=80\nBarcode=1\nBarcodeType=NW7\n"
+                        "BarcodeCount=1\nRouteMax=9\nStopMax=9\n[Comment]\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n";
+    frmOption &o = sim_->option();
+    dialogs_.file = write(QStringLiteral("ten.4SP"), plugin);
+    click(o.Command1);
+    QCOMPARE(o.List1->count(), 10);
+    QTRY_VERIFY(o.List1->isVisible());
+    QVERIFY(o.List1->viewport()->rect().contains(o.List1->visualItemRect(o.List1->item(9))));
+    QCOMPARE(o.txtPlginComment->verticalScrollBar()->maximum(), 0);
+    // Nothing on the page is squeezed to make room.
+    QVERIFY(o.Frame10->height() >= o.Frame10->minimumSizeHint().height());
+    QVERIFY(o.Frame1[5]->contentsRect().contains(o.Frame7->geometry()));
 }
 
 QTEST_MAIN(tst_frmOptionPlugin)

@@ -3,6 +3,8 @@
 #include "reslib/Fonts.h"
 #include "reslib/TicketPlugin.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -61,6 +63,21 @@ int inkIn(const QImage &image, const QRect &box)
     return count;
 }
 
+// The lines of text in `box`: runs of rows with ink.
+QList<QRect> inkLines(const QImage &image, const QRect &box)
+{
+    QList<QRect> lines;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        if (inkIn(image, QRect(box.left(), y, box.width(), 1)) == 0)
+            continue;
+        if (!lines.isEmpty() && lines.back().bottom() == y - 1)
+            lines.back().setBottom(y);
+        else
+            lines.append(QRect(box.left(), y, box.width(), 1));
+    }
+    return lines;
+}
+
 QRect inkBounds(const QImage &image)
 {
     QRect bounds;
@@ -87,6 +104,12 @@ private slots:
     void nothingIsDrawnOutsideThePicture();
     void longTextsShrinkIntoTheirBox_data();
     void longTextsShrinkIntoTheirBox();
+    void longStopNamesWrapRatherThanShrinkFar_data();
+    void longStopNamesWrapRatherThanShrinkFar();
+    void timePrintsHoursAndMinutes();
+    void digitsHaveAPlainZero_data();
+    void digitsHaveAPlainZero();
+    void boldTextHasARealBoldFace();
     void barcodesReadBackWithAScanner_data();
     void barcodesReadBackWithAScanner();
     void outOfRangePrintsTextInsteadOfABarcode();
@@ -231,8 +254,102 @@ void tst_TicketDrawing::longTextsShrinkIntoTheirBox()
     QVERIFY(!ink.isEmpty());
     QVERIFY2(QRect(10, 20, 80, 24).contains(ink), qPrintable(u"ink %1,%2 %3x%4"_s.arg(ink.x()).arg(ink.y())
                                                                  .arg(ink.width()).arg(ink.height())));
-    // A name cut at the box edge would keep its full height.
-    QCOMPARE(ink.height() < 12, shrunk);
+    // A name cut at the box edge would keep its full height; a smaller one
+    // may take two lines, each less tall.
+    const QList<QRect> lines = inkLines(image, image.rect());
+    QCOMPARE(std::all_of(lines.begin(), lines.end(), [](const QRect &line) { return line.height() < 12; }), shrunk);
+}
+
+void tst_TicketDrawing::longStopNamesWrapRatherThanShrinkFar_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("boxHeight");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("minLineHeight");
+    // Text 20 pixels tall in a box 130 wide: six characters a line.
+    QTest::newRow("room for two lines: two at its size") << u"国立がんセンター東病院前"_s << 60 << 2 << 15;
+    QTest::newRow("one-line box, a little too long: one line, a little smaller") << u"市役所前北口店"_s << 24 << 1 << 13;
+    QTest::newRow("one-line box, far too long: two lines, not a tiny one")
+        << u"国立がんセンター東病院前バスターミナル北口"_s << 24 << 2 << 7;
+}
+
+void tst_TicketDrawing::longStopNamesWrapRatherThanShrinkFar()
+{
+    QFETCH(QString, name);
+    QFETCH(int, boxHeight);
+    QFETCH(int, minLineHeight);
+    const QRect box(10, 10, 130, boxHeight);
+    TicketText text = sampleText();
+    text.stopName = name;
+    QImage image = draw(parsed("[Plugin]\nFormat=kerubara-ticket 1\nWidth=150\nHeight=80\nPrintStopName=1\n[Layout]\n"
+                               "Paper=#FFF0D0\nCaption=149,79,1,1\nNumber=149,79,1,1\nStopName=10,10,130,"
+                               + QByteArray::number(boxHeight) + ",20\n"),
+                        text, {150, 80});
+    image.setPixel(149, 79, kPaper); // whatever the 1-pixel caption left there
+    QVERIFY(box.contains(inkBounds(image)));
+    const QList<QRect> lines = inkLines(image, box);
+    QTEST(int(lines.size()), "lines");
+    QList<int> widths;
+    for (const QRect &line : lines) {
+        QVERIFY(line.height() >= minLineHeight);
+        widths << inkBounds(image.copy(line)).width();
+    }
+    // Two lines share the name fairly: not a full line and a stub.
+    if (widths.size() == 2)
+        QVERIFY(std::min(widths[0], widths[1]) * 2 >= std::max(widths[0], widths[1]));
+}
+
+void tst_TicketDrawing::timePrintsHoursAndMinutes()
+{
+    const TicketPlugin plugin = parsed(ticket("PrintTime=1\n"));
+    const auto at = [&](const QString &time) {
+        TicketText text = sampleText();
+        text.time = time;
+        return draw(plugin, text, {200, 200});
+    };
+    QCOMPARE(at(u"08:15:59"_s), at(u"08:15:00"_s)); // no seconds
+    QVERIFY(at(u"08:16:00"_s) != at(u"08:15:00"_s));
+}
+
+void tst_TicketDrawing::digitsHaveAPlainZero_data()
+{
+    QTest::addColumn<QByteArray>("weight");
+    QTest::newRow("regular") << QByteArray("normal");
+    QTest::newRow("bold") << QByteArray("bold");
+}
+
+void tst_TicketDrawing::digitsHaveAPlainZero()
+{
+    QFETCH(QByteArray, weight);
+    // Ticket number 10, large: the middle of its 0 is the hole, where a
+    // slashed or dotted 0 has ink.
+    TicketText text = sampleText();
+    text.number = 10;
+    QImage image = draw(parsed("[Plugin]\nFormat=kerubara-ticket 1\nWidth=200\nHeight=120\n[Layout]\nPaper=#FFF0D0\n"
+                               "Caption=199,119,1,1\nNumber=0,0,200,120,100," + weight + ",center\n"),
+                        text, {200, 120});
+    image.setPixel(199, 119, kPaper);
+    const QRect ink = inkBounds(image);
+    int left = ink.right(); // the 0: the inked columns at the right
+    while (inkIn(image, QRect(left - 1, 0, 1, 120)) > 0)
+        --left;
+    const QPoint middle = inkBounds(image.copy(left, 0, ink.right() + 1 - left, 120)).center() + QPoint(left, 0);
+    QCOMPARE(inkIn(image, QRect(middle - QPoint(2, 2), QSize(5, 5))), 0);
+}
+
+void tst_TicketDrawing::boldTextHasARealBoldFace()
+{
+    if (!QFontDatabase::families().contains(u"Noto Sans CJK JP"_s))
+        QSKIP("fonts-noto-cjk is not installed: bold text is the IPA face made bold");
+    for (const bool mincho : {false, true}) {
+        TicketLayout layout;
+        layout.mincho = mincho;
+        const QString family = QFontInfo(ticketFont(layout, true)).family();
+        const QStringList styles = QFontDatabase::styles(family);
+        QVERIFY2(std::any_of(styles.begin(), styles.end(),
+                             [&](const QString &s) { return QFontDatabase::weight(family, s) >= QFont::Bold; }),
+                 qPrintable(family));
+    }
 }
 
 void tst_TicketDrawing::barcodesReadBackWithAScanner_data()
@@ -313,6 +430,15 @@ void tst_TicketDrawing::drawSeirikenFillsTheDeviceOrDrawsNothing()
         {
             QPainter dc(&image);
             ZR8_DrawSeiriken(path, dc, u"市役所前"_s, u"12-07-2026"_s, u"08:15:00"_s, 12, 4, 5, -1);
+        }
+        QCOMPARE(image, untouched);
+    }
+    // A stop with ticket number 0 (or below) issues no ticket.
+    for (const std::int16_t number : {0, -3}) {
+        QImage image = untouched;
+        {
+            QPainter dc(&image);
+            ZR8_DrawSeiriken(good, dc, u"市役所前"_s, u"12-07-2026"_s, u"08:15:00"_s, 12, number, 5, -1);
         }
         QCOMPARE(image, untouched);
     }

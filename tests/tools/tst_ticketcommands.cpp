@@ -124,6 +124,8 @@ void tst_TicketCommands::renderTicketFailuresWriteNothing_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
     QTest::newRow("refused plug-in") << QStringList{u"@refused"_s, u"@png"_s} << 1 << u"3行目"_s;
+    QTest::newRow("refused plug-in whose name looks like placeholders")
+        << QStringList{u"@odd"_s, u"@png"_s} << 1 << u"refused %2 %3.4SP: 3行目: Width"_s;
     QTest::newRow("no output") << QStringList{kFull} << 2 << u"PNG"_s;
     QTest::newRow("unknown option") << QStringList{kFull, u"@png"_s, u"--colour"_s, u"1"_s} << 2 << u"--colour"_s;
     QTest::newRow("missing value") << QStringList{kFull, u"@png"_s, u"--route"_s} << 2 << u"--route"_s;
@@ -139,7 +141,10 @@ void tst_TicketCommands::renderTicketFailuresWriteNothing()
     const QString refused = dir_.filePath(u"refused.4SP"_s);
     QVERIFY(testing::writeFile(refused, "[Plugin]\nFormat=kerubara-ticket 1\nWidth=-1\nHeight=9\n"));
     const QString png = dir_.filePath(u"bad.png"_s);
+    const QString odd = dir_.filePath(u"refused %2 %3.4SP"_s);
+    QVERIFY(QFile::copy(refused, odd) || QFile::exists(odd));
     args.replaceInStrings(u"@refused"_s, refused);
+    args.replaceInStrings(u"@odd"_s, odd);
     args.replaceInStrings(u"@png"_s, png);
     const testing::Run r = testing::runTool(QStringList{u"render-ticket"_s} + args);
     QTEST(r.status, "status");
