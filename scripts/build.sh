@@ -1,9 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds kerubara, its data tool, the tests and the benchmarks
-# into ./build.
+# into ./build. A build that is already configured is only brought up to
+# date (the build itself configures again when a CMake file changed).
 set -eu
 cd "$(dirname "$0")/.."
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel 2

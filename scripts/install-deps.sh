@@ -1,7 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package kerubara needs to build, run and test.
-# Safe to run again: apt-get skips what is already installed.
+# When every one of them is installed already it does nothing at all (no
+# root, no network); otherwise it updates the package lists and installs
+# what is missing.
 set -eu
 
 PACKAGES="
@@ -22,6 +24,13 @@ PACKAGES="
   clang-14 libclang-rt-14-dev llvm-14
 "
 
+missing=
+for package in $PACKAGES; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+  [ "$status" = installed ] || missing="$missing $package"
+done
+[ -n "$missing" ] || exit 0
+
 if [ "$(id -u)" -ne 0 ]; then
   SUDO=sudo
 else
@@ -31,4 +40,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 # shellcheck disable=SC2086
-$SUDO apt-get install -y --no-install-recommends $PACKAGES
+$SUDO apt-get install -y --no-install-recommends $missing

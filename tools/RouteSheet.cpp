@@ -230,14 +230,16 @@ std::vector<std::vector<PlacedAnnouncement>> placeAnnouncements(const std::vecto
     std::vector<std::vector<PlacedAnnouncement>> placed(static_cast<std::size_t>(std::max(stopCount, 0)));
     if (stopCount <= 0)
         return placed;
+    // An announcement that steps moves the bus as its speech starts, so it
+    // is heard while the panel shows the stop it moved to.
     int at = 0;
     for (std::size_t i = 0; i < tape.size(); ++i) {
         const TapeRecord &r = tape[i];
         const bool steps = r.StepFlag == 1;
-        if (!r.Text.isEmpty())
-            placed[static_cast<std::size_t>(at)].push_back({static_cast<int>(i) + 1, r.Text, steps, r.SoundFlag});
         if (steps)
             at = std::min(at + 1, stopCount - 1);
+        if (!r.Text.isEmpty())
+            placed[static_cast<std::size_t>(at)].push_back({static_cast<int>(i) + 1, r.Text, steps, r.SoundFlag});
     }
     return placed;
 }

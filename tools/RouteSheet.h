@@ -54,8 +54,8 @@ struct PlacedAnnouncement
 
 // Plays the announcements one after another from the first stop, as the
 // console's 送り does, and puts each at the stop shown when it plays; an
-// announcement with step flag 1 moves the bus on afterwards (never past the
-// last stop). Entries without text play nothing and are left out. Gives one
+// announcement with step flag 1 moves the bus on as it starts, so it stands
+// at the stop it moved to (never past the last stop). Entries without text play nothing and are left out. Gives one
 // list per stop.
 std::vector<std::vector<PlacedAnnouncement>> placeAnnouncements(const std::vector<TapeRecord> &tape, int stopCount);
 

@@ -482,6 +482,7 @@ void tst_Package::dependsOnTheRuntimeData_data()
 {
     QTest::addColumn<QString>("dependency");
     QTest::newRow("Gothic font for stop names") << "fonts-ipafont-gothic";
+    QTest::newRow("bold face for tickets") << "fonts-noto-cjk";
     QTest::newRow("Mincho font for stop names") << "fonts-ipafont-mincho";
     QTest::newRow("Japanese voice") << "espeak-ng-data";
     QTest::newRow("reading dictionary") << "mecab-ipadic-utf8";

@@ -139,19 +139,21 @@ void tst_RouteSheet::announcementsGoToTheStopShownWhenTheyPlay()
                                        {u"ご乗車ありがとうございました。"_s, 0, 0}};
     const auto placed = placeAnnouncements(tape, 3);
     QCOMPARE(placed.size(), std::size_t(3));
-    QCOMPARE(placed[0].size(), std::size_t(2));
+    QCOMPARE(placed[0].size(), std::size_t(1));
     QCOMPARE(placed[0][0].entry, 1);
     QCOMPARE(placed[0][0].soundFlag, std::int16_t(1));
     QVERIFY(!placed[0][0].steps);
-    QCOMPARE(placed[0][1].text, u"次は、市役所前です。"_s);
-    QVERIFY(placed[0][1].steps);
-    // The empty entry 3 plays nothing; entry 4 plays at stop 2.
+    // 送り moves the bus as the speech starts: the panel shows stop 2 while
+    // 次は、市役所前です。 is heard.
     QCOMPARE(placed[1].size(), std::size_t(1));
-    QCOMPARE(placed[1][0].entry, 4);
-    // At the last stop a step goes nowhere: 5 and 6 both play there.
-    QCOMPARE(placed[2].size(), std::size_t(2));
-    QCOMPARE(placed[2][0].entry, 5);
-    QCOMPARE(placed[2][1].entry, 6);
+    QCOMPARE(placed[1][0].text, u"次は、市役所前です。"_s);
+    QVERIFY(placed[1][0].steps);
+    // The empty entry 3 plays nothing; entry 4 moves on to stop 3, and at the
+    // last stop a step goes nowhere: 5 and 6 play there too.
+    QCOMPARE(placed[2].size(), std::size_t(3));
+    QCOMPARE(placed[2][0].entry, 4);
+    QCOMPARE(placed[2][1].entry, 5);
+    QCOMPARE(placed[2][2].entry, 6);
 }
 
 void tst_RouteSheet::sheetFlagsFallingAndFiveDigitFaresInRed()
