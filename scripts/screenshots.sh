@@ -36,15 +36,14 @@ session() { # BUILD OUT
     trap 'stop; rm -rf "$work"' EXIT
     examples=$build/examples
 
-    # The demonstration's settings (the built sample route, the chimes, the
-    # full sample ticket), with the ticket preview closed at first.
-    sed -e 's|^CtrlData.nPreviewOpen=.*|CtrlData.nPreviewOpen=0|' \
-        "$examples/demo-settings.txt" >"$work/shots.txt"
-    "$build/tools/kerubara-data" in4 "$work/shots.txt" "$work/shots.in4"
+    # The demonstration as ./scripts/run.sh starts it: its settings (the
+    # built sample route, the chimes, the full sample ticket, the preview
+    # open) and the backlight on.
+    cp "$examples/demo-settings.in4" "$work/shots.in4"
 
     mkdir -p "$work/home"
     HOME=$work/home XDG_CONFIG_HOME=$work/home/.config SDL_AUDIODRIVER=dummy \
-        "$build/app/kerubara" --settings "$work/shots.in4" &
+        "$build/app/kerubara" --settings "$work/shots.in4" --backlight ON1 &
     pid=$!
     console=$(xdotool search --sync --onlyvisible --name '^集中操作盤$' | head -1)
     panel=$(xdotool search --sync --onlyvisible --name '^ケルバラケーション' | head -1)
@@ -70,14 +69,12 @@ session() { # BUILD OUT
     done
     sleep 1
     shoot "$panel" panel-trip.png
-    shoot "$console" control-panel.png
-
-    # >> opens the ticket preview beside the control panel.
-    click "$console" 340 300
-    sleep 1
     shoot "$console" ticket-preview.png
+
+    # << closes the ticket preview beside the control panel.
     click "$console" 340 300
     sleep 1
+    shoot "$console" control-panel.png
 
     # 設定... and each of the six pages of the options.
     click "$console" 237 248

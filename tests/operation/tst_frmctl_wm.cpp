@@ -17,6 +17,7 @@
 #include "sound/SpeechEngine.h"
 
 #include <QDate>
+#include <QGroupBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -106,7 +107,7 @@ void tst_frmCtlWm::restoredConsoleKeepsItsPlaceRunAfterRun()
         QVERIFY(QTest::qWaitForWindowExposed(&c));
         // Framed by the window manager, then given time to be put in place.
         QVERIFY(QTest::qWaitFor([&] { return c.frameGeometry().size() != c.size(); }, 5000));
-        QTest::qWaitFor([&] { return c.frameGeometry().topLeft() == at; }, 4000);
+        (void)QTest::qWaitFor([&] { return c.frameGeometry().topLeft() == at; }, 4000);
         const QPoint frameAt = c.frameGeometry().topLeft();
         c.close(); // はい: saved
         const CtrlDataRecord saved = storedCtrlData(file);
@@ -159,9 +160,9 @@ void tst_frmCtlWm::keysTypedDuringASynchronousChimeAreCarriedOut()
     QProcess keys;
     keys.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("xdotool key space; ") + typing});
     QVERIFY(keys.waitForStarted());
-    QTest::qWaitFor([&] { return keys.state() == QProcess::NotRunning; }, 10000);
+    QVERIFY(QTest::qWaitFor([&] { return keys.state() == QProcess::NotRunning; }, 10000));
     QCOMPARE(keys.exitCode(), 0);
-    QTest::qWaitFor([&] { return sim.state.nStopPos == stopAfter && !c.isBusy(); }, 10000);
+    (void)QTest::qWaitFor([&] { return sim.state.nStopPos == stopAfter && !c.isBusy(); }, 10000);
     QCOMPARE(sim.tape().GetTapePos(), 1);
     QCOMPARE(sim.state.nStopPos, std::int16_t(stopAfter));
 }
