@@ -239,6 +239,65 @@ void Form1::SetFormInfo(const FormPosRecord &pos)
     restoredAt_ = this->pos();
 }
 
+void Form1::showLampTest()
+{
+    for (int k = 1; k <= 12; ++k)
+        Degit[k]->ResetDegit(-1);
+}
+
+void Form1::showLampTestEnded()
+{
+    for (int k = 1; k <= 12; ++k)
+        Degit[k]->setValue(0);
+}
+
+void Form1::showFare(int cell, int value)
+{
+    if (cell >= 0 && cell < static_cast<int>(Degit.size()))
+        Degit[static_cast<std::size_t>(cell)]->setValue(value);
+}
+
+void Form1::showInfoText(int cell, const QString &text)
+{
+    if (cell >= 0 && cell < static_cast<int>(Degit.size()))
+        Degit[static_cast<std::size_t>(cell)]->setValue(text);
+}
+
+void Form1::showStopName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter)
+{
+    const std::int16_t before = ChimeiCtl->TsugiwaMode();
+    ChimeiCtl->setTsugiwaMode(drawnMode);
+    ChimeiCtl->SetChimei(name);
+    ChimeiCtl->setTsugiwaMode(modeAfter < 0 ? before : modeAfter);
+}
+
+void Form1::blankStopName()
+{
+    ChimeiCtl->SetChimei(QString());
+}
+
+void Form1::showDisplayCleared(bool cleared)
+{
+    if (!cleared) {
+        // The clock runs only where the panel has one.
+        if (TimeDegit[0]->isVisibleTo(this))
+            Timer1->start();
+        return;
+    }
+    ChimeiCtl->SetChimei(QString());
+    for (int k = 1; k <= 12; ++k)
+        Degit[k]->ResetDegit(0);
+    Timer1->stop();
+    for (M_Degit *clock : TimeDegit)
+        clock->setValue(QString());
+}
+
+void Form1::setScroll(std::int16_t speed, int startWait)
+{
+    ChimeiCtl->setSpeed(speed);
+    ChimeiCtl->setScrollStartWait(startWait);
+}
+
 void Form1::DeleteRgn()
 {
     // Nothing to release: the window's shape belongs to the window.

@@ -72,6 +72,21 @@ public:
     // The pop-up menu of the panel's surface with the three magnifications.
     QMenu *zoomMenu() const { return zoomMenu_; }
 
+    // What the unit shows (OperationEngine's signals), on this window's
+    // own controls.
+    void showLampTest();                       // every fare segment lit
+    void showLampTestEnded();                  // every fare digit 0
+    void showFare(int cell, int value);        // Degit(cell)
+    void showInfoText(int cell, const QString &text);
+    // The strip draws `name` with prefix mode `drawnMode`, then keeps
+    // `modeAfter` (-1: the mode it had).
+    void showStopName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter);
+    void blankStopName();
+    // Display clear: fares, name and clock blank, or the clock back.
+    void showDisplayCleared(bool cleared);
+    // The control panel's scroll sliders.
+    void setScroll(std::int16_t speed, int startWait);
+
     // Handlers.
     void Degit_DblClick(int index);
     void Timer1_Timer();

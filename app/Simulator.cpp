@@ -14,24 +14,42 @@
 
 namespace kerubara {
 
-Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile) : settingsFile_(std::move(settingsFile))
+Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile)
+    : settingsFile_(std::move(settingsFile)),
+      sound_(std::make_unique<SoundSystem>(openAudioOutput())),
+      form1_(std::make_unique<Form1>(*this)),
+      option_(std::make_unique<frmOption>(*this)),
+      engine_(std::make_unique<OperationEngine>(*sound_, *option_, mdlM_Tape::voiceEngineFactory(*sound_))),
+      state(engine_->state),
+      ctl_(std::make_unique<frmCtl>(*this))
 {
-    sound_ = std::make_unique<SoundSystem>(openAudioOutput());
-    form1_ = std::make_unique<Form1>(*this);
-    option_ = std::make_unique<frmOption>(*this);
-    ctl_ = std::make_unique<frmCtl>(*this);
-    tape_ = std::make_unique<mdlM_Tape>(*sound_, *ctl_, mdlM_Tape::voiceEngineFactory(*sound_));
+    connectPanel();
 }
 
 Simulator::~Simulator()
 {
-    // The tape speaks through the sound system and is switched through the
-    // control panel; the windows refer to the panel. Tear down in that order.
-    tape_.reset();
+    // The control panel drives the engine; the engine's tape speaks through
+    // the sound system and reads the options; the windows refer to the panel.
+    // Tear down in that order.
     ctl_.reset();
+    engine_.reset();
     option_.reset();
     form1_.reset();
     sound_.reset();
+}
+
+void Simulator::connectPanel()
+{
+    Form1 *panel = form1_.get();
+    OperationEngine *unit = engine_.get();
+    QObject::connect(unit, &OperationEngine::lampTestStarted, panel, &Form1::showLampTest);
+    QObject::connect(unit, &OperationEngine::lampTestEnded, panel, &Form1::showLampTestEnded);
+    QObject::connect(unit, &OperationEngine::fareShown, panel, &Form1::showFare);
+    QObject::connect(unit, &OperationEngine::infoShown, panel, &Form1::showFare);
+    QObject::connect(unit, &OperationEngine::infoTextShown, panel, &Form1::showInfoText);
+    QObject::connect(unit, &OperationEngine::nameShown, panel, &Form1::showStopName);
+    QObject::connect(unit, &OperationEngine::nameBlanked, panel, &Form1::blankStopName);
+    QObject::connect(unit, &OperationEngine::displayClearedChanged, panel, &Form1::showDisplayCleared);
 }
 
 void Simulator::start()

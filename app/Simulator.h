@@ -4,6 +4,7 @@
 
 #include "app/Form1.h"
 #include "operation/OperatingState.h"
+#include "operation/OperationEngine.h"
 #include "operation/frmCtl.h"
 #include "reslib/ResDialogs.h"
 #include "settings/SettingsFile.h"
@@ -37,13 +38,15 @@ public:
 
     // The windows and the modules, all created by the constructor in the
     // order start-up needs them: the sound channels, the fare panel, the
-    // options window (hidden; it holds the settings), the control panel and
-    // the announcement tape that it switches.
+    // options window (hidden; it holds the settings), the unit's engine with
+    // its announcement tape, and the control panel that drives it.
     Form1 &form1() { return *form1_; }
     frmOption &option() { return *option_; }
     frmCtl &ctl() { return *ctl_; }
     SoundSystem &sound() { return *sound_; }
-    mdlM_Tape &tape() { return *tape_; }
+    // The unit's behaviour, which the control panel drives and the panel shows.
+    OperationEngine &engine() { return *engine_; }
+    mdlM_Tape &tape() { return engine_->tape(); }
 
     // Start-up, in this order: the fare digits to 0; the options' start-up
     // defaults, the built-in panel picture and the settings applied to the
@@ -58,18 +61,26 @@ public:
     // The settings file this run reads and writes, if any.
     const std::optional<SettingsFilePaths> &settingsFile() const { return settingsFile_; }
 
-    OperatingState state;
     // The settings records: what the settings file carries, on its way
     // between the file and the windows (CustColors lives only here).
     SettingsRecords ini;
 
 private:
+    // The panel shows what the unit tells it.
+    void connectPanel();
+
     std::optional<SettingsFilePaths> settingsFile_;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<frmOption> option_;
+    std::unique_ptr<OperationEngine> engine_;
+
+public:
+    // The unit's operating state (the engine's).
+    OperatingState &state;
+
+private:
     std::unique_ptr<frmCtl> ctl_;
-    std::unique_ptr<mdlM_Tape> tape_;
 };
 
 } // namespace kerubara

@@ -97,31 +97,6 @@ QString pictureErrorText(int number)
     }
 }
 
-// The numeric value of a digit text ("" and non-digits count as 0).
-int digitValue(const QString &digits)
-{
-    return routeNumberText(digits).toInt();
-}
-
-// Marks the console busy for as long as it lives.
-class BusyScope
-{
-public:
-    explicit BusyScope(bool &flag) : flag_(flag) { flag_ = true; }
-    ~BusyScope() { flag_ = false; }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    bool &flag_;
-};
-
-// A date as the ticket prints it: mm-dd-yyyy.
-QString ticketDate(const QDate &date)
-{
-    return date.toString(QStringLiteral("MM-dd-yyyy"));
-}
-
 // Presses a button as a click would, when there is one and it is enabled.
 void press(QAbstractButton *button)
 {
@@ -158,9 +133,38 @@ frmCtl::frmCtl(Simulator &sim, QWidget *parent) : QWidget(parent), sim_(sim)
     buildPreviewPane();
     connectHandlers();
     connectKeys();
-    // A synchronous chime keeps the windows alive: they repaint and move, and
-    // presses arrive (to be queued, or ■ to end the chime).
-    sim_.sound().setWaitHook([] { QCoreApplication::processEvents(); });
+    connectEngine();
+}
+
+OperationEngine &frmCtl::engine()
+{
+    return sim_.engine();
+}
+
+void frmCtl::connectEngine()
+{
+    OperationEngine &unit = engine();
+    // Where the unit lets pending messages run, the program's windows do.
+    unit.setMessagePump([] { QCoreApplication::processEvents(); });
+    unit.setDialogOwner(this);
+    connect(&unit, &OperationEngine::routeSetChanged, this, [this](bool set) {
+        for (QWidget *w : std::initializer_list<QWidget *>{Command2[0], Command2[1], Check1})
+            w->setEnabled(set);
+    });
+    connect(&unit, &OperationEngine::displayClearedChanged, this, &frmCtl::showDisplayCleared);
+    connect(&unit, &OperationEngine::ticketShown, this, &frmCtl::drawTicketPreview);
+    connect(&unit, &OperationEngine::tapeFrameCaptionChanged, grpM_Tape, &QGroupBox::setTitle);
+    connect(&unit, &OperationEngine::tapeFrameEnabledChanged, grpM_Tape, &QGroupBox::setEnabled);
+    connect(&unit, &OperationEngine::tapeButtonsEnabledChanged, this, [this](bool enabled) {
+        for (QPushButton *b : {cmdTapeNext, cmdTapeBack, cmdTapeStop, cmdTapeSet})
+            b->setEnabled(enabled);
+    });
+    // A close asked for while the unit was busy is asked now.
+    connect(&unit, &OperationEngine::becameFree, this, [this] {
+        if (std::exchange(closeRequested_, false))
+            close();
+    });
+    connect(Check2, &QCheckBox::toggled, &unit, &OperationEngine::setLateNight);
 }
 
 frmCtl::~frmCtl() = default;
@@ -412,7 +416,7 @@ void frmCtl::connectKeys()
     bind({QKeySequence(Qt::Key_Escape)}, [this]() -> QAbstractButton * {
         if (cmdTapeStop->isEnabled() && grpM_Tape->isEnabled())
             return cmdTapeStop;
-        stopWaiting();
+        engine().stopWaiting();
         return nullptr;
     });
     bind({QKeySequence(Qt::Key_Delete)}, [this] { return Check1; });
@@ -493,216 +497,27 @@ void frmCtl::readEntry(int index, QString &route, QString &section) const
 
 void frmCtl::Command1_Click(int index)
 {
-    // A second リセット during the lamp test (or any other busy moment) would
-    // replace the table the first one is still showing.
-    if (bBusy_)
-        return;
-    runBusy([this, index] { setRoute(index); });
-}
-
-namespace {
-
-// Where route setting looked for the fare data of the route.
-QString missingFareFileDetails(const QString &farePath)
-{
-    return QStringLiteral("運賃データのファイルが見つかりません:\n") + QFileInfo(farePath).absoluteFilePath()
-        + QStringLiteral("\n\n系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。");
-}
-
-} // namespace
-
-void frmCtl::setRoute(int index)
-{
-    frmOption &option = sim_.option();
-    Form1 &panel = sim_.form1();
-    OperatingState &state = sim_.state;
-
-    sim_.sound().PlaySnd(option.routeSettingSound(), QStringLiteral("S1"), 0, 0);
-
     QString route;
-    QString sectionDigits;
-    readEntry(index, route, sectionDigits);
-    int section = digitValue(sectionDigits);
-    if (section == 0)
-        section = 1;
-    if (section > 300)
-        section = 300;
-    const QString routeNumber = routeNumberText(route);
-    const QString farePath = fareFilePath(option.fareDataFolder(), route);
-
-    try {
-        // The announcements of the route come first, also when its fare
-        // data turn out to be missing.
-        sim_.tape().LoadTape(withTrailingSeparator(option.broadcastDataFolder()), routeNumber);
-
-        // A refused route leaves route, section, position and table as they
-        // were, so the previous route can still be stepped.
-        const FareLoadResult result = state.LoadFareFile(farePath, static_cast<std::int16_t>(section));
-        if (result == FareLoadResult::ZeroCount) {
-            MsgBox(QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります..."));
-            return;
-        }
-        if (result == FareLoadResult::SectionBeyondData) {
-            MsgBox(QStringLiteral("指定した区間はデータの数よりも多いです...") + QStringLiteral("\r\n")
-                   + QStringLiteral("  解決法：正しい区間を入力して下さい."));
-            return;
-        }
-        state.strRouteNo = route;
-
-        // Busy text without the prefix.
-        nTsugiwaMode = panel.ChimeiCtl->TsugiwaMode();
-        panel.ChimeiCtl->setTsugiwaMode(0);
-        panel.ChimeiCtl->SetChimei(QStringLiteral("系統選別中"));
-        panel.ChimeiCtl->setTsugiwaMode(nTsugiwaMode);
-
-        // Lamp test: every segment lit for three seconds.
-        for (int k = 1; k <= 12; ++k)
-            panel.Degit[k]->ResetDegit(-1);
-        QCoreApplication::processEvents();
-        ApiSleep(3000);
-        for (int k = 1; k <= 12; ++k)
-            panel.Degit[k]->setValue(0);
-
-        Command2[0]->setEnabled(true);
-        Command2[1]->setEnabled(true);
-        Check1->setEnabled(true);
-
-        if (option.ticketDateMode() == frmOption::TicketDateMode::Fixed)
-            strSetDate = option.fixedTicketDate();
-        else
-            strSetDate = ticketDate(QDate::currentDate());
-
-        panel.ChimeiCtl->setTsugiwaMode(nTsugiwaMode);
-        DispData(static_cast<std::int16_t>(state.nStopPos + 1));
-    } catch (const VbError &e) {
-        if (e.number() == VbError::FileNotFound)
-            MsgBox(QStringLiteral("指定した系統のデータがありません..."), vbOKOnly, {}, missingFareFileDetails(farePath));
-        else
-            MsgBox(e.description());
-    }
+    QString section;
+    readEntry(index, route, section);
+    engine().setRoute(route, section);
 }
 
 // ---- Stepping and redraw ---------------------------------------------------
 
 void frmCtl::Command2_Click(int index)
 {
-    carryOut(index == 0 ? Press::Back : Press::Forward);
+    engine().press(index == 0 ? OperationEngine::Press::Back : OperationEngine::Press::Forward);
 }
 
-void frmCtl::carryOut(Press press)
-{
-    if (bBusy_) {
-        if (queued_.size() < kMaxQueued)
-            queued_.push_back(press);
-        return;
-    }
-    runBusy([this, press] { perform(press); });
-}
-
-void frmCtl::runBusy(const std::function<void()> &operation)
-{
-    try {
-        {
-            const BusyScope busy(bBusy_);
-            operation();
-        }
-        // What arrived meanwhile, in order; more may arrive while it runs.
-        while (!queued_.empty()) {
-            const Press next = queued_.front();
-            queued_.pop_front();
-            const BusyScope busy(bBusy_);
-            perform(next);
-        }
-    } catch (...) {
-        // After an error box, presses made before it are not carried out.
-        queued_.clear();
-        throw;
-    }
-    if (std::exchange(closeRequested_, false))
-        close();
-}
-
-void frmCtl::perform(Press press)
-{
-    mdlM_Tape &tape = sim_.tape();
-    switch (press) {
-    case Press::Back:
-        step(0);
-        break;
-    case Press::Forward:
-        step(1);
-        break;
-    case Press::TapeNext:
-        tape.TapeNext();
-        if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
-            step(1);
-        break;
-    case Press::TapeBack:
-        tape.TapeBack();
-        if (tape.GetTapeStepFlag(tape.GetTapePos()) == 1)
-            step(0);
-        break;
-    }
-}
-
-void frmCtl::stopWaiting()
-{
-    queued_.clear();
-    sim_.sound().endWait();
-}
-
-void frmCtl::step(int index)
-{
-    OperatingState &state = sim_.state;
-    if (index == 0) {
-        if (state.nStopPos == 0)
-            return;
-        --state.nStopPos;
-    } else {
-        if (state.nStopPos + 1 == state.nStopCount || state.nStopPos + 1 >= kFareRows)
-            return;
-        ++state.nStopPos;
-    }
-
-    frmOption &option = sim_.option();
-    QString sound;
-    if (option.stepSoundAlways()) {
-        sound = option.stepSoundFile();
-    } else if (const int column = option.stepSoundFlagColumn(); column != 0) {
-        // The flag column chosen in the options; no column chosen, no sound.
-        sound = option.stepSoundFile(state.FareData(state.nStopPos + 1).Col(column));
-    }
-    sim_.sound().PlaySnd(sound, QStringLiteral("S2"), option.stepSoundWait(), 0);
-
-    DispData(static_cast<std::int16_t>(state.nStopPos + 1));
-}
-
-void frmCtl::drawTicketPreview(std::int16_t nIndex)
+void frmCtl::drawTicketPreview(const TicketInfo &ticket)
 {
     frmOption &option = sim_.option();
-    const FareRecord row = sim_.state.FareData(nIndex);
-
-    // 3. The date printed on the ticket.
-    QString date;
-    switch (option.ticketDateMode()) {
-    case frmOption::TicketDateMode::EachTicket:
-        date = ticketDate(QDate::currentDate());
-        break;
-    case frmOption::TicketDateMode::AtRouteSetting:
-        date = strSetDate;
-        break;
-    case frmOption::TicketDateMode::Fixed:
-        date = option.fixedTicketDate();
-        break;
-    }
-
-    // 4. The ticket preview.
     picSeirikenPrev->Cls();
     if (option.ticketPreviewInUse()) {
         QPainter dc(&picSeirikenPrev->image());
-        ZR8_DrawSeiriken(option.ticketPluginPath(), dc, row.Chimei, date,
-                         QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), digitValue(sim_.state.strRouteNo),
-                         row.SeirikenNo, nIndex, Combo1->currentIndex());
+        ZR8_DrawSeiriken(option.ticketPluginPath(), dc, ticket.stopName, ticket.date, ticket.time,
+                         ticket.routeNumber, ticket.ticketNumber, ticket.position, Combo1->currentIndex());
     }
     picSeirikenPrev->update();
 }
@@ -711,7 +526,7 @@ void frmCtl::Combo1_Click()
 {
     // Before the first route setting no ticket is on show.
     if (sim_.state.nStopCount > 0)
-        drawTicketPreview(static_cast<std::int16_t>(sim_.state.nStopPos + 1));
+        drawTicketPreview(engine().ticket());
 }
 
 void frmCtl::setTicketPreviewSize(const QSize &design)
@@ -728,96 +543,23 @@ void frmCtl::setTicketPreviewSize(const QSize &design)
 
 void frmCtl::DispData(std::int16_t nIndex)
 {
-    const OperatingState &state = sim_.state;
-    frmOption &option = sim_.option();
-    Form1 &panel = sim_.form1();
-    // A copy: pending messages run in step 5, and nothing may point into the
-    // table while they do.
-    const FareRecord row = state.FareData(nIndex);
-    const QString routeNo = state.strRouteNo;
-
-    // 1. Fares of ticket numbers nSection..12; the late-night fare doubles
-    //    them (never -1), in full, also beyond the 16-bit range.
-    for (int k = std::max<int>(state.nSection, 1); k <= 12; ++k) {
-        int v = row.Col(k);
-        if (Check2->isChecked() && v != -1)
-            v *= 2;
-        panel.Degit[k]->setValue(v);
-    }
-
-    // 2. Information digits, in this order, over the fares.
-    using Info = frmOption::InfoDigit;
-    auto digit = [&](int t) { return panel.Degit[static_cast<std::size_t>(t)]; };
-    if (const auto t = option.infoDigit(Info::StopOrder))
-        digit(*t)->setValue(option.stopOrderFromZero() ? nIndex - 1 : int(nIndex));
-    if (const auto t = option.infoDigit(Info::TicketNumber))
-        digit(*t)->setValue(int(row.SeirikenNo));
-    if (const auto t = option.infoDigit(Info::RouteNumber))
-        digit(*t)->setValue(routeNo);
-    if (const auto t = option.infoDigit(Info::DataColumn)) {
-        // No column chosen: nothing to show.
-        if (const int column = option.infoDataColumn(); column != 0)
-            digit(*t)->setValue(int(row.Col(column)));
-    }
-
-    // 3., 4. The ticket preview.
-    drawTicketPreview(nIndex);
-
-    // 5.
-    QCoreApplication::processEvents();
-
-    // 6. The stop name.
-    showStopName(nIndex, row.Chimei);
-}
-
-void frmCtl::showStopName(std::int16_t nIndex, const QString &name)
-{
-    ChimeiCtl_DX &strip = *sim_.form1().ChimeiCtl;
-    const std::int16_t mode = sim_.option().tsugiwaMode();
-    if (nIndex < 2) {
-        nTsugiwaMode = mode;
-        strip.setTsugiwaMode(0);
-        strip.SetChimei(name);
-        strip.setTsugiwaMode(mode);
-    } else {
-        strip.setTsugiwaMode(mode);
-        strip.SetChimei(name);
-    }
+    engine().DispData(nIndex);
 }
 
 void frmCtl::Check1_Click()
 {
-    if (bBusy_) {
-        // Ignored: the toggle goes back to where it was, silently.
+    if (!engine().setDisplayCleared(Check1->isChecked())) {
+        // Refused while the unit is busy: the toggle goes back, silently.
         const QSignalBlocker quiet(Check1);
         Check1->setChecked(!Check1->isChecked());
-        return;
     }
-    runBusy([this] { clearDisplay(); });
 }
 
-void frmCtl::clearDisplay()
+void frmCtl::showDisplayCleared(bool clear)
 {
-    Form1 &panel = sim_.form1();
-    const bool clear = Check1->isChecked();
-    if (clear) {
-        panel.ChimeiCtl->SetChimei(QString());
-        for (int k = 1; k <= 12; ++k)
-            panel.Degit[k]->ResetDegit(0);
-        panel.Timer1->stop();
-        for (M_Degit *clock : panel.TimeDegit)
-            clock->setValue(QString());
-    }
     for (QWidget *w : std::initializer_list<QWidget *>{Frame1[0], Frame1[1], Command2[0], Command2[1], Frame6})
         w->setEnabled(!clear);
-    if (clear) {
-        grpM_Tape->setEnabled(false);
-        return;
-    }
-    if (panel.TimeDegit[0]->isVisibleTo(&panel))
-        panel.Timer1->start();
-    grpM_Tape->setEnabled(sim_.tape().bVoiceOK());
-    DispData(static_cast<std::int16_t>(sim_.state.nStopPos + 1));
+    grpM_Tape->setEnabled(!clear && sim_.tape().bVoiceOK());
 }
 
 // ---- Entry controls --------------------------------------------------------
@@ -862,9 +604,7 @@ void frmCtl::Frame1_DblClick(int index)
 void frmCtl::HScroll1_Change(int index)
 {
     Label1[index]->setText(QString::number(HScroll1[index]->value()));
-    ChimeiCtl_DX *strip = sim_.form1().ChimeiCtl;
-    strip->setSpeed(static_cast<std::int16_t>(HScroll1[0]->value()));
-    strip->setScrollStartWait(HScroll1[1]->value());
+    sim_.form1().setScroll(static_cast<std::int16_t>(HScroll1[0]->value()), HScroll1[1]->value());
 }
 
 void frmCtl::Check4_Click()
@@ -938,7 +678,7 @@ void frmCtl::Command4_Click()
 {
     // Not in the middle of a route setting or a step: the options window
     // would change what they are showing.
-    if (bBusy_)
+    if (engine().isBusy())
         return;
     Form1 &panel = sim_.form1();
     panel.setEnabled(false);
@@ -948,9 +688,7 @@ void frmCtl::Command4_Click()
     setEnabled(true);
     // The changed display options on the current stop name, by the same
     // first-stop rule as a step (fares are not redrawn).
-    panel.ChimeiCtl->SetChimei(QString());
-    const auto nIndex = static_cast<std::int16_t>(sim_.state.nStopPos + 1);
-    showStopName(nIndex, sim_.state.FareData(nIndex).Chimei);
+    engine().redrawStopName();
 }
 
 QString frmCtl::versionText()
@@ -1049,12 +787,12 @@ void frmCtl::SetCtrlDataInfo()
 // so the tape never moves without its stop.
 void frmCtl::cmdTapeNext_Click()
 {
-    carryOut(Press::TapeNext);
+    engine().press(OperationEngine::Press::TapeNext);
 }
 
 void frmCtl::cmdTapeBack_Click()
 {
-    carryOut(Press::TapeBack);
+    engine().press(OperationEngine::Press::TapeBack);
 }
 
 void frmCtl::cmdTapeSet_Click()
@@ -1064,44 +802,7 @@ void frmCtl::cmdTapeSet_Click()
 
 void frmCtl::cmdTapeStop_Click()
 {
-    stopWaiting();
-    sim_.tape().TapeStop();
-}
-
-QString frmCtl::selectSound(int index) const
-{
-    return sim_.option().tapeSoundFile(index);
-}
-
-bool frmCtl::alwaysPreBroadcastSound() const
-{
-    return sim_.option().preBroadcastSoundAlways();
-}
-
-bool frmCtl::preBroadcastSoundSync() const
-{
-    return sim_.option().preBroadcastSoundWaits();
-}
-
-void frmCtl::setTapeFrameCaption(const QString &caption)
-{
-    grpM_Tape->setTitle(caption);
-}
-
-void frmCtl::setTapeFrameEnabled(bool enabled)
-{
-    grpM_Tape->setEnabled(enabled);
-}
-
-void frmCtl::setTapeButtonsEnabled(bool enabled)
-{
-    for (QPushButton *b : {cmdTapeNext, cmdTapeBack, cmdTapeStop, cmdTapeSet})
-        b->setEnabled(enabled);
-}
-
-QWidget *frmCtl::dialogOwner() const
-{
-    return const_cast<frmCtl *>(this);
+    engine().stop();
 }
 
 // ---- Window ------------------------------------------------------------------
@@ -1110,7 +811,7 @@ void frmCtl::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     // The question waits until the operation under way has ended.
-    if (bBusy_) {
+    if (engine().isBusy()) {
         closeRequested_ = true;
         return;
     }

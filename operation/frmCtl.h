@@ -2,14 +2,12 @@
 
 #pragma once
 
+#include "operation/OperationEngine.h"
 #include "settings/SettingsFile.h"
-#include "sound/TapeHost.h"
 
 #include <QWidget>
 
 #include <array>
-#include <deque>
-#include <functional>
 #include <optional>
 #include <cstdint>
 
@@ -42,7 +40,7 @@ class Simulator;
 // Space, Backspace and Esc the announcement buttons 送り, 戻し and ■, Delete
 // 表示消去, N 深夜料金, B the next backlight state. A key does nothing while
 // its button is disabled.
-class frmCtl : public QWidget, public TapeHost
+class frmCtl : public QWidget
 {
     Q_OBJECT
 
@@ -129,30 +127,16 @@ public:
     // the user has moved it by then.
     void placeAtBottomRight();
 
-    // True while a route setting, a step, an announcement or a display clear
-    // runs (they let pending messages run, and a synchronous chime lets them
-    // run while it plays). A route setting, display clear or 設定... that
-    // arrives meanwhile is ignored; a step or announcement press is queued
-    // (kMaxQueued at most) and carried out in order once the unit is free;
-    // ■ or Esc empties the queue. A close request waits for the unit too.
-    bool isBusy() const { return bBusy_; }
-    static constexpr std::size_t kMaxQueued = 4;
-    std::size_t queuedPresses() const { return queued_.size(); }
+    // The unit this console drives (busy, queue and state are the unit's).
+    // A close request that arrives while the unit is busy is asked once the
+    // unit is free; 設定... is ignored meanwhile.
+    OperationEngine &engine();
+    bool isBusy() { return engine().isBusy(); }
+    std::size_t queuedPresses() { return engine().queuedPresses(); }
 
     // Form variables.
     std::int16_t nBackFrame = 0;
-    std::int16_t nTsugiwaMode = 0;
-    QString strSetDate;
     bool bKeyRoute = false;
-
-    // TapeHost: what the announcement tape reads and switches here.
-    QString selectSound(int index) const override;
-    bool alwaysPreBroadcastSound() const override;
-    bool preBroadcastSoundSync() const override;
-    void setTapeFrameCaption(const QString &caption) override;
-    void setTapeFrameEnabled(bool enabled) override;
-    void setTapeButtonsEnabled(bool enabled) override;
-    QWidget *dialogOwner() const override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -163,41 +147,25 @@ private:
     void buildRightColumn();
     void buildTapeAndButtons();
     void buildPreviewPane();
-    // Draws row nIndex's ticket into the preview, or clears it when the
-    // preview is off.
-    void drawTicketPreview(std::int16_t nIndex);
+    // Draws the ticket into the preview, or clears it when the preview is
+    // off; the company is the one chosen in Combo1.
+    void drawTicketPreview(const TicketInfo &ticket);
+    // 表示消去: the entry, steps, sliders and tape frame follow it.
+    void showDisplayCleared(bool clear);
     void connectHandlers();
     void connectKeys();
+    void connectEngine();
     // What a key stands for at the moment it is pressed.
     QAbstractButton *keypadKey(int index);
     QAbstractButton *nextBacklight() const;
     void shapeKeypad();
     // The route and section digits of the pressed "リセット".
     void readEntry(int index, QString &route, QString &section) const;
-    // Route setting, a step and display clear/restore, without the busy check.
-    void setRoute(int index);
-    void step(int index);
-    void clearDisplay();
     // Keeps the console's window inside the screen's available area.
     void keepOnScreen();
 
-    // The presses that wait while the unit is busy.
-    enum class Press { Back, Forward, TapeBack, TapeNext };
-    // Carries the press out now, or queues it while the unit is busy.
-    void carryOut(Press press);
-    // Runs a route setting, step, announcement or display clear with the unit
-    // busy, then what was queued meanwhile, then a close that was asked for.
-    void runBusy(const std::function<void()> &operation);
-    void perform(Press press);
-    // ■ and Esc: the queue emptied, a chime being waited for ended.
-    void stopWaiting();
-    // Shows the name of row nIndex on the strip; the first stop of the data
-    // never has the 次は prefix.
-    void showStopName(std::int16_t nIndex, const QString &name);
 
     Simulator &sim_;
-    bool bBusy_ = false;
-    std::deque<Press> queued_;
     bool closeRequested_ = false;
     int frontFrame_ = 0; // the entry frame in front: 0 digit lists, 1 keypad
     QPoint placedAt_{-1, -1};

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "operation/OperationSettings.h"
 #include "reslib/OleColor.h"
 
 #include <QDialog>
@@ -35,7 +36,7 @@ class Simulator;
 // that holds it, at the moment it needs it. The window is created hidden at
 // start-up, shown modally from the control panel, and OK (or closing it) only
 // hides it, so nothing is lost.
-class frmOption : public QDialog
+class frmOption : public QDialog, public OperationSettings
 {
     Q_OBJECT
 
@@ -64,43 +65,43 @@ public:
     // moment of the call, with the control's value encoding applied.
 
     // Data folders as typed; empty means the folder the program started in.
-    QString fareDataFolder() const;       // Text2(0)
-    QString broadcastDataFolder() const;  // Text2(1)
+    QString fareDataFolder() const override;       // Text2(0)
+    QString broadcastDataFolder() const override;  // Text2(1)
 
     // Sound files. A click on a route or section digit and route setting.
-    QString routeSettingSound() const;    // txtSelectSound(0)
+    QString routeSettingSound() const override;    // txtSelectSound(0)
     QString keySound() const;             // txtSelectSound(1)
     // The step sound: one sound at every step, or one by a flag column.
-    bool stepSoundAlways() const;         // Option2(0)
-    QString stepSoundFile() const;        // txtSelectSound(7)
+    bool stepSoundAlways() const override;         // Option2(0)
+    QString stepSoundFile() const override;        // txtSelectSound(7)
     // The sound of flag 1..3 of the flag column; empty for any other flag.
-    QString stepSoundFile(int flag) const; // txtSelectSound(8..10)
+    QString stepSoundFile(int flag) const override; // txtSelectSound(8..10)
     // The fare data column (1-based) holding the step-sound flag, 0 for none.
-    int stepSoundFlagColumn() const;      // Combo1
+    int stepSoundFlagColumn() const override;      // Combo1
     // The wait flag PlaySnd takes for the step sound (-1 waits, 0 not).
-    std::int16_t stepSoundWait() const;   // Option6(0)
+    std::int16_t stepSoundWait() const override;   // Option6(0)
     // The announcement tape's sounds: txtSelectSound(index) for 3..6.
-    QString tapeSoundFile(int index) const;
-    bool preBroadcastSoundAlways() const; // Option2(2)
-    bool preBroadcastSoundWaits() const;  // Option7(0)
+    QString tapeSoundFile(int index) const override;
+    bool preBroadcastSoundAlways() const override; // Option2(2)
+    bool preBroadcastSoundWaits() const override;  // Option7(0)
 
     // The date printed on the ticket.
-    enum class TicketDateMode { EachTicket, AtRouteSetting, Fixed };
-    TicketDateMode ticketDateMode() const; // Option4(0..2)
-    QString fixedTicketDate() const;       // Label10
+    using TicketDateMode = OperationSettings::TicketDateMode;
+    TicketDateMode ticketDateMode() const override; // Option4(0..2)
+    QString fixedTicketDate() const override;       // Label10
     bool ticketPreviewInUse() const;       // chkUseSeiriPrev
     QString ticketPluginPath() const;      // txtSeiriPlgDir
 
     // The information digits: the fare digit (1-based; 0 is the panel's
     // hidden display) a kind is written to, or nothing when it is off.
-    enum class InfoDigit { StopOrder, TicketNumber, RouteNumber, DataColumn };
-    std::optional<int> infoDigit(InfoDigit kind) const; // Check3(0..3), Combo4(0..3)
-    bool stopOrderFromZero() const;        // Check3(4)
+    using InfoDigit = OperationSettings::InfoDigit;
+    std::optional<int> infoDigit(InfoDigit kind) const override; // Check3(0..3), Combo4(0..3)
+    bool stopOrderFromZero() const override;        // Check3(4)
     // The fare data column (1-based) of the data-column digit, 0 for none.
-    int infoDataColumn() const;            // Combo4(4)
+    int infoDataColumn() const override;            // Combo4(4)
 
     // The stop-name prefix mode: 0 none, 1 small "は", 2 same size.
-    std::int16_t tsugiwaMode() const;      // Combo6
+    std::int16_t tsugiwaMode() const override;      // Combo6
 
     // The backlight state's label colour, and its own picture file when the
     // user chose one for that state (0 OFF, 1 ON1, 2 ON2).

@@ -347,7 +347,7 @@ void tst_frmCtl::routeSettingRunsTheLampTestWithTheBusyText()
     QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 101);
     QVERIFY(sim_->ctl().Command2[0]->isEnabled());
     QVERIFY(sim_->ctl().Check1->isEnabled());
-    QCOMPARE(sim_->ctl().strSetDate, QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")));
+    QCOMPARE(sim_->engine().strSetDate, QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")));
 }
 
 void tst_frmCtl::routeSettingRefusalsShowTheirMessages_data()

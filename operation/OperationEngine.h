@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "operation/OperatingState.h"
+#include "operation/OperationSettings.h"
+#include "sound/TapeHost.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace kerubara {
+
+class SoundSystem;
+class SpeechEngine;
+class mdlM_Tape;
+
+// What a ticket drawn at a stop prints, as the unit hands it to the ticket
+// preview (the company is the console's choice, not the unit's).
+struct TicketInfo
+{
+    QString stopName;
+    QString date;      // mm-dd-yyyy, or the fixed date as typed
+    QString time;      // hh:mm:ss
+    int routeNumber = 0;
+    std::int16_t ticketNumber = 0;
+    std::int16_t position = 0; // the row shown, 1-based
+};
+
+// The fare display unit's behaviour, without a window: the operating state
+// and the announcement tape, and the operations the console's buttons name
+// (route setting with its lamp test, steps, announcements, display clear,
+// late-night). What the panel must show goes out as signals; the console,
+// the panel, the data tool and a video export are views and controllers of
+// one engine.
+//
+// Time passes through the sleep seam (the lamp test) and sounds through the
+// sound system, so a caller can drive the unit on a virtual clock. Where the
+// unit lets pending window messages run (the lamp test, each redraw, a
+// synchronous chime) it calls the message pump, which the program sets to
+// its event loop and a caller without windows leaves empty.
+//
+// While an operation runs the unit is busy: a route setting or display clear
+// asked for meanwhile is refused, a step or announcement press is queued
+// (kMaxQueued at most) and carried out in order once the unit is free; stop()
+// empties the queue.
+class OperationEngine : public QObject, public TapeHost
+{
+    Q_OBJECT
+
+public:
+    enum class Press { Back, Forward, TapeBack, TapeNext };
+    static constexpr std::size_t kMaxQueued = 4;
+    static constexpr int kLampTestMs = 3000;
+
+    using SpeechFactory = std::function<std::unique_ptr<SpeechEngine>()>;
+
+    // Plays through `sound`, reads `settings` (both outlive the engine); the
+    // tape speaks with what `speech` makes at InitVoice().
+    OperationEngine(SoundSystem &sound, const OperationSettings &settings, SpeechFactory speech,
+                    QObject *parent = nullptr);
+    ~OperationEngine() override;
+    OperationEngine(const OperationEngine &) = delete;
+    OperationEngine &operator=(const OperationEngine &) = delete;
+
+    // The module state: route, section, position, count and fare table.
+    OperatingState state;
+    mdlM_Tape &tape() { return *tape_; }
+    SoundSystem &sound() { return sound_; }
+
+    // Lets pending window messages run; also while a synchronous chime plays.
+    void setMessagePump(std::function<void()> pump);
+
+    // ---- Operations --------------------------------------------------------
+    // Route setting (リセット) with the entry's route and section digits; does
+    // nothing while the unit is busy.
+    void setRoute(const QString &routeDigits, const QString &sectionDigits);
+    // A step or announcement press: carried out now, or queued while busy.
+    void press(Press press);
+    // ■: the queue emptied, a chime being waited for ended, speech stopped.
+    void stop();
+    // The queue emptied and a chime being waited for ended (Esc without
+    // announcements).
+    void stopWaiting();
+    // 表示消去 on (true) or off; false when refused because the unit is busy.
+    bool setDisplayCleared(bool clear);
+    // 深夜料金: read at the next redraw.
+    void setLateNight(bool on) { lateNight_ = on; }
+    bool lateNight() const { return lateNight_; }
+
+    // Redraws everything that depends on the stop shown: row nIndex (1..301).
+    void DispData(std::int16_t nIndex);
+    // The current stop's name again, by the rule of a step (after the options).
+    void redrawStopName();
+
+    bool isBusy() const { return busy_; }
+    std::size_t queuedPresses() const { return queued_.size(); }
+    // True once a route setting has succeeded (the steps are usable).
+    bool routeSet() const { return routeSet_; }
+    bool displayCleared() const { return displayCleared_; }
+    // The ticket of the stop shown, as last drawn.
+    const TicketInfo &ticket() const { return ticket_; }
+
+    // Form variables of the unit.
+    std::int16_t nTsugiwaMode = 0;
+    QString strSetDate;
+
+    // TapeHost: the tape reads its settings here and shows its state through
+    // the signals below.
+    QString selectSound(int index) const override;
+    bool alwaysPreBroadcastSound() const override;
+    bool preBroadcastSoundSync() const override;
+    void setTapeFrameCaption(const QString &caption) override;
+    void setTapeFrameEnabled(bool enabled) override;
+    void setTapeButtonsEnabled(bool enabled) override;
+    QWidget *dialogOwner() const override { return dialogOwner_; }
+    void setDialogOwner(QWidget *owner) { dialogOwner_ = owner; }
+
+signals:
+    // Every segment of the fare digits lit (the lamp test), then all 0.
+    void lampTestStarted();
+    void lampTestEnded();
+    // Fare digit `cell` (1..12) shows `value`.
+    void fareShown(int cell, int value);
+    // An information digit over the fares: a number, or the route as text.
+    void infoShown(int cell, int value);
+    void infoTextShown(int cell, const QString &text);
+    // The strip shows `name` drawn with prefix mode `drawnMode`, then takes
+    // `modeAfter` as its mode (-1: the mode it had before).
+    void nameShown(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter);
+    void nameBlanked();
+    void ticketShown(const TicketInfo &ticket);
+    // 表示消去: the panel blanks (fares, name, clock) or gets its clock back.
+    void displayClearedChanged(bool cleared);
+    // The first successful route setting: steps and display clear usable.
+    void routeSetChanged(bool set);
+    void tapeFrameCaptionChanged(const QString &caption);
+    void tapeFrameEnabledChanged(bool enabled);
+    void tapeButtonsEnabledChanged(bool enabled);
+    // An operation and what was queued meanwhile have ended.
+    void becameFree();
+
+private:
+    void runBusy(const std::function<void()> &operation);
+    void perform(Press press);
+    void step(int index);
+    void loadRoute(const QString &routeDigits, const QString &sectionDigits);
+    void showStopName(std::int16_t nIndex, const QString &name);
+    void clearDisplay(bool clear);
+    void pumpMessages();
+
+    SoundSystem &sound_;
+    const OperationSettings &settings_;
+    std::unique_ptr<mdlM_Tape> tape_;
+    std::function<void()> pump_;
+    QWidget *dialogOwner_ = nullptr;
+    bool busy_ = false;
+    bool lateNight_ = false;
+    bool routeSet_ = false;
+    bool displayCleared_ = false;
+    std::deque<Press> queued_;
+    TicketInfo ticket_;
+};
+
+} // namespace kerubara
