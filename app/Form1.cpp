@@ -10,6 +10,7 @@
 #include "reslib/PropertyBag.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/PixelZoom.h"
+#include "reslib/ScopedDisable.h"
 #include "reslib/Units.h"
 #include "reslib/WindowMove.h"
 
@@ -322,8 +323,8 @@ void Form1::Degit_DblClick(int index)
     M_Degit *clicked = Degit[index];
     if (!clicked->UserSet())
         return;
-    frmCtl &ctl = sim_.ctl();
-    ctl.setEnabled(false);
+    // The console takes no presses while the format dialog is open.
+    const ScopedDisable console(sim_.ctl());
     if (clicked->ShowSetDlg() == 1) {
         const std::int16_t zeroMode = clicked->ZeroMode();
         const std::int16_t shift = clicked->Shift();
@@ -336,7 +337,6 @@ void Form1::Degit_DblClick(int index)
             Degit[k]->setValue(value);
         }
     }
-    ctl.setEnabled(true);
 }
 
 void Form1::Timer1_Timer()

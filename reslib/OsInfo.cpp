@@ -4,9 +4,18 @@
 
 #include <QSysInfo>
 
+namespace kerubara {
+
 QString GetOsInfo()
 {
-    if (const auto &handler = kerubara::OsInfoSeam::handler())
+    if (const auto &handler = OsInfoSeam::handler())
         return handler();
     return QSysInfo::prettyProductName();
 }
+
+bool speechSynthesisUnavailable()
+{
+    return GetOsInfo() == u"Windows Vista";
+}
+
+} // namespace kerubara

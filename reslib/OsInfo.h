@@ -6,12 +6,15 @@
 
 #include <QString>
 
-// The operating system's name as the resource library reports it. Callers
-// only compare it with "Windows Vista", where speech synthesis is unavailable;
-// here it is the platform's own product name.
+namespace kerubara {
+
+// The operating system's product name, as QSysInfo reports it.
 QString GetOsInfo();
 
-namespace kerubara {
+// True on the one system where no speech synthesis is offered ("Windows
+// Vista"); never on this platform's own systems. The announcement tape asks
+// this before it makes a speech engine or reads a tape.
+bool speechSynthesisUnavailable();
 
 using OsInfoSeam = Seam<QString(), struct OsInfoTag>;
 

@@ -127,4 +127,32 @@ MciCommand MciCommand::parse(QStringView command)
     return {};
 }
 
+QString MciCommand::text() const
+{
+    QString command;
+    switch (verb) {
+    case Verb::Open:
+        command = QStringLiteral("open \"") + file + QStringLiteral("\" type ")
+                + (type == Type::WaveAudio ? QStringLiteral("waveaudio") : QStringLiteral("sequencer"))
+                + QStringLiteral(" alias ") + alias;
+        break;
+    case Verb::Play:
+        command = QStringLiteral("play ") + alias;
+        if (fromMs >= 0)
+            command += QStringLiteral(" from ") + QString::number(fromMs);
+        break;
+    case Verb::Stop:
+        command = QStringLiteral("stop ") + alias;
+        break;
+    case Verb::Close:
+        command = QStringLiteral("close ") + alias;
+        break;
+    case Verb::Invalid:
+        return {};
+    }
+    if (wait)
+        command += QStringLiteral(" wait");
+    return command;
+}
+
 } // namespace kerubara

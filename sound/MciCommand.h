@@ -31,6 +31,9 @@ struct MciCommand
     bool wait = false;
 
     static MciCommand parse(QStringView command);
+    // The command as the program writes it, the file in double quotes; empty
+    // for an invalid one.
+    QString text() const;
 };
 
 // Splits a command into words at spaces; a word in double quotes keeps its

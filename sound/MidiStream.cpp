@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sound/MidiStream.h"
 
 #include "sound/MidiRenderer.h"
@@ -6,15 +7,9 @@
 #include "sound/SampleRing.h"
 
 #include <algorithm>
-#include <chrono>
 #include <vector>
 
 namespace kerubara {
-namespace {
-
-// How long the worker sleeps while the ring is full.
-
-} // namespace
 
 MidiStream::MidiStream(Mixer &mixer, int voice)
     : mixer_(mixer),

@@ -30,6 +30,14 @@ QString trimSpaces(const QString &text)
     return text.mid(begin, end - begin);
 }
 
+MciCommand channelCommand(MciCommand::Verb verb, const QString &alias)
+{
+    MciCommand c;
+    c.verb = verb;
+    c.alias = alias;
+    return c;
+}
+
 } // namespace
 
 SoundSystem::SoundSystem(std::unique_ptr<AudioOutput> output, QString aliasPrefix)
@@ -53,22 +61,27 @@ void SoundSystem::PlaySnd(const QString &file, const QString &alias, std::int16_
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
     const QString a = aliasPrefix_ + alias;
-    mciSendString(QStringLiteral("close ") + a);
+    send(channelCommand(MciCommand::Verb::Close, a));
     const QString ending = trimSpaces(file.right(3).toUpper());
-    QString type;
+    MciCommand opening = channelCommand(MciCommand::Verb::Open, a);
     if (ending == u"WAV")
-        type = QStringLiteral("waveaudio");
+        opening.type = MciCommand::Type::WaveAudio;
     else if (ending == u"MID")
-        type = QStringLiteral("sequencer");
+        opening.type = MciCommand::Type::Sequencer;
     else
         return;
-    mciSendString(QStringLiteral("open \"%1\" type %2 alias %3 wait").arg(file, type, a));
+    opening.file = file;
+    opening.wait = true;
+    send(opening);
+    MciCommand start = channelCommand(MciCommand::Verb::Play, a);
+    start.fromMs = 0;
     if (wait == 0) {
-        mciSendString(QStringLiteral("stop ") + a);
-        mciSendString(QStringLiteral("play %1 from 0").arg(a));
+        send(channelCommand(MciCommand::Verb::Stop, a));
+        send(start);
         ApiSleep(0);
     } else {
-        mciSendString(QStringLiteral("play %1 from 0 wait").arg(a));
+        start.wait = true;
+        send(start);
         ApiSleep(pause);
     }
 }
@@ -76,7 +89,7 @@ void SoundSystem::PlaySnd(const QString &file, const QString &alias, std::int16_
 void SoundSystem::CloseAllSnd()
 {
     for (const char *name : kChannelNames)
-        mciSendString(QStringLiteral("close ") + aliasPrefix_ + QLatin1StringView(name));
+        send(channelCommand(MciCommand::Verb::Close, aliasPrefix_ + QLatin1StringView(name)));
 }
 
 bool SoundSystem::isOpen(const QString &alias) const
@@ -88,7 +101,18 @@ int SoundSystem::mciSendString(const QString &command)
 {
     if (log_)
         log_(command);
-    const MciCommand c = MciCommand::parse(command);
+    return carryOut(MciCommand::parse(command));
+}
+
+int SoundSystem::send(const MciCommand &c)
+{
+    if (log_)
+        log_(c.text());
+    return carryOut(c);
+}
+
+int SoundSystem::carryOut(const MciCommand &c)
+{
     switch (c.verb) {
     case MciCommand::Verb::Open:
         return open(c);

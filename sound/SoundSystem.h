@@ -71,7 +71,9 @@ public:
     // is not open, or a file that does not open, changes nothing.
     int mciSendString(const QString &command);
 
-    // Sees every command string sent, before it is carried out.
+    // Sees every command sent, before it is carried out: the string given to
+    // mciSendString, or the text of a command PlaySnd and CloseAllSnd carry
+    // out (their file names are taken as they are, never parsed again).
     using CommandLog = std::function<void(const QString &)>;
     void setCommandLog(CommandLog log) { log_ = std::move(log); }
 
@@ -94,6 +96,9 @@ private:
         QByteArray midi;                        // or a standard MIDI file
     };
 
+    // Logs and carries out a command the sound system made itself.
+    int send(const MciCommand &c);
+    int carryOut(const MciCommand &c);
     int open(const MciCommand &c);
     int play(const MciCommand &c);
     int stop(const MciCommand &c);

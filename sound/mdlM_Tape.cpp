@@ -12,15 +12,6 @@
 #include <QTextStream>
 
 namespace kerubara {
-namespace {
-
-// Speech synthesis is not offered on this system.
-bool isVista()
-{
-    return GetOsInfo() == u"Windows Vista";
-}
-
-} // namespace
 
 mdlM_Tape::mdlM_Tape(SoundSystem &sound, TapeHost &host, EngineFactory createEngine)
     : sound_(sound), host_(host), createEngine_(std::move(createEngine))
@@ -40,7 +31,7 @@ mdlM_Tape::EngineFactory mdlM_Tape::voiceEngineFactory(SoundSystem &sound)
 
 void mdlM_Tape::InitVoice()
 {
-    if (isVista()) {
+    if (speechSynthesisUnavailable()) {
         bVoiceOK_ = false;
     } else {
         objVoice_ = createEngine_ ? createEngine_() : nullptr;
@@ -59,7 +50,7 @@ void mdlM_Tape::clearTable()
 
 void mdlM_Tape::LoadTape(const QString &folder, const QString &route)
 {
-    if (isVista())
+    if (speechSynthesisUnavailable())
         return;
     loadReadingDictionaries(folder);
     QFile file(tapeFilePath(folder, route));

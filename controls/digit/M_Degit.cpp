@@ -146,7 +146,7 @@ std::int32_t M_Degit::ShowSetDlg()
     std::int16_t zeroMode = zeroMode_;
     std::int16_t shift = shift_;
     std::int16_t fillZero = fillZero_;
-    const std::int32_t result = Call_dlg100(hwnd(), keta_, zeroMode, shift, fillZero);
+    const std::int32_t result = Call_dlg100(this, keta_, zeroMode, shift, fillZero);
     // Taken as the dialog returns them, without the writers' limits.
     zeroMode_ = zeroMode;
     shift_ = shift;

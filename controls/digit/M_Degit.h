@@ -100,8 +100,6 @@ public:
     OleColor BackColor() const { return backColor_; }
     void setBackColor(OleColor color);
 
-    QWidget *hwnd() { return this; }
-
     // Extra spacing between characters and the bold glyph switch, fixed when
     // the control is created (no extra spacing, bold glyphs on this system).
     std::int32_t charExtra() const { return nCharExtra_; }

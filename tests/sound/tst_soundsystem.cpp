@@ -76,7 +76,7 @@ void tst_SoundSystem::initTestCase()
 {
     QVERIFY(dir_.isValid());
     const QByteArray shortWav = testing::wavFile(testing::level(0.25f, 4800), 1, 48000, testing::WavFormat::Pcm16);
-    for (const char *name : {"chime.wav", "CHIME.WAV", "my chime.wav", "tune.midi", "chime.mp3"})
+    for (const char *name : {"chime.wav", "CHIME.WAV", "my chime.wav", "say \"next\".wav", "tune.midi", "chime.mp3"})
         QVERIFY(testing::writeFile(file(QString::fromLatin1(name)), shortWav));
     QVERIFY(testing::writeFile(file("long.wav"), testing::wavFile(testing::level(0.1f, 48000), 1, 48000, testing::WavFormat::Pcm16)));
     QVERIFY(testing::writeFile(file("other.wav"), testing::wavFile(testing::level(0.3f, 2400), 1, 48000, testing::WavFormat::Pcm16)));
@@ -104,6 +104,7 @@ void tst_SoundSystem::playSndSendsTheCommands_data()
     QTest::newRow("tune.mid") << "tune.mid" << 0 << typed(async, "sequencer");
     QTest::newRow("tune.mid, any non-zero wait") << "tune.mid" << 1 << typed(sync, "sequencer");
     QTest::newRow("name with spaces") << "my chime.wav" << 0 << typed(async, "waveaudio");
+    QTest::newRow("name with double quotes") << "say \"next\".wav" << 0 << typed(async, "waveaudio");
     QTest::newRow("tune.midi only closes") << "tune.midi" << 0 << QStringList{"close kerubaraS1"};
     QTest::newRow("chime.mp3 only closes") << "chime.mp3" << -1 << QStringList{"close kerubaraS1"};
     QTest::newRow("missing file sends nothing") << "gone.wav" << 0 << QStringList{};
@@ -121,6 +122,8 @@ void tst_SoundSystem::playSndSendsTheCommands()
     rig.sound->PlaySnd(path, "S1", static_cast<std::int16_t>(wait), 0);
     expected.replaceInStrings("%F", path);
     QCOMPARE(rig.commands, expected);
+    // The channel is open exactly when an open was sent.
+    QCOMPARE(rig.sound->isOpen("kerubaraS1"), expected.size() > 1);
 }
 
 void tst_SoundSystem::playSndSleepsAfterPlaying_data()
