@@ -16,12 +16,14 @@ QString indexed(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1StringView(name)).arg(index);
 }
 
-// What holds a field, with the range of a list or a slider.
+// What holds a field, with the range of a list or a slider and the group of
+// an option button.
 struct Control
 {
     Holder holder = Holder::State;
     std::int32_t minimum = 0;
     std::int32_t maximum = 0;
+    int group = -1;
 };
 constexpr Control kText{Holder::Text};
 constexpr Control kCheck{Holder::Check};
@@ -44,7 +46,8 @@ public:
     template<typename T>
     void add(QString name, T &value, Control control = {})
     {
-        out_.push_back(Field{std::move(name), block_, &value, control.holder, control.minimum, control.maximum});
+        out_.push_back(
+            Field{std::move(name), block_, &value, control.holder, control.minimum, control.maximum, control.group});
     }
     // Members of an array, in the order given.
     template<typename T, std::size_t N>
@@ -58,12 +61,8 @@ public:
     void options(const char *name, std::array<std::int16_t, N> &buttons,
                  std::initializer_list<std::initializer_list<int>> groups)
     {
-        for (const auto &group : groups) {
-            add(name, buttons, group, Control{Holder::Option});
-            for (auto field = out_.end() - static_cast<std::ptrdiff_t>(group.size()); field != out_.end(); ++field)
-                field->group = groups_;
-            ++groups_;
-        }
+        for (const auto &group : groups)
+            add(name, buttons, group, Control{Holder::Option, 0, 0, groups_++});
     }
 
 private:
