@@ -7,7 +7,6 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <optional>
 
 namespace kerubara::settingsfile {
 namespace {
@@ -17,6 +16,27 @@ QString indexed(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1StringView(name)).arg(index);
 }
 
+// What holds a field, with the range of a list or a slider and the group of
+// an option button.
+struct Control
+{
+    Holder holder = Holder::State;
+    std::int32_t minimum = 0;
+    std::int32_t maximum = 0;
+    int group = -1;
+};
+constexpr Control kText{Holder::Text};
+constexpr Control kCheck{Holder::Check};
+constexpr Control kColor{Holder::Color};
+constexpr Control list(std::int32_t entries)
+{
+    return {Holder::List, -1, entries - 1};
+}
+constexpr Control slider(std::int32_t minimum, std::int32_t maximum)
+{
+    return {Holder::Slider, minimum, maximum};
+}
+
 // Collects the fields of one block in file order.
 class FieldList
 {
@@ -24,81 +44,91 @@ public:
     explicit FieldList(std::vector<Field> &out) : out_(out) {}
     void block(int number) { block_ = number; }
     template<typename T>
-    void add(QString name, T &value)
+    void add(QString name, T &value, Control control = {})
     {
-        out_.push_back(Field{std::move(name), block_, &value});
+        out_.push_back(
+            Field{std::move(name), block_, &value, control.holder, control.minimum, control.maximum, control.group});
     }
+    // Members of an array, in the order given.
     template<typename T, std::size_t N>
-    void addIndexed(const char *name, std::array<T, N> &values, std::initializer_list<int> order)
+    void add(const char *name, std::array<T, N> &values, std::initializer_list<int> order, Control control = {})
     {
         for (int i : order)
-            add(indexed(name, i), values[static_cast<std::size_t>(i)]);
+            add(indexed(name, i), values[static_cast<std::size_t>(i)], control);
+    }
+    // Option buttons, group by group, each group's members in the order given.
+    template<std::size_t N>
+    void options(const char *name, std::array<std::int16_t, N> &buttons,
+                 std::initializer_list<std::initializer_list<int>> groups)
+    {
+        for (const auto &group : groups)
+            add(name, buttons, group, Control{Holder::Option, 0, 0, groups_++});
     }
 
 private:
     std::vector<Field> &out_;
     int block_ = 0;
+    int groups_ = 0;
 };
 
 void addFolderAndPanel(FieldList &f, SettingsRecords &r)
 {
     f.block(1);
-    f.addIndexed("Text2", r.FolderData.Text2, {0, 1});
+    f.add("Text2", r.FolderData.Text2, {0, 1}, kText);
     f.block(2);
     PanelDataRecord &p = r.PanelData;
-    f.add(QStringLiteral("Check1"), p.Check1);
-    f.addIndexed("Command5", p.Command5, {0, 1, 2});
-    f.add(QStringLiteral("Combo2"), p.Combo2);
-    f.add(QStringLiteral("Check2"), p.Check2);
-    f.addIndexed("Option3", p.Option3, {0, 1, 7, 6, 3, 2, 4, 5});
-    f.addIndexed("txtSelectPanel", p.txtSelectPanel, {0, 1, 2});
+    f.add(QStringLiteral("Check1"), p.Check1, kCheck);
+    f.add("Command5", p.Command5, {0, 1, 2}, kColor);
+    f.add(QStringLiteral("Combo2"), p.Combo2, list(12));
+    f.add(QStringLiteral("Check2"), p.Check2, kCheck);
+    f.options("Option3", p.Option3, {{0, 1}, {7, 6}, {3, 2}, {4, 5}});
+    f.add("txtSelectPanel", p.txtSelectPanel, {0, 1, 2}, kText);
 }
 
 void addDigitsAndStopName(FieldList &f, SettingsRecords &r)
 {
     f.block(3);
     DegitDataRecord &d = r.DegitData;
-    f.addIndexed("Command8", d.Command8, {0, 1, 2});
-    f.add(indexed("Check3", 0), d.Check3[0]);
-    f.add(indexed("Combo4", 0), d.Combo4[0]);
-    f.add(indexed("Check3", 4), d.Check3[4]);
-    f.add(indexed("Check3", 1), d.Check3[1]);
-    f.add(indexed("Combo4", 1), d.Combo4[1]);
-    f.add(indexed("Check3", 2), d.Check3[2]);
-    f.add(indexed("Combo4", 2), d.Combo4[2]);
-    f.add(indexed("Check3", 3), d.Check3[3]);
-    f.add(indexed("Combo4", 4), d.Combo4[4]);
-    f.add(indexed("Combo4", 3), d.Combo4[3]);
+    f.add("Command8", d.Command8, {0, 1, 2}, kColor);
+    f.add("Check3", d.Check3, {0}, kCheck);
+    f.add("Combo4", d.Combo4, {0}, list(12));
+    f.add("Check3", d.Check3, {4, 1}, kCheck);
+    f.add("Combo4", d.Combo4, {1}, list(12));
+    f.add("Check3", d.Check3, {2}, kCheck);
+    f.add("Combo4", d.Combo4, {2}, list(12));
+    f.add("Check3", d.Check3, {3}, kCheck);
+    f.add("Combo4", d.Combo4, {4}, list(150));
+    f.add("Combo4", d.Combo4, {3}, list(12));
     f.block(4);
     ChimeiDataRecord &c = r.ChimeiData;
-    f.addIndexed("Command9", c.Command9, {0, 1});
-    f.add(QStringLiteral("Combo3"), c.Combo3);
-    f.add(QStringLiteral("Check4"), c.Check4);
-    f.add(QStringLiteral("Combo6"), c.Combo6);
-    f.addIndexed("Command9", c.Command9, {2});
-    f.add(QStringLiteral("Combo5"), c.Combo5);
-    f.add(QStringLiteral("Check5"), c.Check5);
+    f.add("Command9", c.Command9, {0, 1}, kColor);
+    f.add(QStringLiteral("Combo3"), c.Combo3, list(5));
+    f.add(QStringLiteral("Check4"), c.Check4, kCheck);
+    f.add(QStringLiteral("Combo6"), c.Combo6, list(3));
+    f.add("Command9", c.Command9, {2}, kColor);
+    f.add(QStringLiteral("Combo5"), c.Combo5, list(4));
+    f.add(QStringLiteral("Check5"), c.Check5, kCheck);
 }
 
 void addSoundsAndTicket(FieldList &f, SettingsRecords &r)
 {
     f.block(5);
     SoundDataRecord &s = r.SoundData;
-    f.addIndexed("txtSelectSound", s.txtSelectSound, {0, 1});
-    f.addIndexed("Option2", s.Option2, {0, 1});
-    f.addIndexed("Option6", s.Option6, {0, 1});
-    f.addIndexed("txtSelectSound", s.txtSelectSound, {7});
-    f.add(QStringLiteral("Combo1"), s.Combo1);
-    f.addIndexed("txtSelectSound", s.txtSelectSound, {8, 9, 10});
-    f.addIndexed("Option2", s.Option2, {2, 3});
-    f.addIndexed("Option7", s.Option7, {0, 1});
-    f.addIndexed("txtSelectSound", s.txtSelectSound, {3, 4, 5, 6});
+    f.add("txtSelectSound", s.txtSelectSound, {0, 1}, kText);
+    f.options("Option2", s.Option2, {{0, 1}});
+    f.options("Option6", s.Option6, {{0, 1}});
+    f.add("txtSelectSound", s.txtSelectSound, {7}, kText);
+    f.add(QStringLiteral("Combo1"), s.Combo1, list(150));
+    f.add("txtSelectSound", s.txtSelectSound, {8, 9, 10}, kText);
+    f.options("Option2", s.Option2, {{2, 3}});
+    f.options("Option7", s.Option7, {{0, 1}});
+    f.add("txtSelectSound", s.txtSelectSound, {3, 4, 5, 6}, kText);
     f.block(6);
     SeirikenDataRecord &t = r.SeirikenData;
-    f.add(QStringLiteral("chkUseSeiriPrev"), t.chkUseSeiriPrev);
-    f.add(QStringLiteral("txtSeiriPlgDir"), t.txtSeiriPlgDir);
-    f.addIndexed("Option4", t.Option4, {0, 1, 2});
-    f.add(QStringLiteral("Label10"), t.Label10);
+    f.add(QStringLiteral("chkUseSeiriPrev"), t.chkUseSeiriPrev, kCheck);
+    f.add(QStringLiteral("txtSeiriPlgDir"), t.txtSeiriPlgDir, kText);
+    f.options("Option4", t.Option4, {{0, 1, 2}});
+    f.add(QStringLiteral("Label10"), t.Label10, kText);
 }
 
 void addWindowState(FieldList &f, SettingsRecords &r)
@@ -106,8 +136,8 @@ void addWindowState(FieldList &f, SettingsRecords &r)
     f.block(7);
     CtrlDataRecord &c = r.CtrlData;
     f.add(QStringLiteral("CtrlData.nBackFrame"), c.nBackFrame);
-    f.add(QStringLiteral("CtrlData.nScrollSpeed"), c.nScrollSpeed);
-    f.add(QStringLiteral("CtrlData.nScrollWait"), c.nScrollWait);
+    f.add(QStringLiteral("CtrlData.nScrollSpeed"), c.nScrollSpeed, slider(1, 2000));
+    f.add(QStringLiteral("CtrlData.nScrollWait"), c.nScrollWait, slider(0, 3000));
     f.add(QStringLiteral("CtrlData.nLateNight"), c.nLateNight);
     f.add(QStringLiteral("CtrlData.nPreviewOpen"), c.nPreviewOpen);
     f.add(QStringLiteral("CtrlData.nLeft"), c.nLeft);
@@ -128,6 +158,17 @@ void addWindowState(FieldList &f, SettingsRecords &r)
         f.add(prefix + QStringLiteral(".ZeroMode"), d.ZeroMode);
         f.add(prefix + QStringLiteral(".FillZero"), d.FillZero);
     }
+}
+
+// A view of the fields, taken once.
+template<typename T, typename Take>
+std::vector<T> collect(Take take)
+{
+    SettingsRecords records;
+    std::vector<T> out;
+    for (const Field &field : fields(records))
+        take(field, out);
+    return out;
 }
 
 // Reads the fields one after the other from the file's bytes.
@@ -181,6 +222,18 @@ void append(QByteArray &out, T value)
 FieldKind Field::kind() const
 {
     return static_cast<FieldKind>(value.index());
+}
+
+std::int32_t Field::number() const
+{
+    return std::visit(
+        [](auto *v) -> std::int32_t {
+            if constexpr (std::is_same_v<std::remove_pointer_t<decltype(v)>, QByteArray>)
+                return 0;
+            else
+                return static_cast<std::int32_t>(*v);
+        },
+        value);
 }
 
 std::vector<Field> fields(SettingsRecords &records)
@@ -278,11 +331,9 @@ SettingsRecords initialRecords(const QDate &today)
     sound.Option7 = {-1, 0};
     r.SeirikenData.Option4 = {-1, 0, 0};
     r.SeirikenData.Label10 = today.toString(QStringLiteral("yyyy/MM/dd")).toLatin1();
-    for (const SliderField &slider : sliderFields()) {
-        if (slider.name == QLatin1StringView("CtrlData.nScrollSpeed"))
-            r.CtrlData.nScrollSpeed = slider.minimum;
-        else
-            r.CtrlData.nScrollWait = slider.minimum;
+    for (const Field &field : fields(r)) {
+        if (field.holder == Holder::Slider)
+            *std::get<std::int32_t *>(field.value) = field.minimum;
     }
     r.DegitCount = kDigitRecords;
     return r;
@@ -320,12 +371,10 @@ QByteArray fitText(const QByteArray &text, qsizetype limit)
 
 const std::vector<ListField> &listFields()
 {
-    static const std::vector<ListField> lists{
-        {QStringLiteral("Combo2"), 12},     {QStringLiteral("Combo4(0)"), 12}, {QStringLiteral("Combo4(1)"), 12},
-        {QStringLiteral("Combo4(2)"), 12},  {QStringLiteral("Combo4(4)"), 150}, {QStringLiteral("Combo4(3)"), 12},
-        {QStringLiteral("Combo3"), 5},      {QStringLiteral("Combo6"), 3},     {QStringLiteral("Combo5"), 4},
-        {QStringLiteral("Combo1"), 150},
-    };
+    static const std::vector<ListField> lists = collect<ListField>([](const Field &field, auto &out) {
+        if (field.holder == Holder::List)
+            out.push_back(ListField{field.name, field.maximum + 1});
+    });
     return lists;
 }
 
@@ -340,57 +389,37 @@ qsizetype fieldsRead(const ReadResult &result)
 std::vector<BadValue> badValues(SettingsRecords &records, qsizetype fieldsRead)
 {
     const std::vector<Field> list = fields(records);
-    auto numberAt = [&](const QString &name, qsizetype &index) -> std::optional<std::int32_t> {
-        for (std::size_t i = 0; i < list.size() && static_cast<qsizetype>(i) < fieldsRead; ++i) {
-            if (list[i].name != name)
-                continue;
-            index = static_cast<qsizetype>(i);
-            if (const auto *v16 = std::get_if<std::int16_t *>(&list[i].value))
-                return **v16;
-            if (const auto *v32 = std::get_if<std::int32_t *>(&list[i].value))
-                return **v32;
-        }
-        return std::nullopt;
-    };
+    const qsizetype read = std::min(fieldsRead, static_cast<qsizetype>(list.size()));
     std::vector<BadValue> bad;
-    for (const ListField &field : listFields()) {
-        qsizetype index = 0;
-        const auto value = numberAt(field.name, index);
-        if (value && (*value < -1 || *value >= field.entries))
-            bad.push_back(BadValue{index, *value, -1, field.entries - 1, true});
+    for (qsizetype i = 0; i < read; ++i) {
+        const Field &field = list[static_cast<std::size_t>(i)];
+        if (field.holder != Holder::List && field.holder != Holder::Slider)
+            continue;
+        const std::int32_t value = field.number();
+        if (value < field.minimum || value > field.maximum)
+            bad.push_back(BadValue{i, value, field.minimum, field.maximum, field.holder == Holder::List});
     }
-    for (const SliderField &field : sliderFields()) {
-        qsizetype index = 0;
-        const auto value = numberAt(field.name, index);
-        if (value && (*value < field.minimum || *value > field.maximum))
-            bad.push_back(BadValue{index, *value, field.minimum, field.maximum, false});
-    }
-    std::sort(bad.begin(), bad.end(), [](const BadValue &a, const BadValue &b) { return a.field < b.field; });
     return bad;
 }
 
 const std::vector<QStringList> &optionGroups()
 {
-    static const std::vector<QStringList> groups{
-        {QStringLiteral("Option3(0)"), QStringLiteral("Option3(1)")},
-        {QStringLiteral("Option3(7)"), QStringLiteral("Option3(6)")},
-        {QStringLiteral("Option3(3)"), QStringLiteral("Option3(2)")},
-        {QStringLiteral("Option3(4)"), QStringLiteral("Option3(5)")},
-        {QStringLiteral("Option2(0)"), QStringLiteral("Option2(1)")},
-        {QStringLiteral("Option6(0)"), QStringLiteral("Option6(1)")},
-        {QStringLiteral("Option2(2)"), QStringLiteral("Option2(3)")},
-        {QStringLiteral("Option7(0)"), QStringLiteral("Option7(1)")},
-        {QStringLiteral("Option4(0)"), QStringLiteral("Option4(1)"), QStringLiteral("Option4(2)")},
-    };
+    static const std::vector<QStringList> groups = collect<QStringList>([](const Field &field, auto &out) {
+        if (field.group < 0)
+            return;
+        if (static_cast<std::size_t>(field.group) >= out.size())
+            out.resize(static_cast<std::size_t>(field.group) + 1);
+        out[static_cast<std::size_t>(field.group)] << field.name;
+    });
     return groups;
 }
 
 const std::vector<SliderField> &sliderFields()
 {
-    static const std::vector<SliderField> sliders{
-        {QStringLiteral("CtrlData.nScrollSpeed"), 1, 2000},
-        {QStringLiteral("CtrlData.nScrollWait"), 0, 3000},
-    };
+    static const std::vector<SliderField> sliders = collect<SliderField>([](const Field &field, auto &out) {
+        if (field.holder == Holder::Slider)
+            out.push_back(SliderField{field.name, field.minimum, field.maximum});
+    });
     return sliders;
 }
 

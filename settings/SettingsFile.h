@@ -138,19 +138,42 @@ inline constexpr qsizetype kMaxTextBytes = 32767;
 
 enum class FieldKind { Int16, Int32, Color, Text };
 
+// What holds a field while the program runs, and so what values it can take.
+enum class Holder {
+    State,  // the windows' places, the custom colours, the digit formats:
+            // collected and restored by the part of the program keeping them
+    Text,   // a text box or label of the options window
+    Check,  // a check box of the options window: 0 or 1
+    Color,  // a colour button of the options window
+    List,   // a list of the options window: the chosen entry, -1 for none
+    Option, // an option button of the options window: -1 chosen, 0 not;
+            // exactly one button of its group is chosen
+    Slider, // a slider of the control panel
+};
+
 // One field of the file: its name (the setting's control, or the record and
 // member for the window state: "Text2(0)", "CtrlData.nLeft", "DegitUser(3).Shift"),
-// the block holding it and where its value lives.
+// the block holding it, where its value lives and what holds it.
 struct Field
 {
     QString name;
     int block = 0;
     std::variant<std::int16_t *, std::int32_t *, OleColor *, QByteArray *> value;
+    Holder holder = Holder::State;
+    // The values a list or a slider takes; a list's minimum is -1 (nothing chosen).
+    std::int32_t minimum = 0;
+    std::int32_t maximum = 0;
+    // An option button's group, numbered in file order; -1 for other fields.
+    int group = -1;
 
     FieldKind kind() const;
+    // The value of a number or a colour; 0 for a text.
+    std::int32_t number() const;
 };
 
-// Every field of the file in file order, pointing into `records`.
+// Every field of the file in file order, pointing into `records`. This is the
+// one list of the settings: the file's layout, the data tool's names, the
+// options window's binding and the ranges checked on reading all follow it.
 std::vector<Field> fields(SettingsRecords &records);
 
 // How reading ended before block 11 was complete.
@@ -196,6 +219,8 @@ qsizetype maxFileBytes();
 QByteArray fitText(const QByteArray &text, qsizetype limit = kMaxTextBytes);
 
 // ---- What the windows can hold ---------------------------------------------
+
+// These views are taken from fields().
 
 // A list whose chosen entry the file keeps, and how many entries it has: a
 // stored index must be -1 (nothing chosen) or 0..entries-1.

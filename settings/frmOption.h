@@ -6,6 +6,7 @@
 #include "reslib/OleColor.h"
 
 #include <QDialog>
+#include <QHash>
 
 #include <array>
 #include <cstdint>
@@ -213,8 +214,12 @@ private:
     // The path boxes refuse a text the settings file cannot hold.
     void guardPathBoxes();
     void Form_Load();
+    // The controls holding the settings file's settings, by the settings'
+    // names ("Combo4(3)"), gathered on first use.
+    const QHash<QString, QWidget *> &settingControls();
 
     Simulator &sim_;
+    QHash<QString, QWidget *> settingControls_;
 };
 
 } // namespace kerubara

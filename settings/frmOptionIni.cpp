@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The options window and the settings records: every setting copied from its
 // control into the records before the settings file is written, and back
-// after it has been read, block by block in the file's order.
+// after it has been read, in the file's order. The fields of the settings
+// file say which control holds each setting; the window only finds the
+// control by the setting's name.
 #include "app/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "operation/frmCtl.h"
 #include "reslib/Cp932.h"
+#include "settings/ColorButton.h"
 #include "settings/SettingValues.h"
+#include "settings/SettingsFile.h"
 #include "settings/frmOption.h"
 
 #include <QCheckBox>
@@ -15,8 +19,13 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <stdexcept>
+
 namespace kerubara {
 namespace {
+
+using settingsfile::Field;
+using settingsfile::Holder;
 
 // A text field keeps its bytes while they still spell the control's text, so
 // an unchanged text goes back to the file exactly as it came. The boxes refuse
@@ -32,157 +41,174 @@ void storeText(QByteArray &field, const QString &text)
         field = std::move(bytes);
 }
 
-QString textOf(const QByteArray &field)
+bool inOptionsWindow(const Field &field)
 {
-    return cp932::decode(field);
+    return field.holder != Holder::State && field.holder != Holder::Slider;
 }
 
-template<std::size_t N, typename Order = std::initializer_list<int>>
-void storeOptions(std::array<std::int16_t, N> &field, const std::array<QRadioButton *, N> &buttons,
-                  const Order &order)
+// The control of the kind `field` names; a field and a control that do not
+// match are the program's own fault.
+template<typename Control>
+Control *control(const QHash<QString, QWidget *> &controls, const Field &field)
 {
-    for (int i : order)
-        field[static_cast<std::size_t>(i)] = optionValue(buttons[static_cast<std::size_t>(i)]);
+    auto *found = qobject_cast<Control *>(controls.value(field.name));
+    if (!found)
+        throw std::logic_error("the options window has no control for " + field.name.toStdString());
+    return found;
 }
 
-template<std::size_t N, typename Order = std::initializer_list<int>>
-void restoreOptions(const std::array<std::int16_t, N> &field, const std::array<QRadioButton *, N> &buttons,
-                    const Order &order)
+// A text is held by a text box, or a label the window alone changes.
+QString text(const QHash<QString, QWidget *> &controls, const Field &field)
 {
-    for (int i : order)
-        setOptionValue(buttons[static_cast<std::size_t>(i)], field[static_cast<std::size_t>(i)]);
+    if (auto *label = qobject_cast<QLabel *>(controls.value(field.name)))
+        return label->text();
+    return control<QLineEdit>(controls, field)->text();
 }
 
-// The panel pictures' options in the file's order.
-constexpr std::array<int, 8> kOption3Order{0, 1, 7, 6, 3, 2, 4, 5};
+void setText(const QHash<QString, QWidget *> &controls, const Field &field, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(controls.value(field.name)))
+        label->setText(text);
+    else
+        control<QLineEdit>(controls, field)->setText(text);
+}
+
+void store(const QHash<QString, QWidget *> &controls, const Field &field)
+{
+    switch (field.holder) {
+    case Holder::Text:
+        storeText(*std::get<QByteArray *>(field.value), text(controls, field));
+        break;
+    case Holder::Check:
+        *std::get<std::int16_t *>(field.value) = checkValue(control<QCheckBox>(controls, field));
+        break;
+    case Holder::Color:
+        *std::get<OleColor *>(field.value) = buttonColor(control<ColorButton>(controls, field));
+        break;
+    case Holder::List:
+        *std::get<std::int16_t *>(field.value) = listIndex(control<QComboBox>(controls, field));
+        break;
+    case Holder::Option:
+        *std::get<std::int16_t *>(field.value) = optionValue(control<QRadioButton>(controls, field));
+        break;
+    case Holder::State:
+    case Holder::Slider:
+        break;
+    }
+}
+
+void restore(const QHash<QString, QWidget *> &controls, const Field &field)
+{
+    switch (field.holder) {
+    case Holder::Text:
+        setText(controls, field, cp932::decode(*std::get<QByteArray *>(field.value)));
+        break;
+    case Holder::Check:
+        setCheckValue(control<QCheckBox>(controls, field), *std::get<std::int16_t *>(field.value));
+        break;
+    case Holder::Color:
+        setButtonColor(control<ColorButton>(controls, field), *std::get<OleColor *>(field.value));
+        break;
+    case Holder::List:
+        setListIndex(control<QComboBox>(controls, field), *std::get<std::int16_t *>(field.value));
+        break;
+    case Holder::Option:
+        setOptionValue(control<QRadioButton>(controls, field), *std::get<std::int16_t *>(field.value));
+        break;
+    case Holder::State:
+    case Holder::Slider:
+        break;
+    }
+}
+
+// Names a control, or each member of an array of controls, as the settings
+// file names its setting.
+class ControlNames
+{
+public:
+    explicit ControlNames(QHash<QString, QWidget *> &out) : out_(out) {}
+    void add(const char *name, QWidget *control) { out_.insert(QString::fromLatin1(name), control); }
+    template<typename Control, std::size_t N>
+    void add(const char *name, const std::array<Control *, N> &controls)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (controls[i])
+                out_.insert(QString::fromLatin1(name) + u'(' + QString::number(i) + u')', controls[i]);
+        }
+    }
+
+private:
+    QHash<QString, QWidget *> &out_;
+};
 
 } // namespace
 
+const QHash<QString, QWidget *> &frmOption::settingControls()
+{
+    if (!settingControls_.isEmpty())
+        return settingControls_;
+    ControlNames names(settingControls_);
+    names.add("Text2", Text2);
+    names.add("Check1", Check1);
+    names.add("Command5", Command5);
+    names.add("Combo2", Combo2);
+    names.add("Check2", Check2);
+    names.add("Option3", Option3);
+    names.add("txtSelectPanel", txtSelectPanel);
+    names.add("Command8", Command8);
+    names.add("Check3", Check3);
+    names.add("Combo4", Combo4);
+    names.add("Command9", Command9);
+    names.add("Combo3", Combo3);
+    names.add("Check4", Check4);
+    names.add("Combo6", Combo6);
+    names.add("Combo5", Combo5);
+    names.add("Check5", Check5);
+    names.add("txtSelectSound", txtSelectSound);
+    names.add("Option2", Option2);
+    names.add("Option6", Option6);
+    names.add("Combo1", Combo1);
+    names.add("Option7", Option7);
+    names.add("chkUseSeiriPrev", chkUseSeiriPrev);
+    names.add("txtSeiriPlgDir", txtSeiriPlgDir);
+    names.add("Option4", Option4);
+    names.add("Label10", Label10);
+    return settingControls_;
+}
+
 void frmOption::GetOptionInfo()
 {
-    SettingsRecords &r = sim_.ini;
-
-    FolderDataRecord &folders = r.FolderData;
-    for (std::size_t i = 0; i < 2; ++i)
-        storeText(folders.Text2[i], Text2[i]->text());
-
-    PanelDataRecord &panel = r.PanelData;
-    panel.Check1 = checkValue(Check1);
-    for (std::size_t i = 0; i < 3; ++i)
-        panel.Command5[i] = buttonColor(Command5[i]);
-    panel.Combo2 = listIndex(Combo2);
-    panel.Check2 = checkValue(Check2);
-    storeOptions(panel.Option3, Option3, kOption3Order);
-    for (std::size_t i = 0; i < 3; ++i)
-        storeText(panel.txtSelectPanel[i], txtSelectPanel[i]->text());
-
-    DegitDataRecord &digits = r.DegitData;
-    for (std::size_t i = 0; i < 3; ++i)
-        digits.Command8[i] = buttonColor(Command8[i]);
-    for (std::size_t i = 0; i < 5; ++i) {
-        digits.Check3[i] = checkValue(Check3[i]);
-        digits.Combo4[i] = listIndex(Combo4[i]);
+    const QHash<QString, QWidget *> &controls = settingControls();
+    for (const Field &field : settingsfile::fields(sim_.ini)) {
+        if (inOptionsWindow(field))
+            store(controls, field);
     }
-
-    ChimeiDataRecord &name = r.ChimeiData;
-    for (std::size_t i = 0; i < 3; ++i)
-        name.Command9[i] = buttonColor(Command9[i]);
-    name.Combo3 = listIndex(Combo3);
-    name.Check4 = checkValue(Check4);
-    name.Combo6 = listIndex(Combo6);
-    name.Combo5 = listIndex(Combo5);
-    name.Check5 = checkValue(Check5);
-
-    SoundDataRecord &sound = r.SoundData;
-    for (std::size_t i = 0; i < txtSelectSound.size(); ++i) {
-        if (txtSelectSound[i])
-            storeText(sound.txtSelectSound[i], txtSelectSound[i]->text());
-    }
-    storeOptions(sound.Option2, Option2, {0, 1, 2, 3});
-    storeOptions(sound.Option6, Option6, {0, 1});
-    sound.Combo1 = listIndex(Combo1);
-    storeOptions(sound.Option7, Option7, {0, 1});
-
-    SeirikenDataRecord &ticket = r.SeirikenData;
-    ticket.chkUseSeiriPrev = checkValue(chkUseSeiriPrev);
-    storeText(ticket.txtSeiriPlgDir, txtSeiriPlgDir->text());
-    storeOptions(ticket.Option4, Option4, {0, 1, 2});
-    storeText(ticket.Label10, Label10->text());
 }
 
 void frmOption::SetOptionInfo()
 {
-    const SettingsRecords &r = sim_.ini;
-
-    // Block 1.
-    for (std::size_t i = 0; i < 2; ++i)
-        Text2[i]->setText(textOf(r.FolderData.Text2[i]));
-
-    // Block 2, then the panel picture of the current backlight state again,
-    // so that it follows the restored picture settings.
-    const PanelDataRecord &panel = r.PanelData;
-    setCheckValue(Check1, panel.Check1);
-    for (std::size_t i = 0; i < 3; ++i)
-        setButtonColor(Command5[i], panel.Command5[i]);
-    setListIndex(Combo2, panel.Combo2);
-    setCheckValue(Check2, panel.Check2);
-    restoreOptions(panel.Option3, Option3, kOption3Order);
-    for (std::size_t i = 0; i < 3; ++i)
-        txtSelectPanel[i]->setText(textOf(panel.txtSelectPanel[i]));
-    frmCtl &ctl = sim_.ctl();
-    ctl.Option4_Click(ctl.Option4[0]->isChecked() ? 0 : ctl.Option4[1]->isChecked() ? 1 : 2);
-
-    // Block 3, then the sample digit in the digit colours.
-    const DegitDataRecord &digits = r.DegitData;
-    for (std::size_t i = 0; i < 3; ++i)
-        setButtonColor(Command8[i], digits.Command8[i]);
-    setCheckValue(Check3[0], digits.Check3[0]);
-    setListIndex(Combo4[0], digits.Combo4[0]);
-    setCheckValue(Check3[4], digits.Check3[4]);
-    for (std::size_t i : {1, 2}) {
-        setCheckValue(Check3[i], digits.Check3[i]);
-        setListIndex(Combo4[i], digits.Combo4[i]);
-    }
-    setCheckValue(Check3[3], digits.Check3[3]);
-    setListIndex(Combo4[4], digits.Combo4[4]);
-    setListIndex(Combo4[3], digits.Combo4[3]);
-    M_Degit1->setBackColor(digits.Command8[0]);
-    M_Degit1->setBaseForeColor(digits.Command8[1]);
-    M_Degit1->setDegitForeColor(digits.Command8[2]);
-
-    // Block 4.
-    const ChimeiDataRecord &name = r.ChimeiData;
-    setButtonColor(Command9[0], name.Command9[0]);
-    setButtonColor(Command9[1], name.Command9[1]);
-    setListIndex(Combo3, name.Combo3);
-    setCheckValue(Check4, name.Check4);
-    setListIndex(Combo6, name.Combo6);
-    setButtonColor(Command9[2], name.Command9[2]);
-    setListIndex(Combo5, name.Combo5);
-    setCheckValue(Check5, name.Check5);
-
-    // Block 5.
-    const SoundDataRecord &sound = r.SoundData;
-    auto restoreSounds = [&](std::initializer_list<std::size_t> indexes) {
-        for (std::size_t i : indexes)
-            txtSelectSound[i]->setText(textOf(sound.txtSelectSound[i]));
+    // Once a block is back: the panel picture of the current backlight state
+    // again after block 2, so that it follows the restored picture settings;
+    // the sample digit in the digit colours after block 3.
+    const auto blockRestored = [this](int block) {
+        if (block == 2) {
+            frmCtl &ctl = sim_.ctl();
+            ctl.Option4_Click(ctl.Option4[0]->isChecked() ? 0 : ctl.Option4[1]->isChecked() ? 1 : 2);
+        } else if (block == 3) {
+            const DegitDataRecord &digits = sim_.ini.DegitData;
+            M_Degit1->setBackColor(digits.Command8[0]);
+            M_Degit1->setBaseForeColor(digits.Command8[1]);
+            M_Degit1->setDegitForeColor(digits.Command8[2]);
+        }
     };
-    restoreSounds({0, 1});
-    restoreOptions(sound.Option2, Option2, {0, 1});
-    restoreOptions(sound.Option6, Option6, {0, 1});
-    restoreSounds({7});
-    setListIndex(Combo1, sound.Combo1);
-    restoreSounds({8, 9, 10});
-    restoreOptions(sound.Option2, Option2, {2, 3});
-    restoreOptions(sound.Option7, Option7, {0, 1});
-    restoreSounds({3, 4, 5, 6});
-
-    // Block 6.
-    const SeirikenDataRecord &ticket = r.SeirikenData;
-    setCheckValue(chkUseSeiriPrev, ticket.chkUseSeiriPrev);
-    txtSeiriPlgDir->setText(textOf(ticket.txtSeiriPlgDir));
-    restoreOptions(ticket.Option4, Option4, {0, 1, 2});
-    Label10->setText(textOf(ticket.Label10));
+    const QHash<QString, QWidget *> &controls = settingControls();
+    const std::vector<Field> all = settingsfile::fields(sim_.ini);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (inOptionsWindow(all[i]))
+            restore(controls, all[i]);
+        if (i + 1 == all.size() || all[i + 1].block != all[i].block)
+            blockRestored(all[i].block);
+    }
 
     // Last, the plug-in's description and the console's preview size. A
     // plug-in that is missing or refused leaves its path in place, unreported.

@@ -169,16 +169,7 @@ QStringList unholdableValues(SettingsRecords &records, const std::vector<Field> 
 {
     const QHash<QString, qsizetype> index = indexByName(fields);
     auto present = [&](const QString &name) { return index.value(name) < fieldsRead; };
-    auto number = [&](const QString &name) -> std::int32_t {
-        return std::visit(
-            [](auto *value) -> std::int32_t {
-                if constexpr (std::is_same_v<std::remove_pointer_t<decltype(value)>, QByteArray>)
-                    return 0;
-                else
-                    return static_cast<std::int32_t>(*value);
-            },
-            fields[static_cast<std::size_t>(index.value(name))].value);
-    };
+    auto number = [&](const QString &name) { return fields[static_cast<std::size_t>(index.value(name))].number(); };
     QStringList problems;
     const QString kept = QStringLiteral("プログラムは起動時にこの項目を知らせ、起動時の値のままにします。");
     for (const settingsfile::BadValue &bad : settingsfile::badValues(records, fieldsRead)) {
