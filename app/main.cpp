@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Simulator.h"
-#include "operation/frmCtl.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 #include "reslib/Fonts.h"
 #include "reslib/ProgramInfo.h"
 #include "settings/SettingsLocation.h"

@@ -6,14 +6,14 @@
 // 1× and 3×.
 
 #include "FareBytes.h"
-#include "app/Simulator.h"
+#include "windows/Simulator.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/ApiSleep.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
-#include "settings/SettingValues.h"
-#include "settings/frmOption.h"
+#include "windows/SettingValues.h"
+#include "windows/frmOption.h"
 #include "sound/AudioOutput.h"
 
 #include <QApplication>

@@ -12,14 +12,14 @@
 // Exits 1 when memory grew by more than 1 MiB after the warm-up (the first
 // 1 000 steps) or the event loop stalled for more than 50 ms.
 
-#include "app/PictureBox.h"
-#include "app/Simulator.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
 #include "operation/FareFile.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 #include "sound/SoundSystem.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_startup [runs]
 
-#include "app/Simulator.h"
-#include "operation/frmCtl.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 #include "reslib/Fonts.h"
 
 #include <QApplication>

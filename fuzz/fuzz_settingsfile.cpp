@@ -10,12 +10,12 @@
 
 #include "FuzzSupport.h"
 
-#include "app/Simulator.h"
+#include "windows/Simulator.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
 #include "settings/SettingsFile.h"
-#include "settings/mdlIniIoEx.h"
+#include "windows/mdlIniIoEx.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
 #include "tools/SettingsCommands.h"

@@ -6,7 +6,7 @@
 // to a null output and the voice only records what it is asked to say. The
 // program's end is recorded too.
 
-#include "app/Simulator.h"
+#include "windows/Simulator.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"

@@ -3,8 +3,8 @@
 #include "tools/DataTool.h"
 
 #include "DegitProbe.h"
-#include "app/Form1.h"
-#include "app/Simulator.h"
+#include "windows/Form1.h"
+#include "windows/Simulator.h"
 #include "reslib/MsgBox.h"
 
 #include <QFile>

@@ -2,13 +2,13 @@
 
 #include "tools/DataTool.h"
 
-#include "app/Form1.h"
-#include "app/Simulator.h"
+#include "windows/Form1.h"
+#include "windows/Simulator.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
-#include "settings/SettingValues.h"
-#include "settings/frmOption.h"
+#include "windows/SettingValues.h"
+#include "windows/frmOption.h"
 
 #include <QFile>
 #include <QImage>

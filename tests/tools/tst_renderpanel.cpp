@@ -4,16 +4,16 @@
 #include "FareBytes.h"
 #include "QuietSimulator.h"
 #include "SettingsBytes.h"
-#include "app/Form1.h"
+#include "windows/Form1.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
-#include "settings/SettingValues.h"
+#include "windows/SettingValues.h"
 #include "settings/SettingsLocation.h"
-#include "settings/frmOption.h"
-#include "settings/mdlIniIoEx.h"
+#include "windows/frmOption.h"
+#include "windows/mdlIniIoEx.h"
 
 #include <QCheckBox>
 #include <QComboBox>

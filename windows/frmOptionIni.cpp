@@ -4,14 +4,14 @@
 // after it has been read, in the file's order. The fields of the settings
 // file say which control holds each setting; the window only finds the
 // control by the setting's name.
-#include "app/Simulator.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/Cp932.h"
-#include "settings/ColorButton.h"
-#include "settings/SettingValues.h"
+#include "windows/ColorButton.h"
+#include "windows/SettingValues.h"
 #include "settings/SettingsFile.h"
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/mdlzed_000.h"
+#include "windows/mdlzed_000.h"
 
-#include "app/Form1.h"
-#include "app/PanelPicture.h"
-#include "app/Simulator.h"
+#include "windows/Form1.h"
+#include "windows/PanelPicture.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
-#include "settings/SettingValues.h"
+#include "windows/SettingValues.h"
 #include "settings/StartupColors.h"
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 
 #include <QLabel>
 

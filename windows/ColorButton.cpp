@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "settings/ColorButton.h"
+#include "windows/ColorButton.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "settings/SettingValues.h"
+#include "windows/SettingValues.h"
 
 #include "reslib/VbError.h"
-#include "settings/ColorButton.h"
+#include "windows/ColorButton.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

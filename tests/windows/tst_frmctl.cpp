@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "operation/frmCtl.h"
-#include "operation/DigitList.h"
+#include "windows/frmCtl.h"
+#include "windows/DigitList.h"
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"
-#include "app/Form1.h"
-#include "app/PictureBox.h"
-#include "app/Simulator.h"
+#include "windows/Form1.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Seams.h"
@@ -15,8 +15,8 @@
 #include "reslib/Modal.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
-#include "settings/SettingValues.h"
-#include "settings/frmOption.h"
+#include "windows/SettingValues.h"
+#include "windows/frmOption.h"
 #include "sound/SoundFiles.h"
 #include "sound/SoundSystem.h"
 

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file through the running program: read at the end of start-up,
 // written at the confirmed exit of the control panel.
-#include "settings/mdlIniIoEx.h"
+#include "windows/mdlIniIoEx.h"
 
 #include "FakeDialogs.h"
 #include "SettingsBytes.h"
 #include "TestFiles.h"
-#include "app/Form1.h"
-#include "app/PictureBox.h"
-#include "app/Simulator.h"
+#include "windows/Form1.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/Seams.h"
-#include "settings/ColorButton.h"
-#include "settings/SettingValues.h"
+#include "windows/ColorButton.h"
+#include "windows/SettingValues.h"
 #include "settings/SettingsLock.h"
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
 

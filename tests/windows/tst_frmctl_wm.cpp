@@ -3,16 +3,16 @@
 // see tests/under-window-manager.sh): where its framed window is put back
 // run after run, and keys typed while a chime plays.
 
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 
 #include "FareBytes.h"
 #include "TestFiles.h"
-#include "app/Simulator.h"
+#include "windows/Simulator.h"
 #include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 #include "sound/SoundFiles.h"
 #include "sound/SpeechEngine.h"
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/mdlIniIoEx.h"
+#include "windows/mdlIniIoEx.h"
 
-#include "app/Form1.h"
-#include "app/Simulator.h"
+#include "windows/Form1.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
 #include "settings/SettingsFile.h"
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 
 #include <QDir>
 #include <QFile>

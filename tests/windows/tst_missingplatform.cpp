@@ -6,14 +6,14 @@
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"
-#include "app/PictureBox.h"
-#include "app/Simulator.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 #include "sound/SoundSystem.h"
 
 #include <QGroupBox>

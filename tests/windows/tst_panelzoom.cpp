@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Form1.h"
+#include "windows/Form1.h"
 
 #include "FakeDialogs.h"
-#include "app/PanelZoom.h"
-#include "app/Simulator.h"
+#include "windows/PanelZoom.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Clock.h"
@@ -11,7 +11,7 @@
 #include "reslib/PixelZoom.h"
 #include "reslib/WindowMove.h"
 #include "settings/SettingsLocation.h"
-#include "settings/mdlIniIoEx.h"
+#include "windows/mdlIniIoEx.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Form1.h"
+#include "windows/Form1.h"
 
-#include "app/PanelZoom.h"
-#include "app/Simulator.h"
+#include "windows/PanelZoom.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/PropertyBag.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/PixelZoom.h"

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 
-#include "app/Form1.h"
-#include "app/PictureBox.h"
-#include "app/Simulator.h"
+#include "windows/Form1.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/DigitList.h"
+#include "windows/DigitList.h"
 #include "operation/FareFile.h"
 #include "reslib/ApiSleep.h"
 #include "reslib/Cp932.h"
@@ -20,9 +20,9 @@
 #include "reslib/TicketPlugin.h"
 #include "reslib/Units.h"
 #include "reslib/VbError.h"
-#include "settings/SettingValues.h"
-#include "settings/frmOption.h"
-#include "settings/mdlIniIoEx.h"
+#include "windows/SettingValues.h"
+#include "windows/frmOption.h"
+#include "windows/mdlIniIoEx.h"
 #include "sound/SoundSystem.h"
 #include "sound/mdlM_Tape.h"
 

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 
 #include "FakeDialogs.h"
 #include "SettingsBytes.h"
-#include "app/Simulator.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
 #include "reslib/Shell.h"
-#include "settings/ColorButton.h"
-#include "settings/SettingValues.h"
+#include "windows/ColorButton.h"
+#include "windows/SettingValues.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Form1.h"
+#include "windows/Form1.h"
 
 #include "FakeDialogs.h"
-#include "app/PanelPicture.h"
-#include "app/Simulator.h"
+#include "windows/PanelPicture.h"
+#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
 #include "reslib/Units.h"
 #include "reslib/WindowMove.h"
-#include "settings/SettingValues.h"
-#include "settings/frmOption.h"
+#include "windows/SettingValues.h"
+#include "windows/frmOption.h"
 
 #include <QCheckBox>
 #include <QComboBox>

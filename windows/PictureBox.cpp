@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/PictureBox.h"
+#include "windows/PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "operation/DigitList.h"
+#include "windows/DigitList.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

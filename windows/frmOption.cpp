@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 
-#include "app/Form1.h"
-#include "app/Simulator.h"
-#include "app/mdlzed_000.h"
+#include "windows/Form1.h"
+#include "windows/Simulator.h"
+#include "windows/mdlzed_000.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/Shell.h"
 #include "reslib/Units.h"
-#include "settings/ColorButton.h"
-#include "settings/SettingValues.h"
+#include "windows/ColorButton.h"
+#include "windows/SettingValues.h"
 #include "settings/StartupColors.h"
 #include "settings/StorableText.h"
-#include "settings/WrappingButton.h"
+#include "windows/WrappingButton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

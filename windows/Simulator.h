@@ -2,10 +2,10 @@
 
 #pragma once
 
-#include "app/Form1.h"
+#include "windows/Form1.h"
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 #include "reslib/ResDialogs.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/mdlzed_000.h"
+#include "windows/mdlzed_000.h"
 
 #include <QTest>
 

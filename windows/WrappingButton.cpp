@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "settings/WrappingButton.h"
+#include "windows/WrappingButton.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 
 #include "FakeDialogs.h"
-#include "app/Form1.h"
-#include "app/Simulator.h"
+#include "windows/Form1.h"
+#include "windows/Simulator.h"
 #include "reslib/MsgBox.h"
-#include "settings/SettingValues.h"
-#include "settings/frmOption.h"
+#include "windows/SettingValues.h"
+#include "windows/frmOption.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Simulator.h"
+#include "windows/Simulator.h"
 
-#include "app/PanelZoom.h"
-#include "app/mdlzed_000.h"
+#include "windows/PanelZoom.h"
+#include "windows/mdlzed_000.h"
 #include "reslib/EndProgram.h"
-#include "settings/frmOption.h"
-#include "settings/mdlIniIoEx.h"
+#include "windows/frmOption.h"
+#include "windows/mdlIniIoEx.h"
 #include "sound/SoundSystem.h"
 
 #include <utility>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/PanelZoom.h"
+#include "windows/PanelZoom.h"
 
-#include "app/Form1.h"
+#include "windows/Form1.h"
 
 #include <QSettings>
 

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Page 5 of the options window (the ticket plug-in) and the ticket preview
 // it feeds on the control panel.
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"
-#include "app/PictureBox.h"
-#include "app/Simulator.h"
-#include "operation/frmCtl.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
-#include "settings/SettingValues.h"
+#include "windows/SettingValues.h"
 #include "sound/AudioOutput.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/PanelPicture.h"
+#include "windows/PanelPicture.h"
 
 #include "controls/digit/SegmentFont.h"
 

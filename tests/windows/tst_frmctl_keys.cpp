@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "operation/frmCtl.h"
+#include "windows/frmCtl.h"
 
 #include "FareBytes.h"
 #include "QuietSimulator.h"
-#include "app/Form1.h"
+#include "windows/Form1.h"
 #include "controls/digit/M_Degit.h"
-#include "operation/DigitList.h"
+#include "windows/DigitList.h"
 #include "reslib/Cp932.h"
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

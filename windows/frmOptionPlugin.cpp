@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Page 5 of the options window: the ticket plug-in.
-#include "settings/frmOption.h"
+#include "windows/frmOption.h"
 
-#include "app/Simulator.h"
-#include "operation/frmCtl.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/TicketPlugin.h"

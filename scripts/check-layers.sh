@@ -1,0 +1,53 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks that no source file includes a header of a higher layer. The layers,
+# from the ground up, and the folders each may include (its own and lower):
+#
+#   reslib/             reslib
+#   controls/*/         reslib, controls
+#   sound/              reslib, sound
+#   settings/           reslib, settings
+#   operation/          reslib, sound, settings, operation
+#   windows/            all of the above, windows
+#   tools/              all of the above, tools
+#   app/                everything
+#
+# Prints each include that breaks the rule and exits with 1 when there is any.
+set -eu
+cd "$(dirname "$0")/.."
+
+allowed() { # FOLDER -> the folders its files may include
+    case "$1" in
+    reslib) echo "reslib" ;;
+    controls/*) echo "reslib controls" ;;
+    sound) echo "reslib sound" ;;
+    settings) echo "reslib settings" ;;
+    operation) echo "reslib sound settings operation" ;;
+    windows) echo "reslib controls sound settings operation windows" ;;
+    tools) echo "reslib controls sound settings operation windows tools" ;;
+    app) echo "reslib controls sound settings operation windows tools app" ;;
+    esac
+}
+
+status=0
+for folder in reslib controls/digit controls/stopname sound settings operation windows tools app; do
+    ok=$(allowed "$folder")
+    for file in "$folder"/*.cpp "$folder"/*.h; do
+        [ -e "$file" ] || continue
+        # Project headers are included by their path from the top: "layer/File.h".
+        grep -n '^#include "[a-z_]*/' "$file" | while IFS= read -r line; do
+            target=$(printf '%s\n' "$line" | sed 's/^[0-9]*:#include "\([a-z_]*\)\/.*/\1/')
+            case " $ok " in
+            *" $target "*) ;;
+            *) echo "$file:${line%%:*}: ${line#*:} (a $folder file may include only: $ok)" ;;
+            esac
+        done
+    done
+done >"${TMPDIR:-/tmp}/check-layers.$$"
+if [ -s "${TMPDIR:-/tmp}/check-layers.$$" ]; then
+    cat "${TMPDIR:-/tmp}/check-layers.$$"
+    status=1
+fi
+rm -f "${TMPDIR:-/tmp}/check-layers.$$"
+[ "$status" -eq 0 ] && echo "Layers: no file includes a header of a higher layer."
+exit "$status"
