@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "dialogs/MessageBox.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
 #include "reslib/Fonts.h"
@@ -66,6 +67,9 @@ int main(int argc, char *argv[])
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtJapanese);
 
+    // Message boxes and dialogs are windows from here on: the font warning
+    // and the settings lock's question below are the first that may show.
+    kerubara::installWidgetCalls();
     kerubara::warnOfMissingFonts();
 
     // Held until the program ends: a second program on the same settings file

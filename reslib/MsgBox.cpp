@@ -2,54 +2,21 @@
 
 #include "reslib/MsgBox.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <cstdio>
 
 namespace kerubara {
-namespace {
-
-int showMessageBox(const MsgBoxCall &call)
-{
-    QMessageBox box;
-    const int icon = call.style & 0x70;
-    box.setIcon(icon == vbCritical      ? QMessageBox::Critical
-                : icon == vbQuestion    ? QMessageBox::Question
-                : icon == vbExclamation ? QMessageBox::Warning
-                : icon == vbInformation ? QMessageBox::Information
-                                        : QMessageBox::NoIcon);
-    box.setWindowTitle(call.title.isEmpty() ? QApplication::applicationName() : call.title);
-    QString text = call.prompt;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // the box breaks lines at LF alone
-    box.setText(text);
-    if (!call.details.isEmpty())
-        box.setDetailedText(call.details);
-    switch (call.style & 0x0F) {
-    case vbYesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    case vbOKCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    case QMessageBox::Cancel: return vbCancel;
-    default: return vbOK;
-    }
-}
-
-} // namespace
 
 int MsgBox(const QString &prompt, int style, const QString &title, const QString &details)
 {
     const MsgBoxCall call{prompt, style, title, details};
-    if (const auto &handler = MsgBoxSeam::handler())
-        return handler(call);
-    return showMessageBox(call);
+    if (const auto &box = MsgBoxSeam::call())
+        return box(call);
+    // No window to show it in (a program without windows): the message goes
+    // to standard error and is taken as answered with its first button.
+    std::fputs(qPrintable((title.isEmpty() ? QString() : title + QStringLiteral(": ")) + prompt
+                          + (details.isEmpty() ? QString() : QStringLiteral("\n") + details) + QStringLiteral("\n")),
+               stderr);
+    return (style & 0x0F) == vbYesNo ? vbYes : vbOK;
 }
 
 } // namespace kerubara

@@ -32,7 +32,9 @@ struct MsgBoxCall
 };
 
 // Shows a modal message box and returns the button pressed. Every message of
-// the program goes through here, so tests can see and answer them.
+// the program goes through here, so tests can see and answer them. The box
+// itself is a window (dialogs/MessageBox), installed as the seam's real call
+// at start-up; without it the message goes to standard error.
 int MsgBox(const QString &prompt, int style = vbOKOnly, const QString &title = {}, const QString &details = {});
 
 // While alive, MsgBox calls the handler instead of showing a box; the

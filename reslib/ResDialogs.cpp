@@ -2,16 +2,34 @@
 
 #include "reslib/ResDialogs.h"
 
-#include "reslib/QtResDialogs.h"
-
 namespace kerubara {
+namespace {
+
+// Without windows every dialog is cancelled.
+class NoDialogs final : public ResDialogs
+{
+public:
+    std::int32_t dlg100(QWidget *, std::int16_t, std::int16_t &, std::int16_t &, std::int16_t &) override { return 0; }
+    void dlg110(QWidget *, std::int32_t, const QString &) override {}
+    std::int32_t dlg111(QWidget *, SystemTime &) override { return 0; }
+    QString fileDlg(QWidget *, std::int32_t, const QList<FileFilter> &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString folderDlg(QWidget *, const QString &) override { return {}; }
+    std::int32_t chooseColor(QWidget *, OleColor &, CustomColors &) override { return 0; }
+};
+
+} // namespace
 
 ResDialogs &resDialogs()
 {
-    if (const auto &handler = ResDialogsSeam::handler())
-        return handler();
-    static QtResDialogs real;
-    return real;
+    // A test's dialogs, else the program's (dialogs/QtResDialogs, installed
+    // at start-up).
+    if (const auto &dialogs = ResDialogsSeam::call())
+        return dialogs();
+    static NoDialogs none;
+    return none;
 }
 
 } // namespace kerubara

@@ -19,6 +19,13 @@ public:
     // The installed handler, empty when the real call is to be made.
     static const Handler &handler() { return slot(); }
 
+    // A real call that only a higher layer can make (a window): the program
+    // installs it once at start-up. Without it the call has no real form.
+    static void setReal(Handler real) { realSlot() = std::move(real); }
+    // The handler a test installed, else the installed real call; empty when
+    // there is neither.
+    static const Handler &call() { return slot() ? slot() : realSlot(); }
+
     class Scoped
     {
     public:
@@ -36,6 +43,11 @@ private:
     {
         static Handler current;
         return current;
+    }
+    static Handler &realSlot()
+    {
+        static Handler real;
+        return real;
     }
 };
 

@@ -7,28 +7,32 @@
 // This header names them all.
 //
 //   Seam                 The call                      Real behaviour
-//   MsgBoxSeam           MsgBox()                      a modal message box
+//   MsgBoxSeam           MsgBox()                      a modal message box (dialogs/MessageBox)
 //   SleepSeam            ApiSleep()                    a blocking sleep
-//   ModalSeam            ShowModal()                   a modal dialog's own loop
-//   ResDialogsSeam       Call_dlg100 ... Zr7ChooseColor the Qt dialogs
+//   ModalSeam            ShowModal()                   a modal dialog's own loop (dialogs/Modal.h)
+//   ResDialogsSeam       Call_dlg100 ... Zr7ChooseColor the Qt dialogs (dialogs/QtResDialogs)
 //   ShellSeam            ShellOpenFolder()             the desktop's file manager
-//   WindowMoveSeam       startWindowMove()             the window manager's move
+//   WindowMoveSeam       startWindowMove()             the window manager's move (dialogs/WindowMove.h)
 //   OsInfoSeam           GetOsInfo()                   the system's product name
 //   EndProgramSeam       EndProgram()                  the event loop quits
 //   ClockSeam            steadyMilliseconds()          a monotonic clock
 //   AudioOutputSeam      openAudioOutput()             the SDL sound device
 //   SpeechEngineSeam     the tape's speech engine      espeak-ng with MeCab
+//   VoiceDialogSeam      the voice's settings dialog   dialogs/VoiceSettingsDialog (sound/VoiceEngine.h)
+//
+// A real call that is a window lives in dialogs/, the layer that needs
+// QtWidgets; installWidgetCalls() (dialogs/MessageBox.h) installs it as the
+// seam's real call when the windows are built. Without it a message goes to
+// standard error and a dialog is cancelled.
 
 #include "reslib/ApiSleep.h"
 #include "reslib/Clock.h"
 #include "reslib/EndProgram.h"
-#include "reslib/Modal.h"
 #include "reslib/MsgBox.h"
 #include "reslib/OsInfo.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/Seam.h"
 #include "reslib/Shell.h"
-#include "reslib/WindowMove.h"
 
 #include <memory>
 

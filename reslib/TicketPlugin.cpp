@@ -4,12 +4,9 @@
 #include "reslib/Fonts.h"
 #include "reslib/TicketBarcode.h"
 
-#include <QComboBox>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QSignalBlocker>
 #include <QTextBoundaryFinder>
 #include <QTime>
 
@@ -395,31 +392,6 @@ std::int32_t ZR8_GetPlgInfo(const QString &path, PlgInfoRecord &info)
         return 0;
     info = read.plugin->info;
     return 1;
-}
-
-void ZR8_SetPlgComment(const QString &path, QPlainTextEdit *textBox)
-{
-    if (!textBox)
-        return;
-    const kerubara::TicketPluginRead read = kerubara::readTicketPlugin(path);
-    if (read.plugin)
-        textBox->setPlainText(read.plugin->comment);
-}
-
-void ZR8_SetCorpAddList(const QString &path, QComboBox *box)
-{
-    if (!box)
-        return;
-    const kerubara::TicketPluginRead read = kerubara::readTicketPlugin(path);
-    if (!read.plugin)
-        return;
-    // The names come without a choice: an empty box would take its first name
-    // as chosen, and the ticket would print a company nobody picked. Nobody
-    // hears of that passing choice either.
-    const int chosen = box->currentIndex();
-    const QSignalBlocker quiet(box);
-    box->addItems(read.plugin->companies);
-    box->setCurrentIndex(chosen);
 }
 
 void ZR8_DrawSeiriken(const QString &plugin, QPainter &dc, const QString &chimei, const QString &date,

@@ -14,24 +14,12 @@
 
 #include <cstdint>
 
-class QComboBox;
 class QPainter;
-class QPlainTextEdit;
 
 // Reads what the plug-in at `path` can print into `info`. Returns 1 for a
 // valid plug-in, 0 when the file is missing or not a valid plug-in (then
 // `info` is left as it was).
 std::int32_t ZR8_GetPlgInfo(const QString &path, PlgInfoRecord &info);
-
-// Puts the plug-in's note ([Comment]) into the text box. Does nothing for a
-// file that is not a valid plug-in, or without a box.
-void ZR8_SetPlgComment(const QString &path, QPlainTextEdit *textBox);
-
-// Appends the plug-in's company names ([Companies]) to the combo box, first
-// line first, without emptying it and without changing which name is chosen
-// (none in an empty box). Does nothing for a file that is not a valid
-// plug-in, or without a box.
-void ZR8_SetCorpAddList(const QString &path, QComboBox *box);
 
 // Draws the numbered ticket of a ticket plug-in into the preview's painter:
 // the plug-in file, the stop name, the ticket date text, the time (hh:mm:ss),

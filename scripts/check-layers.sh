@@ -8,6 +8,7 @@
 #   sound/              reslib, sound
 #   settings/           reslib, settings
 #   operation/          reslib, sound, settings, operation
+#   dialogs/            reslib, controls, sound, dialogs (all that needs QtWidgets below the windows)
 #   windows/            all of the above, windows
 #   tools/              all of the above, tools
 #   app/                everything
@@ -23,14 +24,15 @@ allowed() { # FOLDER -> the folders its files may include
     sound) echo "reslib sound" ;;
     settings) echo "reslib settings" ;;
     operation) echo "reslib sound settings operation" ;;
-    windows) echo "reslib controls sound settings operation windows" ;;
-    tools) echo "reslib controls sound settings operation windows tools" ;;
-    app) echo "reslib controls sound settings operation windows tools app" ;;
+    dialogs) echo "reslib controls sound dialogs" ;;
+    windows) echo "reslib controls sound settings operation dialogs windows" ;;
+    tools) echo "reslib controls sound settings operation dialogs windows tools" ;;
+    app) echo "reslib controls sound settings operation dialogs windows tools app" ;;
     esac
 }
 
 status=0
-for folder in reslib controls/digit controls/stopname sound settings operation windows tools app; do
+for folder in reslib controls/digit controls/stopname sound settings operation dialogs windows tools app; do
     ok=$(allowed "$folder")
     for file in "$folder"/*.cpp "$folder"/*.h; do
         [ -e "$file" ] || continue

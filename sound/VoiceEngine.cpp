@@ -9,7 +9,6 @@
 #include "sound/ReadingDictionary.h"
 #include "sound/Resampler.h"
 #include "sound/SampleRing.h"
-#include "sound/VoiceSettingsDialog.h"
 
 #include <QFileInfo>
 
@@ -154,8 +153,10 @@ std::int32_t VoiceEngine::VoiceStatus()
 
 void VoiceEngine::VoiceDialog(QWidget *owner, const QString &title)
 {
-    VoiceSettingsDialog dialog(*this, owner, title);
-    dialog.exec();
+    // The dialog is a window (dialogs/VoiceSettingsDialog), installed at
+    // start-up; without windows there is none to show.
+    if (const auto &dialog = VoiceDialogSeam::call())
+        dialog(*this, owner, title);
 }
 
 void VoiceEngine::synthesize(std::stop_token stop, QString text, VoiceSettings settings)

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "reslib/Seam.h"
 #include "sound/SpeechEngine.h"
 #include "sound/VoiceSettings.h"
 
@@ -19,6 +20,12 @@ namespace kerubara {
 class JapaneseReader;
 class Mixer;
 class SampleRing;
+
+class VoiceEngine;
+
+// The voice's settings dialog (調整): a window of a higher layer
+// (dialogs/VoiceSettingsDialog) that the program installs as the real call.
+using VoiceDialogSeam = Seam<void(VoiceEngine &, QWidget *owner, const QString &title), struct VoiceDialogTag>;
 
 // Speaks Japanese text into a voice of the mixer. JapaneseReader turns the
 // text into its katakana reading (numbers, the reading dictionaries and

@@ -10,9 +10,9 @@
 #include "reslib/PropertyBag.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/PixelZoom.h"
-#include "reslib/ScopedDisable.h"
+#include "dialogs/ScopedDisable.h"
 #include "reslib/Units.h"
-#include "reslib/WindowMove.h"
+#include "dialogs/WindowMove.h"
 
 #include <QActionGroup>
 #include <QBitmap>

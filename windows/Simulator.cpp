@@ -2,6 +2,7 @@
 
 #include "windows/Simulator.h"
 
+#include "dialogs/MessageBox.h"
 #include "windows/PanelZoom.h"
 #include "windows/mdlzed_000.h"
 #include "reslib/EndProgram.h"
@@ -14,9 +15,20 @@
 
 namespace kerubara {
 
+namespace {
+
+// The seams whose real calls are windows get them before anything can ask.
+std::unique_ptr<SoundSystem> soundWithWindows()
+{
+    installWidgetCalls();
+    return std::make_unique<SoundSystem>(openAudioOutput());
+}
+
+} // namespace
+
 Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile)
     : settingsFile_(std::move(settingsFile)),
-      sound_(std::make_unique<SoundSystem>(openAudioOutput())),
+      sound_(soundWithWindows()),
       form1_(std::make_unique<Form1>(*this)),
       option_(std::make_unique<frmOption>(*this)),
       engine_(std::make_unique<OperationEngine>(*sound_, *option_, mdlM_Tape::voiceEngineFactory(*sound_))),

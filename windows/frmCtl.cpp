@@ -13,7 +13,7 @@
 #include "reslib/Cp932.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/FileExists.h"
-#include "reslib/Modal.h"
+#include "dialogs/Modal.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
 #include "reslib/ResDialogs.h"

@@ -16,7 +16,7 @@
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"
 #include "settings/StartupColors.h"
-#include "settings/StorableText.h"
+#include "windows/StorableText.h"
 #include "windows/WrappingButton.h"
 
 #include <QButtonGroup>

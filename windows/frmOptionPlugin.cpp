@@ -6,8 +6,9 @@
 #include "windows/frmCtl.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
+#include "dialogs/TicketPluginLists.h"
 #include "reslib/TicketPlugin.h"
-#include "settings/StorableText.h"
+#include "windows/StorableText.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingDictionary.h"
 #include "sound/VoiceEngine.h"
-#include "sound/VoiceSettingsDialog.h"
+#include "dialogs/VoiceSettingsDialog.h"
 
 #include "SoundFiles.h"
 

@@ -11,7 +11,7 @@
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
 #include "reslib/Units.h"
-#include "reslib/WindowMove.h"
+#include "dialogs/WindowMove.h"
 #include "windows/SettingValues.h"
 #include "windows/frmOption.h"
 

@@ -12,7 +12,7 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Seams.h"
 #include "reslib/Cp932.h"
-#include "reslib/Modal.h"
+#include "dialogs/Modal.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
 #include "windows/SettingValues.h"

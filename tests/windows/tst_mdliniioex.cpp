@@ -12,6 +12,7 @@
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "windows/frmCtl.h"
+#include "dialogs/Modal.h"
 #include "reslib/Seams.h"
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"

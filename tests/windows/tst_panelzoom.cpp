@@ -9,7 +9,7 @@
 #include "reslib/Clock.h"
 #include "reslib/Fonts.h"
 #include "reslib/PixelZoom.h"
-#include "reslib/WindowMove.h"
+#include "dialogs/WindowMove.h"
 #include "settings/SettingsLocation.h"
 #include "windows/mdlIniIoEx.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/StorableText.h"
+#include "windows/StorableText.h"
 
 #include "reslib/Cp932.h"
 #include "reslib/MsgBox.h"

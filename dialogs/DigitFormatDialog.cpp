@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "reslib/DigitFormatDialog.h"
+#include "dialogs/DigitFormatDialog.h"
 
 #include <QButtonGroup>
 #include <QDialog>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "reslib/Modal.h"
+#include "dialogs/Modal.h"
 
 #include <QDialog>
 

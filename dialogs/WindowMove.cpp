@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "reslib/WindowMove.h"
+#include "dialogs/WindowMove.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sound/VoiceSettingsDialog.h"
+#include "dialogs/VoiceSettingsDialog.h"
 
 #include "sound/VoiceEngine.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "reslib/QtResDialogs.h"
+#include "dialogs/QtResDialogs.h"
 
-#include "reslib/DigitFormatDialog.h"
+#include "dialogs/DigitFormatDialog.h"
 
 #include <QCalendarWidget>
 #include <QColorDialog>
