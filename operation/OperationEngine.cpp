@@ -109,9 +109,14 @@ void OperationEngine::setRoute(const QString &routeDigits, const QString &sectio
 {
     // A second route setting during the lamp test (or any other busy moment)
     // would replace the table the first one is still showing.
+    setRouteFile(fareFilePath(settings_.fareDataFolder(), routeDigits), routeDigits, sectionDigits);
+}
+
+void OperationEngine::setRouteFile(const QString &farePath, const QString &routeDigits, const QString &sectionDigits)
+{
     if (busy_)
         return;
-    runBusy([&] { loadRoute(routeDigits, sectionDigits); });
+    runBusy([&] { loadRoute(farePath, routeDigits, sectionDigits); });
 }
 
 void OperationEngine::press(Press press)
@@ -169,13 +174,12 @@ void OperationEngine::perform(Press press)
 
 // ---- Route setting -------------------------------------------------------------
 
-void OperationEngine::loadRoute(const QString &route, const QString &sectionDigits)
+void OperationEngine::loadRoute(const QString &farePath, const QString &route, const QString &sectionDigits)
 {
     sound_.PlaySnd(settings_.routeSettingSound(), QStringLiteral("S1"), 0, 0);
 
     const int section = std::clamp(digitValue(sectionDigits), 0, 300);
     const QString routeNumber = routeNumberText(route);
-    const QString farePath = fareFilePath(settings_.fareDataFolder(), route);
 
     try {
         // The announcements of the route come first, also when its fare

@@ -79,6 +79,9 @@ public:
     // Route setting (リセット) with the entry's route and section digits; does
     // nothing while the unit is busy.
     void setRoute(const QString &routeDigits, const QString &sectionDigits);
+    // The same with the fare data of the file at `farePath` (the data tool
+    // renders any file).
+    void setRouteFile(const QString &farePath, const QString &routeDigits, const QString &sectionDigits);
     // A step or announcement press: carried out now, or queued while busy.
     void press(Press press);
     // ■: the queue emptied, a chime being waited for ended, speech stopped.
@@ -148,7 +151,7 @@ private:
     void runBusy(const std::function<void()> &operation);
     void perform(Press press);
     void step(int index);
-    void loadRoute(const QString &routeDigits, const QString &sectionDigits);
+    void loadRoute(const QString &farePath, const QString &routeDigits, const QString &sectionDigits);
     void showStopName(std::int16_t nIndex, const QString &name);
     void clearDisplay(bool clear);
     void pumpMessages();

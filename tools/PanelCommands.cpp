@@ -168,11 +168,11 @@ void applyOptions(Simulator &sim, const PanelRequest &request)
     option.SetProp();
 }
 
-// Loads the route as route setting does; false after saying why it cannot.
-bool loadRoute(Simulator &sim, const PanelRequest &request, QTextStream &err)
+// Whether the route can be set and the stop shown; false after saying why not.
+bool checkRoute(const PanelRequest &request, QTextStream &err)
 {
     const QString &path = request.fareFile;
-    OperatingState &state = sim.state;
+    OperatingState state;
     FareLoadResult result = FareLoadResult::Loaded;
     try {
         result = state.LoadFareFile(path, request.section);
@@ -185,37 +185,36 @@ bool loadRoute(Simulator &sim, const PanelRequest &request, QTextStream &err)
         err << path << QStringLiteral(": 停留所が0件です（系統設定できません）。\n");
         return false;
     case FareLoadResult::SectionBeyondData:
-        err << path << QStringLiteral(": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
-                           .arg(request.section)
-                           .arg(state.nStopCount);
+        err << path
+            << QStringLiteral(": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
+                   .arg(QString::number(request.section), QString::number(state.nStopCount));
         return false;
     case FareLoadResult::Loaded:
         break;
     }
     if (request.stop > state.nStopCount) {
         err << path << QStringLiteral(": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
-                           .arg(request.stop)
-                           .arg(state.nStopCount);
+                           .arg(QString::number(request.stop), QString::number(state.nStopCount));
         return false;
     }
-    state.strRouteNo = routeNumberText(QFileInfo(path).completeBaseName());
     return true;
 }
 
-// The panel as it shows `stop`: after route setting every fare digit holds 0
-// (the end of the lamp test), then the stop is drawn as stepping there draws
-// it. A name that scrolls is shown from its start.
+// The panel as it shows `stop`, reached as the driver reaches it: route
+// setting (its lamp test takes no time here), then データ送り or データ戻し
+// from the section's stop. A name that scrolls is shown from its start.
 void showStop(Simulator &sim, const PanelRequest &request)
 {
-    Form1 &panel = sim.form1();
-    frmCtl &ctl = sim.ctl();
-    for (int k = 1; k <= 12; ++k)
-        panel.Degit[k]->setValue(0);
+    OperationEngine &unit = sim.engine();
     if (request.lateNight)
-        ctl.Check2->setChecked(true);
-    sim.state.nStopPos = static_cast<std::int16_t>(request.stop - 1);
-    ctl.DispData(static_cast<std::int16_t>(request.stop));
-    panel.ChimeiCtl->stopScrolling();
+        sim.ctl().Check2->setChecked(true);
+    const QString route = routeNumberText(QFileInfo(request.fareFile).completeBaseName());
+    unit.setRouteFile(request.fareFile, route, QString::number(request.section));
+    while (sim.state.nStopPos + 1 < request.stop)
+        unit.press(OperationEngine::Press::Forward);
+    while (sim.state.nStopPos + 1 > request.stop)
+        unit.press(OperationEngine::Press::Back);
+    sim.form1().ChimeiCtl->stopScrolling();
 }
 
 // While alive, Qt's own notes and warnings are dropped: they are about the
@@ -297,7 +296,7 @@ int renderPanel(const QStringList &args, QTextStream &err)
     sim.start();
     sim.form1().setZoom(1);
     applyOptions(sim, *request);
-    if (!loadRoute(sim, *request, err))
+    if (!checkRoute(*request, err))
         return 1;
     showStop(sim, *request);
 
