@@ -14,9 +14,11 @@
 #include "reslib/ErrorBoundary.h"
 #include "reslib/FileExists.h"
 #include "dialogs/Modal.h"
+#include "dialogs/ScopedDisable.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
 #include "reslib/ResDialogs.h"
+#include "dialogs/TicketPluginLists.h"
 #include "reslib/TicketPlugin.h"
 #include "reslib/Units.h"
 #include "reslib/VbError.h"
@@ -680,12 +682,11 @@ void frmCtl::Command4_Click()
     // would change what they are showing.
     if (engine().isBusy())
         return;
-    Form1 &panel = sim_.form1();
-    panel.setEnabled(false);
-    setEnabled(false);
-    ShowModal(sim_.option());
-    panel.setEnabled(true);
-    setEnabled(true);
+    {
+        const ScopedDisable panelOff(sim_.form1());
+        const ScopedDisable consoleOff(*this);
+        ShowModal(sim_.option());
+    }
     // The changed display options on the current stop name, by the same
     // first-stop rule as a step (fares are not redrawn).
     engine().redrawStopName();
@@ -706,10 +707,8 @@ QString frmCtl::versionText()
 
 void frmCtl::Command8_Click()
 {
-    Form1 &panel = sim_.form1();
-    panel.setEnabled(false);
+    const ScopedDisable panelOff(sim_.form1());
     Call_dlg110(this, 1, versionText());
-    panel.setEnabled(true);
 }
 
 void frmCtl::Option4_Click(std::int16_t index)
@@ -732,6 +731,26 @@ void frmCtl::Option4_Click(std::int16_t index)
     }
     for (int k = 1; k <= 12; ++k)
         panel.setLabelColor(k, color);
+}
+
+std::int16_t frmCtl::backlightState() const
+{
+    return Option4[0]->isChecked() ? 0 : Option4[1]->isChecked() ? 1 : 2;
+}
+
+void frmCtl::reapplyBacklight()
+{
+    Option4_Click(backlightState());
+}
+
+void frmCtl::addCompanies(const QString &pluginPath)
+{
+    ZR8_SetCorpAddList(pluginPath, Combo1);
+}
+
+void frmCtl::clearCompanies()
+{
+    Combo1->clear();
 }
 
 void frmCtl::GetCtrlDataInfo()
@@ -821,7 +840,7 @@ void frmCtl::closeEvent(QCloseEvent *event)
             != vbYes)
             return;
         Form1 &panel = sim_.form1();
-        panel.ChimeiCtl->SetChimei(QString());
+        panel.blankStopName();
         panel.DeleteRgn();
         sim_.sound().CloseAllSnd();
         sim_.tape().FreeVoice();

@@ -57,6 +57,14 @@ public:
     // Backlight: swaps the panel picture to the state's and recolours the
     // ticket-number labels (0 OFF, 1 ON1, 2 ON2).
     void Option4_Click(std::int16_t index);
+    // The backlight state chosen (0 OFF, 1 ON1, 2 ON2), and the same applied
+    // again (after the panel's pictures or colours changed).
+    std::int16_t backlightState() const;
+    void reapplyBacklight();
+    // The company list: the names of the plug-in at `pluginPath` added (none
+    // chosen), or the list emptied.
+    void addCompanies(const QString &pluginPath);
+    void clearCompanies();
     void GetCtrlDataInfo();
     void SetCtrlDataInfo();
 

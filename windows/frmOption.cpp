@@ -925,8 +925,8 @@ void frmOption::SetProp()
     frmCtl &ctl = sim_.ctl();
     OleColor labelColor = 0;
     for (int i = 0; i < 3; ++i) {
-        if (ctl.Option4[i]->isChecked()) {
-            labelColor = buttonColor(Command5[i]);
+        if (ctl.Option4[static_cast<std::size_t>(i)]->isChecked()) {
+            labelColor = buttonColor(Command5[static_cast<std::size_t>(i)]);
             break;
         }
     }
@@ -956,7 +956,7 @@ void frmOption::SetProp()
     strip->setTsugiwaFontMode(listIndex(Combo5));
     strip->setTsugiwaBold(checkValue(Check5) == 1);
     // 6. The backlight state again, for its picture and label colour.
-    ctl.Option4_Click(ctl.Option4[0]->isChecked() ? 0 : ctl.Option4[1]->isChecked() ? 1 : 2);
+    ctl.reapplyBacklight();
 }
 
 void frmOption::closeEvent(QCloseEvent *event)

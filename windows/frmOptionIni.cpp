@@ -192,8 +192,7 @@ void frmOption::SetOptionInfo()
     // the sample digit in the digit colours after block 3.
     const auto blockRestored = [this](int block) {
         if (block == 2) {
-            frmCtl &ctl = sim_.ctl();
-            ctl.Option4_Click(ctl.Option4[0]->isChecked() ? 0 : ctl.Option4[1]->isChecked() ? 1 : 2);
+            sim_.ctl().reapplyBacklight();
         } else if (block == 3) {
             const DegitDataRecord &digits = sim_.ini.DegitData;
             M_Degit1->setBackColor(digits.Command8[0]);

@@ -46,7 +46,7 @@ std::int32_t frmOption::SetPlgin(const QString &path)
     frmCtl &ctl = sim_.ctl();
     ctl.setTicketPreviewSize(QSize(info.field[PlgWidth], info.field[PlgHeight]));
     if (info.field[PlgCompanySwitch] >= 1)
-        ZR8_SetCorpAddList(path, ctl.Combo1);
+        ctl.addCompanies(path);
     return 1;
 }
 
@@ -58,7 +58,7 @@ void frmOption::Command1_Click()
         return;
     // The company list starts afresh, so choosing a plug-in twice lists its
     // companies once.
-    sim_.ctl().Combo1->clear();
+    sim_.ctl().clearCompanies();
     if (SetPlgin(path) != 0) {
         txtSeiriPlgDir->setText(path);
         return;
