@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "dialogs/MessageBox.h"
-#include "windows/Simulator.h"
-#include "windows/frmCtl.h"
 #include "reslib/Fonts.h"
 #include "reslib/ProgramInfo.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsLock.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -6,15 +6,15 @@
 // 1× and 3×.
 
 #include "FareBytes.h"
-#include "windows/Simulator.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "windows/frmCtl.h"
 #include "reslib/ApiSleep.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
-#include "windows/SettingValues.h"
-#include "windows/frmOption.h"
 #include "sound/AudioOutput.h"
+#include "windows/SettingValues.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
+#include "windows/frmOption.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -12,15 +12,15 @@
 // Exits 1 when memory grew by more than 1 MiB after the warm-up (the first
 // 1 000 steps) or the event loop stalled for more than 50 ms.
 
-#include "windows/PictureBox.h"
-#include "windows/Simulator.h"
 #include "operation/FareFile.h"
-#include "windows/frmCtl.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
-#include "windows/frmOption.h"
 #include "sound/SoundSystem.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
+#include "windows/frmOption.h"
 
 #include <QApplication>
 #include <QCheckBox>

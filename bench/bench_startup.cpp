@@ -6,9 +6,9 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_startup [runs]
 
+#include "reslib/Fonts.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
-#include "reslib/Fonts.h"
 
 #include <QApplication>
 #include <QCoreApplication>

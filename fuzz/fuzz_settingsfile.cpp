@@ -10,15 +10,15 @@
 
 #include "FuzzSupport.h"
 
-#include "windows/Simulator.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
 #include "settings/SettingsFile.h"
-#include "windows/mdlIniIoEx.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
 #include "tools/SettingsCommands.h"
+#include "windows/Simulator.h"
+#include "windows/mdlIniIoEx.h"
 
 #include <QApplication>
 #include <QFile>

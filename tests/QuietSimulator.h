@@ -6,10 +6,10 @@
 // to a null output and the voice only records what it is asked to say. The
 // program's end is recorded too.
 
-#include "windows/Simulator.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
+#include "windows/Simulator.h"
 
 #include <QStringList>
 

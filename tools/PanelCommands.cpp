@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/PanelCommands.h"
 
-#include "windows/Form1.h"
-#include "windows/Simulator.h"
-#include "controls/stopname/ChimeiCtl_DX.h"
 #include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/FareFile.h"
-#include "windows/frmCtl.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
 #include "reslib/VbError.h"
-#include "windows/SettingValues.h"
 #include "settings/SettingsLocation.h"
-#include "windows/frmOption.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
 #include "tools/DataTool.h"
 #include "tools/ToolFiles.h"
+#include "windows/Form1.h"
+#include "windows/SettingValues.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
+#include "windows/frmOption.h"
 
 #include <QCheckBox>
 #include <QComboBox>

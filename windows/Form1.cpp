@@ -2,17 +2,17 @@
 
 #include "windows/Form1.h"
 
-#include "windows/PanelZoom.h"
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "windows/frmCtl.h"
-#include "reslib/PropertyBag.h"
+#include "dialogs/ScopedDisable.h"
+#include "dialogs/WindowMove.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/PixelZoom.h"
-#include "dialogs/ScopedDisable.h"
+#include "reslib/PropertyBag.h"
 #include "reslib/Units.h"
-#include "dialogs/WindowMove.h"
+#include "windows/PanelZoom.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 
 #include <QActionGroup>
 #include <QBitmap>

@@ -3,12 +3,12 @@
 #include "windows/Simulator.h"
 
 #include "dialogs/MessageBox.h"
-#include "windows/PanelZoom.h"
-#include "windows/mdlzed_000.h"
 #include "reslib/EndProgram.h"
+#include "sound/SoundSystem.h"
+#include "windows/PanelZoom.h"
 #include "windows/frmOption.h"
 #include "windows/mdlIniIoEx.h"
-#include "sound/SoundSystem.h"
+#include "windows/mdlzed_000.h"
 
 #include <utility>
 

@@ -2,14 +2,14 @@
 
 #pragma once
 
-#include "windows/Form1.h"
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"
-#include "windows/frmCtl.h"
 #include "reslib/ResDialogs.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 #include "sound/mdlM_Tape.h"
+#include "windows/Form1.h"
+#include "windows/frmCtl.h"
 
 #include <memory>
 #include <optional>

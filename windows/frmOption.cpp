@@ -2,22 +2,22 @@
 
 #include "windows/frmOption.h"
 
-#include "windows/Form1.h"
-#include "windows/Simulator.h"
-#include "windows/mdlzed_000.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "windows/frmCtl.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/Shell.h"
 #include "reslib/Units.h"
-#include "windows/ColorButton.h"
-#include "windows/SettingValues.h"
 #include "settings/StartupColors.h"
+#include "windows/ColorButton.h"
+#include "windows/Form1.h"
+#include "windows/SettingValues.h"
+#include "windows/Simulator.h"
 #include "windows/StorableText.h"
 #include "windows/WrappingButton.h"
+#include "windows/frmCtl.h"
+#include "windows/mdlzed_000.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -4,13 +4,13 @@
 // after it has been read, in the file's order. The fields of the settings
 // file say which control holds each setting; the window only finds the
 // control by the setting's name.
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
-#include "windows/frmCtl.h"
 #include "reslib/Cp932.h"
+#include "settings/SettingsFile.h"
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"
-#include "settings/SettingsFile.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 #include "windows/frmOption.h"
 
 #include <QCheckBox>

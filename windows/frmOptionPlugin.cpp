@@ -2,13 +2,13 @@
 // Page 5 of the options window: the ticket plug-in.
 #include "windows/frmOption.h"
 
-#include "windows/Simulator.h"
-#include "windows/frmCtl.h"
+#include "dialogs/TicketPluginLists.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
-#include "dialogs/TicketPluginLists.h"
 #include "reslib/TicketPlugin.h"
+#include "windows/Simulator.h"
 #include "windows/StorableText.h"
+#include "windows/frmCtl.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/mdlIniIoEx.h"
 
-#include "windows/Form1.h"
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "windows/frmCtl.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
 #include "settings/SettingsFile.h"
+#include "windows/Form1.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 #include "windows/frmOption.h"
 
 #include <QDir>

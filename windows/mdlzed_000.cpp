@@ -2,14 +2,14 @@
 
 #include "windows/mdlzed_000.h"
 
-#include "windows/Form1.h"
-#include "windows/PanelPicture.h"
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
-#include "windows/SettingValues.h"
 #include "settings/StartupColors.h"
+#include "windows/Form1.h"
+#include "windows/PanelPicture.h"
+#include "windows/SettingValues.h"
+#include "windows/Simulator.h"
 #include "windows/frmOption.h"
 
 #include <QLabel>

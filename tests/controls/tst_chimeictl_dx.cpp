@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "reslib/Clock.h"
 #include "controls/stopname/ChimeiTypeface.h"
+#include "reslib/Clock.h"
 #include "reslib/Fonts.h"
 #include "reslib/PropertyBag.h"
 

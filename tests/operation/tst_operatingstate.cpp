@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "operation/OperatingState.h"
 #include "operation/FareFile.h"
+#include "operation/OperatingState.h"
 #include "reslib/VbError.h"
 
 #include "FareBytes.h"

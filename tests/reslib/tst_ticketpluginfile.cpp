@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestFiles.h"
-#include "reslib/TicketBarcode.h"
 #include "dialogs/TicketPluginLists.h"
+#include "reslib/TicketBarcode.h"
 #include "reslib/TicketPlugin.h"
 #include "reslib/TicketPluginFile.h"
 

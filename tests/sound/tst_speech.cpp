@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "dialogs/VoiceSettingsDialog.h"
 #include "sound/AudioOutput.h"
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingDictionary.h"
 #include "sound/VoiceEngine.h"
-#include "dialogs/VoiceSettingsDialog.h"
 
 #include "SoundFiles.h"
 

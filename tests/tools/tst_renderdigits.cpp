@@ -3,9 +3,9 @@
 #include "tools/DataTool.h"
 
 #include "DegitProbe.h"
+#include "reslib/MsgBox.h"
 #include "windows/Form1.h"
 #include "windows/Simulator.h"
-#include "reslib/MsgBox.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,12 +2,12 @@
 
 #include "tools/DataTool.h"
 
-#include "windows/Form1.h"
-#include "windows/Simulator.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
+#include "windows/Form1.h"
 #include "windows/SettingValues.h"
+#include "windows/Simulator.h"
 #include "windows/frmOption.h"
 
 #include <QFile>

@@ -3,16 +3,16 @@
 #include "windows/Form1.h"
 
 #include "FakeDialogs.h"
-#include "windows/PanelPicture.h"
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "windows/frmCtl.h"
+#include "dialogs/WindowMove.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
 #include "reslib/Units.h"
-#include "dialogs/WindowMove.h"
+#include "windows/PanelPicture.h"
 #include "windows/SettingValues.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 #include "windows/frmOption.h"
 
 #include <QCheckBox>

@@ -1,24 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "windows/frmCtl.h"
 #include "windows/DigitList.h"
+#include "windows/frmCtl.h"
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"
-#include "windows/Form1.h"
-#include "windows/PictureBox.h"
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "reslib/Seams.h"
-#include "reslib/Cp932.h"
 #include "dialogs/Modal.h"
+#include "reslib/Cp932.h"
 #include "reslib/MsgBox.h"
+#include "reslib/Seams.h"
 #include "reslib/VbError.h"
-#include "windows/SettingValues.h"
-#include "windows/frmOption.h"
 #include "sound/SoundFiles.h"
 #include "sound/SoundSystem.h"
+#include "windows/Form1.h"
+#include "windows/PictureBox.h"
+#include "windows/SettingValues.h"
+#include "windows/Simulator.h"
+#include "windows/frmOption.h"
 
 #include <QCheckBox>
 #include <QClipboard>

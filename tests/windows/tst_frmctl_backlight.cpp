@@ -3,10 +3,10 @@
 #include "windows/frmCtl.h"
 
 #include "FakeDialogs.h"
-#include "windows/Form1.h"
-#include "windows/Simulator.h"
 #include "reslib/MsgBox.h"
+#include "windows/Form1.h"
 #include "windows/SettingValues.h"
+#include "windows/Simulator.h"
 #include "windows/frmOption.h"
 
 #include <QFile>

@@ -3,10 +3,10 @@
 
 #include "FareBytes.h"
 #include "QuietSimulator.h"
-#include "windows/Form1.h"
 #include "controls/digit/M_Degit.h"
-#include "windows/DigitList.h"
 #include "reslib/Cp932.h"
+#include "windows/DigitList.h"
+#include "windows/Form1.h"
 #include "windows/frmOption.h"
 
 #include <QCheckBox>

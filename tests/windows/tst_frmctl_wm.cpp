@@ -7,14 +7,14 @@
 
 #include "FareBytes.h"
 #include "TestFiles.h"
-#include "windows/Simulator.h"
 #include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
-#include "windows/frmOption.h"
 #include "sound/SoundFiles.h"
 #include "sound/SpeechEngine.h"
+#include "windows/Simulator.h"
+#include "windows/frmOption.h"
 
 #include <QDate>
 #include <QGroupBox>

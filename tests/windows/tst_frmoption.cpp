@@ -4,7 +4,6 @@
 
 #include "FakeDialogs.h"
 #include "SettingsBytes.h"
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Fonts.h"
@@ -12,6 +11,7 @@
 #include "reslib/Shell.h"
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"
+#include "windows/Simulator.h"
 
 #include <QCheckBox>
 #include <QComboBox>

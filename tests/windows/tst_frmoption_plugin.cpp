@@ -5,14 +5,14 @@
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"
-#include "windows/PictureBox.h"
-#include "windows/Simulator.h"
-#include "windows/frmCtl.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
-#include "windows/SettingValues.h"
 #include "sound/AudioOutput.h"
+#include "windows/PictureBox.h"
+#include "windows/SettingValues.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -6,15 +6,15 @@
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"
-#include "windows/PictureBox.h"
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
-#include "windows/frmOption.h"
 #include "sound/SoundSystem.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
+#include "windows/frmOption.h"
 
 #include <QGroupBox>
 #include <QLabel>

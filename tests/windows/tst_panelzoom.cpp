@@ -2,15 +2,15 @@
 #include "windows/Form1.h"
 
 #include "FakeDialogs.h"
-#include "windows/PanelZoom.h"
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "dialogs/WindowMove.h"
 #include "reslib/Clock.h"
 #include "reslib/Fonts.h"
 #include "reslib/PixelZoom.h"
-#include "dialogs/WindowMove.h"
 #include "settings/SettingsLocation.h"
+#include "windows/PanelZoom.h"
+#include "windows/Simulator.h"
 #include "windows/mdlIniIoEx.h"
 
 #include <QAction>

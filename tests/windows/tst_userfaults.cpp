@@ -8,17 +8,17 @@
 #include "FareBytes.h"
 #include "SettingsBytes.h"
 #include "TestFiles.h"
-#include "windows/Simulator.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "windows/PictureBox.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
-#include "windows/frmOption.h"
 #include "sound/SoundFiles.h"
 #include "sound/SoundSystem.h"
 #include "sound/VoiceEngine.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
+#include "windows/frmOption.h"
 
 #include <QCheckBox>
 #include <QDir>
