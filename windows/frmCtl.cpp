@@ -7,9 +7,6 @@
 #include "dialogs/Modal.h"
 #include "dialogs/ScopedDisable.h"
 #include "dialogs/TicketPluginLists.h"
-#include "operation/FareFile.h"
-#include "reslib/ApiSleep.h"
-#include "reslib/Cp932.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/FileExists.h"
 #include "reslib/MsgBox.h"
@@ -40,7 +37,6 @@
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
@@ -49,10 +45,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QTime>
 #include <QTimer>
-
-#include <limits>
 
 namespace kerubara {
 namespace {
@@ -636,12 +629,18 @@ void frmCtl::placeAtBottomRight()
     placedAt_ = pos();
     // Decorations arrive after the window is shown; place again with them.
     const QSize frameUsed = frame.size();
-    for (int delay : {0, 250, 1000}) {
-        QTimer::singleShot(delay, this, [this, frameUsed] {
-            if (pos() == placedAt_ && frameGeometry().size() != frameUsed)
-                placeAtBottomRight();
-        });
-    }
+    whenFramed([this, frameUsed] {
+        if (pos() == placedAt_ && frameGeometry().size() != frameUsed)
+            placeAtBottomRight();
+    });
+}
+
+void frmCtl::whenFramed(const std::function<void()> &check)
+{
+    // The window manager frames a window some time after it is shown, a
+    // moment that no event of Qt's tells for certain.
+    for (int delay : {0, 250, 1000, 2500})
+        QTimer::singleShot(delay, this, check);
 }
 
 void frmCtl::keepOnScreen()
@@ -791,12 +790,10 @@ void frmCtl::SetCtrlDataInfo()
     // Shown but not yet framed, the window's client lands where its frame
     // should be. Once the window manager has framed it, the frame goes there,
     // unless the user has moved the window by then.
-    for (int delay : {0, 250, 1000, 2500}) {
-        QTimer::singleShot(delay, this, [this, at] {
-            if (restoredAt_ == at && geometry().topLeft() == at && pos() != at)
-                move(at);
-        });
-    }
+    whenFramed([this, at] {
+        if (restoredAt_ == at && geometry().topLeft() == at && pos() != at)
+            move(at);
+    });
 }
 
 // ---- Announcements -----------------------------------------------------------

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "operation/OperationEngine.h"
-#include "settings/SettingsFile.h"
 
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <cstdint>
 
@@ -171,6 +171,9 @@ private:
     void readEntry(int index, QString &route, QString &section) const;
     // Keeps the console's window inside the screen's available area.
     void keepOnScreen();
+    // Runs `check` at the moments by which the window manager will most
+    // likely have framed the window (decorations change its frame then).
+    void whenFramed(const std::function<void()> &check);
 
 
     Simulator &sim_;
