@@ -5,6 +5,7 @@
 // sleep), and the processor share of a name scrolling on the whole panel at
 // 1× and 3×.
 
+#include "OptionControls.h"
 #include "FareBytes.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/ApiSleep.h"
@@ -41,7 +42,7 @@ void BM_SetProp(benchmark::State &state)
     int style = 0;
     for (auto _ : state) {
         // A different numbering style each time, so every label really changes.
-        kerubara::setListIndex(option.Combo2, static_cast<std::int16_t>(style));
+        kerubara::setListIndex(controls(option).Combo2, static_cast<std::int16_t>(style));
         style = (style + 1) % 12;
         option.SetProp();
     }
@@ -59,8 +60,8 @@ struct Trip
     {
         testing::writeFile(dir.filePath("12.hy3"), testing::routeBytes(301));
         simulator.start();
-        simulator.option().Text2[0]->setText(dir.path());
-        simulator.option().Text2[1]->setText(dir.path());
+        controls(simulator.option()).Text2[0]->setText(dir.path());
+        controls(simulator.option()).Text2[1]->setText(dir.path());
     }
 
     void setRoute()

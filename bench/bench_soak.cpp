@@ -12,6 +12,7 @@
 // Exits 1 when memory grew by more than 1 MiB after the warm-up (the first
 // 1 000 steps) or the event loop stalled for more than 50 ms.
 
+#include "OptionControls.h"
 #include "operation/FareFile.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
@@ -172,11 +173,11 @@ int main(int argc, char *argv[])
     Simulator sim;
     sim.start();
     frmOption &option = sim.option();
-    option.Text2[0]->setText(folder.path());
-    option.Text2[1]->setText(folder.path());
-    option.chkUseSeiriPrev->setChecked(true);
+    controls(option).Text2[0]->setText(folder.path());
+    controls(option).Text2[1]->setText(folder.path());
+    controls(option).chkUseSeiriPrev->setChecked(true);
     const QString plugin = QStringLiteral(KERUBARA_EXAMPLES_DIR "/ticket-full.4SP");
-    option.txtSeiriPlgDir->setText(plugin);
+    controls(option).txtSeiriPlgDir->setText(plugin);
     option.SetPlgin(plugin);
     frmCtl &console = sim.ctl();
     console.Check4->click(); // the preview pane

@@ -13,7 +13,6 @@
 #include "tools/DataTool.h"
 #include "tools/ToolFiles.h"
 #include "windows/Form1.h"
-#include "windows/SettingValues.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
 #include "windows/frmOption.h"
@@ -158,11 +157,11 @@ void applyOptions(Simulator &sim, const PanelRequest &request)
 {
     frmOption &option = sim.option();
     if (request.ticketStyle)
-        setListIndex(option.Combo2, *request.ticketStyle);
+        option.setTicketNumberStyle(*request.ticketStyle);
     if (request.leadingZero)
-        setCheckValue(option.Check2, 1);
+        option.setLeadingZero(true);
     if (request.tsugiwaMode)
-        setListIndex(option.Combo6, *request.tsugiwaMode);
+        option.setTsugiwaMode(*request.tsugiwaMode);
     if (request.backlight)
         sim.ctl().Option4[static_cast<std::size_t>(*request.backlight)]->setChecked(true);
     option.SetProp();

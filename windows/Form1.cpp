@@ -11,8 +11,7 @@
 #include "reslib/PropertyBag.h"
 #include "reslib/Units.h"
 #include "windows/PanelZoom.h"
-#include "windows/Simulator.h"
-#include "windows/frmCtl.h"
+#include "windows/mdlzed_000.h"
 
 #include <QActionGroup>
 #include <QBitmap>
@@ -56,7 +55,7 @@ M_Degit *storedDigit(QWidget *parent, int keta, int size, int style)
 
 } // namespace
 
-Form1::Form1(Simulator &sim) : QWidget(nullptr, Qt::FramelessWindowHint), sim_(sim)
+Form1::Form1() : QWidget(nullptr, Qt::FramelessWindowHint)
 {
     setFixedSize(kPanelSize);
     labelPixelSize_.fill(kLabelPixels);
@@ -318,13 +317,41 @@ void Form1::shapeWindow()
     shaped_ = true;
 }
 
+void Form1::applyLook(const PanelLook &look)
+{
+    for (int k = 1; k <= 12; ++k)
+        lblSeiriNum[k]->setVisible(look.ticketNumbersShown);
+    std::int16_t style = look.ticketNumberStyle;
+    std::int16_t leadingZero = look.leadingZero;
+    SeirikenNumSet(*this, style, leadingZero);
+    auto paint = [&look](M_Degit *digit) {
+        digit->setBackColor(look.digitBack);
+        digit->setBaseForeColor(look.digitBase);
+        digit->setDegitForeColor(look.digitLit);
+    };
+    for (int k = 1; k <= 12; ++k)
+        paint(Degit[k]);
+    for (M_Degit *digit : TimeDegit)
+        paint(digit);
+    ChimeiCtl->setBackColor(look.stripBack);
+    ChimeiCtl->setForeColor(look.stripFore);
+    ChimeiCtl->setFontMode(look.fontMode);
+    ChimeiCtl->setFontBold(look.fontBold);
+    ChimeiCtl->setTsugiwaMode(look.tsugiwaMode);
+    ChimeiCtl->setTsugiwaColor(look.tsugiwaColor);
+    ChimeiCtl->setTsugiwaFontMode(look.tsugiwaFontMode);
+    ChimeiCtl->setTsugiwaBold(look.tsugiwaBold);
+}
+
 void Form1::Degit_DblClick(int index)
 {
     M_Degit *clicked = Degit[index];
     if (!clicked->UserSet())
         return;
     // The console takes no presses while the format dialog is open.
-    const ScopedDisable console(sim_.ctl());
+    std::optional<ScopedDisable> console;
+    if (console_)
+        console.emplace(*console_);
     if (clicked->ShowSetDlg() == 1) {
         const std::int16_t zeroMode = clicked->ZeroMode();
         const std::int16_t shift = clicked->Shift();

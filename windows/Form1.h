@@ -3,10 +3,12 @@
 #pragma once
 
 #include "reslib/OleColor.h"
+#include "windows/PanelLook.h"
 #include "settings/SettingsFile.h"
 
 #include <QHash>
 #include <QPixmap>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -23,7 +25,6 @@ namespace kerubara {
 
 class ChimeiCtl_DX;
 class M_Degit;
-class Simulator;
 
 // The fare panel: a borderless window with rounded corners whose background is
 // a picture of the fare display's face. It carries the stop-name strip, twelve
@@ -35,7 +36,7 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form1(Simulator &sim);
+    Form1();
     ~Form1() override;
 
     ChimeiCtl_DX *ChimeiCtl = nullptr;
@@ -87,6 +88,11 @@ public:
     // The control panel's scroll sliders.
     void setScroll(std::int16_t speed, int startWait);
 
+    // The options' dress of the panel: labels, digit colours, the strip's face.
+    void applyLook(const PanelLook &look);
+    // The window that takes no presses while a digit's format dialog is open.
+    void setConsole(QWidget *console) { console_ = console; }
+
     // Handlers.
     void Degit_DblClick(int index);
     void Timer1_Timer();
@@ -109,7 +115,7 @@ private:
     // Makes the picture as the current zoom shows it.
     void zoomPicture();
 
-    Simulator &sim_;
+    QPointer<QWidget> console_;
     QPixmap picture_;
     QPixmap zoomedPicture_; // the picture at the current zoom
     int zoom_ = 1;

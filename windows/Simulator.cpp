@@ -29,13 +29,15 @@ std::unique_ptr<SoundSystem> soundWithWindows()
 Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile)
     : settingsFile_(std::move(settingsFile)),
       sound_(soundWithWindows()),
-      form1_(std::make_unique<Form1>(*this)),
-      option_(std::make_unique<frmOption>(*this)),
+      form1_(std::make_unique<Form1>()),
+      option_(std::make_unique<frmOption>(ini)),
       engine_(std::make_unique<OperationEngine>(*sound_, *option_, mdlM_Tape::voiceEngineFactory(*sound_))),
       state(engine_->state),
-      ctl_(std::make_unique<frmCtl>(*this))
+      ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, ini.CtrlData))
 {
     connectPanel();
+    connectOptions();
+    connectConsole();
 }
 
 Simulator::~Simulator()
@@ -62,6 +64,28 @@ void Simulator::connectPanel()
     QObject::connect(unit, &OperationEngine::nameShown, panel, &Form1::showStopName);
     QObject::connect(unit, &OperationEngine::nameBlanked, panel, &Form1::blankStopName);
     QObject::connect(unit, &OperationEngine::displayClearedChanged, panel, &Form1::showDisplayCleared);
+}
+
+void Simulator::connectOptions()
+{
+    frmOption *options = option_.get();
+    frmCtl *console = ctl_.get();
+    QObject::connect(options, &frmOption::panelLookChanged, form1_.get(), &Form1::applyLook);
+    QObject::connect(options, &frmOption::backlightChanged, console, &frmCtl::reapplyBacklight);
+    QObject::connect(options, &frmOption::ticketPreviewSizeChanged, console, &frmCtl::setTicketPreviewSize);
+    QObject::connect(options, &frmOption::companiesListed, console, &frmCtl::addCompanies);
+    QObject::connect(options, &frmOption::companiesCleared, console, &frmCtl::clearCompanies);
+}
+
+void Simulator::connectConsole()
+{
+    form1_->setConsole(ctl_.get());
+    QObject::connect(ctl_.get(), &frmCtl::exitConfirmed, ctl_.get(), [this] {
+        sound_->CloseAllSnd();
+        tape().FreeVoice();
+        SaveIniInfo(*this);
+        endProgram();
+    });
 }
 
 void Simulator::start()

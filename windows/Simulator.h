@@ -68,6 +68,10 @@ public:
 private:
     // The panel shows what the unit tells it.
     void connectPanel();
+    // The panel and the console take what the options apply.
+    void connectOptions();
+    // The console's format-dialog guard and its confirmed exit.
+    void connectConsole();
 
     std::optional<SettingsFilePaths> settingsFile_;
     std::unique_ptr<SoundSystem> sound_;

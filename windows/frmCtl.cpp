@@ -21,9 +21,8 @@
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
 #include "windows/SettingValues.h"
-#include "windows/Simulator.h"
+#include "settings/SettingsFile.h"
 #include "windows/frmOption.h"
-#include "windows/mdlIniIoEx.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -114,7 +113,8 @@ const char kYellowButton[] =
 
 } // namespace
 
-frmCtl::frmCtl(Simulator &sim, QWidget *parent) : QWidget(parent), sim_(sim)
+frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDataRecord &place, QWidget *parent)
+    : QWidget(parent), engine_(engine), panel_(panel), options_(options), place_(place)
 {
     setWindowTitle(QStringLiteral("集中操作盤"));
     QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -129,11 +129,6 @@ frmCtl::frmCtl(Simulator &sim, QWidget *parent) : QWidget(parent), sim_(sim)
     connectHandlers();
     connectKeys();
     connectEngine();
-}
-
-OperationEngine &frmCtl::engine()
-{
-    return sim_.engine();
 }
 
 void frmCtl::connectEngine()
@@ -454,9 +449,9 @@ QAbstractButton *frmCtl::nextBacklight() const
 
 void frmCtl::Form_Load()
 {
-    sim_.form1().setWindowTitle(QStringLiteral("ケルバラケーション - 型番:") + programFileName());
+    panel_.setWindowTitle(QStringLiteral("ケルバラケーション - 型番:") + programFileName());
     shapeKeypad();
-    sim_.tape().InitVoice();
+    engine().tape().InitVoice();
 }
 
 void frmCtl::shapeKeypad()
@@ -507,7 +502,7 @@ void frmCtl::Command2_Click(int index)
 
 void frmCtl::drawTicketPreview(const TicketInfo &ticket)
 {
-    frmOption &option = sim_.option();
+    frmOption &option = options_;
     picSeirikenPrev->Cls();
     if (option.ticketPreviewInUse()) {
         QPainter dc(&picSeirikenPrev->image());
@@ -520,7 +515,7 @@ void frmCtl::drawTicketPreview(const TicketInfo &ticket)
 void frmCtl::Combo1_Click()
 {
     // Before the first route setting no ticket is on show.
-    if (sim_.state.nStopCount > 0)
+    if (engine().state.nStopCount > 0)
         drawTicketPreview(engine().ticket());
 }
 
@@ -554,14 +549,14 @@ void frmCtl::showDisplayCleared(bool clear)
 {
     for (QWidget *w : std::initializer_list<QWidget *>{Frame1[0], Frame1[1], Command2[0], Command2[1], Frame6})
         w->setEnabled(!clear);
-    grpM_Tape->setEnabled(!clear && sim_.tape().bVoiceOK());
+    grpM_Tape->setEnabled(!clear && engine().tape().bVoiceOK());
 }
 
 // ---- Entry controls --------------------------------------------------------
 
 void frmCtl::CommandButton1_Click(int index)
 {
-    sim_.sound().PlaySnd(sim_.option().keySound(), QStringLiteral("S1"), 0, 0);
+    engine().sound().PlaySnd(options_.keySound(), QStringLiteral("S1"), 0, 0);
     if (index == 10) {
         bKeyRoute = true;
         Label2[0]->clear();
@@ -580,12 +575,12 @@ void frmCtl::CommandButton1_Click(int index)
 
 void frmCtl::List2_Click(int /*index*/)
 {
-    sim_.sound().PlaySnd(sim_.option().keySound(), QStringLiteral("S1"), 0, 0);
+    engine().sound().PlaySnd(options_.keySound(), QStringLiteral("S1"), 0, 0);
 }
 
 void frmCtl::List3_Click(int /*index*/)
 {
-    sim_.sound().PlaySnd(sim_.option().routeSettingSound(), QStringLiteral("S1"), 0, 0);
+    engine().sound().PlaySnd(options_.routeSettingSound(), QStringLiteral("S1"), 0, 0);
 }
 
 void frmCtl::Frame1_DblClick(int index)
@@ -599,7 +594,7 @@ void frmCtl::Frame1_DblClick(int index)
 void frmCtl::HScroll1_Change(int index)
 {
     Label1[index]->setText(QString::number(HScroll1[index]->value()));
-    sim_.form1().setScroll(static_cast<std::int16_t>(HScroll1[0]->value()), HScroll1[1]->value());
+    panel_.setScroll(static_cast<std::int16_t>(HScroll1[0]->value()), HScroll1[1]->value());
 }
 
 void frmCtl::Check4_Click()
@@ -682,9 +677,9 @@ void frmCtl::Command4_Click()
     if (engine().isBusy())
         return;
     {
-        const ScopedDisable panelOff(sim_.form1());
+        const ScopedDisable panelOff(panel_);
         const ScopedDisable consoleOff(*this);
-        ShowModal(sim_.option());
+        ShowModal(options_);
     }
     // The changed display options on the current stop name, by the same
     // first-stop rule as a step (fares are not redrawn).
@@ -706,7 +701,7 @@ QString frmCtl::versionText()
 
 void frmCtl::Command8_Click()
 {
-    const ScopedDisable panelOff(sim_.form1());
+    const ScopedDisable panelOff(panel_);
     Call_dlg110(this, 1, versionText());
 }
 
@@ -714,8 +709,8 @@ void frmCtl::Option4_Click(std::int16_t index)
 {
     if (index < 0 || index > 2)
         return;
-    frmOption &option = sim_.option();
-    Form1 &panel = sim_.form1();
+    frmOption &option = options_;
+    Form1 &panel = panel_;
     const OleColor color = option.backlightLabelColor(index);
     try {
         if (const std::optional<QString> file = option.userPanelPicture(index)) {
@@ -754,7 +749,7 @@ void frmCtl::clearCompanies()
 
 void frmCtl::GetCtrlDataInfo()
 {
-    CtrlDataRecord &record = sim_.ini.CtrlData;
+    CtrlDataRecord &record = place_;
     // A window still where the settings put it keeps the stored twips, which
     // need not be whole pixels.
     if (pos() != restoredAt_) {
@@ -770,7 +765,7 @@ void frmCtl::GetCtrlDataInfo()
 
 void frmCtl::SetCtrlDataInfo()
 {
-    const CtrlDataRecord &record = sim_.ini.CtrlData;
+    const CtrlDataRecord &record = place_;
     const QPoint at(record.nLeft / 15, record.nTop / 15);
     move(at);
     // A slider refuses a value outside its range; the range is tested on
@@ -813,7 +808,7 @@ void frmCtl::cmdTapeBack_Click()
 
 void frmCtl::cmdTapeSet_Click()
 {
-    sim_.tape().TapeVoiceDialog();
+    engine().tape().TapeVoiceDialog();
 }
 
 void frmCtl::cmdTapeStop_Click()
@@ -836,13 +831,10 @@ void frmCtl::closeEvent(QCloseEvent *event)
                    QStringLiteral("ケルバラの終了確認"))
             != vbYes)
             return;
-        Form1 &panel = sim_.form1();
+        Form1 &panel = panel_;
         panel.blankStopName();
         panel.DeleteRgn();
-        sim_.sound().CloseAllSnd();
-        sim_.tape().FreeVoice();
-        SaveIniInfo(sim_);
-        sim_.endProgram();
+        emit exitConfirmed();
     });
 }
 

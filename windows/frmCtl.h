@@ -25,7 +25,9 @@ namespace kerubara {
 
 class DigitList;
 class PictureBox;
-class Simulator;
+class Form1;
+class frmOption;
+struct CtrlDataRecord;
 
 // The control panel "集中操作盤": the driver's console beside the fare panel.
 // Route entry (digit lists or keypad), route setting, stepping, display
@@ -45,7 +47,10 @@ class frmCtl : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmCtl(Simulator &sim, QWidget *parent = nullptr);
+    // Drives `engine`, beside the fare panel `panel`, with the settings of
+    // `options`; keeps its place in `place`. All outlive the window.
+    frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDataRecord &place,
+           QWidget *parent = nullptr);
     ~frmCtl() override;
 
     // The window's load handler: the panel's caption, the keypad's rounded
@@ -138,10 +143,16 @@ public:
     // The unit this console drives (busy, queue and state are the unit's).
     // A close request that arrives while the unit is busy is asked once the
     // unit is free; 設定... is ignored meanwhile.
-    OperationEngine &engine();
+    OperationEngine &engine() { return engine_; }
     bool isBusy() { return engine().isBusy(); }
     std::size_t queuedPresses() { return engine().queuedPresses(); }
 
+signals:
+    // The user confirmed the exit; the panel's strip is blank. What remains
+    // is the program's: sounds closed, settings saved, the end.
+    void exitConfirmed();
+
+public:
     // Form variables.
     std::int16_t nBackFrame = 0;
     bool bKeyRoute = false;
@@ -176,7 +187,10 @@ private:
     void whenFramed(const std::function<void()> &check);
 
 
-    Simulator &sim_;
+    OperationEngine &engine_;
+    Form1 &panel_;
+    frmOption &options_;
+    CtrlDataRecord &place_;
     bool closeRequested_ = false;
     int frontFrame_ = 0; // the entry frame in front: 0 digit lists, 1 keypad
     QPoint placedAt_{-1, -1};

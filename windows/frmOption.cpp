@@ -3,20 +3,17 @@
 #include "windows/frmOption.h"
 
 #include "controls/digit/M_Degit.h"
-#include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/Shell.h"
 #include "reslib/Units.h"
+#include "settings/SettingsFile.h"
 #include "settings/StartupColors.h"
 #include "windows/ColorButton.h"
-#include "windows/Form1.h"
 #include "windows/SettingValues.h"
-#include "windows/Simulator.h"
 #include "windows/StorableText.h"
 #include "windows/WrappingButton.h"
-#include "windows/frmCtl.h"
 #include "windows/mdlzed_000.h"
 
 #include <QButtonGroup>
@@ -182,7 +179,7 @@ QFont tabFont(const QFont &windowFont, int room)
 
 // A colour button shows its colour and no caption; its accessible name says
 // which colour it sets, for screen readers.
-void nameColourButtons(const frmOption &o)
+void nameColourButtons(const frmOptionControls &o)
 {
     const std::array<std::pair<ColorButton *, const char16_t *>, 9> names{{
         {o.Command5[0], u"バックライトOFF時の整理券番号の文字色"},
@@ -207,7 +204,7 @@ const QList<FileFilter> kPanelFilter{{QStringLiteral("ビットマップ(*.bmp)"
 
 } // namespace
 
-frmOption::frmOption(Simulator &sim, QWidget *parent) : QDialog(parent), sim_(sim)
+frmOption::frmOption(SettingsRecords &ini, QWidget *parent) : QDialog(parent), ini_(ini)
 {
     setWindowTitle(QStringLiteral("オプション"));
     // Taller than the 5610 twips of old, so that page 5 shows its plug-in's
@@ -906,57 +903,43 @@ void frmOption::Command4_Click()
 void frmOption::GetBtnColor(ColorButton *button)
 {
     OleColor color = buttonColor(button);
-    if (Zr7ChooseColor(this, color, sim_.ini.CustColors) != 0)
+    if (Zr7ChooseColor(this, color, ini_.CustColors) != 0)
         setButtonColor(button, color);
+}
+
+PanelLook frmOption::panelLook() const
+{
+    PanelLook look;
+    look.ticketNumbersShown = checkValue(Check1) != 0;
+    look.ticketNumberStyle = listIndex(Combo2);
+    look.leadingZero = checkValue(Check2);
+    look.digitBack = buttonColor(Command8[0]);
+    look.digitBase = buttonColor(Command8[1]);
+    look.digitLit = buttonColor(Command8[2]);
+    look.stripBack = buttonColor(Command9[0]);
+    look.stripFore = buttonColor(Command9[1]);
+    look.fontMode = listIndex(Combo3);
+    look.fontBold = checkValue(Check4) == 1;
+    look.tsugiwaMode = listIndex(Combo6);
+    look.tsugiwaColor = buttonColor(Command9[2]);
+    look.tsugiwaFontMode = listIndex(Combo5);
+    look.tsugiwaBold = checkValue(Check5) == 1;
+    return look;
+}
+
+void frmOption::setStartupPanelDefaults()
+{
+    setCheckValue(Check1, 1);
+    setButtonColor(Command5[0], kStartupTicketNumberColors.off);
+    setButtonColor(Command5[1], kStartupTicketNumberColors.on1);
+    setButtonColor(Command5[2], kStartupTicketNumberColors.on2);
 }
 
 void frmOption::SetProp()
 {
-    Form1 &panel = sim_.form1();
-    // 1. Label visibility.
-    const bool shown = checkValue(Check1) != 0;
-    for (int k = 1; k <= 12; ++k)
-        panel.lblSeiriNum[k]->setVisible(shown);
-    // 2. Ticket numbers.
-    std::int16_t style = listIndex(Combo2);
-    std::int16_t leadingZero = checkValue(Check2);
-    SeirikenNumSet(panel, style, leadingZero);
-    // 3. Label colour of the current backlight state.
-    frmCtl &ctl = sim_.ctl();
-    OleColor labelColor = 0;
-    for (int i = 0; i < 3; ++i) {
-        if (ctl.Option4[static_cast<std::size_t>(i)]->isChecked()) {
-            labelColor = buttonColor(Command5[static_cast<std::size_t>(i)]);
-            break;
-        }
-    }
-    for (int k = 1; k <= 12; ++k)
-        panel.setLabelColor(k, labelColor);
-    // 4. Colours of the fare and clock digits.
-    const OleColor back = buttonColor(Command8[0]);
-    const OleColor base = buttonColor(Command8[1]);
-    const OleColor lit = buttonColor(Command8[2]);
-    auto paint = [&](M_Degit *digit) {
-        digit->setBackColor(back);
-        digit->setBaseForeColor(base);
-        digit->setDegitForeColor(lit);
-    };
-    for (int k = 1; k <= 12; ++k)
-        paint(panel.Degit[k]);
-    for (M_Degit *digit : panel.TimeDegit)
-        paint(digit);
-    // 5. The stop-name strip.
-    ChimeiCtl_DX *strip = panel.ChimeiCtl;
-    strip->setBackColor(buttonColor(Command9[0]));
-    strip->setForeColor(buttonColor(Command9[1]));
-    strip->setFontMode(listIndex(Combo3));
-    strip->setFontBold(checkValue(Check4) == 1);
-    strip->setTsugiwaMode(listIndex(Combo6));
-    strip->setTsugiwaColor(buttonColor(Command9[2]));
-    strip->setTsugiwaFontMode(listIndex(Combo5));
-    strip->setTsugiwaBold(checkValue(Check5) == 1);
-    // 6. The backlight state again, for its picture and label colour.
-    ctl.reapplyBacklight();
+    emit panelLookChanged(panelLook());
+    // The backlight state again, for its picture and label colour.
+    emit backlightChanged();
 }
 
 void frmOption::closeEvent(QCloseEvent *event)

@@ -4,6 +4,8 @@
 
 #include "operation/OperationSettings.h"
 #include "reslib/OleColor.h"
+#include "windows/PanelLook.h"
+#include "windows/frmOptionControls.h"
 
 #include <QDialog>
 #include <QHash>
@@ -12,16 +14,6 @@
 #include <cstdint>
 #include <optional>
 
-class QAbstractButton;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace kerubara {
 
@@ -29,24 +21,31 @@ namespace kerubara {
 inline const QString kPluginSetting = QStringLiteral("整理券プラグイン");
 
 class ColorButton;
-class M_Degit;
-class Simulator;
+struct SettingsRecords;
 
 // The options window "オプション". Its controls are where the settings live
 // while the program runs: every other part reads a setting from the control
 // that holds it, at the moment it needs it. The window is created hidden at
 // start-up, shown modally from the control panel, and OK (or closing it) only
 // hides it, so nothing is lost.
-class frmOption : public QDialog, public OperationSettings
+class frmOption : public QDialog, public OperationSettings, private frmOptionControls
 {
     Q_OBJECT
 
 public:
-    explicit frmOption(Simulator &sim, QWidget *parent = nullptr);
+    // Copies settings to and from `ini` (which outlives the window).
+    explicit frmOption(SettingsRecords &ini, QWidget *parent = nullptr);
     ~frmOption() override;
 
-    // Applies every panel-related setting to the fare panel.
+    // Applies every panel-related setting to the fare panel: the panel's
+    // look, then the backlight state again (panelLookChanged, then
+    // backlightChanged).
     void SetProp();
+    // The look the panel settings give the fare panel.
+    PanelLook panelLook() const;
+    // The start-up defaults of the panel settings: ticket numbers shown, in
+    // the start-up label colours.
+    void setStartupPanelDefaults();
     // Lets the user choose the colour of one of the colour buttons.
     void GetBtnColor(ColorButton *button);
     // Fills Combo2 with the twelve ticket-number styles and chooses the first.
@@ -103,6 +102,10 @@ public:
 
     // The stop-name prefix mode: 0 none, 1 small "は", 2 same size.
     std::int16_t tsugiwaMode() const override;      // Combo6
+    void setTsugiwaMode(std::int16_t mode);
+    // The ticket numbers' style (0..11) and their leading zero.
+    void setTicketNumberStyle(std::int16_t style); // Combo2
+    void setLeadingZero(bool on);                  // Check2
 
     // The backlight state's label colour, and its own picture file when the
     // user chose one for that state (0 OFF, 1 ON1, 2 ON2).
@@ -134,69 +137,21 @@ public:
     void Command11_Click();
     void Command4_Click();
 
-    // Page tabs and pages.
-    std::array<QAbstractButton *, 6> Option1{};
-    std::array<QGroupBox *, 6> Frame1{};
-    QPushButton *Command4 = nullptr; // "OK"
+    // The controls themselves, for tests and benchmarks that work the window
+    // as a user would. The program never uses them (scripts/check-layers.sh).
+    const frmOptionControls &controlsForTesting() const { return *this; }
 
-    // Page 0: data folders.
-    std::array<QLineEdit *, 2> Text2{};
-    std::array<QPushButton *, 2> Command3{};
-    std::array<QPushButton *, 2> Command10{};
-
-    // Page 1: panel and ticket numbers.
-    QCheckBox *Check1 = nullptr;
-    QGroupBox *Frame3 = nullptr;
-    std::array<ColorButton *, 3> Command5{};
-    QComboBox *Combo2 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    QGroupBox *Frame4 = nullptr;
-    std::array<QRadioButton *, 8> Option3{};
-    std::array<QGroupBox *, 3> Frame6{};
-    std::array<QLineEdit *, 3> txtSelectPanel{};
-    std::array<QPushButton *, 3> Command6{};
-
-    // Page 2: digit parts and information digits.
-    std::array<QGroupBox *, 2> Frame5{};
-    std::array<ColorButton *, 3> Command8{};
-    M_Degit *M_Degit1 = nullptr;
-    std::array<QCheckBox *, 5> Check3{};
-    std::array<QComboBox *, 5> Combo4{};
-
-    // Page 3: stop name.
-    QGroupBox *Frame11 = nullptr;
-    QGroupBox *Frame12 = nullptr;
-    std::array<ColorButton *, 3> Command9{};
-    QComboBox *Combo3 = nullptr;
-    QCheckBox *Check4 = nullptr;
-    QComboBox *Combo6 = nullptr;
-    QComboBox *Combo5 = nullptr;
-    QCheckBox *Check5 = nullptr;
-
-    // Page 4: sounds (there is no member 2).
-    std::array<QLineEdit *, 11> txtSelectSound{};
-    std::array<QPushButton *, 11> cmdSelectSound{};
-    std::array<QAbstractButton *, 2> Option5{};
-    std::array<QGroupBox *, 2> Frame2{};
-    std::array<QRadioButton *, 4> Option2{};
-    QComboBox *Combo1 = nullptr;
-    QGroupBox *Frame8 = nullptr;
-    QGroupBox *Frame9 = nullptr;
-    std::array<QRadioButton *, 2> Option6{};
-    std::array<QRadioButton *, 2> Option7{};
-
-    // Page 5: ticket preview.
-    QCheckBox *chkUseSeiriPrev = nullptr;
-    QGroupBox *Frame10 = nullptr;
-    QLineEdit *txtSeiriPlgDir = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command11 = nullptr;
-    QListWidget *List1 = nullptr;
-    QPlainTextEdit *txtPlginComment = nullptr;
-    QGroupBox *Frame7 = nullptr;
-    std::array<QRadioButton *, 3> Option4{};
-    QLabel *Label10 = nullptr;
-    QPushButton *Command7 = nullptr;
+signals:
+    // The panel settings apply: the panel takes this look.
+    void panelLookChanged(const PanelLook &look);
+    // The backlight state's picture and label colour apply again.
+    void backlightChanged();
+    // A ticket plug-in was loaded: the preview takes its size (design
+    // pixels), and the plug-in at `pluginPath` lists companies to choose.
+    void ticketPreviewSizeChanged(const QSize &design);
+    void companiesListed(const QString &pluginPath);
+    // The company list empties before a plug-in is chosen.
+    void companiesCleared();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -218,7 +173,7 @@ private:
     // names ("Combo4(3)"), gathered on first use.
     const QHash<QString, QWidget *> &settingControls();
 
-    Simulator &sim_;
+    SettingsRecords &ini_;
     QHash<QString, QWidget *> settingControls_;
 };
 

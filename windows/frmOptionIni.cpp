@@ -9,8 +9,6 @@
 #include "settings/SettingsFile.h"
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"
-#include "windows/Simulator.h"
-#include "windows/frmCtl.h"
 #include "windows/frmOption.h"
 
 #include <QCheckBox>
@@ -179,7 +177,7 @@ const QHash<QString, QWidget *> &frmOption::settingControls()
 void frmOption::GetOptionInfo()
 {
     const QHash<QString, QWidget *> &controls = settingControls();
-    for (const Field &field : settingsfile::fields(sim_.ini)) {
+    for (const Field &field : settingsfile::fields(ini_)) {
         if (inOptionsWindow(field))
             store(controls, field);
     }
@@ -192,16 +190,16 @@ void frmOption::SetOptionInfo()
     // the sample digit in the digit colours after block 3.
     const auto blockRestored = [this](int block) {
         if (block == 2) {
-            sim_.ctl().reapplyBacklight();
+            emit backlightChanged();
         } else if (block == 3) {
-            const DegitDataRecord &digits = sim_.ini.DegitData;
+            const DegitDataRecord &digits = ini_.DegitData;
             M_Degit1->setBackColor(digits.Command8[0]);
             M_Degit1->setBaseForeColor(digits.Command8[1]);
             M_Degit1->setDegitForeColor(digits.Command8[2]);
         }
     };
     const QHash<QString, QWidget *> &controls = settingControls();
-    const std::vector<Field> all = settingsfile::fields(sim_.ini);
+    const std::vector<Field> all = settingsfile::fields(ini_);
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (inOptionsWindow(all[i]))
             restore(controls, all[i]);

@@ -6,9 +6,8 @@
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
 #include "reslib/TicketPlugin.h"
-#include "windows/Simulator.h"
+#include "settings/SettingsFile.h"
 #include "windows/StorableText.h"
-#include "windows/frmCtl.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -43,10 +42,9 @@ std::int32_t frmOption::SetPlgin(const QString &path)
     List1->addItems(plgInfoListLines(info));
     // The plug-in's size goes to the preview picture, scaled down when the
     // pane cannot hold it.
-    frmCtl &ctl = sim_.ctl();
-    ctl.setTicketPreviewSize(QSize(info.field[PlgWidth], info.field[PlgHeight]));
+    emit ticketPreviewSizeChanged(QSize(info.field[PlgWidth], info.field[PlgHeight]));
     if (info.field[PlgCompanySwitch] >= 1)
-        ctl.addCompanies(path);
+        emit companiesListed(path);
     return 1;
 }
 
@@ -58,7 +56,7 @@ void frmOption::Command1_Click()
         return;
     // The company list starts afresh, so choosing a plug-in twice lists its
     // companies once.
-    sim_.ctl().clearCompanies();
+    emit companiesCleared();
     if (SetPlgin(path) != 0) {
         txtSeiriPlgDir->setText(path);
         return;

@@ -135,6 +135,21 @@ std::int16_t frmOption::tsugiwaMode() const
     return listIndex(Combo6);
 }
 
+void frmOption::setTsugiwaMode(std::int16_t mode)
+{
+    setListIndex(Combo6, mode);
+}
+
+void frmOption::setTicketNumberStyle(std::int16_t style)
+{
+    setListIndex(Combo2, style);
+}
+
+void frmOption::setLeadingZero(bool on)
+{
+    setCheckValue(Check2, on ? 1 : 0);
+}
+
 OleColor frmOption::backlightLabelColor(int state) const
 {
     return buttonColor(Command5[static_cast<std::size_t>(state)]);

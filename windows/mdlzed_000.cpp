@@ -5,10 +5,8 @@
 #include "controls/digit/M_Degit.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
-#include "settings/StartupColors.h"
 #include "windows/Form1.h"
 #include "windows/PanelPicture.h"
-#include "windows/SettingValues.h"
 #include "windows/Simulator.h"
 #include "windows/frmOption.h"
 
@@ -87,10 +85,7 @@ void InitDegit(Form1 &panel)
 void InitPanel(Simulator &sim)
 {
     frmOption &option = sim.option();
-    setCheckValue(option.Check1, 1);
-    setButtonColor(option.Command5[0], kStartupTicketNumberColors.off);
-    setButtonColor(option.Command5[1], kStartupTicketNumberColors.on1);
-    setButtonColor(option.Command5[2], kStartupTicketNumberColors.on2);
+    option.setStartupPanelDefaults();
 
     Form1 &panel = sim.form1();
     panel.imgRes[0] = drawBuiltInPanel();

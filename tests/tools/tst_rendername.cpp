@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "OptionControls.h"
 #include "tools/DataTool.h"
 
 #include "controls/stopname/ChimeiCtl_DX.h"
@@ -168,7 +169,7 @@ void tst_RenderName::defaultsDrawAsTheStartedPanel()
     sim.start();
     QStringList args{name, dir_.filePath(u"panel.png"_s)};
     if (tsugiwaMode != 0) {
-        setListIndex(sim.option().Combo6, static_cast<std::int16_t>(tsugiwaMode));
+        setListIndex(controls(sim.option()).Combo6, static_cast<std::int16_t>(tsugiwaMode));
         sim.option().SetProp();
         args << u"--tsugiwa-mode"_s << QString::number(tsugiwaMode);
     }

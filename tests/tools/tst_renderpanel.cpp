@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "OptionControls.h"
 #include "tools/PanelCommands.h"
 
 #include "FareBytes.h"
@@ -130,8 +131,8 @@ void tst_RenderPanel::init()
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(testing::writeFile(path(u"12.hy3"_s), route12()));
     sim_ = std::make_unique<testing::QuietSimulator>();
-    (*sim_)->option().Text2[0]->setText(dir_->path());
-    (*sim_)->option().Text2[1]->setText(dir_->path());
+    controls((*sim_)->option()).Text2[0]->setText(dir_->path());
+    controls((*sim_)->option()).Text2[1]->setText(dir_->path());
 }
 
 void tst_RenderPanel::cleanup()
@@ -194,11 +195,11 @@ void tst_RenderPanel::renderedPanelIsTheRunningPanelsGrab()
     Simulator &sim = **sim_;
     frmOption &o = sim.option();
     if (ticketStyle >= 0)
-        setListIndex(o.Combo2, static_cast<std::int16_t>(ticketStyle));
+        setListIndex(controls(o).Combo2, static_cast<std::int16_t>(ticketStyle));
     if (leadingZero)
-        setCheckValue(o.Check2, 1);
+        setCheckValue(controls(o).Check2, 1);
     if (tsugiwaMode >= 0)
-        setListIndex(o.Combo6, static_cast<std::int16_t>(tsugiwaMode));
+        setListIndex(controls(o).Combo6, static_cast<std::int16_t>(tsugiwaMode));
     o.SetProp(); // the options window's OK
     if (backlight >= 0)
         click(sim.ctl().Option4[static_cast<std::size_t>(backlight)]);
@@ -262,19 +263,19 @@ void tst_RenderPanel::settingsFileGivesTheLookOfTheProgramStartedOnIt()
         testing::QuietSimulator writer(settingsFilePaths(file));
         Simulator &sim = *writer;
         frmOption &o = sim.option();
-        o.Text2[0]->setText(dir_->path());
-        setButtonColor(o.Command9[0], rgb(0, 0, 40));
-        setButtonColor(o.Command9[1], rgb(0, 255, 120));
-        setButtonColor(o.Command9[2], rgb(255, 80, 80));
-        setButtonColor(o.Command8[0], rgb(10, 10, 10));
-        setButtonColor(o.Command8[2], rgb(255, 60, 0));
-        setButtonColor(o.Command5[0], rgb(255, 255, 0));
-        setListIndex(o.Combo2, 6);
-        setCheckValue(o.Check2, 1);
-        setListIndex(o.Combo6, 2);
-        setCheckValue(o.Check4, 1);
-        setCheckValue(o.Check3[0], 1); // the stop's position in digit 12
-        setListIndex(o.Combo4[0], 11);
+        controls(o).Text2[0]->setText(dir_->path());
+        setButtonColor(controls(o).Command9[0], rgb(0, 0, 40));
+        setButtonColor(controls(o).Command9[1], rgb(0, 255, 120));
+        setButtonColor(controls(o).Command9[2], rgb(255, 80, 80));
+        setButtonColor(controls(o).Command8[0], rgb(10, 10, 10));
+        setButtonColor(controls(o).Command8[2], rgb(255, 60, 0));
+        setButtonColor(controls(o).Command5[0], rgb(255, 255, 0));
+        setListIndex(controls(o).Combo2, 6);
+        setCheckValue(controls(o).Check2, 1);
+        setListIndex(controls(o).Combo6, 2);
+        setCheckValue(controls(o).Check4, 1);
+        setCheckValue(controls(o).Check3[0], 1); // the stop's position in digit 12
+        setListIndex(controls(o).Combo4[0], 11);
         o.SetProp();
         for (int k = 1; k <= 12; ++k)
             sim.form1().Degit[k]->setFillZero(3);

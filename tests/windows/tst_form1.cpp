@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "OptionControls.h"
 #include "windows/Form1.h"
 
 #include "FakeDialogs.h"
@@ -201,15 +202,15 @@ void tst_Form1::digitWithoutUserSetOpensNoDialog()
 void tst_Form1::setPropWritesLabelsDigitsAndStrip()
 {
     frmOption &o = sim_->option();
-    setListIndex(o.Combo2, 3);
-    setCheckValue(o.Check2, 1);
-    setButtonColor(o.Command5[0], rgb(9, 9, 9));
-    setButtonColor(o.Command8[0], rgb(1, 1, 1));
-    setListIndex(o.Combo3, 2);
-    setCheckValue(o.Check4, 1);
-    setListIndex(o.Combo5, 3);
-    setCheckValue(o.Check5, 1);
-    setButtonColor(o.Command9[2], rgb(7, 8, 9));
+    setListIndex(controls(o).Combo2, 3);
+    setCheckValue(controls(o).Check2, 1);
+    setButtonColor(controls(o).Command5[0], rgb(9, 9, 9));
+    setButtonColor(controls(o).Command8[0], rgb(1, 1, 1));
+    setListIndex(controls(o).Combo3, 2);
+    setCheckValue(controls(o).Check4, 1);
+    setListIndex(controls(o).Combo5, 3);
+    setCheckValue(controls(o).Check5, 1);
+    setButtonColor(controls(o).Command9[2], rgb(7, 8, 9));
     o.SetProp();
     Form1 &f = sim_->form1();
     QCOMPARE(f.lblSeiriNum[1]->text(), QStringLiteral("な し"));
@@ -228,8 +229,8 @@ void tst_Form1::setPropWritesLabelsDigitsAndStrip()
 void tst_Form1::hiddenLabelsStillGetNumbersAndColours()
 {
     frmOption &o = sim_->option();
-    setCheckValue(o.Check1, 0);
-    setListIndex(o.Combo2, 1);
+    setCheckValue(controls(o).Check1, 0);
+    setListIndex(controls(o).Combo2, 1);
     sim_->ctl().Option4[1]->click();
     o.SetProp();
     Form1 &f = sim_->form1();
@@ -254,9 +255,9 @@ void tst_Form1::labelOneTakesThePointSizeOfItsStyle()
     QFETCH(double, points);
     frmOption &o = sim_->option();
     // Start from the other size, so that a size never applied shows.
-    setListIndex(o.Combo2, points == 12.0 ? 0 : 2);
+    setListIndex(controls(o).Combo2, points == 12.0 ? 0 : 2);
     o.SetProp();
-    setListIndex(o.Combo2, style);
+    setListIndex(controls(o).Combo2, style);
     o.SetProp();
     Form1 &f = sim_->form1();
     QCOMPARE(f.lblSeiriNum[1]->font().pixelSize(), pointsToPixels(points));
@@ -270,7 +271,7 @@ void tst_Form1::setPropAppliesTheBacklightAgain()
     on2.fill(Qt::red);
     f.imgRes[2] = on2;
     frmOption &o = sim_->option();
-    setButtonColor(o.Command5[2], rgb(1, 2, 3));
+    setButtonColor(controls(o).Command5[2], rgb(1, 2, 3));
     QTest::mouseClick(sim_->ctl().Option4[2], Qt::LeftButton);
     f.setPicture(f.imgRes[0]); // as if something had put another picture up since
     o.SetProp();

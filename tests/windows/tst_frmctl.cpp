@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "OptionControls.h"
 #include "windows/DigitList.h"
 #include "windows/frmCtl.h"
 
@@ -225,8 +226,8 @@ void tst_frmCtl::init()
     sim_->sound().setCommandLog([this](const QString &c) { commands_ << c; });
     sim_->start();
     frmOption &o = sim_->option();
-    o.Text2[0]->setText(dir_->path());
-    o.Text2[1]->setText(dir_->path());
+    controls(o).Text2[0]->setText(dir_->path());
+    controls(o).Text2[1]->setText(dir_->path());
     QVERIFY(testing::writeFile(path("12.hy3"), route(5, 2)));
 }
 
@@ -325,7 +326,7 @@ void tst_frmCtl::routeSettingRunsTheLampTestWithTheBusyText()
     strip->setTsugiwaMode(1);
     strip->setTsugiwaColor(rgb(0, 255, 0));
     strip->setForeColor(rgb(255, 0, 0));
-    setListIndex(sim_->option().Combo6, 1);
+    setListIndex(controls(sim_->option()).Combo6, 1);
     QStringList shownDuringTest;
     std::int16_t modeDuringTest = -1;
     int prefixDots = -1;
@@ -419,7 +420,7 @@ void tst_frmCtl::stepsStopAtBothEndsWithoutSound()
 {
     const QString chime = path("step.wav");
     QVERIFY(testing::writeFile(chime, testing::wavFile(testing::tone(440, 480, 48000), 1, 48000, testing::WavFormat::Pcm16)));
-    sim_->option().txtSelectSound[7]->setText(chime);
+    controls(sim_->option()).txtSelectSound[7]->setText(chime);
     setRoute("12", "1");
     commands_.clear();
     step(0); // at the first stop
@@ -463,9 +464,9 @@ void tst_frmCtl::lateNightDoublesFaresButNotMinusOneOrInformation()
     testing::StopBytes b{cp932::encode(QStringLiteral("終")), 2, {240, -1, 30000, 6}};
     QVERIFY(testing::writeFile(path("3.hy3"), testing::fareFileBytes(2, {a, b})));
     frmOption &o = sim_->option();
-    setCheckValue(o.Check3[3], 1);
-    setListIndex(o.Combo4[4], 3); // column 4
-    setListIndex(o.Combo4[3], 11); // cell 12
+    setCheckValue(controls(o).Check3[3], 1);
+    setListIndex(controls(o).Combo4[4], 3); // column 4
+    setListIndex(controls(o).Combo4[3], 11); // cell 12
     sim_->ctl().Check2->setChecked(true);
     setRoute("3", "1");
     Form1 &f = sim_->form1();
@@ -478,16 +479,16 @@ void tst_frmCtl::lateNightDoublesFaresButNotMinusOneOrInformation()
 void tst_frmCtl::informationDigitsFollowTheirSettings()
 {
     frmOption &o = sim_->option();
-    setCheckValue(o.Check3[0], 1);
-    setCheckValue(o.Check3[4], 1);
-    setListIndex(o.Combo4[0], 4);
-    setCheckValue(o.Check3[1], 1);
-    setListIndex(o.Combo4[1], 5);
-    setCheckValue(o.Check3[2], 1);
-    setListIndex(o.Combo4[2], 4); // shares cell 5 with the stop order: it wins
-    setCheckValue(o.Check3[3], 1);
-    setListIndex(o.Combo4[4], 13); // column 14
-    setListIndex(o.Combo4[3], 6);
+    setCheckValue(controls(o).Check3[0], 1);
+    setCheckValue(controls(o).Check3[4], 1);
+    setListIndex(controls(o).Combo4[0], 4);
+    setCheckValue(controls(o).Check3[1], 1);
+    setListIndex(controls(o).Combo4[1], 5);
+    setCheckValue(controls(o).Check3[2], 1);
+    setListIndex(controls(o).Combo4[2], 4); // shares cell 5 with the stop order: it wins
+    setCheckValue(controls(o).Check3[3], 1);
+    setListIndex(controls(o).Combo4[4], 13); // column 14
+    setListIndex(controls(o).Combo4[3], 6);
     frmCtl &c = sim_->ctl();
     for (int i = 0; i < 5; ++i)
         clickItem(c.List2[i], QStringLiteral("00012")[i].digitValue());
@@ -497,7 +498,7 @@ void tst_frmCtl::informationDigitsFollowTheirSettings()
     QCOMPARE(f.Degit[5]->Value(), QVariant(QStringLiteral("00012")));
     QCOMPARE(f.Degit[6]->Value().toInt(), 1);  // ticket number of stop 1
     QCOMPARE(f.Degit[7]->Value().toInt(), 71); // column 14
-    setCheckValue(o.Check3[2], 0);
+    setCheckValue(controls(o).Check3[2], 0);
     step(1);
     QCOMPARE(f.Degit[5]->Value().toInt(), 1); // stop order counted from 0: second stop is 1
 }
@@ -518,12 +519,12 @@ void tst_frmCtl::stepSoundByFareColumn()
     QFETCH(int, sound);
     QVERIFY(testing::writeFile(path("12.hy3"), route(5, flag)));
     frmOption &o = sim_->option();
-    o.Option2[1]->setChecked(true);
-    setListIndex(o.Combo1, 12); // column 13
+    controls(o).Option2[1]->setChecked(true);
+    setListIndex(controls(o).Combo1, 12); // column 13
     for (int i : {8, 9, 10}) {
         const QString file = path(QStringLiteral("s%1.wav").arg(i));
         QVERIFY(testing::writeFile(file, testing::wavFile(testing::tone(440, 480, 48000), 1, 48000, testing::WavFormat::Pcm16)));
-        o.txtSelectSound[static_cast<std::size_t>(i)]->setText(file);
+        controls(o).txtSelectSound[static_cast<std::size_t>(i)]->setText(file);
     }
     setRoute("12", "1");
     step(1);
@@ -539,7 +540,7 @@ void tst_frmCtl::stepSoundByFareColumn()
 
 void tst_frmCtl::firstStopShowsNoPrefix()
 {
-    setListIndex(sim_->option().Combo6, 2);
+    setListIndex(controls(sim_->option()).Combo6, 2);
     ChimeiCtl_DX *strip = sim_->form1().ChimeiCtl;
     strip->setTsugiwaColor(rgb(0, 255, 0));
     auto prefixDots = [&] {
@@ -621,8 +622,8 @@ void tst_frmCtl::optionsRedrawTheStopName()
         ++shown;
         QVERIFY(!sim_->ctl().isEnabled());
         QVERIFY(!sim_->form1().isEnabled());
-        setButtonColor(sim_->option().Command9[1], rgb(0, 0, 255));
-        click(static_cast<frmOption &>(d).Command4);
+        setButtonColor(controls(sim_->option()).Command9[1], rgb(0, 0, 255));
+        click(controls(static_cast<frmOption &>(d)).Command4);
     });
     click(sim_->ctl().Command4);
     QCOMPARE(shown, 1);
@@ -775,9 +776,9 @@ void tst_frmCtl::stepDuringASynchronousChimeWaitsItsTurn()
     QFETCH(bool, byTape);
     QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("次は停2です。,1,0\r\n"))));
     frmOption &o = sim_->option();
-    o.Option2[0]->setChecked(true); // always the one step sound
-    o.Option6[0]->setChecked(true); // and wait for it
-    o.txtSelectSound[7]->setText(writeTone(QStringLiteral("chime.wav")));
+    controls(o).Option2[0]->setChecked(true); // always the one step sound
+    controls(o).Option6[0]->setChecked(true); // and wait for it
+    controls(o).txtSelectSound[7]->setText(writeTone(QStringLiteral("chime.wav")));
     setRoute("12", "1");
     frmCtl &c = sim_->ctl();
     bool queued = false;
@@ -865,12 +866,12 @@ void tst_frmCtl::stopEndsASynchronousChimeAtOnce()
     QVERIFY(testing::writeFile(longChime, testing::wavFile(testing::tone(440, 5 * 48000, 48000), 1, 48000,
                                                            testing::WavFormat::Pcm16)));
     frmOption &o = sim_->option();
-    o.Option2[3]->setChecked(true); // announcement sounds by flag, and waited for
-    o.Option7[0]->setChecked(true);
-    o.txtSelectSound[4]->setText(announcement ? longChime : QString());
-    o.Option2[0]->setChecked(true); // the step sound always, and waited for
-    o.Option6[0]->setChecked(true);
-    o.txtSelectSound[7]->setText(announcement ? QString() : longChime);
+    controls(o).Option2[3]->setChecked(true); // announcement sounds by flag, and waited for
+    controls(o).Option7[0]->setChecked(true);
+    controls(o).txtSelectSound[4]->setText(announcement ? longChime : QString());
+    controls(o).Option2[0]->setChecked(true); // the step sound always, and waited for
+    controls(o).Option6[0]->setChecked(true);
+    controls(o).txtSelectSound[7]->setText(announcement ? QString() : longChime);
     setRoute("12", "1");
     frmCtl &c = sim_->ctl();
     auto &out = static_cast<NullAudioOutput &>(sim_->sound().output());
@@ -916,7 +917,7 @@ void tst_frmCtl::closeAndOptionsDuringTheLampTestWaitForTheUnit()
     int optionsShown = 0;
     ScopedModalHandler modal([&](QDialog &d) {
         ++optionsShown;
-        click(static_cast<frmOption &>(d).Command4);
+        click(controls(static_cast<frmOption &>(d)).Command4);
     });
     duringSleep_ = [&] {
         if (close)
@@ -940,12 +941,12 @@ void tst_frmCtl::closeAndOptionsDuringTheLampTestWaitForTheUnit()
 
 void tst_frmCtl::optionsKeepTheFirstStopWithoutPrefix()
 {
-    setListIndex(sim_->option().Combo6, 2);
+    setListIndex(controls(sim_->option()).Combo6, 2);
     ChimeiCtl_DX *strip = sim_->form1().ChimeiCtl;
     setRoute("12", "1");
     ScopedModalHandler modal([&](QDialog &d) {
-        setButtonColor(sim_->option().Command9[2], rgb(0, 255, 0)); // the prefix's colour
-        click(static_cast<frmOption &>(d).Command4);
+        setButtonColor(controls(sim_->option()).Command9[2], rgb(0, 255, 0)); // the prefix's colour
+        click(controls(static_cast<frmOption &>(d)).Command4);
     });
     click(sim_->ctl().Command4);
     QCOMPARE(dotsOf(*strip, QColor(0, 255, 0)), 0);
@@ -967,7 +968,7 @@ void tst_frmCtl::otherControlsWorkDuringTheLampTest()
     QCoreApplication::processEvents();
     QVERIFY(c.Check2->isChecked());
     QVERIFY(c.Option4[1]->isChecked());
-    QCOMPARE(sim_->form1().labelColor(1), buttonColor(sim_->option().Command5[1]));
+    QCOMPARE(sim_->form1().labelColor(1), buttonColor(controls(sim_->option()).Command5[1]));
 }
 
 void tst_frmCtl::errorInRouteSettingShowsTheBoxAndFreesTheConsole()
@@ -1004,8 +1005,8 @@ void tst_frmCtl::keyboardChoiceInDigitListsSoundsLikeAClick()
     QFETCH(int, key);
     QFETCH(int, sound);
     frmOption &o = sim_->option();
-    o.txtSelectSound[0]->setText(writeTone(QStringLiteral("route-set.wav")));
-    o.txtSelectSound[1]->setText(writeTone(QStringLiteral("key.wav")));
+    controls(o).txtSelectSound[0]->setText(writeTone(QStringLiteral("route-set.wav")));
+    controls(o).txtSelectSound[1]->setText(writeTone(QStringLiteral("key.wav")));
     frmCtl &c = sim_->ctl();
     QListWidget *list = route ? static_cast<QListWidget *>(c.List2[2]) : c.List3[1];
     clickItem(list, 4);

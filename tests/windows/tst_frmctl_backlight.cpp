@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "OptionControls.h"
 #include "windows/frmCtl.h"
 
 #include "FakeDialogs.h"
@@ -59,9 +60,9 @@ void tst_frmCtlBacklight::init()
     sim_ = std::make_unique<Simulator>();
     sim_->start();
     frmOption &o = sim_->option();
-    setButtonColor(o.Command5[0], rgb(10, 0, 0));
-    setButtonColor(o.Command5[1], rgb(0, 20, 0));
-    setButtonColor(o.Command5[2], rgb(0, 0, 30));
+    setButtonColor(controls(o).Command5[0], rgb(10, 0, 0));
+    setButtonColor(controls(o).Command5[1], rgb(0, 20, 0));
+    setButtonColor(controls(o).Command5[2], rgb(0, 0, 30));
 }
 
 void tst_frmCtlBacklight::cleanup()
@@ -136,9 +137,9 @@ void tst_frmCtlBacklight::userPicturesReplaceTheStatesPicture()
     } else {
         writeImage(file, QColor(0, 200, 0), format.constData());
     }
-    o.Option3[1]->click();
-    o.Option3[userOption]->click();
-    o.txtSelectPanel[state]->setText(path);
+    controls(o).Option3[1]->click();
+    controls(o).Option3[userOption]->click();
+    controls(o).txtSelectPanel[state]->setText(path);
     pressBacklight(state);
     QVERIFY2(messages_.isEmpty(), messages_.isEmpty() ? "" : qPrintable(messages_.front().prompt));
     const QColor shown = sim_->form1().Picture().toImage().pixelColor(0, 0);
@@ -150,9 +151,9 @@ void tst_frmCtlBacklight::missingUserFileKeepsThePictureSilently()
     frmOption &o = sim_->option();
     Form1 &f = sim_->form1();
     const QImage before = f.Picture().toImage();
-    o.Option3[1]->click();
-    o.Option3[2]->click();
-    o.txtSelectPanel[1]->setText(dir_.filePath("deleted.bmp"));
+    controls(o).Option3[1]->click();
+    controls(o).Option3[2]->click();
+    controls(o).txtSelectPanel[1]->setText(dir_.filePath("deleted.bmp"));
     pressBacklight(1);
     QVERIFY(messages_.isEmpty());
     QCOMPARE(f.Picture().toImage(), before);
@@ -169,9 +170,9 @@ void tst_frmCtlBacklight::unreadablePictureReportsError481()
     file.write("this is plain text, not a picture\n");
     file.close();
     const QImage before = f.Picture().toImage();
-    o.Option3[1]->click();
-    o.Option3[5]->click();
-    o.txtSelectPanel[2]->setText(path);
+    controls(o).Option3[1]->click();
+    controls(o).Option3[5]->click();
+    controls(o).txtSelectPanel[2]->setText(path);
     pressBacklight(2);
     QCOMPARE(messages_.size(), 1);
     QCOMPARE(messages_.front().prompt,
@@ -186,8 +187,8 @@ void tst_frmCtlBacklight::userPictureUnusedWithBuiltInChoice()
 {
     frmOption &o = sim_->option();
     const QString path = writeImage("user.bmp", Qt::green, "BMP");
-    o.Option3[1]->click(); // individual, but ON1 keeps its built-in choice
-    o.txtSelectPanel[1]->setText(path);
+    controls(o).Option3[1]->click(); // individual, but ON1 keeps its built-in choice
+    controls(o).txtSelectPanel[1]->setText(path);
     pressBacklight(1);
     QCOMPARE(sim_->form1().Picture().toImage(), sim_->form1().imgRes[1].toImage());
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "OptionControls.h"
 #include "windows/frmCtl.h"
 
 #include "FareBytes.h"
@@ -79,8 +80,8 @@ void tst_frmCtlKeys::init()
     QVERIFY(testing::writeFile(dir_->filePath(u"12.hy3"_s), testing::routeBytes(4)));
     QVERIFY(testing::writeFile(dir_->filePath(u"12tp.csv"_s), cp932::encode(u"発車します。,0,0\r\n次は、停2です。,1,0\r\n"_s)));
     sim_ = std::make_unique<testing::QuietSimulator>();
-    (*sim_)->option().Text2[0]->setText(dir_->path());
-    (*sim_)->option().Text2[1]->setText(dir_->path());
+    controls((*sim_)->option()).Text2[0]->setText(dir_->path());
+    controls((*sim_)->option()).Text2[1]->setText(dir_->path());
 }
 
 void tst_frmCtlKeys::cleanup()

@@ -3,6 +3,7 @@
 // see tests/under-window-manager.sh): where its framed window is put back
 // run after run, and keys typed while a chime plays.
 
+#include "OptionControls.h"
 #include "windows/frmCtl.h"
 
 #include "FareBytes.h"
@@ -142,11 +143,11 @@ void tst_frmCtlWm::keysTypedDuringASynchronousChimeAreCarriedOut()
     Simulator sim;
     sim.start();
     frmOption &o = sim.option();
-    o.Text2[0]->setText(dir.path());
-    o.Text2[1]->setText(dir.path());
-    o.Option2[3]->setChecked(true); // the sound before an announcement by its flag
-    o.Option7[0]->setChecked(true); // and the announcement waits for it
-    o.txtSelectSound[4]->setText(chime);
+    controls(o).Text2[0]->setText(dir.path());
+    controls(o).Text2[1]->setText(dir.path());
+    controls(o).Option2[3]->setChecked(true); // the sound before an announcement by its flag
+    controls(o).Option7[0]->setChecked(true); // and the announcement waits for it
+    controls(o).txtSelectSound[4]->setText(chime);
     frmCtl &c = sim.ctl();
     QVERIFY(QTest::qWaitForWindowExposed(&c));
     QTest::mouseDClick(c.Frame1[0], Qt::LeftButton, {}, QPoint(4, 4)); // the keypad

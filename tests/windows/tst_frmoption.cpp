@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "OptionControls.h"
 #include "windows/frmOption.h"
 
 #include "FakeDialogs.h"
@@ -122,72 +123,72 @@ void tst_frmOption::startsWithTheInitialSettings()
         int expected;
     };
     const Expect table[] = {
-        {"Check1", checkValue(o.Check1), 1},
-        {"Command5(0)", int(buttonColor(o.Command5[0])), int(rgb(255, 255, 255))},
-        {"Command5(1)", int(buttonColor(o.Command5[1])), int(rgb(192, 255, 192))},
-        {"Command5(2)", int(buttonColor(o.Command5[2])), int(rgb(192, 255, 192))},
-        {"Combo2", listIndex(o.Combo2), 0},
-        {"Check2", checkValue(o.Check2), 0},
-        {"Option3(0)", optionValue(o.Option3[0]), -1},
-        {"Option3(1)", optionValue(o.Option3[1]), 0},
-        {"Option3(7)", optionValue(o.Option3[7]), -1},
-        {"Option3(6)", optionValue(o.Option3[6]), 0},
-        {"Option3(3)", optionValue(o.Option3[3]), -1},
-        {"Option3(4)", optionValue(o.Option3[4]), -1},
-        {"Command8(0)", int(buttonColor(o.Command8[0])), int(rgb(128, 128, 128))},
-        {"Command8(1)", int(buttonColor(o.Command8[1])), int(rgb(150, 150, 150))},
-        {"Command8(2)", int(buttonColor(o.Command8[2])), int(rgb(248, 210, 114))},
-        {"Check3(0)", checkValue(o.Check3[0]), 0},
-        {"Check3(4)", checkValue(o.Check3[4]), 0},
-        {"Combo4(0)", listIndex(o.Combo4[0]), 0},
-        {"Combo4(3)", listIndex(o.Combo4[3]), 0},
-        {"Combo4(4)", listIndex(o.Combo4[4]), 0},
-        {"Command9(0)", int(buttonColor(o.Command9[0])), int(rgb(128, 128, 128))},
-        {"Command9(1)", int(buttonColor(o.Command9[1])), int(rgb(255, 255, 0))},
-        {"Command9(2)", int(buttonColor(o.Command9[2])), int(rgb(255, 255, 0))},
-        {"Combo3", listIndex(o.Combo3), -1},
-        {"Combo5", listIndex(o.Combo5), -1},
-        {"Combo6", listIndex(o.Combo6), -1},
-        {"Check4", checkValue(o.Check4), 0},
-        {"Check5", checkValue(o.Check5), 0},
-        {"Option2(0)", optionValue(o.Option2[0]), -1},
-        {"Option2(1)", optionValue(o.Option2[1]), 0},
-        {"Combo1", listIndex(o.Combo1), 0},
-        {"Option6(0)", optionValue(o.Option6[0]), 0},
-        {"Option6(1)", optionValue(o.Option6[1]), -1},
-        {"Option2(2)", optionValue(o.Option2[2]), -1},
-        {"Option2(3)", optionValue(o.Option2[3]), 0},
-        {"Option7(0)", optionValue(o.Option7[0]), -1},
-        {"Option7(1)", optionValue(o.Option7[1]), 0},
-        {"chkUseSeiriPrev", checkValue(o.chkUseSeiriPrev), 0},
-        {"Option4(0)", optionValue(o.Option4[0]), -1},
-        {"Option4(2)", optionValue(o.Option4[2]), 0},
+        {"Check1", checkValue(controls(o).Check1), 1},
+        {"Command5(0)", int(buttonColor(controls(o).Command5[0])), int(rgb(255, 255, 255))},
+        {"Command5(1)", int(buttonColor(controls(o).Command5[1])), int(rgb(192, 255, 192))},
+        {"Command5(2)", int(buttonColor(controls(o).Command5[2])), int(rgb(192, 255, 192))},
+        {"Combo2", listIndex(controls(o).Combo2), 0},
+        {"Check2", checkValue(controls(o).Check2), 0},
+        {"Option3(0)", optionValue(controls(o).Option3[0]), -1},
+        {"Option3(1)", optionValue(controls(o).Option3[1]), 0},
+        {"Option3(7)", optionValue(controls(o).Option3[7]), -1},
+        {"Option3(6)", optionValue(controls(o).Option3[6]), 0},
+        {"Option3(3)", optionValue(controls(o).Option3[3]), -1},
+        {"Option3(4)", optionValue(controls(o).Option3[4]), -1},
+        {"Command8(0)", int(buttonColor(controls(o).Command8[0])), int(rgb(128, 128, 128))},
+        {"Command8(1)", int(buttonColor(controls(o).Command8[1])), int(rgb(150, 150, 150))},
+        {"Command8(2)", int(buttonColor(controls(o).Command8[2])), int(rgb(248, 210, 114))},
+        {"Check3(0)", checkValue(controls(o).Check3[0]), 0},
+        {"Check3(4)", checkValue(controls(o).Check3[4]), 0},
+        {"Combo4(0)", listIndex(controls(o).Combo4[0]), 0},
+        {"Combo4(3)", listIndex(controls(o).Combo4[3]), 0},
+        {"Combo4(4)", listIndex(controls(o).Combo4[4]), 0},
+        {"Command9(0)", int(buttonColor(controls(o).Command9[0])), int(rgb(128, 128, 128))},
+        {"Command9(1)", int(buttonColor(controls(o).Command9[1])), int(rgb(255, 255, 0))},
+        {"Command9(2)", int(buttonColor(controls(o).Command9[2])), int(rgb(255, 255, 0))},
+        {"Combo3", listIndex(controls(o).Combo3), -1},
+        {"Combo5", listIndex(controls(o).Combo5), -1},
+        {"Combo6", listIndex(controls(o).Combo6), -1},
+        {"Check4", checkValue(controls(o).Check4), 0},
+        {"Check5", checkValue(controls(o).Check5), 0},
+        {"Option2(0)", optionValue(controls(o).Option2[0]), -1},
+        {"Option2(1)", optionValue(controls(o).Option2[1]), 0},
+        {"Combo1", listIndex(controls(o).Combo1), 0},
+        {"Option6(0)", optionValue(controls(o).Option6[0]), 0},
+        {"Option6(1)", optionValue(controls(o).Option6[1]), -1},
+        {"Option2(2)", optionValue(controls(o).Option2[2]), -1},
+        {"Option2(3)", optionValue(controls(o).Option2[3]), 0},
+        {"Option7(0)", optionValue(controls(o).Option7[0]), -1},
+        {"Option7(1)", optionValue(controls(o).Option7[1]), 0},
+        {"chkUseSeiriPrev", checkValue(controls(o).chkUseSeiriPrev), 0},
+        {"Option4(0)", optionValue(controls(o).Option4[0]), -1},
+        {"Option4(2)", optionValue(controls(o).Option4[2]), 0},
     };
     for (const Expect &e : table)
         QVERIFY2(e.actual == e.expected, qPrintable(QStringLiteral("%1 = %2, expected %3").arg(e.name).arg(e.actual).arg(e.expected)));
-    for (QLineEdit *t : {o.Text2[0], o.Text2[1], o.txtSelectPanel[0], o.txtSelectPanel[2], o.txtSeiriPlgDir})
+    for (QLineEdit *t : {controls(o).Text2[0], controls(o).Text2[1], controls(o).txtSelectPanel[0], controls(o).txtSelectPanel[2], controls(o).txtSeiriPlgDir})
         QVERIFY(t->text().isEmpty());
     for (int i : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10})
-        QVERIFY(o.txtSelectSound[static_cast<std::size_t>(i)]->text().isEmpty());
-    QVERIFY(!o.txtSelectSound[2]);
-    QCOMPARE(o.Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+        QVERIFY(controls(o).txtSelectSound[static_cast<std::size_t>(i)]->text().isEmpty());
+    QVERIFY(!controls(o).txtSelectSound[2]);
+    QCOMPARE(controls(o).Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
 }
 
 void tst_frmOption::listsHoldTheirEntries()
 {
     frmOption &o = sim_->option();
-    QCOMPARE(o.Combo2->count(), 12);
-    QCOMPARE(o.Combo2->itemText(0), QStringLiteral("1,2,3... 12 （既定の表示）"));
-    QCOMPARE(o.Combo2->itemText(9), QStringLiteral("「券無し」、2,3... 12"));
-    QCOMPARE(o.Combo4[0]->count(), 12);
-    QCOMPARE(o.Combo4[0]->itemText(0), QStringLiteral("1"));
-    QCOMPARE(o.Combo4[4]->count(), 150);
-    QCOMPARE(o.Combo1->count(), 150);
-    QCOMPARE(o.Combo1->itemText(149), QStringLiteral("150"));
-    QCOMPARE(o.Combo3->count(), 5);
-    QCOMPARE(o.Combo3->itemText(4), QStringLiteral("英数字はゴシック、それ以外は明朝"));
-    QCOMPARE(o.Combo6->itemText(1), QStringLiteral("「次は」を表示（「は」が小さい）"));
-    QCOMPARE(o.Combo5->itemText(3), QStringLiteral("「は」だけゴシック体"));
+    QCOMPARE(controls(o).Combo2->count(), 12);
+    QCOMPARE(controls(o).Combo2->itemText(0), QStringLiteral("1,2,3... 12 （既定の表示）"));
+    QCOMPARE(controls(o).Combo2->itemText(9), QStringLiteral("「券無し」、2,3... 12"));
+    QCOMPARE(controls(o).Combo4[0]->count(), 12);
+    QCOMPARE(controls(o).Combo4[0]->itemText(0), QStringLiteral("1"));
+    QCOMPARE(controls(o).Combo4[4]->count(), 150);
+    QCOMPARE(controls(o).Combo1->count(), 150);
+    QCOMPARE(controls(o).Combo1->itemText(149), QStringLiteral("150"));
+    QCOMPARE(controls(o).Combo3->count(), 5);
+    QCOMPARE(controls(o).Combo3->itemText(4), QStringLiteral("英数字はゴシック、それ以外は明朝"));
+    QCOMPARE(controls(o).Combo6->itemText(1), QStringLiteral("「次は」を表示（「は」が小さい）"));
+    QCOMPARE(controls(o).Combo5->itemText(3), QStringLiteral("「は」だけゴシック体"));
 }
 
 void tst_frmOption::checkBoxesInvertTheirDependants_data()
@@ -208,12 +209,12 @@ void tst_frmOption::checkBoxesInvertTheirDependants()
     frmOption &o = sim_->option();
     auto widget = [&](const QString &name) -> QWidget * {
         if (name == "Frame3")
-            return o.Frame3;
+            return controls(o).Frame3;
         if (name == "Check3(4)")
-            return o.Check3[4];
-        return o.Combo4[static_cast<std::size_t>(name.mid(7, 1).toInt())];
+            return controls(o).Check3[4];
+        return controls(o).Combo4[static_cast<std::size_t>(name.mid(7, 1).toInt())];
     };
-    QCheckBox *check = box == 9 ? o.Check1 : o.Check3[static_cast<std::size_t>(box)];
+    QCheckBox *check = box == 9 ? controls(o).Check1 : controls(o).Check3[static_cast<std::size_t>(box)];
     for (const QString &d : dependants)
         QCOMPARE(widget(d)->isEnabled(), check->isChecked());
     check->click();
@@ -228,47 +229,47 @@ void tst_frmOption::checkBoxesInvertTheirDependants()
 void tst_frmOption::panelImageOptionsShowThePerStateFrames()
 {
     frmOption &o = sim_->option();
-    for (QGroupBox *f : o.Frame6)
+    for (QGroupBox *f : controls(o).Frame6)
         QVERIFY(!f->isEnabled() && f->isHidden());
-    o.Option3[1]->click();
-    for (QGroupBox *f : o.Frame6)
+    controls(o).Option3[1]->click();
+    for (QGroupBox *f : controls(o).Frame6)
         QVERIFY(f->isEnabled() && !f->isHidden());
-    o.Option3[2]->click(); // a per-state option inside leaves them shown
-    for (QGroupBox *f : o.Frame6)
+    controls(o).Option3[2]->click(); // a per-state option inside leaves them shown
+    for (QGroupBox *f : controls(o).Frame6)
         QVERIFY(f->isEnabled() && !f->isHidden());
-    o.Option3[0]->click();
-    for (QGroupBox *f : o.Frame6)
+    controls(o).Option3[0]->click();
+    for (QGroupBox *f : controls(o).Frame6)
         QVERIFY(!f->isEnabled() && f->isHidden());
 }
 
 void tst_frmOption::previewCheckShowsPluginAndDateFrames()
 {
     frmOption &o = sim_->option();
-    QVERIFY(o.Frame10->isHidden() && o.Frame7->isHidden());
-    o.chkUseSeiriPrev->click();
-    QVERIFY(!o.Frame10->isHidden() && o.Frame10->isEnabled());
-    QVERIFY(!o.Frame7->isHidden() && o.Frame7->isEnabled());
-    o.txtSeiriPlgDir->setText("/x/a.4SP");
-    o.chkUseSeiriPrev->click();
-    QVERIFY(o.Frame10->isHidden() && !o.Frame7->isEnabled());
-    QCOMPARE(o.txtSeiriPlgDir->text(), QString("/x/a.4SP"));
+    QVERIFY(controls(o).Frame10->isHidden() && controls(o).Frame7->isHidden());
+    controls(o).chkUseSeiriPrev->click();
+    QVERIFY(!controls(o).Frame10->isHidden() && controls(o).Frame10->isEnabled());
+    QVERIFY(!controls(o).Frame7->isHidden() && controls(o).Frame7->isEnabled());
+    controls(o).txtSeiriPlgDir->setText("/x/a.4SP");
+    controls(o).chkUseSeiriPrev->click();
+    QVERIFY(controls(o).Frame10->isHidden() && !controls(o).Frame7->isEnabled());
+    QCOMPARE(controls(o).txtSeiriPlgDir->text(), QString("/x/a.4SP"));
 }
 
 void tst_frmOption::tabsBringTheirPageToTheFront()
 {
     frmOption &o = sim_->option();
-    QVERIFY(o.Option1[0]->isChecked());
-    QVERIFY(!o.Frame1[0]->isHidden());
+    QVERIFY(controls(o).Option1[0]->isChecked());
+    QVERIFY(!controls(o).Frame1[0]->isHidden());
     for (int i = 0; i < 6; ++i) {
-        o.Option1[i]->click();
+        controls(o).Option1[i]->click();
         for (int j = 0; j < 6; ++j)
-            QCOMPARE(o.Frame1[j]->isHidden(), i != j);
+            QCOMPARE(controls(o).Frame1[j]->isHidden(), i != j);
     }
-    QCOMPARE(o.Frame1[4]->title(), QStringLiteral("サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）"));
-    QVERIFY(o.Option5[1]->isChecked());
-    QVERIFY(!o.Frame2[1]->isHidden() && o.Frame2[0]->isHidden());
-    o.Option5[0]->click();
-    QVERIFY(!o.Frame2[0]->isHidden() && o.Frame2[1]->isHidden());
+    QCOMPARE(controls(o).Frame1[4]->title(), QStringLiteral("サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）"));
+    QVERIFY(controls(o).Option5[1]->isChecked());
+    QVERIFY(!controls(o).Frame2[1]->isHidden() && controls(o).Frame2[0]->isHidden());
+    controls(o).Option5[0]->click();
+    QVERIFY(!controls(o).Frame2[0]->isHidden() && controls(o).Frame2[1]->isHidden());
 }
 
 void tst_frmOption::dialogsFillTheirControls_data()
@@ -294,17 +295,17 @@ void tst_frmOption::dialogsFillTheirControls()
     const int index = button.section('(', 1).chopped(1).toInt();
     QLineEdit *target = nullptr;
     if (button.startsWith("Command3")) {
-        o.Command3[static_cast<std::size_t>(index)]->click();
-        target = o.Text2[static_cast<std::size_t>(index)];
+        controls(o).Command3[static_cast<std::size_t>(index)]->click();
+        target = controls(o).Text2[static_cast<std::size_t>(index)];
         QCOMPARE(target->text(), dialogs_.folder);
     } else if (button.startsWith("Command6")) {
-        o.Option3[1]->click(); // pictures chosen per backlight state: their frames open
-        o.Command6[static_cast<std::size_t>(index)]->click();
-        target = o.txtSelectPanel[static_cast<std::size_t>(index)];
+        controls(o).Option3[1]->click(); // pictures chosen per backlight state: their frames open
+        controls(o).Command6[static_cast<std::size_t>(index)]->click();
+        target = controls(o).txtSelectPanel[static_cast<std::size_t>(index)];
         QCOMPARE(target->text(), dialogs_.file);
     } else {
-        o.cmdSelectSound[static_cast<std::size_t>(index)]->click();
-        target = o.txtSelectSound[static_cast<std::size_t>(index)];
+        controls(o).cmdSelectSound[static_cast<std::size_t>(index)]->click();
+        target = controls(o).txtSelectSound[static_cast<std::size_t>(index)];
         QCOMPARE(target->text(), dialogs_.file);
     }
     QCOMPARE(dialogs_.lastTitle, title);
@@ -317,18 +318,18 @@ void tst_frmOption::dialogsFillTheirControls()
 void tst_frmOption::cancelledDialogsChangeNothing()
 {
     frmOption &o = sim_->option();
-    o.Text2[0]->setText("/keep");
-    o.txtSelectSound[4]->setText("/keep.wav");
-    o.chkUseSeiriPrev->click(); // the date frame opens with the preview
-    o.Command3[static_cast<std::size_t>(0)]->click();
-    o.cmdSelectSound[static_cast<std::size_t>(4)]->click();
-    o.Command7->click();
-    const OleColor before = buttonColor(o.Command9[1]);
-    o.Command9[static_cast<std::size_t>(1)]->click();
-    QCOMPARE(o.Text2[0]->text(), QString("/keep"));
-    QCOMPARE(o.txtSelectSound[4]->text(), QString("/keep.wav"));
-    QCOMPARE(o.Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
-    QCOMPARE(buttonColor(o.Command9[1]), before);
+    controls(o).Text2[0]->setText("/keep");
+    controls(o).txtSelectSound[4]->setText("/keep.wav");
+    controls(o).chkUseSeiriPrev->click(); // the date frame opens with the preview
+    controls(o).Command3[static_cast<std::size_t>(0)]->click();
+    controls(o).cmdSelectSound[static_cast<std::size_t>(4)]->click();
+    controls(o).Command7->click();
+    const OleColor before = buttonColor(controls(o).Command9[1]);
+    controls(o).Command9[static_cast<std::size_t>(1)]->click();
+    QCOMPARE(controls(o).Text2[0]->text(), QString("/keep"));
+    QCOMPARE(controls(o).txtSelectSound[4]->text(), QString("/keep.wav"));
+    QCOMPARE(controls(o).Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    QCOMPARE(buttonColor(controls(o).Command9[1]), before);
     QCOMPARE(dialogs_.calls, 4);
 }
 
@@ -358,8 +359,8 @@ void tst_frmOption::aTextTheSettingsFileCannotHoldIsRefused()
     QFETCH(QString, refused);
     QFETCH(QString, kept);
     frmOption &o = sim_->option();
-    o.chkUseSeiriPrev->click(); // the plug-in frame shows
-    o.Option3[1]->click();      // and the per-state picture frames
+    controls(o).chkUseSeiriPrev->click(); // the plug-in frame shows
+    controls(o).Option3[1]->click();      // and the per-state picture frames
     QLineEdit *target = textBox(box);
     target->setText(QStringLiteral("/前の値"));
     const int index = box.section('(', 1).chopped(1).toInt();
@@ -390,7 +391,7 @@ void tst_frmOption::aTextTheSettingsFileCannotHoldIsRefused()
     QCOMPARE(messages_.size(), 1);
     QVERIFY2(messages_[0].contains(QStringLiteral("「") + refused + QStringLiteral("」")), qPrintable(messages_[0]));
     QCOMPARE(target->text(), kept);
-    QCOMPARE(o.List1->count(), 0); // nothing was loaded from a refused plug-in
+    QCOMPARE(controls(o).List1->count(), 0); // nothing was loaded from a refused plug-in
     // The settings file gets that text, whole.
     o.GetOptionInfo();
     QCOMPARE(testing::fieldValue(sim_->ini, box).toString(), kept);
@@ -403,20 +404,20 @@ void tst_frmOption::dateDialogWritesYearMonthDay()
     d.wMonth = 3;
     d.wDay = 5;
     dialogs_.date = d;
-    sim_->option().chkUseSeiriPrev->click();
-    sim_->option().Command7->click();
-    QCOMPARE(sim_->option().Label10->text(), QStringLiteral("2024/03/05"));
+    controls(sim_->option()).chkUseSeiriPrev->click();
+    controls(sim_->option()).Command7->click();
+    QCOMPARE(controls(sim_->option()).Label10->text(), QStringLiteral("2024/03/05"));
 }
 
 void tst_frmOption::digitColoursPreviewOnTheSampleDigit()
 {
     frmOption &o = sim_->option();
     dialogs_.color = rgb(10, 20, 30);
-    o.Command8[static_cast<std::size_t>(1)]->click();
-    QCOMPARE(buttonColor(o.Command8[1]), rgb(10, 20, 30));
-    QCOMPARE(o.M_Degit1->BaseForeColor(), rgb(10, 20, 30));
-    QCOMPARE(o.M_Degit1->BackColor(), buttonColor(o.Command8[0]));
-    QCOMPARE(o.M_Degit1->DegitForeColor(), buttonColor(o.Command8[2]));
+    controls(o).Command8[static_cast<std::size_t>(1)]->click();
+    QCOMPARE(buttonColor(controls(o).Command8[1]), rgb(10, 20, 30));
+    QCOMPARE(controls(o).M_Degit1->BaseForeColor(), rgb(10, 20, 30));
+    QCOMPARE(controls(o).M_Degit1->BackColor(), buttonColor(controls(o).Command8[0]));
+    QCOMPARE(controls(o).M_Degit1->DegitForeColor(), buttonColor(controls(o).Command8[2]));
     // The panel itself changes only when the settings are applied.
     QVERIFY(sim_->form1().Degit[1]->BaseForeColor() != rgb(10, 20, 30));
 }
@@ -440,8 +441,8 @@ void tst_frmOption::openFolderAsksTheShell()
         return result;
     });
     frmOption &o = showPage(0);
-    o.Text2[1]->setText("/bus/%1tape");
-    QTest::mouseClick(o.Command10[1], Qt::LeftButton);
+    controls(o).Text2[1]->setText("/bus/%1tape");
+    QTest::mouseClick(controls(o).Command10[1], Qt::LeftButton);
     QCOMPARE(opened, QStringList{"/bus/%1tape"});
     QCOMPARE(messages_.size(), told ? 1 : 0);
     if (told)
@@ -454,12 +455,12 @@ void tst_frmOption::okAppliesToThePanelAndHides()
 {
     frmOption &o = sim_->option();
     o.show();
-    setButtonColor(o.Command8[2], rgb(1, 2, 3));
-    setButtonColor(o.Command9[0], rgb(4, 5, 6));
-    setListIndex(o.Combo6, 2);
-    setCheckValue(o.Check1, 0);
+    setButtonColor(controls(o).Command8[2], rgb(1, 2, 3));
+    setButtonColor(controls(o).Command9[0], rgb(4, 5, 6));
+    setListIndex(controls(o).Combo6, 2);
+    setCheckValue(controls(o).Check1, 0);
     QVERIFY(sim_->form1().Degit[5]->DegitForeColor() != rgb(1, 2, 3));
-    o.Command4->click();
+    controls(o).Command4->click();
     QVERIFY(o.isHidden());
     Form1 &panel = sim_->form1();
     QCOMPARE(panel.Degit[5]->DegitForeColor(), rgb(1, 2, 3));
@@ -473,10 +474,10 @@ void tst_frmOption::closingOnlyHides()
 {
     frmOption &o = sim_->option();
     o.show();
-    o.Text2[0]->setText("/kept");
+    controls(o).Text2[0]->setText("/kept");
     o.close();
     QVERIFY(o.isHidden());
-    QCOMPARE(o.Text2[0]->text(), QString("/kept"));
+    QCOMPARE(controls(o).Text2[0]->text(), QString("/kept"));
 }
 
 frmOption &tst_frmOption::showPage(int page, int soundFrame)
@@ -486,9 +487,9 @@ frmOption &tst_frmOption::showPage(int page, int soundFrame)
     o.activateWindow();
     if (!QTest::qWaitForWindowActive(&o))
         qWarning("the options window did not become active");
-    QTest::mouseClick(o.Option1[static_cast<std::size_t>(page)], Qt::LeftButton);
+    QTest::mouseClick(controls(o).Option1[static_cast<std::size_t>(page)], Qt::LeftButton);
     if (page == 4)
-        QTest::mouseClick(o.Option5[static_cast<std::size_t>(soundFrame)], Qt::LeftButton);
+        QTest::mouseClick(controls(o).Option5[static_cast<std::size_t>(soundFrame)], Qt::LeftButton);
     QCoreApplication::processEvents(); // the layouts settle, as before the user sees them
     return o;
 }
@@ -498,10 +499,10 @@ ColorButton *tst_frmOption::colourButton(const QString &name)
     frmOption &o = sim_->option();
     const auto index = static_cast<std::size_t>(name.section('(', 1).chopped(1).toInt());
     if (name.startsWith("Command5"))
-        return o.Command5[index];
+        return controls(o).Command5[index];
     if (name.startsWith("Command8"))
-        return o.Command8[index];
-    return o.Command9[index];
+        return controls(o).Command8[index];
+    return controls(o).Command9[index];
 }
 
 QPushButton *tst_frmOption::pathButton(const QString &name)
@@ -509,25 +510,25 @@ QPushButton *tst_frmOption::pathButton(const QString &name)
     frmOption &o = sim_->option();
     const auto index = static_cast<std::size_t>(name.section('(', 1).chopped(1).toInt());
     if (name.startsWith("Command3"))
-        return o.Command3[index];
+        return controls(o).Command3[index];
     if (name.startsWith("Command6"))
-        return o.Command6[index];
+        return controls(o).Command6[index];
     if (name.startsWith("cmdSelectSound"))
-        return o.cmdSelectSound[index];
-    return o.Command1;
+        return controls(o).cmdSelectSound[index];
+    return controls(o).Command1;
 }
 
 QLineEdit *tst_frmOption::textBox(const QString &name)
 {
     frmOption &o = sim_->option();
     if (name == "txtSeiriPlgDir")
-        return o.txtSeiriPlgDir;
+        return controls(o).txtSeiriPlgDir;
     const auto index = static_cast<std::size_t>(name.section('(', 1).chopped(1).toInt());
     if (name.startsWith("Text2"))
-        return o.Text2[index];
+        return controls(o).Text2[index];
     if (name.startsWith("txtSelectPanel"))
-        return o.txtSelectPanel[index];
-    return o.txtSelectSound[index];
+        return controls(o).txtSelectPanel[index];
+    return controls(o).txtSelectSound[index];
 }
 
 void tst_frmOption::tabCaptionsBreakBetweenWords_data()
@@ -553,7 +554,7 @@ void tst_frmOption::tabCaptionsBreakBetweenWords()
     QFETCH(int, tab);
     QFETCH(QString, caption);
     QFETCH(QStringList, lines);
-    auto *button = qobject_cast<QPushButton *>(sim_->option().Option1[static_cast<std::size_t>(tab)]);
+    auto *button = qobject_cast<QPushButton *>(controls(sim_->option()).Option1[static_cast<std::size_t>(tab)]);
     QVERIFY(button);
     QCOMPARE(button->text().split(u'\n'), lines);
     QCOMPARE(button->accessibleName(), caption);
@@ -590,11 +591,11 @@ void tst_frmOption::optionsAndChecksFitTheirFrames()
     QFETCH(bool, everythingShown);
     frmOption &o = sim_->option();
     if (everythingShown) {
-        o.Option3[1]->click();
-        o.chkUseSeiriPrev->click();
+        controls(o).Option3[1]->click();
+        controls(o).chkUseSeiriPrev->click();
     }
     showPage(page, soundFrame);
-    QGroupBox *pageFrame = o.Frame1[static_cast<std::size_t>(page)];
+    QGroupBox *pageFrame = controls(o).Frame1[static_cast<std::size_t>(page)];
     int checked = 0;
     for (QAbstractButton *button : pageFrame->findChildren<QAbstractButton *>()) {
         const bool radio = qobject_cast<QRadioButton *>(button) != nullptr;
@@ -650,7 +651,7 @@ void tst_frmOption::enterInATextBoxKeepsTheWindowOpen()
     QFETCH(QString, box);
     QFETCH(int, key);
     frmOption &o = showPage(page); // clicking the tab gives it the focus first
-    setButtonColor(o.Command8[2], rgb(1, 2, 3));
+    setButtonColor(controls(o).Command8[2], rgb(1, 2, 3));
     QLineEdit *edit = textBox(box);
     QTest::mouseClick(edit, Qt::LeftButton);
     QTest::keyClicks(edit, "/bus");

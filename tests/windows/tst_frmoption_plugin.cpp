@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Page 5 of the options window (the ticket plug-in) and the ticket preview
 // it feeds on the control panel.
+#include "OptionControls.h"
 #include "windows/frmOption.h"
 
 #include "FakeDialogs.h"
@@ -132,10 +133,10 @@ void tst_frmOptionPlugin::init()
     // The page as the user sees it; its controls are usable only with the
     // preview on.
     sim_->option().show();
-    click(sim_->option().Option1[5]);
-    QCheckBox *preview = sim_->option().chkUseSeiriPrev;
+    click(controls(sim_->option()).Option1[5]);
+    QCheckBox *preview = controls(sim_->option()).chkUseSeiriPrev;
     QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(8, preview->height() / 2)); // on its box
-    QVERIFY(sim_->option().Command1->isEnabled());
+    QVERIFY(controls(sim_->option()).Command1->isEnabled());
 }
 
 void tst_frmOptionPlugin::cleanup()
@@ -187,7 +188,7 @@ void tst_frmOptionPlugin::pluginListShowsWhatItPrints()
     QFETCH(QByteArray, plugin);
     QFETCH(QStringList, lines);
     QCOMPARE(sim_->option().SetPlgin(write(QStringLiteral("t.4SP"), plugin)), 1);
-    QCOMPARE(items(sim_->option().List1), lines);
+    QCOMPARE(items(controls(sim_->option()).List1), lines);
     QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(100, 80));
 }
 
@@ -195,15 +196,15 @@ void tst_frmOptionPlugin::choosingAPluginFillsThePageAndTheConsole()
 {
     frmOption &o = sim_->option();
     dialogs_.file = kFull;
-    click(o.Command1);
+    click(controls(o).Command1);
     QCOMPARE(dialogs_.lastTitle, QStringLiteral("プラグインの選択"));
     QCOMPARE(dialogs_.lastFilter.size(), 1);
     QCOMPARE(dialogs_.lastFilter[0].description, QStringLiteral("整理券プラグイン(*.4SP)"));
     QCOMPARE(dialogs_.lastFilter[0].pattern, QStringLiteral("*.4SP"));
     QVERIFY(messages_.isEmpty());
-    QCOMPARE(o.txtSeiriPlgDir->text(), kFull);
-    QCOMPARE(o.List1->count(), 10);
-    QVERIFY(o.txtPlginComment->toPlainText().startsWith(QStringLiteral("日付・時刻・系統・停留所名・社名を印字する")));
+    QCOMPARE(controls(o).txtSeiriPlgDir->text(), kFull);
+    QCOMPARE(controls(o).List1->count(), 10);
+    QVERIFY(controls(o).txtPlginComment->toPlainText().startsWith(QStringLiteral("日付・時刻・系統・停留所名・社名を印字する")));
     QCOMPARE(items(sim_->ctl().Combo1),
              (QStringList{u"みどり交通"_qs, u"ひがし観光バス"_qs, u"中央市営バス"_qs}));
     QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(200, 256));
@@ -215,8 +216,8 @@ void tst_frmOptionPlugin::choosingTwiceListsTheCompaniesOnce()
     // As the settings file restores it at start-up: adds without emptying.
     QCOMPARE(o.SetPlgin(kFull), 1);
     dialogs_.file = kFull;
-    click(o.Command1);
-    click(o.Command1);
+    click(controls(o).Command1);
+    click(controls(o).Command1);
     QCOMPARE(sim_->ctl().Combo1->count(), 3);
 }
 
@@ -224,11 +225,11 @@ void tst_frmOptionPlugin::cancelledChoiceChangesNothing()
 {
     frmOption &o = sim_->option();
     dialogs_.file = kFull;
-    click(o.Command1);
+    click(controls(o).Command1);
     dialogs_.file.clear();
-    click(o.Command1);
+    click(controls(o).Command1);
     QCOMPARE(dialogs_.calls, 2);
-    QCOMPARE(o.txtSeiriPlgDir->text(), kFull);
+    QCOMPARE(controls(o).txtSeiriPlgDir->text(), kFull);
     QCOMPARE(sim_->ctl().Combo1->count(), 3);
     QVERIFY(messages_.isEmpty());
 }
@@ -237,18 +238,18 @@ void tst_frmOptionPlugin::refusedFileShowsTheLoadErrorAndKeepsThePage()
 {
     frmOption &o = sim_->option();
     dialogs_.file = kPlain;
-    click(o.Command1);
-    const QStringList list = items(o.List1);
-    const QString comment = o.txtPlginComment->toPlainText();
+    click(controls(o).Command1);
+    const QStringList list = items(controls(o).List1);
+    const QString comment = controls(o).txtPlginComment->toPlainText();
     dialogs_.file = write(QStringLiteral("bad.4SP"), "[Plugin]\nFormat=something else\nWidth=1\nHeight=1\n");
-    click(o.Command1);
+    click(controls(o).Command1);
     QCOMPARE(messages_.size(), 1);
     QCOMPARE(messages_[0].prompt, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"));
     QCOMPARE(messages_[0].title, QStringLiteral("プラグインロードエラー"));
     QCOMPARE(messages_[0].style, int(vbCritical));
-    QCOMPARE(o.txtSeiriPlgDir->text(), kPlain);
-    QCOMPARE(items(o.List1), list);
-    QCOMPARE(o.txtPlginComment->toPlainText(), comment);
+    QCOMPARE(controls(o).txtSeiriPlgDir->text(), kPlain);
+    QCOMPARE(items(controls(o).List1), list);
+    QCOMPARE(controls(o).txtPlginComment->toPlainText(), comment);
 }
 
 void tst_frmOptionPlugin::emptyPathLoadsNothing()
@@ -257,7 +258,7 @@ void tst_frmOptionPlugin::emptyPathLoadsNothing()
     const QSize before = sim_->ctl().picSeirikenPrev->size();
     QCOMPARE(o.SetPlgin(QString()), 0);
     QCOMPARE(o.SetPlgin(dir_->filePath(QStringLiteral("missing.4SP"))), 0);
-    QCOMPARE(o.List1->count(), 0);
+    QCOMPARE(controls(o).List1->count(), 0);
     QCOMPARE(sim_->ctl().picSeirikenPrev->size(), before);
 }
 
@@ -265,11 +266,11 @@ void tst_frmOptionPlugin::clearingKeepsThePreviewAndCompanies()
 {
     frmOption &o = sim_->option();
     dialogs_.file = kFull;
-    click(o.Command1);
-    click(o.Command11);
-    QVERIFY(o.txtSeiriPlgDir->text().isEmpty());
-    QCOMPARE(o.List1->count(), 0);
-    QVERIFY(o.txtPlginComment->toPlainText().isEmpty());
+    click(controls(o).Command1);
+    click(controls(o).Command11);
+    QVERIFY(controls(o).txtSeiriPlgDir->text().isEmpty());
+    QCOMPARE(controls(o).List1->count(), 0);
+    QVERIFY(controls(o).txtPlginComment->toPlainText().isEmpty());
     QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(200, 256));
     QCOMPARE(sim_->ctl().Combo1->count(), 3);
 }
@@ -281,10 +282,10 @@ void tst_frmOptionPlugin::previewDrawsTheTicketAtEveryStop()
         stops.push_back({cp932::encode(QStringLiteral("停留所%1").arg(s)), std::int16_t(s), {0, 0, 0}});
     write(QStringLiteral("12.hy3"), testing::fareFileBytes(3, stops));
     frmOption &o = sim_->option();
-    o.Text2[0]->setText(dir_->path());
-    o.Text2[1]->setText(dir_->path());
+    controls(o).Text2[0]->setText(dir_->path());
+    controls(o).Text2[1]->setText(dir_->path());
     dialogs_.file = kFull;
-    click(o.Command1);
+    click(controls(o).Command1);
     frmCtl &c = sim_->ctl();
     c.Combo1->setCurrentIndex(1);
     click(c.Check4); // the preview pane
@@ -312,10 +313,10 @@ void tst_frmOptionPlugin::previewOffDrawsNothing()
 {
     write(QStringLiteral("12.hy3"), testing::routeBytes(3));
     frmOption &o = sim_->option();
-    o.Text2[0]->setText(dir_->path());
+    controls(o).Text2[0]->setText(dir_->path());
     dialogs_.file = kFull;
-    click(o.Command1);
-    setCheckValue(o.chkUseSeiriPrev, 0);
+    click(controls(o).Command1);
+    setCheckValue(controls(o).chkUseSeiriPrev, 0);
     frmCtl &c = sim_->ctl();
     c.Label2[0]->setText(QStringLiteral("12"));
     click(c.Command1[1]);
@@ -336,9 +337,9 @@ void tst_frmOptionPlugin::companyListChoosesNoCompany()
     QComboBox *companies = sim_->ctl().Combo1;
     dialogs_.file = kFull;
     if (dialog) {
-        click(o.Command1);
+        click(controls(o).Command1);
         companies->setCurrentIndex(1);
-        click(o.Command1);
+        click(controls(o).Command1);
     } else {
         QCOMPARE(o.SetPlgin(kFull), 1);
     }
@@ -350,9 +351,9 @@ void tst_frmOptionPlugin::changingTheCompanyRedrawsTheTicket()
 {
     write(QStringLiteral("12.hy3"), testing::routeBytes(3));
     frmOption &o = sim_->option();
-    o.Text2[0]->setText(dir_->path());
+    controls(o).Text2[0]->setText(dir_->path());
     dialogs_.file = kFull;
-    click(o.Command1);
+    click(controls(o).Command1);
     frmCtl &c = sim_->ctl();
     c.Label2[0]->setText(QStringLiteral("12"));
     click(c.Command1[1]);
@@ -404,7 +405,7 @@ void tst_frmOptionPlugin::refusedFileNamesTheLineAndReason()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, details);
     dialogs_.file = write(QStringLiteral("bad %1.4SP"), bytes);
-    click(sim_->option().Command1);
+    click(controls(sim_->option()).Command1);
     QCOMPARE(messages_.size(), 1);
     QCOMPARE(messages_[0].prompt, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"));
     QVERIFY2(messages_[0].details.contains(dialogs_.file + u'\n'), qPrintable(messages_[0].details));
@@ -417,14 +418,14 @@ void tst_frmOptionPlugin::listAndNoteShowTenLines()
                         "BarcodeCount=1\nRouteMax=9\nStopMax=9\n[Comment]\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n";
     frmOption &o = sim_->option();
     dialogs_.file = write(QStringLiteral("ten.4SP"), plugin);
-    click(o.Command1);
-    QCOMPARE(o.List1->count(), 10);
-    QTRY_VERIFY(o.List1->isVisible());
-    QVERIFY(o.List1->viewport()->rect().contains(o.List1->visualItemRect(o.List1->item(9))));
-    QCOMPARE(o.txtPlginComment->verticalScrollBar()->maximum(), 0);
+    click(controls(o).Command1);
+    QCOMPARE(controls(o).List1->count(), 10);
+    QTRY_VERIFY(controls(o).List1->isVisible());
+    QVERIFY(controls(o).List1->viewport()->rect().contains(controls(o).List1->visualItemRect(controls(o).List1->item(9))));
+    QCOMPARE(controls(o).txtPlginComment->verticalScrollBar()->maximum(), 0);
     // Nothing on the page is squeezed to make room.
-    QVERIFY(o.Frame10->height() >= o.Frame10->minimumSizeHint().height());
-    QVERIFY(o.Frame1[5]->contentsRect().contains(o.Frame7->geometry()));
+    QVERIFY(controls(o).Frame10->height() >= controls(o).Frame10->minimumSizeHint().height());
+    QVERIFY(controls(o).Frame1[5]->contentsRect().contains(controls(o).Frame7->geometry()));
 }
 
 QTEST_MAIN(tst_frmOptionPlugin)

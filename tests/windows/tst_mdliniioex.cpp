@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file through the running program: read at the end of start-up,
 // written at the confirmed exit of the control panel.
+#include "OptionControls.h"
 #include "windows/mdlIniIoEx.h"
 
 #include "FakeDialogs.h"
@@ -267,7 +268,7 @@ void tst_mdlIniIoEx::withoutAFileTheFirstConfirmedExitWritesACompleteFile()
 {
     start(file());
     QVERIFY(messages_.isEmpty());
-    QCOMPARE(listIndex(sim_->option().Combo3), std::int16_t(-1));
+    QCOMPARE(listIndex(controls(sim_->option()).Combo3), std::int16_t(-1));
     exitAnswering(vbYes);
     QCOMPARE(ended_, 1);
     QVERIFY(errorBoxes().isEmpty());
@@ -333,11 +334,11 @@ void tst_mdlIniIoEx::answeringNoKeepsTheFileAndYesWritesTheChange()
     frmOption &o = sim_->option();
     ScopedModalHandler modal([&](QDialog &d) {
         d.show();
-        click(o.Check2);
-        click(o.Command4); // OK
+        click(controls(o).Check2);
+        click(controls(o).Command4); // OK
     });
     click(sim_->ctl().Command4); // 設定...
-    QVERIFY(o.Check2->isChecked());
+    QVERIFY(controls(o).Check2->isChecked());
 
     exitAnswering(vbNo);
     QCOMPARE(ended_, 0);
@@ -363,8 +364,8 @@ void tst_mdlIniIoEx::missingFileOrEmptyNameIsPassedOverInSilence()
     start(emptyName ? QString() : file());
     QVERIFY(messages_.isEmpty());
     const frmOption &o = sim_->option();
-    QVERIFY(o.Check1->isChecked());
-    QCOMPARE(listIndex(o.Combo6), std::int16_t(-1));
+    QVERIFY(controls(o).Check1->isChecked());
+    QCOMPARE(listIndex(controls(o).Combo6), std::int16_t(-1));
     QCOMPARE(sim_->ctl().HScroll1[0]->value(), 1);
 }
 
@@ -408,9 +409,9 @@ void tst_mdlIniIoEx::aListSavedAsMinusOneLoadsWithNothingChosen()
     const QByteArray bytes = SettingsBuilder::initial().set(list.toLatin1().constData(), -1).bytes();
     startWith(bytes);
     const frmOption &o = sim_->option();
-    const std::map<QString, QComboBox *> lists{{QStringLiteral("Combo2"), o.Combo2}, {QStringLiteral("Combo4(0)"), o.Combo4[0]},
-                                               {QStringLiteral("Combo4(4)"), o.Combo4[4]}, {QStringLiteral("Combo3"), o.Combo3},
-                                               {QStringLiteral("Combo1"), o.Combo1}};
+    const std::map<QString, QComboBox *> lists{{QStringLiteral("Combo2"), controls(o).Combo2}, {QStringLiteral("Combo4(0)"), controls(o).Combo4[0]},
+                                               {QStringLiteral("Combo4(4)"), controls(o).Combo4[4]}, {QStringLiteral("Combo3"), controls(o).Combo3},
+                                               {QStringLiteral("Combo1"), controls(o).Combo1}};
     QCOMPARE(listIndex(lists.at(list)), std::int16_t(-1));
     QVERIFY(lists.at(list)->currentText().isEmpty());
     exitAnswering(vbYes);
@@ -450,9 +451,9 @@ void tst_mdlIniIoEx::aValueAWindowCannotTakeCostsOnlyThatField()
     QVERIFY2(messages_[0].prompt.contains(QString::number(value)), qPrintable(messages_[0].prompt));
     // Everything else is restored, before the field and after it.
     const frmOption &o = sim_->option();
-    QCOMPARE(o.Text2[0]->text(), QStringLiteral("/運賃"));
-    QVERIFY(o.Check2->isChecked());
-    QVERIFY(o.Check4->isChecked());
+    QCOMPARE(controls(o).Text2[0]->text(), QStringLiteral("/運賃"));
+    QVERIFY(controls(o).Check2->isChecked());
+    QVERIFY(controls(o).Check4->isChecked());
     QCOMPARE(sim_->form1().x(), 100);
     QCOMPARE(sim_->form1().Degit[12]->Shift(), std::int16_t(2));
     // The next save loses that field only: it holds what the window held.
@@ -477,13 +478,13 @@ void tst_mdlIniIoEx::restoredBoxesAndOptionsRaiseTheirHandlers()
                   .set("chkUseSeiriPrev", 1)
                   .bytes());
     const frmOption &o = sim_->option();
-    QVERIFY(!o.Frame3->isEnabled());
-    for (QGroupBox *frame : o.Frame6)
+    QVERIFY(!controls(o).Frame3->isEnabled());
+    for (QGroupBox *frame : controls(o).Frame6)
         QVERIFY(frame->isEnabled() && !frame->isHidden());
-    QVERIFY(o.Combo4[0]->isEnabled() && o.Check3[4]->isEnabled());
-    QVERIFY(o.Combo4[3]->isEnabled() && o.Combo4[4]->isEnabled());
-    QVERIFY(!o.Combo4[1]->isEnabled());
-    for (QGroupBox *frame : {o.Frame10, o.Frame7})
+    QVERIFY(controls(o).Combo4[0]->isEnabled() && controls(o).Check3[4]->isEnabled());
+    QVERIFY(controls(o).Combo4[3]->isEnabled() && controls(o).Combo4[4]->isEnabled());
+    QVERIFY(!controls(o).Combo4[1]->isEnabled());
+    for (QGroupBox *frame : {controls(o).Frame10, controls(o).Frame7})
         QVERIFY(frame->isEnabled() && !frame->isHidden());
 }
 
@@ -513,9 +514,9 @@ void tst_mdlIniIoEx::theBacklightFollowsThePanelPicturesBeforeLaterSteps()
     QCOMPARE(panel.labelColor(1), OleColor(0x00FF00));
     // The value block 3 cannot hold costs that value only: the sample digit
     // takes the digit colours and block 4 is restored.
-    QCOMPARE(sim_->option().M_Degit1->BackColor(), OleColor(0x0000FF));
-    QCOMPARE(listIndex(sim_->option().Combo4[3]), std::int16_t(0));
-    QVERIFY(sim_->option().Check4->isChecked());
+    QCOMPARE(controls(sim_->option()).M_Degit1->BackColor(), OleColor(0x0000FF));
+    QCOMPARE(listIndex(controls(sim_->option()).Combo4[3]), std::int16_t(0));
+    QVERIFY(controls(sim_->option()).Check4->isChecked());
 }
 
 void tst_mdlIniIoEx::windowsAndDigitsTakeTheirSavedState()
@@ -541,7 +542,7 @@ void tst_mdlIniIoEx::windowsAndDigitsTakeTheirSavedState()
         QCOMPARE(d->Value(), QVariant(QStringLiteral(" ")));
     }
     QCOMPARE(panel.TimeDegit[1]->BaseForeColor(), OleColor(0x040506));
-    QCOMPARE(sim_->option().M_Degit1->DegitForeColor(), OleColor(0x070809));
+    QCOMPARE(controls(sim_->option()).M_Degit1->DegitForeColor(), OleColor(0x070809));
     const ChimeiCtl_DX *strip = panel.ChimeiCtl;
     QCOMPARE(strip->BackColor(), OleColor(0x111111));
     QCOMPARE(strip->TsugiwaMode(), std::int16_t(2));
@@ -579,13 +580,13 @@ void tst_mdlIniIoEx::shortOrDamagedFilesRestoreWhatTheyHold()
     QFETCH(QString, firstMissing);
     startWith(bytes);
     const frmOption &o = sim_->option();
-    QCOMPARE(o.Text2[0]->text(), firstText);
-    QVERIFY(o.Text2[1]->text().isEmpty());
+    QCOMPARE(controls(o).Text2[0]->text(), firstText);
+    QVERIFY(controls(o).Text2[1]->text().isEmpty());
     // The fields the file does not hold keep their start-up values: one
     // option of each group chosen, the slider at its lowest; one message
     // names the file and where it ends.
-    QVERIFY(o.Option7[0]->isChecked());
-    QVERIFY(o.Option4[0]->isChecked());
+    QVERIFY(controls(o).Option7[0]->isChecked());
+    QVERIFY(controls(o).Option4[0]->isChecked());
     QCOMPARE(sim_->ctl().HScroll1[0]->value(), 1);
     QVERIFY(errorBoxes().isEmpty());
     QCOMPARE(messages_.size(), 1);
@@ -628,10 +629,10 @@ void tst_mdlIniIoEx::theListsAndSlidersHoldWhatTheFileToolChecks()
     start(QString());
     const frmOption &o = sim_->option();
     const std::map<QString, QComboBox *> lists{
-        {QStringLiteral("Combo2"), o.Combo2},       {QStringLiteral("Combo3"), o.Combo3},       {QStringLiteral("Combo5"), o.Combo5},
-        {QStringLiteral("Combo6"), o.Combo6},       {QStringLiteral("Combo1"), o.Combo1},       {QStringLiteral("Combo4(0)"), o.Combo4[0]},
-        {QStringLiteral("Combo4(1)"), o.Combo4[1]}, {QStringLiteral("Combo4(2)"), o.Combo4[2]}, {QStringLiteral("Combo4(3)"), o.Combo4[3]},
-        {QStringLiteral("Combo4(4)"), o.Combo4[4]}};
+        {QStringLiteral("Combo2"), controls(o).Combo2},       {QStringLiteral("Combo3"), controls(o).Combo3},       {QStringLiteral("Combo5"), controls(o).Combo5},
+        {QStringLiteral("Combo6"), controls(o).Combo6},       {QStringLiteral("Combo1"), controls(o).Combo1},       {QStringLiteral("Combo4(0)"), controls(o).Combo4[0]},
+        {QStringLiteral("Combo4(1)"), controls(o).Combo4[1]}, {QStringLiteral("Combo4(2)"), controls(o).Combo4[2]}, {QStringLiteral("Combo4(3)"), controls(o).Combo4[3]},
+        {QStringLiteral("Combo4(4)"), controls(o).Combo4[4]}};
     QCOMPARE(settingsfile::listFields().size(), lists.size());
     for (const auto &list : settingsfile::listFields())
         QCOMPARE(lists.at(list.name)->count(), list.entries);
@@ -698,7 +699,7 @@ void tst_mdlIniIoEx::aSecondProgramOnTheFileAsksAndThenDoesNotSave()
     // it holds the lock.
     sim_ = std::make_unique<Simulator>(paths);
     sim_->start();
-    sim_->option().Check2->click();
+    controls(sim_->option()).Check2->click();
     exitAnswering(vbYes);
     QCOMPARE(ended_, 1);
     QCOMPARE(contents(file()) == before, !saves);
@@ -721,9 +722,9 @@ void tst_mdlIniIoEx::thePluginIsLoadedAtStartAndARefusalIsNotReported()
     startWith(bytes);
     QVERIFY(messages_.isEmpty());
     const frmOption &o = sim_->option();
-    QCOMPARE(o.txtSeiriPlgDir->text(), plugin);
-    QCOMPARE(o.List1->count(), lines);
-    QCOMPARE(o.txtPlginComment->toPlainText().isEmpty(), lines == 0);
+    QCOMPARE(controls(o).txtSeiriPlgDir->text(), plugin);
+    QCOMPARE(controls(o).List1->count(), lines);
+    QCOMPARE(controls(o).txtPlginComment->toPlainText().isEmpty(), lines == 0);
     if (lines > 0) {
         QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(200, 256));
         QCOMPARE(sim_->ctl().Combo1->count(), 3); // its companies

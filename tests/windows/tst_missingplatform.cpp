@@ -4,6 +4,7 @@
 // and espeak-ng pointed at a folder without its data (see CMakeLists.txt),
 // as where fonts-ipafont-* or espeak-ng-data are not installed.
 
+#include "OptionControls.h"
 #include "FakeDialogs.h"
 #include "FareBytes.h"
 #include "controls/digit/M_Degit.h"
@@ -99,8 +100,8 @@ void tst_MissingPlatform::startAndSetRoute()
     sim_ = std::make_unique<Simulator>();
     sim_->start();
     frmOption &o = sim_->option();
-    o.Text2[0]->setText(dir_->path());
-    o.Text2[1]->setText(dir_->path());
+    controls(o).Text2[0]->setText(dir_->path());
+    controls(o).Text2[1]->setText(dir_->path());
     std::vector<testing::StopBytes> stops;
     for (const QString &name : {QStringLiteral("中央駅前"), QStringLiteral("市立総合病院前国立がんセンター東口")})
         stops.push_back({cp932::encode(name), 1, {210, 230}});

@@ -4,6 +4,7 @@
 // no speech, a settings file that cannot be written. Each test drives the
 // simulator through its windows and checks what the user then sees.
 
+#include "OptionControls.h"
 #include "FakeDialogs.h"
 #include "FareBytes.h"
 #include "SettingsBytes.h"
@@ -306,8 +307,8 @@ void tst_UserFaults::start(Speech speech, Audio audio, std::optional<SettingsFil
     sim_ = std::make_unique<Simulator>(std::move(settings));
     sim_->start();
     frmOption &o = sim_->option();
-    o.Text2[0]->setText(dir_->path());
-    o.Text2[1]->setText(dir_->path());
+    controls(o).Text2[0]->setText(dir_->path());
+    controls(o).Text2[1]->setText(dir_->path());
 }
 
 void tst_UserFaults::setRoute(const QString &routeNumber)
@@ -462,13 +463,13 @@ void tst_UserFaults::soundFileThatIsNoSoundOrCutShortLeavesTheStepSilent()
     QVERIFY(testing::writeFile(path("12.hy3"), route(5)));
     QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("次は、停2です。,1,1\r\n"))));
     frmOption &o = sim_->option();
-    o.txtSelectSound[0]->setText(sound); // route setting
-    o.Option2[0]->setChecked(true);      // one sound at every step,
-    o.txtSelectSound[7]->setText(sound); // this one,
-    o.Option6[0]->setChecked(true);      // waited for
-    o.txtSelectSound[3]->setText(sound); // before every announcement,
-    o.txtSelectSound[4]->setText(sound); // or before those of sound flag 1,
-    o.Option7[0]->setChecked(true);      // also waited for
+    controls(o).txtSelectSound[0]->setText(sound); // route setting
+    controls(o).Option2[0]->setChecked(true);      // one sound at every step,
+    controls(o).txtSelectSound[7]->setText(sound); // this one,
+    controls(o).Option6[0]->setChecked(true);      // waited for
+    controls(o).txtSelectSound[3]->setText(sound); // before every announcement,
+    controls(o).txtSelectSound[4]->setText(sound); // or before those of sound flag 1,
+    controls(o).Option7[0]->setChecked(true);      // also waited for
 
     setRoute("12");
     QCOMPARE(sim_->state.nStopCount, std::int16_t(5));
@@ -510,9 +511,9 @@ void tst_UserFaults::withoutASoundDeviceTheBusStepsAndSpeaksSilently()
     QVERIFY(testing::writeFile(path("12.hy3"), route(5)));
     QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("次は、停2です。,0,0\r\n"))));
     frmOption &o = sim_->option();
-    o.Option2[0]->setChecked(true);
-    o.txtSelectSound[7]->setText(chime);
-    o.Option6[0]->setChecked(true); // the step waits for its chime to end
+    controls(o).Option2[0]->setChecked(true);
+    controls(o).txtSelectSound[7]->setText(chime);
+    controls(o).Option6[0]->setChecked(true); // the step waits for its chime to end
     setRoute("12");
     step(1, 2);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
@@ -564,7 +565,7 @@ void tst_UserFaults::settingsFileThatCannotBeWrittenStaysWholeAndTheProgramStill
         testing::SettingsBuilder::initial().set("Text2(0)", QStringLiteral("/運賃/以前の場所")).bytes();
     QVERIFY(testing::writeFile(file, before));
     start(Speech::Noted, Audio::Null, settingsFilePaths(file));
-    sim_->option().Text2[0]->setText(QStringLiteral("/運賃/新しい場所"));
+    controls(sim_->option()).Text2[0]->setText(QStringLiteral("/運賃/新しい場所"));
 
     answer_ = vbYes; // ケルバラを終了しますか？
     if (readOnlyFolder) {
@@ -617,11 +618,11 @@ void tst_UserFaults::pluginReplacedByGarbageWhileThePreviewIsOnLeavesThePaperBla
     // Options, page 5: the preview on, the plug-in chosen.
     frmOption &o = sim_->option();
     o.show();
-    click(o.Option1[5]);
-    QTest::mouseClick(o.chkUseSeiriPrev, Qt::LeftButton, {}, QPoint(8, o.chkUseSeiriPrev->height() / 2));
+    click(controls(o).Option1[5]);
+    QTest::mouseClick(controls(o).chkUseSeiriPrev, Qt::LeftButton, {}, QPoint(8, controls(o).chkUseSeiriPrev->height() / 2));
     dialogs_.file = plugin;
-    click(o.Command1);
-    click(o.Command4); // OK
+    click(controls(o).Command1);
+    click(controls(o).Command4); // OK
     frmCtl &c = sim_->ctl();
     click(c.Check4); // the preview pane
     setRoute("12");
