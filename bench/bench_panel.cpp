@@ -5,8 +5,8 @@
 // sleep), and the processor share of a name scrolling on the whole panel at
 // 1× and 3×.
 
-#include "OptionControls.h"
 #include "FareBytes.h"
+#include "OptionControls.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/ApiSleep.h"
 #include "reslib/Fonts.h"

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "reslib/OleColor.h"
-#include "windows/PanelLook.h"
 #include "settings/SettingsFile.h"
+#include "windows/PanelLook.h"
 
 #include <QHash>
 #include <QPixmap>

@@ -15,13 +15,13 @@
 #include "reslib/TicketPlugin.h"
 #include "reslib/Units.h"
 #include "reslib/VbError.h"
+#include "settings/SettingsFile.h"
 #include "sound/SoundSystem.h"
 #include "sound/mdlM_Tape.h"
 #include "windows/DigitList.h"
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
 #include "windows/SettingValues.h"
-#include "settings/SettingsFile.h"
 #include "windows/frmOption.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "OptionControls.h"
 #include "tools/DataTool.h"
 
+#include "OptionControls.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"

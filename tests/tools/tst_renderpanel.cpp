@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OptionControls.h"
 #include "tools/PanelCommands.h"
 
 #include "FareBytes.h"
+#include "OptionControls.h"
 #include "QuietSimulator.h"
 #include "SettingsBytes.h"
 #include "controls/digit/M_Degit.h"

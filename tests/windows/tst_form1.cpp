@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "OptionControls.h"
 #include "windows/Form1.h"
 
 #include "FakeDialogs.h"
+#include "OptionControls.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "dialogs/WindowMove.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "OptionControls.h"
 #include "windows/frmCtl.h"
 
 #include "FakeDialogs.h"
+#include "OptionControls.h"
 #include "reslib/MsgBox.h"
 #include "windows/Form1.h"
 #include "windows/SettingValues.h"

@@ -3,10 +3,10 @@
 // see tests/under-window-manager.sh): where its framed window is put back
 // run after run, and keys typed while a chime plays.
 
-#include "OptionControls.h"
 #include "windows/frmCtl.h"
 
 #include "FareBytes.h"
+#include "OptionControls.h"
 #include "TestFiles.h"
 #include "reslib/Cp932.h"
 #include "reslib/Seams.h"

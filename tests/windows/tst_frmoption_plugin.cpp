@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Page 5 of the options window (the ticket plug-in) and the ticket preview
 // it feeds on the control panel.
-#include "OptionControls.h"
 #include "windows/frmOption.h"
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"
+#include "OptionControls.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file through the running program: read at the end of start-up,
 // written at the confirmed exit of the control panel.
-#include "OptionControls.h"
 #include "windows/mdlIniIoEx.h"
 
 #include "FakeDialogs.h"
+#include "OptionControls.h"
 #include "SettingsBytes.h"
 #include "TestFiles.h"
 #include "controls/digit/M_Degit.h"

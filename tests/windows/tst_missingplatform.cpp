@@ -4,9 +4,9 @@
 // and espeak-ng pointed at a folder without its data (see CMakeLists.txt),
 // as where fonts-ipafont-* or espeak-ng-data are not installed.
 
-#include "OptionControls.h"
 #include "FakeDialogs.h"
 #include "FareBytes.h"
+#include "OptionControls.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Cp932.h"

@@ -4,9 +4,9 @@
 // no speech, a settings file that cannot be written. Each test drives the
 // simulator through its windows and checks what the user then sees.
 
-#include "OptionControls.h"
 #include "FakeDialogs.h"
 #include "FareBytes.h"
+#include "OptionControls.h"
 #include "SettingsBytes.h"
 #include "TestFiles.h"
 #include "controls/digit/M_Degit.h"
