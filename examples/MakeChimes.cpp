@@ -5,6 +5,7 @@
 //
 //     make-chimes OUTPUT-FOLDER
 
+#include "sound/Chimes.h"
 #include "sound/WavWriter.h"
 
 #include <QByteArray>
@@ -20,56 +21,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kRate = 22050;
-
-// One struck bell-like note: a fundamental with two quieter partials, a
-// 5 ms attack and an exponential decay.
-struct Strike
-{
-    double startSeconds;
-    double frequency;
-    double decaySeconds; // time for the note to fall to 1/e
-};
-
-std::vector<std::int16_t> render(const std::vector<Strike> &strikes, double lengthSeconds)
-{
-    std::vector<double> mix(static_cast<std::size_t>(lengthSeconds * kRate), 0.0);
-    for (const Strike &s : strikes) {
-        const auto first = static_cast<std::size_t>(s.startSeconds * kRate);
-        for (std::size_t i = first; i < mix.size(); ++i) {
-            const double t = static_cast<double>(i - first) / kRate;
-            const double envelope = std::min(1.0, t / 0.005) * std::exp(-t / s.decaySeconds);
-            const double w = 2 * std::numbers::pi * s.frequency * t;
-            mix[i] += envelope * (std::sin(w) + 0.35 * std::sin(2.0 * w) + 0.12 * std::sin(3.01 * w));
-        }
-    }
-    std::vector<std::int16_t> samples;
-    samples.reserve(mix.size());
-    for (std::size_t i = 0; i < mix.size(); ++i) {
-        // Fade the last 50 ms so the file ends in silence.
-        const double left = static_cast<double>(mix.size() - i) / kRate;
-        const double v = 0.28 * mix[i] * std::min(1.0, left / 0.05);
-        samples.push_back(static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767)));
-    }
-    return samples;
-}
-
-// The ordinary stop: two falling tones.
-std::vector<std::int16_t> twoToneChime()
-{
-    return render({{0.0, 1318.5, 0.35}, {0.32, 1046.5, 0.6}}, 1.6);
-}
-
-// The major stop and the greeting: a rising and falling phrase of six notes.
-std::vector<std::int16_t> arrivalChime()
-{
-    const double notes[] = {784.0, 988.0, 1175.0, 1568.0, 1175.0, 1319.0};
-    std::vector<Strike> strikes;
-    for (int i = 0; i < 6; ++i)
-        strikes.push_back({0.3 * i, notes[i], i == 5 ? 0.9 : 0.45});
-    return render(strikes, 3.6);
-}
 
 // ---- MIDI ------------------------------------------------------------------
 
@@ -157,8 +108,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString folder = args[1] + u'/';
-    const bool ok = save(folder + QStringLiteral("chime-stop.wav"), kerubara::wavBytes(twoToneChime(), 1, kRate), err)
-        && save(folder + QStringLiteral("chime-arrival.wav"), kerubara::wavBytes(arrivalChime(), 1, kRate), err)
+    using namespace kerubara;
+    const bool ok = save(folder + QStringLiteral("chime-stop.wav"), wavBytes(chimes::twoTone(), 1, chimes::kRate), err)
+        && save(folder + QStringLiteral("chime-arrival.wav"), wavBytes(chimes::arrival(), 1, chimes::kRate), err)
         && save(folder + QStringLiteral("chime-terminus.mid"), terminusMelody(), err);
     return ok ? 0 : 1;
 }

@@ -176,6 +176,8 @@ void OperationEngine::perform(Press press)
 
 void OperationEngine::loadRoute(const QString &farePath, const QString &route, const QString &sectionDigits)
 {
+    const BusyScope settingRoute(settingRoute_);
+    clearStopRequest();
     sound_.PlaySnd(settings_.routeSettingSound(), QStringLiteral("S1"), 0, 0);
 
     const int section = std::clamp(digitValue(sectionDigits), 0, 300);
@@ -239,6 +241,8 @@ void OperationEngine::step(int index)
             return;
         ++state.nStopPos;
     }
+    // The bus has reached the stop asked for (or moved away from it).
+    clearStopRequest();
 
     QString sound;
     if (settings_.stepSoundAlways()) {
@@ -323,6 +327,23 @@ void OperationEngine::redrawStopName()
     emit nameBlanked();
     const auto nIndex = static_cast<std::int16_t>(state.nStopPos + 1);
     showStopName(nIndex, state.FareData(nIndex).Chimei);
+}
+
+void OperationEngine::requestStop()
+{
+    if (!routeSet_ || settingRoute_ || stopRequested_)
+        return;
+    stopRequested_ = true;
+    sound_.PlaySnd(settings_.stopRequestSound(), QStringLiteral("S3"), 0, 0);
+    emit stopRequestChanged(true);
+}
+
+void OperationEngine::clearStopRequest()
+{
+    if (!stopRequested_)
+        return;
+    stopRequested_ = false;
+    emit stopRequestChanged(false);
 }
 
 void OperationEngine::clearDisplay(bool clear)

@@ -91,6 +91,12 @@ public:
     void stopWaiting();
     // 表示消去 on (true) or off; false when refused because the unit is busy.
     bool setDisplayCleared(bool clear);
+    // 降車ボタン: a passenger asks the bus to stop at the next stop. The
+    // request chime plays once and the panel shows 「次とまります」 until the
+    // next step; a route setting clears it too. Nothing happens before the
+    // first route setting, during one, or while the request is lit.
+    void requestStop();
+    bool stopRequested() const { return stopRequested_; }
     // 深夜料金: read at the next redraw.
     void setLateNight(bool on) { lateNight_ = on; }
     bool lateNight() const { return lateNight_; }
@@ -144,6 +150,8 @@ signals:
     void tapeFrameCaptionChanged(const QString &caption);
     void tapeFrameEnabledChanged(bool enabled);
     void tapeButtonsEnabledChanged(bool enabled);
+    // The stop request lit (true) or cleared.
+    void stopRequestChanged(bool requested);
     // An operation and what was queued meanwhile have ended.
     void becameFree();
 
@@ -154,6 +162,7 @@ private:
     void loadRoute(const QString &farePath, const QString &routeDigits, const QString &sectionDigits);
     void showStopName(std::int16_t nIndex, const QString &name);
     void clearDisplay(bool clear);
+    void clearStopRequest();
     void pumpMessages();
 
     SoundSystem &sound_;
@@ -165,6 +174,8 @@ private:
     bool lateNight_ = false;
     bool routeSet_ = false;
     bool displayCleared_ = false;
+    bool settingRoute_ = false;
+    bool stopRequested_ = false;
     std::deque<Press> queued_;
     TicketInfo ticket_;
 };

@@ -43,6 +43,10 @@ public:
     virtual int infoDataColumn() const = 0;                          // Combo4(4): 1..150, 0 when none
 
     virtual std::int16_t tsugiwaMode() const = 0; // Combo6
+
+    // The chime of the stop request (降車ボタン); empty plays nothing. Not in
+    // the settings file: a caller that does not offer it keeps the default.
+    virtual QString stopRequestSound() const { return {}; }
 };
 
 } // namespace kerubara

@@ -23,6 +23,8 @@
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace kerubara {
 namespace {
 
@@ -131,6 +133,14 @@ void Form1::buildControls()
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
+
+    requestTurn_ = new QTimer(this);
+    requestTurn_->setSingleShot(true);
+    connect(requestTurn_, &QTimer::timeout, this, guarded([this] { turnStopRequest(); }));
+    connect(ChimeiCtl, &ChimeiCtl_DX::nameCrossed, this, guarded([this] {
+                if (stopRequested_)
+                    turnStopRequest();
+            }));
 }
 
 void Form1::buildZoomMenu()
@@ -265,6 +275,15 @@ void Form1::showInfoText(int cell, const QString &text)
 
 void Form1::showStopName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter)
 {
+    stopName_ = {name, drawnMode};
+    showingRequest_ = false;
+    drawName(name, drawnMode, modeAfter);
+    if (stopRequested_)
+        armRequestTurn();
+}
+
+void Form1::drawName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter)
+{
     const std::int16_t before = ChimeiCtl->TsugiwaMode();
     ChimeiCtl->setTsugiwaMode(drawnMode);
     ChimeiCtl->SetChimei(name);
@@ -273,7 +292,47 @@ void Form1::showStopName(const QString &name, std::int16_t drawnMode, std::int16
 
 void Form1::blankStopName()
 {
+    requestTurn_->stop();
+    stopName_.reset();
     ChimeiCtl->SetChimei(QString());
+}
+
+void Form1::showStopRequest(bool requested)
+{
+    if (requested == stopRequested_)
+        return;
+    stopRequested_ = requested;
+    if (requested) {
+        armRequestTurn();
+        return;
+    }
+    requestTurn_->stop();
+    if (showingRequest_ && stopName_) {
+        showingRequest_ = false;
+        drawName(stopName_->name, stopName_->mode, -1);
+    }
+}
+
+void Form1::armRequestTurn()
+{
+    // A name that scrolls is shown for one pass (nameCrossed turns it); one
+    // that fits stays for two of the strip's pauses.
+    requestTurn_->stop();
+    if (!stopName_ || ChimeiCtl->isScrolling())
+        return;
+    requestTurn_->start(std::max(2 * ChimeiCtl->ScrollStartWait(), kMinRequestTurnMs));
+}
+
+void Form1::turnStopRequest()
+{
+    if (!stopRequested_ || !stopName_)
+        return;
+    showingRequest_ = !showingRequest_;
+    if (showingRequest_)
+        drawName(kStopRequestText, 0, -1);
+    else
+        drawName(stopName_->name, stopName_->mode, -1);
+    armRequestTurn();
 }
 
 void Form1::showDisplayCleared(bool cleared)
@@ -284,6 +343,8 @@ void Form1::showDisplayCleared(bool cleared)
             Timer1->start();
         return;
     }
+    requestTurn_->stop();
+    stopName_.reset();
     ChimeiCtl->SetChimei(QString());
     for (int k = 1; k <= 12; ++k)
         Degit[k]->ResetDegit(0);
@@ -382,6 +443,8 @@ void Form1::paintEvent(QPaintEvent *)
 
 void Form1::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::MiddleButton)
+        emit stopRequestClicked();
     if (event->button() != Qt::LeftButton)
         return;
     startWindowMove(*this);
@@ -402,6 +465,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     // click, which would then reach the surface as a press; the digits take
     // their own double click (the format dialog).
     const QEvent::Type type = event->type();
+    if (watched != this && type == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton)
+        emit stopRequestClicked();
     if (watched != this
         && (type == QEvent::MouseButtonPress || (type == QEvent::MouseButtonDblClick && !qobject_cast<M_Degit *>(watched))))
         return true;

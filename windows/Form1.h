@@ -83,6 +83,12 @@ public:
     // `modeAfter` (-1: the mode it had).
     void showStopName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter);
     void blankStopName();
+    // The stop request: lit, the strip alternates 「次とまります」 with the
+    // stop's name, each for one pass of a name that scrolls (for two of the
+    // strip's pauses, at least kMinRequestTurnMs, of one that fits).
+    void showStopRequest(bool requested);
+    static inline const QString kStopRequestText = QStringLiteral("次とまります");
+    static constexpr int kMinRequestTurnMs = 500;
     // Display clear: fares, name and clock blank, or the clock back.
     void showDisplayCleared(bool cleared);
     // The control panel's scroll sliders.
@@ -100,6 +106,10 @@ public:
     // for the next run.
     void mnuZoom_Click(int factor);
 
+signals:
+    // A middle click anywhere on the panel: the passengers' stop button.
+    void stopRequestClicked();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -114,6 +124,9 @@ private:
     void applyLabelFont(int k);
     // Makes the picture as the current zoom shows it.
     void zoomPicture();
+    void drawName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter);
+    void armRequestTurn();
+    void turnStopRequest();
 
     QPointer<QWidget> console_;
     QPixmap picture_;
@@ -126,6 +139,16 @@ private:
     std::array<QAction *, kMaxZoom> zoomActions_{};
     // Where SetFormInfo put the window; nothing before it has run.
     std::optional<QPoint> restoredAt_;
+    // The stop's name as last drawn, with the prefix mode it was drawn with.
+    struct ShownName
+    {
+        QString name;
+        std::int16_t mode = 0;
+    };
+    std::optional<ShownName> stopName_;
+    bool stopRequested_ = false;
+    bool showingRequest_ = false; // 「次とまります」 is on the strip
+    QTimer *requestTurn_ = nullptr;
 };
 
 } // namespace kerubara

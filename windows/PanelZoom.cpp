@@ -11,6 +11,7 @@ namespace {
 const QString kOrganisation = QStringLiteral("kerubara");
 const QString kApplication = QStringLiteral("kerubara");
 const QString kZoomKey = QStringLiteral("panel/zoom");
+const QString kStopRequestSoundKey = QStringLiteral("sound/stopRequest");
 
 } // namespace
 
@@ -26,6 +27,21 @@ void storePanelZoom(int factor)
 {
     QSettings settings(kOrganisation, kApplication);
     settings.setValue(kZoomKey, factor);
+}
+
+QString storedStopRequestSound()
+{
+    const QSettings settings(kOrganisation, kApplication);
+    return settings.value(kStopRequestSoundKey).toString();
+}
+
+void storeStopRequestSound(const QString &file)
+{
+    QSettings settings(kOrganisation, kApplication);
+    if (file.isEmpty())
+        settings.remove(kStopRequestSoundKey);
+    else
+        settings.setValue(kStopRequestSoundKey, file);
 }
 
 } // namespace kerubara

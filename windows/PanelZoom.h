@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 namespace kerubara {
 
 // The fare panel's magnification is the user's own preference, kept between
@@ -13,5 +15,11 @@ int storedPanelZoom();
 
 // Remembers `factor` for the next run.
 void storePanelZoom(int factor);
+
+// The stop request's chime as the user chose it (key "sound/stopRequest"),
+// kept here because the settings file has no place for it; empty for the
+// built-in chime.
+QString storedStopRequestSound();
+void storeStopRequestSound(const QString &file);
 
 } // namespace kerubara

@@ -64,6 +64,8 @@ void Simulator::connectPanel()
     QObject::connect(unit, &OperationEngine::nameShown, panel, &Form1::showStopName);
     QObject::connect(unit, &OperationEngine::nameBlanked, panel, &Form1::blankStopName);
     QObject::connect(unit, &OperationEngine::displayClearedChanged, panel, &Form1::showDisplayCleared);
+    QObject::connect(unit, &OperationEngine::stopRequestChanged, panel, &Form1::showStopRequest);
+    QObject::connect(panel, &Form1::stopRequestClicked, unit, &OperationEngine::requestStop);
 }
 
 void Simulator::connectOptions()

@@ -138,7 +138,7 @@ void frmCtl::connectEngine()
     unit.setMessagePump([] { QCoreApplication::processEvents(); });
     unit.setDialogOwner(this);
     connect(&unit, &OperationEngine::routeSetChanged, this, [this](bool set) {
-        for (QWidget *w : std::initializer_list<QWidget *>{Command2[0], Command2[1], Check1})
+        for (QWidget *w : std::initializer_list<QWidget *>{Command2[0], Command2[1], Check1, cmdStopRequest})
             w->setEnabled(set);
     });
     connect(&unit, &OperationEngine::displayClearedChanged, this, &frmCtl::showDisplayCleared);
@@ -252,8 +252,13 @@ void frmCtl::buildRightColumn()
 
     Check1 = new QPushButton(QStringLiteral("表示消去"), this);
     Check1->setCheckable(true);
-    Check1->setGeometry(x, 58, w, 24);
+    Check1->setGeometry(x, 58, w / 2 - 2, 24);
     Check1->setEnabled(false);
+    // The passengers' stop button, beside the driver's.
+    cmdStopRequest = new QPushButton(QStringLiteral("降車ボタン"), this);
+    cmdStopRequest->setGeometry(x + w / 2 + 2, 58, w / 2 - 2, 24);
+    cmdStopRequest->setToolTip(QStringLiteral("次の停留所でとまるよう知らせます。パネルの中ボタンでも押せます"));
+    cmdStopRequest->setEnabled(false);
 
     Frame6 = new QGroupBox(this);
     Frame6->setGeometry(x, 84, w, 94);
@@ -367,6 +372,7 @@ void frmCtl::connectHandlers()
     // The toggles' handlers run whenever their value changes, also when the
     // settings file restores them.
     connect(Check1, &QPushButton::toggled, this, guarded([this] { Check1_Click(); }));
+    connect(cmdStopRequest, &QPushButton::clicked, this, guarded([this] { engine().requestStop(); }));
     connect(Check4, &QPushButton::toggled, this, guarded([this] { Check4_Click(); }));
     connect(Combo1, &QComboBox::currentIndexChanged, this, guarded([this] { Combo1_Click(); }));
     connect(Command4, &QPushButton::clicked, this, guarded([this] { Command4_Click(); }));
@@ -411,6 +417,7 @@ void frmCtl::connectKeys()
     });
     bind({QKeySequence(Qt::Key_Delete)}, [this] { return Check1; });
     bind({QKeySequence(Qt::Key_N)}, [this] { return Check2; });
+    bind({QKeySequence(Qt::Key_P)}, [this] { return cmdStopRequest; });
     bind({QKeySequence(Qt::Key_B)}, [this] { return nextBacklight(); });
 
     for (QPushButton *reset : Command1)
@@ -422,6 +429,7 @@ void frmCtl::connectKeys()
     showKey(cmdTapeStop, QStringLiteral("Esc"));
     showKey(Check1, QStringLiteral("Delete"));
     showKey(Check2, QStringLiteral("N"));
+    showKey(cmdStopRequest, QStringLiteral("P"));
     for (QRadioButton *state : Option4)
         showKey(state, QStringLiteral("B（OFF → ON1 → ON2 → OFF の順）"));
 }

@@ -40,7 +40,7 @@ struct CtrlDataRecord;
 // digits, R 系統, S 区間 (the keypad comes to the front), Enter the リセット of
 // the entry in front, → and Page Down データ送り, ← and Page Up データ戻し,
 // Space, Backspace and Esc the announcement buttons 送り, 戻し and ■, Delete
-// 表示消去, N 深夜料金, B the next backlight state. A key does nothing while
+// 表示消去, N 深夜料金, P 降車ボタン, B the next backlight state. A key does nothing while
 // its button is disabled.
 class frmCtl : public QWidget
 {
@@ -106,6 +106,7 @@ public:
     // Stepping and display.
     std::array<QPushButton *, 2> Command2{};
     QPushButton *Check1 = nullptr; // "表示消去", a toggle
+    QPushButton *cmdStopRequest = nullptr; // "降車ボタン"
     QGroupBox *Frame6 = nullptr;
     QCheckBox *Check2 = nullptr;   // "深夜料金"
     std::array<QScrollBar *, 2> HScroll1{};

@@ -102,6 +102,8 @@ public:
 
     // The stop-name prefix mode: 0 none, 1 small "は", 2 same size.
     std::int16_t tsugiwaMode() const override;      // Combo6
+    // The stop request's chime: the user's file, else the built-in chime.
+    QString stopRequestSound() const override;
     void setTsugiwaMode(std::int16_t mode);
     // The ticket numbers' style (0..11) and their leading zero.
     void setTicketNumberStyle(std::int16_t style); // Combo2
@@ -129,6 +131,7 @@ public:
     void Command10_Click(int index);
     void Command6_Click(int index);
     void cmdSelectSound_Click(int index);
+    void cmdStopRequestSound_Click();
     void Command5_Click(int index);
     void Command8_Click(int index);
     void Command9_Click(int index);

@@ -76,6 +76,9 @@ struct frmOptionControls
     QGroupBox *Frame9 = nullptr;
     std::array<QRadioButton *, 2> Option6{};
     std::array<QRadioButton *, 2> Option7{};
+    // The stop request's chime (kept outside the settings file).
+    QLineEdit *txtStopRequestSound = nullptr;
+    QPushButton *cmdStopRequestSound = nullptr;
 
     // Page 5: ticket preview.
     QCheckBox *chkUseSeiriPrev = nullptr;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The options window's settings by name: what the rest of the program reads.
+#include "sound/Chimes.h"
 #include "windows/SettingValues.h"
 #include "windows/frmOption.h"
 
@@ -133,6 +134,12 @@ int frmOption::infoDataColumn() const
 std::int16_t frmOption::tsugiwaMode() const
 {
     return listIndex(Combo6);
+}
+
+QString frmOption::stopRequestSound() const
+{
+    const QString chosen = txtStopRequestSound->text();
+    return chosen.isEmpty() ? chimes::stopRequestFile() : chosen;
 }
 
 void frmOption::setTsugiwaMode(std::int16_t mode)

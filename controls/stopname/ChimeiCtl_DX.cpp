@@ -386,9 +386,12 @@ void ChimeiCtl_DX::updateScroll()
 
 void ChimeiCtl_DX::runDuePasses(qint64 nowMs)
 {
+    const qint64 crossed = scroll_.crossings();
     scroll_.advanceTo(nowMs, speed_, scrollStartWait_);
     if (scroll_.passes() > 0)
         setCanvasLeft(scroll_.left(), Repaint::Now);
+    if (scroll_.crossings() != crossed)
+        emit nameCrossed();
 }
 
 void ChimeiCtl_DX::armScrollTimer(qint64 nowMs)

@@ -168,6 +168,8 @@ public:
 signals:
     // A property changed through its setter; `name` is its persistence key.
     void propertyChanged(const QString &name);
+    // A scrolling name has left the strip on the left: one pass is over.
+    void nameCrossed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

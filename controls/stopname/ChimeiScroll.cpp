@@ -49,6 +49,7 @@ void ChimeiScroll::runPass(std::int16_t speed)
         x_ = stripWidth_;
         left_ = stripWidth_;
         pausing_ = true;
+        ++crossings_;
     }
     x_ -= speed / 200.0; // the rest
     ++passes_;

@@ -53,6 +53,8 @@ public:
     double position() const { return x_; }
     int left() const { return left_; }
     qint64 passes() const { return passes_; }
+    // How often the name has left the strip on the left since the start.
+    qint64 crossings() const { return crossings_; }
 
 private:
     void runPass(std::int16_t speed);
@@ -64,6 +66,7 @@ private:
     double x_ = 0.0;
     int left_ = 0;
     qint64 passes_ = 0;
+    qint64 crossings_ = 0;
     qint64 phaseStartUs_ = 0;  // when the first pass of this run across the strip is due
     qint64 phasePasses_ = 0;   // passes run since then
     qint64 pauseStartUs_ = 0;  // when the canvas went back to the right edge

@@ -7,14 +7,19 @@
 #include "operation/FareFile.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"
+#include "sound/Chimes.h"
 #include "sound/SoundSystem.h"
 #include "sound/SpeechEngine.h"
+#include "sound/WavWriter.h"
 #include "sound/mdlM_Tape.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 #include <map>
 
@@ -42,7 +47,7 @@ public:
         const auto it = chimes.find(flag);
         return it == chimes.end() ? QString() : QDir(folder_).filePath(QLatin1StringView(it->second));
     }
-    int stepSoundFlagColumn() const override { return 13; }
+    int stepSoundFlagColumn() const override { return stepChimes ? 13 : 0; }
     std::int16_t stepSoundWait() const override { return -1; }
     QString tapeSoundFile(int index) const override { return index >= 4 ? stepSoundFile(index - 3) : QString(); }
     bool preBroadcastSoundAlways() const override { return false; }
@@ -53,6 +58,10 @@ public:
     bool stopOrderFromZero() const override { return false; }
     int infoDataColumn() const override { return 0; }
     std::int16_t tsugiwaMode() const override { return 1; }
+    QString stopRequestSound() const override { return requestChime; }
+
+    QString requestChime;
+    bool stepChimes = true;
 
 private:
     QString folder_;
@@ -84,6 +93,8 @@ class tst_OperationEngine : public QObject
 
 private slots:
     void sampleTripByTheTapeOnAVirtualClock();
+    void stopRequestLightsOnceUntilTheNextStep_data();
+    void stopRequestLightsOnceUntilTheNextStep();
 };
 
 // The whole route 12, announcement by announcement, as a video export would
@@ -153,6 +164,91 @@ void tst_OperationEngine::sampleTripByTheTapeOnAVirtualClock()
     QCOMPARE(spoken.size(), announcements);
     QVERIFY(out->mixer().framesRendered() > 0);
     QVERIFY(messages.isEmpty());
+}
+
+// 降車ボタン: what a run of presses leaves lit, how often the panel is told,
+// and how many request chimes the mixer played. R route setting, Q the stop
+// request, F and B a step forward and back.
+void tst_OperationEngine::stopRequestLightsOnceUntilTheNextStep_data()
+{
+    QTest::addColumn<QString>("presses");
+    QTest::addColumn<bool>("lit");
+    QTest::addColumn<QString>("told"); // each stopRequestChanged: 1 lit, 0 cleared
+    QTest::addColumn<int>("chimes");
+
+    QTest::newRow("before any route setting nothing lights") << "Q" << false << "" << 0;
+    QTest::newRow("a request lights and chimes") << "RQ" << true << "1" << 1;
+    QTest::newRow("a second press while lit does nothing") << "RQQQ" << true << "1" << 1;
+    QTest::newRow("the next step clears it") << "RQF" << false << "10" << 1;
+    QTest::newRow("a step back clears it too") << "RFQB" << false << "10" << 1;
+    QTest::newRow("a route setting clears it") << "RQR" << false << "10" << 1;
+    QTest::newRow("after the stop a new request chimes again") << "RQFQ" << true << "101" << 2;
+}
+
+void tst_OperationEngine::stopRequestLightsOnceUntilTheNextStep()
+{
+    QFETCH(QString, presses);
+    QFETCH(bool, lit);
+    QFETCH(QString, told);
+    QFETCH(int, chimes);
+
+    QTemporaryDir dir;
+    SampleSettings settings(QStringLiteral(KERUBARA_SAMPLE_DIR));
+    settings.requestChime = dir.filePath(QStringLiteral("request.wav"));
+    settings.stepChimes = false; // the request chime is the only sound
+    const std::vector<std::int16_t> chime = chimes::stopRequest();
+    QVERIFY(saveWavFile(settings.requestChime, chime, 1, chimes::kRate));
+
+    const ScopedSleepHandler noWait([](int) {});
+    const ScopedMsgBoxHandler boxes([](const MsgBoxCall &) { return int(vbOK); });
+    auto output = std::make_unique<NullAudioOutput>();
+    NullAudioOutput *out = output.get();
+    SoundSystem sound(std::move(output));
+    QStringList spoken;
+    OperationEngine unit(sound, settings, [&] { return std::make_unique<QuietVoice>(&spoken); });
+    QString changes;
+    QObject::connect(&unit, &OperationEngine::stopRequestChanged,
+                     [&](bool on) { changes += on ? QLatin1Char('1') : QLatin1Char('0'); });
+
+    // Count the chime's onsets in what the mixer played, each after a
+    // stretch of silence.
+    const int rate = out->sampleRate();
+    int onsets = 0;
+    bool sounding = false;
+    qint64 quiet = rate;
+    std::size_t seen = 0;
+    auto listen = [&](double seconds) {
+        out->pump(static_cast<int>(seconds * rate / out->bufferFrames()) + 1);
+        const std::vector<float> &all = out->captured();
+        for (std::size_t i = seen; i + 1 < all.size(); i += 2) {
+            const bool loud = std::abs(all[i]) > 0.01f;
+            if (loud && !sounding && quiet >= rate / 10)
+                ++onsets;
+            sounding = loud;
+            quiet = loud ? 0 : quiet + 1;
+        }
+        seen = all.size();
+    };
+    for (const QChar press : presses) {
+        switch (press.unicode()) {
+        case 'R':
+            unit.setRoute(QStringLiteral("00012"), QStringLiteral("001"));
+            break;
+        case 'Q':
+            unit.requestStop();
+            break;
+        case 'F':
+            unit.press(OperationEngine::Press::Forward);
+            break;
+        case 'B':
+            unit.press(OperationEngine::Press::Back);
+            break;
+        }
+        listen(1.5);
+    }
+    QCOMPARE(unit.stopRequested(), lit);
+    QCOMPARE(changes, told);
+    QCOMPARE(onsets, chimes);
 }
 
 QTEST_GUILESS_MAIN(tst_OperationEngine)

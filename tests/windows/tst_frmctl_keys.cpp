@@ -5,6 +5,7 @@
 #include "OptionControls.h"
 #include "QuietSimulator.h"
 #include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Cp932.h"
 #include "windows/DigitList.h"
 #include "windows/Form1.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +61,8 @@ private slots:
     void keyArrivingDuringTheLampTestWaitsItsTurn();
     void everyKeyIsNamedInItsButtonsToolTip_data();
     void everyKeyIsNamedInItsButtonsToolTip();
+    void stopRequestAlternatesOnTheStripUntilTheNextStep_data();
+    void stopRequestAlternatesOnTheStripUntilTheNextStep();
 
 private:
     QAbstractButton *button(const QString &name) const;
@@ -99,7 +103,7 @@ QAbstractButton *tst_frmCtlKeys::button(const QString &name) const
         {u"reset of the lists"_s, c.Command1[0]}, {u"reset of the keypad"_s, c.Command1[1]}, {u"back"_s, c.Command2[0]},
         {u"forward"_s, c.Command2[1]},     {u"clear"_s, c.Check1},            {u"late night"_s, c.Check2},
         {u"ON1"_s, c.Option4[1]},          {u"tape next"_s, c.cmdTapeNext},  {u"tape back"_s, c.cmdTapeBack},
-        {u"tape stop"_s, c.cmdTapeStop}};
+        {u"tape stop"_s, c.cmdTapeStop},   {u"stop request"_s, c.cmdStopRequest}};
     return named.at(name);
 }
 
@@ -167,6 +171,8 @@ void tst_frmCtlKeys::keyPressesTheButtonItStandsFor_data()
     QTest::newRow("N, late-night fare") << int(Qt::Key_N) << u"late night"_s << start << panel << true;
     QTest::newRow("N with the display cleared") << int(Qt::Key_N) << u"late night"_s << cleared << console << false;
     QTest::newRow("B, backlight ON1 after OFF") << int(Qt::Key_B) << u"ON1"_s << cleared << panel << true;
+    QTest::newRow("P, stop request") << int(Qt::Key_P) << u"stop request"_s << routeSet << panel << true;
+    QTest::newRow("P before any route") << int(Qt::Key_P) << u"stop request"_s << start << console << false;
 }
 
 void tst_frmCtlKeys::keyPressesTheButtonItStandsFor()
@@ -314,6 +320,7 @@ void tst_frmCtlKeys::everyKeyIsNamedInItsButtonsToolTip_data()
     QTest::newRow("display clear") << u"clear"_s << u"キー: Delete"_s;
     QTest::newRow("late night") << u"late night"_s << u"キー: N"_s;
     QTest::newRow("backlight") << u"ON1"_s << u"キー: B"_s;
+    QTest::newRow("stop request") << u"stop request"_s << u"キー: P"_s;
 }
 
 void tst_frmCtlKeys::everyKeyIsNamedInItsButtonsToolTip()
@@ -322,6 +329,55 @@ void tst_frmCtlKeys::everyKeyIsNamedInItsButtonsToolTip()
     QFETCH(QString, key);
     const QString tip = this->button(button)->toolTip();
     QVERIFY2(tip.contains(key), qPrintable(tip));
+}
+
+void tst_frmCtlKeys::stopRequestAlternatesOnTheStripUntilTheNextStep_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("the console's button") << u"button"_s;
+    QTest::newRow("key P") << u"key"_s;
+    QTest::newRow("middle click on the panel's surface") << u"surface"_s;
+    QTest::newRow("middle click on a fare digit") << u"digit"_s;
+}
+
+// 降車ボタン lights 「次とまります」 on the strip in turns with the stop's name
+// (a name that fits: turns of at least half a second) until the next step.
+void tst_frmCtlKeys::stopRequestAlternatesOnTheStripUntilTheNextStep()
+{
+    QFETCH(QString, how);
+    frmCtl &c = (*sim_)->ctl();
+    Form1 &panel = (*sim_)->form1();
+    setRoute();
+    click(c.Command2[1]);
+    c.HScroll1[1]->setValue(10); // the strip's pause: turns take the shortest time
+    const QImage name = panel.ChimeiCtl->canvas();
+
+    if (how == u"button")
+        QTest::mouseClick(c.cmdStopRequest, Qt::LeftButton);
+    else if (how == u"key")
+        QTest::keyClick(&c, Qt::Key_P);
+    else if (how == u"surface")
+        QTest::mouseClick(&panel, Qt::MiddleButton, {}, QPoint(10, 150));
+    else
+        QTest::mouseClick(panel.Degit[5], Qt::MiddleButton);
+    QVERIFY((*sim_)->engine().stopRequested());
+    QCOMPARE(panel.ChimeiCtl->canvas(), name); // the name first
+
+    QTRY_VERIFY_WITH_TIMEOUT(panel.ChimeiCtl->canvas() != name, 3000);
+    const QImage request = panel.ChimeiCtl->canvas();
+    QTRY_COMPARE_WITH_TIMEOUT(panel.ChimeiCtl->canvas(), name, 3000);
+
+    // The next stop: the request is over and the strip stays on its name.
+    click(c.Command2[1]);
+    QVERIFY(!(*sim_)->engine().stopRequested());
+    const QImage next = panel.ChimeiCtl->canvas();
+    QVERIFY(next != name);
+    QTest::qWait(3 * Form1::kMinRequestTurnMs);
+    QCOMPARE(panel.ChimeiCtl->canvas(), next);
+
+    // What the turn showed was 「次とまります」, without the prefix.
+    panel.showStopName(Form1::kStopRequestText, 0, -1);
+    QCOMPARE(panel.ChimeiCtl->canvas(), request);
 }
 
 QTEST_MAIN(tst_frmCtlKeys)
