@@ -248,6 +248,15 @@ std::optional<Feed> Feed::fromZip(const QByteArray &zip, const QString &name, Fe
     return feed;
 }
 
+Feed Feed::fromFiles(const QHash<QString, QByteArray> &files, const QString &name)
+{
+    Feed feed;
+    feed.prefix_ = name + u':';
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        feed.files_.insert(it.key(), File{feed.prefix_ + it.key(), it.value()});
+    return feed;
+}
+
 std::optional<Table> Feed::table(const QString &file, const QStringList &required, FeedError *error) const
 {
     const auto it = files_.constFind(file);

@@ -64,6 +64,10 @@ public:
     // Reads a .zip held in memory; `name` is how messages call it.
     static std::optional<Feed> fromZip(const QByteArray &zip, const QString &name, FeedError *error);
 
+    // A feed of files held in memory, by their names ("stops.txt"); `name`
+    // is how messages call it.
+    static Feed fromFiles(const QHash<QString, QByteArray> &files, const QString &name);
+
     // The file is in the feed.
     bool has(const QString &file) const { return files_.contains(file); }
     // A file of the feed as messages name it, whether the feed has it or not.
