@@ -243,16 +243,16 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       GTFS-JP（標準的なバス情報フォーマット）のフィードの系統を、1行に1つ
       routes.txt の順に表示します（タブ区切り）: route_id、系統名
       （route_short_name、なければ route_long_name）、便数、最も停留所の多い
-      便の停留所数、その便に必要な整理券番号の数（gtfs の --tickets stage と
-      同じ数え方）。FEED はフォルダーか .zip（ファイルが一番上か、中の1つの
-      フォルダーにあるもの）です。
+      便の停留所数、その便に必要な整理券番号の数（gtfs の既定どおり運賃区間
+      ごとに数えます）。FEED はフォルダーか .zip（ファイルが一番上か、中の
+      1つのフォルダーにあるもの）です。
 
   gtfs FEED --route ID [オプション] OUTDIR
       フィードの系統 ID を、すぐに運行できる系統のフォルダー OUTDIR（なければ
       作ります）に書き出します: 運賃データ N.hy3、放送用データ Ntp.csv
       （Shift-JIS）、読み辞書 yomi.csv、設定ファイル route.in4。
-      「kerubara --settings OUTDIR/route.in4」で起動し、系統 N、区間 1 で
-      リセットすれば運行できます。系統、便、停留所数、整理券番号、運賃の
+      OUTDIR/route.in4 を設定ファイルにして kerubara を起動し、系統 N、
+      区間 1 でリセットすれば運行できます。系統、便、停留所数、整理券番号、運賃の
       最低と最高、注意を表示します。
       便は、最も停留所の多い便（同じ数なら trips.txt で先のもの）です。
       運賃は fare_rules.txt の、乗る停留所と降りる停留所の zone_id が合う
