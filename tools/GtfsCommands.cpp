@@ -6,9 +6,9 @@
 #include "settings/SettingsFile.h"
 #include "tools/DataTool.h"
 #include "tools/GtfsImport.h"
-#include "tools/SettingsCommands.h"
 #include "tools/ToolFiles.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -195,10 +195,11 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         warnings << (a.chimes ? QStringLiteral("%1 にチャイム（%2）がありません。").arg(chimes, gtfs::chimeFiles().join(QStringLiteral("、")))
                               : QStringLiteral("同梱のチャイムが見つかりません。"))
                 + QStringLiteral("音の設定は空のままにしました（--chimes でチャイムのフォルダーを指定できます）。");
-    const SettingsTextRead settings = settingsFromText(gtfs::settingsText(outDir, hasChimes(chimes) ? chimes : QString()).toUtf8());
-    if (!settings.problems.isEmpty()) {
-        err << outDir << QStringLiteral(": 設定ファイルに書けません（") << settings.problems.join(QStringLiteral("、"))
-            << QStringLiteral("）。フォルダーやチャイムのパスは Shift-JIS で表せる文字にしてください。\n");
+    QString why;
+    const std::optional<SettingsRecords> settings =
+        gtfs::routeSettings(outDir, hasChimes(chimes) ? chimes : QString(), QDate::currentDate(), &why);
+    if (!settings) {
+        err << why << '\n';
         return unchanged();
     }
 
@@ -207,7 +208,6 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString yomiPath = dir.filePath(QStringLiteral("yomi.csv"));
     QByteArray existingYomi;
     if (QFileInfo::exists(yomiPath)) {
-        QString why;
         const auto bytes = readWholeFile(yomiPath, qint64(64) << 20, QStringLiteral("読み辞書"), &why);
         if (!bytes) {
             err << yomiPath << ": " << why << '\n';
@@ -231,7 +231,7 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         {dir.filePath(route.number + QStringLiteral(".hy3")), serializeFareFile(route.records)},
         {dir.filePath(route.number + QStringLiteral("tp.csv")), tape},
         {yomiPath, gtfs::mergedReadings(existingYomi, route.readings)},
-        {dir.filePath(QStringLiteral("route.in4")), settingsfile::bytes(settings.records)},
+        {dir.filePath(QStringLiteral("route.in4")), settingsfile::bytes(*settings)},
     };
     if (!writeAll(files, err))
         return unchanged();

@@ -308,7 +308,10 @@ public:
         for (const QString &key : {routeId, QString()}) {
             if (key.isEmpty() && routeId.isEmpty())
                 continue;
-            for (const FareRule &rule : data.rulesByRoute.value(key)) {
+            const auto rules = data.rulesByRoute.constFind(key);
+            if (rules == data.rulesByRoute.constEnd())
+                continue;
+            for (const FareRule &rule : *rules) {
                 auto &to = lowest[rule.origin];
                 const auto it = to.find(rule.destination);
                 if (it == to.end())
@@ -479,11 +482,6 @@ std::optional<Readings> loadReadings(const Feed &feed, FeedError *error)
     return readings;
 }
 
-QString routeName(const RouteInfo &route)
-{
-    return route.name();
-}
-
 } // namespace
 
 std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error)
@@ -501,7 +499,7 @@ std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError 
     }
     std::vector<RouteListing> list;
     for (const RouteInfo &r : data->routes) {
-        RouteListing line{r.id, routeName(r), tripCount.value(r.id), 0, 0};
+        RouteListing line{r.id, r.name(), tripCount.value(r.id), 0, 0};
         if (const TripInfo *trip = longest.value(r.id)) {
             line.stops = static_cast<int>(trip->times.size());
             const std::vector<int> numbers = ticketNumbers(trip->times, FareMatrix(*data, r.id, trip->times), TicketRule::Stage);
@@ -581,70 +579,48 @@ std::vector<TapeRecord> announcementsOf(const std::vector<QString> &names, const
 
 } // namespace
 
-ImportResult importRoute(const Feed &feed, const ImportRequest &request)
+namespace {
+
+// The names the fare data and the announcements carry, one per stop; a name
+// with a character Shift-JIS lacks even in its compatibility form is an error.
+std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
+                                                  QStringList &warnings, FeedError *error)
 {
-    ImportResult result;
-    FeedError error;
-    auto failed = [&](FeedError e) {
-        result.error = std::move(e);
-        return std::move(result);
-    };
-    const std::optional<FeedData> data = loadFeed(feed, &error);
-    if (!data)
-        return failed(error);
-    const auto routeAt = data->routeIndex.constFind(request.routeId);
-    if (routeAt == data->routeIndex.constEnd())
-        return failed({feed.shownName(QStringLiteral("routes.txt")), 0, QStringLiteral("route_id「%1」の系統はありません（gtfs-routes で一覧を表示できます）。").arg(request.routeId)});
-    const RouteInfo &route = data->routes[static_cast<std::size_t>(*routeAt)];
-    const TripInfo *trip = chooseTrip(*data, route, request, &error);
-    if (!trip)
-        return failed(error);
-    const std::vector<StopTime> &stops = trip->times;
-    if (stops.size() < 2)
-        return failed({data->stopTimesFile, 0, QStringLiteral("便「%1」の停留所が%2件しかありません（2件以上必要です）。").arg(trip->id, QString::number(stops.size()))});
-    if (stops.size() > static_cast<std::size_t>(kFareRows))
-        return failed({data->stopTimesFile, 0, QStringLiteral("便「%1」の停留所が%2件あります。1つの系統に入る停留所は301件までです。").arg(trip->id, QString::number(stops.size()))});
-
-    static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
-    const QString number = !request.number.isEmpty() ? request.number : route.shortName;
-    if (!digits.match(number).hasMatch()) {
-        result.needsNumber = true;
-        return result;
-    }
-
-    ImportedRoute out;
-    out.routeId = route.id;
-    out.routeName = routeName(route);
-    out.tripId = trip->id;
-    out.number = routeNumberText(number);
-
-    // The names the fare data and the announcements carry.
     std::vector<QString> names;
     for (const StopTime &s : stops) {
-        const StopInfo &stop = data->stops.value(s.stopId);
+        const StopInfo &stop = data.stops[s.stopId];
         QString bad;
         const std::optional<QString> name = storableName(stop.name, &bad);
-        if (!name)
-            return failed({feed.shownName(QStringLiteral("stops.txt")), stop.line,
-                           QStringLiteral("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
-                               .arg(stop.name, s.stopId, bad, codePoint(bad))});
+        if (!name) {
+            *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
+                      QStringLiteral("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
+                          .arg(stop.name, s.stopId, bad, codePoint(bad))};
+            return std::nullopt;
+        }
         if (*name != stop.name)
-            out.warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(stop.name, *name);
+            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(stop.name, *name);
         names.push_back(*name);
     }
-    QString bad;
-    const std::optional<QString> headsign = trip->headsign.isEmpty() ? std::nullopt : storableName(trip->headsign, &bad);
-    if (!trip->headsign.isEmpty() && !headsign)
-        out.warnings << QStringLiteral("trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。").arg(trip->headsign);
-    out.destination = headsign ? *headsign : names.back();
+    return names;
+}
 
-    // Ticket numbers and the fare columns.
-    const FareMatrix fares(*data, route.id, stops);
-    const std::vector<int> numbers = ticketNumbers(stops, fares, request.tickets);
-    out.tickets = *std::max_element(numbers.begin(), numbers.end());
-    if (out.tickets > kMaxTickets)
-        return failed({data->stopTimesFile, 0, QStringLiteral("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。")
-                                                   .arg(trip->id, QString::number(out.tickets), QString::number(kMaxTickets))});
+// Where the bus goes: the trip's headsign, else its last stop.
+QString destinationOf(const TripInfo &trip, const std::vector<QString> &names, QStringList &warnings)
+{
+    if (trip.headsign.isEmpty())
+        return names.back();
+    QString bad;
+    if (const std::optional<QString> headsign = storableName(trip.headsign, &bad))
+        return *headsign;
+    warnings << QStringLiteral("trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。").arg(trip.headsign);
+    return names.back();
+}
+
+// The fare data records: names, ticket numbers, the fares of each ticket
+// from the stop that first issued it, minutes on the way and the step sound.
+void fillRecords(ImportedRoute &out, const std::vector<QString> &names, const std::vector<StopTime> &stops,
+                 const std::vector<int> &numbers, const FareMatrix &fares)
+{
     std::vector<std::size_t> firstStop(static_cast<std::size_t>(out.tickets) + 1, 0);
     for (std::size_t i = stops.size(); i-- > 0;) {
         if (numbers[i] > 0)
@@ -660,19 +636,16 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
         rec.seirikenNo = static_cast<std::int16_t>(numbers[j]);
         for (int k = 1; k <= out.tickets; ++k) {
             const std::size_t from = firstStop[static_cast<std::size_t>(k)];
-            std::int16_t value = 0;
-            if (j > from) {
-                if (const std::optional<int> &fare = fares(from, j)) {
-                    value = static_cast<std::int16_t>(*fare);
-                    out.lowestFare = std::min(out.lowestFare.value_or(*fare), *fare);
-                    out.highestFare = std::max(out.highestFare.value_or(*fare), *fare);
-                } else {
-                    value = -1;
-                    if (missing++ < 3)
-                        missingNamed << QStringLiteral("「%1」→「%2」").arg(names[from], names[j]);
-                }
+            if (j <= from)
+                continue; // 0 until the ticket has been issued
+            const std::optional<int> &fare = fares(from, j);
+            rec.cols[static_cast<std::size_t>(k - 1)] = static_cast<std::int16_t>(fare.value_or(-1));
+            if (fare) {
+                out.lowestFare = std::min(out.lowestFare.value_or(*fare), *fare);
+                out.highestFare = std::max(out.highestFare.value_or(*fare), *fare);
+            } else if (missing++ < 3) {
+                missingNamed << QStringLiteral("「%1」→「%2」").arg(names[from], names[j]);
             }
-            rec.cols[static_cast<std::size_t>(k - 1)] = value;
         }
         rec.cols[kMinutesColumn - 1] = static_cast<std::int16_t>(minutes[j]);
         rec.cols[kStepSoundColumn - 1] = j + 1 == stops.size() ? 3 : 1;
@@ -684,23 +657,21 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
                                  missing > missingNamed.size() ? QStringLiteral(" など") : QString());
     if (untimed > 0)
         out.warnings << QStringLiteral("stop_times.txt に時刻のない停留所が%1件あります。その停留所の列149（始発からの分）は 0 にしました。").arg(untimed);
-    if (out.tickets > datatool::kPanelTickets) {
-        std::vector<std::int16_t> tickets;
-        for (const FareFileRecord &r : out.records)
-            tickets.push_back(r.seirikenNo);
-        if (const auto beyond = datatool::ticketsBeyondPanel(tickets))
-            out.warnings << datatool::ticketsBeyondPanelText(*beyond);
-    }
+    if (const auto beyond = datatool::ticketsBeyondPanel(std::vector<std::int16_t>(numbers.begin(), numbers.end())))
+        out.warnings << datatool::ticketsBeyondPanelText(*beyond);
+}
 
-    out.announcements = announcementsOf(names, stops, out.destination);
-
-    // The readings of the names, as the feed gives them.
-    const std::optional<Readings> readings = loadReadings(feed, &error);
+// The readings of the names in katakana, each name once; a reading that is
+// not kana is left out with a warning.
+bool fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
+                  const std::vector<QString> &names, FeedError *error)
+{
+    const std::optional<Readings> readings = loadReadings(feed, error);
     if (!readings)
-        return failed(error);
+        return false;
     QSet<QString> named;
     for (std::size_t i = 0; i < stops.size(); ++i) {
-        const QString &stopName = data->stops.value(stops[i].stopId).name;
+        const QString &stopName = data.stops[stops[i].stopId].name;
         QString reading = readings->byStop.value(stops[i].stopId);
         if (reading.isEmpty())
             reading = readings->byName.value(stopName);
@@ -708,13 +679,72 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
             continue;
         const QString katakana = ReadingDictionary::cleanReading(reading);
         if (katakana.isEmpty()) {
-            out.warnings << feed.shownName(QStringLiteral("translations.txt")) + QStringLiteral(": %1行目: 「%2」の読み「%3」はかなではないため使いません。")
-                                .arg(QString::number(readings->lineOf.value(reading)), stopName, reading);
+            out.warnings << feed.shownName(QStringLiteral("translations.txt"))
+                    + QStringLiteral(": %1行目: 「%2」の読み「%3」はかなではないため使いません。")
+                          .arg(QString::number(readings->lineOf.value(reading)), stopName, reading);
             continue;
         }
         named.insert(names[i]);
         out.readings.emplace_back(names[i], katakana);
     }
+    return true;
+}
+
+} // namespace
+
+ImportResult importRoute(const Feed &feed, const ImportRequest &request)
+{
+    ImportResult result;
+    FeedError error;
+    auto failed = [&](FeedError e) {
+        result.error = std::move(e);
+        return std::move(result);
+    };
+    const std::optional<FeedData> data = loadFeed(feed, &error);
+    if (!data)
+        return failed(error);
+    const auto routeAt = data->routeIndex.constFind(request.routeId);
+    if (routeAt == data->routeIndex.constEnd())
+        return failed({feed.shownName(QStringLiteral("routes.txt")), 0,
+                       QStringLiteral("route_id「%1」の系統はありません（gtfs-routes で一覧を表示できます）。").arg(request.routeId)});
+    const RouteInfo &route = data->routes[static_cast<std::size_t>(*routeAt)];
+    const TripInfo *trip = chooseTrip(*data, route, request, &error);
+    if (!trip)
+        return failed(error);
+    const std::vector<StopTime> &stops = trip->times;
+    if (stops.size() < 2 || stops.size() > static_cast<std::size_t>(kFareRows))
+        return failed({data->stopTimesFile, 0,
+                       QStringLiteral("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。")
+                           .arg(trip->id, QString::number(stops.size()))});
+
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
+    const QString number = !request.number.isEmpty() ? request.number : route.shortName;
+    if (!digits.match(number).hasMatch()) {
+        result.needsNumber = true;
+        return result;
+    }
+
+    ImportedRoute out;
+    out.routeId = route.id;
+    out.routeName = route.name();
+    out.tripId = trip->id;
+    out.number = routeNumberText(number);
+    const std::optional<std::vector<QString>> names = storableNames(feed, *data, stops, out.warnings, &error);
+    if (!names)
+        return failed(error);
+    out.destination = destinationOf(*trip, *names, out.warnings);
+
+    const FareMatrix fares(*data, route.id, stops);
+    const std::vector<int> numbers = ticketNumbers(stops, fares, request.tickets);
+    out.tickets = *std::max_element(numbers.begin(), numbers.end());
+    if (out.tickets > kMaxTickets)
+        return failed({data->stopTimesFile, 0,
+                       QStringLiteral("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。")
+                           .arg(trip->id, QString::number(out.tickets), QString::number(kMaxTickets))});
+    fillRecords(out, *names, stops, numbers, fares);
+    out.announcements = announcementsOf(*names, stops, out.destination);
+    if (!fillReadings(out, feed, *data, stops, *names, &error))
+        return failed(error);
     result.route = std::move(out);
     return result;
 }
@@ -758,23 +788,44 @@ const QStringList &chimeFiles()
     return files;
 }
 
-QString settingsText(const QString &folder, const QString &chimesFolder)
+std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QDate &today,
+                                             QString *why)
 {
-    QString text = QStringLiteral("Text2(0)=") + folder + QStringLiteral("\nText2(1)=") + folder + u'\n';
-    // The step sound chosen by a column of the fare data (Combo1 counts
-    // columns from 0); the chimes before announcements by the sound flag.
-    text += QStringLiteral("Option2(0)=0\nOption2(1)=-1\nOption6(0)=0\nOption6(1)=-1\nCombo1=%1\n").arg(kStepSoundColumn - 1);
-    text += QStringLiteral("Option2(2)=0\nOption2(3)=-1\nOption7(0)=-1\nOption7(1)=0\n");
-    text += QStringLiteral("CtrlData.nScrollSpeed=200\nCtrlData.nScrollWait=1000\n");
+    auto text = [&](const QString &path) -> std::optional<QByteArray> {
+        qsizetype bad = -1;
+        QByteArray bytes = cp932::encode(path, &bad);
+        if (bad >= 0 || bytes.size() > settingsfile::kMaxTextBytes) {
+            *why = QStringLiteral("パス「%1」は Shift-JIS で表せないか長すぎるため、設定ファイルに書けません。").arg(path);
+            return std::nullopt;
+        }
+        return bytes;
+    };
+    SettingsRecords records = settingsfile::initialRecords(today);
+    const std::optional<QByteArray> data = text(folder);
+    if (!data)
+        return std::nullopt;
+    records.FolderData.Text2 = {*data, *data};
+    // The step sound by the flag in a column of the fare data (the list
+    // counts columns from 0), the chimes before announcements by the sound
+    // flag of each announcement; each waits for its chime.
+    SoundDataRecord &sound = records.SoundData;
+    sound.Option2 = {0, -1, 0, -1};
+    sound.Option6 = {0, -1};
+    sound.Combo1 = kStepSoundColumn - 1;
+    sound.Option7 = {-1, 0};
     if (!chimesFolder.isEmpty()) {
-        const QDir dir(chimesFolder);
         for (int flag = 1; flag <= 3; ++flag) {
-            const QString file = dir.filePath(chimeFiles()[flag - 1]);
-            text += QStringLiteral("txtSelectSound(%1)=").arg(7 + flag) + file + u'\n';
-            text += QStringLiteral("txtSelectSound(%1)=").arg(3 + flag) + file + u'\n';
+            const std::optional<QByteArray> chime = text(QDir(chimesFolder).filePath(chimeFiles()[flag - 1]));
+            if (!chime)
+                return std::nullopt;
+            sound.txtSelectSound[static_cast<std::size_t>(7 + flag)] = *chime; // step sound of flag 1..3
+            sound.txtSelectSound[static_cast<std::size_t>(3 + flag)] = *chime; // before announcements of flag 1..3
         }
     }
-    return text;
+    // Stop names scroll at a readable pace.
+    records.CtrlData.nScrollSpeed = 200;
+    records.CtrlData.nScrollWait = 1000;
+    return records;
 }
 
 } // namespace kerubara::gtfs

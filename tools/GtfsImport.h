@@ -6,10 +6,12 @@
 // data, the announcements, the readings of the stop names and a settings file.
 
 #include "operation/FareFile.h"
+#include "settings/SettingsFile.h"
 #include "sound/DataIo.h"
 #include "tools/GtfsFeed.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -85,10 +87,12 @@ QByteArray tapeFileBytes(const std::vector<TapeRecord> &announcements);
 // `existing` that is not about one of their names.
 QByteArray mergedReadings(const QByteArray &existing, const std::vector<std::pair<QString, QString>> &readings);
 
-// The "Name=Value" text of a settings file for a route in `folder`: fare and
-// broadcast data there, the step sound by column 150 and the chimes of
-// `chimesFolder` (none when it is empty).
-QString settingsText(const QString &folder, const QString &chimesFolder);
+// The settings of a route in `folder`: its fare and broadcast data there,
+// the step sound chosen by column 150, and the chimes of `chimesFolder` (none
+// when it is empty) for the step sounds and before the announcements. Nothing,
+// and why, when a path cannot be stored in a settings file.
+std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QDate &today,
+                                             QString *why);
 
 // The chimes a settings file names, in the order flag 1, 2, 3.
 const QStringList &chimeFiles();

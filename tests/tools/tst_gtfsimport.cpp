@@ -10,6 +10,7 @@
 #include "operation/FareFile.h"
 #include "reslib/Cp932.h"
 #include "settings/SettingsLocation.h"
+#include "sound/SoundSystem.h"
 #include "windows/Form1.h"
 #include "windows/frmCtl.h"
 
@@ -362,6 +363,10 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
         shownMode = mode;
     });
 
+    QStringList sounds;
+    sim->sound().setCommandLog([&](const QString &command) { sounds << command; });
+    auto terminusPlayed = [&] { return !sounds.filter(QStringLiteral("chime-terminus.mid")).isEmpty(); };
+
     // 系統 1, 区間 1, リセット on the keypad.
     QTest::mouseDClick(console.Frame1[0], Qt::LeftButton, {}, QPoint(4, 4));
     for (int key : {10, 1, 11, 1})
@@ -389,6 +394,8 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
         expectStop(stop);
         if (QTest::currentTestFailed())
             return;
+        // The step sound follows column 150: the terminus melody at the end only.
+        QCOMPARE(terminusPlayed(), stop + 1 == std::size(kRoute1));
     }
     QCOMPARE(sim.spoken.size(), int(std::size(kRoute1)));
     QCOMPARE(sim.spoken.front(), QStringLiteral("ご乗車ありがとうございます。このバスは、桜川営業所行きです。整理券をお取りください。"));
