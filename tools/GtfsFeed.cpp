@@ -10,6 +10,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace kerubara::gtfs {
@@ -82,19 +83,28 @@ std::optional<QByteArray> readEntry(zip_t *archive, zip_uint64_t index, const QS
         *error = {shown, 0, QStringLiteral("zip の中のファイルを開けません（") + zipErrorText(zip_get_error(archive)) + u'）'};
         return std::nullopt;
     }
-    QByteArray bytes(static_cast<qsizetype>(st.size), Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const zip_int64_t n = zip_fread(file.get(), bytes.data() + got, static_cast<zip_uint64_t>(bytes.size() - got));
-        if (n <= 0)
+    // Read as the data comes, whatever size the entry claims: a damaged
+    // entry ends early, and memory grows only with what is really there.
+    QByteArray bytes;
+    constexpr qsizetype kChunk = qsizetype(1) << 20;
+    for (;;) {
+        const qsizetype at = bytes.size();
+        bytes.resize(at + kChunk);
+        const zip_int64_t n = zip_fread(file.get(), bytes.data() + at, static_cast<zip_uint64_t>(kChunk));
+        bytes.resize(at + std::max<qsizetype>(0, static_cast<qsizetype>(n)));
+        if (n < 0) {
+            *error = {shown, 0, QStringLiteral("zip の中のファイルが壊れていて読めません（") + zipErrorText(zip_file_get_error(file.get())) + u'）'};
+            return std::nullopt;
+        }
+        if (n == 0)
             break;
-        got += static_cast<qsizetype>(n);
+        if (bytes.size() > Feed::kMaxFileBytes) {
+            *error = {shown, 0, sizeLimitText()};
+            return std::nullopt;
+        }
     }
-    // One more read reaches the end, where the checksum is compared.
-    char extra = 0;
-    const zip_int64_t tail = got == bytes.size() ? zip_fread(file.get(), &extra, 1) : -1;
-    if (got != bytes.size() || tail != 0) {
-        *error = {shown, 0, QStringLiteral("zip の中のファイルが壊れていて読めません（") + zipErrorText(zip_file_get_error(file.get())) + u'）'};
+    if (static_cast<zip_uint64_t>(bytes.size()) != st.size) {
+        *error = {shown, 0, QStringLiteral("zip の中のファイルが壊れていて読めません（大きさが記録と違います）。")};
         return std::nullopt;
     }
     return bytes;
