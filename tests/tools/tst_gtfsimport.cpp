@@ -51,11 +51,14 @@ Files miniFeed()
     };
 }
 
+// The files of a feed folder. Not kept for the fuzz seeds: a feed's text is
+// no settings text, which the seeds take ".txt" files for (zipped feeds are).
 bool writeFeed(const QString &folder, const Files &files)
 {
     QDir().mkpath(folder);
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
-        if (!testing::writeFile(QDir(folder).filePath(it.key()), it.value()))
+        QFile file(QDir(folder).filePath(it.key()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size())
             return false;
     }
     return true;
