@@ -263,6 +263,15 @@ void tst_GtfsImport::badFeedIsNamedAndWritesNothing_data()
         << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A,Z1\nB,停B,Z1\nC,バス🚌停,Z2\nD,停D,Z2\nE,停E,Z3\n"}}
         << kept << QStringList() << false << QStringLiteral("stops.txt: 4行目: 停留所「バス🚌停」");
     QTest::newRow("a damaged zip") << none << kept << QStringList() << true << QStringLiteral("feed.zip");
+    QByteArray stops = "stop_id,stop_name\n";
+    QByteArray times = "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n";
+    for (int s = 1; s <= 302; ++s) {
+        stops += "S" + QByteArray::number(s) + ",停" + QByteArray::number(s) + "\n";
+        times += "T,7:00:00,7:00:00,S" + QByteArray::number(s) + "," + QByteArray::number(s) + "\n";
+    }
+    QTest::newRow("more stops than a route holds")
+        << Files{{"stops.txt", stops}, {"stop_times.txt", times}} << kept << QStringList() << false
+        << QStringLiteral("stop_times.txt: 便「T」の停留所が302件です。");
 }
 
 // Whatever is wrong is named with its file and line, the exit status is 1,
