@@ -132,6 +132,8 @@ class tst_GtfsImport : public QObject
 private slots:
     void ticketNumbersAndFareColumns_data();
     void ticketNumbersAndFareColumns();
+    void readingsInEitherTranslationFormat_data();
+    void readingsInEitherTranslationFormat();
     void badFeedIsNamedAndWritesNothing_data();
     void badFeedIsNamedAndWritesNothing();
     void exampleRoutesAreListed();
@@ -224,6 +226,42 @@ void tst_GtfsImport::ticketNumbersAndFareColumns()
     }
     if (note.contains(u'⑴'))
         QCOMPARE(cp932::decode(route[0].chimei), QStringLiteral("停A(1)"));
+}
+
+void tst_GtfsImport::readingsInEitherTranslationFormat_data()
+{
+    QTest::addColumn<QByteArray>("translations");
+    QTest::addColumn<QByteArray>("yomi");
+
+    QTest::newRow("by the name, in katakana")
+        << QByteArray("table_name,field_name,language,translation,field_value\nstops,stop_name,ja-Hrkt,テイエー,停A\n")
+        << QByteArray("停A,テイエー\n");
+    QTest::newRow("by the stop, hiragana and its pause")
+        << QByteArray("table_name,field_name,language,translation,record_id\nstops,stop_name,ja-Hrkt,てい・びー,B\n")
+        << QByteArray("停B,テイ、ビー\n");
+    QTest::newRow("GTFS-JP's first format: the text itself")
+        << QByteArray("trans_id,lang,translation\n停C,ja-Hrkt,ていしー\n停C,en,Stop C\n") << QByteArray("停C,テイシー\n");
+    QTest::newRow("other languages and fields are not readings")
+        << QByteArray("table_name,field_name,language,translation,field_value\nstops,stop_name,en,Tei A,停A\n"
+                      "stops,stop_desc,ja-Hrkt,ていえー,停A\n")
+        << QByteArray();
+}
+
+// The ja-Hrkt readings of the stop names, in katakana, whichever way the
+// feed writes its translations.
+void tst_GtfsImport::readingsInEitherTranslationFormat()
+{
+    QFETCH(QByteArray, translations);
+    QFETCH(QByteArray, yomi);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert("translations.txt", translations);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool({"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path(), dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QFile written(dir.filePath("out/yomi.csv"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), yomi);
 }
 
 void tst_GtfsImport::badFeedIsNamedAndWritesNothing_data()
