@@ -5,6 +5,7 @@
 #include "settings/StartupColors.h"
 #include "sound/DataIo.h"
 #include "tools/FareCommands.h"
+#include "tools/GtfsCommands.h"
 #include "tools/RenderDigits.h"
 #include "tools/RenderName.h"
 #include "tools/RouteSheet.h"
@@ -238,6 +239,48 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
       IPA フォントがないときは警告を出し、代わりのフォントで描きます。
 
+  gtfs-routes FEED
+      GTFS-JP（標準的なバス情報フォーマット）のフィードの系統を、1行に1つ
+      routes.txt の順に表示します（タブ区切り）: route_id、系統名
+      （route_short_name、なければ route_long_name）、便数、最も停留所の多い
+      便の停留所数、その便に必要な整理券番号の数（gtfs の既定どおり運賃区間
+      ごとに数えます）。FEED はフォルダーか .zip（ファイルが一番上か、中の
+      1つのフォルダーにあるもの）です。
+
+  gtfs FEED --route ID [オプション] OUTDIR
+      フィードの系統 ID を、すぐに運行できる系統のフォルダー OUTDIR（なければ
+      作ります）に書き出します: 運賃データ N.hy3、放送用データ Ntp.csv
+      （Shift-JIS）、読み辞書 yomi.csv、設定ファイル route.in4。
+      OUTDIR/route.in4 を設定ファイルにして kerubara を起動し、系統 N、
+      区間 1 でリセットすれば運行できます。系統、便、停留所数、整理券番号、運賃の
+      最低と最高、注意を表示します。
+      便は、最も停留所の多い便（同じ数なら trips.txt で先のもの）です。
+      運賃は fare_rules.txt の、乗る停留所と降りる停留所の zone_id が合う
+      規則（この系統か route_id が空のもの、origin_id と destination_id が
+      空なら全ゾーン）の price で、複数合えば安いほうです。運賃のない区間は
+      -1（運賃なし）にして、その数を注意で知らせます。
+      整理券番号は乗車できない停留所（pickup_type 1）と終点で 0、
+      列1～列140 が整理券番号 1～140 の運賃、列149 が始発からの分、
+      列150 が送り・戻し時のサウンドのフラグ（1 普通の停留所、3 終点）です。
+        --trip ID          この便を使う
+        --direction 0|1    この direction_id の便から選ぶ
+        --number N         系統番号（1～5桁、既定は route_short_name が
+                           1～5桁の数字ならその番号。そうでなければ必須で、
+                           ないと終了コード 2）
+        --tickets stage    運賃の同じ停留所（運賃区間）に同じ整理券番号を
+                           付ける（既定）
+        --tickets stop     乗車できる停留所ごとに整理券番号を付ける
+        --chimes DIR       設定ファイルで使うチャイムのフォルダー（既定は
+                           プログラムに同梱のチャイム）
+      停留所名は Shift-JIS で表せないときは NFKC で正規化し、それでも表せ
+      ない文字があれば停留所と文字を示して終わります。停留所は301件、
+      整理券番号は140個までです。translations.txt の ja-Hrkt の読みを
+      カタカナにして yomi.csv に書きます（OUTDIR の yomi.csv のほかの行は
+      残します）。ファイルや列の不足、存在しない系統・便・停留所、数値で
+      ない運賃や順番、壊れた zip、閉じていない引用符は、ファイルと行番号を
+      示して終了コード 1 で終わり、OUTDIR のファイルは作成も変更もしません
+      （書き込みは一時ファイル経由です）。
+
   help, --help, -h
       この説明を表示します。
 
@@ -333,6 +376,10 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     if (command == u"render-ticket")
         return renderTicket(rest, out, err);
+    if (command == u"gtfs-routes")
+        return listGtfsRoutes(rest, out, err);
+    if (command == u"gtfs")
+        return importGtfsRoute(rest, out, err);
     return usageError(err, QStringLiteral("「%1」というコマンドはありません。").arg(command));
 }
 

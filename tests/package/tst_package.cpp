@@ -195,6 +195,7 @@ void tst_Package::installsEveryFileWhereDebianLooksForIt_data()
     QTest::newRow("plain ticket plug-in") << "usr/share/kerubara/examples/ticket-plain.4SP" << false;
     QTest::newRow("full ticket plug-in") << "usr/share/kerubara/examples/ticket-full.4SP" << false;
     QTest::newRow("notes on the examples") << "usr/share/kerubara/examples/README.md" << false;
+    QTest::newRow("example GTFS feed") << "usr/share/kerubara/examples/gtfs/stop_times.txt" << false;
     QTest::newRow("stop chime") << "usr/share/kerubara/examples/chime-stop.wav" << false;
     QTest::newRow("arrival chime") << "usr/share/kerubara/examples/chime-arrival.wav" << false;
     QTest::newRow("terminus melody") << "usr/share/kerubara/examples/chime-terminus.mid" << false;
@@ -430,6 +431,10 @@ void tst_Package::completionOffersFilesOfTheKindAsked_data()
         << QStringList{"render-panel", "12.hy3", "--settings", ""} << QStringList{"demo.in4", sub};
     QTest::newRow("route-sheet: the announcements after --tape")
         << QStringList{"route-sheet", "12.hy3", "--tape", ""} << QStringList{"34TP.CSV", "9tp.csv", "route.csv", sub};
+    QTest::newRow("gtfs: the feed is a .zip or a folder") << QStringList{"gtfs", ""} << QStringList{"feed.zip", sub};
+    QTest::newRow("gtfs: then the output folder")
+        << QStringList{"gtfs", "feed.zip", "--route", "R1", ""} << QStringList{sub};
+    QTest::newRow("gtfs: the ticket rules") << QStringList{"gtfs", "--tickets", ""} << QStringList{"stage", "stop"};
 }
 
 void tst_Package::completionOffersFilesOfTheKindAsked()
@@ -439,7 +444,7 @@ void tst_Package::completionOffersFilesOfTheKindAsked()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     for (const char *name : {"12.hy3", "7.HY3", "route.csv", "9tp.csv", "34TP.CSV", "ticket.4SP", "bus.4sp", "name.png",
-                             "chime.wav", "notes.txt", "demo.in4"})
+                             "chime.wav", "notes.txt", "demo.in4", "feed.zip"})
         QVERIFY(QFile(folder.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly));
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
     // Folders come back without their slash; bash adds it when it shows them.

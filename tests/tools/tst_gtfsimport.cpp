@@ -1,0 +1,457 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A GTFS-JP feed turned into a route: the ticket numbers and fare columns,
+// bad feeds refused without touching the output folder, and the example feed
+// imported and driven in the simulator through its announcement tape.
+
+#include "QuietSimulator.h"
+#include "TestFiles.h"
+#include "ToolRun.h"
+#include "controls/digit/M_Degit.h"
+#include "operation/FareFile.h"
+#include "reslib/Cp932.h"
+#include "settings/SettingsLocation.h"
+#include "sound/SoundSystem.h"
+#include "windows/Form1.h"
+#include "windows/frmCtl.h"
+
+#include "controls/stopname/ChimeiCtl_DX.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <zip.h>
+
+using namespace kerubara;
+using testing::runTool;
+
+namespace {
+
+using Files = QMap<QString, QByteArray>;
+using Rows = QList<QList<int>>;
+
+// Five stops A..E in zones 1, 1, 2, 2, 3 on one trip of route R (number 7);
+// a fare of 100 within a zone, 150 to the next zone, 200 across two.
+Files miniFeed()
+{
+    return {
+        {"routes.txt", "route_id,route_short_name,route_long_name\nR,7,Aから E\n"},
+        {"trips.txt", "route_id,service_id,trip_id,direction_id\nR,WD,T,0\n"},
+        {"stops.txt", "stop_id,stop_name,zone_id\nA,停A,Z1\nB,停B,Z1\nC,停C,Z2\nD,停D,Z2\nE,停E,Z3\n"},
+        {"stop_times.txt", "trip_id,arrival_time,departure_time,stop_id,stop_sequence,pickup_type\n"
+                           "T,7:00:00,7:00:00,A,1,0\nT,7:02:00,7:02:00,B,2,0\nT,7:05:00,7:05:00,C,3,0\n"
+                           "T,7:09:30,7:10:00,D,4,0\nT,7:12:00,7:12:00,E,5,0\n"},
+        {"fare_attributes.txt", "fare_id,price,currency_type\nF100,100,JPY\nF150,150,JPY\nF200,200,JPY\n"},
+        {"fare_rules.txt", "fare_id,route_id,origin_id,destination_id\nF100,R,Z1,Z1\nF150,R,Z1,Z2\nF200,R,Z1,Z3\n"
+                           "F100,R,Z2,Z2\nF150,R,Z2,Z3\nF100,R,Z3,Z3\n"},
+    };
+}
+
+// The files of a feed folder. Not kept for the fuzz seeds: a feed's text is
+// no settings text, which the seeds take ".txt" files for (zipped feeds are).
+bool writeFeed(const QString &folder, const Files &files)
+{
+    QDir().mkpath(folder);
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        QFile file(QDir(folder).filePath(it.key()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size())
+            return false;
+    }
+    return true;
+}
+
+// A .zip of the files, under `inside` ("" for the top, or "folder/").
+QByteArray zipOf(const Files &files, const QString &inside = {})
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("feed.zip")));
+    int error = 0;
+    zip_t *archive = zip_open(path.constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive)
+        return {};
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        zip_source_t *source = zip_source_buffer(archive, it.value().constData(), static_cast<zip_uint64_t>(it.value().size()), 0);
+        zip_file_add(archive, (inside + it.key()).toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
+    }
+    if (zip_close(archive) != 0)
+        return {};
+    QFile file(QFile::decodeName(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::vector<FareFileRecord> readRoute(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return scanFareFile(file).records;
+}
+
+// Every file under a folder with its bytes.
+QMap<QString, QByteArray> contents(const QString &folder)
+{
+    QMap<QString, QByteArray> all;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        all.insert(QDir(folder).relativeFilePath(path), f.readAll());
+    }
+    return all;
+}
+
+void click(QWidget *w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// The stops of the example's route 1 as the panel must show them: the name
+// and the fares of ticket numbers 1 to 4 (zones of 170, 210, 260 and 320 yen).
+struct ExpectedStop
+{
+    const char16_t *name;
+    std::array<int, 4> fares;
+};
+const ExpectedStop kRoute1[] = {
+    {u"桜川駅前", {0, 0, 0, 0}},         {u"桜川二丁目", {170, 0, 0, 0}},     {u"市民病院", {210, 0, 0, 0}},
+    {u"若葉台", {210, 170, 0, 0}},       {u"大橋通り", {260, 210, 0, 0}},     {u"中央公園", {260, 210, 170, 0}},
+    {u"緑ヶ丘小学校前", {320, 260, 210, 0}}, {u"あおば団地", {320, 260, 210, 170}}, {u"桜川営業所", {320, 260, 210, 170}},
+};
+
+} // namespace
+
+class tst_GtfsImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ticketNumbersAndFareColumns_data();
+    void ticketNumbersAndFareColumns();
+    void readingsInEitherTranslationFormat_data();
+    void readingsInEitherTranslationFormat();
+    void badFeedIsNamedAndWritesNothing_data();
+    void badFeedIsNamedAndWritesNothing();
+    void exampleRoutesAreListed();
+    void importedExampleDrivesInTheSimulator_data();
+    void importedExampleDrivesInTheSimulator();
+};
+
+void tst_GtfsImport::ticketNumbersAndFareColumns_data()
+{
+    QTest::addColumn<Files>("changes");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QList<int>>("tickets");
+    QTest::addColumn<Rows>("fares"); // columns 1..T of each stop
+    QTest::addColumn<QString>("note"); // in the summary
+
+    const Files none;
+    QTest::newRow("stops of one zone share a fare stage")
+        << none << QStringList() << QList<int>{1, 1, 2, 2, 0}
+        << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}} << QString();
+    QTest::newRow("--tickets stop numbers every boarding stop")
+        << none << QStringList{"--tickets", "stop"} << QList<int>{1, 2, 3, 4, 0}
+        << Rows{{0, 0, 0, 0}, {100, 0, 0, 0}, {150, 150, 0, 0}, {150, 150, 100, 0}, {200, 200, 150, 150}} << QString();
+    QTest::newRow("no ticket where boarding is not allowed")
+        << Files{{"stop_times.txt", "trip_id,arrival_time,departure_time,stop_id,stop_sequence,pickup_type\n"
+                                    "T,7:00:00,7:00:00,A,1,\nT,7:02:00,7:02:00,B,2,\nT,7:05:00,7:05:00,C,3,1\n"
+                                    "T,7:09:30,7:10:00,D,4,0\nT,7:12:00,7:12:00,E,5,0\n"}}
+        << QStringList() << QList<int>{1, 1, 0, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 0}, {200, 150}}
+        << QString();
+    QTest::newRow("stops in sequence order, not file order")
+        << Files{{"stop_times.txt", "stop_sequence,stop_id,trip_id,arrival_time,departure_time\n"
+                                    "40,D,T,7:09:30,7:10:00\n10,A,T,7:00:00,7:00:00\n30,C,T,7:05:00,7:05:00\n"
+                                    "20,B,T,7:02:00,7:02:00\n50,E,T,7:12:00,7:12:00\n"}}
+        << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}}
+        << QString();
+    QTest::newRow("one rule without zones for every route is a flat fare")
+        << Files{{"fare_rules.txt", "fare_id,route_id,origin_id,destination_id\nF200,,,\n"}} << QStringList()
+        << QList<int>{1, 1, 1, 1, 0} << Rows{{0}, {200}, {200}, {200}, {200}} << QString();
+    QTest::newRow("the lowest price of the rules that match")
+        << Files{{"fare_rules.txt", "fare_id,route_id,origin_id,destination_id\nF100,R,Z1,Z1\nF150,R,Z1,Z2\nF200,R,Z1,Z3\n"
+                                    "F150,R,Z1,\nF100,R,Z2,Z2\nF150,R,Z2,Z3\nF100,R,Z3,Z3\n"}}
+        << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {150, 150}}
+        << QString();
+    QTest::newRow("rules of another route do not apply")
+        << Files{{"fare_rules.txt", "fare_id,route_id,origin_id,destination_id\nF100,R,Z1,Z1\nF150,R,Z1,Z2\nF200,R,Z1,Z3\n"
+                                    "F100,X,,\nF100,R,Z2,Z2\nF150,R,Z2,Z3\nF100,R,Z3,Z3\n"}}
+        << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}}
+        << QString();
+    QTest::newRow("a pair without a rule is -1 and counted")
+        << Files{{"fare_rules.txt", "fare_id,route_id,origin_id,destination_id\nF100,R,Z1,Z1\nF150,R,Z1,Z2\n"
+                                    "F100,R,Z2,Z2\nF150,R,Z2,Z3\nF100,R,Z3,Z3\n"}}
+        << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {-1, 150}}
+        << QStringLiteral("運賃のない区間が1件あります（「停A」→「停E」）");
+    QTest::newRow("a name Shift-JIS lacks in its compatibility form")
+        << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A⑴,Z1\nB,停B,Z1\nC,停C,Z2\nD,停D,Z2\nE,停E,Z3\n"}}
+        << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}}
+        << QStringLiteral("停留所名「停A⑴」は Shift-JIS で表せないため「停A(1)」としました。");
+}
+
+// The written fare data: each stop's ticket number, the fares from the stop
+// where each ticket was first issued, minutes on the way in column 149 and
+// the step sound in column 150.
+void tst_GtfsImport::ticketNumbersAndFareColumns()
+{
+    QFETCH(Files, changes);
+    QFETCH(QStringList, options);
+    QFETCH(QList<int>, tickets);
+    QFETCH(Rows, fares);
+    QFETCH(QString, note);
+
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert(changes);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool(QStringList{"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path()}
+                                     + options + QStringList{dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains(note), qPrintable(run.out));
+
+    const std::vector<FareFileRecord> route = readRoute(dir.filePath("out/7.hy3"));
+    QCOMPARE(route.size(), std::size_t(5));
+    const int minutes[] = {0, 2, 5, 9, 12};
+    for (std::size_t j = 0; j < route.size(); ++j) {
+        const FareFileRecord &stop = route[j];
+        QCOMPARE(int(stop.seirikenNo), tickets[j]);
+        const QList<int> &expected = fares[j];
+        for (int k = 1; k <= int(expected.size()) + 1; ++k)
+            QCOMPARE(int(stop.cols[k - 1]), k <= expected.size() ? expected[k - 1] : 0);
+        QCOMPARE(int(stop.cols[148]), minutes[j]);
+        QCOMPARE(int(stop.cols[149]), j + 1 == route.size() ? 3 : 1);
+    }
+    if (note.contains(u'⑴'))
+        QCOMPARE(cp932::decode(route[0].chimei), QStringLiteral("停A(1)"));
+}
+
+void tst_GtfsImport::readingsInEitherTranslationFormat_data()
+{
+    QTest::addColumn<QByteArray>("translations");
+    QTest::addColumn<QByteArray>("yomi");
+
+    QTest::newRow("by the name, in katakana")
+        << QByteArray("table_name,field_name,language,translation,field_value\nstops,stop_name,ja-Hrkt,テイエー,停A\n")
+        << QByteArray("停A,テイエー\n");
+    QTest::newRow("by the stop, hiragana and its pause")
+        << QByteArray("table_name,field_name,language,translation,record_id\nstops,stop_name,ja-Hrkt,てい・びー,B\n")
+        << QByteArray("停B,テイ、ビー\n");
+    QTest::newRow("GTFS-JP's first format: the text itself")
+        << QByteArray("trans_id,lang,translation\n停C,ja-Hrkt,ていしー\n停C,en,Stop C\n") << QByteArray("停C,テイシー\n");
+    QTest::newRow("other languages and fields are not readings")
+        << QByteArray("table_name,field_name,language,translation,field_value\nstops,stop_name,en,Tei A,停A\n"
+                      "stops,stop_desc,ja-Hrkt,ていえー,停A\n")
+        << QByteArray();
+}
+
+// The ja-Hrkt readings of the stop names, in katakana, whichever way the
+// feed writes its translations.
+void tst_GtfsImport::readingsInEitherTranslationFormat()
+{
+    QFETCH(QByteArray, translations);
+    QFETCH(QByteArray, yomi);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert("translations.txt", translations);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool({"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path(), dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QFile written(dir.filePath("out/yomi.csv"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), yomi);
+}
+
+void tst_GtfsImport::badFeedIsNamedAndWritesNothing_data()
+{
+    QTest::addColumn<Files>("changes");
+    QTest::addColumn<QStringList>("removed");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("damagedZip");
+    QTest::addColumn<QString>("named"); // what the message begins with
+
+    const Files none;
+    const QStringList kept;
+    QTest::newRow("a required file is missing") << none << QStringList{"stop_times.txt"} << QStringList() << false
+                                                << QStringLiteral("stop_times.txt: ");
+    QTest::newRow("a required column is missing")
+        << Files{{"stops.txt", "stop_id,name,zone_id\nA,停A,Z1\n"}} << kept << QStringList() << false
+        << QStringLiteral("stops.txt: 1行目: ");
+    QTest::newRow("a route that does not exist") << none << kept << QStringList{"--route", "Q"} << false
+                                                 << QStringLiteral("routes.txt: ");
+    QTest::newRow("a trip that does not exist") << none << kept << QStringList{"--trip", "U"} << false
+                                                << QStringLiteral("trips.txt: ");
+    QTest::newRow("a stop missing from stops.txt")
+        << Files{{"stop_times.txt", "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n"
+                                    "T,7:00:00,7:00:00,A,1\nT,7:02:00,7:02:00,Q,2\n"}}
+        << kept << QStringList() << false << QStringLiteral("stop_times.txt: 3行目: ");
+    QTest::newRow("a price that is no number")
+        << Files{{"fare_attributes.txt", "fare_id,price\nF100,100\nF150,百五十\nF200,200\n"}} << kept << QStringList()
+        << false << QStringLiteral("fare_attributes.txt: 3行目: ");
+    QTest::newRow("a sequence that is no number")
+        << Files{{"stop_times.txt", "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n"
+                                    "T,7:00:00,7:00:00,A,1\nT,7:02:00,7:02:00,B,2a\n"}}
+        << kept << QStringList() << false << QStringLiteral("stop_times.txt: 3行目: ");
+    QTest::newRow("a quote left open")
+        << Files{{"stops.txt", "stop_id,stop_name,zone_id\r\nA,停A,Z1\r\nB,\"停B,Z1\r\nC,停C,Z2\r\n"}} << kept
+        << QStringList() << false << QStringLiteral("stops.txt: 3行目: ");
+    QTest::newRow("a name Shift-JIS cannot hold")
+        << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A,Z1\nB,停B,Z1\nC,バス🚌停,Z2\nD,停D,Z2\nE,停E,Z3\n"}}
+        << kept << QStringList() << false << QStringLiteral("stops.txt: 4行目: 停留所「バス🚌停」");
+    QTest::newRow("a damaged zip") << none << kept << QStringList() << true << QStringLiteral("feed.zip");
+    QByteArray stops = "stop_id,stop_name\n";
+    QByteArray times = "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n";
+    for (int s = 1; s <= 302; ++s) {
+        stops += "S" + QByteArray::number(s) + ",停" + QByteArray::number(s) + "\n";
+        times += "T,7:00:00,7:00:00,S" + QByteArray::number(s) + "," + QByteArray::number(s) + "\n";
+    }
+    QTest::newRow("more stops than a route holds")
+        << Files{{"stops.txt", stops}, {"stop_times.txt", times}} << kept << QStringList() << false
+        << QStringLiteral("stop_times.txt: 便「T」の停留所が302件です。");
+}
+
+// Whatever is wrong is named with its file and line, the exit status is 1,
+// and the output folder keeps exactly what it held.
+void tst_GtfsImport::badFeedIsNamedAndWritesNothing()
+{
+    QFETCH(Files, changes);
+    QFETCH(QStringList, removed);
+    QFETCH(QStringList, options);
+    QFETCH(bool, damagedZip);
+    QFETCH(QString, named);
+
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert(changes);
+    for (const QString &name : removed)
+        files.remove(name);
+    QString feed = dir.filePath("feed");
+    QVERIFY(writeFeed(feed, files));
+    if (damagedZip) {
+        QByteArray zip = zipOf(files);
+        QVERIFY(zip.size() > 200);
+        for (qsizetype i = 60; i < 90; ++i)
+            zip[i] = char(zip[i] ^ 0x5A);
+        feed = dir.filePath("feed.zip");
+        QVERIFY(testing::writeFile(feed, zip));
+    }
+    const QString out = dir.filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    QVERIFY(testing::writeFile(out + "/7.hy3", "old fare data"));
+    QVERIFY(testing::writeFile(out + "/yomi.csv", "港,ミナト\n"));
+    const auto before = contents(out);
+
+    if (!options.contains("--route"))
+        options << QStringList{"--route", "R"};
+    const testing::Run run = runTool(QStringList{"gtfs", feed} + options + QStringList{out});
+    QCOMPARE(run.status, 1);
+    const QString first = run.err.section(u'\n', 0, 0);
+    QVERIFY2(first.startsWith(feed) && first.contains(named), qPrintable(run.err));
+    QCOMPARE(contents(out), before);
+}
+
+void tst_GtfsImport::exampleRoutesAreListed()
+{
+    const testing::Run list = runTool({"gtfs-routes", KERUBARA_EXAMPLES_DIR "/gtfs"});
+    QCOMPARE(list.status, 0);
+    QCOMPARE(list.out, QStringLiteral("route_id\t系統名\t便数\t停留所数\t整理券番号\nR1\t1\t3\t9\t4\nR2\t市内循環\t2\t6\t1\n"));
+
+    // The loop line has no number of digits: it needs one.
+    QTemporaryDir dir;
+    const testing::Run unnumbered = runTool({"gtfs", KERUBARA_EXAMPLES_DIR "/gtfs", "--route", "R2", dir.filePath("out")});
+    QCOMPARE(unnumbered.status, 2);
+    QVERIFY(unnumbered.err.contains("--number"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("out")));
+}
+
+void tst_GtfsImport::importedExampleDrivesInTheSimulator_data()
+{
+    QTest::addColumn<QString>("zipFolder"); // no zip when null
+    QTest::newRow("from the folder") << QString();
+    QTest::newRow("from a .zip with the files at its top") << QStringLiteral("");
+    QTest::newRow("from a .zip with the files in one folder") << QStringLiteral("sakuragawa/");
+}
+
+// The example's zone route imported and then driven by the announcement tape
+// from the first stop to the last: each stop's name on the strip and the
+// fares of its tickets on the panel.
+void tst_GtfsImport::importedExampleDrivesInTheSimulator()
+{
+    QFETCH(QString, zipFolder);
+    QTemporaryDir dir;
+    QString feed = QStringLiteral(KERUBARA_EXAMPLES_DIR "/gtfs");
+    if (!zipFolder.isNull()) {
+        Files files;
+        for (const QString &name : QDir(feed).entryList(QDir::Files))
+            files.insert(name, contents(feed).value(name));
+        feed = dir.filePath("feed.zip");
+        QVERIFY(testing::writeFile(feed, zipOf(files, zipFolder)));
+    }
+    // A reading dictionary already there keeps its other words.
+    const QString out = dir.filePath("route");
+    QVERIFY(QDir().mkpath(out));
+    QVERIFY(testing::writeFile(out + "/yomi.csv", "港,ミナト\n桜川駅前,サクラガワ\n"));
+    const testing::Run run = runTool({"gtfs", feed, "--route", "R1", "--chimes", KERUBARA_SAMPLE_DIR, out});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY2(!run.out.contains(QStringLiteral("注意")), qPrintable(run.out));
+    QFile yomi(out + "/yomi.csv");
+    QVERIFY(yomi.open(QIODevice::ReadOnly));
+    const QList<QByteArray> words = yomi.readAll().split('\n');
+    QVERIFY(words.contains("港,ミナト"));
+    QVERIFY(words.contains("桜川駅前,サクラガワエキマエ"));
+    QVERIFY(!words.contains("桜川駅前,サクラガワ"));
+
+    testing::QuietSimulator sim(settingsFilePaths(out + "/route.in4"));
+    Form1 &panel = sim->form1();
+    frmCtl &console = sim->ctl();
+    QString shownName;
+    std::int16_t shownMode = 0;
+    QObject::connect(&sim->engine(), &OperationEngine::nameShown, [&](const QString &name, std::int16_t mode, std::int16_t) {
+        shownName = name;
+        shownMode = mode;
+    });
+
+    QStringList sounds;
+    sim->sound().setCommandLog([&](const QString &command) { sounds << command; });
+    auto terminusPlayed = [&] { return !sounds.filter(QStringLiteral("chime-terminus.mid")).isEmpty(); };
+
+    // 系統 1, 区間 1, リセット on the keypad.
+    QTest::mouseDClick(console.Frame1[0], Qt::LeftButton, {}, QPoint(4, 4));
+    for (int key : {10, 1, 11, 1})
+        click(console.CommandButton1[static_cast<std::size_t>(key)]);
+    click(console.Command1[1]);
+    QCOMPARE(sim->state.nStopCount, std::int16_t(std::size(kRoute1)));
+
+    auto expectStop = [&](std::size_t stop) {
+        const ExpectedStop &expected = kRoute1[stop];
+        QCOMPARE(sim->state.nStopPos, std::int16_t(stop));
+        QCOMPARE(shownName, QString::fromUtf16(expected.name));
+        // The strip holds exactly what that name draws.
+        const QImage strip = panel.ChimeiCtl->canvas();
+        panel.showStopName(shownName, shownMode, -1);
+        QCOMPARE(panel.ChimeiCtl->canvas(), strip);
+        for (int k = 1; k <= 12; ++k)
+            QCOMPARE(panel.Degit[static_cast<std::size_t>(k)]->Value().toInt(), k <= 4 ? expected.fares[k - 1] : 0);
+    };
+    expectStop(0);
+    QCOMPARE(sim->tape().GetTapeCount(), int(std::size(kRoute1)));
+    for (std::size_t stop = 1; stop < std::size(kRoute1); ++stop) {
+        click(console.cmdTapeNext);
+        if (stop == 1) // the greeting, at the first stop
+            click(console.cmdTapeNext);
+        expectStop(stop);
+        if (QTest::currentTestFailed())
+            return;
+        // The step sound follows column 150: the terminus melody at the end only.
+        QCOMPARE(terminusPlayed(), stop + 1 == std::size(kRoute1));
+    }
+    QCOMPARE(sim.spoken.size(), int(std::size(kRoute1)));
+    QCOMPARE(sim.spoken.front(), QStringLiteral("ご乗車ありがとうございます。このバスは、桜川営業所行きです。整理券をお取りください。"));
+    QCOMPARE(sim.spoken.last(), QStringLiteral("次は、終点、桜川営業所です。お忘れ物のないよう、ご注意ください。"));
+    QVERIFY2(sim.messages.isEmpty(), qPrintable(sim.messages.value(0).prompt));
+}
+
+QTEST_MAIN(tst_GtfsImport)
+#include "tst_gtfsimport.moc"

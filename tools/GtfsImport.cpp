@@ -1,0 +1,831 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "tools/GtfsImport.h"
+
+#include "reslib/Cp932.h"
+#include "sound/ReadingDictionary.h"
+#include "tools/Csv.h"
+#include "tools/FareCommands.h"
+#include "tools/ToolFiles.h"
+
+#include <QDir>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <tuple>
+
+namespace kerubara::gtfs {
+namespace {
+
+struct StopInfo
+{
+    QString name;
+    QString zone;
+    int line = 0;
+};
+
+struct StopTime
+{
+    int sequence = 0;
+    QString stopId;
+    bool boarding = true;          // pickup_type is not 1
+    std::optional<int> arrival;    // seconds after midnight of the service day
+    std::optional<int> departure;
+    int line = 0;
+};
+
+struct TripInfo
+{
+    QString id;
+    QString routeId;
+    QString headsign;
+    int direction = -1;
+    std::vector<StopTime> times; // in stop_sequence order once loaded
+};
+
+struct RouteInfo
+{
+    QString id;
+    QString shortName;
+    QString longName;
+
+    QString name() const { return shortName.isEmpty() ? longName : shortName; }
+};
+
+struct FareRule
+{
+    int price = 0;
+    QString origin;      // zone_id, empty for any
+    QString destination; // zone_id, empty for any
+};
+
+// Everything the conversion reads of a feed.
+struct FeedData
+{
+    QHash<QString, StopInfo> stops;
+    std::vector<RouteInfo> routes;
+    QHash<QString, qsizetype> routeIndex;
+    std::vector<TripInfo> trips;
+    QHash<QString, qsizetype> tripIndex;
+    QHash<QString, std::vector<FareRule>> rulesByRoute; // "" for rules of every route
+    QString tripsFile;
+    QString stopTimesFile;
+};
+
+FeedError rowError(const Table &table, const csv::Row &row, const QString &message)
+{
+    return {table.file, row.line, message};
+}
+
+// A whole non-negative number, or nothing.
+std::optional<int> wholeNumber(const QString &text)
+{
+    const auto v = datatool::parseInt32(text);
+    return v && *v >= 0 ? std::optional<int>(*v) : std::nullopt;
+}
+
+// A price in yen: a whole number, also written with a zero fraction ("200.0").
+std::optional<int> yen(QString text)
+{
+    static const QRegularExpression zeroFraction(QStringLiteral("\\.0*$"));
+    text.remove(zeroFraction);
+    const auto v = datatool::parseInt16(text);
+    return v && *v >= 0 ? std::optional<int>(*v) : std::nullopt;
+}
+
+// "H:MM:SS" (hours may pass 24) as seconds; nothing for any other text.
+std::optional<int> seconds(const QString &text)
+{
+    static const QRegularExpression time(QStringLiteral("^(\\d{1,3}):([0-5]\\d):([0-5]\\d)$"));
+    const QRegularExpressionMatch m = time.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toInt();
+}
+
+bool loadStops(const Feed &feed, FeedData &data, FeedError *error)
+{
+    const auto table = feed.table(QStringLiteral("stops.txt"), {QStringLiteral("stop_id"), QStringLiteral("stop_name")}, error);
+    if (!table)
+        return false;
+    const int id = table->column(QStringLiteral("stop_id"));
+    const int name = table->column(QStringLiteral("stop_name"));
+    const int zone = table->column(QStringLiteral("zone_id"));
+    data.stops.reserve(static_cast<qsizetype>(table->rows.size()));
+    for (const csv::Row &row : table->rows) {
+        const QString stopId = Table::value(row, id);
+        if (stopId.isEmpty()) {
+            *error = rowError(*table, row, QStringLiteral("stop_id が空です。"));
+            return false;
+        }
+        if (const auto it = data.stops.constFind(stopId); it != data.stops.constEnd()) {
+            *error = rowError(*table, row, QStringLiteral("stop_id「%1」は %2 行目にもあります。").arg(stopId, QString::number(it->line)));
+            return false;
+        }
+        data.stops.insert(stopId, StopInfo{Table::value(row, name), Table::value(row, zone), row.line});
+    }
+    return true;
+}
+
+bool loadRoutes(const Feed &feed, FeedData &data, FeedError *error)
+{
+    const auto table = feed.table(QStringLiteral("routes.txt"), {QStringLiteral("route_id")}, error);
+    if (!table)
+        return false;
+    const int id = table->column(QStringLiteral("route_id"));
+    const int shortName = table->column(QStringLiteral("route_short_name"));
+    const int longName = table->column(QStringLiteral("route_long_name"));
+    for (const csv::Row &row : table->rows) {
+        const QString routeId = Table::value(row, id);
+        if (routeId.isEmpty() || data.routeIndex.contains(routeId)) {
+            *error = rowError(*table, row, routeId.isEmpty() ? QStringLiteral("route_id が空です。")
+                                                             : QStringLiteral("route_id「%1」が2回あります。").arg(routeId));
+            return false;
+        }
+        data.routeIndex.insert(routeId, static_cast<qsizetype>(data.routes.size()));
+        data.routes.push_back({routeId, Table::value(row, shortName), Table::value(row, longName)});
+    }
+    return true;
+}
+
+bool loadTrips(const Feed &feed, FeedData &data, FeedError *error)
+{
+    const auto table = feed.table(QStringLiteral("trips.txt"), {QStringLiteral("route_id"), QStringLiteral("trip_id")}, error);
+    if (!table)
+        return false;
+    data.tripsFile = table->file;
+    const int route = table->column(QStringLiteral("route_id"));
+    const int id = table->column(QStringLiteral("trip_id"));
+    const int headsign = table->column(QStringLiteral("trip_headsign"));
+    const int direction = table->column(QStringLiteral("direction_id"));
+    for (const csv::Row &row : table->rows) {
+        TripInfo trip{Table::value(row, id), Table::value(row, route), Table::value(row, headsign), -1, {}};
+        if (trip.id.isEmpty() || data.tripIndex.contains(trip.id)) {
+            *error = rowError(*table, row, trip.id.isEmpty() ? QStringLiteral("trip_id が空です。")
+                                                             : QStringLiteral("trip_id「%1」が2回あります。").arg(trip.id));
+            return false;
+        }
+        if (!data.routeIndex.contains(trip.routeId)) {
+            *error = rowError(*table, row, QStringLiteral("route_id「%1」は routes.txt にありません。").arg(trip.routeId));
+            return false;
+        }
+        if (const QString d = Table::value(row, direction); !d.isEmpty()) {
+            if (d != u"0" && d != u"1") {
+                *error = rowError(*table, row, QStringLiteral("direction_id「%1」は 0 か 1 でなければなりません。").arg(d));
+                return false;
+            }
+            trip.direction = d.toInt();
+        }
+        data.tripIndex.insert(trip.id, static_cast<qsizetype>(data.trips.size()));
+        data.trips.push_back(std::move(trip));
+    }
+    return true;
+}
+
+bool loadStopTimes(const Feed &feed, FeedData &data, FeedError *error)
+{
+    const auto table = feed.table(QStringLiteral("stop_times.txt"),
+                                  {QStringLiteral("trip_id"), QStringLiteral("stop_id"), QStringLiteral("stop_sequence"),
+                                   QStringLiteral("arrival_time"), QStringLiteral("departure_time")},
+                                  error);
+    if (!table)
+        return false;
+    data.stopTimesFile = table->file;
+    const int trip = table->column(QStringLiteral("trip_id"));
+    const int stop = table->column(QStringLiteral("stop_id"));
+    const int sequence = table->column(QStringLiteral("stop_sequence"));
+    const int arrival = table->column(QStringLiteral("arrival_time"));
+    const int departure = table->column(QStringLiteral("departure_time"));
+    const int pickup = table->column(QStringLiteral("pickup_type"));
+    for (const csv::Row &row : table->rows) {
+        const QString tripId = Table::value(row, trip);
+        const auto at = data.tripIndex.constFind(tripId);
+        if (at == data.tripIndex.constEnd()) {
+            *error = rowError(*table, row, QStringLiteral("trip_id「%1」は trips.txt にありません。").arg(tripId));
+            return false;
+        }
+        StopTime time;
+        time.line = row.line;
+        time.stopId = Table::value(row, stop);
+        if (!data.stops.contains(time.stopId)) {
+            *error = rowError(*table, row, QStringLiteral("stop_id「%1」は stops.txt にありません。").arg(time.stopId));
+            return false;
+        }
+        const QString seq = Table::value(row, sequence);
+        const auto number = wholeNumber(seq);
+        if (!number) {
+            *error = rowError(*table, row, QStringLiteral("stop_sequence「%1」が 0 以上の整数ではありません。").arg(seq));
+            return false;
+        }
+        time.sequence = *number;
+        for (const auto &[column, name, value] : {std::tuple{arrival, "arrival_time", &time.arrival},
+                                                  std::tuple{departure, "departure_time", &time.departure}}) {
+            const QString text = Table::value(row, column);
+            if (text.isEmpty())
+                continue;
+            *value = seconds(text);
+            if (!*value) {
+                *error = rowError(*table, row, QStringLiteral("%1「%2」が「時:分:秒」（例 7:05:00）の形ではありません。")
+                                                   .arg(QLatin1StringView(name), text));
+                return false;
+            }
+        }
+        time.boarding = Table::value(row, pickup) != u"1";
+        data.trips[static_cast<std::size_t>(*at)].times.push_back(std::move(time));
+    }
+    for (TripInfo &t : data.trips) {
+        std::stable_sort(t.times.begin(), t.times.end(), [](const StopTime &a, const StopTime &b) { return a.sequence < b.sequence; });
+        const auto twice = std::adjacent_find(t.times.begin(), t.times.end(),
+                                              [](const StopTime &a, const StopTime &b) { return a.sequence == b.sequence; });
+        if (twice != t.times.end()) {
+            *error = {table->file, std::max(twice->line, std::next(twice)->line),
+                      QStringLiteral("便「%1」の stop_sequence %2 が2回あります。").arg(t.id, QString::number(twice->sequence))};
+            return false;
+        }
+    }
+    return true;
+}
+
+bool loadFares(const Feed &feed, FeedData &data, FeedError *error)
+{
+    const auto attributes = feed.table(QStringLiteral("fare_attributes.txt"), {QStringLiteral("fare_id"), QStringLiteral("price")}, error);
+    if (!attributes)
+        return false;
+    QHash<QString, int> prices;
+    const int fareId = attributes->column(QStringLiteral("fare_id"));
+    const int price = attributes->column(QStringLiteral("price"));
+    for (const csv::Row &row : attributes->rows) {
+        const QString text = Table::value(row, price);
+        const auto value = yen(text);
+        if (!value) {
+            *error = rowError(*attributes, row, QStringLiteral("price「%1」が 0～32767 の整数（円）ではありません。").arg(text));
+            return false;
+        }
+        prices.insert(Table::value(row, fareId), *value);
+    }
+    const auto rules = feed.table(QStringLiteral("fare_rules.txt"), {QStringLiteral("fare_id")}, error);
+    if (!rules)
+        return false;
+    const int ruleFare = rules->column(QStringLiteral("fare_id"));
+    const int route = rules->column(QStringLiteral("route_id"));
+    const int origin = rules->column(QStringLiteral("origin_id"));
+    const int destination = rules->column(QStringLiteral("destination_id"));
+    for (const csv::Row &row : rules->rows) {
+        const QString id = Table::value(row, ruleFare);
+        const auto it = prices.constFind(id);
+        if (it == prices.constEnd()) {
+            *error = rowError(*rules, row, QStringLiteral("fare_id「%1」は fare_attributes.txt にありません。").arg(id));
+            return false;
+        }
+        data.rulesByRoute[Table::value(row, route)].push_back({*it, Table::value(row, origin), Table::value(row, destination)});
+    }
+    return true;
+}
+
+std::optional<FeedData> loadFeed(const Feed &feed, FeedError *error)
+{
+    FeedData data;
+    if (loadStops(feed, data, error) && loadRoutes(feed, data, error) && loadTrips(feed, data, error)
+        && loadStopTimes(feed, data, error) && loadFares(feed, data, error))
+        return data;
+    return std::nullopt;
+}
+
+// The fares of a route between the stops of a trip: the lowest price of the
+// rules of this route or of every route whose zones match; nothing where
+// no rule matches.
+class FareMatrix
+{
+public:
+    FareMatrix(const FeedData &data, const QString &routeId, const std::vector<StopTime> &stops) : n_(stops.size())
+    {
+        // Each zone's fares to every zone, with "" as any zone.
+        QHash<QString, QHash<QString, int>> lowest;
+        for (const QString &key : {routeId, QString()}) {
+            if (key.isEmpty() && routeId.isEmpty())
+                continue;
+            const auto rules = data.rulesByRoute.constFind(key);
+            if (rules == data.rulesByRoute.constEnd())
+                continue;
+            for (const FareRule &rule : *rules) {
+                auto &to = lowest[rule.origin];
+                const auto it = to.find(rule.destination);
+                if (it == to.end())
+                    to.insert(rule.destination, rule.price);
+                else
+                    *it = std::min(*it, rule.price);
+            }
+        }
+        // The zones of the trip's stops, each pair looked up once.
+        QHash<QString, std::size_t> zoneIndex;
+        std::vector<QString> zones;
+        std::vector<std::size_t> zoneOf;
+        for (const StopTime &s : stops) {
+            const QString zone = data.stops.value(s.stopId).zone;
+            auto it = zoneIndex.constFind(zone);
+            if (it == zoneIndex.constEnd()) {
+                it = zoneIndex.insert(zone, zones.size());
+                zones.push_back(zone);
+            }
+            zoneOf.push_back(*it);
+        }
+        std::vector<std::optional<int>> byZone(zones.size() * zones.size());
+        for (std::size_t a = 0; a < zones.size(); ++a)
+            for (std::size_t b = 0; b < zones.size(); ++b)
+                byZone[a * zones.size() + b] = lookup(lowest, zones[a], zones[b]);
+        fares_.resize(n_ * n_);
+        for (std::size_t i = 0; i < n_; ++i)
+            for (std::size_t j = 0; j < n_; ++j)
+                fares_[i * n_ + j] = byZone[zoneOf[i] * zones.size() + zoneOf[j]];
+    }
+
+    const std::optional<int> &operator()(std::size_t from, std::size_t to) const { return fares_[from * n_ + to]; }
+
+private:
+    static std::optional<int> lookup(const QHash<QString, QHash<QString, int>> &lowest, const QString &from, const QString &to)
+    {
+        std::optional<int> best;
+        for (const QString &o : {from, QString()}) {
+            const auto row = lowest.constFind(o);
+            if (row == lowest.constEnd())
+                continue;
+            for (const QString &d : {to, QString()}) {
+                if (const auto it = row->constFind(d); it != row->constEnd())
+                    best = best ? std::min(*best, *it) : *it;
+                if (to.isEmpty())
+                    break;
+            }
+            if (from.isEmpty())
+                break;
+        }
+        return best;
+    }
+
+    std::size_t n_;
+    std::vector<std::optional<int>> fares_;
+};
+
+// The ticket number of each stop: 0 where nobody boards (and at the last
+// stop), otherwise numbered by stage or by stop.
+std::vector<int> ticketNumbers(const std::vector<StopTime> &stops, const FareMatrix &fares, TicketRule rule)
+{
+    const std::size_t n = stops.size();
+    std::vector<int> numbers(n, 0);
+    int issued = 0;
+    std::optional<std::size_t> previous;
+    auto sameStage = [&](std::size_t p, std::size_t i) {
+        for (std::size_t m = i + 1; m < n; ++m) {
+            if (fares(p, m) != fares(i, m))
+                return false;
+        }
+        return true;
+    };
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        if (!stops[i].boarding)
+            continue;
+        if (!previous || rule == TicketRule::Stop || !sameStage(*previous, i))
+            ++issued;
+        numbers[i] = issued;
+        previous = i;
+    }
+    return numbers;
+}
+
+// The trip with the most stops of those `accept` takes; the first on a tie.
+const TripInfo *longestTrip(const FeedData &data, const std::function<bool(const TripInfo &)> &accept)
+{
+    const TripInfo *best = nullptr;
+    for (const TripInfo &t : data.trips) {
+        if (accept(t) && (!best || t.times.size() > best->times.size()))
+            best = &t;
+    }
+    return best;
+}
+
+// A stop name the fare data can hold: as written, else in its compatibility
+// form (NFKC); nothing when even that has a character Shift-JIS lacks.
+std::optional<QString> storableName(const QString &name, QString *badCharacter)
+{
+    if (cp932::canEncode(name))
+        return name;
+    const QString normal = name.normalized(QString::NormalizationForm_KC);
+    const qsizetype bad = cp932::firstUnencodable(normal);
+    if (bad < 0)
+        return normal;
+    *badCharacter = normal.mid(bad, normal[bad].isHighSurrogate() ? 2 : 1);
+    return std::nullopt;
+}
+
+QString codePoint(const QString &character)
+{
+    return QStringLiteral("U+") + QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0');
+}
+
+// A name as an announcement can say it: the broadcast file quotes each text
+// and cannot hold a double quote or a line break inside one.
+QString spokenName(QString name)
+{
+    name.replace(u'"', u'\u201D');
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20)
+            c = u' ';
+    }
+    return name;
+}
+
+// The readings of the feed's stop names in ja-Hrkt, by stop_id and by name.
+struct Readings
+{
+    QHash<QString, QString> byStop;
+    QHash<QString, QString> byName;
+    QHash<QString, int> lineOf; // the line each reading comes from, by reading
+};
+
+std::optional<Readings> loadReadings(const Feed &feed, FeedError *error)
+{
+    Readings readings;
+    const QString file = QStringLiteral("translations.txt");
+    if (!feed.has(file))
+        return readings;
+    const auto table = feed.table(file, {QStringLiteral("translation")}, error);
+    if (!table)
+        return std::nullopt;
+    // GTFS-JP first wrote translations by the text itself (trans_id, lang);
+    // GTFS writes them by table, field and record (table_name, language).
+    const bool byRecord = table->hasColumn(QStringLiteral("table_name"));
+    const int language = table->column(byRecord ? QStringLiteral("language") : QStringLiteral("lang"));
+    const int translation = table->column(QStringLiteral("translation"));
+    const int tableName = table->column(QStringLiteral("table_name"));
+    const int fieldName = table->column(QStringLiteral("field_name"));
+    const int recordId = table->column(QStringLiteral("record_id"));
+    const int fieldValue = table->column(byRecord ? QStringLiteral("field_value") : QStringLiteral("trans_id"));
+    if (language < 0) {
+        *error = {table->file, 1, QStringLiteral("見出しに言語の列（language または lang）がありません。")};
+        return std::nullopt;
+    }
+    for (const csv::Row &row : table->rows) {
+        if (Table::value(row, language).compare(u"ja-Hrkt", Qt::CaseInsensitive) != 0)
+            continue;
+        if (byRecord && (Table::value(row, tableName) != u"stops" || Table::value(row, fieldName) != u"stop_name"))
+            continue;
+        const QString reading = Table::value(row, translation);
+        if (const QString id = Table::value(row, recordId); byRecord && !id.isEmpty())
+            readings.byStop.insert(id, reading);
+        else if (const QString text = Table::value(row, fieldValue); !text.isEmpty())
+            readings.byName.insert(text, reading);
+        readings.lineOf.insert(reading, row.line);
+    }
+    return readings;
+}
+
+} // namespace
+
+std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error)
+{
+    const std::optional<FeedData> data = loadFeed(feed, error);
+    if (!data)
+        return std::nullopt;
+    QHash<QString, int> tripCount;
+    QHash<QString, const TripInfo *> longest;
+    for (const TripInfo &t : data->trips) {
+        ++tripCount[t.routeId];
+        const TripInfo *&best = longest[t.routeId];
+        if (!best || t.times.size() > best->times.size())
+            best = &t;
+    }
+    std::vector<RouteListing> list;
+    for (const RouteInfo &r : data->routes) {
+        RouteListing line{r.id, r.name(), tripCount.value(r.id), 0, 0};
+        if (const TripInfo *trip = longest.value(r.id)) {
+            line.stops = static_cast<int>(trip->times.size());
+            const std::vector<int> numbers = ticketNumbers(trip->times, FareMatrix(*data, r.id, trip->times), TicketRule::Stage);
+            line.tickets = numbers.empty() ? 0 : *std::max_element(numbers.begin(), numbers.end());
+        }
+        list.push_back(std::move(line));
+    }
+    return list;
+}
+
+namespace {
+
+// The trip asked for, or why there is none.
+const TripInfo *chooseTrip(const FeedData &data, const RouteInfo &route, const ImportRequest &request, FeedError *error)
+{
+    if (!request.tripId.isEmpty()) {
+        const auto at = data.tripIndex.constFind(request.tripId);
+        if (at == data.tripIndex.constEnd()) {
+            *error = {data.tripsFile, 0, QStringLiteral("trip_id「%1」の便はありません。").arg(request.tripId)};
+            return nullptr;
+        }
+        const TripInfo &trip = data.trips[static_cast<std::size_t>(*at)];
+        if (trip.routeId != route.id) {
+            *error = {data.tripsFile, 0, QStringLiteral("便「%1」は系統「%2」ではなく系統「%3」の便です。").arg(trip.id, route.id, trip.routeId)};
+            return nullptr;
+        }
+        return &trip;
+    }
+    const TripInfo *trip = longestTrip(data, [&](const TripInfo &t) {
+        return t.routeId == route.id && (!request.direction || t.direction == *request.direction);
+    });
+    if (!trip)
+        *error = {data.tripsFile, 0,
+                  request.direction ? QStringLiteral("系統「%1」に direction_id が %2 の便がありません。").arg(route.id, QString::number(*request.direction))
+                                    : QStringLiteral("系統「%1」の便がありません。").arg(route.id)};
+    return trip;
+}
+
+// Minutes from the first departure to the arrival at each stop; 0 where the
+// feed gives no time.
+std::vector<int> minutesOnTheWay(const std::vector<StopTime> &stops, int *untimed)
+{
+    std::vector<int> minutes(stops.size(), 0);
+    const StopTime &first = stops.front();
+    const std::optional<int> start = first.departure ? first.departure : first.arrival;
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        const std::optional<int> at = stops[i].arrival ? stops[i].arrival : stops[i].departure;
+        if (!start || !at) {
+            ++*untimed;
+            continue;
+        }
+        minutes[i] = std::clamp((*at - *start) / 60, 0, int(std::numeric_limits<std::int16_t>::max()));
+    }
+    return minutes;
+}
+
+std::vector<TapeRecord> announcementsOf(const std::vector<QString> &names, const std::vector<StopTime> &stops,
+                                        const QString &destination)
+{
+    std::vector<TapeRecord> tape;
+    tape.push_back({QStringLiteral("ご乗車ありがとうございます。このバスは、") + spokenName(destination)
+                        + QStringLiteral("行きです。整理券をお取りください。"),
+                    0, 2});
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        const QString name = spokenName(names[i]);
+        if (i + 1 == names.size()) {
+            tape.push_back({QStringLiteral("次は、終点、") + name + QStringLiteral("です。お忘れ物のないよう、ご注意ください。"), 1, 3});
+        } else {
+            QString text = QStringLiteral("次は、") + name + QStringLiteral("です。");
+            if (!stops[i].boarding)
+                text += QStringLiteral("こちらは、降車専用の停留所です。");
+            tape.push_back({text, 1, 1});
+        }
+    }
+    return tape;
+}
+
+} // namespace
+
+namespace {
+
+// The names the fare data and the announcements carry, one per stop; a name
+// with a character Shift-JIS lacks even in its compatibility form is an error.
+std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
+                                                  QStringList &warnings, FeedError *error)
+{
+    std::vector<QString> names;
+    for (const StopTime &s : stops) {
+        const StopInfo &stop = data.stops[s.stopId];
+        QString bad;
+        const std::optional<QString> name = storableName(stop.name, &bad);
+        if (!name) {
+            *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
+                      QStringLiteral("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
+                          .arg(stop.name, s.stopId, bad, codePoint(bad))};
+            return std::nullopt;
+        }
+        if (*name != stop.name)
+            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(stop.name, *name);
+        names.push_back(*name);
+    }
+    return names;
+}
+
+// Where the bus goes: the trip's headsign, else its last stop.
+QString destinationOf(const TripInfo &trip, const std::vector<QString> &names, QStringList &warnings)
+{
+    if (trip.headsign.isEmpty())
+        return names.back();
+    QString bad;
+    if (const std::optional<QString> headsign = storableName(trip.headsign, &bad))
+        return *headsign;
+    warnings << QStringLiteral("trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。").arg(trip.headsign);
+    return names.back();
+}
+
+// The fare data records: names, ticket numbers, the fares of each ticket
+// from the stop that first issued it, minutes on the way and the step sound.
+void fillRecords(ImportedRoute &out, const std::vector<QString> &names, const std::vector<StopTime> &stops,
+                 const std::vector<int> &numbers, const FareMatrix &fares)
+{
+    std::vector<std::size_t> firstStop(static_cast<std::size_t>(out.tickets) + 1, 0);
+    for (std::size_t i = stops.size(); i-- > 0;) {
+        if (numbers[i] > 0)
+            firstStop[static_cast<std::size_t>(numbers[i])] = i;
+    }
+    int untimed = 0;
+    const std::vector<int> minutes = minutesOnTheWay(stops, &untimed);
+    int missing = 0;
+    QStringList missingNamed;
+    for (std::size_t j = 0; j < stops.size(); ++j) {
+        FareFileRecord rec;
+        rec.chimei = cp932::encode(names[j]);
+        rec.seirikenNo = static_cast<std::int16_t>(numbers[j]);
+        for (int k = 1; k <= out.tickets; ++k) {
+            const std::size_t from = firstStop[static_cast<std::size_t>(k)];
+            if (j <= from)
+                continue; // 0 until the ticket has been issued
+            const std::optional<int> &fare = fares(from, j);
+            rec.cols[static_cast<std::size_t>(k - 1)] = static_cast<std::int16_t>(fare.value_or(-1));
+            if (fare) {
+                out.lowestFare = std::min(out.lowestFare.value_or(*fare), *fare);
+                out.highestFare = std::max(out.highestFare.value_or(*fare), *fare);
+            } else if (missing++ < 3) {
+                missingNamed << QStringLiteral("「%1」→「%2」").arg(names[from], names[j]);
+            }
+        }
+        rec.cols[kMinutesColumn - 1] = static_cast<std::int16_t>(minutes[j]);
+        rec.cols[kStepSoundColumn - 1] = j + 1 == stops.size() ? 3 : 1;
+        out.records.push_back(std::move(rec));
+    }
+    if (missing > 0)
+        out.warnings << QStringLiteral("fare_rules.txt に運賃のない区間が%1件あります（%2%3）。その運賃は -1（運賃なし）にしました。")
+                            .arg(QString::number(missing), missingNamed.join(QStringLiteral("、")),
+                                 missing > missingNamed.size() ? QStringLiteral(" など") : QString());
+    if (untimed > 0)
+        out.warnings << QStringLiteral("stop_times.txt に時刻のない停留所が%1件あります。その停留所の列149（始発からの分）は 0 にしました。").arg(untimed);
+    if (const auto beyond = datatool::ticketsBeyondPanel(std::vector<std::int16_t>(numbers.begin(), numbers.end())))
+        out.warnings << datatool::ticketsBeyondPanelText(*beyond);
+}
+
+// The readings of the names in katakana, each name once; a reading that is
+// not kana is left out with a warning.
+bool fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
+                  const std::vector<QString> &names, FeedError *error)
+{
+    const std::optional<Readings> readings = loadReadings(feed, error);
+    if (!readings)
+        return false;
+    QSet<QString> named;
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        const QString &stopName = data.stops[stops[i].stopId].name;
+        QString reading = readings->byStop.value(stops[i].stopId);
+        if (reading.isEmpty())
+            reading = readings->byName.value(stopName);
+        if (reading.isEmpty() || named.contains(names[i]))
+            continue;
+        const QString katakana = ReadingDictionary::cleanReading(reading);
+        if (katakana.isEmpty()) {
+            out.warnings << feed.shownName(QStringLiteral("translations.txt"))
+                    + QStringLiteral(": %1行目: 「%2」の読み「%3」はかなではないため使いません。")
+                          .arg(QString::number(readings->lineOf.value(reading)), stopName, reading);
+            continue;
+        }
+        named.insert(names[i]);
+        out.readings.emplace_back(names[i], katakana);
+    }
+    return true;
+}
+
+} // namespace
+
+ImportResult importRoute(const Feed &feed, const ImportRequest &request)
+{
+    ImportResult result;
+    FeedError error;
+    auto failed = [&](FeedError e) {
+        result.error = std::move(e);
+        return std::move(result);
+    };
+    const std::optional<FeedData> data = loadFeed(feed, &error);
+    if (!data)
+        return failed(error);
+    const auto routeAt = data->routeIndex.constFind(request.routeId);
+    if (routeAt == data->routeIndex.constEnd())
+        return failed({feed.shownName(QStringLiteral("routes.txt")), 0,
+                       QStringLiteral("route_id「%1」の系統はありません（gtfs-routes で一覧を表示できます）。").arg(request.routeId)});
+    const RouteInfo &route = data->routes[static_cast<std::size_t>(*routeAt)];
+    const TripInfo *trip = chooseTrip(*data, route, request, &error);
+    if (!trip)
+        return failed(error);
+    const std::vector<StopTime> &stops = trip->times;
+    if (stops.size() < 2 || stops.size() > static_cast<std::size_t>(kFareRows))
+        return failed({data->stopTimesFile, 0,
+                       QStringLiteral("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。")
+                           .arg(trip->id, QString::number(stops.size()))});
+
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
+    const QString number = !request.number.isEmpty() ? request.number : route.shortName;
+    if (!digits.match(number).hasMatch()) {
+        result.needsNumber = true;
+        return result;
+    }
+
+    ImportedRoute out;
+    out.routeId = route.id;
+    out.routeName = route.name();
+    out.tripId = trip->id;
+    out.number = routeNumberText(number);
+    const std::optional<std::vector<QString>> names = storableNames(feed, *data, stops, out.warnings, &error);
+    if (!names)
+        return failed(error);
+    out.destination = destinationOf(*trip, *names, out.warnings);
+
+    const FareMatrix fares(*data, route.id, stops);
+    const std::vector<int> numbers = ticketNumbers(stops, fares, request.tickets);
+    out.tickets = *std::max_element(numbers.begin(), numbers.end());
+    if (out.tickets > kMaxTickets)
+        return failed({data->stopTimesFile, 0,
+                       QStringLiteral("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。")
+                           .arg(trip->id, QString::number(out.tickets), QString::number(kMaxTickets))});
+    fillRecords(out, *names, stops, numbers, fares);
+    out.announcements = announcementsOf(*names, stops, out.destination);
+    if (!fillReadings(out, feed, *data, stops, *names, &error))
+        return failed(error);
+    result.route = std::move(out);
+    return result;
+}
+
+QByteArray tapeFileBytes(const std::vector<TapeRecord> &announcements)
+{
+    QByteArray bytes;
+    for (const TapeRecord &r : announcements) {
+        bytes += '"' + cp932::encode(r.Text) + "\"," + QByteArray::number(r.StepFlag) + ',' + QByteArray::number(r.SoundFlag)
+            + "\r\n";
+    }
+    return bytes;
+}
+
+QByteArray mergedReadings(const QByteArray &existing, const std::vector<std::pair<QString, QString>> &readings)
+{
+    QSet<QString> names;
+    for (const auto &entry : readings)
+        names.insert(entry.first);
+    QByteArray merged;
+    const QList<QByteArray> lines = existing.split('\n');
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QByteArray &line = lines[n];
+        if (n + 1 == lines.size() && line.isEmpty())
+            break; // the end of the last line
+        const csv::ParseResult parsed = csv::parse(line);
+        const bool replaced = !parsed.error && parsed.rows.size() == 1
+            && names.contains(parsed.rows.front().fields.value(0).trimmed());
+        if (!replaced)
+            merged += line + '\n';
+    }
+    for (const auto &[name, reading] : readings)
+        merged += csv::formatRow({name, reading}).toUtf8();
+    return merged;
+}
+
+const QStringList &chimeFiles()
+{
+    static const QStringList files{QStringLiteral("chime-stop.wav"), QStringLiteral("chime-arrival.wav"),
+                                   QStringLiteral("chime-terminus.mid")};
+    return files;
+}
+
+std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QDate &today,
+                                             QString *why)
+{
+    auto text = [&](const QString &path) -> std::optional<QByteArray> {
+        qsizetype bad = -1;
+        QByteArray bytes = cp932::encode(path, &bad);
+        if (bad >= 0 || bytes.size() > settingsfile::kMaxTextBytes) {
+            *why = QStringLiteral("パス「%1」は Shift-JIS で表せないか長すぎるため、設定ファイルに書けません。").arg(path);
+            return std::nullopt;
+        }
+        return bytes;
+    };
+    SettingsRecords records = settingsfile::initialRecords(today);
+    const std::optional<QByteArray> data = text(folder);
+    if (!data)
+        return std::nullopt;
+    records.FolderData.Text2 = {*data, *data};
+    // The step sound by the flag in a column of the fare data (the list
+    // counts columns from 0), the chimes before announcements by the sound
+    // flag of each announcement; each waits for its chime.
+    SoundDataRecord &sound = records.SoundData;
+    sound.Option2 = {0, -1, 0, -1};
+    sound.Option6 = {0, -1};
+    sound.Combo1 = kStepSoundColumn - 1;
+    sound.Option7 = {-1, 0};
+    if (!chimesFolder.isEmpty()) {
+        for (int flag = 1; flag <= 3; ++flag) {
+            const std::optional<QByteArray> chime = text(QDir(chimesFolder).filePath(chimeFiles()[flag - 1]));
+            if (!chime)
+                return std::nullopt;
+            sound.txtSelectSound[static_cast<std::size_t>(7 + flag)] = *chime; // step sound of flag 1..3
+            sound.txtSelectSound[static_cast<std::size_t>(3 + flag)] = *chime; // before announcements of flag 1..3
+        }
+    }
+    // Stop names scroll at a readable pace.
+    records.CtrlData.nScrollSpeed = 200;
+    records.CtrlData.nScrollWait = 1000;
+    return records;
+}
+
+} // namespace kerubara::gtfs

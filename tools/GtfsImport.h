@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// One route of a GTFS-JP feed turned into what the simulator drives: the fare
+// data, the announcements, the readings of the stop names and a settings file.
+
+#include "operation/FareFile.h"
+#include "settings/SettingsFile.h"
+#include "sound/DataIo.h"
+#include "tools/GtfsFeed.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace kerubara::gtfs {
+
+// How ticket numbers are handed out: one per fare stage (boarding stops from
+// which every later stop costs the same share a number), or one per stop.
+enum class TicketRule { Stage, Stop };
+
+// The most ticket numbers a route may need: columns 1..140 hold their fares,
+// and the last columns carry the stops' own data.
+inline constexpr int kMaxTickets = 140;
+inline constexpr int kMinutesColumn = 149;
+inline constexpr int kStepSoundColumn = 150;
+
+// One line of gtfs-routes.
+struct RouteListing
+{
+    QString id;
+    QString name;    // route_short_name, else route_long_name
+    int trips = 0;
+    int stops = 0;   // on its longest trip
+    int tickets = 0; // the ticket numbers that trip needs (fare stages)
+};
+
+// The feed's routes in the order of routes.txt.
+std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error);
+
+struct ImportRequest
+{
+    QString routeId;
+    QString tripId;                // empty: the route's trip with the most stops
+    std::optional<int> direction;  // only trips of this direction_id
+    QString number;                // empty: route_short_name when it is 1-5 digits
+    TicketRule tickets = TicketRule::Stage;
+};
+
+struct ImportedRoute
+{
+    QString routeId;
+    QString routeName;
+    QString tripId;
+    QString destination;
+    QString number; // the route number, as the file names use it
+    std::vector<FareFileRecord> records;
+    std::vector<TapeRecord> announcements;
+    std::vector<std::pair<QString, QString>> readings; // stop name, katakana
+    int tickets = 0;
+    std::optional<int> lowestFare;
+    std::optional<int> highestFare;
+    QStringList warnings;
+};
+
+struct ImportResult
+{
+    std::optional<ImportedRoute> route;
+    std::optional<FeedError> error;
+    // No number was asked for and route_short_name is not 1 to 5 digits.
+    bool needsNumber = false;
+};
+
+ImportResult importRoute(const Feed &feed, const ImportRequest &request);
+
+// The broadcast data file of the announcements: Shift-JIS, CRLF, each text in
+// double quotes. The texts hold only characters that file can carry.
+QByteArray tapeFileBytes(const std::vector<TapeRecord> &announcements);
+
+// A reading dictionary (yomi.csv) holding `readings` and every line of
+// `existing` that is not about one of their names.
+QByteArray mergedReadings(const QByteArray &existing, const std::vector<std::pair<QString, QString>> &readings);
+
+// The settings of a route in `folder`: its fare and broadcast data there,
+// the step sound chosen by column 150, and the chimes of `chimesFolder` (none
+// when it is empty) for the step sounds and before the announcements. Nothing,
+// and why, when a path cannot be stored in a settings file.
+std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QDate &today,
+                                             QString *why);
+
+// The chimes a settings file names, in the order flag 1, 2, 3.
+const QStringList &chimeFiles();
+
+} // namespace kerubara::gtfs
