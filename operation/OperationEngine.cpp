@@ -263,9 +263,10 @@ void OperationEngine::DispData(std::int16_t nIndex)
     const FareRecord row = state.FareData(nIndex);
     const QString routeNo = state.strRouteNo;
 
-    // 1. Fares of ticket numbers nSection..12; the late-night fare doubles
-    //    them (never -1), in full, also beyond the 16-bit range.
-    for (int k = std::max<int>(state.nSection, 1); k <= 12; ++k) {
+    // 1. Fares of ticket numbers nSection..12 (..48 with pages); the
+    //    late-night fare doubles them (never -1), in full, also beyond the
+    //    16-bit range.
+    for (int k = std::max<int>(state.nSection, 1); k <= ticketCount_; ++k) {
         int v = row.Col(k);
         if (lateNight_ && v != -1)
             v *= 2;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -97,6 +98,13 @@ public:
     // first route setting, during one, or while the request is lit.
     void requestStop();
     bool stopRequested() const { return stopRequested_; }
+    // How many ticket numbers the panel shows fares for: 12 (its twelve
+    // cells), or 24, 36 or 48 when it shows them in pages of twelve; the
+    // fares of tickets 13.. come from the same columns 13... Read at the next
+    // redraw.
+    static constexpr int kMaxTickets = 48;
+    void setTicketCount(int count) { ticketCount_ = std::clamp(count, 12, kMaxTickets); }
+    int ticketCount() const { return ticketCount_; }
     // 深夜料金: read at the next redraw.
     void setLateNight(bool on) { lateNight_ = on; }
     bool lateNight() const { return lateNight_; }
@@ -133,7 +141,8 @@ signals:
     // Every segment of the fare digits lit (the lamp test), then all 0.
     void lampTestStarted();
     void lampTestEnded();
-    // Fare digit `cell` (1..12) shows `value`.
+    // Fare digit `cell` (1..12) shows `value`; 13..ticketCount() are the
+    // fares of the later pages.
     void fareShown(int cell, int value);
     // An information digit over the fares: a number, or the route as text.
     void infoShown(int cell, int value);
@@ -176,6 +185,7 @@ private:
     bool displayCleared_ = false;
     bool settingRoute_ = false;
     bool stopRequested_ = false;
+    int ticketCount_ = 12;
     std::deque<Press> queued_;
     TicketInfo ticket_;
 };

@@ -70,9 +70,18 @@ std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int1
 
 QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond)
 {
-    return QStringLiteral("整理券番号が12を超える停留所が%1件あります（最大の整理券番号は%2）。運賃表示器に出るのは整理券番号 1～12 の運賃だけなので、"
-                          "そこから乗った人の運賃は表示されません。")
-        .arg(QString::number(beyond.stops), QString::number(beyond.highest));
+    const QString found = QStringLiteral("整理券番号が12を超える停留所が%1件あります（最大の整理券番号は%2）。")
+                              .arg(QString::number(beyond.stops), QString::number(beyond.highest));
+    constexpr int kMostShown = 48;
+    if (beyond.highest > kMostShown)
+        return found
+            + QStringLiteral("運賃表示器に出せるのは整理券番号 1～48 の運賃までなので、49番以降から乗った人の運賃は表示されません"
+                             "（パネルの右クリックメニュー「表示する整理券番号」で「1〜48」を選ぶと、48番までを12番ずつ交互に表示します）。");
+    const int pages = (beyond.highest + 11) / 12;
+    return found
+        + QStringLiteral("既定の表示（1〜12）では13番以降の運賃が出ません。パネルの右クリックメニュー「表示する整理券番号」で"
+                         "「1〜%1」を選ぶと、12番ずつ交互にすべての運賃を表示します。")
+              .arg(QString::number(12 * pages));
 }
 
 std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &err)

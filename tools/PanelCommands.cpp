@@ -42,6 +42,7 @@ struct PanelRequest
     bool leadingZero = false;
     std::optional<std::int16_t> tsugiwaMode;
     std::optional<std::int16_t> backlight;
+    int page = 1; // the page of ticket numbers, 1..4
     QString settingsFile;
 };
 
@@ -83,6 +84,7 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
         {QStringLiteral("--section"), {1, 300, QStringLiteral("区間（1～300）")}},
         {QStringLiteral("--ticket-style"), {0, 11, QStringLiteral("整理券番号の表示方法（0～11）")}},
         {QStringLiteral("--tsugiwa-mode"), {0, 2, QStringLiteral("「次は」の表示（0～2）")}},
+        {QStringLiteral("--page"), {1, Form1::kMaxTicketPages, QStringLiteral("整理券番号のページ（1～4）")}},
     };
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
@@ -133,6 +135,8 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
             request.section = v16;
         } else if (arg == u"--ticket-style") {
             request.ticketStyle = v16;
+        } else if (arg == u"--page") {
+            request.page = *value;
         } else {
             request.tsugiwaMode = v16;
         }
@@ -158,6 +162,11 @@ void applyOptions(Simulator &sim, const PanelRequest &request)
     frmOption &option = sim.option();
     if (request.ticketStyle)
         option.setTicketNumberStyle(*request.ticketStyle);
+    // Page P is drawn from a panel that shows at least P pages.
+    if (request.page > sim.form1().ticketPages()) {
+        sim.form1().setTicketPages(request.page);
+        sim.engine().setTicketCount(12 * request.page);
+    }
     if (request.leadingZero)
         option.setLeadingZero(true);
     if (request.tsugiwaMode)
@@ -214,6 +223,7 @@ void showStop(Simulator &sim, const PanelRequest &request)
     while (sim.state.nStopPos + 1 > request.stop)
         unit.press(OperationEngine::Press::Back);
     sim.form1().ChimeiCtl->stopScrolling();
+    sim.form1().showTicketPage(request.page - 1);
 }
 
 // While alive, Qt's own notes and warnings are dropped: they are about the

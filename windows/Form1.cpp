@@ -67,6 +67,7 @@ Form1::Form1() : QWidget(nullptr, Qt::FramelessWindowHint)
     setPalette(pal);
     buildControls();
     buildZoomMenu();
+    buildPagesMenu();
 }
 
 Form1::~Form1() = default;
@@ -134,6 +135,9 @@ void Form1::buildControls()
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
 
+    pageTimer_ = new QTimer(this);
+    connect(pageTimer_, &QTimer::timeout, this, guarded([this] { nextTicketPage(); }));
+
     requestTurn_ = new QTimer(this);
     requestTurn_->setSingleShot(true);
     connect(requestTurn_, &QTimer::timeout, this, guarded([this] { turnStopRequest(); }));
@@ -187,6 +191,130 @@ void Form1::mnuZoom_Click(int factor)
 {
     setZoom(factor);
     storePanelZoom(zoom_);
+}
+
+// ---- Pages of ticket numbers ---------------------------------------------------
+
+void Form1::buildPagesMenu()
+{
+    zoomMenu_->addSeparator();
+    QMenu *pages = zoomMenu_->addMenu(QStringLiteral("表示する整理券番号"));
+    auto *pageGroup = new QActionGroup(this);
+    for (int n = 1; n <= kMaxTicketPages; ++n) {
+        QAction *action = pages->addAction(QStringLiteral("1〜%1").arg(12 * n));
+        action->setCheckable(true);
+        action->setChecked(n == ticketPages_);
+        pageGroup->addAction(action);
+        connect(action, &QAction::triggered, this, guarded([this, n] { mnuPages_Click(n); }));
+        pageActions_[static_cast<std::size_t>(n - 1)] = action;
+    }
+    QMenu *seconds = zoomMenu_->addMenu(QStringLiteral("切り替え間隔"));
+    auto *secondsGroup = new QActionGroup(this);
+    for (const int s : {2, 3, 5, 8}) {
+        QAction *action = seconds->addAction(QStringLiteral("%1秒").arg(s));
+        action->setCheckable(true);
+        action->setChecked(s == pageSeconds_);
+        secondsGroup->addAction(action);
+        connect(action, &QAction::triggered, this, guarded([this, s] { mnuPageSeconds_Click(s); }));
+        connect(this, &Form1::pageSecondsChanged, action, [action, s](int now) { action->setChecked(now == s); });
+    }
+}
+
+void Form1::setTicketPages(int pages)
+{
+    const int n = std::clamp(pages, 1, kMaxTicketPages);
+    if (n == ticketPages_)
+        return;
+    ticketPages_ = n;
+    pageActions_[static_cast<std::size_t>(n - 1)]->setChecked(true);
+    if (page_ >= n)
+        toFirstPage();
+    if (n == 1)
+        pageTimer_->stop();
+    else if (stopName_ && !pageTimer_->isActive())
+        pageTimer_->start(pageSeconds_ * 1000);
+}
+
+void Form1::setPageSeconds(int seconds)
+{
+    const int s = std::clamp(seconds, 1, 60);
+    if (s == pageSeconds_)
+        return;
+    pageSeconds_ = s;
+    if (pageTimer_->isActive())
+        pageTimer_->start(pageSeconds_ * 1000);
+    emit pageSecondsChanged(s);
+}
+
+void Form1::mnuPages_Click(int pages)
+{
+    setTicketPages(pages);
+    storeTicketPages(ticketPages_);
+    emit ticketPagesChosen(ticketPages_);
+}
+
+void Form1::mnuPageSeconds_Click(int seconds)
+{
+    setPageSeconds(seconds);
+    storePageSeconds(pageSeconds_);
+}
+
+void Form1::showTicketPage(int page)
+{
+    const int p = std::clamp(page, 0, ticketPages_ - 1);
+    if (p == page_)
+        return;
+    if (p == 0) {
+        toFirstPage();
+        return;
+    }
+    if (page_ == 0) {
+        for (int k = 1; k <= 12; ++k)
+            firstPage_[static_cast<std::size_t>(k)] = Degit[k]->Value();
+    }
+    page_ = p;
+    for (int k = 1; k <= 12; ++k)
+        Degit[k]->setValue(laterFares_[static_cast<std::size_t>(12 * p + k)]);
+    writePageLabels(p);
+}
+
+void Form1::toFirstPage()
+{
+    if (page_ == 0)
+        return;
+    page_ = 0;
+    for (int k = 1; k <= 12; ++k)
+        Degit[k]->setValue(firstPage_[static_cast<std::size_t>(k)]);
+    writePageLabels(0);
+}
+
+void Form1::nextTicketPage()
+{
+    // The next page with a ticket issued; the first page always has its turn.
+    for (int i = 1; i <= ticketPages_; ++i) {
+        const int candidate = (page_ + i) % ticketPages_;
+        const auto first = laterFares_.begin() + 12 * candidate + 1;
+        if (candidate == 0 || std::any_of(first, first + 12, [](int fare) { return fare != 0; })) {
+            showTicketPage(candidate);
+            return;
+        }
+    }
+}
+
+void Form1::writePageLabels(int page)
+{
+    std::int16_t style = look_.ticketNumberStyle;
+    std::int16_t leadingZero = look_.leadingZero;
+    if (page == 0) {
+        SeirikenNumSet(*this, style, leadingZero);
+        return;
+    }
+    const SeirikenCaptions captions = seirikenPageCaptions(style, leadingZero, page);
+    for (int k = 1; k <= 12; ++k) {
+        if (const auto &text = captions.caption[static_cast<std::size_t>(k)])
+            lblSeiriNum[k]->setText(*text);
+    }
+    setLabelPointSize(1, captions.label1PointSize);
 }
 
 void Form1::setPicture(const QPixmap &picture)
@@ -251,26 +379,42 @@ void Form1::SetFormInfo(const FormPosRecord &pos)
 
 void Form1::showLampTest()
 {
+    pageTimer_->stop();
+    toFirstPage();
     for (int k = 1; k <= 12; ++k)
         Degit[k]->ResetDegit(-1);
 }
 
 void Form1::showLampTestEnded()
 {
+    toFirstPage();
+    laterFares_.fill(0);
     for (int k = 1; k <= 12; ++k)
         Degit[k]->setValue(0);
 }
 
 void Form1::showFare(int cell, int value)
 {
-    if (cell >= 0 && cell < static_cast<int>(Degit.size()))
+    if (cell > 12 && cell < static_cast<int>(laterFares_.size())) {
+        laterFares_[static_cast<std::size_t>(cell)] = value;
+        if (page_ > 0 && (cell - 1) / 12 == page_)
+            Degit[static_cast<std::size_t>(cell - 12 * page_)]->setValue(value);
+        return;
+    }
+    if (cell >= 0 && cell < static_cast<int>(Degit.size())) {
+        if (cell > 0)
+            toFirstPage();
         Degit[static_cast<std::size_t>(cell)]->setValue(value);
+    }
 }
 
 void Form1::showInfoText(int cell, const QString &text)
 {
-    if (cell >= 0 && cell < static_cast<int>(Degit.size()))
+    if (cell >= 0 && cell < static_cast<int>(Degit.size())) {
+        if (cell > 0)
+            toFirstPage();
         Degit[static_cast<std::size_t>(cell)]->setValue(text);
+    }
 }
 
 void Form1::showStopName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter)
@@ -278,6 +422,10 @@ void Form1::showStopName(const QString &name, std::int16_t drawnMode, std::int16
     stopName_ = {name, drawnMode};
     showingRequest_ = false;
     drawName(name, drawnMode, modeAfter);
+    // Each stop shown starts at the first page.
+    toFirstPage();
+    if (ticketPages_ > 1)
+        pageTimer_->start(pageSeconds_ * 1000);
     if (stopRequested_)
         armRequestTurn();
 }
@@ -293,6 +441,7 @@ void Form1::drawName(const QString &name, std::int16_t drawnMode, std::int16_t m
 void Form1::blankStopName()
 {
     requestTurn_->stop();
+    pageTimer_->stop();
     stopName_.reset();
     ChimeiCtl->SetChimei(QString());
 }
@@ -344,6 +493,8 @@ void Form1::showDisplayCleared(bool cleared)
         return;
     }
     requestTurn_->stop();
+    pageTimer_->stop();
+    toFirstPage();
     stopName_.reset();
     ChimeiCtl->SetChimei(QString());
     for (int k = 1; k <= 12; ++k)
@@ -380,6 +531,8 @@ void Form1::shapeWindow()
 
 void Form1::applyLook(const PanelLook &look)
 {
+    toFirstPage();
+    look_ = look;
     for (int k = 1; k <= 12; ++k)
         lblSeiriNum[k]->setVisible(look.ticketNumbersShown);
     std::int16_t style = look.ticketNumberStyle;

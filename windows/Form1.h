@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QPixmap>
 #include <QPointer>
+#include <QVariant>
 #include <QRect>
 #include <QWidget>
 
@@ -70,8 +71,25 @@ public:
     static constexpr int kMaxZoom = 3;
     int zoom() const { return zoom_; }
     void setZoom(int factor);
-    // The pop-up menu of the panel's surface with the three magnifications.
+    // The pop-up menu of the panel's surface with the three magnifications
+    // and the pages of ticket numbers.
     QMenu *zoomMenu() const { return zoomMenu_; }
+
+    // Ticket numbers beyond twelve (交互表示): with `pages` 2 to 4 the twelve
+    // cells show tickets 1–12, then 13–24, ... in turns, each page for
+    // pageSeconds(); a page whose fares are all 0 (no ticket of it issued
+    // yet) is skipped, and each stop shown starts again at the first page.
+    // The labels show the page's numbers in the chosen style. 1 page is the
+    // panel as it always was.
+    static constexpr int kMaxTicketPages = 4;
+    static constexpr int kDefaultPageSeconds = 3;
+    int ticketPages() const { return ticketPages_; }
+    void setTicketPages(int pages);
+    int pageSeconds() const { return pageSeconds_; }
+    void setPageSeconds(int seconds);
+    // The page on show (0 the first); showTicketPage shows one at once.
+    int ticketPage() const { return page_; }
+    void showTicketPage(int page);
 
     // What the unit shows (OperationEngine's signals), on this window's
     // own controls.
@@ -105,10 +123,17 @@ public:
     // A magnification chosen from the pop-up menu: applied and remembered
     // for the next run.
     void mnuZoom_Click(int factor);
+    // Pages of ticket numbers and their time chosen from the pop-up menu:
+    // applied and remembered; ticketPagesChosen tells the unit.
+    void mnuPages_Click(int pages);
+    void mnuPageSeconds_Click(int seconds);
 
 signals:
     // A middle click anywhere on the panel: the passengers' stop button.
     void stopRequestClicked();
+    // The user chose how many pages of ticket numbers the panel shows.
+    void ticketPagesChosen(int pages);
+    void pageSecondsChanged(int seconds);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -125,6 +150,11 @@ private:
     // Makes the picture as the current zoom shows it.
     void zoomPicture();
     void drawName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter);
+    void buildPagesMenu();
+    // Back to the first page before the first twelve cells change.
+    void toFirstPage();
+    void nextTicketPage();
+    void writePageLabels(int page);
     void armRequestTurn();
     void turnStopRequest();
 
@@ -149,6 +179,17 @@ private:
     bool stopRequested_ = false;
     bool showingRequest_ = false; // 「次とまります」 is on the strip
     QTimer *requestTurn_ = nullptr;
+    // The look last applied (the labels' style for the later pages).
+    PanelLook look_;
+    int ticketPages_ = 1;
+    int pageSeconds_ = kDefaultPageSeconds;
+    int page_ = 0;
+    QTimer *pageTimer_ = nullptr;
+    // The fares of tickets 13..48, and what the first twelve cells showed
+    // when a later page took them.
+    std::array<int, 12 * kMaxTicketPages + 1> laterFares_{};
+    std::array<QVariant, 13> firstPage_;
+    std::array<QAction *, kMaxTicketPages> pageActions_{};
 };
 
 } // namespace kerubara

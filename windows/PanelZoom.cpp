@@ -12,21 +12,53 @@ const QString kOrganisation = QStringLiteral("kerubara");
 const QString kApplication = QStringLiteral("kerubara");
 const QString kZoomKey = QStringLiteral("panel/zoom");
 const QString kStopRequestSoundKey = QStringLiteral("sound/stopRequest");
+const QString kTicketPagesKey = QStringLiteral("panel/ticketPages");
+const QString kPageSecondsKey = QStringLiteral("panel/pageSeconds");
+
+int storedInt(const QString &key, int low, int high, int otherwise)
+{
+    bool ok = false;
+    const QSettings settings(kOrganisation, kApplication);
+    const int value = settings.value(key).toInt(&ok);
+    return ok && value >= low && value <= high ? value : otherwise;
+}
+
+void store(const QString &key, const QVariant &value)
+{
+    QSettings settings(kOrganisation, kApplication);
+    settings.setValue(key, value);
+}
 
 } // namespace
 
 int storedPanelZoom()
 {
-    bool ok = false;
-    const QSettings settings(kOrganisation, kApplication);
-    const int factor = settings.value(kZoomKey).toInt(&ok);
-    return ok && factor >= 1 && factor <= Form1::kMaxZoom ? factor : 1;
+    return storedInt(kZoomKey, 1, Form1::kMaxZoom, 1);
 }
 
 void storePanelZoom(int factor)
 {
-    QSettings settings(kOrganisation, kApplication);
-    settings.setValue(kZoomKey, factor);
+    store(kZoomKey, factor);
+}
+
+int storedTicketPages()
+{
+    return storedInt(kTicketPagesKey, 1, Form1::kMaxTicketPages, 1);
+}
+
+void storeTicketPages(int pages)
+{
+    store(kTicketPagesKey, pages);
+}
+
+int storedPageSeconds()
+{
+    return storedInt(kPageSecondsKey, 1, 60, Form1::kDefaultPageSeconds);
+}
+
+void storePageSeconds(int seconds)
+{
+    store(kPageSecondsKey, seconds);
 }
 
 QString storedStopRequestSound()
@@ -37,11 +69,10 @@ QString storedStopRequestSound()
 
 void storeStopRequestSound(const QString &file)
 {
-    QSettings settings(kOrganisation, kApplication);
     if (file.isEmpty())
-        settings.remove(kStopRequestSoundKey);
+        QSettings(kOrganisation, kApplication).remove(kStopRequestSoundKey);
     else
-        settings.setValue(kStopRequestSoundKey, file);
+        store(kStopRequestSoundKey, file);
 }
 
 } // namespace kerubara

@@ -16,6 +16,15 @@ int storedPanelZoom();
 // Remembers `factor` for the next run.
 void storePanelZoom(int factor);
 
+// How many pages of twelve ticket numbers the panel shows (1 to 4, key
+// "panel/ticketPages"; 1 when none is stored or the value is out of range)
+// and the seconds each page stays (key "panel/pageSeconds", 1 to 60, 3 when
+// none is stored).
+int storedTicketPages();
+void storeTicketPages(int pages);
+int storedPageSeconds();
+void storePageSeconds(int seconds);
+
 // The stop request's chime as the user chose it (key "sound/stopRequest"),
 // kept here because the settings file has no place for it; empty for the
 // built-in chime.

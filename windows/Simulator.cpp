@@ -66,6 +66,12 @@ void Simulator::connectPanel()
     QObject::connect(unit, &OperationEngine::displayClearedChanged, panel, &Form1::showDisplayCleared);
     QObject::connect(unit, &OperationEngine::stopRequestChanged, panel, &Form1::showStopRequest);
     QObject::connect(panel, &Form1::stopRequestClicked, unit, &OperationEngine::requestStop);
+    QObject::connect(panel, &Form1::ticketPagesChosen, unit, [unit](int pages) {
+        unit->setTicketCount(12 * pages);
+        // The stop on show gets the fares of the new pages at once.
+        if (unit->routeSet() && !unit->displayCleared() && !unit->isBusy())
+            unit->DispData(static_cast<std::int16_t>(unit->state.nStopPos + 1));
+    });
 }
 
 void Simulator::connectOptions()
@@ -101,8 +107,12 @@ void Simulator::start()
     console.show();
     console.raise();
 
-    // The user's magnification of the panel from the last run.
+    // The user's magnification of the panel and pages of ticket numbers
+    // from the last run.
     panel.setZoom(storedPanelZoom());
+    panel.setTicketPages(storedTicketPages());
+    panel.setPageSeconds(storedPageSeconds());
+    engine_->setTicketCount(12 * panel.ticketPages());
     panel.move(0, 0);
     console.placeAtBottomRight();
     panel.show();

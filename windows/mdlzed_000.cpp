@@ -76,6 +76,24 @@ SeirikenCaptions seirikenCaptions(std::int16_t style, std::int16_t leadingZero)
     return out;
 }
 
+SeirikenCaptions seirikenPageCaptions(std::int16_t style, std::int16_t leadingZero, int page)
+{
+    if (page <= 0)
+        return seirikenCaptions(style, leadingZero);
+    SeirikenCaptions out;
+    if (style < 0 || style > 11)
+        return out;
+    // The number a style gives ticket t: t itself, or t - 1 where the
+    // numbering starts at 0 or the first ticket has a word.
+    const bool fromTicket = style == 0 || (style >= 2 && style % 2 == 1);
+    for (int k = 1; k <= 12; ++k) {
+        const int ticket = 12 * page + k;
+        out.caption[static_cast<std::size_t>(k)] = number(fromTicket ? ticket : ticket - 1, leadingZero);
+    }
+    out.label1PointSize = 14;
+    return out;
+}
+
 void InitDegit(Form1 &panel)
 {
     for (int k = 1; k <= 12; ++k)

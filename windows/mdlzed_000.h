@@ -33,6 +33,11 @@ QString toFullWidth(const QString &text);
 // caption) and a leading-zero flag (non-zero: one-digit numbers get a 0).
 SeirikenCaptions seirikenCaptions(std::int16_t style, std::int16_t leadingZero);
 
+// The captions of page `page` (0 the first) of a panel that shows its ticket
+// numbers in pages of twelve: page 0 as seirikenCaptions; on the later pages
+// every label is a number, the one the style gives ticket 12 × page + k.
+SeirikenCaptions seirikenPageCaptions(std::int16_t style, std::int16_t leadingZero, int page);
+
 // Writes 0 to the twelve fare digits, so that each draws.
 void InitDegit(Form1 &panel);
 

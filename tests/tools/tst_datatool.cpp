@@ -327,8 +327,15 @@ void tst_DataTool::checkNotesTicketNumbersThePanelCannotShow_data()
     QTest::addColumn<QString>("note"); // empty: none
     using testing::StopBytes;
     QTest::newRow("twelve stops") << testing::routeBytes(12) << QString();
-    QTest::newRow("thirteen stops") << testing::routeBytes(13)
-                                    << QStringLiteral("注意: record 13: 整理券番号が12を超える停留所が1件あります（最大の整理券番号は13）");
+    QTest::newRow("thirteen stops: the panel setting that shows 24")
+        << testing::routeBytes(13)
+        << QStringLiteral("注意: record 13: 整理券番号が12を超える停留所が1件あります（最大の整理券番号は13）。"
+                          "既定の表示（1〜12）では13番以降の運賃が出ません。パネルの右クリックメニュー「表示する整理券番号」で"
+                          "「1〜24」を選ぶと");
+    QTest::newRow("ticket 60: beyond what any setting shows")
+        << testing::fareFileBytes(2, {StopBytes{"A", 1, {}}, StopBytes{"B", 60, {}}})
+        << QStringLiteral("注意: record 2: 整理券番号が12を超える停留所が1件あります（最大の整理券番号は60）。"
+                          "運賃表示器に出せるのは整理券番号 1～48 の運賃までなので、49番以降");
     QTest::newRow("one stop above 12 between others")
         << testing::fareFileBytes(4, {StopBytes{"A", 1, {}}, StopBytes{"B", 20, {}}, StopBytes{"C", 3, {}}, StopBytes{"D", 14, {}}})
         << QStringLiteral("注意: record 2: 整理券番号が12を超える停留所が2件あります（最大の整理券番号は20）");
