@@ -16,6 +16,7 @@ PACKAGES="
   libmecab-dev mecab-ipadic-utf8
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   libzint-dev zbar-tools
+  libavformat-dev libavcodec-dev libswresample-dev libswscale-dev libavutil-dev
   qt6-translations-l10n
   xvfb xauth openbox x11-utils
   scdoc librsvg2-bin
