@@ -35,6 +35,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace kerubara::datatool {
@@ -729,6 +730,9 @@ int renderTrip(const QStringList &args, QTextStream &err)
     if (!request.tapeFile.isEmpty() && !placeTape(request, tapeFolder, sim.option(), err))
         return 1;
 
+    // The encoder asks for huge pages for its larger frames, which would
+    // count whole 2 MiB pages against the memory of a 2× or 3× render.
+    prctl(PR_SET_THP_DISABLE, 1, 0, 0, 0);
     QSaveFile file(request.outFile);
     if (!file.open(QIODevice::WriteOnly)) {
         err << request.outFile << QStringLiteral(": 書き込めません（%1）。\n").arg(file.errorString());
