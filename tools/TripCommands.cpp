@@ -647,8 +647,9 @@ public:
         const QImage panel = panelImage(panel_);
         if (panel.size() == size_)
             return panel;
+        // The rest in the colour around the panel's rounded corners.
         QImage out(size_, QImage::Format_RGB32);
-        out.fill(Qt::black);
+        out.fill(panel.pixel(0, 0));
         QPainter painter(&out);
         painter.drawImage(0, 0, panel);
         if (ticket_) {
