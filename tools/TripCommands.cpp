@@ -264,11 +264,18 @@ std::optional<TripPlan> planTrip(const TripRequest &request, QTextStream &err)
     TripPlan plan;
     plan.from = request.from == 0 ? request.section : request.from;
     plan.to = request.to == 0 ? *count : request.to;
-    if (plan.from < request.section || plan.from > *count || plan.to > *count || plan.to < plan.from) {
+    for (const int stop : {plan.from, plan.to}) {
+        if (stop > *count) {
+            err << request.fareFile << QStringLiteral(": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
+                                           .arg(QString::number(stop), QString::number(*count));
+            return std::nullopt;
+        }
+    }
+    if (plan.from < request.section || plan.to < plan.from) {
         err << request.fareFile
-            << QStringLiteral(": 停留所 %1～%2 は走れません。区間 %3 のこの系統で走れるのは停留所 %3～%4 です。\n")
-                   .arg(QString::number(plan.from), QString::number(plan.to), QString::number(request.section),
-                        QString::number(*count));
+            << QStringLiteral(": 区間 %1 の系統設定では停留所 %1 から走ります。--from と --to は %1～%2 の間で、"
+                              "--from を --to より前にしてください。\n")
+                   .arg(QString::number(request.section), QString::number(*count));
         return std::nullopt;
     }
     plan.travelSeconds.assign(static_cast<std::size_t>(*count) + 1, request.travelSeconds);

@@ -198,6 +198,7 @@ private slots:
     void refusalsLeaveNoFile();
     void interruptRemovesThePartialFile();
     void scrollFollowsTheVideo();
+    void missingSoundIsWarnedAndSilent();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -500,6 +501,29 @@ void tst_RenderTrip::scrollFollowsTheVideo()
     QVERIFY(strips[0].size() >= 6);
     QVERIFY(strips[0] == strips[1]);
     QVERIFY(strips[0].front() != strips[0].back());
+}
+
+// A step chime the settings name but that is not there: the program plays
+// nothing, so the video is silent, and the render says which file it missed.
+void tst_RenderTrip::missingSoundIsWarnedAndSilent()
+{
+    QFile text(path(u"missing.txt"_s));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(QStringLiteral("Text2(1)=%1\nOption2(0)=-1\nOption2(1)=0\ntxtSelectSound(7)=%2\n")
+                   .arg(path(u"empty"_s), path(u"gone.wav"_s))
+                   .toUtf8());
+    text.close();
+    QString out;
+    QTextStream o(&out);
+    QCOMPARE(datatool::run({u"in4"_s, path(u"missing.txt"_s), path(u"missing.in4"_s)}, o, o), 0);
+    const QString video = path(u"missing.mkv"_s);
+    const Run trip = runTool({u"render-trip"_s, path(u"7.hy3"_s), video, u"--settings"_s, path(u"missing.in4"_s),
+                              u"--to"_s, u"2"_s, u"--dwell"_s, u"0.5"_s, u"--travel"_s, u"0"_s, u"--lossless"_s});
+    QCOMPARE(trip.status, 0);
+    QVERIFY2(trip.err.contains(path(u"gone.wav"_s)), qPrintable(trip.err));
+    const Decoded decoded = decode(video, [](int, const QImage &) {});
+    QCOMPARE(decoded.left.size(), std::size_t(kLampMs + 2 * kDwellMs) * kRate / 1000);
+    QCOMPARE(onsetMs(decoded.left, 0), -1.0);
 }
 
 QTEST_MAIN(tst_RenderTrip)
