@@ -2,6 +2,7 @@
 #include "tools/TripCommands.h"
 
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "operation/AutoRun.h"
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"
 #include "reslib/Seams.h"
@@ -524,7 +525,6 @@ public:
         for (int stop = plan_.from;; ++stop) {
             progress_.stopReached(stop);
             announceRest();
-            recorder_.untilQuiet();
             recorder_.wait(request_.dwellSeconds);
             if (stop >= plan_.to)
                 break;
@@ -538,26 +538,18 @@ private:
     mdlM_Tape &tape() { return unit_.tape(); }
     int stopShown() const { return unit_.state.nStopPos + 1; }
     bool tapeHasNext() { return tape().GetTapePos() < tape().GetTapeCount(); }
-    bool nextEntrySteps() { return tapeHasNext() && tape().GetTapeStepFlag(tape().GetTapePos() + 1) == 1; }
 
     // The announcements of the stop that do not step, one after another.
     void announceRest()
     {
-        while (tapeHasNext() && !nextEntrySteps()) {
+        do
             recorder_.untilQuiet();
-            unit_.press(OperationEngine::Press::TapeNext);
-        }
+        while (autorun::announceNext(unit_));
     }
 
-    // The step to `stop`: by the tape's entry that steps, or by データ送り
-    // when the tape has none left.
     void stepTo(int stop)
     {
-        while (stopShown() < stop) {
-            const int before = stopShown();
-            unit_.press(nextEntrySteps() ? OperationEngine::Press::TapeNext : OperationEngine::Press::Forward);
-            if (stopShown() == before)
-                return; // the end of the data
+        while (stopShown() < stop && autorun::stepOn(unit_)) {
         }
     }
 
@@ -570,8 +562,8 @@ private:
             if (stopShown() == before && !tapeHasNext())
                 return;
         }
-        while (tapeHasNext() && !nextEntrySteps())
-            unit_.press(OperationEngine::Press::TapeNext);
+        while (autorun::announceNext(unit_)) {
+        }
     }
 
     Simulator &sim_;
