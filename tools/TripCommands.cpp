@@ -74,7 +74,7 @@ struct TripRequest
     const char *container = "mp4";
 };
 
-// A number of seconds: a decimal, or a fraction such as 1/60.
+// A decimal number in min..max, also written as a fraction such as 1/60.
 std::optional<double> decimalValue(const QString &text, double min, double max)
 {
     const qsizetype slash = text.indexOf(u'/');
@@ -122,7 +122,7 @@ std::function<bool(TripRequest &, const QString &)> oneOf(int TripRequest::*memb
     };
 }
 
-std::function<bool(TripRequest &, const QString &)> secondsInto(double TripRequest::*member, double min, double max)
+std::function<bool(TripRequest &, const QString &)> decimalInto(double TripRequest::*member, double min, double max)
 {
     return [member, min, max](TripRequest &r, const QString &text) {
         const std::optional<double> v = decimalValue(text, min, max);
@@ -149,14 +149,14 @@ const std::map<QString, ValueOption> &valueOptions()
         {QStringLiteral("--zoom"), {QStringLiteral("倍率 1、2、3 のどれか"), oneOf(&TripRequest::zoom, {1, 2, 3})}},
         {QStringLiteral("--fps"), {QStringLiteral("毎秒のコマ数 30 か 60"), oneOf(&TripRequest::fps, {30, 60})}},
         {QStringLiteral("--dwell"),
-         {QStringLiteral("停車の秒数（0～3600）"), secondsInto(&TripRequest::dwellSeconds, 0.0, 3600.0)}},
+         {QStringLiteral("停車の秒数（0～3600）"), decimalInto(&TripRequest::dwellSeconds, 0.0, 3600.0)}},
         {QStringLiteral("--travel"),
-         {QStringLiteral("走行の秒数（0～3600）"), secondsInto(&TripRequest::travelSeconds, 0.0, 3600.0)}},
+         {QStringLiteral("走行の秒数（0～3600）"), decimalInto(&TripRequest::travelSeconds, 0.0, 3600.0)}},
         {QStringLiteral("--travel-column"),
          {QStringLiteral("時刻の列（13～150）"), intInto(&TripRequest::travelColumn, 13, kFareColumns)}},
         {QStringLiteral("--time-scale"),
          {QStringLiteral("時間の倍率（0より大きく 100 以下、1/60 のような分数も可）"),
-          secondsInto(&TripRequest::timeScale, 1e-6, 100.0)}},
+          decimalInto(&TripRequest::timeScale, 1e-6, 100.0)}},
         {QStringLiteral("--from"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::from, 1, kFareRows)}},
         {QStringLiteral("--to"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::to, 1, kFareRows)}},
     };
