@@ -92,7 +92,6 @@ class tst_AutoRun : public QObject
 private slots:
     void runsToTheLastStop_data();
     void runsToTheLastStop();
-    void stopEndsIt();
 
 private:
     // The unit on the sample route, set up at stop 1, its sound mixed by a
@@ -153,19 +152,6 @@ void tst_AutoRun::runsToTheLastStop()
         QCOMPARE(unit.spoken[i], unit.engine.tape().TapeData()[std::size_t(i)].Text);
     QCOMPARE(unit.cutOff, 0);
     QCOMPARE(ended.size(), 2);
-}
-
-void tst_AutoRun::stopEndsIt()
-{
-    Unit unit(QStringLiteral(KERUBARA_SAMPLE_DIR));
-    AutoRun run(unit.engine);
-    run.start(0, 0);
-    QTRY_VERIFY(unit.engine.state.nStopPos >= 2);
-    run.stop();
-    const int stoppedAt = unit.engine.state.nStopPos;
-    QTest::qWait(300);
-    QCOMPARE(int(unit.engine.state.nStopPos), stoppedAt);
-    QVERIFY(!run.isRunning());
 }
 
 QTEST_GUILESS_MAIN(tst_AutoRun)

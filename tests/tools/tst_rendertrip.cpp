@@ -423,12 +423,9 @@ void tst_RenderTrip::refusalsLeaveNoFile_data()
     const QString fare = path(u"7.hy3"_s);
     const QString out = path(u"refused.mp4"_s);
     QTest::newRow("an unknown option") << QStringList{fare, out, u"--speed"_s, u"2"_s} << 2 << u"--speed"_s;
-    QTest::newRow("a zoom the panel has not") << QStringList{fare, out, u"--zoom"_s, u"4"_s} << 2 << u"--zoom"_s;
     QTest::newRow("lossless into MP4") << QStringList{fare, out, u"--lossless"_s} << 2 << u".mkv"_s;
     QTest::newRow("an output of no known kind") << QStringList{fare, path(u"refused.avi"_s)} << 2 << u"refused.avi"_s;
     QTest::newRow("a stop beyond the route") << QStringList{fare, out, u"--from"_s, u"9"_s} << 1 << fare;
-    QTest::newRow("a column that is not a time") << QStringList{fare, out, u"--travel-column"_s, u"1"_s} << 2
-                                                 << u"--travel-column"_s;
     QTest::newRow("a time column that goes back") << QStringList{fare, out, u"--travel-column"_s, u"19"_s} << 1
                                                   << u"列 19"_s;
     QTest::newRow("a missing route") << QStringList{path(u"8.hy3"_s), out} << 1 << path(u"8.hy3"_s);
