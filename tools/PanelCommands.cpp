@@ -3,11 +3,8 @@
 
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/FareFile.h"
-#include "reslib/Fonts.h"
+#include "operation/FareRecord.h"
 #include "reslib/Seams.h"
-#include "reslib/VbError.h"
-#include "settings/SettingsLocation.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
 #include "tools/DataTool.h"
@@ -22,8 +19,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QRadioButton>
 #include <QTextStream>
 

@@ -427,9 +427,4 @@ void VideoEncoder::finish()
     d_->finish();
 }
 
-std::int64_t VideoEncoder::framesWritten() const
-{
-    return d_->frames;
-}
-
 } // namespace kerubara::datatool

@@ -56,8 +56,6 @@ public:
     // Sends what the encoders still hold and closes the file.
     void finish();
 
-    std::int64_t framesWritten() const;
-
 private:
     struct Impl;
     std::unique_ptr<Impl> d_;
