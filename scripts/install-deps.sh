@@ -17,6 +17,7 @@ PACKAGES="
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   libzint-dev zbar-tools
   libzip-dev
+  libavformat-dev libavcodec-dev libswresample-dev libswscale-dev libavutil-dev
   qt6-translations-l10n
   xvfb xauth openbox x11-utils
   scdoc librsvg2-bin

@@ -203,6 +203,35 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
                            設定ファイルより優先します
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
 
+  render-trip FILE.hy3 OUT.(mp4|mkv|webm) [オプション]
+      系統を始発から終点まで走らせたようすを、音付きの動画にします。プログラム
+      自身の運賃表示器・操作・音を、実時間を待たずに動画の時計で動かします。
+      系統設定（系統選別中と全点灯）のあと、停留所ごとに送りの音と放送（放送用
+      データの、次に停留所を進める放送の前まで）を順に流し、最後の音が終わって
+      から停車時間、続いて走行時間のあと次の停留所へ進めます。
+      .mp4 は H.264 と AAC、.webm は VP9 と Opus、.mkv は H.264 と AAC
+      （--lossless で FFV1 と FLAC、画素も音も劣化なし）。音は 48 kHz ステレオ。
+        --section N        区間（1～300、既定 1）
+        --tape FILEtp.csv  この放送用データで放送し、その移動フラグで進める
+                           （既定は設定の放送用データのフォルダーの系統のもの）
+        --settings FILE.in4
+                           設定ファイルの色・書体・音・スクロール・深夜料金・
+                           バックライトで作ります（読むだけで変更しません）
+        --zoom N           倍率 1、2、3（既定 1、ドットのまま拡大）
+        --fps N            毎秒のコマ数 30 か 60（既定 30）
+        --dwell SECONDS    最後の音が終わってからの停車の秒数（既定 4）
+        --travel SECONDS   次の停留所までの走行の秒数（既定 6）
+        --travel-column C  走行時間を列 C（始発からの分）の差から求める
+        --time-scale X     --travel-column の時間の倍率（既定 1/60、1分が1秒）
+        --from N           停留所 N から（その手前までは記録しません）
+        --to N             停留所 N まで
+        --ticket           集中操作盤の整理券のプレビューを右に並べる（整理券
+                           プラグインを使う設定ファイルが必要）
+        --lossless         FFV1 と FLAC（.mkv のみ）
+      書き込みは一時ファイル経由で、失敗したときや Ctrl-C で中断したときは
+      作りかけのファイルを残しません（中断の終了コードは 130）。端末では
+      進み具合を1行で表示します。
+
   route-sheet FILE.hy3 OUT.png [--tape FILEtp.csv]
       系統の全停留所を1枚の PNG にまとめます。1行が1停留所で、順番、整理券
       番号、行先表示と同じドットの停留所名、整理券番号 1～12 の運賃を並べます。
@@ -316,7 +345,7 @@ bool needsGui(const QStringList &args)
 {
     static const QStringList guiCommands{QStringLiteral("render-name"), QStringLiteral("render-digits"),
                                          QStringLiteral("render-ticket"), QStringLiteral("render-panel"),
-                                         QStringLiteral("route-sheet")};
+                                         QStringLiteral("route-sheet"), QStringLiteral("render-trip")};
     return !args.isEmpty() && guiCommands.contains(args.front());
 }
 

@@ -3,15 +3,14 @@
 
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/FareFile.h"
-#include "reslib/Fonts.h"
+#include "operation/FareRecord.h"
 #include "reslib/Seams.h"
-#include "reslib/VbError.h"
-#include "settings/SettingsLocation.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"
 #include "tools/DataTool.h"
+#include "tools/OffscreenPanel.h"
 #include "tools/ToolFiles.h"
+#include "tools/TripCommands.h"
 #include "windows/Form1.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
@@ -19,8 +18,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QRadioButton>
 #include <QTextStream>
 
@@ -179,30 +176,12 @@ void applyOptions(Simulator &sim, const PanelRequest &request)
 // Whether the route can be set and the stop shown; false after saying why not.
 bool checkRoute(const PanelRequest &request, QTextStream &err)
 {
-    const QString &path = request.fareFile;
-    OperatingState state;
-    FareLoadResult result = FareLoadResult::Loaded;
-    try {
-        result = state.LoadFareFile(path, request.section);
-    } catch (const VbError &e) {
-        err << path << ": " << e.description() << '\n';
+    const std::optional<int> count = routeStopCount(request.fareFile, request.section, err);
+    if (!count)
         return false;
-    }
-    switch (result) {
-    case FareLoadResult::ZeroCount:
-        err << path << QStringLiteral(": 停留所が0件です（系統設定できません）。\n");
-        return false;
-    case FareLoadResult::SectionBeyondData:
-        err << path
-            << QStringLiteral(": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
-                   .arg(QString::number(request.section), QString::number(state.nStopCount));
-        return false;
-    case FareLoadResult::Loaded:
-        break;
-    }
-    if (request.stop > state.nStopCount) {
-        err << path << QStringLiteral(": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
-                           .arg(QString::number(request.stop), QString::number(state.nStopCount));
+    if (request.stop > *count) {
+        err << request.fareFile << QStringLiteral(": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
+                                       .arg(QString::number(request.stop), QString::number(*count));
         return false;
     }
     return true;
@@ -213,48 +192,11 @@ bool checkRoute(const PanelRequest &request, QTextStream &err)
 // from the section's stop. A name that scrolls is shown from its start.
 void showStop(Simulator &sim, const PanelRequest &request)
 {
-    OperationEngine &unit = sim.engine();
     if (request.lateNight)
         sim.ctl().Check2->setChecked(true);
-    const QString route = routeNumberText(QFileInfo(request.fareFile).completeBaseName());
-    unit.setRouteFile(request.fareFile, route, QString::number(request.section));
-    while (sim.state.nStopPos + 1 < request.stop)
-        unit.press(OperationEngine::Press::Forward);
-    while (sim.state.nStopPos + 1 > request.stop)
-        unit.press(OperationEngine::Press::Back);
+    reachStop(sim, request.fareFile, request.section, request.stop);
     sim.form1().ChimeiCtl->stopScrolling();
     sim.form1().showTicketPage(request.page - 1);
-}
-
-// While alive, Qt's own notes and warnings are dropped: they are about the
-// windows the tool draws with and never shows (a platform without window
-// shapes or stacking), not about the data. Errors still get through.
-class QuietQt
-{
-public:
-    QuietQt() { previous_ = qInstallMessageHandler(&QuietQt::handle); }
-    ~QuietQt() { qInstallMessageHandler(previous_); }
-    QuietQt(const QuietQt &) = delete;
-    QuietQt &operator=(const QuietQt &) = delete;
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
-    {
-        if ((type == QtCriticalMsg || type == QtFatalMsg) && previous_)
-            previous_(type, context, message);
-    }
-    static inline QtMessageHandler previous_ = nullptr;
-};
-
-QImage panelImage(Form1 &panel)
-{
-    const QPixmap grabbed = panel.grab();
-    if (grabbed.devicePixelRatio() == 1.0)
-        return grabbed.toImage().convertToFormat(QImage::Format_RGB32);
-    // A magnifying screen: drawn again at the panel's own size.
-    QImage image(panel.size(), QImage::Format_RGB32);
-    panel.render(&image);
-    return image;
 }
 
 } // namespace
@@ -265,44 +207,20 @@ int renderPanel(const QStringList &args, QTextStream &err)
     const std::optional<PanelRequest> request = parseRequest(args, err, status);
     if (!request)
         return status;
-    // The program passes over a missing settings file in silence; here it
-    // would draw something else than asked, so both files must be there.
-    for (const QString &path : {request->fareFile, request->settingsFile}) {
-        if (path.isEmpty())
-            continue;
-        QString why;
-        QFile probe(path);
-        if (!openForReading(probe, &why)) {
-            err << path << ": " << why << '\n';
-            return 1;
-        }
-    }
-
-    const QStringList missing = installFontSubstitutions();
-    if (!missing.isEmpty())
-        err << QStringLiteral("警告: ") << missingFontsMessage(missing) << '\n';
+    if (!inputsReadable({request->fareFile, request->settingsFile}, err))
+        return 1;
+    prepareFonts(err);
 
     // The program without a sound device, a voice or a person: messages it
     // would show go to the error output, and its windows never appear.
     const ScopedAudioOutput silent([] { return std::make_unique<NullAudioOutput>(); });
     const ScopedSpeechEngine noVoice([](SoundSystem &) { return std::unique_ptr<SpeechEngine>(); });
-    const ScopedMsgBoxHandler messages([&err](const MsgBoxCall &call) {
-        err << QStringLiteral("警告: ") << QString(call.prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
-        return int(vbOK);
-    });
+    const ScopedMsgBoxHandler messages([&err](const MsgBoxCall &call) { return messageAsWarning(call, err); });
     const ScopedSleepHandler noWait([](int) {});
     const QuietQt quiet;
 
-    // The settings file is read at the end of start-up, as the program reads
-    // it; it is written only at the console's confirmed exit, which never
-    // comes here.
-    std::optional<SettingsFilePaths> settings;
-    if (!request->settingsFile.isEmpty())
-        settings = settingsFilePaths(request->settingsFile);
-    Simulator sim(settings);
-    sim.form1().setAttribute(Qt::WA_DontShowOnScreen);
-    sim.ctl().setAttribute(Qt::WA_DontShowOnScreen);
-    sim.start();
+    const std::unique_ptr<Simulator> simulator = offscreenSimulator(request->settingsFile);
+    Simulator &sim = *simulator;
     sim.form1().setZoom(1);
     applyOptions(sim, *request);
     if (!checkRoute(*request, err))
@@ -320,6 +238,12 @@ int runWithPanel(const QStringList &args, QTextStream &out, QTextStream &err)
         if (rest.size() == 1 && (rest.front() == u"--help" || rest.front() == u"-h"))
             return run({QStringLiteral("--help")}, out, err);
         return renderPanel(rest, err);
+    }
+    if (!args.isEmpty() && args.front() == u"render-trip") {
+        const QStringList rest = args.mid(1);
+        if (rest.size() == 1 && (rest.front() == u"--help" || rest.front() == u"-h"))
+            return run({QStringLiteral("--help")}, out, err);
+        return renderTrip(rest, err);
     }
     return run(args, out, err);
 }

@@ -18,6 +18,7 @@
 #include "settings/SettingsFile.h"
 #include "sound/SoundSystem.h"
 #include "sound/mdlM_Tape.h"
+#include "windows/AutoRunPanel.h"
 #include "windows/DigitList.h"
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
@@ -129,6 +130,22 @@ frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDa
     connectHandlers();
     connectKeys();
     connectEngine();
+    buildAutoRun();
+}
+
+void frmCtl::buildAutoRun()
+{
+    autoRun = new AutoRunPanel(engine(), this);
+    autoRun->setGeometry(4, kHeight - 32, twipsToPixels(kNarrowWidth) - 44, 28);
+    // The driver's own press is carried out, and the unit runs by itself no
+    // longer: the run stops as the button goes down, before its click.
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
+             Command1[0], Command1[1], Command2[0], Command2[1], Check1, cmdTapeNext, cmdTapeBack, cmdTapeStop})
+        connect(b, &QAbstractButton::pressed, autoRun, &AutoRunPanel::stop);
+    auto *key = new QShortcut(QKeySequence(Qt::Key_A), this);
+    key->setContext(Qt::ApplicationShortcut);
+    connect(key, &QShortcut::activated, this, guarded([this] { press(autoRun->button()); }));
+    showKey(autoRun->button(), QStringLiteral("A"));
 }
 
 void frmCtl::connectEngine()

@@ -23,6 +23,7 @@ class QScrollBar;
 
 namespace kerubara {
 
+class AutoRunPanel;
 class DigitList;
 class PictureBox;
 class Form1;
@@ -40,8 +41,8 @@ struct CtrlDataRecord;
 // digits, R 系統, S 区間 (the keypad comes to the front), Enter the リセット of
 // the entry in front, → and Page Down データ送り, ← and Page Up データ戻し,
 // Space, Backspace and Esc the announcement buttons 送り, 戻し and ■, Delete
-// 表示消去, N 深夜料金, P 降車ボタン, B the next backlight state. A key does nothing while
-// its button is disabled.
+// 表示消去, N 深夜料金, P 降車ボタン, B the next backlight state, A 自動運行.
+// A key does nothing while its button is disabled.
 class frmCtl : public QWidget
 {
     Q_OBJECT
@@ -127,6 +128,9 @@ public:
     QPushButton *Check4 = nullptr; // ">>" / "<<", a toggle
     QLabel *Label4 = nullptr;
     PictureBox *picSeirikenPrev = nullptr;
+    // 自動運行 with its dwell and travel times (key A); any operating button
+    // the driver presses stops it.
+    AutoRunPanel *autoRun = nullptr;
     QComboBox *Combo1 = nullptr;
     QMenu *MnuHide = nullptr;
 
@@ -175,6 +179,7 @@ private:
     void connectHandlers();
     void connectKeys();
     void connectEngine();
+    void buildAutoRun();
     // What a key stands for at the moment it is pressed.
     QAbstractButton *keypadKey(int index);
     QAbstractButton *nextBacklight() const;

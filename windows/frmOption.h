@@ -67,6 +67,7 @@ public:
     // Data folders as typed; empty means the folder the program started in.
     QString fareDataFolder() const override;       // Text2(0)
     QString broadcastDataFolder() const override;  // Text2(1)
+    void setBroadcastDataFolder(const QString &folder);
 
     // Sound files. A click on a route or section digit and route setting.
     QString routeSettingSound() const override;    // txtSelectSound(0)

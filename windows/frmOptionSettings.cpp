@@ -34,6 +34,11 @@ QString frmOption::broadcastDataFolder() const
     return Text2[1]->text();
 }
 
+void frmOption::setBroadcastDataFolder(const QString &folder)
+{
+    Text2[1]->setText(folder);
+}
+
 QString frmOption::routeSettingSound() const
 {
     return txtSelectSound[0]->text();

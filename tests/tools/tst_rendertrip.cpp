@@ -1,0 +1,527 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// render-trip: the video decoded again shows, frame by frame and sample by
+// sample, the trip the simulator would show and play.
+
+#include "tools/PanelCommands.h"
+
+#include "FareBytes.h"
+#include "reslib/Cp932.h"
+#include "reslib/Seams.h"
+#include "sound/Mixer.h"
+#include "sound/SoundSystem.h"
+#include "sound/SpeechEngine.h"
+#include "sound/WavWriter.h"
+#include "tools/DataTool.h"
+
+#include <QFile>
+#include <QImage>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <cmath>
+#include <csignal>
+#include <functional>
+#include <map>
+#include <optional>
+
+using namespace kerubara;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kRate = 48000;
+constexpr int kStops = 4;
+// The timeline the tests plan, in milliseconds: the lamp test, the step
+// chime, each announcement the voice speaks, dwell and travel.
+constexpr int kLampMs = 3000;
+constexpr int kChimeMs = 200;
+constexpr int kSpeechMs = 300;
+constexpr int kDwellMs = 500;
+constexpr int kTravelMs = 500;
+
+struct Run
+{
+    int status = 0;
+    QString err;
+};
+
+Run runTool(const QStringList &args)
+{
+    Run r;
+    QString out;
+    QTextStream outStream(&out);
+    QTextStream errStream(&r.err);
+    r.status = datatool::runWithPanel(args, outStream, errStream);
+    errStream.flush();
+    return r;
+}
+
+// A tone, so that its start can be found in the decoded sound.
+std::vector<std::int16_t> tone(int ms, double hz)
+{
+    std::vector<std::int16_t> samples;
+    for (int i = 0; i < kRate * ms / 1000; ++i) {
+        const auto v = static_cast<std::int16_t>(12000 * std::sin(2 * M_PI * hz * i / kRate));
+        samples.insert(samples.end(), {v, v});
+    }
+    return samples;
+}
+
+// A voice that says every text as kSpeechMs of tone on the speech voice and
+// remembers what it said; `onSpeak` runs as it starts.
+class ToneVoice final : public SpeechEngine
+{
+public:
+    ToneVoice(SoundSystem &sound, QStringList &spoken, std::function<void()> onSpeak)
+        : sound_(sound), spoken_(spoken), onSpeak_(std::move(onSpeak))
+    {
+        auto buffer = std::make_shared<PcmBuffer>();
+        for (std::int16_t s : tone(kSpeechMs, 660.0))
+            buffer->samples.push_back(s / 32768.0f);
+        speech_ = std::move(buffer);
+    }
+    void VoiceStop() override { sound_.mixer().stop(sound_.speechVoice()); }
+    void VoiceSpeak(const QString &text) override
+    {
+        spoken_ << text;
+        if (onSpeak_)
+            onSpeak_();
+        sound_.mixer().play(sound_.speechVoice(), speech_);
+    }
+    std::int32_t VoiceStatus() override { return 0; }
+    void VoiceDialog(QWidget *, const QString &) override {}
+
+private:
+    SoundSystem &sound_;
+    QStringList &spoken_;
+    std::function<void()> onSpeak_;
+    std::shared_ptr<const PcmBuffer> speech_;
+};
+
+// A video decoded: each frame handed over as it comes, the sound kept.
+struct Decoded
+{
+    int frames = 0;
+    std::vector<float> left; // the left channel
+    double fps = 0;
+};
+
+Decoded decode(const QString &path, const std::function<void(int, const QImage &)> &onFrame)
+{
+    Decoded result;
+    AVFormatContext *format = nullptr;
+    if (avformat_open_input(&format, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+        return result;
+    avformat_find_stream_info(format, nullptr);
+    std::map<int, AVCodecContext *> codecs;
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        const AVCodecParameters *par = format->streams[i]->codecpar;
+        AVCodecContext *c = avcodec_alloc_context3(avcodec_find_decoder(par->codec_id));
+        avcodec_parameters_to_context(c, par);
+        avcodec_open2(c, avcodec_find_decoder(par->codec_id), nullptr);
+        codecs[int(i)] = c;
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO)
+            result.fps = av_q2d(format->streams[i]->avg_frame_rate);
+    }
+    AVPacket *packet = av_packet_alloc();
+    AVFrame *frame = av_frame_alloc();
+    auto drain = [&](AVCodecContext *c) {
+        while (avcodec_receive_frame(c, frame) == 0) {
+            if (c->codec_type == AVMEDIA_TYPE_VIDEO) {
+                QImage image(frame->width, frame->height, QImage::Format_RGB32);
+                for (int y = 0; y < frame->height; ++y)
+                    std::memcpy(image.scanLine(y), frame->data[0] + y * frame->linesize[0], size_t(frame->width) * 4);
+                onFrame(result.frames++, image);
+            } else {
+                const auto *s = reinterpret_cast<const std::int16_t *>(frame->data[0]);
+                for (int i = 0; i < frame->nb_samples; ++i)
+                    result.left.push_back(s[2 * i] / 32768.0f);
+            }
+        }
+    };
+    while (av_read_frame(format, packet) >= 0) {
+        AVCodecContext *c = codecs[packet->stream_index];
+        avcodec_send_packet(c, packet);
+        av_packet_unref(packet);
+        drain(c);
+    }
+    for (auto &[index, c] : codecs) {
+        avcodec_send_packet(c, nullptr);
+        drain(c);
+        avcodec_free_context(&c);
+    }
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avformat_close_input(&format);
+    return result;
+}
+
+// The first sample after `fromMs` louder than a whisper, in milliseconds.
+double onsetMs(const std::vector<float> &samples, double fromMs)
+{
+    for (auto i = static_cast<std::size_t>(fromMs * kRate / 1000); i < samples.size(); ++i) {
+        if (std::abs(samples[i]) > 0.05f)
+            return i * 1000.0 / kRate;
+    }
+    return -1;
+}
+
+int frameAt(double ms, int fps)
+{
+    return static_cast<int>(std::ceil(ms * fps / 1000.0 - 1e-9));
+}
+
+} // namespace
+
+class tst_RenderTrip : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void framesAreThePanelOfTheStop_data();
+    void framesAreThePanelOfTheStop();
+    void chimeStartsWithItsStepFrame_data();
+    void chimeStartsWithItsStepFrame();
+    void lengthIsThePlannedTimeline_data();
+    void lengthIsThePlannedTimeline();
+    void tapeStepsAsItSays_data();
+    void tapeStepsAsItSays();
+    void refusalsLeaveNoFile_data();
+    void refusalsLeaveNoFile();
+    void interruptRemovesThePartialFile();
+    void scrollFollowsTheVideo();
+    void missingSoundIsWarnedAndSilent();
+
+private:
+    QString path(const QString &name) const { return dir_.filePath(name); }
+    // render-trip of the route with the settings, dwell 0.5 s and (without
+    // a time column) travel 0.5 s, speaking with the tone voice.
+    Run renderTrip(const QString &out, const QStringList &options);
+    // Each stop's step frame (the first frame that is render-panel's image
+    // of the stop) and the frames asked for, of a decoded video.
+    struct Seen
+    {
+        Decoded decoded;
+        std::map<int, int> stepFrame;
+        std::map<int, QImage> frames;
+    };
+    Seen watch(const QString &video, const std::vector<int> &keep);
+
+    QTemporaryDir dir_;
+    QStringList spoken_;
+    std::function<void()> onSpeak_;
+    std::map<int, QImage> panels_; // render-panel's image by stop
+    Seen plain_;                   // the trip without a tape
+    std::optional<Seen> taped_;    // the trip with one, once rendered
+};
+
+void tst_RenderTrip::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(dir_.isValid());
+    // Four stops with names that fit the strip; column 20 holds minutes
+    // from the start: 0, 1, 3, 4; column 19 goes back.
+    const QStringList names{u"中央駅前"_s, u"市役所"_s, u"大手町"_s, u"車庫"_s};
+    const std::array<std::int16_t, kStops> minutes{0, 1, 3, 4};
+    const std::array<std::int16_t, kStops> backwards{5, 4, 3, 2};
+    std::vector<testing::StopBytes> stops;
+    for (int s = 1; s <= kStops; ++s) {
+        testing::StopBytes stop;
+        stop.name = cp932::encode(names[s - 1]);
+        stop.ticket = static_cast<std::int16_t>(s);
+        for (int k = 1; k <= 20; ++k)
+            stop.cols.push_back(static_cast<std::int16_t>(k == 20   ? minutes[s - 1]
+                                                          : k == 19 ? backwards[s - 1]
+                                                          : k > s + 1 ? -1
+                                                                      : 10 * s + k));
+        stops.push_back(stop);
+    }
+    QFile fare(path(u"7.hy3"_s));
+    QVERIFY(fare.open(QIODevice::WriteOnly));
+    fare.write(testing::fareFileBytes(kStops, stops));
+    fare.close();
+    QVERIFY(saveWavFile(path(u"step.wav"_s), tone(kChimeMs, 880.0), 2, kRate));
+    // A tape: one announcement at the first stop, the step to stop 2 with a
+    // second one after it, the step to stop 3, none to stop 4.
+    QFile tape(path(u"route7tp.csv"_s));
+    QVERIFY(tape.open(QIODevice::WriteOnly));
+    tape.write("\"A\",0,0\r\n\"B\",1,0\r\n\"C\",0,0\r\n\"D\",1,0\r\n");
+    tape.close();
+    // The step chime played at every step without waiting for it; the
+    // broadcast data folder empty, so only --tape gives a tape.
+    QDir(dir_.path()).mkdir(u"empty"_s);
+    QFile text(path(u"settings.txt"_s));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(QStringLiteral("Text2(0)=%1\nText2(1)=%2\nOption2(0)=-1\nOption2(1)=0\nOption6(0)=0\nOption6(1)=-1\n"
+                              "txtSelectSound(7)=%3\nCombo6=1\nCtrlData.nScrollSpeed=200\nCtrlData.nScrollWait=0\n")
+                   .arg(dir_.path(), path(u"empty"_s), path(u"step.wav"_s))
+                   .toUtf8());
+    text.close();
+    QString out;
+    QTextStream o(&out);
+    QCOMPARE(datatool::run({u"in4"_s, path(u"settings.txt"_s), path(u"settings.in4"_s)}, o, o), 0);
+
+    for (int s = 1; s <= kStops; ++s) {
+        const QString png = path(u"stop%1.png"_s.arg(s));
+        const Run panel = runTool({u"render-panel"_s, path(u"7.hy3"_s), u"--stop"_s, QString::number(s), png,
+                                   u"--settings"_s, path(u"settings.in4"_s)});
+        QVERIFY2(panel.status == 0, qPrintable(panel.err));
+        panels_[s] = QImage(png).convertToFormat(QImage::Format_RGB32);
+    }
+
+    const Run trip = renderTrip(path(u"plain.mkv"_s), {u"--lossless"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    // Frames 100 ms after each step of the plan below.
+    plain_ = watch(path(u"plain.mkv"_s), {frameAt(kLampMs + 100, 30), frameAt(4000 + 100, 30),
+                                          frameAt(6400 + 100, 30)});
+}
+
+Run tst_RenderTrip::renderTrip(const QString &out, const QStringList &options)
+{
+    const ScopedSpeechEngine voice([this](SoundSystem &sound) {
+        return std::make_unique<ToneVoice>(sound, spoken_, onSpeak_);
+    });
+    spoken_.clear();
+    QStringList args{u"render-trip"_s, path(u"7.hy3"_s), out, u"--settings"_s, path(u"settings.in4"_s), u"--dwell"_s,
+                     u"0.5"_s};
+    if (!options.contains(u"--travel-column"_s))
+        args << u"--travel"_s << u"0.5"_s;
+    return runTool(args + options);
+}
+
+tst_RenderTrip::Seen tst_RenderTrip::watch(const QString &video, const std::vector<int> &keep)
+{
+    Seen seen;
+    seen.decoded = decode(video, [&](int index, const QImage &image) {
+        for (const auto &[stop, panel] : panels_) {
+            if (!seen.stepFrame.contains(stop) && image.copy(panel.rect()) == panel)
+                seen.stepFrame[stop] = index;
+        }
+        if (std::find(keep.begin(), keep.end(), index) != keep.end())
+            seen.frames[index] = image;
+    });
+    return seen;
+}
+
+// Without a tape: the lamp test ends at 3.0 s with stop 1 shown; each later
+// stop comes after the chime, dwell and travel of the one before.
+//   stop 1 at 3000 ms, stop 2 at 3000 + dwell + travel = 4000 ms,
+//   stop 3 at 4000 + chime + dwell + travel = 5200 ms, stop 4 at 6400 ms.
+void tst_RenderTrip::framesAreThePanelOfTheStop_data()
+{
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<int>("atMs");
+    QTest::newRow("the first stop, after the lamp test") << 1 << kLampMs + 100;
+    QTest::newRow("a stop reached by a step") << 2 << 4000 + 100;
+    QTest::newRow("the last stop") << 4 << 6400 + 100;
+}
+
+void tst_RenderTrip::framesAreThePanelOfTheStop()
+{
+    QFETCH(int, stop);
+    QFETCH(int, atMs);
+    const int index = frameAt(atMs, 30);
+    QVERIFY(plain_.frames.contains(index));
+    const QImage &frame = plain_.frames.at(index);
+    QCOMPARE(frame.size(), QSize(502, 252));
+    QCOMPARE(frame, panels_.at(stop));
+}
+
+void tst_RenderTrip::chimeStartsWithItsStepFrame_data()
+{
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<int>("plannedMs");
+    QTest::newRow("step to stop 2") << 2 << 4000;
+    QTest::newRow("step to stop 3") << 3 << 5200;
+    QTest::newRow("step to stop 4") << 4 << 6400;
+}
+
+void tst_RenderTrip::chimeStartsWithItsStepFrame()
+{
+    QFETCH(int, stop);
+    QFETCH(int, plannedMs);
+    QVERIFY(plain_.stepFrame.contains(stop));
+    const double stepMs = plain_.stepFrame.at(stop) * 1000.0 / 30;
+    QCOMPARE(plain_.stepFrame.at(stop), frameAt(plannedMs, 30));
+    const double chimeMs = onsetMs(plain_.decoded.left, plannedMs - 600);
+    QVERIFY2(std::abs(chimeMs - stepMs) <= 1000.0 / 30,
+             qPrintable(u"chime at %1 ms, step frame at %2 ms"_s.arg(chimeMs).arg(stepMs)));
+}
+
+void tst_RenderTrip::lengthIsThePlannedTimeline_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("fps");
+    QTest::addColumn<int>("plannedMs");
+    // Stop 4 at 6400 ms, then its chime and dwell.
+    QTest::newRow("the whole route") << QStringList{} << 30 << 6400 + kChimeMs + kDwellMs;
+    QTest::newRow("60 frames a second") << QStringList{u"--fps"_s, u"60"_s} << 60 << 6400 + kChimeMs + kDwellMs;
+    // From the step to stop 2: chime, dwell, travel, step to 3, chime, dwell.
+    QTest::newRow("from stop 2 to stop 3") << QStringList{u"--from"_s, u"2"_s, u"--to"_s, u"3"_s} << 30
+                                           << 2 * (kChimeMs + kDwellMs) + kTravelMs;
+    // Travel 1, 2 and 1 s from column 20's minutes at a second a minute.
+    QTest::newRow("travel times from a column")
+        << QStringList{u"--travel-column"_s, u"20"_s} << 30 << kLampMs + kDwellMs + 1000 + 3 * (kChimeMs + kDwellMs) + 2000 + 1000;
+}
+
+void tst_RenderTrip::lengthIsThePlannedTimeline()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, fps);
+    QFETCH(int, plannedMs);
+    const QString out = path(u"length.mkv"_s);
+    const Run trip = renderTrip(out, options + QStringList{u"--lossless"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    const Decoded decoded = decode(out, [](int, const QImage &) {});
+    QCOMPARE(decoded.left.size(), std::size_t(plannedMs) * kRate / 1000);
+    QCOMPARE(decoded.frames, frameAt(plannedMs, fps));
+    QCOMPARE(qRound(decoded.fps), fps);
+}
+
+// With the tape each announcement waits for the sounds before it:
+//   A at 3000 (stop 1), dwell and travel: B steps to stop 2 at 4300,
+//   C after B at 4600, dwell and travel: D steps to stop 3 at 5900,
+//   no entry is left to step: データ送り to stop 4 at 5900 + 300 + 1000.
+void tst_RenderTrip::tapeStepsAsItSays_data()
+{
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<int>("plannedMs");
+    QTest::newRow("the step with an announcement after it") << 2 << 4300;
+    QTest::newRow("a later step of the tape") << 3 << 5900;
+    QTest::newRow("beyond the tape's last step") << 4 << 7200;
+}
+
+void tst_RenderTrip::tapeStepsAsItSays()
+{
+    QFETCH(int, stop);
+    QFETCH(int, plannedMs);
+    if (!taped_) {
+        const QString out = path(u"tape.mkv"_s);
+        const Run trip = renderTrip(out, {u"--lossless"_s, u"--tape"_s, path(u"route7tp.csv"_s)});
+        QVERIFY2(trip.status == 0, qPrintable(trip.err));
+        QCOMPARE(spoken_, (QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s}));
+        taped_ = watch(out, {});
+    }
+    const Seen &seen = *taped_;
+    QVERIFY(seen.stepFrame.contains(stop));
+    QCOMPARE(seen.stepFrame.at(stop), frameAt(plannedMs, 30));
+}
+
+void tst_RenderTrip::refusalsLeaveNoFile_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("named");
+    const QString fare = path(u"7.hy3"_s);
+    const QString out = path(u"refused.mp4"_s);
+    QTest::newRow("an unknown option") << QStringList{fare, out, u"--speed"_s, u"2"_s} << 2 << u"--speed"_s;
+    QTest::newRow("lossless into MP4") << QStringList{fare, out, u"--lossless"_s} << 2 << u".mkv"_s;
+    QTest::newRow("an output of no known kind") << QStringList{fare, path(u"refused.avi"_s)} << 2 << u"refused.avi"_s;
+    QTest::newRow("a stop beyond the route") << QStringList{fare, out, u"--from"_s, u"9"_s} << 1 << fare;
+    QTest::newRow("a time column that goes back") << QStringList{fare, out, u"--travel-column"_s, u"19"_s} << 1
+                                                  << u"列 19"_s;
+    QTest::newRow("a missing route") << QStringList{path(u"8.hy3"_s), out} << 1 << path(u"8.hy3"_s);
+    QTest::newRow("a tape that does not read")
+        << QStringList{fare, out, u"--tape"_s, path(u"empty"_s)} << 1 << path(u"empty"_s);
+    QTest::newRow("a folder that does not exist")
+        << QStringList{fare, path(u"none/out.mp4"_s), u"--to"_s, u"1"_s} << 1 << path(u"none/out.mp4"_s);
+}
+
+void tst_RenderTrip::refusalsLeaveNoFile()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, named);
+    const Run run = runTool(QStringList{u"render-trip"_s} + args);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(named), qPrintable(run.err));
+    QVERIFY(!QFile::exists(path(u"refused.mp4"_s)));
+    QVERIFY(!QFile::exists(path(u"refused.avi"_s)));
+}
+
+// Ctrl-C in the middle of the trip (as the second announcement starts):
+// status 130, and the file that was there before is left as it was.
+void tst_RenderTrip::interruptRemovesThePartialFile()
+{
+    const QString out = path(u"interrupted.mp4"_s);
+    QFile before(out);
+    QVERIFY(before.open(QIODevice::WriteOnly));
+    before.write("earlier");
+    before.close();
+    onSpeak_ = [this] {
+        if (spoken_.size() == 2)
+            std::raise(SIGINT);
+    };
+    const Run trip = renderTrip(out, {u"--tape"_s, path(u"route7tp.csv"_s)});
+    onSpeak_ = {};
+    QCOMPARE(trip.status, 130);
+    QVERIFY2(trip.err.contains(out), qPrintable(trip.err));
+    QFile after(out);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), QByteArray("earlier"));
+    QCOMPARE(QDir(dir_.path()).entryList({u"interrupted*"_s}), QStringList{u"interrupted.mp4"_s});
+}
+
+// A name too long for the strip scrolls by the video's time, not the wall
+// clock's: two renders give the same frames, and the name moves in them.
+void tst_RenderTrip::scrollFollowsTheVideo()
+{
+    std::vector<testing::StopBytes> stops(2);
+    stops[0].name = cp932::encode(u"中央駅前"_s);
+    stops[1].name = cp932::encode(u"県立中央病院東口前"_s);
+    for (testing::StopBytes &stop : stops)
+        stop.cols.assign(12, 100);
+    QFile fare(path(u"8.hy3"_s));
+    QVERIFY(fare.open(QIODevice::WriteOnly));
+    fare.write(testing::fareFileBytes(2, stops));
+    fare.close();
+    std::vector<std::vector<QImage>> strips(2);
+    for (int run = 0; run < 2; ++run) {
+        const QString out = path(u"scroll%1.mkv"_s.arg(run));
+        const Run trip = runTool({u"render-trip"_s, path(u"8.hy3"_s), out, u"--settings"_s, path(u"settings.in4"_s),
+                                  u"--dwell"_s, u"1"_s, u"--travel"_s, u"0"_s, u"--lossless"_s});
+        QVERIFY2(trip.status == 0, qPrintable(trip.err));
+        // The strip, every fifth frame after the step to stop 2 at 4.0 s.
+        decode(out, [&](int index, const QImage &image) {
+            if (index >= 120 && index % 5 == 0)
+                strips[std::size_t(run)].push_back(image.copy(0, 0, 502, 70));
+        });
+    }
+    QVERIFY(strips[0].size() >= 6);
+    QVERIFY(strips[0] == strips[1]);
+    QVERIFY(strips[0].front() != strips[0].back());
+}
+
+// A step chime the settings name but that is not there: the program plays
+// nothing, so the video is silent, and the render says which file it missed.
+void tst_RenderTrip::missingSoundIsWarnedAndSilent()
+{
+    QFile text(path(u"missing.txt"_s));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(QStringLiteral("Text2(1)=%1\nOption2(0)=-1\nOption2(1)=0\ntxtSelectSound(7)=%2\n")
+                   .arg(path(u"empty"_s), path(u"gone.wav"_s))
+                   .toUtf8());
+    text.close();
+    QString out;
+    QTextStream o(&out);
+    QCOMPARE(datatool::run({u"in4"_s, path(u"missing.txt"_s), path(u"missing.in4"_s)}, o, o), 0);
+    const QString video = path(u"missing.mkv"_s);
+    const Run trip = runTool({u"render-trip"_s, path(u"7.hy3"_s), video, u"--settings"_s, path(u"missing.in4"_s),
+                              u"--to"_s, u"2"_s, u"--dwell"_s, u"0.5"_s, u"--travel"_s, u"0"_s, u"--lossless"_s});
+    QCOMPARE(trip.status, 0);
+    QVERIFY2(trip.err.contains(path(u"gone.wav"_s)), qPrintable(trip.err));
+    const Decoded decoded = decode(video, [](int, const QImage &) {});
+    QCOMPARE(decoded.left.size(), std::size_t(kLampMs + 2 * kDwellMs) * kRate / 1000);
+    QCOMPARE(onsetMs(decoded.left, 0), -1.0);
+}
+
+QTEST_MAIN(tst_RenderTrip)
+#include "tst_rendertrip.moc"

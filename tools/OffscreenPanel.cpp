@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/OffscreenPanel.h"
+
+#include "operation/FareFile.h"
+#include "operation/OperatingState.h"
+#include "reslib/Fonts.h"
+#include "reslib/MsgBox.h"
+#include "reslib/VbError.h"
+#include "settings/SettingsLocation.h"
+#include "tools/ToolFiles.h"
+#include "windows/Form1.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QTextStream>
+
+namespace kerubara::datatool {
+
+QuietQt::QuietQt()
+{
+    previous_ = qInstallMessageHandler(&QuietQt::handle);
+}
+
+QuietQt::~QuietQt()
+{
+    qInstallMessageHandler(previous_);
+}
+
+void QuietQt::handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && previous_)
+        previous_(type, context, message);
+}
+
+bool inputsReadable(const QStringList &paths, QTextStream &err)
+{
+    for (const QString &path : paths) {
+        if (path.isEmpty())
+            continue;
+        QString why;
+        QFile probe(path);
+        if (!openForReading(probe, &why)) {
+            err << path << ": " << why << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
+int messageAsWarning(const MsgBoxCall &call, QTextStream &err)
+{
+    err << QStringLiteral("警告: ") << QString(call.prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
+    return int(vbOK);
+}
+
+void prepareFonts(QTextStream &err)
+{
+    const QStringList missing = installFontSubstitutions();
+    if (!missing.isEmpty())
+        err << QStringLiteral("警告: ") << missingFontsMessage(missing) << '\n';
+}
+
+std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile)
+{
+    std::optional<SettingsFilePaths> settings;
+    if (!settingsFile.isEmpty())
+        settings = settingsFilePaths(settingsFile);
+    auto sim = std::make_unique<Simulator>(settings);
+    sim->form1().setAttribute(Qt::WA_DontShowOnScreen);
+    sim->ctl().setAttribute(Qt::WA_DontShowOnScreen);
+    sim->start();
+    return sim;
+}
+
+std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTextStream &err)
+{
+    OperatingState state;
+    FareLoadResult result = FareLoadResult::Loaded;
+    try {
+        result = state.LoadFareFile(path, section);
+    } catch (const VbError &e) {
+        err << path << ": " << e.description() << '\n';
+        return std::nullopt;
+    }
+    switch (result) {
+    case FareLoadResult::ZeroCount:
+        err << path << QStringLiteral(": 停留所が0件です（系統設定できません）。\n");
+        return std::nullopt;
+    case FareLoadResult::SectionBeyondData:
+        err << path
+            << QStringLiteral(": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
+                   .arg(QString::number(section), QString::number(state.nStopCount));
+        return std::nullopt;
+    case FareLoadResult::Loaded:
+        break;
+    }
+    return int(state.nStopCount);
+}
+
+QString routeDigitsOf(const QString &path)
+{
+    return routeNumberText(QFileInfo(path).completeBaseName());
+}
+
+void reachStop(Simulator &sim, const QString &fareFile, std::int16_t section, int stop)
+{
+    OperationEngine &unit = sim.engine();
+    unit.setRouteFile(fareFile, routeDigitsOf(fareFile), QString::number(section));
+    while (sim.state.nStopPos + 1 < stop)
+        unit.press(OperationEngine::Press::Forward);
+    while (sim.state.nStopPos + 1 > stop)
+        unit.press(OperationEngine::Press::Back);
+}
+
+QImage panelImage(Form1 &panel)
+{
+    const QPixmap grabbed = panel.grab();
+    if (grabbed.devicePixelRatio() == 1.0)
+        return grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    // A magnifying screen: drawn again at the panel's own size.
+    QImage image(panel.size(), QImage::Format_RGB32);
+    panel.render(&image);
+    return image;
+}
+
+} // namespace kerubara::datatool

@@ -1,0 +1,757 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/TripCommands.h"
+
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "operation/AutoRun.h"
+#include "operation/OperatingState.h"
+#include "operation/OperationEngine.h"
+#include "reslib/Seams.h"
+#include "sound/AudioOutput.h"
+#include "sound/DataIo.h"
+#include "sound/SoundSystem.h"
+#include "sound/mdlM_Tape.h"
+#include "tools/DataTool.h"
+#include "tools/OffscreenPanel.h"
+#include "tools/ToolFiles.h"
+#include "tools/VideoEncoder.h"
+#include "windows/Form1.h"
+#include "windows/PictureBox.h"
+#include "windows/Simulator.h"
+#include "windows/frmCtl.h"
+#include "windows/frmOption.h"
+
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace kerubara::datatool {
+namespace {
+
+constexpr int kSampleRate = 48000;
+// Ten milliseconds a buffer: the lamp test and whole seconds of dwell and
+// travel fall on a buffer's end, and a sound starts within a buffer of its
+// step, well inside one frame.
+constexpr int kBufferFrames = kSampleRate / 100;
+// The longest a stop's sounds may play before the trip goes on without
+// waiting for their end: a stream that never ends must not hang the render.
+constexpr double kLongestSoundSeconds = 600.0;
+constexpr int kInterrupted = 130;
+
+// What render-trip is asked to make.
+struct TripRequest
+{
+    QString fareFile;
+    QString outFile;
+    QString tapeFile;
+    QString settingsFile;
+    std::int16_t section = 1;
+    int zoom = 1;
+    int fps = 30;
+    double dwellSeconds = 4.0;
+    double travelSeconds = 6.0;
+    int travelColumn = 0; // 0: --travel for every stop
+    double timeScale = 1.0 / 60.0;
+    int from = 0; // 0: the section's stop
+    int to = 0;   // 0: the last stop
+    bool ticket = false;
+    bool lossless = false;
+    VideoFormat format = VideoFormat::H264Aac;
+    const char *container = "mp4";
+};
+
+// A decimal number in min..max, also written as a fraction such as 1/60.
+std::optional<double> decimalValue(const QString &text, double min, double max)
+{
+    const qsizetype slash = text.indexOf(u'/');
+    bool ok = false;
+    double value = 0.0;
+    if (slash < 0) {
+        value = text.trimmed().toDouble(&ok);
+    } else {
+        bool okDenominator = false;
+        const double denominator = text.mid(slash + 1).trimmed().toDouble(&okDenominator);
+        value = text.left(slash).trimmed().toDouble(&ok) / denominator;
+        ok = ok && okDenominator && denominator != 0.0;
+    }
+    if (!ok || !std::isfinite(value) || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+struct ValueOption
+{
+    QString what;
+    std::function<bool(TripRequest &, const QString &)> apply;
+};
+
+template<typename T>
+std::function<bool(TripRequest &, const QString &)> intInto(T TripRequest::*member, int min, int max)
+{
+    return [member, min, max](TripRequest &r, const QString &text) {
+        const std::optional<std::int32_t> v = parseInt32(text);
+        if (!v || *v < min || *v > max)
+            return false;
+        r.*member = static_cast<T>(*v);
+        return true;
+    };
+}
+
+std::function<bool(TripRequest &, const QString &)> oneOf(int TripRequest::*member, std::initializer_list<int> allowed)
+{
+    return [member, allowed = std::vector<int>(allowed)](TripRequest &r, const QString &text) {
+        const std::optional<std::int32_t> v = parseInt32(text);
+        if (!v || std::find(allowed.begin(), allowed.end(), *v) == allowed.end())
+            return false;
+        r.*member = *v;
+        return true;
+    };
+}
+
+std::function<bool(TripRequest &, const QString &)> decimalInto(double TripRequest::*member, double min, double max)
+{
+    return [member, min, max](TripRequest &r, const QString &text) {
+        const std::optional<double> v = decimalValue(text, min, max);
+        if (v)
+            r.*member = *v;
+        return v.has_value();
+    };
+}
+
+std::function<bool(TripRequest &, const QString &)> pathInto(QString TripRequest::*member)
+{
+    return [member](TripRequest &r, const QString &text) {
+        r.*member = text;
+        return !text.isEmpty();
+    };
+}
+
+const std::map<QString, ValueOption> &valueOptions()
+{
+    static const std::map<QString, ValueOption> options{
+        {QStringLiteral("--section"), {QStringLiteral("区間（1～300）"), intInto(&TripRequest::section, 1, 300)}},
+        {QStringLiteral("--tape"), {QStringLiteral("放送用データ（*tp.csv）"), pathInto(&TripRequest::tapeFile)}},
+        {QStringLiteral("--settings"), {QStringLiteral("設定ファイル（.in4）"), pathInto(&TripRequest::settingsFile)}},
+        {QStringLiteral("--zoom"), {QStringLiteral("倍率 1、2、3 のどれか"), oneOf(&TripRequest::zoom, {1, 2, 3})}},
+        {QStringLiteral("--fps"), {QStringLiteral("毎秒のコマ数 30 か 60"), oneOf(&TripRequest::fps, {30, 60})}},
+        {QStringLiteral("--dwell"),
+         {QStringLiteral("停車の秒数（0～3600）"), decimalInto(&TripRequest::dwellSeconds, 0.0, 3600.0)}},
+        {QStringLiteral("--travel"),
+         {QStringLiteral("走行の秒数（0～3600）"), decimalInto(&TripRequest::travelSeconds, 0.0, 3600.0)}},
+        {QStringLiteral("--travel-column"),
+         {QStringLiteral("時刻の列（13～150）"), intInto(&TripRequest::travelColumn, 13, kFareColumns)}},
+        {QStringLiteral("--time-scale"),
+         {QStringLiteral("時間の倍率（0より大きく 100 以下、1/60 のような分数も可）"),
+          decimalInto(&TripRequest::timeScale, 1e-6, 100.0)}},
+        {QStringLiteral("--from"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::from, 1, kFareRows)}},
+        {QStringLiteral("--to"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::to, 1, kFareRows)}},
+    };
+    return options;
+}
+
+// The codecs the output's name asks for; false after saying why not.
+bool chooseFormat(TripRequest &request, QTextStream &err)
+{
+    const QString suffix = QFileInfo(request.outFile).suffix().toLower();
+    if (request.lossless && suffix != u"mkv") {
+        usageError(err, QStringLiteral("--lossless の出力は .mkv にしてください（FFV1 と FLAC の Matroska）。"));
+        return false;
+    }
+    if (suffix == u"mp4") {
+        request.format = VideoFormat::H264Aac;
+        request.container = "mp4";
+    } else if (suffix == u"webm") {
+        request.format = VideoFormat::Vp9Opus;
+        request.container = "webm";
+    } else if (suffix == u"mkv") {
+        request.format = request.lossless ? VideoFormat::Ffv1Flac : VideoFormat::H264Aac;
+        request.container = "matroska";
+    } else {
+        usageError(err, QStringLiteral("出力ファイル「%1」の拡張子は .mp4、.webm、.mkv のどれかにしてください。")
+                            .arg(request.outFile));
+        return false;
+    }
+    return true;
+}
+
+std::optional<TripRequest> parseRequest(const QStringList &args, QTextStream &err)
+{
+    TripRequest request;
+    QStringList positional;
+    bool travelGiven = false;
+    bool scaleGiven = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == u"--ticket" || arg == u"--lossless") {
+            (arg == u"--ticket" ? request.ticket : request.lossless) = true;
+            continue;
+        }
+        if (!arg.startsWith(QStringLiteral("--"))) {
+            positional << arg;
+            continue;
+        }
+        const auto option = valueOptions().find(arg);
+        if (option == valueOptions().end()) {
+            usageError(err, QStringLiteral("render-trip に「%1」というオプションはありません。").arg(arg));
+            return std::nullopt;
+        }
+        const QString &what = option->second.what;
+        if (i + 1 >= args.size()) {
+            usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, what));
+            return std::nullopt;
+        }
+        const QString &text = args[++i];
+        if (!option->second.apply(request, text)) {
+            usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。").arg(arg, text, what));
+            return std::nullopt;
+        }
+        travelGiven = travelGiven || arg == u"--travel";
+        scaleGiven = scaleGiven || arg == u"--time-scale";
+    }
+    if (positional.size() != 2) {
+        usageError(err, QStringLiteral("render-trip には運賃データ（.hy3）と出力する動画ファイルを指定してください。"));
+        return std::nullopt;
+    }
+    if (travelGiven && request.travelColumn != 0) {
+        usageError(err, QStringLiteral("--travel と --travel-column は一緒に指定できません。"));
+        return std::nullopt;
+    }
+    if (scaleGiven && request.travelColumn == 0) {
+        usageError(err, QStringLiteral("--time-scale は --travel-column と一緒に指定してください。"));
+        return std::nullopt;
+    }
+    if (request.from != 0 && request.to != 0 && request.to < request.from) {
+        usageError(err, QStringLiteral("--to（%1）は --from（%2）より前にできません。")
+                            .arg(QString::number(request.to), QString::number(request.from)));
+        return std::nullopt;
+    }
+    request.fareFile = positional[0];
+    request.outFile = positional[1];
+    if (!chooseFormat(request, err))
+        return std::nullopt;
+    return request;
+}
+
+// ---- The plan ---------------------------------------------------------------
+
+// Where the trip begins and ends, and how long the bus travels to each stop.
+struct TripPlan
+{
+    int from = 1;
+    int to = 1;
+    std::vector<double> travelSeconds; // by stop, 1-based: the way to that stop
+};
+
+// The plan of the request for the route; nothing after saying why not.
+std::optional<TripPlan> planTrip(const TripRequest &request, QTextStream &err)
+{
+    const std::optional<int> count = routeStopCount(request.fareFile, request.section, err);
+    if (!count)
+        return std::nullopt;
+    TripPlan plan;
+    plan.from = request.from == 0 ? request.section : request.from;
+    plan.to = request.to == 0 ? *count : request.to;
+    for (const int stop : {plan.from, plan.to}) {
+        if (stop > *count) {
+            err << request.fareFile << QStringLiteral(": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
+                                           .arg(QString::number(stop), QString::number(*count));
+            return std::nullopt;
+        }
+    }
+    if (plan.from < request.section || plan.to < plan.from) {
+        err << request.fareFile
+            << QStringLiteral(": 区間 %1 の系統設定では停留所 %1 から走ります。--from と --to は %1～%2 の間で、"
+                              "--from を --to より前にしてください。\n")
+                   .arg(QString::number(request.section), QString::number(*count));
+        return std::nullopt;
+    }
+    plan.travelSeconds.assign(static_cast<std::size_t>(*count) + 1, request.travelSeconds);
+    if (request.travelColumn == 0)
+        return plan;
+    OperatingState route;
+    route.LoadFareFile(request.fareFile, request.section);
+    for (int stop = plan.from + 1; stop <= plan.to; ++stop) {
+        const int before = route.FareData(stop - 1).Col(request.travelColumn);
+        const int here = route.FareData(stop).Col(request.travelColumn);
+        if (here < before) {
+            err << request.fareFile
+                << QStringLiteral(": 停留所 %1（%2）の列 %3 の値 %4 が前の停留所の値 %5 より小さく、走行時間になりません。"
+                                  "列 %3 には始発からの分を書いてください。\n")
+                       .arg(QString::number(stop), route.FareData(stop).Chimei, QString::number(request.travelColumn),
+                            QString::number(here), QString::number(before));
+            return std::nullopt;
+        }
+        plan.travelSeconds[static_cast<std::size_t>(stop)] = (here - before) * 60.0 * request.timeScale;
+    }
+    return plan;
+}
+
+// ---- Interruption -------------------------------------------------------------
+
+// Set by the SIGINT handler; the one place a signal handler may write.
+volatile std::sig_atomic_t interruptRequested = 0;
+
+extern "C" void requestInterrupt(int)
+{
+    interruptRequested = 1;
+}
+
+// While alive, Ctrl-C asks the render to stop (a second one ends the
+// program at once, as usual).
+class InterruptScope
+{
+public:
+    InterruptScope()
+    {
+        interruptRequested = 0;
+        struct sigaction action = {};
+        action.sa_handler = &requestInterrupt;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &previous_);
+    }
+    ~InterruptScope() { sigaction(SIGINT, &previous_, nullptr); }
+    InterruptScope(const InterruptScope &) = delete;
+    InterruptScope &operator=(const InterruptScope &) = delete;
+
+    static bool requested() { return interruptRequested != 0; }
+
+private:
+    struct sigaction previous_ = {};
+};
+
+struct Interrupted
+{
+};
+
+// ---- Progress ---------------------------------------------------------------
+
+// The progress line on a terminal: percent, stop, frames, speed, time left.
+// It measures the wall clock only to tell a person how fast it goes.
+class ProgressLine
+{
+public:
+    ProgressLine(QTextStream *err, const TripPlan &plan) : err_(err), plan_(plan) {}
+
+    void stopReached(int stop) { stop_ = stop; }
+
+    void frameDone(std::int64_t frames, double videoSeconds)
+    {
+        if (!err_)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - shown_ < std::chrono::milliseconds(250))
+            return;
+        shown_ = now;
+        const double wall = std::chrono::duration<double>(now - started_).count();
+        const int stops = plan_.to - plan_.from + 1;
+        const double done = std::clamp(double(stop_ - plan_.from) / stops, 0.0, 1.0);
+        const double speed = wall > 0.0 ? videoSeconds / wall : 0.0;
+        const double left = done > 0.0 ? wall / done - wall : 0.0;
+        *err_ << QStringLiteral("\r%1% 停留所 %2/%3 %4 コマ 実時間の %5 倍 残り約 %6 秒   ")
+                     .arg(QString::number(int(done * 100)), QString::number(stop_ - plan_.from + 1),
+                          QString::number(stops), QString::number(frames), QString::number(speed, 'f', 1),
+                          QString::number(int(left)));
+        err_->flush();
+    }
+
+    void end()
+    {
+        if (err_)
+            *err_ << '\n';
+    }
+
+private:
+    QTextStream *err_;
+    const TripPlan &plan_;
+    int stop_ = 0;
+    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point shown_{};
+};
+
+// ---- The video's clock --------------------------------------------------------
+
+// The video's time is the sound mixed so far: time passes only as the mixer
+// mixes, buffer by buffer, whether the unit waits for a chime, sleeps through
+// its lamp test or the bus dwells and travels. After each buffer every video
+// frame whose moment has passed is taken from the panel as it shows now, so
+// a frame shows what the simulator showed at its moment and a sound starts
+// in the same buffer as the step that plays it. Before recording starts
+// (the way to --from) sound is mixed and dropped and no frame is taken.
+class TripRecorder
+{
+public:
+    TripRecorder(NullAudioOutput &output, int fps, std::function<QImage()> frame, ProgressLine &progress)
+        : output_(output), samplesPerFrame_(kSampleRate / fps), frame_(std::move(frame)), progress_(progress)
+    {
+        output_.mixer().setProgressHook([this] { mixBuffer(); });
+    }
+    ~TripRecorder()
+    {
+        NullAudioOutput &output = output_;
+        output.mixer().setProgressHook([&output] { output.pump(); });
+    }
+    TripRecorder(const TripRecorder &) = delete;
+    TripRecorder &operator=(const TripRecorder &) = delete;
+
+    // What the clock seam tells the program (the stop-name scroll).
+    qint64 clockMs() const { return static_cast<qint64>(clock_ * 1000 / kSampleRate); }
+
+    void startRecording(VideoEncoder &encoder)
+    {
+        encoder_ = &encoder;
+        origin_ = now();
+        clock_ = origin_;
+    }
+
+    // Mixes the next buffer and takes the frames its time has passed.
+    void mixBuffer()
+    {
+        if (InterruptScope::requested())
+            throw Interrupted{};
+        output_.pump(1);
+        clock_ = now();
+        if (encoder_) {
+            const std::vector<float> &mixed = output_.captured();
+            encoder_->addAudio(mixed.data(), static_cast<int>(mixed.size() / Mixer::kChannels));
+        }
+        output_.clearCaptured();
+        takeFrames();
+    }
+
+    // Lets `seconds` pass.
+    void wait(double seconds)
+    {
+        const std::uint64_t until = now() + static_cast<std::uint64_t>(std::llround(seconds * kSampleRate));
+        while (now() < until)
+            mixBuffer();
+    }
+
+    // Mixes until nothing sounds any more (or the longest sound has played).
+    void untilQuiet()
+    {
+        const std::uint64_t giveUp = now() + static_cast<std::uint64_t>(kLongestSoundSeconds * kSampleRate);
+        while (!output_.mixer().isIdle() && now() < giveUp)
+            mixBuffer();
+    }
+
+    // The frames up to the end of the sound mixed, then the encoders' ends.
+    void finish()
+    {
+        takeFrames();
+        encoder_->finish();
+    }
+
+    std::int64_t frames() const { return frames_; }
+
+private:
+    std::uint64_t now() const { return output_.mixer().framesRendered(); }
+
+    // Every frame whose moment lies before the time mixed: at the end, as
+    // many frames as cover the sound.
+    void takeFrames()
+    {
+        if (!encoder_)
+            return;
+        const std::uint64_t end = now();
+        for (std::uint64_t at = frameMoment(); at < end; at = frameMoment()) {
+            clock_ = at;
+            encoder_->addFrame(frame_());
+            ++frames_;
+            progress_.frameDone(frames_, double(at - origin_) / kSampleRate);
+        }
+        clock_ = end;
+    }
+
+    std::uint64_t frameMoment() const { return origin_ + static_cast<std::uint64_t>(frames_) * samplesPerFrame_; }
+
+    NullAudioOutput &output_;
+    const std::uint64_t samplesPerFrame_;
+    std::function<QImage()> frame_;
+    ProgressLine &progress_;
+    VideoEncoder *encoder_ = nullptr;
+    std::uint64_t origin_ = 0;
+    std::uint64_t clock_ = 0;
+    std::int64_t frames_ = 0;
+};
+
+// ---- The trip -----------------------------------------------------------------
+
+// Drives the unit along the plan as a driver would: the steps and the
+// announcements of the tape in order, each after the sounds before it have
+// ended.
+class TripDriver
+{
+public:
+    TripDriver(Simulator &sim, TripRecorder &recorder, const TripRequest &request, const TripPlan &plan,
+               ProgressLine &progress)
+        : sim_(sim), unit_(sim.engine()), recorder_(recorder), request_(request), plan_(plan), progress_(progress)
+    {
+    }
+
+    void run(VideoEncoder &encoder)
+    {
+        const QString route = routeDigitsOf(request_.fareFile);
+        const QString section = QString::number(request_.section);
+        progress_.stopReached(plan_.from);
+        if (plan_.from > request_.section) {
+            // The way to the stop before --from is not recorded; the video
+            // opens with the step to --from.
+            unit_.setRouteFile(request_.fareFile, route, section);
+            approach(plan_.from - 1);
+            unit_.stop();
+            sim_.sound().CloseAllSnd();
+            recorder_.untilQuiet();
+            recorder_.startRecording(encoder);
+            stepTo(plan_.from);
+        } else {
+            recorder_.startRecording(encoder);
+            unit_.setRouteFile(request_.fareFile, route, section);
+        }
+        for (int stop = plan_.from;; ++stop) {
+            progress_.stopReached(stop);
+            announceRest();
+            recorder_.wait(request_.dwellSeconds);
+            if (stop >= plan_.to)
+                break;
+            recorder_.wait(plan_.travelSeconds[static_cast<std::size_t>(stop + 1)]);
+            stepTo(stop + 1);
+        }
+        recorder_.finish();
+    }
+
+private:
+    mdlM_Tape &tape() { return unit_.tape(); }
+    int stopShown() const { return unit_.state.nStopPos + 1; }
+    bool tapeHasNext() { return tape().GetTapePos() < tape().GetTapeCount(); }
+
+    // The announcements of the stop that do not step, one after another.
+    void announceRest()
+    {
+        do
+            recorder_.untilQuiet();
+        while (autorun::announceNext(unit_));
+    }
+
+    void stepTo(int stop)
+    {
+        while (stopShown() < stop && autorun::stepOn(unit_)) {
+        }
+    }
+
+    // Reaches `stop` with the tape just before the entry that steps on.
+    void approach(int stop)
+    {
+        while (stopShown() < stop) {
+            const int before = stopShown();
+            unit_.press(tapeHasNext() ? OperationEngine::Press::TapeNext : OperationEngine::Press::Forward);
+            if (stopShown() == before && !tapeHasNext())
+                return;
+        }
+        while (autorun::announceNext(unit_)) {
+        }
+    }
+
+    Simulator &sim_;
+    OperationEngine &unit_;
+    TripRecorder &recorder_;
+    const TripRequest &request_;
+    const TripPlan &plan_;
+    ProgressLine &progress_;
+};
+
+// ---- Setting up -----------------------------------------------------------------
+
+// Says which sound files the settings name but do not exist: the program
+// plays nothing for them, and so does the video.
+void warnMissingSounds(const frmOption &settings, QTextStream &err)
+{
+    QStringList files{settings.routeSettingSound(), settings.stepSoundFile()};
+    for (int flag = 1; flag <= 3; ++flag)
+        files << settings.stepSoundFile(flag);
+    for (int index = 3; index <= 6; ++index)
+        files << settings.tapeSoundFile(index);
+    files.removeDuplicates();
+    for (const QString &file : std::as_const(files)) {
+        if (!file.isEmpty() && !QFileInfo(file).isFile())
+            err << QStringLiteral("警告: 音声ファイル %1 がありません。鳴らさずに（無音で）作ります。\n").arg(file);
+    }
+}
+
+// The tape of --tape, readable and as route setting finds it: a copy named
+// for the route in a folder of its own, with the reading dictionary that
+// lies beside it. False after saying why not.
+bool placeTape(const TripRequest &request, const QTemporaryDir &folder, frmOption &settings, QTextStream &err)
+{
+    QString why;
+    const std::optional<QByteArray> bytes =
+        readWholeFile(request.tapeFile, kMaxTapeFileBytes, QStringLiteral("放送用データ(tp.csv)"), &why);
+    if (!bytes) {
+        err << request.tapeFile << ": " << why << '\n';
+        return false;
+    }
+    const TapeDataResult data = readTapeData(*bytes);
+    if (data.error) {
+        err << request.tapeFile << QStringLiteral(": %1行目: ").arg(data.error->line) << data.error->message << '\n';
+        return false;
+    }
+    const QString copy = folder.filePath(routeDigitsOf(request.fareFile) + QStringLiteral("tp.csv"));
+    QFile out(copy);
+    if (!out.open(QIODevice::WriteOnly) || out.write(*bytes) != bytes->size()) {
+        err << copy << QStringLiteral(": 書き込めません（%1）。\n").arg(out.errorString());
+        return false;
+    }
+    const QString dictionary = QFileInfo(request.tapeFile).dir().filePath(QStringLiteral("yomi.csv"));
+    if (QFileInfo(dictionary).isFile())
+        QFile::copy(dictionary, folder.filePath(QStringLiteral("yomi.csv")));
+    settings.setBroadcastDataFolder(folder.path() + u'/');
+    return true;
+}
+
+// What a frame shows: the panel, and with --ticket the console's ticket
+// preview beside it, magnified as the panel is; the size made even for the
+// codecs.
+class FrameComposer
+{
+public:
+    FrameComposer(Simulator &sim, const TripRequest &request)
+        : panel_(sim.form1()), ticket_(request.ticket ? &sim.ctl().picSeirikenPrev->image() : nullptr),
+          zoom_(request.zoom)
+    {
+        QSize size = panel_.size();
+        if (ticket_)
+            size = QSize(size.width() + ticket_->width() * zoom_, std::max(size.height(), ticket_->height() * zoom_));
+        size_ = QSize(size.width() + size.width() % 2, size.height() + size.height() % 2);
+    }
+
+    QSize size() const { return size_; }
+
+    QImage frame()
+    {
+        panel_.ChimeiCtl->updateScroll();
+        const QImage panel = panelImage(panel_);
+        if (panel.size() == size_)
+            return panel;
+        // The rest in the colour around the panel's rounded corners.
+        QImage out(size_, QImage::Format_RGB32);
+        out.fill(panel.pixel(0, 0));
+        QPainter painter(&out);
+        painter.drawImage(0, 0, panel);
+        if (ticket_) {
+            const QImage ticket = ticket_->scaled(ticket_->size() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            painter.drawImage(panel.width(), 0, ticket);
+        }
+        return out;
+    }
+
+private:
+    Form1 &panel_;
+    const QImage *ticket_;
+    int zoom_;
+    QSize size_;
+};
+
+// Records the trip into `file` with the program `sim` started offscreen:
+// the video's clock and sleep are installed for as long as the recording runs.
+int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSaveFile &file, QTextStream &err)
+{
+    auto *output = dynamic_cast<NullAudioOutput *>(&sim.sound().output());
+    if (!output)
+        throw EncodeError(QStringLiteral("音声の出力を準備できません。"));
+    QFile *errFile = qobject_cast<QFile *>(err.device());
+    const bool terminal = errFile && errFile->handle() >= 0 && isatty(errFile->handle());
+    ProgressLine progress(terminal ? &err : nullptr, plan);
+    FrameComposer composer(sim, request);
+    const QSize size = composer.size();
+    TripRecorder recorder(*output, request.fps, [&composer] { return composer.frame(); }, progress);
+    const ScopedClock videoClock([&recorder] { return recorder.clockMs(); });
+    const ScopedSleepHandler videoSleep([&recorder](int ms) { recorder.wait(ms / 1000.0); });
+    const InterruptScope interrupt;
+    try {
+        VideoEncoder encoder(file, {request.format, request.container, size, request.fps, kSampleRate});
+        TripDriver(sim, recorder, request, plan, progress).run(encoder);
+    } catch (const Interrupted &) {
+        progress.end();
+        err << request.outFile << QStringLiteral(": 中断しました。作りかけのファイルは消しました。\n");
+        return kInterrupted;
+    }
+    progress.end();
+    return 0;
+}
+
+} // namespace
+
+int renderTrip(const QStringList &args, QTextStream &err)
+{
+    const std::optional<TripRequest> parsed = parseRequest(args, err);
+    if (!parsed)
+        return 2;
+    const TripRequest &request = *parsed;
+    if (!inputsReadable({request.fareFile, request.settingsFile, request.tapeFile}, err))
+        return 1;
+    const std::optional<TripPlan> plan = planTrip(request, err);
+    if (!plan)
+        return 1;
+    prepareFonts(err);
+
+    // The program with a mixer that mixes only when the video's clock asks,
+    // its own voice, and the messages it would show as warnings.
+    const ScopedAudioOutput offline([] {
+        return std::make_unique<NullAudioOutput>(kSampleRate, kBufferFrames, AudioOutput::kDefaultVoices, kBufferFrames);
+    });
+    const ScopedMsgBoxHandler messages([&err](const MsgBoxCall &call) { return messageAsWarning(call, err); });
+    const QuietQt quiet;
+    const std::unique_ptr<Simulator> simulator = offscreenSimulator(request.settingsFile);
+    Simulator &sim = *simulator;
+    sim.engine().setMessagePump({});
+    sim.form1().setZoom(request.zoom);
+    warnMissingSounds(sim.option(), err);
+    if (request.ticket && !sim.option().ticketPreviewInUse()) {
+        err << (request.settingsFile.isEmpty() ? request.fareFile : request.settingsFile)
+            << QStringLiteral(": --ticket には、整理券のプレビューを使う設定（整理券プラグインを選んだ設定ファイル）を"
+                              "--settings で指定してください。\n");
+        return 1;
+    }
+    const QTemporaryDir tapeFolder;
+    if (!request.tapeFile.isEmpty() && !placeTape(request, tapeFolder, sim.option(), err))
+        return 1;
+
+    // The encoder asks for huge pages for its larger frames, which would
+    // count whole 2 MiB pages against the memory of a 2× or 3× render.
+    prctl(PR_SET_THP_DISABLE, 1, 0, 0, 0);
+    QSaveFile file(request.outFile);
+    if (!file.open(QIODevice::WriteOnly)) {
+        err << request.outFile << QStringLiteral(": 書き込めません（%1）。\n").arg(file.errorString());
+        return 1;
+    }
+    try {
+        if (const int status = record(sim, request, *plan, file, err); status != 0)
+            return status;
+    } catch (const EncodeError &e) {
+        err << request.outFile << ": " << e.message() << QStringLiteral(" 元のファイルは変更していません。\n");
+        return 1;
+    }
+    // commit() would pass over a failure of its own final flush.
+    if (!file.flush() || !file.commit()) {
+        err << request.outFile << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n")
+                                      .arg(file.errorString());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace kerubara::datatool

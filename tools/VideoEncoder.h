@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <stdexcept>
+
+class QImage;
+class QIODevice;
+
+namespace kerubara::datatool {
+
+// A failure of the encoder or of writing its output, said in Japanese.
+class EncodeError : public std::runtime_error
+{
+public:
+    explicit EncodeError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+// The codecs and container of a video file.
+enum class VideoFormat {
+    H264Aac,  // MP4: H.264 (x264) and AAC
+    Vp9Opus,  // WebM: VP9 and Opus
+    Ffv1Flac, // Matroska: FFV1 and FLAC, both lossless
+};
+
+// Writes a video with one picture stream and one 48 kHz stereo sound stream
+// through FFmpeg's libraries into a seekable device (the caller's temporary
+// file). Pictures come one per frame at a fixed rate; sound comes as
+// interleaved float samples in any amounts. Every call throws EncodeError
+// when the libraries refuse or the device cannot be written.
+class VideoEncoder
+{
+public:
+    struct Setup
+    {
+        VideoFormat format = VideoFormat::H264Aac;
+        const char *container = "mp4"; // FFmpeg's name: mp4, webm, matroska
+        QSize size;         // even in both directions
+        int fps = 30;
+        int sampleRate = 48000;
+    };
+
+    VideoEncoder(QIODevice &device, const Setup &setup);
+    ~VideoEncoder();
+    VideoEncoder(const VideoEncoder &) = delete;
+    VideoEncoder &operator=(const VideoEncoder &) = delete;
+
+    // The next frame: an image of the setup's size, any 32-bit RGB format.
+    void addFrame(const QImage &image);
+    // The next `frames` stereo frames of sound.
+    void addAudio(const float *interleaved, int frames);
+    // Sends what the encoders still hold and closes the file.
+    void finish();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+} // namespace kerubara::datatool

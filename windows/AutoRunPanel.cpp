@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/AutoRunPanel.h"
+
+#include "operation/AutoRun.h"
+#include "operation/OperationEngine.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace kerubara {
+namespace {
+
+constexpr int kMaxSeconds = 600;
+
+// A time in seconds, kept in kerubara.conf under `key`.
+QSpinBox *storedSeconds(const QString &key, int fallback, const QString &tip, QWidget *parent)
+{
+    auto *box = new QSpinBox(parent);
+    box->setRange(0, kMaxSeconds);
+    box->setSuffix(QStringLiteral("秒"));
+    box->setToolTip(tip);
+    bool ok = false;
+    const int stored = QSettings(QStringLiteral("kerubara"), QStringLiteral("kerubara")).value(key).toInt(&ok);
+    box->setValue(ok ? stored : fallback);
+    QObject::connect(box, &QSpinBox::valueChanged, box, [key](int seconds) {
+        QSettings(QStringLiteral("kerubara"), QStringLiteral("kerubara")).setValue(key, seconds);
+    });
+    return box;
+}
+
+} // namespace
+
+AutoRunPanel::AutoRunPanel(OperationEngine &unit, QWidget *parent)
+    : QWidget(parent), run_(new AutoRun(unit, this))
+{
+    button_ = new QPushButton(QStringLiteral("自動運行"), this);
+    button_->setCheckable(true);
+    button_->setEnabled(unit.routeSet());
+    button_->setToolTip(QStringLiteral("今の停留所から、放送・停車・走行を繰り返して終点まで進めます。"
+                                       "運転の操作をすると止まります"));
+    dwell_ = storedSeconds(QStringLiteral("autorun/dwell"), 4, QStringLiteral("停車時間（最後の音が終わってから）"), this);
+    travel_ = storedSeconds(QStringLiteral("autorun/travel"), 6, QStringLiteral("走行時間（次の停留所まで）"), this);
+
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    row->addWidget(button_);
+    row->addWidget(new QLabel(QStringLiteral("停車"), this));
+    row->addWidget(dwell_);
+    row->addWidget(new QLabel(QStringLiteral("走行"), this));
+    row->addWidget(travel_);
+
+    connect(button_, &QPushButton::toggled, this, &AutoRunPanel::toggle);
+    connect(run_, &AutoRun::runningChanged, this, [this](bool running) {
+        const QSignalBlocker quiet(button_);
+        button_->setChecked(running);
+    });
+    connect(&unit, &OperationEngine::routeSetChanged, button_, &QPushButton::setEnabled);
+}
+
+AutoRunPanel::~AutoRunPanel() = default;
+
+bool AutoRunPanel::isRunning() const
+{
+    return run_->isRunning();
+}
+
+void AutoRunPanel::stop()
+{
+    run_->stop();
+}
+
+void AutoRunPanel::toggle(bool on)
+{
+    if (on)
+        run_->start(dwell_->value() * 1000, travel_->value() * 1000);
+    else
+        run_->stop();
+}
+
+} // namespace kerubara
