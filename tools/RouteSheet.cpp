@@ -188,7 +188,15 @@ int drawLegendEntry(QPainter &p, int x, int y, const QColor &back, const QColor 
 
 } // namespace
 
-std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops)
+int fareColumnsInUse(const std::vector<FareRecord> &stops)
+{
+    int highest = 0;
+    for (const FareRecord &stop : stops)
+        highest = std::max<int>(highest, stop.SeirikenNo);
+    return std::clamp(highest, 12, 48);
+}
+
+std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops, int columns)
 {
     std::vector<FareFlag> flags;
     struct Last
@@ -196,10 +204,10 @@ std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops)
         int stop = 0;
         int fare = 0;
     };
-    std::array<std::optional<Last>, 12> last{};
+    std::vector<std::optional<Last>> last(static_cast<std::size_t>(columns));
     for (std::size_t s = 0; s < stops.size(); ++s) {
         const int stop = static_cast<int>(s) + 1;
-        for (int k = 1; k <= 12; ++k) {
+        for (int k = 1; k <= columns; ++k) {
             const int fare = stops[s].Col(k);
             if (fare == kNoFare)
                 continue;
@@ -247,7 +255,7 @@ std::vector<std::vector<PlacedAnnouncement>> placeAnnouncements(const std::vecto
 RouteSheet::RouteSheet(QString title, std::vector<FareRecord> stops,
                        std::vector<std::vector<PlacedAnnouncement>> announcements)
     : title_(std::move(title)), stops_(std::move(stops)), announcements_(std::move(announcements)),
-      flags_(fareFlags(stops_))
+      fareColumns_(fareColumnsInUse(stops_)), flags_(fareFlags(stops_, fareColumns_))
 {
     layOut();
 }
@@ -279,7 +287,7 @@ void RouteSheet::layOut()
     columns_.ticket = columns_.order + kOrderWidth;
     columns_.name = columns_.ticket + kTicketWidth;
     columns_.fares = columns_.name + nameWidth_;
-    columns_.tape = columns_.fares + 12 * kFareWidth;
+    columns_.tape = columns_.fares + fareColumns_ * kFareWidth;
     columns_.right = columns_.tape + tapeWidth_;
 
     rowTops_.assign(1, kFirstRowTop);
@@ -331,7 +339,7 @@ QImage RouteSheet::draw() const
     heading(columns_.order, kOrderWidth, QStringLiteral("順"));
     heading(columns_.ticket, kTicketWidth, QStringLiteral("整理券"));
     heading(columns_.name, nameWidth_, QStringLiteral("停留所名（行先表示）"));
-    for (int k = 1; k <= 12; ++k)
+    for (int k = 1; k <= fareColumns_; ++k)
         heading(columns_.fares + (k - 1) * kFareWidth, kFareWidth, QStringLiteral("整理券%1").arg(k));
     if (tapeWidth_ > 0)
         heading(columns_.tape, tapeWidth_, QStringLiteral("放送"));
@@ -342,9 +350,10 @@ QImage RouteSheet::draw() const
     strip.setBackColor(kStartupStopNameColors.back);
     strip.setForeColor(kStartupStopNameColors.text);
 
-    std::vector<const FareFlag *> flagAt(stops_.size() * 12, nullptr);
+    const auto columns = static_cast<std::size_t>(fareColumns_);
+    std::vector<const FareFlag *> flagAt(stops_.size() * columns, nullptr);
     for (const FareFlag &flag : flags_) {
-        const std::size_t i = static_cast<std::size_t>(flag.stop - 1) * 12 + static_cast<std::size_t>(flag.ticket - 1);
+        const std::size_t i = static_cast<std::size_t>(flag.stop - 1) * columns + static_cast<std::size_t>(flag.ticket - 1);
         if (!flagAt[i] || flag.kind == FareFlag::Kind::Falls)
             flagAt[i] = &flag;
     }
@@ -359,8 +368,8 @@ QImage RouteSheet::draw() const
             p.fillRect(QRect(kMargin, top, columns_.fares - kMargin, h), kStripedBack);
 
         bool flagged = false;
-        for (int k = 1; k <= 12; ++k) {
-            const FareFlag *flag = flagAt[s * 12 + static_cast<std::size_t>(k - 1)];
+        for (int k = 1; k <= fareColumns_; ++k) {
+            const FareFlag *flag = flagAt[s * columns + static_cast<std::size_t>(k - 1)];
             flagged = flagged || flag;
             drawFareCell(p, fareCell(stop, k), fareLook(record.Col(k), flag));
         }
@@ -368,7 +377,8 @@ QImage RouteSheet::draw() const
         p.setFont(sheetFont(15, true));
         p.setPen(flagged ? kFlagInk : kInk);
         p.drawText(QRect(columns_.order, top, kOrderWidth, h), Qt::AlignCenter, QString::number(stop));
-        // The panel has no fare cell for a ticket number above 12.
+        // The panel shows the fares of a ticket number above 12 only in
+        // pages (and none above 48).
         p.setPen(record.SeirikenNo > kPanelTickets ? kCutInk : kInk);
         p.drawText(QRect(columns_.ticket, top, kTicketWidth, h), Qt::AlignCenter, QString::number(record.SeirikenNo));
 
@@ -398,7 +408,7 @@ QImage RouteSheet::draw() const
         p.drawLine(kMargin, y, columns_.right - 1, y);
     p.drawLine(kMargin, kTableTop, columns_.right - 1, kTableTop);
     std::vector<int> lefts{kMargin, columns_.ticket, columns_.name, columns_.fares};
-    for (int k = 1; k < 12; ++k)
+    for (int k = 1; k < fareColumns_; ++k)
         lefts.push_back(columns_.fares + k * kFareWidth);
     lefts.push_back(columns_.tape);
     if (tapeWidth_ > 0)

@@ -37,7 +37,12 @@ struct FareFlag
 // earlier stop (−1, "no fare", is passed over on both sides); each fall is
 // flagged once, at the stop where it happens. A fare above 9 999 is flagged
 // too.
-std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops);
+std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops, int columns = 12);
+
+// The fare columns a route uses: one for each ticket number up to the
+// highest it issues, at least the panel's twelve and at most the 48 the panel
+// shows in pages.
+int fareColumnsInUse(const std::vector<FareRecord> &stops);
 
 // One line of a flag as the route sheet lists it on standard output.
 QString flagText(const FareFlag &flag, const std::vector<FareRecord> &stops);
@@ -91,6 +96,7 @@ private:
     QString title_;
     std::vector<FareRecord> stops_;
     std::vector<std::vector<PlacedAnnouncement>> announcements_;
+    int fareColumns_ = 12;
     std::vector<FareFlag> flags_;
     Columns columns_;
     std::vector<int> rowTops_; // one more than there are stops: the bottom

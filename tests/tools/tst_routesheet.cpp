@@ -120,13 +120,24 @@ void tst_RouteSheet::flaggedFares_data()
     QTest::newRow("a five-digit fare that falls is flagged twice")
         << Fares{{20000}, {15000}} << std::vector<FareFlag>{fiveDigits(1, 1, 20000), falls(2, 1, 15000, 1, 20000),
                                                             fiveDigits(2, 1, 15000)};
+    // The sheet has a column for every ticket number the route issues.
+    const auto fallInColumn14 = [](int stops) {
+        Fares fares(static_cast<std::size_t>(stops), std::vector<int>(14, 0));
+        fares[static_cast<std::size_t>(stops - 2)][13] = 300;
+        fares[static_cast<std::size_t>(stops - 1)][13] = 200;
+        return fares;
+    };
+    QTest::newRow("a route issuing ticket 14 is checked in column 14")
+        << fallInColumn14(14) << std::vector<FareFlag>{falls(14, 14, 200, 13, 300)};
+    QTest::newRow("column 14 of a route issuing twelve is no fare column") << fallInColumn14(12) << std::vector<FareFlag>{};
 }
 
 void tst_RouteSheet::flaggedFares()
 {
     QFETCH(Fares, fares);
     QFETCH(std::vector<FareFlag>, flags);
-    QVERIFY(fareFlags(stopsOf(fares)) == flags);
+    const std::vector<FareRecord> stops = stopsOf(fares);
+    QVERIFY(fareFlags(stops, fareColumnsInUse(stops)) == flags);
 }
 
 void tst_RouteSheet::announcementsGoToTheStopShownWhenTheyPlay()
