@@ -88,9 +88,12 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       検査する内容: 件数が0・負・1件・301超、件数に足りないデータ
       （途中で切れたレコード）、Shift-JIS として読めない停留所名、
       最後の停留所の後の余分なデータ。
-      整理券番号が12を超える停留所があると（運賃表示器に出るのは整理券
-      番号 1～12 の運賃だけです）、「FILE: 注意: record N: …」を標準エラーに
-      出します。これは問題に数えません。
+      整理券番号が12を超える停留所があると（運賃表示器の既定の表示は整理券
+      番号 1～12 の運賃だけです）、「FILE: 注意: record N: …」と、全部を
+      交互に表示するパネルの設定「表示する整理券番号」を標準エラーに
+      出します。これは問題に数えません。設定ファイルと一緒に検査すると、
+      設定が停留所ごとに読む列（送り・戻し時のサウンドの列、情報用数字の
+      データの列）がその運賃の列の中にあるときも注意を出します。
       運賃データは 18.9 MiB（件数と、名前が最長の停留所301件）を超えることは
       なく、それより大きいファイルはどのコマンドも読まずに断ります。
 
@@ -393,6 +396,19 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
             const int found = isSettingsFileName(path) ? checkSettingsFile(path, out) : checkFareFiles({path}, out, err);
             if (found > 0)
                 status = 1;
+        }
+        // A route with more than twelve ticket numbers checked with settings:
+        // a column the settings read at every stop must lie beyond its fares.
+        for (const QString &route : rest) {
+            const int tickets = isSettingsFileName(route) ? 0 : highestTicketNumber(route);
+            if (tickets <= 12)
+                continue;
+            for (const QString &settings : rest) {
+                if (isSettingsFileName(settings)) {
+                    for (const QString &note : columnsAmongFares(settings, tickets))
+                        err << settings << QStringLiteral(": 注意: ") << route << QStringLiteral(" と合わせると、") << note << '\n';
+                }
+            }
         }
         return status;
     }

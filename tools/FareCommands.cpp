@@ -84,6 +84,18 @@ QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond)
               .arg(QString::number(12 * pages));
 }
 
+int highestTicketNumber(const QString &path)
+{
+    QString why;
+    const std::optional<FareFileScan> read = scanWholeFile(path, kFareRows, &why);
+    int highest = 0;
+    if (read) {
+        for (const std::int16_t number : ticketNumbers(read->records))
+            highest = std::max<int>(highest, number);
+    }
+    return highest;
+}
+
 std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &err)
 {
     QString why;

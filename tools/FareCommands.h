@@ -39,6 +39,10 @@ std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int1
 // What a data author is told about them (Japanese, without the file).
 QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond);
 
+// The highest ticket number the fare data at `path` issues; 0 when it cannot
+// be read.
+int highestTicketNumber(const QString &path);
+
 int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err);
 
 } // namespace kerubara::datatool

@@ -305,6 +305,28 @@ QStringList settingsFileProblems(QByteArrayView bytes)
     return problems;
 }
 
+QStringList columnsAmongFares(const QString &path, int fareColumns)
+{
+    QByteArray bytes;
+    QString why;
+    if (!readWhole(path, maxSettingsBytes(), QStringLiteral("設定ファイル(.in4)"), bytes, &why))
+        return {};
+    const SettingsRecords records = settingsfile::read(bytes).records;
+    QStringList notes;
+    const auto note = [&](const QString &setting, int column) {
+        if (column >= 1 && column <= fareColumns)
+            notes << QStringLiteral("%1が %2 列目で、整理券番号 1～%3 の運賃の列の中にあります。運賃の列より後ろ（%4 列目以降）の列を指定してください。")
+                         .arg(setting, QString::number(column), QString::number(fareColumns),
+                              QString::number(fareColumns + 1));
+    };
+    // Option2(0) on: the same step sound always, no column read.
+    if (records.SoundData.Option2[0] == 0)
+        note(QStringLiteral("送り・戻し時のサウンドを決める列"), records.SoundData.Combo1 + 1);
+    if (records.DegitData.Check3[3] != 0)
+        note(QStringLiteral("情報用数字に出すデータの列"), records.DegitData.Combo4[4] + 1);
+    return notes;
+}
+
 int checkSettingsFile(const QString &path, QTextStream &out)
 {
     QStringList problems;

@@ -41,4 +41,9 @@ int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStr
 // Reports the file's problems on `out`, one line each; returns how many.
 int checkSettingsFile(const QString &path, QTextStream &out);
 
+// The columns the settings file at `path` reads at every stop (the step
+// sound's flag column, the data-column digit) that lie among the first
+// `fareColumns` columns, which a route's fares use; one note each.
+QStringList columnsAmongFares(const QString &path, int fareColumns);
+
 } // namespace kerubara::datatool

@@ -10,6 +10,7 @@
 #include "sound/DataIo.h"
 #include "tools/FareCsv.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -18,6 +19,7 @@
 #include <QTextStream>
 
 using namespace kerubara;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -55,6 +57,8 @@ private slots:
     void userTextNeverFillsAPlaceholder();
     void checkNotesTicketNumbersThePanelCannotShow_data();
     void checkNotesTicketNumbersThePanelCannotShow();
+    void checkNotesASettingsColumnAmongTheFares_data();
+    void checkNotesASettingsColumnAmongTheFares();
     void demoSettingsKeepTheirCommentsWhenBuilt();
 
 private:
@@ -355,6 +359,44 @@ void tst_DataTool::checkNotesTicketNumbersThePanelCannotShow()
         QCOMPARE(r.err, QString());
     else
         QVERIFY2(r.err.startsWith(path + ": " + note), qPrintable(r.err));
+}
+
+void tst_DataTool::checkNotesASettingsColumnAmongTheFares_data()
+{
+    QTest::addColumn<int>("tickets"); // the route's highest ticket number
+    QTest::addColumn<int>("flagColumn");
+    QTest::addColumn<int>("dataColumn"); // 0: the data-column digit off
+    QTest::addColumn<QStringList>("notes");
+    QTest::newRow("twelve tickets: column 13 is free") << 12 << 13 << 0 << QStringList{};
+    QTest::newRow("20 tickets: the step sound's column 13 is a fare column")
+        << 20 << 13 << 0 << QStringList{u"送り・戻し時のサウンドを決める列が 13 列目"_s};
+    QTest::newRow("20 tickets: columns 149 and 150 are beyond the fares") << 20 << 150 << 149 << QStringList{};
+    QTest::newRow("20 tickets: the data digit's column 20 too")
+        << 20 << 150 << 20 << QStringList{u"情報用数字に出すデータの列が 20 列目"_s};
+}
+
+void tst_DataTool::checkNotesASettingsColumnAmongTheFares()
+{
+    QFETCH(int, tickets);
+    QFETCH(int, flagColumn);
+    QFETCH(int, dataColumn);
+    QFETCH(QStringList, notes);
+    using testing::StopBytes;
+    const QString route = dir_.filePath("20.hy3");
+    QVERIFY(testing::writeFile(route, testing::fareFileBytes(2, {StopBytes{"A", 1, {}},
+                                                                   StopBytes{"B", static_cast<std::int16_t>(tickets), {}}})));
+    SettingsRecords records = settingsfile::initialRecords(QDate(2026, 12, 7));
+    records.SoundData.Option2 = {0, -1, 0, -1}; // the step sound by a column
+    records.SoundData.Combo1 = static_cast<std::int16_t>(flagColumn - 1);
+    records.DegitData.Check3[3] = dataColumn > 0 ? 1 : 0;
+    records.DegitData.Combo4[4] = static_cast<std::int16_t>(std::max(dataColumn, 1) - 1);
+    const QString settings = dir_.filePath("route.in4");
+    QVERIFY(testing::writeFile(settings, settingsfile::bytes(records)));
+
+    const Run r = runTool({"check", route, settings});
+    for (const QString &note : notes)
+        QVERIFY2(r.err.contains(settings + u": 注意: "_s + route + u" と合わせると、"_s + note), qPrintable(r.err));
+    QCOMPARE(r.err.count(u" と合わせると、"_s), notes.size());
 }
 
 void tst_DataTool::demoSettingsKeepTheirCommentsWhenBuilt()
