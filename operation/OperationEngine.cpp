@@ -3,6 +3,7 @@
 
 #include "operation/FareFile.h"
 #include "reslib/ApiSleep.h"
+#include "reslib/Clock.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
 #include "sound/SoundSystem.h"
@@ -217,7 +218,7 @@ void OperationEngine::loadRoute(const QString &farePath, const QString &route, c
         if (settings_.ticketDateMode() == OperationSettings::TicketDateMode::Fixed)
             strSetDate = settings_.fixedTicketDate();
         else
-            strSetDate = ticketDate(QDate::currentDate());
+            strSetDate = ticketDate(wallClock().date());
 
         DispData(static_cast<std::int16_t>(state.nStopPos + 1));
     } catch (const VbError &e) {
@@ -291,7 +292,7 @@ void OperationEngine::DispData(std::int16_t nIndex)
     QString date;
     switch (settings_.ticketDateMode()) {
     case OperationSettings::TicketDateMode::EachTicket:
-        date = ticketDate(QDate::currentDate());
+        date = ticketDate(wallClock().date());
         break;
     case OperationSettings::TicketDateMode::AtRouteSetting:
         date = strSetDate;
@@ -300,7 +301,7 @@ void OperationEngine::DispData(std::int16_t nIndex)
         date = settings_.fixedTicketDate();
         break;
     }
-    ticket_ = TicketInfo{row.Chimei, date, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
+    ticket_ = TicketInfo{row.Chimei, date, wallClock().time().toString(QStringLiteral("HH:mm:ss")),
                          digitValue(routeNo), row.SeirikenNo, nIndex};
     emit ticketShown(ticket_);
 

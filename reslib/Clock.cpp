@@ -17,4 +17,11 @@ qint64 steadyMilliseconds()
     return started.elapsed();
 }
 
+QDateTime wallClock()
+{
+    if (const auto &handler = WallClockSeam::handler())
+        return handler();
+    return QDateTime::currentDateTime();
+}
+
 } // namespace kerubara

@@ -3,6 +3,7 @@
 
 #include "reslib/Seam.h"
 
+#include <QDateTime>
 #include <QtGlobal>
 
 namespace kerubara {
@@ -13,5 +14,12 @@ qint64 steadyMilliseconds();
 
 using ClockSeam = Seam<qint64(), struct ClockTag>;
 using ScopedClock = ClockSeam::Scoped;
+
+// The date and time of day, for what shows them (the ticket, the panel's
+// clock). A video follows its own time instead.
+QDateTime wallClock();
+
+using WallClockSeam = Seam<QDateTime(), struct WallClockTag>;
+using ScopedWallClock = WallClockSeam::Scoped;
 
 } // namespace kerubara

@@ -16,6 +16,7 @@
 //   OsInfoSeam           GetOsInfo()                   the system's product name
 //   EndProgramSeam       EndProgram()                  the event loop quits
 //   ClockSeam            steadyMilliseconds()          a monotonic clock
+//   WallClockSeam        wallClock()                   the date and time of day
 //   AudioOutputSeam      openAudioOutput()             the SDL sound device
 //   SpeechEngineSeam     the tape's speech engine      espeak-ng with MeCab
 //   VoiceDialogSeam      the voice's settings dialog   dialogs/VoiceSettingsDialog (sound/VoiceEngine.h)

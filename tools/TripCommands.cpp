@@ -392,6 +392,9 @@ private:
 // a frame shows what the simulator showed at its moment and a sound starts
 // in the same buffer as the step that plays it. Before recording starts
 // (the way to --from) sound is mixed and dropped and no frame is taken.
+// When every rendered trip starts, by the clock on its tickets.
+const QDateTime kTripStartsAt(QDate(2026, 4, 1), QTime(10, 0));
+
 class TripRecorder
 {
 public:
@@ -679,6 +682,9 @@ int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSa
     const QSize size = composer.size();
     TripRecorder recorder(*output, request.fps, [&composer] { return composer.frame(); }, progress);
     const ScopedClock videoClock([&recorder] { return recorder.clockMs(); });
+    // The ticket's date and time and the panel's clock follow the video too,
+    // from a fixed moment, so the same inputs give the same frames.
+    const ScopedWallClock videoWallClock([&recorder] { return kTripStartsAt.addMSecs(recorder.clockMs()); });
     const ScopedSleepHandler videoSleep([&recorder](int ms) { recorder.wait(ms / 1000.0); });
     const InterruptScope interrupt;
     try {

@@ -6,6 +6,7 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "dialogs/ScopedDisable.h"
 #include "dialogs/WindowMove.h"
+#include "reslib/Clock.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/PixelZoom.h"
 #include "reslib/PropertyBag.h"
@@ -582,7 +583,7 @@ void Form1::Degit_DblClick(int index)
 
 void Form1::Timer1_Timer()
 {
-    const QString now = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    const QString now = wallClock().time().toString(QStringLiteral("HH:mm:ss"));
     TimeDegit[0]->setValue(now.mid(0, 2).toInt());
     TimeDegit[1]->setValue(now.mid(3, 2).toInt());
 }

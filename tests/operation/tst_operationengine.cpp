@@ -52,7 +52,7 @@ public:
     QString tapeSoundFile(int index) const override { return index >= 4 ? stepSoundFile(index - 3) : QString(); }
     bool preBroadcastSoundAlways() const override { return false; }
     bool preBroadcastSoundWaits() const override { return true; }
-    TicketDateMode ticketDateMode() const override { return TicketDateMode::Fixed; }
+    TicketDateMode ticketDateMode() const override { return dateMode; }
     QString fixedTicketDate() const override { return QStringLiteral("2026/12/07"); }
     std::optional<int> infoDigit(InfoDigit) const override { return std::nullopt; }
     bool stopOrderFromZero() const override { return false; }
@@ -62,6 +62,7 @@ public:
 
     QString requestChime;
     bool stepChimes = true;
+    TicketDateMode dateMode = TicketDateMode::Fixed;
 
 private:
     QString folder_;
@@ -95,6 +96,7 @@ private slots:
     void sampleTripByTheTapeOnAVirtualClock();
     void stopRequestLightsOnceUntilTheNextStep_data();
     void stopRequestLightsOnceUntilTheNextStep();
+    void ticketTakesItsDateAndTimeFromTheClock();
 };
 
 // The whole route 12, announcement by announcement, as a video export would
@@ -249,6 +251,26 @@ void tst_OperationEngine::stopRequestLightsOnceUntilTheNextStep()
     QCOMPARE(unit.stopRequested(), lit);
     QCOMPARE(changes, told);
     QCOMPARE(onsets, chimes);
+}
+
+// A video follows its own clock: the ticket's date and time too.
+void tst_OperationEngine::ticketTakesItsDateAndTimeFromTheClock()
+{
+    SampleSettings settings(QStringLiteral(KERUBARA_SAMPLE_DIR));
+    settings.dateMode = OperationSettings::TicketDateMode::EachTicket;
+    QDateTime now(QDate(2031, 5, 6), QTime(7, 8, 9));
+    const ScopedWallClock clock([&now] { return now; });
+    const ScopedSleepHandler noWait([](int) {});
+    const ScopedMsgBoxHandler boxes([](const MsgBoxCall &) { return int(vbOK); });
+    SoundSystem sound(std::make_unique<NullAudioOutput>());
+    QStringList spoken;
+    OperationEngine unit(sound, settings, [&] { return std::make_unique<QuietVoice>(&spoken); });
+    unit.setRoute(QStringLiteral("00012"), QStringLiteral("001"));
+    QCOMPARE(unit.ticket().date, QStringLiteral("05-06-2031"));
+    QCOMPARE(unit.ticket().time, QStringLiteral("07:08:09"));
+    now = now.addSecs(75);
+    unit.press(OperationEngine::Press::Forward);
+    QCOMPARE(unit.ticket().time, QStringLiteral("07:09:24"));
 }
 
 QTEST_GUILESS_MAIN(tst_OperationEngine)
