@@ -324,6 +324,13 @@ void OperationEngine::showStopName(std::int16_t nIndex, const QString &name)
     }
 }
 
+void OperationEngine::redraw()
+{
+    if (busy_ || !routeSet_ || displayCleared_)
+        return;
+    runBusy([this] { DispData(static_cast<std::int16_t>(state.nStopPos + 1)); });
+}
+
 void OperationEngine::redrawStopName()
 {
     emit nameBlanked();

@@ -113,6 +113,10 @@ public:
     void DispData(std::int16_t nIndex);
     // The current stop's name again, by the rule of a step (after the options).
     void redrawStopName();
+    // Everything of the stop on show again, as one operation (the busy guard
+    // holds while pending messages run); nothing before a route is set, with
+    // the display cleared or while the unit is busy.
+    void redraw();
 
     bool isBusy() const { return busy_; }
     std::size_t queuedPresses() const { return queued_.size(); }

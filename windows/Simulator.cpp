@@ -69,8 +69,7 @@ void Simulator::connectPanel()
     QObject::connect(panel, &Form1::ticketPagesChosen, unit, [unit](int pages) {
         unit->setTicketCount(12 * pages);
         // The stop on show gets the fares of the new pages at once.
-        if (unit->routeSet() && !unit->displayCleared() && !unit->isBusy())
-            unit->DispData(static_cast<std::int16_t>(unit->state.nStopPos + 1));
+        unit->redraw();
     });
 }
 

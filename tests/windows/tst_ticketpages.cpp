@@ -8,6 +8,7 @@
 #include "OptionControls.h"
 #include "QuietSimulator.h"
 #include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "windows/frmCtl.h"
 #include "windows/frmOption.h"
 #include "windows/mdlzed_000.h"
@@ -76,6 +77,7 @@ private slots:
     void pagesTakeTurnsWithTheirNumbersAndFares_data();
     void pagesTakeTurnsWithTheirNumbersAndFares();
     void oneTicketPageIsThePanelAsItWas();
+    void aStepArrivingWhileThePagesRedrawWaitsItsTurn();
 
 private:
     void driveTo(int stop, bool lateNight);
@@ -176,6 +178,28 @@ void tst_TicketPages::oneTicketPageIsThePanelAsItWas()
         QCOMPARE(panel.ticketPage(), 0);
     }
     QCOMPARE(beyondTwelve, 0);
+}
+
+// Choosing the pages redraws the stop, letting pending messages run: a step
+// clicked meanwhile is carried out after it, and the panel ends on the stop
+// the unit is at.
+void tst_TicketPages::aStepArrivingWhileThePagesRedrawWaitsItsTurn()
+{
+    Form1 &panel = (*sim_)->form1();
+    driveTo(2, false);
+    QMetaObject::invokeMethod((*sim_)->ctl().Command2[1], &QAbstractButton::click, Qt::QueuedConnection);
+    choosePages(panel, 24);
+    QTRY_COMPARE((*sim_)->state.nStopPos, std::int16_t(2));
+    QVERIFY(!(*sim_)->engine().isBusy());
+    for (int k = 1; k <= 12; ++k)
+        QCOMPARE(panel.Degit[k]->Value().toInt(), fareOf(3, k));
+    // The strip names that stop too: drawing its name again changes nothing.
+    const QImage strip = panel.ChimeiCtl->canvas();
+    (*sim_)->engine().redrawStopName();
+    QCOMPARE(panel.ChimeiCtl->canvas(), strip);
+    panel.showTicketPage(1);
+    for (int k = 1; k <= 12; ++k)
+        QCOMPARE(panel.Degit[k]->Value().toInt(), fareOf(3, 12 + k));
 }
 
 QTEST_MAIN(tst_TicketPages)
