@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestFiles.h"
-#include "dialogs/TicketPluginLists.h"
 #include "reslib/TicketBarcode.h"
 #include "reslib/TicketPlugin.h"
 #include "reslib/TicketPluginFile.h"
 
-#include <QComboBox>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -217,25 +214,6 @@ void tst_TicketPluginFile::libraryCallsReadTheFileOrChangeNothing()
         QCOMPARE(ZR8_GetPlgInfo(refused, info), 0);
         QCOMPARE(info, untouched);
     }
-
-    QPlainTextEdit comment;
-    ZR8_SetPlgComment(good, &comment);
-    QCOMPARE(comment.toPlainText(), u"line 1\nline 2"_s);
-    ZR8_SetPlgComment(bad, &comment);
-    QCOMPARE(comment.toPlainText(), u"line 1\nline 2"_s);
-    ZR8_SetPlgComment(good, nullptr);
-
-    // The names are added after what the list holds, every time.
-    QComboBox companies;
-    companies.addItem(u"前からの社名"_s);
-    ZR8_SetCorpAddList(good, &companies);
-    ZR8_SetCorpAddList(bad, &companies);
-    ZR8_SetCorpAddList(good, &companies);
-    ZR8_SetCorpAddList(good, nullptr);
-    QStringList names;
-    for (int i = 0; i < companies.count(); ++i)
-        names << companies.itemText(i);
-    QCOMPARE(names, (QStringList{u"前からの社名"_s, u"A社"_s, u"B社"_s, u"A社"_s, u"B社"_s}));
 }
 
 void tst_TicketPluginFile::capabilityListFollowsTheFields_data()

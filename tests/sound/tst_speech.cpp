@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dialogs/VoiceSettingsDialog.h"
 #include "sound/AudioOutput.h"
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingDictionary.h"
@@ -10,10 +9,8 @@
 
 Q_DECLARE_METATYPE(kerubara::VoiceSettings)
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,7 +62,6 @@ private slots:
     void volumeIsTheSpeechChannelsLevel();
     void settingsLiveInTheEnginesOwnFile_data();
     void settingsLiveInTheEnginesOwnFile();
-    void dialogKeepsValuesOnOkAndRestoresThemOnCancel();
 
 private:
     std::unique_ptr<VoiceEngine> makeEngine(NullAudioOutput &out);
@@ -237,34 +233,6 @@ void tst_Speech::settingsLiveInTheEnginesOwnFile()
     QCOMPARE(VoiceSettings::load(file), expected);
     QVERIFY(expected.save(file));
     QCOMPARE(VoiceSettings::load(file), expected);
-}
-
-void tst_Speech::dialogKeepsValuesOnOkAndRestoresThemOnCancel()
-{
-    NullAudioOutput out;
-    auto engine = makeEngine(out);
-    QVERIFY(engine);
-    const VoiceSettings before = engine->settings();
-    const VoiceSettings tried{120, 70, 40};
-    {
-        VoiceSettingsDialog dialog(*engine, nullptr, QStringLiteral("音声の調節"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("音声の調節"));
-        QCOMPARE(dialog.values(), before);
-        dialog.setValues(tried);
-        QCOMPARE(engine->settings(), tried); // heard at once
-        dialog.findChild<QPushButton *>("sampleButton")->click();
-        QVERIFY(pumpUntilSound(out, 2000));
-        dialog.reject();
-    }
-    QCOMPARE(engine->settings(), before);
-    QCOMPARE(VoiceSettings::load(engine->settingsFile()), before);
-    {
-        VoiceSettingsDialog dialog(*engine, nullptr, QStringLiteral("音声の調節"));
-        dialog.setValues(tried);
-        dialog.accept();
-    }
-    QCOMPARE(engine->settings(), tried);
-    QCOMPARE(VoiceSettings::load(engine->settingsFile()), tried);
 }
 
 QTEST_MAIN(tst_Speech)
