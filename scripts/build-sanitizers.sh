@@ -12,6 +12,7 @@ set -eu
 cd "$(dirname "$0")/.."
 . ./scripts/sanitizer-env.sh
 
+mkdir -p build-asan/.cmake/api/v1/query && : >build-asan/.cmake/api/v1/query/codemodel-v2
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
   -DKERUBARA_SANITIZE=ON -DKERUBARA_BUILD_FUZZ=ON -DKERUBARA_BUILD_BENCH=OFF

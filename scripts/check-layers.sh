@@ -1,17 +1,24 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks that no source file includes a header of a higher layer. The layers,
-# from the ground up, and the folders each may include (its own and lower):
+# Checks the layers of a build (./build unless --build DIR is given) on what
+# the compiler and CMake resolved: no file reaches a header of a higher layer
+# (in whatever form its include is written, through whatever header), nor a Qt
+# module its layer may not use; no library or test suite links a library of a
+# higher layer. The layers, from the ground up, and what each may include:
 #
-#   reslib/             reslib
-#   controls/*/         reslib, controls
-#   sound/              reslib, sound
-#   settings/           reslib, settings
-#   operation/          reslib, sound, settings, operation
-#   dialogs/            reslib, controls, sound, dialogs (all that needs QtWidgets below the windows)
+#   reslib/             reslib                               QtCore, QtGui
+#   controls/digit/     reslib, controls/digit               + QtWidgets
+#   controls/stopname/  reslib, controls/stopname            + QtWidgets
+#   sound/              reslib, sound                        QtCore, QtGui
+#   settings/           reslib, settings                     QtCore, QtGui
+#   operation/          reslib, sound, settings, operation   QtCore, QtGui
+#   dialogs/            reslib, the controls, sound, dialogs + QtWidgets
 #   windows/            all of the above, windows
 #   tools/              all of the above, tools
 #   app/                everything
+#
+# A suite in tests/LAYER/ keeps to LAYER's rules (with QtTest, the helpers at
+# the top of tests/ and the suites' folders of the layers below).
 #
 # Two more rules keep the windows thin:
 #   - a window is handed only the parts it uses: no window names Simulator
@@ -20,52 +27,7 @@
 #   - the options window's controls are its own: only tests and benchmarks
 #     call controlsForTesting().
 #
-# Prints each line that breaks a rule and exits with 1 when there is any.
+# Prints each dependency that breaks a rule and exits with 1 when there is
+# any. The work is done by check-layers.py (see its --help).
 set -eu
-cd "$(dirname "$0")/.."
-
-allowed() { # FOLDER -> the folders its files may include
-    case "$1" in
-    reslib) echo "reslib" ;;
-    controls/*) echo "reslib controls" ;;
-    sound) echo "reslib sound" ;;
-    settings) echo "reslib settings" ;;
-    operation) echo "reslib sound settings operation" ;;
-    dialogs) echo "reslib controls sound dialogs" ;;
-    windows) echo "reslib controls sound settings operation dialogs windows" ;;
-    tools) echo "reslib controls sound settings operation dialogs windows tools" ;;
-    app) echo "reslib controls sound settings operation dialogs windows tools app" ;;
-    esac
-}
-
-status=0
-for folder in reslib controls/digit controls/stopname sound settings operation dialogs windows tools app; do
-    ok=$(allowed "$folder")
-    for file in "$folder"/*.cpp "$folder"/*.h; do
-        [ -e "$file" ] || continue
-        # Project headers are included by their path from the top: "layer/File.h".
-        grep -n '^#include "[a-z_]*/' "$file" | while IFS= read -r line; do
-            target=$(printf '%s\n' "$line" | sed 's/^[0-9]*:#include "\([a-z_]*\)\/.*/\1/')
-            case " $ok " in
-            *" $target "*) ;;
-            *) echo "$file:${line%%:*}: ${line#*:} (a $folder file may include only: $ok)" ;;
-            esac
-        done
-    done
-done >"${TMPDIR:-/tmp}/check-layers.$$"
-for file in windows/*.cpp windows/*.h; do
-    case "$file" in
-    windows/Simulator.* | windows/mdlIniIoEx.* | windows/mdlzed_000.*) continue ;;
-    esac
-    grep -n '\bSimulator\b' "$file" | sed "s|^|$file:|;s|\$| (a window is handed the parts it uses, not the Simulator)|"
-done >>"${TMPDIR:-/tmp}/check-layers.$$"
-grep -rn 'ForTesting()' reslib controls sound settings operation dialogs windows tools app \
-    | grep -v 'windows/frmOption.h:.*controlsForTesting() const {' \
-    | sed 's/$/ (only tests and benchmarks reach a window'"'"'s controls)/' >>"${TMPDIR:-/tmp}/check-layers.$$"
-if [ -s "${TMPDIR:-/tmp}/check-layers.$$" ]; then
-    cat "${TMPDIR:-/tmp}/check-layers.$$"
-    status=1
-fi
-rm -f "${TMPDIR:-/tmp}/check-layers.$$"
-[ "$status" -eq 0 ] && echo "Layers: no file includes a header of a higher layer; the windows are handed only what they use."
-exit "$status"
+exec python3 "$(dirname "$0")/check-layers.py" "$@"

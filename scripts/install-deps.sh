@@ -21,7 +21,7 @@ PACKAGES="
   qt6-translations-l10n
   xvfb xauth openbox x11-utils
   scdoc librsvg2-bin
-  lintian appstream desktop-file-utils man-db
+  lintian appstream desktop-file-utils man-db python3
   xdotool imagemagick
   clang-14 libclang-rt-14-dev llvm-14
 "
