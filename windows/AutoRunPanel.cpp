@@ -5,6 +5,7 @@
 #include "operation/OperationEngine.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -16,10 +17,39 @@ namespace {
 
 constexpr int kMaxSeconds = 600;
 
+// A number box among the console's keys: digits, Backspace, Delete, the
+// arrows and Enter edit the number (Enter confirms it and sets no route); a
+// letter, Space and Esc still press the button they stand for, as they do
+// wherever the focus is.
+class SecondsBox : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const int code = key->key();
+            if (code == Qt::Key_Return || code == Qt::Key_Enter) {
+                event->accept();
+                return true;
+            }
+            const bool plain = (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+            if (plain && ((code >= Qt::Key_A && code <= Qt::Key_Z) || code == Qt::Key_Space || code == Qt::Key_Escape)) {
+                event->ignore();
+                return true;
+            }
+        }
+        return QSpinBox::event(event);
+    }
+};
+
 // A time in seconds, kept in kerubara.conf under `key`.
 QSpinBox *storedSeconds(const QString &key, int fallback, const QString &tip, QWidget *parent)
 {
-    auto *box = new QSpinBox(parent);
+    auto *box = new SecondsBox(parent);
     box->setRange(0, kMaxSeconds);
     box->setSuffix(QStringLiteral("秒"));
     box->setToolTip(tip);

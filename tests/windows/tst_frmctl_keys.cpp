@@ -7,6 +7,7 @@
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Cp932.h"
+#include "windows/AutoRunPanel.h"
 #include "windows/DigitList.h"
 #include "windows/Form1.h"
 #include "windows/frmOption.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -53,6 +55,8 @@ private slots:
     void cleanup();
     void keyPressesTheButtonItStandsFor_data();
     void keyPressesTheButtonItStandsFor();
+    void numberBoxTakesDigitsAndLeavesTheKeysTheirButtons_data();
+    void numberBoxTakesDigitsAndLeavesTheKeysTheirButtons();
     void consoleHasTheKeyboardFromStartUp();
     void typedRouteGoesToTheKeypadAndSetsTheRoute();
     void digitTypedIntoAFocusedDigitListChoosesItThere();
@@ -197,6 +201,55 @@ void tst_frmCtlKeys::keyPressesTheButtonItStandsFor()
     QWidget *focused = window == u"panel" ? static_cast<QWidget *>(&(*sim_)->form1()) : &c;
     QTest::keyClick(focused, static_cast<Qt::Key>(key));
     QCOMPARE(clicks.count(), pressed ? 1 : 0);
+}
+
+void tst_frmCtlKeys::numberBoxTakesDigitsAndLeavesTheKeysTheirButtons_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("button"); // pressed by the key; empty: none of them
+    QTest::addColumn<int>("seconds");    // the box's value afterwards
+
+    const QString dwell = u"dwell"_s, travel = u"travel"_s;
+    QTest::newRow("P, stop request") << dwell << int(Qt::Key_P) << u"stop request"_s << 4;
+    QTest::newRow("N, late night") << travel << int(Qt::Key_N) << u"late night"_s << 6;
+    QTest::newRow("R, 系統") << dwell << int(Qt::Key_R) << u"keypad 10"_s << 4;
+    QTest::newRow("A, 自動運行") << travel << int(Qt::Key_A) << u"auto run"_s << 6;
+    QTest::newRow("Space, next announcement") << dwell << int(Qt::Key_Space) << u"tape next"_s << 4;
+    QTest::newRow("Esc, stop the announcement") << travel << int(Qt::Key_Escape) << u"tape stop"_s << 6;
+    QTest::newRow("a digit is typed into the box") << dwell << int(Qt::Key_7) << QString() << 47;
+    QTest::newRow("Enter confirms the box, sets no route") << travel << int(Qt::Key_Return) << QString() << 6;
+}
+
+void tst_frmCtlKeys::numberBoxTakesDigitsAndLeavesTheKeysTheirButtons()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(QString, button);
+    QFETCH(int, seconds);
+    frmCtl &c = (*sim_)->ctl();
+    setRoute();
+    focusWindow(u"console"_s);
+    QSpinBox *field = box == u"dwell" ? c.autoRun->dwellSeconds() : c.autoRun->travelSeconds();
+    field->setValue(box == u"dwell" ? 4 : 6);
+    field->setFocus(Qt::TabFocusReason);
+    auto *text = field->findChild<QLineEdit *>();
+    text->setCursorPosition(text->text().indexOf(u'秒'));
+    QTRY_VERIFY(field->hasFocus());
+
+    std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
+    for (const QString &name : {u"stop request"_s, u"late night"_s, u"keypad 10"_s, u"keypad 7"_s, u"tape next"_s,
+                                u"tape stop"_s, u"reset of the lists"_s, u"auto run"_s}) {
+        QAbstractButton *b = name == u"auto run" ? c.autoRun->button() : this->button(name);
+        spies.emplace_back(name, std::make_unique<QSignalSpy>(b, &QAbstractButton::clicked));
+    }
+    QTest::keyClick(field, static_cast<Qt::Key>(key));
+    for (const auto &[name, spy] : spies)
+        QVERIFY2(spy->count() == (name == button ? 1 : 0), qPrintable(name));
+    if (button == u"auto run")
+        click(c.autoRun->button()); // ends the run it started
+    field->interpretText();
+    QCOMPARE(field->value(), seconds);
 }
 
 void tst_frmCtlKeys::consoleHasTheKeyboardFromStartUp()
