@@ -57,7 +57,7 @@ void OperatingState::SetFareItem(int row, int column, const QVariant &value)
         rec.Col(column - 2) = toInt16(value);
 }
 
-FareLoadResult OperatingState::LoadFareFile(const QString &path, std::int16_t section)
+FareLoadResult OperatingState::LoadFareFile(const QString &path, std::int16_t section, int *stopsInFile)
 {
     if (section < 1)
         throw VbError(VbError::InvalidCall);
@@ -82,6 +82,8 @@ FareLoadResult OperatingState::LoadFareFile(const QString &path, std::int16_t se
     const FareFileScan scan = scanFareFile(bytes, kFareRows);
 
     const int n = scan.count; // an empty file reads as N = 0
+    if (stopsInFile)
+        *stopsInFile = n;
     if (n == 0)
         return FareLoadResult::ZeroCount;
     if (n - 1 < section)

@@ -51,8 +51,10 @@ public:
     // (VbError 62) is refused with a message that says so. Every refusal
     // leaves the whole state exactly as it was. On success nSection becomes
     // `section`, nStopPos section - 1, nStopCount N, rows 1..N hold the
-    // file's records and every later row is cleared.
-    FareLoadResult LoadFareFile(const QString &path, std::int16_t section);
+    // file's records and every later row is cleared. `stopsInFile`, when
+    // given, gets N whenever the file was read, refused or not, so that a
+    // refusal can name the route's own count.
+    FareLoadResult LoadFareFile(const QString &path, std::int16_t section, int *stopsInFile = nullptr);
 };
 
 } // namespace kerubara

@@ -79,8 +79,9 @@ std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTe
 {
     OperatingState state;
     FareLoadResult result = FareLoadResult::Loaded;
+    int stops = 0;
     try {
-        result = state.LoadFareFile(path, section);
+        result = state.LoadFareFile(path, section, &stops);
     } catch (const VbError &e) {
         err << path << ": " << e.description() << '\n';
         return std::nullopt;
@@ -92,7 +93,7 @@ std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTe
     case FareLoadResult::SectionBeyondData:
         err << path
             << QStringLiteral(": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
-                   .arg(QString::number(section), QString::number(state.nStopCount));
+                   .arg(QString::number(section), QString::number(stops));
         return std::nullopt;
     case FareLoadResult::Loaded:
         break;

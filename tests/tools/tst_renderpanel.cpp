@@ -353,7 +353,7 @@ void tst_RenderPanel::refusalsSayWhyAndWriteNothing_data()
     QTest::newRow("stop 0") << QStringList{u"@"_s, u"--stop"_s, u"0"_s, u"#"_s} << 2 << u"1～301"_s;
     QTest::newRow("stop beyond the route") << QStringList{u"@"_s, u"--stop"_s, u"7"_s, u"#"_s} << 1 << u"1～6"_s;
     QTest::newRow("section beyond the data") << QStringList{u"@"_s, u"--stop"_s, u"1"_s, u"--section"_s, u"6"_s, u"#"_s}
-                                            << 1 << u"区間 6"_s;
+                                            << 1 << u"区間 6 は設定できません。区間は停留所の数（6件）より小さく"_s;
     QTest::newRow("ticket style 12") << QStringList{u"@"_s, u"--stop"_s, u"1"_s, u"--ticket-style"_s, u"12"_s, u"#"_s}
                                      << 2 << u"0～11"_s;
     QTest::newRow("unknown option") << QStringList{u"@"_s, u"--stop"_s, u"1"_s, u"--zoom"_s, u"#"_s} << 2 << u"--zoom"_s;
