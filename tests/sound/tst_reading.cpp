@@ -233,6 +233,13 @@ void tst_Reading::countersChangeTheNumbersSound_data()
         {"9 September", "9", "月", u"クガツ"},
         {"1 line number", "1", "系統", u"イッケートー"},
         {"10 percent", "10", "%", u"ジュッパーセント"},
+        {"1 ward", "1", "区", u"イック"},
+        {"6 wards", "6", "区", u"ロック"},
+        {"8 wards", "8", "区", u"ハック"},
+        {"10 wards", "10", "区", u"ジュック"},
+        {"3 wards", "3", "区", u"サンク"},
+        {"the 7 o'clock band", "7", "時台", u"シチジダイ"},
+        {"the 4 o'clock band", "4", "時台", u"ヨジダイ"},
         {"not a counter", "3", "犬", u""},
     };
     for (const auto &r : rows)
@@ -267,6 +274,11 @@ void tst_Reading::numberExpressionsAreFoundInText_data()
     QTest::newRow("hour and minutes are two") << "4時30分" << 0 << 2 << "ヨジ";
     QTest::newRow("clock time") << "9:30発" << 0 << 4 << "クジサンジュップン";
     QTest::newRow("clock time on the hour") << "10:00" << 0 << 5 << "ジュージ";
+    QTest::newRow("zero-padded minutes") << "7時05分発" << 0 << 5 << "シチジゴフン";
+    QTest::newRow("zero minutes say nothing") << "8時00分発" << 0 << 5 << "ハチジ";
+    QTest::newRow("zero-padded hour") << "07時" << 0 << 3 << "シチジ";
+    QTest::newRow("zero-padded hour and minutes") << "07時09分" << 0 << 6 << "シチジキューフン";
+    QTest::newRow("hour band") << "9時台の便" << 0 << 3 << "クジダイ";
     QTest::newRow("range") << "1〜3番線" << 0 << 2 << "イチカラ";
     QTest::newRow("yen sign") << "¥1,200" << 0 << 6 << "センニヒャクエン";
     QTest::newRow("kanji units") << "1万2千円" << 0 << 5 << "イチマンニセンエン";
@@ -509,6 +521,9 @@ void tst_Reading::announcementsAreReadAsAPassengerHearsThem()
         if (asHeard(read) != asHeard(row[1]))
             failures << QStringLiteral("%1\n      expected %2\n      read     %3").arg(row[0], row[1], read);
     }
+    // One line each: QTest cuts a long failure message short.
+    for (const QString &failure : std::as_const(failures))
+        qWarning("%s", qPrintable(failure));
     const auto right = rows.size() - failures.size();
     qInfo("%lld of %lld announcements read right (%.1f %%)", static_cast<long long>(right),
           static_cast<long long>(rows.size()), 100.0 * static_cast<double>(right) / static_cast<double>(rows.size()));
