@@ -3,6 +3,7 @@
 #include "sound/JapaneseReader.h"
 
 #include "sound/JapaneseNumbers.h"
+#include "sound/KanjiReadings.h"
 #include "sound/ReadingDictionary.h"
 #include "sound/ReadingNormalizer.h"
 
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
@@ -37,6 +39,12 @@ bool allSymbols(QStringView text)
             return false;
     }
     return !text.isEmpty();
+}
+
+bool hasLetter(QStringView text)
+{
+    const QList<uint> codes = text.toUcs4();
+    return std::any_of(codes.begin(), codes.end(), [](uint c) { return QChar::isLetter(c); });
 }
 
 // What a run of symbols says: a full stop (。), a short pause (、) or nothing.
@@ -68,9 +76,36 @@ void appendPause(QString &out, QChar pause)
     out += pause;
 }
 
+// Adds `c` to the characters no dictionary had, once.
+void noteUnknown(std::vector<UnknownCharacter> &unknown, const QString &c, const QString &reading)
+{
+    if (std::none_of(unknown.begin(), unknown.end(), [&](const UnknownCharacter &u) { return u.character == c; }))
+        unknown.push_back({c, reading});
+}
+
+// A character of a word MeCab has no pronunciation for that is no kana,
+// digit or Latin letter: a kanji by its own reading, any other letter of a
+// script left out. Both are noted; a symbol says nothing and is not.
+QString characterReading(QStringView surface, qsizetype &i, std::vector<UnknownCharacter> &unknown)
+{
+    char32_t code = surface[i].unicode();
+    qsizetype length = 1;
+    if (surface[i].isHighSurrogate() && i + 1 < surface.size() && surface[i + 1].isLowSurrogate()) {
+        code = QChar::surrogateToUcs4(surface[i], surface[i + 1]);
+        length = 2;
+    }
+    const QString c = surface.mid(i, length).toString();
+    i += length - 1;
+    if (!QChar::isLetter(code))
+        return {};
+    const QString reading = QChar::script(code) == QChar::Script_Han ? KanjiReadings::system().reading(code) : QString();
+    noteUnknown(unknown, c, reading);
+    return reading;
+}
+
 // A word the dictionary has no pronunciation for: kana, digits and letters
-// are read, anything else (an unknown kanji) is left out.
-QString fallbackReading(QStringView surface)
+// are read, kanji by their own readings; what cannot be read is left out.
+QString fallbackReading(QStringView surface, std::vector<UnknownCharacter> &unknown)
 {
     QString out;
     for (qsizetype i = 0; i < surface.size(); ++i) {
@@ -87,8 +122,10 @@ QString fallbackReading(QStringView surface)
                 ++end;
             out += numberReading(surface.mid(i, end - i));
             i = end - 1;
+        } else if (const QString letter = letterReading(c); !letter.isEmpty()) {
+            out += letter;
         } else {
-            out += letterReading(c);
+            out += characterReading(surface, i, unknown);
         }
     }
     return out;
@@ -212,7 +249,8 @@ struct Token
     qsizetype begin = 0; // position in the text
     qsizetype end = 0;
 
-    bool isSymbol() const { return (!features.isEmpty() && features[0] == u"記号") || allSymbols(surface); }
+    // MeCab calls a kanji beyond its character table a symbol too (𠮷).
+    bool isSymbol() const { return (features.value(0) == u"記号" && !hasLetter(surface)) || allSymbols(surface); }
     QString pronunciation() const { return features.size() > 8 && features[8] != u"*" ? features[8] : QString(); }
     bool isKanjiNumber() const
     {
@@ -456,7 +494,7 @@ std::shared_ptr<const ReadingDictionary> JapaneseReader::words() const
     return words_;
 }
 
-QString JapaneseReader::reading(const QString &text) const
+TextReading JapaneseReader::read(const QString &text) const
 {
     QString normal = withoutSpaces(normalizeForReading(text));
     smallTsuOfNames(normal);
@@ -486,6 +524,7 @@ QString JapaneseReader::reading(const QString &text) const
         if (!tagger_->parse(lattice.get()))
             return {};
     }
+    TextReading result;
 
     std::vector<Token> tokens;
     for (const MeCab::Node *node = lattice->bos_node(); node; node = node->next) {
@@ -529,9 +568,10 @@ QString JapaneseReader::reading(const QString &text) const
         else if (const QString pronounced = t.pronunciation(); !pronounced.isEmpty())
             out += pronounced;
         else
-            out += fallbackReading(t.surface);
+            out += fallbackReading(t.surface, result.unknown);
     }
-    return speakable(out);
+    result.kana = speakable(out);
+    return result;
 }
 
 } // namespace kerubara
