@@ -349,7 +349,7 @@ bool isTerminusMark(const std::vector<Token> &tokens, std::size_t k)
 
 // 橋 that MeCab takes for the suffix キョウ after a word is the bridge a
 // place is named after, and voiced: 桜橋 サクラバシ, 中央橋 チューオーバシ,
-// 万年橋 マンネンバシ. Names the dictionary has whole keep its reading,
+// 学園橋 ガクエンバシ. Names the dictionary has whole keep its reading,
 // ハシ ones among them (大橋 オーハシ, 豊橋 トヨハシ), and so do the words
 // for a kind of bridge (歩道橋, 鉄橋 whole; 高架橋 and 可動橋 split) and a
 // numbered bridge (第三橋).

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QStringDecoder>
-#include <QStringList>
 
 #include <algorithm>
 
@@ -59,27 +58,27 @@ QString spokenOn(const QString &on)
 
 // The reading one line gives its kanji: the first on reading, else the
 // first kun reading that is no prefix or suffix form, without its
-// okurigana (after the dot). Empty when the line has neither.
-QString readingOfLine(const QStringList &fields)
+// okurigana (after the dot). Empty when the line has neither. The kanji and
+// its codes before the readings are no kana and pass by.
+QString readingOfLine(QStringView line)
 {
     QString kun;
     QString affixKun;
-    for (qsizetype i = 2; i < fields.size(); ++i) {
-        const QString &f = fields[i];
+    for (const QStringView f : line.tokenize(u' ', Qt::SkipEmptyParts)) {
         if (f.startsWith(u'{') || f == u"T1" || f == u"T2")
             break; // the meanings, or the name readings
         if (std::all_of(f.begin(), f.end(), isKatakana))
-            return spokenOn(f);
-        if (!f.isEmpty() && (isHiragana(f[0]) || f[0] == u'-')) {
-            QString plain = f.section(u'.', 0, 0);
-            const bool affix = plain.startsWith(u'-') || plain.endsWith(u'-');
-            plain.remove(u'-');
-            if (plain.isEmpty() || !std::all_of(plain.begin(), plain.end(), isHiragana))
-                continue;
-            QString &slot = affix ? affixKun : kun;
-            if (slot.isEmpty())
-                slot = toKatakana(plain);
-        }
+            return spokenOn(f.toString());
+        if (!isHiragana(f[0]) && f[0] != u'-')
+            continue;
+        const qsizetype dot = f.indexOf(u'.');
+        const QStringView stem = dot < 0 ? f : f.left(dot);
+        const bool affix = stem.startsWith(u'-') || stem.endsWith(u'-');
+        QString plain = stem.toString();
+        plain.remove(u'-');
+        QString &slot = affix ? affixKun : kun;
+        if (slot.isEmpty() && !plain.isEmpty() && std::all_of(plain.begin(), plain.end(), isHiragana))
+            slot = toKatakana(plain);
     }
     return kun.isEmpty() ? affixKun : kun;
 }
@@ -93,15 +92,16 @@ KanjiReadings KanjiReadings::parse(const QByteArray &eucJp)
     if (!decoder.isValid())
         return table;
     const QString text = decoder.decode(eucJp);
-    for (const QStringView line : QStringView(text).split(u'\n')) {
-        const QStringList fields = line.trimmed().toString().split(u' ', Qt::SkipEmptyParts);
-        if (fields.size() < 3 || fields[0].startsWith(u'#'))
+    for (const QStringView line : QStringView(text).tokenize(u'\n')) {
+        // An entry starts with its kanji and a space.
+        const qsizetype kanjiLength = line.size() > 1 && line[0].isHighSurrogate() ? 2 : 1;
+        if (line.size() <= kanjiLength || line[kanjiLength] != u' ')
             continue;
-        const QList<uint> kanji = fields[0].toUcs4();
-        if (kanji.size() != 1 || QChar::script(kanji[0]) != QChar::Script_Han)
+        const char32_t kanji = line.left(kanjiLength).toUcs4().value(0);
+        if (QChar::script(kanji) != QChar::Script_Han)
             continue;
-        if (const QString reading = readingOfLine(fields); !reading.isEmpty())
-            table.readings_.insert(kanji[0], reading);
+        if (const QString reading = readingOfLine(line.mid(kanjiLength)); !reading.isEmpty())
+            table.readings_.insert(kanji, reading);
     }
     return table;
 }
