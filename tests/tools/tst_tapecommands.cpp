@@ -263,7 +263,7 @@ void tst_TapeCommands::sampleRouteReadsItsOwnStopNames()
         const QString stop = row.section(u',', 0, 0);
         QVERIFY2(!d.reading(stop).isEmpty(), qPrintable(stop));
     }
-    // 桜橋 is サクラキョー to MeCab.
+    // The stop's name as the route's dictionary reads it.
     const Run r = runTool({"say", "--reading", "--dict", examples + "/yomi.csv", QStringLiteral("次は、桜橋です。")});
     QCOMPARE(r.out, QStringLiteral("ツギワ、サクラバシデス。\n"));
 }
