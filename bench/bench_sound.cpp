@@ -7,6 +7,7 @@
 #include "sound/AudioOutput.h"
 #include "sound/JapaneseReader.h"
 #include "sound/KanaPhonemes.h"
+#include "sound/KanjiReadings.h"
 #include "sound/Mixer.h"
 #include "sound/SampleRing.h"
 #include "sound/SdlAudioOutput.h"
@@ -16,6 +17,7 @@
 
 #include "SoundFiles.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -212,6 +214,22 @@ void BM_ReadingToPhonemes(benchmark::State &state)
     state.counters["characters"] = static_cast<double>(text.size());
 }
 BENCHMARK(BM_ReadingToPhonemes)->Unit(benchmark::kMicrosecond);
+
+// KANJIDIC read and parsed: what the first kanji no dictionary has a word
+// for costs the reader, once per process.
+void BM_KanjiReadingsLoad(benchmark::State &state)
+{
+    QFile file(KanjiReadings::systemFile());
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("kanjidic is not installed");
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(KanjiReadings::parse(bytes).size());
+    state.counters["kanji"] = static_cast<double>(KanjiReadings::parse(bytes).size());
+}
+BENCHMARK(BM_KanjiReadingsLoad)->Unit(benchmark::kMillisecond);
 
 double processCpuSeconds()
 {

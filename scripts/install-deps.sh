@@ -13,7 +13,7 @@ PACKAGES="
   libsdl2-dev libsamplerate0-dev
   libfluidsynth-dev timgm6mb-soundfont
   libespeak-ng-dev espeak-ng-data
-  libmecab-dev mecab-ipadic-utf8
+  libmecab-dev mecab-ipadic-utf8 kanjidic
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   libzint-dev zbar-tools
   libzip-dev

@@ -39,6 +39,7 @@ struct Counter
     bool nasalAfterFour = false;      // ヨン takes `afterN` too (4 分 ヨンプン)
     bool nasalOnlyAfterThree = false; // 千 and 万 keep `reading` (3 階 サンガイ, 千階 センカイ)
     bool needsDigitAfter = false;     // counts only before another digit (3分の1)
+    bool clock = false;               // an hour or minutes: a leading zero pads (07時 シチジ)
     Kana four = nullptr;              // 4 before this counter (時 ヨ); null: ヨン
     Kana seven = nullptr;             // 7 (時 シチ); null: ナナ
     Kana nine = nullptr;              // 9 (時 ク); null: キュー
@@ -58,6 +59,7 @@ constexpr Whole kThings[] = {
     {6, u"ムッツ"}, {7, u"ナナツ"}, {8, u"ヤッツ"}, {9, u"ココノツ"}, {10, u"トー"}};
 constexpr Whole kMidnight[] = {{0, u"レイジ"}};
 constexpr Whole kHalfPastMidnight[] = {{0, u"レイジハン"}};
+constexpr Whole kMidnightBand[] = {{0, u"レイジダイ"}};
 constexpr Whole kTwenty[] = {{20, u"ハタチ"}};
 constexpr Whole kPeople[] = {{1, u"ヒトリ"}, {2, u"フタリ"}};
 constexpr Whole kPeopleSeats[] = {{1, u"ヒトリガケ"}, {2, u"フタリガケ"}};
@@ -69,11 +71,12 @@ constexpr Whole kPointZero[] = {{0, u"レイテン"}};
 const Counter kCounters[] = {
     {.word = u"分間", .reading = u"フンカン", .geminated = u"プンカン", .afterN = u"プンカン", .rokuGeminates = true, .nasalAfterFour = true},
     {.word = u"分の", .reading = u"ブンノ", .needsDigitAfter = true},
-    {.word = u"分", .reading = u"フン", .geminated = u"プン", .afterN = u"プン", .rokuGeminates = true, .nasalAfterFour = true},
+    {.word = u"分", .reading = u"フン", .geminated = u"プン", .afterN = u"プン", .rokuGeminates = true, .nasalAfterFour = true, .clock = true},
     {.word = u"秒", .reading = u"ビョー"},
     {.word = u"時間", .reading = u"ジカン", .four = u"ヨ", .seven = u"シチ", .nine = u"ク"},
-    {.word = u"時半", .reading = u"ジハン", .four = u"ヨ", .seven = u"シチ", .nine = u"ク", .whole = kHalfPastMidnight},
-    {.word = u"時", .reading = u"ジ", .four = u"ヨ", .seven = u"シチ", .nine = u"ク", .whole = kMidnight},
+    {.word = u"時半", .reading = u"ジハン", .clock = true, .four = u"ヨ", .seven = u"シチ", .nine = u"ク", .whole = kHalfPastMidnight},
+    {.word = u"時台", .reading = u"ジダイ", .clock = true, .four = u"ヨ", .seven = u"シチ", .nine = u"ク", .whole = kMidnightBand},
+    {.word = u"時", .reading = u"ジ", .clock = true, .four = u"ヨ", .seven = u"シチ", .nine = u"ク", .whole = kMidnight},
     {.word = u"日間", .reading = u"ニチカン", .seven = u"シチ", .nine = u"ク", .whole = kDayCounts},
     {.word = u"日", .reading = u"ニチ", .seven = u"シチ", .nine = u"ク", .notBefore = u"曜", .whole = kDays},
     {.word = u"ヶ月", .reading = u"カゲツ", .geminated = u"カゲツ", .rokuGeminates = true},
@@ -98,6 +101,7 @@ const Counter kCounters[] = {
     {.word = u"号線", .reading = u"ゴーセン"},
     {.word = u"号", .reading = u"ゴー"},
     {.word = u"両", .reading = u"リョー"},
+    {.word = u"区", .reading = u"ク", .geminated = u"ク", .rokuGeminates = true},
     {.word = u"階", .reading = u"カイ", .geminated = u"カイ", .afterN = u"ガイ", .rokuGeminates = true, .nasalOnlyAfterThree = true},
     {.word = u"回", .reading = u"カイ", .geminated = u"カイ", .rokuGeminates = true},
     {.word = u"件", .reading = u"ケン", .geminated = u"ケン", .rokuGeminates = true},
@@ -434,6 +438,18 @@ std::optional<QString> clockTime(QStringView text, qsizetype pos, qsizetype &end
     return out;
 }
 
+// Zero-padded minutes right after an hour (7時05分, 8時00分) at `pos`: read
+// as the clock form reads them (ゴフン, and nothing for 00). `end` receives
+// where they end.
+std::optional<QString> paddedMinutes(QStringView text, qsizetype pos, qsizetype &end)
+{
+    if (pos + 3 > text.size() || text[pos] != u'0' || digitRunEnd(text, pos) != pos + 2 || text[pos + 2] != u'分')
+        return std::nullopt;
+    const int minutes = text.mid(pos, 2).toInt();
+    end = pos + 3;
+    return minutes > 0 ? countedReading(QString::number(minutes), u"分") : QString();
+}
+
 } // namespace
 
 QString numberReading(QStringView digits)
@@ -533,12 +549,16 @@ std::optional<NumberSpan> numberAt(QStringView text, qsizetype pos)
                        : QString());
     else if (!fraction.isEmpty())
         reading = decimalReading(whole, fraction, counter);
-    else if (whole.size() > 1 && whole[0] == u'0' && !yen)
+    else if (whole.size() > 1 && whole[0] == u'0' && !yen && !(counter && counter->clock))
         reading = digitsReading(whole) + (counter ? kana(counter->reading) : QString());
     else if (counter)
         reading = counted(whole, *counter, asDate);
     else
         reading = numberReading(whole);
+    if (counter && QStringView(counter->word) == u"時" && fraction.isEmpty()) {
+        if (const auto minutes = paddedMinutes(text, j, j))
+            reading += *minutes;
+    }
     // A range: 1〜3 reads イチカラサン.
     if (j < text.size() && (text[j] == u'〜' || text[j] == u'~')) {
         reading += QStringLiteral("カラ");

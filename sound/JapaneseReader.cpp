@@ -3,6 +3,7 @@
 #include "sound/JapaneseReader.h"
 
 #include "sound/JapaneseNumbers.h"
+#include "sound/KanjiReadings.h"
 #include "sound/ReadingDictionary.h"
 #include "sound/ReadingNormalizer.h"
 
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
@@ -37,6 +39,12 @@ bool allSymbols(QStringView text)
             return false;
     }
     return !text.isEmpty();
+}
+
+bool hasLetter(QStringView text)
+{
+    const QList<uint> codes = text.toUcs4();
+    return std::any_of(codes.begin(), codes.end(), [](uint c) { return QChar::isLetter(c); });
 }
 
 // What a run of symbols says: a full stop (。), a short pause (、) or nothing.
@@ -68,9 +76,36 @@ void appendPause(QString &out, QChar pause)
     out += pause;
 }
 
+// Adds `c` to the characters no dictionary had, once.
+void noteUnknown(std::vector<UnknownCharacter> &unknown, const QString &c, const QString &reading)
+{
+    if (std::none_of(unknown.begin(), unknown.end(), [&](const UnknownCharacter &u) { return u.character == c; }))
+        unknown.push_back({c, reading});
+}
+
+// A character of a word MeCab has no pronunciation for that is no kana,
+// digit or Latin letter: a kanji by its own reading, any other letter of a
+// script left out. Both are noted; a symbol says nothing and is not.
+QString characterReading(QStringView surface, qsizetype &i, std::vector<UnknownCharacter> &unknown)
+{
+    char32_t code = surface[i].unicode();
+    qsizetype length = 1;
+    if (surface[i].isHighSurrogate() && i + 1 < surface.size() && surface[i + 1].isLowSurrogate()) {
+        code = QChar::surrogateToUcs4(surface[i], surface[i + 1]);
+        length = 2;
+    }
+    const QString c = surface.mid(i, length).toString();
+    i += length - 1;
+    if (!QChar::isLetter(code))
+        return {};
+    const QString reading = QChar::script(code) == QChar::Script_Han ? KanjiReadings::system().reading(code) : QString();
+    noteUnknown(unknown, c, reading);
+    return reading;
+}
+
 // A word the dictionary has no pronunciation for: kana, digits and letters
-// are read, anything else (an unknown kanji) is left out.
-QString fallbackReading(QStringView surface)
+// are read, kanji by their own readings; what cannot be read is left out.
+QString fallbackReading(QStringView surface, std::vector<UnknownCharacter> &unknown)
 {
     QString out;
     for (qsizetype i = 0; i < surface.size(); ++i) {
@@ -87,8 +122,10 @@ QString fallbackReading(QStringView surface)
                 ++end;
             out += numberReading(surface.mid(i, end - i));
             i = end - 1;
+        } else if (const QString letter = letterReading(c); !letter.isEmpty()) {
+            out += letter;
         } else {
-            out += letterReading(c);
+            out += characterReading(surface, i, unknown);
         }
     }
     return out;
@@ -212,7 +249,8 @@ struct Token
     qsizetype begin = 0; // position in the text
     qsizetype end = 0;
 
-    bool isSymbol() const { return (!features.isEmpty() && features[0] == u"記号") || allSymbols(surface); }
+    // MeCab calls a kanji beyond its character table a symbol too (𠮷).
+    bool isSymbol() const { return (features.value(0) == u"記号" && !hasLetter(surface)) || allSymbols(surface); }
     QString pronunciation() const { return features.size() > 8 && features[8] != u"*" ? features[8] : QString(); }
     bool isKanjiNumber() const
     {
@@ -285,15 +323,69 @@ bool isPersonKata(const std::vector<Token> &tokens, std::size_t k)
     return afterVerb ? after.surface != u"へ" : personParticles.contains(after.surface);
 }
 
-// 行 right after the name of a place: a noun that is no number (3行 and
-// 三行 count lines).
+// A word that can end the name of a place: a noun that is no number.
+bool isPlaceWord(const Token &t)
+{
+    return t.features.value(0) == u"名詞" && t.features.value(1) != u"数" && !t.isSymbol() && !t.surface.isEmpty()
+        && !t.surface.back().isDigit();
+}
+
+// 行 right after the name of a place (3行 and 三行 count lines).
 bool isDestinationMark(const std::vector<Token> &tokens, std::size_t k)
 {
     if (k == 0 || tokens[k].features.value(0) != u"名詞" || tokens[k].features.value(2) == u"助数詞")
         return false;
-    const Token &before = tokens[k - 1];
-    return before.features.value(0) == u"名詞" && before.features.value(1) != u"数" && !before.isSymbol()
-        && !before.surface.isEmpty() && !before.surface.back().isDigit();
+    return isPlaceWord(tokens[k - 1]);
+}
+
+// 止まり right after a place is where the bus ends (市役所前止まり ドマリ);
+// before ます it is the verb (バス止まります).
+bool isTerminusMark(const std::vector<Token> &tokens, std::size_t k)
+{
+    if ((tokens[k].surface != u"止まり" && tokens[k].surface != u"止り") || k == 0 || !isPlaceWord(tokens[k - 1]))
+        return false;
+    return k + 1 >= tokens.size() || tokens[k + 1].features.value(6) != u"ます";
+}
+
+// 橋 that MeCab takes for the suffix キョウ after a word is the bridge a
+// place is named after, and voiced: 桜橋 サクラバシ, 中央橋 チューオーバシ,
+// 学園橋 ガクエンバシ. Names the dictionary has whole keep its reading,
+// ハシ ones among them (大橋 オーハシ, 豊橋 トヨハシ), and so do the words
+// for a kind of bridge (歩道橋, 鉄橋 whole; 高架橋 and 可動橋 split) and a
+// numbered bridge (第三橋).
+bool isBridgeOfAName(const std::vector<Token> &tokens, std::size_t k)
+{
+    static const QStringList bridgeKinds{
+        QStringLiteral("高架"), QStringLiteral("可動"), QStringLiteral("斜張"), QStringLiteral("跨道"),
+        QStringLiteral("跨線"), QStringLiteral("人道"), QStringLiteral("鉄道"), QStringLiteral("道路"),
+        QStringLiteral("水路"), QStringLiteral("連絡"), QStringLiteral("仮設"), QStringLiteral("歩行者")};
+    const Token &t = tokens[k];
+    if (t.surface != u"橋" || t.pronunciation() != u"キョー" || t.features.value(2) == u"助数詞" || k == 0)
+        return false;
+    return isPlaceWord(tokens[k - 1]) && !bridgeKinds.contains(tokens[k - 1].surface);
+}
+
+// A kanji numeral with ツ in a name counts the old way: 二ツ屋 フタツヤ,
+// 三ツ沢 ミツザワ (no ミッツ); empty for any other token pair.
+QString oldCountReading(const std::vector<Token> &tokens, std::size_t k)
+{
+    static const QString numerals = QStringLiteral("一二三四五六七八九");
+    static const std::array<const char16_t *, 9> counts = {u"ヒトツ", u"フタツ", u"ミツ", u"ヨツ", u"イツツ",
+                                                           u"ムツ", u"ナナツ", u"ヤツ", u"ココノツ"};
+    const qsizetype n = tokens[k].surface.size() == 1 ? numerals.indexOf(tokens[k].surface[0]) : -1;
+    if (n < 0 || k + 1 >= tokens.size() || tokens[k + 1].surface != u"ツ")
+        return {};
+    return QString::fromUtf16(counts[static_cast<std::size_t>(n)]);
+}
+
+// ッ between a kanji numeral and another kanji is the ツ of a name written
+// small (三ッ沢, 一ッ橋): as ツ, MeCab finds the name (三ツ沢 ミツザワ).
+void smallTsuOfNames(QString &text)
+{
+    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == u'ッ' && isKanjiNumeral(text[i - 1]) && text[i + 1].script() == QChar::Script_Han)
+            text[i] = u'ツ';
+    }
 }
 
 // What a word says where its dictionary reading would be wrong in an
@@ -310,6 +402,10 @@ QString announcementReading(const std::vector<Token> &tokens, std::size_t k)
         return QStringLiteral("ユキ");
     if (isPersonKata(tokens, k))
         return QStringLiteral("カタ");
+    if (isTerminusMark(tokens, k))
+        return QStringLiteral("ドマリ");
+    if (isBridgeOfAName(tokens, k))
+        return QStringLiteral("バシ");
     return {};
 }
 
@@ -398,9 +494,10 @@ std::shared_ptr<const ReadingDictionary> JapaneseReader::words() const
     return words_;
 }
 
-QString JapaneseReader::reading(const QString &text) const
+TextReading JapaneseReader::read(const QString &text) const
 {
-    const QString normal = withoutSpaces(normalizeForReading(text));
+    QString normal = withoutSpaces(normalizeForReading(text));
+    smallTsuOfNames(normal);
     const std::vector<FixedReading> fixed = fixedReadings(normal, *words());
     const auto [utf8, offsets] = utf8WithOffsets(normal);
 
@@ -427,6 +524,7 @@ QString JapaneseReader::reading(const QString &text) const
         if (!tagger_->parse(lattice.get()))
             return {};
     }
+    TextReading result;
 
     std::vector<Token> tokens;
     for (const MeCab::Node *node = lattice->bos_node(); node; node = node->next) {
@@ -454,6 +552,11 @@ QString JapaneseReader::reading(const QString &text) const
             appendPause(out, symbolPause(t.surface));
             continue;
         }
+        if (const QString count = oldCountReading(tokens, k); !count.isEmpty()) {
+            out += count;
+            ++k;
+            continue;
+        }
         if (t.isKanjiNumber()) {
             if (const QString number = kanjiNumberReading(normal, tokens, k); !number.isEmpty()) {
                 out += number;
@@ -465,9 +568,10 @@ QString JapaneseReader::reading(const QString &text) const
         else if (const QString pronounced = t.pronunciation(); !pronounced.isEmpty())
             out += pronounced;
         else
-            out += fallbackReading(t.surface);
+            out += fallbackReading(t.surface, result.unknown);
     }
-    return speakable(out);
+    result.kana = speakable(out);
+    return result;
 }
 
 } // namespace kerubara

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace MeCab {
 class Model;
@@ -26,8 +27,33 @@ class ReadingDictionary;
 // word's pronunciation: the particle は reads ワ, へ reads エ, long vowels
 // come out as ー (東京 → トーキョー). Kanji numerals before a counter follow
 // the counter's rules too (一丁目 イッチョーメ); Latin letters are read by
-// their names, and punctuation becomes the pauses 、 and 。. Words MeCab
-// cannot read and that are not kana are left out.
+// their names, and punctuation becomes the pauses 、 and 。. A kanji in a
+// word that neither MeCab nor a reading dictionary has is read by a reading
+// of its own (KanjiReadings: 慈照院 ジショーイン), and named in the outcome
+// so that a tool can say so; a character with no reading at all is left out
+// and named too.
+//
+// Some words read otherwise in a bus's announcements and stop names than
+// MeCab reads them: 行き after a place is ユキ, 止まり ドマリ, 方 after の
+// カタ or ホー by what follows; 橋 ending a place name is バシ (桜橋), and a
+// kanji numeral with ッ in a name counts the old way (三ッ沢 ミツザワ).
+
+// A character the reader found in no word of its dictionaries.
+struct UnknownCharacter
+{
+    QString character;
+    QString reading; // the reading of its own it was read by; empty: left out
+    friend bool operator==(const UnknownCharacter &, const UnknownCharacter &) = default;
+};
+
+// A text's reading, and the characters of it no dictionary has a word for,
+// each once, in the order of the text.
+struct TextReading
+{
+    QString kana;
+    std::vector<UnknownCharacter> unknown;
+};
+
 class JapaneseReader
 {
 public:
@@ -38,7 +64,9 @@ public:
     JapaneseReader &operator=(const JapaneseReader &) = delete;
 
     // Safe to call from any thread.
-    QString reading(const QString &text) const;
+    QString reading(const QString &text) const { return read(text).kana; }
+    // The reading with the characters no dictionary has a word for.
+    TextReading read(const QString &text) const;
 
     // The user's words, read from now on besides the built-in ones; an entry
     // for a built-in word overrides it. Safe to call from any thread.

@@ -4,7 +4,9 @@
 
 #include "operation/FareFile.h"
 #include "reslib/Cp932.h"
+#include "sound/ReadingDictionary.h"
 #include "tools/FareCsv.h"
+#include "tools/ReadingNotes.h"
 #include "tools/ToolFiles.h"
 
 #include <QBuffer>
@@ -83,6 +85,24 @@ QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond)
                          "「1〜%1」を選ぶと、12番ずつ交互にすべての運賃を表示します。")
               .arg(QString::number(12 * pages));
 }
+
+namespace {
+
+// The stop names whose kanji speech reads in part one at a time, each with
+// its record, read with the route's own yomi.csv beside the file.
+QStringList stopNameNotes(const QString &path, const std::vector<FareFileRecord> &records)
+{
+    QStringList names;
+    for (const FareFileRecord &r : records)
+        names << cp932::decode(r.chimei);
+    QStringList notes;
+    const QString folder = QFileInfo(path).absolutePath() + u'/';
+    for (const auto &[k, note] : stopNameReadingNotes(names, {ReadingDictionary::dataFolderFile(folder)}))
+        notes << QStringLiteral("record %1: 停留所「%2」: %3").arg(QString::number(k + 1), names[k], note);
+    return notes;
+}
+
+} // namespace
 
 int highestTicketNumber(const QString &path)
 {
@@ -226,6 +246,8 @@ int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
         // Not a fault of the file, but worth knowing: said beside the problems.
         if (const auto beyond = ticketsBeyondPanel(ticketNumbers(scan.records)))
             err << path << QStringLiteral(": 注意: record ") << beyond->firstStop << ": " << ticketsBeyondPanelText(*beyond) << '\n';
+        for (const QString &note : stopNameNotes(path, scan.records))
+            err << path << QStringLiteral(": 注意: ") << note << '\n';
     }
     return problems > 0 ? 1 : 0;
 }

@@ -2,10 +2,12 @@
 
 #include "tools/GtfsCommands.h"
 
+#include "reslib/Cp932.h"
 #include "reslib/ProgramInfo.h"
 #include "settings/SettingsFile.h"
 #include "tools/DataTool.h"
 #include "tools/GtfsImport.h"
+#include "tools/ReadingNotes.h"
 #include "tools/ToolFiles.h"
 
 #include <QDate>
@@ -132,6 +134,19 @@ int refuse(QTextStream &err, const gtfs::FeedError &error)
     return 1;
 }
 
+// The stop names speech reads in part one kanji at a time, with the
+// readings the folder's yomi.csv now has.
+QStringList stopNameNotes(const gtfs::ImportedRoute &route, const QString &yomiPath)
+{
+    QStringList names;
+    for (const FareFileRecord &r : route.records)
+        names << cp932::decode(r.chimei);
+    QStringList notes;
+    for (const auto &[k, note] : stopNameReadingNotes(names, {yomiPath}))
+        notes << QStringLiteral("停留所「%1」: %2").arg(names[k], note);
+    return notes;
+}
+
 } // namespace
 
 QString bundledChimesFolder()
@@ -235,6 +250,7 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     };
     if (!writeAll(files, err))
         return unchanged();
+    warnings << stopNameNotes(route, yomiPath);
 
     out << QStringLiteral("系統: ") << route.routeId << QStringLiteral("（") << route.routeName << QStringLiteral("） → 系統番号 ")
         << route.number << '\n';

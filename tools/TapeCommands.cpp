@@ -11,6 +11,7 @@
 #include "sound/VoiceEngine.h"
 #include "sound/WavWriter.h"
 #include "tools/Csv.h"
+#include "tools/ReadingNotes.h"
 #include "tools/ToolFiles.h"
 
 #include <QFile>
@@ -180,8 +181,11 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
     for (const QString &problem : std::as_const(problems))
         err << problem << '\n';
     const QString &text = a.rest[0];
+    const TextReading read = reader->read(text);
     if (a.printReading)
-        out << reader->reading(text) << '\n';
+        out << read.kana << '\n';
+    if (const QString note = unknownCharactersNote(read); !note.isEmpty())
+        err << QStringLiteral("注意: ") << note << '\n';
     if (a.rest.size() < 2)
         return 0;
     const QString &wavPath = a.rest[1];

@@ -491,6 +491,7 @@ void tst_Package::dependsOnTheRuntimeData_data()
     QTest::newRow("Mincho font for stop names") << "fonts-ipafont-mincho";
     QTest::newRow("Japanese voice") << "espeak-ng-data";
     QTest::newRow("reading dictionary") << "mecab-ipadic-utf8";
+    QTest::newRow("readings of single kanji") << "kanjidic";
     QTest::newRow("MIDI sound font") << "timgm6mb-soundfont";
     QTest::newRow("Qt, found by dpkg-shlibdeps") << "libqt6widgets6";
     QTest::newRow("SDL, found by dpkg-shlibdeps") << "libsdl2-2.0-0";

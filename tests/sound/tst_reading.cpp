@@ -7,11 +7,13 @@
 #include "sound/JapaneseNumbers.h"
 #include "sound/JapaneseReader.h"
 #include "sound/KanaPhonemes.h"
+#include "sound/KanjiReadings.h"
 #include "sound/ReadingDictionary.h"
 #include "sound/ReadingNormalizer.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace kerubara;
@@ -117,6 +119,10 @@ private slots:
     void builtInDictionaryHasTheTransitWords();
 
     void announcementsAreReadAsAPassengerHearsThem();
+    void kanjiReadingsComeFromKanjidic_data();
+    void kanjiReadingsComeFromKanjidic();
+    void kanjiNoDictionaryReadsAreReadOneByOneAndNamed_data();
+    void kanjiNoDictionaryReadsAreReadOneByOneAndNamed();
 
     void kanaBecomeThePhonemesOfOurTable_data();
     void kanaBecomeThePhonemesOfOurTable();
@@ -233,6 +239,13 @@ void tst_Reading::countersChangeTheNumbersSound_data()
         {"9 September", "9", "月", u"クガツ"},
         {"1 line number", "1", "系統", u"イッケートー"},
         {"10 percent", "10", "%", u"ジュッパーセント"},
+        {"1 ward", "1", "区", u"イック"},
+        {"6 wards", "6", "区", u"ロック"},
+        {"8 wards", "8", "区", u"ハック"},
+        {"10 wards", "10", "区", u"ジュック"},
+        {"3 wards", "3", "区", u"サンク"},
+        {"the 7 o'clock band", "7", "時台", u"シチジダイ"},
+        {"the 4 o'clock band", "4", "時台", u"ヨジダイ"},
         {"not a counter", "3", "犬", u""},
     };
     for (const auto &r : rows)
@@ -267,6 +280,11 @@ void tst_Reading::numberExpressionsAreFoundInText_data()
     QTest::newRow("hour and minutes are two") << "4時30分" << 0 << 2 << "ヨジ";
     QTest::newRow("clock time") << "9:30発" << 0 << 4 << "クジサンジュップン";
     QTest::newRow("clock time on the hour") << "10:00" << 0 << 5 << "ジュージ";
+    QTest::newRow("zero-padded minutes") << "7時05分発" << 0 << 5 << "シチジゴフン";
+    QTest::newRow("zero minutes say nothing") << "8時00分発" << 0 << 5 << "ハチジ";
+    QTest::newRow("zero-padded hour") << "07時" << 0 << 3 << "シチジ";
+    QTest::newRow("zero-padded hour and minutes") << "07時09分" << 0 << 6 << "シチジキューフン";
+    QTest::newRow("hour band") << "9時台の便" << 0 << 3 << "クジダイ";
     QTest::newRow("range") << "1〜3番線" << 0 << 2 << "イチカラ";
     QTest::newRow("yen sign") << "¥1,200" << 0 << 6 << "センニヒャクエン";
     QTest::newRow("kanji units") << "1万2千円" << 0 << 5 << "イチマンニセンエン";
@@ -509,10 +527,63 @@ void tst_Reading::announcementsAreReadAsAPassengerHearsThem()
         if (asHeard(read) != asHeard(row[1]))
             failures << QStringLiteral("%1\n      expected %2\n      read     %3").arg(row[0], row[1], read);
     }
+    // One line each: QTest cuts a long failure message short.
+    for (const QString &failure : std::as_const(failures))
+        qWarning("%s", qPrintable(failure));
     const auto right = rows.size() - failures.size();
     qInfo("%lld of %lld announcements read right (%.1f %%)", static_cast<long long>(right),
           static_cast<long long>(rows.size()), 100.0 * static_cast<double>(right) / static_cast<double>(rows.size()));
     QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("\n    ") + failures.join(QStringLiteral("\n    "))));
+}
+
+void tst_Reading::kanjiReadingsComeFromKanjidic_data()
+{
+    QTest::addColumn<QString>("line"); // as KANJIDIC has it, but in UTF-8
+    QTest::addColumn<QString>("reading");
+    QTest::newRow("the first on reading") << "慈 3B7C U6148 B12 ジ いつく.しむ T1 しげ ちか {mercy}" << "ジ";
+    QTest::newRow("ou drawn out") << "照 3E48 U7167 B86 ショウ て.る て.らす T1 あき てる {illuminate}" << "ショー";
+    QTest::newRow("ei drawn out") << "生 4038 U751f B100 セイ ショウ い.きる う.まれる {life}" << "セー";
+    QTest::newRow("a kun reading without okurigana") << "込 397E U8fbc B162 -こ.む こ.む こ.み {crowded} {(kokuji)}" << "コ";
+    QTest::newRow("a kun reading, no name reading") << "畑 482A U7551 B86 はた はたけ -ばたけ T1 かま {farm}" << "ハタ";
+    QTest::newRow("only a name reading") << "匁 4C77 U5301 B20 T1 もんめ {monme}" << "";
+}
+
+void tst_Reading::kanjiReadingsComeFromKanjidic()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, reading);
+    QStringEncoder eucJp("EUC-JP");
+    const QByteArray bytes = eucJp.encode("# KANJIDIC JIS X 0208 Kanji Information File/\n" + line + "\n");
+    const KanjiReadings table = KanjiReadings::parse(bytes);
+    QCOMPARE(table.reading(line.toUcs4().value(0)), reading);
+    QCOMPARE(table.size(), reading.isEmpty() ? 0 : 1); // the heading is no kanji
+}
+
+void tst_Reading::kanjiNoDictionaryReadsAreReadOneByOneAndNamed_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<QStringList>("unknown"); // each character and the reading it was read by
+    QTest::newRow("two kanji of a temple") << "慈照院前" << "ジショーインマエ" << QStringList{"慈ジ", "照ショー"};
+    QTest::newRow("two kanji of a housing estate") << "備南台ハイツ" << "ビナンダイハイツ" << QStringList{"備ビ", "南ナン"};
+    QTest::newRow("once each") << "慈照院と慈照寺" << "ジショーイントジショージ" << QStringList{"慈ジ", "照ショー"};
+    QTest::newRow("words MeCab has") << "市役所前" << "シヤクショマエ" << QStringList{};
+    QTest::newRow("beyond KANJIDIC: left out and named") << "\U00020BB7野家" << "ノヤ" << QStringList{"\U00020BB7"};
+}
+
+// A stop's name reads whole, its unknown kanji by readings of their own,
+// and the tools hear which ones.
+void tst_Reading::kanjiNoDictionaryReadsAreReadOneByOneAndNamed()
+{
+    QVERIFY2(KanjiReadings::system().size() > 6000, "kanjidic is part of the build's packages");
+    QFETCH(QString, text);
+    QFETCH(QStringList, unknown);
+    const TextReading read = reader_->read(text);
+    QTEST(read.kana, "reading");
+    QStringList named;
+    for (const UnknownCharacter &u : read.unknown)
+        named << u.character + u.reading;
+    QCOMPARE(named, unknown);
 }
 
 void tst_Reading::kanaBecomeThePhonemesOfOurTable_data()

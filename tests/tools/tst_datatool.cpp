@@ -59,6 +59,8 @@ private slots:
     void checkNotesTicketNumbersThePanelCannotShow();
     void checkNotesASettingsColumnAmongTheFares_data();
     void checkNotesASettingsColumnAmongTheFares();
+    void checkNotesStopNamesReadOneKanjiAtATime_data();
+    void checkNotesStopNamesReadOneKanjiAtATime();
     void demoSettingsKeepTheirCommentsWhenBuilt();
 
 private:
@@ -411,6 +413,36 @@ void tst_DataTool::demoSettingsKeepTheirCommentsWhenBuilt()
     const QStringList source = comments(QStringLiteral(KERUBARA_DEMO_SETTINGS_SOURCE));
     QVERIFY(!source.isEmpty());
     QCOMPARE(comments(QStringLiteral(KERUBARA_DEMO_SETTINGS_BUILT)), source);
+}
+
+void tst_DataTool::checkNotesStopNamesReadOneKanjiAtATime_data()
+{
+    QTest::addColumn<QByteArray>("yomi"); // the route's yomi.csv beside the file; none when empty
+    QTest::addColumn<QString>("note");    // empty: none
+    QTest::newRow("no reading for the temple")
+        << QByteArray() << QStringLiteral("注意: record 2: 停留所「慈照院前」: 「慈」（ジ）、「照」（ショー）は読み辞書に語が無いため、");
+    QTest::newRow("the route's reading") << QByteArray("慈照院前,ジショーインマエ\n") << QString();
+}
+
+void tst_DataTool::checkNotesStopNamesReadOneKanjiAtATime()
+{
+    QFETCH(QByteArray, yomi);
+    QFETCH(QString, note);
+    const QString path = dir_.filePath("kanji.hy3");
+    using testing::StopBytes;
+    QVERIFY(testing::writeFile(path, testing::fareFileBytes(2, {StopBytes{cp932::encode(QStringLiteral("市役所前")), 1, {}},
+                                                                StopBytes{cp932::encode(QStringLiteral("慈照院前")), 1, {}}})));
+    QFile::remove(dir_.filePath("yomi.csv"));
+    if (!yomi.isEmpty())
+        QVERIFY(testing::writeFile(dir_.filePath("yomi.csv"), yomi));
+    const Run r = runTool({"check", path});
+    // A note, not a problem of the file.
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QString());
+    if (note.isEmpty())
+        QCOMPARE(r.err, QString());
+    else
+        QVERIFY2(r.err.startsWith(path + ": " + note), qPrintable(r.err));
 }
 
 QTEST_GUILESS_MAIN(tst_DataTool)

@@ -134,6 +134,8 @@ private slots:
     void ticketNumbersAndFareColumns();
     void readingsInEitherTranslationFormat_data();
     void readingsInEitherTranslationFormat();
+    void stopNamesReadOneKanjiAtATimeAreNoted_data();
+    void stopNamesReadOneKanjiAtATimeAreNoted();
     void badFeedIsNamedAndWritesNothing_data();
     void badFeedIsNamedAndWritesNothing();
     void exampleRoutesAreListed();
@@ -262,6 +264,35 @@ void tst_GtfsImport::readingsInEitherTranslationFormat()
     QFile written(dir.filePath("out/yomi.csv"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), yomi);
+}
+
+void tst_GtfsImport::stopNamesReadOneKanjiAtATimeAreNoted_data()
+{
+    QTest::addColumn<QByteArray>("translations");
+    QTest::addColumn<QString>("note"); // empty: none
+    QTest::newRow("no reading in the feed")
+        << QByteArray() << QStringLiteral("注意: 停留所「慈照院前」: 「慈」（ジ）、「照」（ショー）は読み辞書に語が無いため、");
+    QTest::newRow("the feed's reading")
+        << QByteArray("table_name,field_name,language,translation,record_id\nstops,stop_name,ja-Hrkt,じしょういんまえ,C\n")
+        << QString();
+}
+
+void tst_GtfsImport::stopNamesReadOneKanjiAtATimeAreNoted()
+{
+    QFETCH(QByteArray, translations);
+    QFETCH(QString, note);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files["stops.txt"].replace("C,停C", "C,慈照院前");
+    if (!translations.isEmpty())
+        files.insert("translations.txt", translations);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool({"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path(), dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    if (note.isEmpty())
+        QVERIFY2(!run.out.contains(QStringLiteral("慈照院前")), qPrintable(run.out));
+    else
+        QVERIFY2(run.out.contains(note), qPrintable(run.out));
 }
 
 void tst_GtfsImport::badFeedIsNamedAndWritesNothing_data()

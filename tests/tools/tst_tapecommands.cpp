@@ -48,6 +48,8 @@ private slots:
     void sayWritesWhatLivePlaybackMixes();
     void sayUsageErrors_data();
     void sayUsageErrors();
+    void sayNotesCharactersNoDictionaryHas_data();
+    void sayNotesCharactersNoDictionaryHas();
 
 private:
     QTemporaryDir dir_;
@@ -261,7 +263,7 @@ void tst_TapeCommands::sampleRouteReadsItsOwnStopNames()
         const QString stop = row.section(u',', 0, 0);
         QVERIFY2(!d.reading(stop).isEmpty(), qPrintable(stop));
     }
-    // 桜橋 is サクラキョー to MeCab.
+    // The stop's name as the route's dictionary reads it.
     const Run r = runTool({"say", "--reading", "--dict", examples + "/yomi.csv", QStringLiteral("次は、桜橋です。")});
     QCOMPARE(r.out, QStringLiteral("ツギワ、サクラバシデス。\n"));
 }
@@ -339,6 +341,37 @@ void tst_TapeCommands::sayUsageErrors()
     QTEST(r.status, "status");
     QVERIFY(r.out.isEmpty());
     QVERIFY(!r.err.isEmpty());
+}
+
+void tst_TapeCommands::sayNotesCharactersNoDictionaryHas_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("dictionary"); // given with --dict when not empty
+    QTest::addColumn<QString>("note");          // empty: none
+    QTest::newRow("kanji read one by one") << QStringLiteral("次は、慈照院前です。") << QByteArray()
+                                           << QStringLiteral("注意: 「慈」（ジ）、「照」（ショー）は読み辞書に語が無いため、1字ずつの読みで読みます。"
+                                                             "正しい読みは読み辞書（yomi.csv）に「文字,読み」の行で書けます。\n");
+    QTest::newRow("a kanji with no reading") << QStringLiteral("\U00020BB7野家前") << QByteArray()
+                                             << QStringLiteral("注意: 「\U00020BB7」は読みが分からないため、読み上げません。"
+                                                               "正しい読みは読み辞書（yomi.csv）に「文字,読み」の行で書けます。\n");
+    QTest::newRow("the word in a dictionary") << QStringLiteral("次は、慈照院前です。") << QByteArray("慈照院前,ジショーインマエ\n")
+                                              << QString();
+    QTest::newRow("words MeCab has") << QStringLiteral("次は、市役所前です。") << QByteArray() << QString();
+}
+
+void tst_TapeCommands::sayNotesCharactersNoDictionaryHas()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, dictionary);
+    QStringList args{"say", "--reading", text};
+    if (!dictionary.isEmpty()) {
+        QVERIFY(writeFile(dir_.filePath("route.csv"), dictionary));
+        args << "--dict" << dir_.filePath("route.csv");
+    }
+    const Run r = runTool(args);
+    QCOMPARE(r.status, 0);
+    QVERIFY(!r.out.isEmpty());
+    QTEST(r.err, "note");
 }
 
 QTEST_GUILESS_MAIN(tst_TapeCommands)
