@@ -127,16 +127,16 @@ void tst_Speech::engineReadsWithTheDataFoldersDictionaryOverTheUsers()
     // The user's own, in the configuration folder, and the route's, in the
     // broadcast data folder (named in capitals, as a Windows copy may be).
     QVERIFY(QDir().mkpath(QFileInfo(ReadingDictionary::userFile()).absolutePath()));
-    QVERIFY(testing::writeFile(ReadingDictionary::userFile(), "桜橋,サクラバシ\n大手町,オオテマチ\n"));
+    QVERIFY(testing::writeFile(ReadingDictionary::userFile(), "桜橋,サクラハシ\n大手町,オオテマチ\n"));
     QVERIFY(testing::writeFile(data.filePath("YOMI.CSV"), "大手町,オーテチョー\nbad line\n"));
     QCOMPARE(engine->reading("桜橋と大手町"), QStringLiteral("サクラバシトオーテマチ"));
 
     const QStringList problems = engine->useReadingDictionaries(data.path() + u'/');
-    QCOMPARE(engine->reading("桜橋と大手町"), QStringLiteral("サクラバシトオーテチョー"));
+    QCOMPARE(engine->reading("桜橋と大手町"), QStringLiteral("サクラハシトオーテチョー"));
     QCOMPARE(problems.size(), 1);
     QVERIFY2(problems[0].startsWith(data.filePath("YOMI.CSV") + QStringLiteral(": 2行目: ")), qPrintable(problems[0]));
     // Its phoneme input as well.
-    QCOMPARE(engine->phonemes("桜橋"), QStringLiteral("[[s,akur`ab'as\\i]]"));
+    QCOMPARE(engine->phonemes("桜橋"), QStringLiteral("[[s,akur`ah'as\\i]]"));
 
     // Without the files, the built-in words and MeCab again.
     QVERIFY(QFile::remove(ReadingDictionary::userFile()));
