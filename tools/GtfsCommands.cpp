@@ -11,7 +11,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -66,9 +65,12 @@ GtfsArguments gtfsArguments(const QStringList &args)
             }
             a.request.direction = value.toInt();
         } else if (arg == u"--number") {
-            static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
-            if (!digits.match(value).hasMatch()) {
-                a.error = QStringLiteral("--number には系統番号を1～5桁の数字で指定してください。");
+            if (!gtfs::isRouteNumber(value)) {
+                const bool zeros = !value.isEmpty() && value.size() <= 5
+                    && std::all_of(value.begin(), value.end(), [](QChar c) { return c == u'0'; });
+                a.error = zeros
+                    ? QStringLiteral("--number %1 は系統番号 0 です。系統番号 0 は、系統を入力せずにリセットしたときに読まれる番号なので使えません。1～99999 を指定してください。").arg(value)
+                    : QStringLiteral("--number には系統番号を1～5桁の数字（1～99999）で指定してください。");
                 return a;
             }
             a.request.number = value;
@@ -184,8 +186,8 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         return unchanged();
     }
     if (imported.needsNumber)
-        return usageError(err, QStringLiteral("系統「%1」の route_short_name は1～5桁の数字ではありません。--number で系統番号を指定してください。")
-                                   .arg(a.request.routeId));
+        return usageError(err, QStringLiteral("系統「%1」の route_short_name「%2」は系統番号（1～99999）になりません。--number で系統番号を指定してください。")
+                                   .arg(a.request.routeId, imported.shortName));
     const gtfs::ImportedRoute &route = *imported.route;
     QStringList warnings = route.warnings;
 
@@ -237,10 +239,16 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         return unchanged();
 
     out << QStringLiteral("系統: ") << route.routeId << QStringLiteral("（") << route.routeName << QStringLiteral("） → 系統番号 ")
-        << route.number << '\n';
+        << route.number;
+    if (!a.request.number.isEmpty() && a.request.number != route.number)
+        out << QStringLiteral("（%1 の先頭の 0 は系統番号に入りません）").arg(a.request.number);
+    out << '\n';
     out << QStringLiteral("便: ") << route.tripId << QStringLiteral("（") << route.destination << QStringLiteral("行き）\n");
     out << QStringLiteral("停留所: ") << route.records.size() << QStringLiteral("件\n");
-    out << QStringLiteral("整理券番号: 1～") << route.tickets << '\n';
+    if (route.tickets > 0)
+        out << QStringLiteral("整理券番号: 1～") << route.tickets << '\n';
+    else
+        out << QStringLiteral("整理券番号: なし（乗車できる停留所がありません）\n");
     if (route.lowestFare)
         out << QStringLiteral("運賃: ") << *route.lowestFare << QStringLiteral("円～") << *route.highestFare << QStringLiteral("円\n");
     else

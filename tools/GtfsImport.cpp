@@ -604,6 +604,17 @@ std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedDa
     return names;
 }
 
+// The place a headsign names, without the 行き (行, ゆき) many operators end
+// it with: the greeting and the summary add their own.
+QString placeOf(const QString &headsign)
+{
+    static const QRegularExpression bound(QStringLiteral("(?:行き|ゆき|(?<!銀)行)$"));
+    QString place = headsign;
+    place.remove(bound);
+    place = place.trimmed();
+    return place.isEmpty() ? headsign : place;
+}
+
 // Where the bus goes: the trip's headsign, else its last stop.
 QString destinationOf(const TripInfo &trip, const std::vector<QString> &names, QStringList &warnings)
 {
@@ -611,7 +622,7 @@ QString destinationOf(const TripInfo &trip, const std::vector<QString> &names, Q
         return names.back();
     QString bad;
     if (const std::optional<QString> headsign = storableName(trip.headsign, &bad))
-        return *headsign;
+        return placeOf(*headsign);
     warnings << QStringLiteral("trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。").arg(trip.headsign);
     return names.back();
 }
@@ -663,12 +674,16 @@ void fillRecords(ImportedRoute &out, const std::vector<QString> &names, const st
 
 // The readings of the names in katakana, each name once; a reading that is
 // not kana is left out with a warning.
-bool fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
-                  const std::vector<QString> &names, FeedError *error)
+void fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
+                  const std::vector<QString> &names)
 {
-    const std::optional<Readings> readings = loadReadings(feed, error);
-    if (!readings)
-        return false;
+    FeedError unreadable;
+    std::optional<Readings> readings = loadReadings(feed, &unreadable);
+    if (!readings) {
+        // Readings only help the voice: the route is made without them.
+        out.warnings << unreadable.text() + QStringLiteral("読みは使わずに続けました。");
+        readings.emplace();
+    }
     QSet<QString> named;
     for (std::size_t i = 0; i < stops.size(); ++i) {
         const QString &stopName = data.stops[stops[i].stopId].name;
@@ -687,10 +702,15 @@ bool fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, co
         named.insert(names[i]);
         out.readings.emplace_back(names[i], katakana);
     }
-    return true;
 }
 
 } // namespace
+
+bool isRouteNumber(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
+    return digits.match(text).hasMatch() && routeNumberText(text) != u"0";
+}
 
 ImportResult importRoute(const Feed &feed, const ImportRequest &request)
 {
@@ -717,10 +737,10 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
                        QStringLiteral("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。")
                            .arg(trip->id, QString::number(stops.size()))});
 
-    static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
     const QString number = !request.number.isEmpty() ? request.number : route.shortName;
-    if (!digits.match(number).hasMatch()) {
+    if (!isRouteNumber(number)) {
         result.needsNumber = true;
+        result.shortName = route.shortName;
         return result;
     }
 
@@ -743,8 +763,7 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
                            .arg(trip->id, QString::number(out.tickets), QString::number(kMaxTickets))});
     fillRecords(out, *names, stops, numbers, fares);
     out.announcements = announcementsOf(*names, stops, out.destination);
-    if (!fillReadings(out, feed, *data, stops, *names, &error))
-        return failed(error);
+    fillReadings(out, feed, *data, stops, *names);
     result.route = std::move(out);
     return result;
 }

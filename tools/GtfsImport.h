@@ -44,6 +44,10 @@ struct RouteListing
 // The feed's routes in the order of routes.txt.
 std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error);
 
+// A text that can number a route: one to five digits, not all zeros (route
+// 0 is what the panel loads when no route is typed before リセット).
+bool isRouteNumber(const QString &text);
+
 struct ImportRequest
 {
     QString routeId;
@@ -73,8 +77,9 @@ struct ImportResult
 {
     std::optional<ImportedRoute> route;
     std::optional<FeedError> error;
-    // No number was asked for and route_short_name is not 1 to 5 digits.
+    // No number was asked for and route_short_name is no route number.
     bool needsNumber = false;
+    QString shortName; // route_short_name, when a number is needed
 };
 
 ImportResult importRoute(const Feed &feed, const ImportRequest &request);

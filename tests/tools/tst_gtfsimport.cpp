@@ -10,6 +10,7 @@
 #include "operation/FareFile.h"
 #include "reslib/Cp932.h"
 #include "settings/SettingsLocation.h"
+#include "sound/DataIo.h"
 #include "sound/SoundSystem.h"
 #include "windows/Form1.h"
 #include "windows/frmCtl.h"
@@ -91,6 +92,14 @@ std::vector<FareFileRecord> readRoute(const QString &path)
     return scanFareFile(file).records;
 }
 
+std::vector<TapeRecord> readTape(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return readTapeFile(file).records;
+}
+
 // Every file under a folder with its bytes.
 QMap<QString, QByteArray> contents(const QString &folder)
 {
@@ -134,6 +143,10 @@ private slots:
     void ticketNumbersAndFareColumns();
     void readingsInEitherTranslationFormat_data();
     void readingsInEitherTranslationFormat();
+    void destinationIsSaidOnce_data();
+    void destinationIsSaidOnce();
+    void summarySaysWhatWasMade_data();
+    void summarySaysWhatWasMade();
     void badFeedIsNamedAndWritesNothing_data();
     void badFeedIsNamedAndWritesNothing();
     void exampleRoutesAreListed();
@@ -262,6 +275,89 @@ void tst_GtfsImport::readingsInEitherTranslationFormat()
     QFile written(dir.filePath("out/yomi.csv"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), yomi);
+}
+
+void tst_GtfsImport::destinationIsSaidOnce_data()
+{
+    QTest::addColumn<QByteArray>("headsign");
+    QTest::addColumn<QString>("bound"); // as the greeting and the summary say it
+
+    QTest::newRow("a place") << QByteArray("停E") << QStringLiteral("停E行き");
+    QTest::newRow("a headsign ending in 行き") << QByteArray("伊勢崎病院北行き") << QStringLiteral("伊勢崎病院北行き");
+    QTest::newRow("a headsign ending in 行") << QByteArray("伊勢崎病院北行") << QStringLiteral("伊勢崎病院北行き");
+    QTest::newRow("a headsign ending in ゆき") << QByteArray("停Eゆき") << QStringLiteral("停E行き");
+    QTest::newRow("a bank is a place") << QByteArray("中央銀行") << QStringLiteral("中央銀行行き");
+    QTest::newRow("no headsign: the last stop") << QByteArray() << QStringLiteral("停E行き");
+}
+
+// The greeting and the summary say where the bus goes with one 行き, whether
+// the headsign carries its own or not.
+void tst_GtfsImport::destinationIsSaidOnce()
+{
+    QFETCH(QByteArray, headsign);
+    QFETCH(QString, bound);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert("trips.txt", "route_id,service_id,trip_id,direction_id,trip_headsign\nR,WD,T,0," + headsign + "\n");
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool({"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path(), dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains(QStringLiteral("便: T（") + bound + u'）'), qPrintable(run.out));
+    const std::vector<TapeRecord> tape = readTape(dir.filePath("out/7tp.csv"));
+    QVERIFY(!tape.empty());
+    QCOMPARE(tape.front().Text, QStringLiteral("ご乗車ありがとうございます。このバスは、") + bound + QStringLiteral("です。整理券をお取りください。"));
+}
+
+void tst_GtfsImport::summarySaysWhatWasMade_data()
+{
+    QTest::addColumn<Files>("changes");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");    // on either stream
+    QTest::addColumn<QString>("written"); // the fare data, none when empty
+
+    QTest::newRow("nobody may board")
+        << Files{{"stop_times.txt", "trip_id,arrival_time,departure_time,stop_id,stop_sequence,pickup_type\n"
+                                    "T,7:00:00,7:00:00,A,1,1\nT,7:02:00,7:02:00,B,2,1\nT,7:05:00,7:05:00,C,3,1\n"
+                                    "T,7:09:30,7:10:00,D,4,1\nT,7:12:00,7:12:00,E,5,1\n"}}
+        << QStringList() << 0 << QStringLiteral("整理券番号: なし（乗車できる停留所がありません）") << QStringLiteral("7.hy3");
+    QTest::newRow("a number with leading zeros")
+        << Files() << QStringList{"--number", "007"} << 0 << QStringLiteral("系統番号 7（007 の先頭の 0 は系統番号に入りません）")
+        << QStringLiteral("7.hy3");
+    QTest::newRow("route number 0 is refused")
+        << Files() << QStringList{"--number", "00000"} << 2 << QStringLiteral("系統番号 0 は") << QString();
+    QTest::newRow("a route_short_name of 0 is no number")
+        << Files{{"routes.txt", "route_id,route_short_name\nR,0\n"}} << QStringList() << 2
+        << QStringLiteral("route_short_name「0」") << QString();
+    QTest::newRow("translations without a language column")
+        << Files{{"translations.txt", "table_name,field_name,translation,field_value\nstops,stop_name,ていえー,停A\n"}}
+        << QStringList() << 0
+        << QStringLiteral("translations.txt: 1行目: 見出しに言語の列（language または lang）がありません。読みは使わずに続けました。")
+        << QStringLiteral("7.hy3");
+}
+
+// What the summary says is true of what was written, and a number that
+// cannot name the route is refused before anything is.
+void tst_GtfsImport::summarySaysWhatWasMade()
+{
+    QFETCH(Files, changes);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert(changes);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool(QStringList{"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path()}
+                                     + options + QStringList{dir.filePath("out")});
+    QCOMPARE(run.status, status);
+    QVERIFY2((run.out + run.err).contains(said), qPrintable(run.out + run.err));
+    QVERIFY2(!run.out.contains(QStringLiteral("～0\n")), qPrintable(run.out));
+    if (written.isEmpty())
+        QVERIFY(!QFileInfo::exists(dir.filePath("out")));
+    else
+        QVERIFY(QFileInfo(dir.filePath("out/" + written)).isFile());
 }
 
 void tst_GtfsImport::badFeedIsNamedAndWritesNothing_data()
