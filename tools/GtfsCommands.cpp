@@ -46,6 +46,9 @@ GtfsArguments gtfsArguments(const QStringList &args)
                 return a;
             }
             value = args[i];
+        } else if (arg == u"--keep-qualifiers") {
+            a.request.keepQualifiers = true;
+            continue;
         } else if (arg.startsWith(u"--")) {
             a.error = QStringLiteral("「%1」というオプションはありません。").arg(arg);
             return a;
@@ -253,7 +256,13 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         out << QStringLiteral("運賃: ") << *route.lowestFare << QStringLiteral("円～") << *route.highestFare << QStringLiteral("円\n");
     else
         out << QStringLiteral("運賃: なし\n");
-    out << QStringLiteral("読み: ") << route.readings.size() << QStringLiteral("件\n");
+    out << QStringLiteral("読み: ") << route.readings.size() << QStringLiteral("件");
+    if (!route.unread.isEmpty()) {
+        constexpr qsizetype kNamed = 10;
+        out << QStringLiteral("（読みのない停留所: ") << route.unread.mid(0, kNamed).join(QStringLiteral("、"))
+            << (route.unread.size() > kNamed ? QStringLiteral(" など%1件").arg(route.unread.size()) : QString()) << u'）';
+    }
+    out << '\n';
     for (const OutputFile &f : files)
         out << QStringLiteral("書き出し: ") << f.path << '\n';
     out << QStringLiteral("kerubara --settings ") << files.back().path << QStringLiteral(" で起動し、系統 ") << route.number

@@ -26,6 +26,7 @@ struct StopInfo
     QString name;
     QString zone;
     int line = 0;
+    QString parent; // parent_station: the station a platform belongs to
 };
 
 struct StopTime
@@ -115,6 +116,7 @@ bool loadStops(const Feed &feed, FeedData &data, FeedError *error)
     const int id = table->column(QStringLiteral("stop_id"));
     const int name = table->column(QStringLiteral("stop_name"));
     const int zone = table->column(QStringLiteral("zone_id"));
+    const int parent = table->column(QStringLiteral("parent_station"));
     data.stops.reserve(static_cast<qsizetype>(table->rows.size()));
     for (const csv::Row &row : table->rows) {
         const QString stopId = Table::value(row, id);
@@ -126,7 +128,7 @@ bool loadStops(const Feed &feed, FeedData &data, FeedError *error)
             *error = rowError(*table, row, QStringLiteral("stop_id「%1」は %2 行目にもあります。").arg(stopId, QString::number(it->line)));
             return false;
         }
-        data.stops.insert(stopId, StopInfo{Table::value(row, name), Table::value(row, zone), row.line});
+        data.stops.insert(stopId, StopInfo{Table::value(row, name), Table::value(row, zone), row.line, Table::value(row, parent)});
     }
     return true;
 }
@@ -437,6 +439,80 @@ QString spokenName(QString name)
     return name;
 }
 
+// A name without its trailing qualifier in brackets: 「県庁前（群馬）」 is
+// 県庁前. Nothing for a name without one, or with nothing before it.
+std::optional<QString> withoutQualifier(const QString &name)
+{
+    static const QRegularExpression qualified(QStringLiteral("^(.*?)\\s*[（(][^（）()]+[）)]\\s*$"));
+    const QRegularExpressionMatch m = qualified.match(name);
+    if (!m.hasMatch() || m.captured(1).trimmed().isEmpty())
+        return std::nullopt;
+    return m.captured(1).trimmed();
+}
+
+// How a stop of a trip is called on the panel and in the announcements.
+struct ShownStop
+{
+    QString id;       // the stop named: a platform's station, else the stop itself
+    QString fullName; // its name as the feed writes it
+    QString name;     // as shown
+};
+
+// Each stop of a trip as a passenger knows it: a platform (a stop with a
+// parent_station) by its station's name, and a name without its trailing
+// qualifier in brackets, unless the qualifiers are kept or two stops of the
+// trip would then share a name.
+std::vector<ShownStop> shownStops(const FeedData &data, const std::vector<StopTime> &stops, bool keepQualifiers,
+                                  QStringList &warnings)
+{
+    std::vector<ShownStop> shown;
+    shown.reserve(stops.size());
+    QHash<QString, QSet<QString>> named; // a name as shown, by the stops it would name
+    for (const StopTime &s : stops) {
+        const StopInfo &stop = data.stops[s.stopId];
+        QString id = s.stopId;
+        if (!stop.parent.isEmpty()) {
+            if (data.stops.contains(stop.parent))
+                id = stop.parent;
+            else if (const QString note = QStringLiteral("停留所「%1」（stop_id %2）の parent_station「%3」は stops.txt にありません。停留所自身の名前にしました。")
+                                              .arg(stop.name, s.stopId, stop.parent);
+                     !warnings.contains(note))
+                warnings << note;
+        }
+        const QString &full = data.stops[id].name;
+        const QString name = keepQualifiers ? full : withoutQualifier(full).value_or(full);
+        named[name].insert(id);
+        shown.push_back({id, full, name});
+    }
+    for (ShownStop &s : shown) {
+        if (s.name != s.fullName && named.value(s.name).size() > 1)
+            s.name = s.fullName;
+    }
+    return shown;
+}
+
+// A reading given for the whole name `full` as the reading of `shown`: as it
+// is when the names are the same (a qualifier kept is read after a pause);
+// without its bracketed end when `shown` is `full` without its qualifier.
+// Nothing when the reading does not show which part reads the qualifier.
+std::optional<QString> readingAs(const QString &shown, const QString &full, QString reading)
+{
+    if (shown != full) {
+        if (withoutQualifier(full) != shown)
+            return std::nullopt;
+        const std::optional<QString> base = withoutQualifier(reading);
+        if (!base)
+            return std::nullopt;
+        reading = *base;
+    }
+    for (QChar &c : reading) {
+        if (c == u'（' || c == u'(')
+            c = u'・';
+    }
+    reading.remove(u'）').remove(u')');
+    return reading;
+}
+
 // The readings of the feed's stop names in ja-Hrkt, by stop_id and by name.
 struct Readings
 {
@@ -583,22 +659,22 @@ namespace {
 
 // The names the fare data and the announcements carry, one per stop; a name
 // with a character Shift-JIS lacks even in its compatibility form is an error.
-std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
+std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedData &data, const std::vector<ShownStop> &stops,
                                                   QStringList &warnings, FeedError *error)
 {
     std::vector<QString> names;
-    for (const StopTime &s : stops) {
-        const StopInfo &stop = data.stops[s.stopId];
+    for (const ShownStop &s : stops) {
+        const StopInfo &stop = data.stops[s.id];
         QString bad;
-        const std::optional<QString> name = storableName(stop.name, &bad);
+        const std::optional<QString> name = storableName(s.name, &bad);
         if (!name) {
             *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
                       QStringLiteral("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
-                          .arg(stop.name, s.stopId, bad, codePoint(bad))};
+                          .arg(s.name, s.id, bad, codePoint(bad))};
             return std::nullopt;
         }
-        if (*name != stop.name)
-            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(stop.name, *name);
+        if (*name != s.name)
+            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(s.name, *name);
         names.push_back(*name);
     }
     return names;
@@ -672,10 +748,12 @@ void fillRecords(ImportedRoute &out, const std::vector<QString> &names, const st
         out.warnings << datatool::ticketsBeyondPanelText(*beyond);
 }
 
-// The readings of the names in katakana, each name once; a reading that is
-// not kana is left out with a warning.
+// The readings of the names in katakana, each name once: the feed's reading
+// of the name shown, else of the stop it names (the station of a platform),
+// else of the stop itself. A reading that is not kana is left out with a
+// warning; the names left without one are listed.
 void fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
-                  const std::vector<QString> &names)
+                  const std::vector<ShownStop> &shown, const std::vector<QString> &names)
 {
     FeedError unreadable;
     std::optional<Readings> readings = loadReadings(feed, &unreadable);
@@ -686,21 +764,36 @@ void fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, co
     }
     QSet<QString> named;
     for (std::size_t i = 0; i < stops.size(); ++i) {
-        const QString &stopName = data.stops[stops[i].stopId].name;
-        QString reading = readings->byStop.value(stops[i].stopId);
-        if (reading.isEmpty())
-            reading = readings->byName.value(stopName);
-        if (reading.isEmpty() || named.contains(names[i]))
+        if (named.contains(names[i]))
             continue;
-        const QString katakana = ReadingDictionary::cleanReading(reading);
-        if (katakana.isEmpty()) {
-            out.warnings << feed.shownName(QStringLiteral("translations.txt"))
-                    + QStringLiteral(": %1行目: 「%2」の読み「%3」はかなではないため使いません。")
-                          .arg(QString::number(readings->lineOf.value(reading)), stopName, reading);
-            continue;
+        const QString &own = stops[i].stopId;
+        const QString &ownName = data.stops[own].name;
+        const std::pair<QString, QString> candidates[] = {
+            {shown[i].name, readings->byName.value(shown[i].name)},
+            {shown[i].fullName, readings->byStop.value(shown[i].id)},
+            {shown[i].fullName, readings->byName.value(shown[i].fullName)},
+            {ownName, readings->byStop.value(own)},
+            {ownName, readings->byName.value(ownName)},
+        };
+        for (const auto &[full, reading] : candidates) {
+            const std::optional<QString> as = readingAs(shown[i].name, full, reading);
+            if (!as || as->isEmpty())
+                continue;
+            const QString katakana = ReadingDictionary::cleanReading(*as);
+            if (katakana.isEmpty()) {
+                out.warnings << feed.shownName(QStringLiteral("translations.txt"))
+                        + QStringLiteral(": %1行目: 「%2」の読み「%3」はかなではないため使いません。")
+                              .arg(QString::number(readings->lineOf.value(reading)), full, reading);
+                continue;
+            }
+            named.insert(names[i]);
+            out.readings.emplace_back(names[i], katakana);
+            break;
         }
-        named.insert(names[i]);
-        out.readings.emplace_back(names[i], katakana);
+    }
+    for (const QString &name : names) {
+        if (!named.contains(name) && !out.unread.contains(name))
+            out.unread << name;
     }
 }
 
@@ -749,7 +842,8 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
     out.routeName = route.name();
     out.tripId = trip->id;
     out.number = routeNumberText(number);
-    const std::optional<std::vector<QString>> names = storableNames(feed, *data, stops, out.warnings, &error);
+    const std::vector<ShownStop> shown = shownStops(*data, stops, request.keepQualifiers, out.warnings);
+    const std::optional<std::vector<QString>> names = storableNames(feed, *data, shown, out.warnings, &error);
     if (!names)
         return failed(error);
     out.destination = destinationOf(*trip, *names, out.warnings);
@@ -763,7 +857,7 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
                            .arg(trip->id, QString::number(out.tickets), QString::number(kMaxTickets))});
     fillRecords(out, *names, stops, numbers, fares);
     out.announcements = announcementsOf(*names, stops, out.destination);
-    fillReadings(out, feed, *data, stops, *names);
+    fillReadings(out, feed, *data, stops, shown, *names);
     result.route = std::move(out);
     return result;
 }

@@ -55,6 +55,7 @@ struct ImportRequest
     std::optional<int> direction;  // only trips of this direction_id
     QString number;                // empty: route_short_name when it is 1-5 digits
     TicketRule tickets = TicketRule::Stage;
+    bool keepQualifiers = false;   // names keep a trailing qualifier in brackets
 };
 
 struct ImportedRoute
@@ -67,6 +68,7 @@ struct ImportedRoute
     std::vector<FareFileRecord> records;
     std::vector<TapeRecord> announcements;
     std::vector<std::pair<QString, QString>> readings; // stop name, katakana
+    QStringList unread; // the names written without a reading, in route order
     int tickets = 0;
     std::optional<int> lowestFare;
     std::optional<int> highestFare;

@@ -143,6 +143,8 @@ private slots:
     void ticketNumbersAndFareColumns();
     void readingsInEitherTranslationFormat_data();
     void readingsInEitherTranslationFormat();
+    void stopNamesAsThePanelShowsThem_data();
+    void stopNamesAsThePanelShowsThem();
     void destinationIsSaidOnce_data();
     void destinationIsSaidOnce();
     void summarySaysWhatWasMade_data();
@@ -272,6 +274,83 @@ void tst_GtfsImport::readingsInEitherTranslationFormat()
     QVERIFY(writeFeed(dir.filePath("feed"), files));
     const testing::Run run = runTool({"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path(), dir.filePath("out")});
     QVERIFY2(run.status == 0, qPrintable(run.err));
+    QFile written(dir.filePath("out/yomi.csv"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), yomi);
+}
+
+void tst_GtfsImport::stopNamesAsThePanelShowsThem_data()
+{
+    QTest::addColumn<QByteArray>("stops");
+    QTest::addColumn<QByteArray>("translations");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("names"); // of the five stops, as written
+    QTest::addColumn<QByteArray>("yomi");
+    QTest::addColumn<QString>("unread"); // the summary's line of readings
+
+    const QByteArray head = "stop_id,stop_name,zone_id,location_type,parent_station\n";
+    const QByteArray qualified = head + "A,停A,Z1,0,\nB,停B,Z1,0,\nC,県庁前（群馬）,Z2,0,\nD,停D,Z2,0,\nE,停E,Z3,0,\n";
+    const QByteArray byName = "trans_id,lang,translation\n";
+    QTest::newRow("platforms by their station, with its reading")
+        << head + "A,停A,Z1,0,\nB,前橋駅前（４番のりば）,Z1,0,PB\nPB,前橋駅前,,1,\nC,停C,Z2,0,\nD,停D,Z2,0,\n"
+                  "E,前橋駅前（２番のりば）,Z3,0,PB\n"
+        << QByteArray("table_name,field_name,language,translation,record_id\nstops,stop_name,ja-Hrkt,まえばしえきまえ,PB\n")
+        << QStringList() << QStringList{"停A", "前橋駅前", "停C", "停D", "前橋駅前"} << QByteArray("前橋駅前,マエバシエキマエ\n")
+        << QStringLiteral("読み: 1件（読みのない停留所: 停A、停C、停D）");
+    QTest::newRow("a qualifier left off, from the reading too")
+        << qualified << byName + "県庁前（群馬）,ja-Hrkt,けんちょうまえ（ぐんま）\n停A,ja-Hrkt,ていえー\n" << QStringList()
+        << QStringList{"停A", "停B", "県庁前", "停D", "停E"} << QByteArray("停A,テイエー\n県庁前,ケンチョウマエ\n")
+        << QStringLiteral("読み: 2件（読みのない停留所: 停B、停D、停E）");
+    QTest::newRow("--keep-qualifiers")
+        << qualified << byName + "県庁前（群馬）,ja-Hrkt,けんちょうまえ（ぐんま）\n" << QStringList{"--keep-qualifiers"}
+        << QStringList{"停A", "停B", "県庁前（群馬）", "停D", "停E"} << QByteArray("県庁前（群馬）,ケンチョウマエ、グンマ\n")
+        << QStringLiteral("読み: 1件（");
+    QTest::newRow("a reading that does not show the qualifier's part is not used")
+        << qualified << byName + "県庁前（群馬）,ja-Hrkt,けんちょうまえぐんま\n" << QStringList()
+        << QStringList{"停A", "停B", "県庁前", "停D", "停E"} << QByteArray()
+        << QStringLiteral("読み: 0件（読みのない停留所: 停A、停B、県庁前、停D、停E）");
+    QTest::newRow("qualifiers kept where two stops would share a name")
+        << head + "A,停A,Z1,0,\nB,停B,Z1,0,\nC,県庁前（群馬）,Z2,0,\nD,県庁前（前橋市）,Z2,0,\nE,市役所・合庁前（前橋市）,Z3,0,\n"
+        << QByteArray() << QStringList() << QStringList{"停A", "停B", "県庁前（群馬）", "県庁前（前橋市）", "市役所・合庁前"}
+        << QByteArray() << QStringLiteral("読み: 0件");
+    QTest::newRow("a qualifier kept beside the same name without one")
+        << head + "A,停A,Z1,0,\nB,停B,Z1,0,\nC,県庁前（群馬）,Z2,0,\nD,停D,Z2,0,\nE,県庁前,Z3,0,\n" << QByteArray()
+        << QStringList() << QStringList{"停A", "停B", "県庁前（群馬）", "停D", "県庁前"} << QByteArray() << QStringLiteral("読み: 0件");
+}
+
+// The panel and the announcements name each stop as a passenger knows it:
+// a platform by its station, without a qualifier in brackets unless two
+// stops would then be called alike; yomi.csv reads every name written.
+void tst_GtfsImport::stopNamesAsThePanelShowsThem()
+{
+    QFETCH(QByteArray, stops);
+    QFETCH(QByteArray, translations);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, names);
+    QFETCH(QByteArray, yomi);
+    QFETCH(QString, unread);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert("stops.txt", stops);
+    if (!translations.isEmpty())
+        files.insert("translations.txt", translations);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool(QStringList{"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path()}
+                                     + options + QStringList{dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains(unread), qPrintable(run.out));
+
+    const std::vector<FareFileRecord> route = readRoute(dir.filePath("out/7.hy3"));
+    const std::vector<TapeRecord> tape = readTape(dir.filePath("out/7tp.csv"));
+    QCOMPARE(route.size(), std::size_t(5));
+    QCOMPARE(tape.size(), std::size_t(5));
+    for (std::size_t i = 0; i < route.size(); ++i) {
+        QCOMPARE(cp932::decode(route[i].chimei), names[qsizetype(i)]);
+        if (i > 0)
+            QVERIFY2(tape[i].Text.startsWith(QStringLiteral("次は、") + (i == 4 ? QStringLiteral("終点、") : QString())
+                                             + names[qsizetype(i)] + QStringLiteral("です。")),
+                     qPrintable(tape[i].Text));
+    }
     QFile written(dir.filePath("out/yomi.csv"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), yomi);
