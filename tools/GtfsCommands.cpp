@@ -131,6 +131,20 @@ bool writeAll(const std::vector<OutputFile> &files, QTextStream &err)
     return true;
 }
 
+// The fares column of gtfs-routes: their range, or why there is none.
+QString faresText(const gtfs::RouteListing &r)
+{
+    if (!r.hasRules || (r.tickets && !r.lowestFare))
+        return QStringLiteral("なし");
+    if (!r.lowestFare)
+        return QStringLiteral("-");
+    QString range = *r.lowestFare == *r.highestFare ? QStringLiteral("%1円").arg(*r.lowestFare)
+                                                    : QStringLiteral("%1～%2円").arg(*r.lowestFare).arg(*r.highestFare);
+    if (r.fareMissing)
+        range += QStringLiteral("（運賃のない区間あり）");
+    return range;
+}
+
 int refuse(QTextStream &err, const gtfs::FeedError &error)
 {
     err << error.text() << '\n';
@@ -159,9 +173,18 @@ int listGtfsRoutes(const QStringList &args, QTextStream &out, QTextStream &err)
     const auto routes = gtfs::listRoutes(*feed, &error);
     if (!routes)
         return refuse(err, error);
-    out << QStringLiteral("route_id\t系統名\t便数\t停留所数\t整理券番号\n");
-    for (const gtfs::RouteListing &r : *routes)
-        out << r.id << '\t' << r.name << '\t' << r.trips << '\t' << r.stops << '\t' << r.tickets << '\n';
+    out << QStringLiteral("route_id\t系統名\t方向\t行先\t始発 → 終点\t便数\t停留所数\t整理券番号\t運賃\n");
+    const QString none = QStringLiteral("-");
+    for (const gtfs::RouteListing &r : *routes) {
+        out << r.id << '\t' << r.name << '\t' << (r.direction < 0 ? none : QString::number(r.direction)) << '\t'
+            << (r.headsign.isEmpty() ? none : r.headsign) << '\t'
+            << (r.first.isEmpty() ? none : r.first + QStringLiteral(" → ") + r.last) << '\t' << r.trips << '\t' << r.stops
+            << '\t' << (r.tickets ? QString::number(*r.tickets) : none) << '\t' << faresText(r) << '\n';
+        if (r.stops > kFareRows)
+            err << QStringLiteral("注意: 系統「%1」%2の便は停留所が%3件あり、1つの系統に入る301件を超えるため、gtfs では取り込めません。\n")
+                       .arg(r.id, r.direction < 0 ? QString() : QStringLiteral("（方向 %1）").arg(r.direction),
+                            QString::number(r.stops));
+    }
     return 0;
 }
 

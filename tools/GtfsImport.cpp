@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <map>
 #include <tuple>
 
 namespace kerubara::gtfs {
@@ -560,28 +561,81 @@ std::optional<Readings> loadReadings(const Feed &feed, FeedError *error)
 
 } // namespace
 
+namespace {
+
+// A route in one direction as gtfs-routes lists it, from its longest trip.
+RouteListing listing(const FeedData &data, const RouteInfo &route, int trips, const TripInfo &trip)
+{
+    RouteListing line;
+    line.id = route.id;
+    line.name = route.name();
+    line.direction = trip.direction;
+    line.headsign = trip.headsign;
+    line.trips = trips;
+    line.stops = static_cast<int>(trip.times.size());
+    line.hasRules = data.rulesByRoute.contains(route.id) || data.rulesByRoute.contains(QString());
+    if (trip.times.empty())
+        return line;
+    QStringList ignored;
+    const std::vector<ShownStop> shown = shownStops(data, trip.times, false, ignored);
+    line.first = shown.front().name;
+    line.last = shown.back().name;
+    // Fares are looked up for every pair of stops: only for a trip a route
+    // can hold, so that a huge trip costs no more than its stops.
+    if (trip.times.size() > static_cast<std::size_t>(kFareRows))
+        return line;
+    const FareMatrix fares(data, route.id, trip.times);
+    const std::vector<int> numbers = ticketNumbers(trip.times, fares, TicketRule::Stage);
+    line.tickets = *std::max_element(numbers.begin(), numbers.end());
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (numbers[i] == 0)
+            continue;
+        for (std::size_t j = i + 1; j < numbers.size(); ++j) {
+            if (const std::optional<int> &fare = fares(i, j)) {
+                line.lowestFare = std::min(line.lowestFare.value_or(*fare), *fare);
+                line.highestFare = std::max(line.highestFare.value_or(*fare), *fare);
+            } else {
+                line.fareMissing = true;
+            }
+        }
+    }
+    return line;
+}
+
+} // namespace
+
 std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error)
 {
     const std::optional<FeedData> data = loadFeed(feed, error);
     if (!data)
         return std::nullopt;
-    QHash<QString, int> tripCount;
-    QHash<QString, const TripInfo *> longest;
+    // Each route's trips by direction, and the longest of each (the first on
+    // a tie, as gtfs chooses).
+    struct Way
+    {
+        int trips = 0;
+        const TripInfo *longest = nullptr;
+    };
+    QHash<QString, std::map<int, Way>> ways;
     for (const TripInfo &t : data->trips) {
-        ++tripCount[t.routeId];
-        const TripInfo *&best = longest[t.routeId];
-        if (!best || t.times.size() > best->times.size())
-            best = &t;
+        Way &way = ways[t.routeId][t.direction];
+        ++way.trips;
+        if (!way.longest || t.times.size() > way.longest->times.size())
+            way.longest = &t;
     }
     std::vector<RouteListing> list;
     for (const RouteInfo &r : data->routes) {
-        RouteListing line{r.id, r.name(), tripCount.value(r.id), 0, 0};
-        if (const TripInfo *trip = longest.value(r.id)) {
-            line.stops = static_cast<int>(trip->times.size());
-            const std::vector<int> numbers = ticketNumbers(trip->times, FareMatrix(*data, r.id, trip->times), TicketRule::Stage);
-            line.tickets = numbers.empty() ? 0 : *std::max_element(numbers.begin(), numbers.end());
+        const auto it = ways.constFind(r.id);
+        if (it == ways.constEnd()) {
+            RouteListing line;
+            line.id = r.id;
+            line.name = r.name();
+            line.hasRules = data->rulesByRoute.contains(r.id) || data->rulesByRoute.contains(QString());
+            list.push_back(std::move(line));
+            continue;
         }
-        list.push_back(std::move(line));
+        for (const auto &[direction, way] : *it)
+            list.push_back(listing(*data, r, way.trips, *way.longest));
     }
     return list;
 }

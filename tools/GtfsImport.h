@@ -31,17 +31,31 @@ inline constexpr int kMaxTickets = 140;
 inline constexpr int kMinutesColumn = 149;
 inline constexpr int kStepSoundColumn = 150;
 
-// One line of gtfs-routes.
+// One line of gtfs-routes: a route in one direction, told by its longest
+// trip in that direction.
 struct RouteListing
 {
     QString id;
-    QString name;    // route_short_name, else route_long_name
-    int trips = 0;
-    int stops = 0;   // on its longest trip
-    int tickets = 0; // the ticket numbers that trip needs (fare stages)
+    QString name;        // route_short_name, else route_long_name
+    int direction = -1;  // direction_id; -1 when the trips give none
+    QString headsign;    // trip_headsign of the longest trip
+    QString first;       // its first and last stop as the panel shows them;
+    QString last;        // empty when the route has no trip
+    int trips = 0;       // in this direction
+    int stops = 0;       // on the longest trip
+    // The ticket numbers that trip needs (fare stages); nothing when it has
+    // no stops or more than a route holds.
+    std::optional<int> tickets;
+    bool hasRules = false; // fare_rules.txt has rules for this route or for every route
+    // The lowest and highest fare between its stops; nothing when no pair
+    // has one or the fares were not looked up.
+    std::optional<int> lowestFare;
+    std::optional<int> highestFare;
+    bool fareMissing = false; // some pair of its stops has no fare
 };
 
-// The feed's routes in the order of routes.txt.
+// The feed's routes in the order of routes.txt, each direction in the order
+// of its direction_id; a route without trips has one line.
 std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error);
 
 // A text that can number a route: one to five digits, not all zeros (route

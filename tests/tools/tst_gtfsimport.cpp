@@ -151,6 +151,8 @@ private slots:
     void summarySaysWhatWasMade();
     void badFeedIsNamedAndWritesNothing_data();
     void badFeedIsNamedAndWritesNothing();
+    void routesListedByDirection_data();
+    void routesListedByDirection();
     void exampleRoutesAreListed();
     void importedExampleDrivesInTheSimulator_data();
     void importedExampleDrivesInTheSimulator();
@@ -527,11 +529,62 @@ void tst_GtfsImport::badFeedIsNamedAndWritesNothing()
     QCOMPARE(contents(out), before);
 }
 
+void tst_GtfsImport::routesListedByDirection_data()
+{
+    QTest::addColumn<Files>("changes");
+    QTest::addColumn<QStringList>("lines"); // below the heading
+    QTest::addColumn<QString>("note");      // on standard error
+
+    QTest::newRow("a route without fares says so")
+        << Files{{"fare_rules.txt", "fare_id,route_id,origin_id,destination_id\nF100,X,,\n"}}
+        << QStringList{"R\t7\t0\t-\t停A → 停E\t1\t5\t1\tなし"} << QString();
+    QTest::newRow("a pair without a fare is mentioned")
+        << Files{{"fare_rules.txt", "fare_id,route_id,origin_id,destination_id\nF100,R,Z1,Z1\nF150,R,Z1,Z2\n"
+                                    "F100,R,Z2,Z2\nF150,R,Z2,Z3\nF100,R,Z3,Z3\n"}}
+        << QStringList{"R\t7\t0\t-\t停A → 停E\t1\t5\t2\t100～150円（運賃のない区間あり）"} << QString();
+    QTest::newRow("a line for each direction, from its longest trip")
+        << Files{{"trips.txt", "route_id,trip_id,direction_id,trip_headsign\nR,T,0,停E行き\nR,U,1,停A\nR,V,1,停B\n"},
+                 {"stop_times.txt", "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n"
+                                    "T,7:00:00,7:00:00,A,1\nT,7:12:00,7:12:00,E,2\nU,8:00:00,8:00:00,E,1\n"
+                                    "U,8:05:00,8:05:00,C,2\nU,8:10:00,8:10:00,A,3\nV,9:00:00,9:00:00,D,1\nV,9:05:00,9:05:00,B,2\n"}}
+        << QStringList{"R\t7\t0\t停E行き\t停A → 停E\t1\t2\t1\t200円", "R\t7\t1\t停A\t停E → 停A\t2\t3\t1\tなし"}
+        << QString();
+    QByteArray stops = "stop_id,stop_name\n";
+    QByteArray times = "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n";
+    for (int s = 1; s <= 302; ++s) {
+        stops += "S" + QByteArray::number(s) + ",停" + QByteArray::number(s) + "\n";
+        times += "T,7:00:00,7:00:00,S" + QByteArray::number(s) + "," + QByteArray::number(s) + "\n";
+    }
+    QTest::newRow("a trip longer than a route holds is not priced")
+        << Files{{"stops.txt", stops}, {"stop_times.txt", times}} << QStringList{"R\t7\t0\t-\t停1 → 停302\t1\t302\t-\t-"}
+        << QStringLiteral("注意: 系統「R」（方向 0）の便は停留所が302件あり、1つの系統に入る301件を超えるため、gtfs では取り込めません。");
+}
+
+// gtfs-routes says where each route goes in each direction, how many
+// ticket numbers its longest trip needs and what its fares are.
+void tst_GtfsImport::routesListedByDirection()
+{
+    QFETCH(Files, changes);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, note);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert(changes);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool({"gtfs-routes", dir.filePath("feed")});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.split(u'\n', Qt::SkipEmptyParts).mid(1), lines);
+    QCOMPARE(run.err.trimmed(), note);
+}
+
 void tst_GtfsImport::exampleRoutesAreListed()
 {
     const testing::Run list = runTool({"gtfs-routes", KERUBARA_EXAMPLES_DIR "/gtfs"});
     QCOMPARE(list.status, 0);
-    QCOMPARE(list.out, QStringLiteral("route_id\t系統名\t便数\t停留所数\t整理券番号\nR1\t1\t3\t9\t4\nR2\t市内循環\t2\t6\t1\n"));
+    QCOMPARE(list.out, QStringLiteral("route_id\t系統名\t方向\t行先\t始発 → 終点\t便数\t停留所数\t整理券番号\t運賃\n"
+                                      "R1\t1\t0\t桜川営業所\t桜川駅前 → 桜川営業所\t2\t9\t4\t170～320円\n"
+                                      "R1\t1\t1\t桜川駅前\t桜川営業所 → 桜川駅前\t1\t9\t4\t170～320円\n"
+                                      "R2\t市内循環\t0\t-\t桜川駅前 → 桜川駅北口\t2\t6\t1\t200円\n"));
 
     // The loop line has no number of digits: it needs one.
     QTemporaryDir dir;
