@@ -910,6 +910,7 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
                        QStringLiteral("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。")
                            .arg(trip->id, QString::number(out.tickets), QString::number(kMaxTickets))});
     fillRecords(out, *names, stops, numbers, fares);
+    out.warnings << datatool::faresBeyondThreeDigitsText(datatool::faresBeyondThreeDigits(out.records));
     out.announcements = announcementsOf(*names, stops, out.destination);
     fillReadings(out, feed, *data, stops, shown, *names);
     result.route = std::move(out);

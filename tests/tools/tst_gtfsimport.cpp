@@ -410,6 +410,10 @@ void tst_GtfsImport::summarySaysWhatWasMade_data()
     QTest::newRow("a route_short_name of 0 is no number")
         << Files{{"routes.txt", "route_id,route_short_name\nR,0\n"}} << QStringList() << 2
         << QStringLiteral("route_short_name「0」") << QString();
+    QTest::newRow("a fare of four digits is told")
+        << Files{{"fare_attributes.txt", "fare_id,price\nF100,100\nF150,150\nF200,1020\n"}} << QStringList() << 0
+        << QStringLiteral("注意: 運賃が4桁の停留所が1件あります（「停E」、整理券1、最高 1020円）。運賃表示器の3桁の運賃には下3桁（020）しか出ません。")
+        << QStringLiteral("7.hy3");
     QTest::newRow("translations without a language column")
         << Files{{"translations.txt", "table_name,field_name,translation,field_value\nstops,stop_name,ていえー,停A\n"}}
         << QStringList() << 0
