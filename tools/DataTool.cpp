@@ -399,6 +399,10 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
             const int found = isSettingsFileName(path) ? checkSettingsFile(path, out) : checkFareFiles({path}, out, err);
             if (found > 0)
                 status = 1;
+            if (isSettingsFileName(path)) {
+                for (const QString &note : missingFolders(path))
+                    err << path << QStringLiteral(": 注意: ") << note << '\n';
+            }
         }
         // A route with more than twelve ticket numbers checked with settings:
         // a column the settings read at every stop must lie beyond its fares.

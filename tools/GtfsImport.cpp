@@ -956,10 +956,27 @@ const QStringList &chimeFiles()
     return files;
 }
 
+namespace {
+
+// A path as a settings file in `folder` stores it: relative to that folder
+// when it lies inside it, so that the folder can be moved whole; else as it is.
+QString storedPath(const QString &path, const QString &folder)
+{
+    const QString relative = QDir(folder).relativeFilePath(path);
+    if (relative.isEmpty() || relative == u".")
+        return QStringLiteral(".");
+    if (relative == u".." || relative.startsWith(QStringLiteral("../")) || QDir::isAbsolutePath(relative))
+        return path;
+    return relative;
+}
+
+} // namespace
+
 std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QDate &today,
                                              QString *why)
 {
-    auto text = [&](const QString &path) -> std::optional<QByteArray> {
+    auto text = [&](const QString &absolute) -> std::optional<QByteArray> {
+        const QString path = storedPath(absolute, folder);
         qsizetype bad = -1;
         QByteArray bytes = cp932::encode(path, &bad);
         if (bad >= 0 || bytes.size() > settingsfile::kMaxTextBytes) {

@@ -108,10 +108,12 @@ QByteArray tapeFileBytes(const std::vector<TapeRecord> &announcements);
 // `existing` that is not about one of their names.
 QByteArray mergedReadings(const QByteArray &existing, const std::vector<std::pair<QString, QString>> &readings);
 
-// The settings of a route in `folder`: its fare and broadcast data there,
-// the step sound chosen by column 150, and the chimes of `chimesFolder` (none
-// when it is empty) for the step sounds and before the announcements. Nothing,
-// and why, when a path cannot be stored in a settings file.
+// The settings of a route in `folder` (absolute), the settings file's own
+// folder: its fare and broadcast data there, the step sound chosen by column
+// 150, and the chimes of `chimesFolder` (none when it is empty) for the step
+// sounds and before the announcements. Paths inside `folder` are stored
+// relative to it, so the folder can be moved. Nothing, and why, when a path
+// cannot be stored in a settings file.
 std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QDate &today,
                                              QString *why);
 

@@ -606,9 +606,9 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator_data()
     QTest::newRow("from a .zip with the files in one folder") << QStringLiteral("sakuragawa/");
 }
 
-// The example's zone route imported and then driven by the announcement tape
-// from the first stop to the last: each stop's name on the strip and the
-// fares of its tickets on the panel.
+// The example's zone route imported, its folder moved, and then driven by
+// the announcement tape from the first stop to the last: each stop's name on
+// the strip and the fares of its tickets on the panel.
 void tst_GtfsImport::importedExampleDrivesInTheSimulator()
 {
     QFETCH(QString, zipFolder);
@@ -635,7 +635,10 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
     QVERIFY(words.contains("桜川駅前,サクラガワエキマエ"));
     QVERIFY(!words.contains("桜川駅前,サクラガワ"));
 
-    testing::QuietSimulator sim(settingsFilePaths(out + "/route.in4"));
+    // The route folder works wherever it is moved.
+    const QString moved = dir.filePath("moved");
+    QVERIFY(QDir().rename(out, moved));
+    testing::QuietSimulator sim(settingsFilePaths(moved + "/route.in4"));
     Form1 &panel = sim->form1();
     frmCtl &console = sim->ctl();
     QString shownName;
