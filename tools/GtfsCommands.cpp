@@ -3,6 +3,7 @@
 #include "tools/GtfsCommands.h"
 
 #include "reslib/ProgramInfo.h"
+#include "reslib/TicketPluginFile.h"
 #include "settings/SettingsFile.h"
 #include "tools/DataTool.h"
 #include "tools/GtfsImport.h"
@@ -25,6 +26,7 @@ struct GtfsArguments
     QStringList positional;
     gtfs::ImportRequest request;
     std::optional<QString> chimes;
+    QString plugin;
     QString error;
 };
 
@@ -36,7 +38,7 @@ GtfsArguments gtfsArguments(const QStringList &args)
         QString arg = args[i];
         QString value;
         const bool takesValue = arg == u"--route" || arg == u"--trip" || arg == u"--direction" || arg == u"--number"
-            || arg == u"--tickets" || arg == u"--chimes";
+            || arg == u"--tickets" || arg == u"--chimes" || arg == u"--plugin";
         if (arg.startsWith(u"--") && arg.contains(u'=')) {
             value = arg.mid(arg.indexOf(u'=') + 1);
             arg = arg.left(arg.indexOf(u'='));
@@ -85,6 +87,8 @@ GtfsArguments gtfsArguments(const QStringList &args)
             a.request.tickets = value == u"stop" ? gtfs::TicketRule::Stop : gtfs::TicketRule::Stage;
         } else if (arg == u"--chimes") {
             a.chimes = value;
+        } else if (arg == u"--plugin") {
+            a.plugin = value;
         } else {
             a.error = QStringLiteral("「%1」というオプションはありません。").arg(arg);
             return a;
@@ -223,9 +227,19 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         warnings << (a.chimes ? QStringLiteral("%1 にチャイム（%2）がありません。").arg(chimes, gtfs::chimeFiles().join(QStringLiteral("、")))
                               : QStringLiteral("同梱のチャイムが見つかりません。"))
                 + QStringLiteral("音の設定は空のままにしました（--chimes でチャイムのフォルダーを指定できます）。");
+    // The ticket preview's plug-in, read as the program will read it.
+    const QString plugin = a.plugin.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(a.plugin).absoluteFilePath());
+    if (!plugin.isEmpty()) {
+        const TicketPluginRead read = readTicketPlugin(plugin);
+        if (!read.plugin) {
+            err << plugin << ": " << (read.error.line > 0 ? QStringLiteral("%1行目: ").arg(read.error.line) : QString())
+                << read.error.reason << QStringLiteral("（--plugin には整理券プラグイン .4SP を指定してください）\n");
+            return unchanged();
+        }
+    }
     QString why;
     const std::optional<SettingsRecords> settings =
-        gtfs::routeSettings(outDir, hasChimes(chimes) ? chimes : QString(), QDate::currentDate(), &why);
+        gtfs::routeSettings(outDir, hasChimes(chimes) ? chimes : QString(), plugin, QDate::currentDate(), &why);
     if (!settings) {
         err << why << '\n';
         return unchanged();
@@ -279,6 +293,8 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         out << QStringLiteral("運賃: ") << *route.lowestFare << QStringLiteral("円～") << *route.highestFare << QStringLiteral("円\n");
     else
         out << QStringLiteral("運賃: なし\n");
+    if (!plugin.isEmpty())
+        out << QStringLiteral("整理券プラグイン: ") << plugin << '\n';
     out << QStringLiteral("読み: ") << route.readings.size() << QStringLiteral("件");
     if (!route.unread.isEmpty()) {
         constexpr qsizetype kNamed = 10;

@@ -972,8 +972,8 @@ QString storedPath(const QString &path, const QString &folder)
 
 } // namespace
 
-std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QDate &today,
-                                             QString *why)
+std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QString &plugin,
+                                             const QDate &today, QString *why)
 {
     auto text = [&](const QString &absolute) -> std::optional<QByteArray> {
         const QString path = storedPath(absolute, folder);
@@ -1007,9 +1007,22 @@ std::optional<SettingsRecords> routeSettings(const QString &folder, const QStrin
             sound.txtSelectSound[static_cast<std::size_t>(3 + flag)] = *chime; // before announcements of flag 1..3
         }
     }
+    if (!plugin.isEmpty()) {
+        const std::optional<QByteArray> path = text(plugin);
+        if (!path)
+            return std::nullopt;
+        records.SeirikenData.chkUseSeiriPrev = 1;
+        records.SeirikenData.txtSeiriPlgDir = *path;
+        records.CtrlData.nPreviewOpen = 1;
+    }
     // Stop names scroll at a readable pace.
     records.CtrlData.nScrollSpeed = 200;
     records.CtrlData.nScrollWait = 1000;
+    // The panel (7 530 twips, 502 pixels wide) at the top left, the console to
+    // its right, past the window frames.
+    records.FormPos = {0, 0};
+    records.CtrlData.nLeft = 7530 + 300;
+    records.CtrlData.nTop = 0;
     return records;
 }
 

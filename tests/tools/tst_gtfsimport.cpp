@@ -13,7 +13,9 @@
 #include "sound/DataIo.h"
 #include "sound/SoundSystem.h"
 #include "windows/Form1.h"
+#include "windows/PictureBox.h"
 #include "windows/frmCtl.h"
+#include "windows/frmOption.h"
 
 #include "controls/stopname/ChimeiCtl_DX.h"
 
@@ -414,6 +416,9 @@ void tst_GtfsImport::summarySaysWhatWasMade_data()
         << Files{{"fare_attributes.txt", "fare_id,price\nF100,100\nF150,150\nF200,1020\n"}} << QStringList() << 0
         << QStringLiteral("注意: 運賃が4桁の停留所が1件あります（「停E」、整理券1、最高 1020円）。運賃表示器の3桁の運賃には下3桁（020）しか出ません。")
         << QStringLiteral("7.hy3");
+    QTest::newRow("a ticket plug-in that is none")
+        << Files() << QStringList{"--plugin", KERUBARA_EXAMPLES_DIR "/12.csv"} << 1
+        << QStringLiteral("（--plugin には整理券プラグイン .4SP を指定してください）") << QString();
     QTest::newRow("translations without a language column")
         << Files{{"translations.txt", "table_name,field_name,translation,field_value\nstops,stop_name,ていえー,停A\n"}}
         << QStringList() << 0
@@ -625,7 +630,8 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
     const QString out = dir.filePath("route");
     QVERIFY(QDir().mkpath(out));
     QVERIFY(testing::writeFile(out + "/yomi.csv", "港,ミナト\n桜川駅前,サクラガワ\n"));
-    const testing::Run run = runTool({"gtfs", feed, "--route", "R1", "--chimes", KERUBARA_SAMPLE_DIR, out});
+    const testing::Run run = runTool({"gtfs", feed, "--route", "R1", "--chimes", KERUBARA_SAMPLE_DIR, "--plugin",
+                                      KERUBARA_EXAMPLES_DIR "/ticket-full.4SP", out});
     QVERIFY2(run.status == 0, qPrintable(run.err));
     QVERIFY2(!run.out.contains(QStringLiteral("注意")), qPrintable(run.out));
     QFile yomi(out + "/yomi.csv");
@@ -647,6 +653,14 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
         shownName = name;
         shownMode = mode;
     });
+
+    // The panel and the console placed side by side (a screen as narrow as
+    // the test's moves the console back onto it), the ticket preview open.
+    QVERIFY(sim->ini.CtrlData.nLeft / 15 >= sim->ini.FormPos.nLeft / 15 + panel.width());
+    QCOMPARE(sim->ini.CtrlData.nTop, sim->ini.FormPos.nTop);
+    QVERIFY(console.Check4->isChecked());
+    QVERIFY(sim->option().ticketPreviewInUse());
+    QCOMPARE(console.picSeirikenPrev->size(), QSize(200, 256));
 
     QStringList sounds;
     sim->sound().setCommandLog([&](const QString &command) { sounds << command; });
