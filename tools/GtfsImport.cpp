@@ -559,10 +559,6 @@ std::optional<Readings> loadReadings(const Feed &feed, FeedError *error)
     return readings;
 }
 
-} // namespace
-
-namespace {
-
 // A route in one direction as gtfs-routes lists it, from its longest trip.
 RouteListing listing(const FeedData &data, const RouteInfo &route, int trips, const TripInfo &trip)
 {
