@@ -2,6 +2,10 @@
 // The GTFS import (kerubara-data gtfs) of a large feed: 60 000 fare rules and
 // 20 000 stop times, read from a folder and from a .zip, up to the four files
 // written. Aimed at 1 s.
+// gtfs-routes on a feed whose one trip has 12 000 or 40 000 stops: its time
+// and the peak resident memory of the process. Run one size a process for
+// its own peak, e.g.
+//   bench_gtfs --benchmark_filter='BM_GtfsRoutesLongTrip/stops:40000'
 
 #include "tools/DataTool.h"
 
@@ -13,6 +17,8 @@
 
 #include <benchmark/benchmark.h>
 #include <zip.h>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -110,6 +116,60 @@ BENCHMARK(BM_GtfsImport)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// One route whose one trip stops at `stops` stops, ten to a fare zone, with
+// one flat fare.
+QHash<QString, QByteArray> longTripFeed(int stops)
+{
+    QHash<QString, QByteArray> files;
+    files.insert(QStringLiteral("routes.txt"), "route_id,route_short_name\nR1,1\n");
+    files.insert(QStringLiteral("trips.txt"), "route_id,trip_id,direction_id\nR1,T,0\n");
+    QByteArray names = "stop_id,stop_name,zone_id\n";
+    QByteArray times = "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n";
+    for (int s = 0; s < stops; ++s) {
+        const QByteArray id = "S" + QByteArray::number(s);
+        names += id + ",停留所" + QByteArray::number(s) + ",Z" + QByteArray::number(s / 10) + "\n";
+        times += "T,7:00:00,7:00:00," + id + "," + QByteArray::number(s + 1) + "\n";
+    }
+    files.insert(QStringLiteral("stops.txt"), names);
+    files.insert(QStringLiteral("stop_times.txt"), times);
+    files.insert(QStringLiteral("fare_attributes.txt"), "fare_id,price\nF,200\n");
+    files.insert(QStringLiteral("fare_rules.txt"), "fare_id,route_id\nF,R1\n");
+    return files;
+}
+
+double peakResidentMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+}
+
+void BM_GtfsRoutesLongTrip(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString feed = dir.filePath(QStringLiteral("feed"));
+    if (!writeFolder(feed, longTripFeed(static_cast<int>(state.range(0))))) {
+        state.SkipWithError("the feed could not be written");
+        return;
+    }
+    const QStringList args{QStringLiteral("gtfs-routes"), feed};
+    for (auto _ : state) {
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        if (kerubara::datatool::run(args, outStream, errStream) != 0)
+            state.SkipWithError(qPrintable(err));
+    }
+    state.counters["peak_MiB"] = peakResidentMiB();
+}
+BENCHMARK(BM_GtfsRoutesLongTrip)
+    ->ArgName("stops")
+    ->Arg(12000)
+    ->Arg(40000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

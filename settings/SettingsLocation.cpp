@@ -3,6 +3,7 @@
 
 #include "reslib/ProgramInfo.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -49,6 +50,13 @@ SettingsFilePaths programSettingsFilePaths()
     return settingsFilePaths(programFolder(), programFileName(),
                              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
                              installedExamplesFolder());
+}
+
+QString pathFromSettings(const QString &stored, const QString &settingsFile)
+{
+    if (stored.isEmpty() || settingsFile.isEmpty() || QDir::isAbsolutePath(stored))
+        return stored;
+    return QDir::cleanPath(QFileInfo(settingsFile).absoluteDir().filePath(stored));
 }
 
 } // namespace kerubara

@@ -38,4 +38,11 @@ SettingsFilePaths settingsFilePaths(const QString &file);
 // The settings file of this program, by the rule above.
 SettingsFilePaths programSettingsFilePaths();
 
+// A folder or file as a settings file stores it, as the program uses it: a
+// relative path lies in the folder of `settingsFile`, so that a folder holding
+// a route and its settings works wherever it is moved. An empty path (the
+// folder the program started in) and an absolute one are as written, and so
+// is every path when there is no settings file (`settingsFile` empty).
+QString pathFromSettings(const QString &stored, const QString &settingsFile);
+
 } // namespace kerubara

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <limits>
 
 namespace kerubara::datatool {
@@ -103,6 +104,65 @@ QStringList stopNameNotes(const QString &path, const std::vector<FareFileRecord>
 }
 
 } // namespace
+FaresBeyondThreeDigits faresBeyondThreeDigits(const std::vector<FareFileRecord> &records)
+{
+    int highestTicket = 0;
+    for (const FareFileRecord &r : records)
+        highestTicket = std::max<int>(highestTicket, r.seirikenNo);
+    constexpr int kMostShown = 48;
+    const int columns = std::clamp(highestTicket, kPanelTickets, kMostShown);
+    FaresBeyondThreeDigits cut;
+    auto note = [](std::optional<CutFares> &kind, int stop, const QString &name, int ticket, int fare) {
+        if (!kind)
+            kind = CutFares{stop, stop, {name}, ticket, ticket, fare};
+        if (kind->lastStop != stop) {
+            kind->stops << name;
+            kind->lastStop = stop;
+        }
+        kind->lowestTicket = std::min(kind->lowestTicket, ticket);
+        kind->highestTicket = std::max(kind->highestTicket, ticket);
+        kind->highest = std::max(kind->highest, fare);
+    };
+    for (std::size_t s = 0; s < records.size(); ++s) {
+        const QString name = cp932::decode(records[s].chimei);
+        const int stop = static_cast<int>(s) + 1;
+        for (int k = 1; k <= columns; ++k) {
+            const int fare = records[s].cols[static_cast<std::size_t>(k - 1)];
+            if (fare > 999)
+                note(cut.day, stop, name, k, fare);
+            // The late-night fare doubles every fare but -1 (no fare).
+            if (fare != -1 && 2 * fare > 999)
+                note(cut.night, stop, name, k, 2 * fare);
+        }
+    }
+    return cut;
+}
+
+QString cutFaresText(const CutFares &cut, bool night)
+{
+    constexpr qsizetype kNamed = 3;
+    const QString stops = u'「' + cut.stops.mid(0, kNamed).join(QStringLiteral("」「")) + u'」'
+        + (cut.stops.size() > kNamed ? QStringLiteral("など") : QString());
+    const QString tickets = cut.lowestTicket == cut.highestTicket
+        ? QString::number(cut.lowestTicket)
+        : QStringLiteral("%1～%2").arg(cut.lowestTicket).arg(cut.highestTicket);
+    const QString shown = QStringLiteral("%1").arg(cut.highest % 1000, 3, 10, QChar(u'0'));
+    const QString found = night
+        ? QStringLiteral("深夜料金（2倍）が4桁になる停留所が%1件あります（%2、整理券%3、最高 深夜 %4円）。深夜料金は下3桁（%5）しか出ません。")
+        : QStringLiteral("運賃が4桁の停留所が%1件あります（%2、整理券%3、最高 %4円）。運賃表示器の3桁の運賃には下3桁（%5）しか出ません。");
+    return found.arg(QString::number(cut.stops.size()), stops, tickets, QString::number(cut.highest), shown)
+        + QStringLiteral("パネルのメニュー「運賃の桁数」→ 4桁、または --fare-digits 4 で全桁が出ます。");
+}
+
+QStringList faresBeyondThreeDigitsText(const FaresBeyondThreeDigits &cut)
+{
+    QStringList lines;
+    if (cut.day)
+        lines << cutFaresText(*cut.day, false);
+    if (cut.night)
+        lines << cutFaresText(*cut.night, true);
+    return lines;
+}
 
 int highestTicketNumber(const QString &path)
 {
@@ -248,6 +308,11 @@ int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
             err << path << QStringLiteral(": 注意: record ") << beyond->firstStop << ": " << ticketsBeyondPanelText(*beyond) << '\n';
         for (const QString &note : stopNameNotes(path, scan.records))
             err << path << QStringLiteral(": 注意: ") << note << '\n';
+        const FaresBeyondThreeDigits cut = faresBeyondThreeDigits(scan.records);
+        for (const auto &[kind, night] : {std::pair{&cut.day, false}, std::pair{&cut.night, true}}) {
+            if (*kind)
+                err << path << QStringLiteral(": 注意: record ") << (*kind)->firstStop << ": " << cutFaresText(**kind, night) << '\n';
+        }
     }
     return problems > 0 ? 1 : 0;
 }

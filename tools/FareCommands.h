@@ -39,6 +39,33 @@ std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int1
 // What a data author is told about them (Japanese, without the file).
 QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond);
 
+// Fares the panel's three-digit fare cells show only the last three digits
+// of, in the columns the panel shows (ticket numbers 1 to 12, and on up to the
+// highest the route issues, at most 48).
+struct CutFares
+{
+    int firstStop = 0;     // 1-based stop of the first one
+    int lastStop = 0;      // and of the last
+    QStringList stops;     // the names of the stops with one, in route order
+    int lowestTicket = 0;  // the ticket numbers with one
+    int highestTicket = 0;
+    int highest = 0;       // the highest of them, in full
+};
+
+// By day, fares of 1 000 and up; at night, fares whose double (the late-night
+// fare) is 1 000 and up.
+struct FaresBeyondThreeDigits
+{
+    std::optional<CutFares> day;
+    std::optional<CutFares> night;
+};
+FaresBeyondThreeDigits faresBeyondThreeDigits(const std::vector<FareFileRecord> &records);
+
+// What a data author is told about them (Japanese, without the file).
+QString cutFaresText(const CutFares &cut, bool night);
+// Both, one line each.
+QStringList faresBeyondThreeDigitsText(const FaresBeyondThreeDigits &cut);
+
 // The highest ticket number the fare data at `path` issues; 0 when it cannot
 // be read.
 int highestTicketNumber(const QString &path);

@@ -4,6 +4,7 @@
 
 #include "reslib/Cp932.h"
 #include "reslib/ProgramInfo.h"
+#include "reslib/TicketPluginFile.h"
 #include "settings/SettingsFile.h"
 #include "tools/DataTool.h"
 #include "tools/GtfsImport.h"
@@ -13,7 +14,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -28,6 +28,7 @@ struct GtfsArguments
     QStringList positional;
     gtfs::ImportRequest request;
     std::optional<QString> chimes;
+    QString plugin;
     QString error;
 };
 
@@ -39,7 +40,7 @@ GtfsArguments gtfsArguments(const QStringList &args)
         QString arg = args[i];
         QString value;
         const bool takesValue = arg == u"--route" || arg == u"--trip" || arg == u"--direction" || arg == u"--number"
-            || arg == u"--tickets" || arg == u"--chimes";
+            || arg == u"--tickets" || arg == u"--chimes" || arg == u"--plugin";
         if (arg.startsWith(u"--") && arg.contains(u'=')) {
             value = arg.mid(arg.indexOf(u'=') + 1);
             arg = arg.left(arg.indexOf(u'='));
@@ -49,6 +50,9 @@ GtfsArguments gtfsArguments(const QStringList &args)
                 return a;
             }
             value = args[i];
+        } else if (arg == u"--keep-qualifiers") {
+            a.request.keepQualifiers = true;
+            continue;
         } else if (arg.startsWith(u"--")) {
             a.error = QStringLiteral("「%1」というオプションはありません。").arg(arg);
             return a;
@@ -68,9 +72,12 @@ GtfsArguments gtfsArguments(const QStringList &args)
             }
             a.request.direction = value.toInt();
         } else if (arg == u"--number") {
-            static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
-            if (!digits.match(value).hasMatch()) {
-                a.error = QStringLiteral("--number には系統番号を1～5桁の数字で指定してください。");
+            if (!gtfs::isRouteNumber(value)) {
+                const bool zeros = !value.isEmpty() && value.size() <= 5
+                    && std::all_of(value.begin(), value.end(), [](QChar c) { return c == u'0'; });
+                a.error = zeros
+                    ? QStringLiteral("--number %1 は系統番号 0 です。系統番号 0 は、系統を入力せずにリセットしたときに読まれる番号なので使えません。1～99999 を指定してください。").arg(value)
+                    : QStringLiteral("--number には系統番号を1～5桁の数字（1～99999）で指定してください。");
                 return a;
             }
             a.request.number = value;
@@ -82,6 +89,8 @@ GtfsArguments gtfsArguments(const QStringList &args)
             a.request.tickets = value == u"stop" ? gtfs::TicketRule::Stop : gtfs::TicketRule::Stage;
         } else if (arg == u"--chimes") {
             a.chimes = value;
+        } else if (arg == u"--plugin") {
+            a.plugin = value;
         } else {
             a.error = QStringLiteral("「%1」というオプションはありません。").arg(arg);
             return a;
@@ -128,6 +137,20 @@ bool writeAll(const std::vector<OutputFile> &files, QTextStream &err)
     return true;
 }
 
+// The fares column of gtfs-routes: their range, or why there is none.
+QString faresText(const gtfs::RouteListing &r)
+{
+    if (!r.hasRules || (r.tickets && !r.lowestFare))
+        return QStringLiteral("なし");
+    if (!r.lowestFare)
+        return QStringLiteral("-");
+    QString range = *r.lowestFare == *r.highestFare ? QStringLiteral("%1円").arg(*r.lowestFare)
+                                                    : QStringLiteral("%1～%2円").arg(*r.lowestFare).arg(*r.highestFare);
+    if (r.fareMissing)
+        range += QStringLiteral("（運賃のない区間あり）");
+    return range;
+}
+
 int refuse(QTextStream &err, const gtfs::FeedError &error)
 {
     err << error.text() << '\n';
@@ -169,9 +192,18 @@ int listGtfsRoutes(const QStringList &args, QTextStream &out, QTextStream &err)
     const auto routes = gtfs::listRoutes(*feed, &error);
     if (!routes)
         return refuse(err, error);
-    out << QStringLiteral("route_id\t系統名\t便数\t停留所数\t整理券番号\n");
-    for (const gtfs::RouteListing &r : *routes)
-        out << r.id << '\t' << r.name << '\t' << r.trips << '\t' << r.stops << '\t' << r.tickets << '\n';
+    out << QStringLiteral("route_id\t系統名\t方向\t行先\t始発 → 終点\t便数\t停留所数\t整理券番号\t運賃\n");
+    const QString none = QStringLiteral("-");
+    for (const gtfs::RouteListing &r : *routes) {
+        out << r.id << '\t' << r.name << '\t' << (r.direction < 0 ? none : QString::number(r.direction)) << '\t'
+            << (r.headsign.isEmpty() ? none : r.headsign) << '\t'
+            << (r.first.isEmpty() ? none : r.first + QStringLiteral(" → ") + r.last) << '\t' << r.trips << '\t' << r.stops
+            << '\t' << (r.tickets ? QString::number(*r.tickets) : none) << '\t' << faresText(r) << '\n';
+        if (r.stops > kFareRows)
+            err << QStringLiteral("注意: 系統「%1」%2の便は停留所が%3件あり、1つの系統に入る301件を超えるため、gtfs では取り込めません。\n")
+                       .arg(r.id, r.direction < 0 ? QString() : QStringLiteral("（方向 %1）").arg(r.direction),
+                            QString::number(r.stops));
+    }
     return 0;
 }
 
@@ -199,8 +231,8 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         return unchanged();
     }
     if (imported.needsNumber)
-        return usageError(err, QStringLiteral("系統「%1」の route_short_name は1～5桁の数字ではありません。--number で系統番号を指定してください。")
-                                   .arg(a.request.routeId));
+        return usageError(err, QStringLiteral("系統「%1」の route_short_name「%2」は系統番号（1～99999）になりません。--number で系統番号を指定してください。")
+                                   .arg(a.request.routeId, imported.shortName));
     const gtfs::ImportedRoute &route = *imported.route;
     QStringList warnings = route.warnings;
 
@@ -210,9 +242,19 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         warnings << (a.chimes ? QStringLiteral("%1 にチャイム（%2）がありません。").arg(chimes, gtfs::chimeFiles().join(QStringLiteral("、")))
                               : QStringLiteral("同梱のチャイムが見つかりません。"))
                 + QStringLiteral("音の設定は空のままにしました（--chimes でチャイムのフォルダーを指定できます）。");
+    // The ticket preview's plug-in, read as the program will read it.
+    const QString plugin = a.plugin.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(a.plugin).absoluteFilePath());
+    if (!plugin.isEmpty()) {
+        const TicketPluginRead read = readTicketPlugin(plugin);
+        if (!read.plugin) {
+            err << plugin << ": " << (read.error.line > 0 ? QStringLiteral("%1行目: ").arg(read.error.line) : QString())
+                << read.error.reason << QStringLiteral("（--plugin には整理券プラグイン .4SP を指定してください）\n");
+            return unchanged();
+        }
+    }
     QString why;
     const std::optional<SettingsRecords> settings =
-        gtfs::routeSettings(outDir, hasChimes(chimes) ? chimes : QString(), QDate::currentDate(), &why);
+        gtfs::routeSettings(outDir, hasChimes(chimes) ? chimes : QString(), plugin, QDate::currentDate(), &why);
     if (!settings) {
         err << why << '\n';
         return unchanged();
@@ -253,15 +295,29 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     warnings << stopNameNotes(route, yomiPath);
 
     out << QStringLiteral("系統: ") << route.routeId << QStringLiteral("（") << route.routeName << QStringLiteral("） → 系統番号 ")
-        << route.number << '\n';
+        << route.number;
+    if (!a.request.number.isEmpty() && a.request.number != route.number)
+        out << QStringLiteral("（%1 の先頭の 0 は系統番号に入りません）").arg(a.request.number);
+    out << '\n';
     out << QStringLiteral("便: ") << route.tripId << QStringLiteral("（") << route.destination << QStringLiteral("行き）\n");
     out << QStringLiteral("停留所: ") << route.records.size() << QStringLiteral("件\n");
-    out << QStringLiteral("整理券番号: 1～") << route.tickets << '\n';
+    if (route.tickets > 0)
+        out << QStringLiteral("整理券番号: 1～") << route.tickets << '\n';
+    else
+        out << QStringLiteral("整理券番号: なし（乗車できる停留所がありません）\n");
     if (route.lowestFare)
         out << QStringLiteral("運賃: ") << *route.lowestFare << QStringLiteral("円～") << *route.highestFare << QStringLiteral("円\n");
     else
         out << QStringLiteral("運賃: なし\n");
-    out << QStringLiteral("読み: ") << route.readings.size() << QStringLiteral("件\n");
+    if (!plugin.isEmpty())
+        out << QStringLiteral("整理券プラグイン: ") << plugin << '\n';
+    out << QStringLiteral("読み: ") << route.readings.size() << QStringLiteral("件");
+    if (!route.unread.isEmpty()) {
+        constexpr qsizetype kNamed = 10;
+        out << QStringLiteral("（読みのない停留所: ") << route.unread.mid(0, kNamed).join(QStringLiteral("、"))
+            << (route.unread.size() > kNamed ? QStringLiteral(" など%1件").arg(route.unread.size()) : QString()) << u'）';
+    }
+    out << '\n';
     for (const OutputFile &f : files)
         out << QStringLiteral("書き出し: ") << f.path << '\n';
     out << QStringLiteral("kerubara --settings ") << files.back().path << QStringLiteral(" で起動し、系統 ") << route.number

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <map>
 #include <tuple>
 
 namespace kerubara::gtfs {
@@ -26,6 +27,7 @@ struct StopInfo
     QString name;
     QString zone;
     int line = 0;
+    QString parent; // parent_station: the station a platform belongs to
 };
 
 struct StopTime
@@ -115,6 +117,7 @@ bool loadStops(const Feed &feed, FeedData &data, FeedError *error)
     const int id = table->column(QStringLiteral("stop_id"));
     const int name = table->column(QStringLiteral("stop_name"));
     const int zone = table->column(QStringLiteral("zone_id"));
+    const int parent = table->column(QStringLiteral("parent_station"));
     data.stops.reserve(static_cast<qsizetype>(table->rows.size()));
     for (const csv::Row &row : table->rows) {
         const QString stopId = Table::value(row, id);
@@ -126,7 +129,7 @@ bool loadStops(const Feed &feed, FeedData &data, FeedError *error)
             *error = rowError(*table, row, QStringLiteral("stop_id「%1」は %2 行目にもあります。").arg(stopId, QString::number(it->line)));
             return false;
         }
-        data.stops.insert(stopId, StopInfo{Table::value(row, name), Table::value(row, zone), row.line});
+        data.stops.insert(stopId, StopInfo{Table::value(row, name), Table::value(row, zone), row.line, Table::value(row, parent)});
     }
     return true;
 }
@@ -437,6 +440,80 @@ QString spokenName(QString name)
     return name;
 }
 
+// A name without its trailing qualifier in brackets: 「県庁前（群馬）」 is
+// 県庁前. Nothing for a name without one, or with nothing before it.
+std::optional<QString> withoutQualifier(const QString &name)
+{
+    static const QRegularExpression qualified(QStringLiteral("^(.*?)\\s*[（(][^（）()]+[）)]\\s*$"));
+    const QRegularExpressionMatch m = qualified.match(name);
+    if (!m.hasMatch() || m.captured(1).trimmed().isEmpty())
+        return std::nullopt;
+    return m.captured(1).trimmed();
+}
+
+// How a stop of a trip is called on the panel and in the announcements.
+struct ShownStop
+{
+    QString id;       // the stop named: a platform's station, else the stop itself
+    QString fullName; // its name as the feed writes it
+    QString name;     // as shown
+};
+
+// Each stop of a trip as a passenger knows it: a platform (a stop with a
+// parent_station) by its station's name, and a name without its trailing
+// qualifier in brackets, unless the qualifiers are kept or two stops of the
+// trip would then share a name.
+std::vector<ShownStop> shownStops(const FeedData &data, const std::vector<StopTime> &stops, bool keepQualifiers,
+                                  QStringList &warnings)
+{
+    std::vector<ShownStop> shown;
+    shown.reserve(stops.size());
+    QHash<QString, QSet<QString>> named; // a name as shown, by the stops it would name
+    for (const StopTime &s : stops) {
+        const StopInfo &stop = data.stops[s.stopId];
+        QString id = s.stopId;
+        if (!stop.parent.isEmpty()) {
+            if (data.stops.contains(stop.parent))
+                id = stop.parent;
+            else if (const QString note = QStringLiteral("停留所「%1」（stop_id %2）の parent_station「%3」は stops.txt にありません。停留所自身の名前にしました。")
+                                              .arg(stop.name, s.stopId, stop.parent);
+                     !warnings.contains(note))
+                warnings << note;
+        }
+        const QString &full = data.stops[id].name;
+        const QString name = keepQualifiers ? full : withoutQualifier(full).value_or(full);
+        named[name].insert(id);
+        shown.push_back({id, full, name});
+    }
+    for (ShownStop &s : shown) {
+        if (s.name != s.fullName && named.value(s.name).size() > 1)
+            s.name = s.fullName;
+    }
+    return shown;
+}
+
+// A reading given for the whole name `full` as the reading of `shown`: as it
+// is when the names are the same (a qualifier kept is read after a pause);
+// without its bracketed end when `shown` is `full` without its qualifier.
+// Nothing when the reading does not show which part reads the qualifier.
+std::optional<QString> readingAs(const QString &shown, const QString &full, QString reading)
+{
+    if (shown != full) {
+        if (withoutQualifier(full) != shown)
+            return std::nullopt;
+        const std::optional<QString> base = withoutQualifier(reading);
+        if (!base)
+            return std::nullopt;
+        reading = *base;
+    }
+    for (QChar &c : reading) {
+        if (c == u'（' || c == u'(')
+            c = u'・';
+    }
+    reading.remove(u'）').remove(u')');
+    return reading;
+}
+
 // The readings of the feed's stop names in ja-Hrkt, by stop_id and by name.
 struct Readings
 {
@@ -482,6 +559,45 @@ std::optional<Readings> loadReadings(const Feed &feed, FeedError *error)
     return readings;
 }
 
+// A route in one direction as gtfs-routes lists it, from its longest trip.
+RouteListing listing(const FeedData &data, const RouteInfo &route, int trips, const TripInfo &trip)
+{
+    RouteListing line;
+    line.id = route.id;
+    line.name = route.name();
+    line.direction = trip.direction;
+    line.headsign = trip.headsign;
+    line.trips = trips;
+    line.stops = static_cast<int>(trip.times.size());
+    line.hasRules = data.rulesByRoute.contains(route.id) || data.rulesByRoute.contains(QString());
+    if (trip.times.empty())
+        return line;
+    QStringList ignored;
+    const std::vector<ShownStop> shown = shownStops(data, trip.times, false, ignored);
+    line.first = shown.front().name;
+    line.last = shown.back().name;
+    // Fares are looked up for every pair of stops: only for a trip a route
+    // can hold, so that a huge trip costs no more than its stops.
+    if (trip.times.size() > static_cast<std::size_t>(kFareRows))
+        return line;
+    const FareMatrix fares(data, route.id, trip.times);
+    const std::vector<int> numbers = ticketNumbers(trip.times, fares, TicketRule::Stage);
+    line.tickets = *std::max_element(numbers.begin(), numbers.end());
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (numbers[i] == 0)
+            continue;
+        for (std::size_t j = i + 1; j < numbers.size(); ++j) {
+            if (const std::optional<int> &fare = fares(i, j)) {
+                line.lowestFare = std::min(line.lowestFare.value_or(*fare), *fare);
+                line.highestFare = std::max(line.highestFare.value_or(*fare), *fare);
+            } else {
+                line.fareMissing = true;
+            }
+        }
+    }
+    return line;
+}
+
 } // namespace
 
 std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error)
@@ -489,23 +605,33 @@ std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError 
     const std::optional<FeedData> data = loadFeed(feed, error);
     if (!data)
         return std::nullopt;
-    QHash<QString, int> tripCount;
-    QHash<QString, const TripInfo *> longest;
+    // Each route's trips by direction, and the longest of each (the first on
+    // a tie, as gtfs chooses).
+    struct Way
+    {
+        int trips = 0;
+        const TripInfo *longest = nullptr;
+    };
+    QHash<QString, std::map<int, Way>> ways;
     for (const TripInfo &t : data->trips) {
-        ++tripCount[t.routeId];
-        const TripInfo *&best = longest[t.routeId];
-        if (!best || t.times.size() > best->times.size())
-            best = &t;
+        Way &way = ways[t.routeId][t.direction];
+        ++way.trips;
+        if (!way.longest || t.times.size() > way.longest->times.size())
+            way.longest = &t;
     }
     std::vector<RouteListing> list;
     for (const RouteInfo &r : data->routes) {
-        RouteListing line{r.id, r.name(), tripCount.value(r.id), 0, 0};
-        if (const TripInfo *trip = longest.value(r.id)) {
-            line.stops = static_cast<int>(trip->times.size());
-            const std::vector<int> numbers = ticketNumbers(trip->times, FareMatrix(*data, r.id, trip->times), TicketRule::Stage);
-            line.tickets = numbers.empty() ? 0 : *std::max_element(numbers.begin(), numbers.end());
+        const auto it = ways.constFind(r.id);
+        if (it == ways.constEnd()) {
+            RouteListing line;
+            line.id = r.id;
+            line.name = r.name();
+            line.hasRules = data->rulesByRoute.contains(r.id) || data->rulesByRoute.contains(QString());
+            list.push_back(std::move(line));
+            continue;
         }
-        list.push_back(std::move(line));
+        for (const auto &[direction, way] : *it)
+            list.push_back(listing(*data, r, way.trips, *way.longest));
     }
     return list;
 }
@@ -583,25 +709,36 @@ namespace {
 
 // The names the fare data and the announcements carry, one per stop; a name
 // with a character Shift-JIS lacks even in its compatibility form is an error.
-std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
+std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedData &data, const std::vector<ShownStop> &stops,
                                                   QStringList &warnings, FeedError *error)
 {
     std::vector<QString> names;
-    for (const StopTime &s : stops) {
-        const StopInfo &stop = data.stops[s.stopId];
+    for (const ShownStop &s : stops) {
+        const StopInfo &stop = data.stops[s.id];
         QString bad;
-        const std::optional<QString> name = storableName(stop.name, &bad);
+        const std::optional<QString> name = storableName(s.name, &bad);
         if (!name) {
             *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
                       QStringLiteral("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
-                          .arg(stop.name, s.stopId, bad, codePoint(bad))};
+                          .arg(s.name, s.id, bad, codePoint(bad))};
             return std::nullopt;
         }
-        if (*name != stop.name)
-            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(stop.name, *name);
+        if (*name != s.name)
+            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(s.name, *name);
         names.push_back(*name);
     }
     return names;
+}
+
+// The place a headsign names, without the 行き (行, ゆき) many operators end
+// it with: the greeting and the summary add their own.
+QString placeOf(const QString &headsign)
+{
+    static const QRegularExpression bound(QStringLiteral("(?:行き|ゆき|(?<!銀)行)$"));
+    QString place = headsign;
+    place.remove(bound);
+    place = place.trimmed();
+    return place.isEmpty() ? headsign : place;
 }
 
 // Where the bus goes: the trip's headsign, else its last stop.
@@ -611,7 +748,7 @@ QString destinationOf(const TripInfo &trip, const std::vector<QString> &names, Q
         return names.back();
     QString bad;
     if (const std::optional<QString> headsign = storableName(trip.headsign, &bad))
-        return *headsign;
+        return placeOf(*headsign);
     warnings << QStringLiteral("trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。").arg(trip.headsign);
     return names.back();
 }
@@ -661,36 +798,62 @@ void fillRecords(ImportedRoute &out, const std::vector<QString> &names, const st
         out.warnings << datatool::ticketsBeyondPanelText(*beyond);
 }
 
-// The readings of the names in katakana, each name once; a reading that is
-// not kana is left out with a warning.
-bool fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
-                  const std::vector<QString> &names, FeedError *error)
+// The readings of the names in katakana, each name once: the feed's reading
+// of the name shown, else of the stop it names (the station of a platform),
+// else of the stop itself. A reading that is not kana is left out with a
+// warning; the names left without one are listed.
+void fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
+                  const std::vector<ShownStop> &shown, const std::vector<QString> &names)
 {
-    const std::optional<Readings> readings = loadReadings(feed, error);
-    if (!readings)
-        return false;
+    FeedError unreadable;
+    std::optional<Readings> readings = loadReadings(feed, &unreadable);
+    if (!readings) {
+        // Readings only help the voice: the route is made without them.
+        out.warnings << unreadable.text() + QStringLiteral("読みは使わずに続けました。");
+        readings.emplace();
+    }
     QSet<QString> named;
     for (std::size_t i = 0; i < stops.size(); ++i) {
-        const QString &stopName = data.stops[stops[i].stopId].name;
-        QString reading = readings->byStop.value(stops[i].stopId);
-        if (reading.isEmpty())
-            reading = readings->byName.value(stopName);
-        if (reading.isEmpty() || named.contains(names[i]))
+        if (named.contains(names[i]))
             continue;
-        const QString katakana = ReadingDictionary::cleanReading(reading);
-        if (katakana.isEmpty()) {
-            out.warnings << feed.shownName(QStringLiteral("translations.txt"))
-                    + QStringLiteral(": %1行目: 「%2」の読み「%3」はかなではないため使いません。")
-                          .arg(QString::number(readings->lineOf.value(reading)), stopName, reading);
-            continue;
+        const QString &own = stops[i].stopId;
+        const QString &ownName = data.stops[own].name;
+        const std::pair<QString, QString> candidates[] = {
+            {shown[i].name, readings->byName.value(shown[i].name)},
+            {shown[i].fullName, readings->byStop.value(shown[i].id)},
+            {shown[i].fullName, readings->byName.value(shown[i].fullName)},
+            {ownName, readings->byStop.value(own)},
+            {ownName, readings->byName.value(ownName)},
+        };
+        for (const auto &[full, reading] : candidates) {
+            const std::optional<QString> as = readingAs(shown[i].name, full, reading);
+            if (!as || as->isEmpty())
+                continue;
+            const QString katakana = ReadingDictionary::cleanReading(*as);
+            if (katakana.isEmpty()) {
+                out.warnings << feed.shownName(QStringLiteral("translations.txt"))
+                        + QStringLiteral(": %1行目: 「%2」の読み「%3」はかなではないため使いません。")
+                              .arg(QString::number(readings->lineOf.value(reading)), full, reading);
+                continue;
+            }
+            named.insert(names[i]);
+            out.readings.emplace_back(names[i], katakana);
+            break;
         }
-        named.insert(names[i]);
-        out.readings.emplace_back(names[i], katakana);
     }
-    return true;
+    for (const QString &name : names) {
+        if (!named.contains(name) && !out.unread.contains(name))
+            out.unread << name;
+    }
 }
 
 } // namespace
+
+bool isRouteNumber(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
+    return digits.match(text).hasMatch() && routeNumberText(text) != u"0";
+}
 
 ImportResult importRoute(const Feed &feed, const ImportRequest &request)
 {
@@ -717,10 +880,10 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
                        QStringLiteral("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。")
                            .arg(trip->id, QString::number(stops.size()))});
 
-    static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
     const QString number = !request.number.isEmpty() ? request.number : route.shortName;
-    if (!digits.match(number).hasMatch()) {
+    if (!isRouteNumber(number)) {
         result.needsNumber = true;
+        result.shortName = route.shortName;
         return result;
     }
 
@@ -729,7 +892,8 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
     out.routeName = route.name();
     out.tripId = trip->id;
     out.number = routeNumberText(number);
-    const std::optional<std::vector<QString>> names = storableNames(feed, *data, stops, out.warnings, &error);
+    const std::vector<ShownStop> shown = shownStops(*data, stops, request.keepQualifiers, out.warnings);
+    const std::optional<std::vector<QString>> names = storableNames(feed, *data, shown, out.warnings, &error);
     if (!names)
         return failed(error);
     out.destination = destinationOf(*trip, *names, out.warnings);
@@ -742,9 +906,9 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
                        QStringLiteral("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。")
                            .arg(trip->id, QString::number(out.tickets), QString::number(kMaxTickets))});
     fillRecords(out, *names, stops, numbers, fares);
+    out.warnings << datatool::faresBeyondThreeDigitsText(datatool::faresBeyondThreeDigits(out.records));
     out.announcements = announcementsOf(*names, stops, out.destination);
-    if (!fillReadings(out, feed, *data, stops, *names, &error))
-        return failed(error);
+    fillReadings(out, feed, *data, stops, shown, *names);
     result.route = std::move(out);
     return result;
 }
@@ -788,10 +952,27 @@ const QStringList &chimeFiles()
     return files;
 }
 
-std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QDate &today,
-                                             QString *why)
+namespace {
+
+// A path as a settings file in `folder` stores it: relative to that folder
+// when it lies inside it, so that the folder can be moved whole; else as it is.
+QString storedPath(const QString &path, const QString &folder)
 {
-    auto text = [&](const QString &path) -> std::optional<QByteArray> {
+    const QString relative = QDir(folder).relativeFilePath(path);
+    if (relative.isEmpty() || relative == u".")
+        return QStringLiteral(".");
+    if (relative == u".." || relative.startsWith(QStringLiteral("../")) || QDir::isAbsolutePath(relative))
+        return path;
+    return relative;
+}
+
+} // namespace
+
+std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QString &plugin,
+                                             const QDate &today, QString *why)
+{
+    auto text = [&](const QString &absolute) -> std::optional<QByteArray> {
+        const QString path = storedPath(absolute, folder);
         qsizetype bad = -1;
         QByteArray bytes = cp932::encode(path, &bad);
         if (bad >= 0 || bytes.size() > settingsfile::kMaxTextBytes) {
@@ -822,9 +1003,22 @@ std::optional<SettingsRecords> routeSettings(const QString &folder, const QStrin
             sound.txtSelectSound[static_cast<std::size_t>(3 + flag)] = *chime; // before announcements of flag 1..3
         }
     }
+    if (!plugin.isEmpty()) {
+        const std::optional<QByteArray> path = text(plugin);
+        if (!path)
+            return std::nullopt;
+        records.SeirikenData.chkUseSeiriPrev = 1;
+        records.SeirikenData.txtSeiriPlgDir = *path;
+        records.CtrlData.nPreviewOpen = 1;
+    }
     // Stop names scroll at a readable pace.
     records.CtrlData.nScrollSpeed = 200;
     records.CtrlData.nScrollWait = 1000;
+    // The panel (7 530 twips, 502 pixels wide) at the top left, the console to
+    // its right, past the window frames.
+    records.FormPos = {0, 0};
+    records.CtrlData.nLeft = 7530 + 300;
+    records.CtrlData.nTop = 0;
     return records;
 }
 

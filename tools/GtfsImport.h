@@ -31,18 +31,36 @@ inline constexpr int kMaxTickets = 140;
 inline constexpr int kMinutesColumn = 149;
 inline constexpr int kStepSoundColumn = 150;
 
-// One line of gtfs-routes.
+// One line of gtfs-routes: a route in one direction, told by its longest
+// trip in that direction.
 struct RouteListing
 {
     QString id;
-    QString name;    // route_short_name, else route_long_name
-    int trips = 0;
-    int stops = 0;   // on its longest trip
-    int tickets = 0; // the ticket numbers that trip needs (fare stages)
+    QString name;        // route_short_name, else route_long_name
+    int direction = -1;  // direction_id; -1 when the trips give none
+    QString headsign;    // trip_headsign of the longest trip
+    QString first;       // its first and last stop as the panel shows them;
+    QString last;        // empty when the route has no trip
+    int trips = 0;       // in this direction
+    int stops = 0;       // on the longest trip
+    // The ticket numbers that trip needs (fare stages); nothing when it has
+    // no stops or more than a route holds.
+    std::optional<int> tickets;
+    bool hasRules = false; // fare_rules.txt has rules for this route or for every route
+    // The lowest and highest fare between its stops; nothing when no pair
+    // has one or the fares were not looked up.
+    std::optional<int> lowestFare;
+    std::optional<int> highestFare;
+    bool fareMissing = false; // some pair of its stops has no fare
 };
 
-// The feed's routes in the order of routes.txt.
+// The feed's routes in the order of routes.txt, each direction in the order
+// of its direction_id; a route without trips has one line.
 std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error);
+
+// A text that can number a route: one to five digits, not all zeros (route
+// 0 is what the panel loads when no route is typed before リセット).
+bool isRouteNumber(const QString &text);
 
 struct ImportRequest
 {
@@ -51,6 +69,7 @@ struct ImportRequest
     std::optional<int> direction;  // only trips of this direction_id
     QString number;                // empty: route_short_name when it is 1-5 digits
     TicketRule tickets = TicketRule::Stage;
+    bool keepQualifiers = false;   // names keep a trailing qualifier in brackets
 };
 
 struct ImportedRoute
@@ -63,6 +82,7 @@ struct ImportedRoute
     std::vector<FareFileRecord> records;
     std::vector<TapeRecord> announcements;
     std::vector<std::pair<QString, QString>> readings; // stop name, katakana
+    QStringList unread; // the names written without a reading, in route order
     int tickets = 0;
     std::optional<int> lowestFare;
     std::optional<int> highestFare;
@@ -73,8 +93,9 @@ struct ImportResult
 {
     std::optional<ImportedRoute> route;
     std::optional<FeedError> error;
-    // No number was asked for and route_short_name is not 1 to 5 digits.
+    // No number was asked for and route_short_name is no route number.
     bool needsNumber = false;
+    QString shortName; // route_short_name, when a number is needed
 };
 
 ImportResult importRoute(const Feed &feed, const ImportRequest &request);
@@ -87,12 +108,16 @@ QByteArray tapeFileBytes(const std::vector<TapeRecord> &announcements);
 // `existing` that is not about one of their names.
 QByteArray mergedReadings(const QByteArray &existing, const std::vector<std::pair<QString, QString>> &readings);
 
-// The settings of a route in `folder`: its fare and broadcast data there,
-// the step sound chosen by column 150, and the chimes of `chimesFolder` (none
-// when it is empty) for the step sounds and before the announcements. Nothing,
-// and why, when a path cannot be stored in a settings file.
-std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QDate &today,
-                                             QString *why);
+// The settings of a route in `folder` (absolute), the settings file's own
+// folder: its fare and broadcast data there, the step sound chosen by column
+// 150, the chimes of `chimesFolder` (none when it is empty) for the step
+// sounds and before the announcements, and the ticket preview with the
+// plug-in `plugin` (none when it is empty). The fare panel and the console
+// stand side by side. Paths inside `folder` are stored relative to it, so the
+// folder can be moved. Nothing, and why, when a path cannot be stored in a
+// settings file.
+std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QString &plugin,
+                                             const QDate &today, QString *why);
 
 // The chimes a settings file names, in the order flag 1, 2, 3.
 const QStringList &chimeFiles();

@@ -233,6 +233,30 @@ QString flagText(const FareFlag &flag, const std::vector<FareRecord> &stops)
     return where + QStringLiteral("運賃 %1 が 9999 を超えています（運賃の表示は3桁です）。").arg(flag.fare);
 }
 
+std::vector<CutFare> cutFares(const std::vector<FareRecord> &stops, int columns)
+{
+    std::vector<CutFare> cut;
+    for (std::size_t s = 0; s < stops.size(); ++s) {
+        for (int k = 1; k <= columns; ++k) {
+            const int fare = stops[s].Col(k);
+            if (fare != kNoFare && fare <= kLargestFare && losesDigits(2 * fare))
+                cut.push_back({static_cast<int>(s) + 1, k, fare});
+        }
+    }
+    return cut;
+}
+
+QString cutFareText(const CutFare &cut, const std::vector<FareRecord> &stops)
+{
+    const auto lastThree = [](int fare) { return QStringLiteral("%1").arg(fare % 1000, 3, 10, QChar(u'0')); };
+    const QString where = QStringLiteral("record %1 (%2): 整理券%3: 注意: ")
+                              .arg(QString::number(cut.stop), stops[static_cast<std::size_t>(cut.stop - 1)].Chimei,
+                                   QString::number(cut.ticket));
+    const QString night = QStringLiteral("深夜料金 %1 は %2 と").arg(2 * cut.fare).arg(lastThree(2 * cut.fare));
+    const QString day = losesDigits(cut.fare) ? QStringLiteral("運賃 %1 は %2 と、").arg(cut.fare).arg(lastThree(cut.fare)) : QString();
+    return where + day + night + QStringLiteral("表示されます（運賃の表示は3桁です）。");
+}
+
 std::vector<std::vector<PlacedAnnouncement>> placeAnnouncements(const std::vector<TapeRecord> &tape, int stopCount)
 {
     std::vector<std::vector<PlacedAnnouncement>> placed(static_cast<std::size_t>(std::max(stopCount, 0)));
@@ -475,6 +499,8 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
     const RouteSheet sheet(title, stops, std::move(announcements));
     for (const FareFlag &flag : sheet.flags())
         out << farePath << ": " << flagText(flag, stops) << '\n';
+    for (const CutFare &cut : cutFares(stops, fareColumnsInUse(stops)))
+        out << farePath << ": " << cutFareText(cut, stops) << '\n';
     std::vector<std::int16_t> ticketNumbers;
     for (const FareRecord &stop : stops)
         ticketNumbers.push_back(stop.SeirikenNo);

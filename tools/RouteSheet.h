@@ -47,6 +47,22 @@ int fareColumnsInUse(const std::vector<FareRecord> &stops);
 // One line of a flag as the route sheet lists it on standard output.
 QString flagText(const FareFlag &flag, const std::vector<FareRecord> &stops);
 
+// A fare the panel's three-digit cells show only the last three digits of,
+// by day (1 000 to 9 999) or only at night, doubled (500 to 999); the sheet
+// marks it orange. Fares above 9 999 are flagged instead.
+struct CutFare
+{
+    int stop = 0;   // 1-based
+    int ticket = 0;
+    int fare = 0;
+
+    bool operator==(const CutFare &) const = default;
+};
+std::vector<CutFare> cutFares(const std::vector<FareRecord> &stops, int columns = 12);
+
+// One line of a cut fare as the route sheet lists it on standard output.
+QString cutFareText(const CutFare &cut, const std::vector<FareRecord> &stops);
+
 // An announcement of the route's broadcast data, at the stop shown when it
 // plays.
 struct PlacedAnnouncement
@@ -105,8 +121,9 @@ private:
 };
 
 // route-sheet FILE.hy3 OUT.png [--tape FILEtp.csv]: draws the sheet, lists
-// the flagged fares on `out`, and returns 1 when there are any (0 when
-// none), 1 as well when a file cannot be read or written, 2 on bad usage.
+// the flagged fares and then the cut ones on `out`, and returns 1 when any is
+// flagged (0 when none), 1 as well when a file cannot be read or written, 2
+// on bad usage.
 // Ticket numbers above 12, which the panel has no fare cell for, are noted
 // on `err`.
 int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err);

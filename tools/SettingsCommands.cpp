@@ -3,10 +3,12 @@
 
 #include "reslib/Cp932.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
 #include "tools/ToolFiles.h"
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QTextStream>
 
@@ -324,6 +326,26 @@ QStringList columnsAmongFares(const QString &path, int fareColumns)
         note(QStringLiteral("送り・戻し時のサウンドを決める列"), records.SoundData.Combo1 + 1);
     if (records.DegitData.Check3[3] != 0)
         note(QStringLiteral("情報用数字に出すデータの列"), records.DegitData.Combo4[4] + 1);
+    return notes;
+}
+
+QStringList missingFolders(const QString &path)
+{
+    QByteArray bytes;
+    QString why;
+    if (!readWhole(path, maxSettingsBytes(), QStringLiteral("設定ファイル(.in4)"), bytes, &why))
+        return {};
+    const SettingsRecords records = settingsfile::read(bytes).records;
+    const QString what[] = {QStringLiteral("運賃データのフォルダー Text2(0)"), QStringLiteral("放送用データのフォルダー Text2(1)")};
+    QStringList notes;
+    for (std::size_t i = 0; i < records.FolderData.Text2.size(); ++i) {
+        const QString stored = cp932::decode(records.FolderData.Text2[i]);
+        const QString used = pathFromSettings(stored, path);
+        if (used.isEmpty() || QFileInfo(used).isDir())
+            continue;
+        notes << what[i] + QStringLiteral("「%1」").arg(stored)
+                + (used != stored ? QStringLiteral("（%1）").arg(used) : QString()) + QStringLiteral("がありません。");
+    }
     return notes;
 }
 

@@ -41,6 +41,11 @@ int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStr
 // Reports the file's problems on `out`, one line each; returns how many.
 int checkSettingsFile(const QString &path, QTextStream &out);
 
+// The data folders the settings file at `path` names that are not there, a
+// relative one looked for in the settings file's folder as the program does;
+// one note each.
+QStringList missingFolders(const QString &path);
+
 // The columns the settings file at `path` reads at every stop (the step
 // sound's flag column, the data-column digit) that lie among the first
 // `fareColumns` columns, which a route's fares use; one note each.

@@ -6,6 +6,7 @@
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"
 #include "reslib/Seams.h"
+#include "reslib/TicketPluginFile.h"
 #include "sound/AudioOutput.h"
 #include "sound/DataIo.h"
 #include "sound/SoundSystem.h"
@@ -595,6 +596,27 @@ void warnMissingSounds(const frmOption &settings, QTextStream &err)
     }
 }
 
+// Why --ticket cannot draw the console's ticket with these settings, naming
+// what is missing; empty when it can.
+QString ticketRefusal(const TripRequest &request, const frmOption &settings)
+{
+    if (request.settingsFile.isEmpty())
+        return request.fareFile + QStringLiteral(": --ticket には、整理券プラグインを選んだ設定ファイルを --settings で指定してください。");
+    const QString plugin = settings.ticketPluginPath();
+    const QString where = request.settingsFile + QStringLiteral(": ");
+    if (plugin.isEmpty())
+        return where
+            + QStringLiteral("整理券プラグインが選ばれていません（--ticket に必要です）。kerubara-data gtfs --plugin FILE.4SP で"
+                             "作るか、オプションの「整理券プレビュー」でプラグインを選んで保存してください。");
+    if (!settings.ticketPreviewInUse())
+        return where
+            + QStringLiteral("整理券プレビューを使わない設定です（--ticket に必要です）。オプションの「整理券プレビュー」で"
+                             "「整理券プレビュー機能を使用する」を選んで保存してください。");
+    if (const TicketPluginRead read = readTicketPlugin(plugin); !read.plugin)
+        return where + QStringLiteral("整理券プラグイン %1 を読めません（%2）。--ticket に必要です。").arg(plugin, read.error.reason);
+    return {};
+}
+
 // The tape of --tape, readable and as route setting finds it: a copy named
 // for the route in a folder of its own, with the reading dictionary that
 // lies beside it. False after saying why not.
@@ -726,10 +748,8 @@ int renderTrip(const QStringList &args, QTextStream &err)
     sim.engine().setMessagePump({});
     sim.form1().setZoom(request.zoom);
     warnMissingSounds(sim.option(), err);
-    if (request.ticket && !sim.option().ticketPreviewInUse()) {
-        err << (request.settingsFile.isEmpty() ? request.fareFile : request.settingsFile)
-            << QStringLiteral(": --ticket には、整理券のプレビューを使う設定（整理券プラグインを選んだ設定ファイル）を"
-                              "--settings で指定してください。\n");
+    if (const QString refusal = request.ticket ? ticketRefusal(request, sim.option()) : QString(); !refusal.isEmpty()) {
+        err << refusal << '\n';
         return 1;
     }
     const QTemporaryDir tapeFolder;

@@ -35,6 +35,8 @@ Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile)
       state(engine_->state),
       ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, ini.CtrlData))
 {
+    if (settingsFile_)
+        option_->setSettingsFile(settingsFile_->read);
     connectPanel();
     connectOptions();
     connectConsole();

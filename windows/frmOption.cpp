@@ -849,7 +849,7 @@ void frmOption::Command3_Click(int index)
 
 void frmOption::Command10_Click(int index)
 {
-    const QString folder = Text2[index]->text();
+    const QString folder = usedPath(Text2[index]->text());
     // A folder that is not there is passed over; a desktop that cannot open
     // folders at all is worth knowing about.
     if (ShellOpenFolder(folder) == OpenFolderResult::NoFileManager)

@@ -64,7 +64,12 @@ public:
     // What the rest of the program reads, each read from its control at the
     // moment of the call, with the control's value encoding applied.
 
-    // Data folders as typed; empty means the folder the program started in.
+    // The settings file the folders and files are written in: a relative
+    // one lies in that file's folder (the boxes keep it as written).
+    void setSettingsFile(const QString &file);
+
+    // Data folders as typed, a relative one in the settings file's folder;
+    // empty means the folder the program started in.
     QString fareDataFolder() const override;       // Text2(0)
     QString broadcastDataFolder() const override;  // Text2(1)
     void setBroadcastDataFolder(const QString &folder);
@@ -177,8 +182,12 @@ private:
     // names ("Combo4(3)"), gathered on first use.
     const QHash<QString, QWidget *> &settingControls();
 
+    // A folder or file as typed, as the program uses it (pathFromSettings).
+    QString usedPath(const QString &typed) const;
+
     SettingsRecords &ini_;
     QHash<QString, QWidget *> settingControls_;
+    QString settingsFile_;
 };
 
 } // namespace kerubara

@@ -209,7 +209,7 @@ void frmOption::SetOptionInfo()
 
     // Last, the plug-in's description and the console's preview size. A
     // plug-in that is missing or refused leaves its path in place, unreported.
-    SetPlgin(txtSeiriPlgDir->text());
+    SetPlgin(ticketPluginPath());
 }
 
 } // namespace kerubara

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The options window's settings by name: what the rest of the program reads.
+#include "settings/SettingsLocation.h"
 #include "sound/Chimes.h"
 #include "windows/SettingValues.h"
 #include "windows/frmOption.h"
@@ -24,14 +25,24 @@ int columnOf(const QComboBox *list)
 
 } // namespace
 
+void frmOption::setSettingsFile(const QString &file)
+{
+    settingsFile_ = file;
+}
+
+QString frmOption::usedPath(const QString &typed) const
+{
+    return pathFromSettings(typed, settingsFile_);
+}
+
 QString frmOption::fareDataFolder() const
 {
-    return Text2[0]->text();
+    return usedPath(Text2[0]->text());
 }
 
 QString frmOption::broadcastDataFolder() const
 {
-    return Text2[1]->text();
+    return usedPath(Text2[1]->text());
 }
 
 void frmOption::setBroadcastDataFolder(const QString &folder)
@@ -41,12 +52,12 @@ void frmOption::setBroadcastDataFolder(const QString &folder)
 
 QString frmOption::routeSettingSound() const
 {
-    return txtSelectSound[0]->text();
+    return usedPath(txtSelectSound[0]->text());
 }
 
 QString frmOption::keySound() const
 {
-    return txtSelectSound[1]->text();
+    return usedPath(txtSelectSound[1]->text());
 }
 
 bool frmOption::stepSoundAlways() const
@@ -56,14 +67,14 @@ bool frmOption::stepSoundAlways() const
 
 QString frmOption::stepSoundFile() const
 {
-    return txtSelectSound[7]->text();
+    return usedPath(txtSelectSound[7]->text());
 }
 
 QString frmOption::stepSoundFile(int flag) const
 {
     if (flag < 1 || flag > 3)
         return {};
-    return txtSelectSound[static_cast<std::size_t>(7 + flag)]->text();
+    return usedPath(txtSelectSound[static_cast<std::size_t>(7 + flag)]->text());
 }
 
 int frmOption::stepSoundFlagColumn() const
@@ -80,7 +91,7 @@ QString frmOption::tapeSoundFile(int index) const
 {
     if (index < 3 || index > 6)
         return {};
-    return txtSelectSound[static_cast<std::size_t>(index)]->text();
+    return usedPath(txtSelectSound[static_cast<std::size_t>(index)]->text());
 }
 
 bool frmOption::preBroadcastSoundAlways() const
@@ -114,7 +125,7 @@ bool frmOption::ticketPreviewInUse() const
 
 QString frmOption::ticketPluginPath() const
 {
-    return txtSeiriPlgDir->text();
+    return usedPath(txtSeiriPlgDir->text());
 }
 
 std::optional<int> frmOption::infoDigit(InfoDigit kind) const
@@ -175,7 +186,7 @@ std::optional<QString> frmOption::userPanelPicture(int state) const
     const auto s = static_cast<std::size_t>(state);
     if (!Option3[1]->isChecked() || !Option3[static_cast<std::size_t>(kUserOption[s])]->isChecked())
         return std::nullopt;
-    return txtSelectPanel[s]->text();
+    return usedPath(txtSelectPanel[s]->text());
 }
 
 } // namespace kerubara

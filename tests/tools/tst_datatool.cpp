@@ -57,6 +57,8 @@ private slots:
     void userTextNeverFillsAPlaceholder();
     void checkNotesTicketNumbersThePanelCannotShow_data();
     void checkNotesTicketNumbersThePanelCannotShow();
+    void checkNotesFaresCutToThreeDigits_data();
+    void checkNotesFaresCutToThreeDigits();
     void checkNotesASettingsColumnAmongTheFares_data();
     void checkNotesASettingsColumnAmongTheFares();
     void checkNotesStopNamesReadOneKanjiAtATime_data();
@@ -358,9 +360,48 @@ void tst_DataTool::checkNotesTicketNumbersThePanelCannotShow()
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QString());
     if (note.isEmpty())
-        QCOMPARE(r.err, QString());
+        QVERIFY2(!r.err.contains(QStringLiteral("整理券番号が12を超える")), qPrintable(r.err));
     else
         QVERIFY2(r.err.startsWith(path + ": " + note), qPrintable(r.err));
+}
+
+void tst_DataTool::checkNotesFaresCutToThreeDigits_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("notes");
+    using testing::StopBytes;
+    const QString remedy = QStringLiteral("パネルのメニュー「運賃の桁数」→ 4桁、または --fare-digits 4 で全桁が出ます。");
+    QTest::newRow("499: 998 at night fits")
+        << testing::fareFileBytes(2, {StopBytes{"A", 1, {}}, StopBytes{"B", 2, {499, -1}}}) << QStringList();
+    QTest::newRow("500: 1000 at night")
+        << testing::fareFileBytes(2, {StopBytes{"A", 1, {}}, StopBytes{"B", 2, {500}}})
+        << QStringList{u"注意: record 2: 深夜料金（2倍）が4桁になる停留所が1件あります（「B」、整理券1、最高 深夜 1000円）。"
+                       u"深夜料金は下3桁（000）しか出ません。"_s + remedy};
+    QTest::newRow("1020 by day, stops and tickets named")
+        << testing::fareFileBytes(5, {StopBytes{"A", 1, {}}, StopBytes{"B", 2, {1020}}, StopBytes{"C", 3, {1020, 990}},
+                                      StopBytes{"D", 3, {1100, 1020, 600}}, StopBytes{"E", 0, {1100, 1020, 600}}})
+        << QStringList{u"注意: record 2: 運賃が4桁の停留所が4件あります（「B」「C」「D」など、整理券1～2、最高 1100円）。"
+                       u"運賃表示器の3桁の運賃には下3桁（100）しか出ません。"_s + remedy,
+                       u"注意: record 2: 深夜料金（2倍）が4桁になる停留所が4件あります（「B」「C」「D」など、整理券1～3、最高 深夜 2200円）。"
+                       u"深夜料金は下3桁（200）しか出ません。"_s + remedy};
+}
+
+// Fares the panel's three-digit cells cut are told, by day and at night,
+// with the stops, the ticket numbers and the highest fare; they are notes,
+// not faults of the file.
+void tst_DataTool::checkNotesFaresCutToThreeDigits()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, notes);
+    const QString path = dir_.filePath("fares.hy3");
+    QVERIFY(testing::writeFile(path, bytes));
+    const Run r = runTool({"check", path});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QString());
+    QStringList expected;
+    for (const QString &note : std::as_const(notes))
+        expected << path + ": " + note;
+    QCOMPARE(r.err.split(u'\n', Qt::SkipEmptyParts), expected);
 }
 
 void tst_DataTool::checkNotesASettingsColumnAmongTheFares_data()

@@ -10,9 +10,12 @@
 #include "operation/FareFile.h"
 #include "reslib/Cp932.h"
 #include "settings/SettingsLocation.h"
+#include "sound/DataIo.h"
 #include "sound/SoundSystem.h"
 #include "windows/Form1.h"
+#include "windows/PictureBox.h"
 #include "windows/frmCtl.h"
+#include "windows/frmOption.h"
 
 #include "controls/stopname/ChimeiCtl_DX.h"
 
@@ -91,6 +94,14 @@ std::vector<FareFileRecord> readRoute(const QString &path)
     return scanFareFile(file).records;
 }
 
+std::vector<TapeRecord> readTape(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return readTapeFile(file).records;
+}
+
 // Every file under a folder with its bytes.
 QMap<QString, QByteArray> contents(const QString &folder)
 {
@@ -136,8 +147,16 @@ private slots:
     void readingsInEitherTranslationFormat();
     void stopNamesReadOneKanjiAtATimeAreNoted_data();
     void stopNamesReadOneKanjiAtATimeAreNoted();
+    void stopNamesAsThePanelShowsThem_data();
+    void stopNamesAsThePanelShowsThem();
+    void destinationIsSaidOnce_data();
+    void destinationIsSaidOnce();
+    void summarySaysWhatWasMade_data();
+    void summarySaysWhatWasMade();
     void badFeedIsNamedAndWritesNothing_data();
     void badFeedIsNamedAndWritesNothing();
+    void routesListedByDirection_data();
+    void routesListedByDirection();
     void exampleRoutesAreListed();
     void importedExampleDrivesInTheSimulator_data();
     void importedExampleDrivesInTheSimulator();
@@ -293,6 +312,171 @@ void tst_GtfsImport::stopNamesReadOneKanjiAtATimeAreNoted()
         QVERIFY2(!run.out.contains(QStringLiteral("慈照院前")), qPrintable(run.out));
     else
         QVERIFY2(run.out.contains(note), qPrintable(run.out));
+void tst_GtfsImport::stopNamesAsThePanelShowsThem_data()
+{
+    QTest::addColumn<QByteArray>("stops");
+    QTest::addColumn<QByteArray>("translations");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("names"); // of the five stops, as written
+    QTest::addColumn<QByteArray>("yomi");
+    QTest::addColumn<QString>("unread"); // the summary's line of readings
+
+    const QByteArray head = "stop_id,stop_name,zone_id,location_type,parent_station\n";
+    const QByteArray qualified = head + "A,停A,Z1,0,\nB,停B,Z1,0,\nC,県庁前（群馬）,Z2,0,\nD,停D,Z2,0,\nE,停E,Z3,0,\n";
+    const QByteArray byName = "trans_id,lang,translation\n";
+    QTest::newRow("platforms by their station, with its reading")
+        << head + "A,停A,Z1,0,\nB,前橋駅前（４番のりば）,Z1,0,PB\nPB,前橋駅前,,1,\nC,停C,Z2,0,\nD,停D,Z2,0,\n"
+                  "E,前橋駅前（２番のりば）,Z3,0,PB\n"
+        << QByteArray("table_name,field_name,language,translation,record_id\nstops,stop_name,ja-Hrkt,まえばしえきまえ,PB\n")
+        << QStringList() << QStringList{"停A", "前橋駅前", "停C", "停D", "前橋駅前"} << QByteArray("前橋駅前,マエバシエキマエ\n")
+        << QStringLiteral("読み: 1件（読みのない停留所: 停A、停C、停D）");
+    QTest::newRow("a qualifier left off, from the reading too")
+        << qualified << byName + "県庁前（群馬）,ja-Hrkt,けんちょうまえ（ぐんま）\n停A,ja-Hrkt,ていえー\n" << QStringList()
+        << QStringList{"停A", "停B", "県庁前", "停D", "停E"} << QByteArray("停A,テイエー\n県庁前,ケンチョウマエ\n")
+        << QStringLiteral("読み: 2件（読みのない停留所: 停B、停D、停E）");
+    QTest::newRow("--keep-qualifiers")
+        << qualified << byName + "県庁前（群馬）,ja-Hrkt,けんちょうまえ（ぐんま）\n" << QStringList{"--keep-qualifiers"}
+        << QStringList{"停A", "停B", "県庁前（群馬）", "停D", "停E"} << QByteArray("県庁前（群馬）,ケンチョウマエ、グンマ\n")
+        << QStringLiteral("読み: 1件（");
+    QTest::newRow("a reading that does not show the qualifier's part is not used")
+        << qualified << byName + "県庁前（群馬）,ja-Hrkt,けんちょうまえぐんま\n" << QStringList()
+        << QStringList{"停A", "停B", "県庁前", "停D", "停E"} << QByteArray()
+        << QStringLiteral("読み: 0件（読みのない停留所: 停A、停B、県庁前、停D、停E）");
+    QTest::newRow("qualifiers kept where two stops would share a name")
+        << head + "A,停A,Z1,0,\nB,停B,Z1,0,\nC,県庁前（群馬）,Z2,0,\nD,県庁前（前橋市）,Z2,0,\nE,市役所・合庁前（前橋市）,Z3,0,\n"
+        << QByteArray() << QStringList() << QStringList{"停A", "停B", "県庁前（群馬）", "県庁前（前橋市）", "市役所・合庁前"}
+        << QByteArray() << QStringLiteral("読み: 0件");
+    QTest::newRow("a qualifier kept beside the same name without one")
+        << head + "A,停A,Z1,0,\nB,停B,Z1,0,\nC,県庁前（群馬）,Z2,0,\nD,停D,Z2,0,\nE,県庁前,Z3,0,\n" << QByteArray()
+        << QStringList() << QStringList{"停A", "停B", "県庁前（群馬）", "停D", "県庁前"} << QByteArray() << QStringLiteral("読み: 0件");
+}
+
+// The panel and the announcements name each stop as a passenger knows it:
+// a platform by its station, without a qualifier in brackets unless two
+// stops would then be called alike; yomi.csv reads every name written.
+void tst_GtfsImport::stopNamesAsThePanelShowsThem()
+{
+    QFETCH(QByteArray, stops);
+    QFETCH(QByteArray, translations);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, names);
+    QFETCH(QByteArray, yomi);
+    QFETCH(QString, unread);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert("stops.txt", stops);
+    if (!translations.isEmpty())
+        files.insert("translations.txt", translations);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool(QStringList{"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path()}
+                                     + options + QStringList{dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains(unread), qPrintable(run.out));
+
+    const std::vector<FareFileRecord> route = readRoute(dir.filePath("out/7.hy3"));
+    const std::vector<TapeRecord> tape = readTape(dir.filePath("out/7tp.csv"));
+    QCOMPARE(route.size(), std::size_t(5));
+    QCOMPARE(tape.size(), std::size_t(5));
+    for (std::size_t i = 0; i < route.size(); ++i) {
+        QCOMPARE(cp932::decode(route[i].chimei), names[qsizetype(i)]);
+        if (i > 0)
+            QVERIFY2(tape[i].Text.startsWith(QStringLiteral("次は、") + (i == 4 ? QStringLiteral("終点、") : QString())
+                                             + names[qsizetype(i)] + QStringLiteral("です。")),
+                     qPrintable(tape[i].Text));
+    }
+    QFile written(dir.filePath("out/yomi.csv"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), yomi);
+}
+
+void tst_GtfsImport::destinationIsSaidOnce_data()
+{
+    QTest::addColumn<QByteArray>("headsign");
+    QTest::addColumn<QString>("bound"); // as the greeting and the summary say it
+
+    QTest::newRow("a place") << QByteArray("停E") << QStringLiteral("停E行き");
+    QTest::newRow("a headsign ending in 行き") << QByteArray("伊勢崎病院北行き") << QStringLiteral("伊勢崎病院北行き");
+    QTest::newRow("a headsign ending in 行") << QByteArray("伊勢崎病院北行") << QStringLiteral("伊勢崎病院北行き");
+    QTest::newRow("a headsign ending in ゆき") << QByteArray("停Eゆき") << QStringLiteral("停E行き");
+    QTest::newRow("a bank is a place") << QByteArray("中央銀行") << QStringLiteral("中央銀行行き");
+    QTest::newRow("no headsign: the last stop") << QByteArray() << QStringLiteral("停E行き");
+}
+
+// The greeting and the summary say where the bus goes with one 行き, whether
+// the headsign carries its own or not.
+void tst_GtfsImport::destinationIsSaidOnce()
+{
+    QFETCH(QByteArray, headsign);
+    QFETCH(QString, bound);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert("trips.txt", "route_id,service_id,trip_id,direction_id,trip_headsign\nR,WD,T,0," + headsign + "\n");
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool({"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path(), dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains(QStringLiteral("便: T（") + bound + u'）'), qPrintable(run.out));
+    const std::vector<TapeRecord> tape = readTape(dir.filePath("out/7tp.csv"));
+    QVERIFY(!tape.empty());
+    QCOMPARE(tape.front().Text, QStringLiteral("ご乗車ありがとうございます。このバスは、") + bound + QStringLiteral("です。整理券をお取りください。"));
+}
+
+void tst_GtfsImport::summarySaysWhatWasMade_data()
+{
+    QTest::addColumn<Files>("changes");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");    // on either stream
+    QTest::addColumn<QString>("written"); // the fare data, none when empty
+
+    QTest::newRow("nobody may board")
+        << Files{{"stop_times.txt", "trip_id,arrival_time,departure_time,stop_id,stop_sequence,pickup_type\n"
+                                    "T,7:00:00,7:00:00,A,1,1\nT,7:02:00,7:02:00,B,2,1\nT,7:05:00,7:05:00,C,3,1\n"
+                                    "T,7:09:30,7:10:00,D,4,1\nT,7:12:00,7:12:00,E,5,1\n"}}
+        << QStringList() << 0 << QStringLiteral("整理券番号: なし（乗車できる停留所がありません）") << QStringLiteral("7.hy3");
+    QTest::newRow("a number with leading zeros")
+        << Files() << QStringList{"--number", "007"} << 0 << QStringLiteral("系統番号 7（007 の先頭の 0 は系統番号に入りません）")
+        << QStringLiteral("7.hy3");
+    QTest::newRow("route number 0 is refused")
+        << Files() << QStringList{"--number", "00000"} << 2 << QStringLiteral("系統番号 0 は") << QString();
+    QTest::newRow("a route_short_name of 0 is no number")
+        << Files{{"routes.txt", "route_id,route_short_name\nR,0\n"}} << QStringList() << 2
+        << QStringLiteral("route_short_name「0」") << QString();
+    QTest::newRow("a fare of four digits is told")
+        << Files{{"fare_attributes.txt", "fare_id,price\nF100,100\nF150,150\nF200,1020\n"}} << QStringList() << 0
+        << QStringLiteral("注意: 運賃が4桁の停留所が1件あります（「停E」、整理券1、最高 1020円）。運賃表示器の3桁の運賃には下3桁（020）しか出ません。")
+        << QStringLiteral("7.hy3");
+    QTest::newRow("a ticket plug-in that is none")
+        << Files() << QStringList{"--plugin", KERUBARA_EXAMPLES_DIR "/12.csv"} << 1
+        << QStringLiteral("（--plugin には整理券プラグイン .4SP を指定してください）") << QString();
+    QTest::newRow("translations without a language column")
+        << Files{{"translations.txt", "table_name,field_name,translation,field_value\nstops,stop_name,ていえー,停A\n"}}
+        << QStringList() << 0
+        << QStringLiteral("translations.txt: 1行目: 見出しに言語の列（language または lang）がありません。読みは使わずに続けました。")
+        << QStringLiteral("7.hy3");
+}
+
+// What the summary says is true of what was written, and a number that
+// cannot name the route is refused before anything is.
+void tst_GtfsImport::summarySaysWhatWasMade()
+{
+    QFETCH(Files, changes);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert(changes);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool(QStringList{"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path()}
+                                     + options + QStringList{dir.filePath("out")});
+    QCOMPARE(run.status, status);
+    QVERIFY2((run.out + run.err).contains(said), qPrintable(run.out + run.err));
+    QVERIFY2(!run.out.contains(QStringLiteral("～0\n")), qPrintable(run.out));
+    if (written.isEmpty())
+        QVERIFY(!QFileInfo::exists(dir.filePath("out")));
+    else
+        QVERIFY(QFileInfo(dir.filePath("out/" + written)).isFile());
 }
 
 void tst_GtfsImport::badFeedIsNamedAndWritesNothing_data()
@@ -383,11 +567,62 @@ void tst_GtfsImport::badFeedIsNamedAndWritesNothing()
     QCOMPARE(contents(out), before);
 }
 
+void tst_GtfsImport::routesListedByDirection_data()
+{
+    QTest::addColumn<Files>("changes");
+    QTest::addColumn<QStringList>("lines"); // below the heading
+    QTest::addColumn<QString>("note");      // on standard error
+
+    QTest::newRow("a route without fares says so")
+        << Files{{"fare_rules.txt", "fare_id,route_id,origin_id,destination_id\nF100,X,,\n"}}
+        << QStringList{"R\t7\t0\t-\t停A → 停E\t1\t5\t1\tなし"} << QString();
+    QTest::newRow("a pair without a fare is mentioned")
+        << Files{{"fare_rules.txt", "fare_id,route_id,origin_id,destination_id\nF100,R,Z1,Z1\nF150,R,Z1,Z2\n"
+                                    "F100,R,Z2,Z2\nF150,R,Z2,Z3\nF100,R,Z3,Z3\n"}}
+        << QStringList{"R\t7\t0\t-\t停A → 停E\t1\t5\t2\t100～150円（運賃のない区間あり）"} << QString();
+    QTest::newRow("a line for each direction, from its longest trip")
+        << Files{{"trips.txt", "route_id,trip_id,direction_id,trip_headsign\nR,T,0,停E行き\nR,U,1,停A\nR,V,1,停B\n"},
+                 {"stop_times.txt", "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n"
+                                    "T,7:00:00,7:00:00,A,1\nT,7:12:00,7:12:00,E,2\nU,8:00:00,8:00:00,E,1\n"
+                                    "U,8:05:00,8:05:00,C,2\nU,8:10:00,8:10:00,A,3\nV,9:00:00,9:00:00,D,1\nV,9:05:00,9:05:00,B,2\n"}}
+        << QStringList{"R\t7\t0\t停E行き\t停A → 停E\t1\t2\t1\t200円", "R\t7\t1\t停A\t停E → 停A\t2\t3\t1\tなし"}
+        << QString();
+    QByteArray stops = "stop_id,stop_name\n";
+    QByteArray times = "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n";
+    for (int s = 1; s <= 302; ++s) {
+        stops += "S" + QByteArray::number(s) + ",停" + QByteArray::number(s) + "\n";
+        times += "T,7:00:00,7:00:00,S" + QByteArray::number(s) + "," + QByteArray::number(s) + "\n";
+    }
+    QTest::newRow("a trip longer than a route holds is not priced")
+        << Files{{"stops.txt", stops}, {"stop_times.txt", times}} << QStringList{"R\t7\t0\t-\t停1 → 停302\t1\t302\t-\t-"}
+        << QStringLiteral("注意: 系統「R」（方向 0）の便は停留所が302件あり、1つの系統に入る301件を超えるため、gtfs では取り込めません。");
+}
+
+// gtfs-routes says where each route goes in each direction, how many
+// ticket numbers its longest trip needs and what its fares are.
+void tst_GtfsImport::routesListedByDirection()
+{
+    QFETCH(Files, changes);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, note);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files.insert(changes);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool({"gtfs-routes", dir.filePath("feed")});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.split(u'\n', Qt::SkipEmptyParts).mid(1), lines);
+    QCOMPARE(run.err.trimmed(), note);
+}
+
 void tst_GtfsImport::exampleRoutesAreListed()
 {
     const testing::Run list = runTool({"gtfs-routes", KERUBARA_EXAMPLES_DIR "/gtfs"});
     QCOMPARE(list.status, 0);
-    QCOMPARE(list.out, QStringLiteral("route_id\t系統名\t便数\t停留所数\t整理券番号\nR1\t1\t3\t9\t4\nR2\t市内循環\t2\t6\t1\n"));
+    QCOMPARE(list.out, QStringLiteral("route_id\t系統名\t方向\t行先\t始発 → 終点\t便数\t停留所数\t整理券番号\t運賃\n"
+                                      "R1\t1\t0\t桜川営業所\t桜川駅前 → 桜川営業所\t2\t9\t4\t170～320円\n"
+                                      "R1\t1\t1\t桜川駅前\t桜川営業所 → 桜川駅前\t1\t9\t4\t170～320円\n"
+                                      "R2\t市内循環\t0\t-\t桜川駅前 → 桜川駅北口\t2\t6\t1\t200円\n"));
 
     // The loop line has no number of digits: it needs one.
     QTemporaryDir dir;
@@ -405,9 +640,9 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator_data()
     QTest::newRow("from a .zip with the files in one folder") << QStringLiteral("sakuragawa/");
 }
 
-// The example's zone route imported and then driven by the announcement tape
-// from the first stop to the last: each stop's name on the strip and the
-// fares of its tickets on the panel.
+// The example's zone route imported, its folder moved, and then driven by
+// the announcement tape from the first stop to the last: each stop's name on
+// the strip and the fares of its tickets on the panel.
 void tst_GtfsImport::importedExampleDrivesInTheSimulator()
 {
     QFETCH(QString, zipFolder);
@@ -424,7 +659,8 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
     const QString out = dir.filePath("route");
     QVERIFY(QDir().mkpath(out));
     QVERIFY(testing::writeFile(out + "/yomi.csv", "港,ミナト\n桜川駅前,サクラガワ\n"));
-    const testing::Run run = runTool({"gtfs", feed, "--route", "R1", "--chimes", KERUBARA_SAMPLE_DIR, out});
+    const testing::Run run = runTool({"gtfs", feed, "--route", "R1", "--chimes", KERUBARA_SAMPLE_DIR, "--plugin",
+                                      KERUBARA_EXAMPLES_DIR "/ticket-full.4SP", out});
     QVERIFY2(run.status == 0, qPrintable(run.err));
     QVERIFY2(!run.out.contains(QStringLiteral("注意")), qPrintable(run.out));
     QFile yomi(out + "/yomi.csv");
@@ -434,7 +670,10 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
     QVERIFY(words.contains("桜川駅前,サクラガワエキマエ"));
     QVERIFY(!words.contains("桜川駅前,サクラガワ"));
 
-    testing::QuietSimulator sim(settingsFilePaths(out + "/route.in4"));
+    // The route folder works wherever it is moved.
+    const QString moved = dir.filePath("moved");
+    QVERIFY(QDir().rename(out, moved));
+    testing::QuietSimulator sim(settingsFilePaths(moved + "/route.in4"));
     Form1 &panel = sim->form1();
     frmCtl &console = sim->ctl();
     QString shownName;
@@ -443,6 +682,14 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
         shownName = name;
         shownMode = mode;
     });
+
+    // The panel and the console placed side by side (a screen as narrow as
+    // the test's moves the console back onto it), the ticket preview open.
+    QVERIFY(sim->ini.CtrlData.nLeft / 15 >= sim->ini.FormPos.nLeft / 15 + panel.width());
+    QCOMPARE(sim->ini.CtrlData.nTop, sim->ini.FormPos.nTop);
+    QVERIFY(console.Check4->isChecked());
+    QVERIFY(sim->option().ticketPreviewInUse());
+    QCOMPARE(console.picSeirikenPrev->size(), QSize(200, 256));
 
     QStringList sounds;
     sim->sound().setCommandLog([&](const QString &command) { sounds << command; });

@@ -433,6 +433,20 @@ void tst_RenderTrip::refusalsLeaveNoFile_data()
         << QStringList{fare, out, u"--tape"_s, path(u"empty"_s)} << 1 << path(u"empty"_s);
     QTest::newRow("a folder that does not exist")
         << QStringList{fare, path(u"none/out.mp4"_s), u"--to"_s, u"1"_s} << 1 << path(u"none/out.mp4"_s);
+    QTest::newRow("--ticket without settings") << QStringList{fare, out, u"--ticket"_s} << 1 << u"--settings で指定"_s;
+    QTest::newRow("--ticket with settings that choose no plug-in")
+        << QStringList{fare, out, u"--ticket"_s, u"--settings"_s, path(u"settings.in4"_s)} << 1
+        << path(u"settings.in4"_s) + u": 整理券プラグインが選ばれていません（--ticket に必要です）。kerubara-data gtfs --plugin"_s;
+    QFile text(path(u"lost-plugin.txt"_s));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(QStringLiteral("chkUseSeiriPrev=1\ntxtSeiriPlgDir=%1\n").arg(path(u"lost.4SP"_s)).toUtf8());
+    text.close();
+    QString said;
+    QTextStream o(&said);
+    QCOMPARE(datatool::run({u"in4"_s, path(u"lost-plugin.txt"_s), path(u"lost-plugin.in4"_s)}, o, o), 0);
+    QTest::newRow("--ticket with a plug-in that is not there")
+        << QStringList{fare, out, u"--ticket"_s, u"--settings"_s, path(u"lost-plugin.in4"_s)} << 1
+        << u"整理券プラグイン %1 を読めません"_s.arg(path(u"lost.4SP"_s));
 }
 
 void tst_RenderTrip::refusalsLeaveNoFile()

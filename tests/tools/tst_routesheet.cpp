@@ -199,12 +199,12 @@ void tst_RouteSheet::cleanRouteExitsZeroAndListsNothing()
 {
     Fares fares = troubledRoute();
     fares[3][1] = 200;  // no fall
-    fares[4][4] = 1200; // four digits: marked on the sheet, not flagged
+    fares[4][4] = 1200; // four digits: marked on the sheet and noted, not flagged
     const std::vector<FareRecord> stops = stopsOf(fares);
     QVERIFY(testing::writeFile(path(u"8.hy3"_s), fareFile(stops)));
     const testing::Run r = testing::runTool({u"route-sheet"_s, path(u"8.hy3"_s), path(u"8.png"_s)});
     QCOMPARE(r.status, 0);
-    QCOMPARE(r.out, QString());
+    QCOMPARE(r.out, path(u"8.hy3"_s) + u": record 5 (停5): 整理券5: 注意: 運賃 1200 は 200 と、深夜料金 2400 は 400 と表示されます（運賃の表示は3桁です）。\n"_s);
     const QImage image(path(u"8.png"_s));
     const RouteSheet sheet(QString(), stops);
     const QRect cell = sheet.fareCell(5, 5);
@@ -299,23 +299,29 @@ void tst_RouteSheet::faresWhoseLateNightFareLosesDigitsAreMarked_data()
 {
     QTest::addColumn<int>("fare");
     QTest::addColumn<QColor>("back");
+    QTest::addColumn<QString>("listed"); // on standard output, after the file's name
     const QColor plain(Qt::white);
     const QColor cut(255, 240, 212);
-    QTest::newRow("499, late-night 998") << 499 << plain;
-    QTest::newRow("500, late-night 1000") << 500 << cut;
-    QTest::newRow("999, late-night 1998") << 999 << cut;
-    QTest::newRow("1200, cut by day as well") << 1200 << cut;
-    QTest::newRow("-1 has no late-night fare") << -1 << QColor(236, 236, 236);
+    QTest::newRow("499, late-night 998") << 499 << plain << QString();
+    QTest::newRow("500, late-night 1000") << 500 << cut
+                                          << u"record 1 (停1): 整理券2: 注意: 深夜料金 1000 は 000 と表示されます（運賃の表示は3桁です）。"_s;
+    QTest::newRow("999, late-night 1998") << 999 << cut
+                                          << u"record 1 (停1): 整理券2: 注意: 深夜料金 1998 は 998 と表示されます（運賃の表示は3桁です）。"_s;
+    QTest::newRow("1200, cut by day as well")
+        << 1200 << cut << u"record 1 (停1): 整理券2: 注意: 運賃 1200 は 200 と、深夜料金 2400 は 400 と表示されます（運賃の表示は3桁です）。"_s;
+    QTest::newRow("-1 has no late-night fare") << -1 << QColor(236, 236, 236) << QString();
 }
 
 void tst_RouteSheet::faresWhoseLateNightFareLosesDigitsAreMarked()
 {
     QFETCH(int, fare);
     QFETCH(QColor, back);
+    QFETCH(QString, listed);
     const std::vector<FareRecord> stops = stopsOf({{150, fare}});
     QVERIFY(testing::writeFile(path(u"11.hy3"_s), fareFile(stops)));
     const testing::Run r = testing::runTool({u"route-sheet"_s, path(u"11.hy3"_s), path(u"11.png"_s)});
-    QCOMPARE(r.status, 0); // marked, not flagged
+    QCOMPARE(r.status, 0); // marked and listed, not flagged
+    QCOMPARE(r.out, listed.isEmpty() ? QString() : path(u"11.hy3"_s) + u": "_s + listed + u'\n');
     const QImage image(path(u"11.png"_s));
     const QRect cell = RouteSheet(QString(), stops).fareCell(1, 2);
     QCOMPARE(image.pixelColor(cell.left() + 2, cell.bottom() - 2), back);

@@ -58,6 +58,8 @@ private slots:
     void checkReportsWhatTheProgramCannotHold_data();
     void checkReportsWhatTheProgramCannotHold();
     void checkTellsSettingsFromFareDataByTheExtension();
+    void checkNotesDataFoldersThatAreNotThere_data();
+    void checkNotesDataFoldersThatAreNotThere();
 
 private:
     QString path(const QString &name) const { return dir_->filePath(name); }
@@ -256,6 +258,33 @@ void tst_SettingsCommands::checkTellsSettingsFromFareDataByTheExtension()
     QCOMPARE(both.status, 1);
     QVERIFY(both.out.contains(QStringLiteral("Combo2")));
     QVERIFY(!both.out.contains(path("good.IN4")));
+}
+
+void tst_SettingsCommands::checkNotesDataFoldersThatAreNotThere_data()
+{
+    QTest::addColumn<QString>("folder"); // Text2(0) as stored; @ is the settings file's folder
+    QTest::addColumn<QString>("note");   // after "FILE: 注意: "; empty: none
+    QTest::newRow("its own folder") << QStringLiteral(".") << QString();
+    QTest::newRow("empty: where the program starts") << QString() << QString();
+    QTest::newRow("an absolute folder that is there") << QStringLiteral("@") << QString();
+    QTest::newRow("a relative folder is looked for beside the file")
+        << QStringLiteral("data") << QStringLiteral("運賃データのフォルダー Text2(0)「data」（@/data）がありません。");
+    QTest::newRow("an absolute folder that is not there")
+        << QStringLiteral("@/gone") << QStringLiteral("運賃データのフォルダー Text2(0)「@/gone」がありません。");
+}
+
+// A data folder the program would not find is noted, taken as the program
+// takes it; a note is no problem of the file.
+void tst_SettingsCommands::checkNotesDataFoldersThatAreNotThere()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, note);
+    folder.replace(u'@', dir_->path());
+    note.replace(u'@', dir_->path());
+    QVERIFY(testing::writeFile(path("a.in4"), SettingsBuilder::initial().set("Text2(0)", folder).bytes()));
+    const testing::Run r = runTool({QStringLiteral("check"), path("a.in4")});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.err, note.isEmpty() ? QString() : path("a.in4") + QStringLiteral(": 注意: ") + note + u'\n');
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsCommands)

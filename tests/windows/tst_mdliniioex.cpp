@@ -4,6 +4,7 @@
 #include "windows/mdlIniIoEx.h"
 
 #include "FakeDialogs.h"
+#include "FareBytes.h"
 #include "OptionControls.h"
 #include "SettingsBytes.h"
 #include "TestFiles.h"
@@ -185,6 +186,8 @@ private slots:
     void aSecondProgramOnTheFileAsksAndThenDoesNotSave();
     void thePluginIsLoadedAtStartAndARefusalIsNotReported_data();
     void thePluginIsLoadedAtStartAndARefusalIsNotReported();
+    void aMovedRouteFolderKeepsItsRelativePaths_data();
+    void aMovedRouteFolderKeepsItsRelativePaths();
 
 private:
     QString file() const { return dir_->filePath(QStringLiteral("kerubara.in4")); }
@@ -731,6 +734,60 @@ void tst_mdlIniIoEx::thePluginIsLoadedAtStartAndARefusalIsNotReported()
     }
     exitAnswering(vbYes);
     QCOMPARE(contents(file()), bytes);
+}
+
+void tst_mdlIniIoEx::aMovedRouteFolderKeepsItsRelativePaths_data()
+{
+    QTest::addColumn<QString>("folder"); // the data folders as stored; @ is elsewhere
+    QTest::addColumn<QString>("data");   // where the route's files lie; @ is elsewhere
+    QTest::newRow("the settings file's own folder") << QStringLiteral(".") << QStringLiteral("route");
+    QTest::newRow("a folder inside it") << QStringLiteral("data") << QStringLiteral("route/data");
+    QTest::newRow("a folder beside it") << QStringLiteral("../shared") << QStringLiteral("shared");
+    QTest::newRow("an absolute folder, as before") << QStringLiteral("@") << QStringLiteral("@");
+}
+
+// A route folder holding its settings file works wherever it is moved: a
+// relative folder or file lies beside the settings file, not where the
+// program was started; the file keeps the paths as they were written.
+void tst_mdlIniIoEx::aMovedRouteFolderKeepsItsRelativePaths()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, data);
+    const QTemporaryDir elsewhere;
+    folder.replace(u'@', elsewhere.path());
+    data.replace(u'@', elsewhere.path());
+    QDir top(dir_->path());
+    const QString files = QDir::isAbsolutePath(data) ? data : top.filePath(data);
+    QVERIFY(top.mkpath(files) && top.mkpath(QStringLiteral("route")));
+    QVERIFY(testing::writeFile(files + QStringLiteral("/7.hy3"), testing::routeBytes(3)));
+    QVERIFY(testing::writeFile(files + QStringLiteral("/7tp.csv"), cp932::encode(QStringLiteral("\"次は、停2です。\",1,0\r\n"))));
+    const QByteArray bytes = SettingsBuilder::initial()
+                                 .set("Text2(0)", folder)
+                                 .set("Text2(1)", folder)
+                                 .set("txtSelectSound(8)", QStringLiteral("chimes/stop.wav"))
+                                 .bytes();
+    QVERIFY(testing::writeFile(top.filePath(QStringLiteral("route/route.in4")), bytes));
+    // Both moved, and the program started somewhere else again.
+    QVERIFY(top.mkdir(QStringLiteral("moved")) && top.rename(QStringLiteral("route"), QStringLiteral("moved/route")));
+    if (!QDir::isAbsolutePath(data) && !data.startsWith(QStringLiteral("route")))
+        QVERIFY(top.rename(data, QStringLiteral("moved/") + data));
+    const QString moved = top.filePath(QStringLiteral("moved/route"));
+    start(moved + QStringLiteral("/route.in4"));
+
+    frmCtl &console = sim_->ctl();
+    QTest::mouseDClick(console.Frame1[0], Qt::LeftButton, {}, QPoint(4, 4));
+    for (int key : {10, 7, 11, 1})
+        click(console.CommandButton1[static_cast<std::size_t>(key)]);
+    click(console.Command1[1]);
+    QVERIFY2(messages_.isEmpty(), qPrintable(messages_.value(0).prompt));
+    QCOMPARE(sim_->state.nStopCount, std::int16_t(3));
+    QCOMPARE(sim_->tape().GetTapeCount(), 1);
+    QCOMPARE(sim_->option().stepSoundFile(1), moved + QStringLiteral("/chimes/stop.wav"));
+
+    // What the user sees and what is saved is what was written.
+    QCOMPARE(controls(sim_->option()).Text2[0]->text(), folder);
+    exitAnswering(vbYes);
+    QCOMPARE(contents(moved + QStringLiteral("/route.in4")), bytes);
 }
 
 QTEST_MAIN(tst_mdlIniIoEx)
