@@ -312,6 +312,8 @@ void tst_GtfsImport::stopNamesReadOneKanjiAtATimeAreNoted()
         QVERIFY2(!run.out.contains(QStringLiteral("慈照院前")), qPrintable(run.out));
     else
         QVERIFY2(run.out.contains(note), qPrintable(run.out));
+}
+
 void tst_GtfsImport::stopNamesAsThePanelShowsThem_data()
 {
     QTest::addColumn<QByteArray>("stops");
