@@ -30,9 +30,11 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
@@ -751,10 +753,13 @@ int renderTrip(const QStringList &args, QTextStream &err)
         err << request.outFile << ": " << e.message() << QStringLiteral(" 元のファイルは変更していません。\n");
         return 1;
     }
-    // commit() would pass over a failure of its own final flush.
+    // commit() would pass over a failure of its own final flush. A buffered
+    // write that fails may leave the file without a reason ("Unknown
+    // error"); the system's is in errno then.
+    errno = 0;
     if (!file.flush() || !file.commit()) {
-        err << request.outFile << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n")
-                                      .arg(file.errorString());
+        const QString why = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+        err << request.outFile << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n").arg(why);
         return 1;
     }
     return 0;

@@ -15,6 +15,7 @@ extern "C" {
 }
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 
 namespace kerubara::datatool {
@@ -170,9 +171,13 @@ struct VideoEncoder::Impl
     static int writePacket(void *opaque, std::uint8_t *buffer, int size)
     {
         auto *self = static_cast<Impl *>(opaque);
+        // A file's buffered write can fail without a reason of its own
+        // ("Unknown error"); the system's is in errno then.
+        errno = 0;
         if (self->device.write(reinterpret_cast<const char *>(buffer), size) != size) {
-            self->ioError = self->device.errorString();
-            return AVERROR(EIO);
+            const int code = errno != 0 ? errno : EIO;
+            self->ioFailed(errno != 0 ? libraryError(AVERROR(code)) : self->device.errorString());
+            return AVERROR(code);
         }
         return size;
     }
@@ -195,11 +200,20 @@ struct VideoEncoder::Impl
         default:
             return AVERROR(EINVAL);
         }
+        errno = 0;
         if (!d.seek(offset)) {
-            self->ioError = d.errorString();
-            return AVERROR(EIO);
+            const int code = errno != 0 ? errno : EIO;
+            self->ioFailed(errno != 0 ? libraryError(AVERROR(code)) : d.errorString());
+            return AVERROR(code);
         }
         return offset;
+    }
+
+    // The first failure of the device is the one to tell.
+    void ioFailed(const QString &why)
+    {
+        if (ioError.isEmpty())
+            ioError = why;
     }
 
     // Turns a failure of the device into the device's own reason.

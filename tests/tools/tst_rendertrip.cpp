@@ -12,9 +12,11 @@
 #include "sound/SpeechEngine.h"
 #include "sound/WavWriter.h"
 #include "tools/DataTool.h"
+#include "tools/VideoEncoder.h"
 
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,8 +27,10 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <cerrno>
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
@@ -178,6 +182,33 @@ int frameAt(double ms, int fps)
     return static_cast<int>(std::ceil(ms * fps / 1000.0 - 1e-9));
 }
 
+// A disk with room for `room` bytes, failing as a full one does under a
+// buffered file: the write returns -1 with errno ENOSPC and the device has
+// no reason of its own to give.
+class FullDisk final : public QIODevice
+{
+public:
+    explicit FullDisk(qint64 room) : room_(room) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return written_; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 length) override
+    {
+        if (pos() + length > room_) {
+            errno = ENOSPC;
+            return -1;
+        }
+        written_ = std::max(written_, pos() + length);
+        return length;
+    }
+
+private:
+    qint64 room_;
+    qint64 written_ = 0;
+};
+
 } // namespace
 
 class tst_RenderTrip : public QObject
@@ -199,6 +230,8 @@ private slots:
     void interruptRemovesThePartialFile();
     void scrollFollowsTheVideo();
     void missingSoundIsWarnedAndSilent();
+    void aFullDiskIsNamed();
+    void aFullFilesystemIsNamed();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -521,6 +554,65 @@ void tst_RenderTrip::missingSoundIsWarnedAndSilent()
     const Decoded decoded = decode(video, [](int, const QImage &) {});
     QCOMPARE(decoded.left.size(), std::size_t(kLampMs + 2 * kDwellMs) * kRate / 1000);
     QCOMPARE(onsetMs(decoded.left, 0), -1.0);
+}
+
+// A write that fails says the system's reason (the disk is full), not an
+// unknown error, whether the header, a packet or the end hits it.
+void tst_RenderTrip::aFullDiskIsNamed()
+{
+    const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    for (const qint64 room : {qint64(100), qint64(40000)}) {
+        FullDisk disk(room);
+        QString said;
+        try {
+            datatool::VideoEncoder encoder(disk, {datatool::VideoFormat::Ffv1Flac, "matroska", QSize(64, 64), 30, kRate});
+            QImage noise(64, 64, QImage::Format_RGB32);
+            for (int frame = 0; frame < 300; ++frame) {
+                for (int y = 0; y < 64; ++y)
+                    for (int x = 0; x < 64; ++x)
+                        noise.setPixel(x, y, qRgb((x * 7 + frame * 13) % 256, (y * frame) % 256, (x ^ y) % 256));
+                encoder.addFrame(noise);
+            }
+            encoder.finish();
+        } catch (const datatool::EncodeError &e) {
+            said = e.message();
+        }
+        QVERIFY2(said.contains(full), qPrintable(u"%1 bytes: %2"_s.arg(room).arg(said)));
+    }
+}
+
+// The tool onto a filesystem too small for its video, at every size from
+// one page until the video fits: each failure names the full disk, wherever
+// the writing stops (a packet, the index, the last flush). The filesystem is
+// a tmpfs in a user namespace of the test's own, which needs no privileges;
+// where the system allows no such namespace the test is skipped.
+void tst_RenderTrip::aFullFilesystemIsNamed()
+{
+    const QString unshare = QStandardPaths::findExecutable(u"unshare"_s);
+    if (unshare.isEmpty())
+        QSKIP("no unshare to make a small filesystem with");
+    const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    const QString mountPoint = path(u"small"_s);
+    QVERIFY(QDir().mkpath(mountPoint));
+    const QString out = mountPoint + u"/trip.mp4"_s;
+    const QString script = u"mount -t tmpfs -o size=\"$1\"k tmpfs \"$2\" || exit 99; shift 2; exec \"$@\""_s;
+    int failures = 0;
+    for (int kib = 4; kib <= 400; kib += 4) {
+        QProcess tool;
+        tool.start(unshare, {u"-rm"_s, u"sh"_s, u"-c"_s, script, u"sh"_s, QString::number(kib), mountPoint,
+                             QStringLiteral(KERUBARA_DATA_TOOL), u"render-trip"_s, path(u"7.hy3"_s), out,
+                             u"--settings"_s, path(u"settings.in4"_s), u"--to"_s, u"1"_s, u"--dwell"_s, u"0"_s});
+        QVERIFY(tool.waitForFinished(120000));
+        const QString said = QString::fromUtf8(tool.readAllStandardError());
+        if (tool.exitCode() == 99 || (tool.exitCode() != 0 && said.contains(u"unshare"_s)))
+            QSKIP("this system allows no filesystem of a user namespace");
+        if (tool.exitCode() == 0)
+            break;
+        ++failures;
+        QVERIFY2(tool.exitCode() == 1 && said.contains(out) && said.contains(full),
+                 qPrintable(u"%1 KiB: %2"_s.arg(kib).arg(said)));
+    }
+    QVERIFY(failures > 0);
 }
 
 QTEST_MAIN(tst_RenderTrip)
