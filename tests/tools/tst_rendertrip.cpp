@@ -16,6 +16,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QtEndian>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -182,6 +183,50 @@ int frameAt(double ms, int fps)
     return static_cast<int>(std::ceil(ms * fps / 1000.0 - 1e-9));
 }
 
+// The types of an MP4 file's top-level boxes, in order.
+QStringList topLevelBoxes(const QString &path)
+{
+    QStringList boxes;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return boxes;
+    while (file.size() - file.pos() >= 8) {
+        const qint64 start = file.pos();
+        const QByteArray head = file.read(8);
+        quint64 size = qFromBigEndian<quint32>(head.constData());
+        if (size == 1)
+            size = qFromBigEndian<quint64>(file.read(8).constData());
+        boxes << QString::fromLatin1(head.mid(4, 4));
+        if (size < 8 || !file.seek(start + qint64(size)))
+            break;
+    }
+    return boxes;
+}
+
+// The colour tags of a video file's picture stream, as libavformat reads them.
+struct ColourTags
+{
+    int primaries = -1;
+    int transfer = -1;
+    int matrix = -1;
+};
+
+ColourTags colourTags(const QString &path)
+{
+    ColourTags tags;
+    AVFormatContext *format = nullptr;
+    if (avformat_open_input(&format, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+        return tags;
+    avformat_find_stream_info(format, nullptr);
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        const AVCodecParameters *par = format->streams[i]->codecpar;
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO)
+            tags = {par->color_primaries, par->color_trc, par->color_space};
+    }
+    avformat_close_input(&format);
+    return tags;
+}
+
 // A disk with room for `room` bytes, failing as a full one does under a
 // buffered file: the write returns -1 with errno ENOSPC and the device has
 // no reason of its own to give.
@@ -231,6 +276,9 @@ private slots:
     void scrollFollowsTheVideo();
     void missingSoundIsWarnedAndSilent();
     void aFullDiskIsNamed();
+    void colourIsTaggedBt709_data();
+    void colourIsTaggedBt709();
+    void mp4IndexComesBeforeTheMedia();
     void aFullFilesystemIsNamed();
 
 private:
@@ -554,6 +602,41 @@ void tst_RenderTrip::missingSoundIsWarnedAndSilent()
     const Decoded decoded = decode(video, [](int, const QImage &) {});
     QCOMPARE(decoded.left.size(), std::size_t(kLampMs + 2 * kDwellMs) * kRate / 1000);
     QCOMPARE(onsetMs(decoded.left, 0), -1.0);
+}
+
+// The pictures are converted with the BT.709 matrix and tagged so in full:
+// primaries, matrix and transfer, so that players on the web show the
+// panel's colours as they are.
+void tst_RenderTrip::colourIsTaggedBt709_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("MP4") << u"tags.mp4"_s;
+    QTest::newRow("WebM") << u"tags.webm"_s;
+}
+
+void tst_RenderTrip::colourIsTaggedBt709()
+{
+    QFETCH(QString, name);
+    const Run trip = renderTrip(path(name), {u"--to"_s, u"1"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    const ColourTags tags = colourTags(path(name));
+    QCOMPARE(tags.primaries, int(AVCOL_PRI_BT709));
+    QCOMPARE(tags.matrix, int(AVCOL_SPC_BT709));
+    QCOMPARE(tags.transfer, int(AVCOL_TRC_BT709));
+}
+
+// An MP4 has its index (moov) before the media (mdat), so that a browser
+// plays it while it loads; the video is still the whole trip.
+void tst_RenderTrip::mp4IndexComesBeforeTheMedia()
+{
+    const QString out = path(u"web.mp4"_s);
+    const Run trip = renderTrip(out, {u"--to"_s, u"2"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    const QStringList boxes = topLevelBoxes(out);
+    QVERIFY2(boxes.contains(u"moov"_s) && boxes.contains(u"mdat"_s), qPrintable(boxes.join(u' ')));
+    QVERIFY2(boxes.indexOf(u"moov"_s) < boxes.indexOf(u"mdat"_s), qPrintable(boxes.join(u' ')));
+    const Decoded decoded = decode(out, [](int, const QImage &) {});
+    QCOMPARE(decoded.frames, frameAt(4000 + kChimeMs + kDwellMs, 30));
 }
 
 // A write that fails says the system's reason (the disk is full), not an
