@@ -66,8 +66,10 @@ void prepareFonts(QTextStream &err)
 std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile)
 {
     std::optional<SettingsFilePaths> settings;
-    if (!settingsFile.isEmpty())
+    if (!settingsFile.isEmpty()) {
         settings = settingsFilePaths(settingsFile);
+        settings->saves = false;
+    }
     auto sim = std::make_unique<Simulator>(settings);
     sim->form1().setAttribute(Qt::WA_DontShowOnScreen);
     sim->ctl().setAttribute(Qt::WA_DontShowOnScreen);

@@ -5,6 +5,7 @@
 #include "tools/PanelCommands.h"
 
 #include "FareBytes.h"
+#include "SettingsBytes.h"
 #include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "sound/Mixer.h"
@@ -276,6 +277,8 @@ private slots:
     void scrollFollowsTheVideo();
     void missingSoundIsWarnedAndSilent();
     void aFullDiskIsNamed();
+    void aDamagedSettingsFileIsOnlyRead_data();
+    void aDamagedSettingsFileIsOnlyRead();
     void colourIsTaggedBt709_data();
     void colourIsTaggedBt709();
     void mp4IndexComesBeforeTheMedia();
@@ -602,6 +605,35 @@ void tst_RenderTrip::missingSoundIsWarnedAndSilent()
     const Decoded decoded = decode(video, [](int, const QImage &) {});
     QCOMPARE(decoded.left.size(), std::size_t(kLampMs + 2 * kDwellMs) * kRate / 1000);
     QCOMPARE(onsetMs(decoded.left, 0), -1.0);
+}
+
+// A render reads a settings file and never writes it: what it says of a
+// damaged one is true for a reader (nothing is rewritten at an exit).
+void tst_RenderTrip::aDamagedSettingsFileIsOnlyRead_data()
+{
+    QTest::addColumn<QStringList>("command"); // "@" the output
+    QTest::newRow("render-trip") << QStringList{u"render-trip"_s, path(u"7.hy3"_s), u"@"_s, u"--to"_s, u"1"_s,
+                                                u"--dwell"_s, u"0"_s};
+    QTest::newRow("render-panel") << QStringList{u"render-panel"_s, path(u"7.hy3"_s), u"--stop"_s, u"1"_s, u"@"_s};
+}
+
+void tst_RenderTrip::aDamagedSettingsFileIsOnlyRead()
+{
+    QFETCH(QStringList, command);
+    const QString in4 = path(u"damaged.in4"_s);
+    const QByteArray damaged = testing::SettingsBuilder::initial().set("Combo2", 40).bytes();
+    QFile file(in4);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+    const QString out = path(command.front() == u"render-trip" ? u"damaged.mkv"_s : u"damaged.png"_s);
+    command.replace(command.indexOf(u"@"_s), out);
+    const Run run = runTool(command + QStringList{u"--settings"_s, in4});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY2(run.err.contains(u"Combo2"_s) && run.err.contains(u"書き換えません"_s), qPrintable(run.err));
+    QVERIFY2(!run.err.contains(u"終了時"_s), qPrintable(run.err));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), damaged);
 }
 
 // The pictures are converted with the BT.709 matrix and tagged so in full:
