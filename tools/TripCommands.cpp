@@ -2,6 +2,7 @@
 #include "tools/TripCommands.h"
 
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "operation/FareFile.h"
 #include "operation/AutoRun.h"
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"
@@ -597,6 +598,28 @@ void warnMissingSounds(const frmOption &settings, QTextStream &err)
     }
 }
 
+// Says when the tape the settings' broadcast data folder gives the route is
+// missing or does not read: the program then announces nothing, and so does
+// the video. --tape takes the folder's place.
+void warnMissingTape(const TripRequest &request, const frmOption &settings, QTextStream &err)
+{
+    const QString folder = settings.broadcastDataFolder();
+    if (!request.tapeFile.isEmpty() || folder.isEmpty())
+        return;
+    const QString path = tapeFilePath(withTrailingSeparator(folder), routeDigitsOf(request.fareFile));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << QStringLiteral("警告: %1: 放送用データがありません（設定の放送用データのフォルダー）。放送なしで作ります。\n")
+                   .arg(path);
+        return;
+    }
+    const TapeDataResult data = readTapeFile(file);
+    if (data.error) {
+        err << QStringLiteral("警告: %1: %2行目: %3 放送なしで作ります。\n")
+                   .arg(path, QString::number(data.error->line), data.error->message);
+    }
+}
+
 // The tape of --tape, readable and as route setting finds it: a copy named
 // for the route in a folder of its own, with the reading dictionary that
 // lies beside it. False after saying why not.
@@ -728,6 +751,7 @@ int renderTrip(const QStringList &args, QTextStream &err)
     sim.engine().setMessagePump({});
     sim.form1().setZoom(request.zoom);
     warnMissingSounds(sim.option(), err);
+    warnMissingTape(request, sim.option(), err);
     if (request.ticket && !sim.option().ticketPreviewInUse()) {
         err << (request.settingsFile.isEmpty() ? request.fareFile : request.settingsFile)
             << QStringLiteral(": --ticket には、整理券のプレビューを使う設定（整理券プラグインを選んだ設定ファイル）を"

@@ -277,6 +277,8 @@ private slots:
     void scrollFollowsTheVideo();
     void missingSoundIsWarnedAndSilent();
     void aFullDiskIsNamed();
+    void aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay_data();
+    void aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay();
     void aDamagedSettingsFileIsOnlyRead_data();
     void aDamagedSettingsFileIsOnlyRead();
     void colourIsTaggedBt709_data();
@@ -605,6 +607,53 @@ void tst_RenderTrip::missingSoundIsWarnedAndSilent()
     const Decoded decoded = decode(video, [](int, const QImage &) {});
     QCOMPARE(decoded.left.size(), std::size_t(kLampMs + 2 * kDwellMs) * kRate / 1000);
     QCOMPARE(onsetMs(decoded.left, 0), -1.0);
+}
+
+// The tape the settings' broadcast data folder would give the route: when it
+// is not there or does not read, the video has no announcements, and the
+// render says which file it missed. --tape replaces the folder's tape.
+void tst_RenderTrip::aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay_data()
+{
+    QTest::addColumn<QString>("folder"); // the settings' broadcast data folder
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("warning"); // empty: no word of a tape
+    const QString empty = path(u"empty"_s);
+    QTest::newRow("no tape for the route in the folder")
+        << empty << QStringList{} << u"%1: 放送用データがありません"_s.arg(path(u"empty/7tp.csv"_s));
+    QTest::newRow("a folder that is not there")
+        << path(u"gone"_s) << QStringList{} << u"%1: 放送用データがありません"_s.arg(path(u"gone/7tp.csv"_s));
+    QTest::newRow("a tape that does not read")
+        << path(u"broken"_s) << QStringList{} << u"%1: 2行目"_s.arg(path(u"broken/7tp.csv"_s));
+    QTest::newRow("--tape instead of the folder's") << empty << QStringList{u"--tape"_s, path(u"route7tp.csv"_s)}
+                                                    << QString();
+}
+
+void tst_RenderTrip::aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay()
+{
+    QFETCH(QString, folder);
+    QFETCH(QStringList, options);
+    QFETCH(QString, warning);
+    QVERIFY(QDir().mkpath(path(u"broken"_s)));
+    QFile broken(path(u"broken/7tp.csv"_s));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("\"A\",0,0\r\n\"B\",99999,0\r\n"); // a step flag beyond its range
+    broken.close();
+    QFile text(path(u"tapes.txt"_s));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(u"Text2(0)=%1\nText2(1)=%2\n"_s.arg(dir_.path(), folder).toUtf8());
+    text.close();
+    QString out;
+    QTextStream o(&out);
+    QCOMPARE(datatool::run({u"in4"_s, path(u"tapes.txt"_s), path(u"tapes.in4"_s)}, o, o), 0);
+    const Run trip = renderTrip(path(u"tapes.mkv"_s), QStringList{u"--to"_s, u"2"_s, u"--settings"_s,
+                                                                   path(u"tapes.in4"_s)} + options);
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    if (warning.isEmpty()) {
+        QVERIFY2(!trip.err.contains(u"放送用データ"_s), qPrintable(trip.err));
+    } else {
+        QVERIFY2(trip.err.contains(u"警告: "_s + warning) && trip.err.contains(u"放送なし"_s), qPrintable(trip.err));
+        QCOMPARE(spoken_, QStringList());
+    }
 }
 
 // A render reads a settings file and never writes it: what it says of a
