@@ -71,6 +71,8 @@ struct TripRequest
     double timeScale = 1.0 / 60.0;
     int from = 0; // 0: the section's stop
     int to = 0;   // 0: the last stop
+    int ticketPages = 1;
+    int pageSeconds = Form1::kDefaultPageSeconds;
     bool ticket = false;
     bool lossless = false;
     VideoFormat format = VideoFormat::H264Aac;
@@ -162,6 +164,10 @@ const std::map<QString, ValueOption> &valueOptions()
           decimalInto(&TripRequest::timeScale, 1e-6, 100.0)}},
         {QStringLiteral("--from"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::from, 1, kFareRows)}},
         {QStringLiteral("--to"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::to, 1, kFareRows)}},
+        {QStringLiteral("--ticket-pages"),
+         {QStringLiteral("整理券番号のページ数（1～4）"), intInto(&TripRequest::ticketPages, 1, Form1::kMaxTicketPages)}},
+        {QStringLiteral("--page-seconds"),
+         {QStringLiteral("ページを切り替える秒数（1～60）"), intInto(&TripRequest::pageSeconds, 1, 60)}},
     };
     return options;
 }
@@ -652,7 +658,8 @@ bool placeTape(const TripRequest &request, const QTemporaryDir &folder, frmOptio
 
 // What a frame shows: the panel, and with --ticket the console's ticket
 // preview beside it, magnified as the panel is; the size made even for the
-// codecs.
+// codecs. The scroll and the pages of ticket numbers move on to the frame's
+// moment first: their timers never run while the video's clock does.
 class FrameComposer
 {
 public:
@@ -671,6 +678,7 @@ public:
     QImage frame()
     {
         panel_.ChimeiCtl->updateScroll();
+        panel_.updateTicketPages();
         const QImage panel = panelImage(panel_);
         if (panel.size() == size_)
             return panel;
@@ -750,6 +758,9 @@ int renderTrip(const QStringList &args, QTextStream &err)
     Simulator &sim = *simulator;
     sim.engine().setMessagePump({});
     sim.form1().setZoom(request.zoom);
+    sim.form1().setTicketPages(request.ticketPages);
+    sim.form1().setPageSeconds(request.pageSeconds);
+    sim.engine().setTicketCount(12 * request.ticketPages);
     warnMissingSounds(sim.option(), err);
     warnMissingTape(request, sim.option(), err);
     if (request.ticket && !sim.option().ticketPreviewInUse()) {

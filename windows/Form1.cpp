@@ -137,7 +137,8 @@ void Form1::buildControls()
     connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
 
     pageTimer_ = new QTimer(this);
-    connect(pageTimer_, &QTimer::timeout, this, guarded([this] { nextTicketPage(); }));
+    pageTimer_->setSingleShot(true);
+    connect(pageTimer_, &QTimer::timeout, this, guarded([this] { updateTicketPages(); }));
 
     requestTurn_ = new QTimer(this);
     requestTurn_->setSingleShot(true);
@@ -231,9 +232,9 @@ void Form1::setTicketPages(int pages)
     if (page_ >= n)
         toFirstPage();
     if (n == 1)
-        pageTimer_->stop();
-    else if (stopName_ && !pageTimer_->isActive())
-        pageTimer_->start(pageSeconds_ * 1000);
+        stopPageTurns();
+    else if (stopName_ && !pagesTurning_)
+        startPageTurns();
 }
 
 void Form1::setPageSeconds(int seconds)
@@ -242,8 +243,8 @@ void Form1::setPageSeconds(int seconds)
     if (s == pageSeconds_)
         return;
     pageSeconds_ = s;
-    if (pageTimer_->isActive())
-        pageTimer_->start(pageSeconds_ * 1000);
+    if (pagesTurning_)
+        startPageTurns();
     emit pageSecondsChanged(s);
 }
 
@@ -277,6 +278,32 @@ void Form1::showTicketPage(int page)
     for (int k = 1; k <= 12; ++k)
         Degit[k]->setValue(laterFares_[static_cast<std::size_t>(12 * p + k)]);
     writePageLabels(p);
+}
+
+void Form1::startPageTurns()
+{
+    pagesTurning_ = true;
+    pageTurnedAt_ = steadyMilliseconds();
+    pageTimer_->start(pageSeconds_ * 1000);
+}
+
+void Form1::stopPageTurns()
+{
+    pagesTurning_ = false;
+    pageTimer_->stop();
+}
+
+void Form1::updateTicketPages()
+{
+    if (!pagesTurning_)
+        return;
+    const qint64 now = steadyMilliseconds();
+    const qint64 period = pageSeconds_ * 1000;
+    while (now - pageTurnedAt_ >= period) {
+        pageTurnedAt_ += period;
+        nextTicketPage();
+    }
+    pageTimer_->start(static_cast<int>(period - (now - pageTurnedAt_)));
 }
 
 void Form1::toFirstPage()
@@ -380,7 +407,7 @@ void Form1::SetFormInfo(const FormPosRecord &pos)
 
 void Form1::showLampTest()
 {
-    pageTimer_->stop();
+    stopPageTurns();
     toFirstPage();
     for (int k = 1; k <= 12; ++k)
         Degit[k]->ResetDegit(-1);
@@ -426,7 +453,7 @@ void Form1::showStopName(const QString &name, std::int16_t drawnMode, std::int16
     // Each stop shown starts at the first page.
     toFirstPage();
     if (ticketPages_ > 1)
-        pageTimer_->start(pageSeconds_ * 1000);
+        startPageTurns();
     if (stopRequested_)
         armRequestTurn();
 }
@@ -442,7 +469,7 @@ void Form1::drawName(const QString &name, std::int16_t drawnMode, std::int16_t m
 void Form1::blankStopName()
 {
     requestTurn_->stop();
-    pageTimer_->stop();
+    stopPageTurns();
     stopName_.reset();
     ChimeiCtl->SetChimei(QString());
 }
@@ -494,7 +521,7 @@ void Form1::showDisplayCleared(bool cleared)
         return;
     }
     requestTurn_->stop();
-    pageTimer_->stop();
+    stopPageTurns();
     toFirstPage();
     stopName_.reset();
     ChimeiCtl->SetChimei(QString());

@@ -90,6 +90,11 @@ public:
     // The page on show (0 the first); showTicketPage shows one at once.
     int ticketPage() const { return page_; }
     void showTicketPage(int page);
+    // The pages keep time by steadyMilliseconds() (reslib/Clock.h), as the
+    // stop-name scroll does: this turns every page due by the clock's time
+    // and arms the timer for the next turn. The timer calls it; a video,
+    // whose clock runs without the timers, calls it before each frame.
+    void updateTicketPages();
 
     // What the unit shows (OperationEngine's signals), on this window's
     // own controls.
@@ -154,6 +159,9 @@ private:
     // Back to the first page before the first twelve cells change.
     void toFirstPage();
     void nextTicketPage();
+    // The pages take turns from now on, or no longer.
+    void startPageTurns();
+    void stopPageTurns();
     void writePageLabels(int page);
     void armRequestTurn();
     void turnStopRequest();
@@ -185,6 +193,8 @@ private:
     int pageSeconds_ = kDefaultPageSeconds;
     int page_ = 0;
     QTimer *pageTimer_ = nullptr;
+    bool pagesTurning_ = false;
+    qint64 pageTurnedAt_ = 0; // by steadyMilliseconds()
     // The fares of tickets 13..48, and what the first twelve cells showed
     // when a later page took them.
     std::array<int, 12 * kMaxTicketPages + 1> laterFares_{};

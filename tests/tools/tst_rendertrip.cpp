@@ -276,6 +276,8 @@ private slots:
     void interruptRemovesThePartialFile();
     void scrollFollowsTheVideo();
     void missingSoundIsWarnedAndSilent();
+    void ticketPagesTurnOnTheVideosClock_data();
+    void ticketPagesTurnOnTheVideosClock();
     void aFullDiskIsNamed();
     void aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay_data();
     void aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay();
@@ -307,6 +309,7 @@ private:
     std::map<int, QImage> panels_; // render-panel's image by stop
     Seen plain_;                   // the trip without a tape
     std::optional<Seen> taped_;    // the trip with one, once rendered
+    std::optional<Seen> paged_;    // the trip with two pages of tickets, once rendered
 };
 
 void tst_RenderTrip::initTestCase()
@@ -584,6 +587,52 @@ void tst_RenderTrip::scrollFollowsTheVideo()
     QVERIFY(strips[0].size() >= 6);
     QVERIFY(strips[0] == strips[1]);
     QVERIFY(strips[0].front() != strips[0].back());
+}
+
+// With two pages of ticket numbers the cells turn to tickets 13-24 and back
+// every --page-seconds on the video's time, from each stop's step, as the
+// live panel does (render-panel --page 2 draws the second page):
+//   stop 1 from 3000 ms (dwell 2.5 s, no travel), stop 2 from 5500 ms.
+void tst_RenderTrip::ticketPagesTurnOnTheVideosClock_data()
+{
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("atMs");
+    QTest::newRow("a stop opens on the first page") << 1 << 1 << 3000 + 100;
+    QTest::newRow("the second page after a second") << 1 << 2 << 4000 + 100;
+    QTest::newRow("the first again after two") << 1 << 1 << 5000 + 100;
+    QTest::newRow("the next stop starts on the first page") << 2 << 1 << 5500 + 100;
+    QTest::newRow("and turns from its own step") << 2 << 2 << 6500 + 100;
+}
+
+void tst_RenderTrip::ticketPagesTurnOnTheVideosClock()
+{
+    QFETCH(int, stop);
+    QFETCH(int, page);
+    QFETCH(int, atMs);
+    if (!paged_) {
+        const QString out = path(u"pages.mkv"_s);
+        const Run trip = runTool({u"render-trip"_s, path(u"7.hy3"_s), out, u"--settings"_s, path(u"settings.in4"_s),
+                                  u"--to"_s, u"2"_s, u"--dwell"_s, u"2.5"_s, u"--travel"_s, u"0"_s, u"--lossless"_s,
+                                  u"--ticket-pages"_s, u"2"_s, u"--page-seconds"_s, u"1"_s});
+        QVERIFY2(trip.status == 0, qPrintable(trip.err));
+        std::vector<int> keep;
+        for (const int ms : {3100, 4100, 5100, 5600, 6600})
+            keep.push_back(frameAt(ms, 30));
+        paged_ = watch(out, keep);
+    }
+    QImage expected = panels_.at(stop);
+    if (page == 2) {
+        const QString png = path(u"page2-%1.png"_s.arg(stop));
+        const Run panel = runTool({u"render-panel"_s, path(u"7.hy3"_s), u"--stop"_s, QString::number(stop), png,
+                                   u"--settings"_s, path(u"settings.in4"_s), u"--page"_s, u"2"_s});
+        QVERIFY2(panel.status == 0, qPrintable(panel.err));
+        expected = QImage(png).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(expected != panels_.at(stop));
+    }
+    const int index = frameAt(atMs, 30);
+    QVERIFY(paged_->frames.contains(index));
+    QCOMPARE(paged_->frames.at(index), expected);
 }
 
 // A step chime the settings name but that is not there: the program plays
