@@ -73,6 +73,7 @@ struct TripRequest
     int to = 0;   // 0: the last stop
     int ticketPages = 1;
     int pageSeconds = Form1::kDefaultPageSeconds;
+    int fareDigits = Form1::kMinFareDigits;
     bool ticket = false;
     bool lossless = false;
     VideoFormat format = VideoFormat::H264Aac;
@@ -153,6 +154,8 @@ const std::map<QString, ValueOption> &valueOptions()
         {QStringLiteral("--settings"), {QStringLiteral("設定ファイル（.in4）"), pathInto(&TripRequest::settingsFile)}},
         {QStringLiteral("--zoom"), {QStringLiteral("倍率 1、2、3 のどれか"), oneOf(&TripRequest::zoom, {1, 2, 3})}},
         {QStringLiteral("--fps"), {QStringLiteral("毎秒のコマ数 30 か 60"), oneOf(&TripRequest::fps, {30, 60})}},
+        {QStringLiteral("--fare-digits"),
+         {QStringLiteral("運賃の桁数 3 か 4"), oneOf(&TripRequest::fareDigits, {3, 4})}},
         {QStringLiteral("--dwell"),
          {QStringLiteral("停車の秒数（0～3600）"), decimalInto(&TripRequest::dwellSeconds, 0.0, 3600.0)}},
         {QStringLiteral("--travel"),
@@ -758,6 +761,7 @@ int renderTrip(const QStringList &args, QTextStream &err)
     Simulator &sim = *simulator;
     sim.engine().setMessagePump({});
     sim.form1().setZoom(request.zoom);
+    sim.form1().setFareDigits(request.fareDigits);
     sim.form1().setTicketPages(request.ticketPages);
     sim.form1().setPageSeconds(request.pageSeconds);
     sim.engine().setTicketCount(12 * request.ticketPages);

@@ -25,6 +25,11 @@ void storeTicketPages(int pages);
 int storedPageSeconds();
 void storePageSeconds(int seconds);
 
+// The fare cells' digits, 3 or 4 (key "panel/fareDigits"; 3 when none is
+// stored or the value is out of range).
+int storedFareDigits();
+void storeFareDigits(int digits);
+
 // The stop request's chime as the user chose it (key "sound/stopRequest"),
 // kept here because the settings file has no place for it; empty for the
 // built-in chime.

@@ -106,9 +106,10 @@ void Simulator::start()
     console.show();
     console.raise();
 
-    // The user's magnification of the panel and pages of ticket numbers
-    // from the last run.
+    // The user's magnification of the panel, fare digits and pages of
+    // ticket numbers from the last run.
     panel.setZoom(storedPanelZoom());
+    panel.setFareDigits(storedFareDigits());
     panel.setTicketPages(storedTicketPages());
     panel.setPageSeconds(storedPageSeconds());
     engine_->setTicketCount(12 * panel.ticketPages());

@@ -276,6 +276,7 @@ private slots:
     void interruptRemovesThePartialFile();
     void scrollFollowsTheVideo();
     void missingSoundIsWarnedAndSilent();
+    void fourDigitFareCellsWidenTheVideo();
     void ticketPagesTurnOnTheVideosClock_data();
     void ticketPagesTurnOnTheVideosClock();
     void aFullDiskIsNamed();
@@ -587,6 +588,23 @@ void tst_RenderTrip::scrollFollowsTheVideo()
     QVERIFY(strips[0].size() >= 6);
     QVERIFY(strips[0] == strips[1]);
     QVERIFY(strips[0].front() != strips[0].back());
+}
+
+// --fare-digits 4: the frames are the wider panel render-panel draws.
+void tst_RenderTrip::fourDigitFareCellsWidenTheVideo()
+{
+    const QString png = path(u"four.png"_s);
+    const Run panel = runTool({u"render-panel"_s, path(u"7.hy3"_s), u"--stop"_s, u"1"_s, png, u"--settings"_s,
+                               path(u"settings.in4"_s), u"--fare-digits"_s, u"4"_s});
+    QVERIFY2(panel.status == 0, qPrintable(panel.err));
+    const QString out = path(u"four.mkv"_s);
+    const Run trip = renderTrip(out, {u"--to"_s, u"1"_s, u"--fare-digits"_s, u"4"_s, u"--lossless"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    const Seen seen = watch(out, {frameAt(kLampMs + 100, 30)});
+    QVERIFY(seen.frames.contains(frameAt(kLampMs + 100, 30)));
+    const QImage &frame = seen.frames.at(frameAt(kLampMs + 100, 30));
+    QCOMPARE(frame.size(), QSize(616, 252));
+    QCOMPARE(frame, QImage(png).convertToFormat(QImage::Format_RGB32));
 }
 
 // With two pages of ticket numbers the cells turn to tickets 13-24 and back

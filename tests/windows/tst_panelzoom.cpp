@@ -42,6 +42,19 @@ void choose(QMenu *menu, int factor)
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
 }
 
+// Chooses "N桁" under 運賃の桁数 in the panel's pop-up menu.
+void chooseFareDigits(Form1 &panel, int digits)
+{
+    for (QAction *action : panel.zoomMenu()->actions()) {
+        if (QMenu *sub = action->menu(); sub && action->text() == u"運賃の桁数"_s) {
+            for (QAction *choice : sub->actions()) {
+                if (choice->text() == u"%1桁"_s.arg(digits))
+                    choice->trigger();
+            }
+        }
+    }
+}
+
 } // namespace
 
 class tst_PanelZoom : public QObject
@@ -63,6 +76,8 @@ private slots:
     void cutCornersAndDragStayWhenMagnified_data();
     void cutCornersAndDragStayWhenMagnified();
     void sizeIsRememberedForTheNextRun();
+    void fourDigitPanelIsWiderAtEveryZoomAndRemembered_data();
+    void fourDigitPanelIsWiderAtEveryZoomAndRemembered();
     void sizeStaysOutOfTheSettingsFile();
     void unusableRememberedSizeGivesTheDesignSize_data();
     void unusableRememberedSizeGivesTheDesignSize();
@@ -280,6 +295,43 @@ void tst_PanelZoom::sizeIsRememberedForTheNextRun()
     QCOMPARE(sim_->form1().zoom(), 3);
     QCOMPARE(sim_->form1().size(), QSize(1506, 756));
     QCOMPARE(sim_->form1().pos(), QPoint(0, 0));
+}
+
+void tst_PanelZoom::fourDigitPanelIsWiderAtEveryZoomAndRemembered_data()
+{
+    QTest::addColumn<int>("factor");
+    QTest::newRow("1×") << 1;
+    QTest::newRow("2×") << 2;
+    QTest::newRow("3×") << 3;
+}
+
+// Fare cells of four digits widen the panel by six digit positions at any
+// zoom, with the cut corners at its new edge, and come back at the next run.
+void tst_PanelZoom::fourDigitPanelIsWiderAtEveryZoomAndRemembered()
+{
+    QFETCH(int, factor);
+    if (factor > 1)
+        choose(rightClickMenu(sim_->form1(), QPoint(10, 150)), factor);
+    for (int run = 0; run < 2; ++run) {
+        Form1 &panel = sim_->form1();
+        if (run == 0)
+            chooseFareDigits(panel, 4);
+        QCOMPARE(panel.fareDigits(), 4);
+        QCOMPARE(panel.size(), QSize(616, 252) * factor);
+        QCOMPARE(panel.ChimeiCtl->geometry(), zoomedRect(QRect(95, 18, 432, 56), factor));
+        QCOMPARE(panel.Degit[12]->geometry(), zoomedRect(QRect(515, 198, 76, 29), factor));
+        QCOMPARE(panel.lblSeiriNum[12]->geometry(), zoomedRect(QRect(518, 178, 71, 16), factor));
+        QCOMPARE(panel.grab().size(), QSize(616, 252) * factor);
+        QVERIFY(!panel.mask().contains(QPoint(616 * factor - 1, 0)));
+        QVERIFY(panel.mask().contains(QPoint(616 * factor - 1, factor)));
+        sim_.reset();
+        QCOMPARE(storedFareDigits(), 4);
+        sim_ = std::make_unique<Simulator>();
+        sim_->start();
+    }
+    chooseFareDigits(sim_->form1(), 3);
+    QCOMPARE(sim_->form1().size(), QSize(502, 252) * factor);
+    QCOMPARE(storedFareDigits(), 3);
 }
 
 void tst_PanelZoom::sizeStaysOutOfTheSettingsFile()
