@@ -70,7 +70,7 @@ std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile)
         settings = settingsFilePaths(settingsFile);
         settings->saves = false;
     }
-    auto sim = std::make_unique<Simulator>(settings);
+    auto sim = std::make_unique<Simulator>(settings, Preferences::Defaults);
     sim->form1().setAttribute(Qt::WA_DontShowOnScreen);
     sim->ctl().setAttribute(Qt::WA_DontShowOnScreen);
     sim->start();

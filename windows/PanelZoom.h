@@ -5,6 +5,12 @@
 
 namespace kerubara {
 
+// Whether a run takes the user's remembered preferences and keeps what the
+// user chooses (the program), or starts from the defaults and neither reads
+// nor keeps any (a render of the data tool, which its options and the
+// settings file alone decide).
+enum class Preferences { Remembered, Defaults };
+
 // The fare panel's magnification is the user's own preference, kept between
 // runs in the program's small settings (QSettings, organisation and
 // application "kerubara", key "panel/zoom"), never in the settings file.
