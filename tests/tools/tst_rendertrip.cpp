@@ -15,6 +15,7 @@
 #include "sound/WavWriter.h"
 #include "tools/DataTool.h"
 #include "tools/OffscreenPanel.h"
+#include "tools/TripProgress.h"
 #include "tools/VideoEncoder.h"
 #include "windows/AutoRunPanel.h"
 #include "windows/Form1.h"
@@ -27,6 +28,7 @@
 #include <QtEndian>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -281,6 +283,9 @@ private slots:
     void lengthIsThePlannedTimeline();
     void tapeStepsAsItSays_data();
     void tapeStepsAsItSays();
+    void progressIsEstimatedFromThePlan_data();
+    void progressIsEstimatedFromThePlan();
+    void theLastLineNamesTheFileItsLengthAndTheSpeed();
     void refusalsLeaveNoFile_data();
     void refusalsLeaveNoFile();
     void interruptRemovesThePartialFile();
@@ -322,6 +327,7 @@ private:
     std::function<void()> onSpeak_;
     std::map<int, QImage> panels_; // render-panel's image by stop
     Seen plain_;                   // the trip without a tape
+    QString plainSaid_;            // what its render said
     std::optional<Seen> taped_;    // the trip with one, once rendered
     std::optional<Seen> paged_;    // the trip with two pages of tickets, once rendered
 };
@@ -382,6 +388,7 @@ void tst_RenderTrip::initTestCase()
 
     const Run trip = renderTrip(path(u"plain.mkv"_s), {u"--lossless"_s});
     QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    plainSaid_ = trip.err;
     // Frames 100 ms after each step of the plan below.
     plain_ = watch(path(u"plain.mkv"_s), {frameAt(kLampMs + 100, 30), frameAt(4000 + 100, 30),
                                           frameAt(6400 + 100, 30)});
@@ -516,6 +523,61 @@ void tst_RenderTrip::tapeStepsAsItSays()
     const Seen &seen = *taped_;
     QVERIFY(seen.stepFrame.contains(stop));
     QCOMPARE(seen.stepFrame.at(stop), frameAt(plannedMs, 30));
+}
+
+// The progress line's figures: the plan fixes the lamp test, the dwells and
+// the travels (here 3 + 4 × 4 + 3 × 6 = 37 s over 4 stops); the sounds of the
+// stops to come are reckoned at the average of the stops begun.
+void tst_RenderTrip::progressIsEstimatedFromThePlan_data()
+{
+    QTest::addColumn<double>("plannedDone");
+    QTest::addColumn<double>("video");
+    QTest::addColumn<double>("wall");
+    QTest::addColumn<int>("stopsBegun");
+    QTest::addColumn<bool>("finished");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<double>("left"); // -1: not known yet
+    QTest::newRow("nothing made yet") << 0.0 << 0.0 << 0.0 << 1 << false << 0 << -1.0;
+    // 2 s of sounds at stop 1, 6 s reckoned for the three to come: 45 s.
+    QTest::newRow("the first stop's sounds: time is left") << 3.0 << 5.0 << 1.0 << 1 << false << 11 << 8.0;
+    // 62 s of announcements at stop 1: 186 s reckoned ahead, 285 s in all.
+    QTest::newRow("a stop of many announcements: the estimate grows")
+        << 3.0 << 65.0 << 13.0 << 1 << false << 22 << 44.0;
+    // The last stop's dwell under way: 2 s of it left.
+    QTest::newRow("the last stop: nearly all, not three quarters") << 35.0 << 45.0 << 9.0 << 4 << false << 95 << 0.4;
+    QTest::newRow("short of the end never 100") << 37.0 << 47.0 << 9.0 << 4 << false << 99 << 0.0;
+    QTest::newRow("finished") << 37.0 << 47.0 << 9.4 << 4 << true << 100 << 0.0;
+}
+
+void tst_RenderTrip::progressIsEstimatedFromThePlan()
+{
+    QFETCH(double, plannedDone);
+    QFETCH(double, video);
+    QFETCH(double, wall);
+    QFETCH(int, stopsBegun);
+    QFETCH(bool, finished);
+    QFETCH(int, percent);
+    QFETCH(double, left);
+    const datatool::TripProgress p =
+        datatool::estimateTripProgress({37.0, plannedDone, video, wall, 4, stopsBegun, finished});
+    QCOMPARE(p.percent, percent);
+    QCOMPARE(p.secondsLeft.has_value(), left >= 0);
+    if (p.secondsLeft)
+        QVERIFY2(std::abs(*p.secondsLeft - left) < 1e-9, qPrintable(QString::number(*p.secondsLeft)));
+}
+
+// The render ends with a line that names the file written, its length and
+// how fast it was made (also where no progress line was shown).
+void tst_RenderTrip::theLastLineNamesTheFileItsLengthAndTheSpeed()
+{
+    // 6400 ms to stop 4, its chime and dwell: 7.1 s, 213 frames.
+    const QString line = path(u"plain.mkv"_s) + u": 書き出しました。長さ 7.1秒（213 コマ）、実時間の "_s;
+    QVERIFY2(plainSaid_.contains(line), qPrintable(plainSaid_));
+    QVERIFY2(plainSaid_.contains(QRegularExpression(u"実時間の [0-9]+\\.[0-9] 倍の速さでした。\n$"_s)),
+             qPrintable(plainSaid_));
+    QCOMPARE(datatool::videoLengthText(59.94), u"59.9秒"_s);
+    QCOMPARE(datatool::videoLengthText(65.4), u"1分5秒"_s);
+    QCOMPARE(datatool::videoLengthText(3723.0), u"1時間2分3秒"_s);
 }
 
 void tst_RenderTrip::refusalsLeaveNoFile_data()
