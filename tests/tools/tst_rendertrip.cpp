@@ -717,8 +717,8 @@ void tst_RenderTrip::userPreferencesChangeNoRender_data()
 {
     QTest::addColumn<QStringList>("command"); // "@" the output
     QTest::addColumn<QString>("output");
-    QTest::newRow("render-trip") << QStringList{u"render-trip"_s, path(u"7.hy3"_s), u"@"_s, u"--to"_s, u"2"_s,
-                                                u"--dwell"_s, u"4"_s, u"--travel"_s, u"1"_s, u"--lossless"_s}
+    QTest::newRow("render-trip") << QStringList{u"render-trip"_s, path(u"7.hy3"_s), u"@"_s, u"--to"_s, u"1"_s,
+                                                u"--dwell"_s, u"2"_s, u"--lossless"_s}
                                  << u"prefs%1.mkv"_s;
     QTest::newRow("render-panel") << QStringList{u"render-panel"_s, path(u"7.hy3"_s), u"--stop"_s, u"2"_s, u"@"_s}
                                   << u"prefs%1.png"_s;
