@@ -3,6 +3,7 @@
 
 #include "FareBytes.h"
 #include "OptionControls.h"
+#include "PanelMenu.h"
 #include "QuietSimulator.h"
 #include "SettingsBytes.h"
 #include "controls/digit/M_Degit.h"
@@ -16,13 +17,11 @@
 #include "windows/frmOption.h"
 #include "windows/mdlIniIoEx.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,19 +70,6 @@ QByteArray route12()
         stops.push_back(stop);
     }
     return testing::fareFileBytes(6, stops);
-}
-
-// Chooses "N桁" under 運賃の桁数 in the panel's pop-up menu.
-void chooseFareDigits(Form1 &panel, int digits)
-{
-    for (QAction *action : panel.zoomMenu()->actions()) {
-        if (QMenu *sub = action->menu(); sub && action->text() == u"運賃の桁数"_s) {
-            for (QAction *choice : sub->actions()) {
-                if (choice->text() == u"%1桁"_s.arg(digits))
-                    choice->trigger();
-            }
-        }
-    }
 }
 
 void click(QWidget *w)
@@ -214,7 +200,7 @@ void tst_RenderPanel::renderedPanelIsTheRunningPanelsGrab()
     // The running program, set up as its user would: options, then route
     // setting and steps.
     Simulator &sim = **sim_;
-    chooseFareDigits(sim.form1(), fareDigits);
+    testing::chooseFareDigits(sim.form1(), fareDigits);
     frmOption &o = sim.option();
     if (ticketStyle >= 0)
         setListIndex(controls(o).Combo2, static_cast<std::int16_t>(ticketStyle));

@@ -3,6 +3,7 @@
 #include "windows/Form1.h"
 
 #include "FakeDialogs.h"
+#include "PanelMenu.h"
 #include "FareBytes.h"
 #include "OptionControls.h"
 #include "controls/digit/M_Degit.h"
@@ -18,12 +19,10 @@
 #include "windows/frmCtl.h"
 #include "windows/frmOption.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -31,23 +30,6 @@
 #include <QTest>
 
 using namespace kerubara;
-
-namespace {
-
-// Chooses "N桁" under 運賃の桁数 in the panel's pop-up menu.
-void chooseFareDigits(Form1 &panel, int digits)
-{
-    for (QAction *action : panel.zoomMenu()->actions()) {
-        if (QMenu *sub = action->menu(); sub && action->text() == QStringLiteral("運賃の桁数")) {
-            for (QAction *choice : sub->actions()) {
-                if (choice->text() == QStringLiteral("%1桁").arg(digits))
-                    choice->trigger();
-            }
-        }
-    }
-}
-
-} // namespace
 
 class tst_Form1 : public QObject
 {
@@ -133,7 +115,7 @@ void tst_Form1::controlsSitWhereTheLayoutPutsThem()
     QFETCH(QString, control);
     QFETCH(QRect, geometry);
     Form1 &f = sim_->form1();
-    chooseFareDigits(f, fareDigits);
+    testing::chooseFareDigits(f, fareDigits);
     QCOMPARE(f.fareDigits(), fareDigits);
     QCOMPARE(f.size(), QSize(fareDigits == 3 ? 502 : 616, 252));
     QWidget *w = nullptr;
@@ -202,7 +184,7 @@ void tst_Form1::builtInPictureFollowsTheFaceDescription()
     QCOMPARE(image.size(), QSize(fareDigits == 3 ? 502 : 616, 252));
     QCOMPARE(image.pixelColor(at), color);
     // The panel shows that face once its cells have as many digits.
-    chooseFareDigits(sim_->form1(), fareDigits);
+    testing::chooseFareDigits(sim_->form1(), fareDigits);
     QCOMPARE(sim_->form1().Picture().toImage(), image);
 }
 
@@ -247,7 +229,7 @@ void tst_Form1::fourDigitCellsShowFaresWhole()
     QVERIFY(testing::writeFile(dir.filePath(QStringLiteral("12.hy3")), testing::fareFileBytes(2, stops)));
     controls(sim_->option()).Text2[0]->setText(dir.path());
     Form1 &f = sim_->form1();
-    chooseFareDigits(f, fareDigits);
+    testing::chooseFareDigits(f, fareDigits);
     if (lateNight)
         QTest::mouseClick(sim_->ctl().Check2, Qt::LeftButton);
     const ScopedSleepHandler noLampTestWait([](int) {});
