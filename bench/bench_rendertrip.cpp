@@ -3,7 +3,7 @@
 // real voice, 30 frames a second, H.264 and AAC: how many times faster than
 // real time at 1× and 2× zoom, and the peak resident memory of the process.
 // Run one zoom a process for its own peak, e.g.
-//   bench_rendertrip --benchmark_filter='/1$'
+//   bench_rendertrip --benchmark_filter='zoom:1/'
 // The sample must be built first (the targets sample_route and demo).
 
 #include "tools/PanelCommands.h"

@@ -66,9 +66,11 @@ void prepareFonts(QTextStream &err)
 std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile)
 {
     std::optional<SettingsFilePaths> settings;
-    if (!settingsFile.isEmpty())
+    if (!settingsFile.isEmpty()) {
         settings = settingsFilePaths(settingsFile);
-    auto sim = std::make_unique<Simulator>(settings);
+        settings->saves = false;
+    }
+    auto sim = std::make_unique<Simulator>(settings, Preferences::Defaults);
     sim->form1().setAttribute(Qt::WA_DontShowOnScreen);
     sim->ctl().setAttribute(Qt::WA_DontShowOnScreen);
     sim->start();

@@ -52,8 +52,10 @@ int messageAsWarning(const MsgBoxCall &call, QTextStream &err);
 void prepareFonts(QTextStream &err);
 
 // The program with its windows never shown, started: the settings file, if
-// given, read at the end of start-up as the program reads it (it is written
-// only at the console's confirmed exit, which never comes here).
+// given, read at the end of start-up as the program reads it, as a run that
+// never writes it (what it says of a damaged file says so). The user's
+// preferences (kerubara.conf) are neither read nor kept: what a command
+// draws depends on its options and the settings file alone.
 std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile);
 
 // The number of stops of the fare data at `path` with `section`, as route

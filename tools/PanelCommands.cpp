@@ -40,6 +40,7 @@ struct PanelRequest
     std::optional<std::int16_t> tsugiwaMode;
     std::optional<std::int16_t> backlight;
     int page = 1; // the page of ticket numbers, 1..4
+    int fareDigits = Form1::kMinFareDigits;
     QString settingsFile;
 };
 
@@ -82,6 +83,8 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
         {QStringLiteral("--ticket-style"), {0, 11, QStringLiteral("整理券番号の表示方法（0～11）")}},
         {QStringLiteral("--tsugiwa-mode"), {0, 2, QStringLiteral("「次は」の表示（0～2）")}},
         {QStringLiteral("--page"), {1, Form1::kMaxTicketPages, QStringLiteral("整理券番号のページ（1～4）")}},
+        {QStringLiteral("--fare-digits"),
+         {Form1::kMinFareDigits, Form1::kMaxFareDigits, QStringLiteral("運賃の桁数 3 か 4")}},
     };
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
@@ -134,6 +137,8 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
             request.ticketStyle = v16;
         } else if (arg == u"--page") {
             request.page = *value;
+        } else if (arg == u"--fare-digits") {
+            request.fareDigits = *value;
         } else {
             request.tsugiwaMode = v16;
         }
@@ -157,6 +162,7 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
 void applyOptions(Simulator &sim, const PanelRequest &request)
 {
     frmOption &option = sim.option();
+    sim.form1().setFareDigits(request.fareDigits);
     if (request.ticketStyle)
         option.setTicketNumberStyle(*request.ticketStyle);
     // Page P is drawn from a panel that shows at least P pages.

@@ -2,6 +2,7 @@
 #include "tools/TripCommands.h"
 
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "operation/FareFile.h"
 #include "operation/AutoRun.h"
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"
@@ -14,6 +15,7 @@
 #include "tools/DataTool.h"
 #include "tools/OffscreenPanel.h"
 #include "tools/ToolFiles.h"
+#include "tools/TripProgress.h"
 #include "tools/VideoEncoder.h"
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
@@ -31,12 +33,15 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -69,6 +74,9 @@ struct TripRequest
     double timeScale = 1.0 / 60.0;
     int from = 0; // 0: the section's stop
     int to = 0;   // 0: the last stop
+    int ticketPages = 1;
+    int pageSeconds = Form1::kDefaultPageSeconds;
+    int fareDigits = Form1::kMinFareDigits;
     bool ticket = false;
     bool lossless = false;
     VideoFormat format = VideoFormat::H264Aac;
@@ -149,6 +157,8 @@ const std::map<QString, ValueOption> &valueOptions()
         {QStringLiteral("--settings"), {QStringLiteral("設定ファイル（.in4）"), pathInto(&TripRequest::settingsFile)}},
         {QStringLiteral("--zoom"), {QStringLiteral("倍率 1、2、3 のどれか"), oneOf(&TripRequest::zoom, {1, 2, 3})}},
         {QStringLiteral("--fps"), {QStringLiteral("毎秒のコマ数 30 か 60"), oneOf(&TripRequest::fps, {30, 60})}},
+        {QStringLiteral("--fare-digits"),
+         {QStringLiteral("運賃の桁数 3 か 4"), oneOf(&TripRequest::fareDigits, {3, 4})}},
         {QStringLiteral("--dwell"),
          {QStringLiteral("停車の秒数（0～3600）"), decimalInto(&TripRequest::dwellSeconds, 0.0, 3600.0)}},
         {QStringLiteral("--travel"),
@@ -160,6 +170,10 @@ const std::map<QString, ValueOption> &valueOptions()
           decimalInto(&TripRequest::timeScale, 1e-6, 100.0)}},
         {QStringLiteral("--from"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::from, 1, kFareRows)}},
         {QStringLiteral("--to"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::to, 1, kFareRows)}},
+        {QStringLiteral("--ticket-pages"),
+         {QStringLiteral("整理券番号のページ数（1～4）"), intInto(&TripRequest::ticketPages, 1, Form1::kMaxTicketPages)}},
+        {QStringLiteral("--page-seconds"),
+         {QStringLiteral("ページを切り替える秒数（1～60）"), intInto(&TripRequest::pageSeconds, 1, 60)}},
     };
     return options;
 }
@@ -257,6 +271,20 @@ struct TripPlan
     std::vector<double> travelSeconds; // by stop, 1-based: the way to that stop
 };
 
+// The part of the video's length the plan fixes: the lamp test when the
+// video opens with the route setting, each stop's dwell, the travel between
+// the stops. The sounds come on top.
+double plannedSeconds(const TripRequest &request, const TripPlan &plan)
+{
+    double seconds = plan.from > request.section ? 0.0 : OperationEngine::kLampTestMs / 1000.0;
+    for (int stop = plan.from; stop <= plan.to; ++stop) {
+        seconds += request.dwellSeconds;
+        if (stop > plan.from)
+            seconds += plan.travelSeconds[static_cast<std::size_t>(stop)];
+    }
+    return seconds;
+}
+
 // The plan of the request for the route; nothing after saying why not.
 std::optional<TripPlan> planTrip(const TripRequest &request, QTextStream &err)
 {
@@ -341,45 +369,94 @@ struct Interrupted
 
 // ---- Progress ---------------------------------------------------------------
 
-// The progress line on a terminal: percent, stop, frames, speed, time left.
-// It measures the wall clock only to tell a person how fast it goes.
+// The progress line on a terminal: percent, stop, frames, speed and time
+// left, estimated from the planned timeline (estimateTripProgress). It
+// measures the wall clock only to tell a person how fast it goes.
 class ProgressLine
 {
 public:
-    ProgressLine(QTextStream *err, const TripPlan &plan) : err_(err), plan_(plan) {}
+    ProgressLine(QTextStream *terminal, const TripPlan &plan, double plannedSeconds)
+        : terminal_(terminal), plan_(plan), plannedSeconds_(plannedSeconds)
+    {
+    }
 
     void stopReached(int stop) { stop_ = stop; }
 
+    // At `at` seconds of the video a wait the plan fixes begins (the lamp
+    // test, a dwell, a travel); the one before has passed.
+    void plannedWait(double at, double seconds)
+    {
+        doneBefore_ += waitLength_;
+        waitStart_ = at;
+        waitLength_ = seconds;
+    }
+
     void frameDone(std::int64_t frames, double videoSeconds)
     {
-        if (!err_)
+        if (!terminal_)
             return;
         const auto now = std::chrono::steady_clock::now();
         if (now - shown_ < std::chrono::milliseconds(250))
             return;
         shown_ = now;
-        const double wall = std::chrono::duration<double>(now - started_).count();
-        const int stops = plan_.to - plan_.from + 1;
-        const double done = std::clamp(double(stop_ - plan_.from) / stops, 0.0, 1.0);
-        const double speed = wall > 0.0 ? videoSeconds / wall : 0.0;
-        const double left = done > 0.0 ? wall / done - wall : 0.0;
-        *err_ << QStringLiteral("\r%1% 停留所 %2/%3 %4 コマ 実時間の %5 倍 残り約 %6 秒   ")
-                     .arg(QString::number(int(done * 100)), QString::number(stop_ - plan_.from + 1),
-                          QString::number(stops), QString::number(frames), QString::number(speed, 'f', 1),
-                          QString::number(int(left)));
-        err_->flush();
+        show(frames, estimateTripProgress(input(videoSeconds, false)));
     }
 
+    // The whole video is made: the line shows 100 % and ends.
+    void finish(std::int64_t frames, double videoSeconds)
+    {
+        if (!terminal_)
+            return;
+        show(frames, estimateTripProgress(input(videoSeconds, true)));
+        end();
+    }
+
+    // Ends the line where it stands (an interruption).
     void end()
     {
-        if (err_)
-            *err_ << '\n';
+        if (terminal_ && std::exchange(lineShown_, false))
+            *terminal_ << '\n';
+    }
+
+    double wallSeconds() const
+    {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
     }
 
 private:
-    QTextStream *err_;
+    TripProgressInput input(double videoSeconds, bool finished) const
+    {
+        TripProgressInput in;
+        in.plannedSeconds = plannedSeconds_;
+        in.plannedDone = doneBefore_ + std::clamp(videoSeconds - waitStart_, 0.0, waitLength_);
+        in.videoSeconds = videoSeconds;
+        in.wallSeconds = wallSeconds();
+        in.stops = plan_.to - plan_.from + 1;
+        in.stopsBegun = stop_ - plan_.from + 1;
+        in.finished = finished;
+        return in;
+    }
+
+    void show(std::int64_t frames, const TripProgress &p)
+    {
+        const QString left = p.secondsLeft ? QStringLiteral("残り約 %1 秒").arg(std::lround(*p.secondsLeft))
+                                           : QStringLiteral("残り時間を計算中");
+        *terminal_ << QStringLiteral("\r%1% 停留所 %2/%3 %4 コマ 実時間の %5 倍 %6   ")
+                          .arg(QString::number(p.percent), QString::number(stop_ - plan_.from + 1),
+                               QString::number(plan_.to - plan_.from + 1), QString::number(frames),
+                               QString::number(p.speed, 'f', 1), left);
+        terminal_->flush();
+        lineShown_ = true;
+    }
+
+    QTextStream *terminal_;
     const TripPlan &plan_;
+    double plannedSeconds_;
     int stop_ = 0;
+    double doneBefore_ = 0;
+    double waitStart_ = 0;
+    double waitLength_ = 0;
+    bool lineShown_ = false;
     std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point shown_{};
 };
@@ -436,6 +513,9 @@ public:
         output_.clearCaptured();
         takeFrames();
     }
+
+    // The video's time since recording started.
+    double videoSeconds() const { return encoder_ ? double(now() - origin_) / kSampleRate : 0.0; }
 
     // Lets `seconds` pass.
     void wait(double seconds)
@@ -524,15 +604,16 @@ public:
             stepTo(plan_.from);
         } else {
             recorder_.startRecording(encoder);
+            progress_.plannedWait(0.0, OperationEngine::kLampTestMs / 1000.0);
             unit_.setRouteFile(request_.fareFile, route, section);
         }
         for (int stop = plan_.from;; ++stop) {
             progress_.stopReached(stop);
             announceRest();
-            recorder_.wait(request_.dwellSeconds);
+            plannedWait(request_.dwellSeconds);
             if (stop >= plan_.to)
                 break;
-            recorder_.wait(plan_.travelSeconds[static_cast<std::size_t>(stop + 1)]);
+            plannedWait(plan_.travelSeconds[static_cast<std::size_t>(stop + 1)]);
             stepTo(stop + 1);
         }
         recorder_.finish();
@@ -542,6 +623,13 @@ private:
     mdlM_Tape &tape() { return unit_.tape(); }
     int stopShown() const { return unit_.state.nStopPos + 1; }
     bool tapeHasNext() { return tape().GetTapePos() < tape().GetTapeCount(); }
+
+    // A dwell or a travel: time the plan fixes.
+    void plannedWait(double seconds)
+    {
+        progress_.plannedWait(recorder_.videoSeconds(), seconds);
+        recorder_.wait(seconds);
+    }
 
     // The announcements of the stop that do not step, one after another.
     void announceRest()
@@ -617,6 +705,28 @@ QString ticketRefusal(const TripRequest &request, const frmOption &settings)
     return {};
 }
 
+// Says when the tape the settings' broadcast data folder gives the route is
+// missing or does not read: the program then announces nothing, and so does
+// the video. --tape takes the folder's place.
+void warnMissingTape(const TripRequest &request, const frmOption &settings, QTextStream &err)
+{
+    const QString folder = settings.broadcastDataFolder();
+    if (!request.tapeFile.isEmpty() || folder.isEmpty())
+        return;
+    const QString path = tapeFilePath(withTrailingSeparator(folder), routeDigitsOf(request.fareFile));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << QStringLiteral("警告: %1: 放送用データがありません（設定の放送用データのフォルダー）。放送なしで作ります。\n")
+                   .arg(path);
+        return;
+    }
+    const TapeDataResult data = readTapeFile(file);
+    if (data.error) {
+        err << QStringLiteral("警告: %1: %2行目: %3 放送なしで作ります。\n")
+                   .arg(path, QString::number(data.error->line), data.error->message);
+    }
+}
+
 // The tape of --tape, readable and as route setting finds it: a copy named
 // for the route in a folder of its own, with the reading dictionary that
 // lies beside it. False after saying why not.
@@ -649,7 +759,8 @@ bool placeTape(const TripRequest &request, const QTemporaryDir &folder, frmOptio
 
 // What a frame shows: the panel, and with --ticket the console's ticket
 // preview beside it, magnified as the panel is; the size made even for the
-// codecs.
+// codecs. The scroll and the pages of ticket numbers move on to the frame's
+// moment first: their timers never run while the video's clock does.
 class FrameComposer
 {
 public:
@@ -668,6 +779,7 @@ public:
     QImage frame()
     {
         panel_.ChimeiCtl->updateScroll();
+        panel_.updateTicketPages();
         const QImage panel = panelImage(panel_);
         if (panel.size() == size_)
             return panel;
@@ -690,16 +802,25 @@ private:
     QSize size_;
 };
 
+// What a render made, for its last line.
+struct TripMade
+{
+    std::int64_t frames = 0;
+    double videoSeconds = 0;
+    double wallSeconds = 0;
+};
+
 // Records the trip into `file` with the program `sim` started offscreen:
 // the video's clock and sleep are installed for as long as the recording runs.
-int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSaveFile &file, QTextStream &err)
+int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSaveFile &file, QTextStream &err,
+           TripMade &made)
 {
     auto *output = dynamic_cast<NullAudioOutput *>(&sim.sound().output());
     if (!output)
         throw EncodeError(QStringLiteral("音声の出力を準備できません。"));
     QFile *errFile = qobject_cast<QFile *>(err.device());
     const bool terminal = errFile && errFile->handle() >= 0 && isatty(errFile->handle());
-    ProgressLine progress(terminal ? &err : nullptr, plan);
+    ProgressLine progress(terminal ? &err : nullptr, plan, plannedSeconds(request, plan));
     FrameComposer composer(sim, request);
     const QSize size = composer.size();
     TripRecorder recorder(*output, request.fps, [&composer] { return composer.frame(); }, progress);
@@ -717,7 +838,8 @@ int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSa
         err << request.outFile << QStringLiteral(": 中断しました。作りかけのファイルは消しました。\n");
         return kInterrupted;
     }
-    progress.end();
+    made = {recorder.frames(), double(recorder.frames()) / request.fps, progress.wallSeconds()};
+    progress.finish(made.frames, made.videoSeconds);
     return 0;
 }
 
@@ -747,7 +869,12 @@ int renderTrip(const QStringList &args, QTextStream &err)
     Simulator &sim = *simulator;
     sim.engine().setMessagePump({});
     sim.form1().setZoom(request.zoom);
+    sim.form1().setFareDigits(request.fareDigits);
+    sim.form1().setTicketPages(request.ticketPages);
+    sim.form1().setPageSeconds(request.pageSeconds);
+    sim.engine().setTicketCount(12 * request.ticketPages);
     warnMissingSounds(sim.option(), err);
+    warnMissingTape(request, sim.option(), err);
     if (const QString refusal = request.ticket ? ticketRefusal(request, sim.option()) : QString(); !refusal.isEmpty()) {
         err << refusal << '\n';
         return 1;
@@ -764,19 +891,27 @@ int renderTrip(const QStringList &args, QTextStream &err)
         err << request.outFile << QStringLiteral(": 書き込めません（%1）。\n").arg(file.errorString());
         return 1;
     }
+    TripMade made;
     try {
-        if (const int status = record(sim, request, *plan, file, err); status != 0)
+        if (const int status = record(sim, request, *plan, file, err, made); status != 0)
             return status;
     } catch (const EncodeError &e) {
         err << request.outFile << ": " << e.message() << QStringLiteral(" 元のファイルは変更していません。\n");
         return 1;
     }
-    // commit() would pass over a failure of its own final flush.
+    // commit() would pass over a failure of its own final flush. A buffered
+    // write that fails may leave the file without a reason ("Unknown
+    // error"); the system's is in errno then.
+    errno = 0;
     if (!file.flush() || !file.commit()) {
-        err << request.outFile << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n")
-                                      .arg(file.errorString());
+        const QString why = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+        err << request.outFile << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n").arg(why);
         return 1;
     }
+    err << request.outFile
+        << QStringLiteral(": 書き出しました。長さ %1（%2 コマ）、実時間の %3 倍の速さでした。\n")
+               .arg(videoLengthText(made.videoSeconds), QString::number(made.frames),
+                    QString::number(made.wallSeconds > 0 ? made.videoSeconds / made.wallSeconds : 0.0, 'f', 1));
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/VideoEncoder.h"
 
+#include <QFileDevice>
 #include <QIODevice>
 #include <QImage>
 
@@ -15,7 +16,12 @@ extern "C" {
 }
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <string_view>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kerubara::datatool {
 namespace {
@@ -74,6 +80,10 @@ struct SwrDeleter
 struct FifoDeleter
 {
     void operator()(AVAudioFifo *f) const { av_audio_fifo_free(f); }
+};
+struct DictionaryDeleter
+{
+    void operator()(AVDictionary **d) const { av_dict_free(d); }
 };
 
 using FramePtr = std::unique_ptr<AVFrame, FrameDeleter>;
@@ -170,9 +180,13 @@ struct VideoEncoder::Impl
     static int writePacket(void *opaque, std::uint8_t *buffer, int size)
     {
         auto *self = static_cast<Impl *>(opaque);
+        // A file's buffered write can fail without a reason of its own
+        // ("Unknown error"); the system's is in errno then.
+        errno = 0;
         if (self->device.write(reinterpret_cast<const char *>(buffer), size) != size) {
-            self->ioError = self->device.errorString();
-            return AVERROR(EIO);
+            const int code = errno != 0 ? errno : EIO;
+            self->ioFailed(errno != 0 ? libraryError(AVERROR(code)) : self->device.errorString());
+            return AVERROR(code);
         }
         return size;
     }
@@ -195,11 +209,96 @@ struct VideoEncoder::Impl
         default:
             return AVERROR(EINVAL);
         }
+        errno = 0;
         if (!d.seek(offset)) {
-            self->ioError = d.errorString();
-            return AVERROR(EIO);
+            const int code = errno != 0 ? errno : EIO;
+            self->ioFailed(errno != 0 ? libraryError(AVERROR(code)) : d.errorString());
+            return AVERROR(code);
         }
         return offset;
+    }
+
+    // What the muxer reads back of the file it wrote (an MP4's second pass,
+    // which moves the index before the media): the file's own handle, read
+    // at positions of its own, so the writing goes on undisturbed.
+    struct ReadBack
+    {
+        int handle;
+        std::int64_t pos = 0;
+    };
+
+    static int readBack(void *opaque, std::uint8_t *buffer, int size)
+    {
+        auto *from = static_cast<ReadBack *>(opaque);
+        const ssize_t got = ::pread(from->handle, buffer, static_cast<std::size_t>(size), from->pos);
+        if (got < 0)
+            return AVERROR(errno);
+        if (got == 0)
+            return AVERROR_EOF;
+        from->pos += got;
+        return static_cast<int>(got);
+    }
+
+    static std::int64_t seekBack(void *opaque, std::int64_t offset, int whence)
+    {
+        auto *from = static_cast<ReadBack *>(opaque);
+        struct stat status = {};
+        switch (whence & ~AVSEEK_FORCE) {
+        case AVSEEK_SIZE:
+            return ::fstat(from->handle, &status) == 0 ? std::int64_t(status.st_size) : AVERROR(errno);
+        case SEEK_SET:
+            break;
+        case SEEK_CUR:
+            offset += from->pos;
+            break;
+        case SEEK_END:
+            if (::fstat(from->handle, &status) != 0)
+                return AVERROR(errno);
+            offset += status.st_size;
+            break;
+        default:
+            return AVERROR(EINVAL);
+        }
+        from->pos = offset;
+        return offset;
+    }
+
+    static int openReadBack(AVFormatContext *s, AVIOContext **pb, const char *, int flags, AVDictionary **)
+    {
+        auto *self = static_cast<Impl *>(s->opaque);
+        auto *file = qobject_cast<QFileDevice *>(&self->device);
+        if (!(flags & AVIO_FLAG_READ) || (flags & AVIO_FLAG_WRITE) || !file || file->handle() < 0)
+            return AVERROR(ENOSYS);
+        errno = 0;
+        if (!file->flush()) {
+            self->ioFailed(errno != 0 ? libraryError(AVERROR(errno)) : file->errorString());
+            return AVERROR(EIO);
+        }
+        auto from = std::make_unique<ReadBack>(ReadBack{file->handle()});
+        auto *buffer = static_cast<std::uint8_t *>(av_malloc(kIoBufferSize));
+        *pb = buffer ? avio_alloc_context(buffer, kIoBufferSize, 0, from.get(), &Impl::readBack, nullptr, &Impl::seekBack)
+                     : nullptr;
+        if (!*pb) {
+            av_free(buffer);
+            return AVERROR(ENOMEM);
+        }
+        from.release();
+        return 0;
+    }
+
+    static int closeReadBack(AVFormatContext *, AVIOContext *pb)
+    {
+        delete static_cast<ReadBack *>(pb->opaque);
+        av_freep(&pb->buffer);
+        avio_context_free(&pb);
+        return 0;
+    }
+
+    // The first failure of the device is the one to tell.
+    void ioFailed(const QString &why)
+    {
+        if (ioError.isEmpty())
+            ioError = why;
     }
 
     // Turns a failure of the device into the device's own reason.
@@ -225,9 +324,18 @@ struct VideoEncoder::Impl
         }
         format->pb = io.get();
         format->flags |= AVFMT_FLAG_CUSTOM_IO;
+        format->opaque = this;
+        format->io_open = &Impl::openReadBack;
+        format->io_close2 = &Impl::closeReadBack;
         openVideo();
         openAudio();
-        checkIo(avformat_write_header(format.get(), nullptr), QStringLiteral("動画ファイルの書き始め"));
+        // An MP4 for the web: the index before the media, so that a browser
+        // starts playing before the whole file has loaded.
+        AVDictionary *raw = nullptr;
+        if (std::string_view(setup.container) == "mp4")
+            av_dict_set(&raw, "movflags", "+faststart", 0);
+        const std::unique_ptr<AVDictionary *, DictionaryDeleter> options(&raw);
+        checkIo(avformat_write_header(format.get(), &raw), QStringLiteral("動画ファイルの書き始め"));
         headerWritten = true;
     }
 
@@ -265,7 +373,7 @@ struct VideoEncoder::Impl
             c.color_range = AVCOL_RANGE_MPEG;
             c.colorspace = AVCOL_SPC_BT709;
             c.color_primaries = AVCOL_PRI_BT709;
-            c.color_trc = AVCOL_TRC_IEC61966_2_1;
+            c.color_trc = AVCOL_TRC_BT709;
         }
         tuneVideo(setup.format, c);
         check(avcodec_open2(&c, codec, nullptr), QStringLiteral("映像の符号化の準備"));

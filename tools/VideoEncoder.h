@@ -29,9 +29,12 @@ enum class VideoFormat {
 
 // Writes a video with one picture stream and one 48 kHz stereo sound stream
 // through FFmpeg's libraries into a seekable device (the caller's temporary
-// file). Pictures come one per frame at a fixed rate; sound comes as
-// interleaved float samples in any amounts. Every call throws EncodeError
-// when the libraries refuse or the device cannot be written.
+// file). Pictures come one per frame at a fixed rate, converted and tagged
+// as BT.709; sound comes as interleaved float samples in any amounts. An MP4
+// gets its index before the media: at the end the muxer reads the file back
+// through its handle (the device must then be a file). Every call throws
+// EncodeError when the libraries refuse or the device cannot be written,
+// with the system's reason.
 class VideoEncoder
 {
 public:

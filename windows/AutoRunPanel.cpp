@@ -46,13 +46,18 @@ protected:
     }
 };
 
-// A time in seconds, kept in kerubara.conf under `key`.
-QSpinBox *storedSeconds(const QString &key, int fallback, const QString &tip, QWidget *parent)
+// A time in seconds, kept in kerubara.conf under `key` when the run
+// remembers preferences.
+QSpinBox *storedSeconds(const QString &key, int fallback, const QString &tip, Preferences preferences, QWidget *parent)
 {
     auto *box = new SecondsBox(parent);
     box->setRange(0, kMaxSeconds);
     box->setSuffix(QStringLiteral("秒"));
     box->setToolTip(tip);
+    if (preferences == Preferences::Defaults) {
+        box->setValue(fallback);
+        return box;
+    }
     bool ok = false;
     const int stored = QSettings(QStringLiteral("kerubara"), QStringLiteral("kerubara")).value(key).toInt(&ok);
     box->setValue(ok ? stored : fallback);
@@ -64,7 +69,7 @@ QSpinBox *storedSeconds(const QString &key, int fallback, const QString &tip, QW
 
 } // namespace
 
-AutoRunPanel::AutoRunPanel(OperationEngine &unit, QWidget *parent)
+AutoRunPanel::AutoRunPanel(OperationEngine &unit, Preferences preferences, QWidget *parent)
     : QWidget(parent), run_(new AutoRun(unit, this))
 {
     button_ = new QPushButton(QStringLiteral("自動運行"), this);
@@ -72,8 +77,10 @@ AutoRunPanel::AutoRunPanel(OperationEngine &unit, QWidget *parent)
     button_->setEnabled(unit.routeSet());
     button_->setToolTip(QStringLiteral("今の停留所から、放送・停車・走行を繰り返して終点まで進めます。"
                                        "運転の操作をすると止まります"));
-    dwell_ = storedSeconds(QStringLiteral("autorun/dwell"), 4, QStringLiteral("停車時間（最後の音が終わってから）"), this);
-    travel_ = storedSeconds(QStringLiteral("autorun/travel"), 6, QStringLiteral("走行時間（次の停留所まで）"), this);
+    dwell_ = storedSeconds(QStringLiteral("autorun/dwell"), 4, QStringLiteral("停車時間（最後の音が終わってから）"),
+                           preferences, this);
+    travel_ = storedSeconds(QStringLiteral("autorun/travel"), 6, QStringLiteral("走行時間（次の停留所まで）"),
+                            preferences, this);
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

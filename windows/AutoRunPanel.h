@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windows/PanelZoom.h"
+
 #include <QWidget>
 
 class QPushButton;
@@ -13,14 +15,15 @@ class OperationEngine;
 
 // The console's 自動運行: a toggle that runs the trip by itself from the stop
 // shown (operation/AutoRun), beside the dwell and travel times in seconds,
-// which are remembered in kerubara.conf. It is usable once a route is set
-// and springs back when the run ends at the last stop or stop() ends it.
+// which are remembered in kerubara.conf (with Preferences::Defaults they
+// start at 4 and 6 and are not kept). It is usable once a route is set and
+// springs back when the run ends at the last stop or stop() ends it.
 class AutoRunPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    AutoRunPanel(OperationEngine &unit, QWidget *parent = nullptr);
+    AutoRunPanel(OperationEngine &unit, Preferences preferences = Preferences::Remembered, QWidget *parent = nullptr);
     ~AutoRunPanel() override;
 
     QPushButton *button() const { return button_; }

@@ -3,6 +3,7 @@
 #include "windows/Form1.h"
 
 #include "controls/digit/M_Degit.h"
+#include "controls/digit/SegmentFont.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "dialogs/ScopedDisable.h"
 #include "dialogs/WindowMove.h"
@@ -11,6 +12,7 @@
 #include "reslib/PixelZoom.h"
 #include "reslib/PropertyBag.h"
 #include "reslib/Units.h"
+#include "windows/PanelPicture.h"
 #include "windows/PanelZoom.h"
 #include "windows/mdlzed_000.h"
 
@@ -38,8 +40,21 @@ QRect twipsRect(int left, int top, int width, int height)
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
-// The size of the panel's face in design pixels.
-const QSize kPanelSize(twipsToPixels(7530), twipsToPixels(3780));
+// The fare digits' size class; a cell grows by one of its positions for
+// each fare digit beyond the design's three.
+constexpr std::int16_t kFareDigitSize = 2;
+
+int cellGrowthTwips(int fareDigits)
+{
+    return (fareDigits - 3) * degitSizeClass(kFareDigitSize).positionTwips;
+}
+
+// The size of the panel's face in design pixels: six cells wider for each
+// fare digit beyond three.
+QSize panelSize(int fareDigits)
+{
+    return {twipsToPixels(7530 + 6 * cellGrowthTwips(fareDigits)), twipsToPixels(3780)};
+}
 
 // The design size of the labels' type (14.25 points).
 const int kLabelPixels = pointsToPixels(14.25);
@@ -60,7 +75,7 @@ M_Degit *storedDigit(QWidget *parent, int keta, int size, int style)
 
 Form1::Form1() : QWidget(nullptr, Qt::FramelessWindowHint)
 {
-    setFixedSize(kPanelSize);
+    setFixedSize(panelSize(fareDigits_));
     labelPixelSize_.fill(kLabelPixels);
     setAutoFillBackground(false);
     QPalette pal = palette();
@@ -69,6 +84,7 @@ Form1::Form1() : QWidget(nullptr, Qt::FramelessWindowHint)
     buildControls();
     buildZoomMenu();
     buildPagesMenu();
+    buildFareDigitsMenu();
 }
 
 Form1::~Form1() = default;
@@ -86,7 +102,6 @@ void Form1::buildControls()
     strip.WriteProperty(QStringLiteral("BackColor"), 4210752);
     strip.WriteProperty(QStringLiteral("ForeColor"), 8438015);
     ChimeiCtl->ReadProperties(strip);
-    place(ChimeiCtl, twipsRect(570, 277, 6480, 840));
 
     QFont labelFont(QStringLiteral("ＭＳ Ｐゴシック"));
     labelFont.setPixelSize(kLabelPixels);
@@ -100,31 +115,22 @@ void Form1::buildControls()
         setLabelColor(k, rgb(255, 255, 255));
     }
     for (int i = 0; i < 6; ++i) {
-        place(lblSeiriNum[i + 1], twipsRect(kLabelLefts[i], 1830, 780, 240));
-        place(lblSeiriNum[i + 7], twipsRect(kLabelLefts[i], 2670, 780, 240));
         lblSeiriNum[i + 1]->setText(QString::number(i + 1));
         lblSeiriNum[i + 7]->setText(QString::number(i + 7));
     }
     place(lblSeiriNum[0], twipsRect(1185, 45, 780, 240));
     lblSeiriNum[0]->hide();
 
-    // Digits: position in twips, digit count, size class, style.
-    auto placedDigit = [this](int left, int top, int keta, int size, int style) {
-        M_Degit *digit = storedDigit(this, keta, size, style);
-        place(digit, QRect(QPoint(twipsToPixels(left), twipsToPixels(top)),
-                           M_Degit::controlSize(static_cast<std::int16_t>(keta), static_cast<std::int16_t>(size))));
-        return digit;
-    };
-    for (int i = 0; i < 6; ++i) {
-        Degit[i + 1] = placedDigit(kDigitLefts[i], 2145, 3, 2, 1);
-        Degit[i + 7] = placedDigit(kDigitLefts[i], 2970, 3, 2, 1);
-    }
-    Degit[0] = placedDigit(2100, 30, 4, 0, 0);
+    // Digits: digit count, size class, style.
+    for (int k = 1; k <= 12; ++k)
+        Degit[k] = storedDigit(this, fareDigits_, kFareDigitSize, 1);
+    Degit[0] = storedDigit(this, 4, 0, 0);
     Degit[0]->hide();
-    TimeDegit[0] = placedDigit(5445, 30, 2, 0, 0);
-    TimeDegit[1] = placedDigit(5850, 30, 2, 0, 0);
+    TimeDegit[0] = storedDigit(this, 2, 0, 0);
+    TimeDegit[1] = storedDigit(this, 2, 0, 0);
     TimeDegit[0]->hide();
     TimeDegit[1]->hide();
+    layOut();
     for (int k = 0; k <= 12; ++k) {
         Degit[k]->installEventFilter(this);
         connect(Degit[k], &M_Degit::DblClick, this, guarded([this, k] { Degit_DblClick(k); }));
@@ -137,7 +143,8 @@ void Form1::buildControls()
     connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
 
     pageTimer_ = new QTimer(this);
-    connect(pageTimer_, &QTimer::timeout, this, guarded([this] { nextTicketPage(); }));
+    pageTimer_->setSingleShot(true);
+    connect(pageTimer_, &QTimer::timeout, this, guarded([this] { updateTicketPages(); }));
 
     requestTurn_ = new QTimer(this);
     requestTurn_->setSingleShot(true);
@@ -146,6 +153,33 @@ void Form1::buildControls()
                 if (stopRequested_)
                     turnStopRequest();
             }));
+}
+
+void Form1::layOut()
+{
+    // Each cell grows by `growth`, so cell i moves right by the growth of the
+    // i cells before it; what lies above the table moves by half the panel's
+    // growth and stays in the middle.
+    const int growth = cellGrowthTwips(fareDigits_);
+    const int above = 3 * growth;
+    place(ChimeiCtl, twipsRect(570 + above, 277, 6480, 840));
+    for (std::size_t i = 0; i < 6; ++i) {
+        const int shift = static_cast<int>(i) * growth;
+        place(lblSeiriNum[i + 1], twipsRect(kLabelLefts[i] + shift, 1830, 780 + growth, 240));
+        place(lblSeiriNum[i + 7], twipsRect(kLabelLefts[i] + shift, 2670, 780 + growth, 240));
+    }
+    auto placeDigit = [this](M_Degit *digit, int left, int top) {
+        place(digit, QRect(QPoint(twipsToPixels(left), twipsToPixels(top)),
+                           M_Degit::controlSize(digit->Keta(), digit->DegitSize())));
+    };
+    for (std::size_t i = 0; i < 6; ++i) {
+        const int left = kDigitLefts[i] + static_cast<int>(i) * growth;
+        placeDigit(Degit[i + 1], left, 2145);
+        placeDigit(Degit[i + 7], left, 2970);
+    }
+    placeDigit(Degit[0], 2100 + above, 30);
+    placeDigit(TimeDegit[0], 5445 + above, 30);
+    placeDigit(TimeDegit[1], 5850 + above, 30);
 }
 
 void Form1::buildZoomMenu()
@@ -170,7 +204,7 @@ void Form1::setZoom(int factor)
     if (zoom == zoom_)
         return;
     zoom_ = zoom;
-    setFixedSize(kPanelSize * zoom);
+    setFixedSize(panelSize(fareDigits_) * zoom);
     ChimeiCtl->setZoom(zoom);
     for (M_Degit *digit : Degit)
         digit->setZoom(zoom);
@@ -192,6 +226,57 @@ void Form1::mnuZoom_Click(int factor)
 {
     setZoom(factor);
     storePanelZoom(zoom_);
+}
+
+// ---- Fare cells of four digits --------------------------------------------------
+
+void Form1::buildFareDigitsMenu()
+{
+    QMenu *digits = zoomMenu_->addMenu(QStringLiteral("運賃の桁数"));
+    auto *group = new QActionGroup(this);
+    for (int n = kMinFareDigits; n <= kMaxFareDigits; ++n) {
+        QAction *action = digits->addAction(QStringLiteral("%1桁").arg(n));
+        action->setCheckable(true);
+        action->setChecked(n == fareDigits_);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, guarded([this, n] { mnuFareDigits_Click(n); }));
+        fareDigitsActions_[static_cast<std::size_t>(n - kMinFareDigits)] = action;
+    }
+}
+
+void Form1::setFareDigits(int digits)
+{
+    const int n = std::clamp(digits, kMinFareDigits, kMaxFareDigits);
+    if (n == fareDigits_)
+        return;
+    fareDigits_ = n;
+    fareDigitsActions_[static_cast<std::size_t>(n - kMinFareDigits)]->setChecked(true);
+    for (int k = 1; k <= 12; ++k) {
+        M_Degit *digit = Degit[k];
+        digit->setKeta(static_cast<std::int16_t>(n));
+        // A format made for more positions is brought within the new count.
+        digit->setShift(digit->Shift());
+        digit->setFillZero(digit->FillZero());
+        digit->setValue(digit->Value());
+    }
+    layOut();
+    setFixedSize(panelSize(fareDigits_) * zoom_);
+    // The built-in face is drawn for the new width; a picture of the
+    // user's own stays as it is.
+    const bool builtInShown = !picture_.isNull()
+        && std::any_of(imgRes.begin(), imgRes.end(), [this](const QPixmap &p) { return p.cacheKey() == picture_.cacheKey(); });
+    imgRes.fill(drawBuiltInPanel(fareDigits_));
+    if (builtInShown)
+        setPicture(imgRes[0]);
+    if (shaped_)
+        shapeWindow();
+    update();
+}
+
+void Form1::mnuFareDigits_Click(int digits)
+{
+    setFareDigits(digits);
+    storeFareDigits(fareDigits_);
 }
 
 // ---- Pages of ticket numbers ---------------------------------------------------
@@ -231,9 +316,9 @@ void Form1::setTicketPages(int pages)
     if (page_ >= n)
         toFirstPage();
     if (n == 1)
-        pageTimer_->stop();
-    else if (stopName_ && !pageTimer_->isActive())
-        pageTimer_->start(pageSeconds_ * 1000);
+        stopPageTurns();
+    else if (stopName_ && !pagesTurning_)
+        startPageTurns();
 }
 
 void Form1::setPageSeconds(int seconds)
@@ -242,8 +327,8 @@ void Form1::setPageSeconds(int seconds)
     if (s == pageSeconds_)
         return;
     pageSeconds_ = s;
-    if (pageTimer_->isActive())
-        pageTimer_->start(pageSeconds_ * 1000);
+    if (pagesTurning_)
+        startPageTurns();
     emit pageSecondsChanged(s);
 }
 
@@ -277,6 +362,32 @@ void Form1::showTicketPage(int page)
     for (int k = 1; k <= 12; ++k)
         Degit[k]->setValue(laterFares_[static_cast<std::size_t>(12 * p + k)]);
     writePageLabels(p);
+}
+
+void Form1::startPageTurns()
+{
+    pagesTurning_ = true;
+    pageTurnedAt_ = steadyMilliseconds();
+    pageTimer_->start(pageSeconds_ * 1000);
+}
+
+void Form1::stopPageTurns()
+{
+    pagesTurning_ = false;
+    pageTimer_->stop();
+}
+
+void Form1::updateTicketPages()
+{
+    if (!pagesTurning_)
+        return;
+    const qint64 now = steadyMilliseconds();
+    const qint64 period = pageSeconds_ * 1000;
+    while (now - pageTurnedAt_ >= period) {
+        pageTurnedAt_ += period;
+        nextTicketPage();
+    }
+    pageTimer_->start(static_cast<int>(period - (now - pageTurnedAt_)));
 }
 
 void Form1::toFirstPage()
@@ -380,7 +491,7 @@ void Form1::SetFormInfo(const FormPosRecord &pos)
 
 void Form1::showLampTest()
 {
-    pageTimer_->stop();
+    stopPageTurns();
     toFirstPage();
     for (int k = 1; k <= 12; ++k)
         Degit[k]->ResetDegit(-1);
@@ -426,7 +537,7 @@ void Form1::showStopName(const QString &name, std::int16_t drawnMode, std::int16
     // Each stop shown starts at the first page.
     toFirstPage();
     if (ticketPages_ > 1)
-        pageTimer_->start(pageSeconds_ * 1000);
+        startPageTurns();
     if (stopRequested_)
         armRequestTurn();
 }
@@ -442,7 +553,7 @@ void Form1::drawName(const QString &name, std::int16_t drawnMode, std::int16_t m
 void Form1::blankStopName()
 {
     requestTurn_->stop();
-    pageTimer_->stop();
+    stopPageTurns();
     stopName_.reset();
     ChimeiCtl->SetChimei(QString());
 }
@@ -494,7 +605,7 @@ void Form1::showDisplayCleared(bool cleared)
         return;
     }
     requestTurn_->stop();
-    pageTimer_->stop();
+    stopPageTurns();
     toFirstPage();
     stopName_.reset();
     ChimeiCtl->SetChimei(QString());

@@ -31,7 +31,8 @@ class M_Degit;
 // a picture of the fare display's face. It carries the stop-name strip, twelve
 // ticket-number labels over twelve fare digits, a hidden four-digit display
 // and the hidden clock. The user drags it from anywhere on its surface; its
-// pop-up menu (right click) shows it magnified 1×, 2× or 3×.
+// pop-up menu (right click) shows it magnified 1×, 2× or 3×, chooses the
+// pages of ticket numbers and fare cells of three or four digits.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -87,9 +88,26 @@ public:
     void setTicketPages(int pages);
     int pageSeconds() const { return pageSeconds_; }
     void setPageSeconds(int seconds);
+    // Fare cells of three digits, as designed, or four for fares of 1 000
+    // and more (late-night fares up to 9 999): the twelve fare digits get
+    // that many positions, each cell and its label widen by one position
+    // (19 design pixels), the panel by six, at every zoom; the stop-name
+    // strip and the hidden clock stay in the middle above the table, and
+    // the built-in face is drawn to match. A fare with more digits than
+    // the cells shows its last ones, as a real unit does.
+    static constexpr int kMinFareDigits = 3;
+    static constexpr int kMaxFareDigits = 4;
+    int fareDigits() const { return fareDigits_; }
+    void setFareDigits(int digits);
+
     // The page on show (0 the first); showTicketPage shows one at once.
     int ticketPage() const { return page_; }
     void showTicketPage(int page);
+    // The pages keep time by steadyMilliseconds() (reslib/Clock.h), as the
+    // stop-name scroll does: this turns every page due by the clock's time
+    // and arms the timer for the next turn. The timer calls it; a video,
+    // whose clock runs without the timers, calls it before each frame.
+    void updateTicketPages();
 
     // What the unit shows (OperationEngine's signals), on this window's
     // own controls.
@@ -127,6 +145,9 @@ public:
     // applied and remembered; ticketPagesChosen tells the unit.
     void mnuPages_Click(int pages);
     void mnuPageSeconds_Click(int seconds);
+    // Fare digits chosen from the pop-up menu (運賃の桁数): applied and
+    // remembered for the next run.
+    void mnuFareDigits_Click(int digits);
 
 signals:
     // A middle click anywhere on the panel: the passengers' stop button.
@@ -143,7 +164,10 @@ protected:
 
 private:
     void buildControls();
+    // Places the strip, labels and digits for the fare digits in force.
+    void layOut();
     void buildZoomMenu();
+    void buildFareDigitsMenu();
     // Puts a control at its place in design pixels, now and at every zoom.
     void place(QWidget *control, const QRect &design);
     void applyLabelFont(int k);
@@ -154,6 +178,9 @@ private:
     // Back to the first page before the first twelve cells change.
     void toFirstPage();
     void nextTicketPage();
+    // The pages take turns from now on, or no longer.
+    void startPageTurns();
+    void stopPageTurns();
     void writePageLabels(int page);
     void armRequestTurn();
     void turnStopRequest();
@@ -185,11 +212,15 @@ private:
     int pageSeconds_ = kDefaultPageSeconds;
     int page_ = 0;
     QTimer *pageTimer_ = nullptr;
+    bool pagesTurning_ = false;
+    qint64 pageTurnedAt_ = 0; // by steadyMilliseconds()
     // The fares of tickets 13..48, and what the first twelve cells showed
     // when a later page took them.
     std::array<int, 12 * kMaxTicketPages + 1> laterFares_{};
     std::array<QVariant, 13> firstPage_;
     std::array<QAction *, kMaxTicketPages> pageActions_{};
+    int fareDigits_ = kMinFareDigits;
+    std::array<QAction *, kMaxFareDigits - kMinFareDigits + 1> fareDigitsActions_{};
 };
 
 } // namespace kerubara

@@ -14,6 +14,7 @@ const QString kZoomKey = QStringLiteral("panel/zoom");
 const QString kStopRequestSoundKey = QStringLiteral("sound/stopRequest");
 const QString kTicketPagesKey = QStringLiteral("panel/ticketPages");
 const QString kPageSecondsKey = QStringLiteral("panel/pageSeconds");
+const QString kFareDigitsKey = QStringLiteral("panel/fareDigits");
 
 int storedInt(const QString &key, int low, int high, int otherwise)
 {
@@ -59,6 +60,16 @@ int storedPageSeconds()
 void storePageSeconds(int seconds)
 {
     store(kPageSecondsKey, seconds);
+}
+
+int storedFareDigits()
+{
+    return storedInt(kFareDigitsKey, Form1::kMinFareDigits, Form1::kMaxFareDigits, Form1::kMinFareDigits);
+}
+
+void storeFareDigits(int digits)
+{
+    store(kFareDigitsKey, digits);
 }
 
 QString storedStopRequestSound()

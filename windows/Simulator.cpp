@@ -26,14 +26,15 @@ std::unique_ptr<SoundSystem> soundWithWindows()
 
 } // namespace
 
-Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile)
+Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile, Preferences preferences)
     : settingsFile_(std::move(settingsFile)),
+      preferences_(preferences),
       sound_(soundWithWindows()),
       form1_(std::make_unique<Form1>()),
-      option_(std::make_unique<frmOption>(ini)),
+      option_(std::make_unique<frmOption>(ini, preferences)),
       engine_(std::make_unique<OperationEngine>(*sound_, *option_, mdlM_Tape::voiceEngineFactory(*sound_))),
       state(engine_->state),
-      ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, ini.CtrlData))
+      ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, ini.CtrlData, preferences))
 {
     if (settingsFile_)
         option_->setSettingsFile(settingsFile_->read);
@@ -108,11 +109,14 @@ void Simulator::start()
     console.show();
     console.raise();
 
-    // The user's magnification of the panel and pages of ticket numbers
-    // from the last run.
-    panel.setZoom(storedPanelZoom());
-    panel.setTicketPages(storedTicketPages());
-    panel.setPageSeconds(storedPageSeconds());
+    // The user's magnification of the panel, fare digits and pages of
+    // ticket numbers from the last run.
+    if (preferences_ == Preferences::Remembered) {
+        panel.setZoom(storedPanelZoom());
+        panel.setFareDigits(storedFareDigits());
+        panel.setTicketPages(storedTicketPages());
+        panel.setPageSeconds(storedPageSeconds());
+    }
     engine_->setTicketCount(12 * panel.ticketPages());
     panel.move(0, 0);
     console.placeAtBottomRight();

@@ -9,6 +9,7 @@
 #include "settings/SettingsLocation.h"
 #include "sound/mdlM_Tape.h"
 #include "windows/Form1.h"
+#include "windows/PanelZoom.h"
 #include "windows/frmCtl.h"
 
 #include <memory>
@@ -31,7 +32,9 @@ public:
     // platform's (tests replace them through reslib/Seams.h). The settings
     // file is read at the end of start() and written at the confirmed exit;
     // without one (tests, benchmarks) the settings last for the run only.
-    explicit Simulator(std::optional<SettingsFilePaths> settingsFile = std::nullopt);
+    // With Preferences::Defaults nothing of kerubara.conf is read or kept.
+    explicit Simulator(std::optional<SettingsFilePaths> settingsFile = std::nullopt,
+                       Preferences preferences = Preferences::Remembered);
     ~Simulator();
     Simulator(const Simulator &) = delete;
     Simulator &operator=(const Simulator &) = delete;
@@ -51,8 +54,9 @@ public:
     // Start-up, in this order: the fare digits to 0; the options' start-up
     // defaults, the built-in panel picture and the settings applied to the
     // panel; the control panel's load (caption, keypad, speech engine); the
-    // panel's remembered magnification; both windows placed and shown; last,
-    // the settings file read and applied.
+    // panel's remembered magnification, fare digits and pages of ticket
+    // numbers (with Preferences::Remembered); both windows placed and shown;
+    // last, the settings file read and applied.
     void start();
 
     // Ends the program after the control panel's confirmed exit.
@@ -74,6 +78,7 @@ private:
     void connectConsole();
 
     std::optional<SettingsFilePaths> settingsFile_;
+    Preferences preferences_;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<frmOption> option_;

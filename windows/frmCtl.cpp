@@ -114,7 +114,8 @@ const char kYellowButton[] =
 
 } // namespace
 
-frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDataRecord &place, QWidget *parent)
+frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDataRecord &place,
+               Preferences preferences, QWidget *parent)
     : QWidget(parent), engine_(engine), panel_(panel), options_(options), place_(place)
 {
     setWindowTitle(QStringLiteral("集中操作盤"));
@@ -130,12 +131,12 @@ frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDa
     connectHandlers();
     connectKeys();
     connectEngine();
-    buildAutoRun();
+    buildAutoRun(preferences);
 }
 
-void frmCtl::buildAutoRun()
+void frmCtl::buildAutoRun(Preferences preferences)
 {
-    autoRun = new AutoRunPanel(engine(), this);
+    autoRun = new AutoRunPanel(engine(), preferences, this);
     autoRun->setGeometry(4, kHeight - 32, twipsToPixels(kNarrowWidth) - 44, 28);
     // The driver's own press is carried out, and the unit runs by itself no
     // longer: the run stops as the button goes down, before its click.

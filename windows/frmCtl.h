@@ -3,6 +3,7 @@
 #pragma once
 
 #include "operation/OperationEngine.h"
+#include "windows/PanelZoom.h"
 
 #include <QWidget>
 
@@ -49,9 +50,11 @@ class frmCtl : public QWidget
 
 public:
     // Drives `engine`, beside the fare panel `panel`, with the settings of
-    // `options`; keeps its place in `place`. All outlive the window.
+    // `options`; keeps its place in `place`. All outlive the window. The
+    // times of 自動運行 are the remembered ones unless `preferences` says
+    // Defaults.
     frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDataRecord &place,
-           QWidget *parent = nullptr);
+           Preferences preferences = Preferences::Remembered, QWidget *parent = nullptr);
     ~frmCtl() override;
 
     // The window's load handler: the panel's caption, the keypad's rounded
@@ -179,7 +182,7 @@ private:
     void connectHandlers();
     void connectKeys();
     void connectEngine();
-    void buildAutoRun();
+    void buildAutoRun(Preferences preferences);
     // What a key stands for at the moment it is pressed.
     QAbstractButton *keypadKey(int index);
     QAbstractButton *nextBacklight() const;

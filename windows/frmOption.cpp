@@ -205,7 +205,7 @@ const QList<FileFilter> kPanelFilter{{QStringLiteral("ビットマップ(*.bmp)"
 
 } // namespace
 
-frmOption::frmOption(SettingsRecords &ini, QWidget *parent) : QDialog(parent), ini_(ini)
+frmOption::frmOption(SettingsRecords &ini, Preferences preferences, QWidget *parent) : QDialog(parent), ini_(ini)
 {
     setWindowTitle(QStringLiteral("オプション"));
     // Taller than the 5610 twips of old, so that page 5 shows its plug-in's
@@ -247,6 +247,13 @@ frmOption::frmOption(SettingsRecords &ini, QWidget *parent) : QDialog(parent), i
         frame->layout()->setSpacing(0);
     }
 
+    // The stop request's chime: kept at once, as the panel's zoom is, for the
+    // settings file has no place for it.
+    if (preferences == Preferences::Remembered) {
+        txtStopRequestSound->setText(storedStopRequestSound());
+        connect(txtStopRequestSound, &QLineEdit::textChanged, this,
+                [](const QString &file) { storeStopRequestSound(file); });
+    }
     connectHandlers();
     guardPathBoxes();
     Form_Load();
@@ -740,9 +747,6 @@ void frmOption::connectHandlers()
             connect(cmdSelectSound[i], &QPushButton::clicked, this, guarded([this, i] { cmdSelectSound_Click(i); }));
     }
     connect(cmdStopRequestSound, &QPushButton::clicked, this, guarded([this] { cmdStopRequestSound_Click(); }));
-    // Kept at once, as the panel's zoom is: the settings file has no place for it.
-    txtStopRequestSound->setText(storedStopRequestSound());
-    connect(txtStopRequestSound, &QLineEdit::textChanged, this, [](const QString &file) { storeStopRequestSound(file); });
     connect(Command7, &QPushButton::clicked, this, guarded([this] { Command7_Click(); }));
     connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
     connect(Command11, &QPushButton::clicked, this, guarded([this] { Command11_Click(); }));

@@ -191,16 +191,18 @@ Unread unreadFields(settingsfile::ReadResult &read)
     return unread;
 }
 
-// One message for everything the file could not give.
-void reportUnread(const QString &path, const Unread &unread)
+// One message for everything the file could not give; what becomes of the
+// file as the run that only reads it (a render, or another program holding
+// it) or saves it at its exit.
+void reportUnread(const SettingsFilePaths &file, const Unread &unread)
 {
     if (unread.reasons.isEmpty())
         return;
-    MsgBox(QStringLiteral("設定ファイル「") + QDir::toNativeSeparators(path)
+    MsgBox(QStringLiteral("設定ファイル「") + QDir::toNativeSeparators(file.read)
                + QStringLiteral("」の次の設定は読み込めなかったため、起動時の値のままにしました。\n\n")
-               + unread.reasons.join(u'\n')
-               + QStringLiteral(
-                   "\n\nほかの設定は読み込みました。終了時に保存すると、これらの設定は今の値で書き直されます。"),
+               + unread.reasons.join(u'\n') + QStringLiteral("\n\nほかの設定は読み込みました。")
+               + (file.saves ? QStringLiteral("終了時に保存すると、これらの設定は今の値で書き直されます。")
+                             : QStringLiteral("ファイルは読むだけで、書き換えません。")),
            vbExclamation, QStringLiteral("設定ファイル"));
 }
 
@@ -230,7 +232,7 @@ void LoadIniInfo(Simulator &sim)
             sim.ctl().SetCtrlDataInfo();
             sim.form1().SetFormInfo(sim.ini.FormPos);
             sim.option().SetProp();
-            reportUnread(path, unread);
+            reportUnread(*sim.settingsFile(), unread);
         },
         true);
 }

@@ -3,6 +3,7 @@
 
 #include "FareBytes.h"
 #include "OptionControls.h"
+#include "PanelMenu.h"
 #include "QuietSimulator.h"
 #include "SettingsBytes.h"
 #include "controls/digit/M_Degit.h"
@@ -24,6 +25,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,6 +130,7 @@ void tst_RenderPanel::initTestCase()
 
 void tst_RenderPanel::init()
 {
+    QSettings(u"kerubara"_s, u"kerubara"_s).clear();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(testing::writeFile(path(u"12.hy3"_s), route12()));
     sim_ = std::make_unique<testing::QuietSimulator>();
@@ -167,17 +170,20 @@ void tst_RenderPanel::renderedPanelIsTheRunningPanelsGrab_data()
     QTest::addColumn<bool>("leadingZero");
     QTest::addColumn<int>("tsugiwaMode"); // -1: as the program starts
     QTest::addColumn<int>("backlight");   // -1: as the program starts
-    QTest::newRow("first stop, as the program starts") << 1 << 1 << false << -1 << false << -1 << -1;
-    QTest::newRow("third stop") << 1 << 3 << false << -1 << false << -1 << -1;
-    QTest::newRow("first stop keeps no prefix with the prefix on") << 1 << 1 << false << -1 << false << 1 << -1;
-    QTest::newRow("fourth stop with the small prefix") << 1 << 4 << false << -1 << false << 1 << -1;
-    QTest::newRow("prefix of equal size, last stop") << 1 << 6 << false << -1 << false << 2 << -1;
-    QTest::newRow("section 3 leaves the first fares blank") << 3 << 4 << false << -1 << false << -1 << -1;
-    QTest::newRow("stop before the section, stepped back to") << 3 << 2 << false << -1 << false << -1 << -1;
-    QTest::newRow("late-night fare") << 1 << 3 << true << -1 << false << -1 << -1;
-    QTest::newRow("ticket style with a word and leading zeros") << 1 << 2 << false << 5 << true << -1 << -1;
-    QTest::newRow("ticket style from 0") << 2 << 3 << true << 1 << false << 1 << -1;
-    QTest::newRow("backlight ON2 label colour") << 1 << 3 << false << -1 << false << -1 << 2;
+    QTest::addColumn<int>("fareDigits");
+    QTest::newRow("first stop, as the program starts") << 1 << 1 << false << -1 << false << -1 << -1 << 3;
+    QTest::newRow("third stop") << 1 << 3 << false << -1 << false << -1 << -1 << 3;
+    QTest::newRow("first stop keeps no prefix with the prefix on") << 1 << 1 << false << -1 << false << 1 << -1 << 3;
+    QTest::newRow("fourth stop with the small prefix") << 1 << 4 << false << -1 << false << 1 << -1 << 3;
+    QTest::newRow("prefix of equal size, last stop") << 1 << 6 << false << -1 << false << 2 << -1 << 3;
+    QTest::newRow("section 3 leaves the first fares blank") << 3 << 4 << false << -1 << false << -1 << -1 << 3;
+    QTest::newRow("stop before the section, stepped back to") << 3 << 2 << false << -1 << false << -1 << -1 << 3;
+    QTest::newRow("late-night fare") << 1 << 3 << true << -1 << false << -1 << -1 << 3;
+    QTest::newRow("ticket style with a word and leading zeros") << 1 << 2 << false << 5 << true << -1 << -1 << 3;
+    QTest::newRow("ticket style from 0") << 2 << 3 << true << 1 << false << 1 << -1 << 3;
+    QTest::newRow("backlight ON2 label colour") << 1 << 3 << false << -1 << false << -1 << 2 << 3;
+    QTest::newRow("four-digit fare cells") << 1 << 4 << false << -1 << false << -1 << -1 << 4;
+    QTest::newRow("four-digit late-night fares, a style") << 2 << 4 << true << 5 << true << 1 << -1 << 4;
 }
 
 void tst_RenderPanel::renderedPanelIsTheRunningPanelsGrab()
@@ -189,10 +195,12 @@ void tst_RenderPanel::renderedPanelIsTheRunningPanelsGrab()
     QFETCH(bool, leadingZero);
     QFETCH(int, tsugiwaMode);
     QFETCH(int, backlight);
+    QFETCH(int, fareDigits);
 
     // The running program, set up as its user would: options, then route
     // setting and steps.
     Simulator &sim = **sim_;
+    testing::chooseFareDigits(sim.form1(), fareDigits);
     frmOption &o = sim.option();
     if (ticketStyle >= 0)
         setListIndex(controls(o).Combo2, static_cast<std::int16_t>(ticketStyle));
@@ -221,10 +229,12 @@ void tst_RenderPanel::renderedPanelIsTheRunningPanelsGrab()
         args << u"--tsugiwa-mode"_s << QString::number(tsugiwaMode);
     if (backlight >= 0)
         args << u"--backlight"_s << QStringList{u"OFF"_s, u"on1"_s, u"ON2"_s}.at(backlight);
+    if (fareDigits != 3)
+        args << u"--fare-digits"_s << QString::number(fareDigits);
     const Run r = runTool(args);
     QVERIFY2(r.status == 0, qPrintable(r.err));
     const QImage rendered = rgb(QImage(path(u"panel.png"_s)));
-    QCOMPARE(rendered.size(), QSize(502, 252));
+    QCOMPARE(rendered.size(), QSize(fareDigits == 3 ? 502 : 616, 252));
     QCOMPARE(differingPixels(rendered, running), 0);
 }
 
@@ -364,6 +374,8 @@ void tst_RenderPanel::refusalsSayWhyAndWriteNothing_data()
                                            << 1 << u"none.in4: ファイルが見つかりません"_s;
     QTest::newRow("backlight by number") << QStringList{u"@"_s, u"--stop"_s, u"1"_s, u"--backlight"_s, u"1"_s, u"#"_s}
                                          << 2 << u"OFF、ON1、ON2"_s;
+    QTest::newRow("five fare digits") << QStringList{u"@"_s, u"--stop"_s, u"1"_s, u"--fare-digits"_s, u"5"_s, u"#"_s}
+                                      << 2 << u"3 か 4"_s;
 }
 
 void tst_RenderPanel::refusalsSayWhyAndWriteNothing()

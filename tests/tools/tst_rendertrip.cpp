@@ -5,6 +5,8 @@
 #include "tools/PanelCommands.h"
 
 #include "FareBytes.h"
+#include "OptionControls.h"
+#include "SettingsBytes.h"
 #include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "sound/Mixer.h"
@@ -12,9 +14,23 @@
 #include "sound/SpeechEngine.h"
 #include "sound/WavWriter.h"
 #include "tools/DataTool.h"
+#include "tools/OffscreenPanel.h"
+#include "tools/TripProgress.h"
+#include "tools/VideoEncoder.h"
+#include "windows/AutoRunPanel.h"
+#include "windows/Form1.h"
+#include "windows/Simulator.h"
+#include "windows/frmOption.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QImage>
+#include <QtEndian>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,8 +41,10 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <cerrno>
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
@@ -178,6 +196,77 @@ int frameAt(double ms, int fps)
     return static_cast<int>(std::ceil(ms * fps / 1000.0 - 1e-9));
 }
 
+// The types of an MP4 file's top-level boxes, in order.
+QStringList topLevelBoxes(const QString &path)
+{
+    QStringList boxes;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return boxes;
+    while (file.size() - file.pos() >= 8) {
+        const qint64 start = file.pos();
+        const QByteArray head = file.read(8);
+        quint64 size = qFromBigEndian<quint32>(head.constData());
+        if (size == 1)
+            size = qFromBigEndian<quint64>(file.read(8).constData());
+        boxes << QString::fromLatin1(head.mid(4, 4));
+        if (size < 8 || !file.seek(start + qint64(size)))
+            break;
+    }
+    return boxes;
+}
+
+// The colour tags of a video file's picture stream, as libavformat reads them.
+struct ColourTags
+{
+    int primaries = -1;
+    int transfer = -1;
+    int matrix = -1;
+};
+
+ColourTags colourTags(const QString &path)
+{
+    ColourTags tags;
+    AVFormatContext *format = nullptr;
+    if (avformat_open_input(&format, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+        return tags;
+    avformat_find_stream_info(format, nullptr);
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        const AVCodecParameters *par = format->streams[i]->codecpar;
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO)
+            tags = {par->color_primaries, par->color_trc, par->color_space};
+    }
+    avformat_close_input(&format);
+    return tags;
+}
+
+// A disk with room for `room` bytes, failing as a full one does under a
+// buffered file: the write returns -1 with errno ENOSPC and the device has
+// no reason of its own to give.
+class FullDisk final : public QIODevice
+{
+public:
+    explicit FullDisk(qint64 room) : room_(room) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return written_; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 length) override
+    {
+        if (pos() + length > room_) {
+            errno = ENOSPC;
+            return -1;
+        }
+        written_ = std::max(written_, pos() + length);
+        return length;
+    }
+
+private:
+    qint64 room_;
+    qint64 written_ = 0;
+};
+
 } // namespace
 
 class tst_RenderTrip : public QObject
@@ -194,11 +283,27 @@ private slots:
     void lengthIsThePlannedTimeline();
     void tapeStepsAsItSays_data();
     void tapeStepsAsItSays();
+    void progressIsEstimatedFromThePlan_data();
+    void progressIsEstimatedFromThePlan();
+    void theLastLineNamesTheFileItsLengthAndTheSpeed();
     void refusalsLeaveNoFile_data();
     void refusalsLeaveNoFile();
     void interruptRemovesThePartialFile();
     void scrollFollowsTheVideo();
     void missingSoundIsWarnedAndSilent();
+    void fourDigitFareCellsWidenTheVideo();
+    void userPreferencesStayOutOfTheRenders();
+    void ticketPagesTurnOnTheVideosClock_data();
+    void ticketPagesTurnOnTheVideosClock();
+    void aFullDiskIsNamed();
+    void aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay_data();
+    void aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay();
+    void aDamagedSettingsFileIsOnlyRead_data();
+    void aDamagedSettingsFileIsOnlyRead();
+    void colourIsTaggedBt709_data();
+    void colourIsTaggedBt709();
+    void mp4IndexComesBeforeTheMedia();
+    void aFullFilesystemIsNamed();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -220,7 +325,9 @@ private:
     std::function<void()> onSpeak_;
     std::map<int, QImage> panels_; // render-panel's image by stop
     Seen plain_;                   // the trip without a tape
+    QString plainSaid_;            // what its render said
     std::optional<Seen> taped_;    // the trip with one, once rendered
+    std::optional<Seen> paged_;    // the trip with two pages of tickets, once rendered
 };
 
 void tst_RenderTrip::initTestCase()
@@ -279,6 +386,7 @@ void tst_RenderTrip::initTestCase()
 
     const Run trip = renderTrip(path(u"plain.mkv"_s), {u"--lossless"_s});
     QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    plainSaid_ = trip.err;
     // Frames 100 ms after each step of the plan below.
     plain_ = watch(path(u"plain.mkv"_s), {frameAt(kLampMs + 100, 30), frameAt(4000 + 100, 30),
                                           frameAt(6400 + 100, 30)});
@@ -415,6 +523,61 @@ void tst_RenderTrip::tapeStepsAsItSays()
     QCOMPARE(seen.stepFrame.at(stop), frameAt(plannedMs, 30));
 }
 
+// The progress line's figures: the plan fixes the lamp test, the dwells and
+// the travels (here 3 + 4 × 4 + 3 × 6 = 37 s over 4 stops); the sounds of the
+// stops to come are reckoned at the average of the stops begun.
+void tst_RenderTrip::progressIsEstimatedFromThePlan_data()
+{
+    QTest::addColumn<double>("plannedDone");
+    QTest::addColumn<double>("video");
+    QTest::addColumn<double>("wall");
+    QTest::addColumn<int>("stopsBegun");
+    QTest::addColumn<bool>("finished");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<double>("left"); // -1: not known yet
+    QTest::newRow("nothing made yet") << 0.0 << 0.0 << 0.0 << 1 << false << 0 << -1.0;
+    // 2 s of sounds at stop 1, 6 s reckoned for the three to come: 45 s.
+    QTest::newRow("the first stop's sounds: time is left") << 3.0 << 5.0 << 1.0 << 1 << false << 11 << 8.0;
+    // 62 s of announcements at stop 1: 186 s reckoned ahead, 285 s in all.
+    QTest::newRow("a stop of many announcements: the estimate grows")
+        << 3.0 << 65.0 << 13.0 << 1 << false << 22 << 44.0;
+    // The last stop's dwell under way: 2 s of it left.
+    QTest::newRow("the last stop: nearly all, not three quarters") << 35.0 << 45.0 << 9.0 << 4 << false << 95 << 0.4;
+    QTest::newRow("short of the end never 100") << 37.0 << 47.0 << 9.0 << 4 << false << 99 << 0.0;
+    QTest::newRow("finished") << 37.0 << 47.0 << 9.4 << 4 << true << 100 << 0.0;
+}
+
+void tst_RenderTrip::progressIsEstimatedFromThePlan()
+{
+    QFETCH(double, plannedDone);
+    QFETCH(double, video);
+    QFETCH(double, wall);
+    QFETCH(int, stopsBegun);
+    QFETCH(bool, finished);
+    QFETCH(int, percent);
+    QFETCH(double, left);
+    const datatool::TripProgress p =
+        datatool::estimateTripProgress({37.0, plannedDone, video, wall, 4, stopsBegun, finished});
+    QCOMPARE(p.percent, percent);
+    QCOMPARE(p.secondsLeft.has_value(), left >= 0);
+    if (p.secondsLeft)
+        QVERIFY2(std::abs(*p.secondsLeft - left) < 1e-9, qPrintable(QString::number(*p.secondsLeft)));
+}
+
+// The render ends with a line that names the file written, its length and
+// how fast it was made (also where no progress line was shown).
+void tst_RenderTrip::theLastLineNamesTheFileItsLengthAndTheSpeed()
+{
+    // 6400 ms to stop 4, its chime and dwell: 7.1 s, 213 frames.
+    const QString line = path(u"plain.mkv"_s) + u": 書き出しました。長さ 7.1秒（213 コマ）、実時間の "_s;
+    QVERIFY2(plainSaid_.contains(line), qPrintable(plainSaid_));
+    QVERIFY2(plainSaid_.contains(QRegularExpression(u"実時間の [0-9]+\\.[0-9] 倍の速さでした。\n$"_s)),
+             qPrintable(plainSaid_));
+    QCOMPARE(datatool::videoLengthText(59.94), u"59.9秒"_s);
+    QCOMPARE(datatool::videoLengthText(65.4), u"1分5秒"_s);
+    QCOMPARE(datatool::videoLengthText(3723.0), u"1時間2分3秒"_s);
+}
+
 void tst_RenderTrip::refusalsLeaveNoFile_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -514,6 +677,114 @@ void tst_RenderTrip::scrollFollowsTheVideo()
     QVERIFY(strips[0].front() != strips[0].back());
 }
 
+// --fare-digits 4: the frames are the wider panel render-panel draws.
+void tst_RenderTrip::fourDigitFareCellsWidenTheVideo()
+{
+    const QString png = path(u"four.png"_s);
+    const Run panel = runTool({u"render-panel"_s, path(u"7.hy3"_s), u"--stop"_s, u"1"_s, png, u"--settings"_s,
+                               path(u"settings.in4"_s), u"--fare-digits"_s, u"4"_s});
+    QVERIFY2(panel.status == 0, qPrintable(panel.err));
+    const QString out = path(u"four.mkv"_s);
+    const Run trip = renderTrip(out, {u"--to"_s, u"1"_s, u"--fare-digits"_s, u"4"_s, u"--lossless"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    const Seen seen = watch(out, {frameAt(kLampMs + 100, 30)});
+    QVERIFY(seen.frames.contains(frameAt(kLampMs + 100, 30)));
+    const QImage &frame = seen.frames.at(frameAt(kLampMs + 100, 30));
+    QCOMPARE(frame.size(), QSize(616, 252));
+    QCOMPARE(frame, QImage(png).convertToFormat(QImage::Format_RGB32));
+}
+
+// What the user chose in the simulator (kerubara.conf) stays out of the
+// renders: the program they draw with starts from the defaults and keeps
+// nothing, and a video is the same frame by frame and sample by sample.
+void tst_RenderTrip::userPreferencesStayOutOfTheRenders()
+{
+    const std::map<QString, QVariant> odd{
+        {u"panel/zoom"_s, 3},       {u"panel/ticketPages"_s, 4}, {u"panel/pageSeconds"_s, 1},
+        {u"panel/fareDigits"_s, 4}, {u"autorun/dwell"_s, 1},     {u"autorun/travel"_s, 2},
+        {u"sound/stopRequest"_s, path(u"step.wav"_s)},
+    };
+    // What each run made: a digest of each frame and the sound (the file
+    // itself also holds a random identifier of the container's).
+    std::array<std::pair<std::vector<QByteArray>, std::vector<float>>, 2> made;
+    for (std::size_t run = 0; run < made.size(); ++run) {
+        QSettings preferences(u"kerubara"_s, u"kerubara"_s);
+        preferences.clear();
+        for (const auto &[key, value] : odd) {
+            if (run == 1)
+                preferences.setValue(key, value);
+        }
+        preferences.sync();
+        const QString out = path(u"prefs%1.mkv"_s.arg(run));
+        const Run r = renderTrip(out, {u"--to"_s, u"1"_s, u"--dwell"_s, u"2"_s, u"--lossless"_s});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        made[run].second = decode(out, [&](int, const QImage &frame) {
+                               made[run].first.push_back(QCryptographicHash::hash(
+                                   QByteArrayView(frame.constBits(), frame.sizeInBytes()), QCryptographicHash::Md5));
+                           }).left;
+    }
+    QVERIFY(!made[0].first.empty());
+    QVERIFY(made[1] == made[0]);
+
+    const std::unique_ptr<Simulator> sim = datatool::offscreenSimulator({});
+    QCOMPARE(sim->form1().zoom(), 1);
+    QCOMPARE(sim->form1().fareDigits(), 3);
+    QCOMPARE(sim->form1().ticketPages(), 1);
+    QCOMPARE(sim->form1().pageSeconds(), Form1::kDefaultPageSeconds);
+    QCOMPARE(sim->ctl().autoRun->dwellSeconds()->value(), 4);
+    QCOMPARE(controls(sim->option()).txtStopRequestSound->text(), QString());
+    QSettings preferences(u"kerubara"_s, u"kerubara"_s);
+    for (const auto &[key, value] : odd)
+        QCOMPARE(preferences.value(key), value);
+    preferences.clear();
+}
+
+// With two pages of ticket numbers the cells turn to tickets 13-24 and back
+// every --page-seconds on the video's time, from each stop's step, as the
+// live panel does (render-panel --page 2 draws the second page):
+//   stop 1 from 3000 ms (dwell 2.5 s, no travel), stop 2 from 5500 ms.
+void tst_RenderTrip::ticketPagesTurnOnTheVideosClock_data()
+{
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("atMs");
+    QTest::newRow("a stop opens on the first page") << 1 << 1 << 3000 + 100;
+    QTest::newRow("the second page after a second") << 1 << 2 << 4000 + 100;
+    QTest::newRow("the first again after two") << 1 << 1 << 5000 + 100;
+    QTest::newRow("the next stop starts on the first page") << 2 << 1 << 5500 + 100;
+    QTest::newRow("and turns from its own step") << 2 << 2 << 6500 + 100;
+}
+
+void tst_RenderTrip::ticketPagesTurnOnTheVideosClock()
+{
+    QFETCH(int, stop);
+    QFETCH(int, page);
+    QFETCH(int, atMs);
+    if (!paged_) {
+        const QString out = path(u"pages.mkv"_s);
+        const Run trip = runTool({u"render-trip"_s, path(u"7.hy3"_s), out, u"--settings"_s, path(u"settings.in4"_s),
+                                  u"--to"_s, u"2"_s, u"--dwell"_s, u"2.5"_s, u"--travel"_s, u"0"_s, u"--lossless"_s,
+                                  u"--ticket-pages"_s, u"2"_s, u"--page-seconds"_s, u"1"_s});
+        QVERIFY2(trip.status == 0, qPrintable(trip.err));
+        std::vector<int> keep;
+        for (const int ms : {3100, 4100, 5100, 5600, 6600})
+            keep.push_back(frameAt(ms, 30));
+        paged_ = watch(out, keep);
+    }
+    QImage expected = panels_.at(stop);
+    if (page == 2) {
+        const QString png = path(u"page2-%1.png"_s.arg(stop));
+        const Run panel = runTool({u"render-panel"_s, path(u"7.hy3"_s), u"--stop"_s, QString::number(stop), png,
+                                   u"--settings"_s, path(u"settings.in4"_s), u"--page"_s, u"2"_s});
+        QVERIFY2(panel.status == 0, qPrintable(panel.err));
+        expected = QImage(png).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(expected != panels_.at(stop));
+    }
+    const int index = frameAt(atMs, 30);
+    QVERIFY(paged_->frames.contains(index));
+    QCOMPARE(paged_->frames.at(index), expected);
+}
+
 // A step chime the settings name but that is not there: the program plays
 // nothing, so the video is silent, and the render says which file it missed.
 void tst_RenderTrip::missingSoundIsWarnedAndSilent()
@@ -535,6 +806,175 @@ void tst_RenderTrip::missingSoundIsWarnedAndSilent()
     const Decoded decoded = decode(video, [](int, const QImage &) {});
     QCOMPARE(decoded.left.size(), std::size_t(kLampMs + 2 * kDwellMs) * kRate / 1000);
     QCOMPARE(onsetMs(decoded.left, 0), -1.0);
+}
+
+// The tape the settings' broadcast data folder would give the route: when it
+// is not there or does not read, the video has no announcements, and the
+// render says which file it missed. --tape replaces the folder's tape.
+void tst_RenderTrip::aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay_data()
+{
+    QTest::addColumn<QString>("folder"); // the settings' broadcast data folder
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("warning"); // empty: no word of a tape
+    const QString empty = path(u"empty"_s);
+    QTest::newRow("no tape for the route in the folder")
+        << empty << QStringList{} << u"%1: 放送用データがありません"_s.arg(path(u"empty/7tp.csv"_s));
+    QTest::newRow("a folder that is not there")
+        << path(u"gone"_s) << QStringList{} << u"%1: 放送用データがありません"_s.arg(path(u"gone/7tp.csv"_s));
+    QTest::newRow("a tape that does not read")
+        << path(u"broken"_s) << QStringList{} << u"%1: 2行目"_s.arg(path(u"broken/7tp.csv"_s));
+    QTest::newRow("--tape instead of the folder's") << empty << QStringList{u"--tape"_s, path(u"route7tp.csv"_s)}
+                                                    << QString();
+}
+
+void tst_RenderTrip::aTapeTheSettingsNameIsWarnedOfWhenItCannotPlay()
+{
+    QFETCH(QString, folder);
+    QFETCH(QStringList, options);
+    QFETCH(QString, warning);
+    QVERIFY(QDir().mkpath(path(u"broken"_s)));
+    QFile broken(path(u"broken/7tp.csv"_s));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("\"A\",0,0\r\n\"B\",99999,0\r\n"); // a step flag beyond its range
+    broken.close();
+    QFile text(path(u"tapes.txt"_s));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(u"Text2(0)=%1\nText2(1)=%2\n"_s.arg(dir_.path(), folder).toUtf8());
+    text.close();
+    QString out;
+    QTextStream o(&out);
+    QCOMPARE(datatool::run({u"in4"_s, path(u"tapes.txt"_s), path(u"tapes.in4"_s)}, o, o), 0);
+    const Run trip = renderTrip(path(u"tapes.mkv"_s), QStringList{u"--to"_s, u"2"_s, u"--settings"_s,
+                                                                   path(u"tapes.in4"_s)} + options);
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    if (warning.isEmpty()) {
+        QVERIFY2(!trip.err.contains(u"放送用データ"_s), qPrintable(trip.err));
+    } else {
+        QVERIFY2(trip.err.contains(u"警告: "_s + warning) && trip.err.contains(u"放送なし"_s), qPrintable(trip.err));
+        QCOMPARE(spoken_, QStringList());
+    }
+}
+
+// A render reads a settings file and never writes it: what it says of a
+// damaged one is true for a reader (nothing is rewritten at an exit).
+void tst_RenderTrip::aDamagedSettingsFileIsOnlyRead_data()
+{
+    QTest::addColumn<QStringList>("command"); // "@" the output
+    QTest::newRow("render-trip") << QStringList{u"render-trip"_s, path(u"7.hy3"_s), u"@"_s, u"--to"_s, u"1"_s,
+                                                u"--dwell"_s, u"0"_s};
+    QTest::newRow("render-panel") << QStringList{u"render-panel"_s, path(u"7.hy3"_s), u"--stop"_s, u"1"_s, u"@"_s};
+}
+
+void tst_RenderTrip::aDamagedSettingsFileIsOnlyRead()
+{
+    QFETCH(QStringList, command);
+    const QString in4 = path(u"damaged.in4"_s);
+    const QByteArray damaged = testing::SettingsBuilder::initial().set("Combo2", 40).bytes();
+    QFile file(in4);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+    const QString out = path(command.front() == u"render-trip" ? u"damaged.mkv"_s : u"damaged.png"_s);
+    command.replace(command.indexOf(u"@"_s), out);
+    const Run run = runTool(command + QStringList{u"--settings"_s, in4});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY2(run.err.contains(u"Combo2"_s) && run.err.contains(u"書き換えません"_s), qPrintable(run.err));
+    QVERIFY2(!run.err.contains(u"終了時"_s), qPrintable(run.err));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), damaged);
+}
+
+// The pictures are converted with the BT.709 matrix and tagged so in full:
+// primaries, matrix and transfer, so that players on the web show the
+// panel's colours as they are.
+void tst_RenderTrip::colourIsTaggedBt709_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("MP4") << u"tags.mp4"_s;
+    QTest::newRow("WebM") << u"tags.webm"_s;
+}
+
+void tst_RenderTrip::colourIsTaggedBt709()
+{
+    QFETCH(QString, name);
+    const Run trip = renderTrip(path(name), {u"--to"_s, u"1"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    const ColourTags tags = colourTags(path(name));
+    QCOMPARE(tags.primaries, int(AVCOL_PRI_BT709));
+    QCOMPARE(tags.matrix, int(AVCOL_SPC_BT709));
+    QCOMPARE(tags.transfer, int(AVCOL_TRC_BT709));
+}
+
+// An MP4 has its index (moov) before the media (mdat), so that a browser
+// plays it while it loads; the video is still the whole trip.
+void tst_RenderTrip::mp4IndexComesBeforeTheMedia()
+{
+    const QString out = path(u"web.mp4"_s);
+    const Run trip = renderTrip(out, {u"--to"_s, u"2"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    const QStringList boxes = topLevelBoxes(out);
+    QVERIFY2(boxes.contains(u"moov"_s) && boxes.contains(u"mdat"_s), qPrintable(boxes.join(u' ')));
+    QVERIFY2(boxes.indexOf(u"moov"_s) < boxes.indexOf(u"mdat"_s), qPrintable(boxes.join(u' ')));
+    const Decoded decoded = decode(out, [](int, const QImage &) {});
+    QCOMPARE(decoded.frames, frameAt(4000 + kChimeMs + kDwellMs, 30));
+}
+
+// A write that fails says the system's reason (the disk is full), not an
+// unknown error, whether the header, a packet or the end hits it.
+void tst_RenderTrip::aFullDiskIsNamed()
+{
+    const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    for (const qint64 room : {qint64(100), qint64(40000)}) {
+        FullDisk disk(room);
+        QString said;
+        try {
+            datatool::VideoEncoder encoder(disk, {datatool::VideoFormat::Ffv1Flac, "matroska", QSize(64, 64), 30, kRate});
+            QImage noise(64, 64, QImage::Format_RGB32);
+            for (int frame = 0; frame < 300; ++frame) {
+                for (int i = 0; i < 64 * 64; ++i)
+                    noise.setPixel(i % 64, i / 64, qRgb(i * 7 + frame * 13, i * frame, i ^ frame) & RGB_MASK);
+                encoder.addFrame(noise);
+            }
+            encoder.finish();
+        } catch (const datatool::EncodeError &e) {
+            said = e.message();
+        }
+        QVERIFY2(said.contains(full), qPrintable(u"%1 bytes: %2"_s.arg(room).arg(said)));
+    }
+}
+
+// The tool onto a filesystem too small for its video, at every size from
+// one page until the video fits: each failure names the full disk, wherever
+// the writing stops (a packet, the index, the last flush). The filesystem is
+// a tmpfs in a user namespace of the test's own, which needs no privileges;
+// where the system allows no such namespace the test is skipped.
+void tst_RenderTrip::aFullFilesystemIsNamed()
+{
+    const QString unshare = QStandardPaths::findExecutable(u"unshare"_s);
+    if (unshare.isEmpty())
+        QSKIP("no unshare to make a small filesystem with");
+    const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    const QString mountPoint = path(u"small"_s);
+    QVERIFY(QDir().mkpath(mountPoint));
+    const QString out = mountPoint + u"/trip.mp4"_s;
+    const QString script = u"mount -t tmpfs -o size=\"$1\"k tmpfs \"$2\" || exit 99; shift 2; exec \"$@\""_s;
+    int failures = 0;
+    for (int kib = 4; kib <= 400; kib += 4) {
+        QProcess tool;
+        tool.start(unshare, {u"-rm"_s, u"sh"_s, u"-c"_s, script, u"sh"_s, QString::number(kib), mountPoint,
+                             QStringLiteral(KERUBARA_DATA_TOOL), u"render-trip"_s, path(u"7.hy3"_s), out,
+                             u"--settings"_s, path(u"settings.in4"_s), u"--to"_s, u"1"_s, u"--dwell"_s, u"0"_s});
+        QVERIFY(tool.waitForFinished(120000));
+        const QString said = QString::fromUtf8(tool.readAllStandardError());
+        if (tool.exitCode() == 99 || (tool.exitCode() != 0 && said.contains(u"unshare"_s)))
+            QSKIP("this system allows no filesystem of a user namespace");
+        if (tool.exitCode() == 0)
+            break;
+        ++failures;
+        QVERIFY2(tool.exitCode() == 1 && said.contains(out) && said.contains(full),
+                 qPrintable(u"%1 KiB: %2"_s.arg(kib).arg(said)));
+    }
+    QVERIFY(failures > 0);
 }
 
 QTEST_MAIN(tst_RenderTrip)

@@ -3,12 +3,15 @@
 #include "windows/Form1.h"
 
 #include "FakeDialogs.h"
+#include "PanelMenu.h"
+#include "FareBytes.h"
 #include "OptionControls.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "dialogs/WindowMove.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
+#include "reslib/Seams.h"
 #include "reslib/Units.h"
 #include "windows/PanelPicture.h"
 #include "windows/SettingValues.h"
@@ -19,7 +22,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kerubara;
@@ -29,6 +36,7 @@ class tst_Form1 : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void cleanup();
     void controlsSitWhereTheLayoutPutsThem_data();
@@ -37,6 +45,8 @@ private slots:
     void builtInPictureFollowsTheFaceDescription_data();
     void builtInPictureFollowsTheFaceDescription();
     void allThreeBacklightHoldersGetTheBuiltInPicture();
+    void fourDigitCellsShowFaresWhole_data();
+    void fourDigitCellsShowFaresWhole();
     void digitDoubleClickCopiesTheFormatToAllFares();
     void cancelledFormatDialogChangesNothing();
     void digitWithoutUserSetOpensNoDialog();
@@ -56,6 +66,8 @@ private:
 
 void tst_Form1::init()
 {
+    // The fare digits chosen in a test are remembered: each starts afresh.
+    QSettings(QStringLiteral("kerubara"), QStringLiteral("kerubara")).clear();
     dialogs_ = testing::FakeDialogs{};
     scoped_ = std::make_unique<ScopedResDialogs>(dialogs_);
     sim_ = std::make_unique<Simulator>();
@@ -70,27 +82,42 @@ void tst_Form1::cleanup()
 
 void tst_Form1::controlsSitWhereTheLayoutPutsThem_data()
 {
+    QTest::addColumn<int>("fareDigits");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("stop-name strip") << "ChimeiCtl" << QRect(38, 18, 432, 56);
-    QTest::newRow("label 1") << "lbl1" << QRect(108, 122, 52, 16);
-    QTest::newRow("label 6") << "lbl6" << QRect(423, 122, 52, 16);
-    QTest::newRow("label 7") << "lbl7" << QRect(108, 178, 52, 16);
-    QTest::newRow("label 12") << "lbl12" << QRect(423, 178, 52, 16);
-    QTest::newRow("digit 1") << "deg1" << QRect(105, 143, 57, 29);
-    QTest::newRow("digit 4") << "deg4" << QRect(293, 143, 57, 29);
-    QTest::newRow("digit 7") << "deg7" << QRect(105, 198, 57, 29);
-    QTest::newRow("digit 12") << "deg12" << QRect(420, 198, 57, 29);
-    QTest::newRow("hidden digit 0") << "deg0" << QRect(140, 2, 52, 20);
-    QTest::newRow("clock hours") << "time0" << QRect(363, 2, 26, 20);
-    QTest::newRow("clock minutes") << "time1" << QRect(390, 2, 26, 20);
+    QTest::newRow("stop-name strip") << 3 << "ChimeiCtl" << QRect(38, 18, 432, 56);
+    QTest::newRow("label 1") << 3 << "lbl1" << QRect(108, 122, 52, 16);
+    QTest::newRow("label 6") << 3 << "lbl6" << QRect(423, 122, 52, 16);
+    QTest::newRow("label 7") << 3 << "lbl7" << QRect(108, 178, 52, 16);
+    QTest::newRow("label 12") << 3 << "lbl12" << QRect(423, 178, 52, 16);
+    QTest::newRow("digit 1") << 3 << "deg1" << QRect(105, 143, 57, 29);
+    QTest::newRow("digit 4") << 3 << "deg4" << QRect(293, 143, 57, 29);
+    QTest::newRow("digit 7") << 3 << "deg7" << QRect(105, 198, 57, 29);
+    QTest::newRow("digit 12") << 3 << "deg12" << QRect(420, 198, 57, 29);
+    QTest::newRow("hidden digit 0") << 3 << "deg0" << QRect(140, 2, 52, 20);
+    QTest::newRow("clock hours") << 3 << "time0" << QRect(363, 2, 26, 20);
+    QTest::newRow("clock minutes") << 3 << "time1" << QRect(390, 2, 26, 20);
+    // Four digits: each cell 19 pixels wider, the cells before it move it
+    // right; the strip and the clock move by half the growth (57).
+    QTest::newRow("4 digits: strip in the middle") << 4 << "ChimeiCtl" << QRect(95, 18, 432, 56);
+    QTest::newRow("4 digits: label 1") << 4 << "lbl1" << QRect(108, 122, 71, 16);
+    QTest::newRow("4 digits: label 12") << 4 << "lbl12" << QRect(518, 178, 71, 16);
+    QTest::newRow("4 digits: digit 1") << 4 << "deg1" << QRect(105, 143, 76, 29);
+    QTest::newRow("4 digits: digit 4") << 4 << "deg4" << QRect(350, 143, 76, 29);
+    QTest::newRow("4 digits: digit 12") << 4 << "deg12" << QRect(515, 198, 76, 29);
+    QTest::newRow("4 digits: hidden digit 0") << 4 << "deg0" << QRect(197, 2, 52, 20);
+    QTest::newRow("4 digits: clock minutes") << 4 << "time1" << QRect(447, 2, 26, 20);
 }
 
 void tst_Form1::controlsSitWhereTheLayoutPutsThem()
 {
+    QFETCH(int, fareDigits);
     QFETCH(QString, control);
     QFETCH(QRect, geometry);
     Form1 &f = sim_->form1();
+    testing::chooseFareDigits(f, fareDigits);
+    QCOMPARE(f.fareDigits(), fareDigits);
+    QCOMPARE(f.size(), QSize(fareDigits == 3 ? 502 : 616, 252));
     QWidget *w = nullptr;
     if (control == "ChimeiCtl")
         w = f.ChimeiCtl;
@@ -126,26 +153,39 @@ void tst_Form1::startUpPlacesAndShapesTheWindows()
 
 void tst_Form1::builtInPictureFollowsTheFaceDescription_data()
 {
+    QTest::addColumn<int>("fareDigits");
     QTest::addColumn<QPoint>("at");
     QTest::addColumn<QColor>("color");
-    QTest::newRow("frame") << QPoint(10, 240) << QColor(222, 222, 214);
-    QTest::newRow("face") << QPoint(30, 100) << QColor(Qt::black);
-    QTest::newRow("stop-name window") << QPoint(40, 21) << QColor(128, 128, 128);
-    QTest::newRow("table rule y 119") << QPoint(60, 119) << QColor(Qt::white);
-    QTest::newRow("row rule y 174") << QPoint(200, 174) << QColor(Qt::white);
-    QTest::newRow("caption rule x 101") << QPoint(101, 150) << QColor(Qt::white);
-    QTest::newRow("cell rule x 164") << QPoint(164, 200) << QColor(Qt::white);
-    QTest::newRow("cell rule x 416") << QPoint(416, 130) << QColor(Qt::white);
-    QTest::newRow("label band") << QPoint(130, 121) << QColor(Qt::black);
+    QTest::newRow("frame") << 3 << QPoint(10, 240) << QColor(222, 222, 214);
+    QTest::newRow("face") << 3 << QPoint(30, 100) << QColor(Qt::black);
+    QTest::newRow("stop-name window") << 3 << QPoint(40, 21) << QColor(128, 128, 128);
+    QTest::newRow("table rule y 119") << 3 << QPoint(60, 119) << QColor(Qt::white);
+    QTest::newRow("row rule y 174") << 3 << QPoint(200, 174) << QColor(Qt::white);
+    QTest::newRow("caption rule x 101") << 3 << QPoint(101, 150) << QColor(Qt::white);
+    QTest::newRow("cell rule x 164") << 3 << QPoint(164, 200) << QColor(Qt::white);
+    QTest::newRow("cell rule x 416") << 3 << QPoint(416, 130) << QColor(Qt::white);
+    QTest::newRow("label band") << 3 << QPoint(130, 121) << QColor(Qt::black);
+    QTest::newRow("between a digit area and its rule") << 3 << QPoint(163, 143) << QColor(Qt::black);
+    QTest::newRow("4 digits: the fourth digit's area") << 4 << QPoint(163, 143) << QColor(40, 40, 40);
+    QTest::newRow("4 digits: cell rule x 183") << 4 << QPoint(183, 200) << QColor(Qt::white);
+    QTest::newRow("4 digits: cell rule x 511") << 4 << QPoint(511, 130) << QColor(Qt::white);
+    QTest::newRow("4 digits: face to x 591") << 4 << QPoint(591, 100) << QColor(Qt::black);
+    QTest::newRow("4 digits: frame right of it") << 4 << QPoint(600, 100) << QColor(222, 222, 214);
+    QTest::newRow("4 digits: stop-name window moved") << 4 << QPoint(97, 21) << QColor(128, 128, 128);
+    QTest::newRow("4 digits: the face left of it") << 4 << QPoint(60, 21) << QColor(Qt::black);
 }
 
 void tst_Form1::builtInPictureFollowsTheFaceDescription()
 {
+    QFETCH(int, fareDigits);
     QFETCH(QPoint, at);
     QFETCH(QColor, color);
-    const QImage image = drawBuiltInPanel().toImage();
-    QCOMPARE(image.size(), QSize(502, 252));
+    const QImage image = drawBuiltInPanel(fareDigits).toImage();
+    QCOMPARE(image.size(), QSize(fareDigits == 3 ? 502 : 616, 252));
     QCOMPARE(image.pixelColor(at), color);
+    // The panel shows that face once its cells have as many digits.
+    testing::chooseFareDigits(sim_->form1(), fareDigits);
+    QCOMPARE(sim_->form1().Picture().toImage(), image);
 }
 
 void tst_Form1::allThreeBacklightHoldersGetTheBuiltInPicture()
@@ -155,6 +195,56 @@ void tst_Form1::allThreeBacklightHoldersGetTheBuiltInPicture()
     for (const QPixmap &p : f.imgRes)
         QCOMPARE(p.toImage(), built);
     QCOMPARE(f.Picture().toImage(), built);
+}
+
+// A fare of the route as the unit shows it: three digits show the last
+// three of a fare of 1 000 or more, four show it whole, also a late-night
+// fare doubled up to 9 998; drawn by the same digit control with four
+// positions.
+void tst_Form1::fourDigitCellsShowFaresWhole_data()
+{
+    QTest::addColumn<int>("fareDigits");
+    QTest::addColumn<int>("fare");
+    QTest::addColumn<bool>("lateNight");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("three digits: 1 020 as 020") << 3 << 1020 << false << "020";
+    QTest::newRow("four digits: 1 020") << 4 << 1020 << false << "1020";
+    QTest::newRow("three digits: 600 at night as 200") << 3 << 600 << true << "200";
+    QTest::newRow("four digits: 600 at night") << 4 << 600 << true << "1200";
+    QTest::newRow("four digits: 4 999 at night") << 4 << 4999 << true << "9998";
+}
+
+void tst_Form1::fourDigitCellsShowFaresWhole()
+{
+    QFETCH(int, fareDigits);
+    QFETCH(int, fare);
+    QFETCH(bool, lateNight);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    std::vector<testing::StopBytes> stops(2);
+    for (testing::StopBytes &stop : stops) {
+        stop.name = QByteArray("\x92\xE2");
+        stop.cols = {static_cast<std::int16_t>(fare)};
+    }
+    QVERIFY(testing::writeFile(dir.filePath(QStringLiteral("12.hy3")), testing::fareFileBytes(2, stops)));
+    controls(sim_->option()).Text2[0]->setText(dir.path());
+    Form1 &f = sim_->form1();
+    testing::chooseFareDigits(f, fareDigits);
+    if (lateNight)
+        QTest::mouseClick(sim_->ctl().Check2, Qt::LeftButton);
+    const ScopedSleepHandler noLampTestWait([](int) {});
+    sim_->engine().setRoute(QStringLiteral("12"), QStringLiteral("1"));
+
+    M_Degit expected;
+    expected.setKeta(static_cast<std::int16_t>(fareDigits));
+    expected.setDegitSize(2);
+    expected.setDegitStyle(1);
+    expected.setBackColor(f.Degit[1]->BackColor());
+    expected.setBaseForeColor(f.Degit[1]->BaseForeColor());
+    expected.setDegitForeColor(f.Degit[1]->DegitForeColor());
+    expected.setValue(shown);
+    QCOMPARE(f.Degit[1]->Keta(), std::int16_t(fareDigits));
+    QCOMPARE(f.Degit[1]->image(), expected.image());
 }
 
 void tst_Form1::digitDoubleClickCopiesTheFormatToAllFares()

@@ -2,6 +2,7 @@
 #include "windows/Form1.h"
 
 #include "FakeDialogs.h"
+#include "PanelMenu.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "dialogs/WindowMove.h"
@@ -63,6 +64,8 @@ private slots:
     void cutCornersAndDragStayWhenMagnified_data();
     void cutCornersAndDragStayWhenMagnified();
     void sizeIsRememberedForTheNextRun();
+    void fourDigitPanelIsWiderAtEveryZoomAndRemembered_data();
+    void fourDigitPanelIsWiderAtEveryZoomAndRemembered();
     void sizeStaysOutOfTheSettingsFile();
     void unusableRememberedSizeGivesTheDesignSize_data();
     void unusableRememberedSizeGivesTheDesignSize();
@@ -280,6 +283,41 @@ void tst_PanelZoom::sizeIsRememberedForTheNextRun()
     QCOMPARE(sim_->form1().zoom(), 3);
     QCOMPARE(sim_->form1().size(), QSize(1506, 756));
     QCOMPARE(sim_->form1().pos(), QPoint(0, 0));
+}
+
+void tst_PanelZoom::fourDigitPanelIsWiderAtEveryZoomAndRemembered_data()
+{
+    QTest::addColumn<int>("factor");
+    QTest::newRow("1×") << 1;
+    QTest::newRow("2×") << 2;
+    QTest::newRow("3×") << 3;
+}
+
+// Fare cells of four digits widen the panel by six digit positions at any
+// zoom, with the cut corners at its new edge, and come back at the next run.
+void tst_PanelZoom::fourDigitPanelIsWiderAtEveryZoomAndRemembered()
+{
+    QFETCH(int, factor);
+    if (factor > 1)
+        choose(rightClickMenu(sim_->form1(), QPoint(10, 150)), factor);
+    for (int run = 0; run < 2; ++run) {
+        Form1 &panel = sim_->form1();
+        if (run == 0)
+            testing::chooseFareDigits(panel, 4);
+        QCOMPARE(panel.fareDigits(), 4);
+        QCOMPARE(panel.size(), QSize(616, 252) * factor);
+        QCOMPARE(panel.Degit[12]->geometry(), zoomedRect(QRect(515, 198, 76, 29), factor));
+        QCOMPARE(panel.lblSeiriNum[12]->geometry(), zoomedRect(QRect(518, 178, 71, 16), factor));
+        QVERIFY(!panel.mask().contains(QPoint(616 * factor - 1, 0)));
+        QVERIFY(panel.mask().contains(QPoint(616 * factor - 1, factor)));
+        sim_.reset();
+        QCOMPARE(storedFareDigits(), 4);
+        sim_ = std::make_unique<Simulator>();
+        sim_->start();
+    }
+    testing::chooseFareDigits(sim_->form1(), 3);
+    QCOMPARE(sim_->form1().size(), QSize(502, 252) * factor);
+    QCOMPARE(storedFareDigits(), 3);
 }
 
 void tst_PanelZoom::sizeStaysOutOfTheSettingsFile()
