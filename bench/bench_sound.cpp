@@ -12,6 +12,7 @@
 #include "sound/SampleRing.h"
 #include "sound/SdlAudioOutput.h"
 #include "sound/SoundSystem.h"
+#include "sound/SpeechText.h"
 #include "sound/VoiceEngine.h"
 #include "sound/WavDecoder.h"
 
@@ -230,6 +231,42 @@ void BM_KanjiReadingsLoad(benchmark::State &state)
     state.counters["kanji"] = static_cast<double>(KanjiReadings::parse(bytes).size());
 }
 BENCHMARK(BM_KanjiReadingsLoad)->Unit(benchmark::kMillisecond);
+
+// The HTS voices' front end on the same text: our reading, the accent
+// dictionary's analysis, the accent rules and the full-context labels.
+void BM_TextToLabels(benchmark::State &state)
+{
+    const auto reader = JapaneseReader::create();
+    QString why;
+    const auto frontEnd = reader ? JapaneseFrontEnd::create(*reader, &why) : nullptr;
+    if (!frontEnd) {
+        state.SkipWithError("no MeCab dictionary or accent dictionary");
+        return;
+    }
+    const QString text = QStringLiteral("次は、県立中央病院東口です。運賃は1,200円、4時30分発です。");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(frontEnd->analyse(text).labels.size());
+    state.counters["labels"] = static_cast<double>(frontEnd->analyse(text).labels.size());
+}
+BENCHMARK(BM_TextToLabels)->Unit(benchmark::kMicrosecond);
+
+// Loading the accent dictionary (naist-jdic in MeCab): once per front end.
+void BM_AccentDictionaryLoad(benchmark::State &state)
+{
+    const auto reader = JapaneseReader::create();
+    if (!reader) {
+        state.SkipWithError("no MeCab dictionary");
+        return;
+    }
+    for (auto _ : state) {
+        QString why;
+        if (!JapaneseFrontEnd::create(*reader, &why)) {
+            state.SkipWithError("no accent dictionary");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_AccentDictionaryLoad)->Unit(benchmark::kMillisecond);
 
 double processCpuSeconds()
 {

@@ -483,6 +483,24 @@ QString countedReading(QStringView digits, QStringView counter, bool asDate)
     return counted(digits, *c, asDate);
 }
 
+qsizetype counterReadingLength(QStringView reading, QStringView counter)
+{
+    const Counter *c = findCounter(counter);
+    if (!c || QStringView(c->word).size() != counter.size())
+        return 0;
+    for (const Whole &w : c->whole) {
+        if (reading == QStringView(w.reading))
+            return 0;
+    }
+    qsizetype longest = 0;
+    for (Kana sound : {c->reading, c->geminated, c->afterN}) {
+        const QStringView s = sound ? QStringView(sound) : QStringView();
+        if (!s.isEmpty() && s.size() > longest && reading.size() > s.size() && reading.endsWith(s))
+            longest = s.size();
+    }
+    return longest;
+}
+
 qsizetype counterLength(QStringView text)
 {
     const Counter *c = findCounter(text);
@@ -504,9 +522,9 @@ std::optional<NumberSpan> numberAt(QStringView text, qsizetype pos)
     QString reading;
     if (!yen) {
         if (auto code = hyphenatedCode(text, start, end))
-            return NumberSpan{end - pos, *code};
+            return NumberSpan{end - pos, *code, {}, {}};
         if (auto time = clockTime(text, start, end))
-            return NumberSpan{end - pos, *time};
+            return NumberSpan{end - pos, *time, {}, {}};
     }
     // The whole part, with thousands separators only between groups of three.
     qsizetype j = digitRunEnd(text, start);
@@ -555,6 +573,14 @@ std::optional<NumberSpan> numberAt(QStringView text, qsizetype pos)
         reading = counted(whole, *counter, asDate);
     else
         reading = numberReading(whole);
+    // The counter's own sound, and whatever runs on after it, is its part.
+    QString counterWord;
+    qsizetype counterFrom = -1;
+    if (counter) {
+        counterWord = QString::fromUtf16(counter->word);
+        if (const qsizetype sound = counterReadingLength(reading, counterWord); sound > 0)
+            counterFrom = reading.size() - sound;
+    }
     if (counter && QStringView(counter->word) == u"時" && fraction.isEmpty()) {
         if (const auto minutes = paddedMinutes(text, j, j))
             reading += *minutes;
@@ -564,7 +590,7 @@ std::optional<NumberSpan> numberAt(QStringView text, qsizetype pos)
         reading += QStringLiteral("カラ");
         ++j;
     }
-    return NumberSpan{j - pos, reading};
+    return NumberSpan{j - pos, reading, counterWord, counterFrom >= 0 ? reading.mid(counterFrom) : QString()};
 }
 
 bool isKanjiNumeral(QChar c)

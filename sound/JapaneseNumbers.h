@@ -30,11 +30,20 @@ QString countedReading(QStringView digits, QStringView counter, bool asDate = fa
 // 番線 before 番), or 0.
 qsizetype counterLength(QStringView text);
 
+// How many characters at the end of `reading`, a number read with the
+// counter word `counter` (as countedReading reads them), are the counter's own
+// sound (イッ|プン, サン|ガイ); 0 when the two are read as one word (ヒトリ,
+// ハツカ, ツイタチ) or `counter` is no counter word.
+qsizetype counterReadingLength(QStringView reading, QStringView counter);
+
 // A number expression in a text and how it is read.
 struct NumberSpan
 {
     qsizetype length = 0; // characters of the text it covers
     QString reading;
+    QString counter;        // the counter word read with the number (番, 丁目), or empty
+    QString counterReading; // the end of `reading` from the counter's sound on; empty
+                            // when there is no counter or it is one word with the number
 };
 
 // The number expression that starts at `pos` of `text` (already normalised:

@@ -76,6 +76,94 @@ void appendPause(QString &out, QChar pause)
     out += pause;
 }
 
+// The reading as it is made, before speakable() filters it, and the pieces
+// of the text it was made from, each with its stretch of that raw reading.
+class RawReading
+{
+public:
+    QString out;
+
+    void add(ReadingSource source, qsizetype begin, qsizetype end, const QString &reading)
+    {
+        start(source, begin, end);
+        out += reading;
+        finish();
+    }
+    void addWord(qsizetype begin, qsizetype end, const QString &reading, const QStringList &features)
+    {
+        start(ReadingSource::Word, begin, end);
+        pieces_.back().piece.features = features;
+        out += reading;
+        finish();
+    }
+    void addNumber(qsizetype begin, qsizetype end, const QString &reading, const QString &counter,
+                   const QString &counterReading)
+    {
+        start(ReadingSource::Number, begin, end);
+        pieces_.back().piece.counter = counter;
+        pieces_.back().piece.counterReading = counterReading;
+        out += reading;
+        finish();
+    }
+    void addPause(qsizetype begin, qsizetype end, QChar pause)
+    {
+        start(ReadingSource::Pause, begin, end);
+        appendPause(out, pause);
+        finish();
+    }
+    // Text read character by character: a character of the same source
+    // right after the last piece joins it.
+    void addCharacter(ReadingSource source, qsizetype begin, qsizetype end, const QString &reading)
+    {
+        if (!pieces_.empty() && pieces_.back().piece.source == source && pieces_.back().piece.end == begin
+            && pieces_.back().rawEnd == out.size()) {
+            pieces_.back().piece.end = end;
+            out += reading;
+            finish();
+            return;
+        }
+        add(source, begin, end, reading);
+    }
+
+    // The pieces with their parts of `kana`, which speakable() made of `out`
+    // with `at` the position in `kana` each position of `out` went to.
+    std::vector<ReadingPiece> pieces(const QString &kana, const std::vector<qsizetype> &at) const
+    {
+        std::vector<ReadingPiece> result;
+        result.reserve(pieces_.size());
+        for (const Raw &r : pieces_) {
+            ReadingPiece piece = r.piece;
+            const qsizetype from = at[static_cast<std::size_t>(r.rawBegin)];
+            piece.reading = kana.mid(from, at[static_cast<std::size_t>(r.rawEnd)] - from);
+            if (!piece.counterReading.isEmpty() && !piece.reading.endsWith(piece.counterReading))
+                piece.counterReading.clear();
+            result.push_back(std::move(piece));
+        }
+        return result;
+    }
+
+private:
+    struct Raw
+    {
+        ReadingPiece piece;
+        qsizetype rawBegin = 0;
+        qsizetype rawEnd = 0;
+    };
+
+    void start(ReadingSource source, qsizetype begin, qsizetype end)
+    {
+        Raw r;
+        r.piece.source = source;
+        r.piece.begin = begin;
+        r.piece.end = end;
+        r.rawBegin = out.size();
+        pieces_.push_back(std::move(r));
+    }
+    void finish() { pieces_.back().rawEnd = out.size(); }
+
+    std::vector<Raw> pieces_;
+};
+
 // Adds `c` to the characters no dictionary had, once.
 void noteUnknown(std::vector<UnknownCharacter> &unknown, const QString &c, const QString &reading)
 {
@@ -103,42 +191,46 @@ QString characterReading(QStringView surface, qsizetype &i, std::vector<UnknownC
     return reading;
 }
 
-// A word the dictionary has no pronunciation for: kana, digits and letters
-// are read, kanji by their own readings; what cannot be read is left out.
-QString fallbackReading(QStringView surface, std::vector<UnknownCharacter> &unknown)
+// A word the dictionary has no pronunciation for, at `begin` of the text:
+// kana, digits and letters are read, kanji by their own readings; what
+// cannot be read is left out.
+void fallbackReading(QStringView surface, qsizetype begin, std::vector<UnknownCharacter> &unknown, RawReading &raw)
 {
-    QString out;
     for (qsizetype i = 0; i < surface.size(); ++i) {
         const QChar c = surface[i];
+        const qsizetype at = begin + i;
         if (c == u'ヶ') {
-            out += u'ガ'; // as in 緑ヶ丘
+            raw.addCharacter(ReadingSource::Kana, at, at + 1, QStringLiteral("ガ")); // as in 緑ヶ丘
         } else if (c == u'ヵ') {
-            out += u'カ';
+            raw.addCharacter(ReadingSource::Kana, at, at + 1, QStringLiteral("カ"));
         } else if (isKana(c)) {
-            out += toKatakana(surface.mid(i, 1));
+            raw.addCharacter(ReadingSource::Kana, at, at + 1, toKatakana(surface.mid(i, 1)));
         } else if (c >= u'0' && c <= u'9') {
             qsizetype end = i;
             while (end < surface.size() && surface[end] >= u'0' && surface[end] <= u'9')
                 ++end;
-            out += numberReading(surface.mid(i, end - i));
+            raw.addNumber(at, begin + end, numberReading(surface.mid(i, end - i)), {}, {});
             i = end - 1;
         } else if (const QString letter = letterReading(c); !letter.isEmpty()) {
-            out += letter;
+            raw.addCharacter(ReadingSource::Letter, at, at + 1, letter);
         } else {
-            out += characterReading(surface, i, unknown);
+            const QString reading = characterReading(surface, i, unknown);
+            raw.addCharacter(ReadingSource::Character, at, begin + i + 1, reading);
         }
     }
-    return out;
 }
 
 // Only what the Japanese voice reads as Japanese: katakana, the long vowel
 // mark and the two pauses. A long vowel mark with no vowel before it (at
 // the start, after a pause, ン or ッ) says nothing and goes.
-QString speakable(const QString &reading)
+QString speakable(const QString &reading, std::vector<qsizetype> &at)
 {
     QString out;
     out.reserve(reading.size());
-    for (const QChar c : reading) {
+    at.assign(static_cast<std::size_t>(reading.size()) + 1, 0);
+    for (qsizetype i = 0; i < reading.size(); ++i) {
+        at[static_cast<std::size_t>(i)] = out.size();
+        const QChar c = reading[i];
         const char16_t u = c.unicode();
         if (u == 0x30FC) {
             if (!out.isEmpty() && !QStringView(u"、。ンッー").contains(out.back()))
@@ -147,6 +239,7 @@ QString speakable(const QString &reading)
             out += c;
         }
     }
+    at.back() = out.size();
     return out;
 }
 
@@ -157,6 +250,9 @@ struct FixedReading
     qsizetype begin = 0;
     qsizetype end = 0;
     QString reading;
+    bool number = false;
+    QString counter;
+    QString counterReading;
 };
 
 std::vector<FixedReading> fixedReadings(QStringView text, const ReadingDictionary &words)
@@ -165,10 +261,10 @@ std::vector<FixedReading> fixedReadings(QStringView text, const ReadingDictionar
     QString reading;
     for (qsizetype i = 0; i < text.size();) {
         if (const qsizetype length = words.longestMatch(text, i, &reading); length > 0) {
-            fixed.push_back({i, i + length, reading});
+            fixed.push_back({i, i + length, reading, false, {}, {}});
             i += length;
         } else if (const auto number = numberAt(text, i)) {
-            fixed.push_back({i, i + number->length, number->reading});
+            fixed.push_back({i, i + number->length, number->reading, true, number->counter, number->counterReading});
             i += number->length;
         } else {
             ++i;
@@ -262,7 +358,7 @@ struct Token
 // Kanji numerals from token `k` on, with the counter after them if there
 // is one (一丁目, 三百円): their reading, and `k` moved past them. Empty
 // (and `k` unchanged) when the tokens are no kanji number.
-QString kanjiNumberReading(QStringView text, const std::vector<Token> &tokens, std::size_t &k)
+QString kanjiNumberReading(QStringView text, const std::vector<Token> &tokens, std::size_t &k, QString &counterWord)
 {
     std::size_t last = k;
     QString numerals = tokens[k].surface;
@@ -280,7 +376,8 @@ QString kanjiNumberReading(QStringView text, const std::vector<Token> &tokens, s
         for (std::size_t c = last + 1; c < tokens.size() && tokens[c].begin < numberEnd + counter; ++c) {
             if (tokens[c].end == numberEnd + counter) {
                 k = c;
-                return countedReading(value, text.mid(numberEnd, counter), asDate);
+                counterWord = text.mid(numberEnd, counter).toString();
+                return countedReading(value, counterWord, asDate);
             }
         }
     }
@@ -537,7 +634,7 @@ TextReading JapaneseReader::read(const QString &text) const
         tokens.push_back({surface, QString::fromUtf8(node->feature).split(u','), begin, begin + surface.size()});
     }
 
-    QString out;
+    RawReading raw;
     auto fixedAt = fixed.cbegin();
     for (std::size_t k = 0; k < tokens.size(); ++k) {
         const Token &t = tokens[k];
@@ -545,32 +642,41 @@ TextReading JapaneseReader::read(const QString &text) const
         while (fixedAt != fixed.cend() && fixedAt->end <= t.begin)
             ++fixedAt;
         if (fixedAt != fixed.cend() && fixedAt->begin == t.begin && fixedAt->end == t.end) {
-            out += fixedAt->reading;
+            if (fixedAt->number)
+                raw.addNumber(t.begin, t.end, fixedAt->reading, fixedAt->counter, fixedAt->counterReading);
+            else
+                raw.add(ReadingSource::Dictionary, t.begin, t.end, fixedAt->reading);
             continue;
         }
         if (t.isSymbol()) {
-            appendPause(out, symbolPause(t.surface));
+            raw.addPause(t.begin, t.end, symbolPause(t.surface));
             continue;
         }
         if (const QString count = oldCountReading(tokens, k); !count.isEmpty()) {
-            out += count;
+            raw.addWord(t.begin, tokens[k + 1].end, count, t.features);
             ++k;
             continue;
         }
         if (t.isKanjiNumber()) {
-            if (const QString number = kanjiNumberReading(normal, tokens, k); !number.isEmpty()) {
-                out += number;
+            const std::size_t first = k;
+            QString counter;
+            if (const QString number = kanjiNumberReading(normal, tokens, k, counter); !number.isEmpty()) {
+                const qsizetype sound = counter.isEmpty() ? 0 : counterReadingLength(number, counter);
+                raw.addNumber(tokens[first].begin, tokens[k].end, number, counter, number.right(sound));
                 continue;
             }
         }
         if (const QString corrected = announcementReading(tokens, k); !corrected.isEmpty())
-            out += corrected;
+            raw.addWord(t.begin, t.end, corrected, t.features);
         else if (const QString pronounced = t.pronunciation(); !pronounced.isEmpty())
-            out += pronounced;
+            raw.addWord(t.begin, t.end, pronounced, t.features);
         else
-            out += fallbackReading(t.surface, result.unknown);
+            fallbackReading(t.surface, t.begin, result.unknown, raw);
     }
-    result.kana = speakable(out);
+    std::vector<qsizetype> at;
+    result.kana = speakable(raw.out, at);
+    result.text = normal;
+    result.pieces = raw.pieces(result.kana, at);
     return result;
 }
 

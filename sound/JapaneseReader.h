@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <memory>
@@ -46,12 +47,41 @@ struct UnknownCharacter
     friend bool operator==(const UnknownCharacter &, const UnknownCharacter &) = default;
 };
 
+// Where a stretch of a text's reading comes from.
+enum class ReadingSource {
+    Dictionary, // a word of the reading dictionaries, built in or the user's
+    Number,     // a number, with its counter when one follows (7番, 1,200円, 三丁目)
+    Word,       // a word of MeCab's, by its pronunciation or our correction of it
+    Letter,     // a Latin letter read by its name
+    Kana,       // kana of no word MeCab knows, read as written
+    Character,  // a kanji read by a reading of its own, or a character left out
+    Pause,      // punctuation: the pause 、 or 。, or nothing
+};
+
+// One stretch of the text as the reader read it, and its part of the reading.
+struct ReadingPiece
+{
+    ReadingSource source = ReadingSource::Word;
+    qsizetype begin = 0; // in TextReading::text
+    qsizetype end = 0;
+    QString reading;        // its part of TextReading::kana, maybe empty
+    QStringList features;   // a Word: MeCab's features of it (IPA dictionary)
+    QString counter;        // a Number: the counter word read with it (番, 丁目), or empty
+    QString counterReading; // a Number: the end of `reading` from the counter's sound
+                            // on, empty when the two are read as one word (ヒトリ)
+    friend bool operator==(const ReadingPiece &, const ReadingPiece &) = default;
+};
+
 // A text's reading, and the characters of it no dictionary has a word for,
-// each once, in the order of the text.
+// each once, in the order of the text. `pieces` are the stretches of `text`
+// (the text as read: normalised, blanks taken out) in order, their readings
+// making up `kana`.
 struct TextReading
 {
     QString kana;
     std::vector<UnknownCharacter> unknown;
+    QString text;
+    std::vector<ReadingPiece> pieces;
 };
 
 class JapaneseReader

@@ -53,10 +53,14 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       理由を表示して、終了コード 1 で終わります。このとき OUTtp.csv は
       作成も変更もしません（書き込みは一時ファイル経由です）。
 
-  say [--reading] [--dict FILE]... TEXT [OUT.wav]
+  say [--reading] [--phonemes] [--dict FILE]... TEXT [OUT.wav]
       TEXT を放送と同じ音声で話し、OUT.wav（16ビット PCM）に書き出します。
-      --reading をつけると、話すときの読み（カタカナ）を表示します
-      （このときは OUT.wav を省略できます）。声の速さ・高さ・音量は
+      --reading をつけると、話すときの読み（カタカナ）を表示します。
+      --phonemes をつけると、HTS 音声に渡す音素（a i u e o N cl pau k sh …、
+      長音は母音2つ、無声化した母音は大文字）を空白で区切って表示します
+      （お降りの方 → o o r i n o k a t a）。アクセントは Open JTalk の辞書
+      （open-jtalk-mecab-naist-jdic）から付けます。どちらかをつけたときは
+      OUT.wav を省略できます。声の速さ・高さ・音量は
       プログラムの「音声の調節」で保存した値を使います。
       読みは、数字と助数詞（1,200円、10分、4時、一丁目）をプログラムの
       規則で、交通用語を内蔵の読み辞書で、残りを MeCab で作ります。

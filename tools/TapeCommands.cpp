@@ -8,6 +8,7 @@
 #include "sound/EspeakSynth.h"
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingDictionary.h"
+#include "sound/SpeechText.h"
 #include "sound/VoiceEngine.h"
 #include "sound/WavWriter.h"
 #include "tools/Csv.h"
@@ -120,11 +121,12 @@ int utf8ToTapeFile(const QString &inPath, const QString &outPath, QTextStream &e
 
 namespace {
 
-// The arguments of say: --reading, any number of --dict FILE (or
-// --dict=FILE), then the text and the WAV file.
+// The arguments of say: --reading, --phonemes, any number of --dict FILE
+// (or --dict=FILE), then the text and the WAV file.
 struct SayArguments
 {
     bool printReading = false;
+    bool printPhonemes = false;
     QStringList dictionaries;
     QStringList rest;
     QString error;
@@ -137,6 +139,8 @@ SayArguments sayArguments(const QStringList &args)
         const QString &arg = args[i];
         if (arg == u"--reading") {
             a.printReading = true;
+        } else if (arg == u"--phonemes") {
+            a.printPhonemes = true;
         } else if (arg == u"--dict") {
             if (i + 1 >= args.size()) {
                 a.error = QStringLiteral("--dict には読み辞書のファイルを指定してください。");
@@ -149,8 +153,9 @@ SayArguments sayArguments(const QStringList &args)
             a.rest << arg;
         }
     }
-    if (a.rest.isEmpty() || a.rest.size() > 2 || (!a.printReading && a.rest.size() != 2))
-        a.error = QStringLiteral("say には話す文章と出力の WAV ファイルを指定してください（--reading だけなら WAV は省略できます）。");
+    const bool printsOnly = a.printReading || a.printPhonemes;
+    if (a.rest.isEmpty() || a.rest.size() > 2 || (!printsOnly && a.rest.size() != 2))
+        a.error = QStringLiteral("say には話す文章と出力の WAV ファイルを指定してください（--reading か --phonemes だけなら WAV は省略できます）。");
     return a;
 }
 
@@ -184,6 +189,15 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
     const TextReading read = reader->read(text);
     if (a.printReading)
         out << read.kana << '\n';
+    if (a.printPhonemes) {
+        QString why;
+        const auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
+        if (!frontEnd) {
+            err << why << QStringLiteral("HTS 音声に渡す音素を作れません。\n");
+            return 1;
+        }
+        out << frontEnd->analyse(text).phonemes.join(u' ') << '\n';
+    }
     if (const QString note = unknownCharactersNote(read); !note.isEmpty())
         err << QStringLiteral("注意: ") << note << '\n';
     if (a.rest.size() < 2)

@@ -19,9 +19,10 @@ int dumpTapeFile(const QString &path, QTextStream &out, QTextStream &err);
 // result loads; otherwise says why per line and writes nothing.
 int utf8ToTapeFile(const QString &inPath, const QString &outPath, QTextStream &err);
 
-// say [--reading] [--dict FILE]... TEXT [OUT.wav]: speaks TEXT into a WAV
-// file and/or prints the katakana it is read as, with the user's reading
-// dictionary and those named by --dict over the built-in one.
+// say [--reading] [--phonemes] [--dict FILE]... TEXT [OUT.wav]: speaks TEXT
+// into a WAV file and/or prints the katakana it is read as and the phonemes
+// an HTS voice is given for it, with the user's reading dictionary and those
+// named by --dict over the built-in one.
 int sayText(const QStringList &args, QTextStream &out, QTextStream &err);
 
 } // namespace kerubara::datatool

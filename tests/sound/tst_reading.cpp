@@ -85,6 +85,22 @@ QList<QStringList> csvRows(const QString &path)
     return rows;
 }
 
+// The pieces of a reading in short: source letter, text=reading, and for a
+// number its counter/its sound (N:10分=ジュップン/分=プン).
+QString piecesOf(const TextReading &r)
+{
+    QStringList out;
+    for (const ReadingPiece &p : r.pieces) {
+        static const char sources[] = "DNWLKCP";
+        QString piece = QChar::fromLatin1(sources[static_cast<int>(p.source)]) + u':' + r.text.mid(p.begin, p.end - p.begin)
+            + u'=' + p.reading;
+        if (!p.counter.isEmpty())
+            piece += u'/' + p.counter + u'=' + p.counterReading;
+        out << piece;
+    }
+    return out.join(u' ');
+}
+
 } // namespace
 
 class tst_Reading : public QObject
@@ -123,6 +139,10 @@ private slots:
     void kanjiReadingsComeFromKanjidic();
     void kanjiNoDictionaryReadsAreReadOneByOneAndNamed_data();
     void kanjiNoDictionaryReadsAreReadOneByOneAndNamed();
+
+    void piecesSayWhereEachPartOfTheReadingComesFrom_data();
+    void piecesSayWhereEachPartOfTheReadingComesFrom();
+    void piecesMakeUpEveryAnnouncementsReading();
 
     void kanaBecomeThePhonemesOfOurTable_data();
     void kanaBecomeThePhonemesOfOurTable();
@@ -534,6 +554,51 @@ void tst_Reading::announcementsAreReadAsAPassengerHearsThem()
     qInfo("%lld of %lld announcements read right (%.1f %%)", static_cast<long long>(right),
           static_cast<long long>(rows.size()), 100.0 * static_cast<double>(right) / static_cast<double>(rows.size()));
     QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("\n    ") + failures.join(QStringLiteral("\n    "))));
+}
+
+void tst_Reading::piecesSayWhereEachPartOfTheReadingComesFrom_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pieces");
+    QTest::newRow("number, counter, corrected word") << QStringLiteral("7番の方") << QStringLiteral("N:7番=ナナバン/番=バン W:の=ノ W:方=カタ");
+    QTest::newRow("dictionary word, pause") << QStringLiteral("お降りの方は、")
+                                           << QStringLiteral("D:お降り=オオリ W:の=ノ W:方=カタ W:は=ワ P:、=、");
+    QTest::newRow("destination mark") << QStringLiteral("空港行のバス") << QStringLiteral("W:空港=クーコー W:行=ユキ W:の=ノ W:バス=バス");
+    QTest::newRow("counter's sound change") << QStringLiteral("10分") << QStringLiteral("N:10分=ジュップン/分=プン");
+    QTest::newRow("kanji number with counter") << QStringLiteral("三丁目") << QStringLiteral("N:三丁目=サンチョーメ/丁目=チョーメ");
+    QTest::newRow("number and counter one word") << QStringLiteral("2人") << QStringLiteral("N:2人=フタリ/人=");
+    QTest::newRow("yen sign") << QStringLiteral("¥200") << QStringLiteral("N:¥200=ニヒャクエン/円=エン");
+    QTest::newRow("clock time, no counter") << QStringLiteral("9:30発") << QStringLiteral("N:9:30=クジサンジュップン W:発=ハツ");
+    QTest::newRow("letters") << QStringLiteral("ABCカード") << QStringLiteral("L:ABC=エービーシー W:カード=カード");
+    QTest::newRow("kanji by their own readings") << QStringLiteral("慈照院") << QStringLiteral("C:慈照=ジショー W:院=イン");
+    // A pause first says nothing; of two, the first stands.
+    QTest::newRow("pauses") << QStringLiteral("、次は。。") << QStringLiteral("P:、= W:次=ツギ W:は=ワ P:。=。 P:。=");
+    QTest::newRow("long mark after ン goes") << QStringLiteral("ンーと") << QStringLiteral("K:ンー=ン W:と=ト");
+}
+
+void tst_Reading::piecesSayWhereEachPartOfTheReadingComesFrom()
+{
+    QFETCH(QString, text);
+    const TextReading r = reader_->read(text);
+    QTEST(piecesOf(r), "pieces");
+}
+
+void tst_Reading::piecesMakeUpEveryAnnouncementsReading()
+{
+    const QList<QStringList> rows = csvRows(QStringLiteral(KERUBARA_ANNOUNCEMENTS));
+    QVERIFY(!rows.isEmpty());
+    for (const QStringList &row : rows) {
+        const TextReading r = reader_->read(row[0]);
+        QString joined;
+        qsizetype at = 0;
+        for (const ReadingPiece &p : r.pieces) {
+            QVERIFY2(p.begin >= at && p.end > p.begin && p.end <= r.text.size(), qPrintable(row[0] + u' ' + piecesOf(r)));
+            QVERIFY2(p.counterReading.isEmpty() || p.reading.endsWith(p.counterReading), qPrintable(piecesOf(r)));
+            joined += p.reading;
+            at = p.end;
+        }
+        QCOMPARE(joined, r.kana);
+    }
 }
 
 void tst_Reading::kanjiReadingsComeFromKanjidic_data()

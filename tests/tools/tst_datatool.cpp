@@ -240,7 +240,7 @@ void tst_DataTool::helpExplainsEveryCommand()
 {
     const Run r = runTool({"--help"});
     QCOMPARE(r.status, 0);
-    for (const char *command : {"dump FILE.hy3", "dump FILEtp.csv", "hy3 IN.csv OUT.hy3", "check FILE.hy3", "say [--reading] [--dict FILE]... TEXT [OUT.wav]"})
+    for (const char *command : {"dump FILE.hy3", "dump FILEtp.csv", "hy3 IN.csv OUT.hy3", "check FILE.hy3", "say [--reading] [--phonemes] [--dict FILE]... TEXT [OUT.wav]"})
         QVERIFY2(r.out.contains(QLatin1String(command)), command);
     QCOMPARE(runTool({"dump", "--help"}).out, r.out);
 }

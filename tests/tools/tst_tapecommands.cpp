@@ -39,6 +39,8 @@ private slots:
     void tpWritesUtf8AnnouncementsInShiftJis_data();
     void tpWritesUtf8AnnouncementsInShiftJis();
     void sayPrintsTheReading();
+    void sayPrintsThePhonemesTheVoiceIsGiven_data();
+    void sayPrintsThePhonemesTheVoiceIsGiven();
     void sayReadsWithTheUsersAndTheNamedDictionaries();
     void sayNamesBadDictionaryLinesAndGoesOn_data();
     void sayNamesBadDictionaryLinesAndGoesOn();
@@ -205,6 +207,30 @@ void tst_TapeCommands::sayPrintsTheReading()
     QCOMPARE(r.out, QStringLiteral("ツギワ、シヤクショマエデス。\n"));
 }
 
+void tst_TapeCommands::sayPrintsThePhonemesTheVoiceIsGiven_data()
+{
+    QTest::addColumn<QStringList>("args"); // "@" a dictionary with 桜橋 サクラハシ
+    QTest::addColumn<QString>("out");
+    QTest::newRow("our reading") << QStringList{"say", "--phonemes", QStringLiteral("お降りの方")}
+                                 << QStringLiteral("o o r i n o k a t a\n");
+    QTest::newRow("with the reading, pauses and whispers")
+        << QStringList{"say", "--reading", "--phonemes", QStringLiteral("次は、市役所前です。")}
+        << QStringLiteral("ツギワ、シヤクショマエデス。\nts u g i w a pau sh i y a k U sh o m a e d e s U\n");
+    QTest::newRow("named dictionary") << QStringList{"say", "--phonemes", "--dict", "@", QStringLiteral("桜橋")}
+                                      << QStringLiteral("s a k u r a h a sh i\n");
+}
+
+void tst_TapeCommands::sayPrintsThePhonemesTheVoiceIsGiven()
+{
+    QFETCH(QStringList, args);
+    const QString dictionary = dir_.filePath("sakura.csv");
+    QVERIFY(writeFile(dictionary, "桜橋,サクラハシ\n"));
+    args.replaceInStrings(QStringLiteral("@"), dictionary);
+    const Run r = runTool(args);
+    QCOMPARE(r.status, 0);
+    QTEST(r.out, "out");
+}
+
 void tst_TapeCommands::sayReadsWithTheUsersAndTheNamedDictionaries()
 {
     const QString text = QStringLiteral("運賃は後払いです。");
@@ -329,6 +355,7 @@ void tst_TapeCommands::sayUsageErrors_data()
     QTest::addColumn<int>("status");
     QTest::newRow("nothing") << QStringList{"say"} << 2;
     QTest::newRow("no wav file") << QStringList{"say", "text"} << 2;
+    QTest::newRow("phonemes of no text") << QStringList{"say", "--phonemes"} << 2;
     QTest::newRow("too many") << QStringList{"say", "a", "b.wav", "c"} << 2;
     QTest::newRow("dict without a file") << QStringList{"say", "--reading", "text", "--dict"} << 2;
     QTest::newRow("dict file missing") << QStringList{"say", "--reading", "--dict", "/nonexistent/yomi.csv", "text"} << 1;
