@@ -59,6 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // engine walks its trees and tables safely.
     HTS_Engine_set_speed(&engine, 4.0);
     HTS_Engine_synthesize_from_strings(&engine, const_cast<char **>(kLabels), std::size(kLabels));
+    // The speech made is freed by refresh; clear frees the voice.
+    HTS_Engine_refresh(&engine);
     HTS_Engine_clear(&engine);
     return 0;
 }
