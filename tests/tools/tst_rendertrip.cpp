@@ -5,6 +5,8 @@
 #include "tools/PanelCommands.h"
 
 #include "FareBytes.h"
+#include "TestFiles.h"
+#include "VoiceFiles.h"
 #include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "sound/Mixer.h"
@@ -96,7 +98,6 @@ public:
         sound_.mixer().play(sound_.speechVoice(), speech_);
     }
     std::int32_t VoiceStatus() override { return 0; }
-    void VoiceDialog(QWidget *, const QString &) override {}
 
 private:
     SoundSystem &sound_;
@@ -199,6 +200,8 @@ private slots:
     void interruptRemovesThePartialFile();
     void scrollFollowsTheVideo();
     void missingSoundIsWarnedAndSilent();
+    void voiceGivenSpeaksTheTrip_data();
+    void voiceGivenSpeaksTheTrip();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -433,6 +436,13 @@ void tst_RenderTrip::refusalsLeaveNoFile_data()
         << QStringList{fare, out, u"--tape"_s, path(u"empty"_s)} << 1 << path(u"empty"_s);
     QTest::newRow("a folder that does not exist")
         << QStringList{fare, path(u"none/out.mp4"_s), u"--to"_s, u"1"_s} << 1 << path(u"none/out.mp4"_s);
+    QTest::newRow("a voice without its file") << QStringList{fare, out, u"--voice"_s} << 2 << u"--voice"_s;
+    const QString cut = path(u"cut.htsvoice"_s);
+    testing::writeFile(cut, testing::smallVoice().left(testing::smallVoice().size() - 9));
+    QTest::newRow("a voice file cut short") << QStringList{fare, out, u"--voice"_s, cut} << 1
+                                            << cut + u": 音声ファイルとして使えません（"_s;
+    QTest::newRow("a voice file that is none") << QStringList{fare, out, u"--voice"_s, path(u"7.hy3"_s)} << 1
+                                               << path(u"7.hy3"_s) + u": 音声ファイルとして使えません（HTS 音声"_s;
 }
 
 void tst_RenderTrip::refusalsLeaveNoFile()
@@ -521,6 +531,28 @@ void tst_RenderTrip::missingSoundIsWarnedAndSilent()
     const Decoded decoded = decode(video, [](int, const QImage &) {});
     QCOMPARE(decoded.left.size(), std::size_t(kLampMs + 2 * kDwellMs) * kRate / 1000);
     QCOMPARE(onsetMs(decoded.left, 0), -1.0);
+}
+
+// --voice speaks the tape with the voice file given (or espeak-ng) instead
+// of the one the user's voice settings name.
+void tst_RenderTrip::voiceGivenSpeaksTheTrip_data()
+{
+    QTest::addColumn<QString>("voice");
+    QTest::newRow("an HTS voice file") << path(u"small.htsvoice"_s);
+    QTest::newRow("espeak-ng") << u"espeak"_s;
+}
+
+void tst_RenderTrip::voiceGivenSpeaksTheTrip()
+{
+    QFETCH(QString, voice);
+    testing::writeFile(path(u"small.htsvoice"_s), testing::smallVoice());
+    const QString out = path(u"voiced.mkv"_s);
+    const Run trip = renderTrip(out, {u"--lossless"_s, u"--tape"_s, path(u"route7tp.csv"_s), u"--voice"_s, voice,
+                                      u"--to"_s, u"2"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    QVERIFY(QFileInfo(out).size() > 0);
+    // The tone voice the other renders speak with was not asked.
+    QVERIFY(spoken_.isEmpty());
 }
 
 QTEST_MAIN(tst_RenderTrip)
