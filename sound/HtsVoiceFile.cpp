@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -391,9 +392,14 @@ bool readTrees(QByteArrayView text, std::vector<Tree> &trees)
     return !bad;
 }
 
+// The longest a state of a phoneme may last, in frames (five seconds at a
+// frame of 5 ms).
+constexpr float kMaxFramesAState = 1000.0f;
+
 // The tables of a model: a count for each tree, then that many tables of
-// `length` floats each, and nothing more.
-bool tablesFit(QByteArrayView data, const std::vector<Tree> &trees, qint64 length)
+// `length` floats each, and nothing more. The first `durationMeans` values
+// of each table of the duration model are its states' mean lengths.
+bool tablesFit(QByteArrayView data, const std::vector<Tree> &trees, qint64 length, qint64 durationMeans)
 {
     const qint64 count = std::max<qint64>(1, static_cast<qint64>(trees.size()));
     if (data.size() < 4 * count)
@@ -406,7 +412,19 @@ bool tablesFit(QByteArrayView data, const std::vector<Tree> &trees, qint64 lengt
             return false;
         tables += n;
     }
-    return tables * length * 4 + 4 * count == data.size();
+    if (tables * length * 4 + 4 * count != data.size())
+        return false;
+    // Every value a number; a duration's mean, in frames, one a voice could
+    // have (the engine makes every frame it is told to).
+    for (qint64 t = 0; t < tables; ++t) {
+        for (qint64 v = 0; v < length; ++v) {
+            float f = 0.0f;
+            std::memcpy(&f, data.constData() + 4 * count + 4 * (t * length + v), sizeof f);
+            if (!std::isfinite(f) || (durationMeans > 0 && v < durationMeans && (f < 0.0f || f > kMaxFramesAState)))
+                return false;
+        }
+    }
+    return true;
 }
 
 // Every state the engine asks about has a tree that answers for any label.
@@ -422,12 +440,12 @@ bool coversStates(const std::vector<Tree> &trees, qint64 first, qint64 last)
 }
 
 Found checkModel(QByteArrayView data, const std::optional<Range> &pdf, const std::optional<Range> &tree,
-                 qint64 length, qint64 lastState, const QString &item)
+                 qint64 length, qint64 lastState, const QString &item, qint64 durationMeans = 0)
 {
     std::vector<Tree> trees;
     if (tree && !readTrees(data.sliced(tree->start, tree->size), trees))
         return fault(VoiceFileFault::BadModel, item);
-    if (!coversStates(trees, 2, lastState) || !tablesFit(data.sliced(pdf->start, pdf->size), trees, length))
+    if (!coversStates(trees, 2, lastState) || !tablesFit(data.sliced(pdf->start, pdf->size), trees, length, durationMeans))
         return fault(VoiceFileFault::BadModel, item);
     return std::nullopt;
 }
@@ -453,7 +471,7 @@ Found checkModels(const Header &h, const Shape &shape, QByteArrayView data)
         return f;
     if (Found f = positionOf(h, "DURATION_TREE", {}, data.size(), true, tree))
         return f;
-    if (Found f = checkModel(data, pdf, tree, shape.states * 2, 2, QStringLiteral("DURATION_PDF")))
+    if (Found f = checkModel(data, pdf, tree, shape.states * 2, 2, QStringLiteral("DURATION_PDF"), shape.states))
         return f;
     for (const Stream &s : shape.streams) {
         const QString win = itemOf("STREAM_WIN", s.type);

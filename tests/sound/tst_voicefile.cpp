@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+#include <cstring>
+#include <limits>
+
 using namespace kerubara;
 
 Q_DECLARE_METATYPE(kerubara::VoiceFileFault)
@@ -100,6 +104,18 @@ void tst_VoiceFile::damagedVoiceIsRefusedNamingTheReason_data()
     QTest::newRow("tree pattern unclosed") << smallVoiceWith("{*}[2]\n\"dur", "{*][2]\n\"dur") << F::BadModel << "DURATION_PDF";
     QTest::newRow("unterminated quote") << smallVoiceWith("\"mcp_s2_1\"", "\"mcp_s2_1 ") << F::BadModel << "STREAM_PDF[MCP]";
     QTest::newRow("window without coefficients") << smallVoiceWith("1 1.0\n", "9 1.0\n") << F::BadModel << "STREAM_WIN[MCP]";
+    auto withFloat = [&good](qsizetype at, float value) {
+        QByteArray v = good;
+        std::memcpy(v.data() + at, &value, sizeof value);
+        return v;
+    };
+    // The duration table: its count, then the mean (12 frames) and the variance.
+    QTest::newRow("duration of an hour") << withFloat(data + 4, 720000.0f) << F::BadModel << "DURATION_PDF";
+    QTest::newRow("duration below nothing") << withFloat(data + 4, -3.0f) << F::BadModel << "DURATION_PDF";
+    QTest::newRow("variance not a number") << withFloat(data + 8, std::nanf("")) << F::BadModel << "DURATION_PDF";
+    const qsizetype lf0 = data + good.mid(data).indexOf(QByteArray("\x02\0\0\0", 4));
+    QTest::newRow("pitch of infinity") << withFloat(lf0 + 4, std::numeric_limits<float>::infinity()) << F::BadModel
+                                       << "STREAM_PDF[LF0]";
     QByteArray bigDuration = good;
     bigDuration[data] = '\x40';
     QTest::newRow("tables past their range") << bigDuration << F::BadModel << "DURATION_PDF";
