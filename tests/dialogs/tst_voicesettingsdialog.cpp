@@ -24,6 +24,22 @@ Q_DECLARE_METATYPE(kerubara::VoiceSettings)
 
 namespace {
 
+// Voice settings by their values, the rest left as they are by default.
+VoiceSettings valuesOf(int rate, int pitch, int volume, int allPass = VoiceSettings::kVoicesOwn, const QString &voice = {})
+{
+    VoiceSettings v;
+    v.rate = rate;
+    v.pitch = pitch;
+    v.volume = volume;
+    v.allPass = allPass;
+    v.voice = voice;
+    return v;
+}
+
+} // namespace
+
+namespace {
+
 // Mixes until the engine has made some sound, or gives up.
 bool heardSomething(NullAudioOutput &out)
 {
@@ -118,7 +134,7 @@ void tst_VoiceSettingsDialog::dialogKeepsValuesOnOkAndRestoresThemOnCancel()
     auto engine = makeEngine(out);
     QVERIFY(engine);
     const VoiceSettings before = engine->settings();
-    const VoiceSettings tried{120, 3, 40};
+    const VoiceSettings tried = valuesOf(120, 3, 40);
     {
         VoiceSettingsDialog dialog(*engine, nullptr, QStringLiteral("音声の調節"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("音声の調節"));
@@ -303,10 +319,10 @@ void tst_VoiceSettingsDialog::slidersTakeEffectAtOnce_data()
     QTest::addColumn<QString>("slider");
     QTest::addColumn<int>("presses"); // of the right arrow
     QTest::addColumn<VoiceSettings>("expected");
-    QTest::newRow("rate") << "rateSlider" << 3 << VoiceSettings{103, 0, 100};
-    QTest::newRow("pitch in half-tones") << "pitchSlider" << 2 << VoiceSettings{100, 2, 100};
-    QTest::newRow("volume") << "volumeSlider" << -5 << VoiceSettings{100, 0, 95};
-    QTest::newRow("all-pass constant from the voice's own") << "allPassSlider" << 1 << VoiceSettings{100, 0, 100, 43};
+    QTest::newRow("rate") << "rateSlider" << 3 << valuesOf(103, 0, 100);
+    QTest::newRow("pitch in half-tones") << "pitchSlider" << 2 << valuesOf(100, 2, 100);
+    QTest::newRow("volume") << "volumeSlider" << -5 << valuesOf(100, 0, 95);
+    QTest::newRow("all-pass constant from the voice's own") << "allPassSlider" << 1 << valuesOf(100, 0, 100, 43);
 }
 
 void tst_VoiceSettingsDialog::slidersTakeEffectAtOnce()
