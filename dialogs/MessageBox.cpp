@@ -51,9 +51,12 @@ void installWidgetCalls()
         static QtResDialogs dialogs;
         return dialogs;
     });
-    VoiceDialogSeam::setReal([](VoiceEngine &voice, QWidget *owner, const QString &title) {
-        VoiceSettingsDialog dialog(voice, owner, title);
-        dialog.exec();
+    // Only our own engine has settings to adjust.
+    VoiceDialogSeam::setReal([](SpeechEngine &engine, QWidget *owner, const QString &title) {
+        if (auto *voice = dynamic_cast<VoiceEngine *>(&engine)) {
+            VoiceSettingsDialog dialog(*voice, owner, title);
+            dialog.exec();
+        }
     });
 }
 

@@ -2,44 +2,76 @@
 
 #include "dialogs/VoiceSettingsDialog.h"
 
+#include "dialogs/VoiceMessages.h"
+#include "reslib/MsgBox.h"
+#include "reslib/ResDialogs.h"
 #include "sound/VoiceEngine.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
 namespace kerubara {
 
 VoiceSettingsDialog::VoiceSettingsDialog(VoiceEngine &engine, QWidget *owner, const QString &title)
-    : QDialog(owner), engine_(engine), original_(engine.settings())
+    : QDialog(owner), engine_(engine), original_(engine.settings()), chosen_(engine.voice())
 {
     setWindowTitle(title);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("声"), this));
+    voices_ = new QListWidget(this);
+    voices_->setObjectName(QStringLiteral("voiceList"));
+    voices_->setMinimumHeight(120);
+    layout->addWidget(voices_);
+    copy_ = new QPushButton(QStringLiteral("音声ファイルを追加..."), this);
+    copy_->setObjectName(QStringLiteral("copyButton"));
+    copy_->setToolTip(QStringLiteral("選んだ .htsvoice ファイルを自分の音声のフォルダにコピーして使います"));
+    layout->addWidget(copy_, 0, Qt::AlignLeft);
+    if (const QString notice = voiceNoticeText(engine.notice()); !notice.isEmpty()) {
+        auto *label = new QLabel(notice, this);
+        label->setObjectName(QStringLiteral("noticeLabel"));
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+
     auto *form = new QFormLayout;
     layout->addLayout(form);
-
-    auto row = [&](const QString &caption, int minimum, int maximum, int value) {
+    auto row = [&](const QString &caption, const char *name, int minimum, int maximum, int value, const QString &unit) {
         auto *line = new QHBoxLayout;
         auto *slider = new QSlider(Qt::Horizontal, this);
+        slider->setObjectName(QLatin1StringView(name));
         slider->setRange(minimum, maximum);
         slider->setValue(value);
         slider->setMinimumWidth(200);
-        auto *label = new QLabel(QString::number(value), this);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-        connect(slider, &QSlider::valueChanged, label, [label](int v) { label->setNum(v); });
+        auto *label = new QLabel(this);
+        auto show = [label, unit](int v) { label->setText(unit.arg(v)); };
+        show(value);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(unit.arg(-999)));
+        connect(slider, &QSlider::valueChanged, label, show);
         connect(slider, &QSlider::valueChanged, this, &VoiceSettingsDialog::valuesChanged);
         line->addWidget(slider);
         line->addWidget(label);
         form->addRow(caption, line);
         return slider;
     };
-    rate_ = row(QStringLiteral("速さ"), VoiceSettings::kMinRate, VoiceSettings::kMaxRate, original_.rate);
-    pitch_ = row(QStringLiteral("高さ"), VoiceSettings::kMinPitch, VoiceSettings::kMaxPitch, original_.pitch);
-    volume_ = row(QStringLiteral("音量"), VoiceSettings::kMinVolume, VoiceSettings::kMaxVolume, original_.volume);
+    rate_ = row(QStringLiteral("速さ"), "rateSlider", VoiceSettings::kMinRate, VoiceSettings::kMaxRate, original_.rate,
+                QStringLiteral("%1 %"));
+    pitch_ = row(QStringLiteral("高さ"), "pitchSlider", VoiceSettings::kMinPitch, VoiceSettings::kMaxPitch, original_.pitch,
+                 QStringLiteral("%1 半音"));
+    volume_ = row(QStringLiteral("音量"), "volumeSlider", VoiceSettings::kMinVolume, VoiceSettings::kMaxVolume,
+                  original_.volume, QStringLiteral("%1 %"));
+    allPass_ = row(QStringLiteral("声質"), "allPassSlider", VoiceSettings::kMinAllPass, VoiceSettings::kMaxAllPass,
+                   original_.allPass == VoiceSettings::kVoicesOwn ? engine.ownAllPass() : original_.allPass,
+                   QStringLiteral("0.%1"));
+    allPass_->setToolTip(QStringLiteral("小さいほど太く低い声、大きいほど細く軽い声になります（HTS 音声のみ）"));
+    allPassMoved_ = original_.allPass != VoiceSettings::kVoicesOwn;
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
@@ -47,9 +79,97 @@ VoiceSettingsDialog::VoiceSettingsDialog(VoiceEngine &engine, QWidget *owner, co
     QPushButton *sample = buttons->addButton(QStringLiteral("試聴"), QDialogButtonBox::ActionRole);
     sample->setObjectName(QStringLiteral("sampleButton"));
     connect(sample, &QPushButton::clicked, this, &VoiceSettingsDialog::playSample);
+    connect(copy_, &QPushButton::clicked, this, &VoiceSettingsDialog::addVoiceFile);
     connect(buttons, &QDialogButtonBox::accepted, this, &VoiceSettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &VoiceSettingsDialog::reject);
     layout->addWidget(buttons);
+
+    fillVoices();
+    connect(voices_, &QListWidget::currentRowChanged, this, &VoiceSettingsDialog::voiceChosen);
+    showVoice();
+}
+
+void VoiceSettingsDialog::fillVoices()
+{
+    const QSignalBlocker block(voices_);
+    voices_->clear();
+    QList<VoiceEntry> entries = voices::list(engine_.places());
+    if (std::none_of(entries.begin(), entries.end(), [this](const VoiceEntry &e) { return e.file == chosen_; }))
+        entries.insert(0, VoiceEntry{chosen_, QFileInfo(chosen_).completeBaseName(), VoiceEntry::Source::Own});
+    for (const VoiceEntry &e : entries) {
+        QString text = e.name;
+        if (e.source == VoiceEntry::Source::Own)
+            text += QStringLiteral("（自分の音声）");
+        else if (e.source == VoiceEntry::Source::Espeak)
+            text += QStringLiteral("（アクセントなし）");
+        auto *item = new QListWidgetItem(text, voices_);
+        item->setData(Qt::UserRole, e.file);
+        item->setToolTip(e.file);
+    }
+    selectVoice(chosen_);
+}
+
+void VoiceSettingsDialog::selectVoice(const QString &file)
+{
+    const QSignalBlocker block(voices_);
+    for (int i = 0; i < voices_->count(); ++i) {
+        if (voices_->item(i)->data(Qt::UserRole).toString() == file)
+            voices_->setCurrentRow(i);
+    }
+}
+
+void VoiceSettingsDialog::voiceChosen()
+{
+    const QListWidgetItem *item = voices_->currentItem();
+    if (!item)
+        return;
+    const QString file = item->data(Qt::UserRole).toString();
+    if (file == chosen_)
+        return;
+    const VoiceFileCheck check = engine_.useVoice(file);
+    if (!check.ok()) {
+        MsgBox(voiceRefusedText(file, check) + QStringLiteral("今の声のままにします。"), vbExclamation, windowTitle());
+        selectVoice(chosen_);
+        return;
+    }
+    chosen_ = file;
+    voiceChanged_ = true;
+    // Each HTS voice has an all-pass constant of its own; espeak-ng has none.
+    if (engine_.voice() != VoiceSettings::espeak()) {
+        const QSignalBlocker block(allPass_);
+        allPass_->setValue(engine_.ownAllPass());
+    }
+    allPassMoved_ = false;
+    showVoice();
+    valuesChanged();
+}
+
+void VoiceSettingsDialog::showVoice()
+{
+    allPass_->setEnabled(engine_.voice() != VoiceSettings::espeak());
+}
+
+void VoiceSettingsDialog::addVoiceFile()
+{
+    const QString file = Zr7FileDlg(this, 0, {FileFilter{QStringLiteral("HTS 音声 (*.htsvoice)"), QStringLiteral("*.htsvoice")}},
+                                    {}, QStringLiteral("追加する音声ファイル"));
+    if (file.isEmpty())
+        return;
+    const voices::Copy copy = voices::copyOwn(file, engine_.places());
+    if (!copy.check.ok()) {
+        MsgBox(voiceRefusedText(file, copy.check) + QStringLiteral("コピーしていません。"), vbExclamation, windowTitle());
+        return;
+    }
+    if (copy.copied.isEmpty()) {
+        MsgBox(QStringLiteral("%1: 自分の音声のフォルダ %2 にコピーできません（%3）。").arg(file, engine_.places().own, copy.error),
+               vbExclamation, windowTitle());
+        return;
+    }
+    fillVoices();
+    for (int i = 0; i < voices_->count(); ++i) {
+        if (voices_->item(i)->data(Qt::UserRole).toString() == copy.copied)
+            voices_->setCurrentRow(i);
+    }
 }
 
 VoiceSettings VoiceSettingsDialog::values() const
@@ -58,6 +178,8 @@ VoiceSettings VoiceSettingsDialog::values() const
     v.rate = rate_->value();
     v.pitch = pitch_->value();
     v.volume = volume_->value();
+    v.allPass = allPassMoved_ ? allPass_->value() : VoiceSettings::kVoicesOwn;
+    v.voice = voiceChanged_ ? chosen_ : original_.voice;
     return v;
 }
 
@@ -66,16 +188,22 @@ void VoiceSettingsDialog::setValues(const VoiceSettings &values)
     rate_->setValue(values.rate);
     pitch_->setValue(values.pitch);
     volume_->setValue(values.volume);
+    if (values.allPass != VoiceSettings::kVoicesOwn)
+        allPass_->setValue(values.allPass);
 }
 
 void VoiceSettingsDialog::valuesChanged()
 {
-    engine_.applySettings(values());
+    if (sender() == allPass_)
+        allPassMoved_ = true;
+    VoiceSettings v = values();
+    v.voice = engine_.settings().voice;
+    engine_.applySettings(v);
 }
 
 void VoiceSettingsDialog::playSample()
 {
-    engine_.applySettings(values());
+    valuesChanged();
     engine_.VoiceSpeak(VoiceEngine::sampleText());
 }
 

@@ -42,7 +42,6 @@ struct SilentEngine : SpeechEngine
     void VoiceStop() override {}
     void VoiceSpeak(const QString &text) override { *last = text; }
     std::int32_t VoiceStatus() override { return 0; }
-    void VoiceDialog(QWidget *, const QString &) override {}
 };
 
 struct Tape

@@ -18,8 +18,8 @@
 //   ClockSeam            steadyMilliseconds()          a monotonic clock
 //   WallClockSeam        wallClock()                   the date and time of day
 //   AudioOutputSeam      openAudioOutput()             the SDL sound device
-//   SpeechEngineSeam     the tape's speech engine      espeak-ng with MeCab
-//   VoiceDialogSeam      the voice's settings dialog   dialogs/VoiceSettingsDialog (sound/VoiceEngine.h)
+//   SpeechEngineSeam     the tape's speech engine      an HTS voice or espeak-ng
+//   VoiceDialogSeam      the speech settings dialog    dialogs/VoiceSettingsDialog (sound/SpeechEngine.h)
 //
 // A real call that is a window lives in dialogs/, the layer that needs
 // QtWidgets; installWidgetCalls() (dialogs/MessageBox.h) installs it as the

@@ -3,7 +3,10 @@
 # Installs every Debian package kerubara needs to build, run and test.
 # When every one of them is installed already it does nothing at all (no
 # root, no network); otherwise it updates the package lists and installs
-# what is missing.
+# what is missing. The HTS voice the program speaks with is in Debian's
+# contrib section: when it is missing and contrib is not enabled yet, a
+# sources file of our own enables it (kerubara-contrib.sources, for the
+# archive the system already uses), before the package lists are updated.
 set -eu
 
 PACKAGES="
@@ -13,6 +16,7 @@ PACKAGES="
   libsdl2-dev libsamplerate0-dev
   libfluidsynth-dev timgm6mb-soundfont
   libespeak-ng-dev espeak-ng-data
+  libhtsengine-dev open-jtalk-mecab-naist-jdic hts-voice-nitech-jp-atr503-m001
   libmecab-dev mecab-ipadic-utf8 kanjidic
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   libzint-dev zbar-tools
@@ -38,6 +42,34 @@ if [ "$(id -u)" -ne 0 ]; then
 else
   SUDO=
 fi
+
+contrib=/etc/apt/sources.list.d/kerubara-contrib.sources
+voice=hts-voice-nitech-jp-atr503-m001
+
+# The URI of the archive that serves bookworm's main section here.
+archive_uri() {
+  if [ -r /etc/apt/sources.list.d/debian.sources ]; then
+    awk '/^URIs:/ { uri = $2 } /^Suites:/ { for (i = 2; i <= NF; i++) if ($i == "bookworm") { print uri; exit } }' \
+      /etc/apt/sources.list.d/debian.sources
+  fi
+  if [ -r /etc/apt/sources.list ]; then
+    awk '$1 == "deb" && $3 == "bookworm" { print $2; exit }' /etc/apt/sources.list
+  fi
+}
+
+case " $missing " in
+  *" $voice "*)
+    if [ ! -e "$contrib" ]; then
+      uri=$(archive_uri | head -n 1)
+      if [ -z "$uri" ]; then
+        echo "install-deps.sh: no Debian bookworm archive is configured; enable its contrib section for $voice" >&2
+        exit 1
+      fi
+      printf 'Types: deb\nURIs: %s\nSuites: bookworm\nComponents: contrib\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+        "$uri" | $SUDO tee "$contrib" >/dev/null
+    fi
+    ;;
+esac
 
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update

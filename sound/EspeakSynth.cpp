@@ -2,8 +2,12 @@
 
 #include "sound/EspeakSynth.h"
 
+#include "sound/KanaPhonemes.h"
+
 #include <espeak-ng/speak_lib.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <mutex>
 
@@ -13,6 +17,11 @@ namespace {
 // Length of audio espeak-ng hands over at a time: short, so that speech
 // starts early and a stop is noticed quickly.
 constexpr int kChunkMs = 20;
+// Samples closer to zero than this (about -66 dB) are silence.
+constexpr std::int16_t kSilence = 16;
+// The natural pace and middle pitch of the voice, on espeak-ng's scales.
+constexpr int kNaturalWordsPerMinute = 160;
+constexpr int kMiddlePitch = 50;
 
 std::mutex &espeakMutex()
 {
@@ -118,8 +127,8 @@ bool EspeakSynth::synthesize(const QString &phonemes, const VoiceSettings &setti
     const VoiceSettings v = settings.clamped();
     if (espeak_SetVoiceByName("ja") != EE_OK)
         return false;
-    espeak_SetParameter(espeakRATE, v.rate, 0);
-    espeak_SetParameter(espeakPITCH, v.pitch, 0);
+    espeak_SetParameter(espeakRATE, kNaturalWordsPerMinute * v.rate / 100, 0);
+    espeak_SetParameter(espeakPITCH, std::clamp(kMiddlePitch + static_cast<int>(std::lround(v.pitch * 50.0 / 12.0)), 0, 99), 0);
     // Loudness is the mixer's business; espeak-ng speaks at full level.
     espeak_SetParameter(espeakVOLUME, 100, 0);
     const QByteArray utf8 = phonemes.toUtf8();
@@ -129,6 +138,37 @@ bool EspeakSynth::synthesize(const QString &phonemes, const VoiceSettings &setti
     const espeak_ERROR result = espeak_Synth(utf8.constData(), static_cast<std::size_t>(utf8.size()) + 1, 0,
                                              POS_CHARACTER, 0, espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &job);
     return result == EE_OK || job.stopped;
+}
+
+std::unique_ptr<EspeakSynthesiser> EspeakSynthesiser::create()
+{
+    if (!EspeakSynth::load())
+        return nullptr;
+    return std::unique_ptr<EspeakSynthesiser>(new EspeakSynthesiser);
+}
+
+bool EspeakSynthesiser::synthesise(const SpokenText &text, const VoiceSettings &settings, std::stop_token stop,
+                                   const Synthesiser::Sink &sink)
+{
+    const QString phonemes = kanaToPhonemes(text.reading);
+    if (phonemes.isEmpty())
+        return true;
+    // The voice starts with silence (the closure before a first ツ or キ
+    // lasts some 40 ms), left out so that the speech is heard at once.
+    bool started = false;
+    return EspeakSynth::speak(phonemes, settings, [&](const std::int16_t *samples, int count) {
+        if (!started) {
+            const std::int16_t *first = std::find_if(samples, samples + count, [](std::int16_t s) {
+                return s > kSilence || s < -kSilence;
+            });
+            count -= static_cast<int>(first - samples);
+            samples = first;
+            started = count > 0;
+        }
+        if (count > 0)
+            sink(samples, count);
+        return !stop.stop_requested();
+    });
 }
 
 } // namespace kerubara

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "sound/Synthesiser.h"
 #include "sound/VoiceSettings.h"
 
 #include <QString>
@@ -9,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace kerubara {
 
@@ -40,6 +42,24 @@ public:
 private:
     static bool synthesize(const QString &phonemes, const VoiceSettings &settings, const Sink &sink,
                            QStringList *spoken);
+};
+
+// espeak-ng's Japanese voice as a speech back end: it speaks our reading,
+// mora by mora from our own table (kanaToPhonemes), without pitch accent.
+// The rate is a share of its natural 160 words a minute; the pitch moves its
+// base pitch by about four steps of its 0-99 scale a half-tone.
+class EspeakSynthesiser final : public Synthesiser
+{
+public:
+    // Null when espeak-ng's Japanese voice does not load.
+    static std::unique_ptr<EspeakSynthesiser> create();
+
+    int sampleRate() const override { return EspeakSynth::sampleRate(); }
+    bool synthesise(const SpokenText &text, const VoiceSettings &settings, std::stop_token stop,
+                    const Synthesiser::Sink &sink) override;
+
+private:
+    EspeakSynthesiser() = default;
 };
 
 } // namespace kerubara

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "reslib/Seam.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ class QWidget;
 
 namespace kerubara {
 
-// The five operations the announcement tape asks of a speech engine.
+// What the announcement tape asks of a speech engine.
 class SpeechEngine
 {
 public:
@@ -24,8 +26,10 @@ public:
     virtual void VoiceSpeak(const QString &text) = 0;
     // -1 when speaking failed; any other value is the engine's own.
     virtual std::int32_t VoiceStatus() = 0;
-    // Shows the engine's settings dialog, modal over `owner`, with `title`.
-    virtual void VoiceDialog(QWidget *owner, const QString &title) = 0;
+    // Makes the speech of `texts` ahead, in the background, so that each is
+    // heard at once when it is spoken; replaces what an earlier call asked
+    // for. An engine that speaks at once anyway ignores it.
+    virtual void prepare(const QStringList &texts) { Q_UNUSED(texts); }
 
     // Reads from now on with the user's reading dictionaries: yomi.csv in
     // the broadcast data folder `folder` (ending in a separator, or empty for
@@ -39,5 +43,11 @@ public:
         return {};
     }
 };
+
+// The settings dialog of a speech engine (音声の調節): a window of a higher
+// layer (dialogs/VoiceSettingsDialog) that the program installs as the real
+// call; it offers what the engine has to adjust, if anything.
+using VoiceDialogSeam = Seam<void(SpeechEngine &, QWidget *owner, const QString &title), struct VoiceDialogTag>;
+using ScopedVoiceDialog = VoiceDialogSeam::Scoped;
 
 } // namespace kerubara

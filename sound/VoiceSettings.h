@@ -7,32 +7,47 @@
 namespace kerubara {
 
 // The speech engine's own settings, kept in its own small file (never in the
-// program's settings file).
+// program's settings file): which voice speaks, and how.
 struct VoiceSettings
 {
-    // Speaking rate in espeak-ng's words per minute; 160 gives the calm pace
-    // of a bus announcement.
-    static constexpr int kMinRate = 80;
-    static constexpr int kMaxRate = 300;
-    static constexpr int kDefaultRate = 160;
-    // Base pitch, 0 (low) to 99 (high).
-    static constexpr int kMinPitch = 0;
-    static constexpr int kMaxPitch = 99;
-    static constexpr int kDefaultPitch = 50;
+    // Speaking rate in percent of the voice's own.
+    static constexpr int kMinRate = 50;
+    static constexpr int kMaxRate = 200;
+    static constexpr int kDefaultRate = 100;
+    // Pitch in half-tones above (or below) the voice's own.
+    static constexpr int kMinPitch = -12;
+    static constexpr int kMaxPitch = 12;
+    static constexpr int kDefaultPitch = 0;
     // Loudness in percent.
     static constexpr int kMinVolume = 0;
     static constexpr int kMaxVolume = 100;
     static constexpr int kDefaultVolume = 100;
+    // The all-pass constant of an HTS voice (声質) in hundredths: lower
+    // sounds deeper and larger, higher lighter and smaller. kVoicesOwn keeps
+    // the voice's own.
+    static constexpr int kVoicesOwn = -1;
+    static constexpr int kMinAllPass = 20;
+    static constexpr int kMaxAllPass = 80;
+
+    // The voice: empty for the default choice, kEspeak, or a voice file.
+    static QString espeak() { return QStringLiteral("espeak"); }
 
     int rate = kDefaultRate;
     int pitch = kDefaultPitch;
     int volume = kDefaultVolume;
+    int allPass = kVoicesOwn;
+    QString voice;
 
     // Every value pulled into its range.
     VoiceSettings clamped() const;
+    // What changes the samples a voice makes (not the volume, which is the
+    // mixer's): a part of the key of a prepared text.
+    QString soundKey() const;
 
     // Reads the file; values that are missing or not numbers keep their
-    // defaults, values out of range are pulled into it.
+    // defaults, values out of range are pulled into it. A file of the
+    // espeak-ng voice's days (a rate in words a minute, a pitch of 0 to 99)
+    // reads as the same rate and pitch.
     static VoiceSettings load(const QString &file);
     // Writes the file; false when it could not be written.
     bool save(const QString &file) const;

@@ -69,6 +69,14 @@ void mdlM_Tape::LoadTape(const QString &folder, const QString &route)
     }
     TapeData_ = std::move(data.records);
     nTapeCount_ = static_cast<std::int32_t>(TapeData_.size());
+    // The lamp test gives the engine some seconds to make the tape's speech
+    // ahead, so that every announcement starts at once.
+    if (objVoice_) {
+        QStringList texts;
+        for (const TapeRecord &r : TapeData_)
+            texts << r.Text;
+        objVoice_->prepare(texts);
+    }
     if (bVoiceOK_) {
         host_.setTapeFrameEnabled(true);
         host_.setTapeButtonsEnabled(true);
@@ -153,8 +161,12 @@ void mdlM_Tape::TapeStop()
 
 void mdlM_Tape::TapeVoiceDialog()
 {
-    if (objVoice_)
-        objVoice_->VoiceDialog(host_.dialogOwner(), voiceDialogTitle());
+    // The dialog is a window (dialogs/VoiceSettingsDialog), installed at
+    // start-up; without windows there is none to show.
+    if (objVoice_) {
+        if (const auto &dialog = VoiceDialogSeam::call())
+            dialog(*objVoice_, host_.dialogOwner(), voiceDialogTitle());
+    }
 }
 
 void mdlM_Tape::SpeakTape(std::int32_t pos)

@@ -27,7 +27,6 @@ struct RecordingVoice : kerubara::SpeechEngine
     void VoiceStop() override {}
     void VoiceSpeak(const QString &text) override { spoken->append(text); }
     std::int32_t VoiceStatus() override { return 0; }
-    void VoiceDialog(QWidget *, const QString &) override {}
 };
 
 class QuietSimulator

@@ -2,10 +2,12 @@
 
 #include "tools/TapeCommands.h"
 
+#include "dialogs/VoiceMessages.h"
 #include "reslib/BoundedRead.h"
 #include "reslib/Cp932.h"
 #include "sound/DataIo.h"
-#include "sound/EspeakSynth.h"
+#include "sound/Synthesiser.h"
+#include "sound/VoiceCatalog.h"
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingDictionary.h"
 #include "sound/SpeechText.h"
@@ -122,12 +124,14 @@ int utf8ToTapeFile(const QString &inPath, const QString &outPath, QTextStream &e
 namespace {
 
 // The arguments of say: --reading, --phonemes, any number of --dict FILE
-// (or --dict=FILE), then the text and the WAV file.
+// (or --dict=FILE), --voice FILE.htsvoice|espeak, then the text and the WAV
+// file.
 struct SayArguments
 {
     bool printReading = false;
     bool printPhonemes = false;
     QStringList dictionaries;
+    QString voice;
     QStringList rest;
     QString error;
 };
@@ -149,6 +153,12 @@ SayArguments sayArguments(const QStringList &args)
             a.dictionaries << args[++i];
         } else if (arg.startsWith(u"--dict=")) {
             a.dictionaries << arg.mid(7);
+        } else if (arg == u"--voice" || arg.startsWith(u"--voice=")) {
+            if (arg == u"--voice" && i + 1 >= args.size()) {
+                a.error = QStringLiteral("--voice には音声ファイル（.htsvoice）か espeak を指定してください。");
+                return a;
+            }
+            a.voice = arg == u"--voice" ? args[++i] : arg.mid(8);
         } else {
             a.rest << arg;
         }
@@ -203,17 +213,45 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
     if (a.rest.size() < 2)
         return 0;
     const QString &wavPath = a.rest[1];
-    if (!EspeakSynth::load()) {
-        err << QStringLiteral("espeak-ng の日本語音声（ja）を読み込めません。\n");
-        return 1;
+    const VoiceSettings settings = VoiceSettings::load(VoiceSettings::defaultFile());
+    QString why;
+    const auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
+    VoiceChoice choice;
+    if (!a.voice.isEmpty()) {
+        // The voice asked for on the command line, or none.
+        VoiceFileCheck check;
+        choice.voice = a.voice;
+        if (a.voice != VoiceSettings::espeak() && !frontEnd) {
+            err << voiceNoticeText(VoiceNotice{VoiceNotice::Kind::NoAccentDictionary, {}, {}, why}) << '\n';
+            return 1;
+        }
+        if (!(choice.synthesiser = voices::open(a.voice, &check))) {
+            err << (check.ok() ? QStringLiteral("espeak-ng の日本語音声（ja）を読み込めません。")
+                               : voiceRefusedText(a.voice, check) + QStringLiteral("%1 は作成していません。").arg(wavPath))
+                << '\n';
+            return 1;
+        }
+    } else {
+        choice = voices::choose(settings.voice, VoicePlaces::standard(), frontEnd != nullptr, why);
+        if (const QString notice = voiceNoticeText(choice.notice); !notice.isEmpty())
+            err << QStringLiteral("注意: ") << notice << '\n';
+        if (!choice.synthesiser) {
+            err << QStringLiteral("espeak-ng の日本語音声（ja）を読み込めません。\n");
+            return 1;
+        }
     }
+    SpokenText spoken;
+    if (choice.voice != VoiceSettings::espeak())
+        spoken = frontEnd->analyse(text);
+    else
+        spoken.reading = read.kana;
     std::vector<std::int16_t> samples;
-    if (!speakToSamples(*reader, text, VoiceSettings::load(VoiceSettings::defaultFile()), samples)) {
+    if (!speakToSamples(spoken, *choice.synthesiser, settings, samples)) {
         err << QStringLiteral("音声の合成に失敗しました。%1 は作成していません。\n").arg(wavPath);
         return 1;
     }
     QString error;
-    if (!saveWavFile(wavPath, samples, 1, EspeakSynth::sampleRate(), &error)) {
+    if (!saveWavFile(wavPath, samples, 1, choice.synthesiser->sampleRate(), &error)) {
         err << wavPath << QStringLiteral(": 書き込めません（%1）。元のファイルは変更していません。\n").arg(error);
         return 1;
     }

@@ -3,6 +3,7 @@
 
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/FareFile.h"
+#include "dialogs/VoiceMessages.h"
 #include "operation/AutoRun.h"
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"
@@ -11,6 +12,9 @@
 #include "sound/AudioOutput.h"
 #include "sound/DataIo.h"
 #include "sound/SoundSystem.h"
+#include "sound/Synthesiser.h"
+#include "sound/VoiceCatalog.h"
+#include "sound/VoiceEngine.h"
 #include "sound/mdlM_Tape.h"
 #include "tools/DataTool.h"
 #include "tools/OffscreenPanel.h"
@@ -65,6 +69,7 @@ struct TripRequest
     QString outFile;
     QString tapeFile;
     QString settingsFile;
+    QString voice; // empty: the voice of the user's voice settings
     std::int16_t section = 1;
     int zoom = 1;
     int fps = 30;
@@ -155,6 +160,8 @@ const std::map<QString, ValueOption> &valueOptions()
         {QStringLiteral("--section"), {QStringLiteral("区間（1～300）"), intInto(&TripRequest::section, 1, 300)}},
         {QStringLiteral("--tape"), {QStringLiteral("放送用データ（*tp.csv）"), pathInto(&TripRequest::tapeFile)}},
         {QStringLiteral("--settings"), {QStringLiteral("設定ファイル（.in4）"), pathInto(&TripRequest::settingsFile)}},
+        {QStringLiteral("--voice"),
+         {QStringLiteral("音声ファイル（.htsvoice）か espeak"), pathInto(&TripRequest::voice)}},
         {QStringLiteral("--zoom"), {QStringLiteral("倍率 1、2、3 のどれか"), oneOf(&TripRequest::zoom, {1, 2, 3})}},
         {QStringLiteral("--fps"), {QStringLiteral("毎秒のコマ数 30 か 60"), oneOf(&TripRequest::fps, {30, 60})}},
         {QStringLiteral("--fare-digits"),
@@ -856,6 +863,24 @@ int renderTrip(const QStringList &args, QTextStream &err)
     const std::optional<TripPlan> plan = planTrip(request, err);
     if (!plan)
         return 1;
+    // A voice asked for is one the trip is spoken with, or the trip is not made.
+    if (!request.voice.isEmpty()) {
+        VoiceFileCheck check;
+        if (!voices::open(request.voice, &check)) {
+            err << (check.ok() ? QStringLiteral("espeak-ng の日本語音声（ja）を読み込めません。")
+                               : voiceRefusedText(request.voice, check) + QStringLiteral("%1 は作成していません。").arg(request.outFile))
+                << '\n';
+            return 1;
+        }
+    }
+    std::optional<ScopedSpeechEngine> voice;
+    if (!request.voice.isEmpty()) {
+        voice.emplace([&request](SoundSystem &sound) -> std::unique_ptr<SpeechEngine> {
+            VoiceEngine::Options options;
+            options.voice = request.voice;
+            return VoiceEngine::create(sound.mixer(), sound.speechVoice(), options);
+        });
+    }
     prepareFonts(err);
 
     // The program with a mixer that mixes only when the video's clock asks,

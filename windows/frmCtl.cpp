@@ -7,6 +7,7 @@
 #include "dialogs/Modal.h"
 #include "dialogs/ScopedDisable.h"
 #include "dialogs/TicketPluginLists.h"
+#include "dialogs/VoiceMessages.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/FileExists.h"
 #include "reslib/MsgBox.h"
@@ -17,6 +18,7 @@
 #include "reslib/VbError.h"
 #include "settings/SettingsFile.h"
 #include "sound/SoundSystem.h"
+#include "sound/VoiceEngine.h"
 #include "sound/mdlM_Tape.h"
 #include "windows/AutoRunPanel.h"
 #include "windows/DigitList.h"
@@ -42,6 +44,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextStream>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -478,6 +481,12 @@ void frmCtl::Form_Load()
     panel_.setWindowTitle(QStringLiteral("ケルバラケーション - 型番:") + programFileName());
     shapeKeypad();
     engine().tape().InitVoice();
+    // Once, at start: why the voice speaking is not the better one, if so,
+    // and which package brings it.
+    if (const auto *voice = dynamic_cast<const VoiceEngine *>(engine().tape().objVoice())) {
+        if (const QString notice = voiceNoticeText(voice->notice()); !notice.isEmpty())
+            QTextStream(stderr) << QStringLiteral("注意: ") << notice << '\n';
+    }
 }
 
 void frmCtl::shapeKeypad()

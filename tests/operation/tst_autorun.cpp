@@ -74,7 +74,6 @@ public:
         mixer_.play(0, sound_);
     }
     std::int32_t VoiceStatus() override { return 0; }
-    void VoiceDialog(QWidget *, const QString &) override {}
 
 private:
     Mixer &mixer_;

@@ -75,7 +75,6 @@ struct QuietVoice : SpeechEngine
     void VoiceStop() override {}
     void VoiceSpeak(const QString &text) override { spoken->append(text); }
     std::int32_t VoiceStatus() override { return 0; }
-    void VoiceDialog(QWidget *, const QString &) override {}
 };
 
 // What the panel shows after each press, as the signals tell it.

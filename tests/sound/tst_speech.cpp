@@ -20,6 +20,18 @@ using namespace kerubara;
 
 namespace {
 
+// Voice settings by their values, the rest left as they are by default.
+VoiceSettings valuesOf(int rate, int pitch, int volume, int allPass = VoiceSettings::kVoicesOwn, const QString &voice = {})
+{
+    VoiceSettings v;
+    v.rate = rate;
+    v.pitch = pitch;
+    v.volume = volume;
+    v.allPass = allPass;
+    v.voice = voice;
+    return v;
+}
+
 // Mixes until the engine has made some sound, or gives up after `buffers`.
 bool pumpUntilSound(NullAudioOutput &out, int buffers)
 {
@@ -218,8 +230,15 @@ void tst_Speech::settingsLiveInTheEnginesOwnFile_data()
     QTest::addColumn<QString>("content");
     QTest::addColumn<VoiceSettings>("expected");
     QTest::newRow("no file gives defaults") << QString() << VoiceSettings{};
-    QTest::newRow("values read") << "[Voice]\nRate=200\nPitch=30\nVolume=70\n" << VoiceSettings{200, 30, 70};
-    QTest::newRow("out of range pulled in") << "[Voice]\nRate=9999\nPitch=-5\nVolume=101\n" << VoiceSettings{300, 0, 100};
+    QTest::newRow("values read") << "[Voice]\nFile=/voices/f001.htsvoice\nSpeed=150\nHalfTones=-3\nVolume=70\nAllPass=48\n"
+                                 << valuesOf(150, -3, 70, 48, "/voices/f001.htsvoice");
+    QTest::newRow("espeak-ng chosen") << "[Voice]\nFile=espeak\n" << valuesOf(100, 0, 100, -1, "espeak");
+    // Words a minute (160 the natural pace) and a pitch of 0 to 99 (50 the middle).
+    QTest::newRow("older file's rate and pitch") << "[Voice]\nRate=200\nPitch=30\nVolume=70\n" << valuesOf(125, -5, 70);
+    QTest::newRow("new keys over older ones") << "[Voice]\nRate=80\nSpeed=110\nPitch=99\nHalfTones=2\n"
+                                              << valuesOf(110, 2, 100);
+    QTest::newRow("out of range pulled in") << "[Voice]\nSpeed=9999\nHalfTones=-50\nVolume=101\nAllPass=5\n"
+                                            << valuesOf(200, -12, 100, 20);
     QTest::newRow("not numbers keep defaults") << "[Voice]\nRate=fast\nPitch=\n" << VoiceSettings{};
 }
 

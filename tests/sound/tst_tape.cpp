@@ -51,10 +51,8 @@ struct FakeEngine : SpeechEngine
         *calls << "status";
         return status;
     }
-    void VoiceDialog(QWidget *owner, const QString &title) override
-    {
-        *calls << QStringLiteral("dialog %1 %2").arg(owner ? "owner" : "none", title);
-    }
+    void prepare(const QStringList &texts) override { *prepared = texts; }
+    QStringList *prepared = nullptr;
     QStringList useReadingDictionaries(const QString &folder) override
     {
         *dictionaryFolders << folder;
@@ -73,6 +71,7 @@ struct Rig
     bool engineAvailable = true;
     QStringList dictionaryProblems;
     QStringList dictionaryFolders;
+    QStringList prepared;
     ScopedSleepHandler noSleep{[](int) {}};
     SoundSystem sound{std::make_unique<NullAudioOutput>(), QStringLiteral("kb")};
     mdlM_Tape tape{sound, host, [this]() -> std::unique_ptr<SpeechEngine> {
@@ -81,6 +80,7 @@ struct Rig
                        auto e = std::make_unique<FakeEngine>(&engineCalls);
                        e->status = engineStatus;
                        e->dictionaryFolders = &dictionaryFolders;
+                       e->prepared = &prepared;
                        e->dictionaryProblems = dictionaryProblems;
                        return e;
                    }};
@@ -173,6 +173,9 @@ void tst_Tape::loadTapeCountsLinesAndEnablesTheButtons()
     QCOMPARE(rig.tape.GetTapeCount(), 3);
     QCOMPARE(rig.tape.GetTapePos(), 0);
     QCOMPARE(rig.tape.TapeData()[1].Text, QStringLiteral("次は、市役所前です。"));
+    // Every text of the tape is made ahead while the lamp test runs.
+    QCOMPARE(rig.prepared.size(), 3);
+    QCOMPARE(rig.prepared[1], QStringLiteral("次は、市役所前です。"));
     QVERIFY(rig.host.frameEnabled);
     QVERIFY(rig.host.buttonsEnabled);
     // Without an engine the table is read but nothing is enabled.
@@ -373,9 +376,14 @@ void tst_Tape::stopAndDialogReachTheEngine()
 {
     Rig rig;
     rig.tape.InitVoice();
+    // The dialog is asked for through its own seam, with the tape's engine.
+    const ScopedVoiceDialog dialog([&rig](SpeechEngine &engine, QWidget *owner, const QString &title) {
+        rig.engineCalls << QStringLiteral("dialog %1 %2 %3")
+                               .arg(owner ? "owner" : "none", title, &engine == rig.tape.objVoice() ? "tape's" : "other");
+    });
     rig.tape.TapeStop();
     rig.tape.TapeVoiceDialog();
-    QCOMPARE(rig.engineCalls, (QStringList{"stop", "dialog owner 音声の調節"}));
+    QCOMPARE(rig.engineCalls, (QStringList{"stop", "dialog owner 音声の調節 tape's"}));
     rig.tape.FreeVoice();
     rig.tape.TapeStop(); // without an engine: nothing happens
     rig.tape.TapeVoiceDialog();

@@ -7,6 +7,8 @@
 #include "FareBytes.h"
 #include "OptionControls.h"
 #include "SettingsBytes.h"
+#include "TestFiles.h"
+#include "VoiceFiles.h"
 #include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "sound/Mixer.h"
@@ -114,7 +116,6 @@ public:
         sound_.mixer().play(sound_.speechVoice(), speech_);
     }
     std::int32_t VoiceStatus() override { return 0; }
-    void VoiceDialog(QWidget *, const QString &) override {}
 
 private:
     SoundSystem &sound_;
@@ -304,6 +305,8 @@ private slots:
     void colourIsTaggedBt709();
     void mp4IndexComesBeforeTheMedia();
     void aFullFilesystemIsNamed();
+    void voiceGivenSpeaksTheTrip_data();
+    void voiceGivenSpeaksTheTrip();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -610,6 +613,13 @@ void tst_RenderTrip::refusalsLeaveNoFile_data()
     QTest::newRow("--ticket with a plug-in that is not there")
         << QStringList{fare, out, u"--ticket"_s, u"--settings"_s, path(u"lost-plugin.in4"_s)} << 1
         << u"整理券プラグイン %1 を読めません"_s.arg(path(u"lost.4SP"_s));
+    QTest::newRow("a voice without its file") << QStringList{fare, out, u"--voice"_s} << 2 << u"--voice"_s;
+    const QString cut = path(u"cut.htsvoice"_s);
+    testing::writeFile(cut, testing::smallVoice().left(testing::smallVoice().size() - 9));
+    QTest::newRow("a voice file cut short") << QStringList{fare, out, u"--voice"_s, cut} << 1
+                                            << cut + u": 音声ファイルとして使えません（"_s;
+    QTest::newRow("a voice file that is none") << QStringList{fare, out, u"--voice"_s, path(u"7.hy3"_s)} << 1
+                                               << path(u"7.hy3"_s) + u": 音声ファイルとして使えません（HTS 音声"_s;
 }
 
 void tst_RenderTrip::refusalsLeaveNoFile()
@@ -975,6 +985,26 @@ void tst_RenderTrip::aFullFilesystemIsNamed()
                  qPrintable(u"%1 KiB: %2"_s.arg(kib).arg(said)));
     }
     QVERIFY(failures > 0);
+// --voice speaks the tape with the voice file given (or espeak-ng) instead
+// of the one the user's voice settings name.
+void tst_RenderTrip::voiceGivenSpeaksTheTrip_data()
+{
+    QTest::addColumn<QString>("voice");
+    QTest::newRow("an HTS voice file") << path(u"small.htsvoice"_s);
+    QTest::newRow("espeak-ng") << u"espeak"_s;
+}
+
+void tst_RenderTrip::voiceGivenSpeaksTheTrip()
+{
+    QFETCH(QString, voice);
+    testing::writeFile(path(u"small.htsvoice"_s), testing::smallVoice());
+    const QString out = path(u"voiced.mkv"_s);
+    const Run trip = renderTrip(out, {u"--lossless"_s, u"--tape"_s, path(u"route7tp.csv"_s), u"--voice"_s, voice,
+                                      u"--to"_s, u"2"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    QVERIFY(QFileInfo(out).size() > 0);
+    // The tone voice the other renders speak with was not asked.
+    QVERIFY(spoken_.isEmpty());
 }
 
 QTEST_MAIN(tst_RenderTrip)

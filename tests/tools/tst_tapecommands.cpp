@@ -2,18 +2,20 @@
 
 #include "reslib/Cp932.h"
 #include "sound/AudioOutput.h"
-#include "sound/EspeakSynth.h"
 #include "sound/ReadingDictionary.h"
 #include "sound/VoiceEngine.h"
 
 #include "FareBytes.h"
 #include "ToolRun.h"
+#include "VoiceFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
 
 #include <cmath>
 
@@ -50,6 +52,8 @@ private slots:
     void sayWritesWhatLivePlaybackMixes();
     void sayUsageErrors_data();
     void sayUsageErrors();
+    void saySpeaksWithTheVoiceGiven_data();
+    void saySpeaksWithTheVoiceGiven();
     void sayNotesCharactersNoDictionaryHas_data();
     void sayNotesCharactersNoDictionaryHas();
 
@@ -331,10 +335,14 @@ void tst_TapeCommands::sayWritesWhatLivePlaybackMixes()
     QCOMPARE(runTool({"say", text, wav}).status, 0);
     QFile f(wav);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll().mid(44);
+    const QByteArray file = f.readAll();
+    const QByteArray bytes = file.mid(44);
     const auto *written = reinterpret_cast<const std::int16_t *>(bytes.constData());
+    // Mixed at the voice's own rate, whichever voice speaks.
+    std::uint32_t rate = 0;
+    std::memcpy(&rate, file.constData() + 24, sizeof rate);
 
-    NullAudioOutput out(EspeakSynth::sampleRate());
+    NullAudioOutput out(static_cast<int>(rate));
     auto engine = VoiceEngine::create(out.mixer(), 0, dir_.filePath("voice.ini"));
     QVERIFY(engine);
     engine->VoiceSpeak(text);
@@ -359,6 +367,58 @@ void tst_TapeCommands::sayUsageErrors_data()
     QTest::newRow("too many") << QStringList{"say", "a", "b.wav", "c"} << 2;
     QTest::newRow("dict without a file") << QStringList{"say", "--reading", "text", "--dict"} << 2;
     QTest::newRow("dict file missing") << QStringList{"say", "--reading", "--dict", "/nonexistent/yomi.csv", "text"} << 1;
+    QTest::newRow("voice without a file") << QStringList{"say", "text", "a.wav", "--voice"} << 2;
+}
+
+void tst_TapeCommands::saySpeaksWithTheVoiceGiven_data()
+{
+    QTest::addColumn<QByteArray>("voice"); // the voice file's bytes; "espeak" names espeak-ng, "missing" no file
+    QTest::addColumn<bool>("equals");       // --voice=FILE rather than --voice FILE
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("rate"); // of the WAV written
+    QTest::addColumn<QString>("message");
+    const QByteArray good = testing::smallVoice();
+    QTest::newRow("an HTS voice") << good << false << 0 << 16000 << "";
+    QTest::newRow("an HTS voice, with =") << good << true << 0 << 16000 << "";
+    QTest::newRow("espeak-ng") << QByteArray("espeak") << false << 0 << 22050 << "";
+    QTest::newRow("cut short") << good.left(good.size() - 20) << false << 1 << 0
+                               << "音声ファイルとして使えません（STREAM_TREE[LF0] の位置がファイルの終わりを越えています";
+    QTest::newRow("for another language") << testing::smallVoiceWith("HTS_TTS_JPN", "HTS_TTS_ENG") << false << 1 << 0
+                                          << "音声ファイルとして使えません（日本語の音声ではありません（FULLCONTEXT_FORMAT が「HTS_TTS_ENG」））";
+    QTest::newRow("missing") << QByteArray("missing") << false << 1 << 0 << "音声ファイルとして使えません（読み込めません";
+}
+
+void tst_TapeCommands::saySpeaksWithTheVoiceGiven()
+{
+    QFETCH(QByteArray, voice);
+    QFETCH(bool, equals);
+    QFETCH(int, status);
+    QFETCH(int, rate);
+    QFETCH(QString, message);
+    QString file = QString::fromLatin1(voice);
+    if (voice != "espeak") {
+        file = dir_.filePath(QStringLiteral("voice-%1.htsvoice").arg(QTest::currentDataTag()));
+        if (voice != "missing")
+            QVERIFY(writeFile(file, voice));
+    }
+    const QString wav = dir_.filePath(QStringLiteral("voice-%1.wav").arg(QTest::currentDataTag()));
+    const QStringList voiceArgs = equals ? QStringList{"--voice=" + file} : QStringList{"--voice", file};
+    const Run r = runTool(QStringList{"say"} + voiceArgs + QStringList{"発車します。", wav});
+    QCOMPARE(r.status, status);
+    QFile f(wav);
+    if (status != 0) {
+        // Named, with the reason, and no WAV written.
+        QVERIFY2(r.err.startsWith(file + QStringLiteral(": ")) && r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.err.contains(wav + QStringLiteral(" は作成していません")));
+        QVERIFY(!f.exists());
+        return;
+    }
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    std::uint32_t written = 0;
+    std::memcpy(&written, bytes.constData() + 24, sizeof written);
+    QCOMPARE(int(written), rate);
+    QVERIFY(bytes.size() > 44 + rate / 4); // a quarter of a second at least
 }
 
 void tst_TapeCommands::sayUsageErrors()

@@ -55,7 +55,6 @@ struct RecordingEngine : SpeechEngine
     void VoiceStop() override {}
     void VoiceSpeak(const QString &text) override { spoken->append(text); }
     std::int32_t VoiceStatus() override { return 0; }
-    void VoiceDialog(QWidget *, const QString &) override {}
 };
 
 // A route of `n` stops: names 停1..停n, ticket number = stop, column k of

@@ -37,7 +37,6 @@ struct SilentVoice : SpeechEngine
     void VoiceStop() override {}
     void VoiceSpeak(const QString &) override {}
     std::int32_t VoiceStatus() override { return 0; }
-    void VoiceDialog(QWidget *, const QString &) override {}
 };
 
 void click(QWidget *w)

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program on a machine that lacks parts of the platform: this
-// suite runs with fontconfig shown the system's fonts without the IPA faces
-// and espeak-ng pointed at a folder without its data (see CMakeLists.txt),
-// as where fonts-ipafont-* or espeak-ng-data are not installed.
+// suite runs with fontconfig shown the system's fonts without the IPA faces,
+// espeak-ng pointed at a folder without its data and no HTS voice in the
+// system's data folders (see CMakeLists.txt), as where fonts-ipafont-*,
+// espeak-ng-data and the voice packages are not installed.
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"

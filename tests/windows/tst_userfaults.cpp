@@ -82,7 +82,6 @@ public:
         voice_->VoiceSpeak(text);
     }
     std::int32_t VoiceStatus() override { return voice_->VoiceStatus(); }
-    void VoiceDialog(QWidget *owner, const QString &title) override { voice_->VoiceDialog(owner, title); }
 
 private:
     std::unique_ptr<VoiceEngine> voice_;
@@ -97,7 +96,6 @@ struct NotingEngine final : SpeechEngine
     void VoiceStop() override {}
     void VoiceSpeak(const QString &text) override { *spoken << text; }
     std::int32_t VoiceStatus() override { return 0; }
-    void VoiceDialog(QWidget *, const QString &) override {}
 };
 
 // While it lives, this thread meets file permissions as any user does, even

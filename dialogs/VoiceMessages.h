@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "sound/HtsVoiceFile.h"
+#include "sound/VoiceCatalog.h"
+
+#include <QString>
+
+namespace kerubara {
+
+// What is wrong with a voice file, as people read it ("途中で切れています").
+QString voiceFaultText(const VoiceFileCheck &check);
+// "FILE: 音声ファイルとして使えません（reason）。"
+QString voiceRefusedText(const QString &file, const VoiceFileCheck &check);
+// The one notice saying why the voice speaking is not the one wanted and
+// which package brings the better voice; empty when there is nothing to say.
+QString voiceNoticeText(const VoiceNotice &notice);
+
+} // namespace kerubara
