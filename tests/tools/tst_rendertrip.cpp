@@ -985,6 +985,8 @@ void tst_RenderTrip::aFullFilesystemIsNamed()
                  qPrintable(u"%1 KiB: %2"_s.arg(kib).arg(said)));
     }
     QVERIFY(failures > 0);
+}
+
 // --voice speaks the tape with the voice file given (or espeak-ng) instead
 // of the one the user's voice settings name.
 void tst_RenderTrip::voiceGivenSpeaksTheTrip_data()
