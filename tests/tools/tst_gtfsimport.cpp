@@ -190,6 +190,14 @@ void tst_GtfsImport::ticketNumbersAndFareColumns_data()
         << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A⑴,Z1\nB,停B,Z1\nC,停C,Z2\nD,停D,Z2\nE,停E,Z3\n"}}
         << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}}
         << QStringLiteral("停留所名「停A⑴」は Shift-JIS で表せないため「停A(1)」としました。");
+    QTest::newRow("lines ended by CR alone, with blank lines")
+        << Files{{"stops.txt", "stop_id,stop_name,zone_id\rA,停A,Z1\r\rB,停B,Z1\rC,停C,Z2\rD,停D,Z2\rE,停E,Z3\r\r"}}
+        << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}} << QString();
+    QTest::newRow("a fault in another route's trip does not stop this one")
+        << Files{{"routes.txt", "route_id,route_short_name\nR,7\nQ,8\n"},
+                 {"trips.txt", "route_id,trip_id\nR,T\nQ,U\n"},
+                 {"stop_times.txt", miniFeed().value("stop_times.txt") + "U,8:00:00,8:00:00,A,1,0\nU,8:05:00,8:05:00,B,1,0\n"}}
+        << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}} << QString();
 }
 
 // The written fare data: each stop's ticket number, the fares from the stop
