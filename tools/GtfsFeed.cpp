@@ -179,13 +179,15 @@ std::optional<Feed> Feed::open(const QString &path, FeedError *error)
     }
 
     // The known files at the top, or in the one folder inside holding them.
+    // A device or a pipe of a known name counts, to be refused when read.
     const QDir top(path);
     QHash<QString, QStringList> folders;
     const QStringList inside = top.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &folder : QStringList{QString()} + inside) {
         const QDir dir(top.filePath(folder));
         for (const QString &name : knownFiles()) {
-            if (QFileInfo(dir.filePath(name)).isFile())
+            const QFileInfo file(dir.filePath(name));
+            if (file.exists() && !file.isDir())
                 folders[folder] << name;
         }
     }

@@ -5,7 +5,6 @@
 #include "reslib/BoundedRead.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -13,20 +12,29 @@ namespace kerubara::datatool {
 
 bool openForReading(QFile &file, QString *why)
 {
-    const QFileInfo info(file.fileName());
-    if (!info.exists()) {
+    QString reason;
+    switch (openRegularFile(file, &reason)) {
+    case FileOpening::Opened:
+        return true;
+    case FileOpening::Missing:
         *why = QStringLiteral("ファイルが見つかりません。");
         return false;
-    }
-    if (info.isDir()) {
+    case FileOpening::Folder:
         *why = QStringLiteral("フォルダーです。ファイルを指定してください。");
         return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString());
+    case FileOpening::NotRegular:
+        *why = notRegularFileText();
         return false;
+    case FileOpening::Failed:
+        break;
     }
-    return true;
+    *why = QStringLiteral("ファイルを開けません（%1）。").arg(reason);
+    return false;
+}
+
+QString notRegularFileText()
+{
+    return QStringLiteral("通常のファイルではありません（デバイスや名前付きパイプは読みません）。");
 }
 
 std::optional<QByteArray> readWholeFile(const QString &path, qint64 limit, const QString &format, QString *why)

@@ -17,8 +17,12 @@ class QTextStream;
 
 namespace kerubara::datatool {
 
-// Opens a file for reading, or says in Japanese why it cannot be read.
+// Opens a file for reading, or says in Japanese why it cannot be read. Only
+// a regular file is opened: a device or a named pipe is refused at once.
 bool openForReading(QFile &file, QString *why);
+
+// Why a device or a named pipe is not read (Japanese).
+QString notRegularFileText();
 
 // The whole of a file of at most `limit` bytes, or says in Japanese why not:
 // missing, a folder, unreadable, or larger than `limit` (then `format`, such
