@@ -11,7 +11,6 @@ namespace kerubara::farecsv {
 namespace {
 
 constexpr int kFieldCount = 2 + kFareColumns;
-constexpr int kMaxNameBytes = 0xFFFF;
 
 } // namespace
 
@@ -95,6 +94,15 @@ void warnAboutBlanks(const Blanks &blanks, std::vector<Problem> &warnings)
 
 } // namespace
 
+QString controlCharacterName(QChar c)
+{
+    if (c == u'\n' || c == u'\r')
+        return QStringLiteral("改行");
+    if (c == u'\t')
+        return QStringLiteral("タブ");
+    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
+}
+
 ReadResult fromCsv(const QByteArray &utf8)
 {
     ReadResult result;
@@ -143,16 +151,20 @@ ReadResult fromCsv(const QByteArray &utf8)
         const QString &name = fields[0];
         qsizetype bad = -1;
         rec.chimei = cp932::encode(name, &bad);
+        const auto control = std::find_if(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
         if (bad >= 0) {
             const QString ch = name.mid(bad, name[bad].isHighSurrogate() ? 2 : 1);
             const auto ucs4 = ch.toUcs4();
             const uint code = ucs4.isEmpty() ? 0 : ucs4.front();
             result.problems.push_back({row.line, QStringLiteral("停留所名「%1」の「%2」（U+%3）は Shift-JIS で表せない文字です。")
                                                      .arg(name, ch, QStringLiteral("%1").arg(code, 4, 16, QChar(u'0')).toUpper())});
-        } else if (rec.chimei.size() > kMaxNameBytes) {
+        } else if (rec.chimei.size() > kMaxFareNameBytes) {
             result.problems.push_back({row.line, QStringLiteral("停留所名が長すぎます（%1バイト、65535バイトまで）。").arg(rec.chimei.size())});
+        } else if (control != name.cend()) {
+            result.problems.push_back({row.line, QStringLiteral("停留所名に制御文字（%1）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。")
+                                                     .arg(controlCharacterName(*control))});
         }
-        bool rowOk = bad < 0 && rec.chimei.size() <= kMaxNameBytes;
+        bool rowOk = bad < 0 && rec.chimei.size() <= kMaxFareNameBytes && control == name.cend();
         for (int f = 1; f < kFieldCount; ++f) {
             const QString cell = f < fields.size() ? fields[f] : QString();
             std::optional<std::int16_t> v;

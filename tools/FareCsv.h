@@ -45,9 +45,12 @@ inline constexpr qint64 kMaxCsvBytes = qint64(64) << 20;
 // and blank cells read as 0, which one warning counts, and rows of nothing
 // but blank cells are no stops (a warning names them too). Numbers must be
 // decimal integers in -32768..32767; the stop name must be expressible in
-// code page 932 and fit in 65535 bytes; at most 301 rows. Every problem found
-// is reported with its line.
+// code page 932, fit in 65535 bytes and hold no control character; at most
+// 301 rows. Every problem found is reported with its line.
 ReadResult fromCsv(const QByteArray &utf8);
+
+// A control character as a message names it: 改行, タブ or U+XXXX.
+QString controlCharacterName(QChar c);
 
 // A decimal integer in the signed 16-bit range, blanks around it allowed.
 using datatool::parseInt16;

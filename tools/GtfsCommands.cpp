@@ -5,6 +5,7 @@
 #include "reslib/ProgramInfo.h"
 #include "settings/SettingsFile.h"
 #include "tools/DataTool.h"
+#include "tools/FareCommands.h"
 #include "tools/GtfsImport.h"
 #include "tools/ToolFiles.h"
 
@@ -216,6 +217,12 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         existingYomi = *bytes;
     }
 
+    const QString farePath = dir.filePath(route.number + QStringLiteral(".hy3"));
+    const std::optional<QByteArray> fares = serializeFareFile(route.records);
+    if (!fares) {
+        err << farePath << ": " << fareFileRefusalText(*fareFileRefusal(route.records)) << '\n';
+        return unchanged();
+    }
     const QByteArray tape = gtfs::tapeFileBytes(route.announcements);
     const TapeDataResult check = readTapeData(tape);
     if (check.error || check.records != route.announcements) {
@@ -228,7 +235,7 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         return 1;
     }
     const std::vector<OutputFile> files{
-        {dir.filePath(route.number + QStringLiteral(".hy3")), serializeFareFile(route.records)},
+        {farePath, *fares},
         {dir.filePath(route.number + QStringLiteral("tp.csv")), tape},
         {yomiPath, gtfs::mergedReadings(existingYomi, route.readings)},
         {dir.filePath(QStringLiteral("route.in4")), settingsfile::bytes(*settings)},

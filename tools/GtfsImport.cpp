@@ -623,24 +623,57 @@ std::vector<TapeRecord> announcementsOf(const std::vector<QString> &names, const
 
 namespace {
 
+// A stop name without control characters, which the fare data cannot hold:
+// a line break (CRLF as one) or a TAB becomes a space, any other goes.
+QString withoutControlCharacters(const QString &name)
+{
+    QString clean;
+    clean.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (c == u'\r' && i + 1 < name.size() && name[i + 1] == u'\n')
+            continue; // its LF makes the space
+        if (c == u'\r' || c == u'\n' || c == u'\t')
+            clean += u' ';
+        else if (c.category() != QChar::Other_Control)
+            clean += c;
+    }
+    return clean;
+}
+
 // The names the fare data and the announcements carry, one per stop; a name
-// with a character Shift-JIS lacks even in its compatibility form is an error.
+// with a character Shift-JIS lacks even in its compatibility form, or longer
+// than the fare data holds, is an error. Control characters are cleaned out
+// with a warning.
 std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
                                                   QStringList &warnings, FeedError *error)
 {
     std::vector<QString> names;
+    QSet<QString> cleaned;
     for (const StopTime &s : stops) {
         const StopInfo &stop = data.stops[s.stopId];
+        const QString written = withoutControlCharacters(stop.name);
+        if (written != stop.name && !cleaned.contains(s.stopId)) {
+            cleaned.insert(s.stopId);
+            warnings << QStringLiteral("停留所「%1」（stop_id %2）の名前にある改行やタブは空白に、そのほかの制御文字は取り除きました。")
+                            .arg(written, s.stopId);
+        }
         QString bad;
-        const std::optional<QString> name = storableName(stop.name, &bad);
+        const std::optional<QString> name = storableName(written, &bad);
         if (!name) {
             *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
                       QStringLiteral("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
                           .arg(stop.name, s.stopId, bad, codePoint(bad))};
             return std::nullopt;
         }
-        if (*name != stop.name)
-            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(stop.name, *name);
+        if (*name != written)
+            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(written, *name);
+        if (const qsizetype bytes = cp932::encode(*name).size(); bytes > kMaxFareNameBytes) {
+            *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
+                      QStringLiteral("停留所「%1…」（stop_id %2）の名前が長すぎます（%3バイト。運賃データの停留所名は65535バイトまでです）。")
+                          .arg(name->left(20), s.stopId, QString::number(bytes))};
+            return std::nullopt;
+        }
         names.push_back(*name);
     }
     return names;

@@ -212,6 +212,7 @@ void tst_FareCsv::refusesBadRowsNamingTheLine_data()
     QTest::newRow("blank cells do not hide a bad one") << headerLine() + "駅,,abc\n" << 2 << QStringLiteral("Col1 の値「abc」");
     QTest::newRow("name outside shift-jis") << headerLine() + dataRow("한국") << 2 << "U+D55C";
     QTest::newRow("empty file") << QByteArray() << 0 << "空";
+    QTest::newRow("a line break in a name") << headerLine() + dataRow("\"駅\n前\"") << 2 << QStringLiteral("制御文字（改行）");
 }
 
 void tst_FareCsv::refusesBadRowsNamingTheLine()

@@ -132,6 +132,8 @@ class tst_GtfsImport : public QObject
 private slots:
     void ticketNumbersAndFareColumns_data();
     void ticketNumbersAndFareColumns();
+    void controlCharactersInNamesAreCleaned_data();
+    void controlCharactersInNamesAreCleaned();
     void readingsInEitherTranslationFormat_data();
     void readingsInEitherTranslationFormat();
     void badFeedIsNamedAndWritesNothing_data();
@@ -236,6 +238,33 @@ void tst_GtfsImport::ticketNumbersAndFareColumns()
         QCOMPARE(cp932::decode(route[0].chimei), QStringLiteral("停A(1)"));
 }
 
+void tst_GtfsImport::controlCharactersInNamesAreCleaned_data()
+{
+    QTest::addColumn<QByteArray>("written"); // stop A's name in stops.txt
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("a line break in quotes") << QByteArray("\"停\nA\"") << QStringLiteral("停 A");
+    QTest::newRow("a CRLF in quotes") << QByteArray("\"停\r\nA\"") << QStringLiteral("停 A");
+    QTest::newRow("a TAB") << QByteArray("停\tA") << QStringLiteral("停 A");
+    QTest::newRow("NUL and other control characters go") << QByteArray("停\0A\x01\x7F", 8) << QStringLiteral("停A");
+}
+
+// A name holding control characters is stored cleaned, as the strip and the
+// announcements can show it, and the summary names the stop.
+void tst_GtfsImport::controlCharactersInNamesAreCleaned()
+{
+    QFETCH(QByteArray, written);
+    QFETCH(QString, stored);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files["stops.txt"].replace("A,停A,", "A," + written + ",");
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool({"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path(), dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QCOMPARE(cp932::decode(readRoute(dir.filePath("out/7.hy3")).at(0).chimei), stored);
+    QVERIFY2(run.out.contains(QStringLiteral("注意: 停留所「%1」（stop_id A）の名前にある改行やタブ").arg(stored)), qPrintable(run.out));
+}
+
 void tst_GtfsImport::readingsInEitherTranslationFormat_data()
 {
     QTest::addColumn<QByteArray>("translations");
@@ -309,6 +338,9 @@ void tst_GtfsImport::badFeedIsNamedAndWritesNothing_data()
         << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A,Z1\nB,停B,Z1\nC,バス🚌停,Z2\nD,停D,Z2\nE,停E,Z3\n"}}
         << kept << QStringList() << false << QStringLiteral("stops.txt: 4行目: 停留所「バス🚌停」");
     QTest::newRow("a damaged zip") << none << kept << QStringList() << true << QStringLiteral("feed.zip");
+    QTest::newRow("a name longer than the fare data holds")
+        << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A,Z1\nB," + QByteArray("停").repeated(33000) + ",Z1\nC,停C,Z2\nD,停D,Z2\nE,停E,Z3\n"}}
+        << kept << QStringList() << false << QStringLiteral("stops.txt: 3行目: 停留所「停停停");
     QByteArray stops = "stop_id,stop_name\n";
     QByteArray times = "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n";
     for (int s = 1; s <= 302; ++s) {
