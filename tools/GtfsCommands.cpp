@@ -13,11 +13,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
-#include <memory>
 
 namespace kerubara::datatool {
 namespace {
@@ -97,34 +95,6 @@ bool hasChimes(const QString &folder)
     return !folder.isEmpty()
         && std::all_of(gtfs::chimeFiles().begin(), gtfs::chimeFiles().end(),
                        [&](const QString &f) { return QFileInfo(dir.filePath(f)).isFile(); });
-}
-
-struct OutputFile
-{
-    QString path;
-    QByteArray bytes;
-};
-
-// Writes every file aside first and puts them in place only when all were
-// written, so that a failure leaves the folder as it was.
-bool writeAll(const std::vector<OutputFile> &files, QTextStream &err)
-{
-    std::vector<std::unique_ptr<QSaveFile>> pending;
-    for (const OutputFile &f : files) {
-        auto file = std::make_unique<QSaveFile>(f.path);
-        if (!file->open(QIODevice::WriteOnly) || file->write(f.bytes) != f.bytes.size() || !file->flush()) {
-            err << f.path << QStringLiteral(": 書き込めません（") << file->errorString() << QStringLiteral("）。\n");
-            return false;
-        }
-        pending.push_back(std::move(file));
-    }
-    for (std::size_t i = 0; i < pending.size(); ++i) {
-        if (!pending[i]->commit()) {
-            err << files[i].path << QStringLiteral(": 書き込みに失敗しました（") << pending[i]->errorString() << QStringLiteral("）。\n");
-            return false;
-        }
-    }
-    return true;
 }
 
 int refuse(QTextStream &err, const gtfs::FeedError &error)
@@ -240,8 +210,14 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         {yomiPath, gtfs::mergedReadings(existingYomi, route.readings)},
         {dir.filePath(QStringLiteral("route.in4")), settingsfile::bytes(*settings)},
     };
-    if (!writeAll(files, err))
+    switch (writeFilesTogether(files, err)) {
+    case FilesWritten::All:
+        break;
+    case FilesWritten::None:
         return unchanged();
+    case FilesWritten::Some:
+        return 1;
+    }
 
     out << QStringLiteral("系統: ") << route.routeId << QStringLiteral("（") << route.routeName << QStringLiteral("） → 系統番号 ")
         << route.number << '\n';

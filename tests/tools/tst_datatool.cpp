@@ -9,12 +9,14 @@
 #include "settings/SettingsFile.h"
 #include "sound/DataIo.h"
 #include "tools/FareCsv.h"
+#include "tools/ToolFiles.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -33,6 +35,15 @@ QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every file in a folder, hidden ones too, with its bytes.
+QMap<QString, QByteArray> folderContents(const QString &folder)
+{
+    QMap<QString, QByteArray> all;
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        all.insert(name, readAll(QDir(folder).filePath(name)));
+    return all;
 }
 
 } // namespace
@@ -58,6 +69,8 @@ private slots:
     void oversizedFilesAreRefusedUnread();
     void devicesAndPipesAreRefusedAtOnce_data();
     void devicesAndPipesAreRefusedAtOnce();
+    void filesWrittenTogetherOrNotAtAll_data();
+    void filesWrittenTogetherOrNotAtAll();
     void userTextNeverFillsAPlaceholder_data();
     void userTextNeverFillsAPlaceholder();
     void checkNotesTicketNumbersThePanelCannotShow_data();
@@ -340,6 +353,47 @@ void tst_DataTool::devicesAndPipesAreRefusedAtOnce()
     QTEST(tool.exitCode(), "status");
     const QString said = QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
     QVERIFY2(said.contains(named + QStringLiteral(": 通常のファイルではありません")), qPrintable(said));
+}
+
+void tst_DataTool::filesWrittenTogetherOrNotAtAll_data()
+{
+    QTest::addColumn<QList<bool>>("existing"); // which of the four files are there before
+    QTest::addColumn<int>("failing");          // the file that cannot be put in place, -1 none
+
+    QTest::newRow("all four replaced") << QList<bool>{true, true, false, true} << -1;
+    QTest::newRow("the last fails: the three before are put back") << QList<bool>{true, true, true, true} << 3;
+    QTest::newRow("the third fails: a new first one goes again") << QList<bool>{false, true, true, false} << 2;
+}
+
+// Files written together are all new, or the folder is as it was: the files
+// already replaced when one fails get their old contents back.
+void tst_DataTool::filesWrittenTogetherOrNotAtAll()
+{
+    QFETCH(QList<bool>, existing);
+    QFETCH(int, failing);
+    QTemporaryDir work;
+    std::vector<datatool::OutputFile> files;
+    for (int i = 0; i < 4; ++i) {
+        files.push_back({work.filePath(QStringLiteral("file%1").arg(i)), "new " + QByteArray::number(i)});
+        if (existing[i])
+            QVERIFY(testing::writeFile(files.back().path, "old " + QByteArray::number(i)));
+    }
+    const auto before = folderContents(work.path());
+    QString said;
+    QTextStream err(&said);
+    const datatool::FilesWritten written = datatool::writeFilesTogether(files, err, [&](QSaveFile &file) {
+        return (failing < 0 || file.fileName() != files[static_cast<std::size_t>(failing)].path) && file.commit();
+    });
+    err.flush();
+    if (failing < 0) {
+        QCOMPARE(written, datatool::FilesWritten::All);
+        QCOMPARE(folderContents(work.path()), (QMap<QString, QByteArray>{{"file0", "new 0"}, {"file1", "new 1"}, {"file2", "new 2"}, {"file3", "new 3"}}));
+        QVERIFY2(said.isEmpty(), qPrintable(said));
+        return;
+    }
+    QCOMPARE(written, datatool::FilesWritten::None);
+    QCOMPARE(folderContents(work.path()), before);
+    QVERIFY2(said.startsWith(files[static_cast<std::size_t>(failing)].path + QStringLiteral(": 書き込みに失敗しました")), qPrintable(said));
 }
 
 void tst_DataTool::userTextNeverFillsAPlaceholder_data()
