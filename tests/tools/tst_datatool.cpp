@@ -156,7 +156,7 @@ void tst_DataTool::hy3FailureLeavesNoOrUnchangedOutput()
 {
     QTemporaryDir work;
     const QString csv = work.filePath("bad.csv");
-    QVERIFY(testing::writeFile(csv, "Chimei,SeirikenNo\n駅,1\n"));
+    QVERIFY(testing::writeFile(csv, "Chimei,Fare\n駅,1\n"));
     const QString fresh = work.filePath("fresh.hy3");
     const QString existing = work.filePath("existing.hy3");
     QVERIFY(testing::writeFile(existing, testing::routeBytes(2)));

@@ -213,6 +213,10 @@ void tst_FareCsv::refusesBadRowsNamingTheLine_data()
     QTest::newRow("name outside shift-jis") << headerLine() + dataRow("한국") << 2 << "U+D55C";
     QTest::newRow("empty file") << QByteArray() << 0 << "空";
     QTest::newRow("a line break in a name") << headerLine() + dataRow("\"駅\n前\"") << 2 << QStringLiteral("制御文字（改行）");
+    QTest::newRow("a column the fare data has not") << QByteArray("Chimei,Fare\n駅,1\n") << 1 << QStringLiteral("「Fare」");
+    QTest::newRow("a column named twice") << QByteArray("Chimei,Col1,Col1\n駅,1,2\n") << 1 << QStringLiteral("「Col1」が2回");
+    QTest::newRow("no column of stop names") << QByteArray("SeirikenNo,Col1\n1,2\n") << 1 << QStringLiteral("「Chimei」");
+    QTest::newRow("more cells than the header names") << QByteArray("Chimei,Col1\n駅,1,2\n") << 2 << QStringLiteral("列の数が3");
 }
 
 void tst_FareCsv::refusesBadRowsNamingTheLine()
@@ -261,6 +265,11 @@ void tst_FareCsv::blankCellsReadAsZeroWithOneWarning_data()
         << QStringList{QStringLiteral("3: 全部で3行")};
     QTest::newRow("blank cells past the last column")
         << headerLine().chopped(1) + ",,\n" + dataRow("駅").chopped(1) + ", \n" << 1 << 1 << 230 << QStringList{};
+    QTest::newRow("a header of the columns used, in any order")
+        << QByteArray("Col1,Chimei,SeirikenNo\n230,駅,1\n") << 1 << 1 << 230
+        << QStringList{QStringLiteral("1: 見出しにない149列（Col2～Col150）")};
+    QTest::newRow("a header of stop names alone") << QByteArray("Chimei,,\n駅\n") << 1 << 0 << 0
+                                                  << QStringList{QStringLiteral("1: 見出しにない151列（SeirikenNo、Col1～Col150）")};
 }
 
 void tst_FareCsv::blankCellsReadAsZeroWithOneWarning()
