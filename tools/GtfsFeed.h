@@ -18,7 +18,6 @@
 #include <optional>
 #include <vector>
 
-
 namespace kerubara::gtfs {
 
 // Why a feed cannot be used: the file (as the user finds it: a path, or
