@@ -6,19 +6,28 @@
 // and the peak resident memory of the process. Run one size a process for
 // its own peak, e.g.
 //   bench_gtfs --benchmark_filter='BM_GtfsRoutesLongTrip/stops:40000'
+//
+// And a hostile one: a small .zip whose stop_times.txt unpacks to 100 or
+// 500 MiB, imported in a process of its own (this program started again with
+// --import) for its time and its peak resident memory (aimed under 400 MiB).
 
 #include "tools/DataTool.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 #include <zip.h>
 
-#include <sys/resource.h>
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -170,11 +179,120 @@ BENCHMARK(BM_GtfsRoutesLongTrip)
     ->Arg(40000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+// One route of 30 stops run by as many trips as it takes for stop_times.txt
+// to reach `mebibytes` MiB, every trip at the same times, so that it packs
+// small. The text goes through a file beside the zip: it is never held.
+bool writeHugeZip(const QString &path, int mebibytes)
+{
+    constexpr int kTripStops = 30;
+    const QString textPath = path + QStringLiteral(".stop_times");
+    QFile text(textPath);
+    if (!text.open(QIODevice::WriteOnly))
+        return false;
+    const qint64 target = qint64(mebibytes) << 20;
+    QByteArray chunk = "trip_id,arrival_time,departure_time,stop_id,stop_sequence,pickup_type\n";
+    QByteArray trips = "route_id,trip_id,direction_id\n";
+    for (int t = 0; text.size() + chunk.size() < target; ++t) {
+        const QByteArray id = "T" + QByteArray::number(t);
+        trips += "R1," + id + ",0\n";
+        for (int s = 0; s < kTripStops; ++s) {
+            const QByteArray at = "7:" + QByteArray::number(10 + s) + ":00";
+            chunk += id + "," + at + "," + at + ",S" + QByteArray::number(s) + "," + QByteArray::number(s + 1) + ",0\n";
+        }
+        if (chunk.size() > (1 << 20)) {
+            if (text.write(chunk) != chunk.size())
+                return false;
+            chunk.clear();
+        }
+    }
+    if (text.write(chunk) != chunk.size())
+        return false;
+    text.close();
+
+    QHash<QString, QByteArray> files;
+    files.insert(QStringLiteral("routes.txt"), "route_id,route_short_name\nR1,1\n");
+    QByteArray stops = "stop_id,stop_name,zone_id\n";
+    for (int s = 0; s < kTripStops; ++s)
+        stops += "S" + QByteArray::number(s) + "," + QStringLiteral("停留所%1").arg(s).toUtf8() + ",Z" + QByteArray::number(s / 3) + "\n";
+    files.insert(QStringLiteral("stops.txt"), stops);
+    files.insert(QStringLiteral("trips.txt"), trips);
+    files.insert(QStringLiteral("fare_attributes.txt"), "fare_id,price\nF,200\n");
+    files.insert(QStringLiteral("fare_rules.txt"), "fare_id,route_id\nF,R1\n");
+    int error = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive)
+        return false;
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        zip_file_add(archive, it.key().toUtf8().constData(),
+                     zip_source_buffer(archive, it.value().constData(), static_cast<zip_uint64_t>(it.value().size()), 0), 0);
+    zip_file_add(archive, "stop_times.txt", zip_source_file(archive, QFile::encodeName(textPath).constData(), 0, -1), 0);
+    const bool written = zip_close(archive) == 0;
+    QFile::remove(textPath);
+    return written;
+}
+
+// The child: one import, then its status and peak resident memory in KiB.
+int importChild(const QStringList &args)
+{
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int status = kerubara::datatool::run(args, outStream, errStream);
+    errStream.flush();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("imported %d %ld\n", status, usage.ru_maxrss);
+    if (status != 0)
+        std::fprintf(stderr, "%s", err.toLocal8Bit().constData());
+    return status;
+}
+
+void BM_GtfsImportHugeStopTimes(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString feed = dir.filePath(QStringLiteral("huge.zip"));
+    if (!writeHugeZip(feed, static_cast<int>(state.range(0)))) {
+        state.SkipWithError("the feed could not be written");
+        return;
+    }
+    const QStringList args{QStringLiteral("--import"), QStringLiteral("gtfs"), feed, QStringLiteral("--route"),
+                           QStringLiteral("R1"), QStringLiteral("--chimes"), dir.path(), dir.filePath(QStringLiteral("out"))};
+    double peakMiB = 0;
+    for (auto _ : state) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer clock;
+        clock.start();
+        child.start(QCoreApplication::applicationFilePath(), args);
+        child.waitForFinished(-1);
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        const QList<QByteArray> answer = child.readAllStandardOutput().trimmed().split(' ');
+        if (answer.size() != 3 || answer[0] != "imported" || answer[1] != "0") {
+            state.SkipWithError("the import failed");
+            return;
+        }
+        peakMiB = std::max(peakMiB, answer[2].toDouble() / 1024);
+    }
+    state.counters["peak_MiB"] = peakMiB;
+    state.counters["zip_KiB"] = static_cast<double>(QFileInfo(feed).size()) / 1024;
+}
+BENCHMARK(BM_GtfsImportHugeStopTimes)
+    ->ArgName("stop_times_MiB")
+    ->Arg(100)
+    ->Arg(500)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && QByteArray(argv[1]) == "--import") {
+        QCoreApplication app(argc, argv);
+        return importChild(QCoreApplication::arguments().mid(2));
+    }
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -84,7 +84,7 @@ bool writeRoute(const QString &folder)
     }
     QFile fare(folder + QStringLiteral("/1.hy3"));
     QFile broadcast(folder + QStringLiteral("/1tp.csv"));
-    const QByteArray fareBytes = serializeFareFile(records);
+    const QByteArray fareBytes = serializeFareFile(records).value_or(QByteArray());
     return fare.open(QIODevice::WriteOnly) && fare.write(fareBytes) == fareBytes.size()
         && broadcast.open(QIODevice::WriteOnly) && broadcast.write(tape) == tape.size();
 }

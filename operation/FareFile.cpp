@@ -8,6 +8,8 @@
 #include <QIODevice>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace kerubara {
 namespace {
 
@@ -93,8 +95,30 @@ QString fareFileTooLargeText()
         + QStringLiteral(" までです。運賃データではないか、壊れています。");
 }
 
-QByteArray serializeFareFile(const std::vector<FareFileRecord> &records)
+std::optional<FareFileRefusal> fareFileRefusal(const std::vector<FareFileRecord> &records)
 {
+    using Reason = FareFileRefusal::Reason;
+    if (records.size() > static_cast<std::size_t>(kFareRows))
+        return FareFileRefusal{Reason::TooManyRecords, 0, static_cast<qsizetype>(records.size())};
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const QByteArray &name = records[k].chimei;
+        const int record = static_cast<int>(k) + 1;
+        if (name.size() > kMaxFareNameBytes)
+            return FareFileRefusal{Reason::NameTooLong, record, name.size()};
+        const auto control = std::find_if(name.cbegin(), name.cend(), [](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return b < 0x20 || b == 0x7F;
+        });
+        if (control != name.cend())
+            return FareFileRefusal{Reason::ControlCharacter, record, static_cast<unsigned char>(*control)};
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> serializeFareFile(const std::vector<FareFileRecord> &records)
+{
+    if (fareFileRefusal(records))
+        return std::nullopt;
     QByteArray out;
     qsizetype size = 2;
     for (const auto &r : records)

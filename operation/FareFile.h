@@ -34,6 +34,8 @@ struct FareFileRecord
 };
 
 inline constexpr int kFareRecordFixedBytes = 304;
+// The longest stop name its 16-bit length holds, in bytes.
+inline constexpr int kMaxFareNameBytes = 0xFFFF;
 
 // The largest file the format holds: the count and 301 records with names of
 // 65535 bytes. Anything larger is not fare data, and is refused unread.
@@ -64,9 +66,29 @@ struct FareFileScan
 // so a damaged file cannot exhaust memory.
 FareFileScan scanFareFile(QIODevice &device, int maxRecords = kFareRows);
 
-// The bytes of a fare data file holding `records` (the count is their number).
-// Names longer than 65535 bytes cannot be stored; the caller checks first.
-QByteArray serializeFareFile(const std::vector<FareFileRecord> &records);
+// What keeps records from being written as a fare data file.
+struct FareFileRefusal
+{
+    enum class Reason {
+        TooManyRecords,   // more than 301: `value` is their number
+        NameTooLong,      // over kMaxFareNameBytes: `value` is its bytes
+        ControlCharacter, // `value` is the byte (below 0x20, or 0x7F)
+    };
+    Reason reason = Reason::TooManyRecords;
+    int record = 0; // 1-based, the record whose name it is
+    qsizetype value = 0;
+};
+
+// Why `records` cannot be written, or nothing when they can: at most 301
+// records, each name at most 65535 bytes and free of control characters,
+// which the strip would cut the name at (Shift-JIS never uses a byte below
+// 0x20 or 0x7F within a character, so any such byte is one).
+std::optional<FareFileRefusal> fareFileRefusal(const std::vector<FareFileRecord> &records);
+
+// The bytes of a fare data file holding `records` (the count is their
+// number); nothing when fareFileRefusal() refuses them, so that no writer
+// produces a file the readers refuse or show cut short.
+std::optional<QByteArray> serializeFareFile(const std::vector<FareFileRecord> &records);
 
 // The in-memory record of a file record (the name decoded from code page 932).
 FareRecord toFareRecord(const FareFileRecord &record);

@@ -65,7 +65,7 @@ FareLoadResult OperatingState::LoadFareFile(const QString &path, std::int16_t se
     if (!info.exists())
         throw VbError(VbError::FileNotFound);
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    if (openRegularFile(file) != FileOpening::Opened) // a folder, a device or a pipe too
         throw VbError(VbError::PathFileAccess);
 
     // No more is read than the largest fare data file can hold.

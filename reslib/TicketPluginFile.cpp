@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reslib/TicketPluginFile.h"
 
+#include "reslib/BoundedRead.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -411,16 +412,22 @@ TicketPluginRead parseTicketPlugin(QByteArrayView bytes)
 
 TicketPluginRead readTicketPlugin(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {std::nullopt, {0, QStringLiteral("ファイルが見つかりません。")}};
-    if (!info.isFile())
-        return {std::nullopt, {0, QStringLiteral("ファイルではありません。")}};
-    if (info.size() > kMaxTicketPluginBytes)
-        return {std::nullopt, {0, QStringLiteral("ファイルが大きすぎます（1 MiB まで）。")}};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, {0, QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString())}};
+    QString reason;
+    switch (openRegularFile(file, &reason)) {
+    case FileOpening::Opened:
+        break;
+    case FileOpening::Missing:
+        return {std::nullopt, {0, QStringLiteral("ファイルが見つかりません。")}};
+    case FileOpening::Folder:
+        return {std::nullopt, {0, QStringLiteral("ファイルではありません。")}};
+    case FileOpening::NotRegular:
+        return {std::nullopt, {0, QStringLiteral("通常のファイルではありません（デバイスや名前付きパイプは読みません）。")}};
+    case FileOpening::Failed:
+        return {std::nullopt, {0, QStringLiteral("ファイルを開けません（%1）。").arg(reason)}};
+    }
+    if (file.size() > kMaxTicketPluginBytes)
+        return {std::nullopt, {0, QStringLiteral("ファイルが大きすぎます（1 MiB まで）。")}};
     // Read one byte past the limit, in case the file grew since it was sized.
     return parseTicketPlugin(file.read(kMaxTicketPluginBytes + 1));
 }

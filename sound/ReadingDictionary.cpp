@@ -225,11 +225,20 @@ ReadingDictionary ReadingDictionary::readFile(const QString &path, std::vector<D
     // file is not one.
     constexpr qint64 kMaxDictionaryBytes = qint64(4) << 20;
     QFile file(path);
-    if (!file.exists())
+    QString reason;
+    switch (openRegularFile(file, &reason)) {
+    case FileOpening::Opened:
+        break;
+    case FileOpening::Missing:
         return {};
-    if (!file.open(QIODevice::ReadOnly)) {
+    case FileOpening::Folder:
+    case FileOpening::NotRegular:
         if (problems)
-            problems->push_back({0, QStringLiteral("読み込めません（%1）。").arg(file.errorString())});
+            problems->push_back({0, QStringLiteral("通常のファイルではありません（デバイスや名前付きパイプは読みません）。")});
+        return {};
+    case FileOpening::Failed:
+        if (problems)
+            problems->push_back({0, QStringLiteral("読み込めません（%1）。").arg(reason)});
         return {};
     }
     BoundedRead read = readBounded(file, kMaxDictionaryBytes);

@@ -3,6 +3,7 @@
 #include "sound/SoundSystem.h"
 
 #include "reslib/ApiSleep.h"
+#include "reslib/BoundedRead.h"
 #include "reslib/ProgramInfo.h"
 #include "sound/MidiRenderer.h"
 #include "sound/MidiStream.h"
@@ -152,7 +153,7 @@ std::shared_ptr<const PcmBuffer> SoundSystem::loadWave(const QString &file)
     if (auto sound = cache_.find(cacheKey))
         return sound;
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
+    if (openRegularFile(f) != FileOpening::Opened)
         return nullptr;
     auto sound = decodeWav(f.readAll(), output_->sampleRate());
     cache_.insert(cacheKey, sound);
@@ -164,7 +165,7 @@ std::shared_ptr<const PcmBuffer> SoundSystem::loadWave(const QString &file)
 QByteArray SoundSystem::loadMidi(const QString &file) const
 {
     QFile f(file);
-    if (MidiRenderer::soundFontPath().isEmpty() || !f.open(QIODevice::ReadOnly))
+    if (MidiRenderer::soundFontPath().isEmpty() || openRegularFile(f) != FileOpening::Opened)
         return {};
     return MidiRenderer::standardMidiData(f.readAll());
 }

@@ -2,6 +2,7 @@
 
 #include "sound/mdlM_Tape.h"
 
+#include "reslib/BoundedRead.h"
 #include "reslib/OsInfo.h"
 #include "reslib/Seams.h"
 #include "sound/SoundSystem.h"
@@ -54,7 +55,7 @@ void mdlM_Tape::LoadTape(const QString &folder, const QString &route)
         return;
     loadReadingDictionaries(folder);
     QFile file(tapeFilePath(folder, route));
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (openRegularFile(file) != FileOpening::Opened) {
         clearTable();
         host_.setTapeFrameEnabled(false);
         return;

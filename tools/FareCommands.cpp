@@ -259,8 +259,28 @@ int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &e
         err << csvPath << QStringLiteral(": 停留所が1件だけです。この運賃データでは区間1も設定できません。\n");
 
     // The file is written aside and moved into place only when complete.
-    const QByteArray data = serializeFareFile(read.records);
-    return writeOutputFile(hy3Path, [&](QIODevice &out) { return out.write(data) == data.size(); }, err);
+    const std::optional<QByteArray> data = serializeFareFile(read.records);
+    if (!data) {
+        err << hy3Path << ": " << fareFileRefusalText(*fareFileRefusal(read.records)) << '\n';
+        err << hy3Path << QStringLiteral(" は作成・変更していません。\n");
+        return 1;
+    }
+    return writeOutputFile(hy3Path, [&](QIODevice &out) { return out.write(*data) == data->size(); }, err);
+}
+
+QString fareFileRefusalText(const FareFileRefusal &refusal)
+{
+    switch (refusal.reason) {
+    case FareFileRefusal::Reason::TooManyRecords:
+        return QStringLiteral("停留所が%1件あります。運賃データに入る停留所は301件までです。").arg(refusal.value);
+    case FareFileRefusal::Reason::NameTooLong:
+        return QStringLiteral("record %1: 停留所名が長すぎます（%2バイト。運賃データの停留所名は65535バイトまでです）。")
+            .arg(QString::number(refusal.record), QString::number(refusal.value));
+    case FareFileRefusal::Reason::ControlCharacter:
+        break;
+    }
+    return QStringLiteral("record %1: 停留所名に制御文字（%2）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。")
+        .arg(QString::number(refusal.record), farecsv::controlCharacterName(QChar(static_cast<char16_t>(refusal.value))));
 }
 
 int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)

@@ -21,6 +21,9 @@ int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err);
 std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &err);
 int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &err);
 
+// Why records cannot be written as fare data (Japanese, naming the record).
+QString fareFileRefusalText(const FareFileRefusal &refusal);
+
 // The panel has fare cells for ticket numbers 1 to 12 only.
 inline constexpr int kPanelTickets = 12;
 

@@ -11,7 +11,6 @@ namespace kerubara::farecsv {
 namespace {
 
 constexpr int kFieldCount = 2 + kFareColumns;
-constexpr int kMaxNameBytes = 0xFFFF;
 
 } // namespace
 
@@ -47,10 +46,10 @@ bool isBlank(const QString &field)
 }
 
 // The fields of a row without the blank cells a spreadsheet saves past the
-// last column of the sheet.
-QStringList withoutBlankTail(QStringList fields)
+// last of its `columns` columns.
+QStringList withoutBlankTail(QStringList fields, qsizetype columns)
 {
-    while (fields.size() > kFieldCount && isBlank(fields.back()))
+    while (fields.size() > columns && isBlank(fields.back()))
         fields.removeLast();
     return fields;
 }
@@ -83,6 +82,22 @@ QString columnName(int field)
     return field == 1 ? QStringLiteral("SeirikenNo") : QStringLiteral("Col") + QString::number(field - 1);
 }
 
+// The columns a header leaves out, as "SeirikenNo、Col3～Col150".
+QString absentColumns(const std::vector<int> &fieldOf)
+{
+    QStringList spans;
+    for (int f = 1; f < kFieldCount; ++f) {
+        if (std::find(fieldOf.cbegin(), fieldOf.cend(), f) != fieldOf.cend())
+            continue;
+        int last = f;
+        while (last != 1 && last + 1 < kFieldCount && std::find(fieldOf.cbegin(), fieldOf.cend(), last + 1) == fieldOf.cend())
+            ++last;
+        spans << (last == f ? columnName(f) : columnName(f) + u'～' + columnName(last));
+        f = last;
+    }
+    return spans.join(u'、');
+}
+
 void warnAboutBlanks(const Blanks &blanks, std::vector<Problem> &warnings)
 {
     if (blanks.cells > 0)
@@ -94,6 +109,49 @@ void warnAboutBlanks(const Blanks &blanks, std::vector<Problem> &warnings)
 }
 
 } // namespace
+
+namespace {
+
+// The field of a record (0 the name, 1 the ticket number, 1 + c column c)
+// each column of the CSV holds, as its header names them, in any order;
+// nothing, with a problem, when a name is unknown or comes twice, or the
+// stop name's column is missing.
+std::optional<std::vector<int>> fieldsOfColumns(const csv::Row &head, std::vector<Problem> &problems)
+{
+    const QStringList names = header();
+    const QStringList columns = withoutBlankTail(head.fields, 0);
+    std::vector<int> fields;
+    auto refuse = [&](const QString &message) {
+        problems.push_back({head.line, message});
+        return std::nullopt;
+    };
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const QString name = columns[i].trimmed();
+        const auto field = static_cast<int>(names.indexOf(name));
+        if (name.isEmpty())
+            return refuse(QStringLiteral("見出しの%1列目が空です。列の名前（Chimei、SeirikenNo、Col1～Col150）を書いてください。").arg(i + 1));
+        if (field < 0)
+            return refuse(QStringLiteral("見出しの%1列目「%2」は運賃データの列の名前（Chimei、SeirikenNo、Col1～Col150）ではありません。")
+                              .arg(QString::number(i + 1), name));
+        if (std::find(fields.cbegin(), fields.cend(), field) != fields.cend())
+            return refuse(QStringLiteral("見出しに列「%1」が2回あります。").arg(name));
+        fields.push_back(field);
+    }
+    if (std::find(fields.cbegin(), fields.cend(), 0) == fields.cend())
+        return refuse(QStringLiteral("見出しに停留所名の列「Chimei」がありません（1行目に「Chimei,SeirikenNo,Col1,…」のように列の名前が必要です）。"));
+    return fields;
+}
+
+} // namespace
+
+QString controlCharacterName(QChar c)
+{
+    if (c == u'\n' || c == u'\r')
+        return QStringLiteral("改行");
+    if (c == u'\t')
+        return QStringLiteral("タブ");
+    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
+}
 
 ReadResult fromCsv(const QByteArray &utf8)
 {
@@ -109,18 +167,16 @@ ReadResult fromCsv(const QByteArray &utf8)
     }
 
     const csv::Row &head = parsed.rows.front();
-    QStringList trimmed;
-    for (const QString &f : withoutBlankTail(head.fields))
-        trimmed.append(f.trimmed());
-    if (trimmed != header()) {
-        result.problems.push_back({head.line, QStringLiteral("見出しの行が「Chimei,SeirikenNo,Col1,…,Col150」（152列）ではありません。")});
+    const std::optional<std::vector<int>> fieldOf = fieldsOfColumns(head, result.problems);
+    if (!fieldOf)
         return result;
-    }
+    const auto columns = static_cast<qsizetype>(fieldOf->size());
+    const auto nameColumn = static_cast<qsizetype>(std::find(fieldOf->cbegin(), fieldOf->cend(), 0) - fieldOf->cbegin());
 
     Blanks blanks;
     std::vector<csv::Row> rows;
     for (std::size_t k = 1; k < parsed.rows.size(); ++k) {
-        csv::Row row{parsed.rows[k].line, withoutBlankTail(parsed.rows[k].fields)};
+        csv::Row row{parsed.rows[k].line, withoutBlankTail(parsed.rows[k].fields, columns)};
         if (std::all_of(row.fields.cbegin(), row.fields.cend(), isBlank))
             blanks.emptyRow(row.line);
         else
@@ -134,27 +190,34 @@ ReadResult fromCsv(const QByteArray &utf8)
 
     for (const csv::Row &row : rows) {
         const QStringList &fields = row.fields;
-        if (fields.size() > kFieldCount) {
-            result.problems.push_back({row.line, QStringLiteral("列の数が%1です（停留所名、整理券番号、Col1～Col150 の152列までです）。")
-                                                     .arg(fields.size())});
+        if (fields.size() > columns) {
+            result.problems.push_back({row.line, QStringLiteral("列の数が%1です（見出しにある%2列までです）。")
+                                                     .arg(QString::number(fields.size()), QString::number(columns))});
             continue;
         }
         FareFileRecord rec;
-        const QString &name = fields[0];
+        const QString name = fields.value(nameColumn);
         qsizetype bad = -1;
         rec.chimei = cp932::encode(name, &bad);
+        const auto control = std::find_if(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
         if (bad >= 0) {
             const QString ch = name.mid(bad, name[bad].isHighSurrogate() ? 2 : 1);
             const auto ucs4 = ch.toUcs4();
             const uint code = ucs4.isEmpty() ? 0 : ucs4.front();
             result.problems.push_back({row.line, QStringLiteral("停留所名「%1」の「%2」（U+%3）は Shift-JIS で表せない文字です。")
                                                      .arg(name, ch, QStringLiteral("%1").arg(code, 4, 16, QChar(u'0')).toUpper())});
-        } else if (rec.chimei.size() > kMaxNameBytes) {
+        } else if (rec.chimei.size() > kMaxFareNameBytes) {
             result.problems.push_back({row.line, QStringLiteral("停留所名が長すぎます（%1バイト、65535バイトまで）。").arg(rec.chimei.size())});
+        } else if (control != name.cend()) {
+            result.problems.push_back({row.line, QStringLiteral("停留所名に制御文字（%1）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。")
+                                                     .arg(controlCharacterName(*control))});
         }
-        bool rowOk = bad < 0 && rec.chimei.size() <= kMaxNameBytes;
-        for (int f = 1; f < kFieldCount; ++f) {
-            const QString cell = f < fields.size() ? fields[f] : QString();
+        bool rowOk = bad < 0 && rec.chimei.size() <= kMaxFareNameBytes && control == name.cend();
+        for (qsizetype i = 0; i < columns; ++i) {
+            const int f = (*fieldOf)[static_cast<std::size_t>(i)];
+            if (f == 0)
+                continue;
+            const QString cell = fields.value(i);
             std::optional<std::int16_t> v;
             if (isBlank(cell)) {
                 blanks.cell(row.line, columnName(f));
@@ -176,10 +239,14 @@ ReadResult fromCsv(const QByteArray &utf8)
         if (rowOk)
             result.records.push_back(std::move(rec));
     }
-    if (!result.problems.empty())
+    if (!result.problems.empty()) {
         result.records.clear();
-    else
-        warnAboutBlanks(blanks, result.warnings);
+        return result;
+    }
+    if (columns < kFieldCount)
+        result.warnings.push_back({head.line, QStringLiteral("見出しにない%1列（%2）はすべての停留所で 0 として読みました。")
+                                                  .arg(QString::number(kFieldCount - columns), absentColumns(*fieldOf))});
+    warnAboutBlanks(blanks, result.warnings);
     return result;
 }
 

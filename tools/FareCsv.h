@@ -40,14 +40,19 @@ struct ReadResult
 // to spare. A larger file is not a fare CSV.
 inline constexpr qint64 kMaxCsvBytes = qint64(64) << 20;
 
-// Reads a fare CSV (UTF-8) as a spreadsheet saves it. A row has up to 152
-// fields: the stop name, the ticket number and Col1..Col150; a shorter row
-// and blank cells read as 0, which one warning counts, and rows of nothing
-// but blank cells are no stops (a warning names them too). Numbers must be
-// decimal integers in -32768..32767; the stop name must be expressible in
-// code page 932 and fit in 65535 bytes; at most 301 rows. Every problem found
-// is reported with its line.
+// Reads a fare CSV (UTF-8) as a spreadsheet saves it. Its header names the
+// columns it has, in any order: Chimei (the stop name, required),
+// SeirikenNo (the ticket number) and Col1..Col150; the columns it leaves out
+// are 0 in every stop, which one warning says. A shorter row and blank cells
+// read as 0, which one warning counts, and rows of nothing but blank cells
+// are no stops (a warning names them too). Numbers must be decimal integers
+// in -32768..32767; the stop name must be expressible in code page 932, fit
+// in 65535 bytes and hold no control character; at most 301 rows. Every
+// problem found is reported with its line.
 ReadResult fromCsv(const QByteArray &utf8);
+
+// A control character as a message names it: 改行, タブ or U+XXXX.
+QString controlCharacterName(QChar c);
 
 // A decimal integer in the signed 16-bit range, blanks around it allowed.
 using datatool::parseInt16;

@@ -7,6 +7,7 @@
 #include "reslib/TicketPluginFile.h"
 #include "settings/SettingsFile.h"
 #include "tools/DataTool.h"
+#include "tools/FareCommands.h"
 #include "tools/GtfsImport.h"
 #include "tools/ReadingNotes.h"
 #include "tools/ToolFiles.h"
@@ -14,11 +15,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
-#include <memory>
 
 namespace kerubara::datatool {
 namespace {
@@ -107,34 +106,6 @@ bool hasChimes(const QString &folder)
     return !folder.isEmpty()
         && std::all_of(gtfs::chimeFiles().begin(), gtfs::chimeFiles().end(),
                        [&](const QString &f) { return QFileInfo(dir.filePath(f)).isFile(); });
-}
-
-struct OutputFile
-{
-    QString path;
-    QByteArray bytes;
-};
-
-// Writes every file aside first and puts them in place only when all were
-// written, so that a failure leaves the folder as it was.
-bool writeAll(const std::vector<OutputFile> &files, QTextStream &err)
-{
-    std::vector<std::unique_ptr<QSaveFile>> pending;
-    for (const OutputFile &f : files) {
-        auto file = std::make_unique<QSaveFile>(f.path);
-        if (!file->open(QIODevice::WriteOnly) || file->write(f.bytes) != f.bytes.size() || !file->flush()) {
-            err << f.path << QStringLiteral(": 書き込めません（") << file->errorString() << QStringLiteral("）。\n");
-            return false;
-        }
-        pending.push_back(std::move(file));
-    }
-    for (std::size_t i = 0; i < pending.size(); ++i) {
-        if (!pending[i]->commit()) {
-            err << files[i].path << QStringLiteral(": 書き込みに失敗しました（") << pending[i]->errorString() << QStringLiteral("）。\n");
-            return false;
-        }
-    }
-    return true;
 }
 
 // The fares column of gtfs-routes: their range, or why there is none.
@@ -273,6 +244,12 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         existingYomi = *bytes;
     }
 
+    const QString farePath = dir.filePath(route.number + QStringLiteral(".hy3"));
+    const std::optional<QByteArray> fares = serializeFareFile(route.records);
+    if (!fares) {
+        err << farePath << ": " << fareFileRefusalText(*fareFileRefusal(route.records)) << '\n';
+        return unchanged();
+    }
     const QByteArray tape = gtfs::tapeFileBytes(route.announcements);
     const TapeDataResult check = readTapeData(tape);
     if (check.error || check.records != route.announcements) {
@@ -285,13 +262,19 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         return 1;
     }
     const std::vector<OutputFile> files{
-        {dir.filePath(route.number + QStringLiteral(".hy3")), serializeFareFile(route.records)},
+        {farePath, *fares},
         {dir.filePath(route.number + QStringLiteral("tp.csv")), tape},
         {yomiPath, gtfs::mergedReadings(existingYomi, route.readings)},
         {dir.filePath(QStringLiteral("route.in4")), settingsfile::bytes(*settings)},
     };
-    if (!writeAll(files, err))
+    switch (writeFilesTogether(files, err)) {
+    case FilesWritten::All:
+        break;
+    case FilesWritten::None:
         return unchanged();
+    case FilesWritten::Some:
+        return 1;
+    }
     warnings << stopNameNotes(route, yomiPath);
 
     out << QStringLiteral("系統: ") << route.routeId << QStringLiteral("（") << route.routeName << QStringLiteral("） → 系統番号 ")

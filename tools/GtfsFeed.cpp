@@ -5,12 +5,14 @@
 #include "reslib/BoundedRead.h"
 #include "tools/ToolFiles.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 
 #include <zip.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace kerubara::gtfs {
@@ -65,52 +67,49 @@ QString zipErrorText(zip_error_t *e)
     return QString::fromLocal8Bit(zip_error_strerror(e));
 }
 
-// The whole of one entry, checked against its size and its checksum.
-std::optional<QByteArray> readEntry(zip_t *archive, zip_uint64_t index, const QString &shown, FeedError *error)
+// One entry of a .zip as a device to read from, checked against its recorded
+// size when it ends.
+class ZipEntryDevice : public QIODevice
 {
-    zip_stat_t st;
-    zip_stat_init(&st);
-    if (zip_stat_index(archive, index, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) {
-        *error = {shown, 0, QStringLiteral("zip の中のファイルの情報を読めません（") + zipErrorText(zip_get_error(archive)) + u'）'};
-        return std::nullopt;
+public:
+    ZipEntryDevice(zip_file_t *file, zip_uint64_t size)
+        : file_(file)
+        , size_(size)
+    {
     }
-    if (st.size > static_cast<zip_uint64_t>(Feed::kMaxFileBytes)) {
-        *error = {shown, 0, sizeLimitText()};
-        return std::nullopt;
-    }
-    const std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive, index, 0));
-    if (!file) {
-        *error = {shown, 0, QStringLiteral("zip の中のファイルを開けません（") + zipErrorText(zip_get_error(archive)) + u'）'};
-        return std::nullopt;
-    }
-    // Read as the data comes, whatever size the entry claims: a damaged
-    // entry ends early, and memory grows only with what is really there.
-    QByteArray bytes;
-    constexpr qsizetype kChunk = qsizetype(1) << 20;
-    for (;;) {
-        const qsizetype at = bytes.size();
-        bytes.resize(at + kChunk);
-        const zip_int64_t n = zip_fread(file.get(), bytes.data() + at, static_cast<zip_uint64_t>(kChunk));
-        bytes.resize(at + std::max<qsizetype>(0, static_cast<qsizetype>(n)));
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const zip_int64_t n = zip_fread(file_.get(), data, static_cast<zip_uint64_t>(maxSize));
         if (n < 0) {
-            *error = {shown, 0, QStringLiteral("zip の中のファイルが壊れていて読めません（") + zipErrorText(zip_file_get_error(file.get())) + u'）'};
-            return std::nullopt;
+            setErrorString(zipErrorText(zip_file_get_error(file_.get())));
+            return -1;
         }
-        if (n == 0)
-            break;
-        if (bytes.size() > Feed::kMaxFileBytes) {
-            *error = {shown, 0, sizeLimitText()};
-            return std::nullopt;
+        read_ += static_cast<zip_uint64_t>(n);
+        if (n == 0 && read_ != size_) {
+            setErrorString(QStringLiteral("大きさが記録と違います"));
+            return -1;
         }
+        return n;
     }
-    if (static_cast<zip_uint64_t>(bytes.size()) != st.size) {
-        *error = {shown, 0, QStringLiteral("zip の中のファイルが壊れていて読めません（大きさが記録と違います）。")};
-        return std::nullopt;
-    }
-    return bytes;
-}
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    std::unique_ptr<zip_file_t, ZipFileCloser> file_;
+    zip_uint64_t size_;
+    zip_uint64_t read_ = 0;
+};
 
 } // namespace
+
+// The .zip a feed's files are read from, and the bytes libzip reads it in.
+struct Feed::Zip
+{
+    QByteArray bytes;
+    std::unique_ptr<zip_t, ZipCloser> archive;
+};
 
 QString FeedError::text() const
 {
@@ -119,43 +118,47 @@ QString FeedError::text() const
     return file + QStringLiteral(": ") + message;
 }
 
-QString Table::value(const csv::Row &row, int index)
+QString Columns::value(const csv::Row &row, int index)
 {
     return index >= 0 && index < row.fields.size() ? row.fields[index].trimmed() : QString();
 }
 
-std::optional<Table> Table::parse(const QString &file, const QByteArray &bytes, const QStringList &required,
-                                  FeedError *error)
+bool Columns::readHeader(const csv::Row &head, const QStringList &required, FeedError *error)
 {
-    csv::ParseResult parsed = csv::parse(bytes);
-    if (parsed.error) {
-        *error = {file, parsed.error->line, parsed.error->message};
-        return std::nullopt;
-    }
-    if (parsed.rows.empty()) {
-        *error = {file, 1, QStringLiteral("見出しの行がありません（1行目に列の名前が必要です）。")};
-        return std::nullopt;
-    }
-    Table table;
-    table.file = file;
-    const csv::Row &head = parsed.rows.front();
     for (int i = 0; i < head.fields.size(); ++i) {
         const QString name = head.fields[i].trimmed();
-        if (!table.columns_.contains(name))
-            table.columns_.insert(name, i);
+        if (!columns_.contains(name))
+            columns_.insert(name, i);
     }
     QStringList missing;
     for (const QString &name : required) {
-        if (!table.columns_.contains(name))
+        if (!columns_.contains(name))
             missing << name;
     }
-    if (!missing.isEmpty()) {
-        *error = {file, head.line, QStringLiteral("見出しに必要な列「") + missing.join(QStringLiteral("」「"))
-                                       + QStringLiteral("」がありません。")};
-        return std::nullopt;
+    if (missing.isEmpty())
+        return true;
+    *error = {file, head.line, QStringLiteral("見出しに必要な列「") + missing.join(QStringLiteral("」「"))
+                                   + QStringLiteral("」がありません。")};
+    return false;
+}
+
+bool TableReader::finish(FeedError *error) const
+{
+    switch (reader_->failure()) {
+    case csv::Reader::Failure::None:
+        return true;
+    case csv::Reader::Failure::Syntax:
+        *error = {file, reader_->error()->line, reader_->error()->message};
+        return false;
+    case csv::Reader::Failure::TooLarge:
+        *error = {file, 0, sizeLimitText()};
+        return false;
+    case csv::Reader::Failure::ReadFailed:
+        break;
     }
-    table.rows.assign(std::make_move_iterator(parsed.rows.begin() + 1), std::make_move_iterator(parsed.rows.end()));
-    return table;
+    *error = {file, 0, (zipped_ ? QStringLiteral("zip の中のファイルが壊れていて読めません（") : QStringLiteral("読み込みに失敗しました（"))
+                           + device_->errorString() + QStringLiteral("）。")};
+    return false;
 }
 
 std::optional<Feed> Feed::open(const QString &path, FeedError *error)
@@ -176,13 +179,15 @@ std::optional<Feed> Feed::open(const QString &path, FeedError *error)
     }
 
     // The known files at the top, or in the one folder inside holding them.
+    // A device or a pipe of a known name counts, to be refused when read.
     const QDir top(path);
     QHash<QString, QStringList> folders;
     const QStringList inside = top.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &folder : QStringList{QString()} + inside) {
         const QDir dir(top.filePath(folder));
         for (const QString &name : knownFiles()) {
-            if (QFileInfo(dir.filePath(name)).isFile())
+            const QFileInfo file(dir.filePath(name));
+            if (file.exists() && !file.isDir())
                 folders[folder] << name;
         }
     }
@@ -194,19 +199,15 @@ std::optional<Feed> Feed::open(const QString &path, FeedError *error)
     feed.prefix_ = QDir::cleanPath(dir.path()) + u'/';
     for (const QString &name : folders.value(*folder)) {
         const QString file = QDir::cleanPath(dir.filePath(name));
-        QString why;
-        std::optional<QByteArray> bytes = readWholeFile(file, kMaxFileBytes, QStringLiteral("フィードの1つのファイル"), &why);
-        if (!bytes) {
-            *error = {file, 0, why};
-            return std::nullopt;
-        }
-        feed.files_.insert(name, File{file, std::move(*bytes)});
+        feed.files_.insert(name, File{file, file, 0, {}});
     }
     return feed;
 }
 
 std::optional<Feed> Feed::fromZip(const QByteArray &zip, const QString &name, FeedError *error)
 {
+    auto held = std::make_shared<Zip>();
+    held->bytes = zip;
     zip_error_t zipError;
     zip_error_init(&zipError);
     auto fail = [&](const QString &why) {
@@ -214,11 +215,12 @@ std::optional<Feed> Feed::fromZip(const QByteArray &zip, const QString &name, Fe
         zip_error_fini(&zipError);
         return std::nullopt;
     };
-    zip_source_t *source = zip_source_buffer_create(zip.constData(), static_cast<zip_uint64_t>(zip.size()), 0, &zipError);
+    zip_source_t *source =
+        zip_source_buffer_create(held->bytes.constData(), static_cast<zip_uint64_t>(held->bytes.size()), 0, &zipError);
     if (!source)
         return fail(zipErrorText(&zipError));
-    const std::unique_ptr<zip_t, ZipCloser> archive(zip_open_from_source(source, ZIP_RDONLY, &zipError));
-    if (!archive) {
+    held->archive.reset(zip_open_from_source(source, ZIP_RDONLY, &zipError));
+    if (!held->archive) {
         zip_source_free(source);
         return fail(zipErrorText(&zipError));
     }
@@ -227,9 +229,9 @@ std::optional<Feed> Feed::fromZip(const QByteArray &zip, const QString &name, Fe
     // Each known file by the folder it lies in: the top, or one folder down.
     QHash<QString, QStringList> folders;
     QHash<QString, zip_uint64_t> indexOf;
-    const zip_int64_t entries = zip_get_num_entries(archive.get(), 0);
+    const zip_int64_t entries = zip_get_num_entries(held->archive.get(), 0);
     for (zip_int64_t i = 0; i < entries; ++i) {
-        const char *entry = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
+        const char *entry = zip_get_name(held->archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
         if (!entry)
             continue;
         const QString path = QString::fromUtf8(entry);
@@ -249,12 +251,9 @@ std::optional<Feed> Feed::fromZip(const QByteArray &zip, const QString &name, Fe
     feed.prefix_ = name + u':' + (folder->isEmpty() ? QString() : *folder + u'/');
     for (const QString &file : folders.value(*folder)) {
         const QString path = folder->isEmpty() ? file : *folder + u'/' + file;
-        const QString shown = name + u':' + path;
-        std::optional<QByteArray> bytes = readEntry(archive.get(), indexOf.value(path), shown, error);
-        if (!bytes)
-            return std::nullopt;
-        feed.files_.insert(file, File{shown, std::move(*bytes)});
+        feed.files_.insert(file, File{name + u':' + path, {}, indexOf.value(path), {}});
     }
+    feed.zip_ = std::move(held);
     return feed;
 }
 
@@ -263,18 +262,86 @@ Feed Feed::fromFiles(const QHash<QString, QByteArray> &files, const QString &nam
     Feed feed;
     feed.prefix_ = name + u':';
     for (auto it = files.cbegin(); it != files.cend(); ++it)
-        feed.files_.insert(it.key(), File{feed.prefix_ + it.key(), it.value()});
+        feed.files_.insert(it.key(), File{feed.prefix_ + it.key(), {}, 0, it.value()});
     return feed;
 }
 
-std::optional<Table> Feed::table(const QString &file, const QStringList &required, FeedError *error) const
+std::unique_ptr<QIODevice> Feed::openFile(const File &file, QString *why) const
+{
+    if (zip_) {
+        zip_t *archive = zip_->archive.get();
+        zip_stat_t st;
+        zip_stat_init(&st);
+        if (zip_stat_index(archive, file.entry, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) {
+            *why = QStringLiteral("zip の中のファイルの情報を読めません（") + zipErrorText(zip_get_error(archive)) + u'）';
+            return nullptr;
+        }
+        if (st.size > static_cast<zip_uint64_t>(kMaxFileBytes)) {
+            *why = sizeLimitText();
+            return nullptr;
+        }
+        zip_file_t *entry = zip_fopen_index(archive, file.entry, 0);
+        if (!entry) {
+            *why = QStringLiteral("zip の中のファイルを開けません（") + zipErrorText(zip_get_error(archive)) + u'）';
+            return nullptr;
+        }
+        auto device = std::make_unique<ZipEntryDevice>(entry, st.size);
+        device->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        return device;
+    }
+    if (!file.path.isEmpty()) {
+        auto device = std::make_unique<QFile>(file.path);
+        if (!datatool::openForReading(*device, why))
+            return nullptr;
+        return device;
+    }
+    auto device = std::make_unique<QBuffer>();
+    device->setData(file.bytes);
+    device->open(QIODevice::ReadOnly);
+    return device;
+}
+
+std::optional<TableReader> Feed::rows(const QString &file, const QStringList &required, FeedError *error) const
 {
     const auto it = files_.constFind(file);
     if (it == files_.constEnd()) {
         *error = {prefix_ + file, 0, QStringLiteral("フィードにこのファイルがありません（必要なファイルです）。")};
         return std::nullopt;
     }
-    return Table::parse(it->shownName, it->bytes, required, error);
+    TableReader table;
+    table.file = it->shownName;
+    table.zipped_ = zip_ != nullptr;
+    QString why;
+    table.device_ = openFile(*it, &why);
+    if (!table.device_) {
+        *error = {it->shownName, 0, why};
+        return std::nullopt;
+    }
+    table.reader_ = std::make_unique<csv::Reader>(*table.device_, kMaxFileBytes);
+    csv::Row head;
+    if (!table.next(head)) {
+        if (table.finish(error))
+            *error = {table.file, 1, QStringLiteral("見出しの行がありません（1行目に列の名前が必要です）。")};
+        return std::nullopt;
+    }
+    if (!table.readHeader(head, required, error))
+        return std::nullopt;
+    return table;
+}
+
+std::optional<Table> Feed::table(const QString &file, const QStringList &required, FeedError *error) const
+{
+    std::optional<TableReader> reader = rows(file, required, error);
+    if (!reader)
+        return std::nullopt;
+    Table table;
+    static_cast<Columns &>(table) = *reader;
+    csv::Row row;
+    while (reader->next(row))
+        table.rows.push_back(std::move(row));
+    if (!reader->finish(error))
+        return std::nullopt;
+    return table;
 }
 
 } // namespace kerubara::gtfs

@@ -3,15 +3,18 @@
 #pragma once
 
 // A GTFS (GTFS-JP) feed as the data tool reads it: the text files of a folder
-// or of a .zip, each an RFC 4180 CSV whose columns are found by their names.
+// or of a .zip, each an RFC 4180 CSV whose columns are found by their names,
+// read whole or row by row.
 
 #include "tools/Csv.h"
 
 #include <QByteArray>
 #include <QHash>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -30,12 +33,11 @@ struct FeedError
     QString text() const;
 };
 
-// One file of the feed: its rows below the header, and its columns by name.
-class Table
+// The columns of a file of the feed, found by the names in its header.
+class Columns
 {
 public:
     QString file; // as FeedError names it
-    std::vector<csv::Row> rows;
 
     // The index of the column, or -1 when the header has none of that name.
     int column(const QString &name) const { return columns_.value(name, -1); }
@@ -44,24 +46,50 @@ public:
     // is missing or the row is short.
     static QString value(const csv::Row &row, int index);
 
-    // Parses the bytes of a file named `file` (UTF-8, with or without a byte
-    // order mark, CRLF or LF). The header row is required, and so is every
-    // column of `required`.
-    static std::optional<Table> parse(const QString &file, const QByteArray &bytes, const QStringList &required,
-                                      FeedError *error);
+protected:
+    // Takes the columns of the header row; false, with the error, when one
+    // of `required` is missing.
+    bool readHeader(const csv::Row &head, const QStringList &required, FeedError *error);
 
 private:
     QHash<QString, int> columns_;
 };
 
-// The feed's files: read from a folder, or from a .zip with libzip. The files
-// lie at the top or together in one folder inside.
+// One file of the feed: its rows below the header.
+class Table : public Columns
+{
+public:
+    std::vector<csv::Row> rows;
+};
+
+// One file of the feed read row by row: only the row at hand is held, so a
+// file of any size takes no more memory than its longest row.
+class TableReader : public Columns
+{
+public:
+    // The next row below the header; false at the end of the file, or when
+    // it cannot be read further (finish() says why).
+    bool next(csv::Row &row) { return reader_->next(row); }
+    // After the last row: false, with the error naming the file (and line),
+    // when the file was not read to its end.
+    bool finish(FeedError *error) const;
+
+private:
+    friend class Feed;
+    std::unique_ptr<QIODevice> device_;
+    std::unique_ptr<csv::Reader> reader_;
+    bool zipped_ = false;
+};
+
+// The feed's files: in a folder, or in a .zip read with libzip. The files
+// lie at the top or together in one folder inside. Opening a feed finds its
+// files; each is read when it is asked for, as a stream.
 class Feed
 {
 public:
-    // Reads the feed at `path`, a folder or a .zip file.
+    // The feed at `path`, a folder or a .zip file.
     static std::optional<Feed> open(const QString &path, FeedError *error);
-    // Reads a .zip held in memory; `name` is how messages call it.
+    // A .zip held in memory; `name` is how messages call it.
     static std::optional<Feed> fromZip(const QByteArray &zip, const QString &name, FeedError *error);
 
     // A feed of files held in memory, by their names ("stops.txt"); `name`
@@ -72,22 +100,31 @@ public:
     bool has(const QString &file) const { return files_.contains(file); }
     // A file of the feed as messages name it, whether the feed has it or not.
     QString shownName(const QString &file) const { return prefix_ + file; }
-    // The table of a file of the feed. A missing file, a broken CSV or a
-    // missing required column is an error naming the file (and line).
+    // The whole table of a file of the feed. A missing file, a broken CSV or
+    // a missing required column is an error naming the file (and line).
     std::optional<Table> table(const QString &file, const QStringList &required, FeedError *error) const;
+    // A file of the feed to read row by row, its header read and checked as
+    // table() does; each call reads the file from its start again.
+    std::optional<TableReader> rows(const QString &file, const QStringList &required, FeedError *error) const;
 
     // The largest file of a feed read, and the largest .zip.
     static constexpr qint64 kMaxFileBytes = qint64(512) << 20;
     static constexpr qint64 kMaxZipBytes = qint64(1) << 30;
 
 private:
+    struct Zip;
     struct File
     {
         QString shownName;
-        QByteArray bytes;
+        QString path;       // on disk, for a folder
+        quint64 entry = 0;  // its index, in a .zip
+        QByteArray bytes;   // held in memory
     };
+    std::unique_ptr<QIODevice> openFile(const File &file, QString *why) const;
+
     QHash<QString, File> files_; // by the file's own name ("stops.txt")
     QString prefix_;             // what comes before a file's name in messages
+    std::shared_ptr<Zip> zip_;   // the .zip the files are in, if any
 };
 
 } // namespace kerubara::gtfs

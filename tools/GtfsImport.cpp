@@ -46,7 +46,8 @@ struct TripInfo
     QString routeId;
     QString headsign;
     int direction = -1;
-    std::vector<StopTime> times; // in stop_sequence order once loaded
+    int stopCount = 0;           // its rows in stop_times.txt
+    std::vector<StopTime> times; // in stop_sequence order, read only for the trips used
 };
 
 struct RouteInfo
@@ -78,7 +79,7 @@ struct FeedData
     QString stopTimesFile;
 };
 
-FeedError rowError(const Table &table, const csv::Row &row, const QString &message)
+FeedError rowError(const Columns &table, const csv::Row &row, const QString &message)
 {
     return {table.file, row.line, message};
 }
@@ -99,14 +100,28 @@ std::optional<int> yen(QString text)
     return v && *v >= 0 ? std::optional<int>(*v) : std::nullopt;
 }
 
-// "H:MM:SS" (hours may pass 24) as seconds; nothing for any other text.
+// "H:MM:SS" (one to three digits of hours, which may pass 24) as seconds;
+// nothing for any other text. Read by hand: a feed has millions of them.
 std::optional<int> seconds(const QString &text)
 {
-    static const QRegularExpression time(QStringLiteral("^(\\d{1,3}):([0-5]\\d):([0-5]\\d)$"));
-    const QRegularExpressionMatch m = time.match(text);
-    if (!m.hasMatch())
+    const qsizetype colon = text.indexOf(u':');
+    if (colon < 1 || colon > 3 || text.size() != colon + 6 || text[colon + 3] != u':')
         return std::nullopt;
-    return m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toInt();
+    auto number = [&](qsizetype from, qsizetype to) {
+        int v = 0;
+        for (qsizetype i = from; i < to; ++i) {
+            if (text[i] < u'0' || text[i] > u'9')
+                return -1;
+            v = v * 10 + (text[i].unicode() - u'0');
+        }
+        return v;
+    };
+    const int hours = number(0, colon);
+    const int minutes = number(colon + 1, colon + 3);
+    const int secs = number(colon + 4, colon + 6);
+    if (hours < 0 || minutes < 0 || minutes > 59 || secs < 0 || secs > 59)
+        return std::nullopt;
+    return hours * 3600 + minutes * 60 + secs;
 }
 
 bool loadStops(const Feed &feed, FeedData &data, FeedError *error)
@@ -157,7 +172,7 @@ bool loadRoutes(const Feed &feed, FeedData &data, FeedError *error)
 
 bool loadTrips(const Feed &feed, FeedData &data, FeedError *error)
 {
-    const auto table = feed.table(QStringLiteral("trips.txt"), {QStringLiteral("route_id"), QStringLiteral("trip_id")}, error);
+    auto table = feed.rows(QStringLiteral("trips.txt"), {QStringLiteral("route_id"), QStringLiteral("trip_id")}, error);
     if (!table)
         return false;
     data.tripsFile = table->file;
@@ -165,8 +180,9 @@ bool loadTrips(const Feed &feed, FeedData &data, FeedError *error)
     const int id = table->column(QStringLiteral("trip_id"));
     const int headsign = table->column(QStringLiteral("trip_headsign"));
     const int direction = table->column(QStringLiteral("direction_id"));
-    for (const csv::Row &row : table->rows) {
-        TripInfo trip{Table::value(row, id), Table::value(row, route), Table::value(row, headsign), -1, {}};
+    csv::Row row;
+    while (table->next(row)) {
+        TripInfo trip{Table::value(row, id), Table::value(row, route), Table::value(row, headsign), -1, 0, {}};
         if (trip.id.isEmpty() || data.tripIndex.contains(trip.id)) {
             *error = rowError(*table, row, trip.id.isEmpty() ? QStringLiteral("trip_id が空です。")
                                                              : QStringLiteral("trip_id「%1」が2回あります。").arg(trip.id));
@@ -186,15 +202,18 @@ bool loadTrips(const Feed &feed, FeedData &data, FeedError *error)
         data.tripIndex.insert(trip.id, static_cast<qsizetype>(data.trips.size()));
         data.trips.push_back(std::move(trip));
     }
-    return true;
+    return table->finish(error);
 }
 
-bool loadStopTimes(const Feed &feed, FeedData &data, FeedError *error)
+// Reads stop_times.txt row by row. Without `kept`, checks every row and
+// counts the stops of each trip; with it, keeps the stops of those trips (by
+// their index), in stop_sequence order, and holds nothing of the others.
+bool readStopTimes(const Feed &feed, FeedData &data, const QSet<qsizetype> *kept, FeedError *error)
 {
-    const auto table = feed.table(QStringLiteral("stop_times.txt"),
-                                  {QStringLiteral("trip_id"), QStringLiteral("stop_id"), QStringLiteral("stop_sequence"),
-                                   QStringLiteral("arrival_time"), QStringLiteral("departure_time")},
-                                  error);
+    auto table = feed.rows(QStringLiteral("stop_times.txt"),
+                           {QStringLiteral("trip_id"), QStringLiteral("stop_id"), QStringLiteral("stop_sequence"),
+                            QStringLiteral("arrival_time"), QStringLiteral("departure_time")},
+                           error);
     if (!table)
         return false;
     data.stopTimesFile = table->file;
@@ -204,20 +223,27 @@ bool loadStopTimes(const Feed &feed, FeedData &data, FeedError *error)
     const int arrival = table->column(QStringLiteral("arrival_time"));
     const int departure = table->column(QStringLiteral("departure_time"));
     const int pickup = table->column(QStringLiteral("pickup_type"));
-    for (const csv::Row &row : table->rows) {
+    csv::Row row;
+    while (table->next(row)) {
         const QString tripId = Table::value(row, trip);
         const auto at = data.tripIndex.constFind(tripId);
         if (at == data.tripIndex.constEnd()) {
             *error = rowError(*table, row, QStringLiteral("trip_id「%1」は trips.txt にありません。").arg(tripId));
             return false;
         }
+        if (!kept)
+            ++data.trips[static_cast<std::size_t>(*at)].stopCount;
+        else if (!kept->contains(*at))
+            continue;
         StopTime time;
         time.line = row.line;
-        time.stopId = Table::value(row, stop);
-        if (!data.stops.contains(time.stopId)) {
-            *error = rowError(*table, row, QStringLiteral("stop_id「%1」は stops.txt にありません。").arg(time.stopId));
+        // The stop's id as stops.txt holds it: shared, not one more copy.
+        const auto stopAt = data.stops.constFind(Table::value(row, stop));
+        if (stopAt == data.stops.constEnd()) {
+            *error = rowError(*table, row, QStringLiteral("stop_id「%1」は stops.txt にありません。").arg(Table::value(row, stop)));
             return false;
         }
+        time.stopId = stopAt.key();
         const QString seq = Table::value(row, sequence);
         const auto number = wholeNumber(seq);
         if (!number) {
@@ -238,9 +264,15 @@ bool loadStopTimes(const Feed &feed, FeedData &data, FeedError *error)
             }
         }
         time.boarding = Table::value(row, pickup) != u"1";
-        data.trips[static_cast<std::size_t>(*at)].times.push_back(std::move(time));
+        if (kept)
+            data.trips[static_cast<std::size_t>(*at)].times.push_back(std::move(time));
     }
-    for (TripInfo &t : data.trips) {
+    if (!table->finish(error))
+        return false;
+    if (!kept)
+        return true;
+    for (const qsizetype index : *kept) {
+        TripInfo &t = data.trips[static_cast<std::size_t>(index)];
         std::stable_sort(t.times.begin(), t.times.end(), [](const StopTime &a, const StopTime &b) { return a.sequence < b.sequence; });
         const auto twice = std::adjacent_find(t.times.begin(), t.times.end(),
                                               [](const StopTime &a, const StopTime &b) { return a.sequence == b.sequence; });
@@ -255,13 +287,14 @@ bool loadStopTimes(const Feed &feed, FeedData &data, FeedError *error)
 
 bool loadFares(const Feed &feed, FeedData &data, FeedError *error)
 {
-    const auto attributes = feed.table(QStringLiteral("fare_attributes.txt"), {QStringLiteral("fare_id"), QStringLiteral("price")}, error);
+    auto attributes = feed.rows(QStringLiteral("fare_attributes.txt"), {QStringLiteral("fare_id"), QStringLiteral("price")}, error);
     if (!attributes)
         return false;
     QHash<QString, int> prices;
     const int fareId = attributes->column(QStringLiteral("fare_id"));
     const int price = attributes->column(QStringLiteral("price"));
-    for (const csv::Row &row : attributes->rows) {
+    csv::Row row;
+    while (attributes->next(row)) {
         const QString text = Table::value(row, price);
         const auto value = yen(text);
         if (!value) {
@@ -270,14 +303,16 @@ bool loadFares(const Feed &feed, FeedData &data, FeedError *error)
         }
         prices.insert(Table::value(row, fareId), *value);
     }
-    const auto rules = feed.table(QStringLiteral("fare_rules.txt"), {QStringLiteral("fare_id")}, error);
+    if (!attributes->finish(error))
+        return false;
+    auto rules = feed.rows(QStringLiteral("fare_rules.txt"), {QStringLiteral("fare_id")}, error);
     if (!rules)
         return false;
     const int ruleFare = rules->column(QStringLiteral("fare_id"));
     const int route = rules->column(QStringLiteral("route_id"));
     const int origin = rules->column(QStringLiteral("origin_id"));
     const int destination = rules->column(QStringLiteral("destination_id"));
-    for (const csv::Row &row : rules->rows) {
+    while (rules->next(row)) {
         const QString id = Table::value(row, ruleFare);
         const auto it = prices.constFind(id);
         if (it == prices.constEnd()) {
@@ -286,14 +321,16 @@ bool loadFares(const Feed &feed, FeedData &data, FeedError *error)
         }
         data.rulesByRoute[Table::value(row, route)].push_back({*it, Table::value(row, origin), Table::value(row, destination)});
     }
-    return true;
+    return rules->finish(error);
 }
 
+// Everything the conversion reads of a feed but the stops of each trip,
+// which are only counted: readStopTimes() reads those of the trips chosen.
 std::optional<FeedData> loadFeed(const Feed &feed, FeedError *error)
 {
     FeedData data;
     if (loadStops(feed, data, error) && loadRoutes(feed, data, error) && loadTrips(feed, data, error)
-        && loadStopTimes(feed, data, error) && loadFares(feed, data, error))
+        && readStopTimes(feed, data, nullptr, error) && loadFares(feed, data, error))
         return data;
     return std::nullopt;
 }
@@ -403,7 +440,7 @@ const TripInfo *longestTrip(const FeedData &data, const std::function<bool(const
 {
     const TripInfo *best = nullptr;
     for (const TripInfo &t : data.trips) {
-        if (accept(t) && (!best || t.times.size() > best->times.size()))
+        if (accept(t) && (!best || t.stopCount > best->stopCount))
             best = &t;
     }
     return best;
@@ -602,7 +639,7 @@ RouteListing listing(const FeedData &data, const RouteInfo &route, int trips, co
 
 std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error)
 {
-    const std::optional<FeedData> data = loadFeed(feed, error);
+    std::optional<FeedData> data = loadFeed(feed, error);
     if (!data)
         return std::nullopt;
     // Each route's trips by direction, and the longest of each (the first on
@@ -616,9 +653,17 @@ std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError 
     for (const TripInfo &t : data->trips) {
         Way &way = ways[t.routeId][t.direction];
         ++way.trips;
-        if (!way.longest || t.times.size() > way.longest->times.size())
+        if (!way.longest || t.stopCount > way.longest->stopCount)
             way.longest = &t;
     }
+    // Only the stops of the trips listed are read and kept.
+    QSet<qsizetype> kept;
+    for (const auto &byDirection : std::as_const(ways)) {
+        for (const auto &[direction, way] : byDirection)
+            kept.insert(way.longest - data->trips.data());
+    }
+    if (!readStopTimes(feed, *data, &kept, error))
+        return std::nullopt;
     std::vector<RouteListing> list;
     for (const RouteInfo &r : data->routes) {
         const auto it = ways.constFind(r.id);
@@ -707,24 +752,57 @@ std::vector<TapeRecord> announcementsOf(const std::vector<QString> &names, const
 
 namespace {
 
+// A stop name without control characters, which the fare data cannot hold:
+// a line break (CRLF as one) or a TAB becomes a space, any other goes.
+QString withoutControlCharacters(const QString &name)
+{
+    QString clean;
+    clean.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (c == u'\r' && i + 1 < name.size() && name[i + 1] == u'\n')
+            continue; // its LF makes the space
+        if (c == u'\r' || c == u'\n' || c == u'\t')
+            clean += u' ';
+        else if (c.category() != QChar::Other_Control)
+            clean += c;
+    }
+    return clean;
+}
+
 // The names the fare data and the announcements carry, one per stop; a name
-// with a character Shift-JIS lacks even in its compatibility form is an error.
+// with a character Shift-JIS lacks even in its compatibility form, or longer
+// than the fare data holds, is an error. Control characters are cleaned out
+// with a warning.
 std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedData &data, const std::vector<ShownStop> &stops,
                                                   QStringList &warnings, FeedError *error)
 {
     std::vector<QString> names;
+    QSet<QString> cleaned;
     for (const ShownStop &s : stops) {
         const StopInfo &stop = data.stops[s.id];
+        const QString written = withoutControlCharacters(s.name);
+        if (written != s.name && !cleaned.contains(s.id)) {
+            cleaned.insert(s.id);
+            warnings << QStringLiteral("停留所「%1」（stop_id %2）の名前にある改行やタブは空白に、そのほかの制御文字は取り除きました。")
+                            .arg(written, s.id);
+        }
         QString bad;
-        const std::optional<QString> name = storableName(s.name, &bad);
+        const std::optional<QString> name = storableName(written, &bad);
         if (!name) {
             *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
                       QStringLiteral("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
                           .arg(s.name, s.id, bad, codePoint(bad))};
             return std::nullopt;
         }
-        if (*name != s.name)
-            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(s.name, *name);
+        if (*name != written)
+            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(written, *name);
+        if (const qsizetype bytes = cp932::encode(*name).size(); bytes > kMaxFareNameBytes) {
+            *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
+                      QStringLiteral("停留所「%1…」（stop_id %2）の名前が長すぎます（%3バイト。運賃データの停留所名は65535バイトまでです）。")
+                          .arg(name->left(20), s.id, QString::number(bytes))};
+            return std::nullopt;
+        }
         names.push_back(*name);
     }
     return names;
@@ -863,7 +941,7 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
         result.error = std::move(e);
         return std::move(result);
     };
-    const std::optional<FeedData> data = loadFeed(feed, &error);
+    std::optional<FeedData> data = loadFeed(feed, &error);
     if (!data)
         return failed(error);
     const auto routeAt = data->routeIndex.constFind(request.routeId);
@@ -874,11 +952,15 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
     const TripInfo *trip = chooseTrip(*data, route, request, &error);
     if (!trip)
         return failed(error);
-    const std::vector<StopTime> &stops = trip->times;
-    if (stops.size() < 2 || stops.size() > static_cast<std::size_t>(kFareRows))
+    if (trip->stopCount < 2 || trip->stopCount > kFareRows)
         return failed({data->stopTimesFile, 0,
                        QStringLiteral("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。")
-                           .arg(trip->id, QString::number(stops.size()))});
+                           .arg(trip->id, QString::number(trip->stopCount))});
+    // Only this trip's stops are read and kept, however large the feed.
+    const QSet<qsizetype> kept{trip - data->trips.data()};
+    if (!readStopTimes(feed, *data, &kept, &error))
+        return failed(error);
+    const std::vector<StopTime> &stops = trip->times;
 
     const QString number = !request.number.isEmpty() ? request.number : route.shortName;
     if (!isRouteNumber(number)) {

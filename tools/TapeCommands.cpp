@@ -179,8 +179,9 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
         return 2;
     }
     for (const QString &dictionary : a.dictionaries) {
-        if (!QFileInfo(dictionary).isFile()) {
-            err << dictionary << QStringLiteral(": 読み辞書のファイルが見つかりません。\n");
+        if (const QFileInfo info(dictionary); !info.isFile()) {
+            err << dictionary << ": "
+                << (info.exists() && !info.isDir() ? notRegularFileText() : QStringLiteral("読み辞書のファイルが見つかりません。")) << '\n';
             return 1;
         }
     }

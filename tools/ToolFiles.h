@@ -8,17 +8,23 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "reslib/OleColor.h"
 
 class QFile;
 class QIODevice;
+class QSaveFile;
 class QTextStream;
 
 namespace kerubara::datatool {
 
-// Opens a file for reading, or says in Japanese why it cannot be read.
+// Opens a file for reading, or says in Japanese why it cannot be read. Only
+// a regular file is opened: a device or a named pipe is refused at once.
 bool openForReading(QFile &file, QString *why);
+
+// Why a device or a named pipe is not read (Japanese).
+QString notRegularFileText();
 
 // The whole of a file of at most `limit` bytes, or says in Japanese why not:
 // missing, a folder, unreadable, or larger than `limit` (then `format`, such
@@ -30,6 +36,27 @@ std::optional<QByteArray> readWholeFile(const QString &path, qint64 limit, const
 // when `write` has succeeded, so a failure leaves no half file and any earlier
 // file untouched. Returns the exit status: 0, or 1 after saying why on `err`.
 int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> &write, QTextStream &err);
+
+// One file of several written together: where it goes and what it holds.
+struct OutputFile
+{
+    QString path;
+    QByteArray bytes;
+};
+
+// How writing files together ended.
+enum class FilesWritten { All, None, Some };
+
+// Writes several files as one: each is written aside first; then they
+// replace the files of their names one after another, the files replaced
+// kept aside until all are in place. When one cannot be put in place, those
+// already placed are taken back and the old ones put back, so that either
+// every file is new or none is (None). Only when putting back fails too
+// (Some) do some new files stay, and then `err` names each of them and where
+// its old contents are. `commit` puts one written file in place; tests
+// replace it to make that fail.
+FilesWritten writeFilesTogether(const std::vector<OutputFile> &files, QTextStream &err,
+                                const std::function<bool(QSaveFile &)> &commit = {});
 
 // A decimal integer in the signed 16-bit range, blanks around it allowed.
 std::optional<std::int16_t> parseInt16(const QString &text);

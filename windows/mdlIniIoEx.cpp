@@ -3,6 +3,7 @@
 
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "reslib/BoundedRead.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
@@ -31,7 +32,7 @@ QByteArray readFileBytes(const QString &path)
     if (!info.exists())
         throw VbError(VbError::FileNotFound);
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    if (openRegularFile(file) != FileOpening::Opened) // a folder, a device or a pipe too
         throw VbError(VbError::PathFileAccess);
     // Nothing after the longest possible block 11 is ever read.
     const QByteArray bytes = file.read(settingsfile::maxFileBytes());

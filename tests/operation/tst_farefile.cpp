@@ -22,6 +22,8 @@ private slots:
     void scanNamesTheCutOffRecordAndField();
     void scanStopsAtTheRecordLimitAndCountsTrailingBytes();
     void serializeWritesTheFileLayout();
+    void serializeRefusesWhatTheFormatCannotHold_data();
+    void serializeRefusesWhatTheFormatCannotHold();
 };
 
 void tst_FareFile::pathFollowsTheFileNameRule_data()
@@ -141,8 +143,52 @@ void tst_FareFile::serializeWritesTheFileLayout()
     QBuffer buf;
     buf.setData(expected);
     buf.open(QIODevice::ReadOnly);
-    QCOMPARE(serializeFareFile(scanFareFile(buf).records), expected);
-    QCOMPARE(serializeFareFile({}), QByteArray(2, '\0'));
+    QCOMPARE(serializeFareFile(scanFareFile(buf).records).value_or(QByteArray()), expected);
+    QCOMPARE(serializeFareFile({}).value_or(QByteArray()), QByteArray(2, '\0'));
+}
+
+void tst_FareFile::serializeRefusesWhatTheFormatCannotHold_data()
+{
+    using Reason = FareFileRefusal::Reason;
+    QTest::addColumn<QByteArray>("name"); // of the second of two stops
+    QTest::addColumn<int>("stops");
+    QTest::addColumn<int>("reason");      // -1: written
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("a name of 65535 bytes") << QByteArray(0xFFFF, 'a') << 2 << -1 << 0;
+    QTest::newRow("a name of 65536 bytes") << QByteArray(0x10000, 'a') << 2 << int(Reason::NameTooLong) << 0x10000;
+    QTest::newRow("a line break") << QByteArray("\x89\x77\n\x91\x4F") << 2 << int(Reason::ControlCharacter) << 0x0A;
+    QTest::newRow("a TAB") << QByteArray("a\tb") << 2 << int(Reason::ControlCharacter) << 0x09;
+    QTest::newRow("a NUL") << QByteArray("a\0b", 3) << 2 << int(Reason::ControlCharacter) << 0;
+    QTest::newRow("a DEL") << QByteArray("a\x7F") << 2 << int(Reason::ControlCharacter) << 0x7F;
+    QTest::newRow("a second byte 0x5C is no control") << QByteArray("\x83\x5C") << 2 << -1 << 0;
+    QTest::newRow("302 stops") << QByteArray("a") << 302 << int(Reason::TooManyRecords) << 302;
+}
+
+// What the file cannot hold, or what a reader would cut the name at, is never
+// written, whoever asks: a 16-bit length would wrap, a count would lie.
+void tst_FareFile::serializeRefusesWhatTheFormatCannotHold()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, stops);
+    QFETCH(int, reason);
+    QFETCH(int, value);
+    std::vector<FareFileRecord> records(static_cast<std::size_t>(stops));
+    records[1].chimei = name;
+    const std::optional<QByteArray> bytes = serializeFareFile(records);
+    const std::optional<FareFileRefusal> refusal = fareFileRefusal(records);
+    QCOMPARE(bytes.has_value(), reason < 0);
+    QCOMPARE(refusal.has_value(), reason >= 0);
+    if (bytes) {
+        QBuffer buf;
+        buf.setData(*bytes);
+        buf.open(QIODevice::ReadOnly);
+        QCOMPARE(scanFareFile(buf).records, records);
+        return;
+    }
+    QCOMPARE(int(refusal->reason), reason);
+    QCOMPARE(refusal->value, qsizetype(value));
+    QCOMPARE(refusal->record, reason == int(FareFileRefusal::Reason::TooManyRecords) ? 0 : 2);
 }
 
 QTEST_GUILESS_MAIN(tst_FareFile)

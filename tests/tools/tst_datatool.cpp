@@ -9,14 +9,19 @@
 #include "settings/SettingsFile.h"
 #include "sound/DataIo.h"
 #include "tools/FareCsv.h"
+#include "tools/ToolFiles.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+
+#include <sys/stat.h>
 
 using namespace kerubara;
 using namespace Qt::StringLiterals;
@@ -30,6 +35,15 @@ QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every file in a folder, hidden ones too, with its bytes.
+QMap<QString, QByteArray> folderContents(const QString &folder)
+{
+    QMap<QString, QByteArray> all;
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        all.insert(name, readAll(QDir(folder).filePath(name)));
+    return all;
 }
 
 } // namespace
@@ -53,6 +67,10 @@ private slots:
     void helpExplainsEveryCommand();
     void oversizedFilesAreRefusedUnread_data();
     void oversizedFilesAreRefusedUnread();
+    void devicesAndPipesAreRefusedAtOnce_data();
+    void devicesAndPipesAreRefusedAtOnce();
+    void filesWrittenTogetherOrNotAtAll_data();
+    void filesWrittenTogetherOrNotAtAll();
     void userTextNeverFillsAPlaceholder_data();
     void userTextNeverFillsAPlaceholder();
     void checkNotesTicketNumbersThePanelCannotShow_data();
@@ -142,7 +160,7 @@ void tst_DataTool::hy3FailureLeavesNoOrUnchangedOutput()
 {
     QTemporaryDir work;
     const QString csv = work.filePath("bad.csv");
-    QVERIFY(testing::writeFile(csv, "Chimei,SeirikenNo\n駅,1\n"));
+    QVERIFY(testing::writeFile(csv, "Chimei,Fare\n駅,1\n"));
     const QString fresh = work.filePath("fresh.hy3");
     const QString existing = work.filePath("existing.hy3");
     QVERIFY(testing::writeFile(existing, testing::routeBytes(2)));
@@ -249,16 +267,13 @@ void tst_DataTool::oversizedFilesAreRefusedUnread_data()
 {
     QTest::addColumn<QStringList>("args"); // "@" the input, "#" an output
     QTest::addColumn<QString>("name");     // of the input
-    QTest::addColumn<qint64>("size");      // of the input; -1: a device that never ends
+    QTest::addColumn<qint64>("size");      // of the input
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("says");
 
     const QStringList hy3{"hy3", "@", "#"};
     QTest::newRow("fare CSV larger than any") << hy3 << "big.csv" << farecsv::kMaxCsvBytes + 1 << 1
                                               << QStringLiteral("CSV は 64 MiB まで");
-    QTest::newRow("fare CSV that never ends") << hy3 << "zero.csv" << qint64(-1) << 1 << QStringLiteral("CSV は 64 MiB まで");
-    QTest::newRow("settings text that never ends") << QStringList{"in4", "@", "#"} << "zero.txt" << qint64(-1) << 1
-                                                   << QStringLiteral("設定のテキストは");
     QTest::newRow("fare data larger than any, checked") << QStringList{"check", "@"} << "big.hy3" << kMaxFareFileBytes + 1 << 1
                                                         << QStringLiteral("運賃データ(.hy3)は 18.9 MiB まで");
     QTest::newRow("announcements larger than any") << QStringList{"dump", "@"} << "8tp.csv" << kMaxTapeFileBytes + 1 << 1
@@ -278,13 +293,8 @@ void tst_DataTool::oversizedFilesAreRefusedUnread()
     QFETCH(qint64, size);
     QTemporaryDir work;
     const QString input = work.filePath(name);
-    if (size < 0) {
-        // Reports a size of 0 and gives bytes for ever.
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), input));
-    } else {
-        QFile file(input);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
-    }
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
     const QString output = work.filePath("out");
     args.replaceInStrings(QRegularExpression("^@$"), input);
     args.replaceInStrings(QRegularExpression("^#$"), output);
@@ -294,6 +304,100 @@ void tst_DataTool::oversizedFilesAreRefusedUnread()
     QVERIFY2((r.out + r.err).contains(input + QStringLiteral(": ファイルが大きすぎます。")), qPrintable(r.out + r.err));
     QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
     QVERIFY(!QFile::exists(output));
+}
+
+void tst_DataTool::devicesAndPipesAreRefusedAtOnce_data()
+{
+    QTest::addColumn<QStringList>("args"); // "%" the folder of this test, "@" the pipe or device
+    QTest::addColumn<QString>("pipe");     // made in the folder, as "@"; empty: "@" is /dev/zero
+    QTest::addColumn<int>("status");
+
+    const QString gtfs = QStringLiteral(KERUBARA_EXAMPLES_DIR "/gtfs");
+    QTest::newRow("a pipe as the feed") << QStringList{"gtfs", "@", "--route", "R1", "%/out"} << "feed.zip" << 1;
+    QTest::newRow("a device as the feed") << QStringList{"gtfs", "@", "--route", "R1", "%/out"} << QString() << 1;
+    QTest::newRow("a pipe as a file of the feed") << QStringList{"gtfs", "%", "--route", "R1", "%/out"} << "stops.txt" << 1;
+    QTest::newRow("a pipe as yomi.csv in the output folder")
+        << QStringList{"gtfs", gtfs, "--route", "R1", "--chimes", "%", "%"} << "yomi.csv" << 1;
+    QTest::newRow("a pipe as the fare CSV") << QStringList{"hy3", "@", "%/7.hy3"} << "7.csv" << 1;
+    QTest::newRow("a device as the fare CSV") << QStringList{"hy3", "@", "%/7.hy3"} << QString() << 1;
+    QTest::newRow("a pipe as fare data") << QStringList{"dump", "@"} << "7.hy3" << 1;
+    QTest::newRow("a pipe as announcements") << QStringList{"dump", "@"} << "7tp.csv" << 1;
+    QTest::newRow("a pipe as a settings file") << QStringList{"check", "@"} << "route.in4" << 1;
+    QTest::newRow("a device as a settings text") << QStringList{"in4", "@", "%/out.in4"} << QString() << 1;
+    QTest::newRow("a pipe as a ticket plug-in") << QStringList{"plugin", "@"} << "a.4SP" << 1;
+    QTest::newRow("a pipe as a reading dictionary")
+        << QStringList{"say", "--reading", "--dict", "@", QStringLiteral("駅")} << "yomi.csv" << 1;
+}
+
+// A named pipe would keep the command waiting for a writer, a device reading
+// for ever: each is refused as it is found, naming it. The command runs as a
+// process of its own, so that one that waits fails instead of hanging.
+void tst_DataTool::devicesAndPipesAreRefusedAtOnce()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, pipe);
+    QTemporaryDir work;
+    if (pipe == u"stops.txt") { // the example feed with a pipe for one of its files
+        for (const QString &name : QDir(KERUBARA_EXAMPLES_DIR "/gtfs").entryList(QDir::Files))
+            QVERIFY(QFile::copy(KERUBARA_EXAMPLES_DIR "/gtfs/" + name, work.filePath(name)));
+        QVERIFY(QFile::remove(work.filePath(pipe)));
+    }
+    const QString named = pipe.isEmpty() ? QStringLiteral("/dev/zero") : work.filePath(pipe);
+    QVERIFY(pipe.isEmpty() || ::mkfifo(QFile::encodeName(named).constData(), 0600) == 0);
+    args.replaceInStrings(QRegularExpression("^@$"), named);
+    args.replaceInStrings(QRegularExpression("^%"), work.path());
+
+    QProcess tool;
+    tool.start(QStringLiteral(KERUBARA_DATA_PROGRAM), args);
+    if (!tool.waitForFinished(20000)) {
+        tool.kill();
+        tool.waitForFinished();
+        QFAIL("the command is still reading or waiting");
+    }
+    QTEST(tool.exitCode(), "status");
+    const QString said = QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+    QVERIFY2(said.contains(named + QStringLiteral(": 通常のファイルではありません")), qPrintable(said));
+}
+
+void tst_DataTool::filesWrittenTogetherOrNotAtAll_data()
+{
+    QTest::addColumn<QList<bool>>("existing"); // which of the four files are there before
+    QTest::addColumn<int>("failing");          // the file that cannot be put in place, -1 none
+
+    QTest::newRow("all four replaced") << QList<bool>{true, true, false, true} << -1;
+    QTest::newRow("the last fails: the three before are put back") << QList<bool>{true, true, true, true} << 3;
+    QTest::newRow("the third fails: a new first one goes again") << QList<bool>{false, true, true, false} << 2;
+}
+
+// Files written together are all new, or the folder is as it was: the files
+// already replaced when one fails get their old contents back.
+void tst_DataTool::filesWrittenTogetherOrNotAtAll()
+{
+    QFETCH(QList<bool>, existing);
+    QFETCH(int, failing);
+    QTemporaryDir work;
+    std::vector<datatool::OutputFile> files;
+    for (int i = 0; i < 4; ++i) {
+        files.push_back({work.filePath(QStringLiteral("file%1").arg(i)), "new " + QByteArray::number(i)});
+        if (existing[i])
+            QVERIFY(testing::writeFile(files.back().path, "old " + QByteArray::number(i)));
+    }
+    const auto before = folderContents(work.path());
+    QString said;
+    QTextStream err(&said);
+    const datatool::FilesWritten written = datatool::writeFilesTogether(files, err, [&](QSaveFile &file) {
+        return (failing < 0 || file.fileName() != files[static_cast<std::size_t>(failing)].path) && file.commit();
+    });
+    err.flush();
+    if (failing < 0) {
+        QCOMPARE(written, datatool::FilesWritten::All);
+        QCOMPARE(folderContents(work.path()), (QMap<QString, QByteArray>{{"file0", "new 0"}, {"file1", "new 1"}, {"file2", "new 2"}, {"file3", "new 3"}}));
+        QVERIFY2(said.isEmpty(), qPrintable(said));
+        return;
+    }
+    QCOMPARE(written, datatool::FilesWritten::None);
+    QCOMPARE(folderContents(work.path()), before);
+    QVERIFY2(said.startsWith(files[static_cast<std::size_t>(failing)].path + QStringLiteral(": 書き込みに失敗しました")), qPrintable(said));
 }
 
 void tst_DataTool::userTextNeverFillsAPlaceholder_data()

@@ -25,6 +25,28 @@ QByteArray headerLine()
     return farecsv::header().join(u',').toUtf8() + "\n";
 }
 
+// Hands out its bytes one at a time, as a slow pipe might.
+class OneByteAtATime : public QIODevice
+{
+public:
+    explicit OneByteAtATime(const QByteArray &bytes) : bytes_(bytes) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (at_ >= bytes_.size() || maxSize < 1)
+            return 0;
+        *data = bytes_[at_++];
+        return 1;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qsizetype at_ = 0;
+};
+
 } // namespace
 
 class tst_FareCsv : public QObject
@@ -61,6 +83,9 @@ void tst_FareCsv::parsesRfc4180_data()
     QTest::newRow("line break inside quotes") << QByteArray("\"a\nb\",1\nc,2\n") << QList<QStringList>{{"a\nb", "1"}, {"c", "2"}} << QList<int>{1, 3};
     QTest::newRow("empty fields") << QByteArray(",,\n") << QList<QStringList>{{"", "", ""}} << QList<int>{1};
     QTest::newRow("byte order mark and blank line") << QByteArray("\xEF\xBB\xBF" "a\n\nb\n") << QList<QStringList>{{"a"}, {"b"}} << QList<int>{1, 3};
+    QTest::newRow("CR only, with blank lines") << QByteArray("a,b\r\r\rc,\"d\re\"\rf\r") << QList<QStringList>{{"a", "b"}, {"c", "d\re"}, {"f"}}
+                                               << QList<int>{1, 4, 6};
+    QTest::newRow("blank lines of CRLF and CR mixed") << QByteArray("a\r\n\r\n\rb") << QList<QStringList>{{"a"}, {"b"}} << QList<int>{1, 4};
     QTest::newRow("japanese") << QByteArray("市役所前,1\n") << QList<QStringList>{{QStringLiteral("市役所前"), "1"}} << QList<int>{1};
 }
 
@@ -76,6 +101,16 @@ void tst_FareCsv::parsesRfc4180()
         QCOMPARE(r.rows[static_cast<std::size_t>(i)].fields, rows[i]);
         QCOMPARE(r.rows[static_cast<std::size_t>(i)].line, lines[i]);
     }
+    // Read as a stream, whatever the reads hand out, the same rows come.
+    OneByteAtATime slow(input);
+    csv::Reader reader(slow, input.size());
+    csv::Row row;
+    for (int i = 0; reader.next(row); ++i) {
+        QVERIFY(i < rows.size());
+        QCOMPARE(row.fields, rows[i]);
+        QCOMPARE(row.line, lines[i]);
+    }
+    QCOMPARE(reader.failure(), csv::Reader::Failure::None);
 }
 
 void tst_FareCsv::reportsMalformedCsvWithItsLine_data()
@@ -177,6 +212,11 @@ void tst_FareCsv::refusesBadRowsNamingTheLine_data()
     QTest::newRow("blank cells do not hide a bad one") << headerLine() + "駅,,abc\n" << 2 << QStringLiteral("Col1 の値「abc」");
     QTest::newRow("name outside shift-jis") << headerLine() + dataRow("한국") << 2 << "U+D55C";
     QTest::newRow("empty file") << QByteArray() << 0 << "空";
+    QTest::newRow("a line break in a name") << headerLine() + dataRow("\"駅\n前\"") << 2 << QStringLiteral("制御文字（改行）");
+    QTest::newRow("a column the fare data has not") << QByteArray("Chimei,Fare\n駅,1\n") << 1 << QStringLiteral("「Fare」");
+    QTest::newRow("a column named twice") << QByteArray("Chimei,Col1,Col1\n駅,1,2\n") << 1 << QStringLiteral("「Col1」が2回");
+    QTest::newRow("no column of stop names") << QByteArray("SeirikenNo,Col1\n1,2\n") << 1 << QStringLiteral("「Chimei」");
+    QTest::newRow("more cells than the header names") << QByteArray("Chimei,Col1\n駅,1,2\n") << 2 << QStringLiteral("列の数が3");
 }
 
 void tst_FareCsv::refusesBadRowsNamingTheLine()
@@ -225,6 +265,11 @@ void tst_FareCsv::blankCellsReadAsZeroWithOneWarning_data()
         << QStringList{QStringLiteral("3: 全部で3行")};
     QTest::newRow("blank cells past the last column")
         << headerLine().chopped(1) + ",,\n" + dataRow("駅").chopped(1) + ", \n" << 1 << 1 << 230 << QStringList{};
+    QTest::newRow("a header of the columns used, in any order")
+        << QByteArray("Col1,Chimei,SeirikenNo\n230,駅,1\n") << 1 << 1 << 230
+        << QStringList{QStringLiteral("1: 見出しにない149列（Col2～Col150）")};
+    QTest::newRow("a header of stop names alone") << QByteArray("Chimei,,\n駅\n") << 1 << 0 << 0
+                                                  << QStringList{QStringLiteral("1: 見出しにない151列（SeirikenNo、Col1～Col150）")};
 }
 
 void tst_FareCsv::blankCellsReadAsZeroWithOneWarning()

@@ -143,6 +143,8 @@ class tst_GtfsImport : public QObject
 private slots:
     void ticketNumbersAndFareColumns_data();
     void ticketNumbersAndFareColumns();
+    void controlCharactersInNamesAreCleaned_data();
+    void controlCharactersInNamesAreCleaned();
     void readingsInEitherTranslationFormat_data();
     void readingsInEitherTranslationFormat();
     void stopNamesReadOneKanjiAtATimeAreNoted_data();
@@ -211,6 +213,14 @@ void tst_GtfsImport::ticketNumbersAndFareColumns_data()
         << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A⑴,Z1\nB,停B,Z1\nC,停C,Z2\nD,停D,Z2\nE,停E,Z3\n"}}
         << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}}
         << QStringLiteral("停留所名「停A⑴」は Shift-JIS で表せないため「停A(1)」としました。");
+    QTest::newRow("lines ended by CR alone, with blank lines")
+        << Files{{"stops.txt", "stop_id,stop_name,zone_id\rA,停A,Z1\r\rB,停B,Z1\rC,停C,Z2\rD,停D,Z2\rE,停E,Z3\r\r"}}
+        << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}} << QString();
+    QTest::newRow("a fault in another route's trip does not stop this one")
+        << Files{{"routes.txt", "route_id,route_short_name\nR,7\nQ,8\n"},
+                 {"trips.txt", "route_id,trip_id\nR,T\nQ,U\n"},
+                 {"stop_times.txt", miniFeed().value("stop_times.txt") + "U,8:00:00,8:00:00,A,1,0\nU,8:05:00,8:05:00,B,1,0\n"}}
+        << QStringList() << QList<int>{1, 1, 2, 2, 0} << Rows{{0, 0}, {100, 0}, {150, 0}, {150, 100}, {200, 150}} << QString();
 }
 
 // The written fare data: each stop's ticket number, the fares from the stop
@@ -247,6 +257,33 @@ void tst_GtfsImport::ticketNumbersAndFareColumns()
     }
     if (note.contains(u'⑴'))
         QCOMPARE(cp932::decode(route[0].chimei), QStringLiteral("停A(1)"));
+}
+
+void tst_GtfsImport::controlCharactersInNamesAreCleaned_data()
+{
+    QTest::addColumn<QByteArray>("written"); // stop A's name in stops.txt
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("a line break in quotes") << QByteArray("\"停\nA\"") << QStringLiteral("停 A");
+    QTest::newRow("a CRLF in quotes") << QByteArray("\"停\r\nA\"") << QStringLiteral("停 A");
+    QTest::newRow("a TAB") << QByteArray("停\tA") << QStringLiteral("停 A");
+    QTest::newRow("NUL and other control characters go") << QByteArray("停\0A\x01\x7F", 8) << QStringLiteral("停A");
+}
+
+// A name holding control characters is stored cleaned, as the strip and the
+// announcements can show it, and the summary names the stop.
+void tst_GtfsImport::controlCharactersInNamesAreCleaned()
+{
+    QFETCH(QByteArray, written);
+    QFETCH(QString, stored);
+    QTemporaryDir dir;
+    Files files = miniFeed();
+    files["stops.txt"].replace("A,停A,", "A," + written + ",");
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run run = runTool({"gtfs", dir.filePath("feed"), "--route", "R", "--chimes", dir.path(), dir.filePath("out")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QCOMPARE(cp932::decode(readRoute(dir.filePath("out/7.hy3")).at(0).chimei), stored);
+    QVERIFY2(run.out.contains(QStringLiteral("注意: 停留所「%1」（stop_id A）の名前にある改行やタブ").arg(stored)), qPrintable(run.out));
 }
 
 void tst_GtfsImport::readingsInEitherTranslationFormat_data()
@@ -518,6 +555,9 @@ void tst_GtfsImport::badFeedIsNamedAndWritesNothing_data()
         << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A,Z1\nB,停B,Z1\nC,バス🚌停,Z2\nD,停D,Z2\nE,停E,Z3\n"}}
         << kept << QStringList() << false << QStringLiteral("stops.txt: 4行目: 停留所「バス🚌停」");
     QTest::newRow("a damaged zip") << none << kept << QStringList() << true << QStringLiteral("feed.zip");
+    QTest::newRow("a name longer than the fare data holds")
+        << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A,Z1\nB," + QByteArray("停").repeated(33000) + ",Z1\nC,停C,Z2\nD,停D,Z2\nE,停E,Z3\n"}}
+        << kept << QStringList() << false << QStringLiteral("stops.txt: 3行目: 停留所「停停停");
     QByteArray stops = "stop_id,stop_name\n";
     QByteArray times = "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n";
     for (int s = 1; s <= 302; ++s) {

@@ -41,7 +41,7 @@ QByteArray fareFile(const std::vector<FareRecord> &stops)
     std::vector<FareFileRecord> records;
     for (const FareRecord &r : stops)
         records.push_back({cp932::encode(r.Chimei), r.SeirikenNo, r.cols});
-    return serializeFareFile(records);
+    return serializeFareFile(records).value_or(QByteArray());
 }
 
 // Five stops with rising fares, except that ticket 2 falls from 200 to 180 at
