@@ -98,6 +98,19 @@ bool writeZip(const QString &path, const QHash<QString, QByteArray> &files)
     return zip_close(archive) == 0;
 }
 
+// Runs the data tool with `args` in every iteration of `state`.
+void runEachIteration(benchmark::State &state, const QStringList &args)
+{
+    for (auto _ : state) {
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        if (kerubara::datatool::run(args, outStream, errStream) != 0)
+            state.SkipWithError(qPrintable(err));
+    }
+}
+
 void BM_GtfsImport(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -109,14 +122,7 @@ void BM_GtfsImport(benchmark::State &state)
     }
     const QStringList args{QStringLiteral("gtfs"), feed, QStringLiteral("--route"), QStringLiteral("R1"),
                            QStringLiteral("--chimes"), dir.path(), dir.filePath(QStringLiteral("out"))};
-    for (auto _ : state) {
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        if (kerubara::datatool::run(args, outStream, errStream) != 0)
-            state.SkipWithError(qPrintable(err));
-    }
+    runEachIteration(state, args);
 }
 BENCHMARK(BM_GtfsImport)
     ->ArgName("zip")
@@ -163,14 +169,7 @@ void BM_GtfsRoutesLongTrip(benchmark::State &state)
         return;
     }
     const QStringList args{QStringLiteral("gtfs-routes"), feed};
-    for (auto _ : state) {
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        if (kerubara::datatool::run(args, outStream, errStream) != 0)
-            state.SkipWithError(qPrintable(err));
-    }
+    runEachIteration(state, args);
     state.counters["peak_MiB"] = peakResidentMiB();
 }
 BENCHMARK(BM_GtfsRoutesLongTrip)

@@ -4,6 +4,7 @@
 // play of a long MIDI file returns and what an idle program spends. Without a
 // sound card SDL's dummy driver stands in, at the real pace.
 
+#include "FirstSoundTap.h"
 #include "sound/AudioOutput.h"
 #include "sound/JapaneseReader.h"
 #include "sound/KanaPhonemes.h"
@@ -31,45 +32,11 @@
 #include <thread>
 
 using namespace kerubara;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::FirstSoundTap;
+using bench::waitForSound;
 
 namespace {
-
-// Notes when the first audible sample leaves the mixer after being armed.
-class FirstSoundTap final : public OutputTap
-{
-public:
-    void arm() { armed_.store(true, std::memory_order_release); }
-    bool fired() const { return !armed_.load(std::memory_order_acquire); }
-    Clock::time_point firedAt() const { return Clock::time_point(Clock::duration(at_.load())); }
-
-    void rendered(const float *samples, int frames) noexcept override
-    {
-        if (!armed_.load(std::memory_order_acquire))
-            return;
-        for (int i = 0; i < frames * Mixer::kChannels; ++i) {
-            if (std::fabs(samples[i]) > 1.0e-3f) {
-                at_.store(Clock::now().time_since_epoch().count());
-                armed_.store(false, std::memory_order_release);
-                return;
-            }
-        }
-    }
-
-private:
-    std::atomic<bool> armed_{false};
-    std::atomic<Clock::rep> at_{0};
-};
-
-// Waits (up to two seconds) for the tap; the time from `start`, in seconds.
-double waitForSound(const FirstSoundTap &tap, Clock::time_point start)
-{
-    const auto limit = start + std::chrono::seconds(2);
-    while (!tap.fired() && Clock::now() < limit)
-        std::this_thread::sleep_for(std::chrono::microseconds(100));
-    const auto end = tap.fired() ? tap.firedAt() : Clock::now();
-    return std::chrono::duration<double>(end - start).count();
-}
 
 void BM_OutputBuffer(benchmark::State &state)
 {

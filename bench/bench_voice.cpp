@@ -5,6 +5,7 @@
 // the voice takes. Without a sound card SDL's dummy driver stands in, at the
 // real pace.
 
+#include "FirstSoundTap.h"
 #include "sound/AudioOutput.h"
 #include "sound/HtsSynth.h"
 #include "sound/JapaneseReader.h"
@@ -26,47 +27,14 @@
 #include <thread>
 
 using namespace kerubara;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::FirstSoundTap;
+using bench::waitForSound;
 
 namespace {
 
 // An ordinary stop announcement, thirty characters.
 const QString kTapeText = QStringLiteral("次は、県立中央病院東口です。お降りの方は、お知らせください。");
-
-// Notes when the first audible sample leaves the mixer after being armed.
-class FirstSoundTap final : public OutputTap
-{
-public:
-    void arm() { armed_.store(true, std::memory_order_release); }
-    bool fired() const { return !armed_.load(std::memory_order_acquire); }
-    Clock::time_point firedAt() const { return Clock::time_point(Clock::duration(at_.load())); }
-
-    void rendered(const float *samples, int frames) noexcept override
-    {
-        if (!armed_.load(std::memory_order_acquire))
-            return;
-        for (int i = 0; i < frames * Mixer::kChannels; ++i) {
-            if (std::fabs(samples[i]) > 1.0e-3f) {
-                at_.store(Clock::now().time_since_epoch().count());
-                armed_.store(false, std::memory_order_release);
-                return;
-            }
-        }
-    }
-
-private:
-    std::atomic<bool> armed_{false};
-    std::atomic<Clock::rep> at_{0};
-};
-
-double waitForSound(const FirstSoundTap &tap, Clock::time_point start)
-{
-    const auto limit = start + std::chrono::seconds(3);
-    while (!tap.fired() && Clock::now() < limit)
-        std::this_thread::sleep_for(std::chrono::microseconds(100));
-    const auto end = tap.fired() ? tap.firedAt() : Clock::now();
-    return std::chrono::duration<double>(end - start).count();
-}
 
 QString voiceFile()
 {
@@ -119,7 +87,7 @@ void BM_PreparedTapeTextToFirstSample(benchmark::State &state)
         tap.arm();
         const auto start = Clock::now();
         engine->VoiceSpeak(kTapeText);
-        state.SetIterationTime(waitForSound(tap, start));
+        state.SetIterationTime(waitForSound(tap, start, std::chrono::seconds(3)));
         engine->VoiceStop();
         std::this_thread::sleep_for(std::chrono::milliseconds(15));
     }
@@ -147,7 +115,7 @@ void BM_UnpreparedTextToFirstSample(benchmark::State &state)
         tap.arm();
         const auto start = Clock::now();
         engine->VoiceSpeak(text);
-        state.SetIterationTime(waitForSound(tap, start));
+        state.SetIterationTime(waitForSound(tap, start, std::chrono::seconds(3)));
         engine->VoiceStop();
         std::this_thread::sleep_for(std::chrono::milliseconds(15));
     }

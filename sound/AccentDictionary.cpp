@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/AccentDictionary.h"
 
+#include "sound/JapaneseReader.h"
+
 #include <mecab.h>
 
 #include <QDir>
@@ -23,27 +25,6 @@ const char kResourceFile[] = "cost-factor = 800\n"
                              "eval-size = 8\n"
                              "unk-eval-size = 4\n"
                              "config-charset = UTF-8\n";
-
-// The UTF-8 bytes of `text` and the byte offset of each of its positions
-// (and of its end).
-std::pair<QByteArray, std::vector<int>> utf8WithOffsets(const QString &text)
-{
-    std::vector<int> offsets(static_cast<std::size_t>(text.size()) + 1, 0);
-    int bytes = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        offsets[static_cast<std::size_t>(i)] = bytes;
-        const char16_t u = text[i].unicode();
-        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
-            offsets[static_cast<std::size_t>(i + 1)] = bytes;
-            bytes += 4;
-            ++i;
-        } else {
-            bytes += u < 0x80 ? 1 : u < 0x800 ? 2 : 3;
-        }
-    }
-    offsets.back() = bytes;
-    return {text.toUtf8(), offsets};
-}
 
 // The text as the dictionary spells it: ASCII letters, digits and signs
 // full width, one character for one.

@@ -273,26 +273,6 @@ std::vector<FixedReading> fixedReadings(QStringView text, const ReadingDictionar
     return fixed;
 }
 
-// The UTF-8 bytes of `text` and, for each of its UTF-16 positions (and its
-// end), the byte offset there.
-std::pair<QByteArray, std::vector<int>> utf8WithOffsets(QStringView text)
-{
-    std::vector<int> offsets(static_cast<std::size_t>(text.size()) + 1, 0);
-    int bytes = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        offsets[static_cast<std::size_t>(i)] = bytes;
-        const char16_t u = text[i].unicode();
-        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
-            offsets[static_cast<std::size_t>(i + 1)] = bytes;
-            bytes += 4;
-            ++i;
-        } else {
-            bytes += u < 0x80 ? 1 : u < 0x800 ? 2 : 3;
-        }
-    }
-    offsets.back() = bytes;
-    return {text.toUtf8(), offsets};
-}
 
 // Spaces and control characters say nothing.
 bool isBlank(QChar c)
@@ -678,6 +658,25 @@ TextReading JapaneseReader::read(const QString &text) const
     result.text = normal;
     result.pieces = raw.pieces(result.kana, at);
     return result;
+}
+
+std::pair<QByteArray, std::vector<int>> utf8WithOffsets(QStringView text)
+{
+    std::vector<int> offsets(static_cast<std::size_t>(text.size()) + 1, 0);
+    int bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        offsets[static_cast<std::size_t>(i)] = bytes;
+        const char16_t u = text[i].unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            offsets[static_cast<std::size_t>(i + 1)] = bytes;
+            bytes += 4;
+            ++i;
+        } else {
+            bytes += u < 0x80 ? 1 : u < 0x800 ? 2 : 3;
+        }
+    }
+    offsets.back() = bytes;
+    return {text.toUtf8(), offsets};
 }
 
 } // namespace kerubara

@@ -2,12 +2,14 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <memory>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 namespace MeCab {
@@ -114,6 +116,11 @@ private:
     mutable std::mutex wordsMutex_;
     std::shared_ptr<const ReadingDictionary> words_;
 };
+
+// The UTF-8 bytes of `text`, as MeCab takes it, and for each of its UTF-16
+// positions (and its end) the byte offset there, so that MeCab's words can be
+// found again in the text.
+std::pair<QByteArray, std::vector<int>> utf8WithOffsets(QStringView text);
 
 // Hiragana turned into katakana; everything else unchanged.
 QString toKatakana(QStringView text);

@@ -4,7 +4,7 @@
 #include "sound/AudioOutput.h"
 #include "sound/VoiceEngine.h"
 
-#include "../sound/SoundFiles.h"
+#include "../sound/SpeechTesting.h"
 #include "FakeDialogs.h"
 #include "VoiceFiles.h"
 
@@ -22,36 +22,8 @@ using namespace kerubara;
 
 Q_DECLARE_METATYPE(kerubara::VoiceSettings)
 
-namespace {
-
-// Voice settings by their values, the rest left as they are by default.
-VoiceSettings valuesOf(int rate, int pitch, int volume, int allPass = VoiceSettings::kVoicesOwn, const QString &voice = {})
-{
-    VoiceSettings v;
-    v.rate = rate;
-    v.pitch = pitch;
-    v.volume = volume;
-    v.allPass = allPass;
-    v.voice = voice;
-    return v;
-}
-
-} // namespace
 
 namespace {
-
-// Mixes until the engine has made some sound, or gives up.
-bool heardSomething(NullAudioOutput &out)
-{
-    for (int i = 0; i < 2000; ++i) {
-        const qsizetype from = static_cast<qsizetype>(out.captured().size() / 2);
-        out.pump();
-        if (testing::firstSound(out.captured(), from) >= 0)
-            return true;
-        QThread::msleep(1);
-    }
-    return false;
-}
 
 void clickRow(QListWidget *list, int row)
 {
@@ -134,7 +106,7 @@ void tst_VoiceSettingsDialog::dialogKeepsValuesOnOkAndRestoresThemOnCancel()
     auto engine = makeEngine(out);
     QVERIFY(engine);
     const VoiceSettings before = engine->settings();
-    const VoiceSettings tried = valuesOf(120, 3, 40);
+    const VoiceSettings tried = testing::valuesOf(120, 3, 40);
     {
         VoiceSettingsDialog dialog(*engine, nullptr, QStringLiteral("音声の調節"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("音声の調節"));
@@ -142,7 +114,7 @@ void tst_VoiceSettingsDialog::dialogKeepsValuesOnOkAndRestoresThemOnCancel()
         dialog.setValues(tried);
         QCOMPARE(engine->settings(), tried); // heard at once
         QTest::mouseClick(dialog.findChild<QPushButton *>("sampleButton"), Qt::LeftButton);
-        QVERIFY(heardSomething(out));
+        QVERIFY(testing::pumpUntilSound(out));
         dialog.reject();
     }
     QCOMPARE(engine->settings(), before);
@@ -255,7 +227,7 @@ void tst_VoiceSettingsDialog::choosingAVoiceSpeaksWithIt()
     QCOMPARE(slider->value(), allPass);
     // And the sample speaks with whatever voice is speaking.
     QTest::mouseClick(dialog.findChild<QPushButton *>("sampleButton"), Qt::LeftButton);
-    QVERIFY(heardSomething(out));
+    QVERIFY(testing::pumpUntilSound(out));
 }
 
 void tst_VoiceSettingsDialog::copyButtonCopiesThePickedVoice_data()
@@ -319,10 +291,10 @@ void tst_VoiceSettingsDialog::slidersTakeEffectAtOnce_data()
     QTest::addColumn<QString>("slider");
     QTest::addColumn<int>("presses"); // of the right arrow
     QTest::addColumn<VoiceSettings>("expected");
-    QTest::newRow("rate") << "rateSlider" << 3 << valuesOf(103, 0, 100);
-    QTest::newRow("pitch in half-tones") << "pitchSlider" << 2 << valuesOf(100, 2, 100);
-    QTest::newRow("volume") << "volumeSlider" << -5 << valuesOf(100, 0, 95);
-    QTest::newRow("all-pass constant from the voice's own") << "allPassSlider" << 1 << valuesOf(100, 0, 100, 43);
+    QTest::newRow("rate") << "rateSlider" << 3 << testing::valuesOf(103, 0, 100);
+    QTest::newRow("pitch in half-tones") << "pitchSlider" << 2 << testing::valuesOf(100, 2, 100);
+    QTest::newRow("volume") << "volumeSlider" << -5 << testing::valuesOf(100, 0, 95);
+    QTest::newRow("all-pass constant from the voice's own") << "allPassSlider" << 1 << testing::valuesOf(100, 0, 100, 43);
 }
 
 void tst_VoiceSettingsDialog::slidersTakeEffectAtOnce()

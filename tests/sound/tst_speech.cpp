@@ -5,7 +5,7 @@
 #include "sound/ReadingDictionary.h"
 #include "sound/VoiceEngine.h"
 
-#include "SoundFiles.h"
+#include "SpeechTesting.h"
 
 Q_DECLARE_METATYPE(kerubara::VoiceSettings)
 
@@ -19,31 +19,6 @@ Q_DECLARE_METATYPE(kerubara::VoiceSettings)
 using namespace kerubara;
 
 namespace {
-
-// Voice settings by their values, the rest left as they are by default.
-VoiceSettings valuesOf(int rate, int pitch, int volume, int allPass = VoiceSettings::kVoicesOwn, const QString &voice = {})
-{
-    VoiceSettings v;
-    v.rate = rate;
-    v.pitch = pitch;
-    v.volume = volume;
-    v.allPass = allPass;
-    v.voice = voice;
-    return v;
-}
-
-// Mixes until the engine has made some sound, or gives up after `buffers`.
-bool pumpUntilSound(NullAudioOutput &out, int buffers)
-{
-    for (int i = 0; i < buffers; ++i) {
-        const qsizetype from = static_cast<qsizetype>(out.captured().size() / 2);
-        out.pump();
-        if (testing::firstSound(out.captured(), from) >= 0)
-            return true;
-        QThread::msleep(1);
-    }
-    return false;
-}
 
 // Mixes while the engine says it is speaking; returns how many buffers that took.
 int pumpWhileSpeaking(NullAudioOutput &out, VoiceEngine &engine)
@@ -163,7 +138,7 @@ void tst_Speech::kanjiSentenceIsSpokenIntoTheMixer()
     QVERIFY(engine);
     engine->VoiceSpeak(QStringLiteral("次は、市役所前です。"));
     QCOMPARE(engine->VoiceStatus(), int(VoiceEngine::StatusSpeaking));
-    QVERIFY(pumpUntilSound(out, 2000));
+    QVERIFY(testing::pumpUntilSound(out, 2000));
     // Mix until it has been said; a short sentence takes one to three seconds.
     pumpWhileSpeaking(out, *engine);
     QCOMPARE(engine->VoiceStatus(), int(VoiceEngine::StatusIdle));
@@ -177,7 +152,7 @@ void tst_Speech::voiceStopSilencesAtOnce()
     auto engine = makeEngine(out);
     QVERIFY(engine);
     engine->VoiceSpeak(QStringLiteral("ご乗車ありがとうございます。このバスは、緑ヶ丘車庫行きです。次は、本町一丁目です。"));
-    QVERIFY(pumpUntilSound(out, 2000));
+    QVERIFY(testing::pumpUntilSound(out, 2000));
     out.pump(5);
     engine->VoiceStop();
     QCOMPARE(engine->VoiceStatus(), int(VoiceEngine::StatusIdle));
@@ -186,7 +161,7 @@ void tst_Speech::voiceStopSilencesAtOnce()
     QCOMPARE(testing::firstSound(out.captured(), stoppedAt), -1);
     // And it speaks again afterwards.
     engine->VoiceSpeak(QStringLiteral("発車します。"));
-    QVERIFY(pumpUntilSound(out, 2000));
+    QVERIFY(testing::pumpUntilSound(out, 2000));
 }
 
 void tst_Speech::nothingToSayLeavesTheEngineIdle_data()
@@ -231,14 +206,14 @@ void tst_Speech::settingsLiveInTheEnginesOwnFile_data()
     QTest::addColumn<VoiceSettings>("expected");
     QTest::newRow("no file gives defaults") << QString() << VoiceSettings{};
     QTest::newRow("values read") << "[Voice]\nFile=/voices/f001.htsvoice\nSpeed=150\nHalfTones=-3\nVolume=70\nAllPass=48\n"
-                                 << valuesOf(150, -3, 70, 48, "/voices/f001.htsvoice");
-    QTest::newRow("espeak-ng chosen") << "[Voice]\nFile=espeak\n" << valuesOf(100, 0, 100, -1, "espeak");
+                                 << testing::valuesOf(150, -3, 70, 48, "/voices/f001.htsvoice");
+    QTest::newRow("espeak-ng chosen") << "[Voice]\nFile=espeak\n" << testing::valuesOf(100, 0, 100, -1, "espeak");
     // Words a minute (160 the natural pace) and a pitch of 0 to 99 (50 the middle).
-    QTest::newRow("older file's rate and pitch") << "[Voice]\nRate=200\nPitch=30\nVolume=70\n" << valuesOf(125, -5, 70);
+    QTest::newRow("older file's rate and pitch") << "[Voice]\nRate=200\nPitch=30\nVolume=70\n" << testing::valuesOf(125, -5, 70);
     QTest::newRow("new keys over older ones") << "[Voice]\nRate=80\nSpeed=110\nPitch=99\nHalfTones=2\n"
-                                              << valuesOf(110, 2, 100);
+                                              << testing::valuesOf(110, 2, 100);
     QTest::newRow("out of range pulled in") << "[Voice]\nSpeed=9999\nHalfTones=-50\nVolume=101\nAllPass=5\n"
-                                            << valuesOf(200, -12, 100, 20);
+                                            << testing::valuesOf(200, -12, 100, 20);
     QTest::newRow("not numbers keep defaults") << "[Voice]\nRate=fast\nPitch=\n" << VoiceSettings{};
 }
 
