@@ -49,6 +49,100 @@ struct Header
     qsizetype dataStart = 0;
 };
 
+// Splits a tree's text into tokens exactly as the engine does: words end at
+// a space or a line break (nothing else), a word may be quoted in ' or " and
+// then runs to its closing quote, and a comma where a word begins is a word
+// of its own. The engine copies each word into a buffer of 1024 bytes
+// without looking at its length and reads a quoted word until its quote
+// comes, so a word too long or a quote never closed is refused here.
+class Tokens
+{
+public:
+    explicit Tokens(QByteArrayView text) : text_(text) {}
+
+    // False at the end; `bad` is set for an unclosed quote or a token too long.
+    bool next(QByteArrayView &token, bool &bad)
+    {
+        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\n'))
+            ++at_;
+        if (at_ >= text_.size())
+            return false;
+        bool single = false, dual = false;
+        if (text_[at_] == '\'') {
+            single = true;
+            ++at_;
+        }
+        if (at_ < text_.size() && text_[at_] == '"') {
+            dual = true;
+            ++at_;
+        }
+        if (at_ >= text_.size()) {
+            bad = single || dual;
+            return false;
+        }
+        if (text_[at_] == ',') {
+            token = text_.sliced(at_++, 1);
+            return true;
+        }
+        const qsizetype from = at_++;
+        while (true) {
+            if (at_ >= text_.size()) {
+                // The engine stops an unquoted word at the end; a quoted one
+                // it would read on past the tree.
+                bad = single || dual;
+                token = text_.sliced(from, at_ - from);
+                break;
+            }
+            const char c = text_[at_];
+            if ((single && c == '\'') || (dual && c == '"') || (!single && !dual && (c == ' ' || c == '\n'))) {
+                token = text_.sliced(from, at_ - from);
+                ++at_;
+                break;
+            }
+            ++at_;
+        }
+        bad = bad || token.size() > HtsVoiceFile::kMaxToken;
+        return !bad;
+    }
+
+private:
+    QByteArrayView text_;
+    qsizetype at_ = 0;
+};
+
+// A question's pattern the engine can match safely. It matches a pattern
+// against a label by recursion, one call a character, and counts on the
+// pattern's plain characters fitting in the label: more of them than a label
+// has sends it reading past the label's end, and every * multiplies the
+// work. Voices ask with a few characters and one or two *.
+bool patternFits(QByteArrayView pattern)
+{
+    constexpr qsizetype kMostStars = 4;
+    constexpr qsizetype kMostPlain = 32;
+    const qsizetype stars = std::count(pattern.begin(), pattern.end(), '*');
+    return !pattern.isEmpty() && stars <= kMostStars && pattern.size() - stars <= kMostPlain;
+}
+
+// The patterns of GV_OFF_CONTEXT, which the engine reads as a question's
+// ("pattern", "pattern", ...) with the same tokens.
+bool contextFits(QByteArrayView context)
+{
+    Tokens tokens(context);
+    QByteArrayView t;
+    bool bad = false;
+    bool any = false;
+    while (tokens.next(t, bad)) {
+        if (t == QByteArrayView(",") || !patternFits(t))
+            return false;
+        any = true;
+        if (!tokens.next(t, bad))
+            break;
+        if (t != QByteArrayView(","))
+            return false;
+    }
+    return any && !bad;
+}
+
 Found readHeader(const QByteArray &bytes, Header &header)
 {
     static const char *const kSections[] = {"[GLOBAL]", "[STREAM]", "[POSITION]", "[DATA]"};
@@ -78,7 +172,12 @@ Found readHeader(const QByteArray &bytes, Header &header)
         const qsizetype colon = line.indexOf(':');
         if (section < 0 || colon <= 0)
             return fault(VoiceFileFault::BadHeader, QString::fromLatin1(kSections[std::max(section, 0)]));
-        maps[section]->insert(line.first(colon).toByteArray(), line.sliced(colon + 1).toByteArray());
+        // A key given twice: the engine keeps both copies of some and loses
+        // one, and which counts is the check's guess. A damaged header.
+        const QByteArray key = line.first(colon).toByteArray();
+        if (maps[section]->contains(key))
+            return fault(VoiceFileFault::BadHeader, QString::fromLatin1(key));
+        maps[section]->insert(key, line.sliced(colon + 1).toByteArray());
     }
     return fault(VoiceFileFault::BadHeader, QString::fromLatin1(kSections[std::min(section + 1, 3)]));
 }
@@ -152,6 +251,11 @@ Found readGlobal(const Header &h, Shape &shape, VoiceFileInfo &info)
         shape.streams.push_back(Stream{t});
     info.samplingFrequency = static_cast<int>(fs);
     info.framePeriod = static_cast<int>(fp);
+    // The labels the engine speaks without the pitch's global variance: a
+    // question of its own, matched against every label like the trees' ones.
+    if (h.global.contains("GV_OFF_CONTEXT") && !contextFits(h.global.value("GV_OFF_CONTEXT")))
+        return fault(VoiceFileFault::BadValue, QStringLiteral("GV_OFF_CONTEXT"),
+                     QString::fromLatin1(h.global.value("GV_OFF_CONTEXT").left(40)));
     info.comment = QString::fromUtf8(h.global.value("COMMENT")).trimmed();
     return std::nullopt;
 }
@@ -196,6 +300,10 @@ Found readStreams(const Header &h, Shape &shape, VoiceFileInfo &info)
             return f;
         if (Found f = flag(h.stream, "USE_GV", s.type, false, s.gv))
             return f;
+        // The engine reads the first stream's options without asking whether
+        // the file gave any: every stream names its own, empty or not.
+        if (!h.stream.contains("OPTION[" + s.type + ']'))
+            return fault(VoiceFileFault::BadHeader, itemOf("OPTION", s.type));
         // The second stream is the pitch: one value, voiced or not; the others
         // are never of that kind.
         const bool pitch = i == 1;
@@ -257,44 +365,17 @@ Found positionOf(const Header &h, const char *key, const QByteArray &type, qsize
 
 // ---- The models -------------------------------------------------------------
 
-// Splits a tree's text into the engine's tokens: words between white space,
-// "quoted words" and single commas.
-class Tokens
+// A control byte other than white space in a model's text: the engine reads
+// its words as C strings, so a NUL would end a leaf's name where this check
+// reads on, and the two would not agree on the table it names.
+bool hasControlBytes(QByteArrayView text)
 {
-public:
-    explicit Tokens(QByteArrayView text) : text_(text) {}
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return (u < 0x20 && !std::isspace(u)) || u == 0x7f;
+    });
+}
 
-    // False at the end; `bad` is set for an unterminated quote or a token too long.
-    bool next(QByteArrayView &token, bool &bad)
-    {
-        while (at_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[at_])))
-            ++at_;
-        if (at_ >= text_.size())
-            return false;
-        qsizetype from = at_;
-        if (text_[at_] == '"') {
-            const qsizetype close = text_.indexOf('"', at_ + 1);
-            if (close < 0) {
-                bad = true;
-                return false;
-            }
-            token = text_.sliced(at_ + 1, close - at_ - 1);
-            at_ = close + 1;
-        } else if (text_[at_] == ',') {
-            token = text_.sliced(at_++, 1);
-        } else {
-            while (at_ < text_.size() && !std::isspace(static_cast<unsigned char>(text_[at_])) && text_[at_] != ',')
-                ++at_;
-            token = text_.sliced(from, at_ - from);
-        }
-        bad = token.size() > HtsVoiceFile::kMaxToken;
-        return !bad;
-    }
-
-private:
-    QByteArrayView text_;
-    qsizetype at_ = 0;
-};
 
 bool isIndex(QByteArrayView t)
 {
@@ -322,6 +403,8 @@ struct Tree
 // node never given, a leaf naming no table.
 bool readTrees(QByteArrayView text, std::vector<Tree> &trees)
 {
+    if (hasControlBytes(text))
+        return false;
     Tokens tokens(text);
     QSet<QByteArray> questions;
     QByteArrayView t;
@@ -335,7 +418,7 @@ bool readTrees(QByteArrayView text, std::vector<Tree> &trees)
             if (!next() || t != QByteArrayView("{"))
                 return false;
             do {
-                if (!next() || !next())
+                if (!next() || !patternFits(t) || !next())
                     return false;
             } while (t != QByteArrayView("}"));
             continue;
@@ -345,6 +428,11 @@ bool readTrees(QByteArrayView text, std::vector<Tree> &trees)
         const qsizetype brace = t.indexOf('{'), braceEnd = t.lastIndexOf('}');
         if (open < 0 || close != t.size() - 1 || (brace >= 0 && braceEnd < brace))
             return false;
+        if (brace >= 0) {
+            const QList<QByteArray> patterns = t.sliced(brace + 1, braceEnd - brace - 1).toByteArray().split(',');
+            if (!std::all_of(patterns.begin(), patterns.end(), [](const QByteArray &p) { return patternFits(p); }))
+                return false;
+        }
         Tree tree;
         tree.state = wholeNumber(t.sliced(open + 1, close - open - 1)).value_or(0);
         tree.everyLabel = brace >= 0 && t.sliced(brace, braceEnd - brace + 1) == QByteArrayView("{*}");
@@ -453,6 +541,8 @@ Found checkModel(QByteArrayView data, const std::optional<Range> &pdf, const std
 // A window: its number of coefficients (1 to 9), then the coefficients.
 bool windowFits(QByteArrayView text)
 {
+    if (hasControlBytes(text))
+        return false;
     const QList<QByteArray> words = text.toByteArray().simplified().split(' ');
     const std::optional<qint64> n = wholeNumber(words.value(0));
     if (!n || *n < 1 || *n > 9 || words.size() != *n + 1)

@@ -38,7 +38,8 @@ inline QString installedVoice()
     return QStringLiteral("/usr/share/hts-voice/nitech-jp-atr503-m001/nitech_jp_atr503_m001.htsvoice");
 }
 
-inline QByteArray smallVoice()
+// The voice; `question` is the pattern its pitch tree asks about.
+inline QByteArray smallVoice(const QByteArray &question = "*-a+*")
 {
     QByteArray data;
     QByteArray position;
@@ -65,7 +66,8 @@ inline QByteArray smallVoice()
     putFloats(lf0Pdf, {std::log(120.0f), 0.001f, 1.0f, std::log(160.0f), 0.001f, 1.0f});
     add("STREAM_PDF[LF0]", lf0Pdf);
     add("STREAM_TREE[MCP]", "{*}[2]\n\"mcp_s2_1\"\n");
-    add("STREAM_TREE[LF0]", "QS C-Phone_a { \"*-a+*\" }\n\n{*}[2]\n{\n   0 C-Phone_a  \"lf0_s2_1\"  \"lf0_s2_2\"\n}\n");
+    add("STREAM_TREE[LF0]",
+        "QS C-Phone_a { \"" + question + "\" }\n\n{*}[2]\n{\n   0 C-Phone_a  \"lf0_s2_1\"  \"lf0_s2_2\"\n}\n");
 
     return "[GLOBAL]\n"
            "HTS_VOICE_VERSION:1.0\n"

@@ -64,6 +64,8 @@ void tst_VoiceFile::damagedVoiceIsRefusedNamingTheReason_data()
     QTest::newRow("section missing") << smallVoiceWith("[STREAM]\n", "") << F::BadHeader << "[GLOBAL]";
     QTest::newRow("header line too long") << smallVoiceWith("COMMENT:test voice", "COMMENT:" + QByteArray(2000, 'x'))
                                           << F::BadHeader << "[GLOBAL]";
+    QTest::newRow("a key given twice") << smallVoiceWith("OPTION[LF0]:\n", "OPTION[LF0]:\nOPTION[MCP]:ALPHA=0.4\n")
+                                       << F::BadHeader << "OPTION[MCP]";
     QTest::newRow("windows line ends") << smallVoiceWith("NUM_STATES:1\n", "NUM_STATES:1\r\n") << F::BadHeader << "[GLOBAL]";
     QTest::newRow("other version") << smallVoiceWith("HTS_VOICE_VERSION:1.0", "HTS_VOICE_VERSION:2.0") << F::BadValue
                                    << "HTS_VOICE_VERSION";
@@ -84,6 +86,8 @@ void tst_VoiceFile::damagedVoiceIsRefusedNamingTheReason_data()
                                  << "VECTOR_LENGTH[MCP]";
     QTest::newRow("pitch not voiced or not") << smallVoiceWith("IS_MSD[LF0]:1", "IS_MSD[LF0]:0") << F::BadValue
                                              << "IS_MSD[LF0]";
+    QTest::newRow("options of a stream missing") << smallVoiceWith("OPTION[MCP]", "OPTIONWMCP]") << F::BadHeader
+                                                 << "OPTION[MCP]";
     QTest::newRow("all-pass constant of one") << smallVoiceWith("ALPHA=0.42", "ALPHA=1.5") << F::BadValue << "OPTION[MCP]";
     QTest::newRow("position past the end") << smallVoiceWith("STREAM_PDF[LF0]:", "STREAM_PDF[LF0]:9999999-")
                                            << F::BadValue << "STREAM_PDF[LF0]";
@@ -102,6 +106,18 @@ void tst_VoiceFile::damagedVoiceIsRefusedNamingTheReason_data()
                                       << F::BadModel << "STREAM_PDF[LF0]";
     QTest::newRow("tree for no state") << smallVoiceWith("{*}[2]\n\"mcp", "{*}[7]\n\"mcp") << F::BadModel << "STREAM_PDF[MCP]";
     QTest::newRow("tree pattern unclosed") << smallVoiceWith("{*}[2]\n\"dur", "{*][2]\n\"dur") << F::BadModel << "DURATION_PDF";
+    QTest::newRow("a NUL inside a leaf's name") << smallVoiceWith("\"dur_s2_1\"", QByteArray("\"dur\0\0\0\0" "1\"", 10))
+                                               << F::BadModel << "DURATION_PDF";
+    QTest::newRow("a question longer than a label") << testing::smallVoice("*" + QByteArray(300, 'a') + "*")
+                                                    << F::BadModel << "STREAM_PDF[LF0]";
+    QTest::newRow("a context without variance longer than a label")
+        << smallVoiceWith("GV_OFF_CONTEXT:\"*-sil+*\"", "GV_OFF_CONTEXT:\"*" + QByteArray(300, 's') + "*\"") << F::BadValue
+        << "GV_OFF_CONTEXT";
+    QTest::newRow("a context without variance never closing its quote")
+        << smallVoiceWith("GV_OFF_CONTEXT:\"*-sil+*\"", "GV_OFF_CONTEXT:\"*-sil+*") << F::BadValue << "GV_OFF_CONTEXT";
+    QTest::newRow("a question of many stars") << testing::smallVoice("*-*a*+*-*") << F::BadModel << "STREAM_PDF[LF0]";
+    QTest::newRow("a single quote never closed") << smallVoiceWith("{ \"*-a+*\" }", "{ '*-a+* } ") << F::BadModel
+                                                 << "STREAM_PDF[LF0]";
     QTest::newRow("unterminated quote") << smallVoiceWith("\"mcp_s2_1\"", "\"mcp_s2_1 ") << F::BadModel << "STREAM_PDF[MCP]";
     QTest::newRow("window without coefficients") << smallVoiceWith("1 1.0\n", "9 1.0\n") << F::BadModel << "STREAM_WIN[MCP]";
     auto withFloat = [&good](qsizetype at, float value) {
