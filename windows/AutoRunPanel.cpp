@@ -8,14 +8,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace kerubara {
 namespace {
-
-constexpr int kMaxSeconds = 600;
 
 // A number box among the console's keys: digits, Backspace, Delete, the
 // arrows and Enter edit the number (Enter confirms it and sets no route); a
@@ -46,30 +43,23 @@ protected:
     }
 };
 
-// A time in seconds, kept in kerubara.conf under `key` when the run
-// remembers preferences.
-QSpinBox *storedSeconds(const QString &key, int fallback, const QString &tip, Preferences preferences, QWidget *parent)
+// A time in seconds, one of the run's preferences.
+QSpinBox *storedSeconds(Preference preference, const QString &tip, PreferenceStore &preferences, QWidget *parent)
 {
     auto *box = new SecondsBox(parent);
-    box->setRange(0, kMaxSeconds);
+    const preferences::Row &row = preferences::row(preference);
+    box->setRange(row.minimum, row.maximum);
     box->setSuffix(QStringLiteral("秒"));
     box->setToolTip(tip);
-    if (preferences == Preferences::Defaults) {
-        box->setValue(fallback);
-        return box;
-    }
-    bool ok = false;
-    const int stored = QSettings(QStringLiteral("kerubara"), QStringLiteral("kerubara")).value(key).toInt(&ok);
-    box->setValue(ok ? stored : fallback);
-    QObject::connect(box, &QSpinBox::valueChanged, box, [key](int seconds) {
-        QSettings(QStringLiteral("kerubara"), QStringLiteral("kerubara")).setValue(key, seconds);
-    });
+    box->setValue(preferences.number(preference));
+    QObject::connect(box, &QSpinBox::valueChanged, &preferences,
+                     [&preferences, preference](int seconds) { preferences.setNumber(preference, seconds); });
     return box;
 }
 
 } // namespace
 
-AutoRunPanel::AutoRunPanel(OperationEngine &unit, Preferences preferences, QWidget *parent)
+AutoRunPanel::AutoRunPanel(OperationEngine &unit, PreferenceStore &preferences, QWidget *parent)
     : QWidget(parent), run_(new AutoRun(unit, this))
 {
     button_ = new QPushButton(QStringLiteral("自動運行"), this);
@@ -77,10 +67,8 @@ AutoRunPanel::AutoRunPanel(OperationEngine &unit, Preferences preferences, QWidg
     button_->setEnabled(unit.routeSet());
     button_->setToolTip(QStringLiteral("今の停留所から、放送・停車・走行を繰り返して終点まで進めます。"
                                        "運転の操作をすると止まります"));
-    dwell_ = storedSeconds(QStringLiteral("autorun/dwell"), 4, QStringLiteral("停車時間（最後の音が終わってから）"),
-                           preferences, this);
-    travel_ = storedSeconds(QStringLiteral("autorun/travel"), 6, QStringLiteral("走行時間（次の停留所まで）"),
-                            preferences, this);
+    dwell_ = storedSeconds(Preference::AutoRunDwell, QStringLiteral("停車時間（最後の音が終わってから）"), preferences, this);
+    travel_ = storedSeconds(Preference::AutoRunTravel, QStringLiteral("走行時間（次の停留所まで）"), preferences, this);
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

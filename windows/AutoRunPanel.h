@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windows/PanelZoom.h"
+#include "settings/Preferences.h"
 
 #include <QWidget>
 
@@ -15,15 +15,15 @@ class OperationEngine;
 
 // The console's 自動運行: a toggle that runs the trip by itself from the stop
 // shown (operation/AutoRun), beside the dwell and travel times in seconds,
-// which are remembered in kerubara.conf (with Preferences::Defaults they
-// start at 4 and 6 and are not kept). It is usable once a route is set and
+// which are the run's preferences (remembered in kerubara.conf unless the
+// run starts from the defaults). It is usable once a route is set and
 // springs back when the run ends at the last stop or stop() ends it.
 class AutoRunPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    AutoRunPanel(OperationEngine &unit, Preferences preferences = Preferences::Remembered, QWidget *parent = nullptr);
+    AutoRunPanel(OperationEngine &unit, PreferenceStore &preferences, QWidget *parent = nullptr);
     ~AutoRunPanel() override;
 
     QPushButton *button() const { return button_; }

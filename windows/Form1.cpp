@@ -13,7 +13,6 @@
 #include "reslib/PropertyBag.h"
 #include "reslib/Units.h"
 #include "windows/PanelPicture.h"
-#include "windows/PanelZoom.h"
 #include "windows/mdlzed_000.h"
 
 #include <QActionGroup>
@@ -225,7 +224,7 @@ void Form1::setZoom(int factor)
 void Form1::mnuZoom_Click(int factor)
 {
     setZoom(factor);
-    storePanelZoom(zoom_);
+    emit zoomChosen(zoom_);
 }
 
 // ---- Fare cells of four digits --------------------------------------------------
@@ -276,7 +275,7 @@ void Form1::setFareDigits(int digits)
 void Form1::mnuFareDigits_Click(int digits)
 {
     setFareDigits(digits);
-    storeFareDigits(fareDigits_);
+    emit fareDigitsChosen(fareDigits_);
 }
 
 // ---- Pages of ticket numbers ---------------------------------------------------
@@ -335,14 +334,13 @@ void Form1::setPageSeconds(int seconds)
 void Form1::mnuPages_Click(int pages)
 {
     setTicketPages(pages);
-    storeTicketPages(ticketPages_);
     emit ticketPagesChosen(ticketPages_);
 }
 
 void Form1::mnuPageSeconds_Click(int seconds)
 {
     setPageSeconds(seconds);
-    storePageSeconds(pageSeconds_);
+    emit pageSecondsChosen(pageSeconds_);
 }
 
 void Form1::showTicketPage(int page)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "reslib/OleColor.h"
+#include "settings/Preferences.h"
 #include "settings/SettingsFile.h"
 #include "windows/PanelLook.h"
 
@@ -69,7 +70,7 @@ public:
     // brought into that range): the window, its picture, every dot of the
     // stop-name strip and every digit segment grow by the factor, pixel by
     // pixel; the labels' type grows with them. The window keeps its place.
-    static constexpr int kMaxZoom = 3;
+    static constexpr int kMaxZoom = preferences::kMaxZoom;
     int zoom() const { return zoom_; }
     void setZoom(int factor);
     // The pop-up menu of the panel's surface with the three magnifications
@@ -82,8 +83,8 @@ public:
     // yet) is skipped, and each stop shown starts again at the first page.
     // The labels show the page's numbers in the chosen style. 1 page is the
     // panel as it always was.
-    static constexpr int kMaxTicketPages = 4;
-    static constexpr int kDefaultPageSeconds = 3;
+    static constexpr int kMaxTicketPages = preferences::kMaxTicketPages;
+    static constexpr int kDefaultPageSeconds = preferences::kDefaultPageSeconds;
     int ticketPages() const { return ticketPages_; }
     void setTicketPages(int pages);
     int pageSeconds() const { return pageSeconds_; }
@@ -95,8 +96,8 @@ public:
     // strip and the hidden clock stay in the middle above the table, and
     // the built-in face is drawn to match. A fare with more digits than
     // the cells shows its last ones, as a real unit does.
-    static constexpr int kMinFareDigits = 3;
-    static constexpr int kMaxFareDigits = 4;
+    static constexpr int kMinFareDigits = preferences::kMinFareDigits;
+    static constexpr int kMaxFareDigits = preferences::kMaxFareDigits;
     int fareDigits() const { return fareDigits_; }
     void setFareDigits(int digits);
 
@@ -152,8 +153,13 @@ public:
 signals:
     // A middle click anywhere on the panel: the passengers' stop button.
     void stopRequestClicked();
-    // The user chose how many pages of ticket numbers the panel shows.
+    // The user chose, from the panel's menu, a magnification, the fare
+    // cells' digits, how many pages of ticket numbers the panel shows or the
+    // seconds each page stays (the panel shows it already).
+    void zoomChosen(int factor);
+    void fareDigitsChosen(int digits);
     void ticketPagesChosen(int pages);
+    void pageSecondsChosen(int seconds);
     void pageSecondsChanged(int seconds);
 
 protected:

@@ -5,7 +5,6 @@
 #include "dialogs/MessageBox.h"
 #include "reslib/EndProgram.h"
 #include "sound/SoundSystem.h"
-#include "windows/PanelZoom.h"
 #include "windows/frmOption.h"
 #include "windows/mdlIniIoEx.h"
 #include "windows/mdlzed_000.h"
@@ -28,13 +27,13 @@ std::unique_ptr<SoundSystem> soundWithWindows()
 
 Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile, Preferences preferences)
     : settingsFile_(std::move(settingsFile)),
-      preferences_(preferences),
+      preferences_(std::make_unique<PreferenceStore>(preferences)),
       sound_(soundWithWindows()),
       form1_(std::make_unique<Form1>()),
-      option_(std::make_unique<frmOption>(ini, preferences)),
+      option_(std::make_unique<frmOption>(ini, *preferences_)),
       engine_(std::make_unique<OperationEngine>(*sound_, *option_, mdlM_Tape::voiceEngineFactory(*sound_))),
       state(engine_->state),
-      ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, ini.CtrlData, preferences))
+      ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, ini.CtrlData, *preferences_))
 {
     if (settingsFile_)
         option_->setSettingsFile(settingsFile_->read);
@@ -69,6 +68,16 @@ void Simulator::connectPanel()
     QObject::connect(unit, &OperationEngine::displayClearedChanged, panel, &Form1::showDisplayCleared);
     QObject::connect(unit, &OperationEngine::stopRequestChanged, panel, &Form1::showStopRequest);
     QObject::connect(panel, &Form1::stopRequestClicked, unit, &OperationEngine::requestStop);
+    // What the user chooses on the panel's menu is kept for the next run.
+    PreferenceStore *kept = preferences_.get();
+    QObject::connect(panel, &Form1::zoomChosen, kept,
+                     [kept](int factor) { kept->setNumber(Preference::PanelZoom, factor); });
+    QObject::connect(panel, &Form1::fareDigitsChosen, kept,
+                     [kept](int digits) { kept->setNumber(Preference::FareDigits, digits); });
+    QObject::connect(panel, &Form1::ticketPagesChosen, kept,
+                     [kept](int pages) { kept->setNumber(Preference::TicketPages, pages); });
+    QObject::connect(panel, &Form1::pageSecondsChosen, kept,
+                     [kept](int seconds) { kept->setNumber(Preference::PageSeconds, seconds); });
     QObject::connect(panel, &Form1::ticketPagesChosen, unit, [unit](int pages) {
         unit->setTicketCount(12 * pages);
         // The stop on show gets the fares of the new pages at once.
@@ -111,11 +120,11 @@ void Simulator::start()
 
     // The user's magnification of the panel, fare digits and pages of
     // ticket numbers from the last run.
-    if (preferences_ == Preferences::Remembered) {
-        panel.setZoom(storedPanelZoom());
-        panel.setFareDigits(storedFareDigits());
-        panel.setTicketPages(storedTicketPages());
-        panel.setPageSeconds(storedPageSeconds());
+    if (preferences_->mode() == Preferences::Remembered) {
+        panel.setZoom(preferences_->number(Preference::PanelZoom));
+        panel.setFareDigits(preferences_->number(Preference::FareDigits));
+        panel.setTicketPages(preferences_->number(Preference::TicketPages));
+        panel.setPageSeconds(preferences_->number(Preference::PageSeconds));
     }
     engine_->setTicketCount(12 * panel.ticketPages());
     panel.move(0, 0);

@@ -9,7 +9,7 @@
 #include "settings/SettingsLocation.h"
 #include "sound/mdlM_Tape.h"
 #include "windows/Form1.h"
-#include "windows/PanelZoom.h"
+#include "settings/Preferences.h"
 #include "windows/frmCtl.h"
 
 #include <memory>
@@ -78,7 +78,9 @@ private:
     void connectConsole();
 
     std::optional<SettingsFilePaths> settingsFile_;
-    Preferences preferences_;
+    // The run's own preferences (kerubara.conf), before the windows that
+    // show them.
+    std::unique_ptr<PreferenceStore> preferences_;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<frmOption> option_;

@@ -118,7 +118,7 @@ const char kYellowButton[] =
 } // namespace
 
 frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDataRecord &place,
-               Preferences preferences, QWidget *parent)
+               PreferenceStore &preferences, QWidget *parent)
     : QWidget(parent), engine_(engine), panel_(panel), options_(options), place_(place)
 {
     setWindowTitle(QStringLiteral("集中操作盤"));
@@ -137,7 +137,7 @@ frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDa
     buildAutoRun(preferences);
 }
 
-void frmCtl::buildAutoRun(Preferences preferences)
+void frmCtl::buildAutoRun(PreferenceStore &preferences)
 {
     autoRun = new AutoRunPanel(engine(), preferences, this);
     autoRun->setGeometry(4, kHeight - 32, twipsToPixels(kNarrowWidth) - 44, 28);

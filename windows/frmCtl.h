@@ -3,7 +3,7 @@
 #pragma once
 
 #include "operation/OperationEngine.h"
-#include "windows/PanelZoom.h"
+#include "settings/Preferences.h"
 
 #include <QWidget>
 
@@ -51,10 +51,9 @@ class frmCtl : public QWidget
 public:
     // Drives `engine`, beside the fare panel `panel`, with the settings of
     // `options`; keeps its place in `place`. All outlive the window. The
-    // times of 自動運行 are the remembered ones unless `preferences` says
-    // Defaults.
+    // times of 自動運行 are among the run's `preferences`.
     frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDataRecord &place,
-           Preferences preferences = Preferences::Remembered, QWidget *parent = nullptr);
+           PreferenceStore &preferences, QWidget *parent = nullptr);
     ~frmCtl() override;
 
     // The window's load handler: the panel's caption, the keypad's rounded
@@ -182,7 +181,7 @@ private:
     void connectHandlers();
     void connectKeys();
     void connectEngine();
-    void buildAutoRun(Preferences preferences);
+    void buildAutoRun(PreferenceStore &preferences);
     // What a key stands for at the moment it is pressed.
     QAbstractButton *keypadKey(int index);
     QAbstractButton *nextBacklight() const;

@@ -11,7 +11,6 @@
 #include "settings/SettingsFile.h"
 #include "settings/StartupColors.h"
 #include "windows/ColorButton.h"
-#include "windows/PanelZoom.h"
 #include "windows/SettingValues.h"
 #include "windows/StorableText.h"
 #include "windows/WrappingButton.h"
@@ -205,7 +204,7 @@ const QList<FileFilter> kPanelFilter{{QStringLiteral("ビットマップ(*.bmp)"
 
 } // namespace
 
-frmOption::frmOption(SettingsRecords &ini, Preferences preferences, QWidget *parent) : QDialog(parent), ini_(ini)
+frmOption::frmOption(SettingsRecords &ini, PreferenceStore &preferences, QWidget *parent) : QDialog(parent), ini_(ini)
 {
     setWindowTitle(QStringLiteral("オプション"));
     // Taller than the 5610 twips of old, so that page 5 shows its plug-in's
@@ -249,11 +248,9 @@ frmOption::frmOption(SettingsRecords &ini, Preferences preferences, QWidget *par
 
     // The stop request's chime: kept at once, as the panel's zoom is, for the
     // settings file has no place for it.
-    if (preferences == Preferences::Remembered) {
-        txtStopRequestSound->setText(storedStopRequestSound());
-        connect(txtStopRequestSound, &QLineEdit::textChanged, this,
-                [](const QString &file) { storeStopRequestSound(file); });
-    }
+    txtStopRequestSound->setText(preferences.text(Preference::StopRequestSound));
+    connect(txtStopRequestSound, &QLineEdit::textChanged, &preferences,
+            [&preferences](const QString &file) { preferences.setText(Preference::StopRequestSound, file); });
     connectHandlers();
     guardPathBoxes();
     Form_Load();

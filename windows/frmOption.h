@@ -5,7 +5,7 @@
 #include "operation/OperationSettings.h"
 #include "reslib/OleColor.h"
 #include "windows/PanelLook.h"
-#include "windows/PanelZoom.h"
+#include "settings/Preferences.h"
 #include "windows/frmOptionControls.h"
 
 #include <QDialog>
@@ -36,10 +36,8 @@ class frmOption : public QDialog, public OperationSettings, private frmOptionCon
 public:
     // Copies settings to and from `ini` (which outlives the window). The
     // stop request's chime, which the settings file has no place for, is
-    // the remembered one and kept as it changes, unless `preferences` says
-    // Defaults.
-    explicit frmOption(SettingsRecords &ini, Preferences preferences = Preferences::Remembered,
-                       QWidget *parent = nullptr);
+    // one of the run's `preferences` (which outlive the window too).
+    explicit frmOption(SettingsRecords &ini, PreferenceStore &preferences, QWidget *parent = nullptr);
     ~frmOption() override;
 
     // Applies every panel-related setting to the fare panel: the panel's

@@ -10,7 +10,7 @@
 #include "reslib/Fonts.h"
 #include "reslib/PixelZoom.h"
 #include "settings/SettingsLocation.h"
-#include "windows/PanelZoom.h"
+#include "settings/Preferences.h"
 #include "windows/Simulator.h"
 #include "windows/mdlIniIoEx.h"
 
@@ -275,7 +275,7 @@ void tst_PanelZoom::sizeIsRememberedForTheNextRun()
 {
     choose(rightClickMenu(sim_->form1(), QPoint(10, 150)), 3);
     sim_.reset();
-    QCOMPARE(storedPanelZoom(), 3);
+    QCOMPARE(PreferenceStore(Preferences::Remembered).number(Preference::PanelZoom), 3);
 
     sim_ = std::make_unique<Simulator>();
     QCOMPARE(sim_->form1().zoom(), 1); // nothing happens before start-up
@@ -311,13 +311,13 @@ void tst_PanelZoom::fourDigitPanelIsWiderAtEveryZoomAndRemembered()
         QVERIFY(!panel.mask().contains(QPoint(616 * factor - 1, 0)));
         QVERIFY(panel.mask().contains(QPoint(616 * factor - 1, factor)));
         sim_.reset();
-        QCOMPARE(storedFareDigits(), 4);
+        QCOMPARE(PreferenceStore(Preferences::Remembered).number(Preference::FareDigits), 4);
         sim_ = std::make_unique<Simulator>();
         sim_->start();
     }
     testing::chooseFareDigits(sim_->form1(), 3);
     QCOMPARE(sim_->form1().size(), QSize(502, 252) * factor);
-    QCOMPARE(storedFareDigits(), 3);
+    QCOMPARE(PreferenceStore(Preferences::Remembered).number(Preference::FareDigits), 3);
 }
 
 void tst_PanelZoom::sizeStaysOutOfTheSettingsFile()

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The program's own preferences: what the user chose for the program rather
+// than for a route (the panel's magnification, its pages of ticket numbers,
+// 自動運行's times, the stop request's chime). They are kept between runs in
+// kerubara.conf (QSettings, organisation and application "kerubara"), never
+// in the settings file, and each is one row of preferences::table().
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <vector>
+
+namespace kerubara {
+
+// Whether a run takes the user's remembered preferences and keeps what the
+// user chooses (the program), or starts from the defaults and neither reads
+// nor keeps any (a render of the data tool, which its options and the
+// settings file alone decide).
+enum class Preferences { Remembered, Defaults };
+
+enum class Preference {
+    PanelZoom,
+    FareDigits,
+    TicketPages,
+    PageSeconds,
+    StopRequestSound,
+    AutoRunDwell,
+    AutoRunTravel,
+};
+
+namespace preferences {
+
+// One preference: its key in kerubara.conf, whether it is a number or a
+// text, the numbers it may take and its default. A stored number outside
+// the range, or not a number, reads as the default.
+struct Row
+{
+    Preference id;
+    QString key;
+    bool text = false;
+    int minimum = 0;
+    int maximum = 0;
+    int fallback = 0; // a text's default is empty
+};
+
+// Every preference, in the order of the enum.
+const std::vector<Row> &table();
+const Row &row(Preference id);
+
+// The magnification, the fare cells' digits and the pages of ticket numbers
+// the panel offers.
+inline constexpr int kMaxZoom = 3;
+inline constexpr int kMinFareDigits = 3;
+inline constexpr int kMaxFareDigits = 4;
+inline constexpr int kMaxTicketPages = 4;
+inline constexpr int kDefaultPageSeconds = 3;
+
+} // namespace preferences
+
+// The preferences of one run. With Preferences::Remembered a value is read
+// from kerubara.conf and a change is written there at once; with
+// Preferences::Defaults every preference starts at its default and a change
+// lasts for the run.
+class PreferenceStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PreferenceStore(Preferences mode, QObject *parent = nullptr);
+
+    Preferences mode() const { return mode_; }
+
+    // A number preference: the stored value when it is in range, else the
+    // default.
+    int number(Preference id) const;
+    // A text preference; empty when none is stored.
+    QString text(Preference id) const;
+
+    // Keeps a new value: a number is brought within its range first, an
+    // empty text removes the preference. changed() follows when the value
+    // differs from the one held.
+    void setNumber(Preference id, int value);
+    void setText(Preference id, const QString &value);
+
+signals:
+    void changed(Preference id);
+
+private:
+    QVariant stored(Preference id) const;
+    void keep(Preference id, const QVariant &value);
+
+    Preferences mode_;
+    // What this run holds in place of kerubara.conf (Defaults), by the
+    // enum's order; invalid when the default stands.
+    std::array<QVariant, 7> memory_;
+};
+
+} // namespace kerubara
