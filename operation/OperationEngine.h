@@ -2,7 +2,7 @@
 #pragma once
 
 #include "operation/OperatingState.h"
-#include "operation/OperationSettings.h"
+#include "settings/OperationSettings.h"
 #include "sound/TapeHost.h"
 
 #include <QObject>

@@ -161,22 +161,22 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
 // as the options window's OK applies them.
 void applyOptions(Simulator &sim, const PanelRequest &request)
 {
-    frmOption &option = sim.option();
+    SettingsModel &settings = sim.settings();
     sim.form1().setFareDigits(request.fareDigits);
     if (request.ticketStyle)
-        option.setTicketNumberStyle(*request.ticketStyle);
+        settings.setTicketNumberStyle(*request.ticketStyle);
     // Page P is drawn from a panel that shows at least P pages.
     if (request.page > sim.form1().ticketPages()) {
         sim.form1().setTicketPages(request.page);
         sim.engine().setTicketCount(12 * request.page);
     }
     if (request.leadingZero)
-        option.setLeadingZero(true);
+        settings.setLeadingZero(true);
     if (request.tsugiwaMode)
-        option.setTsugiwaMode(*request.tsugiwaMode);
+        settings.setTsugiwaMode(*request.tsugiwaMode);
     if (request.backlight)
         sim.ctl().Option4[static_cast<std::size_t>(*request.backlight)]->setChecked(true);
-    option.SetProp();
+    sim.option().SetProp();
 }
 
 // Whether the route can be set and the stop shown; false after saying why not.

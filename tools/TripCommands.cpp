@@ -25,7 +25,6 @@
 #include "windows/PictureBox.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
-#include "windows/frmOption.h"
 
 #include <QFile>
 #include <QDir>
@@ -677,7 +676,7 @@ private:
 
 // Says which sound files the settings name but do not exist: the program
 // plays nothing for them, and so does the video.
-void warnMissingSounds(const frmOption &settings, QTextStream &err)
+void warnMissingSounds(const SettingsModel &settings, QTextStream &err)
 {
     QStringList files{settings.routeSettingSound(), settings.stepSoundFile()};
     for (int flag = 1; flag <= 3; ++flag)
@@ -693,7 +692,7 @@ void warnMissingSounds(const frmOption &settings, QTextStream &err)
 
 // Why --ticket cannot draw the console's ticket with these settings, naming
 // what is missing; empty when it can.
-QString ticketRefusal(const TripRequest &request, const frmOption &settings)
+QString ticketRefusal(const TripRequest &request, const SettingsModel &settings)
 {
     if (request.settingsFile.isEmpty())
         return request.fareFile + QStringLiteral(": --ticket には、整理券プラグインを選んだ設定ファイルを --settings で指定してください。");
@@ -715,7 +714,7 @@ QString ticketRefusal(const TripRequest &request, const frmOption &settings)
 // Says when the tape the settings' broadcast data folder gives the route is
 // missing or does not read: the program then announces nothing, and so does
 // the video. --tape takes the folder's place.
-void warnMissingTape(const TripRequest &request, const frmOption &settings, QTextStream &err)
+void warnMissingTape(const TripRequest &request, const SettingsModel &settings, QTextStream &err)
 {
     const QString folder = settings.broadcastDataFolder();
     if (!request.tapeFile.isEmpty() || folder.isEmpty())
@@ -737,7 +736,7 @@ void warnMissingTape(const TripRequest &request, const frmOption &settings, QTex
 // The tape of --tape, readable and as route setting finds it: a copy named
 // for the route in a folder of its own, with the reading dictionary that
 // lies beside it. False after saying why not.
-bool placeTape(const TripRequest &request, const QTemporaryDir &folder, frmOption &settings, QTextStream &err)
+bool placeTape(const TripRequest &request, const QTemporaryDir &folder, SettingsModel &settings, QTextStream &err)
 {
     QString why;
     const std::optional<QByteArray> bytes =
@@ -898,14 +897,14 @@ int renderTrip(const QStringList &args, QTextStream &err)
     sim.form1().setTicketPages(request.ticketPages);
     sim.form1().setPageSeconds(request.pageSeconds);
     sim.engine().setTicketCount(12 * request.ticketPages);
-    warnMissingSounds(sim.option(), err);
-    warnMissingTape(request, sim.option(), err);
-    if (const QString refusal = request.ticket ? ticketRefusal(request, sim.option()) : QString(); !refusal.isEmpty()) {
+    warnMissingSounds(sim.settings(), err);
+    warnMissingTape(request, sim.settings(), err);
+    if (const QString refusal = request.ticket ? ticketRefusal(request, sim.settings()) : QString(); !refusal.isEmpty()) {
         err << refusal << '\n';
         return 1;
     }
     const QTemporaryDir tapeFolder;
-    if (!request.tapeFile.isEmpty() && !placeTape(request, tapeFolder, sim.option(), err))
+    if (!request.tapeFile.isEmpty() && !placeTape(request, tapeFolder, sim.settings(), err))
         return 1;
 
     // The encoder asks for huge pages for its larger frames, which would

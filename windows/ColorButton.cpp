@@ -18,6 +18,7 @@ void ColorButton::setBackColor(OleColor color)
         return;
     color_ = color;
     update();
+    emit colorChanged(color);
 }
 
 void ColorButton::paintEvent(QPaintEvent *)

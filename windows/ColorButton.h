@@ -19,6 +19,9 @@ public:
     OleColor BackColor() const { return color_; }
     void setBackColor(OleColor color);
 
+signals:
+    void colorChanged(kerubara::OleColor color);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -4,6 +4,7 @@
 
 #include "dialogs/MessageBox.h"
 #include "reslib/EndProgram.h"
+#include "sound/Chimes.h"
 #include "sound/SoundSystem.h"
 #include "windows/frmOption.h"
 #include "windows/mdlIniIoEx.h"
@@ -27,16 +28,18 @@ std::unique_ptr<SoundSystem> soundWithWindows()
 
 Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile, Preferences preferences)
     : settingsFile_(std::move(settingsFile)),
-      preferences_(std::make_unique<PreferenceStore>(preferences)),
+      settings_(std::make_unique<SettingsModel>(preferences)),
+      ini(settings_->records()),
       sound_(soundWithWindows()),
       form1_(std::make_unique<Form1>()),
-      option_(std::make_unique<frmOption>(ini, *preferences_)),
-      engine_(std::make_unique<OperationEngine>(*sound_, *option_, mdlM_Tape::voiceEngineFactory(*sound_))),
+      option_(std::make_unique<frmOption>(*settings_)),
+      engine_(std::make_unique<OperationEngine>(*sound_, *settings_, mdlM_Tape::voiceEngineFactory(*sound_))),
       state(engine_->state),
-      ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, ini.CtrlData, *preferences_))
+      ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, *settings_, ini.CtrlData))
 {
+    settings_->setBuiltInStopRequestSound(chimes::stopRequestFile());
     if (settingsFile_)
-        option_->setSettingsFile(settingsFile_->read);
+        settings_->setSettingsFile(settingsFile_->read);
     connectPanel();
     connectOptions();
     connectConsole();
@@ -69,7 +72,7 @@ void Simulator::connectPanel()
     QObject::connect(unit, &OperationEngine::stopRequestChanged, panel, &Form1::showStopRequest);
     QObject::connect(panel, &Form1::stopRequestClicked, unit, &OperationEngine::requestStop);
     // What the user chooses on the panel's menu is kept for the next run.
-    PreferenceStore *kept = preferences_.get();
+    PreferenceStore *kept = &settings_->preferences();
     QObject::connect(panel, &Form1::zoomChosen, kept,
                      [kept](int factor) { kept->setNumber(Preference::PanelZoom, factor); });
     QObject::connect(panel, &Form1::fareDigitsChosen, kept,
@@ -120,11 +123,11 @@ void Simulator::start()
 
     // The user's magnification of the panel, fare digits and pages of
     // ticket numbers from the last run.
-    if (preferences_->mode() == Preferences::Remembered) {
-        panel.setZoom(preferences_->number(Preference::PanelZoom));
-        panel.setFareDigits(preferences_->number(Preference::FareDigits));
-        panel.setTicketPages(preferences_->number(Preference::TicketPages));
-        panel.setPageSeconds(preferences_->number(Preference::PageSeconds));
+    if (settings_->preferences().mode() == Preferences::Remembered) {
+        panel.setZoom(settings_->preferences().number(Preference::PanelZoom));
+        panel.setFareDigits(settings_->preferences().number(Preference::FareDigits));
+        panel.setTicketPages(settings_->preferences().number(Preference::TicketPages));
+        panel.setPageSeconds(settings_->preferences().number(Preference::PageSeconds));
     }
     engine_->setTicketCount(12 * panel.ticketPages());
     panel.move(0, 0);

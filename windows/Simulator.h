@@ -9,7 +9,7 @@
 #include "settings/SettingsLocation.h"
 #include "sound/mdlM_Tape.h"
 #include "windows/Form1.h"
-#include "settings/Preferences.h"
+#include "settings/SettingsModel.h"
 #include "windows/frmCtl.h"
 
 #include <memory>
@@ -65,9 +65,9 @@ public:
     // The settings file this run reads and writes, if any.
     const std::optional<SettingsFilePaths> &settingsFile() const { return settingsFile_; }
 
-    // The settings records: what the settings file carries, on its way
-    // between the file and the windows (CustColors lives only here).
-    SettingsRecords ini;
+    // The run's settings: the settings file's records and the program's
+    // preferences; the unit reads them here, the options window shows them.
+    SettingsModel &settings() { return *settings_; }
 
 private:
     // The panel shows what the unit tells it.
@@ -78,9 +78,15 @@ private:
     void connectConsole();
 
     std::optional<SettingsFilePaths> settingsFile_;
-    // The run's own preferences (kerubara.conf), before the windows that
-    // show them.
-    std::unique_ptr<PreferenceStore> preferences_;
+    // The settings before everything that reads them.
+    std::unique_ptr<SettingsModel> settings_;
+
+public:
+    // The settings records (the model's): what the settings file carries
+    // (CustColors lives only here).
+    SettingsRecords &ini;
+
+private:
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<frmOption> option_;

@@ -117,9 +117,9 @@ const char kYellowButton[] =
 
 } // namespace
 
-frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDataRecord &place,
-               PreferenceStore &preferences, QWidget *parent)
-    : QWidget(parent), engine_(engine), panel_(panel), options_(options), place_(place)
+frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, SettingsModel &settings,
+               CtrlDataRecord &place, QWidget *parent)
+    : QWidget(parent), engine_(engine), panel_(panel), options_(options), settings_(settings), place_(place)
 {
     setWindowTitle(QStringLiteral("集中操作盤"));
     QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -134,7 +134,7 @@ frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDa
     connectHandlers();
     connectKeys();
     connectEngine();
-    buildAutoRun(preferences);
+    buildAutoRun(settings.preferences());
 }
 
 void frmCtl::buildAutoRun(PreferenceStore &preferences)
@@ -537,7 +537,7 @@ void frmCtl::Command2_Click(int index)
 
 void frmCtl::drawTicketPreview(const TicketInfo &ticket)
 {
-    frmOption &option = options_;
+    const SettingsModel &option = settings_;
     picSeirikenPrev->Cls();
     if (option.ticketPreviewInUse()) {
         QPainter dc(&picSeirikenPrev->image());
@@ -591,7 +591,7 @@ void frmCtl::showDisplayCleared(bool clear)
 
 void frmCtl::CommandButton1_Click(int index)
 {
-    engine().sound().PlaySnd(options_.keySound(), QStringLiteral("S1"), 0, 0);
+    engine().sound().PlaySnd(settings_.keySound(), QStringLiteral("S1"), 0, 0);
     if (index == 10) {
         bKeyRoute = true;
         Label2[0]->clear();
@@ -610,12 +610,12 @@ void frmCtl::CommandButton1_Click(int index)
 
 void frmCtl::List2_Click(int /*index*/)
 {
-    engine().sound().PlaySnd(options_.keySound(), QStringLiteral("S1"), 0, 0);
+    engine().sound().PlaySnd(settings_.keySound(), QStringLiteral("S1"), 0, 0);
 }
 
 void frmCtl::List3_Click(int /*index*/)
 {
-    engine().sound().PlaySnd(options_.routeSettingSound(), QStringLiteral("S1"), 0, 0);
+    engine().sound().PlaySnd(settings_.routeSettingSound(), QStringLiteral("S1"), 0, 0);
 }
 
 void frmCtl::Frame1_DblClick(int index)
@@ -744,7 +744,7 @@ void frmCtl::Option4_Click(std::int16_t index)
 {
     if (index < 0 || index > 2)
         return;
-    frmOption &option = options_;
+    const SettingsModel &option = settings_;
     Form1 &panel = panel_;
     const OleColor color = option.backlightLabelColor(index);
     try {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "operation/OperationEngine.h"
-#include "settings/Preferences.h"
+#include "settings/SettingsModel.h"
 
 #include <QWidget>
 
@@ -50,10 +50,11 @@ class frmCtl : public QWidget
 
 public:
     // Drives `engine`, beside the fare panel `panel`, with the settings of
-    // `options`; keeps its place in `place`. All outlive the window. The
-    // times of 自動運行 are among the run's `preferences`.
-    frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDataRecord &place,
-           PreferenceStore &preferences, QWidget *parent = nullptr);
+    // `settings` (shown in the options window `options`); keeps its place in
+    // `place`. All outlive the window. The times of 自動運行 are among the
+    // settings' preferences.
+    frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, SettingsModel &settings, CtrlDataRecord &place,
+           QWidget *parent = nullptr);
     ~frmCtl() override;
 
     // The window's load handler: the panel's caption, the keypad's rounded
@@ -198,6 +199,7 @@ private:
     OperationEngine &engine_;
     Form1 &panel_;
     frmOption &options_;
+    SettingsModel &settings_;
     CtrlDataRecord &place_;
     bool closeRequested_ = false;
     int frontFrame_ = 0; // the entry frame in front: 0 digit lists, 1 keypad

@@ -9,6 +9,7 @@
 #include "reslib/Shell.h"
 #include "reslib/Units.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
 #include "settings/StartupColors.h"
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"
@@ -204,7 +205,8 @@ const QList<FileFilter> kPanelFilter{{QStringLiteral("ビットマップ(*.bmp)"
 
 } // namespace
 
-frmOption::frmOption(SettingsRecords &ini, PreferenceStore &preferences, QWidget *parent) : QDialog(parent), ini_(ini)
+frmOption::frmOption(SettingsModel &settings, QWidget *parent)
+    : QDialog(parent), settings_(settings), ini_(settings.records())
 {
     setWindowTitle(QStringLiteral("オプション"));
     // Taller than the 5610 twips of old, so that page 5 shows its plug-in's
@@ -248,6 +250,7 @@ frmOption::frmOption(SettingsRecords &ini, PreferenceStore &preferences, QWidget
 
     // The stop request's chime: kept at once, as the panel's zoom is, for the
     // settings file has no place for it.
+    PreferenceStore &preferences = settings.preferences();
     txtStopRequestSound->setText(preferences.text(Preference::StopRequestSound));
     connect(txtStopRequestSound, &QLineEdit::textChanged, &preferences,
             [&preferences](const QString &file) { preferences.setText(Preference::StopRequestSound, file); });
@@ -257,6 +260,7 @@ frmOption::frmOption(SettingsRecords &ini, PreferenceStore &preferences, QWidget
     Option1[0]->setChecked(true);
     Option1_Click(0);
     Option5_Click(1);
+    bindToRecords();
 }
 
 frmOption::~frmOption() = default;
@@ -850,7 +854,7 @@ void frmOption::Command3_Click(int index)
 
 void frmOption::Command10_Click(int index)
 {
-    const QString folder = usedPath(Text2[index]->text());
+    const QString folder = pathFromSettings(Text2[index]->text(), settings_.settingsFile());
     // A folder that is not there is passed over; a desktop that cannot open
     // folders at all is worth knowing about.
     if (ShellOpenFolder(folder) == OpenFolderResult::NoFileManager)
@@ -908,6 +912,7 @@ void frmOption::Command7_Click()
                          .arg(date.wYear)
                          .arg(date.wMonth, 2, 10, QChar(u'0'))
                          .arg(date.wDay, 2, 10, QChar(u'0')));
+    storeField(QStringLiteral("Label10"));
 }
 
 void frmOption::Command4_Click()

@@ -2,10 +2,9 @@
 
 #pragma once
 
-#include "operation/OperationSettings.h"
 #include "reslib/OleColor.h"
 #include "windows/PanelLook.h"
-#include "settings/Preferences.h"
+#include "settings/SettingsModel.h"
 #include "windows/frmOptionControls.h"
 
 #include <QDialog>
@@ -24,20 +23,21 @@ inline const QString kPluginSetting = QStringLiteral("整理券プラグイン")
 class ColorButton;
 struct SettingsRecords;
 
-// The options window "オプション". Its controls are where the settings live
-// while the program runs: every other part reads a setting from the control
-// that holds it, at the moment it needs it. The window is created hidden at
-// start-up, shown modally from the control panel, and OK (or closing it) only
-// hides it, so nothing is lost.
-class frmOption : public QDialog, public OperationSettings, private frmOptionControls
+// The options window "オプション": a view of the settings model's records.
+// Each control is bound to its field by the field's name: a change in the
+// window is in the records at once, and a change of the records from
+// elsewhere (recordChanged) is shown. The window is created hidden at
+// start-up, shown modally from the control panel, and OK (or closing it)
+// only hides it.
+class frmOption : public QDialog, private frmOptionControls
 {
     Q_OBJECT
 
 public:
-    // Copies settings to and from `ini` (which outlives the window). The
-    // stop request's chime, which the settings file has no place for, is
-    // one of the run's `preferences` (which outlive the window too).
-    explicit frmOption(SettingsRecords &ini, PreferenceStore &preferences, QWidget *parent = nullptr);
+    // A view of `settings` (which outlives the window); the stop request's
+    // chime, which the settings file has no place for, is one of its
+    // preferences.
+    explicit frmOption(SettingsModel &settings, QWidget *parent = nullptr);
     ~frmOption() override;
 
     // Applies every panel-related setting to the fare panel: the panel's
@@ -62,66 +62,6 @@ public:
     void SetOptionInfo();
     // The folder dialog; the chosen folder or the empty text.
     QString GetPathString();
-
-    // ---- The settings by name -------------------------------------------
-    // What the rest of the program reads, each read from its control at the
-    // moment of the call, with the control's value encoding applied.
-
-    // The settings file the folders and files are written in: a relative
-    // one lies in that file's folder (the boxes keep it as written).
-    void setSettingsFile(const QString &file);
-
-    // Data folders as typed, a relative one in the settings file's folder;
-    // empty means the folder the program started in.
-    QString fareDataFolder() const override;       // Text2(0)
-    QString broadcastDataFolder() const override;  // Text2(1)
-    void setBroadcastDataFolder(const QString &folder);
-
-    // Sound files. A click on a route or section digit and route setting.
-    QString routeSettingSound() const override;    // txtSelectSound(0)
-    QString keySound() const;             // txtSelectSound(1)
-    // The step sound: one sound at every step, or one by a flag column.
-    bool stepSoundAlways() const override;         // Option2(0)
-    QString stepSoundFile() const override;        // txtSelectSound(7)
-    // The sound of flag 1..3 of the flag column; empty for any other flag.
-    QString stepSoundFile(int flag) const override; // txtSelectSound(8..10)
-    // The fare data column (1-based) holding the step-sound flag, 0 for none.
-    int stepSoundFlagColumn() const override;      // Combo1
-    // The wait flag PlaySnd takes for the step sound (-1 waits, 0 not).
-    std::int16_t stepSoundWait() const override;   // Option6(0)
-    // The announcement tape's sounds: txtSelectSound(index) for 3..6.
-    QString tapeSoundFile(int index) const override;
-    bool preBroadcastSoundAlways() const override; // Option2(2)
-    bool preBroadcastSoundWaits() const override;  // Option7(0)
-
-    // The date printed on the ticket.
-    using TicketDateMode = OperationSettings::TicketDateMode;
-    TicketDateMode ticketDateMode() const override; // Option4(0..2)
-    QString fixedTicketDate() const override;       // Label10
-    bool ticketPreviewInUse() const;       // chkUseSeiriPrev
-    QString ticketPluginPath() const;      // txtSeiriPlgDir
-
-    // The information digits: the fare digit (1-based; 0 is the panel's
-    // hidden display) a kind is written to, or nothing when it is off.
-    using InfoDigit = OperationSettings::InfoDigit;
-    std::optional<int> infoDigit(InfoDigit kind) const override; // Check3(0..3), Combo4(0..3)
-    bool stopOrderFromZero() const override;        // Check3(4)
-    // The fare data column (1-based) of the data-column digit, 0 for none.
-    int infoDataColumn() const override;            // Combo4(4)
-
-    // The stop-name prefix mode: 0 none, 1 small "は", 2 same size.
-    std::int16_t tsugiwaMode() const override;      // Combo6
-    // The stop request's chime: the user's file, else the built-in chime.
-    QString stopRequestSound() const override;
-    void setTsugiwaMode(std::int16_t mode);
-    // The ticket numbers' style (0..11) and their leading zero.
-    void setTicketNumberStyle(std::int16_t style); // Combo2
-    void setLeadingZero(bool on);                  // Check2
-
-    // The backlight state's label colour, and its own picture file when the
-    // user chose one for that state (0 OFF, 1 ON1, 2 ON2).
-    OleColor backlightLabelColor(int state) const;           // Command5(state)
-    std::optional<QString> userPanelPicture(int state) const; // Option3, txtSelectPanel
 
     // Loads what the ticket plug-in at `path` can print into page 5 (the
     // list and the notes) and the control panel (the preview's size, the
@@ -185,12 +125,20 @@ private:
     // names ("Combo4(3)"), gathered on first use.
     const QHash<QString, QWidget *> &settingControls();
 
-    // A folder or file as typed, as the program uses it (pathFromSettings).
-    QString usedPath(const QString &typed) const;
+    // Binds every control of a field to the records: a change in the window
+    // is stored at once, a change of the records from elsewhere is shown.
+    void bindToRecords();
+    // Copies one field from its control into the records, and back.
+    void storeField(const QString &name);
+    void showField(const QString &name);
 
+    SettingsModel &settings_;
     SettingsRecords &ini_;
+    // While the records are being shown, the controls' changes are not
+    // stored back one by one (a handler may change a control whose field is
+    // still to come); all are stored once the showing ends.
+    bool showingRecords_ = false;
     QHash<QString, QWidget *> settingControls_;
-    QString settingsFile_;
 };
 
 } // namespace kerubara

@@ -11,6 +11,7 @@
 #include "windows/SettingValues.h"
 #include "windows/frmOption.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -174,6 +175,52 @@ const QHash<QString, QWidget *> &frmOption::settingControls()
     return settingControls_;
 }
 
+void frmOption::bindToRecords()
+{
+    const QHash<QString, QWidget *> &controls = settingControls();
+    for (const Field &field : settingsfile::fields(ini_)) {
+        if (!inOptionsWindow(field))
+            continue;
+        QWidget *widget = controls.value(field.name);
+        const auto changed = [this, name = field.name] { storeField(name); };
+        if (auto *box = qobject_cast<QLineEdit *>(widget))
+            connect(box, &QLineEdit::textChanged, this, changed);
+        else if (auto *colour = qobject_cast<ColorButton *>(widget))
+            connect(colour, &ColorButton::colorChanged, this, changed);
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            connect(button, &QAbstractButton::toggled, this, changed);
+        else if (auto *list = qobject_cast<QComboBox *>(widget))
+            connect(list, &QComboBox::currentIndexChanged, this, changed);
+        // A label (the fixed date) changes only by the window's own hand,
+        // which stores it.
+    }
+    connect(&settings_, &SettingsModel::recordChanged, this, &frmOption::showField);
+    // The controls' start-up values are the records' from now on.
+    GetOptionInfo();
+}
+
+void frmOption::storeField(const QString &name)
+{
+    if (showingRecords_)
+        return;
+    for (const Field &field : settingsfile::fields(ini_)) {
+        if (field.name == name) {
+            store(settingControls(), field);
+            return;
+        }
+    }
+}
+
+void frmOption::showField(const QString &name)
+{
+    for (const Field &field : settingsfile::fields(ini_)) {
+        if (field.name == name) {
+            restore(settingControls(), field);
+            return;
+        }
+    }
+}
+
 void frmOption::GetOptionInfo()
 {
     const QHash<QString, QWidget *> &controls = settingControls();
@@ -198,6 +245,18 @@ void frmOption::SetOptionInfo()
             M_Degit1->setDegitForeColor(digits.Command8[2]);
         }
     };
+    // However the showing ends (a stored list index outside its list throws),
+    // the records are what the controls show afterwards.
+    struct Showing
+    {
+        frmOption &window;
+        explicit Showing(frmOption &w) : window(w) { window.showingRecords_ = true; }
+        ~Showing()
+        {
+            window.showingRecords_ = false;
+            window.GetOptionInfo();
+        }
+    } showing(*this);
     const QHash<QString, QWidget *> &controls = settingControls();
     const std::vector<Field> all = settingsfile::fields(ini_);
     for (std::size_t i = 0; i < all.size(); ++i) {
@@ -209,7 +268,7 @@ void frmOption::SetOptionInfo()
 
     // Last, the plug-in's description and the console's preview size. A
     // plug-in that is missing or refused leaves its path in place, unreported.
-    SetPlgin(ticketPluginPath());
+    SetPlgin(settings_.ticketPluginPath());
 }
 
 } // namespace kerubara

@@ -730,7 +730,7 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
     QVERIFY(sim->ini.CtrlData.nLeft / 15 >= sim->ini.FormPos.nLeft / 15 + panel.width());
     QCOMPARE(sim->ini.CtrlData.nTop, sim->ini.FormPos.nTop);
     QVERIFY(console.Check4->isChecked());
-    QVERIFY(sim->option().ticketPreviewInUse());
+    QVERIFY(sim->settings().ticketPreviewInUse());
     QCOMPARE(console.picSeirikenPrev->size(), QSize(200, 256));
 
     QStringList sounds;

@@ -782,7 +782,7 @@ void tst_mdlIniIoEx::aMovedRouteFolderKeepsItsRelativePaths()
     QVERIFY2(messages_.isEmpty(), qPrintable(messages_.value(0).prompt));
     QCOMPARE(sim_->state.nStopCount, std::int16_t(3));
     QCOMPARE(sim_->tape().GetTapeCount(), 1);
-    QCOMPARE(sim_->option().stepSoundFile(1), moved + QStringLiteral("/chimes/stop.wav"));
+    QCOMPARE(sim_->settings().stepSoundFile(1), moved + QStringLiteral("/chimes/stop.wav"));
 
     // What the user sees and what is saved is what was written.
     QCOMPARE(controls(sim_->option()).Text2[0]->text(), folder);

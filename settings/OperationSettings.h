@@ -10,8 +10,7 @@ namespace kerubara {
 
 // The settings the unit's operations read, each at the moment it needs it
 // (the fare data folder at each route setting, the step sound at each step).
-// The options window holds them in the program; a caller without windows
-// gives its own.
+// The settings model holds them in the program; a test gives its own.
 class OperationSettings
 {
 public:
