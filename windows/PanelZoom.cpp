@@ -44,7 +44,7 @@ void storePanelZoom(int factor)
 
 int storedTicketPages()
 {
-    return storedInt(kTicketPagesKey, 1, Form1::kMaxTicketPages, 1);
+    return storedInt(kTicketPagesKey, 1, OperationEngine::kMaxTicketPages, 1);
 }
 
 void storeTicketPages(int pages)
@@ -54,7 +54,7 @@ void storeTicketPages(int pages)
 
 int storedPageSeconds()
 {
-    return storedInt(kPageSecondsKey, 1, 60, Form1::kDefaultPageSeconds);
+    return storedInt(kPageSecondsKey, 1, OperationEngine::kMaxPageSeconds, OperationEngine::kDefaultPageSeconds);
 }
 
 void storePageSeconds(int seconds)

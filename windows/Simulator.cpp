@@ -69,10 +69,18 @@ void Simulator::connectPanel()
     QObject::connect(unit, &OperationEngine::displayClearedChanged, panel, &Form1::showDisplayCleared);
     QObject::connect(unit, &OperationEngine::stopRequestChanged, panel, &Form1::showStopRequest);
     QObject::connect(panel, &Form1::stopRequestClicked, unit, &OperationEngine::requestStop);
-    QObject::connect(panel, &Form1::ticketPagesChosen, unit, [unit](int pages) {
-        unit->setTicketCount(12 * pages);
+    // Pages of ticket numbers: the unit turns them, the panel shows them
+    // and offers the choice.
+    QObject::connect(unit, &OperationEngine::ticketPageShown, panel, &Form1::showTicketPage);
+    QObject::connect(panel, &Form1::ticketPagesChosen, unit, [unit, panel](int pages) {
+        unit->setTicketPages(pages);
+        panel->showTicketPagesChoice(unit->ticketPages());
         // The stop on show gets the fares of the new pages at once.
         unit->redraw();
+    });
+    QObject::connect(panel, &Form1::pageSecondsChosen, unit, [unit, panel](int seconds) {
+        unit->setPageSeconds(seconds);
+        panel->showPageSecondsChoice(unit->pageSeconds());
     });
 }
 
@@ -114,10 +122,11 @@ void Simulator::start()
     if (preferences_ == Preferences::Remembered) {
         panel.setZoom(storedPanelZoom());
         panel.setFareDigits(storedFareDigits());
-        panel.setTicketPages(storedTicketPages());
-        panel.setPageSeconds(storedPageSeconds());
+        engine_->setTicketPages(storedTicketPages());
+        engine_->setPageSeconds(storedPageSeconds());
+        panel.showTicketPagesChoice(engine_->ticketPages());
+        panel.showPageSecondsChoice(engine_->pageSeconds());
     }
-    engine_->setTicketCount(12 * panel.ticketPages());
     panel.move(0, 0);
     console.placeAtBottomRight();
     panel.show();

@@ -2,14 +2,11 @@
 
 #include "windows/frmCtl.h"
 
-#include "controls/digit/M_Degit.h"
-#include "controls/stopname/ChimeiCtl_DX.h"
 #include "dialogs/Modal.h"
 #include "dialogs/ScopedDisable.h"
 #include "dialogs/TicketPluginLists.h"
 #include "dialogs/VoiceMessages.h"
 #include "reslib/ErrorBoundary.h"
-#include "reslib/FileExists.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
 #include "reslib/ResDialogs.h"
@@ -34,10 +31,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -56,44 +51,6 @@ namespace {
 constexpr int kNarrowWidth = 5385; // twips, preview pane closed
 constexpr int kWideWidth = 9000;   // twips, preview pane open
 constexpr int kHeight = 318;       // pixels
-
-// Loads a picture file, or throws the error the program reports for it.
-QPixmap loadPicture(const QString &path)
-{
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (!image.isNull())
-        return QPixmap::fromImage(image);
-    switch (reader.error()) {
-    case QImageReader::FileNotFoundError:
-        throw VbError(VbError::FileNotFound);
-    case QImageReader::DeviceError:
-        throw VbError(QFileInfo(path).isReadable() ? VbError::DeviceIo : VbError::PathFileAccess);
-    default:
-        throw VbError(VbError::InvalidPicture);
-    }
-}
-
-QString pictureErrorText(int number)
-{
-    switch (number) {
-    case 7:
-    case 28:
-    case 51:
-        return QStringLiteral("　内部的なエラーです。ソマリカへ報告してください。エラー場所：frmCtl.Option4_Click()");
-    case 53:
-    case 75:
-    case 76:
-        return QStringLiteral("　画像ファイルが見つからないか、指定している場所が不正です。");
-    case 57:
-    case 68:
-        return QStringLiteral("　デバイスエラーもしくは準備が出来ていません。");
-    case 481:
-        return QStringLiteral("　指定した画像の内容が不正です。この部分では扱えません。");
-    default:
-        return {};
-    }
-}
 
 // Presses a button as a click would, when there is one and it is enabled.
 void press(QAbstractButton *button)
@@ -744,22 +701,7 @@ void frmCtl::Option4_Click(std::int16_t index)
 {
     if (index < 0 || index > 2)
         return;
-    frmOption &option = options_;
-    Form1 &panel = panel_;
-    const OleColor color = option.backlightLabelColor(index);
-    try {
-        if (const std::optional<QString> file = option.userPanelPicture(index)) {
-            if (FileExists(*file))
-                panel.setPicture(loadPicture(*file));
-        } else {
-            panel.setPicture(panel.imgRes[index]);
-        }
-    } catch (const VbError &e) {
-        MsgBox(QStringLiteral("エラーです。\r\n\r\nエラーコード：%1").arg(e.number()) + pictureErrorText(e.number()),
-               vbCritical, QStringLiteral("エラー"));
-    }
-    for (int k = 1; k <= 12; ++k)
-        panel.setLabelColor(k, color);
+    panel_.showBacklight(index, options_.userPanelPicture(index), options_.backlightLabelColor(index));
 }
 
 std::int16_t frmCtl::backlightState() const
