@@ -22,6 +22,7 @@
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
 #include "windows/SettingValues.h"
+#include "windows/WindowPlacement.h"
 #include "windows/frmOption.h"
 
 #include <QApplication>
@@ -40,9 +41,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextStream>
-#include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTimer>
 
 namespace kerubara {
@@ -51,21 +50,6 @@ namespace {
 constexpr int kNarrowWidth = 5385; // twips, preview pane closed
 constexpr int kWideWidth = 9000;   // twips, preview pane open
 constexpr int kHeight = 318;       // pixels
-
-// Presses a button as a click would, when there is one and it is enabled.
-void press(QAbstractButton *button)
-{
-    if (button && button->isEnabled())
-        button->click();
-}
-
-// Names the key of a control at the end of its tool tip.
-void showKey(QWidget *control, const QString &keys)
-{
-    const QString key = QStringLiteral("キー: ") + keys;
-    const QString tip = control->toolTip();
-    control->setToolTip(tip.isEmpty() ? key : tip + QStringLiteral("（") + key + QStringLiteral("）"));
-}
 
 const char kYellowButton[] =
     "QPushButton { background-color: rgb(255, 255, 0); border: 1px solid rgb(120, 120, 0); border-radius: 3px; }"
@@ -89,9 +73,9 @@ frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, CtrlDa
     buildTapeAndButtons();
     buildPreviewPane();
     connectHandlers();
-    connectKeys();
     connectEngine();
     buildAutoRun(preferences);
+    connectKeys();
 }
 
 void frmCtl::buildAutoRun(Preferences preferences)
@@ -103,10 +87,6 @@ void frmCtl::buildAutoRun(Preferences preferences)
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
              Command1[0], Command1[1], Command2[0], Command2[1], Check1, cmdTapeNext, cmdTapeBack, cmdTapeStop})
         connect(b, &QAbstractButton::pressed, autoRun, &AutoRunPanel::stop);
-    auto *key = new QShortcut(QKeySequence(Qt::Key_A), this);
-    key->setContext(Qt::ApplicationShortcut);
-    connect(key, &QShortcut::activated, this, guarded([this] { press(autoRun->button()); }));
-    showKey(autoRun->button(), QStringLiteral("A"));
 }
 
 void frmCtl::connectEngine()
@@ -361,78 +341,6 @@ void frmCtl::connectHandlers()
     connect(cmdTapeStop, &QPushButton::clicked, this, guarded([this] { cmdTapeStop_Click(); }));
 }
 
-void frmCtl::connectKeys()
-{
-    // Application-wide keys, so that they work in the panel's window too; a
-    // modal window (the options, a message) holds them back. The button is
-    // looked up when the key is pressed and then clicked like any click, so
-    // the busy guard and the error boundary apply alike.
-    auto bind = [this](std::initializer_list<QKeySequence> keys, std::function<QAbstractButton *()> target) {
-        for (const QKeySequence &key : keys) {
-            auto *shortcut = new QShortcut(key, this);
-            shortcut->setContext(Qt::ApplicationShortcut);
-            connect(shortcut, &QShortcut::activated, this, guarded([target] { press(target()); }));
-        }
-    };
-    for (int i = 0; i < 12; ++i) {
-        const Qt::Key code = i < 10 ? static_cast<Qt::Key>(Qt::Key_0 + i) : i == 10 ? Qt::Key_R : Qt::Key_S;
-        const QKeySequence key(code);
-        bind({key}, [this, i] { return keypadKey(i); });
-        showKey(CommandButton1[static_cast<std::size_t>(i)], key.toString());
-    }
-    bind({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
-         [this] { return Command1[static_cast<std::size_t>(frontFrame_)]; });
-    bind({QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown)}, [this] { return Command2[1]; });
-    bind({QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp)}, [this] { return Command2[0]; });
-    bind({QKeySequence(Qt::Key_Space)}, [this] { return cmdTapeNext; });
-    bind({QKeySequence(Qt::Key_Backspace)}, [this] { return cmdTapeBack; });
-    // Esc is ■; without announcements it still empties the queue and ends a chime.
-    bind({QKeySequence(Qt::Key_Escape)}, [this]() -> QAbstractButton * {
-        if (cmdTapeStop->isEnabled() && grpM_Tape->isEnabled())
-            return cmdTapeStop;
-        engine().stopWaiting();
-        return nullptr;
-    });
-    bind({QKeySequence(Qt::Key_Delete)}, [this] { return Check1; });
-    bind({QKeySequence(Qt::Key_N)}, [this] { return Check2; });
-    bind({QKeySequence(Qt::Key_P)}, [this] { return cmdStopRequest; });
-    bind({QKeySequence(Qt::Key_B)}, [this] { return nextBacklight(); });
-
-    for (QPushButton *reset : Command1)
-        showKey(reset, QStringLiteral("Enter"));
-    showKey(Command2[1], QStringLiteral("→ / Page Down"));
-    showKey(Command2[0], QStringLiteral("← / Page Up"));
-    showKey(cmdTapeNext, QStringLiteral("Space"));
-    showKey(cmdTapeBack, QStringLiteral("Backspace"));
-    showKey(cmdTapeStop, QStringLiteral("Esc"));
-    showKey(Check1, QStringLiteral("Delete"));
-    showKey(Check2, QStringLiteral("N"));
-    showKey(cmdStopRequest, QStringLiteral("P"));
-    for (QRadioButton *state : Option4)
-        showKey(state, QStringLiteral("B（OFF → ON1 → ON2 → OFF の順）"));
-}
-
-QAbstractButton *frmCtl::keypadKey(int index)
-{
-    QPushButton *key = CommandButton1[static_cast<std::size_t>(index)];
-    if (!key->isEnabled())
-        return nullptr;
-    // Typed digits go to the keypad, which comes to the front as a double
-    // click on the digit lists would bring it, so they show where they land.
-    if (frontFrame_ != 1)
-        Frame1_DblClick(0);
-    return key;
-}
-
-QAbstractButton *frmCtl::nextBacklight() const
-{
-    for (std::size_t i = 0; i < Option4.size(); ++i) {
-        if (Option4[i]->isChecked())
-            return Option4[(i + 1) % Option4.size()];
-    }
-    return Option4[0];
-}
-
 void frmCtl::Form_Load()
 {
     panel_.setWindowTitle(QStringLiteral("ケルバラケーション - 型番:") + programFileName());
@@ -597,7 +505,7 @@ void frmCtl::Check4_Click()
         Check4->setToolTip(QStringLiteral("整理券プレビューを隠します"));
         // The wider window must not reach past the screen's right edge.
         if (isVisible())
-            keepOnScreen();
+            keepOnScreen(*this);
     } else {
         setFixedWidth(twipsToPixels(kNarrowWidth));
         Check4->setText(QStringLiteral(">>"));
@@ -607,50 +515,7 @@ void frmCtl::Check4_Click()
 
 void frmCtl::placeAtBottomRight()
 {
-    QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    move(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height());
-    placedAt_ = pos();
-    // Decorations arrive after the window is shown; place again with them.
-    const QSize frameUsed = frame.size();
-    whenFramed([this, frameUsed] {
-        if (pos() == placedAt_ && frameGeometry().size() != frameUsed)
-            placeAtBottomRight();
-    });
-}
-
-void frmCtl::whenFramed(const std::function<void()> &check)
-{
-    // The window manager frames a window some time after it is shown, a
-    // moment that no event of Qt's tells for certain.
-    for (int delay : {0, 250, 1000, 2500})
-        QTimer::singleShot(delay, this, check);
-}
-
-void frmCtl::keepOnScreen()
-{
-    QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    // The window's outer frame, decorations included once the window manager
-    // has placed it; the frame's size follows the new client width at once.
-    const QRect frame = frameGeometry();
-    const int frameWidth = frame.width() - geometry().width() + width();
-    const int frameHeight = frame.height() - geometry().height() + height();
-    int left = frame.left();
-    int top = frame.top();
-    if (left + frameWidth > area.right() + 1)
-        left = area.right() + 1 - frameWidth;
-    if (top + frameHeight > area.bottom() + 1)
-        top = area.bottom() + 1 - frameHeight;
-    left = std::max(left, area.left());
-    top = std::max(top, area.top());
-    if (left != frame.left() || top != frame.top())
-        move(left, top);
+    kerubara::placeAtBottomRight(*this);
 }
 
 void frmCtl::MnuHideCopy_Click()
@@ -762,7 +627,7 @@ void frmCtl::SetCtrlDataInfo()
     // Shown but not yet framed, the window's client lands where its frame
     // should be. Once the window manager has framed it, the frame goes there,
     // unless the user has moved the window by then.
-    whenFramed([this, at] {
+    whenFramed(*this, [this, at] {
         if (restoredAt_ == at && geometry().topLeft() == at && pos() != at)
             move(at);
     });
