@@ -119,14 +119,14 @@ void BM_PanelScrollCpuShare(benchmark::State &state)
         simulator.start();
         kerubara::Form1 &panel = simulator.form1();
         panel.setZoom(zoom);
-        panel.ChimeiCtl->setSpeed(200);
+        panel.controlsForTesting().ChimeiCtl->setSpeed(200);
         QEventLoop settle;
         QTimer::singleShot(500, &settle, &QEventLoop::quit);
         settle.exec();
 
         const double wall0 = seconds(CLOCK_MONOTONIC);
         const double cpu0 = seconds(CLOCK_PROCESS_CPUTIME_ID);
-        panel.ChimeiCtl->SetChimei(QStringLiteral("市立総合病院前国立がんセンター東口中央"));
+        panel.controlsForTesting().ChimeiCtl->SetChimei(QStringLiteral("市立総合病院前国立がんセンター東口中央"));
         QEventLoop loop;
         QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
         loop.exec();

@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QTime>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -57,8 +58,10 @@ private:
 OperationEngine::OperationEngine(SoundSystem &sound, const OperationSettings &settings, SpeechFactory speech,
                                  QObject *parent)
     : QObject(parent), sound_(sound), settings_(settings),
-      tape_(std::make_unique<mdlM_Tape>(sound, *this, std::move(speech)))
+      tape_(std::make_unique<mdlM_Tape>(sound, *this, std::move(speech))), pageTimer_(new QTimer(this))
 {
+    pageTimer_->setSingleShot(true);
+    connect(pageTimer_, &QTimer::timeout, this, &OperationEngine::updateTicketPages);
 }
 
 OperationEngine::~OperationEngine()
@@ -206,10 +209,14 @@ void OperationEngine::loadRoute(const QString &farePath, const QString &route, c
 
         // The busy text, without the prefix; then every segment lit for the
         // lamp test.
-        emit nameShown(QStringLiteral("系統選別中"), 0, -1);
+        sendName(QStringLiteral("系統選別中"), 0, -1);
+        stopPageTurns();
+        toFirstTicketPage();
         emit lampTestStarted();
         pumpMessages();
         ApiSleep(kLampTestMs);
+        // The new route has issued no ticket of the later pages yet.
+        laterFares_.fill(0);
         emit lampTestEnded();
 
         if (!std::exchange(routeSet_, true))
@@ -267,15 +274,18 @@ void OperationEngine::DispData(std::int16_t nIndex)
     // 1. Fares of ticket numbers nSection..12 (..48 with pages); the
     //    late-night fare doubles them (never -1), in full, also beyond the
     //    16-bit range.
-    for (int k = std::max<int>(state.nSection, 1); k <= ticketCount_; ++k) {
+    for (int k = std::max<int>(state.nSection, 1); k <= ticketCount(); ++k) {
         int v = row.Col(k);
         if (lateNight_ && v != -1)
             v *= 2;
-        emit fareShown(k, v);
+        sendFare(k, v);
     }
 
     // 2. Information digits, in this order, over the fares.
     using Info = OperationSettings::InfoDigit;
+    // The information digits lie in the first twelve cells: they show on
+    // the first page.
+    toFirstTicketPage();
     if (const auto t = settings_.infoDigit(Info::StopOrder))
         emit infoShown(*t, settings_.stopOrderFromZero() ? nIndex - 1 : int(nIndex));
     if (const auto t = settings_.infoDigit(Info::TicketNumber))
@@ -318,9 +328,9 @@ void OperationEngine::showStopName(std::int16_t nIndex, const QString &name)
     const std::int16_t mode = settings_.tsugiwaMode();
     if (nIndex < 2) {
         nTsugiwaMode = mode;
-        emit nameShown(name, 0, mode);
+        sendName(name, 0, mode);
     } else {
-        emit nameShown(name, mode, mode);
+        sendName(name, mode, mode);
     }
 }
 
@@ -333,7 +343,7 @@ void OperationEngine::redraw()
 
 void OperationEngine::redrawStopName()
 {
-    emit nameBlanked();
+    sendNameBlanked();
     const auto nIndex = static_cast<std::int16_t>(state.nStopPos + 1);
     showStopName(nIndex, state.FareData(nIndex).Chimei);
 }
@@ -358,9 +368,120 @@ void OperationEngine::clearStopRequest()
 void OperationEngine::clearDisplay(bool clear)
 {
     displayCleared_ = clear;
+    if (clear) {
+        stopPageTurns();
+        toFirstTicketPage();
+        nameOnShow_ = false;
+    }
     emit displayClearedChanged(clear);
     if (!clear)
         DispData(static_cast<std::int16_t>(state.nStopPos + 1));
+}
+
+// ---- Pages of ticket numbers ---------------------------------------------------
+
+void OperationEngine::sendName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter)
+{
+    nameOnShow_ = true;
+    emit nameShown(name, drawnMode, modeAfter);
+    // Each stop shown starts at the first page.
+    toFirstTicketPage();
+    if (ticketPages_ > 1)
+        startPageTurns();
+}
+
+void OperationEngine::sendNameBlanked()
+{
+    stopPageTurns();
+    nameOnShow_ = false;
+    emit nameBlanked();
+}
+
+void OperationEngine::sendFare(int cell, int value)
+{
+    // The first twelve cells change on the first page.
+    if (cell <= 12)
+        toFirstTicketPage();
+    else
+        laterFares_[static_cast<std::size_t>(cell)] = value;
+    emit fareShown(cell, value);
+}
+
+void OperationEngine::setTicketPages(int pages)
+{
+    const int n = std::clamp(pages, 1, kMaxTicketPages);
+    if (n == ticketPages_)
+        return;
+    ticketPages_ = n;
+    if (page_ >= n)
+        toFirstTicketPage();
+    if (n == 1)
+        stopPageTurns();
+    else if (nameOnShow_ && !pagesTurning_)
+        startPageTurns();
+}
+
+void OperationEngine::setPageSeconds(int seconds)
+{
+    const int s = std::clamp(seconds, 1, kMaxPageSeconds);
+    if (s == pageSeconds_)
+        return;
+    pageSeconds_ = s;
+    if (pagesTurning_)
+        startPageTurns();
+}
+
+void OperationEngine::showTicketPage(int page)
+{
+    const int p = std::clamp(page, 0, ticketPages_ - 1);
+    if (p == page_)
+        return;
+    page_ = p;
+    emit ticketPageShown(p);
+}
+
+void OperationEngine::toFirstTicketPage()
+{
+    showTicketPage(0);
+}
+
+void OperationEngine::startPageTurns()
+{
+    pagesTurning_ = true;
+    pageTurnedAt_ = steadyMilliseconds();
+    pageTimer_->start(pageSeconds_ * 1000);
+}
+
+void OperationEngine::stopPageTurns()
+{
+    pagesTurning_ = false;
+    pageTimer_->stop();
+}
+
+void OperationEngine::updateTicketPages()
+{
+    if (!pagesTurning_)
+        return;
+    const qint64 now = steadyMilliseconds();
+    const qint64 period = pageSeconds_ * 1000;
+    while (now - pageTurnedAt_ >= period) {
+        pageTurnedAt_ += period;
+        nextTicketPage();
+    }
+    pageTimer_->start(static_cast<int>(period - (now - pageTurnedAt_)));
+}
+
+void OperationEngine::nextTicketPage()
+{
+    // The next page with a ticket issued; the first page always has its turn.
+    for (int i = 1; i <= ticketPages_; ++i) {
+        const int candidate = (page_ + i) % ticketPages_;
+        const auto first = laterFares_.begin() + 12 * candidate + 1;
+        if (candidate == 0 || std::any_of(first, first + 12, [](int fare) { return fare != 0; })) {
+            showTicketPage(candidate);
+            return;
+        }
+    }
 }
 
 // ---- TapeHost -------------------------------------------------------------------

@@ -3,16 +3,20 @@
 
 #include "operation/OperatingState.h"
 #include "settings/OperationSettings.h"
+#include "settings/Preferences.h"
 #include "sound/TapeHost.h"
 
 #include <QObject>
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
+
+class QTimer;
 
 namespace kerubara {
 
@@ -98,13 +102,31 @@ public:
     // first route setting, during one, or while the request is lit.
     void requestStop();
     bool stopRequested() const { return stopRequested_; }
-    // How many ticket numbers the panel shows fares for: 12 (its twelve
-    // cells), or 24, 36 or 48 when it shows them in pages of twelve; the
-    // fares of tickets 13.. come from the same columns 13... Read at the next
-    // redraw.
-    static constexpr int kMaxTickets = 48;
-    void setTicketCount(int count) { ticketCount_ = std::clamp(count, 12, kMaxTickets); }
-    int ticketCount() const { return ticketCount_; }
+    // Ticket numbers beyond twelve (交互表示): with 2 to kMaxTicketPages
+    // pages the panel's twelve cells show tickets 1–12, then 13–24, ... in
+    // turns, each page for pageSeconds(); a page whose fares are all 0 (no
+    // ticket of it issued yet) is skipped, the first page always has its
+    // turn, and each stop shown starts again at the first page. The fares of
+    // tickets 13.. come from the same columns 13... and are sent from the
+    // next redraw; 1 page sends none and nothing turns.
+    static constexpr int kMaxTicketPages = preferences::kMaxTicketPages;
+    static constexpr int kMaxTickets = 12 * kMaxTicketPages;
+    static constexpr int kDefaultPageSeconds = preferences::kDefaultPageSeconds;
+    static constexpr int kMaxPageSeconds = preferences::kMaxPageSeconds;
+    void setTicketPages(int pages);
+    int ticketPages() const { return ticketPages_; }
+    int ticketCount() const { return 12 * ticketPages_; }
+    // Seconds each page stays, 1 to kMaxPageSeconds.
+    void setPageSeconds(int seconds);
+    int pageSeconds() const { return pageSeconds_; }
+    // The page on show (0 the first); showTicketPage shows one at once.
+    int ticketPage() const { return page_; }
+    void showTicketPage(int page);
+    // The pages keep time by steadyMilliseconds() (reslib/Clock.h): this
+    // turns every page due by the clock's time and arms the timer for the
+    // next turn. The timer calls it on the real clock; a video, whose clock
+    // runs without the timers, calls it before each frame.
+    void updateTicketPages();
     // 深夜料金: read at the next redraw.
     void setLateNight(bool on) { lateNight_ = on; }
     bool lateNight() const { return lateNight_; }
@@ -146,7 +168,7 @@ signals:
     void lampTestStarted();
     void lampTestEnded();
     // Fare digit `cell` (1..12) shows `value`; 13..ticketCount() are the
-    // fares of the later pages.
+    // fares of the later pages, shown when their page is.
     void fareShown(int cell, int value);
     // An information digit over the fares: a number, or the route as text.
     void infoShown(int cell, int value);
@@ -155,6 +177,9 @@ signals:
     // `modeAfter` as its mode (-1: the mode it had before).
     void nameShown(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter);
     void nameBlanked();
+    // The cells show page `page` of ticket numbers (0: tickets 1–12, the
+    // fares and information last sent for them).
+    void ticketPageShown(int page);
     void ticketShown(const TicketInfo &ticket);
     // 表示消去: the panel blanks (fares, name, clock) or gets its clock back.
     void displayClearedChanged(bool cleared);
@@ -177,6 +202,14 @@ private:
     void clearDisplay(bool clear);
     void clearStopRequest();
     void pumpMessages();
+    // What the panel is told, with what the page turns follow of it.
+    void sendName(const QString &name, std::int16_t drawnMode, std::int16_t modeAfter);
+    void sendNameBlanked();
+    void sendFare(int cell, int value);
+    void toFirstTicketPage();
+    void startPageTurns();
+    void stopPageTurns();
+    void nextTicketPage();
 
     SoundSystem &sound_;
     const OperationSettings &settings_;
@@ -189,7 +222,15 @@ private:
     bool displayCleared_ = false;
     bool settingRoute_ = false;
     bool stopRequested_ = false;
-    int ticketCount_ = 12;
+    int ticketPages_ = 1;
+    int pageSeconds_ = kDefaultPageSeconds;
+    int page_ = 0;
+    bool nameOnShow_ = false;
+    bool pagesTurning_ = false;
+    qint64 pageTurnedAt_ = 0; // by steadyMilliseconds()
+    QTimer *pageTimer_ = nullptr;
+    // The fares last sent for tickets 13..kMaxTickets (0: none issued).
+    std::array<int, kMaxTickets + 1> laterFares_{};
     std::deque<Press> queued_;
     TicketInfo ticket_;
 };

@@ -15,7 +15,7 @@ const std::vector<Row> &table()
         {P::PanelZoom, QStringLiteral("panel/zoom"), false, 1, kMaxZoom, 1},
         {P::FareDigits, QStringLiteral("panel/fareDigits"), false, kMinFareDigits, kMaxFareDigits, kMinFareDigits},
         {P::TicketPages, QStringLiteral("panel/ticketPages"), false, 1, kMaxTicketPages, 1},
-        {P::PageSeconds, QStringLiteral("panel/pageSeconds"), false, 1, 60, kDefaultPageSeconds},
+        {P::PageSeconds, QStringLiteral("panel/pageSeconds"), false, 1, kMaxPageSeconds, kDefaultPageSeconds},
         {P::StopRequestSound, QStringLiteral("sound/stopRequest"), true},
         {P::AutoRunDwell, QStringLiteral("autorun/dwell"), false, 0, 600, 4},
         {P::AutoRunTravel, QStringLiteral("autorun/travel"), false, 0, 600, 6},

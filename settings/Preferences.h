@@ -58,6 +58,7 @@ inline constexpr int kMinFareDigits = 3;
 inline constexpr int kMaxFareDigits = 4;
 inline constexpr int kMaxTicketPages = 4;
 inline constexpr int kDefaultPageSeconds = 3;
+inline constexpr int kMaxPageSeconds = 60;
 
 } // namespace preferences
 

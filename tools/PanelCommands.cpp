@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/PanelCommands.h"
 
-#include "controls/digit/M_Degit.h"
-#include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/FareRecord.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"
@@ -82,7 +80,7 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
         {QStringLiteral("--section"), {1, 300, QStringLiteral("区間（1～300）")}},
         {QStringLiteral("--ticket-style"), {0, 11, QStringLiteral("整理券番号の表示方法（0～11）")}},
         {QStringLiteral("--tsugiwa-mode"), {0, 2, QStringLiteral("「次は」の表示（0～2）")}},
-        {QStringLiteral("--page"), {1, Form1::kMaxTicketPages, QStringLiteral("整理券番号のページ（1～4）")}},
+        {QStringLiteral("--page"), {1, OperationEngine::kMaxTicketPages, QStringLiteral("整理券番号のページ（1～4）")}},
         {QStringLiteral("--fare-digits"),
          {Form1::kMinFareDigits, Form1::kMaxFareDigits, QStringLiteral("運賃の桁数 3 か 4")}},
     };
@@ -166,10 +164,8 @@ void applyOptions(Simulator &sim, const PanelRequest &request)
     if (request.ticketStyle)
         settings.setTicketNumberStyle(*request.ticketStyle);
     // Page P is drawn from a panel that shows at least P pages.
-    if (request.page > sim.form1().ticketPages()) {
-        sim.form1().setTicketPages(request.page);
-        sim.engine().setTicketCount(12 * request.page);
-    }
+    if (request.page > sim.engine().ticketPages())
+        sim.engine().setTicketPages(request.page);
     if (request.leadingZero)
         settings.setLeadingZero(true);
     if (request.tsugiwaMode)
@@ -201,8 +197,8 @@ void showStop(Simulator &sim, const PanelRequest &request)
     if (request.lateNight)
         sim.ctl().Check2->setChecked(true);
     reachStop(sim, request.fareFile, request.section, request.stop);
-    sim.form1().ChimeiCtl->stopScrolling();
-    sim.form1().showTicketPage(request.page - 1);
+    sim.form1().stopScrolling();
+    sim.engine().showTicketPage(request.page - 1);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/TripCommands.h"
 
-#include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/FareFile.h"
 #include "dialogs/VoiceMessages.h"
 #include "operation/AutoRun.h"
@@ -79,7 +78,7 @@ struct TripRequest
     int from = 0; // 0: the section's stop
     int to = 0;   // 0: the last stop
     int ticketPages = 1;
-    int pageSeconds = Form1::kDefaultPageSeconds;
+    int pageSeconds = OperationEngine::kDefaultPageSeconds;
     int fareDigits = Form1::kMinFareDigits;
     bool ticket = false;
     bool lossless = false;
@@ -177,9 +176,9 @@ const std::map<QString, ValueOption> &valueOptions()
         {QStringLiteral("--from"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::from, 1, kFareRows)}},
         {QStringLiteral("--to"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::to, 1, kFareRows)}},
         {QStringLiteral("--ticket-pages"),
-         {QStringLiteral("整理券番号のページ数（1～4）"), intInto(&TripRequest::ticketPages, 1, Form1::kMaxTicketPages)}},
+         {QStringLiteral("整理券番号のページ数（1～4）"), intInto(&TripRequest::ticketPages, 1, OperationEngine::kMaxTicketPages)}},
         {QStringLiteral("--page-seconds"),
-         {QStringLiteral("ページを切り替える秒数（1～60）"), intInto(&TripRequest::pageSeconds, 1, 60)}},
+         {QStringLiteral("ページを切り替える秒数（1～60）"), intInto(&TripRequest::pageSeconds, 1, OperationEngine::kMaxPageSeconds)}},
     };
     return options;
 }
@@ -771,7 +770,7 @@ class FrameComposer
 {
 public:
     FrameComposer(Simulator &sim, const TripRequest &request)
-        : panel_(sim.form1()), ticket_(request.ticket ? &sim.ctl().picSeirikenPrev->image() : nullptr),
+        : panel_(sim.form1()), unit_(sim.engine()), ticket_(request.ticket ? &sim.ctl().picSeirikenPrev->image() : nullptr),
           zoom_(request.zoom)
     {
         QSize size = panel_.size();
@@ -784,8 +783,8 @@ public:
 
     QImage frame()
     {
-        panel_.ChimeiCtl->updateScroll();
-        panel_.updateTicketPages();
+        panel_.updateScroll();
+        unit_.updateTicketPages();
         const QImage panel = panelImage(panel_);
         if (panel.size() == size_)
             return panel;
@@ -803,6 +802,7 @@ public:
 
 private:
     Form1 &panel_;
+    OperationEngine &unit_;
     const QImage *ticket_;
     int zoom_;
     QSize size_;
@@ -894,9 +894,8 @@ int renderTrip(const QStringList &args, QTextStream &err)
     sim.engine().setMessagePump({});
     sim.form1().setZoom(request.zoom);
     sim.form1().setFareDigits(request.fareDigits);
-    sim.form1().setTicketPages(request.ticketPages);
-    sim.form1().setPageSeconds(request.pageSeconds);
-    sim.engine().setTicketCount(12 * request.ticketPages);
+    sim.engine().setTicketPages(request.ticketPages);
+    sim.engine().setPageSeconds(request.pageSeconds);
     warnMissingSounds(sim.settings(), err);
     warnMissingTape(request, sim.settings(), err);
     if (const QString refusal = request.ticket ? ticketRefusal(request, sim.settings()) : QString(); !refusal.isEmpty()) {

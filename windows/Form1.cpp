@@ -9,15 +9,20 @@
 #include "dialogs/WindowMove.h"
 #include "reslib/Clock.h"
 #include "reslib/ErrorBoundary.h"
+#include "reslib/FileExists.h"
+#include "reslib/MsgBox.h"
 #include "reslib/PixelZoom.h"
 #include "reslib/PropertyBag.h"
 #include "reslib/Units.h"
+#include "reslib/VbError.h"
 #include "windows/PanelPicture.h"
 #include "windows/mdlzed_000.h"
 
 #include <QActionGroup>
 #include <QBitmap>
 #include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -68,6 +73,44 @@ M_Degit *storedDigit(QWidget *parent, int keta, int size, int style)
     stored.WriteProperty(QStringLiteral("degitstyle"), style);
     digit->ReadProperties(stored);
     return digit;
+}
+
+// Loads a picture file, or throws the error the program reports for it.
+QPixmap loadPicture(const QString &path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (!image.isNull())
+        return QPixmap::fromImage(image);
+    switch (reader.error()) {
+    case QImageReader::FileNotFoundError:
+        throw VbError(VbError::FileNotFound);
+    case QImageReader::DeviceError:
+        throw VbError(QFileInfo(path).isReadable() ? VbError::DeviceIo : VbError::PathFileAccess);
+    default:
+        throw VbError(VbError::InvalidPicture);
+    }
+}
+
+QString pictureErrorText(int number)
+{
+    switch (number) {
+    case 7:
+    case 28:
+    case 51:
+        return QStringLiteral("　内部的なエラーです。ソマリカへ報告してください。エラー場所：frmCtl.Option4_Click()");
+    case 53:
+    case 75:
+    case 76:
+        return QStringLiteral("　画像ファイルが見つからないか、指定している場所が不正です。");
+    case 57:
+    case 68:
+        return QStringLiteral("　デバイスエラーもしくは準備が出来ていません。");
+    case 481:
+        return QStringLiteral("　指定した画像の内容が不正です。この部分では扱えません。");
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -140,10 +183,6 @@ void Form1::buildControls()
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
-
-    pageTimer_ = new QTimer(this);
-    pageTimer_->setSingleShot(true);
-    connect(pageTimer_, &QTimer::timeout, this, guarded([this] { updateTicketPages(); }));
 
     requestTurn_ = new QTimer(this);
     requestTurn_->setSingleShot(true);
@@ -285,67 +324,55 @@ void Form1::buildPagesMenu()
     zoomMenu_->addSeparator();
     QMenu *pages = zoomMenu_->addMenu(QStringLiteral("表示する整理券番号"));
     auto *pageGroup = new QActionGroup(this);
-    for (int n = 1; n <= kMaxTicketPages; ++n) {
+    for (int n = 1; n <= OperationEngine::kMaxTicketPages; ++n) {
         QAction *action = pages->addAction(QStringLiteral("1〜%1").arg(12 * n));
         action->setCheckable(true);
-        action->setChecked(n == ticketPages_);
+        action->setChecked(n == 1);
         pageGroup->addAction(action);
         connect(action, &QAction::triggered, this, guarded([this, n] { mnuPages_Click(n); }));
         pageActions_[static_cast<std::size_t>(n - 1)] = action;
     }
     QMenu *seconds = zoomMenu_->addMenu(QStringLiteral("切り替え間隔"));
     auto *secondsGroup = new QActionGroup(this);
+    std::size_t i = 0;
     for (const int s : {2, 3, 5, 8}) {
         QAction *action = seconds->addAction(QStringLiteral("%1秒").arg(s));
         action->setCheckable(true);
-        action->setChecked(s == pageSeconds_);
+        action->setChecked(s == OperationEngine::kDefaultPageSeconds);
+        action->setData(s);
         secondsGroup->addAction(action);
         connect(action, &QAction::triggered, this, guarded([this, s] { mnuPageSeconds_Click(s); }));
-        connect(this, &Form1::pageSecondsChanged, action, [action, s](int now) { action->setChecked(now == s); });
+        secondsActions_[i++] = action;
     }
+    // Seconds the menu does not offer mark none of its choices.
+    secondsGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
 }
 
-void Form1::setTicketPages(int pages)
+void Form1::showTicketPagesChoice(int pages)
 {
-    const int n = std::clamp(pages, 1, kMaxTicketPages);
-    if (n == ticketPages_)
-        return;
-    ticketPages_ = n;
+    const int n = std::clamp(pages, 1, OperationEngine::kMaxTicketPages);
     pageActions_[static_cast<std::size_t>(n - 1)]->setChecked(true);
-    if (page_ >= n)
-        toFirstPage();
-    if (n == 1)
-        stopPageTurns();
-    else if (stopName_ && !pagesTurning_)
-        startPageTurns();
 }
 
-void Form1::setPageSeconds(int seconds)
+void Form1::showPageSecondsChoice(int seconds)
 {
-    const int s = std::clamp(seconds, 1, 60);
-    if (s == pageSeconds_)
-        return;
-    pageSeconds_ = s;
-    if (pagesTurning_)
-        startPageTurns();
-    emit pageSecondsChanged(s);
+    for (QAction *action : secondsActions_)
+        action->setChecked(action->data().toInt() == seconds);
 }
 
 void Form1::mnuPages_Click(int pages)
 {
-    setTicketPages(pages);
-    emit ticketPagesChosen(ticketPages_);
+    emit ticketPagesChosen(std::clamp(pages, 1, OperationEngine::kMaxTicketPages));
 }
 
 void Form1::mnuPageSeconds_Click(int seconds)
 {
-    setPageSeconds(seconds);
-    emit pageSecondsChosen(pageSeconds_);
+    emit pageSecondsChosen(std::clamp(seconds, 1, OperationEngine::kMaxPageSeconds));
 }
 
 void Form1::showTicketPage(int page)
 {
-    const int p = std::clamp(page, 0, ticketPages_ - 1);
+    const int p = std::clamp(page, 0, OperationEngine::kMaxTicketPages - 1);
     if (p == page_)
         return;
     if (p == 0) {
@@ -362,32 +389,6 @@ void Form1::showTicketPage(int page)
     writePageLabels(p);
 }
 
-void Form1::startPageTurns()
-{
-    pagesTurning_ = true;
-    pageTurnedAt_ = steadyMilliseconds();
-    pageTimer_->start(pageSeconds_ * 1000);
-}
-
-void Form1::stopPageTurns()
-{
-    pagesTurning_ = false;
-    pageTimer_->stop();
-}
-
-void Form1::updateTicketPages()
-{
-    if (!pagesTurning_)
-        return;
-    const qint64 now = steadyMilliseconds();
-    const qint64 period = pageSeconds_ * 1000;
-    while (now - pageTurnedAt_ >= period) {
-        pageTurnedAt_ += period;
-        nextTicketPage();
-    }
-    pageTimer_->start(static_cast<int>(period - (now - pageTurnedAt_)));
-}
-
 void Form1::toFirstPage()
 {
     if (page_ == 0)
@@ -398,25 +399,12 @@ void Form1::toFirstPage()
     writePageLabels(0);
 }
 
-void Form1::nextTicketPage()
-{
-    // The next page with a ticket issued; the first page always has its turn.
-    for (int i = 1; i <= ticketPages_; ++i) {
-        const int candidate = (page_ + i) % ticketPages_;
-        const auto first = laterFares_.begin() + 12 * candidate + 1;
-        if (candidate == 0 || std::any_of(first, first + 12, [](int fare) { return fare != 0; })) {
-            showTicketPage(candidate);
-            return;
-        }
-    }
-}
-
 void Form1::writePageLabels(int page)
 {
     std::int16_t style = look_.ticketNumberStyle;
     std::int16_t leadingZero = look_.leadingZero;
     if (page == 0) {
-        SeirikenNumSet(*this, style, leadingZero);
+        writeTicketLabels(style, leadingZero);
         return;
     }
     const SeirikenCaptions captions = seirikenPageCaptions(style, leadingZero, page);
@@ -434,9 +422,39 @@ void Form1::setPicture(const QPixmap &picture)
     update();
 }
 
+void Form1::useBuiltInPictures()
+{
+    imgRes.fill(drawBuiltInPanel(fareDigits_));
+    setPicture(imgRes[0]);
+}
+
+void Form1::showBacklight(int state, const std::optional<QString> &userPicture, OleColor labelColour)
+{
+    if (state < 0 || state > 2)
+        return;
+    try {
+        if (userPicture) {
+            if (FileExists(*userPicture))
+                setPicture(loadPicture(*userPicture));
+        } else {
+            setPicture(imgRes[static_cast<std::size_t>(state)]);
+        }
+    } catch (const VbError &e) {
+        MsgBox(QStringLiteral("エラーです。\r\n\r\nエラーコード：%1").arg(e.number()) + pictureErrorText(e.number()),
+               vbCritical, QStringLiteral("エラー"));
+    }
+    for (int k = 1; k <= 12; ++k)
+        setLabelColor(k, labelColour);
+}
+
 void Form1::zoomPicture()
 {
     zoomedPicture_ = zoom_ == 1 ? picture_ : QPixmap::fromImage(zoomedByWholePixels(picture_.toImage(), zoom_));
+}
+
+void Form1::setTicketLabel(int k, const QString &text)
+{
+    lblSeiriNum[static_cast<std::size_t>(std::clamp(k, 0, 12))]->setText(text);
 }
 
 void Form1::setLabelColor(int k, OleColor color)
@@ -489,7 +507,6 @@ void Form1::SetFormInfo(const FormPosRecord &pos)
 
 void Form1::showLampTest()
 {
-    stopPageTurns();
     toFirstPage();
     for (int k = 1; k <= 12; ++k)
         Degit[k]->ResetDegit(-1);
@@ -532,10 +549,6 @@ void Form1::showStopName(const QString &name, std::int16_t drawnMode, std::int16
     stopName_ = {name, drawnMode};
     showingRequest_ = false;
     drawName(name, drawnMode, modeAfter);
-    // Each stop shown starts at the first page.
-    toFirstPage();
-    if (ticketPages_ > 1)
-        startPageTurns();
     if (stopRequested_)
         armRequestTurn();
 }
@@ -551,7 +564,6 @@ void Form1::drawName(const QString &name, std::int16_t drawnMode, std::int16_t m
 void Form1::blankStopName()
 {
     requestTurn_->stop();
-    stopPageTurns();
     stopName_.reset();
     ChimeiCtl->SetChimei(QString());
 }
@@ -603,7 +615,6 @@ void Form1::showDisplayCleared(bool cleared)
         return;
     }
     requestTurn_->stop();
-    stopPageTurns();
     toFirstPage();
     stopName_.reset();
     ChimeiCtl->SetChimei(QString());
@@ -641,30 +652,85 @@ void Form1::shapeWindow()
 
 void Form1::applyLook(const PanelLook &look)
 {
-    toFirstPage();
     look_ = look;
     for (int k = 1; k <= 12; ++k)
         lblSeiriNum[k]->setVisible(look.ticketNumbersShown);
-    std::int16_t style = look.ticketNumberStyle;
-    std::int16_t leadingZero = look.leadingZero;
-    SeirikenNumSet(*this, style, leadingZero);
-    auto paint = [&look](M_Degit *digit) {
-        digit->setBackColor(look.digitBack);
-        digit->setBaseForeColor(look.digitBase);
-        digit->setDegitForeColor(look.digitLit);
+    // The page on show keeps its turn (the unit turns the pages), in the new style.
+    writePageLabels(page_);
+    setDigitColours(look.digitBack, look.digitBase, look.digitLit);
+    setStripColours(look.stripBack, look.stripFore);
+    ChimeiCtl->setFontMode(look.fontMode);
+    ChimeiCtl->setFontBold(look.fontBold);
+    setStripPrefix(look.tsugiwaMode, look.tsugiwaColor, look.tsugiwaBold, look.tsugiwaFontMode);
+}
+
+void Form1::writeTicketLabels(std::int16_t style, std::int16_t leadingZero)
+{
+    try {
+        const SeirikenCaptions captions = seirikenCaptions(style, leadingZero);
+        setLabelFace(1, QStringLiteral("ＭＳ Ｐゴシック"));
+        for (int k = 1; k <= 12; ++k) {
+            if (const auto &text = captions.caption[static_cast<std::size_t>(k)])
+                lblSeiriNum[k]->setText(*text);
+        }
+        setLabelPointSize(1, captions.label1PointSize);
+    } catch (const VbError &e) {
+        MsgBox(QStringLiteral("エラーです！\r\n\r\nコード：%1\r\n\r\n内容：%2\r\n\r\nモジュール：IniIO-SeirikenNumSet( )")
+                   .arg(e.number())
+                   .arg(e.description()),
+               vbCritical, QStringLiteral("エラー！"));
+    }
+}
+
+FareDigitFormat Form1::fareDigitFormat(int cell) const
+{
+    const M_Degit *digit = Degit[static_cast<std::size_t>(std::clamp(cell, 1, 12))];
+    return {digit->ZeroMode(), digit->Shift(), digit->FillZero()};
+}
+
+void Form1::setFareDigitFormat(int cell, const FareDigitFormat &format)
+{
+    M_Degit *digit = Degit[static_cast<std::size_t>(std::clamp(cell, 1, 12))];
+    digit->setZeroMode(format.zeroMode);
+    digit->setShift(format.shift);
+    digit->setFillZero(format.fillZero);
+}
+
+void Form1::setDigitColours(OleColor back, OleColor unlit, OleColor lit)
+{
+    auto paint = [&](M_Degit *digit) {
+        digit->setBackColor(back);
+        digit->setBaseForeColor(unlit);
+        digit->setDegitForeColor(lit);
     };
     for (int k = 1; k <= 12; ++k)
         paint(Degit[k]);
     for (M_Degit *digit : TimeDegit)
         paint(digit);
-    ChimeiCtl->setBackColor(look.stripBack);
-    ChimeiCtl->setForeColor(look.stripFore);
-    ChimeiCtl->setFontMode(look.fontMode);
-    ChimeiCtl->setFontBold(look.fontBold);
-    ChimeiCtl->setTsugiwaMode(look.tsugiwaMode);
-    ChimeiCtl->setTsugiwaColor(look.tsugiwaColor);
-    ChimeiCtl->setTsugiwaFontMode(look.tsugiwaFontMode);
-    ChimeiCtl->setTsugiwaBold(look.tsugiwaBold);
+}
+
+void Form1::setStripColours(OleColor back, OleColor fore)
+{
+    ChimeiCtl->setBackColor(back);
+    ChimeiCtl->setForeColor(fore);
+}
+
+void Form1::setStripPrefix(std::int16_t mode, OleColor colour, bool bold, std::int16_t fontMode)
+{
+    ChimeiCtl->setTsugiwaMode(mode);
+    ChimeiCtl->setTsugiwaColor(colour);
+    ChimeiCtl->setTsugiwaBold(bold);
+    ChimeiCtl->setTsugiwaFontMode(fontMode);
+}
+
+void Form1::updateScroll()
+{
+    ChimeiCtl->updateScroll();
+}
+
+void Form1::stopScrolling()
+{
+    ChimeiCtl->stopScrolling();
 }
 
 void Form1::Degit_DblClick(int index)

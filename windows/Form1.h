@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "operation/OperationEngine.h"
 #include "reslib/OleColor.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsFile.h"
@@ -28,13 +29,35 @@ namespace kerubara {
 class ChimeiCtl_DX;
 class M_Degit;
 
+// The fare panel's own controls. Only the panel writes them: the rest of
+// the program goes through the panel's methods, and tests and benchmarks
+// reach them through the accessor below, the program never.
+struct Form1Controls
+{
+    ChimeiCtl_DX *ChimeiCtl = nullptr;
+    std::array<QLabel *, 13> lblSeiriNum{};   // 1..12 shown; 0 hidden
+    std::array<M_Degit *, 13> Degit{};        // 1..12 the fares; 0 hidden
+    std::array<M_Degit *, 2> TimeDegit{};     // clock hours and minutes, hidden
+    std::array<QPixmap, 3> imgRes;            // built-in pictures for OFF, ON1, ON2
+    QTimer *Timer1 = nullptr;
+};
+
+// The format the user gives the fare digits (the digits' format dialog),
+// kept in the settings file.
+struct FareDigitFormat
+{
+    std::int16_t zeroMode = 0;
+    std::int16_t shift = 0;
+    std::int16_t fillZero = 0;
+};
+
 // The fare panel: a borderless window with rounded corners whose background is
 // a picture of the fare display's face. It carries the stop-name strip, twelve
 // ticket-number labels over twelve fare digits, a hidden four-digit display
 // and the hidden clock. The user drags it from anywhere on its surface; its
 // pop-up menu (right click) shows it magnified 1×, 2× or 3×, chooses the
 // pages of ticket numbers and fare cells of three or four digits.
-class Form1 : public QWidget
+class Form1 : public QWidget, private Form1Controls
 {
     Q_OBJECT
 
@@ -42,18 +65,24 @@ public:
     Form1();
     ~Form1() override;
 
-    ChimeiCtl_DX *ChimeiCtl = nullptr;
-    std::array<QLabel *, 13> lblSeiriNum{};   // 1..12 shown; 0 hidden
-    std::array<M_Degit *, 13> Degit{};        // 1..12 the fares; 0 hidden
-    std::array<M_Degit *, 2> TimeDegit{};     // clock hours and minutes, hidden
-    std::array<QPixmap, 3> imgRes;            // built-in pictures for OFF, ON1, ON2
-    QTimer *Timer1 = nullptr;
+    Form1Controls &controlsForTesting() { return *this; }
+    const Form1Controls &controlsForTesting() const { return *this; }
+
+    // The built-in picture of the face for every backlight state.
+    void useBuiltInPictures();
+    // Backlight state `state` (0 OFF, 1 ON1, 2 ON2): the face shows the
+    // user's picture for it when one is chosen (`userPicture`; a file that
+    // is not there leaves the face as it is, one that does not read is
+    // reported), else the built-in one, and the ticket-number labels take
+    // `labelColour`.
+    void showBacklight(int state, const std::optional<QString> &userPicture, OleColor labelColour);
 
     // The background picture (the current backlight state's).
     const QPixmap &Picture() const { return picture_; }
     void setPicture(const QPixmap &picture);
 
-    // Text colour, face and size of ticket-number label k.
+    // Caption, text colour, face and size of ticket-number label k.
+    void setTicketLabel(int k, const QString &text);
     void setLabelColor(int k, OleColor color);
     OleColor labelColor(int k) const;
     void setLabelFace(int k, const QString &face);
@@ -77,18 +106,6 @@ public:
     // and the pages of ticket numbers.
     QMenu *zoomMenu() const { return zoomMenu_; }
 
-    // Ticket numbers beyond twelve (交互表示): with `pages` 2 to 4 the twelve
-    // cells show tickets 1–12, then 13–24, ... in turns, each page for
-    // pageSeconds(); a page whose fares are all 0 (no ticket of it issued
-    // yet) is skipped, and each stop shown starts again at the first page.
-    // The labels show the page's numbers in the chosen style. 1 page is the
-    // panel as it always was.
-    static constexpr int kMaxTicketPages = preferences::kMaxTicketPages;
-    static constexpr int kDefaultPageSeconds = preferences::kDefaultPageSeconds;
-    int ticketPages() const { return ticketPages_; }
-    void setTicketPages(int pages);
-    int pageSeconds() const { return pageSeconds_; }
-    void setPageSeconds(int seconds);
     // Fare cells of three digits, as designed, or four for fares of 1 000
     // and more (late-night fares up to 9 999): the twelve fare digits get
     // that many positions, each cell and its label widen by one position
@@ -101,14 +118,29 @@ public:
     int fareDigits() const { return fareDigits_; }
     void setFareDigits(int digits);
 
-    // The page on show (0 the first); showTicketPage shows one at once.
+    // Ticket numbers beyond twelve (交互表示): the twelve cells show page
+    // `page` (0 the first: tickets 1–12), the fares sent for its tickets
+    // and the labels its numbers in the chosen style. Which page shows when
+    // is the unit's (OperationEngine::ticketPageShown).
     int ticketPage() const { return page_; }
     void showTicketPage(int page);
-    // The pages keep time by steadyMilliseconds() (reslib/Clock.h), as the
-    // stop-name scroll does: this turns every page due by the clock's time
-    // and arms the timer for the next turn. The timer calls it; a video,
-    // whose clock runs without the timers, calls it before each frame.
-    void updateTicketPages();
+    // The menu's marks for the pages and their seconds in force.
+    void showTicketPagesChoice(int pages);
+    void showPageSecondsChoice(int seconds);
+
+    // The fare digits' formats (the format dialog's), by cell 1..12, and
+    // the colours of the fare and clock digits.
+    FareDigitFormat fareDigitFormat(int cell) const;
+    void setFareDigitFormat(int cell, const FareDigitFormat &format);
+    void setDigitColours(OleColor back, OleColor unlit, OleColor lit);
+    // The stop-name strip's colours and its prefix (次は) mode, colour, weight
+    // and type.
+    void setStripColours(OleColor back, OleColor fore);
+    void setStripPrefix(std::int16_t mode, OleColor colour, bool bold, std::int16_t fontMode);
+    // The strip's scroll moves on to the clock's time (a video, whose clock
+    // runs without the timers, before each frame), or halts at its start.
+    void updateScroll();
+    void stopScrolling();
 
     // What the unit shows (OperationEngine's signals), on this window's
     // own controls.
@@ -143,7 +175,7 @@ public:
     // for the next run.
     void mnuZoom_Click(int factor);
     // Pages of ticket numbers and their time chosen from the pop-up menu:
-    // applied and remembered; ticketPagesChosen tells the unit.
+    // remembered; ticketPagesChosen and pageSecondsChosen tell the unit.
     void mnuPages_Click(int pages);
     void mnuPageSeconds_Click(int seconds);
     // Fare digits chosen from the pop-up menu (運賃の桁数): applied and
@@ -160,7 +192,6 @@ signals:
     void fareDigitsChosen(int digits);
     void ticketPagesChosen(int pages);
     void pageSecondsChosen(int seconds);
-    void pageSecondsChanged(int seconds);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -183,11 +214,9 @@ private:
     void buildPagesMenu();
     // Back to the first page before the first twelve cells change.
     void toFirstPage();
-    void nextTicketPage();
-    // The pages take turns from now on, or no longer.
-    void startPageTurns();
-    void stopPageTurns();
     void writePageLabels(int page);
+    // The captions of the first page in a numbering style.
+    void writeTicketLabels(std::int16_t style, std::int16_t leadingZero);
     void armRequestTurn();
     void turnStopRequest();
 
@@ -214,17 +243,13 @@ private:
     QTimer *requestTurn_ = nullptr;
     // The look last applied (the labels' style for the later pages).
     PanelLook look_;
-    int ticketPages_ = 1;
-    int pageSeconds_ = kDefaultPageSeconds;
     int page_ = 0;
-    QTimer *pageTimer_ = nullptr;
-    bool pagesTurning_ = false;
-    qint64 pageTurnedAt_ = 0; // by steadyMilliseconds()
     // The fares of tickets 13..48, and what the first twelve cells showed
     // when a later page took them.
-    std::array<int, 12 * kMaxTicketPages + 1> laterFares_{};
+    std::array<int, OperationEngine::kMaxTickets + 1> laterFares_{};
     std::array<QVariant, 13> firstPage_;
-    std::array<QAction *, kMaxTicketPages> pageActions_{};
+    std::array<QAction *, OperationEngine::kMaxTicketPages> pageActions_{};
+    std::array<QAction *, 4> secondsActions_{};
     int fareDigits_ = kMinFareDigits;
     std::array<QAction *, kMaxFareDigits - kMinFareDigits + 1> fareDigitsActions_{};
 };

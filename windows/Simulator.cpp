@@ -81,10 +81,18 @@ void Simulator::connectPanel()
                      [kept](int pages) { kept->setNumber(Preference::TicketPages, pages); });
     QObject::connect(panel, &Form1::pageSecondsChosen, kept,
                      [kept](int seconds) { kept->setNumber(Preference::PageSeconds, seconds); });
-    QObject::connect(panel, &Form1::ticketPagesChosen, unit, [unit](int pages) {
-        unit->setTicketCount(12 * pages);
+    // Pages of ticket numbers: the unit turns them, the panel shows them
+    // and offers the choice.
+    QObject::connect(unit, &OperationEngine::ticketPageShown, panel, &Form1::showTicketPage);
+    QObject::connect(panel, &Form1::ticketPagesChosen, unit, [unit, panel](int pages) {
+        unit->setTicketPages(pages);
+        panel->showTicketPagesChoice(unit->ticketPages());
         // The stop on show gets the fares of the new pages at once.
         unit->redraw();
+    });
+    QObject::connect(panel, &Form1::pageSecondsChosen, unit, [unit, panel](int seconds) {
+        unit->setPageSeconds(seconds);
+        panel->showPageSecondsChoice(unit->pageSeconds());
     });
 }
 
@@ -124,12 +132,14 @@ void Simulator::start()
     // The user's magnification of the panel, fare digits and pages of
     // ticket numbers from the last run.
     if (settings_->preferences().mode() == Preferences::Remembered) {
-        panel.setZoom(settings_->preferences().number(Preference::PanelZoom));
-        panel.setFareDigits(settings_->preferences().number(Preference::FareDigits));
-        panel.setTicketPages(settings_->preferences().number(Preference::TicketPages));
-        panel.setPageSeconds(settings_->preferences().number(Preference::PageSeconds));
+        const PreferenceStore &kept = settings_->preferences();
+        panel.setZoom(kept.number(Preference::PanelZoom));
+        panel.setFareDigits(kept.number(Preference::FareDigits));
+        engine_->setTicketPages(kept.number(Preference::TicketPages));
+        engine_->setPageSeconds(kept.number(Preference::PageSeconds));
+        panel.showTicketPagesChoice(engine_->ticketPages());
+        panel.showPageSecondsChoice(engine_->pageSeconds());
     }
-    engine_->setTicketCount(12 * panel.ticketPages());
     panel.move(0, 0);
     console.placeAtBottomRight();
     panel.show();

@@ -2,14 +2,11 @@
 
 #include "windows/frmCtl.h"
 
-#include "controls/digit/M_Degit.h"
-#include "controls/stopname/ChimeiCtl_DX.h"
 #include "dialogs/Modal.h"
 #include "dialogs/ScopedDisable.h"
 #include "dialogs/TicketPluginLists.h"
 #include "dialogs/VoiceMessages.h"
 #include "reslib/ErrorBoundary.h"
-#include "reslib/FileExists.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
 #include "reslib/ResDialogs.h"
@@ -25,6 +22,7 @@
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
 #include "windows/SettingValues.h"
+#include "windows/WindowPlacement.h"
 #include "windows/frmOption.h"
 
 #include <QApplication>
@@ -34,10 +32,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -45,9 +41,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextStream>
-#include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTimer>
 
 namespace kerubara {
@@ -56,59 +50,6 @@ namespace {
 constexpr int kNarrowWidth = 5385; // twips, preview pane closed
 constexpr int kWideWidth = 9000;   // twips, preview pane open
 constexpr int kHeight = 318;       // pixels
-
-// Loads a picture file, or throws the error the program reports for it.
-QPixmap loadPicture(const QString &path)
-{
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (!image.isNull())
-        return QPixmap::fromImage(image);
-    switch (reader.error()) {
-    case QImageReader::FileNotFoundError:
-        throw VbError(VbError::FileNotFound);
-    case QImageReader::DeviceError:
-        throw VbError(QFileInfo(path).isReadable() ? VbError::DeviceIo : VbError::PathFileAccess);
-    default:
-        throw VbError(VbError::InvalidPicture);
-    }
-}
-
-QString pictureErrorText(int number)
-{
-    switch (number) {
-    case 7:
-    case 28:
-    case 51:
-        return QStringLiteral("　内部的なエラーです。ソマリカへ報告してください。エラー場所：frmCtl.Option4_Click()");
-    case 53:
-    case 75:
-    case 76:
-        return QStringLiteral("　画像ファイルが見つからないか、指定している場所が不正です。");
-    case 57:
-    case 68:
-        return QStringLiteral("　デバイスエラーもしくは準備が出来ていません。");
-    case 481:
-        return QStringLiteral("　指定した画像の内容が不正です。この部分では扱えません。");
-    default:
-        return {};
-    }
-}
-
-// Presses a button as a click would, when there is one and it is enabled.
-void press(QAbstractButton *button)
-{
-    if (button && button->isEnabled())
-        button->click();
-}
-
-// Names the key of a control at the end of its tool tip.
-void showKey(QWidget *control, const QString &keys)
-{
-    const QString key = QStringLiteral("キー: ") + keys;
-    const QString tip = control->toolTip();
-    control->setToolTip(tip.isEmpty() ? key : tip + QStringLiteral("（") + key + QStringLiteral("）"));
-}
 
 const char kYellowButton[] =
     "QPushButton { background-color: rgb(255, 255, 0); border: 1px solid rgb(120, 120, 0); border-radius: 3px; }"
@@ -132,9 +73,9 @@ frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, Settin
     buildTapeAndButtons();
     buildPreviewPane();
     connectHandlers();
-    connectKeys();
     connectEngine();
     buildAutoRun(settings.preferences());
+    connectKeys();
 }
 
 void frmCtl::buildAutoRun(PreferenceStore &preferences)
@@ -146,10 +87,6 @@ void frmCtl::buildAutoRun(PreferenceStore &preferences)
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
              Command1[0], Command1[1], Command2[0], Command2[1], Check1, cmdTapeNext, cmdTapeBack, cmdTapeStop})
         connect(b, &QAbstractButton::pressed, autoRun, &AutoRunPanel::stop);
-    auto *key = new QShortcut(QKeySequence(Qt::Key_A), this);
-    key->setContext(Qt::ApplicationShortcut);
-    connect(key, &QShortcut::activated, this, guarded([this] { press(autoRun->button()); }));
-    showKey(autoRun->button(), QStringLiteral("A"));
 }
 
 void frmCtl::connectEngine()
@@ -404,78 +341,6 @@ void frmCtl::connectHandlers()
     connect(cmdTapeStop, &QPushButton::clicked, this, guarded([this] { cmdTapeStop_Click(); }));
 }
 
-void frmCtl::connectKeys()
-{
-    // Application-wide keys, so that they work in the panel's window too; a
-    // modal window (the options, a message) holds them back. The button is
-    // looked up when the key is pressed and then clicked like any click, so
-    // the busy guard and the error boundary apply alike.
-    auto bind = [this](std::initializer_list<QKeySequence> keys, std::function<QAbstractButton *()> target) {
-        for (const QKeySequence &key : keys) {
-            auto *shortcut = new QShortcut(key, this);
-            shortcut->setContext(Qt::ApplicationShortcut);
-            connect(shortcut, &QShortcut::activated, this, guarded([target] { press(target()); }));
-        }
-    };
-    for (int i = 0; i < 12; ++i) {
-        const Qt::Key code = i < 10 ? static_cast<Qt::Key>(Qt::Key_0 + i) : i == 10 ? Qt::Key_R : Qt::Key_S;
-        const QKeySequence key(code);
-        bind({key}, [this, i] { return keypadKey(i); });
-        showKey(CommandButton1[static_cast<std::size_t>(i)], key.toString());
-    }
-    bind({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
-         [this] { return Command1[static_cast<std::size_t>(frontFrame_)]; });
-    bind({QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown)}, [this] { return Command2[1]; });
-    bind({QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp)}, [this] { return Command2[0]; });
-    bind({QKeySequence(Qt::Key_Space)}, [this] { return cmdTapeNext; });
-    bind({QKeySequence(Qt::Key_Backspace)}, [this] { return cmdTapeBack; });
-    // Esc is ■; without announcements it still empties the queue and ends a chime.
-    bind({QKeySequence(Qt::Key_Escape)}, [this]() -> QAbstractButton * {
-        if (cmdTapeStop->isEnabled() && grpM_Tape->isEnabled())
-            return cmdTapeStop;
-        engine().stopWaiting();
-        return nullptr;
-    });
-    bind({QKeySequence(Qt::Key_Delete)}, [this] { return Check1; });
-    bind({QKeySequence(Qt::Key_N)}, [this] { return Check2; });
-    bind({QKeySequence(Qt::Key_P)}, [this] { return cmdStopRequest; });
-    bind({QKeySequence(Qt::Key_B)}, [this] { return nextBacklight(); });
-
-    for (QPushButton *reset : Command1)
-        showKey(reset, QStringLiteral("Enter"));
-    showKey(Command2[1], QStringLiteral("→ / Page Down"));
-    showKey(Command2[0], QStringLiteral("← / Page Up"));
-    showKey(cmdTapeNext, QStringLiteral("Space"));
-    showKey(cmdTapeBack, QStringLiteral("Backspace"));
-    showKey(cmdTapeStop, QStringLiteral("Esc"));
-    showKey(Check1, QStringLiteral("Delete"));
-    showKey(Check2, QStringLiteral("N"));
-    showKey(cmdStopRequest, QStringLiteral("P"));
-    for (QRadioButton *state : Option4)
-        showKey(state, QStringLiteral("B（OFF → ON1 → ON2 → OFF の順）"));
-}
-
-QAbstractButton *frmCtl::keypadKey(int index)
-{
-    QPushButton *key = CommandButton1[static_cast<std::size_t>(index)];
-    if (!key->isEnabled())
-        return nullptr;
-    // Typed digits go to the keypad, which comes to the front as a double
-    // click on the digit lists would bring it, so they show where they land.
-    if (frontFrame_ != 1)
-        Frame1_DblClick(0);
-    return key;
-}
-
-QAbstractButton *frmCtl::nextBacklight() const
-{
-    for (std::size_t i = 0; i < Option4.size(); ++i) {
-        if (Option4[i]->isChecked())
-            return Option4[(i + 1) % Option4.size()];
-    }
-    return Option4[0];
-}
-
 void frmCtl::Form_Load()
 {
     panel_.setWindowTitle(QStringLiteral("ケルバラケーション - 型番:") + programFileName());
@@ -640,7 +505,7 @@ void frmCtl::Check4_Click()
         Check4->setToolTip(QStringLiteral("整理券プレビューを隠します"));
         // The wider window must not reach past the screen's right edge.
         if (isVisible())
-            keepOnScreen();
+            keepOnScreen(*this);
     } else {
         setFixedWidth(twipsToPixels(kNarrowWidth));
         Check4->setText(QStringLiteral(">>"));
@@ -650,50 +515,7 @@ void frmCtl::Check4_Click()
 
 void frmCtl::placeAtBottomRight()
 {
-    QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    move(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height());
-    placedAt_ = pos();
-    // Decorations arrive after the window is shown; place again with them.
-    const QSize frameUsed = frame.size();
-    whenFramed([this, frameUsed] {
-        if (pos() == placedAt_ && frameGeometry().size() != frameUsed)
-            placeAtBottomRight();
-    });
-}
-
-void frmCtl::whenFramed(const std::function<void()> &check)
-{
-    // The window manager frames a window some time after it is shown, a
-    // moment that no event of Qt's tells for certain.
-    for (int delay : {0, 250, 1000, 2500})
-        QTimer::singleShot(delay, this, check);
-}
-
-void frmCtl::keepOnScreen()
-{
-    QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    // The window's outer frame, decorations included once the window manager
-    // has placed it; the frame's size follows the new client width at once.
-    const QRect frame = frameGeometry();
-    const int frameWidth = frame.width() - geometry().width() + width();
-    const int frameHeight = frame.height() - geometry().height() + height();
-    int left = frame.left();
-    int top = frame.top();
-    if (left + frameWidth > area.right() + 1)
-        left = area.right() + 1 - frameWidth;
-    if (top + frameHeight > area.bottom() + 1)
-        top = area.bottom() + 1 - frameHeight;
-    left = std::max(left, area.left());
-    top = std::max(top, area.top());
-    if (left != frame.left() || top != frame.top())
-        move(left, top);
+    kerubara::placeAtBottomRight(*this);
 }
 
 void frmCtl::MnuHideCopy_Click()
@@ -744,22 +566,7 @@ void frmCtl::Option4_Click(std::int16_t index)
 {
     if (index < 0 || index > 2)
         return;
-    const SettingsModel &option = settings_;
-    Form1 &panel = panel_;
-    const OleColor color = option.backlightLabelColor(index);
-    try {
-        if (const std::optional<QString> file = option.userPanelPicture(index)) {
-            if (FileExists(*file))
-                panel.setPicture(loadPicture(*file));
-        } else {
-            panel.setPicture(panel.imgRes[index]);
-        }
-    } catch (const VbError &e) {
-        MsgBox(QStringLiteral("エラーです。\r\n\r\nエラーコード：%1").arg(e.number()) + pictureErrorText(e.number()),
-               vbCritical, QStringLiteral("エラー"));
-    }
-    for (int k = 1; k <= 12; ++k)
-        panel.setLabelColor(k, color);
+    panel_.showBacklight(index, settings_.userPanelPicture(index), settings_.backlightLabelColor(index));
 }
 
 std::int16_t frmCtl::backlightState() const
@@ -820,7 +627,7 @@ void frmCtl::SetCtrlDataInfo()
     // Shown but not yet framed, the window's client lands where its frame
     // should be. Once the window manager has framed it, the frame goes there,
     // unless the user has moved the window by then.
-    whenFramed([this, at] {
+    whenFramed(*this, [this, at] {
         if (restoredAt_ == at && geometry().topLeft() == at && pos() != at)
             move(at);
     });

@@ -189,11 +189,6 @@ private:
     void shapeKeypad();
     // The route and section digits of the pressed "リセット".
     void readEntry(int index, QString &route, QString &section) const;
-    // Keeps the console's window inside the screen's available area.
-    void keepOnScreen();
-    // Runs `check` at the moments by which the window manager will most
-    // likely have framed the window (decorations change its frame then).
-    void whenFramed(const std::function<void()> &check);
 
 
     OperationEngine &engine_;
@@ -203,7 +198,6 @@ private:
     CtrlDataRecord &place_;
     bool closeRequested_ = false;
     int frontFrame_ = 0; // the entry frame in front: 0 digit lists, 1 keypad
-    QPoint placedAt_{-1, -1};
     // Where SetCtrlDataInfo left the window; nothing before it has run.
     std::optional<QPoint> restoredAt_;
 };

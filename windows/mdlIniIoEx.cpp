@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/mdlIniIoEx.h"
 
-#include "controls/digit/M_Degit.h"
-#include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/BoundedRead.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/MsgBox.h"
@@ -89,34 +87,21 @@ void applyDigits(Simulator &sim)
 {
     Form1 &panel = sim.form1();
     const DegitDataRecord &colours = sim.ini.DegitData;
-    auto paint = [&colours](M_Degit *digit) {
-        digit->setBackColor(colours.Command8[0]);
-        digit->setBaseForeColor(colours.Command8[1]);
-        digit->setDegitForeColor(colours.Command8[2]);
-    };
+    panel.setDigitColours(colours.Command8[0], colours.Command8[1], colours.Command8[2]);
     for (std::size_t i = 1; i <= settingsfile::kDigitRecords; ++i) {
-        M_Degit *digit = panel.Degit[i];
         const DegitUserRecord &format = sim.ini.DegitUser[i];
-        digit->setZeroMode(format.ZeroMode);
-        digit->setShift(format.Shift);
-        digit->setFillZero(format.FillZero);
-        paint(digit);
-        digit->setValue(QStringLiteral(" "));
+        const int cell = static_cast<int>(i);
+        panel.setFareDigitFormat(cell, {format.ZeroMode, format.Shift, format.FillZero});
+        panel.showInfoText(cell, QStringLiteral(" "));
     }
-    for (M_Degit *digit : panel.TimeDegit)
-        paint(digit);
 }
 
 void applyStopName(Simulator &sim)
 {
     const ChimeiDataRecord &c = sim.ini.ChimeiData;
-    ChimeiCtl_DX *strip = sim.form1().ChimeiCtl;
-    strip->setBackColor(c.Command9[0]);
-    strip->setForeColor(c.Command9[1]);
-    strip->setTsugiwaMode(c.Combo6);
-    strip->setTsugiwaColor(c.Command9[2]);
-    strip->setTsugiwaBold(c.Check5 != 0);
-    strip->setTsugiwaFontMode(c.Combo5);
+    Form1 &panel = sim.form1();
+    panel.setStripColours(c.Command9[0], c.Command9[1]);
+    panel.setStripPrefix(c.Combo6, c.Command9[2], c.Check5 != 0, c.Combo5);
 }
 
 void collectDigitFormats(Simulator &sim)
@@ -124,11 +109,11 @@ void collectDigitFormats(Simulator &sim)
     const Form1 &panel = sim.form1();
     sim.ini.DegitUser = {};
     for (std::size_t i = 1; i <= settingsfile::kDigitRecords; ++i) {
-        const M_Degit *digit = panel.Degit[i];
-        DegitUserRecord &format = sim.ini.DegitUser[i];
-        format.ZeroMode = digit->ZeroMode();
-        format.Shift = digit->Shift();
-        format.FillZero = digit->FillZero();
+        const FareDigitFormat format = panel.fareDigitFormat(static_cast<int>(i));
+        DegitUserRecord &record = sim.ini.DegitUser[i];
+        record.ZeroMode = format.zeroMode;
+        record.Shift = format.shift;
+        record.FillZero = format.fillZero;
     }
 }
 

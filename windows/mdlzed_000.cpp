@@ -2,15 +2,9 @@
 
 #include "windows/mdlzed_000.h"
 
-#include "controls/digit/M_Degit.h"
-#include "reslib/MsgBox.h"
-#include "reslib/VbError.h"
 #include "windows/Form1.h"
-#include "windows/PanelPicture.h"
 #include "windows/Simulator.h"
 #include "windows/frmOption.h"
-
-#include <QLabel>
 
 namespace kerubara {
 namespace {
@@ -97,7 +91,7 @@ SeirikenCaptions seirikenPageCaptions(std::int16_t style, std::int16_t leadingZe
 void InitDegit(Form1 &panel)
 {
     for (int k = 1; k <= 12; ++k)
-        panel.Degit[k]->setValue(0);
+        panel.showFare(k, 0);
 }
 
 void InitPanel(Simulator &sim)
@@ -105,31 +99,9 @@ void InitPanel(Simulator &sim)
     frmOption &option = sim.option();
     option.setStartupPanelDefaults();
 
-    Form1 &panel = sim.form1();
-    panel.imgRes[0] = drawBuiltInPanel();
-    panel.setPicture(panel.imgRes[0]);
-    panel.imgRes[1] = panel.imgRes[0];
-    panel.imgRes[2] = panel.imgRes[0];
+    sim.form1().useBuiltInPictures();
 
     option.SetProp();
-}
-
-void SeirikenNumSet(Form1 &panel, std::int16_t &style, std::int16_t &leadingZero)
-{
-    try {
-        const SeirikenCaptions captions = seirikenCaptions(style, leadingZero);
-        panel.setLabelFace(1, QStringLiteral("ＭＳ Ｐゴシック"));
-        for (int k = 1; k <= 12; ++k) {
-            if (const auto &text = captions.caption[static_cast<std::size_t>(k)])
-                panel.lblSeiriNum[k]->setText(*text);
-        }
-        panel.setLabelPointSize(1, captions.label1PointSize);
-    } catch (const VbError &e) {
-        MsgBox(QStringLiteral("エラーです！\r\n\r\nコード：%1\r\n\r\n内容：%2\r\n\r\nモジュール：IniIO-SeirikenNumSet( )")
-                   .arg(e.number())
-                   .arg(e.description()),
-               vbCritical, QStringLiteral("エラー！"));
-    }
 }
 
 } // namespace kerubara

@@ -29,7 +29,7 @@ QStringList ticketNumberStyleNames();
 // "１２", a space gives an ideographic space).
 QString toFullWidth(const QString &text);
 
-// What SeirikenNumSet writes for a style (0..11; any other style writes no
+// What the first page's labels show for a style (0..11; any other style writes no
 // caption) and a leading-zero flag (non-zero: one-digit numbers get a 0).
 SeirikenCaptions seirikenCaptions(std::int16_t style, std::int16_t leadingZero);
 
@@ -44,9 +44,5 @@ void InitDegit(Form1 &panel);
 // The panel's start-up defaults: the options' defaults, the built-in panel
 // picture for all three backlight states, then the settings applied.
 void InitPanel(Simulator &sim);
-
-// Writes the ticket numbers into the twelve labels in the given style; a
-// failure is reported in a message box and ends the call.
-void SeirikenNumSet(Form1 &panel, std::int16_t &style, std::int16_t &leadingZero);
 
 } // namespace kerubara

@@ -4,7 +4,9 @@
 
 #include "operation/OperationEngine.h"
 
+#include "FareBytes.h"
 #include "operation/FareFile.h"
+#include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"
 #include "sound/Chimes.h"
@@ -38,8 +40,8 @@ public:
     QString fareDataFolder() const override { return folder_; }
     QString broadcastDataFolder() const override { return folder_; }
     QString routeSettingSound() const override { return {}; }
-    bool stepSoundAlways() const override { return false; }
-    QString stepSoundFile() const override { return {}; }
+    bool stepSoundAlways() const override { return !stepAlways.isEmpty(); }
+    QString stepSoundFile() const override { return stepAlways; }
     QString stepSoundFile(int flag) const override
     {
         static const std::map<int, const char *> chimes{
@@ -54,13 +56,19 @@ public:
     bool preBroadcastSoundWaits() const override { return true; }
     TicketDateMode ticketDateMode() const override { return dateMode; }
     QString fixedTicketDate() const override { return QStringLiteral("2026/12/07"); }
-    std::optional<int> infoDigit(InfoDigit) const override { return std::nullopt; }
+    std::optional<int> infoDigit(InfoDigit kind) const override
+    {
+        return kind == InfoDigit::DataColumn && dataColumnCell != 0 ? std::optional<int>(dataColumnCell) : std::nullopt;
+    }
     bool stopOrderFromZero() const override { return false; }
-    int infoDataColumn() const override { return 0; }
+    int infoDataColumn() const override { return dataColumn; }
     std::int16_t tsugiwaMode() const override { return 1; }
     QString stopRequestSound() const override { return requestChime; }
 
     QString requestChime;
+    QString stepAlways; // the step sound of every step, when given
+    int dataColumnCell = 0; // the cell of the data column's information digit, 0 none
+    int dataColumn = 0;
     bool stepChimes = true;
     TicketDateMode dateMode = TicketDateMode::Fixed;
 
@@ -76,6 +84,47 @@ struct QuietVoice : SpeechEngine
     void VoiceSpeak(const QString &text) override { spoken->append(text); }
     std::int32_t VoiceStatus() override { return 0; }
 };
+
+// The unit alone on a route of its own (12.hy3 in a folder of its own):
+// the fares and information it sends by cell, the sound commands it gives.
+struct RouteRig
+{
+    explicit RouteRig(const std::vector<testing::StopBytes> &stops)
+    {
+        settings.stepChimes = false;
+        testing::writeFile(dir.filePath(QStringLiteral("12.hy3")),
+                           testing::fareFileBytes(static_cast<std::int16_t>(stops.size()), stops));
+        sound.setCommandLog([this](const QString &c) { commands << c; });
+        QObject::connect(&unit, &OperationEngine::fareShown, [this](int cell, int v) { cells[std::size_t(cell)] = v; });
+        QObject::connect(&unit, &OperationEngine::infoShown, [this](int cell, int v) { cells[std::size_t(cell)] = v; });
+        QObject::connect(&unit, &OperationEngine::lampTestEnded, [this] { cells.fill(0); });
+    }
+    void setRoute(int section) { unit.setRoute(QStringLiteral("12"), QString::number(section)); }
+
+    QTemporaryDir dir;
+    SampleSettings settings{dir.path()};
+    const ScopedSleepHandler noWait{[](int) {}};
+    const ScopedMsgBoxHandler boxes{[](const MsgBoxCall &) { return int(vbOK); }};
+    SoundSystem sound{std::make_unique<NullAudioOutput>()};
+    QStringList spoken;
+    OperationEngine unit{sound, settings, [this] { return std::make_unique<QuietVoice>(&spoken); }};
+    std::array<int, OperationEngine::kMaxTickets + 1> cells{};
+    QStringList commands;
+};
+
+// A route of `n` stops: names 停1..停n, ticket number = stop, column k of
+// stop s = 100 s + k.
+std::vector<testing::StopBytes> plainRoute(int n)
+{
+    std::vector<testing::StopBytes> stops;
+    for (int s = 1; s <= n; ++s) {
+        testing::StopBytes stop{cp932::encode(QStringLiteral("停%1").arg(s)), static_cast<std::int16_t>(s), {}};
+        for (int k = 1; k <= 12; ++k)
+            stop.cols.push_back(static_cast<std::int16_t>(100 * s + k));
+        stops.push_back(stop);
+    }
+    return stops;
+}
 
 // What the panel shows after each press, as the signals tell it.
 struct Shown
@@ -96,6 +145,11 @@ private slots:
     void stopRequestLightsOnceUntilTheNextStep_data();
     void stopRequestLightsOnceUntilTheNextStep();
     void ticketTakesItsDateAndTimeFromTheClock();
+    void faresAStopSends_data();
+    void faresAStopSends();
+    void stepsStopAtBothEndsWithoutSound();
+    void ticketPagesTurnOnTheClock_data();
+    void ticketPagesTurnOnTheClock();
 };
 
 // The whole route 12, announcement by announcement, as a video export would
@@ -270,6 +324,152 @@ void tst_OperationEngine::ticketTakesItsDateAndTimeFromTheClock()
     now = now.addSecs(75);
     unit.press(OperationEngine::Press::Forward);
     QCOMPARE(unit.ticket().time, QStringLiteral("07:09:24"));
+}
+
+// The fares a stop sends: from the section's ticket on (the cells before it
+// keep 0), the late-night fare doubled in full but never -1, information
+// never doubled.
+void tst_OperationEngine::faresAStopSends_data()
+{
+    QTest::addColumn<int>("section");
+    QTest::addColumn<bool>("lateNight");
+    QTest::addColumn<QList<int>>("cells"); // cells 1..12 at the stop after the section's
+
+    const QList<int> stop5{0, 0, 0, 504, 505, 506, 507, 508, 509, 510, 511, 512};
+    QTest::newRow("section 4") << 4 << false << stop5;
+    QTest::newRow("section 13: none") << 13 << false << QList<int>(12, 0);
+    QTest::newRow("late night") << 1 << true << QList<int>{2 * 300, -1, 2 * 30000, 2 * 7, 0, 0, 0, 0, 0, 0, 0, 7};
+}
+
+void tst_OperationEngine::faresAStopSends()
+{
+    QFETCH(int, section);
+    QFETCH(bool, lateNight);
+    QFETCH(QList<int>, cells);
+    std::vector<testing::StopBytes> stops = plainRoute(20);
+    stops[1].cols = {300, -1, 30000, 7}; // stop 2
+    RouteRig rig(stops);
+    if (lateNight) {
+        rig.settings.dataColumnCell = 12; // column 4 as information
+        rig.settings.dataColumn = 4;
+    }
+    rig.unit.setLateNight(lateNight);
+    rig.setRoute(section);
+    rig.unit.press(OperationEngine::Press::Forward);
+    QCOMPARE(rig.unit.state.nStopPos, std::int16_t(section));
+    QCOMPARE(QList<int>(rig.cells.begin() + 1, rig.cells.begin() + 13), cells);
+}
+
+void tst_OperationEngine::stepsStopAtBothEndsWithoutSound()
+{
+    RouteRig rig(plainRoute(5));
+    rig.settings.stepAlways = rig.dir.filePath(QStringLiteral("step.wav"));
+    QVERIFY(saveWavFile(rig.settings.stepAlways, chimes::stopRequest(), 1, chimes::kRate));
+    rig.setRoute(1);
+    rig.commands.clear();
+    rig.unit.press(OperationEngine::Press::Back); // at the first stop
+    QVERIFY(rig.commands.isEmpty());
+    QCOMPARE(rig.unit.state.nStopPos, std::int16_t(0));
+    for (int i = 0; i < 4; ++i)
+        rig.unit.press(OperationEngine::Press::Forward);
+    QCOMPARE(rig.unit.state.nStopPos, std::int16_t(4));
+    rig.commands.clear();
+    rig.unit.press(OperationEngine::Press::Forward); // at the last stop
+    QVERIFY(rig.commands.isEmpty());
+    QCOMPARE(rig.unit.state.nStopPos, std::int16_t(4));
+    rig.unit.press(OperationEngine::Press::Back);
+    // The step chime is waited for (the settings' step sound wait).
+    QVERIFY2(rig.commands.contains(QStringLiteral("play %1S2 from 0 wait").arg(rig.sound.aliasPrefix())),
+             qPrintable(rig.commands.join(u'|')));
+}
+
+// Four stops and 24 ticket numbers: tickets 1–12 cost 100 × stop + k from
+// the first stop on; tickets 13–24 are issued from stop 2 on (0 before) and
+// cost 1000 + 10 × stop + k.
+namespace {
+int pagedFare(int stop, int ticket)
+{
+    return ticket <= 12 ? 100 * stop + ticket : stop == 1 ? 0 : 1000 + 10 * stop + ticket;
+}
+} // namespace
+
+// Pages of ticket numbers on the unit's clock: the page shown after each
+// turn, what the cells get, and which presses start the first page again.
+// Letters: F a step forward, P the page seconds pass, L late night on, 1
+// back to a single page, C display clear and back.
+void tst_OperationEngine::ticketPagesTurnOnTheClock_data()
+{
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("presses");
+    QTest::addColumn<QList<int>>("shown"); // the page on show after each press
+    QTest::newRow("stop 1: tickets 13-24 not issued yet, the page is skipped") << 2 << "PP" << QList<int>{0, 0};
+    QTest::newRow("stop 2: tickets 13-24, then 1-12 again") << 2 << "FPPP" << QList<int>{0, 1, 0, 1};
+    QTest::newRow("a step starts on the first page") << 2 << "FPFP" << QList<int>{0, 1, 0, 1};
+    QTest::newRow("three pages: the empty third is skipped") << 3 << "FPPP" << QList<int>{0, 1, 0, 1};
+    QTest::newRow("late night: the later pages doubled too") << 2 << "LFP" << QList<int>{0, 0, 1};
+    QTest::newRow("one page again: the first page, no turns") << 2 << "FP1P" << QList<int>{0, 1, 0, 0};
+    QTest::newRow("display clear stops the turns, its end starts them") << 2 << "FPCP" << QList<int>{0, 1, 0, 1};
+}
+
+void tst_OperationEngine::ticketPagesTurnOnTheClock()
+{
+    QFETCH(int, pages);
+    QFETCH(QString, presses);
+    QFETCH(QList<int>, shown);
+
+    std::vector<testing::StopBytes> stops;
+    for (int stop = 1; stop <= 4; ++stop) {
+        testing::StopBytes s{QByteArray("\x92\xE2") + QByteArray::number(stop), static_cast<std::int16_t>(stop), {}};
+        for (int k = 1; k <= 24; ++k)
+            s.cols.push_back(static_cast<std::int16_t>(pagedFare(stop, k)));
+        stops.push_back(s);
+    }
+    RouteRig rig(stops);
+    qint64 nowMs = 0;
+    const ScopedClock clock([&nowMs] { return nowMs; });
+    OperationEngine &unit = rig.unit;
+    unit.setTicketPages(pages);
+    unit.setPageSeconds(2);
+    QCOMPARE(unit.ticketCount(), 12 * pages);
+    int panelPage = 0;
+    QObject::connect(&unit, &OperationEngine::ticketPageShown, [&](int page) { panelPage = page; });
+    rig.setRoute(1);
+    QCOMPARE(unit.ticketPage(), 0);
+
+    int factor = 1;
+    for (qsizetype i = 0; i < presses.size(); ++i) {
+        switch (presses[i].unicode()) {
+        case 'F':
+            unit.press(OperationEngine::Press::Forward);
+            break;
+        case 'P':
+            nowMs += 2000;
+            unit.updateTicketPages();
+            break;
+        case 'L':
+            unit.setLateNight(true);
+            factor = 2;
+            break;
+        case '1':
+            unit.setTicketPages(1);
+            break;
+        case 'C':
+            unit.setDisplayCleared(true);
+            nowMs += 2000;
+            unit.updateTicketPages();
+            QCOMPARE(unit.ticketPage(), 0);
+            unit.setDisplayCleared(false);
+            break;
+        }
+        QCOMPARE(unit.ticketPage(), shown[i]);
+        QCOMPARE(panelPage, shown[i]);
+    }
+    // The cells of the page on show hold its tickets' fares.
+    const int stop = unit.state.nStopPos + 1;
+    for (int k = 1; k <= 12; ++k) {
+        const int ticket = 12 * unit.ticketPage() + k;
+        QCOMPARE(rig.cells[std::size_t(ticket)], factor * pagedFare(stop, ticket));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_OperationEngine)

@@ -749,11 +749,11 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
         QCOMPARE(sim->state.nStopPos, std::int16_t(stop));
         QCOMPARE(shownName, QString::fromUtf16(expected.name));
         // The strip holds exactly what that name draws.
-        const QImage strip = panel.ChimeiCtl->canvas();
+        const QImage strip = panel.controlsForTesting().ChimeiCtl->canvas();
         panel.showStopName(shownName, shownMode, -1);
-        QCOMPARE(panel.ChimeiCtl->canvas(), strip);
+        QCOMPARE(panel.controlsForTesting().ChimeiCtl->canvas(), strip);
         for (int k = 1; k <= 12; ++k)
-            QCOMPARE(panel.Degit[static_cast<std::size_t>(k)]->Value().toInt(), k <= 4 ? expected.fares[k - 1] : 0);
+            QCOMPARE(panel.controlsForTesting().Degit[static_cast<std::size_t>(k)]->Value().toInt(), k <= 4 ? expected.fares[k - 1] : 0);
     };
     expectStop(0);
     QCOMPARE(sim->tape().GetTapeCount(), int(std::size(kRoute1)));

@@ -103,7 +103,7 @@ void tst_RenderDigits::defaultsDrawAsTheStartedPanelsFares()
     ScopedMsgBoxHandler noBoxes([](const MsgBoxCall &) { return int(vbOK); });
     Simulator sim;
     sim.start();
-    M_Degit &fare = *sim.form1().Degit[1];
+    M_Degit &fare = *sim.form1().controlsForTesting().Degit[1];
     fare.setValue(230);
     // The fare digits' format; the colours are left to the defaults.
     const QString png = dir_.filePath("fare.png");

@@ -173,7 +173,7 @@ void tst_RenderName::defaultsDrawAsTheStartedPanel()
         sim.option().SetProp();
         args << u"--tsugiwa-mode"_s << QString::number(tsugiwaMode);
     }
-    ChimeiCtl_DX &strip = *sim.form1().ChimeiCtl;
+    ChimeiCtl_DX &strip = *sim.form1().controlsForTesting().ChimeiCtl;
     strip.SetChimei(name);
     QCOMPARE(renderName(args).status, 0);
     QCOMPARE(QImage(args[1]).convertToFormat(QImage::Format_RGB32), strip.canvas().convertToFormat(QImage::Format_RGB32));

@@ -214,7 +214,7 @@ void tst_RenderPanel::renderedPanelIsTheRunningPanelsGrab()
     if (lateNight)
         click(sim.ctl().Check2);
     driveTo(section, stop);
-    QVERIFY(!sim.form1().ChimeiCtl->isScrolling());
+    QVERIFY(!sim.form1().controlsForTesting().ChimeiCtl->isScrolling());
     const QImage running = rgb(sim.form1().grab().toImage());
 
     QStringList args{u"render-panel"_s, path(u"12.hy3"_s), u"--stop"_s, QString::number(stop), path(u"panel.png"_s),
@@ -242,7 +242,7 @@ void tst_RenderPanel::scrollingNameShowsFromItsStart()
 {
     Simulator &sim = **sim_;
     driveTo(1, 5);
-    ChimeiCtl_DX *strip = sim.form1().ChimeiCtl;
+    ChimeiCtl_DX *strip = sim.form1().controlsForTesting().ChimeiCtl;
     QVERIFY(strip->isScrolling());
     const QImage running = rgb(sim.form1().grab().toImage());
     const QRect stripArea = strip->geometry();
@@ -288,7 +288,7 @@ void tst_RenderPanel::settingsFileGivesTheLookOfTheProgramStartedOnIt()
         setListIndex(controls(o).Combo4[0], 11);
         o.SetProp();
         for (int k = 1; k <= 12; ++k)
-            sim.form1().Degit[k]->setFillZero(3);
+            sim.form1().controlsForTesting().Degit[k]->setFillZero(3);
         click(sim.ctl().Check2); // late-night fare
         SaveIniInfo(sim);
     }

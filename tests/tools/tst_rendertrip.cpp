@@ -739,8 +739,8 @@ void tst_RenderTrip::userPreferencesStayOutOfTheRenders()
     const std::unique_ptr<Simulator> sim = datatool::offscreenSimulator({});
     QCOMPARE(sim->form1().zoom(), 1);
     QCOMPARE(sim->form1().fareDigits(), 3);
-    QCOMPARE(sim->form1().ticketPages(), 1);
-    QCOMPARE(sim->form1().pageSeconds(), Form1::kDefaultPageSeconds);
+    QCOMPARE(sim->engine().ticketPages(), 1);
+    QCOMPARE(sim->engine().pageSeconds(), OperationEngine::kDefaultPageSeconds);
     QCOMPARE(sim->ctl().autoRun->dwellSeconds()->value(), 4);
     QCOMPARE(controls(sim->option()).txtStopRequestSound->text(), QString());
     QSettings preferences(u"kerubara"_s, u"kerubara"_s);

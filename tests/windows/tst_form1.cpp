@@ -120,13 +120,13 @@ void tst_Form1::controlsSitWhereTheLayoutPutsThem()
     QCOMPARE(f.size(), QSize(fareDigits == 3 ? 502 : 616, 252));
     QWidget *w = nullptr;
     if (control == "ChimeiCtl")
-        w = f.ChimeiCtl;
+        w = f.controlsForTesting().ChimeiCtl;
     else if (control.startsWith("lbl"))
-        w = f.lblSeiriNum[static_cast<std::size_t>(control.mid(3).toInt())];
+        w = f.controlsForTesting().lblSeiriNum[static_cast<std::size_t>(control.mid(3).toInt())];
     else if (control.startsWith("deg"))
-        w = f.Degit[static_cast<std::size_t>(control.mid(3).toInt())];
+        w = f.controlsForTesting().Degit[static_cast<std::size_t>(control.mid(3).toInt())];
     else
-        w = f.TimeDegit[static_cast<std::size_t>(control.mid(4).toInt())];
+        w = f.controlsForTesting().TimeDegit[static_cast<std::size_t>(control.mid(4).toInt())];
     QCOMPARE(w->geometry(), geometry);
 }
 
@@ -146,9 +146,9 @@ void tst_Form1::startUpPlacesAndShapesTheWindows()
     QVERIFY(mask.contains(QPoint(250, 0)));
     QVERIFY(mask.contains(QPoint(0, 126)));
     QVERIFY(mask.contains(QPoint(2, 2)));
-    QVERIFY(!f.Degit[0]->isVisibleTo(&f));
-    QVERIFY(!f.TimeDegit[0]->isVisibleTo(&f));
-    QVERIFY(!f.Timer1->isActive());
+    QVERIFY(!f.controlsForTesting().Degit[0]->isVisibleTo(&f));
+    QVERIFY(!f.controlsForTesting().TimeDegit[0]->isVisibleTo(&f));
+    QVERIFY(!f.controlsForTesting().Timer1->isActive());
 }
 
 void tst_Form1::builtInPictureFollowsTheFaceDescription_data()
@@ -192,7 +192,7 @@ void tst_Form1::allThreeBacklightHoldersGetTheBuiltInPicture()
 {
     Form1 &f = sim_->form1();
     const QImage built = drawBuiltInPanel().toImage();
-    for (const QPixmap &p : f.imgRes)
+    for (const QPixmap &p : f.controlsForTesting().imgRes)
         QCOMPARE(p.toImage(), built);
     QCOMPARE(f.Picture().toImage(), built);
 }
@@ -239,31 +239,31 @@ void tst_Form1::fourDigitCellsShowFaresWhole()
     expected.setKeta(static_cast<std::int16_t>(fareDigits));
     expected.setDegitSize(2);
     expected.setDegitStyle(1);
-    expected.setBackColor(f.Degit[1]->BackColor());
-    expected.setBaseForeColor(f.Degit[1]->BaseForeColor());
-    expected.setDegitForeColor(f.Degit[1]->DegitForeColor());
+    expected.setBackColor(f.controlsForTesting().Degit[1]->BackColor());
+    expected.setBaseForeColor(f.controlsForTesting().Degit[1]->BaseForeColor());
+    expected.setDegitForeColor(f.controlsForTesting().Degit[1]->DegitForeColor());
     expected.setValue(shown);
-    QCOMPARE(f.Degit[1]->Keta(), std::int16_t(fareDigits));
-    QCOMPARE(f.Degit[1]->image(), expected.image());
+    QCOMPARE(f.controlsForTesting().Degit[1]->Keta(), std::int16_t(fareDigits));
+    QCOMPARE(f.controlsForTesting().Degit[1]->image(), expected.image());
 }
 
 void tst_Form1::digitDoubleClickCopiesTheFormatToAllFares()
 {
     Form1 &f = sim_->form1();
     for (int k = 1; k <= 12; ++k)
-        f.Degit[k]->setValue(100 + k);
+        f.controlsForTesting().Degit[k]->setValue(100 + k);
     dialogs_.digitFormat = std::array<std::int16_t, 3>{1, 1, 2};
     bool consoleEnabledMeanwhile = true;
     dialogs_.whileDigitFormatOpen = [&] { consoleEnabledMeanwhile = sim_->ctl().isEnabled(); };
-    QTest::mouseDClick(f.Degit[5], Qt::LeftButton);
+    QTest::mouseDClick(f.controlsForTesting().Degit[5], Qt::LeftButton);
     QCOMPARE(dialogs_.calls, 1);
     QVERIFY(!consoleEnabledMeanwhile);
     QCOMPARE(dialogs_.lastKeta, std::int16_t(3));
     for (int k = 1; k <= 12; ++k) {
-        QCOMPARE(f.Degit[k]->ZeroMode(), std::int16_t(1));
-        QCOMPARE(f.Degit[k]->Shift(), std::int16_t(1));
-        QCOMPARE(f.Degit[k]->FillZero(), std::int16_t(2));
-        QCOMPARE(f.Degit[k]->Value().toInt(), 100 + k);
+        QCOMPARE(f.controlsForTesting().Degit[k]->ZeroMode(), std::int16_t(1));
+        QCOMPARE(f.controlsForTesting().Degit[k]->Shift(), std::int16_t(1));
+        QCOMPARE(f.controlsForTesting().Degit[k]->FillZero(), std::int16_t(2));
+        QCOMPARE(f.controlsForTesting().Degit[k]->Value().toInt(), 100 + k);
     }
     QVERIFY(sim_->ctl().isEnabled());
 }
@@ -271,22 +271,22 @@ void tst_Form1::digitDoubleClickCopiesTheFormatToAllFares()
 void tst_Form1::cancelledFormatDialogChangesNothing()
 {
     Form1 &f = sim_->form1();
-    f.Degit[2]->setShift(1);
-    QTest::mouseDClick(f.Degit[7], Qt::LeftButton);
+    f.controlsForTesting().Degit[2]->setShift(1);
+    QTest::mouseDClick(f.controlsForTesting().Degit[7], Qt::LeftButton);
     QCOMPARE(dialogs_.calls, 1);
-    QCOMPARE(f.Degit[2]->Shift(), std::int16_t(1));
-    QCOMPARE(f.Degit[3]->Shift(), std::int16_t(0));
+    QCOMPARE(f.controlsForTesting().Degit[2]->Shift(), std::int16_t(1));
+    QCOMPARE(f.controlsForTesting().Degit[3]->Shift(), std::int16_t(0));
     QVERIFY(sim_->ctl().isEnabled());
 }
 
 void tst_Form1::digitWithoutUserSetOpensNoDialog()
 {
     Form1 &f = sim_->form1();
-    f.Degit[4]->setUserSet(false);
+    f.controlsForTesting().Degit[4]->setUserSet(false);
     dialogs_.digitFormat = std::array<std::int16_t, 3>{1, 0, 0};
-    QTest::mouseDClick(f.Degit[4], Qt::LeftButton);
+    QTest::mouseDClick(f.controlsForTesting().Degit[4], Qt::LeftButton);
     QCOMPARE(dialogs_.calls, 0);
-    QCOMPARE(f.Degit[1]->ZeroMode(), std::int16_t(0));
+    QCOMPARE(f.controlsForTesting().Degit[1]->ZeroMode(), std::int16_t(0));
 }
 
 void tst_Form1::setPropWritesLabelsDigitsAndStrip()
@@ -303,17 +303,17 @@ void tst_Form1::setPropWritesLabelsDigitsAndStrip()
     setButtonColor(controls(o).Command9[2], rgb(7, 8, 9));
     o.SetProp();
     Form1 &f = sim_->form1();
-    QCOMPARE(f.lblSeiriNum[1]->text(), QStringLiteral("な し"));
-    QCOMPARE(f.lblSeiriNum[2]->text(), QStringLiteral("０２"));
-    QCOMPARE(f.lblSeiriNum[12]->text(), QStringLiteral("１２"));
+    QCOMPARE(f.controlsForTesting().lblSeiriNum[1]->text(), QStringLiteral("な し"));
+    QCOMPARE(f.controlsForTesting().lblSeiriNum[2]->text(), QStringLiteral("０２"));
+    QCOMPARE(f.controlsForTesting().lblSeiriNum[12]->text(), QStringLiteral("１２"));
     QCOMPARE(f.labelColor(6), rgb(9, 9, 9)); // backlight OFF
-    QCOMPARE(f.Degit[12]->BackColor(), rgb(1, 1, 1));
-    QCOMPARE(f.TimeDegit[0]->BackColor(), rgb(1, 1, 1));
-    QCOMPARE(f.ChimeiCtl->FontMode(), std::int16_t(2));
-    QVERIFY(f.ChimeiCtl->FontBold());
-    QCOMPARE(f.ChimeiCtl->TsugiwaFontMode(), std::int16_t(3));
-    QVERIFY(f.ChimeiCtl->TsugiwaBold());
-    QCOMPARE(f.ChimeiCtl->TsugiwaColor(), rgb(7, 8, 9));
+    QCOMPARE(f.controlsForTesting().Degit[12]->BackColor(), rgb(1, 1, 1));
+    QCOMPARE(f.controlsForTesting().TimeDegit[0]->BackColor(), rgb(1, 1, 1));
+    QCOMPARE(f.controlsForTesting().ChimeiCtl->FontMode(), std::int16_t(2));
+    QVERIFY(f.controlsForTesting().ChimeiCtl->FontBold());
+    QCOMPARE(f.controlsForTesting().ChimeiCtl->TsugiwaFontMode(), std::int16_t(3));
+    QVERIFY(f.controlsForTesting().ChimeiCtl->TsugiwaBold());
+    QCOMPARE(f.controlsForTesting().ChimeiCtl->TsugiwaColor(), rgb(7, 8, 9));
 }
 
 void tst_Form1::hiddenLabelsStillGetNumbersAndColours()
@@ -324,8 +324,8 @@ void tst_Form1::hiddenLabelsStillGetNumbersAndColours()
     sim_->ctl().Option4[1]->click();
     o.SetProp();
     Form1 &f = sim_->form1();
-    QVERIFY(f.lblSeiriNum[1]->isHidden());
-    QCOMPARE(f.lblSeiriNum[1]->text(), QStringLiteral("０"));
+    QVERIFY(f.controlsForTesting().lblSeiriNum[1]->isHidden());
+    QCOMPARE(f.controlsForTesting().lblSeiriNum[1]->text(), QStringLiteral("０"));
     QCOMPARE(f.labelColor(1), rgb(192, 255, 192)); // ON1
 }
 
@@ -350,20 +350,20 @@ void tst_Form1::labelOneTakesThePointSizeOfItsStyle()
     setListIndex(controls(o).Combo2, style);
     o.SetProp();
     Form1 &f = sim_->form1();
-    QCOMPARE(f.lblSeiriNum[1]->font().pixelSize(), pointsToPixels(points));
-    QCOMPARE(f.lblSeiriNum[2]->font().pixelSize(), pointsToPixels(14.25)); // the others keep theirs
+    QCOMPARE(f.controlsForTesting().lblSeiriNum[1]->font().pixelSize(), pointsToPixels(points));
+    QCOMPARE(f.controlsForTesting().lblSeiriNum[2]->font().pixelSize(), pointsToPixels(14.25)); // the others keep theirs
 }
 
 void tst_Form1::setPropAppliesTheBacklightAgain()
 {
     Form1 &f = sim_->form1();
-    QPixmap on2(f.imgRes[2].size());
+    QPixmap on2(f.controlsForTesting().imgRes[2].size());
     on2.fill(Qt::red);
-    f.imgRes[2] = on2;
+    f.controlsForTesting().imgRes[2] = on2;
     frmOption &o = sim_->option();
     setButtonColor(controls(o).Command5[2], rgb(1, 2, 3));
     QTest::mouseClick(sim_->ctl().Option4[2], Qt::LeftButton);
-    f.setPicture(f.imgRes[0]); // as if something had put another picture up since
+    f.setPicture(f.controlsForTesting().imgRes[0]); // as if something had put another picture up since
     o.SetProp();
     QCOMPARE(f.Picture().toImage(), on2.toImage());
     QCOMPARE(f.labelColor(1), rgb(1, 2, 3));
@@ -389,8 +389,8 @@ void tst_Form1::onlyThePanelSurfaceStartsADrag()
     int started = 0;
     const ScopedWindowMoveHandler seen([&](QWidget &) { ++started; });
     Form1 &f = sim_->form1();
-    QWidget *w = target == u"label" ? static_cast<QWidget *>(f.lblSeiriNum[3])
-        : target == u"digit"        ? static_cast<QWidget *>(f.Degit[8])
+    QWidget *w = target == u"label" ? static_cast<QWidget *>(f.controlsForTesting().lblSeiriNum[3])
+        : target == u"digit"        ? static_cast<QWidget *>(f.controlsForTesting().Degit[8])
                                     : static_cast<QWidget *>(&f);
     const QPoint at = w == &f ? QPoint(10, 150) : w->rect().center();
     QVERIFY(w == &f || !f.childAt(QPoint(10, 150)));

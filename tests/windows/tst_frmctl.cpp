@@ -132,10 +132,6 @@ private slots:
     void routeSettingRefusalsShowTheirMessages_data();
     void routeSettingRefusalsShowTheirMessages();
     void failedRouteSettingKeepsThePreviousRoute();
-    void stepsStopAtBothEndsWithoutSound();
-    void sectionLimitsTheFaresRedrawn_data();
-    void sectionLimitsTheFaresRedrawn();
-    void lateNightDoublesFaresButNotMinusOneOrInformation();
     void informationDigitsFollowTheirSettings();
     void stepSoundByFareColumn_data();
     void stepSoundByFareColumn();
@@ -293,7 +289,7 @@ void tst_frmCtl::keypadRouteSettingUsesTheLabels()
     QCOMPARE(sim_->state.nSection, std::int16_t(3));
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
     QCOMPARE(sim_->state.strRouteNo, QStringLiteral("12"));
-    QCOMPARE(sim_->form1().Degit[12]->Value().toInt(), 312);
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[12]->Value().toInt(), 312);
 
     // Empty labels load 0.hy3 with section 1.
     QVERIFY(testing::writeFile(path("0.hy3"), route(3)));
@@ -321,7 +317,7 @@ void tst_frmCtl::listEntryKeepsLeadingZerosButLoadsThePlainNumber()
 
 void tst_frmCtl::routeSettingRunsTheLampTestWithTheBusyText()
 {
-    ChimeiCtl_DX *strip = sim_->form1().ChimeiCtl;
+    ChimeiCtl_DX *strip = sim_->form1().controlsForTesting().ChimeiCtl;
     strip->setTsugiwaMode(1);
     strip->setTsugiwaColor(rgb(0, 255, 0));
     strip->setForeColor(rgb(255, 0, 0));
@@ -332,7 +328,7 @@ void tst_frmCtl::routeSettingRunsTheLampTestWithTheBusyText()
     int nameDots = -1;
     duringSleep_ = [&] {
         for (int k = 1; k <= 12; ++k)
-            shownDuringTest << sim_->form1().Degit[k]->Value().toString();
+            shownDuringTest << sim_->form1().controlsForTesting().Degit[k]->Value().toString();
         modeDuringTest = strip->TsugiwaMode();
         prefixDots = dotsOf(*strip, QColor(0, 255, 0));
         nameDots = dotsOf(*strip, QColor(255, 0, 0));
@@ -344,7 +340,7 @@ void tst_frmCtl::routeSettingRunsTheLampTestWithTheBusyText()
     QVERIFY(nameDots > 0);
     QCOMPARE(modeDuringTest, std::int16_t(1)); // the prefix mode is back after the busy text
     // After the test the digits show the first stop's fares.
-    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 101);
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toInt(), 101);
     QVERIFY(sim_->ctl().Command2[0]->isEnabled());
     QVERIFY(sim_->ctl().Check1->isEnabled());
     QCOMPARE(sim_->engine().strSetDate, QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")));
@@ -412,67 +408,7 @@ void tst_frmCtl::failedRouteSettingKeepsThePreviousRoute()
     QVERIFY(sim_->ctl().Command2[1]->isEnabled());
     step(1);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
-    QCOMPARE(sim_->form1().Degit[2]->Value().toInt(), 302);
-}
-
-void tst_frmCtl::stepsStopAtBothEndsWithoutSound()
-{
-    const QString chime = path("step.wav");
-    QVERIFY(testing::writeFile(chime, testing::wavFile(testing::tone(440, 480, 48000), 1, 48000, testing::WavFormat::Pcm16)));
-    controls(sim_->option()).txtSelectSound[7]->setText(chime);
-    setRoute("12", "1");
-    commands_.clear();
-    step(0); // at the first stop
-    QVERIFY(commands_.isEmpty());
-    QCOMPARE(sim_->state.nStopPos, std::int16_t(0));
-    step(1, 4);
-    QCOMPARE(sim_->state.nStopPos, std::int16_t(4));
-    commands_.clear();
-    step(1); // at the last stop
-    QVERIFY(commands_.isEmpty());
-    QCOMPARE(sim_->state.nStopPos, std::int16_t(4));
-    step(0);
-    QVERIFY(commands_.contains(QStringLiteral("play %1S2 from 0").arg(sim_->sound().aliasPrefix())));
-}
-
-void tst_frmCtl::sectionLimitsTheFaresRedrawn_data()
-{
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<int>("firstRedrawn");
-    QTest::newRow("section 4") << "4" << 4;
-    QTest::newRow("section 13: none") << "13" << 13;
-}
-
-void tst_frmCtl::sectionLimitsTheFaresRedrawn()
-{
-    QFETCH(QString, section);
-    QFETCH(int, firstRedrawn);
-    QVERIFY(testing::writeFile(path("20.hy3"), route(20)));
-    setRoute("20", section);
-    step(1);
-    const int stop = sim_->state.nStopPos + 1;
-    for (int k = 1; k <= 12; ++k) {
-        const int expected = k < firstRedrawn ? 0 : 100 * stop + k;
-        QCOMPARE(sim_->form1().Degit[k]->Value().toInt(), expected);
-    }
-}
-
-void tst_frmCtl::lateNightDoublesFaresButNotMinusOneOrInformation()
-{
-    testing::StopBytes a{cp932::encode(QStringLiteral("始")), 1, {230, -1, 20000, 5}};
-    testing::StopBytes b{cp932::encode(QStringLiteral("終")), 2, {240, -1, 30000, 6}};
-    QVERIFY(testing::writeFile(path("3.hy3"), testing::fareFileBytes(2, {a, b})));
-    frmOption &o = sim_->option();
-    setCheckValue(controls(o).Check3[3], 1);
-    setListIndex(controls(o).Combo4[4], 3); // column 4
-    setListIndex(controls(o).Combo4[3], 11); // cell 12
-    sim_->ctl().Check2->setChecked(true);
-    setRoute("3", "1");
-    Form1 &f = sim_->form1();
-    QCOMPARE(f.Degit[1]->Value().toInt(), 460);
-    QCOMPARE(f.Degit[2]->Value().toInt(), -1);
-    QCOMPARE(f.Degit[3]->Value().toInt(), 40000); // doubled in full
-    QCOMPARE(f.Degit[12]->Value().toInt(), 5);     // information is never doubled
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[2]->Value().toInt(), 302);
 }
 
 void tst_frmCtl::informationDigitsFollowTheirSettings()
@@ -494,12 +430,12 @@ void tst_frmCtl::informationDigitsFollowTheirSettings()
     clickItem(c.List3[0], 1);
     click(c.Command1[0]);
     Form1 &f = sim_->form1();
-    QCOMPARE(f.Degit[5]->Value(), QVariant(QStringLiteral("00012")));
-    QCOMPARE(f.Degit[6]->Value().toInt(), 1);  // ticket number of stop 1
-    QCOMPARE(f.Degit[7]->Value().toInt(), 71); // column 14
+    QCOMPARE(f.controlsForTesting().Degit[5]->Value(), QVariant(QStringLiteral("00012")));
+    QCOMPARE(f.controlsForTesting().Degit[6]->Value().toInt(), 1);  // ticket number of stop 1
+    QCOMPARE(f.controlsForTesting().Degit[7]->Value().toInt(), 71); // column 14
     setCheckValue(controls(o).Check3[2], 0);
     step(1);
-    QCOMPARE(f.Degit[5]->Value().toInt(), 1); // stop order counted from 0: second stop is 1
+    QCOMPARE(f.controlsForTesting().Degit[5]->Value().toInt(), 1); // stop order counted from 0: second stop is 1
 }
 
 void tst_frmCtl::stepSoundByFareColumn_data()
@@ -540,7 +476,7 @@ void tst_frmCtl::stepSoundByFareColumn()
 void tst_frmCtl::firstStopShowsNoPrefix()
 {
     setListIndex(controls(sim_->option()).Combo6, 2);
-    ChimeiCtl_DX *strip = sim_->form1().ChimeiCtl;
+    ChimeiCtl_DX *strip = sim_->form1().controlsForTesting().ChimeiCtl;
     strip->setTsugiwaColor(rgb(0, 255, 0));
     auto prefixDots = [&] {
         int n = 0;
@@ -565,13 +501,13 @@ void tst_frmCtl::displayClearBlanksAndRestores()
     frmCtl &c = sim_->ctl();
     step(1);
     click(c.Check2); // late-night on: no effect until the next redraw
-    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 201);
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toInt(), 201);
     click(c.Check1);
     Form1 &f = sim_->form1();
     for (int k = 1; k <= 12; ++k)
-        QCOMPARE(f.Degit[k]->Value(), QVariant(QString()));
-    QCOMPARE(f.TimeDegit[0]->Value(), QVariant(QString()));
-    QVERIFY(!f.Timer1->isActive());
+        QCOMPARE(f.controlsForTesting().Degit[k]->Value(), QVariant(QString()));
+    QCOMPARE(f.controlsForTesting().TimeDegit[0]->Value(), QVariant(QString()));
+    QVERIFY(!f.controlsForTesting().Timer1->isActive());
     for (QWidget *w : {static_cast<QWidget *>(c.Frame1[0]), static_cast<QWidget *>(c.Command2[1]),
                        static_cast<QWidget *>(c.Frame6), static_cast<QWidget *>(c.grpM_Tape)})
         QVERIFY(!w->isEnabled());
@@ -580,7 +516,7 @@ void tst_frmCtl::displayClearBlanksAndRestores()
     click(c.Check1);
     QVERIFY(c.Command2[1]->isEnabled() && c.Frame6->isEnabled());
     QCOMPARE(c.grpM_Tape->isEnabled(), sim_->tape().bVoiceOK());
-    QCOMPARE(f.Degit[1]->Value().toInt(), 2 * 201); // redrawn with the late-night fare now on
+    QCOMPARE(f.controlsForTesting().Degit[1]->Value().toInt(), 2 * 201); // redrawn with the late-night fare now on
 }
 
 void tst_frmCtl::previewPaneTogglesTheWidth()
@@ -628,7 +564,7 @@ void tst_frmCtl::optionsRedrawTheStopName()
     QCOMPARE(shown, 1);
     QVERIFY(sim_->ctl().isEnabled() && sim_->form1().isEnabled());
     // The name was drawn again in the colour chosen.
-    const QImage &canvas = sim_->form1().ChimeiCtl->canvas();
+    const QImage &canvas = sim_->form1().controlsForTesting().ChimeiCtl->canvas();
     bool blue = false;
     for (int y = 0; y < canvas.height() && !blue; ++y)
         for (int x = 0; x < canvas.width() && !blue; ++x)
@@ -653,7 +589,7 @@ void tst_frmCtl::slidersSetBothScrollProperties()
 {
     frmCtl &c = sim_->ctl();
     c.HScroll1[1]->setValue(700);
-    ChimeiCtl_DX *strip = sim_->form1().ChimeiCtl;
+    ChimeiCtl_DX *strip = sim_->form1().controlsForTesting().ChimeiCtl;
     QCOMPARE(strip->ScrollStartWait(), 700);
     QCOMPARE(strip->Speed(), std::int16_t(1));
     QCOMPARE(c.Label1[1]->text(), QStringLiteral("700"));
@@ -757,7 +693,7 @@ void tst_frmCtl::secondResetDuringTheLampTestIsIgnored()
     QCOMPARE(sleptMs_.size(), 1);
     QCOMPARE(sim_->state.strRouteNo, QStringLiteral("12"));
     QCOMPARE(sim_->state.nStopCount, std::int16_t(5));
-    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 101);
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toInt(), 101);
     // The console is free again: the next リセット runs.
     click(c.Command1[1]);
     QCOMPARE(sleptMs_.size(), 2);
@@ -788,7 +724,7 @@ void tst_frmCtl::stepDuringASynchronousChimeWaitsItsTurn()
         if (!std::exchange(queued, true))
             queueClick(c.Command2[1]);
         else
-            shownWhenTheSecondStarts << sim_->form1().Degit[1]->Value().toInt();
+            shownWhenTheSecondStarts << sim_->form1().controlsForTesting().Degit[1]->Value().toInt();
     };
     click(byTape ? c.cmdTapeNext : c.Command2[1]);
     QVERIFY(queued);
@@ -797,7 +733,7 @@ void tst_frmCtl::stepDuringASynchronousChimeWaitsItsTurn()
     QCOMPARE(shownWhenTheSecondStarts, QList<int>{201});
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
     for (int k = 1; k <= 12; ++k)
-        QCOMPARE(sim_->form1().Degit[k]->Value().toInt(), 300 + k);
+        QCOMPARE(sim_->form1().controlsForTesting().Degit[k]->Value().toInt(), 300 + k);
     QVERIFY(!c.isBusy());
     click(c.Command2[1]); // and the next step goes through
     QCOMPARE(sim_->state.nStopPos, std::int16_t(3));
@@ -847,7 +783,7 @@ void tst_frmCtl::queueHoldsAFewPressesAndStopEmptiesIt()
     click(c.Command1[1]);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(stopAfter));
     QCOMPARE(c.queuedPresses(), std::size_t(0));
-    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 100 * (stopAfter + 1) + 1);
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toInt(), 100 * (stopAfter + 1) + 1);
 }
 
 void tst_frmCtl::stopEndsASynchronousChimeAtOnce_data()
@@ -934,14 +870,14 @@ void tst_frmCtl::closeAndOptionsDuringTheLampTestWaitForTheUnit()
         QCOMPARE(optionsShown, 0); // ignored, as a second リセット is
         QVERIFY(c.isEnabled());
     }
-    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 101);
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toInt(), 101);
     QCOMPARE(ended_, 0);
 }
 
 void tst_frmCtl::optionsKeepTheFirstStopWithoutPrefix()
 {
     setListIndex(controls(sim_->option()).Combo6, 2);
-    ChimeiCtl_DX *strip = sim_->form1().ChimeiCtl;
+    ChimeiCtl_DX *strip = sim_->form1().controlsForTesting().ChimeiCtl;
     setRoute("12", "1");
     ScopedModalHandler modal([&](QDialog &d) {
         setButtonColor(controls(sim_->option()).Command9[2], rgb(0, 255, 0)); // the prefix's colour
@@ -984,7 +920,7 @@ void tst_frmCtl::errorInRouteSettingShowsTheBoxAndFreesTheConsole()
     click(sim_->ctl().Command1[1]);
     QCOMPARE(sleptMs_.size(), 2);
     QCOMPARE(messages_.size(), 1);
-    QCOMPARE(sim_->form1().Degit[1]->Value().toInt(), 101);
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toInt(), 101);
 }
 
 void tst_frmCtl::keyboardChoiceInDigitListsSoundsLikeAClick_data()

@@ -98,7 +98,7 @@ void tst_frmCtlBacklight::builtInPicturesAndColoursPerState()
     for (int i = 0; i < 3; ++i) {
         QPixmap p(502, 252);
         p.fill(QColor(i * 50, 0, 0));
-        f.imgRes[i] = p;
+        f.controlsForTesting().imgRes[i] = p;
     }
     pressBacklight(state);
     QCOMPARE(f.Picture().toImage().pixelColor(5, 5), QColor(state * 50, 0, 0));
@@ -190,7 +190,7 @@ void tst_frmCtlBacklight::userPictureUnusedWithBuiltInChoice()
     controls(o).Option3[1]->click(); // individual, but ON1 keeps its built-in choice
     controls(o).txtSelectPanel[1]->setText(path);
     pressBacklight(1);
-    QCOMPARE(sim_->form1().Picture().toImage(), sim_->form1().imgRes[1].toImage());
+    QCOMPARE(sim_->form1().Picture().toImage(), sim_->form1().controlsForTesting().imgRes[1].toImage());
 }
 
 QTEST_MAIN(tst_frmCtlBacklight)

@@ -283,7 +283,7 @@ void tst_frmCtlKeys::typedRouteGoesToTheKeypadAndSetsTheRoute()
     QCOMPARE((*sim_)->state.nStopPos, std::int16_t(3));
     QTest::keyClick(panel, Qt::Key_Left);
     QCOMPARE((*sim_)->state.nStopPos, std::int16_t(2));
-    QCOMPARE((*sim_)->form1().Degit[12]->Value().toInt(), 312);
+    QCOMPARE((*sim_)->form1().controlsForTesting().Degit[12]->Value().toInt(), 312);
 }
 
 void tst_frmCtlKeys::digitTypedIntoAFocusedDigitListChoosesItThere()
@@ -403,7 +403,7 @@ void tst_frmCtlKeys::stopRequestAlternatesOnTheStripUntilTheNextStep()
     setRoute();
     click(c.Command2[1]);
     c.HScroll1[1]->setValue(10); // the strip's pause: turns take the shortest time
-    const QImage name = panel.ChimeiCtl->canvas();
+    const QImage name = panel.controlsForTesting().ChimeiCtl->canvas();
 
     if (how == u"button")
         QTest::mouseClick(c.cmdStopRequest, Qt::LeftButton);
@@ -412,25 +412,25 @@ void tst_frmCtlKeys::stopRequestAlternatesOnTheStripUntilTheNextStep()
     else if (how == u"surface")
         QTest::mouseClick(&panel, Qt::MiddleButton, {}, QPoint(10, 150));
     else
-        QTest::mouseClick(panel.Degit[5], Qt::MiddleButton);
+        QTest::mouseClick(panel.controlsForTesting().Degit[5], Qt::MiddleButton);
     QVERIFY((*sim_)->engine().stopRequested());
-    QCOMPARE(panel.ChimeiCtl->canvas(), name); // the name first
+    QCOMPARE(panel.controlsForTesting().ChimeiCtl->canvas(), name); // the name first
 
-    QTRY_VERIFY_WITH_TIMEOUT(panel.ChimeiCtl->canvas() != name, 3000);
-    const QImage request = panel.ChimeiCtl->canvas();
-    QTRY_COMPARE_WITH_TIMEOUT(panel.ChimeiCtl->canvas(), name, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(panel.controlsForTesting().ChimeiCtl->canvas() != name, 3000);
+    const QImage request = panel.controlsForTesting().ChimeiCtl->canvas();
+    QTRY_COMPARE_WITH_TIMEOUT(panel.controlsForTesting().ChimeiCtl->canvas(), name, 3000);
 
     // The next stop: the request is over and the strip stays on its name.
     click(c.Command2[1]);
     QVERIFY(!(*sim_)->engine().stopRequested());
-    const QImage next = panel.ChimeiCtl->canvas();
+    const QImage next = panel.controlsForTesting().ChimeiCtl->canvas();
     QVERIFY(next != name);
     QTest::qWait(3 * Form1::kMinRequestTurnMs);
-    QCOMPARE(panel.ChimeiCtl->canvas(), next);
+    QCOMPARE(panel.controlsForTesting().ChimeiCtl->canvas(), next);
 
     // What the turn showed was 「次とまります」, without the prefix.
     panel.showStopName(Form1::kStopRequestText, 0, -1);
-    QCOMPARE(panel.ChimeiCtl->canvas(), request);
+    QCOMPARE(panel.controlsForTesting().ChimeiCtl->canvas(), request);
 }
 
 QTEST_MAIN(tst_frmCtlKeys)

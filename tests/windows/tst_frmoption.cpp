@@ -419,7 +419,7 @@ void tst_frmOption::digitColoursPreviewOnTheSampleDigit()
     QCOMPARE(controls(o).M_Degit1->BackColor(), buttonColor(controls(o).Command8[0]));
     QCOMPARE(controls(o).M_Degit1->DegitForeColor(), buttonColor(controls(o).Command8[2]));
     // The panel itself changes only when the settings are applied.
-    QVERIFY(sim_->form1().Degit[1]->BaseForeColor() != rgb(10, 20, 30));
+    QVERIFY(sim_->form1().controlsForTesting().Degit[1]->BaseForeColor() != rgb(10, 20, 30));
 }
 
 void tst_frmOption::openFolderAsksTheShell_data()
@@ -459,15 +459,15 @@ void tst_frmOption::okAppliesToThePanelAndHides()
     setButtonColor(controls(o).Command9[0], rgb(4, 5, 6));
     setListIndex(controls(o).Combo6, 2);
     setCheckValue(controls(o).Check1, 0);
-    QVERIFY(sim_->form1().Degit[5]->DegitForeColor() != rgb(1, 2, 3));
+    QVERIFY(sim_->form1().controlsForTesting().Degit[5]->DegitForeColor() != rgb(1, 2, 3));
     controls(o).Command4->click();
     QVERIFY(o.isHidden());
     Form1 &panel = sim_->form1();
-    QCOMPARE(panel.Degit[5]->DegitForeColor(), rgb(1, 2, 3));
-    QCOMPARE(panel.TimeDegit[1]->DegitForeColor(), rgb(1, 2, 3));
-    QCOMPARE(panel.ChimeiCtl->BackColor(), rgb(4, 5, 6));
-    QCOMPARE(panel.ChimeiCtl->TsugiwaMode(), std::int16_t(2));
-    QVERIFY(panel.lblSeiriNum[3]->isHidden());
+    QCOMPARE(panel.controlsForTesting().Degit[5]->DegitForeColor(), rgb(1, 2, 3));
+    QCOMPARE(panel.controlsForTesting().TimeDegit[1]->DegitForeColor(), rgb(1, 2, 3));
+    QCOMPARE(panel.controlsForTesting().ChimeiCtl->BackColor(), rgb(4, 5, 6));
+    QCOMPARE(panel.controlsForTesting().ChimeiCtl->TsugiwaMode(), std::int16_t(2));
+    QVERIFY(panel.controlsForTesting().lblSeiriNum[3]->isHidden());
 }
 
 void tst_frmOption::closingOnlyHides()
@@ -666,7 +666,7 @@ void tst_frmOption::enterInATextBoxKeepsTheWindowOpen()
         QVERIFY2(spy->isEmpty(), qPrintable(button->text() + QStringLiteral(" was pressed")));
     QCOMPARE(edit->text(), QStringLiteral("/bus"));
     // Nothing was applied to the panel either.
-    QVERIFY(sim_->form1().Degit[1]->DegitForeColor() != rgb(1, 2, 3));
+    QVERIFY(sim_->form1().controlsForTesting().Degit[1]->DegitForeColor() != rgb(1, 2, 3));
 }
 
 void tst_frmOption::colourButtonsSayWhichColourTheySet_data()

@@ -391,10 +391,10 @@ void tst_mdlIniIoEx::theDigitCountIsReadButNotTrusted()
     startWith(b.bytes());
     const Form1 &panel = sim_->form1();
     for (std::size_t i = 1; i <= 12; ++i) {
-        QCOMPARE(panel.Degit[i]->ZeroMode(), std::int16_t(3));
-        QCOMPARE(panel.Degit[i]->Shift(), std::int16_t(i % 3));
+        QCOMPARE(panel.controlsForTesting().Degit[i]->ZeroMode(), std::int16_t(3));
+        QCOMPARE(panel.controlsForTesting().Degit[i]->Shift(), std::int16_t(i % 3));
     }
-    QCOMPARE(panel.Degit[12]->FillZero(), std::int16_t(2));
+    QCOMPARE(panel.controlsForTesting().Degit[12]->FillZero(), std::int16_t(2));
     exitAnswering(vbYes);
     QCOMPARE(contents(file()), b.set("DegitCount", 12).bytes());
 }
@@ -458,7 +458,7 @@ void tst_mdlIniIoEx::aValueAWindowCannotTakeCostsOnlyThatField()
     QVERIFY(controls(o).Check2->isChecked());
     QVERIFY(controls(o).Check4->isChecked());
     QCOMPARE(sim_->form1().x(), 100);
-    QCOMPARE(sim_->form1().Degit[12]->Shift(), std::int16_t(2));
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[12]->Shift(), std::int16_t(2));
     // The next save loses that field only: it holds what the window held.
     exitAnswering(vbYes);
     QCOMPARE(ended_, 1);
@@ -532,21 +532,21 @@ void tst_mdlIniIoEx::windowsAndDigitsTakeTheirSavedState()
     QCOMPARE(ctl.pos(), QPoint(1234 / 15, 4567 / 15));
     QCOMPARE(ctl.HScroll1[0]->value(), 2000);
     QCOMPARE(ctl.Label1[1]->text(), QStringLiteral("3000"));
-    QCOMPARE(panel.ChimeiCtl->Speed(), std::int16_t(2000));
+    QCOMPARE(panel.controlsForTesting().ChimeiCtl->Speed(), std::int16_t(2000));
     QVERIFY(ctl.Check2->isChecked());
     QCOMPARE(ctl.width(), 9000 / 15);
     QCOMPARE(ctl.nBackFrame, std::int16_t(0));
     for (std::size_t i = 1; i <= 12; ++i) {
-        const M_Degit *d = panel.Degit[i];
+        const M_Degit *d = panel.controlsForTesting().Degit[i];
         QCOMPARE(d->Shift(), std::int16_t(i % 3));
         QCOMPARE(d->FillZero(), std::int16_t(i % 4));
         QCOMPARE(d->BackColor(), OleColor(0x010203));
         QCOMPARE(d->DegitForeColor(), OleColor(0x070809));
         QCOMPARE(d->Value(), QVariant(QStringLiteral(" ")));
     }
-    QCOMPARE(panel.TimeDegit[1]->BaseForeColor(), OleColor(0x040506));
+    QCOMPARE(panel.controlsForTesting().TimeDegit[1]->BaseForeColor(), OleColor(0x040506));
     QCOMPARE(controls(sim_->option()).M_Degit1->DegitForeColor(), OleColor(0x070809));
-    const ChimeiCtl_DX *strip = panel.ChimeiCtl;
+    const ChimeiCtl_DX *strip = panel.controlsForTesting().ChimeiCtl;
     QCOMPARE(strip->BackColor(), OleColor(0x111111));
     QCOMPARE(strip->TsugiwaMode(), std::int16_t(2));
     QCOMPARE(strip->TsugiwaFontMode(), std::int16_t(3));

@@ -126,12 +126,12 @@ void tst_MissingPlatform::withoutTheIpaFontsTheProgramWarnsAndShowsTheRouteInAno
     startAndSetRoute();
     QVERIFY(messages_.isEmpty());
     Form1 &panel = sim_->form1();
-    QCOMPARE(panel.Degit[1]->Value().toString(), QStringLiteral("210"));
-    QVERIFY(litDots(*panel.ChimeiCtl) > 0);
+    QCOMPARE(panel.controlsForTesting().Degit[1]->Value().toString(), QStringLiteral("210"));
+    QVERIFY(litDots(*panel.controlsForTesting().ChimeiCtl) > 0);
     click(sim_->ctl().Command2[1]); // a name that scrolls
     QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
-    QVERIFY(panel.ChimeiCtl->isScrolling());
-    QVERIFY(litDots(*panel.ChimeiCtl) > 0);
+    QVERIFY(panel.controlsForTesting().ChimeiCtl->isScrolling());
+    QVERIFY(litDots(*panel.controlsForTesting().ChimeiCtl) > 0);
 }
 
 void tst_MissingPlatform::withoutTheVoiceDataTheTapeFrameShowsUnavailableAndTheBusStillRuns()
@@ -143,7 +143,7 @@ void tst_MissingPlatform::withoutTheVoiceDataTheTapeFrameShowsUnavailableAndTheB
     QCOMPARE(sim_->tape().GetTapeCount(), 1);
     click(c.Command2[1]);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
-    QCOMPARE(sim_->form1().Degit[2]->Value().toString(), QStringLiteral("230"));
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[2]->Value().toString(), QStringLiteral("230"));
     QVERIFY(messages_.isEmpty());
 }
 

@@ -160,13 +160,13 @@ void tst_PanelZoom::chosenSizeMagnifiesWindowAndControls()
         choose(rightClickMenu(panel, QPoint(10, 150)), 1);
 
     QCOMPARE(panel.size(), QSize(502, 252) * factor);
-    QCOMPARE(panel.ChimeiCtl->geometry(), zoomedRect(QRect(38, 18, 432, 56), factor));
-    QCOMPARE(panel.Degit[1]->geometry(), zoomedRect(QRect(105, 143, 57, 29), factor));
-    QCOMPARE(panel.Degit[12]->geometry(), zoomedRect(QRect(420, 198, 57, 29), factor));
-    QCOMPARE(panel.lblSeiriNum[7]->geometry(), zoomedRect(QRect(108, 178, 52, 16), factor));
-    QCOMPARE(panel.lblSeiriNum[7]->font().pixelSize(), 19 * factor);
+    QCOMPARE(panel.controlsForTesting().ChimeiCtl->geometry(), zoomedRect(QRect(38, 18, 432, 56), factor));
+    QCOMPARE(panel.controlsForTesting().Degit[1]->geometry(), zoomedRect(QRect(105, 143, 57, 29), factor));
+    QCOMPARE(panel.controlsForTesting().Degit[12]->geometry(), zoomedRect(QRect(420, 198, 57, 29), factor));
+    QCOMPARE(panel.controlsForTesting().lblSeiriNum[7]->geometry(), zoomedRect(QRect(108, 178, 52, 16), factor));
+    QCOMPARE(panel.controlsForTesting().lblSeiriNum[7]->font().pixelSize(), 19 * factor);
     // What the digits draw keeps its design size.
-    QCOMPARE(panel.Degit[1]->image().size(), QSize(57, 29));
+    QCOMPARE(panel.controlsForTesting().Degit[1]->image().size(), QSize(57, 29));
     // The window stays where it was, and its stored place is unchanged.
     QCOMPARE(panel.pos(), QPoint(40, 60));
     FormPosRecord after;
@@ -187,9 +187,9 @@ void tst_PanelZoom::magnifiedPanelIsTheDesignPanelPixelByPixel()
     QFETCH(int, factor);
     Form1 &panel = sim_->form1();
     for (int k = 1; k <= 12; ++k)
-        panel.Degit[k]->setValue(k * 37);
-    panel.ChimeiCtl->setTsugiwaMode(1);
-    panel.ChimeiCtl->SetChimei(u"県庁北口"_s);
+        panel.controlsForTesting().Degit[k]->setValue(k * 37);
+    panel.controlsForTesting().ChimeiCtl->setTsugiwaMode(1);
+    panel.controlsForTesting().ChimeiCtl->SetChimei(u"県庁北口"_s);
     const QImage design = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
 
     choose(rightClickMenu(panel, QPoint(10, 150)), factor);
@@ -204,7 +204,7 @@ void tst_PanelZoom::magnifiedPanelIsTheDesignPanelPixelByPixel()
         QPainter e(&expected);
         QPainter a(&actual);
         for (int k = 1; k <= 12; ++k) {
-            const QRect label = panel.lblSeiriNum[k]->geometry();
+            const QRect label = panel.controlsForTesting().lblSeiriNum[k]->geometry();
             e.fillRect(label, Qt::magenta);
             a.fillRect(label, Qt::magenta);
         }
@@ -221,7 +221,7 @@ void tst_PanelZoom::scrollingStripStaysCrispWhenMagnified()
     qint64 now = 1000;
     const ScopedClock clock([&now] { return now; });
     Form1 &panel = sim_->form1();
-    ChimeiCtl_DX *strip = panel.ChimeiCtl;
+    ChimeiCtl_DX *strip = panel.controlsForTesting().ChimeiCtl;
     choose(rightClickMenu(panel, QPoint(10, 150)), 3);
     strip->setSpeed(300);
     strip->SetChimei(u"県立中央病院東口前行き"_s);
@@ -267,7 +267,7 @@ void tst_PanelZoom::cutCornersAndDragStayWhenMagnified()
     int moves = 0;
     const ScopedWindowMoveHandler seen([&](QWidget &) { ++moves; });
     QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(10, 150) * factor);
-    QTest::mouseClick(panel.Degit[3], Qt::LeftButton, {}, panel.Degit[3]->rect().center());
+    QTest::mouseClick(panel.controlsForTesting().Degit[3], Qt::LeftButton, {}, panel.controlsForTesting().Degit[3]->rect().center());
     QCOMPARE(moves, 1);
 }
 
@@ -306,8 +306,8 @@ void tst_PanelZoom::fourDigitPanelIsWiderAtEveryZoomAndRemembered()
             testing::chooseFareDigits(panel, 4);
         QCOMPARE(panel.fareDigits(), 4);
         QCOMPARE(panel.size(), QSize(616, 252) * factor);
-        QCOMPARE(panel.Degit[12]->geometry(), zoomedRect(QRect(515, 198, 76, 29), factor));
-        QCOMPARE(panel.lblSeiriNum[12]->geometry(), zoomedRect(QRect(518, 178, 71, 16), factor));
+        QCOMPARE(panel.controlsForTesting().Degit[12]->geometry(), zoomedRect(QRect(515, 198, 76, 29), factor));
+        QCOMPARE(panel.controlsForTesting().lblSeiriNum[12]->geometry(), zoomedRect(QRect(518, 178, 71, 16), factor));
         QVERIFY(!panel.mask().contains(QPoint(616 * factor - 1, 0)));
         QVERIFY(panel.mask().contains(QPoint(616 * factor - 1, factor)));
         sim_.reset();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // More ticket numbers than cells: the panel's pages of twelve, chosen from
-// its pop-up menu, taking turns on the real panel.
+// its pop-up menu, turned by the unit and shown on the real panel. Which
+// page shows when is the unit's rule (tests/operation).
 
 #include "windows/Form1.h"
 
@@ -51,17 +52,24 @@ int fareOf(int stop, int ticket)
     return ticket <= 12 ? 100 * stop + ticket : stop == 1 ? 0 : 1000 + 10 * stop + ticket;
 }
 
-// Chooses "1〜N" from the panel's menu of ticket numbers.
-void choosePages(Form1 &panel, int tickets)
+// The item `caption` of the panel's submenu `menu`.
+QAction *menuItem(Form1 &panel, const QString &menu, const QString &caption)
 {
     for (QAction *action : panel.zoomMenu()->actions()) {
-        if (QMenu *sub = action->menu(); sub && action->text() == u"表示する整理券番号"_s) {
+        if (QMenu *sub = action->menu(); sub && action->text() == menu) {
             for (QAction *choice : sub->actions()) {
-                if (choice->text() == u"1〜%1"_s.arg(tickets))
-                    choice->trigger();
+                if (choice->text() == caption)
+                    return choice;
             }
         }
     }
+    return nullptr;
+}
+
+// Chooses "1〜N" from the panel's menu of ticket numbers.
+void choosePages(Form1 &panel, int tickets)
+{
+    menuItem(panel, u"表示する整理券番号"_s, u"1〜%1"_s.arg(tickets))->trigger();
 }
 
 } // namespace
@@ -74,8 +82,10 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void cleanup();
-    void pagesTakeTurnsWithTheirNumbersAndFares_data();
-    void pagesTakeTurnsWithTheirNumbersAndFares();
+    void theMenuChoosesTheUnitsPages();
+    void theUnitsPageShowsItsNumbersAndFares_data();
+    void theUnitsPageShowsItsNumbersAndFares();
+    void pagesTurnOnTheRealClock();
     void oneTicketPageIsThePanelAsItWas();
     void aStepArrivingWhileThePagesRedrawWaitsItsTurn();
 
@@ -113,49 +123,65 @@ void tst_TicketPages::driveTo(int stop, bool lateNight)
     QCOMPARE((*sim_)->state.nStopPos, std::int16_t(stop - 1));
 }
 
-void tst_TicketPages::pagesTakeTurnsWithTheirNumbersAndFares_data()
+// The menu's choices reach the unit and are remembered; the marks follow.
+void tst_TicketPages::theMenuChoosesTheUnitsPages()
+{
+    Form1 &panel = (*sim_)->form1();
+    OperationEngine &unit = (*sim_)->engine();
+    choosePages(panel, 24);
+    QCOMPARE(unit.ticketPages(), 2);
+    QCOMPARE(QSettings(u"kerubara"_s, u"kerubara"_s).value(u"panel/ticketPages"_s).toInt(), 2);
+    QAction *five = menuItem(panel, u"切り替え間隔"_s, u"5秒"_s);
+    five->trigger();
+    QCOMPARE(unit.pageSeconds(), 5);
+    QCOMPARE(QSettings(u"kerubara"_s, u"kerubara"_s).value(u"panel/pageSeconds"_s).toInt(), 5);
+    QVERIFY(five->isChecked());
+    QVERIFY(menuItem(panel, u"表示する整理券番号"_s, u"1〜24"_s)->isChecked());
+}
+
+void tst_TicketPages::theUnitsPageShowsItsNumbersAndFares_data()
 {
     QTest::addColumn<int>("stop");
     QTest::addColumn<bool>("lateNight");
-    QTest::addColumn<QList<int>>("turns"); // the page shown after each turn
-    QTest::newRow("stop 2: tickets 13-24, then 1-12 again") << 2 << false << QList<int>{1, 0, 1};
-    QTest::newRow("stop 1: tickets 13-24 not issued yet, the page is skipped") << 1 << false << QList<int>{0, 0};
-    QTest::newRow("late night: the second page doubled too") << 3 << true << QList<int>{1, 0};
+    QTest::newRow("stop 2") << 2 << false;
+    QTest::newRow("late night, stop 3") << 3 << true;
 }
 
-void tst_TicketPages::pagesTakeTurnsWithTheirNumbersAndFares()
+void tst_TicketPages::theUnitsPageShowsItsNumbersAndFares()
 {
     QFETCH(int, stop);
     QFETCH(bool, lateNight);
-    QFETCH(QList<int>, turns);
     Form1 &panel = (*sim_)->form1();
+    const Form1Controls &cells = panel.controlsForTesting();
     choosePages(panel, 24);
-    QCOMPARE(panel.ticketPages(), 2);
-    QCOMPARE(QSettings(u"kerubara"_s, u"kerubara"_s).value(u"panel/ticketPages"_s).toInt(), 2);
-    panel.setPageSeconds(1);
     driveTo(stop, lateNight);
     const int factor = lateNight ? 2 : 1;
-
     auto expectPage = [&](int page) {
         QCOMPARE(panel.ticketPage(), page);
         for (int k = 1; k <= 12; ++k) {
             const int ticket = 12 * page + k;
-            QCOMPARE(panel.Degit[k]->Value().toInt(), factor * fareOf(stop, ticket));
-            QCOMPARE(panel.lblSeiriNum[k]->text(), toFullWidth(QString::number(ticket)));
+            QCOMPARE(cells.Degit[k]->Value().toInt(), factor * fareOf(stop, ticket));
+            QCOMPARE(cells.lblSeiriNum[k]->text(), toFullWidth(QString::number(ticket)));
         }
     };
-    expectPage(0); // a stop starts on the first page
-    for (const int page : turns) {
-        QTest::qWait(panel.pageSeconds() * 1000 + 150);
-        expectPage(page);
-        if (QTest::currentTestFailed())
-            return;
-    }
+    expectPage(0);
+    (*sim_)->engine().showTicketPage(1);
+    expectPage(1);
     // The next step starts on the first page again.
-    if (stop < 4) {
-        QTest::mouseClick((*sim_)->ctl().Command2[1], Qt::LeftButton);
-        QCOMPARE(panel.ticketPage(), 0);
-    }
+    QTest::mouseClick((*sim_)->ctl().Command2[1], Qt::LeftButton);
+    QCOMPARE(panel.ticketPage(), 0);
+}
+
+// The live panel turns by the unit's own timer.
+void tst_TicketPages::pagesTurnOnTheRealClock()
+{
+    Form1 &panel = (*sim_)->form1();
+    choosePages(panel, 24);
+    (*sim_)->engine().setPageSeconds(1);
+    driveTo(2, false);
+    QCOMPARE(panel.ticketPage(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(panel.ticketPage(), 1, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(panel.ticketPage(), 0, 2000);
 }
 
 // The default (1〜12): the cells stay on tickets 1–12, nothing takes turns,
@@ -163,8 +189,8 @@ void tst_TicketPages::pagesTakeTurnsWithTheirNumbersAndFares()
 void tst_TicketPages::oneTicketPageIsThePanelAsItWas()
 {
     Form1 &panel = (*sim_)->form1();
-    QCOMPARE(panel.ticketPages(), 1);
-    panel.setPageSeconds(1);
+    QCOMPARE((*sim_)->engine().ticketPages(), 1);
+    (*sim_)->engine().setPageSeconds(1);
     int beyondTwelve = 0;
     connect(&(*sim_)->engine(), &OperationEngine::fareShown, this, [&](int cell, int) { beyondTwelve += cell > 12; });
     for (int stop = 1; stop <= 3; ++stop) {
@@ -192,14 +218,14 @@ void tst_TicketPages::aStepArrivingWhileThePagesRedrawWaitsItsTurn()
     QTRY_COMPARE((*sim_)->state.nStopPos, std::int16_t(2));
     QVERIFY(!(*sim_)->engine().isBusy());
     for (int k = 1; k <= 12; ++k)
-        QCOMPARE(panel.Degit[k]->Value().toInt(), fareOf(3, k));
+        QCOMPARE(panel.controlsForTesting().Degit[k]->Value().toInt(), fareOf(3, k));
     // The strip names that stop too: drawing its name again changes nothing.
-    const QImage strip = panel.ChimeiCtl->canvas();
+    const QImage strip = panel.controlsForTesting().ChimeiCtl->canvas();
     (*sim_)->engine().redrawStopName();
-    QCOMPARE(panel.ChimeiCtl->canvas(), strip);
+    QCOMPARE(panel.controlsForTesting().ChimeiCtl->canvas(), strip);
     panel.showTicketPage(1);
     for (int k = 1; k <= 12; ++k)
-        QCOMPARE(panel.Degit[k]->Value().toInt(), fareOf(3, 12 + k));
+        QCOMPARE(panel.controlsForTesting().Degit[k]->Value().toInt(), fareOf(3, 12 + k));
 }
 
 QTEST_MAIN(tst_TicketPages)

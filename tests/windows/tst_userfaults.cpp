@@ -66,7 +66,7 @@ QStringList fares(Simulator &sim)
 {
     QStringList shown;
     for (int k = 1; k <= 12; ++k)
-        shown << sim.form1().Degit[k]->Value().toString();
+        shown << sim.form1().controlsForTesting().Degit[k]->Value().toString();
     return shown;
 }
 
@@ -370,7 +370,7 @@ void tst_UserFaults::fareFileGoneOrCutBeforeTheNextRouteSettingKeepsTheShownRout
     // The route that was shown can still be driven to its end.
     step(1, 3);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(4));
-    QCOMPARE(sim_->form1().Degit[1]->Value().toString(), QStringLiteral("501"));
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toString(), QStringLiteral("501"));
     QCOMPARE(messages_.size(), 1);
 }
 
@@ -473,7 +473,7 @@ void tst_UserFaults::soundFileThatIsNoSoundOrCutShortLeavesTheStepSilent()
     QCOMPARE(sim_->state.nStopCount, std::int16_t(5));
     step(1);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
-    QCOMPARE(sim_->form1().Degit[1]->Value().toString(), QStringLiteral("201"));
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toString(), QStringLiteral("201"));
     click(sim_->ctl().cmdTapeNext); // steps the stop too
     QCOMPARE(spoken_, QStringList{QStringLiteral("次は、停2です。")});
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
@@ -515,7 +515,7 @@ void tst_UserFaults::withoutASoundDeviceTheBusStepsAndSpeaksSilently()
     setRoute("12");
     step(1, 2);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(2));
-    QCOMPARE(sim_->form1().Degit[1]->Value().toString(), QStringLiteral("301"));
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toString(), QStringLiteral("301"));
     if (sim_->ctl().grpM_Tape->isEnabled()) {
         click(sim_->ctl().cmdTapeNext);
         QCOMPARE(spoken_, QStringList{QStringLiteral("次は、停2です。")});
@@ -538,7 +538,7 @@ void tst_UserFaults::withoutSpeechTheTapeFrameShowsUnavailableAndTheBusStillRuns
     QCOMPARE(sim_->state.nStopPos, std::int16_t(0));
     step(1, 4);
     QCOMPARE(sim_->state.nStopPos, std::int16_t(4));
-    QCOMPARE(sim_->form1().Degit[12]->Value().toString(), QStringLiteral("512"));
+    QCOMPARE(sim_->form1().controlsForTesting().Degit[12]->Value().toString(), QStringLiteral("512"));
     QVERIFY(messages_.isEmpty());
 }
 
