@@ -9,7 +9,7 @@
 
 #include "FuzzSupport.h"
 
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "tools/GtfsFeed.h"
 #include "tools/GtfsImport.h"
 

@@ -2,10 +2,10 @@
 
 #include "tools/FareCommands.h"
 
-#include "operation/FareFile.h"
+#include "formats/FareCsv.h"
+#include "formats/FareFile.h"
 #include "reslib/Cp932.h"
 #include "sound/ReadingDictionary.h"
-#include "tools/FareCsv.h"
 #include "tools/ReadingNotes.h"
 #include "tools/ToolFiles.h"
 

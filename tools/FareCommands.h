@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 
 #include <QStringList>
 

@@ -2,9 +2,9 @@
 
 #include "tools/GtfsImport.h"
 
+#include "formats/Csv.h"
 #include "reslib/Cp932.h"
 #include "sound/ReadingDictionary.h"
-#include "tools/Csv.h"
 #include "tools/FareCommands.h"
 #include "tools/ToolFiles.h"
 

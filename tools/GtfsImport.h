@@ -5,7 +5,7 @@
 // One route of a GTFS-JP feed turned into what the simulator drives: the fare
 // data, the announcements, the readings of the stop names and a settings file.
 
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "settings/SettingsFile.h"
 #include "sound/DataIo.h"
 #include "tools/GtfsFeed.h"

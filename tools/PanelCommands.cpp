@@ -3,7 +3,7 @@
 
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/FareRecord.h"
+#include "formats/FareRecord.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"

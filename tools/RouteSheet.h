@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "operation/FareRecord.h"
+#include "formats/FareRecord.h"
 #include "sound/DataIo.h"
 
 #include <QImage>

@@ -2,8 +2,8 @@
 #include "tools/TripCommands.h"
 
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "operation/FareFile.h"
 #include "dialogs/VoiceMessages.h"
+#include "formats/FareFile.h"
 #include "operation/AutoRun.h"
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"

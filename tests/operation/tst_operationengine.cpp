@@ -4,7 +4,7 @@
 
 #include "operation/OperationEngine.h"
 
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"
 #include "sound/Chimes.h"

@@ -7,7 +7,7 @@
 #include "TestFiles.h"
 #include "ToolRun.h"
 #include "controls/digit/M_Degit.h"
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "reslib/Cp932.h"
 #include "settings/SettingsLocation.h"
 #include "sound/DataIo.h"
