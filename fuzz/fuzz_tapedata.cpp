@@ -9,8 +9,8 @@
 #include "FuzzSupport.h"
 
 #include "formats/Csv.h"
-#include "sound/DataIo.h"
-#include "sound/SequentialInput.h"
+#include "formats/DataIo.h"
+#include "formats/SequentialInput.h"
 #include "sound/SoundSystem.h"
 #include "sound/TapeHost.h"
 #include "sound/mdlM_Tape.h"

@@ -5,9 +5,9 @@
 // One route of a GTFS-JP feed turned into what the simulator drives: the fare
 // data, the announcements, the readings of the stop names and a settings file.
 
+#include "formats/DataIo.h"
 #include "formats/FareFile.h"
 #include "settings/SettingsFile.h"
-#include "sound/DataIo.h"
 #include "tools/GtfsFeed.h"
 
 #include <QByteArray>

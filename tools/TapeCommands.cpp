@@ -4,9 +4,9 @@
 
 #include "dialogs/VoiceMessages.h"
 #include "formats/Csv.h"
+#include "formats/DataIo.h"
 #include "reslib/BoundedRead.h"
 #include "reslib/Cp932.h"
-#include "sound/DataIo.h"
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingDictionary.h"
 #include "sound/SpeechText.h"

@@ -3,6 +3,7 @@
 
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "dialogs/VoiceMessages.h"
+#include "formats/DataIo.h"
 #include "formats/FareFile.h"
 #include "operation/AutoRun.h"
 #include "operation/OperatingState.h"
@@ -10,7 +11,6 @@
 #include "reslib/Seams.h"
 #include "reslib/TicketPluginFile.h"
 #include "sound/AudioOutput.h"
-#include "sound/DataIo.h"
 #include "sound/SoundSystem.h"
 #include "sound/Synthesiser.h"
 #include "sound/VoiceCatalog.h"
