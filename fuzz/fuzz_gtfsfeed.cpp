@@ -10,8 +10,8 @@
 #include "FuzzSupport.h"
 
 #include "formats/FareFile.h"
-#include "tools/GtfsFeed.h"
-#include "tools/GtfsImport.h"
+#include "formats/GtfsFeed.h"
+#include "formats/GtfsImport.h"
 
 #include <algorithm>
 #include <limits>
