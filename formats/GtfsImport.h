@@ -3,7 +3,8 @@
 #pragma once
 
 // One route of a GTFS-JP feed turned into what the simulator drives: the fare
-// data, the announcements, the readings of the stop names and a settings file.
+// data, the announcements and the readings of the stop names (the data tool's
+// gtfs command writes the settings file beside them).
 
 #include "formats/DataIo.h"
 #include "formats/FareFile.h"
