@@ -4,7 +4,7 @@
 // without the announcements beside the stops. Aimed at 2 s.
 
 #include "FareBytes.h"
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "reslib/Cp932.h"
 #include "tools/DataTool.h"
 

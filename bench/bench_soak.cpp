@@ -13,7 +13,7 @@
 // 1 000 steps) or the event loop stalled for more than 50 ms.
 
 #include "OptionControls.h"
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"

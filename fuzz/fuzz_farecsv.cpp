@@ -7,9 +7,9 @@
 
 #include "FuzzSupport.h"
 
-#include "operation/FareFile.h"
-#include "tools/Csv.h"
-#include "tools/FareCsv.h"
+#include "formats/Csv.h"
+#include "formats/FareCsv.h"
+#include "formats/FareFile.h"
 
 #include <QBuffer>
 

@@ -8,12 +8,12 @@
 
 #include "FuzzSupport.h"
 
-#include "operation/FareFile.h"
+#include "formats/FareCsv.h"
+#include "formats/FareFile.h"
 #include "operation/OperatingState.h"
 #include "reslib/Cp932.h"
 #include "reslib/VbError.h"
 #include "tools/FareCommands.h"
-#include "tools/FareCsv.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -9,9 +9,9 @@
 
 #include "FuzzSupport.h"
 
-#include "operation/FareFile.h"
-#include "tools/GtfsFeed.h"
-#include "tools/GtfsImport.h"
+#include "formats/FareFile.h"
+#include "formats/GtfsFeed.h"
+#include "formats/GtfsImport.h"
 
 #include <algorithm>
 #include <limits>

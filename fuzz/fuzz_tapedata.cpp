@@ -8,12 +8,12 @@
 
 #include "FuzzSupport.h"
 
-#include "sound/DataIo.h"
-#include "sound/SequentialInput.h"
+#include "formats/Csv.h"
+#include "formats/DataIo.h"
+#include "formats/SequentialInput.h"
 #include "sound/SoundSystem.h"
 #include "sound/TapeHost.h"
 #include "sound/mdlM_Tape.h"
-#include "tools/Csv.h"
 #include "tools/TapeCommands.h"
 
 #include <QCoreApplication>

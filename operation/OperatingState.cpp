@@ -2,7 +2,7 @@
 
 #include "operation/OperatingState.h"
 
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "reslib/BoundedRead.h"
 #include "reslib/VbError.h"
 

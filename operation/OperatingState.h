@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "operation/FareRecord.h"
+#include "formats/FareRecord.h"
 
 #include <QString>
 #include <QVariant>

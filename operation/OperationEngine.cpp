@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "operation/OperationEngine.h"
 
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "reslib/ApiSleep.h"
 #include "reslib/Clock.h"
 #include "reslib/MsgBox.h"

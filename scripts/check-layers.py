@@ -31,15 +31,16 @@ ROOT = os.path.realpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
 # The layers from the ground up: the folders each may include (its own and
 # lower) and the Qt modules it may use. The two controls are libraries of
 # their own and know nothing of each other.
-BELOW_WINDOWS = ["reslib", "controls/digit", "controls/stopname", "sound", "settings", "operation", "dialogs"]
+BELOW_WINDOWS = ["reslib", "formats", "controls/digit", "controls/stopname", "sound", "settings", "operation", "dialogs"]
 LAYERS = {
     "reslib": (["reslib"], {"Core", "Gui"}),
-    "controls/digit": (["reslib", "controls/digit"], {"Core", "Gui", "Widgets"}),
-    "controls/stopname": (["reslib", "controls/stopname"], {"Core", "Gui", "Widgets"}),
-    "sound": (["reslib", "sound"], {"Core", "Gui"}),
-    "settings": (["reslib", "settings"], {"Core", "Gui"}),
-    "operation": (["reslib", "sound", "settings", "operation"], {"Core", "Gui"}),
-    "dialogs": (["reslib", "controls/digit", "controls/stopname", "sound", "dialogs"], {"Core", "Gui", "Widgets"}),
+    "formats": (["reslib", "formats"], {"Core", "Gui"}),
+    "controls/digit": (["reslib", "formats", "controls/digit"], {"Core", "Gui", "Widgets"}),
+    "controls/stopname": (["reslib", "formats", "controls/stopname"], {"Core", "Gui", "Widgets"}),
+    "sound": (["reslib", "formats", "sound"], {"Core", "Gui"}),
+    "settings": (["reslib", "formats", "settings"], {"Core", "Gui"}),
+    "operation": (["reslib", "formats", "sound", "settings", "operation"], {"Core", "Gui"}),
+    "dialogs": (["reslib", "formats", "controls/digit", "controls/stopname", "sound", "dialogs"], {"Core", "Gui", "Widgets"}),
     "windows": (BELOW_WINDOWS + ["windows"], {"Core", "Gui", "Widgets"}),
     "tools": (BELOW_WINDOWS + ["windows", "tools"], {"Core", "Gui", "Widgets"}),
     "app": (BELOW_WINDOWS + ["windows", "tools", "app"], {"Core", "Gui", "Widgets"}),
@@ -47,6 +48,7 @@ LAYERS = {
 # The library each folder builds.
 LIBRARIES = {
     "reslib": "kerubara_reslib",
+    "formats": "kerubara_formats",
     "controls/digit": "kerubara_digit",
     "controls/stopname": "kerubara_stopname",
     "sound": "kerubara_sound",

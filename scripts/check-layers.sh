@@ -7,12 +7,15 @@
 # higher layer. The layers, from the ground up, and what each may include:
 #
 #   reslib/             reslib                               QtCore, QtGui
-#   controls/digit/     reslib, controls/digit               + QtWidgets
-#   controls/stopname/  reslib, controls/stopname            + QtWidgets
-#   sound/              reslib, sound                        QtCore, QtGui
-#   settings/           reslib, settings                     QtCore, QtGui
-#   operation/          reslib, sound, settings, operation   QtCore, QtGui
-#   dialogs/            reslib, the controls, sound, dialogs + QtWidgets
+#   formats/            reslib, formats                      QtCore, QtGui
+#   controls/digit/     reslib, formats, controls/digit      + QtWidgets
+#   controls/stopname/  reslib, formats, controls/stopname   + QtWidgets
+#   sound/              reslib, formats, sound               QtCore, QtGui
+#   settings/           reslib, formats, settings            QtCore, QtGui
+#   operation/          reslib, formats, sound, settings,    QtCore, QtGui
+#                       operation
+#   dialogs/            reslib, formats, the controls,       + QtWidgets
+#                       sound, dialogs
 #   windows/            all of the above, windows
 #   tools/              all of the above, tools
 #   app/                everything

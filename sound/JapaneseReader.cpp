@@ -488,20 +488,6 @@ QString announcementReading(const std::vector<Token> &tokens, std::size_t k)
 
 } // namespace
 
-QString toKatakana(QStringView text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x3041 && u <= 0x3096) || u == 0x309D || u == 0x309E)
-            out += QChar(static_cast<char16_t>(u + 0x60));
-        else
-            out += c;
-    }
-    return out;
-}
-
 QString letterReading(QChar letter)
 {
     static const std::array<const char16_t *, 26> names = {

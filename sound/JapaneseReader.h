@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "formats/Kana.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -123,7 +125,7 @@ private:
 std::pair<QByteArray, std::vector<int>> utf8WithOffsets(QStringView text);
 
 // Hiragana turned into katakana; everything else unchanged.
-QString toKatakana(QStringView text);
+using kana::toKatakana;
 
 // The name of a Latin letter in katakana (A → エー); empty for other characters.
 QString letterReading(QChar letter);

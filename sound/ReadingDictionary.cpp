@@ -2,6 +2,7 @@
 
 #include "sound/ReadingDictionary.h"
 
+#include "formats/Kana.h"
 #include "reslib/BoundedRead.h"
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingNormalizer.h"
@@ -16,11 +17,6 @@
 
 namespace kerubara {
 namespace {
-
-bool isKatakanaSound(char16_t u)
-{
-    return (u >= 0x30A1 && u <= 0x30F4) || u == 0x30FC;
-}
 
 // The fields of one CSV line: commas separate, double quotes enclose a
 // field that holds commas, "" inside quotes is one quote. False when a
@@ -100,17 +96,7 @@ QString ReadingDictionary::dataFolderFile(const QString &folder)
 
 QString ReadingDictionary::cleanReading(QStringView reading)
 {
-    QString out;
-    out.reserve(reading.size());
-    for (const QChar c : toKatakana(reading)) {
-        if (isKatakanaSound(c.unicode()) || c == u'、' || c == u'。')
-            out += c;
-        else if (c == u'・' || c == u'･') // a pause between the parts of a name
-            out += u'、';
-        else if (!c.isSpace())
-            return {};
-    }
-    return out;
+    return kana::cleanReading(reading);
 }
 
 QString ReadingDictionary::key(QStringView text)

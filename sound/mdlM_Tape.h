@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "sound/DataIo.h"
+#include "formats/DataIo.h"
 #include "sound/SpeechEngine.h"
 
 #include <QString>

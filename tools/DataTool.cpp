@@ -2,8 +2,8 @@
 
 #include "tools/DataTool.h"
 
+#include "formats/DataIo.h"
 #include "settings/StartupColors.h"
-#include "sound/DataIo.h"
 #include "tools/FareCommands.h"
 #include "tools/GtfsCommands.h"
 #include "tools/RenderDigits.h"

@@ -2,10 +2,10 @@
 
 #include "tools/FareCommands.h"
 
-#include "operation/FareFile.h"
+#include "formats/FareCsv.h"
+#include "formats/FareFile.h"
 #include "reslib/Cp932.h"
 #include "sound/ReadingDictionary.h"
-#include "tools/FareCsv.h"
 #include "tools/ReadingNotes.h"
 #include "tools/ToolFiles.h"
 
@@ -20,17 +20,12 @@
 namespace kerubara::datatool {
 namespace {
 
-// Why a stop name does not decode, or an empty text when it does.
-QString badNameReason(const QByteArray &bytes)
+// Why the bytes of a stop name are no text.
+QString badNameText(const UndecodableName &bad)
 {
-    const qsizetype at = cp932::firstUndecodable(bytes);
-    if (at < 0)
-        return {};
-    const auto lead = static_cast<std::uint8_t>(bytes[at]);
-    const qsizetype len = cp932::isLeadByte(lead) && at + 1 < bytes.size() ? 2 : 1;
     return QStringLiteral("停留所名の%1バイト目（0x%2）が Shift-JIS の文字になりません。")
-        .arg(at + 1)
-        .arg(QString::fromLatin1(bytes.mid(at, len).toHex()).toUpper());
+        .arg(bad.at + 1)
+        .arg(QString::fromLatin1(bad.bytes.toHex()).toUpper());
 }
 
 // The records of a fare data file as far as `maxRecords`, or why the file
@@ -44,50 +39,6 @@ std::optional<FareFileScan> scanWholeFile(const QString &path, int maxRecords, Q
     buffer.open(QIODevice::ReadOnly);
     return scanFareFile(buffer, maxRecords);
 }
-
-std::vector<std::int16_t> ticketNumbers(const std::vector<FareFileRecord> &records)
-{
-    std::vector<std::int16_t> numbers;
-    numbers.reserve(records.size());
-    for (const FareFileRecord &r : records)
-        numbers.push_back(r.seirikenNo);
-    return numbers;
-}
-
-} // namespace
-
-std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int16_t> &ticketNumbers)
-{
-    std::optional<TicketsBeyondPanel> beyond;
-    for (std::size_t k = 0; k < ticketNumbers.size(); ++k) {
-        const int number = ticketNumbers[k];
-        if (number <= kPanelTickets)
-            continue;
-        if (!beyond)
-            beyond = TicketsBeyondPanel{static_cast<int>(k) + 1, number, 0};
-        beyond->highest = std::max(beyond->highest, number);
-        ++beyond->stops;
-    }
-    return beyond;
-}
-
-QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond)
-{
-    const QString found = QStringLiteral("整理券番号が12を超える停留所が%1件あります（最大の整理券番号は%2）。")
-                              .arg(QString::number(beyond.stops), QString::number(beyond.highest));
-    constexpr int kMostShown = 48;
-    if (beyond.highest > kMostShown)
-        return found
-            + QStringLiteral("運賃表示器に出せるのは整理券番号 1～48 の運賃までなので、49番以降から乗った人の運賃は表示されません"
-                             "（パネルの右クリックメニュー「表示する整理券番号」で「1〜48」を選ぶと、48番までを12番ずつ交互に表示します）。");
-    const int pages = (beyond.highest + 11) / 12;
-    return found
-        + QStringLiteral("既定の表示（1〜12）では13番以降の運賃が出ません。パネルの右クリックメニュー「表示する整理券番号」で"
-                         "「1〜%1」を選ぶと、12番ずつ交互にすべての運賃を表示します。")
-              .arg(QString::number(12 * pages));
-}
-
-namespace {
 
 // The stop names whose kanji speech reads in part one at a time, each with
 // its record, read with the route's own yomi.csv beside the file.
@@ -104,65 +55,6 @@ QStringList stopNameNotes(const QString &path, const std::vector<FareFileRecord>
 }
 
 } // namespace
-FaresBeyondThreeDigits faresBeyondThreeDigits(const std::vector<FareFileRecord> &records)
-{
-    int highestTicket = 0;
-    for (const FareFileRecord &r : records)
-        highestTicket = std::max<int>(highestTicket, r.seirikenNo);
-    constexpr int kMostShown = 48;
-    const int columns = std::clamp(highestTicket, kPanelTickets, kMostShown);
-    FaresBeyondThreeDigits cut;
-    auto note = [](std::optional<CutFares> &kind, int stop, const QString &name, int ticket, int fare) {
-        if (!kind)
-            kind = CutFares{stop, stop, {name}, ticket, ticket, fare};
-        if (kind->lastStop != stop) {
-            kind->stops << name;
-            kind->lastStop = stop;
-        }
-        kind->lowestTicket = std::min(kind->lowestTicket, ticket);
-        kind->highestTicket = std::max(kind->highestTicket, ticket);
-        kind->highest = std::max(kind->highest, fare);
-    };
-    for (std::size_t s = 0; s < records.size(); ++s) {
-        const QString name = cp932::decode(records[s].chimei);
-        const int stop = static_cast<int>(s) + 1;
-        for (int k = 1; k <= columns; ++k) {
-            const int fare = records[s].cols[static_cast<std::size_t>(k - 1)];
-            if (fare > 999)
-                note(cut.day, stop, name, k, fare);
-            // The late-night fare doubles every fare but -1 (no fare).
-            if (fare != -1 && 2 * fare > 999)
-                note(cut.night, stop, name, k, 2 * fare);
-        }
-    }
-    return cut;
-}
-
-QString cutFaresText(const CutFares &cut, bool night)
-{
-    constexpr qsizetype kNamed = 3;
-    const QString stops = u'「' + cut.stops.mid(0, kNamed).join(QStringLiteral("」「")) + u'」'
-        + (cut.stops.size() > kNamed ? QStringLiteral("など") : QString());
-    const QString tickets = cut.lowestTicket == cut.highestTicket
-        ? QString::number(cut.lowestTicket)
-        : QStringLiteral("%1～%2").arg(cut.lowestTicket).arg(cut.highestTicket);
-    const QString shown = QStringLiteral("%1").arg(cut.highest % 1000, 3, 10, QChar(u'0'));
-    const QString found = night
-        ? QStringLiteral("深夜料金（2倍）が4桁になる停留所が%1件あります（%2、整理券%3、最高 深夜 %4円）。深夜料金は下3桁（%5）しか出ません。")
-        : QStringLiteral("運賃が4桁の停留所が%1件あります（%2、整理券%3、最高 %4円）。運賃表示器の3桁の運賃には下3桁（%5）しか出ません。");
-    return found.arg(QString::number(cut.stops.size()), stops, tickets, QString::number(cut.highest), shown)
-        + QStringLiteral("パネルのメニュー「運賃の桁数」→ 4桁、または --fare-digits 4 で全桁が出ます。");
-}
-
-QStringList faresBeyondThreeDigitsText(const FaresBeyondThreeDigits &cut)
-{
-    QStringList lines;
-    if (cut.day)
-        lines << cutFaresText(*cut.day, false);
-    if (cut.night)
-        lines << cutFaresText(*cut.night, true);
-    return lines;
-}
 
 int highestTicketNumber(const QString &path)
 {
@@ -213,9 +105,9 @@ int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
     const FareFileScan &scan = *read;
     for (std::size_t k = 0; k < scan.records.size(); ++k) {
         const QByteArray &name = scan.records[k].chimei;
-        if (const QString badName = badNameReason(name); !badName.isEmpty()) {
+        if (const auto bad = undecodableName(name)) {
             // Dumping would lose those bytes: refuse rather than change the data.
-            err << path << QStringLiteral(": record %1: ").arg(k + 1) << badName << '\n';
+            err << path << QStringLiteral(": record %1: ").arg(k + 1) << badNameText(*bad) << '\n';
             return 1;
         }
         if (!cp932::roundTrips(name))
@@ -283,6 +175,37 @@ QString fareFileRefusalText(const FareFileRefusal &refusal)
         .arg(QString::number(refusal.record), farecsv::controlCharacterName(QChar(static_cast<char16_t>(refusal.value))));
 }
 
+namespace {
+
+// What check says of a problem of a fare data file.
+QString fareFileProblemText(const FareFileProblem &problem)
+{
+    using Kind = FareFileProblem::Kind;
+    switch (problem.kind) {
+    case Kind::NoCount:
+        return QStringLiteral("停留所の件数（先頭2バイト）がありません。");
+    case Kind::NoStops:
+        return QStringLiteral("停留所の件数が0です（系統設定できません）。");
+    case Kind::NegativeCount:
+        return QStringLiteral("停留所の件数が負の値（%1）です。").arg(problem.value);
+    case Kind::OneStop:
+        return QStringLiteral("停留所が1件だけです（区間1も設定できません）。");
+    case Kind::TooManyStops:
+        return QStringLiteral("停留所の件数（%1）が301を超えています（301件までしか扱えません）。").arg(problem.value);
+    case Kind::UndecodableName:
+        return QStringLiteral("record %1: ").arg(problem.record) + badNameText(*problem.name);
+    case Kind::CutOff:
+        return QStringLiteral("record %1: ").arg(problem.record) + problem.damage->description;
+    case Kind::TrailingBytes:
+        break;
+    }
+    return QStringLiteral("最後の停留所（%1件目）の後に%2バイトの余分なデータがあります（件数が実際より少ない可能性があります）。")
+        .arg(problem.record)
+        .arg(problem.value);
+}
+
+} // namespace
+
 int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
 {
     int problems = 0;
@@ -300,29 +223,8 @@ int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
             continue;
         }
         const FareFileScan &scan = *read;
-        if (!scan.hasCount) {
-            report(path, QStringLiteral("停留所の件数（先頭2バイト）がありません。"));
-            continue;
-        }
-        if (scan.count == 0)
-            report(path, QStringLiteral("停留所の件数が0です（系統設定できません）。"));
-        else if (scan.count < 0)
-            report(path, QStringLiteral("停留所の件数が負の値（%1）です。").arg(scan.count));
-        else if (scan.count == 1)
-            report(path, QStringLiteral("停留所が1件だけです（区間1も設定できません）。"));
-        else if (scan.count > kFareRows)
-            report(path, QStringLiteral("停留所の件数（%1）が301を超えています（301件までしか扱えません）。").arg(scan.count));
-
-        for (std::size_t k = 0; k < scan.records.size(); ++k) {
-            if (const QString badName = badNameReason(scan.records[k].chimei); !badName.isEmpty())
-                report(path, QStringLiteral("record %1: ").arg(k + 1) + badName);
-        }
-        if (scan.damage)
-            report(path, QStringLiteral("record %1: ").arg(scan.damage->record) + scan.damage->description);
-        else if (scan.count > 0 && scan.trailingBytes > 0)
-            report(path, QStringLiteral("最後の停留所（%1件目）の後に%2バイトの余分なデータがあります（件数が実際より少ない可能性があります）。")
-                             .arg(scan.count)
-                             .arg(scan.trailingBytes));
+        for (const FareFileProblem &problem : fareFileProblems(scan))
+            report(path, fareFileProblemText(problem));
         // Not a fault of the file, but worth knowing: said beside the problems.
         if (const auto beyond = ticketsBeyondPanel(ticketNumbers(scan.records)))
             err << path << QStringLiteral(": 注意: record ") << beyond->firstStop << ": " << ticketsBeyondPanelText(*beyond) << '\n';

@@ -2,14 +2,15 @@
 
 #include "tools/GtfsCommands.h"
 
+#include "formats/GtfsImport.h"
 #include "reslib/Cp932.h"
 #include "reslib/ProgramInfo.h"
 #include "reslib/TicketPluginFile.h"
 #include "settings/SettingsFile.h"
 #include "tools/DataTool.h"
 #include "tools/FareCommands.h"
-#include "tools/GtfsImport.h"
 #include "tools/ReadingNotes.h"
+#include "tools/RouteSettings.h"
 #include "tools/ToolFiles.h"
 
 #include <QDate>

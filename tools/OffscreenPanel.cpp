@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/OffscreenPanel.h"
 
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "operation/OperatingState.h"
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"

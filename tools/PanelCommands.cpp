@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/PanelCommands.h"
 
-#include "operation/FareRecord.h"
+#include "formats/FareRecord.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"
 #include "sound/SpeechEngine.h"

@@ -3,7 +3,7 @@
 
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "controls/stopname/ChimeiLayout.h"
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "settings/StartupColors.h"

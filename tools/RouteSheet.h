@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "operation/FareRecord.h"
-#include "sound/DataIo.h"
+#include "formats/DataIo.h"
+#include "formats/FareRecord.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/TripCommands.h"
 
-#include "operation/FareFile.h"
 #include "dialogs/VoiceMessages.h"
+#include "formats/DataIo.h"
+#include "formats/FareFile.h"
 #include "operation/AutoRun.h"
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"
 #include "reslib/Seams.h"
 #include "reslib/TicketPluginFile.h"
 #include "sound/AudioOutput.h"
-#include "sound/DataIo.h"
 #include "sound/SoundSystem.h"
 #include "sound/Synthesiser.h"
 #include "sound/VoiceCatalog.h"

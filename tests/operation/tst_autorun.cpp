@@ -4,7 +4,7 @@
 
 #include "operation/AutoRun.h"
 
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "operation/OperationEngine.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"

@@ -5,7 +5,7 @@
 #include "operation/OperationEngine.h"
 
 #include "FareBytes.h"
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"

@@ -52,6 +52,9 @@ void tst_CheckLayers::plantedIncludes_data()
                                    << u"reaches dialogs/Modal.h"_s;
     QTest::newRow("widgets below the windows")
         << u"sound/Planted.cpp"_s << QByteArray("#include <QtWidgets/QWidget>\n") << u"reaches QtWidgets"_s;
+    QTest::newRow("the formats above them")
+        << u"formats/Planted.cpp"_s << QByteArray("#include \"operation/OperatingState.h\"\n")
+        << u"reaches operation/OperatingState.h"_s;
     QTest::newRow("one control in the other")
         << u"controls/digit/Planted.cpp"_s << QByteArray("#include \"controls/stopname/ChimeiLayout.h\"\n")
         << u"reaches controls/stopname/ChimeiLayout.h"_s;
@@ -99,6 +102,8 @@ void tst_CheckLayers::plantedLinks_data()
     QTest::newRow("a suite without widgets links them")
         << u"tst_operationengine=/usr/lib/x86_64-linux-gnu/libQt6Widgets.so.6"_s
         << u"tst_operationengine (tests/operation) links QtWidgets"_s;
+    QTest::newRow("the formats link the sound")
+        << u"kerubara_formats=kerubara_sound"_s << u"kerubara_formats (formats) links kerubara_sound"_s;
     QTest::newRow("downwards") << u"kerubara_windows=kerubara_dialogs"_s << QString();
 }
 

@@ -4,11 +4,11 @@
 
 #include "FareBytes.h"
 #include "ToolRun.h"
-#include "operation/FareFile.h"
+#include "formats/DataIo.h"
+#include "formats/FareCsv.h"
+#include "formats/FareFile.h"
 #include "reslib/Cp932.h"
 #include "settings/SettingsFile.h"
-#include "sound/DataIo.h"
-#include "tools/FareCsv.h"
 #include "tools/ToolFiles.h"
 
 #include <QDate>

@@ -3,7 +3,7 @@
 
 #include "FareBytes.h"
 #include "ToolRun.h"
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/GtfsFeed.h"
+#include "formats/GtfsFeed.h"
 
+#include "formats/DataFiles.h"
 #include "reslib/BoundedRead.h"
-#include "tools/ToolFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -18,7 +18,7 @@
 namespace kerubara::gtfs {
 namespace {
 
-using datatool::readWholeFile;
+using datafiles::readWholeFile;
 
 // The files of a feed the data tool reads; the others are left alone.
 const QStringList &knownFiles()
@@ -291,7 +291,7 @@ std::unique_ptr<QIODevice> Feed::openFile(const File &file, QString *why) const
     }
     if (!file.path.isEmpty()) {
         auto device = std::make_unique<QFile>(file.path);
-        if (!datatool::openForReading(*device, why))
+        if (!datafiles::openForReading(*device, why))
             return nullptr;
         return device;
     }

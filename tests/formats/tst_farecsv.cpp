@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/Csv.h"
-#include "tools/FareCsv.h"
+#include "formats/Csv.h"
+#include "formats/FareCsv.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "operation/FareFile.h"
+#include "formats/FareFile.h"
 
 #include "FareBytes.h"
 

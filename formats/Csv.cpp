@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/Csv.h"
+#include "formats/Csv.h"
 
 #include <QBuffer>
 

@@ -3,15 +3,14 @@
 #pragma once
 
 // One route of a GTFS-JP feed turned into what the simulator drives: the fare
-// data, the announcements, the readings of the stop names and a settings file.
+// data, the announcements and the readings of the stop names (the data tool's
+// gtfs command writes the settings file beside them).
 
-#include "operation/FareFile.h"
-#include "settings/SettingsFile.h"
-#include "sound/DataIo.h"
-#include "tools/GtfsFeed.h"
+#include "formats/DataIo.h"
+#include "formats/FareFile.h"
+#include "formats/GtfsFeed.h"
 
 #include <QByteArray>
-#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -107,19 +106,5 @@ QByteArray tapeFileBytes(const std::vector<TapeRecord> &announcements);
 // A reading dictionary (yomi.csv) holding `readings` and every line of
 // `existing` that is not about one of their names.
 QByteArray mergedReadings(const QByteArray &existing, const std::vector<std::pair<QString, QString>> &readings);
-
-// The settings of a route in `folder` (absolute), the settings file's own
-// folder: its fare and broadcast data there, the step sound chosen by column
-// 150, the chimes of `chimesFolder` (none when it is empty) for the step
-// sounds and before the announcements, and the ticket preview with the
-// plug-in `plugin` (none when it is empty). The fare panel and the console
-// stand side by side. Paths inside `folder` are stored relative to it, so the
-// folder can be moved. Nothing, and why, when a path cannot be stored in a
-// settings file.
-std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QString &plugin,
-                                             const QDate &today, QString *why);
-
-// The chimes a settings file names, in the order flag 1, 2, 3.
-const QStringList &chimeFiles();
 
 } // namespace kerubara::gtfs

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "operation/FareRecord.h"
+#include "formats/FareRecord.h"
 
 #include "reslib/VbError.h"
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/GtfsImport.h"
+#include "formats/GtfsImport.h"
 
+#include "formats/Csv.h"
+#include "formats/DataFiles.h"
+#include "formats/FareChecks.h"
+#include "formats/Kana.h"
 #include "reslib/Cp932.h"
-#include "sound/ReadingDictionary.h"
-#include "tools/Csv.h"
-#include "tools/FareCommands.h"
-#include "tools/ToolFiles.h"
 
-#include <QDir>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -87,7 +86,7 @@ FeedError rowError(const Columns &table, const csv::Row &row, const QString &mes
 // A whole non-negative number, or nothing.
 std::optional<int> wholeNumber(const QString &text)
 {
-    const auto v = datatool::parseInt32(text);
+    const auto v = datafiles::parseInt32(text);
     return v && *v >= 0 ? std::optional<int>(*v) : std::nullopt;
 }
 
@@ -96,7 +95,7 @@ std::optional<int> yen(QString text)
 {
     static const QRegularExpression zeroFraction(QStringLiteral("\\.0*$"));
     text.remove(zeroFraction);
-    const auto v = datatool::parseInt16(text);
+    const auto v = datafiles::parseInt16(text);
     return v && *v >= 0 ? std::optional<int>(*v) : std::nullopt;
 }
 
@@ -872,8 +871,8 @@ void fillRecords(ImportedRoute &out, const std::vector<QString> &names, const st
                                  missing > missingNamed.size() ? QStringLiteral(" など") : QString());
     if (untimed > 0)
         out.warnings << QStringLiteral("stop_times.txt に時刻のない停留所が%1件あります。その停留所の列149（始発からの分）は 0 にしました。").arg(untimed);
-    if (const auto beyond = datatool::ticketsBeyondPanel(std::vector<std::int16_t>(numbers.begin(), numbers.end())))
-        out.warnings << datatool::ticketsBeyondPanelText(*beyond);
+    if (const auto beyond = ticketsBeyondPanel(std::vector<std::int16_t>(numbers.begin(), numbers.end())))
+        out.warnings << ticketsBeyondPanelText(*beyond);
 }
 
 // The readings of the names in katakana, each name once: the feed's reading
@@ -907,7 +906,7 @@ void fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, co
             const std::optional<QString> as = readingAs(shown[i].name, full, reading);
             if (!as || as->isEmpty())
                 continue;
-            const QString katakana = ReadingDictionary::cleanReading(*as);
+            const QString katakana = kana::cleanReading(*as);
             if (katakana.isEmpty()) {
                 out.warnings << feed.shownName(QStringLiteral("translations.txt"))
                         + QStringLiteral(": %1行目: 「%2」の読み「%3」はかなではないため使いません。")
@@ -988,7 +987,7 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
                        QStringLiteral("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。")
                            .arg(trip->id, QString::number(out.tickets), QString::number(kMaxTickets))});
     fillRecords(out, *names, stops, numbers, fares);
-    out.warnings << datatool::faresBeyondThreeDigitsText(datatool::faresBeyondThreeDigits(out.records));
+    out.warnings << faresBeyondThreeDigitsText(faresBeyondThreeDigits(out.records));
     out.announcements = announcementsOf(*names, stops, out.destination);
     fillReadings(out, feed, *data, stops, shown, *names);
     result.route = std::move(out);
@@ -1025,83 +1024,6 @@ QByteArray mergedReadings(const QByteArray &existing, const std::vector<std::pai
     for (const auto &[name, reading] : readings)
         merged += csv::formatRow({name, reading}).toUtf8();
     return merged;
-}
-
-const QStringList &chimeFiles()
-{
-    static const QStringList files{QStringLiteral("chime-stop.wav"), QStringLiteral("chime-arrival.wav"),
-                                   QStringLiteral("chime-terminus.mid")};
-    return files;
-}
-
-namespace {
-
-// A path as a settings file in `folder` stores it: relative to that folder
-// when it lies inside it, so that the folder can be moved whole; else as it is.
-QString storedPath(const QString &path, const QString &folder)
-{
-    const QString relative = QDir(folder).relativeFilePath(path);
-    if (relative.isEmpty() || relative == u".")
-        return QStringLiteral(".");
-    if (relative == u".." || relative.startsWith(QStringLiteral("../")) || QDir::isAbsolutePath(relative))
-        return path;
-    return relative;
-}
-
-} // namespace
-
-std::optional<SettingsRecords> routeSettings(const QString &folder, const QString &chimesFolder, const QString &plugin,
-                                             const QDate &today, QString *why)
-{
-    auto text = [&](const QString &absolute) -> std::optional<QByteArray> {
-        const QString path = storedPath(absolute, folder);
-        qsizetype bad = -1;
-        QByteArray bytes = cp932::encode(path, &bad);
-        if (bad >= 0 || bytes.size() > settingsfile::kMaxTextBytes) {
-            *why = QStringLiteral("パス「%1」は Shift-JIS で表せないか長すぎるため、設定ファイルに書けません。").arg(path);
-            return std::nullopt;
-        }
-        return bytes;
-    };
-    SettingsRecords records = settingsfile::initialRecords(today);
-    const std::optional<QByteArray> data = text(folder);
-    if (!data)
-        return std::nullopt;
-    records.FolderData.Text2 = {*data, *data};
-    // The step sound by the flag in a column of the fare data (the list
-    // counts columns from 0), the chimes before announcements by the sound
-    // flag of each announcement; each waits for its chime.
-    SoundDataRecord &sound = records.SoundData;
-    sound.Option2 = {0, -1, 0, -1};
-    sound.Option6 = {0, -1};
-    sound.Combo1 = kStepSoundColumn - 1;
-    sound.Option7 = {-1, 0};
-    if (!chimesFolder.isEmpty()) {
-        for (int flag = 1; flag <= 3; ++flag) {
-            const std::optional<QByteArray> chime = text(QDir(chimesFolder).filePath(chimeFiles()[flag - 1]));
-            if (!chime)
-                return std::nullopt;
-            sound.txtSelectSound[static_cast<std::size_t>(7 + flag)] = *chime; // step sound of flag 1..3
-            sound.txtSelectSound[static_cast<std::size_t>(3 + flag)] = *chime; // before announcements of flag 1..3
-        }
-    }
-    if (!plugin.isEmpty()) {
-        const std::optional<QByteArray> path = text(plugin);
-        if (!path)
-            return std::nullopt;
-        records.SeirikenData.chkUseSeiriPrev = 1;
-        records.SeirikenData.txtSeiriPlgDir = *path;
-        records.CtrlData.nPreviewOpen = 1;
-    }
-    // Stop names scroll at a readable pace.
-    records.CtrlData.nScrollSpeed = 200;
-    records.CtrlData.nScrollWait = 1000;
-    // The panel (7 530 twips, 502 pixels wide) at the top left, the console to
-    // its right, past the window frames.
-    records.FormPos = {0, 0};
-    records.CtrlData.nLeft = 7530 + 300;
-    records.CtrlData.nTop = 0;
-    return records;
 }
 
 } // namespace kerubara::gtfs

@@ -6,7 +6,7 @@
 // or of a .zip, each an RFC 4180 CSV whose columns are found by their names,
 // read whole or row by row.
 
-#include "tools/Csv.h"
+#include "formats/Csv.h"
 
 #include <QByteArray>
 #include <QHash>

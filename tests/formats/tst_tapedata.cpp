@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "formats/DataIo.h"
+#include "formats/SequentialInput.h"
 #include "reslib/Cp932.h"
 #include "reslib/VbError.h"
-#include "sound/DataIo.h"
-#include "sound/SequentialInput.h"
 
 #include <QFile>
 #include <QTemporaryDir>

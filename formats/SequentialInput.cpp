@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sound/SequentialInput.h"
+#include "formats/SequentialInput.h"
 
 #include "reslib/VbError.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tools/FareCsv.h"
+#include "formats/FareCsv.h"
 
+#include "formats/Csv.h"
 #include "reslib/Cp932.h"
-#include "tools/Csv.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "operation/FareFile.h"
-#include "tools/ToolFiles.h"
+#include "formats/DataFiles.h"
+#include "formats/FareFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -55,6 +55,6 @@ ReadResult fromCsv(const QByteArray &utf8);
 QString controlCharacterName(QChar c);
 
 // A decimal integer in the signed 16-bit range, blanks around it allowed.
-using datatool::parseInt16;
+using datafiles::parseInt16;
 
 } // namespace kerubara::farecsv

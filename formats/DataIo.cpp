@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sound/DataIo.h"
+#include "formats/DataIo.h"
 
+#include "formats/SequentialInput.h"
 #include "reslib/BoundedRead.h"
 #include "reslib/Cp932.h"
 #include "reslib/VbError.h"
-#include "sound/SequentialInput.h"
 
 #include <QDir>
 #include <QFileDevice>
