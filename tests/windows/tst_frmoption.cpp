@@ -10,6 +10,7 @@
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
 #include "reslib/Shell.h"
+#include "settings/SettingsFile.h"
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"
 #include "windows/Simulator.h"
@@ -40,6 +41,8 @@ private slots:
     void init();
     void cleanup();
     void startsWithTheInitialSettings();
+    void windowAndModelShowTheSameSettings_data();
+    void windowAndModelShowTheSameSettings();
     void listsHoldTheirEntries();
     void checkBoxesInvertTheirDependants_data();
     void checkBoxesInvertTheirDependants();
@@ -113,65 +116,72 @@ void tst_frmOption::cleanup()
     scoped_.reset();
 }
 
+// The window starts showing the settings of a program without a settings
+// file, as the one table of the settings gives them, and so the model the
+// unit reads holds them.
 void tst_frmOption::startsWithTheInitialSettings()
 {
-    frmOption &o = sim_->option();
-    struct Expect
-    {
-        const char *name;
-        int actual;
-        int expected;
+    SettingsRecords initial = settingsfile::initialRecords(QDate::currentDate());
+    const std::vector<settingsfile::Field> expected = settingsfile::fields(initial);
+    const std::vector<settingsfile::Field> actual = settingsfile::fields(sim_->settings().records());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const settingsfile::Field &field = expected[i];
+        if (field.holder == settingsfile::Holder::State || field.holder == settingsfile::Holder::Slider)
+            continue;
+        if (field.kind() == settingsfile::FieldKind::Text)
+            QCOMPARE(*std::get<QByteArray *>(actual[i].value), *std::get<QByteArray *>(field.value));
+        else
+            QVERIFY2(actual[i].number() == field.number(),
+                     qPrintable(QStringLiteral("%1 = %2, expected %3").arg(field.name).arg(actual[i].number()).arg(field.number())));
+    }
+    QVERIFY(!controls(sim_->option()).txtSelectSound[2]);
+}
+
+// A change in the window is in the model at once, for the unit reads it
+// there the moment it needs it (no OK or save in between); a change of the
+// model from elsewhere shows in the window.
+void tst_frmOption::windowAndModelShowTheSameSettings_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("value"); // a list's index, a box checked (1), an option chosen (-1)
+    QTest::newRow("a list") << QStringLiteral("Combo1") << 41;
+    QTest::newRow("a check box") << QStringLiteral("Check3(2)") << 1;
+    QTest::newRow("an option button") << QStringLiteral("Option2(1)") << -1;
+    QTest::newRow("the other of its group") << QStringLiteral("Option2(0)") << 0;
+    QTest::newRow("a colour") << QStringLiteral("Command9(1)") << int(rgb(1, 2, 3));
+}
+
+void tst_frmOption::windowAndModelShowTheSameSettings()
+{
+    QFETCH(QString, field);
+    QFETCH(int, value);
+    frmOption &o = showPage(4);
+    const auto fieldOf = [&](const QString &name) {
+        for (const settingsfile::Field &f : settingsfile::fields(sim_->settings().records()))
+            if (f.name == name)
+                return f;
+        return settingsfile::Field{};
     };
-    const Expect table[] = {
-        {"Check1", checkValue(controls(o).Check1), 1},
-        {"Command5(0)", int(buttonColor(controls(o).Command5[0])), int(rgb(255, 255, 255))},
-        {"Command5(1)", int(buttonColor(controls(o).Command5[1])), int(rgb(192, 255, 192))},
-        {"Command5(2)", int(buttonColor(controls(o).Command5[2])), int(rgb(192, 255, 192))},
-        {"Combo2", listIndex(controls(o).Combo2), 0},
-        {"Check2", checkValue(controls(o).Check2), 0},
-        {"Option3(0)", optionValue(controls(o).Option3[0]), -1},
-        {"Option3(1)", optionValue(controls(o).Option3[1]), 0},
-        {"Option3(7)", optionValue(controls(o).Option3[7]), -1},
-        {"Option3(6)", optionValue(controls(o).Option3[6]), 0},
-        {"Option3(3)", optionValue(controls(o).Option3[3]), -1},
-        {"Option3(4)", optionValue(controls(o).Option3[4]), -1},
-        {"Command8(0)", int(buttonColor(controls(o).Command8[0])), int(rgb(128, 128, 128))},
-        {"Command8(1)", int(buttonColor(controls(o).Command8[1])), int(rgb(150, 150, 150))},
-        {"Command8(2)", int(buttonColor(controls(o).Command8[2])), int(rgb(248, 210, 114))},
-        {"Check3(0)", checkValue(controls(o).Check3[0]), 0},
-        {"Check3(4)", checkValue(controls(o).Check3[4]), 0},
-        {"Combo4(0)", listIndex(controls(o).Combo4[0]), 0},
-        {"Combo4(3)", listIndex(controls(o).Combo4[3]), 0},
-        {"Combo4(4)", listIndex(controls(o).Combo4[4]), 0},
-        {"Command9(0)", int(buttonColor(controls(o).Command9[0])), int(rgb(128, 128, 128))},
-        {"Command9(1)", int(buttonColor(controls(o).Command9[1])), int(rgb(255, 255, 0))},
-        {"Command9(2)", int(buttonColor(controls(o).Command9[2])), int(rgb(255, 255, 0))},
-        {"Combo3", listIndex(controls(o).Combo3), -1},
-        {"Combo5", listIndex(controls(o).Combo5), -1},
-        {"Combo6", listIndex(controls(o).Combo6), -1},
-        {"Check4", checkValue(controls(o).Check4), 0},
-        {"Check5", checkValue(controls(o).Check5), 0},
-        {"Option2(0)", optionValue(controls(o).Option2[0]), -1},
-        {"Option2(1)", optionValue(controls(o).Option2[1]), 0},
-        {"Combo1", listIndex(controls(o).Combo1), 0},
-        {"Option6(0)", optionValue(controls(o).Option6[0]), 0},
-        {"Option6(1)", optionValue(controls(o).Option6[1]), -1},
-        {"Option2(2)", optionValue(controls(o).Option2[2]), -1},
-        {"Option2(3)", optionValue(controls(o).Option2[3]), 0},
-        {"Option7(0)", optionValue(controls(o).Option7[0]), -1},
-        {"Option7(1)", optionValue(controls(o).Option7[1]), 0},
-        {"chkUseSeiriPrev", checkValue(controls(o).chkUseSeiriPrev), 0},
-        {"Option4(0)", optionValue(controls(o).Option4[0]), -1},
-        {"Option4(2)", optionValue(controls(o).Option4[2]), 0},
-    };
-    for (const Expect &e : table)
-        QVERIFY2(e.actual == e.expected, qPrintable(QStringLiteral("%1 = %2, expected %3").arg(e.name).arg(e.actual).arg(e.expected)));
-    for (QLineEdit *t : {controls(o).Text2[0], controls(o).Text2[1], controls(o).txtSelectPanel[0], controls(o).txtSelectPanel[2], controls(o).txtSeiriPlgDir})
-        QVERIFY(t->text().isEmpty());
-    for (int i : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10})
-        QVERIFY(controls(o).txtSelectSound[static_cast<std::size_t>(i)]->text().isEmpty());
-    QVERIFY(!controls(o).txtSelectSound[2]);
-    QCOMPARE(controls(o).Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    const frmOptionControls &c = controls(o);
+    if (field == u"Combo1") {
+        c.Combo1->setCurrentIndex(value);
+        QCOMPARE(sim_->settings().stepSoundFlagColumn(), value + 1);
+    } else if (field == u"Check3(2)") {
+        QTest::mouseClick(c.Check3[2], Qt::LeftButton, {}, QPoint(6, c.Check3[2]->height() / 2));
+        QVERIFY(sim_->settings().infoDigit(OperationSettings::InfoDigit::RouteNumber).has_value());
+    } else if (field.startsWith(u"Option2")) {
+        QTest::mouseClick(c.Option2[1], Qt::LeftButton, {}, QPoint(6, c.Option2[1]->height() / 2));
+        QVERIFY(!sim_->settings().stepSoundAlways());
+    } else {
+        c.Command9[1]->setBackColor(OleColor(value));
+    }
+    QCOMPARE(fieldOf(field).number(), value);
+
+    // And back: the model's own change shows in the window.
+    sim_->settings().setTsugiwaMode(2);
+    QCOMPARE(c.Combo6->currentIndex(), 2);
+    sim_->settings().setBroadcastDataFolder(QStringLiteral("tape/"));
+    QCOMPARE(c.Text2[1]->text(), QStringLiteral("tape/"));
 }
 
 void tst_frmOption::listsHoldTheirEntries()
