@@ -4,14 +4,12 @@
 #include "formats/FareFile.h"
 #include "reslib/ApiSleep.h"
 #include "reslib/Clock.h"
-#include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
 #include "sound/SoundSystem.h"
 #include "sound/SpeechEngine.h"
 #include "sound/mdlM_Tape.h"
 
 #include <QDate>
-#include <QFileInfo>
 #include <QTime>
 #include <QTimer>
 
@@ -31,13 +29,6 @@ int digitValue(const QString &digits)
 QString ticketDate(const QDate &date)
 {
     return date.toString(QStringLiteral("MM-dd-yyyy"));
-}
-
-// Where route setting looked for the fare data of the route.
-QString missingFareFileDetails(const QString &farePath)
-{
-    return QStringLiteral("運賃データのファイルが見つかりません:\n") + QFileInfo(farePath).absoluteFilePath()
-        + QStringLiteral("\n\n系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。");
 }
 
 // Marks the unit busy for as long as it lives.
@@ -197,12 +188,11 @@ void OperationEngine::loadRoute(const QString &farePath, const QString &route, c
         const FareLoadResult result =
             state.LoadFareFile(farePath, static_cast<std::int16_t>(section == 0 ? 1 : section));
         if (result == FareLoadResult::ZeroCount) {
-            MsgBox(QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります..."));
+            emit routeRefused({RouteRefusal::Kind::NoStops, farePath, {}});
             return;
         }
         if (result == FareLoadResult::SectionBeyondData) {
-            MsgBox(QStringLiteral("指定した区間はデータの数よりも多いです...") + QStringLiteral("\r\n")
-                   + QStringLiteral("  解決法：正しい区間を入力して下さい."));
+            emit routeRefused({RouteRefusal::Kind::SectionBeyondData, farePath, {}});
             return;
         }
         state.strRouteNo = route;
@@ -230,9 +220,9 @@ void OperationEngine::loadRoute(const QString &farePath, const QString &route, c
         DispData(static_cast<std::int16_t>(state.nStopPos + 1));
     } catch (const VbError &e) {
         if (e.number() == VbError::FileNotFound)
-            MsgBox(QStringLiteral("指定した系統のデータがありません..."), vbOKOnly, {}, missingFareFileDetails(farePath));
+            emit routeRefused({RouteRefusal::Kind::FareFileMissing, farePath, {}});
         else
-            MsgBox(e.description());
+            emit routeRefused({RouteRefusal::Kind::FareFileUnreadable, farePath, e.description()});
     }
 }
 

@@ -26,6 +26,20 @@ class mdlM_Tape;
 
 // What a ticket drawn at a stop prints, as the unit hands it to the ticket
 // preview (the company is the console's choice, not the unit's).
+// Why route setting refused a route; the route shown before stays set.
+struct RouteRefusal
+{
+    enum class Kind {
+        NoStops,           // the fare data counts no stop
+        SectionBeyondData, // the section is not below the stop count
+        FareFileMissing,   // no fare data file for the route
+        FareFileUnreadable // the file does not read: `reason` says why
+    };
+    Kind kind = Kind::NoStops;
+    QString farePath; // the file looked for
+    QString reason;
+};
+
 struct TicketInfo
 {
     QString stopName;
@@ -164,6 +178,8 @@ public:
     void setDialogOwner(QWidget *owner) { dialogOwner_ = owner; }
 
 signals:
+    // Route setting refused the route (the console says so to the driver).
+    void routeRefused(const kerubara::RouteRefusal &refusal);
     // Every segment of the fare digits lit (the lamp test), then all 0.
     void lampTestStarted();
     void lampTestEnded();

@@ -7,6 +7,7 @@
 #include "sound/Chimes.h"
 #include "sound/SoundSystem.h"
 #include "windows/frmOption.h"
+#include "windows/UnitMessages.h"
 #include "windows/mdlIniIoEx.h"
 #include "windows/mdlzed_000.h"
 
@@ -61,6 +62,7 @@ void Simulator::connectPanel()
 {
     Form1 *panel = form1_.get();
     OperationEngine *unit = engine_.get();
+    QObject::connect(unit, &OperationEngine::routeRefused, panel, &showRouteRefusal);
     QObject::connect(unit, &OperationEngine::lampTestStarted, panel, &Form1::showLampTest);
     QObject::connect(unit, &OperationEngine::lampTestEnded, panel, &Form1::showLampTestEnded);
     QObject::connect(unit, &OperationEngine::fareShown, panel, &Form1::showFare);

@@ -19,6 +19,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <cmath>
@@ -26,6 +28,7 @@
 #include <map>
 
 using namespace kerubara;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -150,6 +153,8 @@ private slots:
     void stepsStopAtBothEndsWithoutSound();
     void ticketPagesTurnOnTheClock_data();
     void ticketPagesTurnOnTheClock();
+    void aRefusedRouteSaysWhyAndKeepsTheShownOne_data();
+    void aRefusedRouteSaysWhyAndKeepsTheShownOne();
 };
 
 // The whole route 12, announcement by announcement, as a video export would
@@ -470,6 +475,53 @@ void tst_OperationEngine::ticketPagesTurnOnTheClock()
         const int ticket = 12 * unit.ticketPage() + k;
         QCOMPARE(rig.cells[std::size_t(ticket)], factor * pagedFare(stop, ticket));
     }
+}
+
+void tst_OperationEngine::aRefusedRouteSaysWhyAndKeepsTheShownOne_data()
+{
+    QTest::addColumn<QByteArray>("file"); // 7.hy3; null: none
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<int>("kind");
+    using K = RouteRefusal::Kind;
+    QTest::newRow("no file") << QByteArray() << u"1"_s << int(K::FareFileMissing);
+    QTest::newRow("no stops") << testing::routeBytes(0) << u"1"_s << int(K::NoStops);
+    QTest::newRow("section at the count") << testing::routeBytes(4) << u"4"_s << int(K::SectionBeyondData);
+    QTest::newRow("too many stops") << testing::routeBytes(302) << u"1"_s << int(K::FareFileUnreadable);
+}
+
+// The unit says why (the console words it) and the route shown stays set.
+void tst_OperationEngine::aRefusedRouteSaysWhyAndKeepsTheShownOne()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, section);
+    QFETCH(int, kind);
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(fareFilePath(QStringLiteral(KERUBARA_SAMPLE_DIR), u"12"_s), dir.filePath(u"12.hy3"_s)));
+    if (!file.isNull()) {
+        QFile out(dir.filePath(u"7.hy3"_s));
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+    }
+    const ScopedSleepHandler noWait([](int) {});
+    QStringList boxes;
+    const ScopedMsgBoxHandler noBox([&](const MsgBoxCall &call) {
+        boxes << call.prompt;
+        return int(vbOK);
+    });
+    SoundSystem sound(std::make_unique<NullAudioOutput>());
+    const SampleSettings settings(dir.path());
+    QStringList spoken;
+    OperationEngine unit(sound, settings, [&] { return std::make_unique<QuietVoice>(&spoken); });
+    unit.setRoute(u"00012"_s, u"001"_s);
+    const std::int16_t stops = unit.state.nStopCount;
+    QList<RouteRefusal> refusals;
+    QObject::connect(&unit, &OperationEngine::routeRefused, [&](const RouteRefusal &r) { refusals << r; });
+    unit.setRoute(u"00007"_s, section);
+    QCOMPARE(refusals.size(), 1);
+    QCOMPARE(int(refusals[0].kind), kind);
+    QCOMPARE(QFileInfo(refusals[0].farePath).fileName(), u"7.hy3"_s);
+    QCOMPARE(refusals[0].reason.isEmpty(), kind != int(RouteRefusal::Kind::FareFileUnreadable));
+    QVERIFY(boxes.isEmpty()); // the engine words nothing itself
+    QCOMPARE(unit.state.nStopCount, stops);
 }
 
 QTEST_GUILESS_MAIN(tst_OperationEngine)
