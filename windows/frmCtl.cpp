@@ -45,6 +45,7 @@
 namespace kerubara {
 namespace {
 
+// The form is drawn at the narrow width (359 pixels) and this height.
 constexpr int kNarrowWidth = 5385; // twips, preview pane closed
 constexpr int kWideWidth = 9000;   // twips, preview pane open
 constexpr int kHeight = 318;       // pixels
