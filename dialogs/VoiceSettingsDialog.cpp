@@ -6,74 +6,55 @@
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
 #include "sound/VoiceEngine.h"
+#include "ui_VoiceSettingsDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QVBoxLayout>
 
 namespace kerubara {
 
 VoiceSettingsDialog::VoiceSettingsDialog(VoiceEngine &engine, QWidget *owner, const QString &title)
     : QDialog(owner), engine_(engine), original_(engine.settings()), chosen_(engine.voice())
 {
+    Ui::VoiceSettingsDialog form;
+    form.setupUi(this);
     setWindowTitle(title);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("声"), this));
-    voices_ = new QListWidget(this);
-    voices_->setObjectName(QStringLiteral("voiceList"));
-    voices_->setMinimumHeight(120);
-    layout->addWidget(voices_);
-    copy_ = new QPushButton(QStringLiteral("音声ファイルを追加..."), this);
-    copy_->setObjectName(QStringLiteral("copyButton"));
-    copy_->setToolTip(QStringLiteral("選んだ .htsvoice ファイルを自分の音声のフォルダにコピーして使います"));
-    layout->addWidget(copy_, 0, Qt::AlignLeft);
-    if (const QString notice = voiceNoticeText(engine.notice()); !notice.isEmpty()) {
-        auto *label = new QLabel(notice, this);
-        label->setObjectName(QStringLiteral("noticeLabel"));
-        label->setWordWrap(true);
-        layout->addWidget(label);
-    }
+    voices_ = form.voiceList;
+    copy_ = form.copyButton;
+    if (const QString notice = voiceNoticeText(engine.notice()); !notice.isEmpty())
+        form.noticeLabel->setText(notice);
+    else
+        delete form.noticeLabel; // nothing to say: no line for it
 
-    auto *form = new QFormLayout;
-    layout->addLayout(form);
-    auto row = [&](const QString &caption, const char *name, int minimum, int maximum, int value, const QString &unit) {
-        auto *line = new QHBoxLayout;
-        auto *slider = new QSlider(Qt::Horizontal, this);
-        slider->setObjectName(QLatin1StringView(name));
+    // Each slider's range is the value's own, its label the value with its
+    // unit, wide enough for any value so that moving it does not shift it.
+    auto setUp = [this](QSlider *slider, QLabel *label, int minimum, int maximum, int value, const QString &unit) {
         slider->setRange(minimum, maximum);
         slider->setValue(value);
-        slider->setMinimumWidth(200);
-        auto *label = new QLabel(this);
         auto show = [label, unit](int v) { label->setText(unit.arg(v)); };
         show(value);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(unit.arg(-999)));
         connect(slider, &QSlider::valueChanged, label, show);
         connect(slider, &QSlider::valueChanged, this, &VoiceSettingsDialog::valuesChanged);
-        line->addWidget(slider);
-        line->addWidget(label);
-        form->addRow(caption, line);
         return slider;
     };
-    rate_ = row(QStringLiteral("速さ"), "rateSlider", VoiceSettings::kMinRate, VoiceSettings::kMaxRate, original_.rate,
-                QStringLiteral("%1 %"));
-    pitch_ = row(QStringLiteral("高さ"), "pitchSlider", VoiceSettings::kMinPitch, VoiceSettings::kMaxPitch, original_.pitch,
-                 QStringLiteral("%1 半音"));
-    volume_ = row(QStringLiteral("音量"), "volumeSlider", VoiceSettings::kMinVolume, VoiceSettings::kMaxVolume,
-                  original_.volume, QStringLiteral("%1 %"));
-    allPass_ = row(QStringLiteral("声質"), "allPassSlider", VoiceSettings::kMinAllPass, VoiceSettings::kMaxAllPass,
-                   original_.allPass == VoiceSettings::kVoicesOwn ? engine.ownAllPass() : original_.allPass,
-                   QStringLiteral("0.%1"));
-    allPass_->setToolTip(QStringLiteral("小さいほど太く低い声、大きいほど細く軽い声になります（HTS 音声のみ）"));
+    rate_ = setUp(form.rateSlider, form.rateValue, VoiceSettings::kMinRate, VoiceSettings::kMaxRate, original_.rate,
+                   QStringLiteral("%1 %"));
+    pitch_ = setUp(form.pitchSlider, form.pitchValue, VoiceSettings::kMinPitch, VoiceSettings::kMaxPitch, original_.pitch,
+                    QStringLiteral("%1 半音"));
+    volume_ = setUp(form.volumeSlider, form.volumeValue, VoiceSettings::kMinVolume, VoiceSettings::kMaxVolume,
+                     original_.volume, QStringLiteral("%1 %"));
+    allPass_ = setUp(form.allPassSlider, form.allPassValue, VoiceSettings::kMinAllPass, VoiceSettings::kMaxAllPass,
+                      original_.allPass == VoiceSettings::kVoicesOwn ? engine.ownAllPass() : original_.allPass,
+                      QStringLiteral("0.%1"));
     allPassMoved_ = original_.allPass != VoiceSettings::kVoicesOwn;
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QDialogButtonBox *buttons = form.buttons;
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
     QPushButton *sample = buttons->addButton(QStringLiteral("試聴"), QDialogButtonBox::ActionRole);
@@ -82,7 +63,6 @@ VoiceSettingsDialog::VoiceSettingsDialog(VoiceEngine &engine, QWidget *owner, co
     connect(copy_, &QPushButton::clicked, this, &VoiceSettingsDialog::addVoiceFile);
     connect(buttons, &QDialogButtonBox::accepted, this, &VoiceSettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &VoiceSettingsDialog::reject);
-    layout->addWidget(buttons);
 
     fillVoices();
     connect(voices_, &QListWidget::currentRowChanged, this, &VoiceSettingsDialog::voiceChosen);

@@ -24,22 +24,20 @@
 #include "windows/SettingValues.h"
 #include "windows/WindowPlacement.h"
 #include "windows/frmOption.h"
+#include "ui_frmCtl.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTextStream>
 #include <QScrollBar>
 #include <QTimer>
@@ -47,14 +45,10 @@
 namespace kerubara {
 namespace {
 
+// The form is drawn at the narrow width (359 pixels) and this height.
 constexpr int kNarrowWidth = 5385; // twips, preview pane closed
 constexpr int kWideWidth = 9000;   // twips, preview pane open
 constexpr int kHeight = 318;       // pixels
-
-const char kYellowButton[] =
-    "QPushButton { background-color: rgb(255, 255, 0); border: 1px solid rgb(120, 120, 0); border-radius: 3px; }"
-    "QPushButton:pressed { background-color: rgb(220, 220, 0); }"
-    "QPushButton:disabled { background-color: rgb(230, 230, 170); color: rgb(150, 150, 120); }";
 
 } // namespace
 
@@ -62,16 +56,7 @@ frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, Settin
                CtrlDataRecord &place, QWidget *parent)
     : QWidget(parent), engine_(engine), panel_(panel), options_(options), settings_(settings), place_(place)
 {
-    setWindowTitle(QStringLiteral("集中操作盤"));
-    QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
-    face.setPixelSize(12);
-    setFont(face);
-    setFixedSize(twipsToPixels(kNarrowWidth), kHeight);
-
-    buildEntryFrames();
-    buildRightColumn();
-    buildTapeAndButtons();
-    buildPreviewPane();
+    takeForm();
     connectHandlers();
     connectEngine();
     buildAutoRun(settings.preferences());
@@ -117,185 +102,59 @@ void frmCtl::connectEngine()
 
 frmCtl::~frmCtl() = default;
 
-void frmCtl::buildEntryFrames()
+void frmCtl::takeForm()
 {
-    // Both entry frames lie on the same spot; the one in front is used.
-    for (int i = 0; i < 2; ++i) {
-        Frame1[i] = new QGroupBox(this);
-        Frame1[i]->setGeometry(4, 2, 200, 224);
-        Frame1[i]->setAutoFillBackground(true); // the frame behind must not show through
-        Frame1[i]->installEventFilter(this);
-        Frame1[i]->setToolTip(QStringLiteral("ダブルクリックで入力方法を切り替えます"));
-    }
+    // The faces are sized in pixels, as the console's twips are, which a
+    // form's fonts (in points) cannot say. The window's face comes first: a
+    // control with a style sheet keeps the face it was polished with.
+    QFont face(QStringLiteral("ＭＳ Ｐゴシック"));
+    face.setPixelSize(12);
+    setFont(face);
 
-    // Frame1(0): digit lists.
-    QGroupBox *lists = Frame1[0];
-    auto *title = new QLabel(QStringLiteral("系統設定"), lists);
-    title->setGeometry(8, 4, 100, 16);
-    auto *routeLabel = new QLabel(QStringLiteral("系　統"), lists);
-    routeLabel->setGeometry(8, 22, 110, 14);
-    routeLabel->setAlignment(Qt::AlignCenter);
-    auto *sectionLabel = new QLabel(QStringLiteral("区間"), lists);
-    sectionLabel->setGeometry(126, 22, 66, 14);
-    sectionLabel->setAlignment(Qt::AlignCenter);
-    for (int i = 0; i < 5; ++i) {
-        List2[i] = new DigitList(lists);
-        List2[i]->setGeometry(8 + i * 22, 38, 21, 150);
-    }
-    for (int i = 0; i < 3; ++i) {
-        List3[i] = new DigitList(lists);
-        List3[i]->setGeometry(128 + i * 22, 38, 21, 150);
-    }
-    Command1[0] = new QPushButton(QStringLiteral("リセット"), lists);
-    Command1[0]->setGeometry(8, 194, 184, 24);
+    // The controls and their places are the form's; the members point at
+    // them, the arrays by the controls' index (Option4_0 is Option4[0]).
+    Ui::frmCtl form;
+    form.setupUi(this);
+    Frame1 = {form.Frame1_0, form.Frame1_1};
+    List2 = {form.List2_0, form.List2_1, form.List2_2, form.List2_3, form.List2_4};
+    List3 = {form.List3_0, form.List3_1, form.List3_2};
+    Command1 = {form.Command1_0, form.Command1_1};
+    CommandButton1 = {form.CommandButton1_0, form.CommandButton1_1, form.CommandButton1_2,  form.CommandButton1_3,
+                      form.CommandButton1_4, form.CommandButton1_5, form.CommandButton1_6,  form.CommandButton1_7,
+                      form.CommandButton1_8, form.CommandButton1_9, form.CommandButton1_10, form.CommandButton1_11};
+    Label2 = {form.Label2_0, form.Label2_1, form.Label2_2};
+    Command2 = {form.Command2_0, form.Command2_1};
+    Check1 = form.Check1;
+    cmdStopRequest = form.cmdStopRequest;
+    Frame6 = form.Frame6;
+    Check2 = form.Check2;
+    HScroll1 = {form.HScroll1_0, form.HScroll1_1};
+    Label1 = {form.Label1_0, form.Label1_1};
+    Label3 = {form.Label3_0, form.Label3_1};
+    Frame2 = form.Frame2;
+    Option4 = {form.Option4_0, form.Option4_1, form.Option4_2};
+    grpM_Tape = form.grpM_Tape;
+    cmdTapeSet = form.cmdTapeSet;
+    cmdTapeBack = form.cmdTapeBack;
+    cmdTapeNext = form.cmdTapeNext;
+    cmdTapeStop = form.cmdTapeStop;
+    Command4 = form.Command4;
+    Command8 = form.Command8;
+    Check4 = form.Check4;
+    Label4 = form.Label4;
+    picSeirikenPrev = form.picSeirikenPrev;
+    Combo1 = form.Combo1;
 
-    // Frame1(1): keypad.
-    QGroupBox *keypad = Frame1[1];
-    Label2[0] = new QLabel(keypad);
-    Label2[1] = new QLabel(QStringLiteral("-"), keypad);
-    Label2[2] = new QLabel(keypad);
     QFont readout(QStringLiteral("ＭＳ ゴシック"));
     readout.setPixelSize(20);
     readout.setBold(true);
-    for (QLabel *l : Label2) {
+    for (QLabel *l : Label2)
         l->setFont(readout);
-        l->setAlignment(Qt::AlignCenter);
-    }
-    for (int i : {0, 2}) {
-        Label2[i]->setFrameShape(QFrame::Panel);
-        Label2[i]->setFrameShadow(QFrame::Sunken);
-        Label2[i]->setAutoFillBackground(true);
-        QPalette p = Label2[i]->palette();
-        p.setColor(QPalette::Window, Qt::black);
-        p.setColor(QPalette::WindowText, QColor(255, 190, 0));
-        Label2[i]->setPalette(p);
-    }
-    Label2[0]->setGeometry(8, 10, 90, 28);
-    Label2[1]->setGeometry(100, 10, 14, 28);
-    Label2[2]->setGeometry(116, 10, 74, 28);
-
-    // 7 8 9 系統 / 4 5 6 区間 / 1 2 3 / 0
-    const std::array<QPoint, 12> cell{QPoint(0, 3), QPoint(0, 2), QPoint(1, 2), QPoint(2, 2), QPoint(0, 1), QPoint(1, 1),
-                                      QPoint(2, 1), QPoint(0, 0), QPoint(1, 0), QPoint(2, 0), QPoint(3, 0), QPoint(3, 1)};
-    for (int i = 0; i < 12; ++i) {
-        const QString caption = i < 10 ? QString::number(i) : i == 10 ? QStringLiteral("系統") : QStringLiteral("区間");
-        CommandButton1[i] = new QPushButton(caption, keypad);
-        const int width = i >= 10 ? 46 : 30;
-        CommandButton1[i]->setGeometry(16 + cell[i].x() * 36, 50 + cell[i].y() * 34, width, 27);
-    }
-    for (QPushButton *key : CommandButton1)
-        key->setStyleSheet(QStringLiteral(
-            "QPushButton { margin: 2px; border: 1px solid rgb(110, 110, 110); border-radius: 2px;"
-            " background-color: rgb(238, 238, 238); }"
-            "QPushButton:pressed { background-color: rgb(200, 200, 200); }"));
-    Command1[1] = new QPushButton(QStringLiteral("リセット"), keypad);
-    Command1[1]->setGeometry(8, 194, 184, 24);
-
-    // The list frame is in front at start.
+    // Both entry frames lie on the same spot; the list frame is in front at
+    // start, and a double click on either brings the other forward.
+    for (QGroupBox *frame : Frame1)
+        frame->installEventFilter(this);
     Frame1[0]->raise();
-}
-
-void frmCtl::buildRightColumn()
-{
-    const int x = 210;
-    const int w = twipsToPixels(kNarrowWidth) - x - 4;
-    Command2[0] = new QPushButton(QStringLiteral("データ戻し"), this);
-    Command2[1] = new QPushButton(QStringLiteral("データ送り"), this);
-    Command2[0]->setGeometry(x, 8, w / 2 - 2, 46);
-    Command2[1]->setGeometry(x + w / 2 + 2, 8, w / 2 - 2, 46);
-    for (QPushButton *b : Command2) {
-        b->setStyleSheet(QString::fromLatin1(kYellowButton));
-        b->setEnabled(false);
-    }
-
-    Check1 = new QPushButton(QStringLiteral("表示消去"), this);
-    Check1->setCheckable(true);
-    Check1->setGeometry(x, 58, w / 2 - 2, 24);
-    Check1->setEnabled(false);
-    // The passengers' stop button, beside the driver's.
-    cmdStopRequest = new QPushButton(QStringLiteral("降車ボタン"), this);
-    cmdStopRequest->setGeometry(x + w / 2 + 2, 58, w / 2 - 2, 24);
-    cmdStopRequest->setToolTip(QStringLiteral("次の停留所でとまるよう知らせます。パネルの中ボタンでも押せます"));
-    cmdStopRequest->setEnabled(false);
-
-    Frame6 = new QGroupBox(this);
-    Frame6->setGeometry(x, 84, w, 94);
-    Check2 = new QCheckBox(QStringLiteral("深夜料金"), Frame6);
-    Check2->setGeometry(6, 4, w - 12, 18);
-    const QStringList names{QStringLiteral("ｽｸﾛｰﾙ速度"), QStringLiteral("ｽｸﾛｰﾙ間隔")};
-    for (int i = 0; i < 2; ++i) {
-        const int top = 24 + i * 34;
-        Label3[i] = new QLabel(names[i], Frame6);
-        Label3[i]->setGeometry(6, top, 70, 14);
-        Label1[i] = new QLabel(Frame6);
-        Label1[i]->setGeometry(w - 56, top, 50, 14);
-        Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        HScroll1[i] = new QScrollBar(Qt::Horizontal, Frame6);
-        HScroll1[i]->setGeometry(6, top + 15, w - 12, 16);
-    }
-    HScroll1[0]->setRange(1, 2000);
-    HScroll1[0]->setValue(1);
-    HScroll1[1]->setRange(0, 3000);
-    HScroll1[1]->setValue(0);
-    HScroll1[1]->setSingleStep(10);
-    HScroll1[1]->setPageStep(250);
-    HScroll1[0]->setPageStep(100);
-    Label1[0]->setText(QString::number(HScroll1[0]->value()));
-    Label1[1]->setText(QString::number(HScroll1[1]->value()));
-
-    Frame2 = new QGroupBox(QStringLiteral("バックライト"), this);
-    Frame2->setGeometry(x, 180, w, 46);
-    auto *row = new QHBoxLayout(Frame2);
-    row->setContentsMargins(2, 0, 2, 2);
-    row->setSpacing(0);
-    auto *group = new QButtonGroup(this);
-    const QStringList captions{QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
-    for (int i = 0; i < 3; ++i) {
-        Option4[i] = new QRadioButton(captions[i], Frame2);
-        group->addButton(Option4[i]);
-        row->addWidget(Option4[i]);
-    }
-    Option4[0]->setChecked(true);
-}
-
-void frmCtl::buildTapeAndButtons()
-{
-    grpM_Tape = new QGroupBox(QStringLiteral("音合使用不可"), this);
-    grpM_Tape->setGeometry(4, 230, 200, 50);
-    grpM_Tape->setEnabled(false);
-    cmdTapeSet = new QPushButton(QStringLiteral("調整"), grpM_Tape);
-    cmdTapeBack = new QPushButton(QStringLiteral("戻し"), grpM_Tape);
-    cmdTapeNext = new QPushButton(QStringLiteral("送り"), grpM_Tape);
-    cmdTapeStop = new QPushButton(QStringLiteral("■"), grpM_Tape);
-    int left = 6;
-    for (QPushButton *b : {cmdTapeSet, cmdTapeBack, cmdTapeNext, cmdTapeStop}) {
-        b->setGeometry(left, 18, 44, 26);
-        left += 47;
-    }
-
-    const int x = 210;
-    const int w = twipsToPixels(kNarrowWidth) - x - 4;
-    Command4 = new QPushButton(QStringLiteral("設定..."), this);
-    Command4->setGeometry(x, 236, w / 2 - 2, 26);
-    Command8 = new QPushButton(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), this);
-    Command8->setGeometry(x + w / 2 + 2, 236, w / 2 - 2, 26);
-
-    Check4 = new QPushButton(QStringLiteral(">>"), this);
-    Check4->setCheckable(true);
-    Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
-    Check4->setGeometry(twipsToPixels(kNarrowWidth) - 34, kHeight - 30, 30, 24);
-}
-
-void frmCtl::buildPreviewPane()
-{
-    const int x = twipsToPixels(kNarrowWidth) + 4;
-    Label4 = new QLabel(QStringLiteral("整理券プレビュー"), this);
-    Label4->setGeometry(x, 6, 200, 16);
-    picSeirikenPrev = new PictureBox(this);
-    picSeirikenPrev->setGeometry(x, 24, 150, 240);
-    Combo1 = new QComboBox(this);
-    Combo1->setGeometry(x, kHeight - 30, twipsToPixels(kWideWidth) - x - 6, 22);
-    Combo1->setToolTip(QStringLiteral("社名"));
 
     MnuHide = new QMenu(QStringLiteral("MnuHide"), this);
     QAction *copy = MnuHide->addAction(QStringLiteral("コピー(&C)"));

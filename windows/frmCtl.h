@@ -170,10 +170,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildEntryFrames();
-    void buildRightColumn();
-    void buildTapeAndButtons();
-    void buildPreviewPane();
+    // Builds the controls from the form and points the members at them.
+    void takeForm();
     // Draws the ticket into the preview, or clears it when the preview is
     // off; the company is the one chosen in Combo1.
     void drawTicketPreview(const TicketInfo &ticket);
