@@ -14,6 +14,9 @@ template<class Base>
 class Wrapping : public Base
 {
 public:
+    // A form creates the button with its parent alone and gives the caption
+    // later.
+    explicit Wrapping(QWidget *parent = nullptr) : Wrapping(QString(), parent) {}
     explicit Wrapping(const QString &text, QWidget *parent = nullptr) : Base(text, parent)
     {
         QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);

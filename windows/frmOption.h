@@ -110,13 +110,9 @@ protected:
     void reject() override;
 
 private:
-    void buildTabs();
-    void buildDataPage();
-    void buildPanelPage();
-    void buildDigitPage();
-    void buildStopNamePage();
-    void buildSoundPage();
-    void buildPreviewPage();
+    // The tabs' captions in the largest font that fits them all, broken
+    // between words where a caption is too wide for its tab.
+    void fitTabCaptions();
     void connectHandlers();
     // The path boxes refuse a text the settings file cannot hold.
     void guardPathBoxes();

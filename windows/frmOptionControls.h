@@ -15,6 +15,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace Ui {
+class frmOption;
+}
+
 namespace kerubara {
 
 class ColorButton;
@@ -26,6 +30,11 @@ class M_Degit;
 // typed accessors.
 struct frmOptionControls
 {
+    frmOptionControls() = default;
+    // The controls of the options form, under the names here: the form's
+    // object "Text2_0" is Text2[0].
+    explicit frmOptionControls(const Ui::frmOption &form);
+
     // Page tabs and pages.
     std::array<QAbstractButton *, 6> Option1{};
     std::array<QGroupBox *, 6> Frame1{};

@@ -120,58 +120,22 @@ void restore(const QHash<QString, QWidget *> &controls, const Field &field)
     }
 }
 
-// Names a control, or each member of an array of controls, as the settings
-// file names its setting.
-class ControlNames
-{
-public:
-    explicit ControlNames(QHash<QString, QWidget *> &out) : out_(out) {}
-    void add(const char *name, QWidget *control) { out_.insert(QString::fromLatin1(name), control); }
-    template<typename Control, std::size_t N>
-    void add(const char *name, const std::array<Control *, N> &controls)
-    {
-        for (std::size_t i = 0; i < N; ++i) {
-            if (controls[i])
-                out_.insert(QString::fromLatin1(name) + u'(' + QString::number(i) + u')', controls[i]);
-        }
-    }
-
-private:
-    QHash<QString, QWidget *> &out_;
-};
-
 } // namespace
 
 const QHash<QString, QWidget *> &frmOption::settingControls()
 {
     if (!settingControls_.isEmpty())
         return settingControls_;
-    ControlNames names(settingControls_);
-    names.add("Text2", Text2);
-    names.add("Check1", Check1);
-    names.add("Command5", Command5);
-    names.add("Combo2", Combo2);
-    names.add("Check2", Check2);
-    names.add("Option3", Option3);
-    names.add("txtSelectPanel", txtSelectPanel);
-    names.add("Command8", Command8);
-    names.add("Check3", Check3);
-    names.add("Combo4", Combo4);
-    names.add("Command9", Command9);
-    names.add("Combo3", Combo3);
-    names.add("Check4", Check4);
-    names.add("Combo6", Combo6);
-    names.add("Combo5", Combo5);
-    names.add("Check5", Check5);
-    names.add("txtSelectSound", txtSelectSound);
-    names.add("Option2", Option2);
-    names.add("Option6", Option6);
-    names.add("Combo1", Combo1);
-    names.add("Option7", Option7);
-    names.add("chkUseSeiriPrev", chkUseSeiriPrev);
-    names.add("txtSeiriPlgDir", txtSeiriPlgDir);
-    names.add("Option4", Option4);
-    names.add("Label10", Label10);
+    // The form names a control as its field is named, with "_n" for the
+    // array member "(n)": field "Text2(0)" is object "Text2_0".
+    for (const Field &field : settingsfile::fields(ini_)) {
+        if (!inOptionsWindow(field))
+            continue;
+        QString objectName = field.name;
+        objectName.replace(u'(', u'_').remove(u')');
+        if (auto *control = findChild<QWidget *>(objectName))
+            settingControls_.insert(field.name, control);
+    }
     return settingControls_;
 }
 
