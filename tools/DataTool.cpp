@@ -381,9 +381,10 @@ const char kUsage[] = QT_TRANSLATE_NOOP("DataTool", R"(使い方: kerubara-data 
 // The usage text with the default colours filled in.
 QString usage()
 {
-    return QCoreApplication::translate("DataTool", kUsage).arg(formatRgb(kStartupStopNameColors.back), formatRgb(kStartupStopNameColors.text),
-                                          formatRgb(kStartupStopNameColors.tsugiwa), formatRgb(kStartupDigitColors.back),
-                                          formatRgb(kStartupDigitColors.unlit), formatRgb(kStartupDigitColors.lit));
+    return QCoreApplication::translate("DataTool", kUsage)
+        .arg(formatRgb(kStartupStopNameColors.back), formatRgb(kStartupStopNameColors.text),
+             formatRgb(kStartupStopNameColors.tsugiwa), formatRgb(kStartupDigitColors.back),
+             formatRgb(kStartupDigitColors.unlit), formatRgb(kStartupDigitColors.lit));
 }
 
 bool isHelp(const QString &arg)
@@ -395,7 +396,8 @@ bool isHelp(const QString &arg)
 
 int usageError(QTextStream &err, const QString &message)
 {
-    err << message << '\n' << QCoreApplication::translate("DataTool", "「kerubara-data --help」で使い方を表示します。\n");
+    err << message << '\n'
+        << QCoreApplication::translate("DataTool", "「kerubara-data --help」で使い方を表示します。\n");
     return 2;
 }
 
@@ -430,22 +432,28 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
         return sayText(rest, out, err);
     if (command == u"hy3") {
         if (rest.size() != 2)
-            return usageError(err, QCoreApplication::translate("DataTool", "hy3 には入力の CSV と出力の .hy3 を指定してください。"));
+            return usageError(
+                err, QCoreApplication::translate("DataTool", "hy3 には入力の CSV と出力の .hy3 を指定してください。"));
         return csvToFareFile(rest[0], rest[1], err);
     }
     if (command == u"tp") {
         if (rest.size() != 2)
-            return usageError(err, QCoreApplication::translate("DataTool", "tp には UTF-8 の放送用データと出力する *tp.csv を指定してください。"));
+            return usageError(err,
+                              QCoreApplication::translate(
+                                  "DataTool", "tp には UTF-8 の放送用データと出力する *tp.csv を指定してください。"));
         return utf8ToTapeFile(rest[0], rest[1], err);
     }
     if (command == u"in4") {
         if (rest.size() != 2)
-            return usageError(err, QCoreApplication::translate("DataTool", "in4 には入力のテキストと出力の .in4 を指定してください。"));
+            return usageError(
+                err,
+                QCoreApplication::translate("DataTool", "in4 には入力のテキストと出力の .in4 を指定してください。"));
         return textToSettingsFile(rest[0], rest[1], err);
     }
     if (command == u"check") {
         if (rest.isEmpty())
-            return usageError(err, QCoreApplication::translate("DataTool", "check には検査するファイルを指定してください。"));
+            return usageError(
+                err, QCoreApplication::translate("DataTool", "check には検査するファイルを指定してください。"));
         int status = 0;
         for (const QString &path : rest) {
             const int found = isSettingsFileName(path) ? checkSettingsFile(path, out) : checkFareFiles({path}, out, err);
@@ -465,7 +473,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
             for (const QString &settings : rest) {
                 if (isSettingsFileName(settings)) {
                     for (const QString &note : columnsAmongFares(settings, tickets))
-                        err << QCoreApplication::translate("DataTool", "%1: 注意: %2 と合わせると、%3\n").arg(settings, route, note);
+                        err << QCoreApplication::translate("DataTool", "%1: 注意: %2 と合わせると、%3\n")
+                                   .arg(settings, route, note);
                 }
             }
         }
@@ -479,7 +488,9 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
         return routeSheet(rest, out, err);
     if (command == u"plugin") {
         if (rest.size() != 1)
-            return usageError(err, QCoreApplication::translate("DataTool", "plugin には整理券プラグインのファイルを1つ指定してください。"));
+            return usageError(err,
+                              QCoreApplication::translate(
+                                  "DataTool", "plugin には整理券プラグインのファイルを1つ指定してください。"));
         return showPlugin(rest[0], out, err);
     }
     if (command == u"render-ticket")

@@ -9,8 +9,8 @@
 #include "tools/ReadingNotes.h"
 #include "tools/ToolFiles.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -33,7 +33,8 @@ QString badNameText(const UndecodableName &bad)
 // cannot be read; a file larger than any fare data file is not read.
 std::optional<FareFileScan> scanWholeFile(const QString &path, int maxRecords, QString *why)
 {
-    std::optional<QByteArray> bytes = readWholeFile(path, kMaxFareFileBytes, QCoreApplication::translate("FareCommands", "運賃データ(.hy3)"), why);
+    std::optional<QByteArray> bytes =
+        readWholeFile(path, kMaxFareFileBytes, QCoreApplication::translate("FareCommands", "運賃データ(.hy3)"), why);
     if (!bytes)
         return std::nullopt;
     QBuffer buffer(&*bytes);
@@ -51,7 +52,8 @@ QStringList stopNameNotes(const QString &path, const std::vector<FareFileRecord>
     QStringList notes;
     const QString folder = QFileInfo(path).absolutePath() + u'/';
     for (const auto &[k, note] : stopNameReadingNotes(names, {ReadingDictionary::dataFolderFile(folder)}))
-        notes << QCoreApplication::translate("FareCommands", "record %1: 停留所「%2」: %3").arg(QString::number(k + 1), names[k], note);
+        notes << QCoreApplication::translate("FareCommands", "record %1: 停留所「%2」: %3")
+                     .arg(QString::number(k + 1), names[k], note);
     return notes;
 }
 
@@ -79,15 +81,24 @@ std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &
     }
     FareFileScan &scan = *read;
     if (!scan.hasCount) {
-        err << path << QCoreApplication::translate("FareCommands", ": 停留所の件数（先頭2バイト）がありません。運賃データ(.hy3)ではないか、壊れています。\n");
+        err << path
+            << QCoreApplication::translate(
+                   "FareCommands",
+                   ": 停留所の件数（先頭2バイト）がありません。運賃データ(.hy3)ではないか、壊れています。\n");
         return std::nullopt;
     }
     if (scan.count < 0) {
-        err << path << QCoreApplication::translate("FareCommands", ": 停留所の件数が負の値（%1）です。ファイルが壊れています。\n").arg(scan.count);
+        err << path
+            << QCoreApplication::translate("FareCommands",
+                                           ": 停留所の件数が負の値（%1）です。ファイルが壊れています。\n")
+                   .arg(scan.count);
         return std::nullopt;
     }
     if (scan.count > kFareRows) {
-        err << path << QCoreApplication::translate("FareCommands", ": 停留所の件数（%1）が301を超えています。1つの系統に入る停留所は301件までです。\n").arg(scan.count);
+        err << path
+            << QCoreApplication::translate(
+                   "FareCommands", ": 停留所の件数（%1）が301を超えています。1つの系統に入る停留所は301件までです。\n")
+                   .arg(scan.count);
         return std::nullopt;
     }
     if (scan.damage) {
@@ -112,13 +123,22 @@ int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
             return 1;
         }
         if (!cp932::roundTrips(name))
-            err << path << QCoreApplication::translate("FareCommands", ": record %1: 停留所名「%2」には同じ文字を表す別のコード（NEC選定IBM拡張文字など）が使われています。hy3 で書き戻すと標準のコードになります。\n")
-                               .arg(k + 1)
-                               .arg(cp932::decode(name));
+            err << path
+                << QCoreApplication::translate(
+                       "FareCommands",
+                       ": record %1: "
+                       "停留所名「%2」には同じ文字を表す別のコード（NEC選定IBM拡張文字など）が使われています。hy3 "
+                       "で書き戻すと標準のコードになります。\n")
+                       .arg(k + 1)
+                       .arg(cp932::decode(name));
     }
     if (scan.trailingBytes > 0)
-        err << path << QCoreApplication::translate("FareCommands", ": 最後の停留所の後に%1バイトの余分なデータがあります（プログラムは読みません。CSV には含まれません）。\n")
-                           .arg(scan.trailingBytes);
+        err << path
+            << QCoreApplication::translate(
+                   "FareCommands",
+                   ": 最後の停留所の後に%1バイトの余分なデータがあります（プログラムは読みません。CSV "
+                   "には含まれません）。\n")
+                   .arg(scan.trailingBytes);
     out << farecsv::toCsv(scan.records);
     return 0;
 }
@@ -126,7 +146,8 @@ int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
 int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &err)
 {
     QString why;
-    const std::optional<QByteArray> bytes = readWholeFile(csvPath, farecsv::kMaxCsvBytes, QCoreApplication::translate("FareCommands", "運賃データの CSV "), &why);
+    const std::optional<QByteArray> bytes = readWholeFile(
+        csvPath, farecsv::kMaxCsvBytes, QCoreApplication::translate("FareCommands", "運賃データの CSV "), &why);
     if (!bytes) {
         err << csvPath << ": " << why << '\n';
         err << hy3Path << QCoreApplication::translate("FareCommands", " は作成・変更していません。\n");
@@ -147,9 +168,13 @@ int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &e
     for (const auto &w : read.warnings)
         err << csvPath << QStringLiteral(": line ") << w.line << ": " << w.message << '\n';
     if (read.records.empty())
-        err << csvPath << QCoreApplication::translate("FareCommands", ": 停留所が0件です。この運賃データでは系統設定できません。\n");
+        err << csvPath
+            << QCoreApplication::translate("FareCommands",
+                                           ": 停留所が0件です。この運賃データでは系統設定できません。\n");
     else if (read.records.size() == 1)
-        err << csvPath << QCoreApplication::translate("FareCommands", ": 停留所が1件だけです。この運賃データでは区間1も設定できません。\n");
+        err << csvPath
+            << QCoreApplication::translate("FareCommands",
+                                           ": 停留所が1件だけです。この運賃データでは区間1も設定できません。\n");
 
     // The file is written aside and moved into place only when complete.
     const std::optional<QByteArray> data = serializeFareFile(read.records);
@@ -165,15 +190,23 @@ QString fareFileRefusalText(const FareFileRefusal &refusal)
 {
     switch (refusal.reason) {
     case FareFileRefusal::Reason::TooManyRecords:
-        return QCoreApplication::translate("FareCommands", "停留所が%1件あります。運賃データに入る停留所は301件までです。").arg(refusal.value);
+        return QCoreApplication::translate("FareCommands",
+                                           "停留所が%1件あります。運賃データに入る停留所は301件までです。")
+            .arg(refusal.value);
     case FareFileRefusal::Reason::NameTooLong:
-        return QCoreApplication::translate("FareCommands", "record %1: 停留所名が長すぎます（%2バイト。運賃データの停留所名は65535バイトまでです）。")
+        return QCoreApplication::translate(
+                   "FareCommands",
+                   "record %1: 停留所名が長すぎます（%2バイト。運賃データの停留所名は65535バイトまでです）。")
             .arg(QString::number(refusal.record), QString::number(refusal.value));
     case FareFileRefusal::Reason::ControlCharacter:
         break;
     }
-    return QCoreApplication::translate("FareCommands", "record %1: 停留所名に制御文字（%2）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。")
-        .arg(QString::number(refusal.record), farecsv::controlCharacterName(QChar(static_cast<char16_t>(refusal.value))));
+    return QCoreApplication::translate(
+               "FareCommands",
+               "record %1: "
+               "停留所名に制御文字（%2）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。")
+        .arg(QString::number(refusal.record),
+             farecsv::controlCharacterName(QChar(static_cast<char16_t>(refusal.value))));
 }
 
 namespace {
@@ -192,7 +225,9 @@ QString fareFileProblemText(const FareFileProblem &problem)
     case Kind::OneStop:
         return QCoreApplication::translate("FareCommands", "停留所が1件だけです（区間1も設定できません）。");
     case Kind::TooManyStops:
-        return QCoreApplication::translate("FareCommands", "停留所の件数（%1）が301を超えています（301件までしか扱えません）。").arg(problem.value);
+        return QCoreApplication::translate("FareCommands",
+                                           "停留所の件数（%1）が301を超えています（301件までしか扱えません）。")
+            .arg(problem.value);
     case Kind::UndecodableName:
         return QStringLiteral("record %1: ").arg(problem.record) + badNameText(*problem.name);
     case Kind::CutOff:
@@ -200,7 +235,9 @@ QString fareFileProblemText(const FareFileProblem &problem)
     case Kind::TrailingBytes:
         break;
     }
-    return QCoreApplication::translate("FareCommands", "最後の停留所（%1件目）の後に%2バイトの余分なデータがあります（件数が実際より少ない可能性があります）。")
+    return QCoreApplication::translate(
+               "FareCommands",
+               "最後の停留所（%1件目）の後に%2バイトの余分なデータがあります（件数が実際より少ない可能性があります）。")
         .arg(problem.record)
         .arg(problem.value);
 }

@@ -77,14 +77,20 @@ GtfsArguments gtfsArguments(const QStringList &args)
                 const bool zeros = !value.isEmpty() && value.size() <= 5
                     && std::all_of(value.begin(), value.end(), [](QChar c) { return c == u'0'; });
                 a.error = zeros
-                    ? QCoreApplication::translate("GtfsCommands", "--number %1 は系統番号 0 です。系統番号 0 は、系統を入力せずにリセットしたときに読まれる番号なので使えません。1～99999 を指定してください。").arg(value)
-                    : QCoreApplication::translate("GtfsCommands", "--number には系統番号を1～5桁の数字（1～99999）で指定してください。");
+                    ? QCoreApplication::translate("GtfsCommands",
+                                                  "--number %1 は系統番号 0 です。系統番号 0 "
+                                                  "は、系統を入力せずにリセットしたときに読まれる番号なので使えません。"
+                                                  "1～99999 を指定してください。")
+                          .arg(value)
+                    : QCoreApplication::translate(
+                        "GtfsCommands", "--number には系統番号を1～5桁の数字（1～99999）で指定してください。");
                 return a;
             }
             a.request.number = value;
         } else if (arg == u"--tickets") {
             if (value != u"stage" && value != u"stop") {
-                a.error = QCoreApplication::translate("GtfsCommands", "--tickets には stage か stop を指定してください。");
+                a.error =
+                    QCoreApplication::translate("GtfsCommands", "--tickets には stage か stop を指定してください。");
                 return a;
             }
             a.request.tickets = value == u"stop" ? gtfs::TicketRule::Stop : gtfs::TicketRule::Stage;
@@ -98,7 +104,8 @@ GtfsArguments gtfsArguments(const QStringList &args)
         }
     }
     if (a.positional.size() != 2 || !routeGiven)
-        a.error = QCoreApplication::translate("GtfsCommands", "gtfs にはフィード、--route 系統の route_id と出力のフォルダーを指定してください。");
+        a.error = QCoreApplication::translate(
+            "GtfsCommands", "gtfs にはフィード、--route 系統の route_id と出力のフォルダーを指定してください。");
     return a;
 }
 
@@ -117,8 +124,9 @@ QString faresText(const gtfs::RouteListing &r)
         return QCoreApplication::translate("GtfsCommands", "なし");
     if (!r.lowestFare)
         return QStringLiteral("-");
-    QString range = *r.lowestFare == *r.highestFare ? QCoreApplication::translate("GtfsCommands", "%1円").arg(*r.lowestFare)
-                                                    : QCoreApplication::translate("GtfsCommands", "%1～%2円").arg(*r.lowestFare).arg(*r.highestFare);
+    QString range = *r.lowestFare == *r.highestFare
+        ? QCoreApplication::translate("GtfsCommands", "%1円").arg(*r.lowestFare)
+        : QCoreApplication::translate("GtfsCommands", "%1～%2円").arg(*r.lowestFare).arg(*r.highestFare);
     if (r.fareMissing)
         range += QCoreApplication::translate("GtfsCommands", "（運賃のない区間あり）");
     return range;
@@ -157,7 +165,9 @@ QString bundledChimesFolder()
 int listGtfsRoutes(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.size() != 1)
-        return usageError(err, QCoreApplication::translate("GtfsCommands", "gtfs-routes にはフィード（フォルダーか .zip）を1つ指定してください。"));
+        return usageError(err,
+                          QCoreApplication::translate(
+                              "GtfsCommands", "gtfs-routes にはフィード（フォルダーか .zip）を1つ指定してください。"));
     gtfs::FeedError error;
     const std::optional<gtfs::Feed> feed = gtfs::Feed::open(args[0], &error);
     if (!feed)
@@ -165,7 +175,8 @@ int listGtfsRoutes(const QStringList &args, QTextStream &out, QTextStream &err)
     const auto routes = gtfs::listRoutes(*feed, &error);
     if (!routes)
         return refuse(err, error);
-    out << QCoreApplication::translate("GtfsCommands", "route_id\t系統名\t方向\t行先\t始発 → 終点\t便数\t停留所数\t整理券番号\t運賃\n");
+    out << QCoreApplication::translate("GtfsCommands",
+                                       "route_id\t系統名\t方向\t行先\t始発 → 終点\t便数\t停留所数\t整理券番号\t運賃\n");
     const QString none = QStringLiteral("-");
     for (const gtfs::RouteListing &r : *routes) {
         out << r.id << '\t' << r.name << '\t' << (r.direction < 0 ? none : QString::number(r.direction)) << '\t'
@@ -173,8 +184,14 @@ int listGtfsRoutes(const QStringList &args, QTextStream &out, QTextStream &err)
             << (r.first.isEmpty() ? none : r.first + QStringLiteral(" → ") + r.last) << '\t' << r.trips << '\t' << r.stops
             << '\t' << (r.tickets ? QString::number(*r.tickets) : none) << '\t' << faresText(r) << '\n';
         if (r.stops > kFareRows)
-            err << QCoreApplication::translate("GtfsCommands", "注意: 系統「%1」%2の便は停留所が%3件あり、1つの系統に入る301件を超えるため、gtfs では取り込めません。\n")
-                       .arg(r.id, r.direction < 0 ? QString() : QCoreApplication::translate("GtfsCommands", "（方向 %1）").arg(r.direction),
+            err << QCoreApplication::translate(
+                       "GtfsCommands",
+                       "注意: 系統「%1」%2の便は停留所が%3件あり、1つの系統に入る301件を超えるため、gtfs "
+                       "では取り込めません。\n")
+                       .arg(r.id,
+                            r.direction < 0
+                                ? QString()
+                                : QCoreApplication::translate("GtfsCommands", "（方向 %1）").arg(r.direction),
                             QString::number(r.stops));
     }
     return 0;
@@ -204,26 +221,40 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         return unchanged();
     }
     if (imported.needsNumber)
-        return usageError(err, QCoreApplication::translate("GtfsCommands", "系統「%1」の route_short_name「%2」は系統番号（1～99999）になりません。--number で系統番号を指定してください。")
-                                   .arg(a.request.routeId, imported.shortName));
+        return usageError(err,
+                          QCoreApplication::translate(
+                              "GtfsCommands",
+                              "系統「%1」の route_short_name「%2」は系統番号（1～99999）になりません。--number "
+                              "で系統番号を指定してください。")
+                              .arg(a.request.routeId, imported.shortName));
     const gtfs::ImportedRoute &route = *imported.route;
     QStringList warnings = route.warnings;
 
     // The settings: this folder's data, the step sound by column 150 and the chimes.
     const QString chimes = a.chimes ? QDir::cleanPath(QFileInfo(*a.chimes).absoluteFilePath()) : bundledChimesFolder();
     if (!hasChimes(chimes))
-        warnings << (a.chimes ? QCoreApplication::translate("GtfsCommands", "%1 にチャイム（%2）がありません。音の設定は空のままにしました（--chimes でチャイムのフォルダーを指定できます）。")
-                                    .arg(chimes, gtfs::chimeFiles().join(QCoreApplication::translate("GtfsCommands", "、")))
-                              : QCoreApplication::translate("GtfsCommands", "同梱のチャイムが見つかりません。音の設定は空のままにしました（--chimes でチャイムのフォルダーを指定できます）。"));
+        warnings << (a.chimes
+                         ? QCoreApplication::translate(
+                               "GtfsCommands",
+                               "%1 にチャイム（%2）がありません。音の設定は空のままにしました（--chimes "
+                               "でチャイムのフォルダーを指定できます）。")
+                               .arg(chimes, gtfs::chimeFiles().join(QCoreApplication::translate("GtfsCommands", "、")))
+                         : QCoreApplication::translate("GtfsCommands",
+                                                       "同梱のチャイムが見つかりません。音の設定は空のままにしました（-"
+                                                       "-chimes でチャイムのフォルダーを指定できます）。"));
     // The ticket preview's plug-in, read as the program will read it.
     const QString plugin = a.plugin.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(a.plugin).absoluteFilePath());
     if (!plugin.isEmpty()) {
         const TicketPluginRead read = readTicketPlugin(plugin);
         if (!read.plugin) {
-            err << (read.error.line > 0 ? QCoreApplication::translate("GtfsCommands", "%1: %2行目: %3（--plugin には整理券プラグイン .4SP を指定してください）\n")
-                                              .arg(plugin, QString::number(read.error.line), read.error.reason)
-                                        : QCoreApplication::translate("GtfsCommands", "%1: %2（--plugin には整理券プラグイン .4SP を指定してください）\n")
-                                              .arg(plugin, read.error.reason));
+            err << (read.error.line > 0
+                        ? QCoreApplication::translate(
+                              "GtfsCommands",
+                              "%1: %2行目: %3（--plugin には整理券プラグイン .4SP を指定してください）\n")
+                              .arg(plugin, QString::number(read.error.line), read.error.reason)
+                        : QCoreApplication::translate(
+                              "GtfsCommands", "%1: %2（--plugin には整理券プラグイン .4SP を指定してください）\n")
+                              .arg(plugin, read.error.reason));
             return unchanged();
         }
     }
@@ -240,7 +271,8 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString yomiPath = dir.filePath(QStringLiteral("yomi.csv"));
     QByteArray existingYomi;
     if (QFileInfo::exists(yomiPath)) {
-        const auto bytes = readWholeFile(yomiPath, qint64(64) << 20, QCoreApplication::translate("GtfsCommands", "読み辞書"), &why);
+        const auto bytes =
+            readWholeFile(yomiPath, qint64(64) << 20, QCoreApplication::translate("GtfsCommands", "読み辞書"), &why);
         if (!bytes) {
             err << yomiPath << ": " << why << '\n';
             return unchanged();
@@ -257,8 +289,10 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     const QByteArray tape = gtfs::tapeFileBytes(route.announcements);
     const TapeDataResult check = readTapeData(tape);
     if (check.error || check.records != route.announcements) {
-        err << (check.error ? QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした（%1）。\n").arg(check.error->message)
-                            : QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした。\n"));
+        err << (check.error
+                    ? QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした（%1）。\n")
+                          .arg(check.error->message)
+                    : QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした。\n"));
         return unchanged();
     }
     if (!QDir().mkpath(outDir)) {
@@ -281,9 +315,11 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     warnings << stopNameNotes(route, yomiPath);
 
-    out << QCoreApplication::translate("GtfsCommands", "系統: %1（%2） → 系統番号 %3").arg(route.routeId, route.routeName, route.number);
+    out << QCoreApplication::translate("GtfsCommands", "系統: %1（%2） → 系統番号 %3")
+               .arg(route.routeId, route.routeName, route.number);
     if (!a.request.number.isEmpty() && a.request.number != route.number)
-        out << QCoreApplication::translate("GtfsCommands", "（%1 の先頭の 0 は系統番号に入りません）").arg(a.request.number);
+        out << QCoreApplication::translate("GtfsCommands", "（%1 の先頭の 0 は系統番号に入りません）")
+                   .arg(a.request.number);
     out << '\n';
     out << QCoreApplication::translate("GtfsCommands", "便: %1（%2行き）\n").arg(route.tripId, route.destination);
     out << QCoreApplication::translate("GtfsCommands", "停留所: %1件\n").arg(route.records.size());
@@ -292,7 +328,9 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     else
         out << QCoreApplication::translate("GtfsCommands", "整理券番号: なし（乗車できる停留所がありません）\n");
     if (route.lowestFare)
-        out << QCoreApplication::translate("GtfsCommands", "運賃: %1円～%2円\n").arg(*route.lowestFare).arg(*route.highestFare);
+        out << QCoreApplication::translate("GtfsCommands", "運賃: %1円～%2円\n")
+                   .arg(*route.lowestFare)
+                   .arg(*route.highestFare);
     else
         out << QCoreApplication::translate("GtfsCommands", "運賃: なし\n");
     if (!plugin.isEmpty())
@@ -301,13 +339,17 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!route.unread.isEmpty()) {
         constexpr qsizetype kNamed = 10;
         const QString named = route.unread.mid(0, kNamed).join(QCoreApplication::translate("GtfsCommands", "、"));
-        out << (route.unread.size() > kNamed ? QCoreApplication::translate("GtfsCommands", "（読みのない停留所: %1 など%2件）").arg(named, QString::number(route.unread.size()))
-                                             : QCoreApplication::translate("GtfsCommands", "（読みのない停留所: %1）").arg(named));
+        out << (route.unread.size() > kNamed
+                    ? QCoreApplication::translate("GtfsCommands", "（読みのない停留所: %1 など%2件）")
+                          .arg(named, QString::number(route.unread.size()))
+                    : QCoreApplication::translate("GtfsCommands", "（読みのない停留所: %1）").arg(named));
     }
     out << '\n';
     for (const OutputFile &f : files)
         out << QCoreApplication::translate("GtfsCommands", "書き出し: %1\n").arg(f.path);
-    out << QCoreApplication::translate("GtfsCommands", "kerubara --settings %1 で起動し、系統 %2、区間 1 でリセットしてください。\n").arg(files.back().path, route.number);
+    out << QCoreApplication::translate("GtfsCommands",
+                                       "kerubara --settings %1 で起動し、系統 %2、区間 1 でリセットしてください。\n")
+               .arg(files.back().path, route.number);
     for (const QString &w : std::as_const(warnings))
         out << QCoreApplication::translate("GtfsCommands", "注意: %1\n").arg(w);
     return 0;

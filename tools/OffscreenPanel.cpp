@@ -53,7 +53,8 @@ bool inputsReadable(const QStringList &paths, QTextStream &err)
 
 int messageAsWarning(const MsgBoxCall &call, QTextStream &err)
 {
-    err << QCoreApplication::translate("OffscreenPanel", "警告: %1\n").arg(QString(call.prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    err << QCoreApplication::translate("OffscreenPanel", "警告: %1\n")
+               .arg(QString(call.prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     return int(vbOK);
 }
 
@@ -95,7 +96,8 @@ std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTe
         return std::nullopt;
     case FareLoadResult::SectionBeyondData:
         err << path
-            << QCoreApplication::translate("OffscreenPanel", ": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
+            << QCoreApplication::translate(
+                   "OffscreenPanel", ": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
                    .arg(QString::number(section), QString::number(stops));
         return std::nullopt;
     case FareLoadResult::Loaded:

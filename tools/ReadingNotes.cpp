@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QCoreApplication>
 #include "tools/ReadingNotes.h"
+#include <QCoreApplication>
 
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingDictionary.h"
@@ -19,12 +19,16 @@ QString unknownCharactersNote(const TextReading &reading)
     }
     QStringList parts;
     if (!guessed.isEmpty())
-        parts << QCoreApplication::translate("ReadingNotes", "%1は読み辞書に語が無いため、1字ずつの読みで読みます").arg(guessed.join(QCoreApplication::translate("ReadingNotes", "、")));
+        parts << QCoreApplication::translate("ReadingNotes", "%1は読み辞書に語が無いため、1字ずつの読みで読みます")
+                     .arg(guessed.join(QCoreApplication::translate("ReadingNotes", "、")));
     if (!dropped.isEmpty())
-        parts << QCoreApplication::translate("ReadingNotes", "%1は読みが分からないため、読み上げません").arg(dropped.join(QCoreApplication::translate("ReadingNotes", "、")));
+        parts << QCoreApplication::translate("ReadingNotes", "%1は読みが分からないため、読み上げません")
+                     .arg(dropped.join(QCoreApplication::translate("ReadingNotes", "、")));
     if (parts.isEmpty())
         return {};
-    return QCoreApplication::translate("ReadingNotes", "%1。正しい読みは読み辞書（yomi.csv）に「文字,読み」の行で書けます。").arg(parts.join(QCoreApplication::translate("ReadingNotes", "。")));
+    return QCoreApplication::translate("ReadingNotes",
+                                       "%1。正しい読みは読み辞書（yomi.csv）に「文字,読み」の行で書けます。")
+        .arg(parts.join(QCoreApplication::translate("ReadingNotes", "。")));
 }
 
 std::vector<std::pair<qsizetype, QString>> stopNameReadingNotes(const QStringList &names, const QStringList &dictionaryFiles)

@@ -32,7 +32,8 @@ struct ValueOption
 
 ValueOption integerOption(void (ChimeiCtl_DX::*set)(std::int16_t))
 {
-    return {QT_TRANSLATE_NOOP("RenderName", "-32768～32767 の整数"), [set](const QString &text) -> std::optional<Setter> {
+    return {QT_TRANSLATE_NOOP("RenderName", "-32768～32767 の整数"),
+            [set](const QString &text) -> std::optional<Setter> {
                 const auto value = parseInt16(text);
                 if (!value)
                     return std::nullopt;
@@ -96,24 +97,35 @@ int renderName(const QStringList &args, QTextStream &err)
         }
         const auto option = valueOptions().find(arg);
         if (option == valueOptions().end())
-            return usageError(err, QCoreApplication::translate("RenderName", "render-name に「%1」というオプションはありません。").arg(arg));
+            return usageError(
+                err,
+                QCoreApplication::translate("RenderName", "render-name に「%1」というオプションはありません。")
+                    .arg(arg));
         if (i + 1 >= args.size())
-            return usageError(err, QCoreApplication::translate("RenderName", "%1 の後に%2を指定してください。").arg(arg, QCoreApplication::translate("RenderName", option->second.what)));
+            return usageError(err,
+                              QCoreApplication::translate("RenderName", "%1 の後に%2を指定してください。")
+                                  .arg(arg, QCoreApplication::translate("RenderName", option->second.what)));
         const QString &value = args[++i];
         const auto setter = option->second.parse(value);
         if (!setter)
-            return usageError(err, QCoreApplication::translate("RenderName", "%1 の値「%2」が正しくありません。%3を指定してください。")
-                                       .arg(arg, value, QCoreApplication::translate("RenderName", option->second.what)));
+            return usageError(
+                err,
+                QCoreApplication::translate("RenderName", "%1 の値「%2」が正しくありません。%3を指定してください。")
+                    .arg(arg, value, QCoreApplication::translate("RenderName", option->second.what)));
         setters.push_back(*setter);
     }
     if (positional.size() != 2)
-        return usageError(err, QCoreApplication::translate("RenderName", "render-name には停留所名と出力する PNG ファイルを指定してください。"));
+        return usageError(err,
+                          QCoreApplication::translate(
+                              "RenderName", "render-name には停留所名と出力する PNG ファイルを指定してください。"));
     const QString &text = positional[0];
     const QString &outPath = positional[1];
 
     const qsizetype bad = cp932::firstUnencodable(text);
     if (bad >= 0) {
-        err << QCoreApplication::translate("RenderName", "停留所名の「%1」は Shift-JIS で表せない文字のため表示できません。\n").arg(text.mid(bad, 1));
+        err << QCoreApplication::translate("RenderName",
+                                           "停留所名の「%1」は Shift-JIS で表せない文字のため表示できません。\n")
+                   .arg(text.mid(bad, 1));
         return 1;
     }
 

@@ -121,7 +121,8 @@ FareLook fareLook(int fare, const FareFlag *flag)
     FareLook look;
     look.fare = QString::number(fare);
     // The late-night fare doubles every fare but −1, in full.
-    look.lateNight = fare == kNoFare ? QCoreApplication::translate("RouteSheet", "運賃なし") : QCoreApplication::translate("RouteSheet", "深夜 %1").arg(2 * fare);
+    look.lateNight = fare == kNoFare ? QCoreApplication::translate("RouteSheet", "運賃なし")
+                                     : QCoreApplication::translate("RouteSheet", "深夜 %1").arg(2 * fare);
     if (fare == kNoFare) {
         look.back = kNoFareBack;
         look.ink = kNoFareInk;
@@ -148,8 +149,9 @@ FareLook fareLook(int fare, const FareFlag *flag)
         look.back = kFlagBack;
         look.ink = kFlagInk;
         look.noteInk = kFlagInk;
-        look.note = flag->kind == FareFlag::Kind::Falls ? QCoreApplication::translate("RouteSheet", "↓ 前は %1").arg(flag->earlierFare)
-                                                        : QCoreApplication::translate("RouteSheet", "9999 超");
+        look.note = flag->kind == FareFlag::Kind::Falls
+            ? QCoreApplication::translate("RouteSheet", "↓ 前は %1").arg(flag->earlierFare)
+            : QCoreApplication::translate("RouteSheet", "9999 超");
     }
     return look;
 }
@@ -230,8 +232,13 @@ QString flagText(const FareFlag &flag, const std::vector<FareRecord> &stops)
                                    QString::number(flag.ticket));
     if (flag.kind == FareFlag::Kind::Falls)
         return where
-            + QCoreApplication::translate("RouteSheet", "運賃 %1 が record %2 の %3 より下がっています。").arg(flag.fare).arg(flag.earlierStop).arg(flag.earlierFare);
-    return where + QCoreApplication::translate("RouteSheet", "運賃 %1 が 9999 を超えています（運賃の表示は3桁です）。").arg(flag.fare);
+            + QCoreApplication::translate("RouteSheet", "運賃 %1 が record %2 の %3 より下がっています。")
+                  .arg(flag.fare)
+                  .arg(flag.earlierStop)
+                  .arg(flag.earlierFare);
+    return where
+        + QCoreApplication::translate("RouteSheet", "運賃 %1 が 9999 を超えています（運賃の表示は3桁です）。")
+              .arg(flag.fare);
 }
 
 std::vector<CutFare> cutFares(const std::vector<FareRecord> &stops, int columns)
@@ -259,7 +266,8 @@ QString cutFareText(const CutFare &cut, const std::vector<FareRecord> &stops)
             + QCoreApplication::translate("RouteSheet", "深夜料金 %1 は %2 と表示されます（運賃の表示は3桁です）。")
                   .arg(QString::number(night), lastThree(night));
     return where
-        + QCoreApplication::translate("RouteSheet", "運賃 %1 は %2 と、深夜料金 %3 は %4 と表示されます（運賃の表示は3桁です）。")
+        + QCoreApplication::translate("RouteSheet",
+                                      "運賃 %1 は %2 と、深夜料金 %3 は %4 と表示されます（運賃の表示は3桁です）。")
               .arg(QString::number(cut.fare), lastThree(cut.fare), QString::number(night), lastThree(night));
 }
 
@@ -344,16 +352,19 @@ QImage RouteSheet::draw() const
     // Title and legend.
     p.setPen(kInk);
     p.setFont(sheetFont(20, true));
-    p.drawText(QRect(kMargin, kMargin, width - 2 * kMargin, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               QCoreApplication::translate("RouteSheet", "%1　停留所 %2 件").arg(title_, QString::number(stops_.size())));
+    p.drawText(
+        QRect(kMargin, kMargin, width - 2 * kMargin, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("RouteSheet", "%1　停留所 %2 件").arg(title_, QString::number(stops_.size())));
     p.setFont(sheetFont(12));
     int x = kMargin;
     const int legendTop = kMargin + kTitleHeight;
     x = drawLegendEntry(p, x, legendTop, kFlagBack, kFlagInk,
                         QCoreApplication::translate("RouteSheet", "赤: 前の停留所より下がる運賃・9999 を超える運賃"));
-    x = drawLegendEntry(p, x, legendTop, kNoFareBack, kNoFareInk, QCoreApplication::translate("RouteSheet", "-1: 運賃なし"));
+    x = drawLegendEntry(p, x, legendTop, kNoFareBack, kNoFareInk,
+                        QCoreApplication::translate("RouteSheet", "-1: 運賃なし"));
     x = drawLegendEntry(p, x, legendTop, kZeroBack, kZeroInk, QCoreApplication::translate("RouteSheet", "0 円"));
-    x = drawLegendEntry(p, x, legendTop, kCutBack, kCutInk, QCoreApplication::translate("RouteSheet", "4桁以上（深夜料金も）: 表示は下3桁"));
+    x = drawLegendEntry(p, x, legendTop, kCutBack, kCutInk,
+                        QCoreApplication::translate("RouteSheet", "4桁以上（深夜料金も）: 表示は下3桁"));
     p.setPen(kLateNightInk);
     p.drawText(QRect(x, legendTop, width - x, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter,
                QCoreApplication::translate("RouteSheet", "深夜: 深夜料金（2倍）"));
@@ -370,7 +381,8 @@ QImage RouteSheet::draw() const
     heading(columns_.ticket, kTicketWidth, QCoreApplication::translate("RouteSheet", "整理券"));
     heading(columns_.name, nameWidth_, QCoreApplication::translate("RouteSheet", "停留所名（行先表示）"));
     for (int k = 1; k <= fareColumns_; ++k)
-        heading(columns_.fares + (k - 1) * kFareWidth, kFareWidth, QCoreApplication::translate("RouteSheet", "整理券%1").arg(k));
+        heading(columns_.fares + (k - 1) * kFareWidth, kFareWidth,
+                QCoreApplication::translate("RouteSheet", "整理券%1").arg(k));
     if (tapeWidth_ > 0)
         heading(columns_.tape, tapeWidth_, QCoreApplication::translate("RouteSheet", "放送"));
 
@@ -423,7 +435,9 @@ QImage RouteSheet::draw() const
             const auto &list = announcements_[s];
             for (std::size_t i = 0; i < tapeLines(list.size()); ++i) {
                 const bool more = list.size() > kMaxTapeLines && i + 1 == kMaxTapeLines;
-                const QString text = more ? QCoreApplication::translate("RouteSheet", "…ほか %1 件").arg(list.size() - i) : tapeLine(list[i]);
+                const QString text = more
+                    ? QCoreApplication::translate("RouteSheet", "…ほか %1 件").arg(list.size() - i)
+                    : tapeLine(list[i]);
                 const QString line = tapeMetrics.elidedText(text, Qt::ElideRight, tapeWidth_ - 2 * kTapePadding);
                 p.drawText(QRect(columns_.tape + kTapePadding, y, tapeWidth_ - 2 * kTapePadding, kTapeLineHeight),
                            Qt::AlignLeft | Qt::AlignVCenter, line);
@@ -455,16 +469,24 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == u"--tape") {
             if (i + 1 >= args.size())
-                return usageError(err, QCoreApplication::translate("RouteSheet", "--tape の後に放送用データ（*tp.csv）を指定してください。"));
+                return usageError(err,
+                                  QCoreApplication::translate(
+                                      "RouteSheet", "--tape の後に放送用データ（*tp.csv）を指定してください。"));
             tapePath = args[++i];
         } else if (args[i].startsWith(QStringLiteral("--"))) {
-            return usageError(err, QCoreApplication::translate("RouteSheet", "route-sheet に「%1」というオプションはありません。").arg(args[i]));
+            return usageError(
+                err,
+                QCoreApplication::translate("RouteSheet", "route-sheet に「%1」というオプションはありません。")
+                    .arg(args[i]));
         } else {
             positional << args[i];
         }
     }
     if (positional.size() != 2)
-        return usageError(err, QCoreApplication::translate("RouteSheet", "route-sheet には運賃データ（.hy3）と出力する PNG ファイルを指定してください。"));
+        return usageError(
+            err,
+            QCoreApplication::translate(
+                "RouteSheet", "route-sheet には運賃データ（.hy3）と出力する PNG ファイルを指定してください。"));
     const QString &farePath = positional[0];
     const QString &outPath = positional[1];
 
@@ -501,7 +523,8 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
         err << QCoreApplication::translate("RouteSheet", "警告: %1\n").arg(missingFontsMessage(missing));
 
     const QFileInfo fareFile(farePath);
-    const QString title = QCoreApplication::translate("RouteSheet", "系統 %1（%2）").arg(routeNumberText(fareFile.completeBaseName()), fareFile.fileName());
+    const QString title = QCoreApplication::translate("RouteSheet", "系統 %1（%2）")
+                              .arg(routeNumberText(fareFile.completeBaseName()), fareFile.fileName());
     const RouteSheet sheet(title, stops, std::move(announcements));
     for (const FareFlag &flag : sheet.flags())
         out << farePath << ": " << flagText(flag, stops) << '\n';

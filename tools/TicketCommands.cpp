@@ -63,7 +63,8 @@ TicketOption int16Option(std::int16_t TicketRequest::*member)
 
 TicketOption int32Option(std::int32_t TicketRequest::*member)
 {
-    return {QT_TRANSLATE_NOOP("TicketCommands", "-2147483648～2147483647 の整数"), [member](TicketRequest &r, const QString &v) {
+    return {QT_TRANSLATE_NOOP("TicketCommands", "-2147483648～2147483647 の整数"),
+            [member](TicketRequest &r, const QString &v) {
                 const auto value = parseInt32(v);
                 if (value)
                     r.*member = *value;
@@ -108,25 +109,30 @@ std::optional<QString> parseArguments(const QStringList &args, TicketRequest &re
         }
         const auto option = ticketOptions().find(name);
         if (option == ticketOptions().end())
-            return QCoreApplication::translate("TicketCommands", "render-ticket に「%1」というオプションはありません。").arg(name);
+            return QCoreApplication::translate("TicketCommands", "render-ticket に「%1」というオプションはありません。")
+                .arg(name);
         if (!value) {
             if (i + 1 >= args.size())
-                return QCoreApplication::translate("TicketCommands", "%1 の後に%2を指定してください。").arg(name, QCoreApplication::translate("TicketCommands", option->second.what));
+                return QCoreApplication::translate("TicketCommands", "%1 の後に%2を指定してください。")
+                    .arg(name, QCoreApplication::translate("TicketCommands", option->second.what));
             value = args[++i];
         }
         if (!option->second.apply(request, *value))
-            return QCoreApplication::translate("TicketCommands", "%1 の値「%2」が正しくありません。%3を指定してください。")
+            return QCoreApplication::translate("TicketCommands",
+                                               "%1 の値「%2」が正しくありません。%3を指定してください。")
                 .arg(name, *value, QCoreApplication::translate("TicketCommands", option->second.what));
     }
     if (positional.size() != 2)
-        return QCoreApplication::translate("TicketCommands", "render-ticket にはプラグインのファイルと出力する PNG ファイルを指定してください。");
+        return QCoreApplication::translate(
+            "TicketCommands", "render-ticket にはプラグインのファイルと出力する PNG ファイルを指定してください。");
     return std::nullopt;
 }
 
 QString refusal(const QString &path, const TicketPluginError &error)
 {
     if (error.line > 0)
-        return QCoreApplication::translate("TicketCommands", "%1: %2行目: %3").arg(path, QString::number(error.line), error.reason);
+        return QCoreApplication::translate("TicketCommands", "%1: %2行目: %3")
+            .arg(path, QString::number(error.line), error.reason);
     return QStringLiteral("%1: %2").arg(path, error.reason);
 }
 

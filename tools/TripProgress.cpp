@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QCoreApplication>
 #include "tools/TripProgress.h"
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -36,8 +36,9 @@ QString videoLengthText(double seconds)
     const auto whole = static_cast<long long>(std::llround(seconds));
     const long long hours = whole / 3600;
     const long long minutes = whole / 60 % 60;
-    return hours > 0 ? QCoreApplication::translate("TripProgress", "%1時間%2分%3秒").arg(hours).arg(minutes).arg(whole % 60)
-                     : QCoreApplication::translate("TripProgress", "%1分%2秒").arg(minutes).arg(whole % 60);
+    return hours > 0
+        ? QCoreApplication::translate("TripProgress", "%1時間%2分%3秒").arg(hours).arg(minutes).arg(whole % 60)
+        : QCoreApplication::translate("TripProgress", "%1分%2秒").arg(minutes).arg(whole % 60);
 }
 
 } // namespace kerubara::datatool

@@ -150,7 +150,9 @@ const AVCodec *findEncoder(const char *name)
 {
     const AVCodec *codec = avcodec_find_encoder_by_name(name);
     if (!codec)
-        throw EncodeError(QCoreApplication::translate("VideoEncoder", "符号化方式 %1 が FFmpeg のライブラリにありません。").arg(QLatin1StringView(name)));
+        throw EncodeError(
+            QCoreApplication::translate("VideoEncoder", "符号化方式 %1 が FFmpeg のライブラリにありません。")
+                .arg(QLatin1StringView(name)));
     return codec;
 }
 
@@ -307,7 +309,8 @@ struct VideoEncoder::Impl
     void checkIo(int code, const char *doing)
     {
         if (code < 0 && !ioError.isEmpty())
-            throw EncodeError(QCoreApplication::translate("VideoEncoder", "書き込みに失敗しました（%1）。").arg(ioError));
+            throw EncodeError(
+                QCoreApplication::translate("VideoEncoder", "書き込みに失敗しました（%1）。").arg(ioError));
         check(code, doing);
     }
 
@@ -316,7 +319,8 @@ struct VideoEncoder::Impl
         if (!packet)
             throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
         AVFormatContext *f = nullptr;
-        check(avformat_alloc_output_context2(&f, nullptr, setup.container, nullptr), QT_TRANSLATE_NOOP("VideoEncoder", "出力形式の準備"));
+        check(avformat_alloc_output_context2(&f, nullptr, setup.container, nullptr),
+              QT_TRANSLATE_NOOP("VideoEncoder", "出力形式の準備"));
         format.reset(f);
         auto *buffer = static_cast<std::uint8_t *>(av_malloc(kIoBufferSize));
         io.reset(avio_alloc_context(buffer, kIoBufferSize, 1, this, nullptr, &Impl::writePacket, &Impl::seek));
@@ -356,7 +360,8 @@ struct VideoEncoder::Impl
         AVStream *stream = avformat_new_stream(format.get(), nullptr);
         if (!stream)
             throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
-        check(avcodec_parameters_from_context(stream->codecpar, &c), QT_TRANSLATE_NOOP("VideoEncoder", "ストリームの準備"));
+        check(avcodec_parameters_from_context(stream->codecpar, &c),
+              QT_TRANSLATE_NOOP("VideoEncoder", "ストリームの準備"));
         stream->time_base = c.time_base;
         return stream;
     }
@@ -432,7 +437,8 @@ struct VideoEncoder::Impl
             check(got, QT_TRANSLATE_NOOP("VideoEncoder", "符号化"));
             av_packet_rescale_ts(packet.get(), c.time_base, stream.time_base);
             packet->stream_index = stream.index;
-            checkIo(av_interleaved_write_frame(format.get(), packet.get()), QT_TRANSLATE_NOOP("VideoEncoder", "動画ファイルへの書き込み"));
+            checkIo(av_interleaved_write_frame(format.get(), packet.get()),
+                    QT_TRANSLATE_NOOP("VideoEncoder", "動画ファイルへの書き込み"));
         }
     }
 
@@ -464,7 +470,8 @@ struct VideoEncoder::Impl
         FramePtr converted = allocFrame();
         converted->format = audio->sample_fmt;
         converted->nb_samples = capacity;
-        check(av_channel_layout_copy(&converted->ch_layout, &audio->ch_layout), QT_TRANSLATE_NOOP("VideoEncoder", "音声の変換"));
+        check(av_channel_layout_copy(&converted->ch_layout, &audio->ch_layout),
+              QT_TRANSLATE_NOOP("VideoEncoder", "音声の変換"));
         check(av_frame_get_buffer(converted.get(), 0), QT_TRANSLATE_NOOP("VideoEncoder", "音声のバッファーの準備"));
         const auto *in = reinterpret_cast<const std::uint8_t *>(interleaved);
         const int made = check(swr_convert(resampler.get(), converted->data, capacity, &in, count),
@@ -487,7 +494,8 @@ struct VideoEncoder::Impl
             frame->format = audio->sample_fmt;
             frame->nb_samples = shortLast ? available : frameSize;
             frame->sample_rate = audio->sample_rate;
-            check(av_channel_layout_copy(&frame->ch_layout, &audio->ch_layout), QT_TRANSLATE_NOOP("VideoEncoder", "音声の準備"));
+            check(av_channel_layout_copy(&frame->ch_layout, &audio->ch_layout),
+                  QT_TRANSLATE_NOOP("VideoEncoder", "音声の準備"));
             check(av_frame_get_buffer(frame.get(), 0), QT_TRANSLATE_NOOP("VideoEncoder", "音声のバッファーの準備"));
             if (available < frame->nb_samples) {
                 av_samples_set_silence(frame->data, available, frame->nb_samples - available,

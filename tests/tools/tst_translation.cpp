@@ -74,7 +74,8 @@ void tst_Translation::commandWordsAreTranslated_data()
     QTest::newRow("render-name option table") << QStringList{"render-name", "--back"} << QByteArray() << false;
     QTest::newRow("gtfs-routes without feed") << QStringList{"gtfs-routes"} << QByteArray() << false;
     QTest::newRow("fare data without count") << QStringList{"dump", "%1/x.hy3"} << QByteArray("x") << false;
-    QTest::newRow("settings text, bad line") << QStringList{"in4", "%1/x.txt", "%1/x.in4"} << QByteArray("x\n") << false;
+    QTest::newRow("settings text, bad line")
+        << QStringList{"in4", "%1/x.txt", "%1/x.in4"} << QByteArray("x\n") << false;
 }
 
 void tst_Translation::commandWordsAreTranslated()
