@@ -5,6 +5,7 @@
 // the translation the user's languages choose: Japanese, the language the
 // words are written in, needs none.
 
+#include "ToolRun.h"
 #include "tools/PanelCommands.h"
 #include "tools/Translation.h"
 
@@ -56,6 +57,8 @@ class tst_Translation : public QObject
 private slots:
     void commandWordsAreTranslated_data();
     void commandWordsAreTranslated();
+    void dataIsNotTranslated_data();
+    void dataIsNotTranslated();
     void languageChoosesTranslation_data();
     void languageChoosesTranslation();
 };
@@ -106,6 +109,41 @@ void tst_Translation::commandWordsAreTranslated()
 
     QVERIFY2((toOut ? out : err).contains(u'«'), qPrintable(out + err));
     QCOMPARE(untranslated(out + err), QString());
+}
+
+void tst_Translation::dataIsNotTranslated_data()
+{
+    QTest::addColumn<QStringList>("prepare"); // run first, to make the file (%1 is a folder of the test's own)
+    QTest::addColumn<QStringList>("args");    // what prints the data
+
+    const QString examples = QStringLiteral(KERUBARA_EXAMPLES_DIR);
+    QTest::newRow("announcements as CSV") << QStringList{} << QStringList{"dump", examples + "/12tp.csv"};
+    QTest::newRow("fare data as CSV") << QStringList{"hy3", examples + "/12.csv", "%1/12.hy3"}
+                                      << QStringList{"dump", "%1/12.hy3"};
+    QTest::newRow("settings as text") << QStringList{"in4", examples + "/demo-settings.txt", "%1/x.in4"}
+                                      << QStringList{"dump", "%1/x.in4"};
+}
+
+// What a command prints as data is the same whatever the translation.
+void tst_Translation::dataIsNotTranslated()
+{
+    QFETCH(QStringList, prepare);
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (QStringList *list : {&prepare, &args})
+        for (QString &a : *list)
+            a.replace(QStringLiteral("%1"), dir.path());
+    if (!prepare.isEmpty())
+        QCOMPARE(testing::runTool(prepare).status, 0);
+    const testing::Run japanese = testing::runTool(args);
+    QCOMPARE(japanese.status, 0);
+    BracketingTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const testing::Run translated = testing::runTool(args);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(!japanese.out.isEmpty());
+    QCOMPARE(translated.out, japanese.out);
 }
 
 void tst_Translation::languageChoosesTranslation_data()
