@@ -5,6 +5,7 @@
 #include "reslib/ProgramInfo.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsLock.h"
+#include "tools/Translation.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
 
@@ -23,22 +24,33 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kerubara"));
     QApplication::setApplicationVersion(QStringLiteral(KERUBARA_VERSION));
+    // The words for people in the user's language when there is a
+    // translation; else Japanese, and Qt's own buttons and dialogs in
+    // Japanese too, like the rest of the program.
+    QTranslator translation;
+    QTranslator qtJapanese;
+    if (!kerubara::installTranslation(translation)
+        && qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtJapanese);
 
     // The settings file: beside the program (or in the user's configuration
     // folder), or the one --settings names.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("運賃表示器シミュレーター"));
+    parser.setApplicationDescription(QApplication::translate("Program", "運賃表示器シミュレーター"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption settingsOption(QStringLiteral("settings"),
-                                            QStringLiteral("設定ファイル FILE を読み込み、終了時に FILE へ保存します。"),
-                                            QStringLiteral("FILE"));
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"),
+        QApplication::translate("Program", "設定ファイル FILE を読み込み、終了時に FILE へ保存します。"),
+        QStringLiteral("FILE"));
     parser.addOption(settingsOption);
     // The backlight is not among the saved settings; a demonstration or a
     // kiosk can still start with it on.
-    const QCommandLineOption backlightOption(QStringLiteral("backlight"),
-                                             QStringLiteral("バックライトを STATE（OFF、ON1、ON2）にして始めます。"),
-                                             QStringLiteral("STATE"));
+    const QCommandLineOption backlightOption(
+        QStringLiteral("backlight"),
+        QApplication::translate("Program", "バックライトを STATE（OFF、ON1、ON2）にして始めます。"),
+        QStringLiteral("STATE"));
     parser.addOption(backlightOption);
     parser.process(app);
     const QStringList backlightStates{QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
@@ -46,13 +58,16 @@ int main(int argc, char *argv[])
         ? backlightStates.indexOf(parser.value(backlightOption).toUpper())
         : 0;
     if (backlight < 0) {
-        std::fputs(qPrintable(QStringLiteral("--backlight には OFF、ON1、ON2 のどれかを指定してください（「%1」は使えません）。\n")
+        std::fputs(qPrintable(QApplication::translate(
+                                  "Program",
+                                  "--backlight には OFF、ON1、ON2 のどれかを指定してください（「%1」は使えません）。\n")
                                   .arg(parser.value(backlightOption))),
                    stderr);
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fputs(qPrintable(QStringLiteral("引数「%1」は使えません。\n\n").arg(parser.positionalArguments().front())
+        std::fputs(qPrintable(QApplication::translate("Program", "引数「%1」は使えません。\n\n")
+                                  .arg(parser.positionalArguments().front())
                               + parser.helpText()),
                    stderr);
         return 2;
@@ -60,12 +75,6 @@ int main(int argc, char *argv[])
     kerubara::SettingsFilePaths settingsFile = parser.isSet(settingsOption)
         ? kerubara::settingsFilePaths(parser.value(settingsOption))
         : kerubara::programSettingsFilePaths();
-
-    // Qt's own buttons and dialogs in Japanese, like the rest of the program.
-    QTranslator qtJapanese;
-    if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtJapanese);
 
     // Message boxes and dialogs are windows from here on: the font warning
     // and the settings lock's question below are the first that may show.

@@ -12,6 +12,7 @@ set -eu
 PACKAGES="
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-tools-dev qt6-l10n-tools
   libbenchmark-dev
   libsdl2-dev libsamplerate0-dev
   libfluidsynth-dev timgm6mb-soundfont

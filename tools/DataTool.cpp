@@ -14,12 +14,14 @@
 #include "tools/TicketCommands.h"
 #include "tools/ToolFiles.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace kerubara::datatool {
 namespace {
 
-const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
+// The help, translated where it is shown.
+const char kUsage[] = QT_TRANSLATE_NOOP("DataTool", R"(使い方: kerubara-data コマンド [引数...]
 
 ケルバラの運賃データ(.hy3)、放送用データ(*****tp.csv)と設定ファイル(.in4)を
 作成・確認し、停留所名や数字の表示、整理券、放送の読み上げを試すためのツールです。
@@ -374,14 +376,15 @@ const char16_t kUsage[] = uR"(使い方: kerubara-data コマンド [引数...]
       この説明を表示します。
 
 終了コード: 0 成功、1 入力の問題、2 使い方の誤り。
-)";
+)");
 
 // The usage text with the default colours filled in.
 QString usage()
 {
-    return QString::fromUtf16(kUsage).arg(formatRgb(kStartupStopNameColors.back), formatRgb(kStartupStopNameColors.text),
-                                          formatRgb(kStartupStopNameColors.tsugiwa), formatRgb(kStartupDigitColors.back),
-                                          formatRgb(kStartupDigitColors.unlit), formatRgb(kStartupDigitColors.lit));
+    return QCoreApplication::translate("DataTool", kUsage)
+        .arg(formatRgb(kStartupStopNameColors.back), formatRgb(kStartupStopNameColors.text),
+             formatRgb(kStartupStopNameColors.tsugiwa), formatRgb(kStartupDigitColors.back),
+             formatRgb(kStartupDigitColors.unlit), formatRgb(kStartupDigitColors.lit));
 }
 
 bool isHelp(const QString &arg)
@@ -393,7 +396,8 @@ bool isHelp(const QString &arg)
 
 int usageError(QTextStream &err, const QString &message)
 {
-    err << message << '\n' << QStringLiteral("「kerubara-data --help」で使い方を表示します。\n");
+    err << message << '\n'
+        << QCoreApplication::translate("DataTool", "「kerubara-data --help」で使い方を表示します。\n");
     return 2;
 }
 
@@ -408,7 +412,7 @@ bool needsGui(const QStringList &args)
 int run(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.isEmpty())
-        return usageError(err, QStringLiteral("コマンドを指定してください。"));
+        return usageError(err, QCoreApplication::translate("DataTool", "コマンドを指定してください。"));
     const QString &command = args.front();
     const QStringList rest = args.mid(1);
     if (isHelp(command) || (rest.size() == 1 && isHelp(rest.front()))) {
@@ -417,7 +421,7 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     if (command == u"dump") {
         if (rest.size() != 1)
-            return usageError(err, QStringLiteral("dump にはファイルを1つ指定してください。"));
+            return usageError(err, QCoreApplication::translate("DataTool", "dump にはファイルを1つ指定してください。"));
         if (isTapeFileName(rest[0]))
             return dumpTapeFile(rest[0], out, err);
         if (isSettingsFileName(rest[0]))
@@ -428,22 +432,28 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
         return sayText(rest, out, err);
     if (command == u"hy3") {
         if (rest.size() != 2)
-            return usageError(err, QStringLiteral("hy3 には入力の CSV と出力の .hy3 を指定してください。"));
+            return usageError(
+                err, QCoreApplication::translate("DataTool", "hy3 には入力の CSV と出力の .hy3 を指定してください。"));
         return csvToFareFile(rest[0], rest[1], err);
     }
     if (command == u"tp") {
         if (rest.size() != 2)
-            return usageError(err, QStringLiteral("tp には UTF-8 の放送用データと出力する *tp.csv を指定してください。"));
+            return usageError(err,
+                              QCoreApplication::translate(
+                                  "DataTool", "tp には UTF-8 の放送用データと出力する *tp.csv を指定してください。"));
         return utf8ToTapeFile(rest[0], rest[1], err);
     }
     if (command == u"in4") {
         if (rest.size() != 2)
-            return usageError(err, QStringLiteral("in4 には入力のテキストと出力の .in4 を指定してください。"));
+            return usageError(
+                err,
+                QCoreApplication::translate("DataTool", "in4 には入力のテキストと出力の .in4 を指定してください。"));
         return textToSettingsFile(rest[0], rest[1], err);
     }
     if (command == u"check") {
         if (rest.isEmpty())
-            return usageError(err, QStringLiteral("check には検査するファイルを指定してください。"));
+            return usageError(
+                err, QCoreApplication::translate("DataTool", "check には検査するファイルを指定してください。"));
         int status = 0;
         for (const QString &path : rest) {
             const int found = isSettingsFileName(path) ? checkSettingsFile(path, out) : checkFareFiles({path}, out, err);
@@ -451,7 +461,7 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
                 status = 1;
             if (isSettingsFileName(path)) {
                 for (const QString &note : missingFolders(path))
-                    err << path << QStringLiteral(": 注意: ") << note << '\n';
+                    err << QCoreApplication::translate("DataTool", "%1: 注意: %2\n").arg(path, note);
             }
         }
         // A route with more than twelve ticket numbers checked with settings:
@@ -463,7 +473,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
             for (const QString &settings : rest) {
                 if (isSettingsFileName(settings)) {
                     for (const QString &note : columnsAmongFares(settings, tickets))
-                        err << settings << QStringLiteral(": 注意: ") << route << QStringLiteral(" と合わせると、") << note << '\n';
+                        err << QCoreApplication::translate("DataTool", "%1: 注意: %2 と合わせると、%3\n")
+                                   .arg(settings, route, note);
                 }
             }
         }
@@ -477,7 +488,9 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
         return routeSheet(rest, out, err);
     if (command == u"plugin") {
         if (rest.size() != 1)
-            return usageError(err, QStringLiteral("plugin には整理券プラグインのファイルを1つ指定してください。"));
+            return usageError(err,
+                              QCoreApplication::translate(
+                                  "DataTool", "plugin には整理券プラグインのファイルを1つ指定してください。"));
         return showPlugin(rest[0], out, err);
     }
     if (command == u"render-ticket")
@@ -486,7 +499,7 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err)
         return listGtfsRoutes(rest, out, err);
     if (command == u"gtfs")
         return importGtfsRoute(rest, out, err);
-    return usageError(err, QStringLiteral("「%1」というコマンドはありません。").arg(command));
+    return usageError(err, QCoreApplication::translate("DataTool", "「%1」というコマンドはありません。").arg(command));
 }
 
 } // namespace kerubara::datatool

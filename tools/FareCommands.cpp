@@ -10,6 +10,7 @@
 #include "tools/ToolFiles.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -23,7 +24,7 @@ namespace {
 // Why the bytes of a stop name are no text.
 QString badNameText(const UndecodableName &bad)
 {
-    return QStringLiteral("停留所名の%1バイト目（0x%2）が Shift-JIS の文字になりません。")
+    return QCoreApplication::translate("FareCommands", "停留所名の%1バイト目（0x%2）が Shift-JIS の文字になりません。")
         .arg(bad.at + 1)
         .arg(QString::fromLatin1(bad.bytes.toHex()).toUpper());
 }
@@ -32,7 +33,8 @@ QString badNameText(const UndecodableName &bad)
 // cannot be read; a file larger than any fare data file is not read.
 std::optional<FareFileScan> scanWholeFile(const QString &path, int maxRecords, QString *why)
 {
-    std::optional<QByteArray> bytes = readWholeFile(path, kMaxFareFileBytes, QStringLiteral("運賃データ(.hy3)"), why);
+    std::optional<QByteArray> bytes =
+        readWholeFile(path, kMaxFareFileBytes, QCoreApplication::translate("FareCommands", "運賃データ(.hy3)"), why);
     if (!bytes)
         return std::nullopt;
     QBuffer buffer(&*bytes);
@@ -50,7 +52,8 @@ QStringList stopNameNotes(const QString &path, const std::vector<FareFileRecord>
     QStringList notes;
     const QString folder = QFileInfo(path).absolutePath() + u'/';
     for (const auto &[k, note] : stopNameReadingNotes(names, {ReadingDictionary::dataFolderFile(folder)}))
-        notes << QStringLiteral("record %1: 停留所「%2」: %3").arg(QString::number(k + 1), names[k], note);
+        notes << QCoreApplication::translate("FareCommands", "record %1: 停留所「%2」: %3")
+                     .arg(QString::number(k + 1), names[k], note);
     return notes;
 }
 
@@ -78,20 +81,29 @@ std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &
     }
     FareFileScan &scan = *read;
     if (!scan.hasCount) {
-        err << path << QStringLiteral(": 停留所の件数（先頭2バイト）がありません。運賃データ(.hy3)ではないか、壊れています。\n");
+        err << path
+            << QCoreApplication::translate(
+                   "FareCommands",
+                   ": 停留所の件数（先頭2バイト）がありません。運賃データ(.hy3)ではないか、壊れています。\n");
         return std::nullopt;
     }
     if (scan.count < 0) {
-        err << path << QStringLiteral(": 停留所の件数が負の値（%1）です。ファイルが壊れています。\n").arg(scan.count);
+        err << path
+            << QCoreApplication::translate("FareCommands",
+                                           ": 停留所の件数が負の値（%1）です。ファイルが壊れています。\n")
+                   .arg(scan.count);
         return std::nullopt;
     }
     if (scan.count > kFareRows) {
-        err << path << QStringLiteral(": 停留所の件数（%1）が301を超えています。1つの系統に入る停留所は301件までです。\n").arg(scan.count);
+        err << path
+            << QCoreApplication::translate(
+                   "FareCommands", ": 停留所の件数（%1）が301を超えています。1つの系統に入る停留所は301件までです。\n")
+                   .arg(scan.count);
         return std::nullopt;
     }
     if (scan.damage) {
         err << path << QStringLiteral(": record %1: ").arg(scan.damage->record) << scan.damage->description
-            << QStringLiteral("（件数は%1件）\n").arg(scan.count);
+            << QCoreApplication::translate("FareCommands", "（件数は%1件）\n").arg(scan.count);
         return std::nullopt;
     }
     return read;
@@ -111,13 +123,22 @@ int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
             return 1;
         }
         if (!cp932::roundTrips(name))
-            err << path << QStringLiteral(": record %1: 停留所名「%2」には同じ文字を表す別のコード（NEC選定IBM拡張文字など）が使われています。hy3 で書き戻すと標準のコードになります。\n")
-                               .arg(k + 1)
-                               .arg(cp932::decode(name));
+            err << path
+                << QCoreApplication::translate(
+                       "FareCommands",
+                       ": record %1: "
+                       "停留所名「%2」には同じ文字を表す別のコード（NEC選定IBM拡張文字など）が使われています。hy3 "
+                       "で書き戻すと標準のコードになります。\n")
+                       .arg(k + 1)
+                       .arg(cp932::decode(name));
     }
     if (scan.trailingBytes > 0)
-        err << path << QStringLiteral(": 最後の停留所の後に%1バイトの余分なデータがあります（プログラムは読みません。CSV には含まれません）。\n")
-                           .arg(scan.trailingBytes);
+        err << path
+            << QCoreApplication::translate(
+                   "FareCommands",
+                   ": 最後の停留所の後に%1バイトの余分なデータがあります（プログラムは読みません。CSV "
+                   "には含まれません）。\n")
+                   .arg(scan.trailingBytes);
     out << farecsv::toCsv(scan.records);
     return 0;
 }
@@ -125,10 +146,11 @@ int dumpFareFile(const QString &path, QTextStream &out, QTextStream &err)
 int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &err)
 {
     QString why;
-    const std::optional<QByteArray> bytes = readWholeFile(csvPath, farecsv::kMaxCsvBytes, QStringLiteral("運賃データの CSV "), &why);
+    const std::optional<QByteArray> bytes = readWholeFile(
+        csvPath, farecsv::kMaxCsvBytes, QCoreApplication::translate("FareCommands", "運賃データの CSV "), &why);
     if (!bytes) {
         err << csvPath << ": " << why << '\n';
-        err << hy3Path << QStringLiteral(" は作成・変更していません。\n");
+        err << hy3Path << QCoreApplication::translate("FareCommands", " は作成・変更していません。\n");
         return 1;
     }
 
@@ -140,21 +162,25 @@ int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &e
             else
                 err << csvPath << ": " << p.message << '\n';
         }
-        err << hy3Path << QStringLiteral(" は作成・変更していません。\n");
+        err << hy3Path << QCoreApplication::translate("FareCommands", " は作成・変更していません。\n");
         return 1;
     }
     for (const auto &w : read.warnings)
         err << csvPath << QStringLiteral(": line ") << w.line << ": " << w.message << '\n';
     if (read.records.empty())
-        err << csvPath << QStringLiteral(": 停留所が0件です。この運賃データでは系統設定できません。\n");
+        err << csvPath
+            << QCoreApplication::translate("FareCommands",
+                                           ": 停留所が0件です。この運賃データでは系統設定できません。\n");
     else if (read.records.size() == 1)
-        err << csvPath << QStringLiteral(": 停留所が1件だけです。この運賃データでは区間1も設定できません。\n");
+        err << csvPath
+            << QCoreApplication::translate("FareCommands",
+                                           ": 停留所が1件だけです。この運賃データでは区間1も設定できません。\n");
 
     // The file is written aside and moved into place only when complete.
     const std::optional<QByteArray> data = serializeFareFile(read.records);
     if (!data) {
         err << hy3Path << ": " << fareFileRefusalText(*fareFileRefusal(read.records)) << '\n';
-        err << hy3Path << QStringLiteral(" は作成・変更していません。\n");
+        err << hy3Path << QCoreApplication::translate("FareCommands", " は作成・変更していません。\n");
         return 1;
     }
     return writeOutputFile(hy3Path, [&](QIODevice &out) { return out.write(*data) == data->size(); }, err);
@@ -164,15 +190,23 @@ QString fareFileRefusalText(const FareFileRefusal &refusal)
 {
     switch (refusal.reason) {
     case FareFileRefusal::Reason::TooManyRecords:
-        return QStringLiteral("停留所が%1件あります。運賃データに入る停留所は301件までです。").arg(refusal.value);
+        return QCoreApplication::translate("FareCommands",
+                                           "停留所が%1件あります。運賃データに入る停留所は301件までです。")
+            .arg(refusal.value);
     case FareFileRefusal::Reason::NameTooLong:
-        return QStringLiteral("record %1: 停留所名が長すぎます（%2バイト。運賃データの停留所名は65535バイトまでです）。")
+        return QCoreApplication::translate(
+                   "FareCommands",
+                   "record %1: 停留所名が長すぎます（%2バイト。運賃データの停留所名は65535バイトまでです）。")
             .arg(QString::number(refusal.record), QString::number(refusal.value));
     case FareFileRefusal::Reason::ControlCharacter:
         break;
     }
-    return QStringLiteral("record %1: 停留所名に制御文字（%2）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。")
-        .arg(QString::number(refusal.record), farecsv::controlCharacterName(QChar(static_cast<char16_t>(refusal.value))));
+    return QCoreApplication::translate(
+               "FareCommands",
+               "record %1: "
+               "停留所名に制御文字（%2）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。")
+        .arg(QString::number(refusal.record),
+             farecsv::controlCharacterName(QChar(static_cast<char16_t>(refusal.value))));
 }
 
 namespace {
@@ -183,15 +217,17 @@ QString fareFileProblemText(const FareFileProblem &problem)
     using Kind = FareFileProblem::Kind;
     switch (problem.kind) {
     case Kind::NoCount:
-        return QStringLiteral("停留所の件数（先頭2バイト）がありません。");
+        return QCoreApplication::translate("FareCommands", "停留所の件数（先頭2バイト）がありません。");
     case Kind::NoStops:
-        return QStringLiteral("停留所の件数が0です（系統設定できません）。");
+        return QCoreApplication::translate("FareCommands", "停留所の件数が0です（系統設定できません）。");
     case Kind::NegativeCount:
-        return QStringLiteral("停留所の件数が負の値（%1）です。").arg(problem.value);
+        return QCoreApplication::translate("FareCommands", "停留所の件数が負の値（%1）です。").arg(problem.value);
     case Kind::OneStop:
-        return QStringLiteral("停留所が1件だけです（区間1も設定できません）。");
+        return QCoreApplication::translate("FareCommands", "停留所が1件だけです（区間1も設定できません）。");
     case Kind::TooManyStops:
-        return QStringLiteral("停留所の件数（%1）が301を超えています（301件までしか扱えません）。").arg(problem.value);
+        return QCoreApplication::translate("FareCommands",
+                                           "停留所の件数（%1）が301を超えています（301件までしか扱えません）。")
+            .arg(problem.value);
     case Kind::UndecodableName:
         return QStringLiteral("record %1: ").arg(problem.record) + badNameText(*problem.name);
     case Kind::CutOff:
@@ -199,7 +235,9 @@ QString fareFileProblemText(const FareFileProblem &problem)
     case Kind::TrailingBytes:
         break;
     }
-    return QStringLiteral("最後の停留所（%1件目）の後に%2バイトの余分なデータがあります（件数が実際より少ない可能性があります）。")
+    return QCoreApplication::translate(
+               "FareCommands",
+               "最後の停留所（%1件目）の後に%2バイトの余分なデータがあります（件数が実際より少ない可能性があります）。")
         .arg(problem.record)
         .arg(problem.value);
 }
@@ -227,13 +265,15 @@ int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
             report(path, fareFileProblemText(problem));
         // Not a fault of the file, but worth knowing: said beside the problems.
         if (const auto beyond = ticketsBeyondPanel(ticketNumbers(scan.records)))
-            err << path << QStringLiteral(": 注意: record ") << beyond->firstStop << ": " << ticketsBeyondPanelText(*beyond) << '\n';
+            err << QCoreApplication::translate("FareCommands", "%1: 注意: record %2: %3\n")
+                       .arg(path, QString::number(beyond->firstStop), ticketsBeyondPanelText(*beyond));
         for (const QString &note : stopNameNotes(path, scan.records))
-            err << path << QStringLiteral(": 注意: ") << note << '\n';
+            err << QCoreApplication::translate("FareCommands", "%1: 注意: %2\n").arg(path, note);
         const FaresBeyondThreeDigits cut = faresBeyondThreeDigits(scan.records);
         for (const auto &[kind, night] : {std::pair{&cut.day, false}, std::pair{&cut.night, true}}) {
             if (*kind)
-                err << path << QStringLiteral(": 注意: record ") << (*kind)->firstStop << ": " << cutFaresText(**kind, night) << '\n';
+                err << QCoreApplication::translate("FareCommands", "%1: 注意: record %2: %3\n")
+                           .arg(path, QString::number((*kind)->firstStop), cutFaresText(**kind, night));
         }
     }
     return problems > 0 ? 1 : 0;

@@ -13,6 +13,7 @@
 #include "tools/RouteSettings.h"
 #include "tools/ToolFiles.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -46,7 +47,7 @@ GtfsArguments gtfsArguments(const QStringList &args)
             arg = arg.left(arg.indexOf(u'='));
         } else if (takesValue) {
             if (++i >= args.size()) {
-                a.error = QStringLiteral("%1 の値がありません。").arg(arg);
+                a.error = QCoreApplication::translate("GtfsCommands", "%1 の値がありません。").arg(arg);
                 return a;
             }
             value = args[i];
@@ -54,7 +55,7 @@ GtfsArguments gtfsArguments(const QStringList &args)
             a.request.keepQualifiers = true;
             continue;
         } else if (arg.startsWith(u"--")) {
-            a.error = QStringLiteral("「%1」というオプションはありません。").arg(arg);
+            a.error = QCoreApplication::translate("GtfsCommands", "「%1」というオプションはありません。").arg(arg);
             return a;
         } else {
             a.positional << arg;
@@ -67,7 +68,7 @@ GtfsArguments gtfsArguments(const QStringList &args)
             a.request.tripId = value;
         } else if (arg == u"--direction") {
             if (value != u"0" && value != u"1") {
-                a.error = QStringLiteral("--direction には 0 か 1 を指定してください。");
+                a.error = QCoreApplication::translate("GtfsCommands", "--direction には 0 か 1 を指定してください。");
                 return a;
             }
             a.request.direction = value.toInt();
@@ -76,14 +77,20 @@ GtfsArguments gtfsArguments(const QStringList &args)
                 const bool zeros = !value.isEmpty() && value.size() <= 5
                     && std::all_of(value.begin(), value.end(), [](QChar c) { return c == u'0'; });
                 a.error = zeros
-                    ? QStringLiteral("--number %1 は系統番号 0 です。系統番号 0 は、系統を入力せずにリセットしたときに読まれる番号なので使えません。1～99999 を指定してください。").arg(value)
-                    : QStringLiteral("--number には系統番号を1～5桁の数字（1～99999）で指定してください。");
+                    ? QCoreApplication::translate("GtfsCommands",
+                                                  "--number %1 は系統番号 0 です。系統番号 0 "
+                                                  "は、系統を入力せずにリセットしたときに読まれる番号なので使えません。"
+                                                  "1～99999 を指定してください。")
+                          .arg(value)
+                    : QCoreApplication::translate(
+                        "GtfsCommands", "--number には系統番号を1～5桁の数字（1～99999）で指定してください。");
                 return a;
             }
             a.request.number = value;
         } else if (arg == u"--tickets") {
             if (value != u"stage" && value != u"stop") {
-                a.error = QStringLiteral("--tickets には stage か stop を指定してください。");
+                a.error =
+                    QCoreApplication::translate("GtfsCommands", "--tickets には stage か stop を指定してください。");
                 return a;
             }
             a.request.tickets = value == u"stop" ? gtfs::TicketRule::Stop : gtfs::TicketRule::Stage;
@@ -92,12 +99,13 @@ GtfsArguments gtfsArguments(const QStringList &args)
         } else if (arg == u"--plugin") {
             a.plugin = value;
         } else {
-            a.error = QStringLiteral("「%1」というオプションはありません。").arg(arg);
+            a.error = QCoreApplication::translate("GtfsCommands", "「%1」というオプションはありません。").arg(arg);
             return a;
         }
     }
     if (a.positional.size() != 2 || !routeGiven)
-        a.error = QStringLiteral("gtfs にはフィード、--route 系統の route_id と出力のフォルダーを指定してください。");
+        a.error = QCoreApplication::translate(
+            "GtfsCommands", "gtfs にはフィード、--route 系統の route_id と出力のフォルダーを指定してください。");
     return a;
 }
 
@@ -113,13 +121,14 @@ bool hasChimes(const QString &folder)
 QString faresText(const gtfs::RouteListing &r)
 {
     if (!r.hasRules || (r.tickets && !r.lowestFare))
-        return QStringLiteral("なし");
+        return QCoreApplication::translate("GtfsCommands", "なし");
     if (!r.lowestFare)
         return QStringLiteral("-");
-    QString range = *r.lowestFare == *r.highestFare ? QStringLiteral("%1円").arg(*r.lowestFare)
-                                                    : QStringLiteral("%1～%2円").arg(*r.lowestFare).arg(*r.highestFare);
+    QString range = *r.lowestFare == *r.highestFare
+        ? QCoreApplication::translate("GtfsCommands", "%1円").arg(*r.lowestFare)
+        : QCoreApplication::translate("GtfsCommands", "%1～%2円").arg(*r.lowestFare).arg(*r.highestFare);
     if (r.fareMissing)
-        range += QStringLiteral("（運賃のない区間あり）");
+        range += QCoreApplication::translate("GtfsCommands", "（運賃のない区間あり）");
     return range;
 }
 
@@ -138,7 +147,7 @@ QStringList stopNameNotes(const gtfs::ImportedRoute &route, const QString &yomiP
         names << cp932::decode(r.chimei);
     QStringList notes;
     for (const auto &[k, note] : stopNameReadingNotes(names, {yomiPath}))
-        notes << QStringLiteral("停留所「%1」: %2").arg(names[k], note);
+        notes << QCoreApplication::translate("GtfsCommands", "停留所「%1」: %2").arg(names[k], note);
     return notes;
 }
 
@@ -156,7 +165,9 @@ QString bundledChimesFolder()
 int listGtfsRoutes(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.size() != 1)
-        return usageError(err, QStringLiteral("gtfs-routes にはフィード（フォルダーか .zip）を1つ指定してください。"));
+        return usageError(err,
+                          QCoreApplication::translate(
+                              "GtfsCommands", "gtfs-routes にはフィード（フォルダーか .zip）を1つ指定してください。"));
     gtfs::FeedError error;
     const std::optional<gtfs::Feed> feed = gtfs::Feed::open(args[0], &error);
     if (!feed)
@@ -164,7 +175,8 @@ int listGtfsRoutes(const QStringList &args, QTextStream &out, QTextStream &err)
     const auto routes = gtfs::listRoutes(*feed, &error);
     if (!routes)
         return refuse(err, error);
-    out << QStringLiteral("route_id\t系統名\t方向\t行先\t始発 → 終点\t便数\t停留所数\t整理券番号\t運賃\n");
+    out << QCoreApplication::translate("GtfsCommands",
+                                       "route_id\t系統名\t方向\t行先\t始発 → 終点\t便数\t停留所数\t整理券番号\t運賃\n");
     const QString none = QStringLiteral("-");
     for (const gtfs::RouteListing &r : *routes) {
         out << r.id << '\t' << r.name << '\t' << (r.direction < 0 ? none : QString::number(r.direction)) << '\t'
@@ -172,8 +184,14 @@ int listGtfsRoutes(const QStringList &args, QTextStream &out, QTextStream &err)
             << (r.first.isEmpty() ? none : r.first + QStringLiteral(" → ") + r.last) << '\t' << r.trips << '\t' << r.stops
             << '\t' << (r.tickets ? QString::number(*r.tickets) : none) << '\t' << faresText(r) << '\n';
         if (r.stops > kFareRows)
-            err << QStringLiteral("注意: 系統「%1」%2の便は停留所が%3件あり、1つの系統に入る301件を超えるため、gtfs では取り込めません。\n")
-                       .arg(r.id, r.direction < 0 ? QString() : QStringLiteral("（方向 %1）").arg(r.direction),
+            err << QCoreApplication::translate(
+                       "GtfsCommands",
+                       "注意: 系統「%1」%2の便は停留所が%3件あり、1つの系統に入る301件を超えるため、gtfs "
+                       "では取り込めません。\n")
+                       .arg(r.id,
+                            r.direction < 0
+                                ? QString()
+                                : QCoreApplication::translate("GtfsCommands", "（方向 %1）").arg(r.direction),
                             QString::number(r.stops));
     }
     return 0;
@@ -187,7 +205,7 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString &feedPath = a.positional[0];
     const QString outDir = QDir::cleanPath(QFileInfo(a.positional[1]).absoluteFilePath());
     auto unchanged = [&] {
-        err << outDir << QStringLiteral(" のファイルは作成・変更していません。\n");
+        err << outDir << QCoreApplication::translate("GtfsCommands", " のファイルは作成・変更していません。\n");
         return 1;
     };
 
@@ -203,24 +221,40 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
         return unchanged();
     }
     if (imported.needsNumber)
-        return usageError(err, QStringLiteral("系統「%1」の route_short_name「%2」は系統番号（1～99999）になりません。--number で系統番号を指定してください。")
-                                   .arg(a.request.routeId, imported.shortName));
+        return usageError(err,
+                          QCoreApplication::translate(
+                              "GtfsCommands",
+                              "系統「%1」の route_short_name「%2」は系統番号（1～99999）になりません。--number "
+                              "で系統番号を指定してください。")
+                              .arg(a.request.routeId, imported.shortName));
     const gtfs::ImportedRoute &route = *imported.route;
     QStringList warnings = route.warnings;
 
     // The settings: this folder's data, the step sound by column 150 and the chimes.
     const QString chimes = a.chimes ? QDir::cleanPath(QFileInfo(*a.chimes).absoluteFilePath()) : bundledChimesFolder();
     if (!hasChimes(chimes))
-        warnings << (a.chimes ? QStringLiteral("%1 にチャイム（%2）がありません。").arg(chimes, gtfs::chimeFiles().join(QStringLiteral("、")))
-                              : QStringLiteral("同梱のチャイムが見つかりません。"))
-                + QStringLiteral("音の設定は空のままにしました（--chimes でチャイムのフォルダーを指定できます）。");
+        warnings << (a.chimes
+                         ? QCoreApplication::translate(
+                               "GtfsCommands",
+                               "%1 にチャイム（%2）がありません。音の設定は空のままにしました（--chimes "
+                               "でチャイムのフォルダーを指定できます）。")
+                               .arg(chimes, gtfs::chimeFiles().join(QCoreApplication::translate("GtfsCommands", "、")))
+                         : QCoreApplication::translate("GtfsCommands",
+                                                       "同梱のチャイムが見つかりません。音の設定は空のままにしました（-"
+                                                       "-chimes でチャイムのフォルダーを指定できます）。"));
     // The ticket preview's plug-in, read as the program will read it.
     const QString plugin = a.plugin.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(a.plugin).absoluteFilePath());
     if (!plugin.isEmpty()) {
         const TicketPluginRead read = readTicketPlugin(plugin);
         if (!read.plugin) {
-            err << plugin << ": " << (read.error.line > 0 ? QStringLiteral("%1行目: ").arg(read.error.line) : QString())
-                << read.error.reason << QStringLiteral("（--plugin には整理券プラグイン .4SP を指定してください）\n");
+            err << (read.error.line > 0
+                        ? QCoreApplication::translate(
+                              "GtfsCommands",
+                              "%1: %2行目: %3（--plugin には整理券プラグイン .4SP を指定してください）\n")
+                              .arg(plugin, QString::number(read.error.line), read.error.reason)
+                        : QCoreApplication::translate(
+                              "GtfsCommands", "%1: %2（--plugin には整理券プラグイン .4SP を指定してください）\n")
+                              .arg(plugin, read.error.reason));
             return unchanged();
         }
     }
@@ -237,7 +271,8 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString yomiPath = dir.filePath(QStringLiteral("yomi.csv"));
     QByteArray existingYomi;
     if (QFileInfo::exists(yomiPath)) {
-        const auto bytes = readWholeFile(yomiPath, qint64(64) << 20, QStringLiteral("読み辞書"), &why);
+        const auto bytes =
+            readWholeFile(yomiPath, qint64(64) << 20, QCoreApplication::translate("GtfsCommands", "読み辞書"), &why);
         if (!bytes) {
             err << yomiPath << ": " << why << '\n';
             return unchanged();
@@ -254,12 +289,14 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     const QByteArray tape = gtfs::tapeFileBytes(route.announcements);
     const TapeDataResult check = readTapeData(tape);
     if (check.error || check.records != route.announcements) {
-        err << QStringLiteral("放送用データを正しく作れませんでした") << (check.error ? QStringLiteral("（") + check.error->message + u'）' : QString())
-            << QStringLiteral("。\n");
+        err << (check.error
+                    ? QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした（%1）。\n")
+                          .arg(check.error->message)
+                    : QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした。\n"));
         return unchanged();
     }
     if (!QDir().mkpath(outDir)) {
-        err << outDir << QStringLiteral(": フォルダーを作れません。\n");
+        err << outDir << QCoreApplication::translate("GtfsCommands", ": フォルダーを作れません。\n");
         return 1;
     }
     const std::vector<OutputFile> files{
@@ -278,36 +315,43 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     warnings << stopNameNotes(route, yomiPath);
 
-    out << QStringLiteral("系統: ") << route.routeId << QStringLiteral("（") << route.routeName << QStringLiteral("） → 系統番号 ")
-        << route.number;
+    out << QCoreApplication::translate("GtfsCommands", "系統: %1（%2） → 系統番号 %3")
+               .arg(route.routeId, route.routeName, route.number);
     if (!a.request.number.isEmpty() && a.request.number != route.number)
-        out << QStringLiteral("（%1 の先頭の 0 は系統番号に入りません）").arg(a.request.number);
+        out << QCoreApplication::translate("GtfsCommands", "（%1 の先頭の 0 は系統番号に入りません）")
+                   .arg(a.request.number);
     out << '\n';
-    out << QStringLiteral("便: ") << route.tripId << QStringLiteral("（") << route.destination << QStringLiteral("行き）\n");
-    out << QStringLiteral("停留所: ") << route.records.size() << QStringLiteral("件\n");
+    out << QCoreApplication::translate("GtfsCommands", "便: %1（%2行き）\n").arg(route.tripId, route.destination);
+    out << QCoreApplication::translate("GtfsCommands", "停留所: %1件\n").arg(route.records.size());
     if (route.tickets > 0)
-        out << QStringLiteral("整理券番号: 1～") << route.tickets << '\n';
+        out << QCoreApplication::translate("GtfsCommands", "整理券番号: 1～%1\n").arg(route.tickets);
     else
-        out << QStringLiteral("整理券番号: なし（乗車できる停留所がありません）\n");
+        out << QCoreApplication::translate("GtfsCommands", "整理券番号: なし（乗車できる停留所がありません）\n");
     if (route.lowestFare)
-        out << QStringLiteral("運賃: ") << *route.lowestFare << QStringLiteral("円～") << *route.highestFare << QStringLiteral("円\n");
+        out << QCoreApplication::translate("GtfsCommands", "運賃: %1円～%2円\n")
+                   .arg(*route.lowestFare)
+                   .arg(*route.highestFare);
     else
-        out << QStringLiteral("運賃: なし\n");
+        out << QCoreApplication::translate("GtfsCommands", "運賃: なし\n");
     if (!plugin.isEmpty())
-        out << QStringLiteral("整理券プラグイン: ") << plugin << '\n';
-    out << QStringLiteral("読み: ") << route.readings.size() << QStringLiteral("件");
+        out << QCoreApplication::translate("GtfsCommands", "整理券プラグイン: %1\n").arg(plugin);
+    out << QCoreApplication::translate("GtfsCommands", "読み: %1件").arg(route.readings.size());
     if (!route.unread.isEmpty()) {
         constexpr qsizetype kNamed = 10;
-        out << QStringLiteral("（読みのない停留所: ") << route.unread.mid(0, kNamed).join(QStringLiteral("、"))
-            << (route.unread.size() > kNamed ? QStringLiteral(" など%1件").arg(route.unread.size()) : QString()) << u'）';
+        const QString named = route.unread.mid(0, kNamed).join(QCoreApplication::translate("GtfsCommands", "、"));
+        out << (route.unread.size() > kNamed
+                    ? QCoreApplication::translate("GtfsCommands", "（読みのない停留所: %1 など%2件）")
+                          .arg(named, QString::number(route.unread.size()))
+                    : QCoreApplication::translate("GtfsCommands", "（読みのない停留所: %1）").arg(named));
     }
     out << '\n';
     for (const OutputFile &f : files)
-        out << QStringLiteral("書き出し: ") << f.path << '\n';
-    out << QStringLiteral("kerubara --settings ") << files.back().path << QStringLiteral(" で起動し、系統 ") << route.number
-        << QStringLiteral("、区間 1 でリセットしてください。\n");
+        out << QCoreApplication::translate("GtfsCommands", "書き出し: %1\n").arg(f.path);
+    out << QCoreApplication::translate("GtfsCommands",
+                                       "kerubara --settings %1 で起動し、系統 %2、区間 1 でリセットしてください。\n")
+               .arg(files.back().path, route.number);
     for (const QString &w : std::as_const(warnings))
-        out << QStringLiteral("注意: ") << w << '\n';
+        out << QCoreApplication::translate("GtfsCommands", "注意: %1\n").arg(w);
     return 0;
 }
 

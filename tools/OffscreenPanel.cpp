@@ -12,6 +12,7 @@
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
@@ -52,7 +53,8 @@ bool inputsReadable(const QStringList &paths, QTextStream &err)
 
 int messageAsWarning(const MsgBoxCall &call, QTextStream &err)
 {
-    err << QStringLiteral("警告: ") << QString(call.prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << '\n';
+    err << QCoreApplication::translate("OffscreenPanel", "警告: %1\n")
+               .arg(QString(call.prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     return int(vbOK);
 }
 
@@ -60,7 +62,7 @@ void prepareFonts(QTextStream &err)
 {
     const QStringList missing = installFontSubstitutions();
     if (!missing.isEmpty())
-        err << QStringLiteral("警告: ") << missingFontsMessage(missing) << '\n';
+        err << QCoreApplication::translate("OffscreenPanel", "警告: %1\n").arg(missingFontsMessage(missing));
 }
 
 std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile)
@@ -90,11 +92,12 @@ std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTe
     }
     switch (result) {
     case FareLoadResult::ZeroCount:
-        err << path << QStringLiteral(": 停留所が0件です（系統設定できません）。\n");
+        err << path << QCoreApplication::translate("OffscreenPanel", ": 停留所が0件です（系統設定できません）。\n");
         return std::nullopt;
     case FareLoadResult::SectionBeyondData:
         err << path
-            << QStringLiteral(": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
+            << QCoreApplication::translate(
+                   "OffscreenPanel", ": 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。\n")
                    .arg(QString::number(section), QString::number(stops));
         return std::nullopt;
     case FareLoadResult::Loaded:

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QRadioButton>
 #include <QTextStream>
 
@@ -76,13 +77,19 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
     QStringList positional;
     bool stopGiven = false;
     const std::map<QString, IntOption> valueOptions{
-        {QStringLiteral("--stop"), {1, kFareRows, QStringLiteral("停留所の番号（1～301）")}},
-        {QStringLiteral("--section"), {1, 300, QStringLiteral("区間（1～300）")}},
-        {QStringLiteral("--ticket-style"), {0, 11, QStringLiteral("整理券番号の表示方法（0～11）")}},
-        {QStringLiteral("--tsugiwa-mode"), {0, 2, QStringLiteral("「次は」の表示（0～2）")}},
-        {QStringLiteral("--page"), {1, OperationEngine::kMaxTicketPages, QStringLiteral("整理券番号のページ（1～4）")}},
+        {QStringLiteral("--stop"),
+         {1, kFareRows, QCoreApplication::translate("PanelCommands", "停留所の番号（1～301）")}},
+        {QStringLiteral("--section"), {1, 300, QCoreApplication::translate("PanelCommands", "区間（1～300）")}},
+        {QStringLiteral("--ticket-style"),
+         {0, 11, QCoreApplication::translate("PanelCommands", "整理券番号の表示方法（0～11）")}},
+        {QStringLiteral("--tsugiwa-mode"),
+         {0, 2, QCoreApplication::translate("PanelCommands", "「次は」の表示（0～2）")}},
+        {QStringLiteral("--page"),
+         {1, OperationEngine::kMaxTicketPages,
+          QCoreApplication::translate("PanelCommands", "整理券番号のページ（1～4）")}},
         {QStringLiteral("--fare-digits"),
-         {Form1::kMinFareDigits, Form1::kMaxFareDigits, QStringLiteral("運賃の桁数 3 か 4")}},
+         {Form1::kMinFareDigits, Form1::kMaxFareDigits,
+          QCoreApplication::translate("PanelCommands", "運賃の桁数 3 か 4")}},
     };
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
@@ -101,14 +108,18 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
         const auto option = valueOptions.find(arg);
         const bool textOption = arg == u"--settings" || arg == u"--backlight";
         if (!textOption && option == valueOptions.end()) {
-            usageError(err, QStringLiteral("render-panel に「%1」というオプションはありません。").arg(arg));
+            usageError(
+                err,
+                QCoreApplication::translate("PanelCommands", "render-panel に「%1」というオプションはありません。")
+                    .arg(arg));
             return std::nullopt;
         }
-        const QString what = arg == u"--settings"    ? QStringLiteral("設定ファイル（.in4）")
-                             : arg == u"--backlight" ? QStringLiteral("バックライト（OFF、ON1、ON2）")
-                                                     : option->second.what;
+        const QString what = arg == u"--settings" ? QCoreApplication::translate("PanelCommands", "設定ファイル（.in4）")
+            : arg == u"--backlight" ? QCoreApplication::translate("PanelCommands", "バックライト（OFF、ON1、ON2）")
+                                    : option->second.what;
         if (i + 1 >= args.size()) {
-            usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, what));
+            usageError(err,
+                       QCoreApplication::translate("PanelCommands", "%1 の後に%2を指定してください。").arg(arg, what));
             return std::nullopt;
         }
         const QString &text = args[++i];
@@ -118,7 +129,10 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
         }
         const std::optional<int> value = arg == u"--backlight" ? backlightValue(text) : intValue(text, option->second);
         if (!value) {
-            usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。").arg(arg, text, what));
+            usageError(
+                err,
+                QCoreApplication::translate("PanelCommands", "%1 の値「%2」が正しくありません。%3を指定してください。")
+                    .arg(arg, text, what));
             return std::nullopt;
         }
         if (arg == u"--backlight") {
@@ -142,11 +156,16 @@ std::optional<PanelRequest> parseRequest(const QStringList &args, QTextStream &e
         }
     }
     if (positional.size() != 2) {
-        usageError(err, QStringLiteral("render-panel には運賃データ（.hy3）と出力する PNG ファイルを指定してください。"));
+        usageError(
+            err,
+            QCoreApplication::translate(
+                "PanelCommands", "render-panel には運賃データ（.hy3）と出力する PNG ファイルを指定してください。"));
         return std::nullopt;
     }
     if (!stopGiven) {
-        usageError(err, QStringLiteral("render-panel には --stop で停留所の番号を指定してください。"));
+        usageError(err,
+                   QCoreApplication::translate("PanelCommands",
+                                               "render-panel には --stop で停留所の番号を指定してください。"));
         return std::nullopt;
     }
     request.fareFile = positional[0];
@@ -182,8 +201,10 @@ bool checkRoute(const PanelRequest &request, QTextStream &err)
     if (!count)
         return false;
     if (request.stop > *count) {
-        err << request.fareFile << QStringLiteral(": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
-                                       .arg(QString::number(request.stop), QString::number(*count));
+        err << request.fareFile
+            << QCoreApplication::translate("PanelCommands",
+                                           ": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
+                   .arg(QString::number(request.stop), QString::number(*count));
         return false;
     }
     return true;

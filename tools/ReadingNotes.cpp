@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ReadingNotes.h"
+#include <QCoreApplication>
 
 #include "sound/JapaneseReader.h"
 #include "sound/ReadingDictionary.h"
@@ -12,18 +13,22 @@ QString unknownCharactersNote(const TextReading &reading)
     QStringList dropped;
     for (const UnknownCharacter &u : reading.unknown) {
         if (u.reading.isEmpty())
-            dropped << QStringLiteral("「%1」").arg(u.character);
+            dropped << QCoreApplication::translate("ReadingNotes", "「%1」").arg(u.character);
         else
-            guessed << QStringLiteral("「%1」（%2）").arg(u.character, u.reading);
+            guessed << QCoreApplication::translate("ReadingNotes", "「%1」（%2）").arg(u.character, u.reading);
     }
     QStringList parts;
     if (!guessed.isEmpty())
-        parts << guessed.join(u'、') + QStringLiteral("は読み辞書に語が無いため、1字ずつの読みで読みます");
+        parts << QCoreApplication::translate("ReadingNotes", "%1は読み辞書に語が無いため、1字ずつの読みで読みます")
+                     .arg(guessed.join(QCoreApplication::translate("ReadingNotes", "、")));
     if (!dropped.isEmpty())
-        parts << dropped.join(u'、') + QStringLiteral("は読みが分からないため、読み上げません");
+        parts << QCoreApplication::translate("ReadingNotes", "%1は読みが分からないため、読み上げません")
+                     .arg(dropped.join(QCoreApplication::translate("ReadingNotes", "、")));
     if (parts.isEmpty())
         return {};
-    return parts.join(u'。') + QStringLiteral("。正しい読みは読み辞書（yomi.csv）に「文字,読み」の行で書けます。");
+    return QCoreApplication::translate("ReadingNotes",
+                                       "%1。正しい読みは読み辞書（yomi.csv）に「文字,読み」の行で書けます。")
+        .arg(parts.join(QCoreApplication::translate("ReadingNotes", "。")));
 }
 
 std::vector<std::pair<qsizetype, QString>> stopNameReadingNotes(const QStringList &names, const QStringList &dictionaryFiles)

@@ -7,6 +7,7 @@
 #include "tools/DataTool.h"
 #include "tools/ToolFiles.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTextStream>
 
@@ -110,26 +111,30 @@ std::optional<QString> parseArguments(const QStringList &args, Request &request)
         const int intIndex = indexOf(kIntOptions, name);
         const int colorIndex = indexOf(kColorOptions, name);
         if (intIndex < 0 && colorIndex < 0)
-            return QStringLiteral("「%1」というオプションはありません。").arg(arg);
+            return QCoreApplication::translate("RenderDigits", "「%1」というオプションはありません。").arg(arg);
         if (eq < 0) {
             if (i + 1 >= args.size())
-                return QStringLiteral("--%1 には値を指定してください。").arg(name);
+                return QCoreApplication::translate("RenderDigits", "--%1 には値を指定してください。").arg(name);
             value = args[++i];
         }
         if (intIndex >= 0) {
             request.ints[intIndex] = parseInt16(value);
             if (!request.ints[intIndex])
-                return QStringLiteral("--%1 には -32768～32767 の整数を指定してください（「%2」は使えません）。")
+                return QCoreApplication::translate(
+                           "RenderDigits", "--%1 には -32768～32767 の整数を指定してください（「%2」は使えません）。")
                     .arg(name, value);
         } else {
             request.colors[colorIndex] = parseRgb(value);
             if (!request.colors[colorIndex])
-                return QStringLiteral("--%1 の色は RRGGBB（赤・緑・青を16進数2桁ずつ、例: F8D272）で指定してください（「%2」は使えません）。")
+                return QCoreApplication::translate("RenderDigits",
+                                                   "--%1 の色は RRGGBB（赤・緑・青を16進数2桁ずつ、例: "
+                                                   "F8D272）で指定してください（「%2」は使えません）。")
                     .arg(name, value);
         }
     }
     if (request.positional.size() != 2)
-        return QStringLiteral("render-digits には表示する値と出力する PNG ファイルの2つを指定してください。");
+        return QCoreApplication::translate(
+            "RenderDigits", "render-digits には表示する値と出力する PNG ファイルの2つを指定してください。");
     return std::nullopt;
 }
 
@@ -151,8 +156,9 @@ int renderDigits(const QStringList &args, QTextStream &err)
     } else if (const auto number = parseNumber(valueArg)) {
         value = *number;
     } else {
-        err << QStringLiteral("「%1」は数値ではありません。文字として表示するには --text を付けるか、"
-                              "値全体を二重引用符で囲んでください（例: '\"%1\"'）。\n")
+        err << QCoreApplication::translate("RenderDigits",
+                                           "「%1」は数値ではありません。文字として表示するには --text を付けるか、"
+                                           "値全体を二重引用符で囲んでください（例: '\"%1\"'）。\n")
                    .arg(valueArg);
         return 1;
     }

@@ -10,6 +10,7 @@
 #include "tools/DataTool.h"
 #include "tools/ToolFiles.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <functional>
@@ -23,13 +24,16 @@ using Setter = std::function<void(ChimeiCtl_DX &)>;
 
 struct ValueOption
 {
-    QString what; // how the value is described in a message
+    // How the value is described in a message, translated where it is used:
+    // the table is made once, perhaps before the translation is installed.
+    const char *what;
     std::function<std::optional<Setter>(const QString &)> parse;
 };
 
 ValueOption integerOption(void (ChimeiCtl_DX::*set)(std::int16_t))
 {
-    return {QStringLiteral("-32768～32767 の整数"), [set](const QString &text) -> std::optional<Setter> {
+    return {QT_TRANSLATE_NOOP("RenderName", "-32768～32767 の整数"),
+            [set](const QString &text) -> std::optional<Setter> {
                 const auto value = parseInt16(text);
                 if (!value)
                     return std::nullopt;
@@ -39,7 +43,7 @@ ValueOption integerOption(void (ChimeiCtl_DX::*set)(std::int16_t))
 
 ValueOption colourOption(void (ChimeiCtl_DX::*set)(OleColor))
 {
-    return {QStringLiteral("RRGGBB 形式の16進数の色（例: FFC080）"),
+    return {QT_TRANSLATE_NOOP("RenderName", "RRGGBB 形式の16進数の色（例: FFC080）"),
             [set](const QString &text) -> std::optional<Setter> {
                 const auto value = parseRgb(text);
                 if (!value)
@@ -93,30 +97,41 @@ int renderName(const QStringList &args, QTextStream &err)
         }
         const auto option = valueOptions().find(arg);
         if (option == valueOptions().end())
-            return usageError(err, QStringLiteral("render-name に「%1」というオプションはありません。").arg(arg));
+            return usageError(
+                err,
+                QCoreApplication::translate("RenderName", "render-name に「%1」というオプションはありません。")
+                    .arg(arg));
         if (i + 1 >= args.size())
-            return usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, option->second.what));
+            return usageError(err,
+                              QCoreApplication::translate("RenderName", "%1 の後に%2を指定してください。")
+                                  .arg(arg, QCoreApplication::translate("RenderName", option->second.what)));
         const QString &value = args[++i];
         const auto setter = option->second.parse(value);
         if (!setter)
-            return usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。")
-                                       .arg(arg, value, option->second.what));
+            return usageError(
+                err,
+                QCoreApplication::translate("RenderName", "%1 の値「%2」が正しくありません。%3を指定してください。")
+                    .arg(arg, value, QCoreApplication::translate("RenderName", option->second.what)));
         setters.push_back(*setter);
     }
     if (positional.size() != 2)
-        return usageError(err, QStringLiteral("render-name には停留所名と出力する PNG ファイルを指定してください。"));
+        return usageError(err,
+                          QCoreApplication::translate(
+                              "RenderName", "render-name には停留所名と出力する PNG ファイルを指定してください。"));
     const QString &text = positional[0];
     const QString &outPath = positional[1];
 
     const qsizetype bad = cp932::firstUnencodable(text);
     if (bad >= 0) {
-        err << QStringLiteral("停留所名の「%1」は Shift-JIS で表せない文字のため表示できません。\n").arg(text.mid(bad, 1));
+        err << QCoreApplication::translate("RenderName",
+                                           "停留所名の「%1」は Shift-JIS で表せない文字のため表示できません。\n")
+                   .arg(text.mid(bad, 1));
         return 1;
     }
 
     const QStringList missing = installFontSubstitutions();
     if (!missing.isEmpty())
-        err << QStringLiteral("警告: ") << missingFontsMessage(missing) << '\n';
+        err << QCoreApplication::translate("RenderName", "警告: %1\n").arg(missingFontsMessage(missing));
 
     // The strip in the colours the panel shows after start-up. Its typeface
     // and prefix modes start at 0, which draws as the panel's start-up

@@ -5,6 +5,7 @@
 #include "formats/GtfsImport.h"
 #include "reslib/Cp932.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kerubara::gtfs {
@@ -40,7 +41,9 @@ std::optional<SettingsRecords> routeSettings(const QString &folder, const QStrin
         qsizetype bad = -1;
         QByteArray bytes = cp932::encode(path, &bad);
         if (bad >= 0 || bytes.size() > settingsfile::kMaxTextBytes) {
-            *why = QStringLiteral("パス「%1」は Shift-JIS で表せないか長すぎるため、設定ファイルに書けません。").arg(path);
+            *why = QCoreApplication::translate(
+                       "RouteSettings", "パス「%1」は Shift-JIS で表せないか長すぎるため、設定ファイルに書けません。")
+                       .arg(path);
             return std::nullopt;
         }
         return bytes;

@@ -11,6 +11,7 @@
 #include "tools/FareCommands.h"
 #include "tools/ToolFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -96,10 +97,10 @@ QString tapeLine(const PlacedAnnouncement &a)
 {
     QString line = QStringLiteral("%1: ").arg(a.entry);
     if (a.soundFlag >= 1 && a.soundFlag <= 3)
-        line += QStringLiteral("♪%1 ").arg(a.soundFlag);
+        line += QCoreApplication::translate("RouteSheet", "♪%1 ").arg(a.soundFlag);
     line += a.text;
     if (a.steps)
-        line += QStringLiteral("　→ 次の停留所へ");
+        line += QCoreApplication::translate("RouteSheet", "　→ 次の停留所へ");
     return line;
 }
 
@@ -120,7 +121,8 @@ FareLook fareLook(int fare, const FareFlag *flag)
     FareLook look;
     look.fare = QString::number(fare);
     // The late-night fare doubles every fare but −1, in full.
-    look.lateNight = fare == kNoFare ? QStringLiteral("運賃なし") : QStringLiteral("深夜 %1").arg(2 * fare);
+    look.lateNight = fare == kNoFare ? QCoreApplication::translate("RouteSheet", "運賃なし")
+                                     : QCoreApplication::translate("RouteSheet", "深夜 %1").arg(2 * fare);
     if (fare == kNoFare) {
         look.back = kNoFareBack;
         look.ink = kNoFareInk;
@@ -131,7 +133,7 @@ FareLook fareLook(int fare, const FareFlag *flag)
     }
     if (losesDigits(fare)) {
         look.back = kCutBack;
-        look.note = QStringLiteral("表示は %1").arg(fare % 1000, 3, 10, QChar(u'0'));
+        look.note = QCoreApplication::translate("RouteSheet", "表示は %1").arg(fare % 1000, 3, 10, QChar(u'0'));
         look.noteInk = kCutInk;
     }
     // So does its late-night fare from 500 up.
@@ -139,7 +141,7 @@ FareLook fareLook(int fare, const FareFlag *flag)
         look.back = kCutBack;
         look.lateNightInk = kCutInk;
         if (look.note.isEmpty()) {
-            look.note = QStringLiteral("深夜は %1").arg(2 * fare % 1000, 3, 10, QChar(u'0'));
+            look.note = QCoreApplication::translate("RouteSheet", "深夜は %1").arg(2 * fare % 1000, 3, 10, QChar(u'0'));
             look.noteInk = kCutInk;
         }
     }
@@ -147,8 +149,9 @@ FareLook fareLook(int fare, const FareFlag *flag)
         look.back = kFlagBack;
         look.ink = kFlagInk;
         look.noteInk = kFlagInk;
-        look.note = flag->kind == FareFlag::Kind::Falls ? QStringLiteral("↓ 前は %1").arg(flag->earlierFare)
-                                                        : QStringLiteral("9999 超");
+        look.note = flag->kind == FareFlag::Kind::Falls
+            ? QCoreApplication::translate("RouteSheet", "↓ 前は %1").arg(flag->earlierFare)
+            : QCoreApplication::translate("RouteSheet", "9999 超");
     }
     return look;
 }
@@ -224,13 +227,18 @@ std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops, int column
 
 QString flagText(const FareFlag &flag, const std::vector<FareRecord> &stops)
 {
-    const QString where = QStringLiteral("record %1 (%2): 整理券%3: ")
+    const QString where = QCoreApplication::translate("RouteSheet", "record %1 (%2): 整理券%3: ")
                               .arg(QString::number(flag.stop), stops[static_cast<std::size_t>(flag.stop - 1)].Chimei,
                                    QString::number(flag.ticket));
     if (flag.kind == FareFlag::Kind::Falls)
         return where
-            + QStringLiteral("運賃 %1 が record %2 の %3 より下がっています。").arg(flag.fare).arg(flag.earlierStop).arg(flag.earlierFare);
-    return where + QStringLiteral("運賃 %1 が 9999 を超えています（運賃の表示は3桁です）。").arg(flag.fare);
+            + QCoreApplication::translate("RouteSheet", "運賃 %1 が record %2 の %3 より下がっています。")
+                  .arg(flag.fare)
+                  .arg(flag.earlierStop)
+                  .arg(flag.earlierFare);
+    return where
+        + QCoreApplication::translate("RouteSheet", "運賃 %1 が 9999 を超えています（運賃の表示は3桁です）。")
+              .arg(flag.fare);
 }
 
 std::vector<CutFare> cutFares(const std::vector<FareRecord> &stops, int columns)
@@ -249,12 +257,18 @@ std::vector<CutFare> cutFares(const std::vector<FareRecord> &stops, int columns)
 QString cutFareText(const CutFare &cut, const std::vector<FareRecord> &stops)
 {
     const auto lastThree = [](int fare) { return QStringLiteral("%1").arg(fare % 1000, 3, 10, QChar(u'0')); };
-    const QString where = QStringLiteral("record %1 (%2): 整理券%3: 注意: ")
+    const QString where = QCoreApplication::translate("RouteSheet", "record %1 (%2): 整理券%3: 注意: ")
                               .arg(QString::number(cut.stop), stops[static_cast<std::size_t>(cut.stop - 1)].Chimei,
                                    QString::number(cut.ticket));
-    const QString night = QStringLiteral("深夜料金 %1 は %2 と").arg(2 * cut.fare).arg(lastThree(2 * cut.fare));
-    const QString day = losesDigits(cut.fare) ? QStringLiteral("運賃 %1 は %2 と、").arg(cut.fare).arg(lastThree(cut.fare)) : QString();
-    return where + day + night + QStringLiteral("表示されます（運賃の表示は3桁です）。");
+    const int night = 2 * cut.fare;
+    if (!losesDigits(cut.fare))
+        return where
+            + QCoreApplication::translate("RouteSheet", "深夜料金 %1 は %2 と表示されます（運賃の表示は3桁です）。")
+                  .arg(QString::number(night), lastThree(night));
+    return where
+        + QCoreApplication::translate("RouteSheet",
+                                      "運賃 %1 は %2 と、深夜料金 %3 は %4 と表示されます（運賃の表示は3桁です）。")
+              .arg(QString::number(cut.fare), lastThree(cut.fare), QString::number(night), lastThree(night));
 }
 
 std::vector<std::vector<PlacedAnnouncement>> placeAnnouncements(const std::vector<TapeRecord> &tape, int stopCount)
@@ -338,19 +352,22 @@ QImage RouteSheet::draw() const
     // Title and legend.
     p.setPen(kInk);
     p.setFont(sheetFont(20, true));
-    p.drawText(QRect(kMargin, kMargin, width - 2 * kMargin, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               title_ + QStringLiteral("　停留所 %1 件").arg(stops_.size()));
+    p.drawText(
+        QRect(kMargin, kMargin, width - 2 * kMargin, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("RouteSheet", "%1　停留所 %2 件").arg(title_, QString::number(stops_.size())));
     p.setFont(sheetFont(12));
     int x = kMargin;
     const int legendTop = kMargin + kTitleHeight;
     x = drawLegendEntry(p, x, legendTop, kFlagBack, kFlagInk,
-                        QStringLiteral("赤: 前の停留所より下がる運賃・9999 を超える運賃"));
-    x = drawLegendEntry(p, x, legendTop, kNoFareBack, kNoFareInk, QStringLiteral("-1: 運賃なし"));
-    x = drawLegendEntry(p, x, legendTop, kZeroBack, kZeroInk, QStringLiteral("0 円"));
-    x = drawLegendEntry(p, x, legendTop, kCutBack, kCutInk, QStringLiteral("4桁以上（深夜料金も）: 表示は下3桁"));
+                        QCoreApplication::translate("RouteSheet", "赤: 前の停留所より下がる運賃・9999 を超える運賃"));
+    x = drawLegendEntry(p, x, legendTop, kNoFareBack, kNoFareInk,
+                        QCoreApplication::translate("RouteSheet", "-1: 運賃なし"));
+    x = drawLegendEntry(p, x, legendTop, kZeroBack, kZeroInk, QCoreApplication::translate("RouteSheet", "0 円"));
+    x = drawLegendEntry(p, x, legendTop, kCutBack, kCutInk,
+                        QCoreApplication::translate("RouteSheet", "4桁以上（深夜料金も）: 表示は下3桁"));
     p.setPen(kLateNightInk);
     p.drawText(QRect(x, legendTop, width - x, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("深夜: 深夜料金（2倍）"));
+               QCoreApplication::translate("RouteSheet", "深夜: 深夜料金（2倍）"));
 
     // Column headings.
     const QRect header(kMargin, kTableTop, columns_.right - kMargin, kHeaderHeight);
@@ -360,13 +377,14 @@ QImage RouteSheet::draw() const
     auto heading = [&](int left, int w, const QString &text) {
         p.drawText(QRect(left, kTableTop, w, kHeaderHeight), Qt::AlignCenter, text);
     };
-    heading(columns_.order, kOrderWidth, QStringLiteral("順"));
-    heading(columns_.ticket, kTicketWidth, QStringLiteral("整理券"));
-    heading(columns_.name, nameWidth_, QStringLiteral("停留所名（行先表示）"));
+    heading(columns_.order, kOrderWidth, QCoreApplication::translate("RouteSheet", "順"));
+    heading(columns_.ticket, kTicketWidth, QCoreApplication::translate("RouteSheet", "整理券"));
+    heading(columns_.name, nameWidth_, QCoreApplication::translate("RouteSheet", "停留所名（行先表示）"));
     for (int k = 1; k <= fareColumns_; ++k)
-        heading(columns_.fares + (k - 1) * kFareWidth, kFareWidth, QStringLiteral("整理券%1").arg(k));
+        heading(columns_.fares + (k - 1) * kFareWidth, kFareWidth,
+                QCoreApplication::translate("RouteSheet", "整理券%1").arg(k));
     if (tapeWidth_ > 0)
-        heading(columns_.tape, tapeWidth_, QStringLiteral("放送"));
+        heading(columns_.tape, tapeWidth_, QCoreApplication::translate("RouteSheet", "放送"));
 
     // The strip in the colours the panel shows after start-up, without the
     // prefix: the name as the strip draws it.
@@ -417,7 +435,9 @@ QImage RouteSheet::draw() const
             const auto &list = announcements_[s];
             for (std::size_t i = 0; i < tapeLines(list.size()); ++i) {
                 const bool more = list.size() > kMaxTapeLines && i + 1 == kMaxTapeLines;
-                const QString text = more ? QStringLiteral("…ほか %1 件").arg(list.size() - i) : tapeLine(list[i]);
+                const QString text = more
+                    ? QCoreApplication::translate("RouteSheet", "…ほか %1 件").arg(list.size() - i)
+                    : tapeLine(list[i]);
                 const QString line = tapeMetrics.elidedText(text, Qt::ElideRight, tapeWidth_ - 2 * kTapePadding);
                 p.drawText(QRect(columns_.tape + kTapePadding, y, tapeWidth_ - 2 * kTapePadding, kTapeLineHeight),
                            Qt::AlignLeft | Qt::AlignVCenter, line);
@@ -449,16 +469,24 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == u"--tape") {
             if (i + 1 >= args.size())
-                return usageError(err, QStringLiteral("--tape の後に放送用データ（*tp.csv）を指定してください。"));
+                return usageError(err,
+                                  QCoreApplication::translate(
+                                      "RouteSheet", "--tape の後に放送用データ（*tp.csv）を指定してください。"));
             tapePath = args[++i];
         } else if (args[i].startsWith(QStringLiteral("--"))) {
-            return usageError(err, QStringLiteral("route-sheet に「%1」というオプションはありません。").arg(args[i]));
+            return usageError(
+                err,
+                QCoreApplication::translate("RouteSheet", "route-sheet に「%1」というオプションはありません。")
+                    .arg(args[i]));
         } else {
             positional << args[i];
         }
     }
     if (positional.size() != 2)
-        return usageError(err, QStringLiteral("route-sheet には運賃データ（.hy3）と出力する PNG ファイルを指定してください。"));
+        return usageError(
+            err,
+            QCoreApplication::translate(
+                "RouteSheet", "route-sheet には運賃データ（.hy3）と出力する PNG ファイルを指定してください。"));
     const QString &farePath = positional[0];
     const QString &outPath = positional[1];
 
@@ -466,7 +494,7 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!scan)
         return 1;
     if (scan->records.empty()) {
-        err << farePath << QStringLiteral(": 停留所が0件です。\n");
+        err << farePath << QCoreApplication::translate("RouteSheet", ": 停留所が0件です。\n");
         return 1;
     }
     std::vector<FareRecord> stops;
@@ -492,10 +520,11 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
 
     const QStringList missing = installFontSubstitutions();
     if (!missing.isEmpty())
-        err << QStringLiteral("警告: ") << missingFontsMessage(missing) << '\n';
+        err << QCoreApplication::translate("RouteSheet", "警告: %1\n").arg(missingFontsMessage(missing));
 
     const QFileInfo fareFile(farePath);
-    const QString title = QStringLiteral("系統 %1（%2）").arg(routeNumberText(fareFile.completeBaseName()), fareFile.fileName());
+    const QString title = QCoreApplication::translate("RouteSheet", "系統 %1（%2）")
+                              .arg(routeNumberText(fareFile.completeBaseName()), fareFile.fileName());
     const RouteSheet sheet(title, stops, std::move(announcements));
     for (const FareFlag &flag : sheet.flags())
         out << farePath << ": " << flagText(flag, stops) << '\n';
@@ -506,8 +535,9 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
         ticketNumbers.push_back(stop.SeirikenNo);
     const std::optional<TicketsBeyondPanel> beyond = ticketsBeyondPanel(ticketNumbers);
     if (beyond)
-        err << farePath << QStringLiteral(": 注意: record ") << beyond->firstStop << " (" << stops[static_cast<std::size_t>(beyond->firstStop - 1)].Chimei
-            << "): " << ticketsBeyondPanelText(*beyond) << '\n';
+        err << QCoreApplication::translate("RouteSheet", "%1: 注意: record %2 (%3): %4\n")
+                   .arg(farePath, QString::number(beyond->firstStop),
+                        stops[static_cast<std::size_t>(beyond->firstStop - 1)].Chimei, ticketsBeyondPanelText(*beyond));
 
     const QImage image = sheet.draw();
     const int written = writeOutputFile(outPath, [&](QIODevice &device) {

@@ -6,6 +6,7 @@
 #include "settings/SettingsLocation.h"
 #include "tools/ToolFiles.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -76,22 +77,28 @@ QString setValue(const Field &field, const QString &text)
                 const QByteArray bytes = cp932::encode(setting, &bad);
                 if (bad >= 0) {
                     const qsizetype len = setting.at(bad).isHighSurrogate() ? 2 : 1;
-                    return QStringLiteral("「%1」は Shift-JIS で表せない文字です。").arg(setting.mid(bad, len));
+                    return QCoreApplication::translate("SettingsCommands", "「%1」は Shift-JIS で表せない文字です。")
+                        .arg(setting.mid(bad, len));
                 }
                 if (bytes.size() > settingsfile::kMaxTextBytes)
-                    return QStringLiteral("文字列が Shift-JIS で%1バイトあり、%2バイトを超えています。")
+                    return QCoreApplication::translate("SettingsCommands",
+                                                       "文字列が Shift-JIS で%1バイトあり、%2バイトを超えています。")
                         .arg(bytes.size())
                         .arg(settingsfile::kMaxTextBytes);
                 *value = bytes;
             } else if constexpr (std::is_same_v<T, std::int16_t>) {
                 const auto number = parseInt16(text);
                 if (!number)
-                    return QStringLiteral("値「%1」は -32768～32767 の整数ではありません。").arg(text);
+                    return QCoreApplication::translate("SettingsCommands",
+                                                       "値「%1」は -32768～32767 の整数ではありません。")
+                        .arg(text);
                 *value = *number;
             } else {
                 const auto number = parseInt32(text);
                 if (!number)
-                    return QStringLiteral("値「%1」は -2147483648～2147483647 の整数ではありません。").arg(text);
+                    return QCoreApplication::translate("SettingsCommands",
+                                                       "値「%1」は -2147483648～2147483647 の整数ではありません。")
+                        .arg(text);
                 *value = static_cast<T>(*number);
             }
             return {};
@@ -114,24 +121,31 @@ QString damageText(const settingsfile::ReadResult &read, const std::vector<Field
         return {};
     const QString &name = fields[static_cast<std::size_t>(read.firstMissing)].name;
     const QString rest =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "SettingsCommands",
             "「%1」から後の項目はプログラムが読み込まず、起動時の値のままになります（dump では 0 または空）。")
             .arg(name);
     switch (read.damage) {
     case settingsfile::Damage::ShortFile:
-        return QStringLiteral("ファイルが%1バイトで終わっていて、ブロック%2の %3 が途中までしかないか、ありません。")
+        return QCoreApplication::translate(
+                   "SettingsCommands",
+                   "ファイルが%1バイトで終わっていて、ブロック%2の %3 が途中までしかないか、ありません。")
                    .arg(fileSize)
                    .arg(fields[static_cast<std::size_t>(read.firstMissing)].block)
                    .arg(name)
             + rest;
     case settingsfile::Damage::CountPastEnd:
-        return QStringLiteral("%1: 文字列の長さ %2 がファイルの終わりを越えています（残りは%3バイト）。")
+        return QCoreApplication::translate("SettingsCommands",
+                                           "%1: 文字列の長さ %2 がファイルの終わりを越えています（残りは%3バイト）。")
                    .arg(name)
                    .arg(read.badCount)
                    .arg(fileSize - read.missingAt - 2)
             + rest;
     case settingsfile::Damage::NegativeCount:
-        return QStringLiteral("%1: 文字列の長さが負の値（%2）です。").arg(name).arg(read.badCount) + rest;
+        return QCoreApplication::translate("SettingsCommands", "%1: 文字列の長さが負の値（%2）です。")
+                   .arg(name)
+                   .arg(read.badCount)
+            + rest;
     case settingsfile::Damage::None:
         break;
     }
@@ -140,7 +154,9 @@ QString damageText(const settingsfile::ReadResult &read, const std::vector<Field
 
 QString trailingText(qsizetype bytes)
 {
-    return QStringLiteral("ブロック11の後に%1バイトの余分なデータがあります（プログラムは読みません）。").arg(bytes);
+    return QCoreApplication::translate("SettingsCommands",
+                                       "ブロック11の後に%1バイトの余分なデータがあります（プログラムは読みません）。")
+        .arg(bytes);
 }
 
 // A settings file is never larger than its longest possible block 11.
@@ -173,23 +189,29 @@ QStringList unholdableValues(SettingsRecords &records, const std::vector<Field> 
     auto present = [&](const QString &name) { return index.value(name) < fieldsRead; };
     auto number = [&](const QString &name) { return fields[static_cast<std::size_t>(index.value(name))].number(); };
     QStringList problems;
-    const QString kept = QStringLiteral("プログラムは起動時にこの項目を知らせ、起動時の値のままにします。");
+    const QString kept = QCoreApplication::translate(
+        "SettingsCommands", "プログラムは起動時にこの項目を知らせ、起動時の値のままにします。");
     for (const settingsfile::BadValue &bad : settingsfile::badValues(records, fieldsRead)) {
         const QString &name = fields[static_cast<std::size_t>(bad.field)].name;
         const QString range = QString::number(bad.minimum) + u'\uFF5E' + QString::number(bad.maximum);
-        problems << name + (bad.list ? QStringLiteral(": リストの番号 ") : QStringLiteral(": 値 "))
-                + QString::number(bad.value)
-                + (bad.list ? QStringLiteral(" がリストの範囲（") : QStringLiteral(" がスクロールバーの範囲（")) + range
-                + QStringLiteral("）の外です。") + kept;
+        problems << (bad.list ? QCoreApplication::translate("SettingsCommands",
+                                                            "%1: リストの番号 %2 がリストの範囲（%3）の外です。")
+                              : QCoreApplication::translate("SettingsCommands",
+                                                            "%1: 値 %2 がスクロールバーの範囲（%3）の外です。"))
+                        .arg(name, QString::number(bad.value), range)
+                + kept;
     }
     for (const QStringList &group : settingsfile::optionGroups()) {
         if (!std::all_of(group.begin(), group.end(), present))
             continue;
         const auto selected = std::count_if(group.begin(), group.end(), [&](const QString &n) { return number(n) != 0; });
         if (selected == 0)
-            problems << QStringLiteral("%1: どのオプションボタンも選ばれていません。").arg(group.join(u", "));
+            problems << QCoreApplication::translate("SettingsCommands", "%1: どのオプションボタンも選ばれていません。")
+                            .arg(group.join(u", "));
         else if (selected > 1)
-            problems << QStringLiteral("%1: %2個のオプションボタンが選ばれています（最後のものだけが選ばれます）。")
+            problems << QCoreApplication::translate(
+                            "SettingsCommands",
+                            "%1: %2個のオプションボタンが選ばれています（最後のものだけが選ばれます）。")
                             .arg(group.join(u", "))
                             .arg(selected);
     }
@@ -215,7 +237,8 @@ int dumpSettingsFile(const QString &path, QTextStream &out, QTextStream &err)
 {
     QByteArray bytes;
     QString why;
-    if (!readWhole(path, maxSettingsBytes(), QStringLiteral("設定ファイル(.in4)"), bytes, &why)) {
+    if (!readWhole(path, maxSettingsBytes(), QCoreApplication::translate("SettingsCommands", "設定ファイル(.in4)"),
+                   bytes, &why)) {
         err << path << ": " << why << '\n';
         return 1;
     }
@@ -224,11 +247,16 @@ int dumpSettingsFile(const QString &path, QTextStream &out, QTextStream &err)
     if (const QString damage = damageText(read, fields, bytes.size()); !damage.isEmpty())
         err << path << ": " << damage << '\n';
     if (read.trailingBytes > 0)
-        err << path << ": " << trailingText(read.trailingBytes) << QStringLiteral("一覧には含まれません。\n");
+        err << path << ": " << trailingText(read.trailingBytes)
+            << QCoreApplication::translate("SettingsCommands", "一覧には含まれません。\n");
     for (const Field &field : fields) {
         if (QByteArray *const *text = std::get_if<QByteArray *>(&field.value); text && !cp932::roundTrips(**text))
-            err << path << ": " << field.name
-                << QStringLiteral(": Shift-JIS として読めないバイトか、同じ文字の別のコード（NEC選定IBM拡張文字など）があります。in4 で書き戻すと別のバイト列になります。\n");
+            err << path << ": "
+                << QCoreApplication::translate("SettingsCommands",
+                                               "%1: Shift-JIS "
+                                               "として読めないバイトか、同じ文字の別のコード（NEC選定IBM拡張文字など）"
+                                               "があります。in4 で書き戻すと別のバイト列になります。\n")
+                       .arg(field.name);
     }
     out << settingsText(read.records);
     return 0;
@@ -255,16 +283,22 @@ SettingsTextRead settingsFromText(QByteArray utf8)
             continue;
         const qsizetype eq = line.indexOf(u'=');
         if (eq < 0) {
-            problems << QStringLiteral("line %1: 「名前=値」の形ではありません。").arg(lineNo);
+            problems << QCoreApplication::translate("SettingsCommands", "line %1: 「名前=値」の形ではありません。")
+                            .arg(lineNo);
             continue;
         }
         const QString name = line.left(eq).trimmed();
         if (!index.contains(name)) {
-            problems << QStringLiteral("line %1: 「%2」という項目はありません。").arg(lineNo).arg(name);
+            problems << QCoreApplication::translate("SettingsCommands", "line %1: 「%2」という項目はありません。")
+                            .arg(lineNo)
+                            .arg(name);
             continue;
         }
         if (seenOnLine.contains(name)) {
-            problems << QStringLiteral("line %1: %2 は %3 行目にもあります。").arg(lineNo).arg(name).arg(seenOnLine.value(name));
+            problems << QCoreApplication::translate("SettingsCommands", "line %1: %2 は %3 行目にもあります。")
+                            .arg(lineNo)
+                            .arg(name)
+                            .arg(seenOnLine.value(name));
             continue;
         }
         seenOnLine.insert(name, lineNo);
@@ -279,7 +313,8 @@ int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStr
 {
     QByteArray bytes;
     QString why;
-    if (!readWhole(textPath, maxSettingsTextBytes(), QStringLiteral("設定のテキスト"), bytes, &why)) {
+    if (!readWhole(textPath, maxSettingsTextBytes(), QCoreApplication::translate("SettingsCommands", "設定のテキスト"),
+                   bytes, &why)) {
         err << textPath << ": " << why << '\n';
         return 1;
     }
@@ -287,7 +322,7 @@ int textToSettingsFile(const QString &textPath, const QString &in4Path, QTextStr
     if (!read.problems.isEmpty()) {
         for (const QString &p : read.problems)
             err << textPath << ": " << p << '\n';
-        err << QStringLiteral("%1 は作成・変更していません。\n").arg(in4Path);
+        err << QCoreApplication::translate("SettingsCommands", "%1 は作成・変更していません。\n").arg(in4Path);
         return 1;
     }
     const QByteArray data = settingsfile::bytes(read.records);
@@ -311,21 +346,27 @@ QStringList columnsAmongFares(const QString &path, int fareColumns)
 {
     QByteArray bytes;
     QString why;
-    if (!readWhole(path, maxSettingsBytes(), QStringLiteral("設定ファイル(.in4)"), bytes, &why))
+    if (!readWhole(path, maxSettingsBytes(), QCoreApplication::translate("SettingsCommands", "設定ファイル(.in4)"),
+                   bytes, &why))
         return {};
     const SettingsRecords records = settingsfile::read(bytes).records;
     QStringList notes;
     const auto note = [&](const QString &setting, int column) {
         if (column >= 1 && column <= fareColumns)
-            notes << QStringLiteral("%1が %2 列目で、整理券番号 1～%3 の運賃の列の中にあります。運賃の列より後ろ（%4 列目以降）の列を指定してください。")
+            notes << QCoreApplication::translate(
+                         "SettingsCommands",
+                         "%1が %2 列目で、整理券番号 1～%3 の運賃の列の中にあります。運賃の列より後ろ（%4 "
+                         "列目以降）の列を指定してください。")
                          .arg(setting, QString::number(column), QString::number(fareColumns),
                               QString::number(fareColumns + 1));
     };
     // Option2(0) on: the same step sound always, no column read.
     if (records.SoundData.Option2[0] == 0)
-        note(QStringLiteral("送り・戻し時のサウンドを決める列"), records.SoundData.Combo1 + 1);
+        note(QCoreApplication::translate("SettingsCommands", "送り・戻し時のサウンドを決める列"),
+             records.SoundData.Combo1 + 1);
     if (records.DegitData.Check3[3] != 0)
-        note(QStringLiteral("情報用数字に出すデータの列"), records.DegitData.Combo4[4] + 1);
+        note(QCoreApplication::translate("SettingsCommands", "情報用数字に出すデータの列"),
+             records.DegitData.Combo4[4] + 1);
     return notes;
 }
 
@@ -333,18 +374,22 @@ QStringList missingFolders(const QString &path)
 {
     QByteArray bytes;
     QString why;
-    if (!readWhole(path, maxSettingsBytes(), QStringLiteral("設定ファイル(.in4)"), bytes, &why))
+    if (!readWhole(path, maxSettingsBytes(), QCoreApplication::translate("SettingsCommands", "設定ファイル(.in4)"),
+                   bytes, &why))
         return {};
     const SettingsRecords records = settingsfile::read(bytes).records;
-    const QString what[] = {QStringLiteral("運賃データのフォルダー Text2(0)"), QStringLiteral("放送用データのフォルダー Text2(1)")};
+    const QString what[] = {QCoreApplication::translate("SettingsCommands", "運賃データのフォルダー Text2(0)"),
+                            QCoreApplication::translate("SettingsCommands", "放送用データのフォルダー Text2(1)")};
     QStringList notes;
     for (std::size_t i = 0; i < records.FolderData.Text2.size(); ++i) {
         const QString stored = cp932::decode(records.FolderData.Text2[i]);
         const QString used = pathFromSettings(stored, path);
         if (used.isEmpty() || QFileInfo(used).isDir())
             continue;
-        notes << what[i] + QStringLiteral("「%1」").arg(stored)
-                + (used != stored ? QStringLiteral("（%1）").arg(used) : QString()) + QStringLiteral("がありません。");
+        notes << (used != stored
+                      ? QCoreApplication::translate("SettingsCommands", "%1「%2」（%3）がありません。")
+                            .arg(what[i], stored, used)
+                      : QCoreApplication::translate("SettingsCommands", "%1「%2」がありません。").arg(what[i], stored));
     }
     return notes;
 }
@@ -354,7 +399,8 @@ int checkSettingsFile(const QString &path, QTextStream &out)
     QStringList problems;
     QByteArray bytes;
     QString why;
-    if (!readWhole(path, maxSettingsBytes(), QStringLiteral("設定ファイル(.in4)"), bytes, &why))
+    if (!readWhole(path, maxSettingsBytes(), QCoreApplication::translate("SettingsCommands", "設定ファイル(.in4)"),
+                   bytes, &why))
         problems << why;
     else
         problems = settingsFileProblems(bytes);

@@ -17,6 +17,7 @@
 #include "tools/ReadingNotes.h"
 #include "tools/ToolFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -37,7 +38,8 @@ int dumpTapeFile(const QString &path, QTextStream &out, QTextStream &err)
         err << path << ": " << w.message << '\n';
     if (data.error) {
         err << path << ": " << data.error->message << '\n'
-            << QStringLiteral("このファイルは読み込まれず、系統設定のあと放送（送り・戻し）は使えません。\n");
+            << QCoreApplication::translate(
+                   "TapeCommands", "このファイルは読み込まれず、系統設定のあと放送（送り・戻し）は使えません。\n");
         return 1;
     }
     out << csv::formatRow({QStringLiteral("Text"), QStringLiteral("StepFlag"), QStringLiteral("SoundFlag")});
@@ -54,17 +56,21 @@ std::optional<QByteArray> lineToCp932(QByteArrayView line, int number, QStringLi
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(line);
     if (decoder.hasError()) {
-        problems << QString::number(number)
-                + QStringLiteral("行目: UTF-8 として読めないバイトがあります。すでに Shift-JIS で保存されたファイルなら、変換は要りません。");
+        problems << QCoreApplication::translate("TapeCommands",
+                                                "%1行目: UTF-8 として読めないバイトがあります。すでに Shift-JIS "
+                                                "で保存されたファイルなら、変換は要りません。")
+                        .arg(number);
         return std::nullopt;
     }
     qsizetype bad = -1;
     QByteArray bytes = cp932::encode(text, &bad);
     if (bad >= 0) {
         const QString ch = text.mid(bad, text[bad].isHighSurrogate() ? 2 : 1);
-        problems << QString::number(number) + QStringLiteral("行目: 「") + ch + QStringLiteral("」（U+")
-                + QString::number(ch.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0')
-                + QStringLiteral("）は Shift-JIS で表せない文字です。別の文字に書き換えてください。");
+        problems << QCoreApplication::translate(
+                        "TapeCommands",
+                        "%1行目: 「%2」（U+%3）は Shift-JIS で表せない文字です。別の文字に書き換えてください。")
+                        .arg(QString::number(number), ch,
+                             QString::number(ch.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0'));
         return std::nullopt;
     }
     return bytes;
@@ -78,9 +84,9 @@ int utf8ToTapeFile(const QString &inPath, const QString &outPath, QTextStream &e
     // Japanese grows by half in UTF-8 (two bytes of Shift-JIS become
     // three); what the conversion gives is held to the limit below.
     std::optional<QByteArray> utf8 = readWholeFile(inPath, 3 * kMaxTapeFileBytes / 2,
-                                                   QStringLiteral("放送用データ"), &why);
+                                                   QCoreApplication::translate("TapeCommands", "放送用データ"), &why);
     auto refuse = [&] {
-        err << outPath << QStringLiteral(" は作成・変更していません。\n");
+        err << outPath << QCoreApplication::translate("TapeCommands", " は作成・変更していません。\n");
         return 1;
     };
     if (!utf8) {
@@ -107,8 +113,9 @@ int utf8ToTapeFile(const QString &inPath, const QString &outPath, QTextStream &e
         return refuse();
 
     if (sjis.size() > kMaxTapeFileBytes) {
-        err << inPath << QStringLiteral(": Shift-JIS にすると ") << sizeText(sjis.size()) << QStringLiteral("になります。放送用データは ")
-            << sizeText(kMaxTapeFileBytes) << QStringLiteral(" までです。\n");
+        err << QCoreApplication::translate("TapeCommands",
+                                           "%1: Shift-JIS にすると %2になります。放送用データは %3 までです。\n")
+                   .arg(inPath, sizeText(sjis.size()), sizeText(kMaxTapeFileBytes));
         return refuse();
     }
     const TapeDataResult data = readTapeData(sjis);
@@ -147,7 +154,8 @@ SayArguments sayArguments(const QStringList &args)
             a.printPhonemes = true;
         } else if (arg == u"--dict") {
             if (i + 1 >= args.size()) {
-                a.error = QStringLiteral("--dict には読み辞書のファイルを指定してください。");
+                a.error =
+                    QCoreApplication::translate("TapeCommands", "--dict には読み辞書のファイルを指定してください。");
                 return a;
             }
             a.dictionaries << args[++i];
@@ -155,7 +163,8 @@ SayArguments sayArguments(const QStringList &args)
             a.dictionaries << arg.mid(7);
         } else if (arg == u"--voice" || arg.startsWith(u"--voice=")) {
             if (arg == u"--voice" && i + 1 >= args.size()) {
-                a.error = QStringLiteral("--voice には音声ファイル（.htsvoice）か espeak を指定してください。");
+                a.error = QCoreApplication::translate(
+                    "TapeCommands", "--voice には音声ファイル（.htsvoice）か espeak を指定してください。");
                 return a;
             }
             a.voice = arg == u"--voice" ? args[++i] : arg.mid(8);
@@ -165,7 +174,9 @@ SayArguments sayArguments(const QStringList &args)
     }
     const bool printsOnly = a.printReading || a.printPhonemes;
     if (a.rest.isEmpty() || a.rest.size() > 2 || (!printsOnly && a.rest.size() != 2))
-        a.error = QStringLiteral("say には話す文章と出力の WAV ファイルを指定してください（--reading か --phonemes だけなら WAV は省略できます）。");
+        a.error = QCoreApplication::translate("TapeCommands",
+                                              "say には話す文章と出力の WAV ファイルを指定してください（--reading か "
+                                              "--phonemes だけなら WAV は省略できます）。");
     return a;
 }
 
@@ -175,19 +186,24 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const SayArguments a = sayArguments(args);
     if (!a.error.isEmpty()) {
-        err << a.error << '\n' << QStringLiteral("「kerubara-data --help」で使い方を表示します。\n");
+        err << a.error << '\n'
+            << QCoreApplication::translate("TapeCommands", "「kerubara-data --help」で使い方を表示します。\n");
         return 2;
     }
     for (const QString &dictionary : a.dictionaries) {
         if (const QFileInfo info(dictionary); !info.isFile()) {
             err << dictionary << ": "
-                << (info.exists() && !info.isDir() ? notRegularFileText() : QStringLiteral("読み辞書のファイルが見つかりません。")) << '\n';
+                << (info.exists() && !info.isDir()
+                        ? notRegularFileText()
+                        : QCoreApplication::translate("TapeCommands", "読み辞書のファイルが見つかりません。"))
+                << '\n';
             return 1;
         }
     }
     const auto reader = JapaneseReader::create();
     if (!reader) {
-        err << QStringLiteral("MeCab の辞書（mecab-ipadic-utf8）を読み込めません。読みを作れないため、話せません。\n");
+        err << QCoreApplication::translate(
+            "TapeCommands", "MeCab の辞書（mecab-ipadic-utf8）を読み込めません。読みを作れないため、話せません。\n");
         return 1;
     }
     // The user's dictionary, then those named, each overriding the ones
@@ -204,13 +220,13 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
         QString why;
         const auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
         if (!frontEnd) {
-            err << why << QStringLiteral("HTS 音声に渡す音素を作れません。\n");
+            err << why << QCoreApplication::translate("TapeCommands", "HTS 音声に渡す音素を作れません。\n");
             return 1;
         }
         out << frontEnd->analyse(text).phonemes.join(u' ') << '\n';
     }
     if (const QString note = unknownCharactersNote(read); !note.isEmpty())
-        err << QStringLiteral("注意: ") << note << '\n';
+        err << QCoreApplication::translate("TapeCommands", "注意: %1\n").arg(note);
     if (a.rest.size() < 2)
         return 0;
     const QString &wavPath = a.rest[1];
@@ -227,17 +243,19 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
             return 1;
         }
         if (!(choice.synthesiser = voices::open(a.voice, &check))) {
-            err << (check.ok() ? QStringLiteral("espeak-ng の日本語音声（ja）を読み込めません。")
-                               : voiceRefusedText(a.voice, check) + QStringLiteral("%1 は作成していません。").arg(wavPath))
+            err << (check.ok()
+                        ? QCoreApplication::translate("TapeCommands", "espeak-ng の日本語音声（ja）を読み込めません。")
+                        : voiceRefusedText(a.voice, check)
+                            + QCoreApplication::translate("TapeCommands", "%1 は作成していません。").arg(wavPath))
                 << '\n';
             return 1;
         }
     } else {
         choice = voices::choose(settings.voice, VoicePlaces::standard(), frontEnd != nullptr, why);
         if (const QString notice = voiceNoticeText(choice.notice); !notice.isEmpty())
-            err << QStringLiteral("注意: ") << notice << '\n';
+            err << QCoreApplication::translate("TapeCommands", "注意: %1\n").arg(notice);
         if (!choice.synthesiser) {
-            err << QStringLiteral("espeak-ng の日本語音声（ja）を読み込めません。\n");
+            err << QCoreApplication::translate("TapeCommands", "espeak-ng の日本語音声（ja）を読み込めません。\n");
             return 1;
         }
     }
@@ -248,12 +266,15 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
         spoken.reading = read.kana;
     std::vector<std::int16_t> samples;
     if (!speakToSamples(spoken, *choice.synthesiser, settings, samples)) {
-        err << QStringLiteral("音声の合成に失敗しました。%1 は作成していません。\n").arg(wavPath);
+        err << QCoreApplication::translate("TapeCommands", "音声の合成に失敗しました。%1 は作成していません。\n")
+                   .arg(wavPath);
         return 1;
     }
     QString error;
     if (!saveWavFile(wavPath, samples, 1, choice.synthesiser->sampleRate(), &error)) {
-        err << wavPath << QStringLiteral(": 書き込めません（%1）。元のファイルは変更していません。\n").arg(error);
+        err << wavPath
+            << QCoreApplication::translate("TapeCommands", ": 書き込めません（%1）。元のファイルは変更していません。\n")
+                   .arg(error);
         return 1;
     }
     return 0;

@@ -6,6 +6,7 @@
 #include "tools/DataTool.h"
 #include "tools/ToolFiles.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QImage>
 #include <QPainter>
@@ -23,7 +24,7 @@ namespace {
 // plug-in and the painter.
 struct TicketRequest
 {
-    QString stopName = QStringLiteral("中央駅前");
+    QString stopName = QStringLiteral("中央駅前"); // a stop name, data for the plug-in
     QString date = QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy"));
     QString time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
     std::int32_t route = 1;
@@ -36,13 +37,15 @@ using Apply = std::function<bool(TicketRequest &, const QString &)>;
 
 struct TicketOption
 {
-    QString what; // how the value is described in a message
+    // How the value is described in a message, translated where it is used:
+    // the table is made once, perhaps before the translation is installed.
+    const char *what;
     Apply apply;
 };
 
 TicketOption textOption(QString TicketRequest::*member)
 {
-    return {QStringLiteral("文字"), [member](TicketRequest &r, const QString &v) {
+    return {QT_TRANSLATE_NOOP("TicketCommands", "文字"), [member](TicketRequest &r, const QString &v) {
                 r.*member = v;
                 return true;
             }};
@@ -50,7 +53,7 @@ TicketOption textOption(QString TicketRequest::*member)
 
 TicketOption int16Option(std::int16_t TicketRequest::*member)
 {
-    return {QStringLiteral("-32768～32767 の整数"), [member](TicketRequest &r, const QString &v) {
+    return {QT_TRANSLATE_NOOP("TicketCommands", "-32768～32767 の整数"), [member](TicketRequest &r, const QString &v) {
                 const auto value = parseInt16(v);
                 if (value)
                     r.*member = *value;
@@ -60,7 +63,8 @@ TicketOption int16Option(std::int16_t TicketRequest::*member)
 
 TicketOption int32Option(std::int32_t TicketRequest::*member)
 {
-    return {QStringLiteral("-2147483648～2147483647 の整数"), [member](TicketRequest &r, const QString &v) {
+    return {QT_TRANSLATE_NOOP("TicketCommands", "-2147483648～2147483647 の整数"),
+            [member](TicketRequest &r, const QString &v) {
                 const auto value = parseInt32(v);
                 if (value)
                     r.*member = *value;
@@ -105,25 +109,30 @@ std::optional<QString> parseArguments(const QStringList &args, TicketRequest &re
         }
         const auto option = ticketOptions().find(name);
         if (option == ticketOptions().end())
-            return QStringLiteral("render-ticket に「%1」というオプションはありません。").arg(name);
+            return QCoreApplication::translate("TicketCommands", "render-ticket に「%1」というオプションはありません。")
+                .arg(name);
         if (!value) {
             if (i + 1 >= args.size())
-                return QStringLiteral("%1 の後に%2を指定してください。").arg(name, option->second.what);
+                return QCoreApplication::translate("TicketCommands", "%1 の後に%2を指定してください。")
+                    .arg(name, QCoreApplication::translate("TicketCommands", option->second.what));
             value = args[++i];
         }
         if (!option->second.apply(request, *value))
-            return QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。")
-                .arg(name, *value, option->second.what);
+            return QCoreApplication::translate("TicketCommands",
+                                               "%1 の値「%2」が正しくありません。%3を指定してください。")
+                .arg(name, *value, QCoreApplication::translate("TicketCommands", option->second.what));
     }
     if (positional.size() != 2)
-        return QStringLiteral("render-ticket にはプラグインのファイルと出力する PNG ファイルを指定してください。");
+        return QCoreApplication::translate(
+            "TicketCommands", "render-ticket にはプラグインのファイルと出力する PNG ファイルを指定してください。");
     return std::nullopt;
 }
 
 QString refusal(const QString &path, const TicketPluginError &error)
 {
     if (error.line > 0)
-        return QStringLiteral("%1: %2行目: %3").arg(path, QString::number(error.line), error.reason);
+        return QCoreApplication::translate("TicketCommands", "%1: %2行目: %3")
+            .arg(path, QString::number(error.line), error.reason);
     return QStringLiteral("%1: %2").arg(path, error.reason);
 }
 
@@ -168,7 +177,7 @@ int renderTicket(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     const QStringList missing = installFontSubstitutions();
     if (!missing.isEmpty())
-        err << QStringLiteral("警告: ") << missingFontsMessage(missing) << '\n';
+        err << QCoreApplication::translate("TicketCommands", "警告: %1\n").arg(missingFontsMessage(missing));
 
     const PlgInfoRecord &info = read.plugin->info;
     QImage image(info.field[PlgWidth], info.field[PlgHeight], QImage::Format_RGB32);

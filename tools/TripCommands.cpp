@@ -25,8 +25,9 @@
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
@@ -107,7 +108,9 @@ std::optional<double> decimalValue(const QString &text, double min, double max)
 
 struct ValueOption
 {
-    QString what;
+    // How the value is described in a message, translated where it is used:
+    // the table is made once, perhaps before the translation is installed.
+    const char *what;
     std::function<bool(TripRequest &, const QString &)> apply;
 };
 
@@ -155,30 +158,42 @@ std::function<bool(TripRequest &, const QString &)> pathInto(QString TripRequest
 const std::map<QString, ValueOption> &valueOptions()
 {
     static const std::map<QString, ValueOption> options{
-        {QStringLiteral("--section"), {QStringLiteral("区間（1～300）"), intInto(&TripRequest::section, 1, 300)}},
-        {QStringLiteral("--tape"), {QStringLiteral("放送用データ（*tp.csv）"), pathInto(&TripRequest::tapeFile)}},
-        {QStringLiteral("--settings"), {QStringLiteral("設定ファイル（.in4）"), pathInto(&TripRequest::settingsFile)}},
+        {QStringLiteral("--section"),
+         {QT_TRANSLATE_NOOP("TripCommands", "区間（1～300）"), intInto(&TripRequest::section, 1, 300)}},
+        {QStringLiteral("--tape"),
+         {QT_TRANSLATE_NOOP("TripCommands", "放送用データ（*tp.csv）"), pathInto(&TripRequest::tapeFile)}},
+        {QStringLiteral("--settings"),
+         {QT_TRANSLATE_NOOP("TripCommands", "設定ファイル（.in4）"), pathInto(&TripRequest::settingsFile)}},
         {QStringLiteral("--voice"),
-         {QStringLiteral("音声ファイル（.htsvoice）か espeak"), pathInto(&TripRequest::voice)}},
-        {QStringLiteral("--zoom"), {QStringLiteral("倍率 1、2、3 のどれか"), oneOf(&TripRequest::zoom, {1, 2, 3})}},
-        {QStringLiteral("--fps"), {QStringLiteral("毎秒のコマ数 30 か 60"), oneOf(&TripRequest::fps, {30, 60})}},
+         {QT_TRANSLATE_NOOP("TripCommands", "音声ファイル（.htsvoice）か espeak"), pathInto(&TripRequest::voice)}},
+        {QStringLiteral("--zoom"),
+         {QT_TRANSLATE_NOOP("TripCommands", "倍率 1、2、3 のどれか"), oneOf(&TripRequest::zoom, {1, 2, 3})}},
+        {QStringLiteral("--fps"),
+         {QT_TRANSLATE_NOOP("TripCommands", "毎秒のコマ数 30 か 60"), oneOf(&TripRequest::fps, {30, 60})}},
         {QStringLiteral("--fare-digits"),
-         {QStringLiteral("運賃の桁数 3 か 4"), oneOf(&TripRequest::fareDigits, {3, 4})}},
+         {QT_TRANSLATE_NOOP("TripCommands", "運賃の桁数 3 か 4"), oneOf(&TripRequest::fareDigits, {3, 4})}},
         {QStringLiteral("--dwell"),
-         {QStringLiteral("停車の秒数（0～3600）"), decimalInto(&TripRequest::dwellSeconds, 0.0, 3600.0)}},
+         {QT_TRANSLATE_NOOP("TripCommands", "停車の秒数（0～3600）"),
+          decimalInto(&TripRequest::dwellSeconds, 0.0, 3600.0)}},
         {QStringLiteral("--travel"),
-         {QStringLiteral("走行の秒数（0～3600）"), decimalInto(&TripRequest::travelSeconds, 0.0, 3600.0)}},
+         {QT_TRANSLATE_NOOP("TripCommands", "走行の秒数（0～3600）"),
+          decimalInto(&TripRequest::travelSeconds, 0.0, 3600.0)}},
         {QStringLiteral("--travel-column"),
-         {QStringLiteral("時刻の列（13～150）"), intInto(&TripRequest::travelColumn, 13, kFareColumns)}},
+         {QT_TRANSLATE_NOOP("TripCommands", "時刻の列（13～150）"),
+          intInto(&TripRequest::travelColumn, 13, kFareColumns)}},
         {QStringLiteral("--time-scale"),
-         {QStringLiteral("時間の倍率（0より大きく 100 以下、1/60 のような分数も可）"),
+         {QT_TRANSLATE_NOOP("TripCommands", "時間の倍率（0より大きく 100 以下、1/60 のような分数も可）"),
           decimalInto(&TripRequest::timeScale, 1e-6, 100.0)}},
-        {QStringLiteral("--from"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::from, 1, kFareRows)}},
-        {QStringLiteral("--to"), {QStringLiteral("停留所の番号（1～301）"), intInto(&TripRequest::to, 1, kFareRows)}},
+        {QStringLiteral("--from"),
+         {QT_TRANSLATE_NOOP("TripCommands", "停留所の番号（1～301）"), intInto(&TripRequest::from, 1, kFareRows)}},
+        {QStringLiteral("--to"),
+         {QT_TRANSLATE_NOOP("TripCommands", "停留所の番号（1～301）"), intInto(&TripRequest::to, 1, kFareRows)}},
         {QStringLiteral("--ticket-pages"),
-         {QStringLiteral("整理券番号のページ数（1～4）"), intInto(&TripRequest::ticketPages, 1, OperationEngine::kMaxTicketPages)}},
+         {QT_TRANSLATE_NOOP("TripCommands", "整理券番号のページ数（1～4）"),
+          intInto(&TripRequest::ticketPages, 1, OperationEngine::kMaxTicketPages)}},
         {QStringLiteral("--page-seconds"),
-         {QStringLiteral("ページを切り替える秒数（1～60）"), intInto(&TripRequest::pageSeconds, 1, OperationEngine::kMaxPageSeconds)}},
+         {QT_TRANSLATE_NOOP("TripCommands", "ページを切り替える秒数（1～60）"),
+          intInto(&TripRequest::pageSeconds, 1, OperationEngine::kMaxPageSeconds)}},
     };
     return options;
 }
@@ -188,7 +203,9 @@ bool chooseFormat(TripRequest &request, QTextStream &err)
 {
     const QString suffix = QFileInfo(request.outFile).suffix().toLower();
     if (request.lossless && suffix != u"mkv") {
-        usageError(err, QStringLiteral("--lossless の出力は .mkv にしてください（FFV1 と FLAC の Matroska）。"));
+        usageError(err,
+                   QCoreApplication::translate(
+                       "TripCommands", "--lossless の出力は .mkv にしてください（FFV1 と FLAC の Matroska）。"));
         return false;
     }
     if (suffix == u"mp4") {
@@ -201,8 +218,10 @@ bool chooseFormat(TripRequest &request, QTextStream &err)
         request.format = request.lossless ? VideoFormat::Ffv1Flac : VideoFormat::H264Aac;
         request.container = "matroska";
     } else {
-        usageError(err, QStringLiteral("出力ファイル「%1」の拡張子は .mp4、.webm、.mkv のどれかにしてください。")
-                            .arg(request.outFile));
+        usageError(err,
+                   QCoreApplication::translate(
+                       "TripCommands", "出力ファイル「%1」の拡張子は .mp4、.webm、.mkv のどれかにしてください。")
+                       .arg(request.outFile));
         return false;
     }
     return true;
@@ -226,37 +245,49 @@ std::optional<TripRequest> parseRequest(const QStringList &args, QTextStream &er
         }
         const auto option = valueOptions().find(arg);
         if (option == valueOptions().end()) {
-            usageError(err, QStringLiteral("render-trip に「%1」というオプションはありません。").arg(arg));
+            usageError(err,
+                       QCoreApplication::translate("TripCommands", "render-trip に「%1」というオプションはありません。")
+                           .arg(arg));
             return std::nullopt;
         }
-        const QString &what = option->second.what;
+        const QString what = QCoreApplication::translate("TripCommands", option->second.what);
         if (i + 1 >= args.size()) {
-            usageError(err, QStringLiteral("%1 の後に%2を指定してください。").arg(arg, what));
+            usageError(err,
+                       QCoreApplication::translate("TripCommands", "%1 の後に%2を指定してください。").arg(arg, what));
             return std::nullopt;
         }
         const QString &text = args[++i];
         if (!option->second.apply(request, text)) {
-            usageError(err, QStringLiteral("%1 の値「%2」が正しくありません。%3を指定してください。").arg(arg, text, what));
+            usageError(
+                err,
+                QCoreApplication::translate("TripCommands", "%1 の値「%2」が正しくありません。%3を指定してください。")
+                    .arg(arg, text, what));
             return std::nullopt;
         }
         travelGiven = travelGiven || arg == u"--travel";
         scaleGiven = scaleGiven || arg == u"--time-scale";
     }
     if (positional.size() != 2) {
-        usageError(err, QStringLiteral("render-trip には運賃データ（.hy3）と出力する動画ファイルを指定してください。"));
+        usageError(err,
+                   QCoreApplication::translate(
+                       "TripCommands", "render-trip には運賃データ（.hy3）と出力する動画ファイルを指定してください。"));
         return std::nullopt;
     }
     if (travelGiven && request.travelColumn != 0) {
-        usageError(err, QStringLiteral("--travel と --travel-column は一緒に指定できません。"));
+        usageError(err,
+                   QCoreApplication::translate("TripCommands", "--travel と --travel-column は一緒に指定できません。"));
         return std::nullopt;
     }
     if (scaleGiven && request.travelColumn == 0) {
-        usageError(err, QStringLiteral("--time-scale は --travel-column と一緒に指定してください。"));
+        usageError(
+            err,
+            QCoreApplication::translate("TripCommands", "--time-scale は --travel-column と一緒に指定してください。"));
         return std::nullopt;
     }
     if (request.from != 0 && request.to != 0 && request.to < request.from) {
-        usageError(err, QStringLiteral("--to（%1）は --from（%2）より前にできません。")
-                            .arg(QString::number(request.to), QString::number(request.from)));
+        usageError(err,
+                   QCoreApplication::translate("TripCommands", "--to（%1）は --from（%2）より前にできません。")
+                       .arg(QString::number(request.to), QString::number(request.from)));
         return std::nullopt;
     }
     request.fareFile = positional[0];
@@ -301,15 +332,19 @@ std::optional<TripPlan> planTrip(const TripRequest &request, QTextStream &err)
     plan.to = request.to == 0 ? *count : request.to;
     for (const int stop : {plan.from, plan.to}) {
         if (stop > *count) {
-            err << request.fareFile << QStringLiteral(": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
-                                           .arg(QString::number(stop), QString::number(*count));
+            err << request.fareFile
+                << QCoreApplication::translate("TripCommands",
+                                               ": 停留所 %1 はありません。この系統の停留所は 1～%2 です。\n")
+                       .arg(QString::number(stop), QString::number(*count));
             return std::nullopt;
         }
     }
     if (plan.from < request.section || plan.to < plan.from) {
         err << request.fareFile
-            << QStringLiteral(": 区間 %1 の系統設定では停留所 %1 から走ります。--from と --to は %1～%2 の間で、"
-                              "--from を --to より前にしてください。\n")
+            << QCoreApplication::translate(
+                   "TripCommands",
+                   ": 区間 %1 の系統設定では停留所 %1 から走ります。--from と --to は %1～%2 の間で、"
+                   "--from を --to より前にしてください。\n")
                    .arg(QString::number(request.section), QString::number(*count));
         return std::nullopt;
     }
@@ -323,8 +358,10 @@ std::optional<TripPlan> planTrip(const TripRequest &request, QTextStream &err)
         const int here = route.FareData(stop).Col(request.travelColumn);
         if (here < before) {
             err << request.fareFile
-                << QStringLiteral(": 停留所 %1（%2）の列 %3 の値 %4 が前の停留所の値 %5 より小さく、走行時間になりません。"
-                                  "列 %3 には始発からの分を書いてください。\n")
+                << QCoreApplication::translate(
+                       "TripCommands",
+                       ": 停留所 %1（%2）の列 %3 の値 %4 が前の停留所の値 %5 より小さく、走行時間になりません。"
+                       "列 %3 には始発からの分を書いてください。\n")
                        .arg(QString::number(stop), route.FareData(stop).Chimei, QString::number(request.travelColumn),
                             QString::number(here), QString::number(before));
             return std::nullopt;
@@ -444,9 +481,10 @@ private:
 
     void show(std::int64_t frames, const TripProgress &p)
     {
-        const QString left = p.secondsLeft ? QStringLiteral("残り約 %1 秒").arg(std::lround(*p.secondsLeft))
-                                           : QStringLiteral("残り時間を計算中");
-        *terminal_ << QStringLiteral("\r%1% 停留所 %2/%3 %4 コマ 実時間の %5 倍 %6   ")
+        const QString left = p.secondsLeft
+            ? QCoreApplication::translate("TripCommands", "残り約 %1 秒").arg(std::lround(*p.secondsLeft))
+            : QCoreApplication::translate("TripCommands", "残り時間を計算中");
+        *terminal_ << QCoreApplication::translate("TripCommands", "\r%1% 停留所 %2/%3 %4 コマ 実時間の %5 倍 %6   ")
                           .arg(QString::number(p.percent), QString::number(stop_ - plan_.from + 1),
                                QString::number(plan_.to - plan_.from + 1), QString::number(frames),
                                QString::number(p.speed, 'f', 1), left);
@@ -685,7 +723,9 @@ void warnMissingSounds(const SettingsModel &settings, QTextStream &err)
     files.removeDuplicates();
     for (const QString &file : std::as_const(files)) {
         if (!file.isEmpty() && !QFileInfo(file).isFile())
-            err << QStringLiteral("警告: 音声ファイル %1 がありません。鳴らさずに（無音で）作ります。\n").arg(file);
+            err << QCoreApplication::translate("TripCommands",
+                                               "警告: 音声ファイル %1 がありません。鳴らさずに（無音で）作ります。\n")
+                       .arg(file);
     }
 }
 
@@ -694,19 +734,29 @@ void warnMissingSounds(const SettingsModel &settings, QTextStream &err)
 QString ticketRefusal(const TripRequest &request, const SettingsModel &settings)
 {
     if (request.settingsFile.isEmpty())
-        return request.fareFile + QStringLiteral(": --ticket には、整理券プラグインを選んだ設定ファイルを --settings で指定してください。");
+        return request.fareFile
+            + QCoreApplication::translate(
+                   "TripCommands",
+                   ": --ticket には、整理券プラグインを選んだ設定ファイルを --settings で指定してください。");
     const QString plugin = settings.ticketPluginPath();
     const QString where = request.settingsFile + QStringLiteral(": ");
     if (plugin.isEmpty())
         return where
-            + QStringLiteral("整理券プラグインが選ばれていません（--ticket に必要です）。kerubara-data gtfs --plugin FILE.4SP で"
-                             "作るか、オプションの「整理券プレビュー」でプラグインを選んで保存してください。");
+            + QCoreApplication::translate(
+                   "TripCommands",
+                   "整理券プラグインが選ばれていません（--ticket に必要です）。kerubara-data gtfs --plugin FILE.4SP で"
+                   "作るか、オプションの「整理券プレビュー」でプラグインを選んで保存してください。");
     if (!settings.ticketPreviewInUse())
         return where
-            + QStringLiteral("整理券プレビューを使わない設定です（--ticket に必要です）。オプションの「整理券プレビュー」で"
-                             "「整理券プレビュー機能を使用する」を選んで保存してください。");
+            + QCoreApplication::translate(
+                   "TripCommands",
+                   "整理券プレビューを使わない設定です（--ticket に必要です）。オプションの「整理券プレビュー」で"
+                   "「整理券プレビュー機能を使用する」を選んで保存してください。");
     if (const TicketPluginRead read = readTicketPlugin(plugin); !read.plugin)
-        return where + QStringLiteral("整理券プラグイン %1 を読めません（%2）。--ticket に必要です。").arg(plugin, read.error.reason);
+        return where
+            + QCoreApplication::translate("TripCommands",
+                                          "整理券プラグイン %1 を読めません（%2）。--ticket に必要です。")
+                  .arg(plugin, read.error.reason);
     return {};
 }
 
@@ -721,13 +771,15 @@ void warnMissingTape(const TripRequest &request, const SettingsModel &settings, 
     const QString path = tapeFilePath(withTrailingSeparator(folder), routeDigitsOf(request.fareFile));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        err << QStringLiteral("警告: %1: 放送用データがありません（設定の放送用データのフォルダー）。放送なしで作ります。\n")
+        err << QCoreApplication::translate(
+                   "TripCommands",
+                   "警告: %1: 放送用データがありません（設定の放送用データのフォルダー）。放送なしで作ります。\n")
                    .arg(path);
         return;
     }
     const TapeDataResult data = readTapeFile(file);
     if (data.error) {
-        err << QStringLiteral("警告: %1: %2行目: %3 放送なしで作ります。\n")
+        err << QCoreApplication::translate("TripCommands", "警告: %1: %2行目: %3 放送なしで作ります。\n")
                    .arg(path, QString::number(data.error->line), data.error->message);
     }
 }
@@ -738,21 +790,22 @@ void warnMissingTape(const TripRequest &request, const SettingsModel &settings, 
 bool placeTape(const TripRequest &request, const QTemporaryDir &folder, SettingsModel &settings, QTextStream &err)
 {
     QString why;
-    const std::optional<QByteArray> bytes =
-        readWholeFile(request.tapeFile, kMaxTapeFileBytes, QStringLiteral("放送用データ(tp.csv)"), &why);
+    const std::optional<QByteArray> bytes = readWholeFile(
+        request.tapeFile, kMaxTapeFileBytes, QCoreApplication::translate("TripCommands", "放送用データ(tp.csv)"), &why);
     if (!bytes) {
         err << request.tapeFile << ": " << why << '\n';
         return false;
     }
     const TapeDataResult data = readTapeData(*bytes);
     if (data.error) {
-        err << request.tapeFile << QStringLiteral(": %1行目: ").arg(data.error->line) << data.error->message << '\n';
+        err << request.tapeFile << QCoreApplication::translate("TripCommands", ": %1行目: ").arg(data.error->line)
+            << data.error->message << '\n';
         return false;
     }
     const QString copy = folder.filePath(routeDigitsOf(request.fareFile) + QStringLiteral("tp.csv"));
     QFile out(copy);
     if (!out.open(QIODevice::WriteOnly) || out.write(*bytes) != bytes->size()) {
-        err << copy << QStringLiteral(": 書き込めません（%1）。\n").arg(out.errorString());
+        err << copy << QCoreApplication::translate("TripCommands", ": 書き込めません（%1）。\n").arg(out.errorString());
         return false;
     }
     const QString dictionary = QFileInfo(request.tapeFile).dir().filePath(QStringLiteral("yomi.csv"));
@@ -823,7 +876,7 @@ int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSa
 {
     auto *output = dynamic_cast<NullAudioOutput *>(&sim.sound().output());
     if (!output)
-        throw EncodeError(QStringLiteral("音声の出力を準備できません。"));
+        throw EncodeError(QCoreApplication::translate("TripCommands", "音声の出力を準備できません。"));
     QFile *errFile = qobject_cast<QFile *>(err.device());
     const bool terminal = errFile && errFile->handle() >= 0 && isatty(errFile->handle());
     ProgressLine progress(terminal ? &err : nullptr, plan, plannedSeconds(request, plan));
@@ -841,7 +894,8 @@ int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSa
         TripDriver(sim, recorder, request, plan, progress).run(encoder);
     } catch (const Interrupted &) {
         progress.end();
-        err << request.outFile << QStringLiteral(": 中断しました。作りかけのファイルは消しました。\n");
+        err << request.outFile
+            << QCoreApplication::translate("TripCommands", ": 中断しました。作りかけのファイルは消しました。\n");
         return kInterrupted;
     }
     made = {recorder.frames(), double(recorder.frames()) / request.fps, progress.wallSeconds()};
@@ -866,8 +920,11 @@ int renderTrip(const QStringList &args, QTextStream &err)
     if (!request.voice.isEmpty()) {
         VoiceFileCheck check;
         if (!voices::open(request.voice, &check)) {
-            err << (check.ok() ? QStringLiteral("espeak-ng の日本語音声（ja）を読み込めません。")
-                               : voiceRefusedText(request.voice, check) + QStringLiteral("%1 は作成していません。").arg(request.outFile))
+            err << (check.ok()
+                        ? QCoreApplication::translate("TripCommands", "espeak-ng の日本語音声（ja）を読み込めません。")
+                        : voiceRefusedText(request.voice, check)
+                            + QCoreApplication::translate("TripCommands", "%1 は作成していません。")
+                                  .arg(request.outFile))
                 << '\n';
             return 1;
         }
@@ -911,7 +968,8 @@ int renderTrip(const QStringList &args, QTextStream &err)
     prctl(PR_SET_THP_DISABLE, 1, 0, 0, 0);
     QSaveFile file(request.outFile);
     if (!file.open(QIODevice::WriteOnly)) {
-        err << request.outFile << QStringLiteral(": 書き込めません（%1）。\n").arg(file.errorString());
+        err << request.outFile
+            << QCoreApplication::translate("TripCommands", ": 書き込めません（%1）。\n").arg(file.errorString());
         return 1;
     }
     TripMade made;
@@ -919,7 +977,8 @@ int renderTrip(const QStringList &args, QTextStream &err)
         if (const int status = record(sim, request, *plan, file, err, made); status != 0)
             return status;
     } catch (const EncodeError &e) {
-        err << request.outFile << ": " << e.message() << QStringLiteral(" 元のファイルは変更していません。\n");
+        err << request.outFile << ": " << e.message()
+            << QCoreApplication::translate("TripCommands", " 元のファイルは変更していません。\n");
         return 1;
     }
     // commit() would pass over a failure of its own final flush. A buffered
@@ -928,11 +987,15 @@ int renderTrip(const QStringList &args, QTextStream &err)
     errno = 0;
     if (!file.flush() || !file.commit()) {
         const QString why = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
-        err << request.outFile << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n").arg(why);
+        err << request.outFile
+            << QCoreApplication::translate("TripCommands",
+                                           ": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n")
+                   .arg(why);
         return 1;
     }
     err << request.outFile
-        << QStringLiteral(": 書き出しました。長さ %1（%2 コマ）、実時間の %3 倍の速さでした。\n")
+        << QCoreApplication::translate("TripCommands",
+                                       ": 書き出しました。長さ %1（%2 コマ）、実時間の %3 倍の速さでした。\n")
                .arg(videoLengthText(made.videoSeconds), QString::number(made.frames),
                     QString::number(made.wallSeconds > 0 ? made.videoSeconds / made.wallSeconds : 0.0, 'f', 1));
     return 0;

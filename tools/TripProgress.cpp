@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/TripProgress.h"
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -31,12 +32,13 @@ TripProgress estimateTripProgress(const TripProgressInput &in)
 QString videoLengthText(double seconds)
 {
     if (seconds < 59.95)
-        return QStringLiteral("%1秒").arg(seconds, 0, 'f', 1);
+        return QCoreApplication::translate("TripProgress", "%1秒").arg(seconds, 0, 'f', 1);
     const auto whole = static_cast<long long>(std::llround(seconds));
     const long long hours = whole / 3600;
     const long long minutes = whole / 60 % 60;
-    const QString rest = QStringLiteral("%1分%2秒").arg(minutes).arg(whole % 60);
-    return hours > 0 ? QStringLiteral("%1時間").arg(hours) + rest : rest;
+    return hours > 0
+        ? QCoreApplication::translate("TripProgress", "%1時間%2分%3秒").arg(hours).arg(minutes).arg(whole % 60)
+        : QCoreApplication::translate("TripProgress", "%1分%2秒").arg(minutes).arg(whole % 60);
 }
 
 } // namespace kerubara::datatool

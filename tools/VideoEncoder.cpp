@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/VideoEncoder.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QIODevice>
 #include <QImage>
@@ -38,10 +39,11 @@ QString libraryError(int code)
 }
 
 // Throws when an FFmpeg call failed, naming what was being done.
-int check(int code, const QString &doing)
+int check(int code, const char *doing)
 {
     if (code < 0)
-        throw EncodeError(doing + QStringLiteral("に失敗しました（") + libraryError(code) + QStringLiteral("）。"));
+        throw EncodeError(QCoreApplication::translate("VideoEncoder", "%1に失敗しました（%2）。")
+                              .arg(QCoreApplication::translate("VideoEncoder", doing), libraryError(code)));
     return code;
 }
 
@@ -92,7 +94,7 @@ FramePtr allocFrame()
 {
     FramePtr frame(av_frame_alloc());
     if (!frame)
-        throw EncodeError(QStringLiteral("メモリーが足りません。"));
+        throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
     return frame;
 }
 
@@ -148,7 +150,9 @@ const AVCodec *findEncoder(const char *name)
 {
     const AVCodec *codec = avcodec_find_encoder_by_name(name);
     if (!codec)
-        throw EncodeError(QStringLiteral("符号化方式 %1 が FFmpeg のライブラリにありません。").arg(QLatin1StringView(name)));
+        throw EncodeError(
+            QCoreApplication::translate("VideoEncoder", "符号化方式 %1 が FFmpeg のライブラリにありません。")
+                .arg(QLatin1StringView(name)));
     return codec;
 }
 
@@ -302,25 +306,27 @@ struct VideoEncoder::Impl
     }
 
     // Turns a failure of the device into the device's own reason.
-    void checkIo(int code, const QString &doing)
+    void checkIo(int code, const char *doing)
     {
         if (code < 0 && !ioError.isEmpty())
-            throw EncodeError(QStringLiteral("書き込みに失敗しました（") + ioError + QStringLiteral("）。"));
+            throw EncodeError(
+                QCoreApplication::translate("VideoEncoder", "書き込みに失敗しました（%1）。").arg(ioError));
         check(code, doing);
     }
 
     void open()
     {
         if (!packet)
-            throw EncodeError(QStringLiteral("メモリーが足りません。"));
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
         AVFormatContext *f = nullptr;
-        check(avformat_alloc_output_context2(&f, nullptr, setup.container, nullptr), QStringLiteral("出力形式の準備"));
+        check(avformat_alloc_output_context2(&f, nullptr, setup.container, nullptr),
+              QT_TRANSLATE_NOOP("VideoEncoder", "出力形式の準備"));
         format.reset(f);
         auto *buffer = static_cast<std::uint8_t *>(av_malloc(kIoBufferSize));
         io.reset(avio_alloc_context(buffer, kIoBufferSize, 1, this, nullptr, &Impl::writePacket, &Impl::seek));
         if (!io) {
             av_free(buffer);
-            throw EncodeError(QStringLiteral("メモリーが足りません。"));
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
         }
         format->pb = io.get();
         format->flags |= AVFMT_FLAG_CUSTOM_IO;
@@ -335,7 +341,7 @@ struct VideoEncoder::Impl
         if (std::string_view(setup.container) == "mp4")
             av_dict_set(&raw, "movflags", "+faststart", 0);
         const std::unique_ptr<AVDictionary *, DictionaryDeleter> options(&raw);
-        checkIo(avformat_write_header(format.get(), &raw), QStringLiteral("動画ファイルの書き始め"));
+        checkIo(avformat_write_header(format.get(), &raw), QT_TRANSLATE_NOOP("VideoEncoder", "動画ファイルの書き始め"));
         headerWritten = true;
     }
 
@@ -343,7 +349,7 @@ struct VideoEncoder::Impl
     {
         slot.reset(avcodec_alloc_context3(codec));
         if (!slot)
-            throw EncodeError(QStringLiteral("メモリーが足りません。"));
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
         if (format->oformat->flags & AVFMT_GLOBALHEADER)
             slot->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         return slot.get();
@@ -353,8 +359,9 @@ struct VideoEncoder::Impl
     {
         AVStream *stream = avformat_new_stream(format.get(), nullptr);
         if (!stream)
-            throw EncodeError(QStringLiteral("メモリーが足りません。"));
-        check(avcodec_parameters_from_context(stream->codecpar, &c), QStringLiteral("ストリームの準備"));
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
+        check(avcodec_parameters_from_context(stream->codecpar, &c),
+              QT_TRANSLATE_NOOP("VideoEncoder", "ストリームの準備"));
         stream->time_base = c.time_base;
         return stream;
     }
@@ -376,19 +383,19 @@ struct VideoEncoder::Impl
             c.color_trc = AVCOL_TRC_BT709;
         }
         tuneVideo(setup.format, c);
-        check(avcodec_open2(&c, codec, nullptr), QStringLiteral("映像の符号化の準備"));
+        check(avcodec_open2(&c, codec, nullptr), QT_TRANSLATE_NOOP("VideoEncoder", "映像の符号化の準備"));
         videoStream = addStream(c);
 
         picture = allocFrame();
         picture->format = c.pix_fmt;
         picture->width = c.width;
         picture->height = c.height;
-        check(av_frame_get_buffer(picture.get(), 0), QStringLiteral("映像のバッファーの準備"));
+        check(av_frame_get_buffer(picture.get(), 0), QT_TRANSLATE_NOOP("VideoEncoder", "映像のバッファーの準備"));
         if (c.pix_fmt != kImageFormat) {
             scaler.reset(sws_getContext(c.width, c.height, kImageFormat, c.width, c.height, c.pix_fmt,
                                         SWS_BILINEAR | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
             if (!scaler)
-                throw EncodeError(QStringLiteral("映像の色の変換を準備できません。"));
+                throw EncodeError(QCoreApplication::translate("VideoEncoder", "映像の色の変換を準備できません。"));
             const int *coefficients = sws_getCoefficients(SWS_CS_ITU709);
             sws_setColorspaceDetails(scaler.get(), coefficients, 1, coefficients, 0, 0, 1 << 16, 1 << 16);
         }
@@ -402,35 +409,36 @@ struct VideoEncoder::Impl
         c.sample_rate = setup.sampleRate;
         c.time_base = AVRational{1, setup.sampleRate};
         AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
-        check(av_channel_layout_copy(&c.ch_layout, &stereo), QStringLiteral("音声の準備"));
+        check(av_channel_layout_copy(&c.ch_layout, &stereo), QT_TRANSLATE_NOOP("VideoEncoder", "音声の準備"));
         if (codecs.audioBitRate > 0)
             c.bit_rate = codecs.audioBitRate;
-        check(avcodec_open2(&c, codec, nullptr), QStringLiteral("音声の符号化の準備"));
+        check(avcodec_open2(&c, codec, nullptr), QT_TRANSLATE_NOOP("VideoEncoder", "音声の符号化の準備"));
         audioStream = addStream(c);
 
         SwrContext *r = nullptr;
         check(swr_alloc_set_opts2(&r, &c.ch_layout, c.sample_fmt, c.sample_rate, &stereo, AV_SAMPLE_FMT_FLT,
                                   setup.sampleRate, 0, nullptr),
-              QStringLiteral("音声の変換の準備"));
+              QT_TRANSLATE_NOOP("VideoEncoder", "音声の変換の準備"));
         resampler.reset(r);
-        check(swr_init(resampler.get()), QStringLiteral("音声の変換の準備"));
+        check(swr_init(resampler.get()), QT_TRANSLATE_NOOP("VideoEncoder", "音声の変換の準備"));
         fifo.reset(av_audio_fifo_alloc(c.sample_fmt, c.ch_layout.nb_channels, 4096));
         if (!fifo)
-            throw EncodeError(QStringLiteral("メモリーが足りません。"));
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
     }
 
     // Sends `frame` (null: the end) and writes every packet that comes out.
     void encode(AVCodecContext &c, AVStream &stream, AVFrame *frame)
     {
-        check(avcodec_send_frame(&c, frame), QStringLiteral("符号化"));
+        check(avcodec_send_frame(&c, frame), QT_TRANSLATE_NOOP("VideoEncoder", "符号化"));
         for (;;) {
             const int got = avcodec_receive_packet(&c, packet.get());
             if (got == AVERROR(EAGAIN) || got == AVERROR_EOF)
                 return;
-            check(got, QStringLiteral("符号化"));
+            check(got, QT_TRANSLATE_NOOP("VideoEncoder", "符号化"));
             av_packet_rescale_ts(packet.get(), c.time_base, stream.time_base);
             packet->stream_index = stream.index;
-            checkIo(av_interleaved_write_frame(format.get(), packet.get()), QStringLiteral("動画ファイルへの書き込み"));
+            checkIo(av_interleaved_write_frame(format.get(), packet.get()),
+                    QT_TRANSLATE_NOOP("VideoEncoder", "動画ファイルへの書き込み"));
         }
     }
 
@@ -440,8 +448,8 @@ struct VideoEncoder::Impl
             ? image
             : image.convertToFormat(QImage::Format_RGB32);
         if (rgb.size() != setup.size)
-            throw EncodeError(QStringLiteral("映像の大きさが途中で変わりました。"));
-        check(av_frame_make_writable(picture.get()), QStringLiteral("映像のバッファーの準備"));
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "映像の大きさが途中で変わりました。"));
+        check(av_frame_make_writable(picture.get()), QT_TRANSLATE_NOOP("VideoEncoder", "映像のバッファーの準備"));
         const std::uint8_t *source[1] = {rgb.constBits()};
         const int stride[1] = {static_cast<int>(rgb.bytesPerLine())};
         if (scaler) {
@@ -462,13 +470,14 @@ struct VideoEncoder::Impl
         FramePtr converted = allocFrame();
         converted->format = audio->sample_fmt;
         converted->nb_samples = capacity;
-        check(av_channel_layout_copy(&converted->ch_layout, &audio->ch_layout), QStringLiteral("音声の変換"));
-        check(av_frame_get_buffer(converted.get(), 0), QStringLiteral("音声のバッファーの準備"));
+        check(av_channel_layout_copy(&converted->ch_layout, &audio->ch_layout),
+              QT_TRANSLATE_NOOP("VideoEncoder", "音声の変換"));
+        check(av_frame_get_buffer(converted.get(), 0), QT_TRANSLATE_NOOP("VideoEncoder", "音声のバッファーの準備"));
         const auto *in = reinterpret_cast<const std::uint8_t *>(interleaved);
         const int made = check(swr_convert(resampler.get(), converted->data, capacity, &in, count),
-                               QStringLiteral("音声の変換"));
+                               QT_TRANSLATE_NOOP("VideoEncoder", "音声の変換"));
         check(av_audio_fifo_write(fifo.get(), reinterpret_cast<void **>(converted->data), made),
-              QStringLiteral("音声のバッファー"));
+              QT_TRANSLATE_NOOP("VideoEncoder", "音声のバッファー"));
         drainAudio(false);
     }
 
@@ -485,14 +494,15 @@ struct VideoEncoder::Impl
             frame->format = audio->sample_fmt;
             frame->nb_samples = shortLast ? available : frameSize;
             frame->sample_rate = audio->sample_rate;
-            check(av_channel_layout_copy(&frame->ch_layout, &audio->ch_layout), QStringLiteral("音声の準備"));
-            check(av_frame_get_buffer(frame.get(), 0), QStringLiteral("音声のバッファーの準備"));
+            check(av_channel_layout_copy(&frame->ch_layout, &audio->ch_layout),
+                  QT_TRANSLATE_NOOP("VideoEncoder", "音声の準備"));
+            check(av_frame_get_buffer(frame.get(), 0), QT_TRANSLATE_NOOP("VideoEncoder", "音声のバッファーの準備"));
             if (available < frame->nb_samples) {
                 av_samples_set_silence(frame->data, available, frame->nb_samples - available,
                                        audio->ch_layout.nb_channels, audio->sample_fmt);
             }
             check(av_audio_fifo_read(fifo.get(), reinterpret_cast<void **>(frame->data), available),
-                  QStringLiteral("音声のバッファー"));
+                  QT_TRANSLATE_NOOP("VideoEncoder", "音声のバッファー"));
             frame->pts = samples;
             samples += available;
             encode(*audio, *audioStream, frame.get());
@@ -504,16 +514,16 @@ struct VideoEncoder::Impl
         drainAudio(true);
         encode(*video, *videoStream, nullptr);
         encode(*audio, *audioStream, nullptr);
-        checkIo(av_write_trailer(format.get()), QStringLiteral("動画ファイルの書き終わり"));
+        checkIo(av_write_trailer(format.get()), QT_TRANSLATE_NOOP("VideoEncoder", "動画ファイルの書き終わり"));
         avio_flush(io.get());
-        checkIo(io->error, QStringLiteral("動画ファイルへの書き込み"));
+        checkIo(io->error, QT_TRANSLATE_NOOP("VideoEncoder", "動画ファイルへの書き込み"));
     }
 };
 
 VideoEncoder::VideoEncoder(QIODevice &device, const Setup &setup) : d_(std::make_unique<Impl>(device, setup))
 {
     if (setup.size.width() % 2 != 0 || setup.size.height() % 2 != 0 || setup.size.isEmpty())
-        throw EncodeError(QStringLiteral("映像の幅と高さは偶数にしてください。"));
+        throw EncodeError(QCoreApplication::translate("VideoEncoder", "映像の幅と高さは偶数にしてください。"));
     av_log_set_level(AV_LOG_ERROR);
     d_->open();
 }

@@ -3,10 +3,12 @@
 #include "reslib/ProgramInfo.h"
 #include "tools/DataTool.h"
 #include "tools/PanelCommands.h"
+#include "tools/Translation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -41,6 +43,10 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(qtArgc, argv);
     }
+    // The words for people in the user's language when there is a
+    // translation; the Japanese ones otherwise.
+    QTranslator translator;
+    kerubara::installTranslation(translator);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int status = kerubara::datatool::runWithPanel(args, out, err);
