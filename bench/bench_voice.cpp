@@ -68,6 +68,24 @@ std::unique_ptr<VoiceEngine> engineFor(AudioOutput &out, const QTemporaryDir &di
     return VoiceEngine::create(out.mixer(), 0, options);
 }
 
+// Each iteration speaks textFor() and takes the time until its first sample
+// is in the mixer.
+void timeFirstSample(benchmark::State &state, auto &out, auto &engine, const auto &textFor)
+{
+    FirstSoundTap tap;
+    out.mixer().setTap(&tap);
+    for (auto _ : state) {
+        const QString text = textFor();
+        tap.arm();
+        const auto start = Clock::now();
+        engine.VoiceSpeak(text);
+        state.SetIterationTime(waitForSound(tap, start, std::chrono::seconds(3)));
+        engine.VoiceStop();
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    }
+    out.mixer().setTap(nullptr);
+}
+
 // VoiceSpeak of a text of the route's tape, made ahead when the route was set.
 void BM_PreparedTapeTextToFirstSample(benchmark::State &state)
 {
@@ -81,17 +99,7 @@ void BM_PreparedTapeTextToFirstSample(benchmark::State &state)
     engine->prepare({kTapeText});
     while (!engine->isPrepared(kTapeText))
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    FirstSoundTap tap;
-    out->mixer().setTap(&tap);
-    for (auto _ : state) {
-        tap.arm();
-        const auto start = Clock::now();
-        engine->VoiceSpeak(kTapeText);
-        state.SetIterationTime(waitForSound(tap, start, std::chrono::seconds(3)));
-        engine->VoiceStop();
-        std::this_thread::sleep_for(std::chrono::milliseconds(15));
-    }
-    out->mixer().setTap(nullptr);
+    timeFirstSample(state, *out, *engine, [] { return QString(kTapeText); });
 }
 BENCHMARK(BM_PreparedTapeTextToFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
@@ -106,20 +114,11 @@ void BM_UnpreparedTextToFirstSample(benchmark::State &state)
     QTemporaryDir dir;
     const auto out = openAudioOutput();
     const auto engine = engineFor(*out, dir);
-    FirstSoundTap tap;
-    out->mixer().setTap(&tap);
     int n = 0;
-    for (auto _ : state) {
-        // A new text each time: a stop number nobody has spoken yet.
-        const QString text = QStringLiteral("次は、%1番、県立中央病院東口です。お降りの方は、お知らせください。").arg(++n);
-        tap.arm();
-        const auto start = Clock::now();
-        engine->VoiceSpeak(text);
-        state.SetIterationTime(waitForSound(tap, start, std::chrono::seconds(3)));
-        engine->VoiceStop();
-        std::this_thread::sleep_for(std::chrono::milliseconds(15));
-    }
-    out->mixer().setTap(nullptr);
+    // A new text each time: a stop number nobody has spoken yet.
+    timeFirstSample(state, *out, *engine, [&n] {
+        return QStringLiteral("次は、%1番、県立中央病院東口です。お降りの方は、お知らせください。").arg(++n);
+    });
 }
 BENCHMARK(BM_UnpreparedTextToFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 

@@ -248,6 +248,15 @@ std::vector<Field> fields(SettingsRecords &records)
     return out;
 }
 
+std::optional<Field> field(SettingsRecords &records, const QString &name)
+{
+    for (Field &f : fields(records)) {
+        if (f.name == name)
+            return std::move(f);
+    }
+    return std::nullopt;
+}
+
 ReadResult read(QByteArrayView bytes)
 {
     ReadResult result;

@@ -20,6 +20,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -175,6 +176,8 @@ struct Field
 // one list of the settings: the file's layout, the data tool's names, the
 // options window's binding and the ranges checked on reading all follow it.
 std::vector<Field> fields(SettingsRecords &records);
+// The field of `records` named `name` ("Text2(0)"), if there is one.
+std::optional<Field> field(SettingsRecords &records, const QString &name);
 
 // How reading ended before block 11 was complete.
 enum class Damage {

@@ -146,7 +146,11 @@ void frmOption::bindToRecords()
         if (!inOptionsWindow(field))
             continue;
         QWidget *widget = controls.value(field.name);
-        const auto changed = [this, name = field.name] { storeField(name); };
+        // The field points into the records, which outlive the window.
+        const auto changed = [this, field] {
+            if (!showingRecords_)
+                store(settingControls(), field);
+        };
         if (auto *box = qobject_cast<QLineEdit *>(widget))
             connect(box, &QLineEdit::textChanged, this, changed);
         else if (auto *colour = qobject_cast<ColorButton *>(widget))
@@ -165,24 +169,14 @@ void frmOption::bindToRecords()
 
 void frmOption::storeField(const QString &name)
 {
-    if (showingRecords_)
-        return;
-    for (const Field &field : settingsfile::fields(ini_)) {
-        if (field.name == name) {
-            store(settingControls(), field);
-            return;
-        }
-    }
+    if (const std::optional<Field> field = settingsfile::field(ini_, name); field && !showingRecords_)
+        store(settingControls(), *field);
 }
 
 void frmOption::showField(const QString &name)
 {
-    for (const Field &field : settingsfile::fields(ini_)) {
-        if (field.name == name) {
-            restore(settingControls(), field);
-            return;
-        }
-    }
+    if (const std::optional<Field> field = settingsfile::field(ini_, name))
+        restore(settingControls(), *field);
 }
 
 void frmOption::GetOptionInfo()

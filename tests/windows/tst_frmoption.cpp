@@ -157,10 +157,7 @@ void tst_frmOption::windowAndModelShowTheSameSettings()
     QFETCH(int, value);
     frmOption &o = showPage(4);
     const auto fieldOf = [&](const QString &name) {
-        for (const settingsfile::Field &f : settingsfile::fields(sim_->settings().records()))
-            if (f.name == name)
-                return f;
-        return settingsfile::Field{};
+        return settingsfile::field(sim_->settings().records(), name).value_or(settingsfile::Field{});
     };
     const frmOptionControls &c = controls(o);
     if (field == u"Combo1") {
