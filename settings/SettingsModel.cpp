@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsModel.h"
 
+#include "reslib/Clock.h"
 #include "reslib/Cp932.h"
 #include "settings/SettingsLocation.h"
 
@@ -25,8 +26,14 @@ bool chosen(std::int16_t option)
 } // namespace
 
 SettingsModel::SettingsModel(Preferences preferences, QObject *parent)
-    : QObject(parent), preferences_(preferences)
+    : QObject(parent), records_(settingsfile::initialRecords(wallClock().date())), preferences_(preferences)
 {
+}
+
+void SettingsModel::replaceRecords(const SettingsRecords &records)
+{
+    records_ = records;
+    emit recordsReplaced();
 }
 
 QString SettingsModel::usedPath(const QByteArray &stored) const

@@ -25,12 +25,16 @@ class SettingsModel : public QObject, public OperationSettings
     Q_OBJECT
 
 public:
+    // The records start as a program without a settings file has them
+    // (settingsfile::initialRecords, dated today).
     explicit SettingsModel(Preferences preferences, QObject *parent = nullptr);
 
     // The records, as the settings file carries them. A view that changes
     // one through here says so with recordChanged().
     SettingsRecords &records() { return records_; }
     const SettingsRecords &records() const { return records_; }
+    // All records at once (a settings file read): recordsReplaced().
+    void replaceRecords(const SettingsRecords &records);
     PreferenceStore &preferences() { return preferences_; }
 
     // The settings file the folders and files are written in: a relative
@@ -82,6 +86,8 @@ signals:
     // A record's field changed other than through its view (by its name in
     // the table, "Text2(1)"): the view shows the new value.
     void recordChanged(const QString &field);
+    // Every record may have changed: the view shows them all again.
+    void recordsReplaced();
 
 private:
     QString usedPath(const QByteArray &stored) const;

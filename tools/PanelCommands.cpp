@@ -12,7 +12,6 @@
 #include "windows/Form1.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
-#include "windows/frmOption.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -191,7 +190,7 @@ void applyOptions(Simulator &sim, const PanelRequest &request)
         settings.setTsugiwaMode(*request.tsugiwaMode);
     if (request.backlight)
         sim.ctl().Option4[static_cast<std::size_t>(*request.backlight)]->setChecked(true);
-    sim.option().SetProp();
+    sim.applyPanelSettings();
 }
 
 // Whether the route can be set and the stop shown; false after saying why not.

@@ -3,10 +3,12 @@
 #include "windows/Simulator.h"
 
 #include "dialogs/MessageBox.h"
+#include "dialogs/Modal.h"
 #include "reslib/EndProgram.h"
 #include "sound/Chimes.h"
 #include "sound/SoundSystem.h"
 #include "windows/frmOption.h"
+#include "windows/PanelLook.h"
 #include "windows/UnitMessages.h"
 #include "windows/mdlIniIoEx.h"
 #include "windows/mdlzed_000.h"
@@ -33,16 +35,14 @@ Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile, Preferences 
       ini(settings_->records()),
       sound_(soundWithWindows()),
       form1_(std::make_unique<Form1>()),
-      option_(std::make_unique<frmOption>(*settings_)),
       engine_(std::make_unique<OperationEngine>(*sound_, *settings_, mdlM_Tape::voiceEngineFactory(*sound_))),
       state(engine_->state),
-      ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, *settings_, ini.CtrlData))
+      ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *settings_, ini.CtrlData))
 {
     settings_->setBuiltInStopRequestSound(chimes::stopRequestFile());
     if (settingsFile_)
         settings_->setSettingsFile(settingsFile_->read);
     connectPanel();
-    connectOptions();
     connectConsole();
 }
 
@@ -98,20 +98,41 @@ void Simulator::connectPanel()
     });
 }
 
-void Simulator::connectOptions()
+frmOption &Simulator::option()
 {
-    frmOption *options = option_.get();
+    if (!option_) {
+        option_ = std::make_unique<frmOption>(*settings_);
+        connectOptions(*option_);
+    }
+    return *option_;
+}
+
+void Simulator::connectOptions(frmOption &options)
+{
     frmCtl *console = ctl_.get();
-    QObject::connect(options, &frmOption::panelLookChanged, form1_.get(), &Form1::applyLook);
-    QObject::connect(options, &frmOption::backlightChanged, console, &frmCtl::reapplyBacklight);
-    QObject::connect(options, &frmOption::ticketPreviewSizeChanged, console, &frmCtl::setTicketPreviewSize);
-    QObject::connect(options, &frmOption::companiesListed, console, &frmCtl::addCompanies);
-    QObject::connect(options, &frmOption::companiesCleared, console, &frmCtl::clearCompanies);
+    QObject::connect(&options, &frmOption::settingsApplied, console, [this] { applyPanelSettings(); });
+    QObject::connect(&options, &frmOption::companiesCleared, console, &frmCtl::clearCompanies);
+    QObject::connect(&options, &frmOption::ticketPluginChosen, console, &frmCtl::useTicketPlugin);
+}
+
+void Simulator::applyPanelSettings()
+{
+    form1_->applyLook(panelLookOf(ini));
+    // The backlight state again, for its picture and label colour.
+    ctl_->reapplyBacklight();
+}
+
+void Simulator::applyTicketPlugin()
+{
+    // A plug-in that is missing or refused leaves its path in place,
+    // unreported.
+    ctl_->useTicketPlugin(settings_->ticketPluginPath());
 }
 
 void Simulator::connectConsole()
 {
     form1_->setConsole(ctl_.get());
+    QObject::connect(ctl_.get(), &frmCtl::optionsRequested, ctl_.get(), [this] { ShowModal(option()); });
     QObject::connect(ctl_.get(), &frmCtl::exitConfirmed, ctl_.get(), [this] {
         sound_->CloseAllSnd();
         tape().FreeVoice();
@@ -159,7 +180,8 @@ void Simulator::endProgram()
 {
     form1_->hide();
     ctl_->hide();
-    option_->hide();
+    if (option_)
+        option_->hide();
     EndProgram();
 }
 

@@ -39,12 +39,14 @@ public:
     Simulator(const Simulator &) = delete;
     Simulator &operator=(const Simulator &) = delete;
 
-    // The windows and the modules, all created by the constructor in the
-    // order start-up needs them: the sound channels, the fare panel, the
-    // options window (hidden; it holds the settings), the unit's engine with
-    // its announcement tape, and the control panel that drives it.
+    // The windows and the modules, created by the constructor in the order
+    // start-up needs them: the sound channels, the fare panel, the unit's
+    // engine with its announcement tape, and the control panel that drives
+    // it. The options window, a view of the settings, is made the first
+    // time it is wanted (a render never makes one).
     Form1 &form1() { return *form1_; }
-    frmOption &option() { return *option_; }
+    frmOption &option();
+    bool hasOptionWindow() const { return option_ != nullptr; }
     frmCtl &ctl() { return *ctl_; }
     SoundSystem &sound() { return *sound_; }
     // The unit's behaviour, which the control panel drives and the panel shows.
@@ -62,6 +64,12 @@ public:
     // Ends the program after the control panel's confirmed exit.
     void endProgram();
 
+    // The settings as they are now applied to the panel and the console:
+    // the panel's look, the backlight state's picture and label colour.
+    void applyPanelSettings();
+    // The chosen ticket plug-in's preview size and companies to the console.
+    void applyTicketPlugin();
+
     // The settings file this run reads and writes, if any.
     const std::optional<SettingsFilePaths> &settingsFile() const { return settingsFile_; }
 
@@ -72,8 +80,8 @@ public:
 private:
     // The panel shows what the unit tells it.
     void connectPanel();
-    // The panel and the console take what the options apply.
-    void connectOptions();
+    // The panel and the console take what the options window applies.
+    void connectOptions(frmOption &options);
     // The console's format-dialog guard and its confirmed exit.
     void connectConsole();
 

@@ -23,7 +23,6 @@
 #include "windows/PictureBox.h"
 #include "windows/SettingValues.h"
 #include "windows/WindowPlacement.h"
-#include "windows/frmOption.h"
 #include "ui_frmCtl.h"
 
 #include <QApplication>
@@ -52,9 +51,9 @@ constexpr int kHeight = 318;       // pixels
 
 } // namespace
 
-frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, SettingsModel &settings,
+frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, SettingsModel &settings,
                CtrlDataRecord &place, QWidget *parent)
-    : QWidget(parent), engine_(engine), panel_(panel), options_(options), settings_(settings), place_(place)
+    : QWidget(parent), engine_(engine), panel_(panel), settings_(settings), place_(place)
 {
     takeForm();
     connectHandlers();
@@ -395,7 +394,7 @@ void frmCtl::Command4_Click()
     {
         const ScopedDisable panelOff(panel_);
         const ScopedDisable consoleOff(*this);
-        ShowModal(options_);
+        emit optionsRequested();
     }
     // The changed display options on the current stop name, by the same
     // first-stop rule as a step (fares are not redrawn).
@@ -446,6 +445,19 @@ void frmCtl::addCompanies(const QString &pluginPath)
 void frmCtl::clearCompanies()
 {
     Combo1->clear();
+}
+
+bool frmCtl::useTicketPlugin(const QString &pluginPath)
+{
+    PlgInfoRecord info{};
+    if (pluginPath.isEmpty() || ZR8_GetPlgInfo(pluginPath, info) == 0)
+        return false;
+    // The plug-in's size goes to the preview picture, scaled down when the
+    // pane cannot hold it.
+    setTicketPreviewSize(QSize(info.field[PlgWidth], info.field[PlgHeight]));
+    if (info.field[PlgCompanySwitch] >= 1)
+        addCompanies(pluginPath);
+    return true;
 }
 
 void frmCtl::GetCtrlDataInfo()

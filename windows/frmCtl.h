@@ -28,7 +28,6 @@ class AutoRunPanel;
 class DigitList;
 class PictureBox;
 class Form1;
-class frmOption;
 struct CtrlDataRecord;
 
 // The control panel "集中操作盤": the driver's console beside the fare panel.
@@ -50,10 +49,9 @@ class frmCtl : public QWidget
 
 public:
     // Drives `engine`, beside the fare panel `panel`, with the settings of
-    // `settings` (shown in the options window `options`); keeps its place in
-    // `place`. All outlive the window. The times of 自動運行 are among the
-    // settings' preferences.
-    frmCtl(OperationEngine &engine, Form1 &panel, frmOption &options, SettingsModel &settings, CtrlDataRecord &place,
+    // `settings`; keeps its place in `place`. All outlive the window. The
+    // times of 自動運行 are among the settings' preferences.
+    frmCtl(OperationEngine &engine, Form1 &panel, SettingsModel &settings, CtrlDataRecord &place,
            QWidget *parent = nullptr);
     ~frmCtl() override;
 
@@ -74,6 +72,10 @@ public:
     // chosen), or the list emptied.
     void addCompanies(const QString &pluginPath);
     void clearCompanies();
+    // What the ticket plug-in at `pluginPath` gives the console: the
+    // preview's size and, when the plug-in has them, its companies. A path
+    // that is empty or no plug-in changes nothing (false).
+    bool useTicketPlugin(const QString &pluginPath);
     void GetCtrlDataInfo();
     void SetCtrlDataInfo();
 
@@ -159,6 +161,9 @@ signals:
     // The user confirmed the exit; the panel's strip is blank. What remains
     // is the program's: sounds closed, settings saved, the end.
     void exitConfirmed();
+    // オプション: the options window is wanted, modally, now; both windows
+    // are disabled until it returns.
+    void optionsRequested();
 
 public:
     // Form variables.
@@ -191,7 +196,6 @@ private:
 
     OperationEngine &engine_;
     Form1 &panel_;
-    frmOption &options_;
     SettingsModel &settings_;
     CtrlDataRecord &place_;
     bool closeRequested_ = false;

@@ -136,13 +136,6 @@ frmOption::frmOption(SettingsModel &settings, QWidget *parent)
     // settings and hide the window while the user is still typing.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
-    setButtonColor(Command8[0], kStartupDigitColors.back);
-    setButtonColor(Command8[1], kStartupDigitColors.unlit);
-    setButtonColor(Command8[2], kStartupDigitColors.lit);
-    setButtonColor(Command9[0], kStartupStopNameColors.back);
-    setButtonColor(Command9[1], kStartupStopNameColors.text);
-    setButtonColor(Command9[2], kStartupStopNameColors.tsugiwa);
-
     // The stop request's chime: kept at once, as the panel's zoom is, for the
     // settings file has no place for it.
     PreferenceStore &preferences = settings.preferences();
@@ -414,39 +407,9 @@ void frmOption::GetBtnColor(ColorButton *button)
         setButtonColor(button, color);
 }
 
-PanelLook frmOption::panelLook() const
-{
-    PanelLook look;
-    look.ticketNumbersShown = checkValue(Check1) != 0;
-    look.ticketNumberStyle = listIndex(Combo2);
-    look.leadingZero = checkValue(Check2);
-    look.digitBack = buttonColor(Command8[0]);
-    look.digitBase = buttonColor(Command8[1]);
-    look.digitLit = buttonColor(Command8[2]);
-    look.stripBack = buttonColor(Command9[0]);
-    look.stripFore = buttonColor(Command9[1]);
-    look.fontMode = listIndex(Combo3);
-    look.fontBold = checkValue(Check4) == 1;
-    look.tsugiwaMode = listIndex(Combo6);
-    look.tsugiwaColor = buttonColor(Command9[2]);
-    look.tsugiwaFontMode = listIndex(Combo5);
-    look.tsugiwaBold = checkValue(Check5) == 1;
-    return look;
-}
-
-void frmOption::setStartupPanelDefaults()
-{
-    setCheckValue(Check1, 1);
-    setButtonColor(Command5[0], kStartupTicketNumberColors.off);
-    setButtonColor(Command5[1], kStartupTicketNumberColors.on1);
-    setButtonColor(Command5[2], kStartupTicketNumberColors.on2);
-}
-
 void frmOption::SetProp()
 {
-    emit panelLookChanged(panelLook());
-    // The backlight state again, for its picture and label colour.
-    emit backlightChanged();
+    emit settingsApplied();
 }
 
 void frmOption::closeEvent(QCloseEvent *event)

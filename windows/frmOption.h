@@ -3,7 +3,6 @@
 #pragma once
 
 #include "reslib/OleColor.h"
-#include "windows/PanelLook.h"
 #include "settings/SettingsModel.h"
 #include "windows/frmOptionControls.h"
 
@@ -26,9 +25,9 @@ struct SettingsRecords;
 // The options window "オプション": a view of the settings model's records.
 // Each control is bound to its field by the field's name: a change in the
 // window is in the records at once, and a change of the records from
-// elsewhere (recordChanged) is shown. The window is created hidden at
-// start-up, shown modally from the control panel, and OK (or closing it)
-// only hides it.
+// elsewhere (recordChanged, recordsReplaced) is shown. The window is made
+// when the user first asks for it, shown modally from the control panel,
+// and OK (or closing it) only hides it.
 class frmOption : public QDialog, private frmOptionControls
 {
     Q_OBJECT
@@ -40,33 +39,27 @@ public:
     explicit frmOption(SettingsModel &settings, QWidget *parent = nullptr);
     ~frmOption() override;
 
-    // Applies every panel-related setting to the fare panel: the panel's
-    // look, then the backlight state again (panelLookChanged, then
-    // backlightChanged).
+    // OK: the settings apply to the panel and the console
+    // (settingsApplied).
     void SetProp();
-    // The look the panel settings give the fare panel.
-    PanelLook panelLook() const;
-    // The start-up defaults of the panel settings: ticket numbers shown, in
-    // the start-up label colours.
-    void setStartupPanelDefaults();
     // Lets the user choose the colour of one of the colour buttons.
     void GetBtnColor(ColorButton *button);
     // Fills Combo2 with the twelve ticket-number styles and chooses the first.
     void AddComboItem();
     // Copies every setting from its control into the settings records, and
-    // back. Restoring raises the handlers of the check boxes and option
-    // buttons it changes, re-applies the control panel's backlight after the
-    // panel pictures, shows the digit colours on the sample digit and ends
-    // with SetPlgin; a stored list index outside its list throws VbError 380.
+    // back. Showing the records raises the handlers of the check boxes and
+    // option buttons it changes, shows the digit colours on the sample digit
+    // and ends with SetPlgin; a stored list index outside its list throws
+    // VbError 380. The window shows the records when it is made and whenever
+    // the model's records are replaced.
     void GetOptionInfo();
     void SetOptionInfo();
     // The folder dialog; the chosen folder or the empty text.
     QString GetPathString();
 
     // Loads what the ticket plug-in at `path` can print into page 5 (the
-    // list and the notes) and the control panel (the preview's size, the
-    // company list). 0 when nothing was loaded: an empty path, or a file that
-    // is no valid plug-in (then nothing changes).
+    // list and the notes). 0 when nothing was loaded: an empty path, or a
+    // file that is no valid plug-in (then nothing changes).
     std::int32_t SetPlgin(const QString &path);
 
     // Handlers, named after the controls they belong to.
@@ -94,16 +87,13 @@ public:
     const frmOptionControls &controlsForTesting() const { return *this; }
 
 signals:
-    // The panel settings apply: the panel takes this look.
-    void panelLookChanged(const PanelLook &look);
-    // The backlight state's picture and label colour apply again.
-    void backlightChanged();
-    // A ticket plug-in was loaded: the preview takes its size (design
-    // pixels), and the plug-in at `pluginPath` lists companies to choose.
-    void ticketPreviewSizeChanged(const QSize &design);
-    void companiesListed(const QString &pluginPath);
-    // The company list empties before a plug-in is chosen.
+    // OK: the panel settings apply to the panel and the console.
+    void settingsApplied();
+    // The user chose the ticket plug-in at `pluginPath` (a valid one): the
+    // console takes its preview size and companies. The company list
+    // empties first, whatever the choice turns out to be.
     void companiesCleared();
+    void ticketPluginChosen(const QString &pluginPath);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -6,6 +6,7 @@
 // control by the setting's name.
 #include "controls/digit/M_Degit.h"
 #include "reslib/Cp932.h"
+#include "reslib/ErrorBoundary.h"
 #include "settings/SettingsFile.h"
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"
@@ -163,8 +164,9 @@ void frmOption::bindToRecords()
         // which stores it.
     }
     connect(&settings_, &SettingsModel::recordChanged, this, &frmOption::showField);
-    // The controls' start-up values are the records' from now on.
-    GetOptionInfo();
+    connect(&settings_, &SettingsModel::recordsReplaced, this, guarded([this] { SetOptionInfo(); }));
+    // The window shows the records as they are now.
+    SetOptionInfo();
 }
 
 void frmOption::storeField(const QString &name)
@@ -190,13 +192,9 @@ void frmOption::GetOptionInfo()
 
 void frmOption::SetOptionInfo()
 {
-    // Once a block is back: the panel picture of the current backlight state
-    // again after block 2, so that it follows the restored picture settings;
-    // the sample digit in the digit colours after block 3.
+    // Once the digit colours are back, the sample digit shows them.
     const auto blockRestored = [this](int block) {
-        if (block == 2) {
-            emit backlightChanged();
-        } else if (block == 3) {
+        if (block == 3) {
             const DegitDataRecord &digits = ini_.DegitData;
             M_Degit1->setBackColor(digits.Command8[0]);
             M_Degit1->setBaseForeColor(digits.Command8[1]);
@@ -224,8 +222,8 @@ void frmOption::SetOptionInfo()
             blockRestored(all[i].block);
     }
 
-    // Last, the plug-in's description and the console's preview size. A
-    // plug-in that is missing or refused leaves its path in place, unreported.
+    // Last, the plug-in's description. A plug-in that is missing or refused
+    // leaves its path in place, unreported.
     SetPlgin(settings_.ticketPluginPath());
 }
 

@@ -40,11 +40,6 @@ std::int32_t frmOption::SetPlgin(const QString &path)
     ZR8_SetPlgComment(path, txtPlginComment);
     List1->clear();
     List1->addItems(plgInfoListLines(info));
-    // The plug-in's size goes to the preview picture, scaled down when the
-    // pane cannot hold it.
-    emit ticketPreviewSizeChanged(QSize(info.field[PlgWidth], info.field[PlgHeight]));
-    if (info.field[PlgCompanySwitch] >= 1)
-        emit companiesListed(path);
     return 1;
 }
 
@@ -59,6 +54,7 @@ void frmOption::Command1_Click()
     emit companiesCleared();
     if (SetPlgin(path) != 0) {
         txtSeiriPlgDir->setText(path);
+        emit ticketPluginChosen(path);
         return;
     }
     MsgBox(QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"), vbCritical,

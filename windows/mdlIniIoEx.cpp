@@ -9,7 +9,6 @@
 #include "windows/Form1.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
-#include "windows/frmOption.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,7 +120,6 @@ void collectDigitFormats(Simulator &sim)
 void collectAll(Simulator &sim)
 {
     collectDigitFormats(sim);
-    sim.option().GetOptionInfo();
     sim.ctl().GetCtrlDataInfo();
     sim.form1().GetFormInfo(sim.ini.FormPos);
 }
@@ -211,13 +209,13 @@ void LoadIniInfo(Simulator &sim)
                 collectAll(sim);
                 keepFields(read.records, sim.ini, unread.fields);
             }
-            sim.ini = read.records;
+            sim.settings().replaceRecords(read.records);
             applyDigits(sim);
             applyStopName(sim);
-            sim.option().SetOptionInfo();
+            sim.applyTicketPlugin();
             sim.ctl().SetCtrlDataInfo();
             sim.form1().SetFormInfo(sim.ini.FormPos);
-            sim.option().SetProp();
+            sim.applyPanelSettings();
             reportUnread(*sim.settingsFile(), unread);
         },
         true);

@@ -4,7 +4,6 @@
 
 #include "windows/Form1.h"
 #include "windows/Simulator.h"
-#include "windows/frmOption.h"
 
 namespace kerubara {
 namespace {
@@ -96,12 +95,8 @@ void InitDegit(Form1 &panel)
 
 void InitPanel(Simulator &sim)
 {
-    frmOption &option = sim.option();
-    option.setStartupPanelDefaults();
-
     sim.form1().useBuiltInPictures();
-
-    option.SetProp();
+    sim.applyPanelSettings();
 }
 
 } // namespace kerubara

@@ -72,6 +72,23 @@ QByteArray route12()
     return testing::fareFileBytes(6, stops);
 }
 
+// Notices any options window made while it lives: making one sends its
+// widgets' events through the application.
+class OptionsWindowWatch : public QObject
+{
+public:
+    OptionsWindowWatch() { qApp->installEventFilter(this); }
+    ~OptionsWindowWatch() override { qApp->removeEventFilter(this); }
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *) override
+    {
+        seen = seen || qobject_cast<frmOption *>(watched) != nullptr;
+        return false;
+    }
+};
+
 void click(QWidget *w)
 {
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
@@ -302,9 +319,12 @@ void tst_RenderPanel::settingsFileGivesTheLookOfTheProgramStartedOnIt()
     driveTo(*reader, 1, 4);
     const QImage running = rgb(reader->form1().grab().toImage());
 
+    // The settings are read into the settings model; no window is made.
+    OptionsWindowWatch watch;
     const Run r = runTool({u"render-panel"_s, path(u"12.hy3"_s), u"--stop"_s, u"4"_s, u"--settings"_s, file,
                            path(u"panel.png"_s)});
     QVERIFY2(r.status == 0, qPrintable(r.err));
+    QVERIFY(!watch.seen);
     const QImage rendered = rgb(QImage(path(u"panel.png"_s)));
     QCOMPARE(differingPixels(rendered, running), 0);
     // Without the file the panel looks otherwise; and the file is only read.

@@ -187,8 +187,10 @@ void tst_frmOptionPlugin::pluginListShowsWhatItPrints()
 {
     QFETCH(QByteArray, plugin);
     QFETCH(QStringList, lines);
-    QCOMPARE(sim_->option().SetPlgin(write(QStringLiteral("t.4SP"), plugin)), 1);
+    const QString path = write(QStringLiteral("t.4SP"), plugin);
+    QCOMPARE(sim_->option().SetPlgin(path), 1);
     QCOMPARE(items(controls(sim_->option()).List1), lines);
+    QVERIFY(sim_->ctl().useTicketPlugin(path));
     QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(100, 80));
 }
 
@@ -341,7 +343,7 @@ void tst_frmOptionPlugin::companyListChoosesNoCompany()
         companies->setCurrentIndex(1);
         click(controls(o).Command1);
     } else {
-        QCOMPARE(o.SetPlgin(kFull), 1);
+        QVERIFY(sim_->ctl().useTicketPlugin(kFull));
     }
     QCOMPARE(companies->count(), 3);
     QCOMPARE(companies->currentIndex(), -1);
@@ -379,8 +381,8 @@ void tst_frmOptionPlugin::largePreviewIsScaledIntoThePane()
     QFETCH(QSize, design);
     const QByteArray plugin = "[Plugin]\nFormat=kerubara-ticket 1\nWidth=" + QByteArray::number(design.width())
         + "\nHeight=" + QByteArray::number(design.height()) + "\n";
-    QCOMPARE(sim_->option().SetPlgin(write(QStringLiteral("big.4SP"), plugin)), 1);
-    const frmCtl &c = sim_->ctl();
+    frmCtl &c = sim_->ctl();
+    QVERIFY(c.useTicketPlugin(write(QStringLiteral("big.4SP"), plugin)));
     const QRect picture = c.picSeirikenPrev->geometry();
     // The pane runs to the company list's right edge and down to its top.
     const QSize pane(c.Combo1->geometry().right() + 1 - picture.x(), c.Combo1->y() - picture.y());

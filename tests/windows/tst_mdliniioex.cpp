@@ -174,6 +174,7 @@ private slots:
     void aListSavedAsMinusOneLoadsWithNothingChosen();
     void aValueAWindowCannotTakeCostsOnlyThatField_data();
     void aValueAWindowCannotTakeCostsOnlyThatField();
+    void restoredBoxesAndOptionsRaiseTheirHandlers_data();
     void restoredBoxesAndOptionsRaiseTheirHandlers();
     void theBacklightFollowsThePanelPicturesBeforeLaterSteps();
     void windowsAndDigitsTakeTheirSavedState();
@@ -301,29 +302,39 @@ void tst_mdlIniIoEx::withoutAFileTheFirstConfirmedExitWritesACompleteFile()
 void tst_mdlIniIoEx::aSavedFileComesBackByteForByte_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("initial settings, windows off the pixel grid")
-        << SettingsBuilder::initial()
-               .set("CtrlData.nLeft", 7)
-               .set("CtrlData.nTop", 3001)
-               .set("FormPos.nLeft", 29)
-               .set("FormPos.nTop", -44)
-               .bytes();
-    QTest::newRow("every setting changed") << everythingChanged().bytes();
+    QTest::addColumn<bool>("optionsOpened"); // the options window made before the exit
+    std::vector<std::pair<const char *, QByteArray>> files;
+    files.emplace_back("initial settings, windows off the pixel grid", SettingsBuilder::initial()
+                                                                           .set("CtrlData.nLeft", 7)
+                                                                           .set("CtrlData.nTop", 3001)
+                                                                           .set("FormPos.nLeft", 29)
+                                                                           .set("FormPos.nTop", -44)
+                                                                           .bytes());
+    files.emplace_back("every setting changed", everythingChanged().bytes());
     const QString longPath = QStringLiteral("/路線/") + QString(16380, QChar(u'運')) + QStringLiteral("/x"); // 32767 bytes
-    QTest::newRow("texts of 32767 bytes, Shift-JIS")
-        << SettingsBuilder::initial().set("Text2(0)", longPath).set("txtSelectSound(6)", QString(32767, u'a')).bytes();
+    files.emplace_back("texts of 32767 bytes, Shift-JIS", SettingsBuilder::initial()
+                                                              .set("Text2(0)", longPath)
+                                                              .set("txtSelectSound(6)", QString(32767, u'a'))
+                                                              .bytes());
     // 0xED40 is a character iconv writes back in its IBM form 0xFA5C.
-    QTest::newRow("a character with two codes, kept as it came")
-        << SettingsBuilder::initial().setBytes("Text2(1)", QByteArray("/data/\xED\x40")).bytes();
-    QTest::newRow("no option of a group chosen")
-        << SettingsBuilder::initial().set("Option4(0)", 0).set("Option2(2)", 0).bytes();
+    files.emplace_back("a character with two codes, kept as it came",
+                       SettingsBuilder::initial().setBytes("Text2(1)", QByteArray("/data/\xED\x40")).bytes());
+    files.emplace_back("no option of a group chosen",
+                       SettingsBuilder::initial().set("Option4(0)", 0).set("Option2(2)", 0).bytes());
+    for (const auto &[name, bytes] : files) {
+        QTest::newRow(name) << bytes << false;
+        QTest::addRow("%s, options window opened", name) << bytes << true;
+    }
 }
 
 void tst_mdlIniIoEx::aSavedFileComesBackByteForByte()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(bool, optionsOpened);
     startWith(bytes);
     QVERIFY(errorBoxes().isEmpty());
+    if (optionsOpened)
+        sim_->option();
     exitAnswering(vbYes);
     QCOMPARE(ended_, 1);
     QVERIFY(errorBoxes().isEmpty());
@@ -470,16 +481,28 @@ void tst_mdlIniIoEx::aValueAWindowCannotTakeCostsOnlyThatField()
     QCOMPARE(saved, expected.bytes());
 }
 
+void tst_mdlIniIoEx::restoredBoxesAndOptionsRaiseTheirHandlers_data()
+{
+    QTest::addColumn<bool>("windowFirst");
+    QTest::newRow("options window made when wanted") << false;
+    QTest::newRow("options window made before the file is read") << true;
+}
+
 void tst_mdlIniIoEx::restoredBoxesAndOptionsRaiseTheirHandlers()
 {
-    startWith(SettingsBuilder::initial()
-                  .set("Check1", 0)
-                  .set("Option3(0)", 0)
-                  .set("Option3(1)", -1)
-                  .set("Check3(0)", 1)
-                  .set("Check3(3)", 1)
-                  .set("chkUseSeiriPrev", 1)
-                  .bytes());
+    QFETCH(bool, windowFirst);
+    QVERIFY(testing::writeFile(file(), SettingsBuilder::initial()
+                                           .set("Check1", 0)
+                                           .set("Option3(0)", 0)
+                                           .set("Option3(1)", -1)
+                                           .set("Check3(0)", 1)
+                                           .set("Check3(3)", 1)
+                                           .set("chkUseSeiriPrev", 1)
+                                           .bytes()));
+    sim_ = std::make_unique<Simulator>(settingsFilePaths(file()));
+    if (windowFirst)
+        sim_->option();
+    sim_->start();
     const frmOption &o = sim_->option();
     QVERIFY(!controls(o).Frame3->isEnabled());
     for (QGroupBox *frame : controls(o).Frame6)
@@ -724,14 +747,18 @@ void tst_mdlIniIoEx::thePluginIsLoadedAtStartAndARefusalIsNotReported()
     const QByteArray bytes = SettingsBuilder::initial().set("chkUseSeiriPrev", 1).set("txtSeiriPlgDir", plugin).bytes();
     startWith(bytes);
     QVERIFY(messages_.isEmpty());
-    const frmOption &o = sim_->option();
-    QCOMPARE(controls(o).txtSeiriPlgDir->text(), plugin);
-    QCOMPARE(controls(o).List1->count(), lines);
-    QCOMPARE(controls(o).txtPlginComment->toPlainText().isEmpty(), lines == 0);
+    // The console has the plug-in before anyone opens the options window,
+    // which then shows what was read.
+    QVERIFY(!sim_->hasOptionWindow());
     if (lines > 0) {
         QCOMPARE(sim_->ctl().picSeirikenPrev->size(), QSize(200, 256));
         QCOMPARE(sim_->ctl().Combo1->count(), 3); // its companies
     }
+    const frmOption &o = sim_->option();
+    QCOMPARE(controls(o).txtSeiriPlgDir->text(), plugin);
+    QCOMPARE(controls(o).List1->count(), lines);
+    QCOMPARE(controls(o).txtPlginComment->toPlainText().isEmpty(), lines == 0);
+    QCOMPARE(sim_->ctl().Combo1->count(), lines > 0 ? 3 : 0); // listed once
     exitAnswering(vbYes);
     QCOMPARE(contents(file()), bytes);
 }
