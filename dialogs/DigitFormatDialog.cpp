@@ -5,6 +5,7 @@
 #include "ui_DigitFormatDialog.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -53,7 +54,7 @@ std::int32_t runDigitFormatDialog(QWidget *owner, std::int16_t keta, std::int16_
     shiftBox->setRange(0, positions - 1);
     shiftBox->setValue(shift);
     example->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    form.note->setText(QStringLiteral("全部で %1 桁です。「・」は消灯している桁です。").arg(positions));
+    form.note->setText(QCoreApplication::translate("DigitFormatDialog", "全部で %1 桁です。「・」は消灯している桁です。").arg(positions));
 
     // Zero fill uses the positions left of the unlit ones on the right.
     const auto limitFill = [=] { fillBox->setMaximum(positions - shiftBox->value()); };
@@ -70,7 +71,7 @@ std::int32_t runDigitFormatDialog(QWidget *owner, std::int16_t keta, std::int16_
     QObject::connect(fillBox, &QSpinBox::valueChanged, &dialog, showExample);
 
     QDialogButtonBox *buttons = form.buttons;
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("DigitFormatDialog", "キャンセル"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 

@@ -6,6 +6,7 @@
 
 #include <QCalendarWidget>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -41,7 +42,7 @@ std::int32_t QtResDialogs::dlg100(QWidget *owner, std::int16_t keta, std::int16_
 void QtResDialogs::dlg110(QWidget *owner, std::int32_t /*kind*/, const QString &text)
 {
     QDialog dialog(owner);
-    dialog.setWindowTitle(QStringLiteral("バージョン情報"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtResDialogs", "バージョン情報"));
     auto *layout = new QVBoxLayout(&dialog);
     auto *view = new QPlainTextEdit(text, &dialog);
     view->setReadOnly(true);
@@ -56,14 +57,14 @@ void QtResDialogs::dlg110(QWidget *owner, std::int32_t /*kind*/, const QString &
 std::int32_t QtResDialogs::dlg111(QWidget *owner, SystemTime &date)
 {
     QDialog dialog(owner);
-    dialog.setWindowTitle(QStringLiteral("日付の選択"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtResDialogs", "日付の選択"));
     auto *layout = new QVBoxLayout(&dialog);
     auto *calendar = new QCalendarWidget(&dialog);
     if (date.wYear > 0)
         calendar->setSelectedDate(QDate(date.wYear, date.wMonth, date.wDay));
     layout->addWidget(calendar);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("QtResDialogs", "キャンセル"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(calendar, &QCalendarWidget::activated, &dialog, &QDialog::accept);

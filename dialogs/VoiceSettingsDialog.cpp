@@ -46,7 +46,7 @@ VoiceSettingsDialog::VoiceSettingsDialog(VoiceEngine &engine, QWidget *owner, co
     rate_ = setUp(form.rateSlider, form.rateValue, VoiceSettings::kMinRate, VoiceSettings::kMaxRate, original_.rate,
                    QStringLiteral("%1 %"));
     pitch_ = setUp(form.pitchSlider, form.pitchValue, VoiceSettings::kMinPitch, VoiceSettings::kMaxPitch, original_.pitch,
-                    QStringLiteral("%1 半音"));
+                    tr("%1 半音"));
     volume_ = setUp(form.volumeSlider, form.volumeValue, VoiceSettings::kMinVolume, VoiceSettings::kMaxVolume,
                      original_.volume, QStringLiteral("%1 %"));
     allPass_ = setUp(form.allPassSlider, form.allPassValue, VoiceSettings::kMinAllPass, VoiceSettings::kMaxAllPass,
@@ -55,9 +55,9 @@ VoiceSettingsDialog::VoiceSettingsDialog(VoiceEngine &engine, QWidget *owner, co
     allPassMoved_ = original_.allPass != VoiceSettings::kVoicesOwn;
 
     QDialogButtonBox *buttons = form.buttons;
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-    QPushButton *sample = buttons->addButton(QStringLiteral("試聴"), QDialogButtonBox::ActionRole);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
+    QPushButton *sample = buttons->addButton(tr("試聴"), QDialogButtonBox::ActionRole);
     sample->setObjectName(QStringLiteral("sampleButton"));
     connect(sample, &QPushButton::clicked, this, &VoiceSettingsDialog::playSample);
     connect(copy_, &QPushButton::clicked, this, &VoiceSettingsDialog::addVoiceFile);
@@ -79,9 +79,9 @@ void VoiceSettingsDialog::fillVoices()
     for (const VoiceEntry &e : entries) {
         QString text = e.name;
         if (e.source == VoiceEntry::Source::Own)
-            text += QStringLiteral("（自分の音声）");
+            text = tr("%1（自分の音声）").arg(e.name);
         else if (e.source == VoiceEntry::Source::Espeak)
-            text += QStringLiteral("（アクセントなし）");
+            text = tr("%1（アクセントなし）").arg(e.name);
         auto *item = new QListWidgetItem(text, voices_);
         item->setData(Qt::UserRole, e.file);
         item->setToolTip(e.file);
@@ -108,7 +108,8 @@ void VoiceSettingsDialog::voiceChosen()
         return;
     const VoiceFileCheck check = engine_.useVoice(file);
     if (!check.ok()) {
-        MsgBox(voiceRefusedText(file, check) + QStringLiteral("今の声のままにします。"), vbExclamation, windowTitle());
+        MsgBox(tr("%1: 音声ファイルとして使えません（%2）。今の声のままにします。").arg(file, voiceFaultText(check)),
+               vbExclamation, windowTitle());
         selectVoice(chosen_);
         return;
     }
@@ -131,17 +132,18 @@ void VoiceSettingsDialog::showVoice()
 
 void VoiceSettingsDialog::addVoiceFile()
 {
-    const QString file = Zr7FileDlg(this, 0, {FileFilter{QStringLiteral("HTS 音声 (*.htsvoice)"), QStringLiteral("*.htsvoice")}},
-                                    {}, QStringLiteral("追加する音声ファイル"));
+    const QString file = Zr7FileDlg(this, 0, {FileFilter{tr("HTS 音声 (*.htsvoice)"), QStringLiteral("*.htsvoice")}}, {},
+                                    tr("追加する音声ファイル"));
     if (file.isEmpty())
         return;
     const voices::Copy copy = voices::copyOwn(file, engine_.places());
     if (!copy.check.ok()) {
-        MsgBox(voiceRefusedText(file, copy.check) + QStringLiteral("コピーしていません。"), vbExclamation, windowTitle());
+        MsgBox(tr("%1: 音声ファイルとして使えません（%2）。コピーしていません。").arg(file, voiceFaultText(copy.check)),
+               vbExclamation, windowTitle());
         return;
     }
     if (copy.copied.isEmpty()) {
-        MsgBox(QStringLiteral("%1: 自分の音声のフォルダ %2 にコピーできません（%3）。").arg(file, engine_.places().own, copy.error),
+        MsgBox(tr("%1: 自分の音声のフォルダ %2 にコピーできません（%3）。").arg(file, engine_.places().own, copy.error),
                vbExclamation, windowTitle());
         return;
     }

@@ -411,6 +411,61 @@
     </message>
 </context>
 <context>
+    <name>DigitFormatDialog</name>
+    <message>
+        <source>数字の表示設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 と -1 の表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 は表示しない（空欄も消灯のまま）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 は「0」と表示する（空欄も「0」）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-1 は「0」と表示し、0 は表示しない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-1 と 0 は「0」と表示する（空欄も「0」）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右側に空ける桁数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 桁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先頭を 0 で埋める桁数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>埋めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示例（5 のとき）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部で %1 桁です。「・」は消灯している桁です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FareCommands</name>
     <message>
         <source>停留所名の%1バイト目（0x%2）が Shift-JIS の文字になりません。</source>
@@ -814,6 +869,21 @@
     </message>
 </context>
 <context>
+    <name>QtResDialogs</name>
+    <message>
+        <source>バージョン情報</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付の選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReadingNotes</name>
     <message>
         <source>「%1」</source>
@@ -1177,6 +1247,61 @@
     </message>
 </context>
 <context>
+    <name>SettingsFileMessages</name>
+    <message>
+        <source>%1: 値 %2 はリストの範囲（%3～%4）の外です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 値 %2 はスクロールバーの範囲（%3～%4）の外です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 から後のすべて: %1 の位置（先頭から %2 バイト）でファイルが終わっています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 から後のすべて: %1 の位置（先頭から %2 バイト）の文字列の長さ %3 が正しくありません（ファイルが壊れています）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定ファイル「%1」の次の設定は読み込めなかったため、起動時の値のままにしました。
+
+%2
+
+ほかの設定は読み込みました。終了時に保存すると、これらの設定は今の値で書き直されます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定ファイル「%1」の次の設定は読み込めなかったため、起動時の値のままにしました。
+
+%2
+
+ほかの設定は読み込みました。ファイルは読むだけで、書き換えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定ファイル</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StorableText</name>
+    <message>
+        <source>%1に、設定ファイルに保存できない文字「%2」が含まれています（設定ファイルは Shift-JIS で書かれ、この文字を表せません）。
+%1は前の値のままにしました。この文字を含まない名前のフォルダーやファイルを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定された値: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TapeCommands</name>
     <message>
         <source>このファイルは読み込まれず、系統設定のあと放送（送り・戻し）は使えません。
@@ -1302,6 +1427,57 @@
     <message>
         <source>警告: %1
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TicketNumberStyles</name>
+    <message>
+        <source>1,2,3... 12 （既定の表示）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0,1,2... 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「なし」、1,2... 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「なし」、2,3... 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「無券」、1,2... 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「無券」、2,3... 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「券なし」、1,2... 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「券なし」、2,3... 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「券無し」、1,2... 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「券無し」、2,3... 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(無地)、1,2... 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(無地)、2,3... 12</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1602,6 +1778,1152 @@
     </message>
     <message>
         <source>映像の幅と高さは偶数にしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceMessages</name>
+    <message>
+        <source>読み込めません（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空のファイルです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声ファイルとしては大きすぎます（%1 まで）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTS 音声（.htsvoice）のファイルではありません（先頭に [GLOBAL] がありません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しの %1 がないか、壊れています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しの %1 の値「%2」は音声としてありえません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日本語の音声ではありません（%1 が「%2」）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の位置がファイルの終わりを越えています（ファイルが途中で切れています）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声エンジンが読み込めませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 のモデルが壊れています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 音声ファイルとして使えません（%2）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTS 音声が入っていないため、espeak-ng の声で話します。抑揚（アクセント）のある声は、Debian の contrib にあるパッケージ %1 で入ります（scripts/install-deps.sh が入れます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 音声ファイルとして使えません（%2）。代わりの声で話します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アクセント辞書（open-jtalk-mecab-naist-jdic）を読み込めないため、espeak-ng の声で話します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アクセント辞書（open-jtalk-mecab-naist-jdic）を読み込めないため、espeak-ng の声で話します（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceSettingsDialog</name>
+    <message>
+        <source>声</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選んだ .htsvoice ファイルを自分の音声のフォルダにコピーして使います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声ファイルを追加...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>速さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>声質</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小さいほど太く低い声、大きいほど細く軽い声になります（HTS 音声のみ）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmCtl</name>
+    <message>
+        <source>集中操作盤</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ダブルクリックで入力方法を切り替えます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系&#x3000;統</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>区間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QPushButton { margin: 2px; border: 1px solid rgb(110, 110, 110); border-radius: 2px; background-color: rgb(238, 238, 238); }QPushButton:pressed { background-color: rgb(200, 200, 200); }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QPushButton { background-color: rgb(255, 255, 0); border: 1px solid rgb(120, 120, 0); border-radius: 3px; }QPushButton:pressed { background-color: rgb(220, 220, 0); }QPushButton:disabled { background-color: rgb(230, 230, 170); color: rgb(150, 150, 120); }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ戻し</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ送り</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示消去</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次の停留所でとまるよう知らせます。パネルの中ボタンでも押せます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>降車ボタン</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>深夜料金</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙ速度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙ間隔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音合使用不可</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>調整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>戻し</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>■</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビューを開きます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社名</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmOption</name>
+    <message>
+        <source>オプション</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データと&#x3000;放送用データ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データと放送用データ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データ(*.hy3)のあるフォルダー：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記運賃データの場所をエクスプローラで開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送用データ(*****Tp.csv)のあるフォルダー：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記放送用データの場所をエクスプローラで開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パネルと整理券番号表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号自動表示機能を使用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号のバックライトカラー(文字色)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトOFF時の整理券番号の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON1：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトON1時の整理券番号の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON2：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトON2時の整理券番号の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号表示設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数字が1桁の番号は頭に0を付け足す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>※ユーザーパネルに直接番号をデザインしている場合には上記チェックをOFFにしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本体パネル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内蔵しているパネルを自動で割り当てる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>個別に設定する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトOFF時の画像：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内蔵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelState0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ユーザーパネル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON1の画像：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelState1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON2の画像：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelState2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>※ユーザーパネルには、現在の機種に対応の画像をご使用ください。大きいパネルの場合、はみ出た部分（右・下）が切り取られます。逆に小さいパネルの場合は左上から表示され、余白部分はグレーになりますのでご注意ください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品と情報用数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の背景色と文字色（時計つきの場合はこの部分も同色となります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の背景色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未発光時の文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の未発光時の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>発光時の文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の発光時の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>情報用数字の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所の順番（区間・個数）を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コマ目に表示する。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0から数える</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統番号を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データの</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列目の値を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル数字の桁ずらし、ゼロ埋めの設定は各部品をダブルクリックして設定してください。また、これら情報用数字は運賃の表示よりも優先されます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名部分の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名部分の背景色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名部分の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォントオプション：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ゴシック体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>明朝体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>漢字はゴシック、それ以外は明朝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>漢字は明朝、それ以外はゴシック</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>英数字はゴシック、それ以外は明朝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>太字（表示の不具合はサポート対象外）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」の表示設定(データの最初は「次は」は表示されません)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」表示オプション：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」表示なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」を表示（「は」が小さい）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」を表示（同じ大きさ）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてゴシック体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「は」だけ明朝体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべて明朝体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「は」だけゴシック体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」の文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定時のサウンド：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リセット時のサウンド：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>降車ボタンのサウンド：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（内蔵のチャイム）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>常に右記のサウンドを鳴らす</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stepSoundChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データ(*.hy3)の特定の列のデータから判断して、以下の指定したサウンドを鳴らす（指定した列のデータの内容が1～3以外の場合はサウンドは鳴りません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データの</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>のデータが、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「1」の場合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「2」の場合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「3」の場合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>再生方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同期再生(サウンドが完全に再生された後で運賃切り替え)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stepPlayback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非同期再生(サウンドを再生しながら運賃切り替え)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド：※音声合成放送機能が有効でない場合は以下の設定は意味を持ちません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chimeChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送データ(*.Tp.csv)内のフラグから判断して、以下の指定したサウンドを鳴らす（フラグの内容が1～3以外の場合はサウンドは鳴りません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同期再生(サウンドが完全に再生された後で放送開始)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chimePlayback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非同期再生(サウンドを再生しながら放送開始)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「放送前のサウンド」再生時は、停名のスクロールが停止することがありますので、あらかじめご了承ください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券&#x3000;&#x3000;プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビュー機能を使用する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プラグイン設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プラグインの指定を消去します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記プラグインのプロパティ：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記プラグインの特記事項：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付の設定（整理券プラグインが日付の印字をサポートしているときに有効）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dateChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>システムの日付を使用（系統設定した時点の日付を保持）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右記の日付に固定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付選択...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理券の日付変更を行いません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kerubara</name>
+    <message>
+        <source>指定した系統はデータの数が0(未登録)の可能性があります...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定した区間はデータの数よりも多いです...<byte value="xd"/>
+  解決法：正しい区間を入力して下さい.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定した系統のデータがありません...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データのファイルが見つかりません:
+%1
+
+系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kerubara::AutoRunPanel</name>
+    <message>
+        <source>秒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自動運行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>今の停留所から、放送・停車・走行を繰り返して終点まで進めます。運転の操作をすると止まります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停車時間（最後の音が終わってから）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>走行時間（次の停留所まで）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停車</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>走行</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kerubara::Form1</name>
+    <message>
+        <source>エラーです。<byte value="xd"/>
+<byte value="xd"/>
+エラーコード：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エラーです。<byte value="xd"/>
+<byte value="xd"/>
+エラーコード：%1&#x3000;内部的なエラーです。ソマリカへ報告してください。エラー場所：frmCtl.Option4_Click()</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エラーです。<byte value="xd"/>
+<byte value="xd"/>
+エラーコード：%1&#x3000;画像ファイルが見つからないか、指定している場所が不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エラーです。<byte value="xd"/>
+<byte value="xd"/>
+エラーコード：%1&#x3000;デバイスエラーもしくは準備が出来ていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エラーです。<byte value="xd"/>
+<byte value="xd"/>
+エラーコード：%1&#x3000;指定した画像の内容が不正です。この部分では扱えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>等倍 (1×)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2倍 (2×)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3倍 (3×)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃の桁数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1桁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示する整理券番号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1〜%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切り替え間隔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1秒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エラーです！<byte value="xd"/>
+<byte value="xd"/>
+コード：%1<byte value="xd"/>
+<byte value="xd"/>
+内容：%2<byte value="xd"/>
+<byte value="xd"/>
+モジュール：IniIO-SeirikenNumSet( )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エラー！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kerubara::VoiceSettingsDialog</name>
+    <message>
+        <source>%1 半音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試聴</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（自分の音声）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（アクセントなし）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 音声ファイルとして使えません（%2）。今の声のままにします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTS 音声 (*.htsvoice)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>追加する音声ファイル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 音声ファイルとして使えません（%2）。コピーしていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 自分の音声のフォルダ %2 にコピーできません（%3）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kerubara::frmCtl</name>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ケルバラケーション - 型番:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注意: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビューを隠します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビューを開きます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>機種：%1<byte value="xd"/>
+バージョン：%2  ServiceRelease 1<byte value="xd"/>
+<byte value="xd"/>
+配布：kerubara プロジェクト<byte value="xd"/>
+開発：kerubara 開発チーム (C) %3<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ケルバラを終了しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ケルバラの終了確認</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キー: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（キー: %2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B（OFF → ON1 → ON2 → OFF の順）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kerubara::frmOption</name>
+    <message>
+        <source>運賃データと|&#x3000;放送用データ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パネルと|整理券番号表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品と|情報用数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券|&#x3000;&#x3000;プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waveサウンド(*.wav)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIDIサウンド(*.mid)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ビットマップ(*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIF画像(*.gif)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG画像(*.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データのフォルダー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送用データのフォルダー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライト%1時のパネル画像</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定時のサウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リセット時のサウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド（「1」の場合）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド（「2」の場合）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド（「3」の場合）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド（「1」の場合）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド（「2」の場合）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド（「3」の場合）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダーを選択してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダー「%1」を開けません。フォルダーを開くファイルマネージャーが見つかりません。
+ファイルマネージャーと xdg-utils（xdg-open）をインストールしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エクスプローラで開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パネル画像の選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドの選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プラグイン</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル: %1
+%2行目: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル: %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プラグイン(*.4SP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プラグインの選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定したファイルはプラグインでないか、内容が不正です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プラグインロードエラー</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include "operation/AutoRun.h"
 #include "operation/OperationEngine.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,7 +50,7 @@ QSpinBox *storedSeconds(Preference preference, const QString &tip, PreferenceSto
     auto *box = new SecondsBox(parent);
     const preferences::Row &row = preferences::row(preference);
     box->setRange(row.minimum, row.maximum);
-    box->setSuffix(QStringLiteral("秒"));
+    box->setSuffix(QCoreApplication::translate("kerubara::AutoRunPanel", "秒"));
     box->setToolTip(tip);
     box->setValue(preferences.number(preference));
     QObject::connect(box, &QSpinBox::valueChanged, &preferences,
@@ -62,21 +63,21 @@ QSpinBox *storedSeconds(Preference preference, const QString &tip, PreferenceSto
 AutoRunPanel::AutoRunPanel(OperationEngine &unit, PreferenceStore &preferences, QWidget *parent)
     : QWidget(parent), run_(new AutoRun(unit, this))
 {
-    button_ = new QPushButton(QStringLiteral("自動運行"), this);
+    button_ = new QPushButton(tr("自動運行"), this);
     button_->setCheckable(true);
     button_->setEnabled(unit.routeSet());
-    button_->setToolTip(QStringLiteral("今の停留所から、放送・停車・走行を繰り返して終点まで進めます。"
-                                       "運転の操作をすると止まります"));
-    dwell_ = storedSeconds(Preference::AutoRunDwell, QStringLiteral("停車時間（最後の音が終わってから）"), preferences, this);
-    travel_ = storedSeconds(Preference::AutoRunTravel, QStringLiteral("走行時間（次の停留所まで）"), preferences, this);
+    button_->setToolTip(tr("今の停留所から、放送・停車・走行を繰り返して終点まで進めます。"
+                           "運転の操作をすると止まります"));
+    dwell_ = storedSeconds(Preference::AutoRunDwell, tr("停車時間（最後の音が終わってから）"), preferences, this);
+    travel_ = storedSeconds(Preference::AutoRunTravel, tr("走行時間（次の停留所まで）"), preferences, this);
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
     row->addWidget(button_);
-    row->addWidget(new QLabel(QStringLiteral("停車"), this));
+    row->addWidget(new QLabel(tr("停車"), this));
     row->addWidget(dwell_);
-    row->addWidget(new QLabel(QStringLiteral("走行"), this));
+    row->addWidget(new QLabel(tr("走行"), this));
     row->addWidget(travel_);
 
     connect(button_, &QPushButton::toggled, this, &AutoRunPanel::toggle);

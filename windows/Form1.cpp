@@ -20,6 +20,7 @@
 
 #include <QActionGroup>
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QImageReader>
@@ -92,25 +93,37 @@ QPixmap loadPicture(const QString &path)
     }
 }
 
+// The error box's text for a picture that could not be shown: the error's
+// number and, for the numbers a picture can give, what went wrong.
 QString pictureErrorText(int number)
 {
+    const char *text = QT_TRANSLATE_NOOP("kerubara::Form1", "エラーです。\r\n\r\nエラーコード：%1");
     switch (number) {
     case 7:
     case 28:
     case 51:
-        return QStringLiteral("　内部的なエラーです。ソマリカへ報告してください。エラー場所：frmCtl.Option4_Click()");
+        text = QT_TRANSLATE_NOOP("kerubara::Form1", "エラーです。\r\n\r\nエラーコード：%1"
+                                 "　内部的なエラーです。ソマリカへ報告してください。エラー場所：frmCtl.Option4_Click()");
+        break;
     case 53:
     case 75:
     case 76:
-        return QStringLiteral("　画像ファイルが見つからないか、指定している場所が不正です。");
+        text = QT_TRANSLATE_NOOP("kerubara::Form1", "エラーです。\r\n\r\nエラーコード：%1"
+                                 "　画像ファイルが見つからないか、指定している場所が不正です。");
+        break;
     case 57:
     case 68:
-        return QStringLiteral("　デバイスエラーもしくは準備が出来ていません。");
+        text = QT_TRANSLATE_NOOP("kerubara::Form1", "エラーです。\r\n\r\nエラーコード：%1"
+                                 "　デバイスエラーもしくは準備が出来ていません。");
+        break;
     case 481:
-        return QStringLiteral("　指定した画像の内容が不正です。この部分では扱えません。");
+        text = QT_TRANSLATE_NOOP("kerubara::Form1", "エラーです。\r\n\r\nエラーコード：%1"
+                                 "　指定した画像の内容が不正です。この部分では扱えません。");
+        break;
     default:
-        return {};
+        break;
     }
+    return QCoreApplication::translate("kerubara::Form1", text).arg(number);
 }
 
 } // namespace
@@ -224,8 +237,7 @@ void Form1::buildZoomMenu()
 {
     zoomMenu_ = new QMenu(this);
     auto *group = new QActionGroup(this);
-    const std::array<QString, kMaxZoom> captions{QStringLiteral("等倍 (1×)"), QStringLiteral("2倍 (2×)"),
-                                                 QStringLiteral("3倍 (3×)")};
+    const std::array<QString, kMaxZoom> captions{tr("等倍 (1×)"), tr("2倍 (2×)"), tr("3倍 (3×)")};
     for (int factor = 1; factor <= kMaxZoom; ++factor) {
         QAction *action = zoomMenu_->addAction(captions[static_cast<std::size_t>(factor - 1)]);
         action->setCheckable(true);
@@ -270,10 +282,10 @@ void Form1::mnuZoom_Click(int factor)
 
 void Form1::buildFareDigitsMenu()
 {
-    QMenu *digits = zoomMenu_->addMenu(QStringLiteral("運賃の桁数"));
+    QMenu *digits = zoomMenu_->addMenu(tr("運賃の桁数"));
     auto *group = new QActionGroup(this);
     for (int n = kMinFareDigits; n <= kMaxFareDigits; ++n) {
-        QAction *action = digits->addAction(QStringLiteral("%1桁").arg(n));
+        QAction *action = digits->addAction(tr("%1桁").arg(n));
         action->setCheckable(true);
         action->setChecked(n == fareDigits_);
         group->addAction(action);
@@ -322,21 +334,21 @@ void Form1::mnuFareDigits_Click(int digits)
 void Form1::buildPagesMenu()
 {
     zoomMenu_->addSeparator();
-    QMenu *pages = zoomMenu_->addMenu(QStringLiteral("表示する整理券番号"));
+    QMenu *pages = zoomMenu_->addMenu(tr("表示する整理券番号"));
     auto *pageGroup = new QActionGroup(this);
     for (int n = 1; n <= OperationEngine::kMaxTicketPages; ++n) {
-        QAction *action = pages->addAction(QStringLiteral("1〜%1").arg(12 * n));
+        QAction *action = pages->addAction(tr("1〜%1").arg(12 * n));
         action->setCheckable(true);
         action->setChecked(n == 1);
         pageGroup->addAction(action);
         connect(action, &QAction::triggered, this, guarded([this, n] { mnuPages_Click(n); }));
         pageActions_[static_cast<std::size_t>(n - 1)] = action;
     }
-    QMenu *seconds = zoomMenu_->addMenu(QStringLiteral("切り替え間隔"));
+    QMenu *seconds = zoomMenu_->addMenu(tr("切り替え間隔"));
     auto *secondsGroup = new QActionGroup(this);
     std::size_t i = 0;
     for (const int s : {2, 3, 5, 8}) {
-        QAction *action = seconds->addAction(QStringLiteral("%1秒").arg(s));
+        QAction *action = seconds->addAction(tr("%1秒").arg(s));
         action->setCheckable(true);
         action->setChecked(s == OperationEngine::kDefaultPageSeconds);
         action->setData(s);
@@ -440,8 +452,7 @@ void Form1::showBacklight(int state, const std::optional<QString> &userPicture, 
             setPicture(imgRes[static_cast<std::size_t>(state)]);
         }
     } catch (const VbError &e) {
-        MsgBox(QStringLiteral("エラーです。\r\n\r\nエラーコード：%1").arg(e.number()) + pictureErrorText(e.number()),
-               vbCritical, QStringLiteral("エラー"));
+        MsgBox(pictureErrorText(e.number()), vbCritical, tr("エラー"));
     }
     for (int k = 1; k <= 12; ++k)
         setLabelColor(k, labelColour);
@@ -675,10 +686,9 @@ void Form1::writeTicketLabels(std::int16_t style, std::int16_t leadingZero)
         }
         setLabelPointSize(1, captions.label1PointSize);
     } catch (const VbError &e) {
-        MsgBox(QStringLiteral("エラーです！\r\n\r\nコード：%1\r\n\r\n内容：%2\r\n\r\nモジュール：IniIO-SeirikenNumSet( )")
-                   .arg(e.number())
-                   .arg(e.description()),
-               vbCritical, QStringLiteral("エラー！"));
+        MsgBox(tr("エラーです！\r\n\r\nコード：%1\r\n\r\n内容：%2\r\n\r\nモジュール：IniIO-SeirikenNumSet( )")
+                   .arg(QString::number(e.number()), e.description()),
+               vbCritical, tr("エラー！"));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "reslib/Cp932.h"
 #include "reslib/MsgBox.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace kerubara {
@@ -45,12 +46,14 @@ bool acceptStorableText(const QString &text, const QString &what)
     if (bad < 0)
         return true;
     const qsizetype length = text.at(bad).isHighSurrogate() && bad + 1 < text.size() ? 2 : 1;
-    MsgBox(what + QStringLiteral("に、設定ファイルに保存できない文字「") + text.mid(bad, length)
-               + QStringLiteral("」が含まれています（設定ファイルは Shift-JIS で書かれ、この文字を表せません）。\n")
-               + what
-               + QStringLiteral(
-                   "は前の値のままにしました。この文字を含まない名前のフォルダーやファイルを指定してください。"),
-           vbExclamation, QStringLiteral("オプション"), QStringLiteral("指定された値: ") + text);
+    MsgBox(QCoreApplication::translate("StorableText",
+                                       "%1に、設定ファイルに保存できない文字「%2」が含まれています"
+                                       "（設定ファイルは Shift-JIS で書かれ、この文字を表せません）。\n"
+                                       "%1は前の値のままにしました。"
+                                       "この文字を含まない名前のフォルダーやファイルを指定してください。")
+               .arg(what, text.mid(bad, length)),
+           vbExclamation, QCoreApplication::translate("StorableText", "オプション"),
+           QCoreApplication::translate("StorableText", "指定された値: %1").arg(text));
     return false;
 }
 

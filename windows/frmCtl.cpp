@@ -156,7 +156,7 @@ void frmCtl::takeForm()
     Frame1[0]->raise();
 
     MnuHide = new QMenu(QStringLiteral("MnuHide"), this);
-    QAction *copy = MnuHide->addAction(QStringLiteral("コピー(&C)"));
+    QAction *copy = MnuHide->addAction(tr("コピー(&C)"));
     copy->setObjectName(QStringLiteral("MnuHideCopy"));
     connect(copy, &QAction::triggered, this, &frmCtl::MnuHideCopy_Click);
     connect(picSeirikenPrev, &PictureBox::rightClicked, this,
@@ -201,14 +201,14 @@ void frmCtl::connectHandlers()
 
 void frmCtl::Form_Load()
 {
-    panel_.setWindowTitle(QStringLiteral("ケルバラケーション - 型番:") + programFileName());
+    panel_.setWindowTitle(tr("ケルバラケーション - 型番:%1").arg(programFileName()));
     shapeKeypad();
     engine().tape().InitVoice();
     // Once, at start: why the voice speaking is not the better one, if so,
     // and which package brings it.
     if (const auto *voice = dynamic_cast<const VoiceEngine *>(engine().tape().objVoice())) {
         if (const QString notice = voiceNoticeText(voice->notice()); !notice.isEmpty())
-            QTextStream(stderr) << QStringLiteral("注意: ") << notice << '\n';
+            QTextStream(stderr) << tr("注意: %1").arg(notice) << '\n';
     }
 }
 
@@ -360,14 +360,14 @@ void frmCtl::Check4_Click()
     if (Check4->isChecked()) {
         setFixedWidth(twipsToPixels(kWideWidth));
         Check4->setText(QStringLiteral("<<"));
-        Check4->setToolTip(QStringLiteral("整理券プレビューを隠します"));
+        Check4->setToolTip(tr("整理券プレビューを隠します"));
         // The wider window must not reach past the screen's right edge.
         if (isVisible())
             keepOnScreen(*this);
     } else {
         setFixedWidth(twipsToPixels(kNarrowWidth));
         Check4->setText(QStringLiteral(">>"));
-        Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
+        Check4->setToolTip(tr("整理券プレビューを開きます"));
     }
 }
 
@@ -407,11 +407,9 @@ QString frmCtl::versionText()
     const QString numbers = QStringLiteral("%1.%2.%3")
                                 .arg(version.value(0, QStringLiteral("0")), version.value(1, QStringLiteral("0")),
                                      version.value(2, QStringLiteral("0")));
-    return QStringLiteral("機種：") + programFileName() + QStringLiteral("\r\n") + QStringLiteral("バージョン：")
-        + numbers + QStringLiteral("  ServiceRelease 1") + QStringLiteral("\r\n") + QStringLiteral("\r\n")
-        + QStringLiteral("配布：kerubara プロジェクト") + QStringLiteral("\r\n")
-        + QStringLiteral("開発：kerubara 開発チーム (C) %1").arg(QDate::currentDate().year())
-        + QStringLiteral("\r\n");
+    return tr("機種：%1\r\nバージョン：%2  ServiceRelease 1\r\n\r\n"
+              "配布：kerubara プロジェクト\r\n開発：kerubara 開発チーム (C) %3\r\n")
+        .arg(programFileName(), numbers, QString::number(QDate::currentDate().year()));
 }
 
 void frmCtl::Command8_Click()
@@ -540,8 +538,7 @@ void frmCtl::closeEvent(QCloseEvent *event)
         return;
     }
     runGuarded([this] {
-        if (MsgBox(QStringLiteral("ケルバラを終了しますか？"), vbQuestion | vbYesNo,
-                   QStringLiteral("ケルバラの終了確認"))
+        if (MsgBox(tr("ケルバラを終了しますか？"), vbQuestion | vbYesNo, tr("ケルバラの終了確認"))
             != vbYes)
             return;
         Form1 &panel = panel_;

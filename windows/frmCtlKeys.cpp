@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,9 +28,9 @@ void press(QAbstractButton *button)
 // Names the key of a control at the end of its tool tip.
 void showKey(QWidget *control, const QString &keys)
 {
-    const QString key = QStringLiteral("キー: ") + keys;
     const QString tip = control->toolTip();
-    control->setToolTip(tip.isEmpty() ? key : tip + QStringLiteral("（") + key + QStringLiteral("）"));
+    control->setToolTip(tip.isEmpty() ? QCoreApplication::translate("kerubara::frmCtl", "キー: %1").arg(keys)
+                                      : QCoreApplication::translate("kerubara::frmCtl", "%1（キー: %2）").arg(tip, keys));
 }
 
 } // namespace
@@ -84,7 +85,7 @@ void frmCtl::connectKeys()
     showKey(cmdStopRequest, QStringLiteral("P"));
     showKey(autoRun->button(), QStringLiteral("A"));
     for (QRadioButton *state : Option4)
-        showKey(state, QStringLiteral("B（OFF → ON1 → ON2 → OFF の順）"));
+        showKey(state, tr("B（OFF → ON1 → ON2 → OFF の順）"));
 }
 
 QAbstractButton *frmCtl::keypadKey(int index)

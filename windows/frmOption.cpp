@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QGroupBox>
@@ -57,9 +58,16 @@ int textHeight(QPlainTextEdit *box, int lines)
 // The page tabs' captions. A push button does not wrap its caption, so one
 // that is too wide for its tab is broken at the word boundary marked '|';
 // full-width spaces at the break go, so both lines stay centred.
-constexpr std::array<QStringView, 6> kTabCaptions{
-    u"運賃データと|　放送用データ", u"パネルと|整理券番号表示", u"デジタル部品と|情報用数字",
-    u"停名の設定",                  u"サウンド",                u"整理券|　　プレビュー"};
+constexpr std::array<const char *, 6> kTabCaptions{
+    QT_TRANSLATE_NOOP("kerubara::frmOption", "運賃データと|　放送用データ"), QT_TRANSLATE_NOOP("kerubara::frmOption", "パネルと|整理券番号表示"),
+    QT_TRANSLATE_NOOP("kerubara::frmOption", "デジタル部品と|情報用数字"),  QT_TRANSLATE_NOOP("kerubara::frmOption", "停名の設定"),
+    QT_TRANSLATE_NOOP("kerubara::frmOption", "サウンド"),                   QT_TRANSLATE_NOOP("kerubara::frmOption", "整理券|　　プレビュー")};
+
+// A tab's caption, marked, in the user's language.
+QString markedTabCaption(std::size_t tab)
+{
+    return QCoreApplication::translate("kerubara::frmOption", kTabCaptions[tab]);
+}
 
 QString tabCaption(QStringView marked)
 {
@@ -94,8 +102,8 @@ QFont tabFont(const QFont &windowFont, int room)
     QFont font = windowFont;
     auto fits = [&] {
         const QFontMetrics fm(font);
-        for (QStringView marked : kTabCaptions) {
-            for (const QString &line : tabLines(marked, fm, room)) {
+        for (std::size_t tab = 0; tab < kTabCaptions.size(); ++tab) {
+            for (const QString &line : tabLines(markedTabCaption(tab), fm, room)) {
                 if (fm.horizontalAdvance(line) > room)
                     return false;
             }
@@ -107,11 +115,18 @@ QFont tabFont(const QFont &windowFont, int room)
     return font;
 }
 
-const QList<FileFilter> kSoundFilter{{QStringLiteral("Waveサウンド(*.wav)"), QStringLiteral("*.wav")},
-                                     {QStringLiteral("MIDIサウンド(*.mid)"), QStringLiteral("*.mid")}};
-const QList<FileFilter> kPanelFilter{{QStringLiteral("ビットマップ(*.bmp)"), QStringLiteral("*.bmp")},
-                                     {QStringLiteral("GIF画像(*.gif)"), QStringLiteral("*.gif")},
-                                     {QStringLiteral("JPEG画像(*.jpg)"), QStringLiteral("*.jpg")}};
+QList<FileFilter> soundFilter()
+{
+    return {{QCoreApplication::translate("kerubara::frmOption", "Waveサウンド(*.wav)"), QStringLiteral("*.wav")},
+            {QCoreApplication::translate("kerubara::frmOption", "MIDIサウンド(*.mid)"), QStringLiteral("*.mid")}};
+}
+
+QList<FileFilter> panelFilter()
+{
+    return {{QCoreApplication::translate("kerubara::frmOption", "ビットマップ(*.bmp)"), QStringLiteral("*.bmp")},
+            {QCoreApplication::translate("kerubara::frmOption", "GIF画像(*.gif)"), QStringLiteral("*.gif")},
+            {QCoreApplication::translate("kerubara::frmOption", "JPEG画像(*.jpg)"), QStringLiteral("*.jpg")}};
+}
 
 } // namespace
 
@@ -160,33 +175,32 @@ void frmOption::fitTabCaptions()
     const QFontMetrics fm(font);
     for (std::size_t i = 0; i < Option1.size(); ++i) {
         Option1[i]->setFont(font);
-        Option1[i]->setText(tabLines(kTabCaptions[i], fm, room).join(u'\n'));
+        Option1[i]->setText(tabLines(markedTabCaption(i), fm, room).join(u'\n'));
     }
 }
 
 void frmOption::guardPathBoxes()
 {
-    keepStorable(Text2[0], QStringLiteral("運賃データのフォルダー"));
-    keepStorable(Text2[1], QStringLiteral("放送用データのフォルダー"));
+    keepStorable(Text2[0], tr("運賃データのフォルダー"));
+    keepStorable(Text2[1], tr("放送用データのフォルダー"));
     const std::array<const char16_t *, 3> states{u"OFF", u"ON1", u"ON2"};
     for (std::size_t i = 0; i < 3; ++i)
-        keepStorable(txtSelectPanel[i],
-                     QStringLiteral("バックライト") + QString::fromUtf16(states[i]) + QStringLiteral("時のパネル画像"));
-    const std::array<std::pair<std::size_t, const char16_t *>, 10> sounds{{
-        {0, u"系統設定時のサウンド"},
-        {1, u"リセット時のサウンド"},
-        {7, u"送り・戻し時のサウンド"},
-        {8, u"送り・戻し時のサウンド（「1」の場合）"},
-        {9, u"送り・戻し時のサウンド（「2」の場合）"},
-        {10, u"送り・戻し時のサウンド（「3」の場合）"},
-        {3, u"放送前のサウンド"},
-        {4, u"放送前のサウンド（「1」の場合）"},
-        {5, u"放送前のサウンド（「2」の場合）"},
-        {6, u"放送前のサウンド（「3」の場合）"},
+        keepStorable(txtSelectPanel[i], tr("バックライト%1時のパネル画像").arg(QString::fromUtf16(states[i])));
+    const std::array<std::pair<std::size_t, const char *>, 10> sounds{{
+        {0, QT_TR_NOOP("系統設定時のサウンド")},
+        {1, QT_TR_NOOP("リセット時のサウンド")},
+        {7, QT_TR_NOOP("送り・戻し時のサウンド")},
+        {8, QT_TR_NOOP("送り・戻し時のサウンド（「1」の場合）")},
+        {9, QT_TR_NOOP("送り・戻し時のサウンド（「2」の場合）")},
+        {10, QT_TR_NOOP("送り・戻し時のサウンド（「3」の場合）")},
+        {3, QT_TR_NOOP("放送前のサウンド")},
+        {4, QT_TR_NOOP("放送前のサウンド（「1」の場合）")},
+        {5, QT_TR_NOOP("放送前のサウンド（「2」の場合）")},
+        {6, QT_TR_NOOP("放送前のサウンド（「3」の場合）")},
     }};
     for (const auto &[index, what] : sounds)
-        keepStorable(txtSelectSound[index], QString::fromUtf16(what));
-    keepStorable(txtSeiriPlgDir, kPluginSetting);
+        keepStorable(txtSelectSound[index], tr(what));
+    keepStorable(txtSeiriPlgDir, tr(kPluginSetting));
 }
 
 void frmOption::connectHandlers()
@@ -264,7 +278,7 @@ void frmOption::AddComboItem()
 
 QString frmOption::GetPathString()
 {
-    return Zr7FolderDlg(this, QStringLiteral("フォルダーを選択してください"));
+    return Zr7FolderDlg(this, tr("フォルダーを選択してください"));
 }
 
 void frmOption::Option1_Click(int index)
@@ -337,29 +351,29 @@ void frmOption::Command10_Click(int index)
     // A folder that is not there is passed over; a desktop that cannot open
     // folders at all is worth knowing about.
     if (ShellOpenFolder(folder) == OpenFolderResult::NoFileManager)
-        MsgBox(QStringLiteral("フォルダー「") + QDir::toNativeSeparators(folder)
-                   + QStringLiteral("」を開けません。フォルダーを開くファイルマネージャーが見つかりません。\n"
-                                    "ファイルマネージャーと xdg-utils（xdg-open）をインストールしてください。"),
-               vbExclamation, QStringLiteral("エクスプローラで開く"));
+        MsgBox(tr("フォルダー「%1」を開けません。フォルダーを開くファイルマネージャーが見つかりません。\n"
+                  "ファイルマネージャーと xdg-utils（xdg-open）をインストールしてください。")
+                   .arg(QDir::toNativeSeparators(folder)),
+               vbExclamation, tr("エクスプローラで開く"));
 }
 
 void frmOption::Command6_Click(int index)
 {
-    const QString path = Zr7FileDlg(this, 0, kPanelFilter, QString(), QStringLiteral("パネル画像の選択"));
+    const QString path = Zr7FileDlg(this, 0, panelFilter(), QString(), tr("パネル画像の選択"));
     if (!path.isEmpty())
         txtSelectPanel[index]->setText(path);
 }
 
 void frmOption::cmdSelectSound_Click(int index)
 {
-    const QString path = Zr7FileDlg(this, 0, kSoundFilter, QString(), QStringLiteral("サウンドの選択"));
+    const QString path = Zr7FileDlg(this, 0, soundFilter(), QString(), tr("サウンドの選択"));
     if (!path.isEmpty())
         txtSelectSound[index]->setText(path);
 }
 
 void frmOption::cmdStopRequestSound_Click()
 {
-    const QString path = Zr7FileDlg(this, 0, kSoundFilter, QString(), QStringLiteral("サウンドの選択"));
+    const QString path = Zr7FileDlg(this, 0, soundFilter(), QString(), tr("サウンドの選択"));
     if (!path.isEmpty())
         txtStopRequestSound->setText(path);
 }

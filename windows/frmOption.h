@@ -16,8 +16,8 @@
 
 namespace kerubara {
 
-// The ticket plug-in setting, as messages name it.
-inline const QString kPluginSetting = QStringLiteral("整理券プラグイン");
+// The ticket plug-in setting, as messages name it (translated where shown).
+inline constexpr const char *kPluginSetting = QT_TRANSLATE_NOOP("kerubara::frmOption", "整理券プラグイン");
 
 class ColorButton;
 struct SettingsRecords;

@@ -10,6 +10,7 @@
 #include "windows/StorableText.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -22,10 +23,10 @@ namespace {
 QString refusalDetails(const QString &path)
 {
     const TicketPluginError error = readTicketPlugin(path).error;
-    QString details = QStringLiteral("ファイル: ") + path + u'\n';
     if (error.line > 0)
-        details += QString::number(error.line) + QStringLiteral("行目: ");
-    return details + error.reason;
+        return QCoreApplication::translate("kerubara::frmOption", "ファイル: %1\n%2行目: %3")
+            .arg(path, QString::number(error.line), error.reason);
+    return QCoreApplication::translate("kerubara::frmOption", "ファイル: %1\n%2").arg(path, error.reason);
 }
 
 } // namespace
@@ -45,9 +46,9 @@ std::int32_t frmOption::SetPlgin(const QString &path)
 
 void frmOption::Command1_Click()
 {
-    static const QList<FileFilter> kPluginFilter{{QStringLiteral("整理券プラグイン(*.4SP)"), QStringLiteral("*.4SP")}};
-    const QString path = Zr7FileDlg(this, 0, kPluginFilter, QString(), QStringLiteral("プラグインの選択"));
-    if (path.isEmpty() || !acceptStorableText(path, kPluginSetting))
+    const QList<FileFilter> pluginFilter{{tr("整理券プラグイン(*.4SP)"), QStringLiteral("*.4SP")}};
+    const QString path = Zr7FileDlg(this, 0, pluginFilter, QString(), tr("プラグインの選択"));
+    if (path.isEmpty() || !acceptStorableText(path, tr(kPluginSetting)))
         return;
     // The company list starts afresh, so choosing a plug-in twice lists its
     // companies once.
@@ -57,8 +58,8 @@ void frmOption::Command1_Click()
         emit ticketPluginChosen(path);
         return;
     }
-    MsgBox(QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"), vbCritical,
-           QStringLiteral("プラグインロードエラー"), refusalDetails(path));
+    MsgBox(tr("指定したファイルはプラグインでないか、内容が不正です"), vbCritical, tr("プラグインロードエラー"),
+           refusalDetails(path));
 }
 
 void frmOption::Command11_Click()

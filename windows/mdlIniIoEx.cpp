@@ -10,6 +10,7 @@
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -156,21 +157,25 @@ Unread unreadFields(settingsfile::ReadResult &read)
     for (const settingsfile::BadValue &bad : settingsfile::badValues(read.records, readCount)) {
         const QString &name = all[static_cast<std::size_t>(bad.field)].name;
         unread.fields.push_back(bad.field);
-        unread.reasons << name + QStringLiteral(": 値 ") + QString::number(bad.value)
-                + (bad.list ? QStringLiteral(" はリストの範囲（") : QStringLiteral(" はスクロールバーの範囲（"))
-                + QString::number(bad.minimum) + u'\uFF5E' + QString::number(bad.maximum)
-                + QStringLiteral("）の外です。");
+        const char *text = bad.list ? QT_TRANSLATE_NOOP("SettingsFileMessages", "%1: 値 %2 はリストの範囲（%3～%4）の外です。")
+                                    : QT_TRANSLATE_NOOP("SettingsFileMessages", "%1: 値 %2 はスクロールバーの範囲（%3～%4）の外です。");
+        unread.reasons << QCoreApplication::translate("SettingsFileMessages", text)
+                              .arg(name, QString::number(bad.value), QString::number(bad.minimum),
+                                   QString::number(bad.maximum));
     }
     if (read.damage != settingsfile::Damage::None) {
         const QString &first = all[static_cast<std::size_t>(read.firstMissing)].name;
         for (qsizetype i = readCount; i < static_cast<qsizetype>(all.size()); ++i)
             unread.fields.push_back(i);
-        unread.reasons << first + QStringLiteral(" から後のすべて: ") + first + QStringLiteral(" の位置（先頭から ")
-                + QString::number(read.missingAt)
-                + (read.damage == settingsfile::Damage::ShortFile
-                       ? QStringLiteral(" バイト）でファイルが終わっています。")
-                       : QStringLiteral(" バイト）の文字列の長さ ") + QString::number(read.badCount)
-                           + QStringLiteral(" が正しくありません（ファイルが壊れています）。"));
+        unread.reasons << (read.damage == settingsfile::Damage::ShortFile
+                               ? QCoreApplication::translate("SettingsFileMessages",
+                                                             "%1 から後のすべて: %1 の位置（先頭から %2 バイト）"
+                                                             "でファイルが終わっています。")
+                                     .arg(first, QString::number(read.missingAt))
+                               : QCoreApplication::translate("SettingsFileMessages",
+                                                             "%1 から後のすべて: %1 の位置（先頭から %2 バイト）"
+                                                             "の文字列の長さ %3 が正しくありません（ファイルが壊れています）。")
+                                     .arg(first, QString::number(read.missingAt), QString::number(read.badCount)));
     }
     return unread;
 }
@@ -182,12 +187,17 @@ void reportUnread(const SettingsFilePaths &file, const Unread &unread)
 {
     if (unread.reasons.isEmpty())
         return;
-    MsgBox(QStringLiteral("設定ファイル「") + QDir::toNativeSeparators(file.read)
-               + QStringLiteral("」の次の設定は読み込めなかったため、起動時の値のままにしました。\n\n")
-               + unread.reasons.join(u'\n') + QStringLiteral("\n\nほかの設定は読み込みました。")
-               + (file.saves ? QStringLiteral("終了時に保存すると、これらの設定は今の値で書き直されます。")
-                             : QStringLiteral("ファイルは読むだけで、書き換えません。")),
-           vbExclamation, QStringLiteral("設定ファイル"));
+    const char *text = file.saves ? QT_TRANSLATE_NOOP("SettingsFileMessages",
+                                                      "設定ファイル「%1」の次の設定は読み込めなかったため、"
+                                                      "起動時の値のままにしました。\n\n%2\n\nほかの設定は読み込みました。"
+                                                      "終了時に保存すると、これらの設定は今の値で書き直されます。")
+                                  : QT_TRANSLATE_NOOP("SettingsFileMessages",
+                                                      "設定ファイル「%1」の次の設定は読み込めなかったため、"
+                                                      "起動時の値のままにしました。\n\n%2\n\nほかの設定は読み込みました。"
+                                                      "ファイルは読むだけで、書き換えません。");
+    MsgBox(QCoreApplication::translate("SettingsFileMessages", text)
+               .arg(QDir::toNativeSeparators(file.read), unread.reasons.join(u'\n')),
+           vbExclamation, QCoreApplication::translate("SettingsFileMessages", "設定ファイル"));
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "windows/Form1.h"
 #include "windows/Simulator.h"
 
+#include <QCoreApplication>
+
 namespace kerubara {
 namespace {
 
@@ -22,18 +24,23 @@ QString number(int n, std::int16_t leadingZero)
 
 QStringList ticketNumberStyleNames()
 {
-    return {QStringLiteral("1,2,3...") + QStringLiteral(" 12") + QStringLiteral(" （既定の表示）"),
-            QStringLiteral("0,1,2...") + QStringLiteral(" 11"),
-            QStringLiteral("「なし」、1,2...") + QStringLiteral(" 11"),
-            QStringLiteral("「なし」、2,3...") + QStringLiteral(" 12"),
-            QStringLiteral("「無券」、1,2...") + QStringLiteral(" 11"),
-            QStringLiteral("「無券」、2,3...") + QStringLiteral(" 12"),
-            QStringLiteral("「券なし」、1,2...") + QStringLiteral(" 11"),
-            QStringLiteral("「券なし」、2,3...") + QStringLiteral(" 12"),
-            QStringLiteral("「券無し」、1,2...") + QStringLiteral(" 11"),
-            QStringLiteral("「券無し」、2,3...") + QStringLiteral(" 12"),
-            QStringLiteral("(無地)、1,2...") + QStringLiteral(" 11"),
-            QStringLiteral("(無地)、2,3...") + QStringLiteral(" 12")};
+    static constexpr std::array<const char *, 12> kNames{
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "1,2,3... 12 （既定の表示）"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "0,1,2... 11"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "「なし」、1,2... 11"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "「なし」、2,3... 12"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "「無券」、1,2... 11"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "「無券」、2,3... 12"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "「券なし」、1,2... 11"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "「券なし」、2,3... 12"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "「券無し」、1,2... 11"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "「券無し」、2,3... 12"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "(無地)、1,2... 11"),
+        QT_TRANSLATE_NOOP("TicketNumberStyles", "(無地)、2,3... 12")};
+    QStringList names;
+    for (const char *name : kNames)
+        names << QCoreApplication::translate("TicketNumberStyles", name);
+    return names;
 }
 
 QString toFullWidth(const QString &text)
