@@ -1695,6 +1695,29 @@
     </message>
 </context>
 <context>
+    <name>UnitMessages</name>
+    <message>
+        <source>指定した系統はデータの数が0(未登録)の可能性があります...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定した区間はデータの数よりも多いです...<byte value="xd"/>
+  解決法：正しい区間を入力して下さい.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定した系統のデータがありません...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データのファイルが見つかりません:
+%1
+
+系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VideoEncoder</name>
     <message>
         <source>%1に失敗しました（%2）。</source>
@@ -2534,29 +2557,6 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kerubara</name>
-    <message>
-        <source>指定した系統はデータの数が0(未登録)の可能性があります...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>指定した区間はデータの数よりも多いです...<byte value="xd"/>
-  解決法：正しい区間を入力して下さい.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>指定した系統のデータがありません...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>運賃データのファイルが見つかりません:
-%1
-
-系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
