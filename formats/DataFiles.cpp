@@ -162,6 +162,75 @@ FilesWritten writeFilesTogether(const std::vector<OutputFile> &files, QTextStrea
 
 namespace {
 
+// A folder made for writing that is removed again unless kept.
+class FolderAside
+{
+public:
+    explicit FolderAside(QString path) : path_(std::move(path)) {}
+    FolderAside(const FolderAside &) = delete;
+    FolderAside &operator=(const FolderAside &) = delete;
+    ~FolderAside()
+    {
+        if (!kept_)
+            QDir(path_).removeRecursively();
+    }
+    void keep() { kept_ = true; }
+
+private:
+    QString path_;
+    bool kept_ = false;
+};
+
+// A hidden name beside `folder` that nothing has yet, made as a folder.
+std::optional<QString> makeAsideFolder(const QString &folder, QString *why)
+{
+    const QFileInfo info(folder);
+    for (int n = 1; n < 1000; ++n) {
+        const QString aside = info.dir().filePath(QStringLiteral(".%1.%2.new").arg(info.fileName()).arg(n));
+        if (QFileInfo::exists(aside) || QFileInfo(aside).isSymLink())
+            continue;
+        if (QDir().mkdir(aside))
+            return aside;
+        if (!QFileInfo::exists(aside)) {
+            *why = QStringLiteral("%1 にフォルダーを作れません。").arg(info.dir().path());
+            return std::nullopt;
+        }
+    }
+    *why = QStringLiteral("%1 に一時フォルダーを作れません。").arg(info.dir().path());
+    return std::nullopt;
+}
+
+} // namespace
+
+bool writeNewFolder(const QString &folder, const std::vector<OutputFile> &files, QString *why)
+{
+    if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink()) {
+        *why = QStringLiteral("すでにあります。");
+        return false;
+    }
+    const std::optional<QString> aside = makeAsideFolder(folder, why);
+    if (!aside)
+        return false;
+    FolderAside guard(*aside);
+    const QDir final(folder);
+    for (const OutputFile &f : files) {
+        QFile file(QDir(*aside).filePath(final.relativeFilePath(f.path)));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(f.bytes) != f.bytes.size() || !file.flush()) {
+            *why = QStringLiteral("%1 を書き込めません（%2）。").arg(final.relativeFilePath(f.path), file.errorString());
+            return false;
+        }
+    }
+    // Qt renames without replacing: a folder that appeared meanwhile stays.
+    if (!QDir().rename(*aside, folder)) {
+        *why = QFileInfo::exists(folder) ? QStringLiteral("すでにあります。") : QStringLiteral("フォルダーを置けません。");
+        return false;
+    }
+    guard.keep();
+    return true;
+}
+
+namespace {
+
 // A decimal integer in min..max with an optional sign, blanks around it
 // allowed.
 std::optional<long long> parseInteger(const QString &text, long long min, long long max)

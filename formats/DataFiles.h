@@ -60,6 +60,14 @@ enum class FilesWritten { All, None, Some };
 FilesWritten writeFilesTogether(const std::vector<OutputFile> &files, QTextStream &err,
                                 const std::function<bool(QSaveFile &)> &commit = {});
 
+// Writes a new folder `folder` holding `files` (each path inside it, as
+// QDir(folder).filePath(name) gives it): the folder is made aside, beside
+// it under a hidden name, and renamed into place only when every file is
+// written, so it appears whole or not at all. A folder or file already at
+// `folder` is never replaced. False, with why in Japanese, when it cannot be
+// made; then nothing is left behind.
+bool writeNewFolder(const QString &folder, const std::vector<OutputFile> &files, QString *why);
+
 // A decimal integer in the signed 16-bit range, blanks around it allowed.
 std::optional<std::int16_t> parseInt16(const QString &text);
 

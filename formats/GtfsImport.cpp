@@ -206,8 +206,11 @@ bool loadTrips(const Feed &feed, FeedData &data, FeedError *error)
 
 // Reads stop_times.txt row by row. Without `kept`, checks every row and
 // counts the stops of each trip; with it, keeps the stops of those trips (by
-// their index), in stop_sequence order, and holds nothing of the others.
-bool readStopTimes(const Feed &feed, FeedData &data, const QSet<qsizetype> *kept, FeedError *error)
+// their index), in stop_sequence order, and holds nothing of the others. A
+// trip whose stop_sequence repeats is an error of the whole read, or, with
+// `tripErrors`, of that trip alone (by its index) while the others are read.
+bool readStopTimes(const Feed &feed, FeedData &data, const QSet<qsizetype> *kept, FeedError *error,
+                   QHash<qsizetype, FeedError> *tripErrors = nullptr)
 {
     auto table = feed.rows(QStringLiteral("stop_times.txt"),
                            {QStringLiteral("trip_id"), QStringLiteral("stop_id"), QStringLiteral("stop_sequence"),
@@ -276,9 +279,13 @@ bool readStopTimes(const Feed &feed, FeedData &data, const QSet<qsizetype> *kept
         const auto twice = std::adjacent_find(t.times.begin(), t.times.end(),
                                               [](const StopTime &a, const StopTime &b) { return a.sequence == b.sequence; });
         if (twice != t.times.end()) {
-            *error = {table->file, std::max(twice->line, std::next(twice)->line),
-                      QStringLiteral("便「%1」の stop_sequence %2 が2回あります。").arg(t.id, QString::number(twice->sequence))};
-            return false;
+            const FeedError repeated{table->file, std::max(twice->line, std::next(twice)->line),
+                                     QStringLiteral("便「%1」の stop_sequence %2 が2回あります。").arg(t.id, QString::number(twice->sequence))};
+            if (!tripErrors) {
+                *error = repeated;
+                return false;
+            }
+            tripErrors->insert(index, repeated);
         }
     }
     return true;
@@ -595,6 +602,25 @@ std::optional<Readings> loadReadings(const Feed &feed, FeedError *error)
     return readings;
 }
 
+// The readings of a feed, read once for all the routes imported from it;
+// when translations.txt cannot be read, why, and no readings.
+struct FeedReadings
+{
+    Readings readings;
+    std::optional<FeedError> unreadable;
+};
+
+FeedReadings feedReadings(const Feed &feed)
+{
+    FeedReadings loaded;
+    FeedError error;
+    if (std::optional<Readings> readings = loadReadings(feed, &error))
+        loaded.readings = std::move(*readings);
+    else
+        loaded.unreadable = error;
+    return loaded;
+}
+
 // A route in one direction as gtfs-routes lists it, from its longest trip.
 RouteListing listing(const FeedData &data, const RouteInfo &route, int trips, const TripInfo &trip)
 {
@@ -634,6 +660,63 @@ RouteListing listing(const FeedData &data, const RouteInfo &route, int trips, co
     return line;
 }
 
+// A route in one direction: its trips that way and the longest of them
+// (the first on a tie, as gtfs chooses); no trip for a route without any.
+struct Way
+{
+    const RouteInfo *route = nullptr;
+    int direction = -1;
+    int trips = 0;
+    const TripInfo *longest = nullptr;
+};
+
+// Every route in the order of routes.txt, each direction in the order of its
+// direction_id; a route without trips has one way with no trip.
+std::vector<Way> routeWays(const FeedData &data)
+{
+    QHash<QString, std::map<int, Way>> byRoute;
+    for (const TripInfo &t : data.trips) {
+        Way &way = byRoute[t.routeId][t.direction];
+        way.direction = t.direction;
+        ++way.trips;
+        if (!way.longest || t.stopCount > way.longest->stopCount)
+            way.longest = &t;
+    }
+    std::vector<Way> ways;
+    for (const RouteInfo &r : data.routes) {
+        const auto it = byRoute.constFind(r.id);
+        if (it == byRoute.constEnd()) {
+            ways.push_back({&r, -1, 0, nullptr});
+            continue;
+        }
+        for (const auto &[direction, way] : *it)
+            ways.push_back({&r, direction, way.trips, way.longest});
+    }
+    return ways;
+}
+
+// The indexes of the ways' longest trips: the only trips whose stops are read.
+QSet<qsizetype> longestTrips(const FeedData &data, const std::vector<Way> &ways)
+{
+    QSet<qsizetype> kept;
+    for (const Way &way : ways) {
+        if (way.longest)
+            kept.insert(way.longest - data.trips.data());
+    }
+    return kept;
+}
+
+RouteListing wayListing(const FeedData &data, const Way &way)
+{
+    if (way.longest)
+        return listing(data, *way.route, way.trips, *way.longest);
+    RouteListing line;
+    line.id = way.route->id;
+    line.name = way.route->name();
+    line.hasRules = data.rulesByRoute.contains(way.route->id) || data.rulesByRoute.contains(QString());
+    return line;
+}
+
 } // namespace
 
 std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError *error)
@@ -641,42 +724,14 @@ std::optional<std::vector<RouteListing>> listRoutes(const Feed &feed, FeedError 
     std::optional<FeedData> data = loadFeed(feed, error);
     if (!data)
         return std::nullopt;
-    // Each route's trips by direction, and the longest of each (the first on
-    // a tie, as gtfs chooses).
-    struct Way
-    {
-        int trips = 0;
-        const TripInfo *longest = nullptr;
-    };
-    QHash<QString, std::map<int, Way>> ways;
-    for (const TripInfo &t : data->trips) {
-        Way &way = ways[t.routeId][t.direction];
-        ++way.trips;
-        if (!way.longest || t.stopCount > way.longest->stopCount)
-            way.longest = &t;
-    }
-    // Only the stops of the trips listed are read and kept.
-    QSet<qsizetype> kept;
-    for (const auto &byDirection : std::as_const(ways)) {
-        for (const auto &[direction, way] : byDirection)
-            kept.insert(way.longest - data->trips.data());
-    }
+    const std::vector<Way> ways = routeWays(*data);
+    const QSet<qsizetype> kept = longestTrips(*data, ways);
     if (!readStopTimes(feed, *data, &kept, error))
         return std::nullopt;
     std::vector<RouteListing> list;
-    for (const RouteInfo &r : data->routes) {
-        const auto it = ways.constFind(r.id);
-        if (it == ways.constEnd()) {
-            RouteListing line;
-            line.id = r.id;
-            line.name = r.name();
-            line.hasRules = data->rulesByRoute.contains(r.id) || data->rulesByRoute.contains(QString());
-            list.push_back(std::move(line));
-            continue;
-        }
-        for (const auto &[direction, way] : *it)
-            list.push_back(listing(*data, r, way.trips, *way.longest));
-    }
+    list.reserve(ways.size());
+    for (const Way &way : ways)
+        list.push_back(wayListing(*data, way));
     return list;
 }
 
@@ -879,16 +934,14 @@ void fillRecords(ImportedRoute &out, const std::vector<QString> &names, const st
 // of the name shown, else of the stop it names (the station of a platform),
 // else of the stop itself. A reading that is not kana is left out with a
 // warning; the names left without one are listed.
-void fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, const std::vector<StopTime> &stops,
-                  const std::vector<ShownStop> &shown, const std::vector<QString> &names)
+void fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, const FeedReadings &feedReadings,
+                  const std::vector<StopTime> &stops, const std::vector<ShownStop> &shown, const std::vector<QString> &names)
 {
-    FeedError unreadable;
-    std::optional<Readings> readings = loadReadings(feed, &unreadable);
-    if (!readings) {
+    if (feedReadings.unreadable) {
         // Readings only help the voice: the route is made without them.
-        out.warnings << unreadable.text() + QStringLiteral("読みは使わずに続けました。");
-        readings.emplace();
+        out.warnings << feedReadings.unreadable->text() + QStringLiteral("読みは使わずに続けました。");
     }
+    const Readings *readings = &feedReadings.readings;
     QSet<QString> named;
     for (std::size_t i = 0; i < stops.size(); ++i) {
         if (named.contains(names[i]))
@@ -932,6 +985,65 @@ bool isRouteNumber(const QString &text)
     return digits.match(text).hasMatch() && routeNumberText(text) != u"0";
 }
 
+namespace {
+
+// Why a trip cannot be a route: fewer stops than two or more than one holds.
+std::optional<FeedError> stopCountError(const FeedData &data, const TripInfo &trip)
+{
+    if (trip.stopCount >= 2 && trip.stopCount <= kFareRows)
+        return std::nullopt;
+    return FeedError{data.stopTimesFile, 0,
+                     QStringLiteral("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。")
+                         .arg(trip.id, QString::number(trip.stopCount))};
+}
+
+// The route made of `trip`, whose stops have been read.
+ImportResult importTrip(const Feed &feed, const FeedData &data, const FeedReadings &readings, const RouteInfo &route,
+                        const TripInfo &trip, const ImportRequest &request)
+{
+    ImportResult result;
+    FeedError error;
+    auto failed = [&](FeedError e) {
+        result.error = std::move(e);
+        return std::move(result);
+    };
+    const std::vector<StopTime> &stops = trip.times;
+
+    const QString number = !request.number.isEmpty() ? request.number : route.shortName;
+    if (!isRouteNumber(number)) {
+        result.needsNumber = true;
+        result.shortName = route.shortName;
+        return result;
+    }
+
+    ImportedRoute out;
+    out.routeId = route.id;
+    out.routeName = route.name();
+    out.tripId = trip.id;
+    out.number = routeNumberText(number);
+    const std::vector<ShownStop> shown = shownStops(data, stops, request.keepQualifiers, out.warnings);
+    const std::optional<std::vector<QString>> names = storableNames(feed, data, shown, out.warnings, &error);
+    if (!names)
+        return failed(error);
+    out.destination = destinationOf(trip, *names, out.warnings);
+
+    const FareMatrix fares(data, route.id, stops);
+    const std::vector<int> numbers = ticketNumbers(stops, fares, request.tickets);
+    out.tickets = *std::max_element(numbers.begin(), numbers.end());
+    if (out.tickets > kMaxTickets)
+        return failed({data.stopTimesFile, 0,
+                       QStringLiteral("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。")
+                           .arg(trip.id, QString::number(out.tickets), QString::number(kMaxTickets))});
+    fillRecords(out, *names, stops, numbers, fares);
+    out.warnings << faresBeyondThreeDigitsText(faresBeyondThreeDigits(out.records));
+    out.announcements = announcementsOf(*names, stops, out.destination);
+    fillReadings(out, feed, data, readings, stops, shown, *names);
+    result.route = std::move(out);
+    return result;
+}
+
+} // namespace
+
 ImportResult importRoute(const Feed &feed, const ImportRequest &request)
 {
     ImportResult result;
@@ -951,47 +1063,55 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
     const TripInfo *trip = chooseTrip(*data, route, request, &error);
     if (!trip)
         return failed(error);
-    if (trip->stopCount < 2 || trip->stopCount > kFareRows)
-        return failed({data->stopTimesFile, 0,
-                       QStringLiteral("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。")
-                           .arg(trip->id, QString::number(trip->stopCount))});
+    if (std::optional<FeedError> count = stopCountError(*data, *trip))
+        return failed(*count);
     // Only this trip's stops are read and kept, however large the feed.
     const QSet<qsizetype> kept{trip - data->trips.data()};
     if (!readStopTimes(feed, *data, &kept, &error))
         return failed(error);
-    const std::vector<StopTime> &stops = trip->times;
+    return importTrip(feed, *data, feedReadings(feed), route, *trip, request);
+}
 
-    const QString number = !request.number.isEmpty() ? request.number : route.shortName;
-    if (!isRouteNumber(number)) {
-        result.needsNumber = true;
-        result.shortName = route.shortName;
-        return result;
+bool importEveryRoute(const Feed &feed, const ImportRequest &request,
+                      const std::function<void(const RouteListing &, ImportResult)> &each, FeedError *error)
+{
+    std::optional<FeedData> data = loadFeed(feed, error);
+    if (!data)
+        return false;
+    const std::vector<Way> ways = routeWays(*data);
+    const QSet<qsizetype> kept = longestTrips(*data, ways);
+    QHash<qsizetype, FeedError> tripErrors;
+    if (!readStopTimes(feed, *data, &kept, error, &tripErrors))
+        return false;
+    const FeedReadings readings = feedReadings(feed);
+    for (const Way &way : ways) {
+        const RouteListing listed = wayListing(*data, way);
+        ImportResult result;
+        if (!way.longest) {
+            result.error = FeedError{data->tripsFile, 0, QStringLiteral("系統「%1」の便がありません。").arg(way.route->id)};
+        } else if (const auto repeated = tripErrors.constFind(way.longest - data->trips.data()); repeated != tripErrors.constEnd()) {
+            result.error = *repeated;
+        } else if (std::optional<FeedError> count = stopCountError(*data, *way.longest)) {
+            result.error = std::move(count);
+        } else {
+            ImportRequest one = request;
+            one.routeId = way.route->id;
+            one.tripId.clear();
+            one.direction = way.direction;
+            // A route whose route_short_name is no number is numbered by its
+            // place in routes.txt: each route has a folder of its own.
+            const qsizetype position = data->routeIndex.value(way.route->id) + 1;
+            const bool numbered = isRouteNumber(way.route->shortName);
+            one.number = numbered ? QString() : QString::number(position);
+            result = importTrip(feed, *data, readings, *way.route, *way.longest, one);
+            if (result.route && !numbered)
+                result.route->warnings.prepend(
+                    QStringLiteral("route_short_name「%1」は系統番号（1～99999）にならないため、routes.txt の%2番目の系統として系統番号 %2 にしました。")
+                        .arg(way.route->shortName, QString::number(position)));
+        }
+        each(listed, std::move(result));
     }
-
-    ImportedRoute out;
-    out.routeId = route.id;
-    out.routeName = route.name();
-    out.tripId = trip->id;
-    out.number = routeNumberText(number);
-    const std::vector<ShownStop> shown = shownStops(*data, stops, request.keepQualifiers, out.warnings);
-    const std::optional<std::vector<QString>> names = storableNames(feed, *data, shown, out.warnings, &error);
-    if (!names)
-        return failed(error);
-    out.destination = destinationOf(*trip, *names, out.warnings);
-
-    const FareMatrix fares(*data, route.id, stops);
-    const std::vector<int> numbers = ticketNumbers(stops, fares, request.tickets);
-    out.tickets = *std::max_element(numbers.begin(), numbers.end());
-    if (out.tickets > kMaxTickets)
-        return failed({data->stopTimesFile, 0,
-                       QStringLiteral("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。")
-                           .arg(trip->id, QString::number(out.tickets), QString::number(kMaxTickets))});
-    fillRecords(out, *names, stops, numbers, fares);
-    out.warnings << faresBeyondThreeDigitsText(faresBeyondThreeDigits(out.records));
-    out.announcements = announcementsOf(*names, stops, out.destination);
-    fillReadings(out, feed, *data, stops, shown, *names);
-    result.route = std::move(out);
-    return result;
+    return true;
 }
 
 QByteArray tapeFileBytes(const std::vector<TapeRecord> &announcements)

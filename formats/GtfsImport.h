@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -65,7 +66,7 @@ struct ImportRequest
 {
     QString routeId;
     QString tripId;                // empty: the route's trip with the most stops
-    std::optional<int> direction;  // only trips of this direction_id
+    std::optional<int> direction;  // only trips of this direction_id (-1: trips without one)
     QString number;                // empty: route_short_name when it is 1-5 digits
     TicketRule tickets = TicketRule::Stage;
     bool keepQualifiers = false;   // names keep a trailing qualifier in brackets
@@ -98,6 +99,16 @@ struct ImportResult
 };
 
 ImportResult importRoute(const Feed &feed, const ImportRequest &request);
+
+// Imports every route of the feed in each direction, one after another in
+// the order gtfs-routes lists them, the feed read once for all: `each` is
+// handed each line of that list with what its import made or why it failed,
+// as importRoute() would for that route and direction. The request's ticket
+// rule and qualifiers apply to every route; a route whose route_short_name
+// is no route number is numbered by its place in routes.txt (with a
+// warning). False, with the error, when the feed itself cannot be read.
+bool importEveryRoute(const Feed &feed, const ImportRequest &request,
+                      const std::function<void(const RouteListing &, ImportResult)> &each, FeedError *error);
 
 // The broadcast data file of the announcements: Shift-JIS, CRLF, each text in
 // double quotes. The texts hold only characters that file can carry.

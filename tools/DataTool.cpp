@@ -358,6 +358,8 @@ const char kUsage[] = QT_TRANSLATE_NOOP("DataTool", R"(使い方: kerubara-data 
         --plugin FILE.4SP  この整理券プラグインで整理券のプレビューを使う
                            （動画の整理券にも使えます）
         --keep-qualifiers  停留所名の最後の括弧書きを外さない
+        --all              --route の代わりに、すべての系統を方向ごとに
+                           OUTDIR/系統-方向/ に書き出す（下記）
       停留所名は Shift-JIS で表せないときは NFKC で正規化し、それでも表せ
       ない文字があるか65535バイトを超えれば停留所を示して終わります。
       停留所名の改行とタブは空白にし、ほかの制御文字は取り除いて注意で
@@ -371,6 +373,23 @@ const char kUsage[] = QT_TRANSLATE_NOOP("DataTool", R"(使い方: kerubara-data 
       示して終了コード 1 で終わり、OUTDIR のファイルは作成も変更もしません
       （書き込みは一時ファイル経由で、4つのファイルの1つを置けなければ、
       置き換えたファイルを元に戻します）。
+
+  gtfs FEED --all [オプション] OUTDIR
+      フィードの系統を、gtfs-routes の1行（系統と方向）ごとに、その系統を
+      --route と --direction で取り込んだのと同じフォルダー OUTDIR/ID-方向
+      （direction_id がなければ OUTDIR/ID）に書き出し、一覧 OUTDIR/routes.csv
+      （UTF-8、見出しあり: route_id、direction_id、route_name、number、
+      headsign、first_stop、last_stop、stops、folder、status（imported か
+      failed）、message）を書きます。フィードは1回だけ読みます。フォルダー名
+      では、route_id の / \ : * ? " < > | %、空白、制御文字、先頭の . を
+      %XX（UTF-8）で書き、同じ名前（大文字小文字の違いだけのものも）に
+      なれば ~2 などを付けます。新しいフォルダーは隠れた名前で作ってから
+      置き、前の実行のフォルダーは gtfs と同じく4つのファイルだけを
+      まとめて置き換えます。route_short_name が系統番号にならない系統は
+      routes.txt での順番を系統番号にします（注意で知らせます）。
+      取り込めない系統は、理由とともに標準エラー出力と routes.csv に示して
+      ほかの系統を続け、最後に終了コード 1 で終わります。--route、--trip、
+      --direction、--number とは一緒に使えません（終了コード 2）。
 
   help, --help, -h
       この説明を表示します。

@@ -2,6 +2,7 @@
 
 #include "tools/GtfsCommands.h"
 
+#include "formats/Csv.h"
 #include "formats/GtfsImport.h"
 #include "reslib/Cp932.h"
 #include "reslib/ProgramInfo.h"
@@ -17,6 +18,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QTextStream>
 
 #include <algorithm>
@@ -30,6 +32,7 @@ struct GtfsArguments
     gtfs::ImportRequest request;
     std::optional<QString> chimes;
     QString plugin;
+    bool all = false; // every route, each direction in a folder of its own
     QString error;
 };
 
@@ -37,6 +40,7 @@ GtfsArguments gtfsArguments(const QStringList &args)
 {
     GtfsArguments a;
     bool routeGiven = false;
+    bool oneRouteGiven = false; // an option that picks one route or trip
     for (qsizetype i = 0; i < args.size(); ++i) {
         QString arg = args[i];
         QString value;
@@ -54,6 +58,9 @@ GtfsArguments gtfsArguments(const QStringList &args)
         } else if (arg == u"--keep-qualifiers") {
             a.request.keepQualifiers = true;
             continue;
+        } else if (arg == u"--all") {
+            a.all = true;
+            continue;
         } else if (arg.startsWith(u"--")) {
             a.error = QCoreApplication::translate("GtfsCommands", "「%1」というオプションはありません。").arg(arg);
             return a;
@@ -61,6 +68,7 @@ GtfsArguments gtfsArguments(const QStringList &args)
             a.positional << arg;
             continue;
         }
+        oneRouteGiven = oneRouteGiven || arg == u"--route" || arg == u"--trip" || arg == u"--direction" || arg == u"--number";
         if (arg == u"--route") {
             a.request.routeId = value;
             routeGiven = true;
@@ -103,7 +111,12 @@ GtfsArguments gtfsArguments(const QStringList &args)
             return a;
         }
     }
-    if (a.positional.size() != 2 || !routeGiven)
+    if (a.all && oneRouteGiven)
+        a.error = QCoreApplication::translate(
+            "GtfsCommands", "--all はすべての系統を取り込みます。--route、--trip、--direction、--number とは一緒に使えません。");
+    else if (a.all && a.positional.size() != 2)
+        a.error = QCoreApplication::translate("GtfsCommands", "gtfs --all にはフィードと出力のフォルダーを指定してください。");
+    else if (!a.all && (a.positional.size() != 2 || !routeGiven))
         a.error = QCoreApplication::translate(
             "GtfsCommands", "gtfs にはフィード、--route 系統の route_id と出力のフォルダーを指定してください。");
     return a;
@@ -197,11 +210,271 @@ int listGtfsRoutes(const QStringList &args, QTextStream &out, QTextStream &err)
     return 0;
 }
 
+namespace {
+
+// What every route of an import shares: the chimes its settings use (empty
+// for none) and the ticket plug-in, with a warning when there are no chimes.
+struct RouteSound
+{
+    QString chimes;
+    QString plugin;
+    QString warning;
+};
+
+// The chimes and the plug-in asked for, the plug-in read as the program will
+// read it; nothing, after saying why on `err`, when it cannot be.
+std::optional<RouteSound> routeSound(const GtfsArguments &a, QTextStream &err)
+{
+    RouteSound sound;
+    const QString chimes = a.chimes ? QDir::cleanPath(QFileInfo(*a.chimes).absoluteFilePath()) : bundledChimesFolder();
+    if (hasChimes(chimes))
+        sound.chimes = chimes;
+    else
+        sound.warning = a.chimes
+            ? QCoreApplication::translate("GtfsCommands",
+                                          "%1 にチャイム（%2）がありません。音の設定は空のままにしました（--chimes "
+                                          "でチャイムのフォルダーを指定できます）。")
+                  .arg(chimes, gtfs::chimeFiles().join(QCoreApplication::translate("GtfsCommands", "、")))
+            : QCoreApplication::translate("GtfsCommands",
+                                          "同梱のチャイムが見つかりません。音の設定は空のままにしました（-"
+                                          "-chimes でチャイムのフォルダーを指定できます）。");
+    sound.plugin = a.plugin.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(a.plugin).absoluteFilePath());
+    if (!sound.plugin.isEmpty()) {
+        const TicketPluginRead read = readTicketPlugin(sound.plugin);
+        if (!read.plugin) {
+            err << (read.error.line > 0
+                        ? QCoreApplication::translate(
+                              "GtfsCommands",
+                              "%1: %2行目: %3（--plugin には整理券プラグイン .4SP を指定してください）\n")
+                              .arg(sound.plugin, QString::number(read.error.line), read.error.reason)
+                        : QCoreApplication::translate(
+                              "GtfsCommands", "%1: %2（--plugin には整理券プラグイン .4SP を指定してください）\n")
+                              .arg(sound.plugin, read.error.reason));
+            return std::nullopt;
+        }
+    }
+    return sound;
+}
+
+// The four files of the route's folder `outDir`: the fare data, the
+// announcements, the readings joined with those already in the folder, and
+// the settings. Nothing, with why, when one cannot be made.
+std::optional<std::vector<OutputFile>> routeFolderFiles(const gtfs::ImportedRoute &route, const QString &outDir,
+                                                        const RouteSound &sound, QString *why)
+{
+    const std::optional<SettingsRecords> settings =
+        gtfs::routeSettings(outDir, sound.chimes, sound.plugin, QDate::currentDate(), why);
+    if (!settings)
+        return std::nullopt;
+
+    const QDir dir(outDir);
+    const QString yomiPath = dir.filePath(QStringLiteral("yomi.csv"));
+    QByteArray existingYomi;
+    if (QFileInfo::exists(yomiPath)) {
+        QString reason;
+        const auto bytes =
+            readWholeFile(yomiPath, qint64(64) << 20, QCoreApplication::translate("GtfsCommands", "読み辞書"), &reason);
+        if (!bytes) {
+            *why = yomiPath + QStringLiteral(": ") + reason;
+            return std::nullopt;
+        }
+        existingYomi = *bytes;
+    }
+
+    const QString farePath = dir.filePath(route.number + QStringLiteral(".hy3"));
+    const std::optional<QByteArray> fares = serializeFareFile(route.records);
+    if (!fares) {
+        *why = farePath + QStringLiteral(": ") + fareFileRefusalText(*fareFileRefusal(route.records));
+        return std::nullopt;
+    }
+    const QByteArray tape = gtfs::tapeFileBytes(route.announcements);
+    const TapeDataResult check = readTapeData(tape);
+    if (check.error || check.records != route.announcements) {
+        *why = check.error
+            ? QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした（%1）。").arg(check.error->message)
+            : QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした。");
+        return std::nullopt;
+    }
+    return std::vector<OutputFile>{
+        {farePath, *fares},
+        {dir.filePath(route.number + QStringLiteral("tp.csv")), tape},
+        {yomiPath, gtfs::mergedReadings(existingYomi, route.readings)},
+        {dir.filePath(QStringLiteral("route.in4")), settingsfile::bytes(*settings)},
+    };
+}
+
+// A route and direction as messages name it: 系統「R1」（方向 0）.
+QString wayText(const QString &routeId, int direction)
+{
+    return direction < 0 ? QCoreApplication::translate("GtfsCommands", "系統「%1」").arg(routeId)
+                         : QCoreApplication::translate("GtfsCommands", "系統「%1」（方向 %2）").arg(routeId).arg(direction);
+}
+
+} // namespace
+
+QString routeFolderName(const QString &routeId, int direction)
+{
+    // Whatever could leave the folder or trouble a file system or a shell
+    // is written as %XX of its UTF-8 bytes, '%' too, so that two route ids
+    // never share a name: a separator, a leading dot, a control character,
+    // a blank, and what Windows refuses in a name.
+    constexpr int kMaxBytes = 200; // a name's limit is 255 bytes
+    static const QString refused = QStringLiteral("/\\:*?\"<>|%");
+    QString name;
+    int bytes = 0;
+    const QList<uint> characters = routeId.toUcs4();
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const QString c = QString::fromUcs4(reinterpret_cast<const char32_t *>(&characters[i]), 1);
+        const QChar::Category category = QChar::category(characters[i]);
+        const bool escaped = refused.contains(c) || (i == 0 && c == u".") || category == QChar::Other_Control
+            || category == QChar::Other_Format || category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned
+            || QChar::isSpace(characters[i]);
+        QString piece;
+        if (escaped) {
+            for (const char b : c.toUtf8())
+                piece += QStringLiteral("%%1").arg(uint(uchar(b)), 2, 16, QChar(u'0')).toUpper();
+        } else {
+            piece = c;
+        }
+        bytes += int(piece.toUtf8().size());
+        if (bytes > kMaxBytes)
+            break;
+        name += piece;
+    }
+    return direction < 0 ? name : name + u'-' + QString::number(direction);
+}
+
+namespace {
+
+// gtfs FEED --all OUTDIR: every route and direction written to a folder of
+// its own, each made aside and put in place whole, then routes.csv listing
+// them all. A route that cannot be made is named and the others go on.
+int importEveryGtfsRoute(const GtfsArguments &a, QTextStream &out, QTextStream &err)
+{
+    const QString outDir = QDir::cleanPath(QFileInfo(a.positional[1]).absoluteFilePath());
+    auto unchanged = [&] {
+        err << outDir << QCoreApplication::translate("GtfsCommands", " のファイルは作成・変更していません。\n");
+        return 1;
+    };
+    gtfs::FeedError error;
+    const std::optional<gtfs::Feed> feed = gtfs::Feed::open(a.positional[0], &error);
+    if (!feed) {
+        refuse(err, error);
+        return unchanged();
+    }
+    const std::optional<RouteSound> sound = routeSound(a, err);
+    if (!sound)
+        return unchanged();
+    if (QFileInfo::exists(outDir) && !QFileInfo(outDir).isDir()) {
+        err << outDir << QCoreApplication::translate("GtfsCommands", ": フォルダーではありません。出力のフォルダーを指定してください。\n");
+        return 1;
+    }
+
+    const QString listName = QStringLiteral("routes.csv");
+    QString list = csv::formatRow({QStringLiteral("route_id"), QStringLiteral("direction_id"), QStringLiteral("route_name"),
+                                   QStringLiteral("number"), QStringLiteral("headsign"), QStringLiteral("first_stop"),
+                                   QStringLiteral("last_stop"), QStringLiteral("stops"), QStringLiteral("folder"),
+                                   QStringLiteral("status"), QStringLiteral("message")});
+    QSet<QString> taken{listName.toCaseFolded()};
+    bool outDirMade = false;
+    int made = 0;
+    int failed = 0;
+    auto each = [&](const gtfs::RouteListing &listed, gtfs::ImportResult result) {
+        const QString way = wayText(listed.id, listed.direction);
+        QString number;
+        QString folder;
+        auto row = [&](const QString &status, const QString &message) {
+            list += csv::formatRow({listed.id, listed.direction < 0 ? QString() : QString::number(listed.direction),
+                                    listed.name, number, listed.headsign, listed.first, listed.last,
+                                    QString::number(listed.stops), folder, status, message});
+        };
+        auto fail = [&](const QString &why) {
+            ++failed;
+            err << way << QCoreApplication::translate("GtfsCommands", ": 取り込めませんでした: ") << why << '\n';
+            folder.clear();
+            row(QStringLiteral("failed"), why);
+        };
+        if (result.error)
+            return fail(result.error->text());
+        if (!result.route)
+            return fail(QCoreApplication::translate("GtfsCommands", "route_short_name「%1」は系統番号になりません。")
+                            .arg(result.shortName));
+        const gtfs::ImportedRoute &route = *result.route;
+        number = route.number;
+        // Each folder a name of its own, whatever case the file system ignores.
+        const QString base = routeFolderName(listed.id, listed.direction);
+        folder = base;
+        for (int n = 2; taken.contains(folder.toCaseFolded()); ++n)
+            folder = base + u'~' + QString::number(n);
+        taken.insert(folder.toCaseFolded());
+        const QString path = QDir(outDir).filePath(folder);
+
+        QString why;
+        const std::optional<std::vector<OutputFile>> files = routeFolderFiles(route, path, *sound, &why);
+        if (!files)
+            return fail(why);
+        if (!outDirMade && !QDir().mkpath(outDir))
+            return fail(outDir + QCoreApplication::translate("GtfsCommands", ": フォルダーを作れません。"));
+        outDirMade = true;
+        const QFileInfo existing(path);
+        if (existing.isDir()) {
+            // A folder already there is updated as gtfs updates one: its
+            // four files replaced together, its other files kept.
+            switch (writeFilesTogether(*files, err)) {
+            case FilesWritten::All:
+                break;
+            case FilesWritten::None:
+                return fail(path + QCoreApplication::translate("GtfsCommands", " のファイルは変更していません。"));
+            case FilesWritten::Some:
+                return fail(path + QCoreApplication::translate("GtfsCommands", " の一部のファイルだけが新しくなりました。"));
+            }
+        } else if (existing.exists() || existing.isSymLink()) {
+            return fail(path + QCoreApplication::translate("GtfsCommands", ": フォルダーではないものがあります。そのままにしました。"));
+        } else if (!writeNewFolder(path, *files, &why)) {
+            return fail(path + QStringLiteral(": ") + why);
+        }
+        ++made;
+        row(QStringLiteral("imported"), QString());
+        out << QCoreApplication::translate("GtfsCommands", "%1 → %2: 系統番号 %3、停留所 %4件、%5")
+                   .arg(way, folder, route.number, QString::number(route.records.size()),
+                        route.lowestFare ? QCoreApplication::translate("GtfsCommands", "運賃 %1円～%2円")
+                                               .arg(*route.lowestFare)
+                                               .arg(*route.highestFare)
+                                         : QCoreApplication::translate("GtfsCommands", "運賃なし"))
+            << '\n';
+        QStringList warnings = route.warnings;
+        warnings << stopNameNotes(route, QDir(path).filePath(QStringLiteral("yomi.csv")));
+        for (const QString &w : std::as_const(warnings))
+            out << QCoreApplication::translate("GtfsCommands", "注意: %1: %2\n").arg(way, w);
+    };
+    if (!gtfs::importEveryRoute(*feed, a.request, each, &error)) {
+        refuse(err, error);
+        return unchanged();
+    }
+    if (!sound->warning.isEmpty())
+        out << QCoreApplication::translate("GtfsCommands", "注意: %1\n").arg(sound->warning);
+    if (!outDirMade && !QDir().mkpath(outDir)) {
+        err << outDir << QCoreApplication::translate("GtfsCommands", ": フォルダーを作れません。\n");
+        return 1;
+    }
+    const QString listPath = QDir(outDir).filePath(listName);
+    const QByteArray listBytes = list.toUtf8();
+    if (writeOutputFile(listPath, [&](QIODevice &d) { return d.write(listBytes) == listBytes.size(); }, err) != 0)
+        return 1;
+    out << QCoreApplication::translate("GtfsCommands", "%1件を取り込みました（取り込めなかったもの %2件）。一覧: %3\n")
+               .arg(QString::number(made), QString::number(failed), listPath);
+    return failed > 0 ? 1 : 0;
+}
+
+} // namespace
+
 int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const GtfsArguments a = gtfsArguments(args);
     if (!a.error.isEmpty())
         return usageError(err, a.error);
+    if (a.all)
+        return importEveryGtfsRoute(a, out, err);
     const QString &feedPath = a.positional[0];
     const QString outDir = QDir::cleanPath(QFileInfo(a.positional[1]).absoluteFilePath());
     auto unchanged = [&] {
@@ -231,80 +504,23 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     QStringList warnings = route.warnings;
 
     // The settings: this folder's data, the step sound by column 150 and the chimes.
-    const QString chimes = a.chimes ? QDir::cleanPath(QFileInfo(*a.chimes).absoluteFilePath()) : bundledChimesFolder();
-    if (!hasChimes(chimes))
-        warnings << (a.chimes
-                         ? QCoreApplication::translate(
-                               "GtfsCommands",
-                               "%1 にチャイム（%2）がありません。音の設定は空のままにしました（--chimes "
-                               "でチャイムのフォルダーを指定できます）。")
-                               .arg(chimes, gtfs::chimeFiles().join(QCoreApplication::translate("GtfsCommands", "、")))
-                         : QCoreApplication::translate("GtfsCommands",
-                                                       "同梱のチャイムが見つかりません。音の設定は空のままにしました（-"
-                                                       "-chimes でチャイムのフォルダーを指定できます）。"));
-    // The ticket preview's plug-in, read as the program will read it.
-    const QString plugin = a.plugin.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(a.plugin).absoluteFilePath());
-    if (!plugin.isEmpty()) {
-        const TicketPluginRead read = readTicketPlugin(plugin);
-        if (!read.plugin) {
-            err << (read.error.line > 0
-                        ? QCoreApplication::translate(
-                              "GtfsCommands",
-                              "%1: %2行目: %3（--plugin には整理券プラグイン .4SP を指定してください）\n")
-                              .arg(plugin, QString::number(read.error.line), read.error.reason)
-                        : QCoreApplication::translate(
-                              "GtfsCommands", "%1: %2（--plugin には整理券プラグイン .4SP を指定してください）\n")
-                              .arg(plugin, read.error.reason));
-            return unchanged();
-        }
-    }
+    const std::optional<RouteSound> sound = routeSound(a, err);
+    if (!sound)
+        return unchanged();
+    if (!sound->warning.isEmpty())
+        warnings << sound->warning;
     QString why;
-    const std::optional<SettingsRecords> settings =
-        gtfs::routeSettings(outDir, hasChimes(chimes) ? chimes : QString(), plugin, QDate::currentDate(), &why);
-    if (!settings) {
+    const std::optional<std::vector<OutputFile>> made = routeFolderFiles(route, outDir, *sound, &why);
+    if (!made) {
         err << why << '\n';
         return unchanged();
     }
-
-    // The readings join those already in the folder.
-    const QDir dir(outDir);
-    const QString yomiPath = dir.filePath(QStringLiteral("yomi.csv"));
-    QByteArray existingYomi;
-    if (QFileInfo::exists(yomiPath)) {
-        const auto bytes =
-            readWholeFile(yomiPath, qint64(64) << 20, QCoreApplication::translate("GtfsCommands", "読み辞書"), &why);
-        if (!bytes) {
-            err << yomiPath << ": " << why << '\n';
-            return unchanged();
-        }
-        existingYomi = *bytes;
-    }
-
-    const QString farePath = dir.filePath(route.number + QStringLiteral(".hy3"));
-    const std::optional<QByteArray> fares = serializeFareFile(route.records);
-    if (!fares) {
-        err << farePath << ": " << fareFileRefusalText(*fareFileRefusal(route.records)) << '\n';
-        return unchanged();
-    }
-    const QByteArray tape = gtfs::tapeFileBytes(route.announcements);
-    const TapeDataResult check = readTapeData(tape);
-    if (check.error || check.records != route.announcements) {
-        err << (check.error
-                    ? QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした（%1）。\n")
-                          .arg(check.error->message)
-                    : QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした。\n"));
-        return unchanged();
-    }
+    const std::vector<OutputFile> &files = *made;
+    const QString yomiPath = QDir(outDir).filePath(QStringLiteral("yomi.csv"));
     if (!QDir().mkpath(outDir)) {
         err << outDir << QCoreApplication::translate("GtfsCommands", ": フォルダーを作れません。\n");
         return 1;
     }
-    const std::vector<OutputFile> files{
-        {farePath, *fares},
-        {dir.filePath(route.number + QStringLiteral("tp.csv")), tape},
-        {yomiPath, gtfs::mergedReadings(existingYomi, route.readings)},
-        {dir.filePath(QStringLiteral("route.in4")), settingsfile::bytes(*settings)},
-    };
     switch (writeFilesTogether(files, err)) {
     case FilesWritten::All:
         break;
@@ -333,8 +549,8 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
                    .arg(*route.highestFare);
     else
         out << QCoreApplication::translate("GtfsCommands", "運賃: なし\n");
-    if (!plugin.isEmpty())
-        out << QCoreApplication::translate("GtfsCommands", "整理券プラグイン: %1\n").arg(plugin);
+    if (!sound->plugin.isEmpty())
+        out << QCoreApplication::translate("GtfsCommands", "整理券プラグイン: %1\n").arg(sound->plugin);
     out << QCoreApplication::translate("GtfsCommands", "読み: %1件").arg(route.readings.size());
     if (!route.unread.isEmpty()) {
         constexpr qsizetype kNamed = 10;

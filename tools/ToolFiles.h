@@ -21,6 +21,7 @@ using datafiles::parseInt16;
 using datafiles::parseInt32;
 using datafiles::readWholeFile;
 using datafiles::writeFilesTogether;
+using datafiles::writeNewFolder;
 using datafiles::writeOutputFile;
 
 // A colour written as people write one, "RRGGBB" or "#RRGGBB" in hex.

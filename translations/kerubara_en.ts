@@ -4,6 +4,53 @@
 <context>
     <name>DataTool</name>
     <message>
+        <source>「kerubara-data --help」で使い方を表示します。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コマンドを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dump にはファイルを1つ指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hy3 には入力の CSV と出力の .hy3 を指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tp には UTF-8 の放送用データと出力する *tp.csv を指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in4 には入力のテキストと出力の .in4 を指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check には検査するファイルを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 注意: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 注意: %2 と合わせると、%3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plugin には整理券プラグインのファイルを1つ指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」というコマンドはありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>使い方: kerubara-data コマンド [引数...]
 
 ケルバラの運賃データ(.hy3)、放送用データ(*****tp.csv)と設定ファイル(.in4)を
@@ -341,6 +388,8 @@
         --plugin FILE.4SP  この整理券プラグインで整理券のプレビューを使う
                            （動画の整理券にも使えます）
         --keep-qualifiers  停留所名の最後の括弧書きを外さない
+        --all              --route の代わりに、すべての系統を方向ごとに
+                           OUTDIR/系統-方向/ に書き出す（下記）
       停留所名は Shift-JIS で表せないときは NFKC で正規化し、それでも表せ
       ない文字があるか65535バイトを超えれば停留所を示して終わります。
       停留所名の改行とタブは空白にし、ほかの制御文字は取り除いて注意で
@@ -355,58 +404,28 @@
       （書き込みは一時ファイル経由で、4つのファイルの1つを置けなければ、
       置き換えたファイルを元に戻します）。
 
+  gtfs FEED --all [オプション] OUTDIR
+      フィードの系統を、gtfs-routes の1行（系統と方向）ごとに、その系統を
+      --route と --direction で取り込んだのと同じフォルダー OUTDIR/ID-方向
+      （direction_id がなければ OUTDIR/ID）に書き出し、一覧 OUTDIR/routes.csv
+      （UTF-8、見出しあり: route_id、direction_id、route_name、number、
+      headsign、first_stop、last_stop、stops、folder、status（imported か
+      failed）、message）を書きます。フィードは1回だけ読みます。フォルダー名
+      では、route_id の / \ : * ? &quot; &lt; &gt; | %、空白、制御文字、先頭の . を
+      %XX（UTF-8）で書き、同じ名前（大文字小文字の違いだけのものも）に
+      なれば ~2 などを付けます。新しいフォルダーは隠れた名前で作ってから
+      置き、前の実行のフォルダーは gtfs と同じく4つのファイルだけを
+      まとめて置き換えます。route_short_name が系統番号にならない系統は
+      routes.txt での順番を系統番号にします（注意で知らせます）。
+      取り込めない系統は、理由とともに標準エラー出力と routes.csv に示して
+      ほかの系統を続け、最後に終了コード 1 で終わります。--route、--trip、
+      --direction、--number とは一緒に使えません（終了コード 2）。
+
   help, --help, -h
       この説明を表示します。
 
 終了コード: 0 成功、1 入力の問題、2 使い方の誤り。
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>「kerubara-data --help」で使い方を表示します。
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>コマンドを指定してください。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>dump にはファイルを1つ指定してください。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>hy3 には入力の CSV と出力の .hy3 を指定してください。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>tp には UTF-8 の放送用データと出力する *tp.csv を指定してください。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>in4 には入力のテキストと出力の .in4 を指定してください。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>check には検査するファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: 注意: %2
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: 注意: %2 と合わせると、%3
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>plugin には整理券プラグインのファイルを1つ指定してください。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>「%1」というコマンドはありません。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -679,16 +698,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>放送用データを正しく作れませんでした（%1）。
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>放送用データを正しく作れませんでした。
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>: フォルダーを作れません。
 </source>
         <translation type="unfinished"></translation>
@@ -760,6 +769,81 @@
     </message>
     <message>
         <source>注意: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all はすべての系統を取り込みます。--route、--trip、--direction、--number とは一緒に使えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gtfs --all にはフィードと出力のフォルダーを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送用データを正しく作れませんでした（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送用データを正しく作れませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統「%1」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統「%1」（方向 %2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: フォルダーではありません。出力のフォルダーを指定してください。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: 取り込めませんでした: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_short_name「%1」は系統番号になりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: フォルダーを作れません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> のファイルは変更していません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> の一部のファイルだけが新しくなりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: フォルダーではないものがあります。そのままにしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 → %2: 系統番号 %3、停留所 %4件、%5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃 %1円～%2円</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注意: %1: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1件を取り込みました（取り込めなかったもの %2件）。一覧: %3
 </source>
         <translation type="unfinished"></translation>
     </message>

@@ -7,6 +7,7 @@
 #include "TestFiles.h"
 #include "ToolRun.h"
 #include "controls/digit/M_Degit.h"
+#include "formats/Csv.h"
 #include "formats/DataIo.h"
 #include "formats/FareFile.h"
 #include "reslib/Cp932.h"
@@ -134,6 +135,31 @@ const ExpectedStop kRoute1[] = {
     {u"緑ヶ丘小学校前", {320, 260, 210, 0}}, {u"あおば団地", {320, 260, 210, 170}}, {u"桜川営業所", {320, 260, 210, 170}},
 };
 
+
+// Route R of the mini feed and route Q (number 8) the other way, C to A,
+// without fares of its own.
+Files twoRouteFeed()
+{
+    Files files = miniFeed();
+    files["routes.txt"] += "Q,8,C から A\n";
+    files["trips.txt"] += "Q,WD,U,1\n";
+    files["stop_times.txt"] += "U,8:00:00,8:00:00,C,1,0\nU,8:05:00,8:05:00,B,2,0\nU,8:09:00,8:09:00,A,3,0\n";
+    return files;
+}
+
+// The rows of routes.csv below its header, each a list of its fields.
+QList<QStringList> routeRows(const QString &outDir)
+{
+    QFile file(outDir + "/routes.csv");
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QStringList> rows;
+    const std::vector<csv::Row> all = csv::parse(file.readAll()).rows;
+    for (std::size_t k = 1; k < all.size(); ++k)
+        rows << all[k].fields;
+    return rows;
+}
+
 } // namespace
 
 class tst_GtfsImport : public QObject
@@ -162,6 +188,18 @@ private slots:
     void exampleRoutesAreListed();
     void importedExampleDrivesInTheSimulator_data();
     void importedExampleDrivesInTheSimulator();
+    void everyRouteAsItsOwnImport_data();
+    void everyRouteAsItsOwnImport();
+    void everyRouteListedAsGtfsRoutesLists_data();
+    void everyRouteListedAsGtfsRoutesLists();
+    void aRouteThatFailsIsNamedAndTheRestGoOn_data();
+    void aRouteThatFailsIsNamedAndTheRestGoOn();
+    void routeFoldersStayInsideOutdir_data();
+    void routeFoldersStayInsideOutdir();
+    void whatOutdirHoldsIsKept_data();
+    void whatOutdirHoldsIsKept();
+    void everyRouteRefusesOptionsOfOne_data();
+    void everyRouteRefusesOptionsOfOne();
 };
 
 void tst_GtfsImport::ticketNumbersAndFareColumns_data()
@@ -771,6 +809,259 @@ void tst_GtfsImport::importedExampleDrivesInTheSimulator()
     QCOMPARE(sim.spoken.front(), QStringLiteral("ご乗車ありがとうございます。このバスは、桜川営業所行きです。整理券をお取りください。"));
     QCOMPARE(sim.spoken.last(), QStringLiteral("次は、終点、桜川営業所です。お忘れ物のないよう、ご注意ください。"));
     QVERIFY2(sim.messages.isEmpty(), qPrintable(sim.messages.value(0).prompt));
+}
+
+void tst_GtfsImport::everyRouteAsItsOwnImport_data()
+{
+    QTest::addColumn<bool>("example"); // else the two-route feed
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("folders"); // with the number each was given
+
+    QTest::newRow("the example, the loop line numbered by its place")
+        << true << QStringList() << QStringList{"R1-0 1", "R1-1 1", "R2-0 2"};
+    QTest::newRow("a ticket for every stop, qualifiers kept")
+        << true << QStringList{"--tickets", "stop", "--keep-qualifiers"} << QStringList{"R1-0 1", "R1-1 1", "R2-0 2"};
+    QTest::newRow("two routes, one without fares") << false << QStringList() << QStringList{"Q-1 8", "R-0 7"};
+}
+
+// Each folder gtfs --all makes holds byte for byte what gtfs makes of that
+// route and direction alone.
+void tst_GtfsImport::everyRouteAsItsOwnImport()
+{
+    QFETCH(bool, example);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, folders);
+    QTemporaryDir dir;
+    QString feed = QStringLiteral(KERUBARA_EXAMPLES_DIR "/gtfs");
+    if (!example) {
+        feed = dir.filePath("feed");
+        QVERIFY(writeFeed(feed, twoRouteFeed()));
+    }
+    const QStringList chimes{"--chimes", KERUBARA_SAMPLE_DIR};
+    const testing::Run all = runTool(QStringList{"gtfs", feed, "--all"} + chimes + options + QStringList{dir.filePath("all")});
+    QVERIFY2(all.status == 0, qPrintable(all.err));
+    QCOMPARE(QDir(dir.filePath("all")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             (QStringList{folders.join(' ').split(' ').filter("-")} << "routes.csv"));
+    for (const QString &folder : folders) {
+        const QString name = folder.section(' ', 0, 0);
+        const QString alone = dir.filePath("alone/" + name);
+        const testing::Run one = runTool(QStringList{"gtfs", feed, "--route", name.section('-', 0, 0), "--direction",
+                                                     name.section('-', 1), "--number", folder.section(' ', 1)}
+                                         + chimes + options + QStringList{alone});
+        QVERIFY2(one.status == 0, qPrintable(one.err));
+        QCOMPARE(contents(dir.filePath("all/" + name)), contents(alone));
+    }
+}
+
+void tst_GtfsImport::everyRouteListedAsGtfsRoutesLists_data()
+{
+    QTest::addColumn<Files>("changes"); // to the two-route feed
+    QTest::addColumn<QStringList>("statuses");
+
+    QTest::newRow("both directions of each route") << Files() << QStringList{"imported", "imported"};
+    QTest::newRow("a route without trips, trips without a direction")
+        << Files{{"routes.txt", "route_id,route_short_name\nR,7\nQ,8\nP,9\n"},
+                 {"trips.txt", "route_id,service_id,trip_id,trip_headsign\nR,WD,T,停E行き\nQ,WD,U,\n"}}
+        << QStringList{"imported", "imported", "failed"};
+}
+
+// routes.csv has a row for each line gtfs-routes prints, in its order, with
+// the same route, direction, headsign, ends and stops.
+void tst_GtfsImport::everyRouteListedAsGtfsRoutesLists()
+{
+    QFETCH(Files, changes);
+    QFETCH(QStringList, statuses);
+    QTemporaryDir dir;
+    Files files = twoRouteFeed();
+    files.insert(changes);
+    QVERIFY(writeFeed(dir.filePath("feed"), files));
+    const testing::Run list = runTool({"gtfs-routes", dir.filePath("feed")});
+    QCOMPARE(list.status, 0);
+    runTool({"gtfs", dir.filePath("feed"), "--all", "--chimes", KERUBARA_SAMPLE_DIR, dir.filePath("out")});
+    QStringList listed;
+    for (const QString &line : list.out.split(u'\n', Qt::SkipEmptyParts).mid(1)) {
+        const QStringList f = line.split(u'\t');
+        listed << QStringList{f[0], f[2], f[3], f[4], f[6]}.join(u'|');
+    }
+    QStringList written;
+    QStringList status;
+    for (const QStringList &r : routeRows(dir.filePath("out"))) {
+        written << QStringList{r[0], r[1].isEmpty() ? "-" : r[1], r[4].isEmpty() ? "-" : r[4],
+                               r[5].isEmpty() ? "-" : r[5] + " → " + r[6], r[7]}
+                       .join(u'|');
+        status << r[9];
+    }
+    QCOMPARE(written, listed);
+    QCOMPARE(status, statuses);
+}
+
+void tst_GtfsImport::aRouteThatFailsIsNamedAndTheRestGoOn_data()
+{
+    QTest::addColumn<Files>("changes"); // to the two-route feed, where Q fails
+    QTest::addColumn<QString>("named"); // on standard error
+
+    QTest::newRow("a stop name Shift-JIS cannot hold")
+        << Files{{"stops.txt", "stop_id,stop_name,zone_id\nA,停A,Z1\nB,停B,Z1\nC,停C,Z2\nD,停D,Z2\nE,停E,Z3\nK,バス🚌停,Z9\n"},
+                 {"stop_times.txt", miniFeed()["stop_times.txt"] + "U,8:00:00,8:00:00,K,1,0\nU,8:09:00,8:09:00,A,2,0\n"}}
+        << QStringLiteral("系統「Q」（方向 1）: 取り込めませんでした: %1/stops.txt: 7行目: 停留所「バス🚌停」");
+    QTest::newRow("a trip of one stop")
+        << Files{{"stop_times.txt", miniFeed()["stop_times.txt"] + "U,8:00:00,8:00:00,C,1,0\n"}}
+        << QStringLiteral("系統「Q」（方向 1）: 取り込めませんでした: %1/stop_times.txt: 便「U」の停留所が1件です。");
+    QTest::newRow("a stop_sequence given twice")
+        << Files{{"stop_times.txt", miniFeed()["stop_times.txt"] + "U,8:00:00,8:00:00,C,1,0\nU,8:05:00,8:05:00,A,1,0\n"}}
+        << QStringLiteral("系統「Q」（方向 1）: 取り込めませんでした: %1/stop_times.txt: 8行目: 便「U」の stop_sequence 1 が2回あります。");
+    QTest::newRow("a route without trips")
+        << Files{{"trips.txt", "route_id,service_id,trip_id,direction_id\nR,WD,T,0\n"},
+                 {"stop_times.txt", miniFeed()["stop_times.txt"]}}
+        << QStringLiteral("系統「Q」: 取り込めませんでした: %1/trips.txt: 系統「Q」の便がありません。");
+}
+
+// A route that cannot be imported is named with why on standard error and
+// in routes.csv, gets no folder, and the exit status is 1; the others are
+// imported all the same.
+void tst_GtfsImport::aRouteThatFailsIsNamedAndTheRestGoOn()
+{
+    QFETCH(Files, changes);
+    QFETCH(QString, named);
+    QTemporaryDir dir;
+    Files files = twoRouteFeed();
+    files.insert(changes);
+    const QString feed = dir.filePath("feed");
+    QVERIFY(writeFeed(feed, files));
+    const QString out = dir.filePath("out");
+    const testing::Run run = runTool({"gtfs", feed, "--all", "--chimes", KERUBARA_SAMPLE_DIR, out});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.startsWith(named.arg(feed)), qPrintable(run.err));
+    QVERIFY(QFileInfo(out + "/R-0/7.hy3").isFile());
+    QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), (QStringList{"R-0", "routes.csv"}));
+    const QList<QStringList> rows = routeRows(out);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].mid(8, 2), (QStringList{"R-0", "imported"}));
+    QCOMPARE(rows[1].mid(8, 2), (QStringList{"", "failed"}));
+    QVERIFY2(!rows[1][10].isEmpty() && run.err.contains(rows[1][10]), qPrintable(rows[1].join('|')));
+}
+
+void tst_GtfsImport::routeFoldersStayInsideOutdir_data()
+{
+    QTest::addColumn<QStringList>("routeIds");
+    QTest::addColumn<QStringList>("folders"); // in routes.csv's order
+
+    QTest::newRow("separators and dots") << QStringList{"../up", "/root", "a/../../b", "..", ".", "c\\d"}
+                                         << QStringList{"%2E.%2Fup-0", "%2Froot-0", "a%2F..%2F..%2Fb-0", "%2E.-0", "%2E-0", "c%5Cd-0"};
+    QTest::newRow("names that would be the same")
+        << QStringList{"x/y", "x%2Fy", "Lo", "LO"} << QStringList{"x%2Fy-0", "x%252Fy-0", "Lo-0", "LO-0~2"};
+    QTest::newRow("blanks, controls, a leading dot, a long id")
+        << QStringList{"a b", "tab\tend", ".hidden", "系統😀1", QString(300, u'z')}
+        << QStringList{"a%20b-0", "tab%09end-0", "%2Ehidden-0", "系統😀1-0", QString(200, u'z') + "-0"};
+}
+
+// Whatever a route_id holds, its folder is one name inside OUTDIR, and no
+// two routes share one.
+void tst_GtfsImport::routeFoldersStayInsideOutdir()
+{
+    QFETCH(QStringList, routeIds);
+    QFETCH(QStringList, folders);
+    QTemporaryDir dir;
+    QByteArray routes = "route_id,route_short_name\n";
+    QByteArray trips = "route_id,trip_id,direction_id\n";
+    QByteArray times = "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n";
+    for (qsizetype k = 0; k < routeIds.size(); ++k) {
+        const QByteArray id = csv::quoteField(routeIds[k]).toUtf8();
+        const QByteArray trip = "T" + QByteArray::number(k);
+        routes += id + "," + QByteArray::number(k + 1) + "\n";
+        trips += id + "," + trip + ",0\n";
+        times += trip + ",7:00:00,7:00:00,A,1\n" + trip + ",7:05:00,7:05:00,B,2\n";
+    }
+    Files files = miniFeed();
+    files.insert({{"routes.txt", routes}, {"trips.txt", trips}, {"stop_times.txt", times}});
+    QVERIFY(writeFeed(dir.filePath("deep/feed"), files));
+    const QString out = dir.filePath("deep/out");
+    const testing::Run run = runTool({"gtfs", dir.filePath("deep/feed"), "--all", "--chimes", KERUBARA_SAMPLE_DIR, out});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QStringList written;
+    for (const QStringList &r : routeRows(out))
+        written << r[8];
+    QCOMPARE(written, folders);
+    QCOMPARE(QDir(out).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden).size(), folders.size());
+    for (const QString &folder : folders)
+        QVERIFY2(QFileInfo(out + "/" + folder + "/route.in4").isFile(), qPrintable(folder));
+    // Nothing outside OUTDIR but the feed.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"deep"});
+    QCOMPARE(QDir(dir.filePath("deep")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             (QStringList{"feed", "out"}));
+}
+
+void tst_GtfsImport::whatOutdirHoldsIsKept_data()
+{
+    QTest::addColumn<Files>("before"); // in OUTDIR; a value "folder" makes a folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<Files>("after"); // files expected then, beside the import's
+
+    QTest::newRow("a run before: its folders updated, their other files kept")
+        << Files{{"R-0/7.hy3", "old"}, {"R-0/yomi.csv", "港,ミナト\n"}, {"R-0/notes.txt", "mine"}, {"other/x", "x"},
+                 {"routes.csv", "old list"}}
+        << 0 << QString() << Files{{"R-0/notes.txt", "mine"}, {"other/x", "x"}};
+    QTest::newRow("a file where a route's folder goes stays")
+        << Files{{"Q-1", "not a folder"}} << 1
+        << QStringLiteral("系統「Q」（方向 1）: 取り込めませんでした: %1/Q-1: フォルダーではないものがあります。")
+        << Files{{"Q-1", "not a folder"}};
+    QTest::newRow("OUTDIR a file") << Files{{"", "a file"}} << 1 << QStringLiteral("%1: フォルダーではありません。")
+                                   << Files{{"", "a file"}};
+}
+
+// An OUTDIR that holds something already: a route folder of an earlier run
+// is updated as gtfs updates one; nothing else in it is changed.
+void tst_GtfsImport::whatOutdirHoldsIsKept()
+{
+    QFETCH(Files, before);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QFETCH(Files, after);
+    QTemporaryDir dir;
+    QVERIFY(writeFeed(dir.filePath("feed"), twoRouteFeed()));
+    const QString out = dir.filePath("out");
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        const QString path = it.key().isEmpty() ? out : out + "/" + it.key();
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(testing::writeFile(path, it.value()));
+    }
+    const testing::Run run = runTool({"gtfs", dir.filePath("feed"), "--all", "--chimes", KERUBARA_SAMPLE_DIR, out});
+    QCOMPARE(run.status, status);
+    QVERIFY2(said.isEmpty() ? run.err.isEmpty() : run.err.startsWith(said.arg(out)), qPrintable(run.err));
+    if (QFileInfo(out).isFile()) {
+        QCOMPARE(contents(dir.path()).value("out"), after.value(""));
+        return;
+    }
+    const auto now = contents(out);
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        QCOMPARE(now.value(it.key()), it.value());
+    QVERIFY(now.value("R-0/7.hy3").size() > 100);
+    QCOMPARE(now.value("routes.csv").count('\n'), 3);
+    if (before.contains("R-0/yomi.csv"))
+        QVERIFY(now.value("R-0/yomi.csv").startsWith("港,ミナト\n"));
+    QVERIFY(QDir(out).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot).filter(QRegularExpression("^\\.")).isEmpty());
+}
+
+void tst_GtfsImport::everyRouteRefusesOptionsOfOne_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("--route") << QStringList{"--route", "R"};
+    QTest::newRow("--trip") << QStringList{"--trip", "T"};
+    QTest::newRow("--direction") << QStringList{"--direction", "0"};
+    QTest::newRow("--number") << QStringList{"--number", "5"};
+}
+
+// gtfs --all takes every route: an option choosing one is a usage error.
+void tst_GtfsImport::everyRouteRefusesOptionsOfOne()
+{
+    QFETCH(QStringList, options);
+    QTemporaryDir dir;
+    QVERIFY(writeFeed(dir.filePath("feed"), twoRouteFeed()));
+    const testing::Run run = runTool(QStringList{"gtfs", dir.filePath("feed"), "--all"} + options + QStringList{dir.filePath("out")});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(options[0]), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(dir.filePath("out")));
 }
 
 QTEST_MAIN(tst_GtfsImport)
