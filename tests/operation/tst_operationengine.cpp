@@ -61,9 +61,11 @@ public:
     QString fixedTicketDate() const override { return QStringLiteral("2026/12/07"); }
     std::optional<int> infoDigit(InfoDigit kind) const override
     {
+        if (const auto it = infoCells.find(kind); it != infoCells.end())
+            return it->second;
         return kind == InfoDigit::DataColumn && dataColumnCell != 0 ? std::optional<int>(dataColumnCell) : std::nullopt;
     }
-    bool stopOrderFromZero() const override { return false; }
+    bool stopOrderFromZero() const override { return fromZero; }
     int infoDataColumn() const override { return dataColumn; }
     std::int16_t tsugiwaMode() const override { return 1; }
     QString stopRequestSound() const override { return requestChime; }
@@ -71,6 +73,8 @@ public:
     QString requestChime;
     QString stepAlways; // the step sound of every step, when given
     int dataColumnCell = 0; // the cell of the data column's information digit, 0 none
+    std::map<InfoDigit, int> infoCells; // the cells of the other information digits
+    bool fromZero = false;
     int dataColumn = 0;
     bool stepChimes = true;
     TicketDateMode dateMode = TicketDateMode::Fixed;
@@ -101,6 +105,10 @@ struct RouteRig
         QObject::connect(&unit, &OperationEngine::fareShown, [this](int cell, int v) { cells[std::size_t(cell)] = v; });
         QObject::connect(&unit, &OperationEngine::infoShown, [this](int cell, int v) { cells[std::size_t(cell)] = v; });
         QObject::connect(&unit, &OperationEngine::lampTestEnded, [this] { cells.fill(0); });
+        QObject::connect(&unit, &OperationEngine::infoTextShown,
+                         [this](int cell, const QString &text) { texts[cell] = text; });
+        for (auto signal : {&OperationEngine::fareShown, &OperationEngine::infoShown})
+            QObject::connect(&unit, signal, [this](int cell, int) { texts.erase(cell); });
     }
     void setRoute(int section) { unit.setRoute(QStringLiteral("12"), QString::number(section)); }
 
@@ -112,6 +120,7 @@ struct RouteRig
     QStringList spoken;
     OperationEngine unit{sound, settings, [this] { return std::make_unique<QuietVoice>(&spoken); }};
     std::array<int, OperationEngine::kMaxTickets + 1> cells{};
+    std::map<int, QString> texts; // cells showing a text rather than a number
     QStringList commands;
 };
 
@@ -153,6 +162,10 @@ private slots:
     void stepsStopAtBothEndsWithoutSound();
     void ticketPagesTurnOnTheClock_data();
     void ticketPagesTurnOnTheClock();
+    void informationDigitsShowWhatTheSettingsChoose_data();
+    void informationDigitsShowWhatTheSettingsChoose();
+    void pressesWhileBusyWaitTheirTurn_data();
+    void pressesWhileBusyWaitTheirTurn();
     void aRefusedRouteSaysWhyAndKeepsTheShownOne_data();
     void aRefusedRouteSaysWhyAndKeepsTheShownOne();
 };
@@ -475,6 +488,88 @@ void tst_OperationEngine::ticketPagesTurnOnTheClock()
         const int ticket = 12 * unit.ticketPage() + k;
         QCOMPARE(rig.cells[std::size_t(ticket)], factor * pagedFare(stop, ticket));
     }
+}
+
+using InfoCells = std::map<OperationSettings::InfoDigit, int>;
+Q_DECLARE_METATYPE(InfoCells)
+
+void tst_OperationEngine::informationDigitsShowWhatTheSettingsChoose_data()
+{
+    using Info = OperationSettings::InfoDigit;
+    QTest::addColumn<InfoCells>("chosen");
+    QTest::addColumn<bool>("fromZero");
+    QTest::addColumn<int>("steps"); // from the first stop
+    QTest::addColumn<QStringList>("cells5to8");
+    QTest::newRow("each in a cell of its own")
+        << InfoCells{{Info::StopOrder, 5}, {Info::TicketNumber, 6}, {Info::DataColumn, 7}, {Info::RouteNumber, 8}}
+        << false << 0 << QStringList{u"1"_s, u"1"_s, u"114"_s, u"00012"_s};
+    QTest::newRow("the stop order counted from 0")
+        << InfoCells{{Info::StopOrder, 5}} << true << 1 << QStringList{u"1"_s, u"206"_s, u"207"_s, u"208"_s};
+    QTest::newRow("the route number over the stop order in one cell")
+        << InfoCells{{Info::StopOrder, 5}, {Info::RouteNumber, 5}} << false << 0
+        << QStringList{u"00012"_s, u"106"_s, u"107"_s, u"108"_s};
+    QTest::newRow("the ticket number of the stop shown")
+        << InfoCells{{Info::TicketNumber, 8}} << false << 2 << QStringList{u"305"_s, u"306"_s, u"307"_s, u"3"_s};
+}
+
+// The information digits go over the fares, in their order, in the cells the
+// settings choose; the route number as it was keyed, leading zeros and all.
+void tst_OperationEngine::informationDigitsShowWhatTheSettingsChoose()
+{
+    QFETCH(InfoCells, chosen);
+    QFETCH(bool, fromZero);
+    QFETCH(int, steps);
+    QFETCH(QStringList, cells5to8);
+    std::vector<testing::StopBytes> stops = plainRoute(6);
+    for (std::size_t s = 0; s < stops.size(); ++s)
+        stops[s].cols.insert(stops[s].cols.end(), {std::int16_t(100 * (s + 1) + 13), std::int16_t(100 * (s + 1) + 14)});
+    RouteRig rig(stops);
+    rig.settings.infoCells = chosen;
+    rig.settings.dataColumn = 14;
+    rig.settings.fromZero = fromZero;
+    rig.unit.setRoute(u"00012"_s, u"1"_s);
+    for (int i = 0; i < steps; ++i)
+        rig.unit.press(OperationEngine::Press::Forward);
+    QStringList shown;
+    for (int cell = 5; cell <= 8; ++cell)
+        shown << (rig.texts.contains(cell) ? rig.texts[cell] : QString::number(rig.cells[std::size_t(cell)]));
+    QCOMPARE(shown, cells5to8);
+}
+
+void tst_OperationEngine::pressesWhileBusyWaitTheirTurn_data()
+{
+    QTest::addColumn<QStringList>("presses"); // while the lamp test runs
+    QTest::addColumn<int>("stopAfter");
+    QTest::newRow("a presenter remote's three quick presses") << QStringList{"forward", "forward", "forward"} << 3;
+    QTest::newRow("forward, back, forward in order") << QStringList{"forward", "forward", "back", "forward"} << 2;
+    QTest::newRow("six presses: four are kept") << QStringList(6, QStringLiteral("forward")) << 4;
+    QTest::newRow("■ empties the queue") << QStringList{"forward", "forward", "stop"} << 0;
+    QTest::newRow("a press after ■ counts") << QStringList{"forward", "stop", "forward"} << 1;
+}
+
+// A few presses while the unit is busy are kept and carried out in order;
+// ■ empties what waits.
+void tst_OperationEngine::pressesWhileBusyWaitTheirTurn()
+{
+    QFETCH(QStringList, presses);
+    QFETCH(int, stopAfter);
+    RouteRig rig(plainRoute(8));
+    bool pressed = false;
+    const ScopedSleepHandler duringTheLampTest([&](int) {
+        if (std::exchange(pressed, true))
+            return;
+        for (const QString &p : std::as_const(presses)) {
+            if (p == u"stop")
+                rig.unit.stop();
+            else
+                rig.unit.press(p == u"back" ? OperationEngine::Press::Back : OperationEngine::Press::Forward);
+        }
+    });
+    rig.setRoute(1);
+    QVERIFY(pressed);
+    QCOMPARE(rig.unit.state.nStopPos, std::int16_t(stopAfter));
+    QCOMPARE(rig.unit.queuedPresses(), std::size_t(0));
+    QCOMPARE(rig.cells[1], 100 * (stopAfter + 1) + 1);
 }
 
 void tst_OperationEngine::aRefusedRouteSaysWhyAndKeepsTheShownOne_data()

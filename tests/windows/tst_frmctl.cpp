@@ -132,7 +132,7 @@ private slots:
     void routeSettingRefusalsShowTheirMessages_data();
     void routeSettingRefusalsShowTheirMessages();
     void failedRouteSettingKeepsThePreviousRoute();
-    void informationDigitsFollowTheirSettings();
+    void informationDigitsReachThePanel();
     void stepSoundByFareColumn_data();
     void stepSoundByFareColumn();
     void firstStopShowsNoPrefix();
@@ -150,8 +150,6 @@ private slots:
     void stepDuringASynchronousChimeWaitsItsTurn_data();
     void stepDuringASynchronousChimeWaitsItsTurn();
     void tapeButtonDuringTheLampTestWaitsItsTurn();
-    void queueHoldsAFewPressesAndStopEmptiesIt_data();
-    void queueHoldsAFewPressesAndStopEmptiesIt();
     void stopEndsASynchronousChimeAtOnce_data();
     void stopEndsASynchronousChimeAtOnce();
     void closeAndOptionsDuringTheLampTestWaitForTheUnit_data();
@@ -411,16 +409,13 @@ void tst_frmCtl::failedRouteSettingKeepsThePreviousRoute()
     QCOMPARE(sim_->form1().controlsForTesting().Degit[2]->Value().toInt(), 302);
 }
 
-void tst_frmCtl::informationDigitsFollowTheirSettings()
+// The options chosen in the window reach the unit, and what it shows of them
+// reaches the panel (the rules are the engine's).
+void tst_frmCtl::informationDigitsReachThePanel()
 {
     frmOption &o = sim_->option();
-    setCheckValue(controls(o).Check3[0], 1);
-    setCheckValue(controls(o).Check3[4], 1);
-    setListIndex(controls(o).Combo4[0], 4);
-    setCheckValue(controls(o).Check3[1], 1);
-    setListIndex(controls(o).Combo4[1], 5);
     setCheckValue(controls(o).Check3[2], 1);
-    setListIndex(controls(o).Combo4[2], 4); // shares cell 5 with the stop order: it wins
+    setListIndex(controls(o).Combo4[2], 4);
     setCheckValue(controls(o).Check3[3], 1);
     setListIndex(controls(o).Combo4[4], 13); // column 14
     setListIndex(controls(o).Combo4[3], 6);
@@ -431,11 +426,7 @@ void tst_frmCtl::informationDigitsFollowTheirSettings()
     click(c.Command1[0]);
     Form1 &f = sim_->form1();
     QCOMPARE(f.controlsForTesting().Degit[5]->Value(), QVariant(QStringLiteral("00012")));
-    QCOMPARE(f.controlsForTesting().Degit[6]->Value().toInt(), 1);  // ticket number of stop 1
     QCOMPARE(f.controlsForTesting().Degit[7]->Value().toInt(), 71); // column 14
-    setCheckValue(controls(o).Check3[2], 0);
-    step(1);
-    QCOMPARE(f.controlsForTesting().Degit[5]->Value().toInt(), 1); // stop order counted from 0: second stop is 1
 }
 
 void tst_frmCtl::stepSoundByFareColumn_data()
@@ -755,35 +746,6 @@ void tst_frmCtl::tapeButtonDuringTheLampTestWaitsItsTurn()
     QCOMPARE(sim_->tape().GetTapePos(), 1);
     QCOMPARE(spoken_, QStringList{QStringLiteral("次は停2です。")});
     QCOMPARE(sim_->state.nStopPos, std::int16_t(1));
-}
-
-void tst_frmCtl::queueHoldsAFewPressesAndStopEmptiesIt_data()
-{
-    QTest::addColumn<QStringList>("presses"); // queued during the lamp test
-    QTest::addColumn<int>("stopAfter");
-    QTest::newRow("a presenter remote's three quick presses") << QStringList{"forward", "forward", "forward"} << 3;
-    QTest::newRow("forward, back, forward in order") << QStringList{"forward", "forward", "back", "forward"} << 2;
-    QTest::newRow("six presses: four are kept") << QStringList(6, QStringLiteral("forward")) << 4;
-    QTest::newRow("■ empties the queue") << QStringList{"forward", "forward", "stop"} << 0;
-    QTest::newRow("a press after ■ counts") << QStringList{"forward", "stop", "forward"} << 1;
-}
-
-void tst_frmCtl::queueHoldsAFewPressesAndStopEmptiesIt()
-{
-    QFETCH(QStringList, presses);
-    QFETCH(int, stopAfter);
-    QVERIFY(testing::writeFile(path("12.hy3"), route(8)));
-    QVERIFY(testing::writeFile(path("12tp.csv"), cp932::encode(QStringLiteral("発車します。,0,0\r\n"))));
-    frmCtl &c = sim_->ctl();
-    setRoute("12", "1"); // the step buttons are usable from now on
-    duringSleep_ = [&] {
-        for (const QString &p : std::as_const(presses))
-            queueClick(p == u"stop" ? c.cmdTapeStop : c.Command2[p == u"back" ? 0 : 1]);
-    };
-    click(c.Command1[1]);
-    QCOMPARE(sim_->state.nStopPos, std::int16_t(stopAfter));
-    QCOMPARE(c.queuedPresses(), std::size_t(0));
-    QCOMPARE(sim_->form1().controlsForTesting().Degit[1]->Value().toInt(), 100 * (stopAfter + 1) + 1);
 }
 
 void tst_frmCtl::stopEndsASynchronousChimeAtOnce_data()
