@@ -18,6 +18,7 @@
 #include "tools/DataTool.h"
 #include "tools/OffscreenPanel.h"
 #include "tools/TripProgress.h"
+#include "tools/TripTimeline.h"
 #include "tools/VideoEncoder.h"
 #include "windows/AutoRunPanel.h"
 #include "windows/Form1.h"
@@ -444,6 +445,8 @@ private slots:
     void subtitlesTakeTheContainersForm();
     void chaptersAreTheStepsToTheStops_data();
     void chaptersAreTheStepsToTheStops();
+    void speechIsTimedByItsAudibleSamples_data();
+    void speechIsTimedByItsAudibleSamples();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -1266,6 +1269,51 @@ void tst_RenderTrip::chaptersAreTheStepsToTheStops()
     QCOMPARE(chapter.title, name);
     QCOMPARE(chapter.start, stop == 1 ? 0 : plain_.stepFrame.at(stop));
     QCOMPARE(chapter.end, stop == kStops ? plain_.decoded.frames : plain_.stepFrame.at(stop + 1));
+}
+
+// A cue lasts from the first audible sample of the speech voice after the
+// text was asked for to the last one: the voice's silences at either end,
+// a whisper and sound from before the text are not the speech.
+void tst_RenderTrip::speechIsTimedByItsAudibleSamples_data()
+{
+    QTest::addColumn<QList<float>>("levels"); // the speech voice, a millisecond each
+    QTest::addColumn<int>("askedAtMs");
+    QTest::addColumn<int>("startMs"); // -1: no cue
+    QTest::addColumn<int>("endMs");
+    QTest::newRow("speech from its first sample") << QList<float>{0.5f, 0.5f, 0.5f} << 0 << 0 << 3;
+    QTest::newRow("the voice's silence before and after")
+        << QList<float>{0, 0, 0.5f, -0.5f, 0, 0} << 0 << 2 << 4;
+    QTest::newRow("a whisper is not speech") << QList<float>{0.001f, 0.5f, 0.001f} << 0 << 1 << 2;
+    QTest::newRow("a pause within the speech") << QList<float>{0.5f, 0, 0, 0.5f} << 0 << 0 << 4;
+    QTest::newRow("sound from before the text") << QList<float>{0.5f, 0.5f, 0, 0.5f} << 2 << 3 << 4;
+    QTest::newRow("nothing heard") << QList<float>{0, 0, 0} << 0 << -1 << -1;
+}
+
+void tst_RenderTrip::speechIsTimedByItsAudibleSamples()
+{
+    QFETCH(QList<float>, levels);
+    QFETCH(int, askedAtMs);
+    QFETCH(int, startMs);
+    QFETCH(int, endMs);
+    constexpr int kOrigin = 5 * kRate;
+    datatool::TripTimeline timeline(kRate);
+    timeline.start(kOrigin);
+    for (int ms = 0; ms < int(levels.size()); ++ms) {
+        if (ms == askedAtMs)
+            timeline.speechAsked(u"X"_s);
+        const std::vector<float> block(std::size_t(kRate / 1000) * 2, levels[ms]);
+        timeline.mixed(kOrigin + std::uint64_t(ms) * (kRate / 1000), block.data(), kRate / 1000);
+    }
+    timeline.speechEnded();
+    const std::vector<datatool::SubtitleCue> cues = timeline.takeNewCues();
+    if (startMs < 0) {
+        QVERIFY(cues.empty());
+        return;
+    }
+    QCOMPARE(cues.size(), std::size_t(1));
+    QCOMPARE(cues[0].text, u"X"_s);
+    QCOMPARE(cues[0].startMs, startMs);
+    QCOMPARE(cues[0].endMs, endMs);
 }
 
 QTEST_MAIN(tst_RenderTrip)
