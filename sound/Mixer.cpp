@@ -14,7 +14,8 @@ Mixer::Mixer(int sampleRate, int voiceCount)
     : sampleRate_(sampleRate),
       control_(static_cast<std::size_t>(std::max(voiceCount, 1))),
       audio_(control_.size()),
-      ended_(std::make_unique<std::atomic<std::uint64_t>[]>(control_.size()))
+      ended_(std::make_unique<std::atomic<std::uint64_t>[]>(control_.size())),
+      voiceTaps_(std::make_unique<std::atomic<VoiceTap *>[]>(control_.size()))
 {
     for (std::size_t v = 0; v < control_.size(); ++v)
         ended_[v].store(0, std::memory_order_relaxed);
@@ -278,26 +279,57 @@ void Mixer::applyCommands() noexcept
     queueTail_.store(tail, std::memory_order_release);
 }
 
+void Mixer::setVoiceTap(int voice, VoiceTap *tap)
+{
+    if (validVoice(voice))
+        voiceTaps_[static_cast<std::size_t>(voice)].store(tap, std::memory_order_release);
+}
+
+void Mixer::mixVoice(std::size_t i, float *out, std::size_t frames) noexcept
+{
+    AudioVoice &v = audio_[i];
+    if (v.data) {
+        const std::int64_t take = std::min<std::int64_t>(static_cast<std::int64_t>(frames), v.frames - v.pos);
+        const float *src = v.data + v.pos * kChannels;
+        for (std::int64_t k = 0; k < take * kChannels; ++k)
+            out[k] += src[k] * v.gain;
+        v.pos += take;
+        if (v.pos >= v.frames) {
+            v.data = nullptr;
+            ended_[i].store(v.generation, std::memory_order_release);
+        }
+    }
+    if (v.ring)
+        v.ring->readAdd(out, frames, v.gain);
+}
+
+// The voice mixed on its own first, block by block, so that the tap sees
+// exactly what it adds to the output.
+void Mixer::mixTapped(std::size_t i, VoiceTap &tap, float *out, std::size_t frames) noexcept
+{
+    const std::uint64_t start = framesRendered_.load(std::memory_order_relaxed);
+    for (std::size_t done = 0; done < frames;) {
+        const std::size_t n = std::min(kTapBlock, frames - done);
+        std::fill_n(tapBlock_.data(), n * kChannels, 0.0f);
+        mixVoice(i, tapBlock_.data(), n);
+        tap.mixed(start + done, tapBlock_.data(), static_cast<int>(n));
+        float *dst = out + done * kChannels;
+        for (std::size_t k = 0; k < n * kChannels; ++k)
+            dst[k] += tapBlock_[k];
+        done += n;
+    }
+}
+
 void Mixer::render(float *out, int frames) noexcept
 {
     applyCommands();
     const std::size_t n = static_cast<std::size_t>(std::max(frames, 0));
     std::fill_n(out, n * kChannels, 0.0f);
     for (std::size_t i = 0; i < audio_.size(); ++i) {
-        AudioVoice &v = audio_[i];
-        if (v.data) {
-            const std::int64_t take = std::min<std::int64_t>(static_cast<std::int64_t>(n), v.frames - v.pos);
-            const float *src = v.data + v.pos * kChannels;
-            for (std::int64_t k = 0; k < take * kChannels; ++k)
-                out[k] += src[k] * v.gain;
-            v.pos += take;
-            if (v.pos >= v.frames) {
-                v.data = nullptr;
-                ended_[i].store(v.generation, std::memory_order_release);
-            }
-        }
-        if (v.ring)
-            v.ring->readAdd(out, n, v.gain);
+        if (VoiceTap *tap = voiceTaps_[i].load(std::memory_order_acquire))
+            mixTapped(i, *tap, out, n);
+        else
+            mixVoice(i, out, n);
     }
     for (std::size_t k = 0; k < n * kChannels; ++k)
         out[k] = std::clamp(out[k], -1.0f, 1.0f);

@@ -26,6 +26,19 @@ public:
     virtual void rendered(const float *samples, int frames) noexcept = 0;
 };
 
+// Sees the sound of one voice alone as the mixer mixes it (the video export
+// finds where speech starts and ends in what it records). Called on the
+// audio thread for every block while it is set, with the voice's own frames
+// at its gain, before they are summed and clipped; it must not block.
+class VoiceTap
+{
+public:
+    virtual ~VoiceTap() = default;
+    // `frames` stereo frames of the voice, the first of them being frame
+    // `at` of the output (counted as framesRendered() counts).
+    virtual void mixed(std::uint64_t at, const float *samples, int frames) noexcept = 0;
+};
+
 // Mixes any number of voices into one interleaved stereo float output.
 //
 // A voice plays either a sound held in memory (a PcmBuffer, from its start or
@@ -97,6 +110,8 @@ public:
     void render(float *out, int frames) noexcept;
     std::uint64_t framesRendered() const { return framesRendered_.load(std::memory_order_acquire); }
     void setTap(OutputTap *tap) { tap_.store(tap, std::memory_order_release); }
+    // Sets (null: removes) the tap of one voice.
+    void setVoiceTap(int voice, VoiceTap *tap);
 
 private:
     struct Command
@@ -146,6 +161,8 @@ private:
     };
 
     static constexpr std::size_t kQueueSize = 1024;
+    // A tapped voice is mixed apart in blocks of this many frames.
+    static constexpr std::size_t kTapBlock = 256;
 
     bool validVoice(int voice) const { return voice >= 0 && voice < voiceCount(); }
     // Called with mutex_ held.
@@ -156,6 +173,9 @@ private:
     void post(const Command &command, std::shared_ptr<const void> retire = {});
     void collectRetired();
     void applyCommands() noexcept;
+    // Adds `frames` frames of voice `i` onto `out`.
+    void mixVoice(std::size_t i, float *out, std::size_t frames) noexcept;
+    void mixTapped(std::size_t i, VoiceTap &tap, float *out, std::size_t frames) noexcept;
     void apply(const Command &command) noexcept;
     static void waitForProgress(const std::function<void()> &progress);
     std::function<void()> hook(const std::function<void()> &which) const;
@@ -181,6 +201,8 @@ private:
     std::unique_ptr<std::atomic<std::uint64_t>[]> ended_;
     std::atomic<std::uint64_t> framesRendered_{0};
     std::atomic<OutputTap *> tap_{nullptr};
+    std::unique_ptr<std::atomic<VoiceTap *>[]> voiceTaps_;
+    std::array<float, kTapBlock * kChannels> tapBlock_{};
 };
 
 } // namespace kerubara

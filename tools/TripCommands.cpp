@@ -19,6 +19,7 @@
 #include "tools/OffscreenPanel.h"
 #include "tools/ToolFiles.h"
 #include "tools/TripProgress.h"
+#include "tools/TripTimeline.h"
 #include "tools/VideoEncoder.h"
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
@@ -83,6 +84,7 @@ struct TripRequest
     int fareDigits = Form1::kMinFareDigits;
     bool ticket = false;
     bool lossless = false;
+    bool subtitles = false; // a text track and a .srt beside the video
     VideoFormat format = VideoFormat::H264Aac;
     const char *container = "mp4";
 };
@@ -235,8 +237,8 @@ std::optional<TripRequest> parseRequest(const QStringList &args, QTextStream &er
     bool scaleGiven = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (arg == u"--ticket" || arg == u"--lossless") {
-            (arg == u"--ticket" ? request.ticket : request.lossless) = true;
+        if (arg == u"--ticket" || arg == u"--lossless" || arg == u"--subtitles") {
+            (arg == u"--ticket" ? request.ticket : arg == u"--lossless" ? request.lossless : request.subtitles) = true;
             continue;
         }
         if (!arg.startsWith(QStringLiteral("--"))) {
@@ -519,8 +521,10 @@ const QDateTime kTripStartsAt(QDate(2026, 4, 1), QTime(10, 0));
 class TripRecorder
 {
 public:
-    TripRecorder(NullAudioOutput &output, int fps, std::function<QImage()> frame, ProgressLine &progress)
-        : output_(output), samplesPerFrame_(kSampleRate / fps), frame_(std::move(frame)), progress_(progress)
+    TripRecorder(NullAudioOutput &output, int fps, std::function<QImage()> frame, ProgressLine &progress,
+                 TripTimeline &timeline)
+        : output_(output), samplesPerFrame_(kSampleRate / fps), frame_(std::move(frame)), progress_(progress),
+          timeline_(timeline)
     {
         output_.mixer().setProgressHook([this] { mixBuffer(); });
     }
@@ -540,6 +544,7 @@ public:
         encoder_ = &encoder;
         origin_ = now();
         clock_ = origin_;
+        timeline_.start(origin_);
     }
 
     // Mixes the next buffer and takes the frames its time has passed.
@@ -555,6 +560,11 @@ public:
         }
         output_.clearCaptured();
         takeFrames();
+        // An announcement ends where its speech was last heard; its cue goes
+        // into the video once nothing sounds any more.
+        if (output_.mixer().isIdle())
+            timeline_.speechHeardOut();
+        addNewCues();
     }
 
     // The video's time since recording started.
@@ -580,6 +590,9 @@ public:
     void finish()
     {
         takeFrames();
+        timeline_.speechEnded();
+        addNewCues();
+        encoder_->setChapters(timeline_.chapters());
         encoder_->finish();
     }
 
@@ -604,12 +617,21 @@ private:
         clock_ = end;
     }
 
+    void addNewCues()
+    {
+        if (!encoder_)
+            return;
+        for (const SubtitleCue &cue : timeline_.takeNewCues())
+            encoder_->addCue(cue);
+    }
+
     std::uint64_t frameMoment() const { return origin_ + static_cast<std::uint64_t>(frames_) * samplesPerFrame_; }
 
     NullAudioOutput &output_;
     const std::uint64_t samplesPerFrame_;
     std::function<QImage()> frame_;
     ProgressLine &progress_;
+    TripTimeline &timeline_;
     VideoEncoder *encoder_ = nullptr;
     std::uint64_t origin_ = 0;
     std::uint64_t clock_ = 0;
@@ -861,6 +883,23 @@ private:
     QSize size_;
 };
 
+// While alive, `tap` sees voice `voice` of `mixer`.
+class ScopedVoiceTap
+{
+public:
+    ScopedVoiceTap(Mixer &mixer, int voice, VoiceTap &tap) : mixer_(mixer), voice_(voice)
+    {
+        mixer_.setVoiceTap(voice_, &tap);
+    }
+    ~ScopedVoiceTap() { mixer_.setVoiceTap(voice_, nullptr); }
+    ScopedVoiceTap(const ScopedVoiceTap &) = delete;
+    ScopedVoiceTap &operator=(const ScopedVoiceTap &) = delete;
+
+private:
+    Mixer &mixer_;
+    int voice_;
+};
+
 // What a render made, for its last line.
 struct TripMade
 {
@@ -871,8 +910,8 @@ struct TripMade
 
 // Records the trip into `file` with the program `sim` started offscreen:
 // the video's clock and sleep are installed for as long as the recording runs.
-int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSaveFile &file, QTextStream &err,
-           TripMade &made)
+int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSaveFile &file, TripTimeline &timeline,
+           QTextStream &err, TripMade &made)
 {
     auto *output = dynamic_cast<NullAudioOutput *>(&sim.sound().output());
     if (!output)
@@ -882,7 +921,15 @@ int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSa
     ProgressLine progress(terminal ? &err : nullptr, plan, plannedSeconds(request, plan));
     FrameComposer composer(sim, request);
     const QSize size = composer.size();
-    TripRecorder recorder(*output, request.fps, [&composer] { return composer.frame(); }, progress);
+    TripRecorder recorder(*output, request.fps, [&composer] { return composer.frame(); }, progress, timeline);
+    // The chapters: where the strip shows each stop; the subtitles: where
+    // the speech voice is heard.
+    const QObject stepsSeen;
+    QObject::connect(&sim.engine(), &OperationEngine::nameShown, &stepsSeen,
+                     [&sim, &timeline, &recorder](const QString &name) {
+                         timeline.nameShown(sim.engine().state.nStopPos + 1, name, recorder.frames());
+                     });
+    const ScopedVoiceTap speechHeard(output->mixer(), sim.sound().speechVoice(), timeline);
     const ScopedClock videoClock([&recorder] { return recorder.clockMs(); });
     // The ticket's date and time and the panel's clock follow the video too,
     // from a fixed moment, so the same inputs give the same frames.
@@ -890,7 +937,8 @@ int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSa
     const ScopedSleepHandler videoSleep([&recorder](int ms) { recorder.wait(ms / 1000.0); });
     const InterruptScope interrupt;
     try {
-        VideoEncoder encoder(file, {request.format, request.container, size, request.fps, kSampleRate});
+        VideoEncoder encoder(file, {request.format, request.container, size, request.fps, kSampleRate,
+                                    request.subtitles});
         TripDriver(sim, recorder, request, plan, progress).run(encoder);
     } catch (const Interrupted &) {
         progress.end();
@@ -901,6 +949,29 @@ int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSa
     made = {recorder.frames(), double(recorder.frames()) / request.fps, progress.wallSeconds()};
     progress.finish(made.frames, made.videoSeconds);
     return 0;
+}
+
+// The subtitle file beside `video`: its name with .srt for its extension,
+// as players look for it.
+QString subtitleFilePath(const QString &video)
+{
+    const QFileInfo info(video);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".srt"));
+}
+
+// Puts the subtitle file in place once the video is; when that fails the
+// new video goes too, so that no file is left without the other.
+bool commitSidecar(QSaveFile &sidecar, const QString &video, QTextStream &err)
+{
+    errno = 0;
+    if (sidecar.flush() && sidecar.commit())
+        return true;
+    const QString why = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : sidecar.errorString();
+    QFile::remove(video);
+    err << sidecar.fileName()
+        << QCoreApplication::translate("TripCommands", ": 書き込みに失敗しました（%1）。動画 %2 も消しました。\n")
+               .arg(why, video);
+    return false;
 }
 
 } // namespace
@@ -929,14 +1000,21 @@ int renderTrip(const QStringList &args, QTextStream &err)
             return 1;
         }
     }
-    std::optional<ScopedSpeechEngine> voice;
-    if (!request.voice.isEmpty()) {
-        voice.emplace([&request](SoundSystem &sound) -> std::unique_ptr<SpeechEngine> {
-            VoiceEngine::Options options;
-            options.voice = request.voice;
-            return VoiceEngine::create(sound.mixer(), sound.speechVoice(), options);
+    // The tape speaks through the engine it would have (or the voice asked
+    // for), and the timeline hears what it is asked to say.
+    TripTimeline timeline(kSampleRate);
+    const ScopedSpeechEngine voice(
+        [&request, &timeline, installed = SpeechEngineSeam::handler()](SoundSystem &sound) {
+            std::unique_ptr<SpeechEngine> engine;
+            if (!request.voice.isEmpty()) {
+                VoiceEngine::Options options;
+                options.voice = request.voice;
+                engine = VoiceEngine::create(sound.mixer(), sound.speechVoice(), options);
+            } else {
+                engine = installed ? installed(sound) : VoiceEngine::create(sound.mixer(), sound.speechVoice());
+            }
+            return engine ? std::make_unique<NotedSpeech>(std::move(engine), timeline) : nullptr;
         });
-    }
     prepareFonts(err);
 
     // The program with a mixer that mixes only when the video's clock asks,
@@ -972,10 +1050,22 @@ int renderTrip(const QStringList &args, QTextStream &err)
             << QCoreApplication::translate("TripCommands", ": 書き込めません（%1）。\n").arg(file.errorString());
         return 1;
     }
+    // The subtitles beside the video, made and kept with it.
+    std::optional<QSaveFile> sidecar;
+    if (request.subtitles) {
+        sidecar.emplace(subtitleFilePath(request.outFile));
+        if (!sidecar->open(QIODevice::WriteOnly)) {
+            err << sidecar->fileName()
+                << QCoreApplication::translate("TripCommands", ": 書き込めません（%1）。\n").arg(sidecar->errorString());
+            return 1;
+        }
+    }
     TripMade made;
     try {
-        if (const int status = record(sim, request, *plan, file, err, made); status != 0)
+        if (const int status = record(sim, request, *plan, file, timeline, err, made); status != 0)
             return status;
+        if (sidecar)
+            writeSubRip(*sidecar, timeline.cues());
     } catch (const EncodeError &e) {
         err << request.outFile << ": " << e.message()
             << QCoreApplication::translate("TripCommands", " 元のファイルは変更していません。\n");
@@ -993,6 +1083,10 @@ int renderTrip(const QStringList &args, QTextStream &err)
                    .arg(why);
         return 1;
     }
+    if (sidecar && !commitSidecar(*sidecar, request.outFile, err))
+        return 1;
+    if (request.subtitles && timeline.cues().empty())
+        err << QCoreApplication::translate("TripCommands", "警告: 放送が一つもなく、字幕は空です。\n");
     err << request.outFile
         << QCoreApplication::translate("TripCommands",
                                        ": 書き出しました。長さ %1（%2 コマ）、実時間の %3 倍の速さでした。\n")

@@ -16,9 +16,12 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string_view>
 
 #include <sys/stat.h>
@@ -156,6 +159,138 @@ const AVCodec *findEncoder(const char *name)
     return codec;
 }
 
+// The text encoder of each container: what its players show.
+const char *subtitleEncoderOf(const char *container)
+{
+    const std::string_view name(container);
+    return name == "mp4" ? "mov_text" : name == "webm" ? "webvtt" : "subrip";
+}
+
+// A cue as the text encoders take it: an ASS dialogue line (read order,
+// layer, style, name, margins, effect, text), the text's line breaks as \N
+// and its braces and backslashes escaped, so that they show as written.
+QByteArray assDialogue(const QString &text, int readOrder)
+{
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == u'\n')
+            escaped += QStringLiteral("\\N");
+        else if (c == u'{' || c == u'}' || c == u'\\')
+            escaped += QString(u'\\') + c;
+        else if (c != u'\r')
+            escaped += c;
+    }
+    return QStringLiteral("%1,0,Default,,0,0,0,,%2").arg(readOrder).arg(escaped).toUtf8();
+}
+
+constexpr const char *kAssHeader =
+    "[Script Info]\n"
+    "ScriptType: v4.00+\n"
+    "PlayResX: 384\n"
+    "PlayResY: 288\n"
+    "\n"
+    "[V4+ Styles]\n"
+    "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, Italic, "
+    "Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, Alignment, MarginL, "
+    "MarginR, MarginV, Encoding\n"
+    "Style: Default,Arial,16,&Hffffff,&Hffffff,&H0,&H0,0,0,0,0,100,100,0,0,1,1,0,2,10,10,10,1\n"
+    "\n"
+    "[Events]\n"
+    "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n";
+
+// FFmpeg's encoder of one text format; each cue becomes one packet, timed in
+// milliseconds.
+class SubtitleEncoder
+{
+public:
+    static constexpr AVRational kTimeBase{1, 1000};
+
+    SubtitleEncoder(const char *name, const AVFormatContext &format)
+    {
+        const AVCodec *codec = findEncoder(name);
+        context_.reset(avcodec_alloc_context3(codec));
+        if (!context_)
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
+        context_->time_base = kTimeBase;
+        // The text encoders take their cues as ASS events, with a header
+        // that names the style the events use: ASS's default, white text at
+        // the bottom, which the SubRip encoder writes as plain text.
+        context_->subtitle_header = reinterpret_cast<std::uint8_t *>(av_strdup(kAssHeader));
+        if (!context_->subtitle_header)
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
+        context_->subtitle_header_size = static_cast<int>(std::strlen(kAssHeader));
+        if (format.oformat->flags & AVFMT_GLOBALHEADER)
+            context_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+        check(avcodec_open2(context_.get(), codec, nullptr), QT_TRANSLATE_NOOP("VideoEncoder", "字幕の符号化の準備"));
+    }
+
+    // A Japanese text stream of the encoder's format in `format`.
+    AVStream *addStream(AVFormatContext &format) const
+    {
+        AVStream *stream = avformat_new_stream(&format, nullptr);
+        if (!stream)
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
+        check(avcodec_parameters_from_context(stream->codecpar, context_.get()),
+              QT_TRANSLATE_NOOP("VideoEncoder", "ストリームの準備"));
+        stream->time_base = kTimeBase;
+        av_dict_set(&stream->metadata, "language", "jpn", 0);
+        return stream;
+    }
+
+    // `cue` into `packet`, in the stream's time base.
+    void encode(const SubtitleCue &cue, AVPacket &packet, const AVStream &stream)
+    {
+        QByteArray line = assDialogue(cue.text, readOrder_++);
+        AVSubtitleRect rect = {};
+        rect.type = SUBTITLE_ASS;
+        rect.ass = line.data();
+        AVSubtitleRect *rects[] = {&rect};
+        const std::int64_t length = std::max<std::int64_t>(cue.endMs - cue.startMs, 1);
+        AVSubtitle subtitle = {};
+        subtitle.format = 1; // text
+        subtitle.end_display_time = static_cast<std::uint32_t>(length);
+        subtitle.num_rects = 1;
+        subtitle.rects = rects;
+        subtitle.pts = av_rescale_q(cue.startMs, kTimeBase, AV_TIME_BASE_Q);
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(line.size()) * 2 + 1024);
+        const int size = check(avcodec_encode_subtitle(context_.get(), bytes.data(), int(bytes.size()), &subtitle),
+                               QT_TRANSLATE_NOOP("VideoEncoder", "字幕の符号化"));
+        av_packet_unref(&packet);
+        check(av_new_packet(&packet, size), QT_TRANSLATE_NOOP("VideoEncoder", "字幕の符号化"));
+        std::copy_n(bytes.data(), size, packet.data);
+        packet.pts = cue.startMs;
+        packet.dts = cue.startMs;
+        packet.duration = length;
+        packet.stream_index = stream.index;
+        av_packet_rescale_ts(&packet, kTimeBase, stream.time_base);
+    }
+
+private:
+    std::unique_ptr<AVCodecContext, CodecDeleter> context_;
+    int readOrder_ = 0;
+};
+
+// Adds `chapters` to `format`, the last ending at frame `frames`.
+void addChapters(AVFormatContext &format, const std::vector<Chapter> &chapters, int fps, std::int64_t frames)
+{
+    for (std::size_t i = 0; i < chapters.size(); ++i) {
+        auto **grown = static_cast<AVChapter **>(
+            av_realloc_array(format.chapters, format.nb_chapters + 1, sizeof(AVChapter *)));
+        if (!grown)
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
+        format.chapters = grown;
+        auto *chapter = static_cast<AVChapter *>(av_mallocz(sizeof(AVChapter)));
+        if (!chapter)
+            throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
+        format.chapters[format.nb_chapters++] = chapter;
+        chapter->id = static_cast<std::int64_t>(i) + 1;
+        chapter->time_base = AVRational{1, fps};
+        chapter->start = chapters[i].frame;
+        chapter->end = i + 1 < chapters.size() ? chapters[i + 1].frame : std::max(frames, chapters[i].frame);
+        av_dict_set(&chapter->metadata, "title", chapters[i].title.toUtf8().constData(), 0);
+    }
+}
+
 } // namespace
 
 struct VideoEncoder::Impl
@@ -170,6 +305,9 @@ struct VideoEncoder::Impl
     std::unique_ptr<AVCodecContext, CodecDeleter> audio;
     AVStream *videoStream = nullptr;
     AVStream *audioStream = nullptr;
+    std::optional<SubtitleEncoder> subtitles;
+    AVStream *subtitleStream = nullptr;
+    std::vector<Chapter> chapters;
     std::unique_ptr<SwsContext, SwsDeleter> scaler;
     std::unique_ptr<SwrContext, SwrDeleter> resampler;
     std::unique_ptr<AVAudioFifo, FifoDeleter> fifo;
@@ -335,6 +473,10 @@ struct VideoEncoder::Impl
         format->io_close2 = &Impl::closeReadBack;
         openVideo();
         openAudio();
+        if (setup.subtitles) {
+            subtitles.emplace(subtitleEncoderOf(setup.container), *format);
+            subtitleStream = subtitles->addStream(*format);
+        }
         // An MP4 for the web: the index before the media, so that a browser
         // starts playing before the whole file has loaded.
         AVDictionary *raw = nullptr;
@@ -509,11 +651,21 @@ struct VideoEncoder::Impl
         }
     }
 
+    void addCue(const SubtitleCue &cue)
+    {
+        if (!subtitles)
+            return;
+        subtitles->encode(cue, *packet, *subtitleStream);
+        checkIo(av_interleaved_write_frame(format.get(), packet.get()),
+                QT_TRANSLATE_NOOP("VideoEncoder", "動画ファイルへの書き込み"));
+    }
+
     void finish()
     {
         drainAudio(true);
         encode(*video, *videoStream, nullptr);
         encode(*audio, *audioStream, nullptr);
+        addChapters(*format, chapters, setup.fps, frames);
         checkIo(av_write_trailer(format.get()), QT_TRANSLATE_NOOP("VideoEncoder", "動画ファイルの書き終わり"));
         avio_flush(io.get());
         checkIo(io->error, QT_TRANSLATE_NOOP("VideoEncoder", "動画ファイルへの書き込み"));
@@ -540,9 +692,61 @@ void VideoEncoder::addAudio(const float *interleaved, int frames)
     d_->addAudio(interleaved, frames);
 }
 
+void VideoEncoder::addCue(const SubtitleCue &cue)
+{
+    d_->addCue(cue);
+}
+
+void VideoEncoder::setChapters(const std::vector<Chapter> &chapters)
+{
+    d_->chapters = chapters;
+}
+
 void VideoEncoder::finish()
 {
     d_->finish();
+}
+
+namespace {
+
+int writeToDevice(void *opaque, std::uint8_t *buffer, int size)
+{
+    auto *device = static_cast<QIODevice *>(opaque);
+    return device->write(reinterpret_cast<const char *>(buffer), size) == size ? size : AVERROR(EIO);
+}
+
+} // namespace
+
+void writeSubRip(QIODevice &device, const std::vector<SubtitleCue> &cues)
+{
+    AVFormatContext *f = nullptr;
+    check(avformat_alloc_output_context2(&f, nullptr, "srt", nullptr),
+          QT_TRANSLATE_NOOP("VideoEncoder", "出力形式の準備"));
+    const std::unique_ptr<AVFormatContext, FormatDeleter> format(f);
+    auto *buffer = static_cast<std::uint8_t *>(av_malloc(kIoBufferSize));
+    const std::unique_ptr<AVIOContext, IoDeleter> io(
+        avio_alloc_context(buffer, kIoBufferSize, 1, &device, nullptr, &writeToDevice, nullptr));
+    if (!io) {
+        av_free(buffer);
+        throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
+    }
+    format->pb = io.get();
+    format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    SubtitleEncoder encoder("subrip", *format);
+    const AVStream *stream = encoder.addStream(*format);
+    const std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+    if (!packet)
+        throw EncodeError(QCoreApplication::translate("VideoEncoder", "メモリーが足りません。"));
+    check(avformat_write_header(format.get(), nullptr), QT_TRANSLATE_NOOP("VideoEncoder", "字幕ファイルの書き始め"));
+    for (const SubtitleCue &cue : cues) {
+        encoder.encode(cue, *packet, *stream);
+        check(av_write_frame(format.get(), packet.get()), QT_TRANSLATE_NOOP("VideoEncoder", "字幕ファイルへの書き込み"));
+    }
+    check(av_write_trailer(format.get()), QT_TRANSLATE_NOOP("VideoEncoder", "字幕ファイルの書き終わり"));
+    avio_flush(io.get());
+    if (io->error < 0)
+        throw EncodeError(QCoreApplication::translate("VideoEncoder", "書き込みに失敗しました（%1）。")
+                              .arg(device.errorString()));
 }
 
 } // namespace kerubara::datatool

@@ -4,8 +4,10 @@
 #include <QSize>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 class QImage;
 class QIODevice;
@@ -27,6 +29,22 @@ enum class VideoFormat {
     Ffv1Flac, // Matroska: FFV1 and FLAC, both lossless
 };
 
+// A subtitle: `text` shown from `startMs` to `endMs` of the video.
+struct SubtitleCue
+{
+    std::int64_t startMs = 0;
+    std::int64_t endMs = 0;
+    QString text;
+};
+
+// A chapter named `title` from frame `frame` of the video on, to the next
+// chapter or the end.
+struct Chapter
+{
+    std::int64_t frame = 0;
+    QString title;
+};
+
 // Writes a video with one picture stream and one 48 kHz stereo sound stream
 // through FFmpeg's libraries into a seekable device (the caller's temporary
 // file). Pictures come one per frame at a fixed rate, converted and tagged
@@ -34,7 +52,9 @@ enum class VideoFormat {
 // gets its index before the media: at the end the muxer reads the file back
 // through its handle (the device must then be a file). Every call throws
 // EncodeError when the libraries refuse or the device cannot be written,
-// with the system's reason.
+// with the system's reason. With `subtitles` the file has a Japanese text
+// track too, in the container's own form (mov_text in MP4, WebVTT in WebM,
+// SubRip in Matroska).
 class VideoEncoder
 {
 public:
@@ -45,6 +65,7 @@ public:
         QSize size;         // even in both directions
         int fps = 30;
         int sampleRate = 48000;
+        bool subtitles = false;
     };
 
     VideoEncoder(QIODevice &device, const Setup &setup);
@@ -56,6 +77,11 @@ public:
     void addFrame(const QImage &image);
     // The next `frames` stereo frames of sound.
     void addAudio(const float *interleaved, int frames);
+    // The next subtitle, starting no earlier than the one before; only with
+    // `subtitles`. It may come after the frames it covers.
+    void addCue(const SubtitleCue &cue);
+    // The video's chapters, in order; any time before finish().
+    void setChapters(const std::vector<Chapter> &chapters);
     // Sends what the encoders still hold and closes the file.
     void finish();
 
@@ -63,5 +89,9 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };
+
+// Writes `cues` to `device` as a SubRip (.srt) file; throws EncodeError as
+// the encoder does.
+void writeSubRip(QIODevice &device, const std::vector<SubtitleCue> &cues);
 
 } // namespace kerubara::datatool

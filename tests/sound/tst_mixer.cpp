@@ -67,6 +67,20 @@ private:
     std::atomic<std::size_t> used_{0};
 };
 
+// Keeps one voice's frames by the output frame they were mixed at.
+class VoiceRecorder final : public VoiceTap
+{
+public:
+    void mixed(std::uint64_t at, const float *samples, int frames) noexcept override
+    {
+        if (seen.size() < at + static_cast<std::size_t>(frames))
+            seen.resize(at + static_cast<std::size_t>(frames));
+        for (int f = 0; f < frames; ++f)
+            seen[at + static_cast<std::size_t>(f)] = samples[2 * f];
+    }
+    std::vector<float> seen; // left channel
+};
+
 // A device output that closes its device after 50 ms of silence.
 std::unique_ptr<SdlAudioOutput> quicklyIdlingDevice()
 {
@@ -84,6 +98,8 @@ private slots:
     void soundStartsInTheFirstBuffer();
     void newSoundOnAVoiceReplacesTheOld();
     void voicesAddUpAndClipOnceAtTheOutput_data();
+    void voiceTapSeesItsVoiceAlone_data();
+    void voiceTapSeesItsVoiceAlone();
     void voicesAddUpAndClipOnceAtTheOutput();
     void waitUntilEndedLastsAsLongAsTheSound_data();
     void waitUntilEndedLastsAsLongAsTheSound();
@@ -156,6 +172,52 @@ void tst_Mixer::voicesAddUpAndClipOnceAtTheOutput()
         out.mixer().play(static_cast<int>(v), constant(levels[v], 1000));
     out.pump();
     QVERIFY(std::fabs(frameAt(out, 10) - expected) < 1.0e-6f);
+}
+
+// A tapped voice sounds as before, and its tap sees that voice's frames
+// alone, at the output frames where they are heard, a played sound and a
+// stream alike, whatever the blocks the output asks for.
+void tst_Mixer::voiceTapSeesItsVoiceAlone_data()
+{
+    QTest::addColumn<bool>("stream");
+    QTest::addColumn<int>("buffer");
+    QTest::addColumn<int>("startAfter");
+    QTest::newRow("a sound from the start") << false << kBuffer << 0;
+    QTest::newRow("a sound starting later") << false << kBuffer << 700;
+    QTest::newRow("a sound in blocks of odd sizes") << false << 1000 << 300;
+    QTest::newRow("a stream") << true << kBuffer << 700;
+}
+
+void tst_Mixer::voiceTapSeesItsVoiceAlone()
+{
+    QFETCH(bool, stream);
+    QFETCH(int, buffer);
+    QFETCH(int, startAfter);
+    constexpr int kVoice = 2;
+    const auto sound = ramp(1500);
+    NullAudioOutput out(48000, buffer);
+    VoiceRecorder tap;
+    out.mixer().setVoiceTap(kVoice, &tap);
+    out.mixer().play(0, constant(0.1f, 48000));
+    out.pump(startAfter / buffer);
+    const std::size_t start = out.captured().size() / 2;
+    auto ring = std::make_shared<SampleRing>(4096);
+    if (stream) {
+        out.mixer().attachStream(kVoice, ring);
+        QCOMPARE(ring->write(sound->samples.data(), 1500), std::size_t(1500));
+    } else {
+        out.mixer().play(kVoice, sound);
+    }
+    out.pump(2000 / buffer + 1);
+    out.mixer().setVoiceTap(kVoice, nullptr);
+    out.pump(1);
+    QVERIFY(tap.seen.size() >= start + 1500);
+    QVERIFY(tap.seen.size() < out.captured().size() / 2);
+    for (std::size_t f = 0; f < tap.seen.size(); ++f) {
+        const float own = f >= start && f < start + 1500 ? sound->samples[2 * (f - start)] : 0.0f;
+        QCOMPARE(tap.seen[f], own);
+        QCOMPARE(frameAt(out, qsizetype(f)), own + 0.1f);
+    }
 }
 
 void tst_Mixer::waitUntilEndedLastsAsLongAsTheSound_data()

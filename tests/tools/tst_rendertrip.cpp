@@ -18,6 +18,7 @@
 #include "tools/DataTool.h"
 #include "tools/OffscreenPanel.h"
 #include "tools/TripProgress.h"
+#include "tools/TripTimeline.h"
 #include "tools/VideoEncoder.h"
 #include "windows/AutoRunPanel.h"
 #include "windows/Form1.h"
@@ -94,6 +95,15 @@ std::vector<std::int16_t> tone(int ms, double hz)
     return samples;
 }
 
+// The pitch the tone voice says a text of the test tape in, each its own
+// (and none the step chime's 880 Hz), so that each can be found in the sound.
+double speechHz(const QString &text)
+{
+    static const std::map<QString, double> pitches{{u"A"_s, 400.0}, {u"B"_s, 600.0}, {u"C"_s, 1000.0}, {u"D"_s, 1400.0}};
+    const auto pitch = pitches.find(text);
+    return pitch == pitches.end() ? 660.0 : pitch->second;
+}
+
 // A voice that says every text as kSpeechMs of tone on the speech voice and
 // remembers what it said; `onSpeak` runs as it starts.
 class ToneVoice final : public SpeechEngine
@@ -102,10 +112,6 @@ public:
     ToneVoice(SoundSystem &sound, QStringList &spoken, std::function<void()> onSpeak)
         : sound_(sound), spoken_(spoken), onSpeak_(std::move(onSpeak))
     {
-        auto buffer = std::make_shared<PcmBuffer>();
-        for (std::int16_t s : tone(kSpeechMs, 660.0))
-            buffer->samples.push_back(s / 32768.0f);
-        speech_ = std::move(buffer);
     }
     void VoiceStop() override { sound_.mixer().stop(sound_.speechVoice()); }
     void VoiceSpeak(const QString &text) override
@@ -113,7 +119,10 @@ public:
         spoken_ << text;
         if (onSpeak_)
             onSpeak_();
-        sound_.mixer().play(sound_.speechVoice(), speech_);
+        auto speech = std::make_shared<PcmBuffer>();
+        for (std::int16_t s : tone(kSpeechMs, speechHz(text)))
+            speech->samples.push_back(s / 32768.0f);
+        sound_.mixer().play(sound_.speechVoice(), std::move(speech));
     }
     std::int32_t VoiceStatus() override { return 0; }
 
@@ -121,7 +130,6 @@ private:
     SoundSystem &sound_;
     QStringList &spoken_;
     std::function<void()> onSpeak_;
-    std::shared_ptr<const PcmBuffer> speech_;
 };
 
 // A video decoded: each frame handed over as it comes, the sound kept.
@@ -142,6 +150,8 @@ Decoded decode(const QString &path, const std::function<void(int, const QImage &
     std::map<int, AVCodecContext *> codecs;
     for (unsigned i = 0; i < format->nb_streams; ++i) {
         const AVCodecParameters *par = format->streams[i]->codecpar;
+        if (par->codec_type != AVMEDIA_TYPE_VIDEO && par->codec_type != AVMEDIA_TYPE_AUDIO)
+            continue;
         AVCodecContext *c = avcodec_alloc_context3(avcodec_find_decoder(par->codec_id));
         avcodec_parameters_to_context(c, par);
         avcodec_open2(c, avcodec_find_decoder(par->codec_id), nullptr);
@@ -166,10 +176,12 @@ Decoded decode(const QString &path, const std::function<void(int, const QImage &
         }
     };
     while (av_read_frame(format, packet) >= 0) {
-        AVCodecContext *c = codecs[packet->stream_index];
-        avcodec_send_packet(c, packet);
+        const auto c = codecs.find(packet->stream_index);
+        if (c != codecs.end())
+            avcodec_send_packet(c->second, packet);
         av_packet_unref(packet);
-        drain(c);
+        if (c != codecs.end())
+            drain(c->second);
     }
     for (auto &[index, c] : codecs) {
         avcodec_send_packet(c, nullptr);
@@ -190,6 +202,125 @@ double onsetMs(const std::vector<float> &samples, double fromMs)
             return i * 1000.0 / kRate;
     }
     return -1;
+}
+
+// Where a tone of `hz` sounds in `samples`, in milliseconds: the middles of
+// the first and the last 10 ms windows in which it is at least half as loud
+// as the tone voice's; nothing when it never is.
+std::optional<std::pair<double, double>> toneSpanMs(const std::vector<float> &samples, double hz)
+{
+    constexpr std::size_t kWindow = kRate / 100;
+    constexpr std::size_t kHop = kRate / 1000;
+    std::optional<std::pair<double, double>> span;
+    for (std::size_t at = 0; at + kWindow <= samples.size(); at += kHop) {
+        double re = 0;
+        double im = 0;
+        for (std::size_t i = 0; i < kWindow; ++i) {
+            re += samples[at + i] * std::cos(2 * M_PI * hz * double(i) / kRate);
+            im += samples[at + i] * std::sin(2 * M_PI * hz * double(i) / kRate);
+        }
+        if (2 * std::hypot(re, im) / kWindow < 0.5 * 12000 / 32768.0)
+            continue;
+        const double middle = (double(at) + kWindow / 2.0) * 1000.0 / kRate;
+        span = std::pair{span ? span->first : middle, middle};
+    }
+    return span;
+}
+
+// A subtitle stream read back: its codec, language and cues, timed from
+// the first picture (a container may shift every stream by the sound's
+// codec delay).
+struct Subtitles
+{
+    AVCodecID codec = AV_CODEC_ID_NONE;
+    QString language;
+    struct Cue
+    {
+        double startMs = 0;
+        double endMs = 0;
+        QString text;
+    };
+    std::vector<Cue> cues;
+};
+
+// The text of an ASS dialogue event as a decoder gives it: what follows
+// its eighth comma.
+QString eventText(const char *event)
+{
+    const QString line = QString::fromUtf8(event);
+    qsizetype at = 0;
+    for (int comma = 0; comma < 8 && at >= 0; ++comma)
+        at = line.indexOf(u',', at) + 1;
+    return at > 0 ? line.mid(at).trimmed() : line;
+}
+
+Subtitles readSubtitles(const QString &path)
+{
+    Subtitles result;
+    AVFormatContext *format = nullptr;
+    if (avformat_open_input(&format, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+        return result;
+    avformat_find_stream_info(format, nullptr);
+    const int index = av_find_best_stream(format, AVMEDIA_TYPE_SUBTITLE, -1, -1, nullptr, 0);
+    const int video = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    const AVStream *pictures = video >= 0 ? format->streams[video] : nullptr;
+    const double firstPictureMs = pictures && pictures->start_time != AV_NOPTS_VALUE
+        ? pictures->start_time * av_q2d(pictures->time_base) * 1000
+        : 0.0;
+    if (index >= 0) {
+        const AVStream *stream = format->streams[index];
+        result.codec = stream->codecpar->codec_id;
+        if (const AVDictionaryEntry *language = av_dict_get(stream->metadata, "language", nullptr, 0))
+            result.language = QString::fromUtf8(language->value);
+        const AVCodec *decoder = avcodec_find_decoder(result.codec);
+        AVCodecContext *c = avcodec_alloc_context3(decoder);
+        avcodec_parameters_to_context(c, stream->codecpar);
+        c->pkt_timebase = stream->time_base;
+        avcodec_open2(c, decoder, nullptr);
+        AVPacket *packet = av_packet_alloc();
+        while (av_read_frame(format, packet) >= 0) {
+            AVSubtitle subtitle = {};
+            int got = 0;
+            if (packet->stream_index == index && avcodec_decode_subtitle2(c, &subtitle, &got, packet) >= 0 && got) {
+                const double startMs = packet->pts * av_q2d(stream->time_base) * 1000 - firstPictureMs;
+                const double lengthMs = packet->duration * av_q2d(stream->time_base) * 1000;
+                if (subtitle.num_rects > 0 && subtitle.rects[0]->ass)
+                    result.cues.push_back({startMs, startMs + lengthMs, eventText(subtitle.rects[0]->ass)});
+                avsubtitle_free(&subtitle);
+            }
+            av_packet_unref(packet);
+        }
+        av_packet_free(&packet);
+        avcodec_free_context(&c);
+    }
+    avformat_close_input(&format);
+    return result;
+}
+
+// A video file's chapters: where each starts and ends, in frames at `fps`,
+// and its title.
+struct ChapterRead
+{
+    int start = 0;
+    int end = 0;
+    QString title;
+};
+
+std::vector<ChapterRead> readChapters(const QString &path, int fps)
+{
+    std::vector<ChapterRead> chapters;
+    AVFormatContext *format = nullptr;
+    if (avformat_open_input(&format, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+        return chapters;
+    for (unsigned i = 0; i < format->nb_chapters; ++i) {
+        const AVChapter *c = format->chapters[i];
+        const AVDictionaryEntry *title = av_dict_get(c->metadata, "title", nullptr, 0);
+        chapters.push_back({int(std::lround(c->start * av_q2d(c->time_base) * fps)),
+                            int(std::lround(c->end * av_q2d(c->time_base) * fps)),
+                            title ? QString::fromUtf8(title->value) : QString()});
+    }
+    avformat_close_input(&format);
+    return chapters;
 }
 
 int frameAt(double ms, int fps)
@@ -223,6 +354,7 @@ struct ColourTags
     int primaries = -1;
     int transfer = -1;
     int matrix = -1;
+    int range = -1;
 };
 
 ColourTags colourTags(const QString &path)
@@ -235,7 +367,7 @@ ColourTags colourTags(const QString &path)
     for (unsigned i = 0; i < format->nb_streams; ++i) {
         const AVCodecParameters *par = format->streams[i]->codecpar;
         if (par->codec_type == AVMEDIA_TYPE_VIDEO)
-            tags = {par->color_primaries, par->color_trc, par->color_space};
+            tags = {par->color_primaries, par->color_trc, par->color_space, par->color_range};
     }
     avformat_close_input(&format);
     return tags;
@@ -307,6 +439,14 @@ private slots:
     void aFullFilesystemIsNamed();
     void voiceGivenSpeaksTheTrip_data();
     void voiceGivenSpeaksTheTrip();
+    void cuesAreTheSpeechHeard_data();
+    void cuesAreTheSpeechHeard();
+    void subtitlesTakeTheContainersForm_data();
+    void subtitlesTakeTheContainersForm();
+    void chaptersAreTheStepsToTheStops_data();
+    void chaptersAreTheStepsToTheStops();
+    void speechIsTimedByItsAudibleSamples_data();
+    void speechIsTimedByItsAudibleSamples();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -322,6 +462,8 @@ private:
         std::map<int, QImage> frames;
     };
     Seen watch(const QString &video, const std::vector<int> &keep);
+    // The trip with the tape and --subtitles, lossless, once rendered.
+    const Seen &subtitledTrip();
 
     QTemporaryDir dir_;
     QStringList spoken_;
@@ -331,6 +473,7 @@ private:
     QString plainSaid_;            // what its render said
     std::optional<Seen> taped_;    // the trip with one, once rendered
     std::optional<Seen> paged_;    // the trip with two pages of tickets, once rendered
+    std::optional<Seen> subtitled_;
 };
 
 void tst_RenderTrip::initTestCase()
@@ -613,6 +756,9 @@ void tst_RenderTrip::refusalsLeaveNoFile_data()
     QTest::newRow("--ticket with a plug-in that is not there")
         << QStringList{fare, out, u"--ticket"_s, u"--settings"_s, path(u"lost-plugin.in4"_s)} << 1
         << u"整理券プラグイン %1 を読めません"_s.arg(path(u"lost.4SP"_s));
+    QDir(dir_.path()).mkdir(u"refused.srt"_s);
+    QTest::newRow("a subtitle file that cannot be written")
+        << QStringList{fare, out, u"--subtitles"_s} << 1 << path(u"refused.srt"_s);
     QTest::newRow("a voice without its file") << QStringList{fare, out, u"--voice"_s} << 2 << u"--voice"_s;
     const QString cut = path(u"cut.htsvoice"_s);
     testing::writeFile(cut, testing::smallVoice().left(testing::smallVoice().size() - 9));
@@ -647,7 +793,7 @@ void tst_RenderTrip::interruptRemovesThePartialFile()
         if (spoken_.size() == 2)
             std::raise(SIGINT);
     };
-    const Run trip = renderTrip(out, {u"--tape"_s, path(u"route7tp.csv"_s)});
+    const Run trip = renderTrip(out, {u"--tape"_s, path(u"route7tp.csv"_s), u"--subtitles"_s});
     onSpeak_ = {};
     QCOMPARE(trip.status, 130);
     QVERIFY2(trip.err.contains(out), qPrintable(trip.err));
@@ -902,6 +1048,7 @@ void tst_RenderTrip::colourIsTaggedBt709_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("MP4") << u"tags.mp4"_s;
     QTest::newRow("WebM") << u"tags.webm"_s;
+    QTest::newRow("Matroska") << u"tags.mkv"_s;
 }
 
 void tst_RenderTrip::colourIsTaggedBt709()
@@ -913,6 +1060,7 @@ void tst_RenderTrip::colourIsTaggedBt709()
     QCOMPARE(tags.primaries, int(AVCOL_PRI_BT709));
     QCOMPARE(tags.matrix, int(AVCOL_SPC_BT709));
     QCOMPARE(tags.transfer, int(AVCOL_TRC_BT709));
+    QCOMPARE(tags.range, int(AVCOL_RANGE_MPEG));
 }
 
 // An MP4 has its index (moov) before the media (mdat), so that a browser
@@ -1007,6 +1155,165 @@ void tst_RenderTrip::voiceGivenSpeaksTheTrip()
     QVERIFY(QFileInfo(out).size() > 0);
     // The tone voice the other renders speak with was not asked.
     QVERIFY(spoken_.isEmpty());
+}
+
+const tst_RenderTrip::Seen &tst_RenderTrip::subtitledTrip()
+{
+    if (!subtitled_) {
+        const QString out = path(u"subtitled.mkv"_s);
+        const Run trip = renderTrip(out, {u"--lossless"_s, u"--tape"_s, path(u"route7tp.csv"_s), u"--subtitles"_s});
+        if (trip.status != 0)
+            qWarning("%s", qPrintable(trip.err));
+        subtitled_ = watch(out, {});
+    }
+    return *subtitled_;
+}
+
+// --subtitles: a cue for each announcement spoken, its text, from where its
+// speech starts in the video's sound to where it ends, within a frame. The
+// tone voice says each text at a pitch of its own; B starts with the step
+// chime, C as B ends.
+void tst_RenderTrip::cuesAreTheSpeechHeard_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("at the first stop") << 0 << u"A"_s;
+    QTest::newRow("with the step chime") << 1 << u"B"_s;
+    QTest::newRow("right after the one before") << 2 << u"C"_s;
+    QTest::newRow("a later step") << 3 << u"D"_s;
+}
+
+void tst_RenderTrip::cuesAreTheSpeechHeard()
+{
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    const Seen &seen = subtitledTrip();
+    const Subtitles subtitles = readSubtitles(path(u"subtitled.mkv"_s));
+    QCOMPARE(subtitles.cues.size(), std::size_t(4));
+    const Subtitles::Cue &cue = subtitles.cues[std::size_t(index)];
+    QCOMPARE(cue.text, text);
+    const auto heard = toneSpanMs(seen.decoded.left, speechHz(text));
+    QVERIFY(heard);
+    QVERIFY2(std::abs(cue.startMs - heard->first) <= 1000.0 / 30 && std::abs(cue.endMs - heard->second) <= 1000.0 / 30,
+             qPrintable(u"cue %1–%2 ms, speech heard %3–%4 ms"_s.arg(cue.startMs).arg(cue.endMs).arg(heard->first).arg(
+                 heard->second)));
+}
+
+// Each container has the subtitles in its players' own form, in Japanese,
+// the same cues as the lossless video's; the .srt beside the video has them
+// too, and the chapters are there. An MP4 still has its index first.
+void tst_RenderTrip::subtitlesTakeTheContainersForm_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("codec");
+    QTest::newRow("MP4: mov_text") << u"subs-mp4.mp4"_s << int(AV_CODEC_ID_MOV_TEXT);
+    QTest::newRow("WebM: WebVTT") << u"subs-webm.webm"_s << int(AV_CODEC_ID_WEBVTT);
+    QTest::newRow("Matroska: SubRip") << u"subs-mkv.mkv"_s << int(AV_CODEC_ID_SUBRIP);
+}
+
+void tst_RenderTrip::subtitlesTakeTheContainersForm()
+{
+    QFETCH(QString, name);
+    QFETCH(int, codec);
+    const Seen &lossless = subtitledTrip();
+    const Subtitles expected = readSubtitles(path(u"subtitled.mkv"_s));
+    const Run trip = renderTrip(path(name), {u"--tape"_s, path(u"route7tp.csv"_s), u"--subtitles"_s});
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    const Subtitles subtitles = readSubtitles(path(name));
+    QCOMPARE(int(subtitles.codec), codec);
+    QCOMPARE(subtitles.language, u"jpn"_s);
+    QCOMPARE(subtitles.cues.size(), expected.cues.size());
+    for (std::size_t i = 0; i < expected.cues.size(); ++i) {
+        QCOMPARE(subtitles.cues[i].text, expected.cues[i].text);
+        QVERIFY(std::abs(subtitles.cues[i].startMs - expected.cues[i].startMs) < 1.0);
+        QVERIFY(std::abs(subtitles.cues[i].endMs - expected.cues[i].endMs) < 1.0);
+    }
+    QFile srt(path(QFileInfo(name).completeBaseName() + u".srt"_s));
+    QVERIFY(srt.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(srt.readAll()), u"1\n00:00:03,000 --> 00:00:03,300\nA\n\n"
+                                                u"2\n00:00:04,300 --> 00:00:04,600\nB\n\n"
+                                                u"3\n00:00:04,600 --> 00:00:04,900\nC\n\n"
+                                                u"4\n00:00:05,900 --> 00:00:06,200\nD\n\n"_s);
+    const std::vector<ChapterRead> chapters = readChapters(path(name), 30);
+    QCOMPARE(chapters.size(), std::size_t(kStops));
+    for (int stop = 2; stop <= kStops; ++stop)
+        QCOMPARE(chapters[std::size_t(stop - 1)].start, lossless.stepFrame.at(stop));
+    if (name.endsWith(u".mp4"_s)) {
+        const QStringList boxes = topLevelBoxes(path(name));
+        QVERIFY2(boxes.indexOf(u"moov"_s) >= 0 && boxes.indexOf(u"moov"_s) < boxes.indexOf(u"mdat"_s),
+                 qPrintable(boxes.join(u' ')));
+    }
+}
+
+// Every video has a chapter for each stop, named as the strip shows it,
+// from the frame where the panel steps to it to the next one's; the first
+// from the video's start (its lamp test is the first stop's), the last to
+// the video's end.
+void tst_RenderTrip::chaptersAreTheStepsToTheStops_data()
+{
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("the first stop") << 1 << u"中央駅前"_s;
+    QTest::newRow("a stop reached by a step") << 2 << u"市役所"_s;
+    QTest::newRow("another") << 3 << u"大手町"_s;
+    QTest::newRow("the last stop") << 4 << u"車庫"_s;
+}
+
+void tst_RenderTrip::chaptersAreTheStepsToTheStops()
+{
+    QFETCH(int, stop);
+    QFETCH(QString, name);
+    const std::vector<ChapterRead> chapters = readChapters(path(u"plain.mkv"_s), 30);
+    QCOMPARE(chapters.size(), std::size_t(kStops));
+    const ChapterRead &chapter = chapters[std::size_t(stop - 1)];
+    QCOMPARE(chapter.title, name);
+    QCOMPARE(chapter.start, stop == 1 ? 0 : plain_.stepFrame.at(stop));
+    QCOMPARE(chapter.end, stop == kStops ? plain_.decoded.frames : plain_.stepFrame.at(stop + 1));
+}
+
+// A cue lasts from the first audible sample of the speech voice after the
+// text was asked for to the last one: the voice's silences at either end,
+// a whisper and sound from before the text are not the speech.
+void tst_RenderTrip::speechIsTimedByItsAudibleSamples_data()
+{
+    QTest::addColumn<QList<float>>("levels"); // the speech voice, a millisecond each
+    QTest::addColumn<int>("askedAtMs");
+    QTest::addColumn<int>("startMs"); // -1: no cue
+    QTest::addColumn<int>("endMs");
+    QTest::newRow("speech from its first sample") << QList<float>{0.5f, 0.5f, 0.5f} << 0 << 0 << 3;
+    QTest::newRow("the voice's silence before and after")
+        << QList<float>{0, 0, 0.5f, -0.5f, 0, 0} << 0 << 2 << 4;
+    QTest::newRow("a whisper is not speech") << QList<float>{0.001f, 0.5f, 0.001f} << 0 << 1 << 2;
+    QTest::newRow("a pause within the speech") << QList<float>{0.5f, 0, 0, 0.5f} << 0 << 0 << 4;
+    QTest::newRow("sound from before the text") << QList<float>{0.5f, 0.5f, 0, 0.5f} << 2 << 3 << 4;
+    QTest::newRow("nothing heard") << QList<float>{0, 0, 0} << 0 << -1 << -1;
+}
+
+void tst_RenderTrip::speechIsTimedByItsAudibleSamples()
+{
+    QFETCH(QList<float>, levels);
+    QFETCH(int, askedAtMs);
+    QFETCH(int, startMs);
+    QFETCH(int, endMs);
+    constexpr int kOrigin = 5 * kRate;
+    datatool::TripTimeline timeline(kRate);
+    timeline.start(kOrigin);
+    for (int ms = 0; ms < int(levels.size()); ++ms) {
+        if (ms == askedAtMs)
+            timeline.speechAsked(u"X"_s);
+        const std::vector<float> block(std::size_t(kRate / 1000) * 2, levels[ms]);
+        timeline.mixed(kOrigin + std::uint64_t(ms) * (kRate / 1000), block.data(), kRate / 1000);
+    }
+    timeline.speechEnded();
+    const std::vector<datatool::SubtitleCue> cues = timeline.takeNewCues();
+    if (startMs < 0) {
+        QVERIFY(cues.empty());
+        return;
+    }
+    QCOMPARE(cues.size(), std::size_t(1));
+    QCOMPARE(cues[0].text, u"X"_s);
+    QCOMPARE(cues[0].startMs, startMs);
+    QCOMPARE(cues[0].endMs, endMs);
 }
 
 QTEST_MAIN(tst_RenderTrip)
