@@ -121,7 +121,10 @@ std::optional<QString> headsignOfGreeting(const QString &announcement)
     const QRegularExpressionMatch match = greeting.match(announcement);
     if (!match.hasMatch())
         return std::nullopt;
-    return match.captured(1) + QStringLiteral("行き");
+    // 「市役所前、県立中央病院経由、緑ヶ丘車庫行き」: the bar has room for
+    // where the bus ends, the last clause.
+    const QString place = match.captured(1);
+    return place.mid(place.lastIndexOf(u'、') + 1).trimmed() + QStringLiteral("行き");
 }
 
 InfoBarFollower::InfoBarFollower(OperationEngine &unit, const QString &route, const QString &headsign, int from,

@@ -40,7 +40,8 @@ struct InfoBarText
 void drawInfoBar(QPainter &painter, const QRect &area, int factor, const InfoBarText &text);
 
 // The place a greeting such as 「このバスは、市役所行きです。」 names, with
-// its 行き; nothing when the announcement is no such greeting.
+// its 行き (of 「A、B経由、C行き」 only C); nothing when the announcement is
+// no such greeting.
 std::optional<QString> headsignOfGreeting(const QString &announcement);
 
 // Follows what the unit shows for the bar: the strip's name as the engine

@@ -151,7 +151,7 @@ void tst_TripCanvas::headsignIsReadFromTheGreeting_data()
         << u"緑ヶ丘車庫行き"_s;
     QTest::newRow("by way of other places")
         << u"このバスは、市役所前、県立中央病院経由、緑ヶ丘車庫行きです。"_s
-        << u"市役所前、県立中央病院経由、緑ヶ丘車庫行き"_s;
+        << u"緑ヶ丘車庫行き"_s;
     QTest::newRow("written in kana") << u"このバスは北沢ゆきです。"_s << u"北沢行き"_s;
     QTest::newRow("a stop's announcement") << u"次は、本町三丁目です。"_s << QString();
     QTest::newRow("行き in a later sentence") << u"このバスは、発車します。次は、行徳行きのりばです。"_s
