@@ -128,7 +128,7 @@ void tuneVideo(VideoFormat format, AVCodecContext &c)
     switch (format) {
     case VideoFormat::H264Aac:
         av_opt_set(c.priv_data, "preset", "veryfast", 0);
-        av_opt_set(c.priv_data, "x264-params", "rc-lookahead=5:sync-lookahead=0", 0);
+        av_opt_set(c.priv_data, "x264-params", "rc-lookahead=5:sync-lookahead=0:bframes=0", 0);
         av_opt_set(c.priv_data, "crf", "18", 0);
         c.thread_count = 2;
         break;
