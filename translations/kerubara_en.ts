@@ -4,6 +4,53 @@
 <context>
     <name>DataTool</name>
     <message>
+        <source>「kerubara-data --help」で使い方を表示します。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コマンドを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dump にはファイルを1つ指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hy3 には入力の CSV と出力の .hy3 を指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tp には UTF-8 の放送用データと出力する *tp.csv を指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in4 には入力のテキストと出力の .in4 を指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check には検査するファイルを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 注意: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 注意: %2 と合わせると、%3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plugin には整理券プラグインのファイルを1つ指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」というコマンドはありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>使い方: kerubara-data コマンド [引数...]
 
 ケルバラの運賃データ(.hy3)、放送用データ(*****tp.csv)と設定ファイル(.in4)を
@@ -208,7 +255,7 @@
                            設定ファイルより優先します
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
 
-  render-trip FILE.hy3 OUT.(mp4|mkv|webm) [オプション]
+  render-trip FILE.hy3|FOLDER OUT.(mp4|mkv|webm) [オプション]
       系統を始発から終点まで走らせたようすを、音付きの動画にします。プログラム
       自身の運賃表示器・操作・音を、実時間を待たずに動画の時計で動かします。
       系統設定（系統選別中と全点灯）のあと、停留所ごとに送りの音と放送（放送用
@@ -246,6 +293,18 @@
                            時刻です（設定ファイルの固定の日付を使う設定なら
                            その日付）
         --lossless         FFV1 と FLAC（.mkv のみ）
+        --size WxH         動画の大きさ（例 1920x1080、1280x720、1080x1920）。
+                           収まる最大の整数倍でドットのまま拡大し、中央に
+                           置きます（幅と高さは偶数、--zoom とは併用不可）
+        --background COLOR 背景の色（black、green、#00b140 など、既定は
+                           暗い灰色 #202124）
+        --info             パネルの下に情報バー（系統、行き先、次の停留所、
+                           時刻、停留所の進み具合）を描く
+        --headsign TEXT    情報バーの行き先（既定は放送の「このバスは…行き」）
+        --preview FILE.png 動画の代わりに、停留所ごとの1コマを並べた一覧画像を
+                           すぐに書き出す
+      FILE.hy3 の代わりに gtfs が書いたフォルダーを指定すると、その .hy3、
+      放送用データ（Ntp.csv）、設定ファイル（route.in4）を使います。
       書き込みは一時ファイル経由で、失敗したときや Ctrl-C で中断したときは
       作りかけのファイルを残しません（中断の終了コードは 130）。端末では
       進み具合（予定の時間からの見積もりの割合と残り時間）を1行で表示し、
@@ -362,51 +421,51 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>DigitFormatDialog</name>
     <message>
-        <source>「kerubara-data --help」で使い方を表示します。
-</source>
+        <source>数字の表示設定</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>コマンドを指定してください。</source>
+        <source>0 と -1 の表示</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>dump にはファイルを1つ指定してください。</source>
+        <source>0 は表示しない（空欄も消灯のまま）</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>hy3 には入力の CSV と出力の .hy3 を指定してください。</source>
+        <source>0 は「0」と表示する（空欄も「0」）</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>tp には UTF-8 の放送用データと出力する *tp.csv を指定してください。</source>
+        <source>-1 は「0」と表示し、0 は表示しない</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>in4 には入力のテキストと出力の .in4 を指定してください。</source>
+        <source>-1 と 0 は「0」と表示する（空欄も「0」）</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>check には検査するファイルを指定してください。</source>
+        <source>右側に空ける桁数：</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: 注意: %2
-</source>
+        <source> 桁</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: 注意: %2 と合わせると、%3
-</source>
+        <source>先頭を 0 で埋める桁数：</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>plugin には整理券プラグインのファイルを1つ指定してください。</source>
+        <source>埋めない</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>「%1」というコマンドはありません。</source>
+        <source>表示例（5 のとき）：</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -706,6 +765,17 @@
     <message>
         <source>注意: %1
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InfoBar</name>
+    <message>
+        <source>系統 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次は</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1384,10 +1454,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>render-trip には運賃データ（.hy3）と出力する動画ファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--travel と --travel-column は一緒に指定できません。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1502,6 +1568,51 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>動画の大きさ（幅x高さ、例えば 1920x1080）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景の色（black、green のような色の名前か #RRGGBB）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行き先（Shift-JIS で書ける文字）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一覧画像の PNG ファイル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>render-trip には運賃データ（.hy3）か系統のフォルダーと、出力する動画ファイルを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--zoom と --size は一緒に指定できません（--size では倍率を大きさに合わせて決めます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--headsign は --info と一緒に指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size %1: 幅と高さは偶数にしてください（動画の符号化は偶数の大きさしか扱えません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size %1: 幅も高さも %2 以下にしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size %1: 等倍でも収まりません。%2x%3 以上の大きさを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: 系統のフォルダーには運賃データ（.hy3）がちょうど一つ要りますが、%1 個あります。kerubara-data gtfs が書いたフォルダーか、運賃データのファイルを指定してください。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TripProgress</name>
@@ -1602,6 +1713,722 @@
     </message>
     <message>
         <source>映像の幅と高さは偶数にしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceSettingsDialog</name>
+    <message>
+        <source>声</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選んだ .htsvoice ファイルを自分の音声のフォルダにコピーして使います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声ファイルを追加...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>速さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>声質</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小さいほど太く低い声、大きいほど細く軽い声になります（HTS 音声のみ）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmCtl</name>
+    <message>
+        <source>集中操作盤</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ダブルクリックで入力方法を切り替えます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系&#x3000;統</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>区間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QPushButton { margin: 2px; border: 1px solid rgb(110, 110, 110); border-radius: 2px; background-color: rgb(238, 238, 238); }QPushButton:pressed { background-color: rgb(200, 200, 200); }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QPushButton { background-color: rgb(255, 255, 0); border: 1px solid rgb(120, 120, 0); border-radius: 3px; }QPushButton:pressed { background-color: rgb(220, 220, 0); }QPushButton:disabled { background-color: rgb(230, 230, 170); color: rgb(150, 150, 120); }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ戻し</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ送り</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示消去</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次の停留所でとまるよう知らせます。パネルの中ボタンでも押せます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>降車ボタン</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>深夜料金</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙ速度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙ間隔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音合使用不可</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>調整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>戻し</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>■</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビューを開きます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社名</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmOption</name>
+    <message>
+        <source>オプション</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データと&#x3000;放送用データ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データと放送用データ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データ(*.hy3)のあるフォルダー：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記運賃データの場所をエクスプローラで開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送用データ(*****Tp.csv)のあるフォルダー：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記放送用データの場所をエクスプローラで開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パネルと整理券番号表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号自動表示機能を使用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号のバックライトカラー(文字色)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトOFF時の整理券番号の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON1：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトON1時の整理券番号の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON2：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトON2時の整理券番号の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号表示設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数字が1桁の番号は頭に0を付け足す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>※ユーザーパネルに直接番号をデザインしている場合には上記チェックをOFFにしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本体パネル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内蔵しているパネルを自動で割り当てる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>個別に設定する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトOFF時の画像：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内蔵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelState0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ユーザーパネル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON1の画像：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelState1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON2の画像：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelState2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>※ユーザーパネルには、現在の機種に対応の画像をご使用ください。大きいパネルの場合、はみ出た部分（右・下）が切り取られます。逆に小さいパネルの場合は左上から表示され、余白部分はグレーになりますのでご注意ください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品と情報用数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の背景色と文字色（時計つきの場合はこの部分も同色となります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の背景色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未発光時の文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の未発光時の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>発光時の文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の発光時の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>情報用数字の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所の順番（区間・個数）を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コマ目に表示する。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0から数える</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統番号を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データの</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列目の値を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル数字の桁ずらし、ゼロ埋めの設定は各部品をダブルクリックして設定してください。また、これら情報用数字は運賃の表示よりも優先されます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名部分の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名部分の背景色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名部分の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォントオプション：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ゴシック体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>明朝体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>漢字はゴシック、それ以外は明朝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>漢字は明朝、それ以外はゴシック</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>英数字はゴシック、それ以外は明朝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>太字（表示の不具合はサポート対象外）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」の表示設定(データの最初は「次は」は表示されません)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」表示オプション：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」表示なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」を表示（「は」が小さい）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」を表示（同じ大きさ）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてゴシック体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「は」だけ明朝体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべて明朝体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「は」だけゴシック体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」の文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定時のサウンド：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リセット時のサウンド：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>降車ボタンのサウンド：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（内蔵のチャイム）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>常に右記のサウンドを鳴らす</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stepSoundChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データ(*.hy3)の特定の列のデータから判断して、以下の指定したサウンドを鳴らす（指定した列のデータの内容が1～3以外の場合はサウンドは鳴りません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データの</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>のデータが、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「1」の場合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「2」の場合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「3」の場合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>再生方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同期再生(サウンドが完全に再生された後で運賃切り替え)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stepPlayback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非同期再生(サウンドを再生しながら運賃切り替え)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド：※音声合成放送機能が有効でない場合は以下の設定は意味を持ちません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chimeChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送データ(*.Tp.csv)内のフラグから判断して、以下の指定したサウンドを鳴らす（フラグの内容が1～3以外の場合はサウンドは鳴りません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同期再生(サウンドが完全に再生された後で放送開始)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chimePlayback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非同期再生(サウンドを再生しながら放送開始)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「放送前のサウンド」再生時は、停名のスクロールが停止することがありますので、あらかじめご了承ください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券&#x3000;&#x3000;プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビュー機能を使用する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プラグイン設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プラグインの指定を消去します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記プラグインのプロパティ：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記プラグインの特記事項：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付の設定（整理券プラグインが日付の印字をサポートしているときに有効）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dateChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>システムの日付を使用（系統設定した時点の日付を保持）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右記の日付に固定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付選択...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理券の日付変更を行いません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kerubara</name>
+    <message>
+        <source>指定した系統はデータの数が0(未登録)の可能性があります...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定した区間はデータの数よりも多いです...<byte value="xd"/>
+  解決法：正しい区間を入力して下さい.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定した系統のデータがありません...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データのファイルが見つかりません:
+%1
+
+系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
