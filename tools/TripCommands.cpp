@@ -7,6 +7,7 @@
 #include "operation/AutoRun.h"
 #include "operation/OperatingState.h"
 #include "operation/OperationEngine.h"
+#include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "reslib/TicketPluginFile.h"
 #include "sound/AudioOutput.h"
@@ -16,8 +17,10 @@
 #include "sound/VoiceEngine.h"
 #include "sound/mdlM_Tape.h"
 #include "tools/DataTool.h"
+#include "tools/InfoBar.h"
 #include "tools/OffscreenPanel.h"
 #include "tools/ToolFiles.h"
+#include "tools/TripCanvas.h"
 #include "tools/TripProgress.h"
 #include "tools/TripTimeline.h"
 #include "tools/VideoEncoder.h"
@@ -85,6 +88,11 @@ struct TripRequest
     bool ticket = false;
     bool lossless = false;
     bool subtitles = false; // a text track and a .srt beside the video
+    std::optional<QSize> canvasSize; // --size: the frame's size; else the content's own
+    QColor background = QColor::fromRgb(kDefaultBackground);
+    bool info = false;
+    QString headsign;    // empty: from the tape's greeting
+    QString previewFile; // --preview: the contact sheet instead of the video
     VideoFormat format = VideoFormat::H264Aac;
     const char *container = "mp4";
 };
@@ -157,6 +165,33 @@ std::function<bool(TripRequest &, const QString &)> pathInto(QString TripRequest
     };
 }
 
+std::function<bool(TripRequest &, const QString &)> sizeInto()
+{
+    return [](TripRequest &r, const QString &text) {
+        r.canvasSize = parseCanvasSize(text);
+        return r.canvasSize.has_value();
+    };
+}
+
+std::function<bool(TripRequest &, const QString &)> colourInto()
+{
+    return [](TripRequest &r, const QString &text) {
+        const std::optional<QColor> colour = parseBackground(text);
+        if (colour)
+            r.background = *colour;
+        return colour.has_value();
+    };
+}
+
+// The headsign is what the panel's own data could hold: Shift-JIS.
+std::function<bool(TripRequest &, const QString &)> headsignInto()
+{
+    return [](TripRequest &r, const QString &text) {
+        r.headsign = text.trimmed();
+        return !r.headsign.isEmpty() && cp932::canEncode(r.headsign);
+    };
+}
+
 const std::map<QString, ValueOption> &valueOptions()
 {
     static const std::map<QString, ValueOption> options{
@@ -196,6 +231,14 @@ const std::map<QString, ValueOption> &valueOptions()
         {QStringLiteral("--page-seconds"),
          {QT_TRANSLATE_NOOP("TripCommands", "ページを切り替える秒数（1～60）"),
           intInto(&TripRequest::pageSeconds, 1, OperationEngine::kMaxPageSeconds)}},
+        {QStringLiteral("--size"),
+         {QT_TRANSLATE_NOOP("TripCommands", "動画の大きさ（幅x高さ、例えば 1920x1080）"), sizeInto()}},
+        {QStringLiteral("--background"),
+         {QT_TRANSLATE_NOOP("TripCommands", "背景の色（black、green のような色の名前か #RRGGBB）"), colourInto()}},
+        {QStringLiteral("--headsign"),
+         {QT_TRANSLATE_NOOP("TripCommands", "行き先（Shift-JIS で書ける文字）"), headsignInto()}},
+        {QStringLiteral("--preview"),
+         {QT_TRANSLATE_NOOP("TripCommands", "一覧画像の PNG ファイル"), pathInto(&TripRequest::previewFile)}},
     };
     return options;
 }
@@ -233,12 +276,16 @@ std::optional<TripRequest> parseRequest(const QStringList &args, QTextStream &er
 {
     TripRequest request;
     QStringList positional;
+    bool zoomGiven = false;
     bool travelGiven = false;
     bool scaleGiven = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (arg == u"--ticket" || arg == u"--lossless" || arg == u"--subtitles") {
-            (arg == u"--ticket" ? request.ticket : arg == u"--lossless" ? request.lossless : request.subtitles) = true;
+        if (arg == u"--ticket" || arg == u"--lossless" || arg == u"--subtitles" || arg == u"--info") {
+            (arg == u"--ticket"      ? request.ticket
+             : arg == u"--lossless"  ? request.lossless
+             : arg == u"--subtitles" ? request.subtitles
+                                     : request.info) = true;
             continue;
         }
         if (!arg.startsWith(QStringLiteral("--"))) {
@@ -266,13 +313,25 @@ std::optional<TripRequest> parseRequest(const QStringList &args, QTextStream &er
                     .arg(arg, text, what));
             return std::nullopt;
         }
+        zoomGiven = zoomGiven || arg == u"--zoom";
         travelGiven = travelGiven || arg == u"--travel";
         scaleGiven = scaleGiven || arg == u"--time-scale";
     }
     if (positional.size() != 2) {
         usageError(err,
                    QCoreApplication::translate(
-                       "TripCommands", "render-trip には運賃データ（.hy3）と出力する動画ファイルを指定してください。"));
+                       "TripCommands",
+                       "render-trip には運賃データ（.hy3）か系統のフォルダーと、出力する動画ファイルを指定してください。"));
+        return std::nullopt;
+    }
+    if (zoomGiven && request.canvasSize) {
+        usageError(err,
+                   QCoreApplication::translate("TripCommands",
+                                               "--zoom と --size は一緒に指定できません（--size では倍率を大きさに合わせて決めます）。"));
+        return std::nullopt;
+    }
+    if (!request.headsign.isEmpty() && !request.info) {
+        usageError(err, QCoreApplication::translate("TripCommands", "--headsign は --info と一緒に指定してください。"));
         return std::nullopt;
     }
     if (travelGiven && request.travelColumn != 0) {
@@ -839,15 +898,26 @@ bool placeTape(const TripRequest &request, const QTemporaryDir &folder, Settings
 
 // What a frame shows: the panel, and with --ticket the console's ticket
 // preview beside it, magnified as the panel is; the size made even for the
-// codecs. The scroll and the pages of ticket numbers move on to the frame's
-// moment first: their timers never run while the video's clock does.
+// codecs. On a canvas (--size or --info) the panel, drawn at 1×, the ticket
+// and the information bar lie where the canvas's layout puts them. The
+// scroll and the pages of ticket numbers move on to the frame's moment
+// first: their timers never run while the video's clock does.
 class FrameComposer
 {
 public:
-    FrameComposer(Simulator &sim, const TripRequest &request)
+    FrameComposer(Simulator &sim, const TripRequest &request, const TripPlan &plan,
+                  const std::optional<CanvasLayout> &canvas)
         : panel_(sim.form1()), unit_(sim.engine()), ticket_(request.ticket ? &sim.ctl().picSeirikenPrev->image() : nullptr),
           zoom_(request.zoom)
     {
+        if (canvas) {
+            canvas_.emplace(*canvas, request.background);
+            if (request.info)
+                bar_ = std::make_unique<InfoBarFollower>(unit_, routeDigitsOf(request.fareFile), request.headsign,
+                                                         plan.from, plan.to);
+            size_ = canvas->canvas;
+            return;
+        }
         QSize size = panel_.size();
         if (ticket_)
             size = QSize(size.width() + ticket_->width() * zoom_, std::max(size.height(), ticket_->height() * zoom_));
@@ -861,6 +931,8 @@ public:
         panel_.updateScroll();
         unit_.updateTicketPages();
         const QImage panel = panelImage(panel_);
+        if (canvas_)
+            return onCanvas(panel);
         if (panel.size() == size_)
             return panel;
         // The rest in the colour around the panel's rounded corners.
@@ -876,11 +948,34 @@ public:
     }
 
 private:
+    // A frame is drawn again only when the panel or the bar has changed: most
+    // frames of a dwell or a travel are the one before.
+    QImage onCanvas(const QImage &panel)
+    {
+        const InfoBarText text = bar_ ? bar_->text() : InfoBarText();
+        if (!last_.isNull() && panel == lastPanel_ && text == lastText_ && !ticket_)
+            return last_;
+        CanvasPainter::DrawBar drawBar;
+        if (bar_)
+            drawBar = [&text](QPainter &painter, const QRect &area, int factor) {
+                drawInfoBar(painter, area, factor, text);
+            };
+        last_ = canvas_->compose(panel, ticket_, drawBar);
+        lastPanel_ = panel;
+        lastText_ = text;
+        return last_;
+    }
+
     Form1 &panel_;
     OperationEngine &unit_;
     const QImage *ticket_;
     int zoom_;
     QSize size_;
+    std::optional<CanvasPainter> canvas_;
+    std::unique_ptr<InfoBarFollower> bar_;
+    QImage last_;
+    QImage lastPanel_;
+    InfoBarText lastText_;
 };
 
 // While alive, `tap` sees voice `voice` of `mixer`.
@@ -900,6 +995,43 @@ private:
     int voice_;
 };
 
+// The canvas the request asks for, its panel at 1×: none without --size
+// and --info. Nothing after saying why a size cannot be.
+std::optional<std::optional<CanvasLayout>> canvasOf(const TripRequest &request, Simulator &sim, QTextStream &err)
+{
+    if (!request.canvasSize && !request.info)
+        return std::optional<CanvasLayout>();
+    CanvasContent content;
+    content.panel = sim.form1().size() / sim.form1().zoom();
+    if (request.ticket)
+        content.ticket = sim.ctl().picSeirikenPrev->image().size();
+    content.barHeight = request.info ? kInfoBarHeight : 0;
+    if (!request.canvasSize)
+        return std::optional<CanvasLayout>(naturalCanvas(content, request.zoom));
+    const auto fitted = fitCanvas(content, *request.canvasSize);
+    if (const auto *layout = std::get_if<CanvasLayout>(&fitted))
+        return std::optional<CanvasLayout>(*layout);
+    const QString size = QStringLiteral("%1x%2").arg(request.canvasSize->width()).arg(request.canvasSize->height());
+    const QSize least = naturalCanvas(content, 1).canvas;
+    switch (std::get<CanvasRefusal>(fitted)) {
+    case CanvasRefusal::OddSide:
+        usageError(err, QCoreApplication::translate("TripCommands",
+                                                    "--size %1: 幅と高さは偶数にしてください（動画の符号化は偶数の大きさしか扱えません）。")
+                            .arg(size));
+        break;
+    case CanvasRefusal::TooLarge:
+        usageError(err, QCoreApplication::translate("TripCommands", "--size %1: 幅も高さも %2 以下にしてください。")
+                            .arg(size, QString::number(kMaxCanvasSide)));
+        break;
+    case CanvasRefusal::TooSmall:
+        usageError(err, QCoreApplication::translate("TripCommands",
+                                                    "--size %1: 等倍でも収まりません。%2x%3 以上の大きさを指定してください。")
+                            .arg(size, QString::number(least.width()), QString::number(least.height())));
+        break;
+    }
+    return std::nullopt;
+}
+
 // What a render made, for its last line.
 struct TripMade
 {
@@ -910,8 +1042,9 @@ struct TripMade
 
 // Records the trip into `file` with the program `sim` started offscreen:
 // the video's clock and sleep are installed for as long as the recording runs.
-int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSaveFile &file, TripTimeline &timeline,
-           QTextStream &err, TripMade &made)
+int record(Simulator &sim, const TripRequest &request, const TripPlan &plan,
+           const std::optional<CanvasLayout> &canvas, QSaveFile &file, TripTimeline &timeline, QTextStream &err,
+           TripMade &made)
 {
     auto *output = dynamic_cast<NullAudioOutput *>(&sim.sound().output());
     if (!output)
@@ -919,7 +1052,7 @@ int record(Simulator &sim, const TripRequest &request, const TripPlan &plan, QSa
     QFile *errFile = qobject_cast<QFile *>(err.device());
     const bool terminal = errFile && errFile->handle() >= 0 && isatty(errFile->handle());
     ProgressLine progress(terminal ? &err : nullptr, plan, plannedSeconds(request, plan));
-    FrameComposer composer(sim, request);
+    FrameComposer composer(sim, request, plan, canvas);
     const QSize size = composer.size();
     TripRecorder recorder(*output, request.fps, [&composer] { return composer.frame(); }, progress, timeline);
     // The chapters: where the strip shows each stop; the subtitles: where
@@ -974,13 +1107,74 @@ bool commitSidecar(QSaveFile &sidecar, const QString &video, QTextStream &err)
     return false;
 }
 
+// The contact sheet of --preview: each stop's frame as its step shows it,
+// reached by データ送り without sound or waiting, the trip's clock at the
+// moment the plan gives the step. A quick look, not the video's timing.
+int writePreview(Simulator &sim, const TripRequest &request, const TripPlan &plan,
+                 const std::optional<CanvasLayout> &canvas, QTextStream &err)
+{
+    qint64 plannedMs = 0;
+    const ScopedWallClock clock([&plannedMs] { return kTripStartsAt.addMSecs(plannedMs); });
+    const ScopedClock frozen([] { return qint64(0); });
+    const ScopedSleepHandler noWait([](int) {});
+    FrameComposer composer(sim, request, plan, canvas);
+    OperationEngine &unit = sim.engine();
+    unit.setRouteFile(request.fareFile, routeDigitsOf(request.fareFile), QString::number(request.section));
+    double seconds = plan.from > request.section ? 0.0 : OperationEngine::kLampTestMs / 1000.0;
+    std::vector<QImage> frames;
+    for (int stop = plan.from; stop <= plan.to; ++stop) {
+        while (sim.state.nStopPos + 1 < stop) {
+            const int before = sim.state.nStopPos;
+            unit.press(OperationEngine::Press::Forward);
+            if (sim.state.nStopPos == before)
+                break;
+        }
+        if (stop > plan.from)
+            seconds += request.dwellSeconds + plan.travelSeconds[static_cast<std::size_t>(stop)];
+        plannedMs = std::llround(seconds * 1000.0);
+        sim.form1().stopScrolling();
+        frames.push_back(composer.frame());
+    }
+    const QImage sheet = contactSheet(frames, request.background);
+    return writeOutputFile(request.previewFile, [&sheet](QIODevice &out) { return sheet.save(&out, "PNG"); }, err);
+}
+
+// A route folder as kerubara-data gtfs writes it stands for its fare data,
+// with its tape and its settings where no others are given. False after
+// saying why the folder is no route.
+bool takeRouteFolder(TripRequest &request, QTextStream &err)
+{
+    if (!QFileInfo(request.fareFile).isDir())
+        return true;
+    const QDir folder(request.fareFile);
+    const QStringList fares = folder.entryList({QStringLiteral("*.hy3")}, QDir::Files, QDir::Name);
+    if (fares.size() != 1) {
+        err << request.fareFile
+            << QCoreApplication::translate("TripCommands",
+                                           ": 系統のフォルダーには運賃データ（.hy3）がちょうど一つ要りますが、%1 個あります。"
+                                           "kerubara-data gtfs が書いたフォルダーか、運賃データのファイルを指定してください。\n")
+                   .arg(fares.size());
+        return false;
+    }
+    request.fareFile = folder.filePath(fares.front());
+    const QString tape = folder.filePath(QFileInfo(fares.front()).completeBaseName() + QStringLiteral("tp.csv"));
+    if (request.tapeFile.isEmpty() && QFileInfo(tape).isFile())
+        request.tapeFile = tape;
+    const QString settings = folder.filePath(QStringLiteral("route.in4"));
+    if (request.settingsFile.isEmpty() && QFileInfo(settings).isFile())
+        request.settingsFile = settings;
+    return true;
+}
+
 } // namespace
 
 int renderTrip(const QStringList &args, QTextStream &err)
 {
-    const std::optional<TripRequest> parsed = parseRequest(args, err);
+    std::optional<TripRequest> parsed = parseRequest(args, err);
     if (!parsed)
         return 2;
+    if (!takeRouteFolder(*parsed, err))
+        return 1;
     const TripRequest &request = *parsed;
     if (!inputsReadable({request.fareFile, request.settingsFile, request.tapeFile}, err))
         return 1;
@@ -1027,7 +1221,11 @@ int renderTrip(const QStringList &args, QTextStream &err)
     const std::unique_ptr<Simulator> simulator = offscreenSimulator(request.settingsFile);
     Simulator &sim = *simulator;
     sim.engine().setMessagePump({});
-    sim.form1().setZoom(request.zoom);
+    const std::optional<std::optional<CanvasLayout>> canvas = canvasOf(request, sim, err);
+    if (!canvas)
+        return 2;
+    // On a canvas the panel is drawn at 1× and magnified there.
+    sim.form1().setZoom(*canvas ? 1 : request.zoom);
     sim.form1().setFareDigits(request.fareDigits);
     sim.engine().setTicketPages(request.ticketPages);
     sim.engine().setPageSeconds(request.pageSeconds);
@@ -1040,6 +1238,8 @@ int renderTrip(const QStringList &args, QTextStream &err)
     const QTemporaryDir tapeFolder;
     if (!request.tapeFile.isEmpty() && !placeTape(request, tapeFolder, sim.settings(), err))
         return 1;
+    if (!request.previewFile.isEmpty())
+        return writePreview(sim, request, *plan, *canvas, err);
 
     // The encoder asks for huge pages for its larger frames, which would
     // count whole 2 MiB pages against the memory of a 2× or 3× render.
@@ -1062,7 +1262,7 @@ int renderTrip(const QStringList &args, QTextStream &err)
     }
     TripMade made;
     try {
-        if (const int status = record(sim, request, *plan, file, timeline, err, made); status != 0)
+        if (const int status = record(sim, request, *plan, *canvas, file, timeline, err, made); status != 0)
             return status;
         if (sidecar)
             writeSubRip(*sidecar, timeline.cues());

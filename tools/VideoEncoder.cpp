@@ -131,7 +131,7 @@ void tuneVideo(VideoFormat format, AVCodecContext &c)
     switch (format) {
     case VideoFormat::H264Aac:
         av_opt_set(c.priv_data, "preset", "veryfast", 0);
-        av_opt_set(c.priv_data, "x264-params", "rc-lookahead=5:sync-lookahead=0", 0);
+        av_opt_set(c.priv_data, "x264-params", "rc-lookahead=5:sync-lookahead=0:bframes=0", 0);
         av_opt_set(c.priv_data, "crf", "18", 0);
         c.thread_count = 2;
         break;
@@ -314,6 +314,7 @@ struct VideoEncoder::Impl
     std::unique_ptr<AVPacket, PacketDeleter> packet{av_packet_alloc()};
     FramePtr picture;
     std::int64_t frames = 0;
+    qint64 lastImage = 0; // the cacheKey of the image in `picture`
     std::int64_t samples = 0;
     bool headerWritten = false;
 
@@ -594,12 +595,17 @@ struct VideoEncoder::Impl
         check(av_frame_make_writable(picture.get()), QT_TRANSLATE_NOOP("VideoEncoder", "映像のバッファーの準備"));
         const std::uint8_t *source[1] = {rgb.constBits()};
         const int stride[1] = {static_cast<int>(rgb.bytesPerLine())};
-        if (scaler) {
-            sws_scale(scaler.get(), source, stride, 0, rgb.height(), picture->data, picture->linesize);
-        } else {
-            av_image_copy_plane(picture->data[0], picture->linesize[0], source[0], stride[0], rgb.width() * 4,
-                                rgb.height());
+        // The same image again (a still panel) is the picture converted last,
+        // whose pixels make_writable has kept.
+        if (rgb.cacheKey() != lastImage) {
+            if (scaler) {
+                sws_scale(scaler.get(), source, stride, 0, rgb.height(), picture->data, picture->linesize);
+            } else {
+                av_image_copy_plane(picture->data[0], picture->linesize[0], source[0], stride[0], rgb.width() * 4,
+                                    rgb.height());
+            }
         }
+        lastImage = rgb.cacheKey();
         picture->pts = frames++;
         encode(*video, *videoStream, picture.get());
     }

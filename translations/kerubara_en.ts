@@ -255,7 +255,7 @@
                            設定ファイルより優先します
       書き込みは一時ファイル経由で、失敗しても元のファイルは残ります。
 
-  render-trip FILE.hy3 OUT.(mp4|mkv|webm) [オプション]
+  render-trip FILE.hy3|FOLDER OUT.(mp4|mkv|webm) [オプション]
       系統を始発から終点まで走らせたようすを、音付きの動画にします。プログラム
       自身の運賃表示器・操作・音を、実時間を待たずに動画の時計で動かします。
       系統設定（系統選別中と全点灯）のあと、停留所ごとに送りの音と放送（放送用
@@ -266,7 +266,8 @@
       .mp4 は H.264 と AAC、.webm は VP9 と Opus、.mkv は H.264 と AAC
       （--lossless で FFV1 と FLAC、画素も音も劣化なし）。音は 48 kHz ステレオ。
       .mp4 は索引を先頭に置くので、ブラウザーで読み込みながら再生できます。
-      色は BT.709 として記録します。
+      色は BT.709（限定範囲）として記録します。停留所ごとに、帯に出る名前の
+      チャプターを、その停留所へ進んだコマから付けます。
         --section N        区間（1～300、既定 1）
         --tape FILEtp.csv  この放送用データで放送し、その移動フラグで進める
                            （既定は設定の放送用データのフォルダーの系統のもの）
@@ -293,6 +294,20 @@
                            時刻です（設定ファイルの固定の日付を使う設定なら
                            その日付）
         --lossless         FFV1 と FLAC（.mkv のみ）
+        --subtitles        放送の文を字幕にする（話し始めから話し終わりまで）。
+                           動画に字幕トラックを入れ、同じ名前の .srt も書く
+        --size WxH         動画の大きさ（例 1920x1080、1280x720、1080x1920）。
+                           収まる最大の整数倍でドットのまま拡大し、中央に
+                           置きます（幅と高さは偶数、--zoom とは併用不可）
+        --background COLOR 背景の色（black、green、#00b140 など、既定は
+                           暗い灰色 #202124）
+        --info             パネルの下に情報バー（系統、行き先、次の停留所、
+                           時刻、停留所の進み具合）を描く
+        --headsign TEXT    情報バーの行き先（既定は放送の「このバスは…行き」）
+        --preview FILE.png 動画の代わりに、停留所ごとの1コマを並べた一覧画像を
+                           すぐに書き出す
+      FILE.hy3 の代わりに gtfs が書いたフォルダーを指定すると、その .hy3、
+      放送用データ（Ntp.csv）、設定ファイル（route.in4）を使います。
       書き込みは一時ファイル経由で、失敗したときや Ctrl-C で中断したときは
       作りかけのファイルを残しません（中断の終了コードは 130）。端末では
       進み具合（予定の時間からの見積もりの割合と残り時間）を1行で表示し、
@@ -845,6 +860,17 @@
     <message>
         <source>%1件を取り込みました（取り込めなかったもの %2件）。一覧: %3
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InfoBar</name>
+    <message>
+        <source>系統 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次は</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1644,10 +1670,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>render-trip には運賃データ（.hy3）と出力する動画ファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--travel と --travel-column は一緒に指定できません。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1759,6 +1781,61 @@
     </message>
     <message>
         <source>: 書き出しました。長さ %1（%2 コマ）、実時間の %3 倍の速さでした。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>動画の大きさ（幅x高さ、例えば 1920x1080）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景の色（black、green のような色の名前か #RRGGBB）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行き先（Shift-JIS で書ける文字）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一覧画像の PNG ファイル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>render-trip には運賃データ（.hy3）か系統のフォルダーと、出力する動画ファイルを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--zoom と --size は一緒に指定できません（--size では倍率を大きさに合わせて決めます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--headsign は --info と一緒に指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size %1: 幅と高さは偶数にしてください（動画の符号化は偶数の大きさしか扱えません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size %1: 幅も高さも %2 以下にしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size %1: 等倍でも収まりません。%2x%3 以上の大きさを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: 書き込みに失敗しました（%1）。動画 %2 も消しました。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: 系統のフォルダーには運賃データ（.hy3）がちょうど一つ要りますが、%1 個あります。kerubara-data gtfs が書いたフォルダーか、運賃データのファイルを指定してください。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告: 放送が一つもなく、字幕は空です。
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1885,6 +1962,26 @@
     </message>
     <message>
         <source>映像の幅と高さは偶数にしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字幕の符号化の準備</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字幕の符号化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字幕ファイルの書き始め</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字幕ファイルへの書き込み</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字幕ファイルの書き終わり</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -435,6 +435,12 @@ void tst_Package::completionOffersFilesOfTheKindAsked_data()
     QTest::newRow("gtfs: then the output folder")
         << QStringList{"gtfs", "feed.zip", "--route", "R1", ""} << QStringList{sub};
     QTest::newRow("gtfs: the ticket rules") << QStringList{"gtfs", "--tickets", ""} << QStringList{"stage", "stop"};
+    QTest::newRow("render-trip: the video sizes")
+        << QStringList{"render-trip", "--size", ""} << QStringList{"1080x1920", "1280x720", "1920x1080", "3840x2160"};
+    QTest::newRow("render-digits: --size is still the digits' size")
+        << QStringList{"render-digits", "--size", ""} << QStringList{"0", "1", "2", "3"};
+    QTest::newRow("render-trip: the contact sheet is a PNG")
+        << QStringList{"render-trip", "12.hy3", "--preview", ""} << QStringList{"name.png", sub};
 }
 
 void tst_Package::completionOffersFilesOfTheKindAsked()

@@ -10,13 +10,16 @@
 #include "TestFiles.h"
 #include "VoiceFiles.h"
 #include "reslib/Cp932.h"
+#include "reslib/PixelZoom.h"
 #include "reslib/Seams.h"
 #include "sound/Mixer.h"
 #include "sound/SoundSystem.h"
 #include "sound/SpeechEngine.h"
 #include "sound/WavWriter.h"
 #include "tools/DataTool.h"
+#include "tools/InfoBar.h"
 #include "tools/OffscreenPanel.h"
+#include "tools/TripCanvas.h"
 #include "tools/TripProgress.h"
 #include "tools/TripTimeline.h"
 #include "tools/VideoEncoder.h"
@@ -28,6 +31,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QtEndian>
 #include <QLineEdit>
 #include <QProcess>
@@ -323,6 +327,18 @@ std::vector<ChapterRead> readChapters(const QString &path, int fps)
     return chapters;
 }
 
+// The information bar as it should look on a canvas of `canvas` with the
+// background `background`: drawn in its place, then cut out.
+QImage expectedBar(QSize canvas, const QRect &bar, int factor, const datatool::InfoBarText &text, QColor background)
+{
+    QImage image(canvas, QImage::Format_RGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    datatool::drawInfoBar(painter, bar, factor, text);
+    painter.end();
+    return image.copy(bar);
+}
+
 int frameAt(double ms, int fps)
 {
     return static_cast<int>(std::ceil(ms * fps / 1000.0 - 1e-9));
@@ -447,6 +463,11 @@ private slots:
     void chaptersAreTheStepsToTheStops();
     void speechIsTimedByItsAudibleSamples_data();
     void speechIsTimedByItsAudibleSamples();
+    void canvasHoldsThePanelMagnifiedAndTheBar_data();
+    void canvasHoldsThePanelMagnifiedAndTheBar();
+    void previewIsEachStopsStepFrame_data();
+    void previewIsEachStopsStepFrame();
+    void aRouteFolderGivesItsTapeAndSettings();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -474,6 +495,7 @@ private:
     std::optional<Seen> taped_;    // the trip with one, once rendered
     std::optional<Seen> paged_;    // the trip with two pages of tickets, once rendered
     std::optional<Seen> subtitled_;
+    std::optional<Seen> canvas_;   // the trip on a 720p canvas with the bar, once rendered
 };
 
 void tst_RenderTrip::initTestCase()
@@ -760,6 +782,26 @@ void tst_RenderTrip::refusalsLeaveNoFile_data()
     QTest::newRow("a subtitle file that cannot be written")
         << QStringList{fare, out, u"--subtitles"_s} << 1 << path(u"refused.srt"_s);
     QTest::newRow("a voice without its file") << QStringList{fare, out, u"--voice"_s} << 2 << u"--voice"_s;
+    QTest::newRow("an odd canvas") << QStringList{fare, out, u"--size"_s, u"1281x720"_s} << 2 << u"偶数"_s;
+    QTest::newRow("a canvas smaller than the panel") << QStringList{fare, out, u"--size"_s, u"640x200"_s} << 2
+                                                     << u"502x252 以上"_s;
+    QTest::newRow("a canvas the bar does not fit under the panel")
+        << QStringList{fare, out, u"--size"_s, u"640x300"_s, u"--info"_s} << 2 << u"502x348 以上"_s;
+    QTest::newRow("a size that is none") << QStringList{fare, out, u"--size"_s, u"hd"_s} << 2 << u"1920x1080"_s;
+    QTest::newRow("--zoom with --size") << QStringList{fare, out, u"--size"_s, u"1920x1080"_s, u"--zoom"_s, u"2"_s}
+                                        << 2 << u"--zoom と --size"_s;
+    QTest::newRow("an unknown colour") << QStringList{fare, out, u"--background"_s, u"greenish"_s} << 2
+                                       << u"greenish"_s;
+    QTest::newRow("a headsign Shift-JIS cannot hold")
+        << QStringList{fare, out, u"--info"_s, u"--headsign"_s, u"Ⓐ😀行き"_s} << 2 << u"Shift-JIS"_s;
+    QTest::newRow("a headsign without the bar") << QStringList{fare, out, u"--headsign"_s, u"車庫行き"_s} << 2
+                                                << u"--info"_s;
+    QDir(dir_.path()).mkdir(u"no-route"_s);
+    QTest::newRow("a folder without a route") << QStringList{path(u"no-route"_s), out} << 1 << u"0 個"_s;
+    QDir(dir_.path()).mkdir(u"two-routes"_s);
+    QFile::copy(fare, path(u"two-routes/7.hy3"_s));
+    QFile::copy(fare, path(u"two-routes/8.hy3"_s));
+    QTest::newRow("a folder of two routes") << QStringList{path(u"two-routes"_s), out} << 1 << u"2 個"_s;
     const QString cut = path(u"cut.htsvoice"_s);
     testing::writeFile(cut, testing::smallVoice().left(testing::smallVoice().size() - 9));
     QTest::newRow("a voice file cut short") << QStringList{fare, out, u"--voice"_s, cut} << 1
@@ -1314,6 +1356,114 @@ void tst_RenderTrip::speechIsTimedByItsAudibleSamples()
     QCOMPARE(cues[0].text, u"X"_s);
     QCOMPARE(cues[0].startMs, startMs);
     QCOMPARE(cues[0].endMs, endMs);
+}
+
+// On a 1280x720 canvas the 502x252 panel and its bar (96 design pixels) fit
+// twice magnified: the panel's pixels are render-panel's, each a 2x2 block,
+// the bar under it follows the stop, and the rest is the background.
+void tst_RenderTrip::canvasHoldsThePanelMagnifiedAndTheBar_data()
+{
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<int>("atMs");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("next"); // the strip says 次は
+    QTest::newRow("the first stop, after the lamp test") << 1 << kLampMs + 100 << u"中央駅前"_s << false;
+    QTest::newRow("a stop reached by a step") << 2 << 4000 + 100 << u"市役所"_s << true;
+    QTest::newRow("the last stop") << 4 << 6400 + 100 << u"車庫"_s << true;
+}
+
+void tst_RenderTrip::canvasHoldsThePanelMagnifiedAndTheBar()
+{
+    QFETCH(int, stop);
+    QFETCH(int, atMs);
+    QFETCH(QString, name);
+    QFETCH(bool, next);
+    const QColor green(0x00, 0xb1, 0x40);
+    if (!canvas_) {
+        const Run trip = renderTrip(path(u"canvas.mkv"_s), {u"--lossless"_s, u"--size"_s, u"1280x720"_s, u"--info"_s,
+                                                            u"--headsign"_s, u"車庫行き"_s, u"--background"_s,
+                                                            green.name()});
+        QVERIFY2(trip.status == 0, qPrintable(trip.err));
+        canvas_ = watch(path(u"canvas.mkv"_s), {frameAt(kLampMs + 100, 30), frameAt(4000 + 100, 30),
+                                                frameAt(6400 + 100, 30)});
+    }
+    const int index = frameAt(atMs, 30);
+    QVERIFY(canvas_->frames.contains(index));
+    const QImage &frame = canvas_->frames.at(index);
+    QCOMPARE(frame.size(), QSize(1280, 720));
+    const QRect panel(138, 12, 1004, 504);
+    QCOMPARE(frame.copy(panel), zoomedByWholePixels(panels_.at(stop), 2));
+    QCOMPARE(QColor(frame.pixel(0, 0)), green);
+    QCOMPARE(QColor(frame.pixel(1279, 719)), green);
+    datatool::InfoBarText text;
+    text.route = u"7"_s;
+    text.headsign = u"車庫行き"_s;
+    text.stopName = name;
+    text.next = next;
+    text.clock = QTime(10, 0).addMSecs(index * 1000 / 30).toString(u"HH:mm:ss"_s);
+    text.stops = kStops;
+    text.reached = stop;
+    const QRect bar(138, 516, 1004, 192);
+    QCOMPARE(frame.copy(bar), expectedBar(frame.size(), bar, 2, text, green));
+}
+
+// --preview writes a contact sheet of each stop's frame, two to a row on
+// the dark background, and no video.
+void tst_RenderTrip::previewIsEachStopsStepFrame_data()
+{
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("the first stop") << 1 << QPoint(8, 8);
+    QTest::newRow("the second, beside it") << 2 << QPoint(8 + 502 + 8, 8);
+    QTest::newRow("the third, on the next row") << 3 << QPoint(8, 8 + 252 + 8);
+    QTest::newRow("the last") << 4 << QPoint(8 + 502 + 8, 8 + 252 + 8);
+}
+
+void tst_RenderTrip::previewIsEachStopsStepFrame()
+{
+    QFETCH(int, stop);
+    QFETCH(QPoint, at);
+    const QString sheet = path(u"sheet.png"_s);
+    if (!QFile::exists(sheet)) {
+        const Run preview = renderTrip(path(u"previewed.mp4"_s), {u"--preview"_s, sheet});
+        QVERIFY2(preview.status == 0, qPrintable(preview.err));
+        QVERIFY(!QFile::exists(path(u"previewed.mp4"_s)));
+    }
+    const QImage image = QImage(sheet).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(image.size(), QSize(2 * 502 + 3 * 8, 2 * 252 + 3 * 8));
+    QCOMPARE(image.copy(QRect(at, QSize(502, 252))), panels_.at(stop));
+    QCOMPARE(image.pixel(0, 0), datatool::kDefaultBackground);
+}
+
+// A folder as kerubara-data gtfs writes it is its route: its fare data, its
+// tape (whose greeting names the headsign) and its settings.
+void tst_RenderTrip::aRouteFolderGivesItsTapeAndSettings()
+{
+    const QDir folder(path(u"route"_s));
+    QVERIFY(QDir().mkpath(folder.path()));
+    QVERIFY(QFile::copy(path(u"7.hy3"_s), folder.filePath(u"7.hy3"_s)));
+    QVERIFY(QFile::copy(path(u"settings.in4"_s), folder.filePath(u"route.in4"_s)));
+    testing::writeFile(folder.filePath(u"7tp.csv"_s),
+                       cp932::encode(u"\"このバスは、車庫行きです。\",0,0\r\n\"B\",1,0\r\n"_s));
+    const QString sheet = path(u"folder-sheet.png"_s);
+    const Run preview = runTool({u"render-trip"_s, folder.path(), path(u"folder.mp4"_s), u"--info"_s, u"--dwell"_s,
+                                 u"0.5"_s, u"--travel"_s, u"0.5"_s, u"--preview"_s, sheet});
+    QVERIFY2(preview.status == 0, qPrintable(preview.err));
+    const QImage image = QImage(sheet).convertToFormat(QImage::Format_RGB32);
+    // The second stop's cell: the panel, its bar under it.
+    const QPoint cell(8 + 502 + 8, 8);
+    QCOMPARE(image.copy(QRect(cell, QSize(502, 252))), panels_.at(2));
+    datatool::InfoBarText text;
+    text.route = u"7"_s;
+    text.headsign = u"車庫行き"_s;
+    text.stopName = u"市役所"_s;
+    text.next = true;
+    text.clock = u"10:00:04"_s; // the lamp test, a dwell and a travel
+    text.stops = kStops;
+    text.reached = 2;
+    const QRect bar(0, 252, 502, datatool::kInfoBarHeight);
+    QCOMPARE(image.copy(bar.translated(cell)),
+             expectedBar(QSize(502, 252 + datatool::kInfoBarHeight), bar, 1, text, datatool::kDefaultBackground));
 }
 
 QTEST_MAIN(tst_RenderTrip)
