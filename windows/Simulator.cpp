@@ -3,6 +3,7 @@
 #include "windows/Simulator.h"
 
 #include "dialogs/MessageBox.h"
+#include "operation/VoicePreferences.h"
 #include "reslib/EndProgram.h"
 #include "sound/Chimes.h"
 #include "sound/SoundSystem.h"
@@ -34,7 +35,8 @@ Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile, Preferences 
       sound_(soundWithWindows()),
       form1_(std::make_unique<Form1>()),
       option_(std::make_unique<frmOption>(*settings_)),
-      engine_(std::make_unique<OperationEngine>(*sound_, *settings_, mdlM_Tape::voiceEngineFactory(*sound_))),
+      engine_(std::make_unique<OperationEngine>(*sound_, *settings_,
+                                                mdlM_Tape::voiceEngineFactory(*sound_, voiceKeeper(settings_->preferences())))),
       state(engine_->state),
       ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *option_, *settings_, ini.CtrlData))
 {
