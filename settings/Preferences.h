@@ -113,8 +113,8 @@ public:
     QString text(Preference id) const;
 
     // Keeps a new value: a number other than the default is brought within
-    // its range first, an empty text removes the preference. changed() follows when the value
-    // differs from the one held.
+    // its range first, an empty text removes the preference. changed()
+    // follows when the value differs from the one held.
     void setNumber(Preference id, int value);
     void setText(Preference id, const QString &value);
 

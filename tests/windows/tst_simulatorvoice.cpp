@@ -26,7 +26,7 @@ Q_DECLARE_METATYPE(kerubara::VoiceSettings)
 
 // The program's voice against its preferences, with the real speech engine
 // and the real 音声の調節 dialog, opened by the console's 調整 button.
-class tst_VoicePreferences : public QObject
+class tst_SimulatorVoice : public QObject
 {
     Q_OBJECT
 
@@ -74,7 +74,7 @@ const VoiceSettings *voiceOf(Simulator &sim)
 // What the user confirms in 音声の調節 is in the preferences at once and is
 // the voice the next program starts with; a run on the default preferences
 // (a render, a test) leaves kerubara.conf as it was.
-void tst_VoicePreferences::dialogChangeIsWhatTheNextRunStartsWith_data()
+void tst_SimulatorVoice::dialogChangeIsWhatTheNextRunStartsWith_data()
 {
     QTest::addColumn<Preferences>("mode");
     QTest::addColumn<QString>("slider");
@@ -84,15 +84,13 @@ void tst_VoicePreferences::dialogChangeIsWhatTheNextRunStartsWith_data()
     const auto R = Preferences::Remembered;
     QTest::newRow("rate") << R << u"rateSlider"_s << int(Qt::Key_Right) << testing::valuesOf(101, 0, 100)
                           << testing::valuesOf(101, 0, 100);
-    QTest::newRow("pitch") << R << u"pitchSlider"_s << int(Qt::Key_Left) << testing::valuesOf(100, -1, 100)
-                           << testing::valuesOf(100, -1, 100);
     QTest::newRow("volume") << R << u"volumeSlider"_s << int(Qt::Key_Left) << testing::valuesOf(100, 0, 99)
                             << testing::valuesOf(100, 0, 99);
     QTest::newRow("defaults: rate for the run only") << Preferences::Defaults << u"rateSlider"_s << int(Qt::Key_Right)
                                                      << testing::valuesOf(101, 0, 100) << VoiceSettings{};
 }
 
-void tst_VoicePreferences::dialogChangeIsWhatTheNextRunStartsWith()
+void tst_SimulatorVoice::dialogChangeIsWhatTheNextRunStartsWith()
 {
     QFETCH(Preferences, mode);
     QFETCH(QString, slider);
@@ -120,5 +118,5 @@ void tst_VoicePreferences::dialogChangeIsWhatTheNextRunStartsWith()
     QCOMPARE(*voiceOf(next), nextRun);
 }
 
-QTEST_MAIN(tst_VoicePreferences)
-#include "tst_voicepreferences.moc"
+QTEST_MAIN(tst_SimulatorVoice)
+#include "tst_simulatorvoice.moc"
