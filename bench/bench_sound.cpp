@@ -143,9 +143,8 @@ BENCHMARK(BM_MixTenMillisecondsFourChannelsAndSpeech)->Unit(benchmark::kMicrosec
 
 void BM_VoiceSpeakToFirstSample(benchmark::State &state)
 {
-    QTemporaryDir dir;
     const auto out = openAudioOutput();
-    const auto engine = VoiceEngine::create(out->mixer(), 0, dir.filePath("voice.ini"));
+    const auto engine = VoiceEngine::create(out->mixer(), 0);
     if (!engine) {
         state.SkipWithError("no speech engine (espeak-ng ja voice or MeCab dictionary missing)");
         return;

@@ -15,7 +15,6 @@
 #include "sound/VoiceEngine.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -60,10 +59,9 @@ double heapMiB()
     return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0);
 }
 
-std::unique_ptr<VoiceEngine> engineFor(AudioOutput &out, const QTemporaryDir &dir)
+std::unique_ptr<VoiceEngine> engineFor(AudioOutput &out)
 {
     VoiceEngine::Options options;
-    options.settingsFile = dir.filePath(QStringLiteral("voice.ini"));
     options.voice = voiceFile();
     return VoiceEngine::create(out.mixer(), 0, options);
 }
@@ -93,9 +91,8 @@ void BM_PreparedTapeTextToFirstSample(benchmark::State &state)
         state.SkipWithError("no HTS voice installed");
         return;
     }
-    QTemporaryDir dir;
     const auto out = openAudioOutput();
-    const auto engine = engineFor(*out, dir);
+    const auto engine = engineFor(*out);
     engine->prepare({kTapeText});
     while (!engine->isPrepared(kTapeText))
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -111,9 +108,8 @@ void BM_UnpreparedTextToFirstSample(benchmark::State &state)
         state.SkipWithError("no HTS voice installed");
         return;
     }
-    QTemporaryDir dir;
     const auto out = openAudioOutput();
-    const auto engine = engineFor(*out, dir);
+    const auto engine = engineFor(*out);
     int n = 0;
     // A new text each time: a stop number nobody has spoken yet.
     timeFirstSample(state, *out, *engine, [&n] {
@@ -160,10 +156,9 @@ void BM_ResidentMemoryWithVoice(benchmark::State &state)
         auto voice = HtsSynthesiser::load(voiceFile());
         const double oneVoice = residentMiB() - before;
         const double oneVoiceHeap = heapMiB() - heapBefore;
-        QTemporaryDir dir;
         const auto out = openAudioOutput();
         const double beforeEngine = residentMiB();
-        auto engine = engineFor(*out, dir);
+        auto engine = engineFor(*out);
         QStringList tape;
         for (int i = 1; i <= 20; ++i)
             tape << QStringLiteral("次は、%1丁目です。お降りの方は、お知らせください。").arg(i);

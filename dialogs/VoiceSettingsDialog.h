@@ -20,8 +20,8 @@ class VoiceEngine;
 // voice file the user picked into their own folder, and sliders for rate,
 // pitch in half-tones, volume and, for an HTS voice, the all-pass constant
 // (声質); "試聴" speaks a sample with the values as they stand. Choosing a
-// voice or moving a slider takes effect at once; OK saves the values, Cancel
-// (or closing the dialog) puts the previous ones back. A voice file that is
+// voice or moving a slider takes effect at once; OK has the engine keep the
+// values, Cancel (or closing the dialog) puts the previous ones back. A voice file that is
 // refused is named with the reason, and the voice speaking stays.
 class VoiceSettingsDialog : public QDialog
 {

@@ -3,7 +3,8 @@
 
 // The program's own preferences: what the user chose for the program rather
 // than for a route (the panel's magnification, its pages of ticket numbers,
-// 自動運行's times, the stop request's chime). They are kept between runs in
+// 自動運行's times, the stop request's chime, the voice of the announcements
+// and how it speaks). They are kept between runs in
 // kerubara.conf (QSettings, organisation and application "kerubara"), never
 // in the settings file, and each is one row of preferences::table().
 
@@ -30,13 +31,20 @@ enum class Preference {
     StopRequestSound,
     AutoRunDwell,
     AutoRunTravel,
+    Voice,
+    VoiceRate,
+    VoicePitch,
+    VoiceVolume,
+    VoiceAllPass,
 };
 
 namespace preferences {
 
 // One preference: its key in kerubara.conf, whether it is a number or a
 // text, the numbers it may take and its default. A stored number outside
-// the range, or not a number, reads as the default.
+// the range, or not a number, reads as the default. The default may lie
+// outside the range (the all-pass constant's "the voice's own"): it is a
+// value the preference takes too.
 struct Row
 {
     Preference id;
@@ -60,6 +68,27 @@ inline constexpr int kMaxTicketPages = 4;
 inline constexpr int kDefaultPageSeconds = 3;
 inline constexpr int kMaxPageSeconds = 60;
 
+// The voice's rate in percent of its own pace, its pitch in half-tones from
+// its own, its volume in percent and its all-pass constant (声質) in
+// hundredths, kVoicesOwnAllPass keeping the voice's own. The voice itself is
+// a text: empty for the default choice, "espeak" or a voice file.
+inline constexpr int kMinVoiceRate = 50;
+inline constexpr int kMaxVoiceRate = 200;
+inline constexpr int kDefaultVoiceRate = 100;
+inline constexpr int kMinVoicePitch = -12;
+inline constexpr int kMaxVoicePitch = 12;
+inline constexpr int kMinVoiceVolume = 0;
+inline constexpr int kMaxVoiceVolume = 100;
+inline constexpr int kVoicesOwnAllPass = -1;
+inline constexpr int kMinVoiceAllPass = 20;
+inline constexpr int kMaxVoiceAllPass = 80;
+
+// The voice's own file of the program's earlier versions, voice.ini in the
+// user's configuration folder for kerubara. Its values are moved into the
+// preferences once, the first time the remembered preferences are opened
+// without any of the voice's; the file is left where it is.
+QString oldVoiceFile();
+
 } // namespace preferences
 
 // The preferences of one run. With Preferences::Remembered a value is read
@@ -71,6 +100,8 @@ class PreferenceStore : public QObject
     Q_OBJECT
 
 public:
+    // With Preferences::Remembered, a voice.ini of an earlier version is
+    // taken in first (see preferences::oldVoiceFile()).
     explicit PreferenceStore(Preferences mode, QObject *parent = nullptr);
 
     Preferences mode() const { return mode_; }
@@ -81,9 +112,9 @@ public:
     // A text preference; empty when none is stored.
     QString text(Preference id) const;
 
-    // Keeps a new value: a number is brought within its range first, an
-    // empty text removes the preference. changed() follows when the value
-    // differs from the one held.
+    // Keeps a new value: a number other than the default is brought within
+    // its range first, an empty text removes the preference. changed()
+    // follows when the value differs from the one held.
     void setNumber(Preference id, int value);
     void setText(Preference id, const QString &value);
 
@@ -93,11 +124,12 @@ signals:
 private:
     QVariant stored(Preference id) const;
     void keep(Preference id, const QVariant &value);
+    void takeOldVoiceFile();
 
     Preferences mode_;
     // What this run holds in place of kerubara.conf (Defaults), by the
     // enum's order; invalid when the default stands.
-    std::array<QVariant, 7> memory_;
+    std::array<QVariant, 12> memory_;
 };
 
 } // namespace kerubara

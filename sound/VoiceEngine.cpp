@@ -42,11 +42,9 @@ float gainOf(const VoiceSettings &s)
 
 } // namespace
 
-std::unique_ptr<VoiceEngine> VoiceEngine::create(Mixer &mixer, int voice, QString settingsFile)
+std::unique_ptr<VoiceEngine> VoiceEngine::create(Mixer &mixer, int voice)
 {
-    Options options;
-    options.settingsFile = std::move(settingsFile);
-    return create(mixer, voice, options);
+    return create(mixer, voice, Options{});
 }
 
 std::unique_ptr<VoiceEngine> VoiceEngine::create(Mixer &mixer, int voice, const Options &options)
@@ -56,7 +54,7 @@ std::unique_ptr<VoiceEngine> VoiceEngine::create(Mixer &mixer, int voice, const 
         return nullptr;
     QString why;
     auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
-    VoiceSettings settings = VoiceSettings::load(options.settingsFile);
+    VoiceSettings settings = options.settings.clamped();
     VoiceChoice choice = voices::choose(options.voice.isEmpty() ? settings.voice : options.voice, options.places,
                                         frontEnd != nullptr, why);
     if (!choice.synthesiser)
@@ -76,7 +74,7 @@ VoiceEngine::VoiceEngine(Mixer &mixer, int channel, std::unique_ptr<JapaneseRead
       reader_(std::move(reader)),
       frontEnd_(std::move(frontEnd)),
       ring_(std::make_shared<SampleRing>(static_cast<std::size_t>(kRingSeconds * mixer.sampleRate()))),
-      settingsFile_(options.settingsFile),
+      keep_(options.keep),
       places_(options.places),
       settings_(std::move(settings)),
       cache_(kCacheBytes)
@@ -177,7 +175,8 @@ void VoiceEngine::applySettings(const VoiceSettings &settings)
 void VoiceEngine::setSettings(const VoiceSettings &settings)
 {
     applySettings(settings);
-    settings_.save(settingsFile_);
+    if (keep_)
+        keep_(settings_);
     QStringList texts;
     {
         const std::lock_guard lock(prepareMutex_);

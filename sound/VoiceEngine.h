@@ -41,9 +41,9 @@ class Synthesiser;
 // settings, so that one of them starts in the mixer's next buffer. VoiceStop
 // cuts off both the synthesis and what is already waiting in the mixer.
 //
-// The engine keeps its voice, rate, pitch, volume and all-pass constant in
-// its own file (see VoiceSettings). It must be destroyed before the mixer it
-// speaks into.
+// The engine is handed its voice, rate, pitch, volume and all-pass constant
+// (VoiceSettings) and hands the ones the user confirms to its owner to keep.
+// It must be destroyed before the mixer it speaks into.
 class VoiceEngine final : public SpeechEngine
 {
 public:
@@ -56,18 +56,22 @@ public:
 
     struct Options
     {
-        QString settingsFile = VoiceSettings::defaultFile();
+        // The values the engine starts with.
+        VoiceSettings settings;
+        // Told the values setSettings() takes, for the next run; without it
+        // they last as long as the engine.
+        std::function<void(const VoiceSettings &)> keep;
         VoicePlaces places = VoicePlaces::standard();
         // Speaks with this voice (a file or VoiceSettings::espeak()) rather
-        // than the settings' one, without saving it.
+        // than the settings' one, without keeping it.
         QString voice;
     };
 
     // Null when no voice at all (not even espeak-ng's) or the MeCab
     // dictionary cannot be loaded.
     static std::unique_ptr<VoiceEngine> create(Mixer &mixer, int voice, const Options &options);
-    static std::unique_ptr<VoiceEngine> create(Mixer &mixer, int voice,
-                                               QString settingsFile = VoiceSettings::defaultFile());
+    // With the default settings, keeping none.
+    static std::unique_ptr<VoiceEngine> create(Mixer &mixer, int voice);
     ~VoiceEngine() override;
 
     void VoiceStop() override;
@@ -92,14 +96,13 @@ public:
     SpokenText analyse(const QString &text) const;
 
     const VoiceSettings &settings() const { return settings_; }
-    // Uses the values from now on and saves them to the settings file; the
-    // texts made ahead are made again with them.
+    // Uses the values from now on and hands them to be kept (Options::keep);
+    // the texts made ahead are made again with them.
     void setSettings(const VoiceSettings &settings);
-    // Uses the values from now on without saving them (the dialog tries
+    // Uses the values from now on without keeping them (the dialog tries
     // them out). A voice other than the one speaking is opened; when it is
     // refused the voice speaking stays, and so does the setting.
     void applySettings(const VoiceSettings &settings);
-    const QString &settingsFile() const { return settingsFile_; }
 
     // The voice speaking: a voice file, or VoiceSettings::espeak().
     const QString &voice() const { return voice_; }
@@ -137,7 +140,7 @@ private:
     std::unique_ptr<JapaneseFrontEnd> frontEnd_;
     QString frontEndWhy_;
     std::shared_ptr<SampleRing> ring_;
-    QString settingsFile_;
+    std::function<void(const VoiceSettings &)> keep_;
     VoicePlaces places_;
     VoiceSettings settings_;
     QString voice_;

@@ -4,10 +4,13 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace kerubara {
 
-// The speech engine's own settings, kept in its own small file (never in the
-// program's settings file): which voice speaks, and how.
+// The speech engine's settings: which voice speaks, and how. The program
+// keeps them among its preferences (never in the settings file); the engine
+// is handed them and tells its owner when the user confirms new ones.
 struct VoiceSettings
 {
     // Speaking rate in percent of the voice's own.
@@ -44,18 +47,16 @@ struct VoiceSettings
     // mixer's): a part of the key of a prepared text.
     QString soundKey() const;
 
-    // Reads the file; values that are missing or not numbers keep their
-    // defaults, values out of range are pulled into it. A file of the
-    // espeak-ng voice's days (a rate in words a minute, a pitch of 0 to 99)
-    // reads as the same rate and pitch.
-    static VoiceSettings load(const QString &file);
-    // Writes the file; false when it could not be written.
-    bool save(const QString &file) const;
-
-    // "voice.ini" in the user's configuration folder for kerubara.
-    static QString defaultFile();
-
     bool operator==(const VoiceSettings &) const = default;
+};
+
+// Where a run keeps its voice settings: read when a speech engine starts,
+// told the values the user confirms. Either may be empty: the defaults,
+// kept nowhere.
+struct VoiceSettingsKeeper
+{
+    std::function<VoiceSettings()> read;
+    std::function<void(const VoiceSettings &)> keep;
 };
 
 } // namespace kerubara

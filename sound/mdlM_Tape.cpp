@@ -21,12 +21,16 @@ mdlM_Tape::mdlM_Tape(SoundSystem &sound, TapeHost &host, EngineFactory createEng
 
 mdlM_Tape::~mdlM_Tape() = default;
 
-mdlM_Tape::EngineFactory mdlM_Tape::voiceEngineFactory(SoundSystem &sound)
+mdlM_Tape::EngineFactory mdlM_Tape::voiceEngineFactory(SoundSystem &sound, VoiceSettingsKeeper kept)
 {
-    return [&sound]() -> std::unique_ptr<SpeechEngine> {
+    return [&sound, kept = std::move(kept)]() -> std::unique_ptr<SpeechEngine> {
         if (const auto &handler = SpeechEngineSeam::handler())
             return handler(sound);
-        return VoiceEngine::create(sound.mixer(), sound.speechVoice());
+        VoiceEngine::Options options;
+        if (kept.read)
+            options.settings = kept.read();
+        options.keep = kept.keep;
+        return VoiceEngine::create(sound.mixer(), sound.speechVoice(), options);
     };
 }
 

@@ -4,6 +4,7 @@
 
 #include "formats/DataIo.h"
 #include "sound/SpeechEngine.h"
+#include "sound/VoiceSettings.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,8 +45,9 @@ public:
     mdlM_Tape &operator=(const mdlM_Tape &) = delete;
 
     // The engine factory of the program: a VoiceEngine speaking into the
-    // sound system's speech voice.
-    static EngineFactory voiceEngineFactory(SoundSystem &sound);
+    // sound system's speech voice, starting with the settings `kept` reads
+    // and handing it the ones the user confirms.
+    static EngineFactory voiceEngineFactory(SoundSystem &sound, VoiceSettingsKeeper kept);
 
     // Creates the engine and captions and enables the tape frame to match.
     void InitVoice();

@@ -5,6 +5,7 @@
 #include "dialogs/VoiceMessages.h"
 #include "formats/Csv.h"
 #include "formats/DataIo.h"
+#include "operation/VoicePreferences.h"
 #include "reslib/BoundedRead.h"
 #include "reslib/Cp932.h"
 #include "sound/JapaneseReader.h"
@@ -230,7 +231,8 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
     if (a.rest.size() < 2)
         return 0;
     const QString &wavPath = a.rest[1];
-    const VoiceSettings settings = VoiceSettings::load(VoiceSettings::defaultFile());
+    // The voice the user set in the program's 音声の調節, only read.
+    const VoiceSettings settings = voiceSettings(PreferenceStore(Preferences::Remembered));
     QString why;
     const auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
     VoiceChoice choice;

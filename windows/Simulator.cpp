@@ -4,6 +4,7 @@
 
 #include "dialogs/MessageBox.h"
 #include "dialogs/Modal.h"
+#include "operation/VoicePreferences.h"
 #include "reslib/EndProgram.h"
 #include "sound/Chimes.h"
 #include "sound/SoundSystem.h"
@@ -35,7 +36,8 @@ Simulator::Simulator(std::optional<SettingsFilePaths> settingsFile, Preferences 
       ini(settings_->records()),
       sound_(soundWithWindows()),
       form1_(std::make_unique<Form1>()),
-      engine_(std::make_unique<OperationEngine>(*sound_, *settings_, mdlM_Tape::voiceEngineFactory(*sound_))),
+      engine_(std::make_unique<OperationEngine>(*sound_, *settings_,
+                                                mdlM_Tape::voiceEngineFactory(*sound_, voiceKeeper(settings_->preferences())))),
       state(engine_->state),
       ctl_(std::make_unique<frmCtl>(*engine_, *form1_, *settings_, ini.CtrlData))
 {

@@ -7,7 +7,6 @@
 
 #include "SpeechTesting.h"
 
-Q_DECLARE_METATYPE(kerubara::VoiceSettings)
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,8 +46,6 @@ private slots:
     void nothingToSayLeavesTheEngineIdle_data();
     void nothingToSayLeavesTheEngineIdle();
     void volumeIsTheSpeechChannelsLevel();
-    void settingsLiveInTheEnginesOwnFile_data();
-    void settingsLiveInTheEnginesOwnFile();
 
 private:
     std::unique_ptr<VoiceEngine> makeEngine(NullAudioOutput &out);
@@ -66,7 +63,7 @@ void tst_Speech::initTestCase()
 
 std::unique_ptr<VoiceEngine> tst_Speech::makeEngine(NullAudioOutput &out)
 {
-    auto engine = VoiceEngine::create(out.mixer(), 0, dir_.filePath("voice.ini"));
+    auto engine = VoiceEngine::create(out.mixer(), 0);
     if (!engine)
         qWarning("no speech engine");
     return engine;
@@ -198,35 +195,6 @@ void tst_Speech::volumeIsTheSpeechChannelsLevel()
     const int speakingBuffers = pumpWhileSpeaking(out, *engine);
     QVERIFY2(speakingBuffers * 512 > 48000 / 2, qPrintable(QString::number(speakingBuffers)));
     QCOMPARE(testing::firstSound(out.captured()), -1);
-}
-
-void tst_Speech::settingsLiveInTheEnginesOwnFile_data()
-{
-    QTest::addColumn<QString>("content");
-    QTest::addColumn<VoiceSettings>("expected");
-    QTest::newRow("no file gives defaults") << QString() << VoiceSettings{};
-    QTest::newRow("values read") << "[Voice]\nFile=/voices/f001.htsvoice\nSpeed=150\nHalfTones=-3\nVolume=70\nAllPass=48\n"
-                                 << testing::valuesOf(150, -3, 70, 48, "/voices/f001.htsvoice");
-    QTest::newRow("espeak-ng chosen") << "[Voice]\nFile=espeak\n" << testing::valuesOf(100, 0, 100, -1, "espeak");
-    // Words a minute (160 the natural pace) and a pitch of 0 to 99 (50 the middle).
-    QTest::newRow("older file's rate and pitch") << "[Voice]\nRate=200\nPitch=30\nVolume=70\n" << testing::valuesOf(125, -5, 70);
-    QTest::newRow("new keys over older ones") << "[Voice]\nRate=80\nSpeed=110\nPitch=99\nHalfTones=2\n"
-                                              << testing::valuesOf(110, 2, 100);
-    QTest::newRow("out of range pulled in") << "[Voice]\nSpeed=9999\nHalfTones=-50\nVolume=101\nAllPass=5\n"
-                                            << testing::valuesOf(200, -12, 100, 20);
-    QTest::newRow("not numbers keep defaults") << "[Voice]\nRate=fast\nPitch=\n" << VoiceSettings{};
-}
-
-void tst_Speech::settingsLiveInTheEnginesOwnFile()
-{
-    QFETCH(QString, content);
-    QFETCH(VoiceSettings, expected);
-    const QString file = dir_.filePath(QStringLiteral("settings-%1.ini").arg(QTest::currentDataTag()));
-    if (!content.isNull())
-        QVERIFY(testing::writeFile(file, content.toUtf8()));
-    QCOMPARE(VoiceSettings::load(file), expected);
-    QVERIFY(expected.save(file));
-    QCOMPARE(VoiceSettings::load(file), expected);
 }
 
 QTEST_MAIN(tst_Speech)

@@ -93,7 +93,6 @@ VoicePlaces tst_Voices::freshPlaces(const QString &name)
 std::unique_ptr<VoiceEngine> tst_Voices::makeEngine(NullAudioOutput &out, const VoicePlaces &places, const QString &voice)
 {
     VoiceEngine::Options options;
-    options.settingsFile = QFileInfo(places.own).absolutePath() + "/voice.ini";
     options.places = places;
     options.voice = voice;
     return VoiceEngine::create(out.mixer(), 0, options);

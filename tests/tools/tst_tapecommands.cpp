@@ -12,9 +12,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cstring>
 
 #include <cmath>
@@ -54,6 +56,8 @@ private slots:
     void sayUsageErrors();
     void saySpeaksWithTheVoiceGiven_data();
     void saySpeaksWithTheVoiceGiven();
+    void saySpeaksWithTheKeptVoice_data();
+    void saySpeaksWithTheKeptVoice();
     void sayNotesCharactersNoDictionaryHas_data();
     void sayNotesCharactersNoDictionaryHas();
 
@@ -343,7 +347,7 @@ void tst_TapeCommands::sayWritesWhatLivePlaybackMixes()
     std::memcpy(&rate, file.constData() + 24, sizeof rate);
 
     NullAudioOutput out(static_cast<int>(rate));
-    auto engine = VoiceEngine::create(out.mixer(), 0, dir_.filePath("voice.ini"));
+    auto engine = VoiceEngine::create(out.mixer(), 0);
     QVERIFY(engine);
     engine->VoiceSpeak(text);
     constexpr int kCompared = 256; // about 12 ms of the 40 ms the voice would open with in silence
@@ -419,6 +423,50 @@ void tst_TapeCommands::saySpeaksWithTheVoiceGiven()
     std::memcpy(&written, bytes.constData() + 24, sizeof written);
     QCOMPARE(int(written), rate);
     QVERIFY(bytes.size() > 44 + rate / 4); // a quarter of a second at least
+}
+
+// say speaks with the voice the program keeps (音声の調節), and --voice
+// changes only which voice speaks.
+void tst_TapeCommands::saySpeaksWithTheKeptVoice_data()
+{
+    QTest::addColumn<QVariantMap>("kept");   // kerubara.conf's keys and values
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("rate");           // of the WAV written; 0: whichever voice is installed
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("nothing kept") << QVariantMap{} << QStringList{} << 0 << false;
+    QTest::newRow("espeak-ng kept") << QVariantMap{{"voice/file", "espeak"}} << QStringList{} << 22050 << false;
+    QTest::newRow("volume 0 kept") << QVariantMap{{"voice/volume", 0}} << QStringList{} << 0 << true;
+    QTest::newRow("--voice keeps the kept volume")
+        << QVariantMap{{"voice/volume", 0}} << QStringList{"--voice", "espeak"} << 22050 << true;
+}
+
+void tst_TapeCommands::saySpeaksWithTheKeptVoice()
+{
+    QFETCH(QVariantMap, kept);
+    QFETCH(QStringList, options);
+    QFETCH(int, rate);
+    QFETCH(bool, silent);
+    {
+        QSettings conf(QStringLiteral("kerubara"), QStringLiteral("kerubara"));
+        conf.clear();
+        for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+            conf.setValue(it.key(), it.value());
+    }
+    const QString wav = dir_.filePath(QStringLiteral("kept-%1.wav").arg(QTest::currentDataTag()));
+    const Run r = runTool(QStringList{"say"} + options + QStringList{"発車します。", wav});
+    QSettings(QStringLiteral("kerubara"), QStringLiteral("kerubara")).clear();
+    QCOMPARE(r.status, 0);
+    QFile f(wav);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.size() > 44 + 8000);
+    std::uint32_t written = 0;
+    std::memcpy(&written, bytes.constData() + 24, sizeof written);
+    if (rate != 0)
+        QCOMPARE(int(written), rate);
+    const auto *samples = reinterpret_cast<const std::int16_t *>(bytes.constData() + 44);
+    const auto count = static_cast<std::size_t>((bytes.size() - 44) / 2);
+    QCOMPARE(std::all_of(samples, samples + count, [](std::int16_t s) { return s == 0; }), silent);
 }
 
 void tst_TapeCommands::sayUsageErrors()

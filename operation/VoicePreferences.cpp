@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "operation/VoicePreferences.h"
+
+namespace kerubara {
+namespace {
+
+// The preferences' rows state the engine's ranges; the two must agree.
+static_assert(preferences::kMinVoiceRate == VoiceSettings::kMinRate);
+static_assert(preferences::kMaxVoiceRate == VoiceSettings::kMaxRate);
+static_assert(preferences::kDefaultVoiceRate == VoiceSettings::kDefaultRate);
+static_assert(preferences::kMinVoicePitch == VoiceSettings::kMinPitch);
+static_assert(preferences::kMaxVoicePitch == VoiceSettings::kMaxPitch);
+static_assert(VoiceSettings::kDefaultPitch == 0);
+static_assert(preferences::kMinVoiceVolume == VoiceSettings::kMinVolume);
+static_assert(preferences::kMaxVoiceVolume == VoiceSettings::kMaxVolume);
+static_assert(preferences::kMaxVoiceVolume == VoiceSettings::kDefaultVolume);
+static_assert(preferences::kVoicesOwnAllPass == VoiceSettings::kVoicesOwn);
+static_assert(preferences::kMinVoiceAllPass == VoiceSettings::kMinAllPass);
+static_assert(preferences::kMaxVoiceAllPass == VoiceSettings::kMaxAllPass);
+
+} // namespace
+
+VoiceSettings voiceSettings(const PreferenceStore &preferences)
+{
+    VoiceSettings settings;
+    settings.voice = preferences.text(Preference::Voice);
+    settings.rate = preferences.number(Preference::VoiceRate);
+    settings.pitch = preferences.number(Preference::VoicePitch);
+    settings.volume = preferences.number(Preference::VoiceVolume);
+    settings.allPass = preferences.number(Preference::VoiceAllPass);
+    return settings;
+}
+
+void keepVoiceSettings(PreferenceStore &preferences, const VoiceSettings &settings)
+{
+    const VoiceSettings kept = settings.clamped();
+    preferences.setText(Preference::Voice, kept.voice);
+    preferences.setNumber(Preference::VoiceRate, kept.rate);
+    preferences.setNumber(Preference::VoicePitch, kept.pitch);
+    preferences.setNumber(Preference::VoiceVolume, kept.volume);
+    preferences.setNumber(Preference::VoiceAllPass, kept.allPass);
+}
+
+VoiceSettingsKeeper voiceKeeper(PreferenceStore &preferences)
+{
+    return {[&preferences] { return voiceSettings(preferences); },
+            [&preferences](const VoiceSettings &settings) { keepVoiceSettings(preferences, settings); }};
+}
+
+} // namespace kerubara
