@@ -9,6 +9,7 @@
 #include "settings/SettingsFile.h"
 #include "tools/DataTool.h"
 #include "tools/FareCommands.h"
+#include "tools/GtfsMessages.h"
 #include "tools/ReadingNotes.h"
 #include "tools/RouteSettings.h"
 #include "tools/ToolFiles.h"
@@ -134,7 +135,7 @@ QString faresText(const gtfs::RouteListing &r)
 
 int refuse(QTextStream &err, const gtfs::FeedError &error)
 {
-    err << error.text() << '\n';
+    err << feedErrorText(error) << '\n';
     return 1;
 }
 
@@ -228,7 +229,9 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
                               "で系統番号を指定してください。")
                               .arg(a.request.routeId, imported.shortName));
     const gtfs::ImportedRoute &route = *imported.route;
-    QStringList warnings = route.warnings;
+    QStringList warnings;
+    for (const gtfs::ImportNote &note : route.warnings)
+        warnings << importNoteText(note);
 
     // The settings: this folder's data, the step sound by column 150 and the chimes.
     const QString chimes = a.chimes ? QDir::cleanPath(QFileInfo(*a.chimes).absoluteFilePath()) : bundledChimesFolder();
@@ -291,7 +294,7 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
     if (check.error || check.records != route.announcements) {
         err << (check.error
                     ? QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした（%1）。\n")
-                          .arg(check.error->message)
+                          .arg(tapeDataErrorText(*check.error))
                     : QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした。\n"));
         return unchanged();
     }

@@ -780,7 +780,7 @@ void warnMissingTape(const TripRequest &request, const SettingsModel &settings, 
     const TapeDataResult data = readTapeFile(file);
     if (data.error) {
         err << QCoreApplication::translate("TripCommands", "警告: %1: %2行目: %3 放送なしで作ります。\n")
-                   .arg(path, QString::number(data.error->line), data.error->message);
+                   .arg(path, QString::number(data.error->line), tapeDataErrorText(*data.error));
     }
 }
 
@@ -799,7 +799,7 @@ bool placeTape(const TripRequest &request, const QTemporaryDir &folder, Settings
     const TapeDataResult data = readTapeData(*bytes);
     if (data.error) {
         err << request.tapeFile << QCoreApplication::translate("TripCommands", ": %1行目: ").arg(data.error->line)
-            << data.error->message << '\n';
+            << tapeDataErrorText(*data.error) << '\n';
         return false;
     }
     const QString copy = folder.filePath(routeDigitsOf(request.fareFile) + QStringLiteral("tp.csv"));

@@ -2,8 +2,10 @@
 #include "windows/UnitMessages.h"
 
 #include "reslib/MsgBox.h"
+#include "windows/FormatMessages.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace kerubara {
@@ -33,9 +35,25 @@ void showRouteRefusal(const RouteRefusal &refusal)
                    .arg(QFileInfo(refusal.farePath).absoluteFilePath()));
         return;
     case Kind::FareFileUnreadable:
-        MsgBox(refusal.reason);
+        MsgBox(refusal.loadError ? fareLoadErrorText(*refusal.loadError) : VbError::standardDescription(refusal.error));
         return;
     }
+}
+
+QString fareLoadErrorText(const FareLoadError &error)
+{
+    switch (error.kind) {
+    case FareLoadError::Kind::TooLarge:
+        return QDir::toNativeSeparators(QFileInfo(error.path).absoluteFilePath()) + QStringLiteral(": ")
+            + formatmessages::fareFileTooLargeText();
+    case FareLoadError::Kind::TooManyStops:
+        return tr("運賃データの停留所の数（%1件）が多すぎます。扱える停留所は301件までです。").arg(error.count);
+    case FareLoadError::Kind::CutShort:
+        break;
+    }
+    return tr("運賃データが壊れています。%1件の停留所のうち%2件目の途中でファイルが終わっています。")
+        .arg(error.count)
+        .arg(error.record);
 }
 
 } // namespace kerubara

@@ -9,4 +9,7 @@ namespace kerubara {
 // here (translatable), the file looked for in its details.
 void showRouteRefusal(const RouteRefusal &refusal);
 
+// Why fare data did not load.
+QString fareLoadErrorText(const FareLoadError &error);
+
 } // namespace kerubara
