@@ -254,10 +254,10 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
                         ? QCoreApplication::translate(
                               "GtfsCommands",
                               "%1: %2行目: %3（--plugin には整理券プラグイン .4SP を指定してください）\n")
-                              .arg(plugin, QString::number(read.error.line), read.error.reason)
+                              .arg(plugin, QString::number(read.error.line), ticketPluginErrorText(read.error))
                         : QCoreApplication::translate(
                               "GtfsCommands", "%1: %2（--plugin には整理券プラグイン .4SP を指定してください）\n")
-                              .arg(plugin, read.error.reason));
+                              .arg(plugin, ticketPluginErrorText(read.error)));
             return unchanged();
         }
     }

@@ -756,7 +756,7 @@ QString ticketRefusal(const TripRequest &request, const SettingsModel &settings)
         return where
             + QCoreApplication::translate("TripCommands",
                                           "整理券プラグイン %1 を読めません（%2）。--ticket に必要です。")
-                  .arg(plugin, read.error.reason);
+                  .arg(plugin, ticketPluginErrorText(read.error));
     return {};
 }
 

@@ -268,4 +268,69 @@ QString tapeDataWarningText(const TapeDataWarning &warning)
         .arg(line, v.value(0), v.value(1));
 }
 
+QString ticketPluginErrorText(const TicketPluginError &error)
+{
+    using Kind = TicketPluginError::Kind;
+    const QStringList &v = error.values;
+    switch (error.kind) {
+    case Kind::None:
+        return {};
+    case Kind::Missing:
+        return tr("ファイルが見つかりません。");
+    case Kind::NotAFile:
+        return tr("ファイルではありません。");
+    case Kind::NotRegularFile:
+        return notRegularFileText();
+    case Kind::CannotOpen:
+        return tr("ファイルを開けません（%1）。").arg(v.value(0));
+    case Kind::TooLarge:
+        return tr("ファイルが大きすぎます（1 MiB まで）。");
+    case Kind::Empty:
+        return tr("空のファイルです。");
+    case Kind::NotUtf8:
+        return tr("UTF-8 として読めない文字があります。");
+    case Kind::BeforeSection:
+        return tr("区分（[Plugin] など）より前に「%1」があります。").arg(v.value(0));
+    case Kind::UnknownSection:
+        return tr("「[%1]」という区分はありません（[Plugin]、[Comment]、[Companies]、[Layout] のどれかです）。").arg(v.value(0));
+    case Kind::SectionTwice:
+        return tr("区分 [%1] が2回あります。").arg(v.value(0));
+    case Kind::NotKeyValue:
+        return tr("「キー=値」の形ではありません（「%1」）。").arg(v.value(0));
+    case Kind::UnknownKey:
+        return tr("[%1] に「%2」というキーはありません。").arg(v.value(0), v.value(1));
+    case Kind::KeyTwice:
+        return tr("キー %1 が2回あります。").arg(v.value(0));
+    case Kind::NotInteger:
+        return tr("%1 の値「%2」は整数ではありません。").arg(v.value(0), v.value(1));
+    case Kind::OutOfRange:
+        return tr("%1 の値「%2」は範囲外です（%3～%4）。").arg(v.value(0), v.value(1), v.value(2), v.value(3));
+    case Kind::BadItem:
+        return tr("%1 は「左,上,幅,高さ[,文字の大きさ[,太さ[,揃え[,色]]]]」の形で書きます（「%2」）。").arg(v.value(0), v.value(1));
+    case Kind::BadWeight:
+        return tr("%1 の太さ「%2」は normal か bold で書きます。").arg(v.value(0), v.value(1));
+    case Kind::BadAlignment:
+        return tr("%1 の揃え「%2」は left、center、right のどれかで書きます。").arg(v.value(0), v.value(1));
+    case Kind::BadColour:
+        return tr("%1 の色「%2」は #RRGGBB（16進数）で書きます。").arg(v.value(0), v.value(1));
+    case Kind::BadFormat:
+        return tr("Format は「%1」でなければなりません（「%2」）。").arg(v.value(0), v.value(1));
+    case Kind::BadBarcodeType:
+        return tr("BarcodeType「%1」は NW7、ITF、CODE39、CODE128 のどれかで書きます。").arg(v.value(0));
+    case Kind::BadFace:
+        return tr("Face「%1」は Gothic か Mincho で書きます。").arg(v.value(0));
+    case Kind::NoPluginSection:
+        return tr("[Plugin] の区分がありません。");
+    case Kind::NoFormat:
+        return tr("Format=%1 がありません。").arg(v.value(0));
+    case Kind::MissingKey:
+        return tr("%1 がありません（1～2000 の整数）。").arg(v.value(0));
+    case Kind::NoBarcodeType:
+        return tr("Barcode=1 のときは BarcodeType（NW7、ITF、CODE39、CODE128）が必要です。");
+    case Kind::StopsReversed:
+        break;
+    }
+    return tr("StopMin（%1）が StopMax（%2）より大きくなっています。").arg(v.value(0), v.value(1));
+}
+
 } // namespace kerubara::formatmessages

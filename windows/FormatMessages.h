@@ -11,6 +11,7 @@
 #include "formats/FareChecks.h"
 #include "formats/FareCsv.h"
 #include "formats/FareFile.h"
+#include "reslib/TicketPluginFile.h"
 
 #include <QChar>
 #include <QString>
@@ -55,5 +56,8 @@ QStringList faresBeyondThreeDigitsText(const FaresBeyondThreeDigits &cut);
 // each starting with its line ("N行目: ") when it has one.
 QString tapeDataErrorText(const TapeDataError &error);
 QString tapeDataWarningText(const TapeDataWarning &warning);
+
+// Why a file is not a ticket plug-in, without its line.
+QString ticketPluginErrorText(const TicketPluginError &error);
 
 } // namespace kerubara::formatmessages

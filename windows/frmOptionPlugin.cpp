@@ -7,6 +7,7 @@
 #include "reslib/ResDialogs.h"
 #include "reslib/TicketPlugin.h"
 #include "settings/SettingsFile.h"
+#include "windows/FormatMessages.h"
 #include "windows/StorableText.h"
 
 #include <QComboBox>
@@ -25,7 +26,7 @@ QString refusalDetails(const QString &path)
     QString details = QStringLiteral("ファイル: ") + path + u'\n';
     if (error.line > 0)
         details += QString::number(error.line) + QStringLiteral("行目: ");
-    return details + error.reason;
+    return details + formatmessages::ticketPluginErrorText(error);
 }
 
 } // namespace
