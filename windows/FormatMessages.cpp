@@ -26,7 +26,7 @@ QString tapeFailure(const TapeDataError &error)
     case Kind::TooManyFields:
         return tr("項目が行数に対して多すぎます");
     default:
-        return VbError::standardDescription(error.number);
+        return QCoreApplication::translate("VbError", VbError::standardText(error.number));
     }
 }
 

@@ -35,9 +35,20 @@ void showRouteRefusal(const RouteRefusal &refusal)
                    .arg(QFileInfo(refusal.farePath).absoluteFilePath()));
         return;
     case Kind::FareFileUnreadable:
-        MsgBox(refusal.loadError ? fareLoadErrorText(*refusal.loadError) : VbError::standardDescription(refusal.error));
+        MsgBox(refusal.loadError ? fareLoadErrorText(*refusal.loadError) : vbErrorDescription(refusal.error));
         return;
     }
+}
+
+QString vbErrorDescription(int number)
+{
+    return QCoreApplication::translate("VbError", VbError::standardText(number));
+}
+
+QString vbErrorText(const VbError &error)
+{
+    return error.description() == VbError::standardDescription(error.number()) ? vbErrorDescription(error.number())
+                                                                               : error.description();
 }
 
 QString fareLoadErrorText(const FareLoadError &error)
