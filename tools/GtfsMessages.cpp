@@ -9,10 +9,11 @@
 namespace kerubara::datatool {
 namespace {
 
-QString tr(const char *text)
+// The context the words below are translated in (lupdate reads it too).
+class Words
 {
-    return QCoreApplication::translate("GtfsMessages", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(GtfsMessages)
+};
 
 // What is wrong, without the file and line.
 QString feedErrorMessage(const gtfs::FeedError &error)
@@ -21,90 +22,90 @@ QString feedErrorMessage(const gtfs::FeedError &error)
     const QStringList &v = error.values;
     switch (error.kind) {
     case Kind::NoFeed:
-        return tr("フィードが見つかりません（フォルダーか .zip を指定してください）。");
+        return Words::tr("フィードが見つかりません（フォルダーか .zip を指定してください）。");
     case Kind::Unreadable:
-        return error.read ? formatmessages::readProblemText(*error.read, tr("フィードの .zip ")) : QString();
+        return error.read ? formatmessages::readProblemText(*error.read, Words::tr("フィードの .zip ")) : QString();
     case Kind::NotZip:
-        return tr("zip として読めません（%1）。壊れていないか確かめてください。").arg(v.value(0));
+        return Words::tr("zip として読めません（%1）。壊れていないか確かめてください。").arg(v.value(0));
     case Kind::NoFiles:
-        return tr("GTFS のファイル（stops.txt、routes.txt など）がありません。");
+        return Words::tr("GTFS のファイル（stops.txt、routes.txt など）がありません。");
     case Kind::SeveralFolders:
-        return tr("GTFS のファイルが複数のフォルダー（%1）にあります。1つのフィードだけを指定してください。")
-            .arg(v.join(tr("、")));
+        return Words::tr("GTFS のファイルが複数のフォルダー（%1）にあります。1つのフィードだけを指定してください。")
+            .arg(v.join(Words::tr("、")));
     case Kind::MissingFile:
-        return tr("フィードにこのファイルがありません（必要なファイルです）。");
+        return Words::tr("フィードにこのファイルがありません（必要なファイルです）。");
     case Kind::FileTooLarge:
-        return tr("ファイルが大きすぎます（フィードの1つのファイルは %1 までです）。")
+        return Words::tr("ファイルが大きすぎます（フィードの1つのファイルは %1 までです）。")
             .arg(sizeText(gtfs::Feed::kMaxFileBytes));
     case Kind::ZipEntryNoInfo:
-        return tr("zip の中のファイルの情報を読めません（%1）").arg(v.value(0));
+        return Words::tr("zip の中のファイルの情報を読めません（%1）").arg(v.value(0));
     case Kind::ZipEntryCannotOpen:
-        return tr("zip の中のファイルを開けません（%1）").arg(v.value(0));
+        return Words::tr("zip の中のファイルを開けません（%1）").arg(v.value(0));
     case Kind::ZipEntryBroken:
-        return tr("zip の中のファイルが壊れていて読めません（%1）。").arg(v.value(0));
+        return Words::tr("zip の中のファイルが壊れていて読めません（%1）。").arg(v.value(0));
     case Kind::ZipEntrySizeWrong:
-        return tr("zip の中のファイルが壊れていて読めません（%1）。").arg(tr("大きさが記録と違います"));
+        return Words::tr("zip の中のファイルが壊れていて読めません（%1）。").arg(Words::tr("大きさが記録と違います"));
     case Kind::ReadFailed:
-        return tr("読み込みに失敗しました（%1）。").arg(v.value(0));
+        return Words::tr("読み込みに失敗しました（%1）。").arg(v.value(0));
     case Kind::Syntax:
         return error.csv ? formatmessages::csvErrorText(*error.csv) : QString();
     case Kind::NoHeader:
-        return tr("見出しの行がありません（1行目に列の名前が必要です）。");
+        return Words::tr("見出しの行がありません（1行目に列の名前が必要です）。");
     case Kind::MissingColumns:
-        return tr("見出しに必要な列「%1」がありません。").arg(v.join(tr("」「")));
+        return Words::tr("見出しに必要な列「%1」がありません。").arg(v.join(Words::tr("」「")));
     case Kind::NoLanguageColumn:
-        return tr("見出しに言語の列（language または lang）がありません。");
+        return Words::tr("見出しに言語の列（language または lang）がありません。");
     case Kind::StopIdEmpty:
-        return tr("stop_id が空です。");
+        return Words::tr("stop_id が空です。");
     case Kind::StopIdTwice:
-        return tr("stop_id「%1」は %2 行目にもあります。").arg(v.value(0), v.value(1));
+        return Words::tr("stop_id「%1」は %2 行目にもあります。").arg(v.value(0), v.value(1));
     case Kind::RouteIdEmpty:
-        return tr("route_id が空です。");
+        return Words::tr("route_id が空です。");
     case Kind::RouteIdTwice:
-        return tr("route_id「%1」が2回あります。").arg(v.value(0));
+        return Words::tr("route_id「%1」が2回あります。").arg(v.value(0));
     case Kind::TripIdEmpty:
-        return tr("trip_id が空です。");
+        return Words::tr("trip_id が空です。");
     case Kind::TripIdTwice:
-        return tr("trip_id「%1」が2回あります。").arg(v.value(0));
+        return Words::tr("trip_id「%1」が2回あります。").arg(v.value(0));
     case Kind::UnknownRoute:
-        return tr("route_id「%1」は routes.txt にありません。").arg(v.value(0));
+        return Words::tr("route_id「%1」は routes.txt にありません。").arg(v.value(0));
     case Kind::BadDirection:
-        return tr("direction_id「%1」は 0 か 1 でなければなりません。").arg(v.value(0));
+        return Words::tr("direction_id「%1」は 0 か 1 でなければなりません。").arg(v.value(0));
     case Kind::UnknownTrip:
-        return tr("trip_id「%1」は trips.txt にありません。").arg(v.value(0));
+        return Words::tr("trip_id「%1」は trips.txt にありません。").arg(v.value(0));
     case Kind::UnknownStop:
-        return tr("stop_id「%1」は stops.txt にありません。").arg(v.value(0));
+        return Words::tr("stop_id「%1」は stops.txt にありません。").arg(v.value(0));
     case Kind::BadSequence:
-        return tr("stop_sequence「%1」が 0 以上の整数ではありません。").arg(v.value(0));
+        return Words::tr("stop_sequence「%1」が 0 以上の整数ではありません。").arg(v.value(0));
     case Kind::BadTime:
-        return tr("%1「%2」が「時:分:秒」（例 7:05:00）の形ではありません。").arg(v.value(0), v.value(1));
+        return Words::tr("%1「%2」が「時:分:秒」（例 7:05:00）の形ではありません。").arg(v.value(0), v.value(1));
     case Kind::SequenceTwice:
-        return tr("便「%1」の stop_sequence %2 が2回あります。").arg(v.value(0), v.value(1));
+        return Words::tr("便「%1」の stop_sequence %2 が2回あります。").arg(v.value(0), v.value(1));
     case Kind::BadPrice:
-        return tr("price「%1」が 0～32767 の整数（円）ではありません。").arg(v.value(0));
+        return Words::tr("price「%1」が 0～32767 の整数（円）ではありません。").arg(v.value(0));
     case Kind::UnknownFare:
-        return tr("fare_id「%1」は fare_attributes.txt にありません。").arg(v.value(0));
+        return Words::tr("fare_id「%1」は fare_attributes.txt にありません。").arg(v.value(0));
     case Kind::NoSuchRoute:
-        return tr("route_id「%1」の系統はありません（gtfs-routes で一覧を表示できます）。").arg(v.value(0));
+        return Words::tr("route_id「%1」の系統はありません（gtfs-routes で一覧を表示できます）。").arg(v.value(0));
     case Kind::NoSuchTrip:
-        return tr("trip_id「%1」の便はありません。").arg(v.value(0));
+        return Words::tr("trip_id「%1」の便はありません。").arg(v.value(0));
     case Kind::TripOfOtherRoute:
-        return tr("便「%1」は系統「%2」ではなく系統「%3」の便です。").arg(v.value(0), v.value(1), v.value(2));
+        return Words::tr("便「%1」は系統「%2」ではなく系統「%3」の便です。").arg(v.value(0), v.value(1), v.value(2));
     case Kind::NoTripInDirection:
-        return tr("系統「%1」に direction_id が %2 の便がありません。").arg(v.value(0), v.value(1));
+        return Words::tr("系統「%1」に direction_id が %2 の便がありません。").arg(v.value(0), v.value(1));
     case Kind::NoTrip:
-        return tr("系統「%1」の便がありません。").arg(v.value(0));
+        return Words::tr("系統「%1」の便がありません。").arg(v.value(0));
     case Kind::StopCount:
-        return tr("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。").arg(v.value(0), v.value(1));
+        return Words::tr("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。").arg(v.value(0), v.value(1));
     case Kind::TooManyTickets:
-        return tr("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage "
+        return Words::tr("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage "
                   "で運賃の同じ停留所をまとめられます）。")
             .arg(v.value(0), v.value(1), v.value(2));
     case Kind::NameNotShiftJis:
-        return tr("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
+        return Words::tr("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
             .arg(v.value(0), v.value(1), v.value(2), v.value(3));
     case Kind::NameTooLong:
-        return tr("停留所「%1…」（stop_id %2）の名前が長すぎます（%3バイト。運賃データの停留所名は65535バイトまでです）。")
+        return Words::tr("停留所「%1…」（stop_id %2）の名前が長すぎます（%3バイト。運賃データの停留所名は65535バイトまでです）。")
             .arg(v.value(0), v.value(1), v.value(2));
     }
     return {};
@@ -115,9 +116,9 @@ QString sectionsWithoutFare(const QStringList &values)
 {
     QStringList sections;
     for (qsizetype i = 1; i + 1 < values.size(); i += 2)
-        sections << tr("「%1」→「%2」").arg(values[i], values[i + 1]);
+        sections << Words::tr("「%1」→「%2」").arg(values[i], values[i + 1]);
     const bool more = values.value(0).toInt() > sections.size();
-    return sections.join(tr("、")) + (more ? tr(" など") : QString());
+    return sections.join(Words::tr("、")) + (more ? Words::tr(" など") : QString());
 }
 
 } // namespace
@@ -125,8 +126,8 @@ QString sectionsWithoutFare(const QStringList &values)
 QString feedErrorText(const gtfs::FeedError &error)
 {
     if (error.line > 0)
-        return tr("%1: %2行目: %3").arg(error.file, QString::number(error.line), feedErrorMessage(error));
-    return tr("%1: %2").arg(error.file, feedErrorMessage(error));
+        return Words::tr("%1: %2行目: %3").arg(error.file, QString::number(error.line), feedErrorMessage(error));
+    return Words::tr("%1: %2").arg(error.file, feedErrorMessage(error));
 }
 
 QString importNoteText(const gtfs::ImportNote &note)
@@ -135,20 +136,20 @@ QString importNoteText(const gtfs::ImportNote &note)
     const QStringList &v = note.values;
     switch (note.kind) {
     case Kind::ParentMissing:
-        return tr("停留所「%1」（stop_id %2）の parent_station「%3」は stops.txt にありません。停留所自身の名前にしました。")
+        return Words::tr("停留所「%1」（stop_id %2）の parent_station「%3」は stops.txt にありません。停留所自身の名前にしました。")
             .arg(v.value(0), v.value(1), v.value(2));
     case Kind::NameCleaned:
-        return tr("停留所「%1」（stop_id %2）の名前にある改行やタブは空白に、そのほかの制御文字は取り除きました。")
+        return Words::tr("停留所「%1」（stop_id %2）の名前にある改行やタブは空白に、そのほかの制御文字は取り除きました。")
             .arg(v.value(0), v.value(1));
     case Kind::NameReplaced:
-        return tr("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(v.value(0), v.value(1));
+        return Words::tr("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(v.value(0), v.value(1));
     case Kind::HeadsignNotShiftJis:
-        return tr("trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。").arg(v.value(0));
+        return Words::tr("trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。").arg(v.value(0));
     case Kind::FaresMissing:
-        return tr("fare_rules.txt に運賃のない区間が%1件あります（%2）。その運賃は -1（運賃なし）にしました。")
+        return Words::tr("fare_rules.txt に運賃のない区間が%1件あります（%2）。その運賃は -1（運賃なし）にしました。")
             .arg(v.value(0), sectionsWithoutFare(v));
     case Kind::Untimed:
-        return tr("stop_times.txt に時刻のない停留所が%1件あります。その停留所の列149（始発からの分）は 0 にしました。")
+        return Words::tr("stop_times.txt に時刻のない停留所が%1件あります。その停留所の列149（始発からの分）は 0 にしました。")
             .arg(v.value(0));
     case Kind::TicketsBeyondPanel:
         return note.tickets ? formatmessages::ticketsBeyondPanelText(*note.tickets) : QString();
@@ -156,9 +157,9 @@ QString importNoteText(const gtfs::ImportNote &note)
     case Kind::NightFaresCut:
         return note.fares ? formatmessages::cutFaresText(*note.fares, note.kind == Kind::NightFaresCut) : QString();
     case Kind::ReadingsUnreadable:
-        return (note.error ? feedErrorText(*note.error) : QString()) + tr("読みは使わずに続けました。");
+        return (note.error ? feedErrorText(*note.error) : QString()) + Words::tr("読みは使わずに続けました。");
     case Kind::ReadingNotKana:
-        return tr("%1: %2行目: 「%3」の読み「%4」はかなではないため使いません。").arg(v.value(0), v.value(1), v.value(2), v.value(3));
+        return Words::tr("%1: %2行目: 「%3」の読み「%4」はかなではないため使いません。").arg(v.value(0), v.value(1), v.value(2), v.value(3));
     }
     return {};
 }

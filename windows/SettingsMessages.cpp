@@ -9,23 +9,24 @@
 namespace kerubara {
 namespace {
 
-QString tr(const char *text)
+// The context the words below are translated in (lupdate reads it too).
+class Words
 {
-    return QCoreApplication::translate("SettingsMessages", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SettingsMessages)
+};
 
 } // namespace
 
 bool askToStartWithoutSaving(const LockHolder &holder)
 {
-    const QString who = holder.known ? tr("ほかのケルバラ（プロセス %1、コンピューター %2）")
+    const QString who = holder.known ? Words::tr("ほかのケルバラ（プロセス %1、コンピューター %2）")
                                            .arg(QString::number(holder.pid), holder.host)
-                                     : tr("ほかのケルバラ");
-    const QString prompt = tr("設定ファイル「%1」は、%2が使っています。\n\n"
+                                     : Words::tr("ほかのケルバラ");
+    const QString prompt = Words::tr("設定ファイル「%1」は、%2が使っています。\n\n"
                               "このまま起動すると、もう一方の設定を上書きしないように、終了するときに設定を保存しません。\n"
                               "設定を保存しないで起動しますか？（「いいえ」で起動をやめます）")
                                .arg(QDir::toNativeSeparators(holder.file), who);
-    return MsgBox(prompt, vbYesNo | vbExclamation, tr("ケルバラ")) == vbYes;
+    return MsgBox(prompt, vbYesNo | vbExclamation, Words::tr("ケルバラ")) == vbYes;
 }
 
 } // namespace kerubara
