@@ -411,6 +411,53 @@
     </message>
 </context>
 <context>
+    <name>DigitFormatDialog</name>
+    <message>
+        <source>数字の表示設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 と -1 の表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 は表示しない（空欄も消灯のまま）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 は「0」と表示する（空欄も「0」）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-1 は「0」と表示し、0 は表示しない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-1 と 0 は「0」と表示する（空欄も「0」）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右側に空ける桁数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 桁</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先頭を 0 で埋める桁数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>埋めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示例（5 のとき）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FareCommands</name>
     <message>
         <source>停留所名の%1バイト目（0x%2）が Shift-JIS の文字になりません。</source>
@@ -517,6 +564,365 @@
     <message>
         <source>%1: 注意: %2
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormatMessages</name>
+    <message>
+        <source>行の途中でファイルが終わっています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フラグの数値が -32768～32767 の範囲を超えています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>項目が行数に対して多すぎます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダーです。ファイルを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルを開けません（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。%1は %2 までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み込みに失敗しました（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（デバイスや名前付きパイプは読みません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>書き込めません（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>書き込みに失敗しました（%1）。元のファイルは変更していません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>書き込みに失敗しました（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元のファイルを置き換えられません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しいファイルを消せませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元のファイルに戻せませんでした。新しい内容のままです。元の内容は %1 にあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元のファイルに戻せませんでした。元の内容は %1 にあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>置き換えた元のファイル %1 を消せませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「&quot;」を含むフィールドは全体を「&quot;」で囲み、中の「&quot;」は「&quot;&quot;」と書いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「&quot;」で始まったフィールドが閉じられていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じた「&quot;」の後に余分な文字があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8 として読めない文字があります（Shift-JIS の CSV は「CSV UTF-8」形式で保存し直してください）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>改行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>タブ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV が空です（1行目に見出し「Chimei,SeirikenNo,Col1,…,Col150」が必要です）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しの%1列目が空です。列の名前（Chimei、SeirikenNo、Col1～Col150）を書いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しの%1列目「%2」は運賃データの列の名前（Chimei、SeirikenNo、Col1～Col150）ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しに列「%1」が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しに停留所名の列「Chimei」がありません（1行目に「Chimei,SeirikenNo,Col1,…」のように列の名前が必要です）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所が%1件あります。1つの系統に入る停留所は301件までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列の数が%1です（見出しにある%2列までです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名「%1」の「%2」（U+%3）は Shift-JIS で表せない文字です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名が長すぎます（%1バイト、65535バイトまで）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名に制御文字（%1）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の値「%2」が -32768～32767 の整数ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しにない%1列（%2）はすべての停留所で 0 として読みました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空のセルを 0 として読みました（全部で%1個、最初はこの行の %2。列の足りない行の残りの列も空のセルとして数えています）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空のセルだけの行は停留所として読みませんでした（全部で%1行、最初はこの行）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが終わっていて、この停留所のデータがありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名の長さ（2バイト）の途中でファイルが終わっています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名（%1バイト）の途中でファイルが終わっています（%2バイトしかありません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号の途中でファイルが終わっています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ列の途中でファイルが終わっています（列%1以降がありません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。運賃データ(.hy3)は %1 までです。運賃データではないか、壊れています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号が12を超える停留所が%1件あります（最大の整理券番号は%2）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃表示器に出せるのは整理券番号 1～48 の運賃までなので、49番以降から乗った人の運賃は表示されません（パネルの右クリックメニュー「表示する整理券番号」で「1〜48」を選ぶと、48番までを12番ずつ交互に表示します）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>既定の表示（1〜12）では13番以降の運賃が出ません。パネルの右クリックメニュー「表示する整理券番号」で「1〜%1」を選ぶと、12番ずつ交互にすべての運賃を表示します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>」「</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>など</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1～%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>深夜料金（2倍）が4桁になる停留所が%1件あります（%2、整理券%3、最高 深夜 %4円）。深夜料金は下3桁（%5）しか出ません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃が4桁の停留所が%1件あります（%2、整理券%3、最高 %4円）。運賃表示器の3桁の運賃には下3桁（%5）しか出ません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パネルのメニュー「運賃の桁数」→ 4桁、または --fare-digits 4 で全桁が出ます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: 空行があります。空行も1つの項目として読まれるため、これより後の項目がずれて、%2行目で読み込めなくなっています（%3）。空行を削除してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。放送用データは %1 までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2。各行に「文章,移動フラグ,サウンドフラグ」の3項目が必要です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2。1行に「文章,移動フラグ,サウンドフラグ」の3項目だけを書いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: このファイルは UTF-8 で保存されているようです。放送用データは Shift-JIS で読むため、文章が化けて読み上げられます。「kerubara-data tp このファイル 新しいファイル名tp.csv」で Shift-JIS に変換するか、エディタで文字コードを Shift-JIS にして保存し直してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2「%3」に全角数字があります。全角数字は数字として読まれないため、%4 として読み込まれます。半角数字で書いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移動フラグ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドフラグ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: 文章の%2バイト目（0x%3）が Shift-JIS の文字にならないため、その部分は読まれません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（1 MiB まで）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空のファイルです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8 として読めない文字があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>区分（[Plugin] など）より前に「%1」があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「[%1]」という区分はありません（[Plugin]、[Comment]、[Companies]、[Layout] のどれかです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>区分 [%1] が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「キー=値」の形ではありません（「%1」）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[%1] に「%2」というキーはありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キー %1 が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の値「%2」は整数ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の値「%2」は範囲外です（%3～%4）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 は「左,上,幅,高さ[,文字の大きさ[,太さ[,揃え[,色]]]]」の形で書きます（「%2」）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の太さ「%2」は normal か bold で書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の揃え「%2」は left、center、right のどれかで書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の色「%2」は #RRGGBB（16進数）で書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format は「%1」でなければなりません（「%2」）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BarcodeType「%1」は NW7、ITF、CODE39、CODE128 のどれかで書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Face「%1」は Gothic か Mincho で書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[Plugin] の区分がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format=%1 がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 がありません（1～2000 の整数）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barcode=1 のときは BarcodeType（NW7、ITF、CODE39、CODE128）が必要です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StopMin（%1）が StopMax（%2）より大きくなっています。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -706,6 +1112,221 @@
     <message>
         <source>注意: %1
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GtfsMessages</name>
+    <message>
+        <source>フィードが見つかりません（フォルダーか .zip を指定してください）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フィードの .zip </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip として読めません（%1）。壊れていないか確かめてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GTFS のファイル（stops.txt、routes.txt など）がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GTFS のファイルが複数のフォルダー（%1）にあります。1つのフィードだけを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フィードにこのファイルがありません（必要なファイルです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（フィードの1つのファイルは %1 までです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip の中のファイルの情報を読めません（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip の中のファイルを開けません（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip の中のファイルが壊れていて読めません（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大きさが記録と違います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み込みに失敗しました（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しの行がありません（1行目に列の名前が必要です）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しに必要な列「%1」がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>」「</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しに言語の列（language または lang）がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_id が空です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_id「%1」は %2 行目にもあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_id が空です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_id「%1」が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_id が空です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_id「%1」が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_id「%1」は routes.txt にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>direction_id「%1」は 0 か 1 でなければなりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_id「%1」は trips.txt にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_id「%1」は stops.txt にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_sequence「%1」が 0 以上の整数ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1「%2」が「時:分:秒」（例 7:05:00）の形ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>便「%1」の stop_sequence %2 が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>price「%1」が 0～32767 の整数（円）ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fare_id「%1」は fare_attributes.txt にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_id「%1」の系統はありません（gtfs-routes で一覧を表示できます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_id「%1」の便はありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>便「%1」は系統「%2」ではなく系統「%3」の便です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統「%1」に direction_id が %2 の便がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統「%1」の便がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所「%1…」（stop_id %2）の名前が長すぎます（%3バイト。運賃データの停留所名は65535バイトまでです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」→「%2」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> など</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2行目: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所「%1」（stop_id %2）の parent_station「%3」は stops.txt にありません。停留所自身の名前にしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所「%1」（stop_id %2）の名前にある改行やタブは空白に、そのほかの制御文字は取り除きました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名「%1」は Shift-JIS で表せないため「%2」としました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fare_rules.txt に運賃のない区間が%1件あります（%2）。その運賃は -1（運賃なし）にしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_times.txt に時刻のない停留所が%1件あります。その停留所の列149（始発からの分）は 0 にしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読みは使わずに続けました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2行目: 「%3」の読み「%4」はかなではないため使いません。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1177,6 +1798,28 @@
     </message>
 </context>
 <context>
+    <name>SettingsMessages</name>
+    <message>
+        <source>ほかのケルバラ（プロセス %1、コンピューター %2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ほかのケルバラ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定ファイル「%1」は、%2が使っています。
+
+このまま起動すると、もう一方の設定を上書きしないように、終了するときに設定を保存しません。
+設定を保存しないで起動しますか？（「いいえ」で起動をやめます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ケルバラ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TapeCommands</name>
     <message>
         <source>このファイルは読み込まれず、系統設定のあと放送（送り・戻し）は使えません。
@@ -1519,6 +2162,152 @@
     </message>
 </context>
 <context>
+    <name>UnitMessages</name>
+    <message>
+        <source>指定した系統はデータの数が0(未登録)の可能性があります...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定した区間はデータの数よりも多いです...<byte value="xd"/>
+  解決法：正しい区間を入力して下さい.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定した系統のデータがありません...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データのファイルが見つかりません:
+%1
+
+系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データの停留所の数（%1件）が多すぎます。扱える停留所は301件までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データが壊れています。%1件の停留所のうち%2件目の途中でファイルが終わっています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VbError</name>
+    <message>
+        <source>GoSub のない Return です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロシージャの呼び出し、または引数が不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オーバーフローしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>メモリが不足しています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>インデックスが有効範囲にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 で除算しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>型が一致しません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スタック領域が不足しています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内部エラーです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル名または番号が不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル モードが不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルは既に開かれています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デバイス I/O エラーです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>既に同名のファイルが存在しています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が不足しています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルにこれ以上データがありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが多すぎます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デバイスが準備されていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>書き込みできません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクが準備されていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パス名が無効です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パスが見つかりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オブジェクト変数または With ブロック変数が設定されていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロパティの値が不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ActiveX コンポーネントはオブジェクトを作成できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ピクチャが不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アプリケーション定義またはオブジェクト定義のエラーです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VideoEncoder</name>
     <message>
         <source>%1に失敗しました（%2）。</source>
@@ -1602,6 +2391,699 @@
     </message>
     <message>
         <source>映像の幅と高さは偶数にしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceSettingsDialog</name>
+    <message>
+        <source>声</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選んだ .htsvoice ファイルを自分の音声のフォルダにコピーして使います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声ファイルを追加...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>速さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>声質</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小さいほど太く低い声、大きいほど細く軽い声になります（HTS 音声のみ）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmCtl</name>
+    <message>
+        <source>集中操作盤</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ダブルクリックで入力方法を切り替えます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系&#x3000;統</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>区間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QPushButton { margin: 2px; border: 1px solid rgb(110, 110, 110); border-radius: 2px; background-color: rgb(238, 238, 238); }QPushButton:pressed { background-color: rgb(200, 200, 200); }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QPushButton { background-color: rgb(255, 255, 0); border: 1px solid rgb(120, 120, 0); border-radius: 3px; }QPushButton:pressed { background-color: rgb(220, 220, 0); }QPushButton:disabled { background-color: rgb(230, 230, 170); color: rgb(150, 150, 120); }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ戻し</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ送り</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示消去</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次の停留所でとまるよう知らせます。パネルの中ボタンでも押せます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>降車ボタン</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>深夜料金</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙ速度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙ間隔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音合使用不可</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>調整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>戻し</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>■</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビューを開きます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社名</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmOption</name>
+    <message>
+        <source>オプション</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データと&#x3000;放送用データ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データと放送用データ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データ(*.hy3)のあるフォルダー：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記運賃データの場所をエクスプローラで開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送用データ(*****Tp.csv)のあるフォルダー：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記放送用データの場所をエクスプローラで開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パネルと整理券番号表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号自動表示機能を使用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号のバックライトカラー(文字色)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトOFF時の整理券番号の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON1：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトON1時の整理券番号の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON2：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトON2時の整理券番号の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号表示設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数字が1桁の番号は頭に0を付け足す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>※ユーザーパネルに直接番号をデザインしている場合には上記チェックをOFFにしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本体パネル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内蔵しているパネルを自動で割り当てる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>個別に設定する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バックライトOFF時の画像：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内蔵</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelState0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ユーザーパネル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON1の画像：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelState1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON2の画像：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>panelState2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>※ユーザーパネルには、現在の機種に対応の画像をご使用ください。大きいパネルの場合、はみ出た部分（右・下）が切り取られます。逆に小さいパネルの場合は左上から表示され、余白部分はグレーになりますのでご注意ください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品と情報用数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の背景色と文字色（時計つきの場合はこの部分も同色となります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の背景色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未発光時の文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の未発光時の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>発光時の文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル部品の発光時の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>情報用数字の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所の順番（区間・個数）を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コマ目に表示する。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0から数える</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統番号を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データの</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列目の値を、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デジタル数字の桁ずらし、ゼロ埋めの設定は各部品をダブルクリックして設定してください。また、これら情報用数字は運賃の表示よりも優先されます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名部分の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名部分の背景色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名部分の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォントオプション：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ゴシック体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>明朝体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>漢字はゴシック、それ以外は明朝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>漢字は明朝、それ以外はゴシック</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>英数字はゴシック、それ以外は明朝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>太字（表示の不具合はサポート対象外）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」の表示設定(データの最初は「次は」は表示されません)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」表示オプション：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」表示なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」を表示（「は」が小さい）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」を表示（同じ大きさ）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてゴシック体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「は」だけ明朝体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべて明朝体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「は」だけゴシック体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」の文字色：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「次は」の文字色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定時のサウンド：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>リセット時のサウンド：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>降車ボタンのサウンド：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（内蔵のチャイム）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送り・戻し時のサウンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>常に右記のサウンドを鳴らす</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stepSoundChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データ(*.hy3)の特定の列のデータから判断して、以下の指定したサウンドを鳴らす（指定した列のデータの内容が1～3以外の場合はサウンドは鳴りません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データの</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>のデータが、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「1」の場合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「2」の場合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「3」の場合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>再生方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同期再生(サウンドが完全に再生された後で運賃切り替え)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stepPlayback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非同期再生(サウンドを再生しながら運賃切り替え)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送前のサウンド：※音声合成放送機能が有効でない場合は以下の設定は意味を持ちません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chimeChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送データ(*.Tp.csv)内のフラグから判断して、以下の指定したサウンドを鳴らす（フラグの内容が1～3以外の場合はサウンドは鳴りません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同期再生(サウンドが完全に再生された後で放送開始)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chimePlayback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非同期再生(サウンドを再生しながら放送開始)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「放送前のサウンド」再生時は、停名のスクロールが停止することがありますので、あらかじめご了承ください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券&#x3000;&#x3000;プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プレビュー機能を使用する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プラグイン設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プラグインの指定を消去します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記プラグインのプロパティ：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上記プラグインの特記事項：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付の設定（整理券プラグインが日付の印字をサポートしているときに有効）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dateChoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>システムの日付を使用（系統設定した時点の日付を保持）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右記の日付に固定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付選択...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理券の日付変更を行いません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
