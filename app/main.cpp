@@ -6,6 +6,7 @@
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsLock.h"
 #include "tools/Translation.h"
+#include "windows/SettingsMessages.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
 
@@ -84,7 +85,7 @@ int main(int argc, char *argv[])
     // Held until the program ends: a second program on the same settings file
     // asks before it starts, and then does not save.
     kerubara::SettingsLock settingsLock;
-    if (!settingsLock.claim(settingsFile))
+    if (!settingsLock.claim(settingsFile, kerubara::askToStartWithoutSaving))
         return 0;
 
     kerubara::Simulator simulator(settingsFile);

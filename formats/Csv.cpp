@@ -122,10 +122,10 @@ int Reader::get()
     return c;
 }
 
-bool Reader::fail(int line, const QString &message)
+bool Reader::fail(int line, ParseError::Kind kind)
 {
     failure_ = Failure::Syntax;
-    error_ = ParseError{line, message};
+    error_ = ParseError{kind, line};
     return false;
 }
 
@@ -150,7 +150,7 @@ bool Reader::readPlain(QByteArray &field)
         at_ = i;
         if (i < block_.size()) {
             if (p[i] == '"')
-                return fail(line_, QStringLiteral("「\"」を含むフィールドは全体を「\"」で囲み、中の「\"」は「\"\"」と書いてください。"));
+                return fail(line_, ParseError::Kind::QuoteInPlainField);
             return true;
         }
     }
@@ -163,7 +163,7 @@ bool Reader::readQuoted(QByteArray &field)
     for (;;) {
         if (at_ >= block_.size() && !refill())
             return failure_ == Failure::None
-                && fail(quoteLine, QStringLiteral("「\"」で始まったフィールドが閉じられていません。"));
+                && fail(quoteLine, ParseError::Kind::UnclosedQuote);
         const char *p = block_.constData();
         qsizetype i = at_;
         while (i < block_.size() && p[i] != '"' && p[i] != '\n' && p[i] != '\r')
@@ -183,7 +183,7 @@ bool Reader::readQuoted(QByteArray &field)
             if (failure_ != Failure::None)
                 return false;
             if (after >= 0 && !endsField(static_cast<char>(after)))
-                return fail(line_, QStringLiteral("閉じた「\"」の後に余分な文字があります。"));
+                return fail(line_, ParseError::Kind::TextAfterQuote);
             return true;
         }
         field.append(c);
@@ -219,8 +219,7 @@ bool Reader::next(Row &row)
         if (!(quoted ? readQuoted(field) : readPlain(field)))
             return false;
         if (const qsizetype bad = firstInvalidUtf8(field); bad >= 0)
-            return fail(fieldLine + lineBreaks(field, bad),
-                        QStringLiteral("UTF-8 として読めない文字があります（Shift-JIS の CSV は「CSV UTF-8」形式で保存し直してください）。"));
+            return fail(fieldLine + lineBreaks(field, bad), ParseError::Kind::NotUtf8);
         row.fields.append(QString::fromUtf8(field));
         const int c = get();
         if (c == ',')

@@ -20,10 +20,17 @@ struct Row
     QStringList fields;
 };
 
+// What stopped the parse, and on which line.
 struct ParseError
 {
+    enum class Kind {
+        QuoteInPlainField, // a '"' inside a field not quoted as a whole
+        UnclosedQuote,     // a quoted field runs to the end of the text: `line` is where it opened
+        TextAfterQuote,    // something other than a separator after a closing '"'
+        NotUtf8,           // bytes that are not UTF-8
+    };
+    Kind kind = Kind::QuoteInPlainField;
     int line = 0;
-    QString message; // Japanese
 };
 
 struct ParseResult
@@ -65,7 +72,7 @@ private:
     bool refill();
     bool readQuoted(QByteArray &field);
     bool readPlain(QByteArray &field);
-    bool fail(int line, const QString &message);
+    bool fail(int line, ParseError::Kind kind);
     void endOfLine(int c);
 
     QIODevice *device_;

@@ -8,41 +8,35 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTextStream>
 
 #include <filesystem>
 #include <memory>
 
 namespace kerubara::datafiles {
 
-bool openForReading(QFile &file, QString *why)
+bool openForReading(QFile &file, ReadProblem *why)
 {
     QString reason;
     switch (openRegularFile(file, &reason)) {
     case FileOpening::Opened:
         return true;
     case FileOpening::Missing:
-        *why = QStringLiteral("ファイルが見つかりません。");
+        *why = {ReadProblem::Kind::Missing};
         return false;
     case FileOpening::Folder:
-        *why = QStringLiteral("フォルダーです。ファイルを指定してください。");
+        *why = {ReadProblem::Kind::Folder};
         return false;
     case FileOpening::NotRegular:
-        *why = notRegularFileText();
+        *why = {ReadProblem::Kind::NotRegularFile};
         return false;
     case FileOpening::Failed:
         break;
     }
-    *why = QStringLiteral("ファイルを開けません（%1）。").arg(reason);
+    *why = {ReadProblem::Kind::CannotOpen, reason};
     return false;
 }
 
-QString notRegularFileText()
-{
-    return QStringLiteral("通常のファイルではありません（デバイスや名前付きパイプは読みません）。");
-}
-
-std::optional<QByteArray> readWholeFile(const QString &path, qint64 limit, const QString &format, QString *why)
+std::optional<QByteArray> readWholeFile(const QString &path, qint64 limit, ReadProblem *why)
 {
     QFile file(path);
     if (!openForReading(file, why))
@@ -52,30 +46,25 @@ std::optional<QByteArray> readWholeFile(const QString &path, qint64 limit, const
     case BoundedRead::Outcome::Read:
         return std::move(read.bytes);
     case BoundedRead::Outcome::TooLarge:
-        *why = QStringLiteral("ファイルが大きすぎます。") + format + QStringLiteral("は ") + sizeText(limit)
-            + QStringLiteral(" までです。");
+        *why = {ReadProblem::Kind::TooLarge, {}, limit};
         return std::nullopt;
     case BoundedRead::Outcome::Failed:
         break;
     }
-    *why = QStringLiteral("読み込みに失敗しました（") + file.errorString() + QStringLiteral("）。");
+    *why = {ReadProblem::Kind::ReadFailed, file.errorString()};
     return std::nullopt;
 }
 
-int writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> &write, QTextStream &err)
+std::optional<WriteProblem> writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << path << QStringLiteral(": 書き込めません（%1）。\n").arg(file.errorString());
-        return 1;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteProblem{WriteProblem::Kind::CannotWrite, path, file.errorString()};
     // commit() would pass over a failure of its own final flush and put a
     // short file in place, so the flush comes first.
-    if (!write(file) || !file.flush() || !file.commit()) {
-        err << path << QStringLiteral(": 書き込みに失敗しました（%1）。元のファイルは変更していません。\n").arg(file.errorString());
-        return 1;
-    }
-    return 0;
+    if (!write(file) || !file.flush() || !file.commit())
+        return WriteProblem{WriteProblem::Kind::WriteFailed, path, file.errorString()};
+    return std::nullopt;
 }
 
 namespace {
@@ -101,14 +90,14 @@ bool replaceWith(const QString &from, const QString &to)
 
 } // namespace
 
-FilesWritten writeFilesTogether(const std::vector<OutputFile> &files, QTextStream &err,
+FilesWritten writeFilesTogether(const std::vector<OutputFile> &files, std::vector<WriteProblem> &problems,
                                 const std::function<bool(QSaveFile &)> &commit)
 {
     std::vector<std::unique_ptr<QSaveFile>> pending;
     for (const OutputFile &f : files) {
         auto file = std::make_unique<QSaveFile>(f.path);
         if (!file->open(QIODevice::WriteOnly) || file->write(f.bytes) != f.bytes.size() || !file->flush()) {
-            err << f.path << QStringLiteral(": 書き込めません（") << file->errorString() << QStringLiteral("）。\n");
+            problems.push_back({WriteProblem::Kind::CannotWrite, f.path, file->errorString()});
             return FilesWritten::None;
         }
         pending.push_back(std::move(file));
@@ -124,9 +113,8 @@ FilesWritten writeFilesTogether(const std::vector<OutputFile> &files, QTextStrea
             if (back)
                 continue;
             allBack = false;
-            err << path << (aside[i].isEmpty() ? QStringLiteral(": 新しいファイルを消せませんでした。")
-                                               : QStringLiteral(": 元のファイルに戻せませんでした。新しい内容のままです。元の内容は %1 にあります。").arg(aside[i]))
-                << '\n';
+            problems.push_back(aside[i].isEmpty() ? WriteProblem{WriteProblem::Kind::NewNotRemoved, path}
+                                                  : WriteProblem{WriteProblem::Kind::OldNotPutBack, path, {}, aside[i]});
         }
         return allBack ? FilesWritten::None : FilesWritten::Some;
     };
@@ -137,25 +125,25 @@ FilesWritten writeFilesTogether(const std::vector<OutputFile> &files, QTextStrea
         if (QFileInfo::exists(path)) {
             old = asideName(path);
             if (!QFile::rename(path, old)) {
-                err << path << QStringLiteral(": 元のファイルを置き換えられません。\n");
+                problems.push_back({WriteProblem::Kind::CannotReplace, path});
                 return takeBack();
             }
         }
         aside.push_back(old);
         if (!(commit ? commit(file) : file.commit())) {
-            err << path << QStringLiteral(": 書き込みに失敗しました（") << file.errorString() << QStringLiteral("）。\n");
+            problems.push_back({WriteProblem::Kind::CommitFailed, path, file.errorString()});
             // This one is not in place: only its old file goes back.
             aside.pop_back();
             const bool restored = old.isEmpty() || replaceWith(old, path);
             if (!restored)
-                err << path << QStringLiteral(": 元のファイルに戻せませんでした。元の内容は %1 にあります。\n").arg(old);
+                problems.push_back({WriteProblem::Kind::OldNotRestored, path, {}, old});
             const FilesWritten back = takeBack();
             return restored ? back : FilesWritten::Some;
         }
     }
     for (std::size_t i = 0; i < aside.size(); ++i) {
         if (!aside[i].isEmpty() && !QFile::remove(aside[i]))
-            err << files[i].path << QStringLiteral(": 置き換えた元のファイル %1 を消せませんでした。\n").arg(aside[i]);
+            problems.push_back({WriteProblem::Kind::AsideNotRemoved, files[i].path, {}, aside[i]});
     }
     return FilesWritten::All;
 }
@@ -182,7 +170,7 @@ private:
 };
 
 // A hidden name beside `folder` that nothing has yet, made as a folder.
-std::optional<QString> makeAsideFolder(const QString &folder, QString *why)
+std::optional<QString> makeAsideFolder(const QString &folder, std::optional<WriteProblem> &why)
 {
     const QFileInfo info(folder);
     for (int n = 1; n < 1000; ++n) {
@@ -191,42 +179,36 @@ std::optional<QString> makeAsideFolder(const QString &folder, QString *why)
             continue;
         if (QDir().mkdir(aside))
             return aside;
-        if (!QFileInfo::exists(aside)) {
-            *why = QStringLiteral("%1 にフォルダーを作れません。").arg(info.dir().path());
-            return std::nullopt;
-        }
+        if (!QFileInfo::exists(aside))
+            break;
     }
-    *why = QStringLiteral("%1 に一時フォルダーを作れません。").arg(info.dir().path());
+    why = WriteProblem{WriteProblem::Kind::CannotMakeFolder, info.dir().path()};
     return std::nullopt;
 }
 
 } // namespace
 
-bool writeNewFolder(const QString &folder, const std::vector<OutputFile> &files, QString *why)
+std::optional<WriteProblem> writeNewFolder(const QString &folder, const std::vector<OutputFile> &files)
 {
-    if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink()) {
-        *why = QStringLiteral("すでにあります。");
-        return false;
-    }
+    using Kind = WriteProblem::Kind;
+    if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink())
+        return WriteProblem{Kind::AlreadyThere, folder};
+    std::optional<WriteProblem> why;
     const std::optional<QString> aside = makeAsideFolder(folder, why);
     if (!aside)
-        return false;
+        return why;
     FolderAside guard(*aside);
     const QDir final(folder);
     for (const OutputFile &f : files) {
         QFile file(QDir(*aside).filePath(final.relativeFilePath(f.path)));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(f.bytes) != f.bytes.size() || !file.flush()) {
-            *why = QStringLiteral("%1 を書き込めません（%2）。").arg(final.relativeFilePath(f.path), file.errorString());
-            return false;
-        }
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(f.bytes) != f.bytes.size() || !file.flush())
+            return WriteProblem{Kind::CannotWrite, final.relativeFilePath(f.path), file.errorString()};
     }
     // Qt renames without replacing: a folder that appeared meanwhile stays.
-    if (!QDir().rename(*aside, folder)) {
-        *why = QFileInfo::exists(folder) ? QStringLiteral("すでにあります。") : QStringLiteral("フォルダーを置けません。");
-        return false;
-    }
+    if (!QDir().rename(*aside, folder))
+        return WriteProblem{QFileInfo::exists(folder) ? Kind::AlreadyThere : Kind::CannotPlaceFolder, folder};
     guard.keep();
-    return true;
+    return std::nullopt;
 }
 
 namespace {

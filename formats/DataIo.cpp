@@ -17,47 +17,19 @@
 namespace kerubara {
 namespace {
 
-// Why reading stopped, in a few words.
-QString failure(int number)
+// What kind of error a run-time error number is to the reader.
+TapeDataError::Kind kindOf(int number)
 {
     switch (number) {
     case VbError::InputPastEnd:
-        return QStringLiteral("行の途中でファイルが終わっています");
+        return TapeDataError::Kind::CutOff;
     case VbError::Overflow:
-        return QStringLiteral("フラグの数値が -32768～32767 の範囲を超えています");
+        return TapeDataError::Kind::FlagOutOfRange;
     case VbError::SubscriptOutOfRange:
-        return QStringLiteral("項目が行数に対して多すぎます");
+        return TapeDataError::Kind::TooManyFields;
     default:
-        return VbError::standardDescription(number);
+        return TapeDataError::Kind::Other;
     }
-}
-
-QString errorMessage(int number, int line)
-{
-    switch (number) {
-    case VbError::InputPastEnd:
-        return QStringLiteral("%1行目: %2。各行に「文章,移動フラグ,サウンドフラグ」の3項目が必要です。").arg(line).arg(failure(number));
-    case VbError::Overflow:
-        return QStringLiteral("%1行目: %2。").arg(line).arg(failure(number));
-    case VbError::SubscriptOutOfRange:
-        return QStringLiteral("%1行目: %2。1行に「文章,移動フラグ,サウンドフラグ」の3項目だけを書いてください。")
-            .arg(line)
-            .arg(failure(number));
-    default:
-        return QStringLiteral("%1行目: %2").arg(line).arg(failure(number));
-    }
-}
-
-// A blank line inside the data is read as one empty field, so every field
-// after it moves by one; that, not the line where reading finally fails, is
-// what the author has to mend.
-QString blankLineMessage(int blankLine, int number, int failedLine)
-{
-    return QStringLiteral("%1行目: 空行があります。空行も1つの項目として読まれるため、これより後の項目がずれて、"
-                          "%2行目で読み込めなくなっています（%3）。空行を削除してください。")
-        .arg(blankLine)
-        .arg(failedLine)
-        .arg(failure(number));
 }
 
 bool hasFullWidthDigit(const QString &text)
@@ -68,16 +40,14 @@ bool hasFullWidthDigit(const QString &text)
 // Reads one flag field. Full-width digits are not digits to the reader: the
 // flag quietly reads as 0 (or as the half-width number in front of them),
 // so the author is told.
-std::int16_t readFlag(SequentialInput &in, const QString &name, std::vector<TapeDataWarning> &warnings)
+std::int16_t readFlag(SequentialInput &in, TapeDataWarning::Kind fullWidth, std::vector<TapeDataWarning> &warnings)
 {
     const int line = in.line();
     const QByteArray field = in.readField();
     const std::int16_t value = integerField(field);
     const QString text = cp932::decode(field);
     if (hasFullWidthDigit(text))
-        warnings.push_back({line, QStringLiteral("%1行目: %2「%3」に全角数字があります。全角数字は数字として読まれないため、"
-                                                 "%4 として読み込まれます。半角数字で書いてください。")
-                                      .arg(QString::number(line), name, text.trimmed(), QString::number(value))});
+        warnings.push_back({fullWidth, line, {text.trimmed(), QString::number(value)}});
     return value;
 }
 
@@ -86,10 +56,8 @@ void warnUndecodable(const QByteArray &text, int line, std::vector<TapeDataWarni
     const qsizetype at = cp932::firstUndecodable(text);
     if (at < 0)
         return;
-    warnings.push_back({line, QStringLiteral("%1行目: 文章の%2バイト目（0x%3）が Shift-JIS の文字にならないため、その部分は読まれません。")
-                                  .arg(line)
-                                  .arg(at + 1)
-                                  .arg(QString::fromLatin1(text.mid(at, 1).toHex()).toUpper())});
+    warnings.push_back({TapeDataWarning::Kind::Undecodable, line,
+                        {QString::number(at + 1), QString::fromLatin1(text.mid(at, 1).toHex()).toUpper()}});
 }
 
 // The line where the text of a file saved as UTF-8 starts to differ from
@@ -112,13 +80,6 @@ int firstUtf8Line(const QByteArray &data)
     return byteOrderMark ? 1 : countLines(QByteArrayView(data).first(firstWide + 1));
 }
 
-QString utf8Warning(int line)
-{
-    return QString::number(line) + QStringLiteral("行目: このファイルは UTF-8 で保存されているようです。放送用データは Shift-JIS で読むため、"
-                                                  "文章が化けて読み上げられます。「kerubara-data tp このファイル 新しいファイル名tp.csv」で "
-                                                  "Shift-JIS に変換するか、エディタで文字コードを Shift-JIS にして保存し直してください。");
-}
-
 } // namespace
 
 TapeDataResult readTapeFile(QFileDevice &file)
@@ -129,17 +90,14 @@ TapeDataResult readTapeFile(QFileDevice &file)
         return readTapeData(read.bytes);
     case BoundedRead::Outcome::TooLarge: {
         TapeDataResult result;
-        result.error = TapeDataError{0, VbError::OutOfMemory,
-                                     QStringLiteral("ファイルが大きすぎます。放送用データは ") + sizeText(kMaxTapeFileBytes)
-                                         + QStringLiteral(" までです。")};
+        result.error = TapeDataError{TapeDataError::Kind::TooLarge, 0, VbError::OutOfMemory};
         return result;
     }
     case BoundedRead::Outcome::Failed:
         break;
     }
     TapeDataResult result;
-    result.error = TapeDataError{0, VbError::DeviceIo,
-                                 QStringLiteral("読み込みに失敗しました（") + file.errorString() + QStringLiteral("）。")};
+    result.error = TapeDataError{TapeDataError::Kind::ReadFailed, 0, VbError::DeviceIo, 0, file.errorString()};
     return result;
 }
 
@@ -151,7 +109,7 @@ TapeDataResult readTapeData(const QByteArray &bytes)
     result.records.resize(static_cast<std::size_t>(lines));
     const int utf8Line = firstUtf8Line(data);
     if (utf8Line > 0)
-        result.warnings.push_back({utf8Line, utf8Warning(utf8Line)});
+        result.warnings.push_back({TapeDataWarning::Kind::Utf8File, utf8Line});
     SequentialInput in(data);
     int count = 0;
     int recordLine = 1; // where the record being read starts
@@ -174,16 +132,16 @@ TapeDataResult readTapeData(const QByteArray &bytes)
                 warnUndecodable(text, recordLine, result.warnings);
             r.Text = cp932::decode(text);
             startField();
-            r.StepFlag = readFlag(in, QStringLiteral("移動フラグ"), result.warnings);
+            r.StepFlag = readFlag(in, TapeDataWarning::Kind::FullWidthStep, result.warnings);
             startField();
-            r.SoundFlag = readFlag(in, QStringLiteral("サウンドフラグ"), result.warnings);
+            r.SoundFlag = readFlag(in, TapeDataWarning::Kind::FullWidthSound, result.warnings);
         }
     } catch (const VbError &e) {
         // A flag out of range is reported where it stands, anything else
         // where its record starts; a blank line before either is the cause.
         const int line = e.number() == VbError::Overflow ? fieldLine : recordLine;
-        result.error = blankLine ? TapeDataError{*blankLine, e.number(), blankLineMessage(*blankLine, e.number(), line)}
-                                 : TapeDataError{line, e.number(), errorMessage(e.number(), line)};
+        result.error = blankLine ? TapeDataError{kindOf(e.number()), *blankLine, e.number(), line}
+                                 : TapeDataError{kindOf(e.number()), line, e.number()};
     }
     return result;
 }

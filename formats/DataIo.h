@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -26,16 +27,33 @@ struct TapeRecord
 // Why a broadcast data file is refused.
 struct TapeDataError
 {
-    int line = 0;    // 1-based line where reading failed
-    int number = 0;  // the run-time error (VbError number)
-    QString message; // Japanese, for people
+    enum class Kind {
+        TooLarge,       // larger than kMaxTapeFileBytes (line 0)
+        ReadFailed,     // `systemError` says why (line 0)
+        CutOff,         // the file ends inside a record
+        FlagOutOfRange, // a flag outside -32768..32767
+        TooManyFields,  // the fields make more records than there are lines
+        Other,          // another run-time error: `number` says which
+    };
+    Kind kind = Kind::CutOff;
+    int line = 0;   // 1-based line to mend: where reading failed, or the blank line before it
+    int number = 0; // the run-time error (VbError number)
+    int failedLine = 0; // where reading failed, when `line` is a blank line before it; else 0
+    QString systemError{};
 };
 
 // Something in a readable file that a data author should know.
 struct TapeDataWarning
 {
+    enum class Kind {
+        Utf8File,        // the file seems saved as UTF-8
+        FullWidthStep,   // values: the step flag as written, the value read
+        FullWidthSound,  // values: the sound flag as written, the value read
+        Undecodable,     // values: the 1-based byte of the text, the byte in hex
+    };
+    Kind kind = Kind::Utf8File;
     int line = 0;
-    QString message;
+    QStringList values{};
 };
 
 struct TapeDataResult

@@ -32,22 +32,6 @@ std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int1
     return beyond;
 }
 
-QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond)
-{
-    const QString found = QStringLiteral("整理券番号が12を超える停留所が%1件あります（最大の整理券番号は%2）。")
-                              .arg(QString::number(beyond.stops), QString::number(beyond.highest));
-    constexpr int kMostShown = 48;
-    if (beyond.highest > kMostShown)
-        return found
-            + QStringLiteral("運賃表示器に出せるのは整理券番号 1～48 の運賃までなので、49番以降から乗った人の運賃は表示されません"
-                             "（パネルの右クリックメニュー「表示する整理券番号」で「1〜48」を選ぶと、48番までを12番ずつ交互に表示します）。");
-    const int pages = (beyond.highest + 11) / 12;
-    return found
-        + QStringLiteral("既定の表示（1〜12）では13番以降の運賃が出ません。パネルの右クリックメニュー「表示する整理券番号」で"
-                         "「1〜%1」を選ぶと、12番ずつ交互にすべての運賃を表示します。")
-              .arg(QString::number(12 * pages));
-}
-
 FaresBeyondThreeDigits faresBeyondThreeDigits(const std::vector<FareFileRecord> &records)
 {
     int highestTicket = 0;
@@ -80,32 +64,6 @@ FaresBeyondThreeDigits faresBeyondThreeDigits(const std::vector<FareFileRecord> 
         }
     }
     return cut;
-}
-
-QString cutFaresText(const CutFares &cut, bool night)
-{
-    constexpr qsizetype kNamed = 3;
-    const QString stops = u'「' + cut.stops.mid(0, kNamed).join(QStringLiteral("」「")) + u'」'
-        + (cut.stops.size() > kNamed ? QStringLiteral("など") : QString());
-    const QString tickets = cut.lowestTicket == cut.highestTicket
-        ? QString::number(cut.lowestTicket)
-        : QStringLiteral("%1～%2").arg(cut.lowestTicket).arg(cut.highestTicket);
-    const QString shown = QStringLiteral("%1").arg(cut.highest % 1000, 3, 10, QChar(u'0'));
-    const QString found = night
-        ? QStringLiteral("深夜料金（2倍）が4桁になる停留所が%1件あります（%2、整理券%3、最高 深夜 %4円）。深夜料金は下3桁（%5）しか出ません。")
-        : QStringLiteral("運賃が4桁の停留所が%1件あります（%2、整理券%3、最高 %4円）。運賃表示器の3桁の運賃には下3桁（%5）しか出ません。");
-    return found.arg(QString::number(cut.stops.size()), stops, tickets, QString::number(cut.highest), shown)
-        + QStringLiteral("パネルのメニュー「運賃の桁数」→ 4桁、または --fare-digits 4 で全桁が出ます。");
-}
-
-QStringList faresBeyondThreeDigitsText(const FaresBeyondThreeDigits &cut)
-{
-    QStringList lines;
-    if (cut.day)
-        lines << cutFaresText(*cut.day, false);
-    if (cut.night)
-        lines << cutFaresText(*cut.night, true);
-    return lines;
 }
 
 std::optional<UndecodableName> undecodableName(const QByteArray &name)

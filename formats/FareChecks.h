@@ -4,7 +4,7 @@
 
 // What is wrong with fare data, and what a data author should know about it:
 // the checks the data tool's check runs and the import of a route repeats.
-// Each check gives what it found; the commands say it.
+// Each check gives what it found; the commands and windows word it.
 
 #include "formats/FareFile.h"
 
@@ -36,9 +36,6 @@ struct TicketsBeyondPanel
 // above 12; nothing when there are none.
 std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int16_t> &ticketNumbers);
 
-// What a data author is told about them (Japanese, without the file).
-QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond);
-
 // Fares the panel's three-digit fare cells show only the last three digits
 // of, in the columns the panel shows (ticket numbers 1 to 12, and on up to the
 // highest the route issues, at most 48).
@@ -61,10 +58,6 @@ struct FaresBeyondThreeDigits
 };
 FaresBeyondThreeDigits faresBeyondThreeDigits(const std::vector<FareFileRecord> &records);
 
-// What a data author is told about them (Japanese, without the file).
-QString cutFaresText(const CutFares &cut, bool night);
-// Both, one line each.
-QStringList faresBeyondThreeDigitsText(const FaresBeyondThreeDigits &cut);
 
 // Bytes of a stop name that are no character of code page 932.
 struct UndecodableName

@@ -82,8 +82,9 @@ QString columnName(int field)
     return field == 1 ? QStringLiteral("SeirikenNo") : QStringLiteral("Col") + QString::number(field - 1);
 }
 
-// The columns a header leaves out, as "SeirikenNo、Col3～Col150".
-QString absentColumns(const std::vector<int> &fieldOf)
+// The columns a header leaves out, a run of them as its first and last:
+// "SeirikenNo", "Col3～Col150".
+QStringList absentColumns(const std::vector<int> &fieldOf)
 {
     QStringList spans;
     for (int f = 1; f < kFieldCount; ++f) {
@@ -95,17 +96,15 @@ QString absentColumns(const std::vector<int> &fieldOf)
         spans << (last == f ? columnName(f) : columnName(f) + u'～' + columnName(last));
         f = last;
     }
-    return spans.join(u'、');
+    return spans;
 }
 
 void warnAboutBlanks(const Blanks &blanks, std::vector<Problem> &warnings)
 {
     if (blanks.cells > 0)
-        warnings.push_back({blanks.firstLine, QStringLiteral("空のセルを 0 として読みました（全部で%1個、最初はこの行の %2。列の足りない行の残りの列も空のセルとして数えています）。")
-                                                  .arg(QString::number(blanks.cells), blanks.firstColumn)});
+        warnings.push_back({Problem::Kind::BlankCells, blanks.firstLine, {QString::number(blanks.cells), blanks.firstColumn}});
     if (blanks.emptyRows > 0)
-        warnings.push_back({blanks.firstEmptyRow, QStringLiteral("空のセルだけの行は停留所として読みませんでした（全部で%1行、最初はこの行）。")
-                                                      .arg(blanks.emptyRows)});
+        warnings.push_back({Problem::Kind::BlankRows, blanks.firstEmptyRow, {QString::number(blanks.emptyRows)}});
 }
 
 } // namespace
@@ -121,48 +120,38 @@ std::optional<std::vector<int>> fieldsOfColumns(const csv::Row &head, std::vecto
     const QStringList names = header();
     const QStringList columns = withoutBlankTail(head.fields, 0);
     std::vector<int> fields;
-    auto refuse = [&](const QString &message) {
-        problems.push_back({head.line, message});
+    auto refuse = [&](Problem::Kind kind, const QStringList &values = {}) {
+        problems.push_back({kind, head.line, values});
         return std::nullopt;
     };
     for (qsizetype i = 0; i < columns.size(); ++i) {
         const QString name = columns[i].trimmed();
         const auto field = static_cast<int>(names.indexOf(name));
         if (name.isEmpty())
-            return refuse(QStringLiteral("見出しの%1列目が空です。列の名前（Chimei、SeirikenNo、Col1～Col150）を書いてください。").arg(i + 1));
+            return refuse(Problem::Kind::HeaderBlank, {QString::number(i + 1)});
         if (field < 0)
-            return refuse(QStringLiteral("見出しの%1列目「%2」は運賃データの列の名前（Chimei、SeirikenNo、Col1～Col150）ではありません。")
-                              .arg(QString::number(i + 1), name));
+            return refuse(Problem::Kind::HeaderUnknown, {QString::number(i + 1), name});
         if (std::find(fields.cbegin(), fields.cend(), field) != fields.cend())
-            return refuse(QStringLiteral("見出しに列「%1」が2回あります。").arg(name));
+            return refuse(Problem::Kind::HeaderTwice, {name});
         fields.push_back(field);
     }
     if (std::find(fields.cbegin(), fields.cend(), 0) == fields.cend())
-        return refuse(QStringLiteral("見出しに停留所名の列「Chimei」がありません（1行目に「Chimei,SeirikenNo,Col1,…」のように列の名前が必要です）。"));
+        return refuse(Problem::Kind::NoNameColumn);
     return fields;
 }
 
 } // namespace
-
-QString controlCharacterName(QChar c)
-{
-    if (c == u'\n' || c == u'\r')
-        return QStringLiteral("改行");
-    if (c == u'\t')
-        return QStringLiteral("タブ");
-    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
-}
 
 ReadResult fromCsv(const QByteArray &utf8)
 {
     ReadResult result;
     const csv::ParseResult parsed = csv::parse(utf8);
     if (parsed.error) {
-        result.problems.push_back({parsed.error->line, parsed.error->message});
+        result.problems.push_back({Problem::Kind::Syntax, parsed.error->line, {}, parsed.error});
         return result;
     }
     if (parsed.rows.empty()) {
-        result.problems.push_back({0, QStringLiteral("CSV が空です（1行目に見出し「Chimei,SeirikenNo,Col1,…,Col150」が必要です）。")});
+        result.problems.push_back({Problem::Kind::Empty, 0});
         return result;
     }
 
@@ -183,16 +172,15 @@ ReadResult fromCsv(const QByteArray &utf8)
             rows.push_back(std::move(row));
     }
     if (rows.size() > static_cast<std::size_t>(kFareRows)) {
-        result.problems.push_back({rows[kFareRows].line,
-                                   QStringLiteral("停留所が%1件あります。1つの系統に入る停留所は301件までです。").arg(rows.size())});
+        result.problems.push_back({Problem::Kind::TooManyStops, rows[kFareRows].line, {QString::number(rows.size())}});
         return result;
     }
 
     for (const csv::Row &row : rows) {
         const QStringList &fields = row.fields;
         if (fields.size() > columns) {
-            result.problems.push_back({row.line, QStringLiteral("列の数が%1です（見出しにある%2列までです）。")
-                                                     .arg(QString::number(fields.size()), QString::number(columns))});
+            result.problems.push_back(
+                {Problem::Kind::TooManyColumns, row.line, {QString::number(fields.size()), QString::number(columns)}});
             continue;
         }
         FareFileRecord rec;
@@ -204,13 +192,12 @@ ReadResult fromCsv(const QByteArray &utf8)
             const QString ch = name.mid(bad, name[bad].isHighSurrogate() ? 2 : 1);
             const auto ucs4 = ch.toUcs4();
             const uint code = ucs4.isEmpty() ? 0 : ucs4.front();
-            result.problems.push_back({row.line, QStringLiteral("停留所名「%1」の「%2」（U+%3）は Shift-JIS で表せない文字です。")
-                                                     .arg(name, ch, QStringLiteral("%1").arg(code, 4, 16, QChar(u'0')).toUpper())});
+            result.problems.push_back({Problem::Kind::NameNotShiftJis, row.line,
+                                       {name, ch, QStringLiteral("%1").arg(code, 4, 16, QChar(u'0')).toUpper()}});
         } else if (rec.chimei.size() > kMaxFareNameBytes) {
-            result.problems.push_back({row.line, QStringLiteral("停留所名が長すぎます（%1バイト、65535バイトまで）。").arg(rec.chimei.size())});
+            result.problems.push_back({Problem::Kind::NameTooLong, row.line, {QString::number(rec.chimei.size())}});
         } else if (control != name.cend()) {
-            result.problems.push_back({row.line, QStringLiteral("停留所名に制御文字（%1）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。")
-                                                     .arg(controlCharacterName(*control))});
+            result.problems.push_back({Problem::Kind::NameControl, row.line, {QString(*control)}});
         }
         bool rowOk = bad < 0 && rec.chimei.size() <= kMaxFareNameBytes && control == name.cend();
         for (qsizetype i = 0; i < columns; ++i) {
@@ -226,8 +213,7 @@ ReadResult fromCsv(const QByteArray &utf8)
                 v = parseInt16(cell);
             }
             if (!v) {
-                result.problems.push_back({row.line, QStringLiteral("%1 の値「%2」が -32768～32767 の整数ではありません。")
-                                                         .arg(columnName(f), cell)});
+                result.problems.push_back({Problem::Kind::NotInt16, row.line, {columnName(f), cell}});
                 rowOk = false;
                 continue;
             }
@@ -244,8 +230,8 @@ ReadResult fromCsv(const QByteArray &utf8)
         return result;
     }
     if (columns < kFieldCount)
-        result.warnings.push_back({head.line, QStringLiteral("見出しにない%1列（%2）はすべての停留所で 0 として読みました。")
-                                                  .arg(QString::number(kFieldCount - columns), absentColumns(*fieldOf))});
+        result.warnings.push_back(
+            {Problem::Kind::AbsentColumns, head.line, QStringList{QString::number(kFieldCount - columns)} + absentColumns(*fieldOf)});
     warnAboutBlanks(blanks, result.warnings);
     return result;
 }

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "formats/Csv.h"
 #include "formats/DataFiles.h"
 #include "formats/FareFile.h"
 
@@ -22,10 +23,31 @@ QStringList header();
 // the stop name decoded from code page 932 and 151 decimal integers.
 QString toCsv(const std::vector<FareFileRecord> &records);
 
+// What is wrong with a fare CSV, or read other than as written.
 struct Problem
 {
-    int line = 0;    // 1-based line of the CSV, 0 for the whole file
-    QString message; // Japanese
+    enum class Kind {
+        Syntax,           // not CSV: `csv` says what and where
+        Empty,            // no header, no rows
+        HeaderBlank,      // values: the column's number
+        HeaderUnknown,    // values: the column's number, its name
+        HeaderTwice,      // values: the column's name
+        NoNameColumn,     // the header has no Chimei
+        TooManyStops,     // values: the number of stops
+        TooManyColumns,   // values: the row's cells, the header's columns
+        NameNotShiftJis,  // values: the name, the character, its code point (hex)
+        NameTooLong,      // values: the name's bytes
+        NameControl,      // values: the control character
+        NotInt16,         // values: the column's name, the cell
+        // Warnings:
+        AbsentColumns,    // values: their number, then each run of them ("Col3～Col150")
+        BlankCells,       // values: their number, the first one's column
+        BlankRows,        // values: their number
+    };
+    Kind kind = Kind::Syntax;
+    int line = 0;       // 1-based line of the CSV, 0 for the whole file
+    QStringList values{}; // what the kind names, in that order
+    std::optional<csv::ParseError> csv{};
 };
 
 struct ReadResult
@@ -50,9 +72,6 @@ inline constexpr qint64 kMaxCsvBytes = qint64(64) << 20;
 // in 65535 bytes and hold no control character; at most 301 rows. Every
 // problem found is reported with its line.
 ReadResult fromCsv(const QByteArray &utf8);
-
-// A control character as a message names it: 改行, タブ or U+XXXX.
-QString controlCharacterName(QChar c);
 
 // A decimal integer in the signed 16-bit range, blanks around it allowed.
 using datafiles::parseInt16;

@@ -57,9 +57,7 @@ FareFileScan scanFareFile(QIODevice &device, int maxRecords)
         char lenBytes[2];
         const qsizetype gotLen = readExactly(device, lenBytes, 2);
         if (gotLen < 2) {
-            scan.damage = FareFileDamage{r, gotLen == 0
-                ? QStringLiteral("ファイルが終わっていて、この停留所のデータがありません。")
-                : QStringLiteral("停留所名の長さ（2バイト）の途中でファイルが終わっています。")};
+            scan.damage = FareFileDamage{r, gotLen == 0 ? FareFileDamage::Kind::NoRecord : FareFileDamage::Kind::NameLength};
             break;
         }
         const auto nameLen = qFromLittleEndian<std::uint16_t>(lenBytes);
@@ -67,16 +65,14 @@ FareFileScan scanFareFile(QIODevice &device, int maxRecords)
         rec.chimei.resize(nameLen);
         const qsizetype gotName = readExactly(device, rec.chimei.data(), nameLen);
         if (gotName < nameLen) {
-            scan.damage = FareFileDamage{r, QStringLiteral("停留所名（%1バイト）の途中でファイルが終わっています（%2バイトしかありません）。")
-                                                .arg(nameLen).arg(gotName)};
+            scan.damage = FareFileDamage{r, FareFileDamage::Kind::Name, nameLen, gotName};
             break;
         }
         const qsizetype gotFixed = readExactly(device, fixed.data(), fixed.size());
         if (gotFixed < fixed.size()) {
-            scan.damage = FareFileDamage{r, gotFixed < 2
-                ? QStringLiteral("整理券番号の途中でファイルが終わっています。")
-                : QStringLiteral("データ列の途中でファイルが終わっています（列%1以降がありません）。")
-                      .arg((gotFixed - 2) / 2 + 1)};
+            scan.damage = gotFixed < 2
+                ? FareFileDamage{r, FareFileDamage::Kind::TicketNumber}
+                : FareFileDamage{r, FareFileDamage::Kind::Columns, 0, 0, static_cast<int>((gotFixed - 2) / 2 + 1)};
             break;
         }
         rec.seirikenNo = readS16(fixed.constData());
@@ -87,12 +83,6 @@ FareFileScan scanFareFile(QIODevice &device, int maxRecords)
     if (!scan.damage && !device.isSequential())
         scan.trailingBytes = std::max<qint64>(0, device.size() - device.pos());
     return scan;
-}
-
-QString fareFileTooLargeText()
-{
-    return QStringLiteral("ファイルが大きすぎます。運賃データ(.hy3)は ") + sizeText(kMaxFareFileBytes)
-        + QStringLiteral(" までです。運賃データではないか、壊れています。");
 }
 
 std::optional<FareFileRefusal> fareFileRefusal(const std::vector<FareFileRecord> &records)

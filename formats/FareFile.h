@@ -41,14 +41,22 @@ inline constexpr int kMaxFareNameBytes = 0xFFFF;
 // 65535 bytes. Anything larger is not fare data, and is refused unread.
 inline constexpr qint64 kMaxFareFileBytes = 2 + qint64(kFareRows) * (kFareRecordFixedBytes + 0xFFFF);
 
-// Why a file larger than kMaxFareFileBytes is refused (Japanese).
-QString fareFileTooLargeText();
-
 // Where a file ends before the records its count announces.
 struct FareFileDamage
 {
-    int record = 0;       // 1-based number of the record that is cut off
-    QString description;  // Japanese, says which field is cut off
+    // Which field of the record the file ends in.
+    enum class Kind {
+        NoRecord,     // the file ends before the record
+        NameLength,   // within the name's length
+        Name,         // within the name: `nameBytes` long, `bytesThere` there
+        TicketNumber, // within the ticket number
+        Columns,      // within the columns: `column` is the first missing
+    };
+    int record = 0; // 1-based number of the record that is cut off
+    Kind kind = Kind::NoRecord;
+    qsizetype nameBytes = 0;
+    qsizetype bytesThere = 0;
+    int column = 0;
 };
 
 // What a scan of a fare data file found.

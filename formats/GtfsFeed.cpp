@@ -30,12 +30,6 @@ const QStringList &knownFiles()
     return files;
 }
 
-QString sizeLimitText()
-{
-    return QStringLiteral("ファイルが大きすぎます（フィードの1つのファイルは ") + sizeText(Feed::kMaxFileBytes)
-        + QStringLiteral(" までです）。");
-}
-
 // Where the feed's files are: the top (an empty folder), or the one folder
 // inside that holds them. `folders` maps each folder to the known files in it.
 std::optional<QString> feedFolder(const QHash<QString, QStringList> &folders, const QString &feed, FeedError *error)
@@ -46,10 +40,8 @@ std::optional<QString> feedFolder(const QHash<QString, QStringList> &folders, co
         return folders.constBegin().key();
     QStringList names = folders.keys();
     names.sort();
-    *error = folders.isEmpty()
-        ? FeedError{feed, 0, QStringLiteral("GTFS のファイル（stops.txt、routes.txt など）がありません。")}
-        : FeedError{feed, 0, QStringLiteral("GTFS のファイルが複数のフォルダー（") + names.join(QStringLiteral("、"))
-                                 + QStringLiteral("）にあります。1つのフィードだけを指定してください。")};
+    *error = folders.isEmpty() ? FeedError{FeedError::Kind::NoFiles, feed}
+                               : FeedError{FeedError::Kind::SeveralFolders, feed, 0, names};
     return std::nullopt;
 }
 
@@ -78,6 +70,8 @@ public:
     {
     }
     bool isSequential() const override { return true; }
+    // The entry ended before or after its recorded size.
+    bool sizeWrong() const { return sizeWrong_; }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override
@@ -89,7 +83,7 @@ protected:
         }
         read_ += static_cast<zip_uint64_t>(n);
         if (n == 0 && read_ != size_) {
-            setErrorString(QStringLiteral("大きさが記録と違います"));
+            sizeWrong_ = true;
             return -1;
         }
         return n;
@@ -100,6 +94,7 @@ private:
     std::unique_ptr<zip_file_t, ZipFileCloser> file_;
     zip_uint64_t size_;
     zip_uint64_t read_ = 0;
+    bool sizeWrong_ = false;
 };
 
 } // namespace
@@ -110,13 +105,6 @@ struct Feed::Zip
     QByteArray bytes;
     std::unique_ptr<zip_t, ZipCloser> archive;
 };
-
-QString FeedError::text() const
-{
-    if (line > 0)
-        return file + QStringLiteral(": ") + QString::number(line) + QStringLiteral("行目: ") + message;
-    return file + QStringLiteral(": ") + message;
-}
 
 QString Columns::value(const csv::Row &row, int index)
 {
@@ -137,8 +125,7 @@ bool Columns::readHeader(const csv::Row &head, const QStringList &required, Feed
     }
     if (missing.isEmpty())
         return true;
-    *error = {file, head.line, QStringLiteral("見出しに必要な列「") + missing.join(QStringLiteral("」「"))
-                                   + QStringLiteral("」がありません。")};
+    *error = {FeedError::Kind::MissingColumns, file, head.line, missing};
     return false;
 }
 
@@ -148,16 +135,18 @@ bool TableReader::finish(FeedError *error) const
     case csv::Reader::Failure::None:
         return true;
     case csv::Reader::Failure::Syntax:
-        *error = {file, reader_->error()->line, reader_->error()->message};
+        *error = {FeedError::Kind::Syntax, file, reader_->error()->line, {}, reader_->error()};
         return false;
     case csv::Reader::Failure::TooLarge:
-        *error = {file, 0, sizeLimitText()};
+        *error = {FeedError::Kind::FileTooLarge, file};
         return false;
     case csv::Reader::Failure::ReadFailed:
         break;
     }
-    *error = {file, 0, (zipped_ ? QStringLiteral("zip の中のファイルが壊れていて読めません（") : QStringLiteral("読み込みに失敗しました（"))
-                           + device_->errorString() + QStringLiteral("）。")};
+    if (const auto *entry = dynamic_cast<const ZipEntryDevice *>(device_.get()); entry && entry->sizeWrong())
+        *error = {FeedError::Kind::ZipEntrySizeWrong, file};
+    else
+        *error = {zipped_ ? FeedError::Kind::ZipEntryBroken : FeedError::Kind::ReadFailed, file, 0, {device_->errorString()}};
     return false;
 }
 
@@ -165,14 +154,14 @@ std::optional<Feed> Feed::open(const QString &path, FeedError *error)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = {path, 0, QStringLiteral("フィードが見つかりません（フォルダーか .zip を指定してください）。")};
+        *error = {FeedError::Kind::NoFeed, path};
         return std::nullopt;
     }
     if (!info.isDir()) {
-        QString why;
-        const std::optional<QByteArray> zip = readWholeFile(path, kMaxZipBytes, QStringLiteral("フィードの .zip "), &why);
+        datafiles::ReadProblem why;
+        const std::optional<QByteArray> zip = readWholeFile(path, kMaxZipBytes, &why);
         if (!zip) {
-            *error = {path, 0, why};
+            *error = {FeedError::Kind::Unreadable, path, 0, {}, {}, why};
             return std::nullopt;
         }
         return fromZip(*zip, path, error);
@@ -211,7 +200,7 @@ std::optional<Feed> Feed::fromZip(const QByteArray &zip, const QString &name, Fe
     zip_error_t zipError;
     zip_error_init(&zipError);
     auto fail = [&](const QString &why) {
-        *error = {name, 0, QStringLiteral("zip として読めません（") + why + QStringLiteral("）。壊れていないか確かめてください。")};
+        *error = {FeedError::Kind::NotZip, name, 0, {why}};
         zip_error_fini(&zipError);
         return std::nullopt;
     };
@@ -266,23 +255,23 @@ Feed Feed::fromFiles(const QHash<QString, QByteArray> &files, const QString &nam
     return feed;
 }
 
-std::unique_ptr<QIODevice> Feed::openFile(const File &file, QString *why) const
+std::unique_ptr<QIODevice> Feed::openFile(const File &file, FeedError *error) const
 {
     if (zip_) {
         zip_t *archive = zip_->archive.get();
         zip_stat_t st;
         zip_stat_init(&st);
         if (zip_stat_index(archive, file.entry, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) {
-            *why = QStringLiteral("zip の中のファイルの情報を読めません（") + zipErrorText(zip_get_error(archive)) + u'）';
+            *error = {FeedError::Kind::ZipEntryNoInfo, file.shownName, 0, {zipErrorText(zip_get_error(archive))}};
             return nullptr;
         }
         if (st.size > static_cast<zip_uint64_t>(kMaxFileBytes)) {
-            *why = sizeLimitText();
+            *error = {FeedError::Kind::FileTooLarge, file.shownName};
             return nullptr;
         }
         zip_file_t *entry = zip_fopen_index(archive, file.entry, 0);
         if (!entry) {
-            *why = QStringLiteral("zip の中のファイルを開けません（") + zipErrorText(zip_get_error(archive)) + u'）';
+            *error = {FeedError::Kind::ZipEntryCannotOpen, file.shownName, 0, {zipErrorText(zip_get_error(archive))}};
             return nullptr;
         }
         auto device = std::make_unique<ZipEntryDevice>(entry, st.size);
@@ -291,8 +280,11 @@ std::unique_ptr<QIODevice> Feed::openFile(const File &file, QString *why) const
     }
     if (!file.path.isEmpty()) {
         auto device = std::make_unique<QFile>(file.path);
-        if (!datafiles::openForReading(*device, why))
+        datafiles::ReadProblem why;
+        if (!datafiles::openForReading(*device, &why)) {
+            *error = {FeedError::Kind::Unreadable, file.shownName, 0, {}, {}, why};
             return nullptr;
+        }
         return device;
     }
     auto device = std::make_unique<QBuffer>();
@@ -305,23 +297,20 @@ std::optional<TableReader> Feed::rows(const QString &file, const QStringList &re
 {
     const auto it = files_.constFind(file);
     if (it == files_.constEnd()) {
-        *error = {prefix_ + file, 0, QStringLiteral("フィードにこのファイルがありません（必要なファイルです）。")};
+        *error = {FeedError::Kind::MissingFile, prefix_ + file};
         return std::nullopt;
     }
     TableReader table;
     table.file = it->shownName;
     table.zipped_ = zip_ != nullptr;
-    QString why;
-    table.device_ = openFile(*it, &why);
-    if (!table.device_) {
-        *error = {it->shownName, 0, why};
+    table.device_ = openFile(*it, error);
+    if (!table.device_)
         return std::nullopt;
-    }
     table.reader_ = std::make_unique<csv::Reader>(*table.device_, kMaxFileBytes);
     csv::Row head;
     if (!table.next(head)) {
         if (table.finish(error))
-            *error = {table.file, 1, QStringLiteral("見出しの行がありません（1行目に列の名前が必要です）。")};
+            *error = {FeedError::Kind::NoHeader, table.file, 1};
         return std::nullopt;
     }
     if (!table.readHeader(head, required, error))

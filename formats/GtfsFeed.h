@@ -7,6 +7,7 @@
 // read whole or row by row.
 
 #include "formats/Csv.h"
+#include "formats/DataFiles.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -21,16 +22,61 @@
 namespace kerubara::gtfs {
 
 // Why a feed cannot be used: the file (as the user finds it: a path, or
-// "FEED.zip:folder/stops.txt"), its 1-based line (0 for the whole file) and
-// what is wrong, in Japanese.
+// "FEED.zip:folder/stops.txt"), its 1-based line (0 for the whole file), what
+// is wrong and the values its message shows, in the order the kind names them.
 struct FeedError
 {
-    QString file;
+    enum class Kind {
+        // The feed and its files:
+        NoFeed,             // neither a folder nor a file
+        Unreadable,         // `read` says why (the .zip, or a file in a folder)
+        NotZip,             // values: libzip's words
+        NoFiles,            // no file of a feed in it
+        SeveralFolders,     // values: the folders
+        MissingFile,        // a file the import needs
+        FileTooLarge,       // larger than Feed::kMaxFileBytes
+        ZipEntryNoInfo,     // values: libzip's words
+        ZipEntryCannotOpen, // values: libzip's words
+        ZipEntryBroken,     // values: libzip's words
+        ZipEntrySizeWrong,  // the entry is not as long as recorded
+        ReadFailed,         // values: the system's words
+        Syntax,             // not CSV: `csv` says what
+        NoHeader,
+        MissingColumns,     // values: the columns
+        NoLanguageColumn,
+        // The rows:
+        StopIdEmpty,
+        StopIdTwice,        // values: the id, the other line
+        RouteIdEmpty,
+        RouteIdTwice,       // values: the id
+        TripIdEmpty,
+        TripIdTwice,        // values: the id
+        UnknownRoute,       // values: route_id
+        BadDirection,       // values: direction_id
+        UnknownTrip,        // values: trip_id
+        UnknownStop,        // values: stop_id
+        BadSequence,        // values: stop_sequence
+        BadTime,            // values: the column, its value
+        SequenceTwice,      // values: trip_id, stop_sequence
+        BadPrice,           // values: price
+        UnknownFare,        // values: fare_id
+        // The route asked for:
+        NoSuchRoute,        // values: route_id
+        NoSuchTrip,         // values: trip_id
+        TripOfOtherRoute,   // values: trip_id, the route asked for, the trip's route
+        NoTripInDirection,  // values: route_id, direction_id
+        NoTrip,             // values: route_id
+        StopCount,          // values: trip_id, its stops
+        TooManyTickets,     // values: trip_id, the ticket numbers, the most
+        NameNotShiftJis,    // values: the name, stop_id, the character, its code point
+        NameTooLong,        // values: the name's start, stop_id, its bytes
+    };
+    Kind kind = Kind::NoFeed;
+    QString file{};
     int line = 0;
-    QString message;
-
-    // "FILE: N行目: message", or "FILE: message" without a line.
-    QString text() const;
+    QStringList values{};
+    std::optional<csv::ParseError> csv{};
+    std::optional<datafiles::ReadProblem> read{};
 };
 
 // The columns of a file of the feed, found by the names in its header.
@@ -120,7 +166,7 @@ private:
         quint64 entry = 0;  // its index, in a .zip
         QByteArray bytes;   // held in memory
     };
-    std::unique_ptr<QIODevice> openFile(const File &file, QString *why) const;
+    std::unique_ptr<QIODevice> openFile(const File &file, FeedError *error) const;
 
     QHash<QString, File> files_; // by the file's own name ("stops.txt")
     QString prefix_;             // what comes before a file's name in messages

@@ -78,9 +78,9 @@ struct FeedData
     QString stopTimesFile;
 };
 
-FeedError rowError(const Columns &table, const csv::Row &row, const QString &message)
+FeedError rowError(const Columns &table, const csv::Row &row, FeedError::Kind kind, const QStringList &values = {})
 {
-    return {table.file, row.line, message};
+    return {kind, table.file, row.line, values};
 }
 
 // A whole non-negative number, or nothing.
@@ -136,11 +136,11 @@ bool loadStops(const Feed &feed, FeedData &data, FeedError *error)
     for (const csv::Row &row : table->rows) {
         const QString stopId = Table::value(row, id);
         if (stopId.isEmpty()) {
-            *error = rowError(*table, row, QStringLiteral("stop_id が空です。"));
+            *error = rowError(*table, row, FeedError::Kind::StopIdEmpty);
             return false;
         }
         if (const auto it = data.stops.constFind(stopId); it != data.stops.constEnd()) {
-            *error = rowError(*table, row, QStringLiteral("stop_id「%1」は %2 行目にもあります。").arg(stopId, QString::number(it->line)));
+            *error = rowError(*table, row, FeedError::Kind::StopIdTwice, {stopId, QString::number(it->line)});
             return false;
         }
         data.stops.insert(stopId, StopInfo{Table::value(row, name), Table::value(row, zone), row.line, Table::value(row, parent)});
@@ -159,8 +159,8 @@ bool loadRoutes(const Feed &feed, FeedData &data, FeedError *error)
     for (const csv::Row &row : table->rows) {
         const QString routeId = Table::value(row, id);
         if (routeId.isEmpty() || data.routeIndex.contains(routeId)) {
-            *error = rowError(*table, row, routeId.isEmpty() ? QStringLiteral("route_id が空です。")
-                                                             : QStringLiteral("route_id「%1」が2回あります。").arg(routeId));
+            *error = routeId.isEmpty() ? rowError(*table, row, FeedError::Kind::RouteIdEmpty)
+                                       : rowError(*table, row, FeedError::Kind::RouteIdTwice, {routeId});
             return false;
         }
         data.routeIndex.insert(routeId, static_cast<qsizetype>(data.routes.size()));
@@ -183,17 +183,17 @@ bool loadTrips(const Feed &feed, FeedData &data, FeedError *error)
     while (table->next(row)) {
         TripInfo trip{Table::value(row, id), Table::value(row, route), Table::value(row, headsign), -1, 0, {}};
         if (trip.id.isEmpty() || data.tripIndex.contains(trip.id)) {
-            *error = rowError(*table, row, trip.id.isEmpty() ? QStringLiteral("trip_id が空です。")
-                                                             : QStringLiteral("trip_id「%1」が2回あります。").arg(trip.id));
+            *error = trip.id.isEmpty() ? rowError(*table, row, FeedError::Kind::TripIdEmpty)
+                                       : rowError(*table, row, FeedError::Kind::TripIdTwice, {trip.id});
             return false;
         }
         if (!data.routeIndex.contains(trip.routeId)) {
-            *error = rowError(*table, row, QStringLiteral("route_id「%1」は routes.txt にありません。").arg(trip.routeId));
+            *error = rowError(*table, row, FeedError::Kind::UnknownRoute, {trip.routeId});
             return false;
         }
         if (const QString d = Table::value(row, direction); !d.isEmpty()) {
             if (d != u"0" && d != u"1") {
-                *error = rowError(*table, row, QStringLiteral("direction_id「%1」は 0 か 1 でなければなりません。").arg(d));
+                *error = rowError(*table, row, FeedError::Kind::BadDirection, {d});
                 return false;
             }
             trip.direction = d.toInt();
@@ -230,7 +230,7 @@ bool readStopTimes(const Feed &feed, FeedData &data, const QSet<qsizetype> *kept
         const QString tripId = Table::value(row, trip);
         const auto at = data.tripIndex.constFind(tripId);
         if (at == data.tripIndex.constEnd()) {
-            *error = rowError(*table, row, QStringLiteral("trip_id「%1」は trips.txt にありません。").arg(tripId));
+            *error = rowError(*table, row, FeedError::Kind::UnknownTrip, {tripId});
             return false;
         }
         if (!kept)
@@ -242,14 +242,14 @@ bool readStopTimes(const Feed &feed, FeedData &data, const QSet<qsizetype> *kept
         // The stop's id as stops.txt holds it: shared, not one more copy.
         const auto stopAt = data.stops.constFind(Table::value(row, stop));
         if (stopAt == data.stops.constEnd()) {
-            *error = rowError(*table, row, QStringLiteral("stop_id「%1」は stops.txt にありません。").arg(Table::value(row, stop)));
+            *error = rowError(*table, row, FeedError::Kind::UnknownStop, {Table::value(row, stop)});
             return false;
         }
         time.stopId = stopAt.key();
         const QString seq = Table::value(row, sequence);
         const auto number = wholeNumber(seq);
         if (!number) {
-            *error = rowError(*table, row, QStringLiteral("stop_sequence「%1」が 0 以上の整数ではありません。").arg(seq));
+            *error = rowError(*table, row, FeedError::Kind::BadSequence, {seq});
             return false;
         }
         time.sequence = *number;
@@ -260,8 +260,7 @@ bool readStopTimes(const Feed &feed, FeedData &data, const QSet<qsizetype> *kept
                 continue;
             *value = seconds(text);
             if (!*value) {
-                *error = rowError(*table, row, QStringLiteral("%1「%2」が「時:分:秒」（例 7:05:00）の形ではありません。")
-                                                   .arg(QLatin1StringView(name), text));
+                *error = rowError(*table, row, FeedError::Kind::BadTime, {QLatin1StringView(name), text});
                 return false;
             }
         }
@@ -279,8 +278,9 @@ bool readStopTimes(const Feed &feed, FeedData &data, const QSet<qsizetype> *kept
         const auto twice = std::adjacent_find(t.times.begin(), t.times.end(),
                                               [](const StopTime &a, const StopTime &b) { return a.sequence == b.sequence; });
         if (twice != t.times.end()) {
-            const FeedError repeated{table->file, std::max(twice->line, std::next(twice)->line),
-                                     QStringLiteral("便「%1」の stop_sequence %2 が2回あります。").arg(t.id, QString::number(twice->sequence))};
+            const FeedError repeated{FeedError::Kind::SequenceTwice, table->file,
+                                     std::max(twice->line, std::next(twice)->line),
+                                     {t.id, QString::number(twice->sequence)}};
             if (!tripErrors) {
                 *error = repeated;
                 return false;
@@ -304,7 +304,7 @@ bool loadFares(const Feed &feed, FeedData &data, FeedError *error)
         const QString text = Table::value(row, price);
         const auto value = yen(text);
         if (!value) {
-            *error = rowError(*attributes, row, QStringLiteral("price「%1」が 0～32767 の整数（円）ではありません。").arg(text));
+            *error = rowError(*attributes, row, FeedError::Kind::BadPrice, {text});
             return false;
         }
         prices.insert(Table::value(row, fareId), *value);
@@ -322,7 +322,7 @@ bool loadFares(const Feed &feed, FeedData &data, FeedError *error)
         const QString id = Table::value(row, ruleFare);
         const auto it = prices.constFind(id);
         if (it == prices.constEnd()) {
-            *error = rowError(*rules, row, QStringLiteral("fare_id「%1」は fare_attributes.txt にありません。").arg(id));
+            *error = rowError(*rules, row, FeedError::Kind::UnknownFare, {id});
             return false;
         }
         data.rulesByRoute[Table::value(row, route)].push_back({*it, Table::value(row, origin), Table::value(row, destination)});
@@ -507,7 +507,7 @@ struct ShownStop
 // qualifier in brackets, unless the qualifiers are kept or two stops of the
 // trip would then share a name.
 std::vector<ShownStop> shownStops(const FeedData &data, const std::vector<StopTime> &stops, bool keepQualifiers,
-                                  QStringList &warnings)
+                                  std::vector<ImportNote> &warnings)
 {
     std::vector<ShownStop> shown;
     shown.reserve(stops.size());
@@ -518,10 +518,9 @@ std::vector<ShownStop> shownStops(const FeedData &data, const std::vector<StopTi
         if (!stop.parent.isEmpty()) {
             if (data.stops.contains(stop.parent))
                 id = stop.parent;
-            else if (const QString note = QStringLiteral("停留所「%1」（stop_id %2）の parent_station「%3」は stops.txt にありません。停留所自身の名前にしました。")
-                                              .arg(stop.name, s.stopId, stop.parent);
-                     !warnings.contains(note))
-                warnings << note;
+            else if (const ImportNote note{ImportNote::Kind::ParentMissing, {stop.name, s.stopId, stop.parent}};
+                     std::find(warnings.cbegin(), warnings.cend(), note) == warnings.cend())
+                warnings.push_back(note);
         }
         const QString &full = data.stops[id].name;
         const QString name = keepQualifiers ? full : withoutQualifier(full).value_or(full);
@@ -584,7 +583,7 @@ std::optional<Readings> loadReadings(const Feed &feed, FeedError *error)
     const int recordId = table->column(QStringLiteral("record_id"));
     const int fieldValue = table->column(byRecord ? QStringLiteral("field_value") : QStringLiteral("trans_id"));
     if (language < 0) {
-        *error = {table->file, 1, QStringLiteral("見出しに言語の列（language または lang）がありません。")};
+        *error = {FeedError::Kind::NoLanguageColumn, table->file, 1};
         return std::nullopt;
     }
     for (const csv::Row &row : table->rows) {
@@ -634,7 +633,7 @@ RouteListing listing(const FeedData &data, const RouteInfo &route, int trips, co
     line.hasRules = data.rulesByRoute.contains(route.id) || data.rulesByRoute.contains(QString());
     if (trip.times.empty())
         return line;
-    QStringList ignored;
+    std::vector<ImportNote> ignored;
     const std::vector<ShownStop> shown = shownStops(data, trip.times, false, ignored);
     line.first = shown.front().name;
     line.last = shown.back().name;
@@ -743,12 +742,12 @@ const TripInfo *chooseTrip(const FeedData &data, const RouteInfo &route, const I
     if (!request.tripId.isEmpty()) {
         const auto at = data.tripIndex.constFind(request.tripId);
         if (at == data.tripIndex.constEnd()) {
-            *error = {data.tripsFile, 0, QStringLiteral("trip_id「%1」の便はありません。").arg(request.tripId)};
+            *error = {FeedError::Kind::NoSuchTrip, data.tripsFile, 0, {request.tripId}};
             return nullptr;
         }
         const TripInfo &trip = data.trips[static_cast<std::size_t>(*at)];
         if (trip.routeId != route.id) {
-            *error = {data.tripsFile, 0, QStringLiteral("便「%1」は系統「%2」ではなく系統「%3」の便です。").arg(trip.id, route.id, trip.routeId)};
+            *error = {FeedError::Kind::TripOfOtherRoute, data.tripsFile, 0, {trip.id, route.id, trip.routeId}};
             return nullptr;
         }
         return &trip;
@@ -757,9 +756,9 @@ const TripInfo *chooseTrip(const FeedData &data, const RouteInfo &route, const I
         return t.routeId == route.id && (!request.direction || t.direction == *request.direction);
     });
     if (!trip)
-        *error = {data.tripsFile, 0,
-                  request.direction ? QStringLiteral("系統「%1」に direction_id が %2 の便がありません。").arg(route.id, QString::number(*request.direction))
-                                    : QStringLiteral("系統「%1」の便がありません。").arg(route.id)};
+        *error = request.direction
+            ? FeedError{FeedError::Kind::NoTripInDirection, data.tripsFile, 0, {route.id, QString::number(*request.direction)}}
+            : FeedError{FeedError::Kind::NoTrip, data.tripsFile, 0, {route.id}};
     return trip;
 }
 
@@ -829,7 +828,7 @@ QString withoutControlCharacters(const QString &name)
 // than the fare data holds, is an error. Control characters are cleaned out
 // with a warning.
 std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedData &data, const std::vector<ShownStop> &stops,
-                                                  QStringList &warnings, FeedError *error)
+                                                  std::vector<ImportNote> &warnings, FeedError *error)
 {
     std::vector<QString> names;
     QSet<QString> cleaned;
@@ -838,23 +837,20 @@ std::optional<std::vector<QString>> storableNames(const Feed &feed, const FeedDa
         const QString written = withoutControlCharacters(s.name);
         if (written != s.name && !cleaned.contains(s.id)) {
             cleaned.insert(s.id);
-            warnings << QStringLiteral("停留所「%1」（stop_id %2）の名前にある改行やタブは空白に、そのほかの制御文字は取り除きました。")
-                            .arg(written, s.id);
+            warnings.push_back({ImportNote::Kind::NameCleaned, {written, s.id}});
         }
         QString bad;
         const std::optional<QString> name = storableName(written, &bad);
         if (!name) {
-            *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
-                      QStringLiteral("停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。")
-                          .arg(s.name, s.id, bad, codePoint(bad))};
+            *error = {FeedError::Kind::NameNotShiftJis, feed.shownName(QStringLiteral("stops.txt")), stop.line,
+                      {s.name, s.id, bad, codePoint(bad)}};
             return std::nullopt;
         }
         if (*name != written)
-            warnings << QStringLiteral("停留所名「%1」は Shift-JIS で表せないため「%2」としました。").arg(written, *name);
+            warnings.push_back({ImportNote::Kind::NameReplaced, {written, *name}});
         if (const qsizetype bytes = cp932::encode(*name).size(); bytes > kMaxFareNameBytes) {
-            *error = {feed.shownName(QStringLiteral("stops.txt")), stop.line,
-                      QStringLiteral("停留所「%1…」（stop_id %2）の名前が長すぎます（%3バイト。運賃データの停留所名は65535バイトまでです）。")
-                          .arg(name->left(20), s.id, QString::number(bytes))};
+            *error = {FeedError::Kind::NameTooLong, feed.shownName(QStringLiteral("stops.txt")), stop.line,
+                      {name->left(20), s.id, QString::number(bytes)}};
             return std::nullopt;
         }
         names.push_back(*name);
@@ -874,14 +870,14 @@ QString placeOf(const QString &headsign)
 }
 
 // Where the bus goes: the trip's headsign, else its last stop.
-QString destinationOf(const TripInfo &trip, const std::vector<QString> &names, QStringList &warnings)
+QString destinationOf(const TripInfo &trip, const std::vector<QString> &names, std::vector<ImportNote> &warnings)
 {
     if (trip.headsign.isEmpty())
         return names.back();
     QString bad;
     if (const std::optional<QString> headsign = storableName(trip.headsign, &bad))
         return placeOf(*headsign);
-    warnings << QStringLiteral("trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。").arg(trip.headsign);
+    warnings.push_back({ImportNote::Kind::HeadsignNotShiftJis, {trip.headsign}});
     return names.back();
 }
 
@@ -913,7 +909,7 @@ void fillRecords(ImportedRoute &out, const std::vector<QString> &names, const st
                 out.lowestFare = std::min(out.lowestFare.value_or(*fare), *fare);
                 out.highestFare = std::max(out.highestFare.value_or(*fare), *fare);
             } else if (missing++ < 3) {
-                missingNamed << QStringLiteral("「%1」→「%2」").arg(names[from], names[j]);
+                missingNamed << names[from] << names[j];
             }
         }
         rec.cols[kMinutesColumn - 1] = static_cast<std::int16_t>(minutes[j]);
@@ -921,13 +917,11 @@ void fillRecords(ImportedRoute &out, const std::vector<QString> &names, const st
         out.records.push_back(std::move(rec));
     }
     if (missing > 0)
-        out.warnings << QStringLiteral("fare_rules.txt に運賃のない区間が%1件あります（%2%3）。その運賃は -1（運賃なし）にしました。")
-                            .arg(QString::number(missing), missingNamed.join(QStringLiteral("、")),
-                                 missing > missingNamed.size() ? QStringLiteral(" など") : QString());
+        out.warnings.push_back({ImportNote::Kind::FaresMissing, QStringList{QString::number(missing)} + missingNamed});
     if (untimed > 0)
-        out.warnings << QStringLiteral("stop_times.txt に時刻のない停留所が%1件あります。その停留所の列149（始発からの分）は 0 にしました。").arg(untimed);
+        out.warnings.push_back({ImportNote::Kind::Untimed, {QString::number(untimed)}});
     if (const auto beyond = ticketsBeyondPanel(std::vector<std::int16_t>(numbers.begin(), numbers.end())))
-        out.warnings << ticketsBeyondPanelText(*beyond);
+        out.warnings.push_back({ImportNote::Kind::TicketsBeyondPanel, {}, *beyond});
 }
 
 // The readings of the names in katakana, each name once: the feed's reading
@@ -939,7 +933,7 @@ void fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, co
 {
     if (feedReadings.unreadable) {
         // Readings only help the voice: the route is made without them.
-        out.warnings << feedReadings.unreadable->text() + QStringLiteral("読みは使わずに続けました。");
+        out.warnings.push_back({ImportNote::Kind::ReadingsUnreadable, {}, {}, {}, feedReadings.unreadable});
     }
     const Readings *readings = &feedReadings.readings;
     QSet<QString> named;
@@ -961,9 +955,9 @@ void fillReadings(ImportedRoute &out, const Feed &feed, const FeedData &data, co
                 continue;
             const QString katakana = kana::cleanReading(*as);
             if (katakana.isEmpty()) {
-                out.warnings << feed.shownName(QStringLiteral("translations.txt"))
-                        + QStringLiteral(": %1行目: 「%2」の読み「%3」はかなではないため使いません。")
-                              .arg(QString::number(readings->lineOf.value(reading)), full, reading);
+                out.warnings.push_back({ImportNote::Kind::ReadingNotKana,
+                                        {feed.shownName(QStringLiteral("translations.txt")),
+                                         QString::number(readings->lineOf.value(reading)), full, reading}});
                 continue;
             }
             named.insert(names[i]);
@@ -992,9 +986,7 @@ std::optional<FeedError> stopCountError(const FeedData &data, const TripInfo &tr
 {
     if (trip.stopCount >= 2 && trip.stopCount <= kFareRows)
         return std::nullopt;
-    return FeedError{data.stopTimesFile, 0,
-                     QStringLiteral("便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。")
-                         .arg(trip.id, QString::number(trip.stopCount))};
+    return FeedError{FeedError::Kind::StopCount, data.stopTimesFile, 0, {trip.id, QString::number(trip.stopCount)}};
 }
 
 // The route made of `trip`, whose stops have been read.
@@ -1031,11 +1023,14 @@ ImportResult importTrip(const Feed &feed, const FeedData &data, const FeedReadin
     const std::vector<int> numbers = ticketNumbers(stops, fares, request.tickets);
     out.tickets = *std::max_element(numbers.begin(), numbers.end());
     if (out.tickets > kMaxTickets)
-        return failed({data.stopTimesFile, 0,
-                       QStringLiteral("便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。")
-                           .arg(trip.id, QString::number(out.tickets), QString::number(kMaxTickets))});
+        return failed({FeedError::Kind::TooManyTickets, data.stopTimesFile, 0,
+                       {trip.id, QString::number(out.tickets), QString::number(kMaxTickets)}});
     fillRecords(out, *names, stops, numbers, fares);
-    out.warnings << faresBeyondThreeDigitsText(faresBeyondThreeDigits(out.records));
+    const FaresBeyondThreeDigits cut = faresBeyondThreeDigits(out.records);
+    if (cut.day)
+        out.warnings.push_back({ImportNote::Kind::FaresCut, {}, {}, cut.day});
+    if (cut.night)
+        out.warnings.push_back({ImportNote::Kind::NightFaresCut, {}, {}, cut.night});
     out.announcements = announcementsOf(*names, stops, out.destination);
     fillReadings(out, feed, data, readings, stops, shown, *names);
     result.route = std::move(out);
@@ -1057,8 +1052,7 @@ ImportResult importRoute(const Feed &feed, const ImportRequest &request)
         return failed(error);
     const auto routeAt = data->routeIndex.constFind(request.routeId);
     if (routeAt == data->routeIndex.constEnd())
-        return failed({feed.shownName(QStringLiteral("routes.txt")), 0,
-                       QStringLiteral("route_id「%1」の系統はありません（gtfs-routes で一覧を表示できます）。").arg(request.routeId)});
+        return failed({FeedError::Kind::NoSuchRoute, feed.shownName(QStringLiteral("routes.txt")), 0, {request.routeId}});
     const RouteInfo &route = data->routes[static_cast<std::size_t>(*routeAt)];
     const TripInfo *trip = chooseTrip(*data, route, request, &error);
     if (!trip)
@@ -1088,7 +1082,7 @@ bool importEveryRoute(const Feed &feed, const ImportRequest &request,
         const RouteListing listed = wayListing(*data, way);
         ImportResult result;
         if (!way.longest) {
-            result.error = FeedError{data->tripsFile, 0, QStringLiteral("系統「%1」の便がありません。").arg(way.route->id)};
+            result.error = FeedError{FeedError::Kind::NoTrip, data->tripsFile, 0, {way.route->id}};
         } else if (const auto repeated = tripErrors.constFind(way.longest - data->trips.data()); repeated != tripErrors.constEnd()) {
             result.error = *repeated;
         } else if (std::optional<FeedError> count = stopCountError(*data, *way.longest)) {
@@ -1105,9 +1099,9 @@ bool importEveryRoute(const Feed &feed, const ImportRequest &request,
             one.number = numbered ? QString() : QString::number(position);
             result = importTrip(feed, *data, readings, *way.route, *way.longest, one);
             if (result.route && !numbered)
-                result.route->warnings.prepend(
-                    QStringLiteral("route_short_name「%1」は系統番号（1～99999）にならないため、routes.txt の%2番目の系統として系統番号 %2 にしました。")
-                        .arg(way.route->shortName, QString::number(position)));
+                result.route->warnings.insert(result.route->warnings.begin(),
+                                              {ImportNote::Kind::NumberedByPlace,
+                                               {way.route->shortName, QString::number(position)}});
         }
         each(listed, std::move(result));
     }

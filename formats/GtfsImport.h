@@ -7,6 +7,7 @@
 // gtfs command writes the settings file beside them).
 
 #include "formats/DataIo.h"
+#include "formats/FareChecks.h"
 #include "formats/FareFile.h"
 #include "formats/GtfsFeed.h"
 
@@ -72,6 +73,32 @@ struct ImportRequest
     bool keepQualifiers = false;   // names keep a trailing qualifier in brackets
 };
 
+// What the import did other than the feed says, for the author to know.
+struct ImportNote
+{
+    enum class Kind {
+        ParentMissing,       // values: the stop's name, stop_id, parent_station
+        NameCleaned,         // values: the name written, stop_id
+        NameReplaced,        // values: the name, the name written
+        HeadsignNotShiftJis, // values: trip_headsign
+        FaresMissing,        // values: their number, then the first few as from, to
+        Untimed,             // values: their number
+        TicketsBeyondPanel,  // `tickets`
+        FaresCut,            // `fares`, by day
+        NightFaresCut,       // `fares`, at night
+        ReadingsUnreadable,  // `error` says why translations.txt was not read
+        ReadingNotKana,      // values: the file, the line, the name, the reading
+        NumberedByPlace,     // values: route_short_name, the route's place in routes.txt
+    };
+    Kind kind = Kind::ParentMissing;
+    QStringList values{};
+    std::optional<TicketsBeyondPanel> tickets{};
+    std::optional<CutFares> fares{};
+    std::optional<FeedError> error{};
+
+    bool operator==(const ImportNote &other) const { return kind == other.kind && values == other.values; }
+};
+
 struct ImportedRoute
 {
     QString routeId;
@@ -86,7 +113,7 @@ struct ImportedRoute
     int tickets = 0;
     std::optional<int> lowestFare;
     std::optional<int> highestFare;
-    QStringList warnings;
+    std::vector<ImportNote> warnings;
 };
 
 struct ImportResult

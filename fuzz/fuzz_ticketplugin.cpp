@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (read.plugin) {
         checkPlugin(*read.plugin);
     } else {
-        FUZZ_CHECK(!read.error.reason.isEmpty());
+        FUZZ_CHECK(read.error.kind != TicketPluginError::Kind::None);
         FUZZ_CHECK(read.error.line >= 0 && read.error.line <= bytes.count('\n') + 1);
     }
     const QString path = scratch->put(QStringLiteral("fuzz.4SP"), bytes);

@@ -57,6 +57,28 @@ void OperatingState::SetFareItem(int row, int column, const QVariant &value)
         rec.Col(column - 2) = toInt16(value);
 }
 
+namespace {
+
+int errorNumber(FareLoadError::Kind kind)
+{
+    switch (kind) {
+    case FareLoadError::Kind::TooLarge:
+        return VbError::OutOfMemory;
+    case FareLoadError::Kind::TooManyStops:
+        return VbError::SubscriptOutOfRange;
+    case FareLoadError::Kind::CutShort:
+        break;
+    }
+    return VbError::InputPastEnd;
+}
+
+} // namespace
+
+FareLoadError::FareLoadError(Kind what, QString file, int stops, int cutRecord)
+    : VbError(errorNumber(what)), kind(what), path(std::move(file)), count(stops), record(cutRecord)
+{
+}
+
 FareLoadResult OperatingState::LoadFareFile(const QString &path, std::int16_t section, int *stopsInFile)
 {
     if (section < 1)
@@ -72,8 +94,7 @@ FareLoadResult OperatingState::LoadFareFile(const QString &path, std::int16_t se
     const BoundedRead read = readBounded(file, kMaxFareFileBytes);
     file.close();
     if (read.outcome == BoundedRead::Outcome::TooLarge)
-        throw VbError(VbError::OutOfMemory, QDir::toNativeSeparators(info.absoluteFilePath()) + QStringLiteral(": ")
-                                                + fareFileTooLargeText());
+        throw FareLoadError(FareLoadError::Kind::TooLarge, path);
     if (read.outcome == BoundedRead::Outcome::Failed)
         throw VbError(VbError::DeviceIo);
     QBuffer bytes;
@@ -89,14 +110,10 @@ FareLoadResult OperatingState::LoadFareFile(const QString &path, std::int16_t se
     if (n - 1 < section)
         return FareLoadResult::SectionBeyondData;
     if (n > kFareRows)
-        throw VbError(VbError::SubscriptOutOfRange,
-                      QStringLiteral("運賃データの停留所の数（%1件）が多すぎます。扱える停留所は301件までです。")
-                          .arg(n));
+        throw FareLoadError(FareLoadError::Kind::TooManyStops, path, n);
     if (scan.damage || static_cast<int>(scan.records.size()) < n)
-        throw VbError(VbError::InputPastEnd,
-                      QStringLiteral("運賃データが壊れています。%1件の停留所のうち%2件目の途中でファイルが終わっています。")
-                          .arg(n)
-                          .arg(scan.damage ? scan.damage->record : static_cast<int>(scan.records.size()) + 1));
+        throw FareLoadError(FareLoadError::Kind::CutShort, path, n,
+                            scan.damage ? scan.damage->record : static_cast<int>(scan.records.size()) + 1);
 
     // Build the new table aside, so that nothing changes until it is complete.
     // Rows past N stay cleared, as ClearFareData leaves them.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "formats/FareRecord.h"
+#include "reslib/VbError.h"
 
 #include <QString>
 #include <QVariant>
@@ -17,6 +18,21 @@ enum class FareLoadResult {
     Loaded,           // the table, position and count now belong to the file
     ZeroCount,        // the file holds no stops (N = 0)
     SectionBeyondData // N - 1 < section (any negative N as well)
+};
+
+// Why a fare data file does not load, with what its message names: the
+// file larger than any fare data (VbError 7), more stops than a route holds
+// (9: `count`), or ending inside record `record` of `count` (62).
+class FareLoadError : public VbError
+{
+public:
+    enum class Kind { TooLarge, TooManyStops, CutShort };
+    FareLoadError(Kind what, QString file, int stops = 0, int cutRecord = 0);
+
+    Kind kind;
+    QString path; // as given
+    int count;
+    int record;
 };
 
 // The operating state of the simulated unit: which route is set, from which
@@ -47,8 +63,8 @@ public:
     //
     // A missing file throws VbError 53, one that cannot be opened 75. A file
     // with N = 0 or with N - 1 < section is refused by the result. A file with
-    // more than 301 records (VbError 9) or shorter than its count needs
-    // (VbError 62) is refused with a message that says so. Every refusal
+    // more than 301 records, shorter than its count needs or larger than
+    // any fare data throws a FareLoadError that says so. Every refusal
     // leaves the whole state exactly as it was. On success nSection becomes
     // `section`, nStopPos section - 1, nStopCount N, rows 1..N hold the
     // file's records and every later row is cleared. `stopsInFile`, when

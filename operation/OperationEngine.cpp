@@ -188,11 +188,11 @@ void OperationEngine::loadRoute(const QString &farePath, const QString &route, c
         const FareLoadResult result =
             state.LoadFareFile(farePath, static_cast<std::int16_t>(section == 0 ? 1 : section));
         if (result == FareLoadResult::ZeroCount) {
-            emit routeRefused({RouteRefusal::Kind::NoStops, farePath, {}});
+            emit routeRefused({RouteRefusal::Kind::NoStops, farePath});
             return;
         }
         if (result == FareLoadResult::SectionBeyondData) {
-            emit routeRefused({RouteRefusal::Kind::SectionBeyondData, farePath, {}});
+            emit routeRefused({RouteRefusal::Kind::SectionBeyondData, farePath});
             return;
         }
         state.strRouteNo = route;
@@ -218,11 +218,13 @@ void OperationEngine::loadRoute(const QString &farePath, const QString &route, c
             strSetDate = ticketDate(wallClock().date());
 
         DispData(static_cast<std::int16_t>(state.nStopPos + 1));
+    } catch (const FareLoadError &e) {
+        emit routeRefused({RouteRefusal::Kind::FareFileUnreadable, farePath, e.number(), e});
     } catch (const VbError &e) {
         if (e.number() == VbError::FileNotFound)
-            emit routeRefused({RouteRefusal::Kind::FareFileMissing, farePath, {}});
+            emit routeRefused({RouteRefusal::Kind::FareFileMissing, farePath});
         else
-            emit routeRefused({RouteRefusal::Kind::FareFileUnreadable, farePath, e.description()});
+            emit routeRefused({RouteRefusal::Kind::FareFileUnreadable, farePath, e.number()});
     }
 }
 

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -33,11 +35,12 @@ struct RouteRefusal
         NoStops,           // the fare data counts no stop
         SectionBeyondData, // the section is not below the stop count
         FareFileMissing,   // no fare data file for the route
-        FareFileUnreadable // the file does not read: `reason` says why
+        FareFileUnreadable // the file does not read: `error` or `loadError` says why
     };
     Kind kind = Kind::NoStops;
-    QString farePath; // the file looked for
-    QString reason;
+    QString farePath{}; // the file looked for
+    int error = 0;    // the error's number, when the file does not read
+    std::optional<FareLoadError> loadError{}; // what is wrong with the data
 };
 
 struct TicketInfo

@@ -110,15 +110,24 @@ std::optional<std::int64_t> parseDecimal(QStringView text)
     return negative ? -value : value;
 }
 
+using Why = std::optional<TicketPluginError>;
+
+// What is wrong with a value, its line to be filled in.
+Why refusal(TicketPluginError::Kind kind, const QStringList &values = {})
+{
+    return TicketPluginError{kind, 0, values};
+}
+
 // An integer in min..max, or the reason it is not one.
-std::optional<QString> checkInteger(QStringView key, QStringView text, std::int64_t min, std::int64_t max,
+Why checkInteger(QStringView key, QStringView text, std::int64_t min, std::int64_t max,
                                     std::int64_t &value)
 {
     const auto parsed = parseDecimal(text);
     if (!parsed)
-        return QStringLiteral("%1 の値「%2」は整数ではありません。").arg(key, text);
+        return refusal(TicketPluginError::Kind::NotInteger, {key.toString(), text.toString()});
     if (*parsed < min || *parsed > max)
-        return QStringLiteral("%1 の値「%2」は範囲外です（%3～%4）。").arg(key, text).arg(min).arg(max);
+        return refusal(TicketPluginError::Kind::OutOfRange,
+                       {key.toString(), text.toString(), QString::number(min), QString::number(max)});
     value = *parsed;
     return std::nullopt;
 }
@@ -138,13 +147,12 @@ std::optional<QColor> parseColour(QStringView text)
 
 // "left,top,width,height[,size[,normal|bold[,left|center|right[,#RRGGBB]]]]";
 // an empty optional field keeps its default.
-std::optional<QString> parseItem(QStringView key, QStringView text, TicketItem item, ItemLayout &layout)
+Why parseItem(QStringView key, QStringView text, TicketItem item, ItemLayout &layout)
 {
     layout = defaultItemLayout(item, 0, 0);
     const QList<QStringView> parts = text.split(u',');
     if (parts.size() < 4 || parts.size() > 8)
-        return QStringLiteral("%1 は「左,上,幅,高さ[,文字の大きさ[,太さ[,揃え[,色]]]]」の形で書きます（「%2」）。")
-            .arg(key, text);
+        return refusal(TicketPluginError::Kind::BadItem, {key.toString(), text.toString()});
     std::array<std::int64_t, 5> numbers{};
     for (std::size_t k = 0; k < 4; ++k) {
         const std::int64_t min = k < 2 ? 0 : 1;
@@ -160,7 +168,7 @@ std::optional<QString> parseItem(QStringView key, QStringView text, TicketItem i
     }
     if (const QStringView weight = field(5); !weight.isEmpty()) {
         if (!sameName(weight, u"normal") && !sameName(weight, u"bold"))
-            return QStringLiteral("%1 の太さ「%2」は normal か bold で書きます。").arg(key, weight);
+            return refusal(TicketPluginError::Kind::BadWeight, {key.toString(), weight.toString()});
         layout.bold = sameName(weight, u"bold");
     }
     if (const QStringView align = field(6); !align.isEmpty()) {
@@ -171,12 +179,12 @@ std::optional<QString> parseItem(QStringView key, QStringView text, TicketItem i
         else if (sameName(align, u"right"))
             layout.align = Qt::AlignRight;
         else
-            return QStringLiteral("%1 の揃え「%2」は left、center、right のどれかで書きます。").arg(key, align);
+            return refusal(TicketPluginError::Kind::BadAlignment, {key.toString(), align.toString()});
     }
     if (const QStringView colour = field(7); !colour.isEmpty()) {
         const auto c = parseColour(colour);
         if (!c)
-            return QStringLiteral("%1 の色「%2」は #RRGGBB（16進数）で書きます。").arg(key, colour);
+            return refusal(TicketPluginError::Kind::BadColour, {key.toString(), colour.toString()});
         layout.colour = *c;
     }
     return std::nullopt;
@@ -200,7 +208,7 @@ public:
             return std::nullopt;
         switch (section_) {
         case Section::None:
-            return TicketPluginError{number, QStringLiteral("区分（[Plugin] など）より前に「%1」があります。").arg(trimmed)};
+            return TicketPluginError{TicketPluginError::Kind::BeforeSection, number, {trimmed}};
         case Section::Companies:
             plugin_.companies << trimmed;
             return std::nullopt;
@@ -212,23 +220,21 @@ public:
     TicketPluginRead finish()
     {
         if (!seen(Section::Plugin))
-            return refuse(0, QStringLiteral("[Plugin] の区分がありません。"));
+            return refuse(0, TicketPluginError::Kind::NoPluginSection);
         if (!keyLines_.contains(QStringLiteral("Format")))
-            return refuse(pluginLine_, QStringLiteral("Format=%1 がありません。").arg(kFormat));
+            return refuse(pluginLine_, TicketPluginError::Kind::NoFormat, {kFormat});
         for (const char16_t *required : {u"Width", u"Height"}) {
             if (!keyLines_.contains(QString::fromUtf16(required)))
-                return refuse(pluginLine_, QStringLiteral("%1 がありません（1～2000 の整数）。")
-                                               .arg(QString::fromUtf16(required)));
+                return refuse(pluginLine_, TicketPluginError::Kind::MissingKey, {QString::fromUtf16(required)});
         }
         const auto &field = plugin_.info.field;
         if (field[PlgBarcode] == 1 && !plugin_.barcodeType)
             return refuse(keyLines_.value(QStringLiteral("Barcode")),
-                          QStringLiteral("Barcode=1 のときは BarcodeType（NW7、ITF、CODE39、CODE128）が必要です。"));
+                          TicketPluginError::Kind::NoBarcodeType);
         if (field[PlgStopMin] > field[PlgStopMax])
             return refuse(std::max(keyLines_.value(QStringLiteral("StopMin")), keyLines_.value(QStringLiteral("StopMax"))),
-                          QStringLiteral("StopMin（%1）が StopMax（%2）より大きくなっています。")
-                              .arg(field[PlgStopMin])
-                              .arg(field[PlgStopMax]));
+                          TicketPluginError::Kind::StopsReversed,
+                          {QString::number(field[PlgStopMin]), QString::number(field[PlgStopMax])});
         while (!comment_.isEmpty() && comment_.back().trimmed().isEmpty())
             comment_.removeLast();
         plugin_.comment = comment_.join(u'\n');
@@ -238,18 +244,19 @@ public:
 private:
     bool seen(Section s) const { return seenSections_[static_cast<std::size_t>(s)]; }
 
-    static TicketPluginRead refuse(int line, const QString &reason) { return {std::nullopt, {line, reason}}; }
+    static TicketPluginRead refuse(int line, TicketPluginError::Kind kind, const QStringList &values = {})
+    {
+        return {std::nullopt, {kind, line, values}};
+    }
 
     std::optional<TicketPluginError> header(int number, QStringView name)
     {
         const auto known = std::find_if(kSections.begin(), kSections.end(),
                                         [&](const SectionName &s) { return sameName(name, s.name); });
         if (known == kSections.end())
-            return TicketPluginError{number, QStringLiteral("「[%1]」という区分はありません（[Plugin]、[Comment]、"
-                                                            "[Companies]、[Layout] のどれかです）。")
-                                                 .arg(name)};
+            return TicketPluginError{TicketPluginError::Kind::UnknownSection, number, {name.toString()}};
         if (seen(known->section))
-            return TicketPluginError{number, QStringLiteral("区分 [%1] が2回あります。").arg(QString::fromUtf16(known->name))};
+            return TicketPluginError{TicketPluginError::Kind::SectionTwice, number, {QString::fromUtf16(known->name)}};
         seenSections_[static_cast<std::size_t>(known->section)] = true;
         section_ = known->section;
         if (section_ == Section::Plugin)
@@ -261,25 +268,25 @@ private:
     {
         const qsizetype eq = line.indexOf(u'=');
         if (eq <= 0)
-            return TicketPluginError{number, QStringLiteral("「キー=値」の形ではありません（「%1」）。").arg(line)};
+            return TicketPluginError{TicketPluginError::Kind::NotKeyValue, number, {line}};
         const QStringView key = QStringView(line).left(eq).trimmed();
         const QStringView value = QStringView(line).mid(eq + 1).trimmed();
         const std::optional<QString> canonical =
             section_ == Section::Plugin ? pluginKeyName(key) : layoutKeyName(key);
         if (!canonical)
-            return TicketPluginError{number, QStringLiteral("[%1] に「%2」というキーはありません。")
-                                                 .arg(section_ == Section::Plugin ? QStringLiteral("Plugin") : QStringLiteral("Layout"), key)};
+            return TicketPluginError{TicketPluginError::Kind::UnknownKey, number,
+                                     {section_ == Section::Plugin ? QStringLiteral("Plugin") : QStringLiteral("Layout"),
+                                      key.toString()}};
         const QString seenAs = (section_ == Section::Plugin ? QStringLiteral("P:") : QStringLiteral("L:")) + *canonical;
         if (seenKeys_.contains(seenAs))
-            return TicketPluginError{number, QStringLiteral("キー %1 が2回あります。").arg(*canonical)};
+            return TicketPluginError{TicketPluginError::Kind::KeyTwice, number, {*canonical}};
         seenKeys_.insert(seenAs);
         if (section_ == Section::Plugin)
             keyLines_.insert(*canonical, number);
-        std::optional<QString> why =
-            section_ == Section::Plugin ? pluginValue(*canonical, value) : layoutValue(*canonical, value);
+        Why why = section_ == Section::Plugin ? pluginValue(*canonical, value) : layoutValue(*canonical, value);
         if (why)
-            return TicketPluginError{number, *why};
-        return std::nullopt;
+            why->line = number;
+        return why;
     }
 
     static std::optional<QString> pluginKeyName(QStringView key)
@@ -308,11 +315,11 @@ private:
         return std::nullopt;
     }
 
-    std::optional<QString> pluginValue(const QString &key, QStringView value)
+    Why pluginValue(const QString &key, QStringView value)
     {
         if (key == u"Format") {
             if (value != kFormat)
-                return QStringLiteral("Format は「%1」でなければなりません（「%2」）。").arg(kFormat, value);
+                return refusal(TicketPluginError::Kind::BadFormat, {kFormat, value.toString()});
             return std::nullopt;
         }
         if (key == u"BarcodeType") {
@@ -322,7 +329,7 @@ private:
                     return std::nullopt;
                 }
             }
-            return QStringLiteral("BarcodeType「%1」は NW7、ITF、CODE39、CODE128 のどれかで書きます。").arg(value);
+            return refusal(TicketPluginError::Kind::BadBarcodeType, {value.toString()});
         }
         const IntKey &k = *std::find_if(kIntKeys.begin(), kIntKeys.end(), [&](const IntKey &i) { return key == i.name; });
         std::int64_t v = 0;
@@ -332,19 +339,19 @@ private:
         return std::nullopt;
     }
 
-    std::optional<QString> layoutValue(const QString &key, QStringView value)
+    Why layoutValue(const QString &key, QStringView value)
     {
         TicketLayout &layout = plugin_.layout;
         if (key == u"Paper" || key == u"Ink") {
             const auto c = parseColour(value);
             if (!c)
-                return QStringLiteral("%1 の色「%2」は #RRGGBB（16進数）で書きます。").arg(key, value);
+                return refusal(TicketPluginError::Kind::BadColour, {key, value.toString()});
             (key == u"Paper" ? layout.paper : layout.ink) = *c;
             return std::nullopt;
         }
         if (key == u"Face") {
             if (!sameName(value, u"Gothic") && !sameName(value, u"Mincho"))
-                return QStringLiteral("Face「%1」は Gothic か Mincho で書きます。").arg(value);
+                return refusal(TicketPluginError::Kind::BadFace, {value.toString()});
             layout.mincho = sameName(value, u"Mincho");
             return std::nullopt;
         }
@@ -385,11 +392,11 @@ bool isUtf8(QByteArrayView bytes)
 TicketPluginRead parseTicketPlugin(QByteArrayView bytes)
 {
     if (bytes.size() > kMaxTicketPluginBytes)
-        return {std::nullopt, {0, QStringLiteral("ファイルが大きすぎます（1 MiB まで）。")}};
+        return {std::nullopt, {TicketPluginError::Kind::TooLarge}};
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     if (bytes.isEmpty())
-        return {std::nullopt, {0, QStringLiteral("空のファイルです。")}};
+        return {std::nullopt, {TicketPluginError::Kind::Empty}};
     Parser parser;
     int number = 0;
     qsizetype start = 0;
@@ -402,7 +409,7 @@ TicketPluginRead parseTicketPlugin(QByteArrayView bytes)
         if (line.endsWith('\r'))
             line.chop(1);
         if (!isUtf8(line))
-            return {std::nullopt, {number, QStringLiteral("UTF-8 として読めない文字があります。")}};
+            return {std::nullopt, {TicketPluginError::Kind::NotUtf8, number}};
         if (auto error = parser.feed(number, QString::fromUtf8(line)))
             return {std::nullopt, *error};
         start = end + 1;
@@ -418,16 +425,16 @@ TicketPluginRead readTicketPlugin(const QString &path)
     case FileOpening::Opened:
         break;
     case FileOpening::Missing:
-        return {std::nullopt, {0, QStringLiteral("ファイルが見つかりません。")}};
+        return {std::nullopt, {TicketPluginError::Kind::Missing}};
     case FileOpening::Folder:
-        return {std::nullopt, {0, QStringLiteral("ファイルではありません。")}};
+        return {std::nullopt, {TicketPluginError::Kind::NotAFile}};
     case FileOpening::NotRegular:
-        return {std::nullopt, {0, QStringLiteral("通常のファイルではありません（デバイスや名前付きパイプは読みません）。")}};
+        return {std::nullopt, {TicketPluginError::Kind::NotRegularFile}};
     case FileOpening::Failed:
-        return {std::nullopt, {0, QStringLiteral("ファイルを開けません（%1）。").arg(reason)}};
+        return {std::nullopt, {TicketPluginError::Kind::CannotOpen, 0, {reason}}};
     }
     if (file.size() > kMaxTicketPluginBytes)
-        return {std::nullopt, {0, QStringLiteral("ファイルが大きすぎます（1 MiB まで）。")}};
+        return {std::nullopt, {TicketPluginError::Kind::TooLarge}};
     // Read one byte past the limit, in case the file grew since it was sized.
     return parseTicketPlugin(file.read(kMaxTicketPluginBytes + 1));
 }

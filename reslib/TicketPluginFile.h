@@ -94,11 +94,46 @@ struct TicketPlugin
 };
 
 // Why a file is not a plug-in: the 1-based line, or 0 when the problem is the
-// file as a whole (missing, empty, too large), and a Japanese reason.
+// file as a whole (missing, empty, too large), what is wrong and the values
+// its message shows, in the order the kind names them.
 struct TicketPluginError
 {
+    enum class Kind {
+        None,
+        // The file as a whole:
+        Missing,
+        NotAFile,
+        NotRegularFile,   // a device or a named pipe
+        CannotOpen,       // values: the system's words
+        TooLarge,         // over kMaxTicketPluginBytes
+        Empty,
+        NotUtf8,
+        // Its lines:
+        BeforeSection,    // values: the line
+        UnknownSection,   // values: its name
+        SectionTwice,     // values: its name
+        NotKeyValue,      // values: the line
+        UnknownKey,       // values: the section, the key
+        KeyTwice,         // values: the key
+        NotInteger,       // values: the key, the value
+        OutOfRange,       // values: the key, the value, the least, the most
+        BadItem,          // values: the key, the value
+        BadWeight,        // values: the key, the weight
+        BadAlignment,     // values: the key, the alignment
+        BadColour,        // values: the key, the colour
+        BadFormat,        // values: the format wanted, the value
+        BadBarcodeType,   // values: the value
+        BadFace,          // values: the value
+        // What the file leaves out:
+        NoPluginSection,
+        NoFormat,         // values: the format wanted
+        MissingKey,       // values: the key
+        NoBarcodeType,
+        StopsReversed,    // values: StopMin, StopMax
+    };
+    Kind kind = Kind::None;
     int line = 0;
-    QString reason;
+    QStringList values{};
 };
 
 // Either a plug-in or the reason it was refused.

@@ -45,9 +45,12 @@ public:
     const QString &description() const noexcept { return description_; }
     const char *what() const noexcept override { return what_.c_str(); }
 
-    // The standard Japanese description of an error number; for a number
-    // without one, "アプリケーション定義またはオブジェクト定義のエラーです。".
+    // The standard description of an error number, untranslated (Japanese,
+    // the source language); for a number without one,
+    // "アプリケーション定義またはオブジェクト定義のエラーです。". The windows
+    // translate standardText() in the context "VbError" where they show it.
     static QString standardDescription(int number);
+    static const char *standardText(int number);
 
 private:
     int number_;

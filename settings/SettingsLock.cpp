@@ -1,39 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsLock.h"
 
-#include "reslib/MsgBox.h"
-
 #include <QDir>
 #include <QFileInfo>
 
 namespace kerubara {
 namespace {
 
-// Who holds the lock, as far as the lock file tells.
-QString holder(const QLockFile &lock)
+LockHolder holder(const QString &file, const QLockFile &lock)
 {
-    qint64 pid = 0;
-    QString host;
+    LockHolder who{file};
     QString application;
-    if (!lock.getLockInfo(&pid, &host, &application))
-        return QStringLiteral("ほかのケルバラ");
-    return QStringLiteral("ほかのケルバラ（プロセス ") + QString::number(pid) + QStringLiteral("、コンピューター ")
-        + host + QStringLiteral("）");
-}
-
-bool startWithoutSaving(const QString &file, const QLockFile &lock)
-{
-    const QString prompt = QStringLiteral("設定ファイル「") + QDir::toNativeSeparators(file) + QStringLiteral("」は、")
-        + holder(lock)
-        + QStringLiteral("が使っています。\n\n"
-                         "このまま起動すると、もう一方の設定を上書きしないように、終了するときに設定を保存しません。\n"
-                         "設定を保存しないで起動しますか？（「いいえ」で起動をやめます）");
-    return MsgBox(prompt, vbYesNo | vbExclamation, QStringLiteral("ケルバラ")) == vbYes;
+    who.known = lock.getLockInfo(&who.pid, &who.host, &application);
+    return who;
 }
 
 } // namespace
 
-bool SettingsLock::claim(SettingsFilePaths &paths)
+bool SettingsLock::claim(SettingsFilePaths &paths, const std::function<bool(const LockHolder &)> &startWithoutSaving)
 {
     if (paths.write.isEmpty())
         return true;
@@ -47,7 +31,7 @@ bool SettingsLock::claim(SettingsFilePaths &paths)
         return true;
     if (lock_->error() != QLockFile::LockFailedError)
         return true;
-    if (!startWithoutSaving(paths.write, *lock_))
+    if (!startWithoutSaving(holder(paths.write, *lock_)))
         return false;
     paths.saves = false;
     return true;

@@ -102,7 +102,7 @@ std::optional<FareFileScan> readWholeFareFile(const QString &path, QTextStream &
         return std::nullopt;
     }
     if (scan.damage) {
-        err << path << QStringLiteral(": record %1: ").arg(scan.damage->record) << scan.damage->description
+        err << path << QStringLiteral(": record %1: ").arg(scan.damage->record) << fareFileDamageText(*scan.damage)
             << QCoreApplication::translate("FareCommands", "（件数は%1件）\n").arg(scan.count);
         return std::nullopt;
     }
@@ -158,15 +158,15 @@ int csvToFareFile(const QString &csvPath, const QString &hy3Path, QTextStream &e
     if (!read.problems.empty()) {
         for (const auto &p : read.problems) {
             if (p.line > 0)
-                err << csvPath << QStringLiteral(": line %1: ").arg(p.line) << p.message << '\n';
+                err << csvPath << QStringLiteral(": line %1: ").arg(p.line) << fareCsvProblemText(p) << '\n';
             else
-                err << csvPath << ": " << p.message << '\n';
+                err << csvPath << ": " << fareCsvProblemText(p) << '\n';
         }
         err << hy3Path << QCoreApplication::translate("FareCommands", " は作成・変更していません。\n");
         return 1;
     }
     for (const auto &w : read.warnings)
-        err << csvPath << QStringLiteral(": line ") << w.line << ": " << w.message << '\n';
+        err << csvPath << QStringLiteral(": line ") << w.line << ": " << fareCsvProblemText(w) << '\n';
     if (read.records.empty())
         err << csvPath
             << QCoreApplication::translate("FareCommands",
@@ -206,7 +206,7 @@ QString fareFileRefusalText(const FareFileRefusal &refusal)
                "record %1: "
                "停留所名に制御文字（%2）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。")
         .arg(QString::number(refusal.record),
-             farecsv::controlCharacterName(QChar(static_cast<char16_t>(refusal.value))));
+             controlCharacterName(QChar(static_cast<char16_t>(refusal.value))));
 }
 
 namespace {
@@ -231,7 +231,7 @@ QString fareFileProblemText(const FareFileProblem &problem)
     case Kind::UndecodableName:
         return QStringLiteral("record %1: ").arg(problem.record) + badNameText(*problem.name);
     case Kind::CutOff:
-        return QStringLiteral("record %1: ").arg(problem.record) + problem.damage->description;
+        return QStringLiteral("record %1: ").arg(problem.record) + fareFileDamageText(*problem.damage);
     case Kind::TrailingBytes:
         break;
     }

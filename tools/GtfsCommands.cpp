@@ -10,6 +10,7 @@
 #include "settings/SettingsFile.h"
 #include "tools/DataTool.h"
 #include "tools/FareCommands.h"
+#include "tools/GtfsMessages.h"
 #include "tools/ReadingNotes.h"
 #include "tools/RouteSettings.h"
 #include "tools/ToolFiles.h"
@@ -147,7 +148,7 @@ QString faresText(const gtfs::RouteListing &r)
 
 int refuse(QTextStream &err, const gtfs::FeedError &error)
 {
-    err << error.text() << '\n';
+    err << feedErrorText(error) << '\n';
     return 1;
 }
 
@@ -246,10 +247,10 @@ std::optional<RouteSound> routeSound(const GtfsArguments &a, QTextStream &err)
                         ? QCoreApplication::translate(
                               "GtfsCommands",
                               "%1: %2行目: %3（--plugin には整理券プラグイン .4SP を指定してください）\n")
-                              .arg(sound.plugin, QString::number(read.error.line), read.error.reason)
+                              .arg(sound.plugin, QString::number(read.error.line), ticketPluginErrorText(read.error))
                         : QCoreApplication::translate(
                               "GtfsCommands", "%1: %2（--plugin には整理券プラグイン .4SP を指定してください）\n")
-                              .arg(sound.plugin, read.error.reason));
+                              .arg(sound.plugin, ticketPluginErrorText(read.error)));
             return std::nullopt;
         }
     }
@@ -291,7 +292,7 @@ std::optional<std::vector<OutputFile>> routeFolderFiles(const gtfs::ImportedRout
     const TapeDataResult check = readTapeData(tape);
     if (check.error || check.records != route.announcements) {
         *why = check.error
-            ? QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした（%1）。").arg(check.error->message)
+            ? QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした（%1）。").arg(tapeDataErrorText(*check.error))
             : QCoreApplication::translate("GtfsCommands", "放送用データを正しく作れませんでした。");
         return std::nullopt;
     }
@@ -395,7 +396,7 @@ int importEveryGtfsRoute(const GtfsArguments &a, QTextStream &out, QTextStream &
             row(QStringLiteral("failed"), why);
         };
         if (result.error)
-            return fail(result.error->text());
+            return fail(feedErrorText(*result.error));
         if (!result.route)
             return fail(QCoreApplication::translate("GtfsCommands", "route_short_name「%1」は系統番号になりません。")
                             .arg(result.shortName));
@@ -430,8 +431,11 @@ int importEveryGtfsRoute(const GtfsArguments &a, QTextStream &out, QTextStream &
             }
         } else if (existing.exists() || existing.isSymLink()) {
             return fail(path + QCoreApplication::translate("GtfsCommands", ": フォルダーではないものがあります。そのままにしました。"));
-        } else if (!writeNewFolder(path, *files, &why)) {
-            return fail(path + QStringLiteral(": ") + why);
+        } else if (const std::optional<datafiles::WriteProblem> problem = datafiles::writeNewFolder(path, *files)) {
+            // A file that cannot be written is named inside the folder.
+            const bool inside = problem->kind == datafiles::WriteProblem::Kind::CannotWrite;
+            return fail((inside ? QDir(path).filePath(problem->path) : path) + QStringLiteral(": ")
+                        + writeProblemText(*problem));
         }
         ++made;
         row(QStringLiteral("imported"), QString());
@@ -442,7 +446,9 @@ int importEveryGtfsRoute(const GtfsArguments &a, QTextStream &out, QTextStream &
                                                .arg(*route.highestFare)
                                          : QCoreApplication::translate("GtfsCommands", "運賃なし"))
             << '\n';
-        QStringList warnings = route.warnings;
+        QStringList warnings;
+        for (const gtfs::ImportNote &note : route.warnings)
+            warnings << importNoteText(note);
         warnings << stopNameNotes(route, QDir(path).filePath(QStringLiteral("yomi.csv")));
         for (const QString &w : std::as_const(warnings))
             out << QCoreApplication::translate("GtfsCommands", "注意: %1: %2\n").arg(way, w);
@@ -501,7 +507,9 @@ int importGtfsRoute(const QStringList &args, QTextStream &out, QTextStream &err)
                               "で系統番号を指定してください。")
                               .arg(a.request.routeId, imported.shortName));
     const gtfs::ImportedRoute &route = *imported.route;
-    QStringList warnings = route.warnings;
+    QStringList warnings;
+    for (const gtfs::ImportNote &note : route.warnings)
+        warnings << importNoteText(note);
 
     // The settings: this folder's data, the step sound by column 150 and the chimes.
     const std::optional<RouteSound> sound = routeSound(a, err);

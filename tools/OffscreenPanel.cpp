@@ -10,6 +10,7 @@
 #include "tools/ToolFiles.h"
 #include "windows/Form1.h"
 #include "windows/Simulator.h"
+#include "windows/UnitMessages.h"
 #include "windows/frmCtl.h"
 
 #include <QCoreApplication>
@@ -86,6 +87,9 @@ std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTe
     int stops = 0;
     try {
         result = state.LoadFareFile(path, section, &stops);
+    } catch (const FareLoadError &e) {
+        err << path << ": " << fareLoadErrorText(e) << '\n';
+        return std::nullopt;
     } catch (const VbError &e) {
         err << path << ": " << e.description() << '\n';
         return std::nullopt;

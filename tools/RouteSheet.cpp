@@ -512,7 +512,7 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
         }
         const TapeDataResult tape = readTapeFile(file);
         if (tape.error) {
-            err << tapePath << ": " << tape.error->message << '\n';
+            err << tapePath << ": " << tapeDataErrorText(*tape.error) << '\n';
             return 1;
         }
         announcements = placeAnnouncements(tape.records, static_cast<int>(stops.size()));

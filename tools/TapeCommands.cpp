@@ -36,9 +36,9 @@ int dumpTapeFile(const QString &path, QTextStream &out, QTextStream &err)
     }
     const TapeDataResult data = readTapeFile(file);
     for (const TapeDataWarning &w : data.warnings)
-        err << path << ": " << w.message << '\n';
+        err << path << ": " << tapeDataWarningText(w) << '\n';
     if (data.error) {
-        err << path << ": " << data.error->message << '\n'
+        err << path << ": " << tapeDataErrorText(*data.error) << '\n'
             << QCoreApplication::translate(
                    "TapeCommands", "このファイルは読み込まれず、系統設定のあと放送（送り・戻し）は使えません。\n");
         return 1;
@@ -121,9 +121,9 @@ int utf8ToTapeFile(const QString &inPath, const QString &outPath, QTextStream &e
     }
     const TapeDataResult data = readTapeData(sjis);
     for (const TapeDataWarning &w : data.warnings)
-        err << inPath << ": " << w.message << '\n';
+        err << inPath << ": " << tapeDataWarningText(w) << '\n';
     if (data.error) {
-        err << inPath << ": " << data.error->message << '\n';
+        err << inPath << ": " << tapeDataErrorText(*data.error) << '\n';
         return refuse();
     }
     return writeOutputFile(outPath, [&](QIODevice &out) { return out.write(sjis) == sjis.size(); }, err);

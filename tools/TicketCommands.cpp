@@ -132,8 +132,8 @@ QString refusal(const QString &path, const TicketPluginError &error)
 {
     if (error.line > 0)
         return QCoreApplication::translate("TicketCommands", "%1: %2行目: %3")
-            .arg(path, QString::number(error.line), error.reason);
-    return QStringLiteral("%1: %2").arg(path, error.reason);
+            .arg(path, QString::number(error.line), ticketPluginErrorText(error));
+    return QStringLiteral("%1: %2").arg(path, ticketPluginErrorText(error));
 }
 
 } // namespace

@@ -837,7 +837,7 @@ QString ticketRefusal(const TripRequest &request, const SettingsModel &settings)
         return where
             + QCoreApplication::translate("TripCommands",
                                           "整理券プラグイン %1 を読めません（%2）。--ticket に必要です。")
-                  .arg(plugin, read.error.reason);
+                  .arg(plugin, ticketPluginErrorText(read.error));
     return {};
 }
 
@@ -861,7 +861,7 @@ void warnMissingTape(const TripRequest &request, const SettingsModel &settings, 
     const TapeDataResult data = readTapeFile(file);
     if (data.error) {
         err << QCoreApplication::translate("TripCommands", "警告: %1: %2行目: %3 放送なしで作ります。\n")
-                   .arg(path, QString::number(data.error->line), data.error->message);
+                   .arg(path, QString::number(data.error->line), tapeDataErrorText(*data.error));
     }
 }
 
@@ -880,7 +880,7 @@ bool placeTape(const TripRequest &request, const QTemporaryDir &folder, Settings
     const TapeDataResult data = readTapeData(*bytes);
     if (data.error) {
         err << request.tapeFile << QCoreApplication::translate("TripCommands", ": %1行目: ").arg(data.error->line)
-            << data.error->message << '\n';
+            << tapeDataErrorText(*data.error) << '\n';
         return false;
     }
     const QString copy = folder.filePath(routeDigitsOf(request.fareFile) + QStringLiteral("tp.csv"));

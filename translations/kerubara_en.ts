@@ -610,6 +610,377 @@
     </message>
 </context>
 <context>
+    <name>FormatMessages</name>
+    <message>
+        <source>行の途中でファイルが終わっています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フラグの数値が -32768～32767 の範囲を超えています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>項目が行数に対して多すぎます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダーです。ファイルを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルを開けません（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。%1は %2 までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み込みに失敗しました（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（デバイスや名前付きパイプは読みません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>書き込めません（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>書き込みに失敗しました（%1）。元のファイルは変更していません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>書き込みに失敗しました（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元のファイルを置き換えられません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しいファイルを消せませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元のファイルに戻せませんでした。新しい内容のままです。元の内容は %1 にあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元のファイルに戻せませんでした。元の内容は %1 にあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すでにあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 にフォルダーを作れません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダーを置けません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>置き換えた元のファイル %1 を消せませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「&quot;」を含むフィールドは全体を「&quot;」で囲み、中の「&quot;」は「&quot;&quot;」と書いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「&quot;」で始まったフィールドが閉じられていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じた「&quot;」の後に余分な文字があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8 として読めない文字があります（Shift-JIS の CSV は「CSV UTF-8」形式で保存し直してください）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>改行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>タブ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV が空です（1行目に見出し「Chimei,SeirikenNo,Col1,…,Col150」が必要です）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しの%1列目が空です。列の名前（Chimei、SeirikenNo、Col1～Col150）を書いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しの%1列目「%2」は運賃データの列の名前（Chimei、SeirikenNo、Col1～Col150）ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しに列「%1」が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しに停留所名の列「Chimei」がありません（1行目に「Chimei,SeirikenNo,Col1,…」のように列の名前が必要です）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所が%1件あります。1つの系統に入る停留所は301件までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列の数が%1です（見出しにある%2列までです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名「%1」の「%2」（U+%3）は Shift-JIS で表せない文字です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名が長すぎます（%1バイト、65535バイトまで）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名に制御文字（%1）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の値「%2」が -32768～32767 の整数ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しにない%1列（%2）はすべての停留所で 0 として読みました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空のセルを 0 として読みました（全部で%1個、最初はこの行の %2。列の足りない行の残りの列も空のセルとして数えています）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空のセルだけの行は停留所として読みませんでした（全部で%1行、最初はこの行）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが終わっていて、この停留所のデータがありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名の長さ（2バイト）の途中でファイルが終わっています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名（%1バイト）の途中でファイルが終わっています（%2バイトしかありません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号の途中でファイルが終わっています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ列の途中でファイルが終わっています（列%1以降がありません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。運賃データ(.hy3)は %1 までです。運賃データではないか、壊れています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号が12を超える停留所が%1件あります（最大の整理券番号は%2）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃表示器に出せるのは整理券番号 1～48 の運賃までなので、49番以降から乗った人の運賃は表示されません（パネルの右クリックメニュー「表示する整理券番号」で「1〜48」を選ぶと、48番までを12番ずつ交互に表示します）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>既定の表示（1〜12）では13番以降の運賃が出ません。パネルの右クリックメニュー「表示する整理券番号」で「1〜%1」を選ぶと、12番ずつ交互にすべての運賃を表示します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>」「</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>など</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1～%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>深夜料金（2倍）が4桁になる停留所が%1件あります（%2、整理券%3、最高 深夜 %4円）。深夜料金は下3桁（%5）しか出ません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃が4桁の停留所が%1件あります（%2、整理券%3、最高 %4円）。運賃表示器の3桁の運賃には下3桁（%5）しか出ません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パネルのメニュー「運賃の桁数」→ 4桁、または --fare-digits 4 で全桁が出ます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: 空行があります。空行も1つの項目として読まれるため、これより後の項目がずれて、%2行目で読み込めなくなっています（%3）。空行を削除してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。放送用データは %1 までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2。各行に「文章,移動フラグ,サウンドフラグ」の3項目が必要です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2。1行に「文章,移動フラグ,サウンドフラグ」の3項目だけを書いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: このファイルは UTF-8 で保存されているようです。放送用データは Shift-JIS で読むため、文章が化けて読み上げられます。「kerubara-data tp このファイル 新しいファイル名tp.csv」で Shift-JIS に変換するか、エディタで文字コードを Shift-JIS にして保存し直してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2「%3」に全角数字があります。全角数字は数字として読まれないため、%4 として読み込まれます。半角数字で書いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移動フラグ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドフラグ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: 文章の%2バイト目（0x%3）が Shift-JIS の文字にならないため、その部分は読まれません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（1 MiB まで）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空のファイルです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8 として読めない文字があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>区分（[Plugin] など）より前に「%1」があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「[%1]」という区分はありません（[Plugin]、[Comment]、[Companies]、[Layout] のどれかです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>区分 [%1] が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「キー=値」の形ではありません（「%1」）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[%1] に「%2」というキーはありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キー %1 が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の値「%2」は整数ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の値「%2」は範囲外です（%3～%4）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 は「左,上,幅,高さ[,文字の大きさ[,太さ[,揃え[,色]]]]」の形で書きます（「%2」）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の太さ「%2」は normal か bold で書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の揃え「%2」は left、center、right のどれかで書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の色「%2」は #RRGGBB（16進数）で書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format は「%1」でなければなりません（「%2」）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BarcodeType「%1」は NW7、ITF、CODE39、CODE128 のどれかで書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Face「%1」は Gothic か Mincho で書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[Plugin] の区分がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format=%1 がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 がありません（1～2000 の整数）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barcode=1 のときは BarcodeType（NW7、ITF、CODE39、CODE128）が必要です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StopMin（%1）が StopMax（%2）より大きくなっています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GtfsCommands</name>
     <message>
         <source>%1 の値がありません。</source>
@@ -860,6 +1231,225 @@
     <message>
         <source>%1件を取り込みました（取り込めなかったもの %2件）。一覧: %3
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GtfsMessages</name>
+    <message>
+        <source>フィードが見つかりません（フォルダーか .zip を指定してください）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フィードの .zip </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip として読めません（%1）。壊れていないか確かめてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GTFS のファイル（stops.txt、routes.txt など）がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GTFS のファイルが複数のフォルダー（%1）にあります。1つのフィードだけを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フィードにこのファイルがありません（必要なファイルです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（フィードの1つのファイルは %1 までです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip の中のファイルの情報を読めません（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip の中のファイルを開けません（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip の中のファイルが壊れていて読めません（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大きさが記録と違います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み込みに失敗しました（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しの行がありません（1行目に列の名前が必要です）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しに必要な列「%1」がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>」「</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出しに言語の列（language または lang）がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_id が空です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_id「%1」は %2 行目にもあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_id が空です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_id「%1」が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_id が空です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_id「%1」が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_id「%1」は routes.txt にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>direction_id「%1」は 0 か 1 でなければなりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_id「%1」は trips.txt にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_id「%1」は stops.txt にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_sequence「%1」が 0 以上の整数ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1「%2」が「時:分:秒」（例 7:05:00）の形ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>便「%1」の stop_sequence %2 が2回あります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>price「%1」が 0～32767 の整数（円）ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fare_id「%1」は fare_attributes.txt にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_id「%1」の系統はありません（gtfs-routes で一覧を表示できます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_id「%1」の便はありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>便「%1」は系統「%2」ではなく系統「%3」の便です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統「%1」に direction_id が %2 の便がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統「%1」の便がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所「%1…」（stop_id %2）の名前が長すぎます（%3バイト。運賃データの停留所名は65535バイトまでです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」→「%2」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> など</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2行目: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所「%1」（stop_id %2）の parent_station「%3」は stops.txt にありません。停留所自身の名前にしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所「%1」（stop_id %2）の名前にある改行やタブは空白に、そのほかの制御文字は取り除きました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名「%1」は Shift-JIS で表せないため「%2」としました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fare_rules.txt に運賃のない区間が%1件あります（%2）。その運賃は -1（運賃なし）にしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop_times.txt に時刻のない停留所が%1件あります。その停留所の列149（始発からの分）は 0 にしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読みは使わずに続けました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2行目: 「%3」の読み「%4」はかなではないため使いません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>route_short_name「%1」は系統番号（1～99999）にならないため、routes.txt の%2番目の系統として系統番号 %2 にしました。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1396,6 +1986,28 @@
     </message>
 </context>
 <context>
+    <name>SettingsMessages</name>
+    <message>
+        <source>ほかのケルバラ（プロセス %1、コンピューター %2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ほかのケルバラ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定ファイル「%1」は、%2が使っています。
+
+このまま起動すると、もう一方の設定を上書きしないように、終了するときに設定を保存しません。
+設定を保存しないで起動しますか？（「いいえ」で起動をやめます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ケルバラ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StorableText</name>
     <message>
         <source>%1に、設定ファイルに保存できない文字「%2」が含まれています（設定ファイルは Shift-JIS で書かれ、この文字を表せません）。
@@ -1875,6 +2487,129 @@
 %1
 
 系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データの停留所の数（%1件）が多すぎます。扱える停留所は301件までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データが壊れています。%1件の停留所のうち%2件目の途中でファイルが終わっています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VbError</name>
+    <message>
+        <source>GoSub のない Return です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロシージャの呼び出し、または引数が不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オーバーフローしました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>メモリが不足しています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>インデックスが有効範囲にありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 で除算しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>型が一致しません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スタック領域が不足しています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内部エラーです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル名または番号が不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル モードが不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルは既に開かれています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デバイス I/O エラーです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>既に同名のファイルが存在しています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が不足しています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルにこれ以上データがありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが多すぎます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デバイスが準備されていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>書き込みできません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクが準備されていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パス名が無効です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パスが見つかりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オブジェクト変数または With ブロック変数が設定されていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロパティの値が不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ActiveX コンポーネントはオブジェクトを作成できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ピクチャが不正です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アプリケーション定義またはオブジェクト定義のエラーです。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

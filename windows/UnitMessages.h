@@ -9,4 +9,13 @@ namespace kerubara {
 // here (translatable), the file looked for in its details.
 void showRouteRefusal(const RouteRefusal &refusal);
 
+// The standard description of a run-time error number, translated.
+QString vbErrorDescription(int number);
+// What a run-time error says: its own description, or its number's standard
+// one translated.
+QString vbErrorText(const VbError &error);
+
+// Why fare data did not load.
+QString fareLoadErrorText(const FareLoadError &error);
+
 } // namespace kerubara

@@ -7,6 +7,7 @@
 #include "reslib/ResDialogs.h"
 #include "reslib/TicketPlugin.h"
 #include "settings/SettingsFile.h"
+#include "windows/FormatMessages.h"
 #include "windows/StorableText.h"
 
 #include <QComboBox>
@@ -25,8 +26,8 @@ QString refusalDetails(const QString &path)
     const TicketPluginError error = readTicketPlugin(path).error;
     if (error.line > 0)
         return QCoreApplication::translate("kerubara::frmOption", "ファイル: %1\n%2行目: %3")
-            .arg(path, QString::number(error.line), error.reason);
-    return QCoreApplication::translate("kerubara::frmOption", "ファイル: %1\n%2").arg(path, error.reason);
+            .arg(path, QString::number(error.line), formatmessages::ticketPluginErrorText(error));
+    return QCoreApplication::translate("kerubara::frmOption", "ファイル: %1\n%2").arg(path, formatmessages::ticketPluginErrorText(error));
 }
 
 } // namespace

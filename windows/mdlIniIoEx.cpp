@@ -8,6 +8,7 @@
 #include "settings/SettingsFile.h"
 #include "windows/Form1.h"
 #include "windows/Simulator.h"
+#include "windows/UnitMessages.h"
 #include "windows/frmCtl.h"
 
 #include <QCoreApplication>
@@ -72,11 +73,11 @@ void trapped(Steps steps, bool silentWhenMissing)
     } catch (const VbError &e) {
         const bool missing = e.number() == VbError::FileNotFound || e.number() == VbError::BadFileNameOrNumber;
         if (!(silentWhenMissing && missing))
-            showIniError(e.number(), e.description());
+            showIniError(e.number(), vbErrorText(e));
     } catch (const std::bad_alloc &) {
-        showIniError(VbError::OutOfMemory, VbError::standardDescription(VbError::OutOfMemory));
+        showIniError(VbError::OutOfMemory, vbErrorDescription(VbError::OutOfMemory));
     } catch (const std::exception &e) {
-        showIniError(VbError::InternalError, VbError::standardDescription(VbError::InternalError)
+        showIniError(VbError::InternalError, vbErrorDescription(VbError::InternalError)
                                                  + QStringLiteral("（%1）").arg(QString::fromLocal8Bit(e.what())));
     }
 }

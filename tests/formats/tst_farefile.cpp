@@ -87,31 +87,41 @@ void tst_FareFile::scanReadsRecordsInFileOrder()
 
 void tst_FareFile::scanNamesTheCutOffRecordAndField_data()
 {
+    using Kind = FareFileDamage::Kind;
     QTest::addColumn<int>("keepBytes");
     QTest::addColumn<int>("record");
-    QTest::addColumn<QString>("mentions");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<int>("bytesThere"); // of the name
+    QTest::addColumn<int>("column");     // the first missing
 
     // Two records of 307 bytes each ("停1" is 3 bytes) after the 2-byte count.
-    QTest::newRow("no second record") << 2 + 307 << 2 << "ありません";
-    QTest::newRow("inside the name length") << 2 + 307 + 1 << 2 << "長さ";
-    QTest::newRow("inside the name") << 2 + 307 + 3 << 2 << "停留所名";
-    QTest::newRow("inside the ticket number") << 2 + 307 + 5 + 1 << 2 << "整理券番号";
-    QTest::newRow("inside the columns") << 2 + 307 + 5 + 2 + 10 << 2 << "列6";
-    QTest::newRow("first record cut") << 2 + 100 << 1 << "データ列";
+    QTest::newRow("no second record") << 2 + 307 << 2 << Kind::NoRecord << 0 << 0;
+    QTest::newRow("inside the name length") << 2 + 307 + 1 << 2 << Kind::NameLength << 0 << 0;
+    QTest::newRow("inside the name") << 2 + 307 + 3 << 2 << Kind::Name << 1 << 0;
+    QTest::newRow("inside the ticket number") << 2 + 307 + 5 + 1 << 2 << Kind::TicketNumber << 0 << 0;
+    QTest::newRow("inside the columns") << 2 + 307 + 5 + 2 + 10 << 2 << Kind::Columns << 0 << 6;
+    QTest::newRow("first record cut") << 2 + 100 << 1 << Kind::Columns << 0 << 47;
 }
 
 void tst_FareFile::scanNamesTheCutOffRecordAndField()
 {
     QFETCH(int, keepBytes);
     QFETCH(int, record);
-    QFETCH(QString, mentions);
+    QFETCH(FareFileDamage::Kind, kind);
+    QFETCH(int, bytesThere);
+    QFETCH(int, column);
     QBuffer buf;
     buf.setData(testing::routeBytes(2).left(keepBytes));
     buf.open(QIODevice::ReadOnly);
     const FareFileScan scan = scanFareFile(buf);
     QVERIFY(scan.damage);
     QCOMPARE(scan.damage->record, record);
-    QVERIFY2(scan.damage->description.contains(mentions), qPrintable(scan.damage->description));
+    QCOMPARE(scan.damage->kind, kind);
+    QCOMPARE(scan.damage->column, column);
+    if (kind == FareFileDamage::Kind::Name) {
+        QCOMPARE(scan.damage->nameBytes, qsizetype(3));
+        QCOMPARE(scan.damage->bytesThere, qsizetype(bytesThere));
+    }
     QCOMPARE(int(scan.records.size()), record - 1);
 }
 

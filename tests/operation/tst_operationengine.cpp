@@ -577,11 +577,16 @@ void tst_OperationEngine::aRefusedRouteSaysWhyAndKeepsTheShownOne_data()
     QTest::addColumn<QByteArray>("file"); // 7.hy3; null: none
     QTest::addColumn<QString>("section");
     QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<int>>("loadError"); // FareLoadError's kind, count, record; empty: none
     using K = RouteRefusal::Kind;
-    QTest::newRow("no file") << QByteArray() << u"1"_s << int(K::FareFileMissing);
-    QTest::newRow("no stops") << testing::routeBytes(0) << u"1"_s << int(K::NoStops);
-    QTest::newRow("section at the count") << testing::routeBytes(4) << u"4"_s << int(K::SectionBeyondData);
-    QTest::newRow("too many stops") << testing::routeBytes(302) << u"1"_s << int(K::FareFileUnreadable);
+    using L = FareLoadError::Kind;
+    QTest::newRow("no file") << QByteArray() << u"1"_s << int(K::FareFileMissing) << QList<int>{};
+    QTest::newRow("no stops") << testing::routeBytes(0) << u"1"_s << int(K::NoStops) << QList<int>{};
+    QTest::newRow("section at the count") << testing::routeBytes(4) << u"4"_s << int(K::SectionBeyondData) << QList<int>{};
+    QTest::newRow("too many stops") << testing::routeBytes(302) << u"1"_s << int(K::FareFileUnreadable)
+                                    << QList<int>{int(L::TooManyStops), 302, 0};
+    QTest::newRow("cut short") << testing::routeBytes(5).chopped(1) << u"1"_s << int(K::FareFileUnreadable)
+                               << QList<int>{int(L::CutShort), 5, 5};
 }
 
 // The unit says why (the console words it) and the route shown stays set.
@@ -590,6 +595,7 @@ void tst_OperationEngine::aRefusedRouteSaysWhyAndKeepsTheShownOne()
     QFETCH(QByteArray, file);
     QFETCH(QString, section);
     QFETCH(int, kind);
+    QFETCH(QList<int>, loadError);
     QTemporaryDir dir;
     QVERIFY(QFile::copy(fareFilePath(QStringLiteral(KERUBARA_SAMPLE_DIR), u"12"_s), dir.filePath(u"12.hy3"_s)));
     if (!file.isNull()) {
@@ -614,7 +620,10 @@ void tst_OperationEngine::aRefusedRouteSaysWhyAndKeepsTheShownOne()
     QCOMPARE(refusals.size(), 1);
     QCOMPARE(int(refusals[0].kind), kind);
     QCOMPARE(QFileInfo(refusals[0].farePath).fileName(), u"7.hy3"_s);
-    QCOMPARE(refusals[0].reason.isEmpty(), kind != int(RouteRefusal::Kind::FareFileUnreadable));
+    QCOMPARE(refusals[0].error != 0, kind == int(RouteRefusal::Kind::FareFileUnreadable));
+    const std::optional<FareLoadError> &load = refusals[0].loadError;
+    const QList<int> loaded = load ? QList<int>{int(load->kind), load->count, load->record} : QList<int>{};
+    QCOMPARE(loaded, loadError);
     QVERIFY(boxes.isEmpty()); // the engine words nothing itself
     QCOMPARE(unit.state.nStopCount, stops);
 }

@@ -39,7 +39,7 @@ TicketPlugin parsed(const QByteArray &text)
 {
     TicketPluginRead read = parseTicketPlugin(text);
     if (!read.plugin)
-        qWarning("refused at line %d: %s", read.error.line, qPrintable(read.error.reason));
+        qWarning("refused at line %d: kind %d", read.error.line, int(read.error.kind));
     return read.plugin.value_or(TicketPlugin{});
 }
 

@@ -56,6 +56,8 @@ private slots:
     void dumpThenHy3GivesTheSameBytes_data();
     void dumpThenHy3GivesTheSameBytes();
     void dumpWritesTheCsvLayout();
+    void hy3SaysWhatTheCsvReaderFound_data();
+    void hy3SaysWhatTheCsvReaderFound();
     void dumpRefusesDamagedFiles_data();
     void dumpRefusesDamagedFiles();
     void hy3FailureLeavesNoOrUnchangedOutput();
@@ -129,6 +131,35 @@ void tst_DataTool::dumpWritesTheCsvLayout()
     QCOMPARE(lines[1].count(u','), 152);
     QVERIFY(lines[2].isEmpty());
     QVERIFY(!r.out.contains(u'\r'));
+}
+
+void tst_DataTool::hy3SaysWhatTheCsvReaderFound_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("says"); // a whole line of what hy3 says; "@" the CSV
+
+    QTest::newRow("a column twice") << QByteArray("Chimei,Col1,Col1\n駅,1,2\n")
+                                    << QStringLiteral("@: line 1: 見出しに列「Col1」が2回あります。");
+    QTest::newRow("a name with a tab") << QByteArray("Chimei\n\"駅\t前\"\n")
+                                       << QStringLiteral("@: line 2: 停留所名に制御文字（タブ）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。");
+    QTest::newRow("not UTF-8") << QByteArray("Chimei\n\x89\x77\n")
+                               << QStringLiteral("@: line 2: UTF-8 として読めない文字があります（Shift-JIS の CSV は「CSV UTF-8」形式で保存し直してください）。");
+    QTest::newRow("empty") << QByteArray() << QStringLiteral("@: CSV が空です（1行目に見出し「Chimei,SeirikenNo,Col1,…,Col150」が必要です）。");
+    QTest::newRow("columns left out") << QByteArray("Chimei,Col2\n駅,1\n駅,1\n")
+                                      << QStringLiteral("@: line 1: 見出しにない150列（SeirikenNo、Col1、Col3～Col150）はすべての停留所で 0 として読みました。");
+    QTest::newRow("blank cells") << QByteArray("Chimei,SeirikenNo\n駅,1\n駅,\n")
+                                 << QStringLiteral("@: line 3: 空のセルを 0 として読みました（全部で1個、最初はこの行の SeirikenNo。列の足りない行の残りの列も空のセルとして数えています）。");
+}
+
+// The words of the CSV reader's outcomes, as the command prints them.
+void tst_DataTool::hy3SaysWhatTheCsvReaderFound()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, says);
+    const QString in = dir_.filePath("said.csv");
+    QVERIFY(testing::writeFile(in, csv));
+    const Run r = runTool({"hy3", in, dir_.filePath("said.hy3")});
+    QVERIFY2(r.err.split(u'\n').contains(says.replace(u'@', in)), qPrintable(r.err));
 }
 
 void tst_DataTool::dumpRefusesDamagedFiles_data()

@@ -19,6 +19,7 @@
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
 #include "windows/SettingValues.h"
+#include "windows/SettingsMessages.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
 #include "windows/frmOption.h"
@@ -709,7 +710,7 @@ void tst_mdlIniIoEx::aSecondProgramOnTheFileAsksAndThenDoesNotSave()
     SettingsFilePaths paths = settingsFilePaths(file());
     SettingsLock lock;
     answer_ = answer;
-    const bool started = lock.claim(paths);
+    const bool started = lock.claim(paths, askToStartWithoutSaving);
     answer_ = vbOK;
     QCOMPARE(messages_.size(), asked ? 1 : 0);
     if (asked) {
