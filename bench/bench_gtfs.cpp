@@ -253,6 +253,30 @@ int importChild(const QStringList &args)
     return status;
 }
 
+// What one import in a process of its own cost, as the child reports it.
+struct ChildImport
+{
+    bool imported = false;
+    double peakMiB = 0;
+    double cpuSeconds = 0;
+};
+
+// Runs this program again with `args` (--import ...), timing it for `state`.
+ChildImport runImportChild(benchmark::State &state, const QStringList &args)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    child.start(QCoreApplication::applicationFilePath(), args);
+    child.waitForFinished(-1);
+    state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    const QList<QByteArray> answer = child.readAllStandardOutput().trimmed().split(' ');
+    if (answer.size() < 3 || answer[0] != "imported" || answer[1] != "0")
+        return {};
+    return {true, answer[2].toDouble() / 1024, answer.value(3).toDouble()};
+}
+
 void BM_GtfsImportHugeStopTimes(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -265,19 +289,12 @@ void BM_GtfsImportHugeStopTimes(benchmark::State &state)
                            QStringLiteral("R1"), QStringLiteral("--chimes"), dir.path(), dir.filePath(QStringLiteral("out"))};
     double peakMiB = 0;
     for (auto _ : state) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QElapsedTimer clock;
-        clock.start();
-        child.start(QCoreApplication::applicationFilePath(), args);
-        child.waitForFinished(-1);
-        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
-        const QList<QByteArray> answer = child.readAllStandardOutput().trimmed().split(' ');
-        if (answer.size() < 3 || answer[0] != "imported" || answer[1] != "0") {
+        const ChildImport run = runImportChild(state, args);
+        if (!run.imported) {
             state.SkipWithError("the import failed");
             return;
         }
-        peakMiB = std::max(peakMiB, answer[2].toDouble() / 1024);
+        peakMiB = std::max(peakMiB, run.peakMiB);
     }
     state.counters["peak_MiB"] = peakMiB;
     state.counters["zip_KiB"] = static_cast<double>(QFileInfo(feed).size()) / 1024;
@@ -363,20 +380,13 @@ void BM_GtfsImportAll(benchmark::State &state)
     double cpuSeconds = 0;
     for (auto _ : state) {
         QDir(out).removeRecursively();
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QElapsedTimer clock;
-        clock.start();
-        child.start(QCoreApplication::applicationFilePath(), args);
-        child.waitForFinished(-1);
-        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
-        const QList<QByteArray> answer = child.readAllStandardOutput().trimmed().split(' ');
-        if (answer.size() < 3 || answer[0] != "imported" || answer[1] != "0") {
+        const ChildImport run = runImportChild(state, args);
+        if (!run.imported) {
             state.SkipWithError("the import failed");
             return;
         }
-        peakMiB = std::max(peakMiB, answer[2].toDouble() / 1024);
-        cpuSeconds += answer.value(3).toDouble();
+        peakMiB = std::max(peakMiB, run.peakMiB);
+        cpuSeconds += run.cpuSeconds;
     }
     state.counters["peak_MiB"] = peakMiB;
     state.counters["cpu_s"] = cpuSeconds / static_cast<double>(state.iterations());

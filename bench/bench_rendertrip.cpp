@@ -45,15 +45,17 @@ double peakResidentMiB()
     return usage.ru_maxrss / 1024.0; // kilobytes on Linux
 }
 
-void BM_RenderTrip(benchmark::State &state)
+// Renders the sample trip with `options` into `outName` once and reports the
+// video's length, the speed against real time and the peak memory.
+void renderSampleTrip(benchmark::State &state, const QString &outName, const QStringList &options)
 {
     const QDir sample(QStringLiteral(KERUBARA_SAMPLE_DIR));
     QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("trip.mp4"));
-    const QStringList args{QStringLiteral("render-trip"), sample.filePath(QStringLiteral("12.hy3")), out,
-                           QStringLiteral("--settings"), sample.filePath(QStringLiteral("demo-settings.in4")),
-                           QStringLiteral("--tape"), sample.filePath(QStringLiteral("12tp.csv")),
-                           QStringLiteral("--zoom"), QString::number(state.range(0))};
+    const QString out = dir.filePath(outName);
+    const QStringList args = QStringList{QStringLiteral("render-trip"), sample.filePath(QStringLiteral("12.hy3")), out,
+                                         QStringLiteral("--settings"), sample.filePath(QStringLiteral("demo-settings.in4")),
+                                         QStringLiteral("--tape"), sample.filePath(QStringLiteral("12tp.csv"))}
+        + options;
     QString messages;
     QTextStream err(&messages);
     for (auto _ : state) {
@@ -69,32 +71,19 @@ void BM_RenderTrip(benchmark::State &state)
     state.counters["x_realtime"] = benchmark::Counter(seconds, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["peak_MiB"] = peakResidentMiB();
 }
+
+void BM_RenderTrip(benchmark::State &state)
+{
+    renderSampleTrip(state, QStringLiteral("trip.mp4"), {QStringLiteral("--zoom"), QString::number(state.range(0))});
+}
 BENCHMARK(BM_RenderTrip)->ArgName("zoom")->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 // The same trip as a video maker uploads it: 1920x1080 with the information
 // bar, H.264 and AAC.
 void BM_RenderTrip1080p(benchmark::State &state)
 {
-    const QDir sample(QStringLiteral(KERUBARA_SAMPLE_DIR));
-    QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("trip1080.mp4"));
-    const QStringList args{QStringLiteral("render-trip"), sample.filePath(QStringLiteral("12.hy3")), out,
-                           QStringLiteral("--settings"), sample.filePath(QStringLiteral("demo-settings.in4")),
-                           QStringLiteral("--tape"), sample.filePath(QStringLiteral("12tp.csv")),
-                           QStringLiteral("--size"), QStringLiteral("1920x1080"), QStringLiteral("--info")};
-    QString messages;
-    QTextStream err(&messages);
-    for (auto _ : state) {
-        if (kerubara::datatool::runWithPanel(args, err, err) != 0) {
-            err.flush();
-            state.SkipWithError(qPrintable(messages));
-            return;
-        }
-    }
-    const double seconds = videoSeconds(out);
-    state.counters["video_s"] = seconds;
-    state.counters["x_realtime"] = benchmark::Counter(seconds, benchmark::Counter::kIsIterationInvariantRate);
-    state.counters["peak_MiB"] = peakResidentMiB();
+    renderSampleTrip(state, QStringLiteral("trip1080.mp4"),
+                     {QStringLiteral("--size"), QStringLiteral("1920x1080"), QStringLiteral("--info")});
 }
 BENCHMARK(BM_RenderTrip1080p)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 

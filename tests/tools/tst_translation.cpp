@@ -5,6 +5,7 @@
 // the translation the user's languages choose: Japanese, the language the
 // words are written in, needs none.
 
+#include "Untranslated.h"
 #include "ToolRun.h"
 #include "tools/PanelCommands.h"
 #include "tools/Translation.h"
@@ -30,23 +31,6 @@ public:
     }
     bool isEmpty() const override { return false; }
 };
-
-// The Japanese left outside the brackets (a translated word put into
-// another is bracketed within its brackets).
-QString untranslated(QString text)
-{
-    static const QRegularExpression bracketed(QStringLiteral("«[^«»]*»"));
-    static const QRegularExpression japanese(QStringLiteral("[\\p{Hiragana}\\p{Katakana}\\p{Han}（）「」、。～]+"));
-    for (qsizetype length = -1; length != text.size();) {
-        length = text.size();
-        text.remove(bracketed);
-    }
-    QStringList found;
-    for (const auto &m : text.split(u'\n'))
-        for (auto it = japanese.globalMatch(m); it.hasNext();)
-            found << it.next().captured();
-    return found.join(u' ');
-}
 
 } // namespace
 
@@ -108,7 +92,7 @@ void tst_Translation::commandWordsAreTranslated()
     QCoreApplication::removeTranslator(&translator);
 
     QVERIFY2((toOut ? out : err).contains(u'«'), qPrintable(out + err));
-    QCOMPARE(untranslated(out + err), QString());
+    QCOMPARE(testing::untranslated(out + err), QString());
 }
 
 void tst_Translation::dataIsNotTranslated_data()

@@ -5,6 +5,7 @@
 // made from translations/kerubara_en.ts installed, every word a window shows
 // comes out translated.
 
+#include "Untranslated.h"
 #include "FakeDialogs.h"
 #include "OptionControls.h"
 #include "QuietSimulator.h"
@@ -89,22 +90,6 @@ private:
 
     QSet<QString> known_; // context, unit separator, source text
 };
-
-// The Japanese left outside the brackets (a translated word put into
-// another is bracketed within its brackets).
-QString untranslated(QString text)
-{
-    static const QRegularExpression bracketed(QStringLiteral("«[^«»]*»"));
-    static const QRegularExpression japanese(QStringLiteral("[\\p{Hiragana}\\p{Katakana}\\p{Han}（）「」、。～]+"));
-    for (qsizetype length = -1; length != text.size();) {
-        length = text.size();
-        text.remove(bracketed);
-    }
-    QStringList found;
-    for (auto it = japanese.globalMatch(text); it.hasNext();)
-        found << it.next().captured();
-    return found.join(u' ');
-}
 
 void click(QWidget *w)
 {
@@ -239,7 +224,7 @@ void tst_WindowWords::windowWordsAreTranslated()
     testing::QuietSimulator sim;
     const QString words = wordsOf(sim);
     QVERIFY2(words.contains(u'«'), qPrintable(words));
-    QCOMPARE(untranslated(words), QString());
+    QCOMPARE(testing::untranslated(words), QString());
 }
 
 QTEST_MAIN(tst_WindowWords)

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What a test translator left untranslated: it brackets each word it
+// translates as «word», so the Japanese outside every bracket did not go
+// through the translation.
+
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+namespace testing {
+
+// The Japanese left outside the brackets (a translated word put into
+// another is bracketed within its brackets), the runs joined by blanks.
+inline QString untranslated(QString text)
+{
+    static const QRegularExpression bracketed(QStringLiteral("«[^«»]*»"));
+    static const QRegularExpression japanese(QStringLiteral("[\\p{Hiragana}\\p{Katakana}\\p{Han}（）「」、。～]+"));
+    for (qsizetype length = -1; length != text.size();) {
+        length = text.size();
+        text.remove(bracketed);
+    }
+    QStringList found;
+    for (auto it = japanese.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    return found.join(u' ');
+}
+
+} // namespace testing
