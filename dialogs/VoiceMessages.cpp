@@ -66,4 +66,44 @@ QString voiceNoticeText(const VoiceNotice &notice)
     return {};
 }
 
+QString readingProblemReason(const ReadingProblem &problem)
+{
+    using Kind = ReadingProblem::Kind;
+    switch (problem.kind) {
+    case Kind::NoReading:
+        return QCoreApplication::translate("VoiceMessages", "「文字,読み」の形になっていません（読みがありません）。");
+    case Kind::TooManyFields:
+        return QCoreApplication::translate(
+            "VoiceMessages",
+            "欄が多すぎます（「文字,読み」の2つだけにしてください。文字にコンマを含めるときは \"\" で囲みます）。");
+    case Kind::EmptyText:
+        return QCoreApplication::translate("VoiceMessages", "読ませる文字が空です。");
+    case Kind::EmptyReading:
+        return QCoreApplication::translate("VoiceMessages", "読みが空です。");
+    case Kind::NotKatakana:
+        return QCoreApplication::translate("VoiceMessages", "読み「%1」にカタカナ以外の文字があります。").arg(problem.value);
+    case Kind::NotUtf8:
+        return QCoreApplication::translate(
+            "VoiceMessages", "UTF-8 として読めません（Shift-JIS で保存されていませんか。UTF-8 で保存してください）。");
+    case Kind::OpenQuote:
+        return QCoreApplication::translate("VoiceMessages", "引用符（\"）が閉じていません。");
+    case Kind::NotRegularFile:
+        return QCoreApplication::translate("VoiceMessages", "通常のファイルではありません（デバイスや名前付きパイプは読みません）。");
+    case Kind::Unreadable:
+        return QCoreApplication::translate("VoiceMessages", "読み込めません（%1）。").arg(problem.value);
+    case Kind::TooLarge:
+        return QCoreApplication::translate("VoiceMessages", "ファイルが大きすぎます。読み辞書は %1 までです。")
+            .arg(sizeText(problem.value.toLongLong()));
+    }
+    return {};
+}
+
+QString readingProblemText(const ReadingProblem &problem)
+{
+    if (problem.line > 0)
+        return QCoreApplication::translate("VoiceMessages", "%1: %2行目: %3この行は使いません。")
+            .arg(problem.file, QString::number(problem.line), readingProblemReason(problem));
+    return QCoreApplication::translate("VoiceMessages", "%1: %2").arg(problem.file, readingProblemReason(problem));
+}
+
 } // namespace kerubara

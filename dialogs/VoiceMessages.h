@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sound/HtsVoiceFile.h"
+#include "sound/ReadingDictionary.h"
 #include "sound/VoiceCatalog.h"
 
 #include <QString>
@@ -15,5 +16,12 @@ QString voiceRefusedText(const QString &file, const VoiceFileCheck &check);
 // The one notice saying why the voice speaking is not the one wanted and
 // which package brings the better voice; empty when there is nothing to say.
 QString voiceNoticeText(const VoiceNotice &notice);
+
+// Why a reading dictionary line was left out ("読みが空です。"), or why the
+// file was not read.
+QString readingProblemReason(const ReadingProblem &problem);
+// One line for standard error: "FILE: N行目: whyこの行は使いません。", or
+// "FILE: why" for the whole file.
+QString readingProblemText(const ReadingProblem &problem);
 
 } // namespace kerubara

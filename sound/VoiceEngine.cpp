@@ -138,18 +138,18 @@ SpokenText VoiceEngine::spoken(const QString &text, bool labels) const
     return s;
 }
 
-QStringList VoiceEngine::useReadingDictionaries(const QString &folder)
+std::vector<ReadingProblem> VoiceEngine::useReadingDictionaries(const QString &folder)
 {
-    QStringList messages;
+    std::vector<ReadingProblem> problems;
     QStringList files{ReadingDictionary::userFile()};
     const QString data = ReadingDictionary::dataFolderFile(folder);
     if (QFileInfo(data).absoluteFilePath() != QFileInfo(files.front()).absoluteFilePath())
         files << data;
-    reader_->setUserDictionary(ReadingDictionary::readFiles(files, &messages));
+    reader_->setUserDictionary(ReadingDictionary::readFiles(files, &problems));
     // What was made ahead was read with the dictionaries before.
     ++dictionaries_;
     cache_.clear();
-    return messages;
+    return problems;
 }
 
 QString VoiceEngine::cacheKey(const QString &text, const VoiceSettings &settings) const

@@ -80,7 +80,7 @@ public:
     // StatusFailed until the next VoiceSpeak or VoiceStop after a failure;
     // otherwise StatusSpeaking or StatusIdle.
     std::int32_t VoiceStatus() override;
-    QStringList useReadingDictionaries(const QString &folder) override;
+    std::vector<ReadingProblem> useReadingDictionaries(const QString &folder) override;
     void prepare(const QStringList &texts) override;
 
     // Whether `text` has been made ahead with the settings as they stand.

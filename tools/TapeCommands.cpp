@@ -209,10 +209,10 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     // The user's dictionary, then those named, each overriding the ones
     // before; a bad line is named and left out.
-    QStringList problems;
+    std::vector<ReadingProblem> problems;
     reader->setUserDictionary(ReadingDictionary::readFiles(QStringList{ReadingDictionary::userFile()} + a.dictionaries, &problems));
-    for (const QString &problem : std::as_const(problems))
-        err << problem << '\n';
+    for (const ReadingProblem &problem : problems)
+        err << readingProblemText(problem) << '\n';
     const QString &text = a.rest[0];
     const TextReading read = reader->read(text);
     if (a.printReading)

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/UnitMessages.h"
 
+#include "dialogs/VoiceMessages.h"
 #include "reslib/MsgBox.h"
 #include "windows/FormatMessages.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTextStream>
 
 namespace kerubara {
 namespace {
@@ -18,6 +20,13 @@ class Words
 };
 
 } // namespace
+
+void reportReadingProblems(const std::vector<ReadingProblem> &problems)
+{
+    QTextStream err(stderr);
+    for (const ReadingProblem &problem : problems)
+        err << readingProblemText(problem) << '\n';
+}
 
 void showRouteRefusal(const RouteRefusal &refusal)
 {

@@ -9,6 +9,10 @@ namespace kerubara {
 // here (translatable), the file looked for in its details.
 void showRouteRefusal(const RouteRefusal &refusal);
 
+// Writes the reading dictionary lines left out to standard error, one a
+// line, for whoever watches the program's output.
+void reportReadingProblems(const std::vector<ReadingProblem> &problems);
+
 // The standard description of a run-time error number, translated.
 QString vbErrorDescription(int number);
 // What a run-time error says: its own description, or its number's standard
