@@ -7,6 +7,27 @@
 
 namespace kerubara {
 
+QString accentProblemText(const AccentProblem &problem)
+{
+    using Kind = AccentProblem::Kind;
+    switch (problem.kind) {
+    case Kind::None:
+        return {};
+    case Kind::NotInstalled:
+        return QCoreApplication::translate(
+            "VoiceMessages", "Open JTalk のアクセント辞書（open-jtalk-mecab-naist-jdic）がインストールされていません。");
+    case Kind::MissingFile:
+        return QCoreApplication::translate("VoiceMessages", "アクセント辞書 %1 に %2 がありません。").arg(problem.folder, problem.file);
+    case Kind::NoStaging:
+        return QCoreApplication::translate("VoiceMessages", "アクセント辞書を読み込むための一時フォルダーを作れません。");
+    case Kind::NotLoadable:
+        return QCoreApplication::translate("VoiceMessages", "アクセント辞書 %1 を MeCab で読み込めません。").arg(problem.folder);
+    case Kind::NotUtf8:
+        return QCoreApplication::translate("VoiceMessages", "アクセント辞書 %1 が UTF-8 ではありません。").arg(problem.folder);
+    }
+    return {};
+}
+
 QString voiceFaultText(const VoiceFileCheck &check)
 {
     switch (check.fault) {
@@ -14,6 +35,8 @@ QString voiceFaultText(const VoiceFileCheck &check)
         return {};
     case VoiceFileFault::Unreadable:
         return QCoreApplication::translate("VoiceMessages", "読み込めません（%1）").arg(check.value);
+    case VoiceFileFault::NoAccentDictionary:
+        return QCoreApplication::translate("VoiceMessages", "読み込めません（%1）").arg(accentProblemText(check.accent));
     case VoiceFileFault::Empty:
         return QCoreApplication::translate("VoiceMessages", "空のファイルです");
     case VoiceFileFault::TooLarge:
@@ -56,12 +79,12 @@ QString voiceNoticeText(const VoiceNotice &notice)
         return QCoreApplication::translate("VoiceMessages", "%1: 音声ファイルとして使えません（%2）。代わりの声で話します。")
             .arg(notice.file, voiceFaultText(notice.check));
     case VoiceNotice::Kind::NoAccentDictionary:
-        if (notice.why.isEmpty())
+        if (notice.accent.ok())
             return QCoreApplication::translate(
                 "VoiceMessages", "アクセント辞書（open-jtalk-mecab-naist-jdic）を読み込めないため、espeak-ng の声で話します。");
         return QCoreApplication::translate(
                    "VoiceMessages", "アクセント辞書（open-jtalk-mecab-naist-jdic）を読み込めないため、espeak-ng の声で話します（%1）。")
-            .arg(notice.why);
+            .arg(accentProblemText(notice.accent));
     }
     return {};
 }

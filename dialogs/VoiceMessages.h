@@ -9,6 +9,9 @@
 
 namespace kerubara {
 
+// Why the accent dictionary could not be loaded ("アクセント辞書 FOLDER に
+// FILE がありません。").
+QString accentProblemText(const AccentProblem &problem);
 // What is wrong with a voice file, as people read it ("途中で切れています").
 QString voiceFaultText(const VoiceFileCheck &check);
 // "FILE: 音声ファイルとして使えません（reason）。"

@@ -52,7 +52,7 @@ std::unique_ptr<VoiceEngine> VoiceEngine::create(Mixer &mixer, int voice, const 
     auto reader = JapaneseReader::create();
     if (!reader || voice < 0 || voice >= mixer.voiceCount())
         return nullptr;
-    QString why;
+    AccentProblem why;
     auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
     VoiceSettings settings = options.settings.clamped();
     VoiceChoice choice = voices::choose(options.voice.isEmpty() ? settings.voice : options.voice, options.places,
@@ -198,7 +198,7 @@ VoiceFileCheck VoiceEngine::useVoice(const QString &voice)
             choice.synthesiser.reset();
     }
     if (!choice.synthesiser)
-        return check.ok() ? VoiceFileCheck{VoiceFileFault::Unreadable, {}, frontEndWhy_} : check;
+        return check.ok() ? VoiceFileCheck{VoiceFileFault::NoAccentDictionary, {}, {}, frontEndWhy_} : check;
     VoiceStop();
     takeVoice(std::move(choice));
     settings_.voice = voice;

@@ -138,7 +138,7 @@ private:
     const int channel_;
     std::unique_ptr<JapaneseReader> reader_;
     std::unique_ptr<JapaneseFrontEnd> frontEnd_;
-    QString frontEndWhy_;
+    AccentProblem frontEndWhy_;
     std::shared_ptr<SampleRing> ring_;
     std::function<void(const VoiceSettings &)> keep_;
     VoicePlaces places_;

@@ -218,10 +218,10 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
     if (a.printReading)
         out << read.kana << '\n';
     if (a.printPhonemes) {
-        QString why;
+        AccentProblem why;
         const auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
         if (!frontEnd) {
-            err << why << QCoreApplication::translate("TapeCommands", "HTS 音声に渡す音素を作れません。\n");
+            err << accentProblemText(why) << QCoreApplication::translate("TapeCommands", "HTS 音声に渡す音素を作れません。\n");
             return 1;
         }
         out << frontEnd->analyse(text).phonemes.join(u' ') << '\n';
@@ -233,7 +233,7 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString &wavPath = a.rest[1];
     // The voice the user set in the program's 音声の調節, only read.
     const VoiceSettings settings = voiceSettings(PreferenceStore(Preferences::Remembered));
-    QString why;
+    AccentProblem why;
     const auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
     VoiceChoice choice;
     if (!a.voice.isEmpty()) {
