@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/VoiceMessages.h"
 
-#include "reslib/BoundedRead.h"
+#include "dialogs/SizeText.h"
 
 #include <QCoreApplication>
 

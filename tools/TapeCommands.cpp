@@ -2,6 +2,7 @@
 
 #include "tools/TapeCommands.h"
 
+#include "dialogs/SizeText.h"
 #include "dialogs/VoiceMessages.h"
 #include "formats/Csv.h"
 #include "formats/DataIo.h"
