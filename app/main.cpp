@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "dialogs/MessageBox.h"
-#include "reslib/Fonts.h"
 #include "reslib/ProgramInfo.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsLock.h"
 #include "tools/Translation.h"
 #include "windows/SettingsMessages.h"
+#include "windows/UnitMessages.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
 

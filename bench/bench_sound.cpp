@@ -203,7 +203,7 @@ BENCHMARK(BM_KanjiReadingsLoad)->Unit(benchmark::kMillisecond);
 void BM_TextToLabels(benchmark::State &state)
 {
     const auto reader = JapaneseReader::create();
-    QString why;
+    AccentProblem why;
     const auto frontEnd = reader ? JapaneseFrontEnd::create(*reader, &why) : nullptr;
     if (!frontEnd) {
         state.SkipWithError("no MeCab dictionary or accent dictionary");
@@ -225,7 +225,7 @@ void BM_AccentDictionaryLoad(benchmark::State &state)
         return;
     }
     for (auto _ : state) {
-        QString why;
+        AccentProblem why;
         if (!JapaneseFrontEnd::create(*reader, &why)) {
             state.SkipWithError("no accent dictionary");
             return;

@@ -1,11 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/VoiceMessages.h"
 
-#include "reslib/BoundedRead.h"
+#include "dialogs/SizeText.h"
 
 #include <QCoreApplication>
 
 namespace kerubara {
+
+QString accentProblemText(const AccentProblem &problem)
+{
+    using Kind = AccentProblem::Kind;
+    switch (problem.kind) {
+    case Kind::None:
+        return {};
+    case Kind::NotInstalled:
+        return QCoreApplication::translate(
+            "VoiceMessages", "Open JTalk のアクセント辞書（open-jtalk-mecab-naist-jdic）がインストールされていません。");
+    case Kind::MissingFile:
+        return QCoreApplication::translate("VoiceMessages", "アクセント辞書 %1 に %2 がありません。").arg(problem.folder, problem.file);
+    case Kind::NoStaging:
+        return QCoreApplication::translate("VoiceMessages", "アクセント辞書を読み込むための一時フォルダーを作れません。");
+    case Kind::NotLoadable:
+        return QCoreApplication::translate("VoiceMessages", "アクセント辞書 %1 を MeCab で読み込めません。").arg(problem.folder);
+    case Kind::NotUtf8:
+        return QCoreApplication::translate("VoiceMessages", "アクセント辞書 %1 が UTF-8 ではありません。").arg(problem.folder);
+    }
+    return {};
+}
 
 QString voiceFaultText(const VoiceFileCheck &check)
 {
@@ -14,6 +35,8 @@ QString voiceFaultText(const VoiceFileCheck &check)
         return {};
     case VoiceFileFault::Unreadable:
         return QCoreApplication::translate("VoiceMessages", "読み込めません（%1）").arg(check.value);
+    case VoiceFileFault::NoAccentDictionary:
+        return QCoreApplication::translate("VoiceMessages", "読み込めません（%1）").arg(accentProblemText(check.accent));
     case VoiceFileFault::Empty:
         return QCoreApplication::translate("VoiceMessages", "空のファイルです");
     case VoiceFileFault::TooLarge:
@@ -56,14 +79,54 @@ QString voiceNoticeText(const VoiceNotice &notice)
         return QCoreApplication::translate("VoiceMessages", "%1: 音声ファイルとして使えません（%2）。代わりの声で話します。")
             .arg(notice.file, voiceFaultText(notice.check));
     case VoiceNotice::Kind::NoAccentDictionary:
-        if (notice.why.isEmpty())
+        if (notice.accent.ok())
             return QCoreApplication::translate(
                 "VoiceMessages", "アクセント辞書（open-jtalk-mecab-naist-jdic）を読み込めないため、espeak-ng の声で話します。");
         return QCoreApplication::translate(
                    "VoiceMessages", "アクセント辞書（open-jtalk-mecab-naist-jdic）を読み込めないため、espeak-ng の声で話します（%1）。")
-            .arg(notice.why);
+            .arg(accentProblemText(notice.accent));
     }
     return {};
+}
+
+QString readingProblemReason(const ReadingProblem &problem)
+{
+    using Kind = ReadingProblem::Kind;
+    switch (problem.kind) {
+    case Kind::NoReading:
+        return QCoreApplication::translate("VoiceMessages", "「文字,読み」の形になっていません（読みがありません）。");
+    case Kind::TooManyFields:
+        return QCoreApplication::translate(
+            "VoiceMessages",
+            "欄が多すぎます（「文字,読み」の2つだけにしてください。文字にコンマを含めるときは \"\" で囲みます）。");
+    case Kind::EmptyText:
+        return QCoreApplication::translate("VoiceMessages", "読ませる文字が空です。");
+    case Kind::EmptyReading:
+        return QCoreApplication::translate("VoiceMessages", "読みが空です。");
+    case Kind::NotKatakana:
+        return QCoreApplication::translate("VoiceMessages", "読み「%1」にカタカナ以外の文字があります。").arg(problem.value);
+    case Kind::NotUtf8:
+        return QCoreApplication::translate(
+            "VoiceMessages", "UTF-8 として読めません（Shift-JIS で保存されていませんか。UTF-8 で保存してください）。");
+    case Kind::OpenQuote:
+        return QCoreApplication::translate("VoiceMessages", "引用符（\"）が閉じていません。");
+    case Kind::NotRegularFile:
+        return QCoreApplication::translate("VoiceMessages", "通常のファイルではありません（デバイスや名前付きパイプは読みません）。");
+    case Kind::Unreadable:
+        return QCoreApplication::translate("VoiceMessages", "読み込めません（%1）。").arg(problem.value);
+    case Kind::TooLarge:
+        return QCoreApplication::translate("VoiceMessages", "ファイルが大きすぎます。読み辞書は %1 までです。")
+            .arg(sizeText(problem.value.toLongLong()));
+    }
+    return {};
+}
+
+QString readingProblemText(const ReadingProblem &problem)
+{
+    if (problem.line > 0)
+        return QCoreApplication::translate("VoiceMessages", "%1: %2行目: %3この行は使いません。")
+            .arg(problem.file, QString::number(problem.line), readingProblemReason(problem));
+    return QCoreApplication::translate("VoiceMessages", "%1: %2").arg(problem.file, readingProblemReason(problem));
 }
 
 } // namespace kerubara

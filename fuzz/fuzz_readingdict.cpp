@@ -50,12 +50,12 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes = fuzz::bytesOf(data, size);
-    std::vector<DictionaryProblem> problems;
+    std::vector<ReadingProblem> problems;
     const ReadingDictionary words = ReadingDictionary::parse(bytes, &problems);
     const qsizetype lines = bytes.count('\n') + 1;
-    for (const DictionaryProblem &p : problems) {
+    for (const ReadingProblem &p : problems) {
         FUZZ_CHECK(p.line >= 1 && p.line <= lines);
-        FUZZ_CHECK(!p.message.isEmpty());
+        FUZZ_CHECK(p.value.isEmpty() == (p.kind != ReadingProblem::Kind::NotKatakana));
     }
 
     const QStringList texts = textsOf(bytes);
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(reading.isEmpty() || ReadingDictionary::cleanReading(reading) == reading);
     }
 
-    std::vector<DictionaryProblem> fileProblems;
+    std::vector<ReadingProblem> fileProblems;
     const ReadingDictionary fromFile =
         ReadingDictionary::readFile(scratch->put(ReadingDictionary::fileName(), bytes), &fileProblems);
     FUZZ_CHECK(fromFile.size() == words.size() && fileProblems.size() == problems.size());

@@ -182,6 +182,8 @@ void OperationEngine::loadRoute(const QString &farePath, const QString &route, c
         // The announcements of the route come first, also when its fare
         // data turn out to be missing.
         tape_->LoadTape(withTrailingSeparator(settings_.broadcastDataFolder()), routeNumber);
+        if (!tape_->readingProblems().empty())
+            emit readingProblemsFound(tape_->readingProblems());
 
         // A refused route leaves route, section, position and table as they
         // were, so the previous route can still be stepped.

@@ -4,6 +4,7 @@
 #include "operation/OperatingState.h"
 #include "settings/OperationSettings.h"
 #include "settings/Preferences.h"
+#include "sound/ReadingDictionary.h"
 #include "sound/TapeHost.h"
 
 #include <QObject>
@@ -183,6 +184,9 @@ public:
 signals:
     // Route setting refused the route (the console says so to the driver).
     void routeRefused(const kerubara::RouteRefusal &refusal);
+    // Route setting left out lines of the reading dictionaries (the route
+    // is set all the same).
+    void readingProblemsFound(const std::vector<kerubara::ReadingProblem> &problems);
     // Every segment of the fare digits lit (the lamp test), then all 0.
     void lampTestStarted();
     void lampTestEnded();

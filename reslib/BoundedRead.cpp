@@ -64,15 +64,4 @@ FileOpening openRegularFile(QFile &file, QString *reason)
     return FileOpening::Opened;
 }
 
-QString sizeText(qint64 bytes)
-{
-    constexpr qint64 kKiB = 1024;
-    constexpr qint64 kMiB = 1024 * kKiB;
-    if (bytes >= kMiB)
-        return QString::number(static_cast<double>(bytes) / kMiB, 'g', 3) + QStringLiteral(" MiB");
-    if (bytes >= kKiB)
-        return QString::number(bytes / kKiB) + QStringLiteral(" KiB");
-    return QString::number(bytes) + QStringLiteral(" バイト");
-}
-
 } // namespace kerubara

@@ -32,7 +32,4 @@ enum class FileOpening { Opened, Missing, Folder, NotRegular, Failed };
 // system's word for why.
 FileOpening openRegularFile(QFile &file, QString *reason = nullptr);
 
-// "12.3 MiB", "512 KiB": a size limit as people read it.
-QString sizeText(qint64 bytes);
-
 } // namespace kerubara

@@ -4,15 +4,22 @@
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
 
+#include <QCoreApplication>
+
 #include <new>
 
 namespace kerubara {
 namespace {
 
+// The words of the program's error box, translated where the box is shown
+// (lupdate gathers them with the windows' words).
+constexpr const char *kErrorTitle = QT_TRANSLATE_NOOP("ErrorBoundary", "エラー");
+constexpr const char *kErrorText = QT_TRANSLATE_NOOP("ErrorBoundary", "エラー Code:%1\r\n内容:%2");
+
 void showError(int number, const QString &description) noexcept
 {
     try {
-        MsgBox(errorBoxText(number, description), vbCritical, QStringLiteral("エラー"));
+        MsgBox(errorBoxText(number, description), vbCritical, QCoreApplication::translate("ErrorBoundary", kErrorTitle));
     } catch (...) {
         // The box itself failed (out of memory, or a test's answer threw):
         // there is nobody left to tell, and the event loop must go on.
@@ -23,7 +30,7 @@ void showError(int number, const QString &description) noexcept
 
 QString errorBoxText(int number, const QString &description)
 {
-    return QStringLiteral("エラー Code:%1\r\n内容:%2").arg(number).arg(description);
+    return QCoreApplication::translate("ErrorBoundary", kErrorText).arg(number).arg(description);
 }
 
 void runGuarded(const std::function<void()> &handler) noexcept

@@ -2,8 +2,6 @@
 
 #include "reslib/Fonts.h"
 
-#include "reslib/MsgBox.h"
-
 #include <QFont>
 #include <QFontDatabase>
 
@@ -36,24 +34,6 @@ QStringList installFontSubstitutions()
         if (!installed.contains(family, Qt::CaseInsensitive))
             missing << family;
     }
-    return missing;
-}
-
-QString missingFontsMessage(const QStringList &missingFamilies)
-{
-    if (missingFamilies.isEmpty())
-        return {};
-    return QStringLiteral("フォント %1 が見つかりません。停留所名と整理券番号は別のフォントで表示されるため、"
-                          "本来の見た目になりません。fonts-ipafont-gothic と fonts-ipafont-mincho を"
-                          "インストールしてください。")
-        .arg(missingFamilies.join(QStringLiteral("、")));
-}
-
-QStringList warnOfMissingFonts()
-{
-    const QStringList missing = installFontSubstitutions();
-    if (!missing.isEmpty())
-        MsgBox(missingFontsMessage(missing), vbExclamation, QStringLiteral("フォントがありません"));
     return missing;
 }
 

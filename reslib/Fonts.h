@@ -18,18 +18,8 @@ inline const QString kPGothicFace = QStringLiteral("ＭＳ Ｐゴシック");
 // once at start-up, after the QGuiApplication exists; calling it again is
 // harmless. Returns the IPA families that are not installed (empty when all
 // are there); without them Qt falls back to whatever face it finds, and the
-// stop-name strip and ticket labels look different.
+// stop-name strip and ticket labels look different. The program's start
+// and the data tool say so (windows/UnitMessages.h).
 QStringList installFontSubstitutions();
-
-// A one-paragraph Japanese message naming the missing faces and the Debian
-// packages that provide them, for a warning line or a message box. Empty
-// when nothing is missing.
-QString missingFontsMessage(const QStringList &missingFamilies);
-
-// At the program's start: installs the substitutions and, when IPA faces are
-// missing, says so in a message box (titled フォントがありません). The
-// program then runs on with whatever faces there are. Returns the missing
-// families.
-QStringList warnOfMissingFonts();
 
 } // namespace kerubara

@@ -82,44 +82,45 @@ QString AccentDictionary::defaultFolder()
     return {};
 }
 
-std::unique_ptr<AccentDictionary> AccentDictionary::open(const QString &folder, QString *why)
+std::unique_ptr<AccentDictionary> AccentDictionary::open(const QString &folder, AccentProblem *why)
 {
-    auto fail = [why](const QString &message) {
+    using Kind = AccentProblem::Kind;
+    auto fail = [why, &folder](Kind kind, const QString &file = {}) {
         if (why)
-            *why = message;
+            *why = AccentProblem{kind, folder, file};
         return nullptr;
     };
     const QDir dictionary(folder);
     for (const char *name : kDictionaryFiles) {
         if (!QFileInfo(dictionary.filePath(QString::fromLatin1(name))).isFile())
-            return fail(QStringLiteral("アクセント辞書 %1 に %2 がありません。").arg(folder, QString::fromLatin1(name)));
+            return fail(Kind::MissingFile, QString::fromLatin1(name));
     }
     // The folder MeCab loads: links to the dictionary's files and our dicrc.
     // Gone again once loaded, whatever happens.
     const QTemporaryDir staging;
     if (!staging.isValid())
-        return fail(QStringLiteral("アクセント辞書を読み込むための一時フォルダーを作れません。"));
+        return fail(Kind::NoStaging);
     for (const char *name : kDictionaryFiles) {
         const QString file = QString::fromLatin1(name);
         if (!QFile::link(dictionary.absoluteFilePath(file), staging.filePath(file)))
-            return fail(QStringLiteral("アクセント辞書を読み込むための一時フォルダーを作れません。"));
+            return fail(Kind::NoStaging);
     }
     QFile rc(staging.filePath(QStringLiteral("dicrc")));
     if (!rc.open(QIODevice::WriteOnly) || rc.write(kResourceFile) != qint64(sizeof kResourceFile - 1))
-        return fail(QStringLiteral("アクセント辞書を読み込むための一時フォルダーを作れません。"));
+        return fail(Kind::NoStaging);
     rc.close();
 
     const QByteArray args = "-r /dev/null -d " + QFile::encodeName(staging.path());
     std::unique_ptr<MeCab::Model> model(MeCab::createModel(args.constData()));
     if (!model)
-        return fail(QStringLiteral("アクセント辞書 %1 を MeCab で読み込めません。").arg(folder));
+        return fail(Kind::NotLoadable);
     const MeCab::DictionaryInfo *info = model->dictionary_info();
     const QString charset = info ? QString::fromLatin1(info->charset).toLower() : QString();
     if (charset != u"utf-8" && charset != u"utf8")
-        return fail(QStringLiteral("アクセント辞書 %1 が UTF-8 ではありません。").arg(folder));
+        return fail(Kind::NotUtf8);
     std::unique_ptr<MeCab::Tagger> tagger(model->createTagger());
     if (!tagger)
-        return fail(QStringLiteral("アクセント辞書 %1 を MeCab で読み込めません。").arg(folder));
+        return fail(Kind::NotLoadable);
     return std::unique_ptr<AccentDictionary>(new AccentDictionary(std::move(model), std::move(tagger)));
 }
 

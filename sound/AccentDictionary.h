@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sound/AccentProblem.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -49,9 +51,8 @@ class AccentDictionary
 public:
     // The installed dictionary's folder, or empty when there is none.
     static QString defaultFolder();
-    // Null, with `why` (Japanese, for people) when the dictionary in
-    // `folder` cannot be loaded.
-    static std::unique_ptr<AccentDictionary> open(const QString &folder, QString *why);
+    // Null, with `why` set, when the dictionary in `folder` cannot be loaded.
+    static std::unique_ptr<AccentDictionary> open(const QString &folder, AccentProblem *why);
     ~AccentDictionary();
     AccentDictionary(const AccentDictionary &) = delete;
     AccentDictionary &operator=(const AccentDictionary &) = delete;

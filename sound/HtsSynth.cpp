@@ -47,7 +47,7 @@ std::unique_ptr<HtsSynthesiser> HtsSynthesiser::load(const QString &file, VoiceF
     if (HTS_Engine_load(engine.get(), voices, 1) != TRUE) {
         // The check passed a file the engine would not take after all.
         if (check)
-            *check = VoiceFileCheck{VoiceFileFault::BadModel, {}, {}};
+            *check = VoiceFileCheck{VoiceFileFault::BadModel, {}, {}, {}};
         return nullptr;
     }
     HTS_Engine_set_sampling_frequency(engine.get(), static_cast<std::size_t>(info.samplingFrequency));

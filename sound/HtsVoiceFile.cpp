@@ -22,7 +22,7 @@ using Found = std::optional<VoiceFileCheck>;
 
 VoiceFileCheck fault(VoiceFileFault f, QString item, QString value = {})
 {
-    return VoiceFileCheck{f, std::move(item), std::move(value)};
+    return VoiceFileCheck{f, std::move(item), std::move(value), {}};
 }
 
 // A whole non-negative number of at most nine digits.

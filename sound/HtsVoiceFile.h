@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sound/AccentProblem.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,7 @@ enum class VoiceFileFault {
     NotJapanese,   // a voice for another language's labels
     PositionPastEnd, // a position or size reaches past the end of the file
     BadModel,      // the models' trees or tables do not fit together
+    NoAccentDictionary, // an HTS voice needs the accent dictionary (accent says why)
 };
 
 // The outcome of the check: the fault, the header item or model it was found
@@ -30,6 +33,7 @@ struct VoiceFileCheck
     VoiceFileFault fault = VoiceFileFault::None;
     QString item;
     QString value;
+    AccentProblem accent;
 
     bool ok() const { return fault == VoiceFileFault::None; }
 };

@@ -496,19 +496,19 @@ private:
 
 } // namespace
 
-std::unique_ptr<JapaneseFrontEnd> JapaneseFrontEnd::create(const JapaneseReader &reader, QString *why)
+std::unique_ptr<JapaneseFrontEnd> JapaneseFrontEnd::create(const JapaneseReader &reader, AccentProblem *why)
 {
     const QString folder = AccentDictionary::defaultFolder();
     if (folder.isEmpty()) {
         if (why)
-            *why = QStringLiteral("Open JTalk のアクセント辞書（open-jtalk-mecab-naist-jdic）がインストールされていません。");
+            *why = AccentProblem{AccentProblem::Kind::NotInstalled, {}, {}};
         return nullptr;
     }
     return create(reader, folder, why);
 }
 
 std::unique_ptr<JapaneseFrontEnd> JapaneseFrontEnd::create(const JapaneseReader &reader, const QString &dictionaryFolder,
-                                                           QString *why)
+                                                           AccentProblem *why)
 {
     auto dictionary = AccentDictionary::open(dictionaryFolder, why);
     if (!dictionary)

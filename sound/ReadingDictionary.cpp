@@ -14,6 +14,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
 
 namespace kerubara {
 namespace {
@@ -57,20 +58,30 @@ bool isHeading(const QStringList &fields)
     return fields.size() == 2 && headings.contains(fields[1], Qt::CaseInsensitive);
 }
 
-// Why a line cannot be an entry, or empty when it can.
-QString lineProblem(const QStringList &fields, const QString &reading)
+ReadingProblem problemOf(ReadingProblem::Kind kind, int line = 0, QString value = {})
 {
+    ReadingProblem problem;
+    problem.kind = kind;
+    problem.line = line;
+    problem.value = std::move(value);
+    return problem;
+}
+
+// Why a line cannot be an entry, or nothing when it can.
+std::optional<ReadingProblem> lineProblem(const QStringList &fields, const QString &reading)
+{
+    using Kind = ReadingProblem::Kind;
     if (fields.size() < 2)
-        return QStringLiteral("「文字,読み」の形になっていません（読みがありません）。");
+        return problemOf(Kind::NoReading);
     if (fields.size() > 2)
-        return QStringLiteral("欄が多すぎます（「文字,読み」の2つだけにしてください。文字にコンマを含めるときは \"\" で囲みます）。");
+        return problemOf(Kind::TooManyFields);
     if (fields[0].isEmpty())
-        return QStringLiteral("読ませる文字が空です。");
+        return problemOf(Kind::EmptyText);
     if (fields[1].isEmpty())
-        return QStringLiteral("読みが空です。");
+        return problemOf(Kind::EmptyReading);
     if (reading.isEmpty())
-        return QStringLiteral("読み「%1」にカタカナ以外の文字があります。").arg(fields[1]);
-    return {};
+        return problemOf(Kind::NotKatakana, 0, fields[1]);
+    return std::nullopt;
 }
 
 } // namespace
@@ -164,7 +175,7 @@ QString ReadingDictionary::reading(const QString &text) const
     return readings_.value(entryKey(text));
 }
 
-ReadingDictionary ReadingDictionary::parse(const QByteArray &bytes, std::vector<DictionaryProblem> *problems)
+ReadingDictionary ReadingDictionary::parse(const QByteArray &bytes, std::vector<ReadingProblem> *problems)
 {
     ReadingDictionary dictionary;
     QByteArray data = bytes;
@@ -181,7 +192,7 @@ ReadingDictionary ReadingDictionary::parse(const QByteArray &bytes, std::vector<
         const QString line = utf8(raw);
         if (utf8.hasError()) {
             if (problems)
-                problems->push_back({lineNo, QStringLiteral("UTF-8 として読めません（Shift-JIS で保存されていませんか。UTF-8 で保存してください）。")});
+                problems->push_back(problemOf(ReadingProblem::Kind::NotUtf8, lineNo));
             continue;
         }
         const QString trimmed = line.trimmed();
@@ -189,15 +200,17 @@ ReadingDictionary ReadingDictionary::parse(const QByteArray &bytes, std::vector<
             continue;
         if (!splitCsvLine(trimmed, fields)) {
             if (problems)
-                problems->push_back({lineNo, QStringLiteral("引用符（\"）が閉じていません。")});
+                problems->push_back(problemOf(ReadingProblem::Kind::OpenQuote, lineNo));
             continue;
         }
         if (dictionary.isEmpty() && isHeading(fields))
             continue;
         const QString reading = fields.size() == 2 ? cleanReading(fields[1]) : QString();
-        if (const QString why = lineProblem(fields, reading); !why.isEmpty()) {
-            if (problems)
-                problems->push_back({lineNo, why});
+        if (std::optional<ReadingProblem> why = lineProblem(fields, reading)) {
+            if (problems) {
+                why->line = lineNo;
+                problems->push_back(*why);
+            }
             continue;
         }
         dictionary.insert(fields[0], reading);
@@ -205,7 +218,7 @@ ReadingDictionary ReadingDictionary::parse(const QByteArray &bytes, std::vector<
     return dictionary;
 }
 
-ReadingDictionary ReadingDictionary::readFile(const QString &path, std::vector<DictionaryProblem> *problems)
+ReadingDictionary ReadingDictionary::readFile(const QString &path, std::vector<ReadingProblem> *problems)
 {
     // A dictionary of every word a route speaks is some kilobytes; a larger
     // file is not one.
@@ -220,37 +233,35 @@ ReadingDictionary ReadingDictionary::readFile(const QString &path, std::vector<D
     case FileOpening::Folder:
     case FileOpening::NotRegular:
         if (problems)
-            problems->push_back({0, QStringLiteral("通常のファイルではありません（デバイスや名前付きパイプは読みません）。")});
+            problems->push_back(problemOf(ReadingProblem::Kind::NotRegularFile));
         return {};
     case FileOpening::Failed:
         if (problems)
-            problems->push_back({0, QStringLiteral("読み込めません（%1）。").arg(reason)});
+            problems->push_back(problemOf(ReadingProblem::Kind::Unreadable, 0, reason));
         return {};
     }
     BoundedRead read = readBounded(file, kMaxDictionaryBytes);
     if (read.outcome != BoundedRead::Outcome::Read) {
         if (problems)
-            problems->push_back({0, read.outcome == BoundedRead::Outcome::TooLarge
-                                        ? QStringLiteral("ファイルが大きすぎます。読み辞書は ") + sizeText(kMaxDictionaryBytes)
-                                              + QStringLiteral(" までです。")
-                                        : QStringLiteral("読み込めません（") + file.errorString() + QStringLiteral("）。")});
+            problems->push_back(read.outcome == BoundedRead::Outcome::TooLarge
+                                    ? problemOf(ReadingProblem::Kind::TooLarge, 0, QString::number(kMaxDictionaryBytes))
+                                    : problemOf(ReadingProblem::Kind::Unreadable, 0, file.errorString()));
         return {};
     }
     return parse(read.bytes, problems);
 }
 
-ReadingDictionary ReadingDictionary::readFiles(const QStringList &paths, QStringList *messages)
+ReadingDictionary ReadingDictionary::readFiles(const QStringList &paths, std::vector<ReadingProblem> *problems)
 {
     ReadingDictionary all;
     for (const QString &path : paths) {
-        std::vector<DictionaryProblem> problems;
-        all.merge(readFile(path, &problems));
-        if (!messages)
+        std::vector<ReadingProblem> found;
+        all.merge(readFile(path, &found));
+        if (!problems)
             continue;
-        for (const DictionaryProblem &p : problems) {
-            *messages << (p.line > 0 ? QStringLiteral("%1: %2行目: %3この行は使いません。")
-                                           .arg(path, QString::number(p.line), p.message)
-                                     : QStringLiteral("%1: %2").arg(path, p.message));
+        for (ReadingProblem &p : found) {
+            p.file = path;
+            problems->push_back(std::move(p));
         }
     }
     return all;

@@ -11,11 +11,26 @@
 
 namespace kerubara {
 
-// A line of a reading dictionary file that was left out, and why.
-struct DictionaryProblem
+// A line of a reading dictionary file that was left out, or a file that
+// was not read, and why; the windows and the data tool word it.
+struct ReadingProblem
 {
-    int line = 0;    // 1-based
-    QString message; // Japanese, for people
+    enum class Kind {
+        NoReading,      // one field only
+        TooManyFields,  // more than text and reading
+        EmptyText,
+        EmptyReading,
+        NotKatakana,    // value: the reading as written
+        NotUtf8,
+        OpenQuote,
+        NotRegularFile, // a folder, device or pipe
+        Unreadable,     // value: why the system refused
+        TooLarge,       // value: the largest size allowed, in bytes
+    };
+    Kind kind = Kind::NoReading;
+    int line = 0;   // 1-based; 0 for the whole file
+    QString value;
+    QString file;   // set by readFiles
 };
 
 // Words read the way the dictionary says, before MeCab reads the rest of a
@@ -43,16 +58,16 @@ public:
     // katakana reading is left out and named in `problems`; blank lines,
     // lines starting with #, and a heading line (text,reading / 表記,読み)
     // are skipped quietly. Hiragana in a reading is taken as katakana.
-    static ReadingDictionary parse(const QByteArray &bytes, std::vector<DictionaryProblem> *problems = nullptr);
+    static ReadingDictionary parse(const QByteArray &bytes, std::vector<ReadingProblem> *problems = nullptr);
 
     // Reads the file at `path`. A missing file is an empty dictionary with no
     // problem; an unreadable one gives one problem with line 0.
-    static ReadingDictionary readFile(const QString &path, std::vector<DictionaryProblem> *problems = nullptr);
+    static ReadingDictionary readFile(const QString &path, std::vector<ReadingProblem> *problems = nullptr);
 
     // The dictionaries in `paths` read in order, a later one overriding an
     // earlier one; missing files are skipped. Each problem is added to
-    // `messages` as "FILE: N行目: why" for standard error.
-    static ReadingDictionary readFiles(const QStringList &paths, QStringList *messages);
+    // `problems` with the file it was found in.
+    static ReadingDictionary readFiles(const QStringList &paths, std::vector<ReadingProblem> *problems);
 
     // Adds an entry, replacing one with the same text. False (and nothing
     // added) when the text is empty or the reading is not kana.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "reslib/Seam.h"
+#include "sound/ReadingDictionary.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,10 +35,9 @@ public:
     // Reads from now on with the user's reading dictionaries: yomi.csv in
     // the broadcast data folder `folder` (ending in a separator, or empty for
     // the current folder) over the one in the user's configuration folder.
-    // Returns one line per problem found in them, for standard error; the
-    // lines with problems are left out. An engine that has no reading of its
-    // own ignores it.
-    virtual QStringList useReadingDictionaries(const QString &folder)
+    // Returns the problems found in them; the lines with problems are left
+    // out. An engine that has no reading of its own ignores it.
+    virtual std::vector<ReadingProblem> useReadingDictionaries(const QString &folder)
     {
         Q_UNUSED(folder);
         return {};

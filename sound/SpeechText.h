@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sound/AccentProblem.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -41,12 +43,12 @@ struct SpokenText
 class JapaneseFrontEnd
 {
 public:
-    // Null, with `why` (Japanese, for people), when the accent dictionary
-    // is missing or cannot be loaded. `reader` must outlive the front end.
-    static std::unique_ptr<JapaneseFrontEnd> create(const JapaneseReader &reader, QString *why);
+    // Null, with `why` set, when the accent dictionary is missing or cannot
+    // be loaded. `reader` must outlive the front end.
+    static std::unique_ptr<JapaneseFrontEnd> create(const JapaneseReader &reader, AccentProblem *why);
     // The same with the accent dictionary in `dictionaryFolder`.
     static std::unique_ptr<JapaneseFrontEnd> create(const JapaneseReader &reader, const QString &dictionaryFolder,
-                                                    QString *why);
+                                                    AccentProblem *why);
     ~JapaneseFrontEnd();
     JapaneseFrontEnd(const JapaneseFrontEnd &) = delete;
     JapaneseFrontEnd &operator=(const JapaneseFrontEnd &) = delete;

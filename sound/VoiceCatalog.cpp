@@ -98,7 +98,7 @@ std::unique_ptr<Synthesiser> open(const QString &voice, VoiceFileCheck *check)
     return HtsSynthesiser::load(voice, check);
 }
 
-VoiceChoice choose(const QString &wanted, const VoicePlaces &places, bool labels, const QString &noLabelsWhy)
+VoiceChoice choose(const QString &wanted, const VoicePlaces &places, bool labels, const AccentProblem &noLabelsWhy)
 {
     VoiceChoice choice;
     auto espeak = [&choice]() {

@@ -47,7 +47,7 @@ struct VoiceNotice
     Kind kind = Kind::None;
     QString file;
     VoiceFileCheck check;
-    QString why;
+    AccentProblem accent; // why there is no accent dictionary
 };
 
 // A voice chosen and opened.
@@ -78,7 +78,7 @@ std::unique_ptr<Synthesiser> open(const QString &voice, VoiceFileCheck *check = 
 // falling back to the default and then to espeak-ng, with the notice saying
 // why. `labels` is false when there is no front end to make labels, which
 // every HTS voice needs.
-VoiceChoice choose(const QString &wanted, const VoicePlaces &places, bool labels, const QString &noLabelsWhy = {});
+VoiceChoice choose(const QString &wanted, const VoicePlaces &places, bool labels, const AccentProblem &noLabelsWhy = {});
 
 // What copying a voice into the user's folder came to.
 struct Copy

@@ -52,7 +52,7 @@ std::unique_ptr<VoiceEngine> VoiceEngine::create(Mixer &mixer, int voice, const 
     auto reader = JapaneseReader::create();
     if (!reader || voice < 0 || voice >= mixer.voiceCount())
         return nullptr;
-    QString why;
+    AccentProblem why;
     auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
     VoiceSettings settings = options.settings.clamped();
     VoiceChoice choice = voices::choose(options.voice.isEmpty() ? settings.voice : options.voice, options.places,
@@ -138,18 +138,18 @@ SpokenText VoiceEngine::spoken(const QString &text, bool labels) const
     return s;
 }
 
-QStringList VoiceEngine::useReadingDictionaries(const QString &folder)
+std::vector<ReadingProblem> VoiceEngine::useReadingDictionaries(const QString &folder)
 {
-    QStringList messages;
+    std::vector<ReadingProblem> problems;
     QStringList files{ReadingDictionary::userFile()};
     const QString data = ReadingDictionary::dataFolderFile(folder);
     if (QFileInfo(data).absoluteFilePath() != QFileInfo(files.front()).absoluteFilePath())
         files << data;
-    reader_->setUserDictionary(ReadingDictionary::readFiles(files, &messages));
+    reader_->setUserDictionary(ReadingDictionary::readFiles(files, &problems));
     // What was made ahead was read with the dictionaries before.
     ++dictionaries_;
     cache_.clear();
-    return messages;
+    return problems;
 }
 
 QString VoiceEngine::cacheKey(const QString &text, const VoiceSettings &settings) const
@@ -198,7 +198,7 @@ VoiceFileCheck VoiceEngine::useVoice(const QString &voice)
             choice.synthesiser.reset();
     }
     if (!choice.synthesiser)
-        return check.ok() ? VoiceFileCheck{VoiceFileFault::Unreadable, {}, frontEndWhy_} : check;
+        return check.ok() ? VoiceFileCheck{VoiceFileFault::NoAccentDictionary, {}, {}, frontEndWhy_} : check;
     VoiceStop();
     takeVoice(std::move(choice));
     settings_.voice = voice;

@@ -80,7 +80,7 @@ public:
     // StatusFailed until the next VoiceSpeak or VoiceStop after a failure;
     // otherwise StatusSpeaking or StatusIdle.
     std::int32_t VoiceStatus() override;
-    QStringList useReadingDictionaries(const QString &folder) override;
+    std::vector<ReadingProblem> useReadingDictionaries(const QString &folder) override;
     void prepare(const QStringList &texts) override;
 
     // Whether `text` has been made ahead with the settings as they stand.
@@ -138,7 +138,7 @@ private:
     const int channel_;
     std::unique_ptr<JapaneseReader> reader_;
     std::unique_ptr<JapaneseFrontEnd> frontEnd_;
-    QString frontEndWhy_;
+    AccentProblem frontEndWhy_;
     std::shared_ptr<SampleRing> ring_;
     std::function<void(const VoiceSettings &)> keep_;
     VoicePlaces places_;

@@ -10,7 +10,6 @@
 #include "sound/VoiceEngine.h"
 
 #include <QFile>
-#include <QTextStream>
 
 namespace kerubara {
 
@@ -91,12 +90,8 @@ void mdlM_Tape::LoadTape(const QString &folder, const QString &route)
 
 void mdlM_Tape::loadReadingDictionaries(const QString &folder)
 {
-    readingProblems_ = objVoice_ ? objVoice_->useReadingDictionaries(folder) : QStringList();
-    // A bad line is left out and named for whoever watches the program's
-    // output; the route setting goes on.
-    QTextStream err(stderr);
-    for (const QString &line : std::as_const(readingProblems_))
-        err << line << '\n';
+    // A bad line is left out; the route setting goes on.
+    readingProblems_ = objVoice_ ? objVoice_->useReadingDictionaries(folder) : std::vector<ReadingProblem>();
 }
 
 const TapeRecord *mdlM_Tape::entry(std::int32_t pos) const

@@ -54,8 +54,8 @@ public:
     // Reads the broadcast data file of `route` in `folder` (which ends in a
     // separator or is empty) and puts the position before the first entry.
     // The speech engine takes the reading dictionary yomi.csv of the same
-    // folder (and the user's own); lines it leaves out are written to
-    // standard error and kept in readingProblems().
+    // folder (and the user's own); the lines it leaves out are kept in
+    // readingProblems().
     void LoadTape(const QString &folder, const QString &route);
     void TapeNext();
     void TapeBack();
@@ -72,8 +72,8 @@ public:
     // Entries 1..nTapeCount, at indices 0..nTapeCount-1.
     const std::vector<TapeRecord> &TapeData() const { return TapeData_; }
     bool bVoiceOK() const { return bVoiceOK_; }
-    // The reading dictionary lines the last LoadTape left out, one message each.
-    const QStringList &readingProblems() const { return readingProblems_; }
+    // The reading dictionary lines the last LoadTape left out.
+    const std::vector<ReadingProblem> &readingProblems() const { return readingProblems_; }
     SpeechEngine *objVoice() const { return objVoice_.get(); }
 
 private:
@@ -95,7 +95,7 @@ private:
     std::int32_t nTapePos_ = 0;
     std::unique_ptr<SpeechEngine> objVoice_;
     bool bVoiceOK_ = false;
-    QStringList readingProblems_;
+    std::vector<ReadingProblem> readingProblems_;
 };
 
 } // namespace kerubara

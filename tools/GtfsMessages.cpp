@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/GtfsMessages.h"
 
-#include "reslib/BoundedRead.h"
+#include "dialogs/SizeText.h"
 #include "windows/FormatMessages.h"
 
 #include <QCoreApplication>

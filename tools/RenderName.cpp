@@ -9,6 +9,7 @@
 #include "settings/StartupColors.h"
 #include "tools/DataTool.h"
 #include "tools/ToolFiles.h"
+#include "windows/UnitMessages.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -10,6 +10,7 @@
 #include "tools/DataTool.h"
 #include "tools/FareCommands.h"
 #include "tools/ToolFiles.h"
+#include "windows/UnitMessages.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "tools/TapeCommands.h"
 
+#include "dialogs/SizeText.h"
 #include "dialogs/VoiceMessages.h"
 #include "formats/Csv.h"
 #include "formats/DataIo.h"
@@ -209,19 +210,19 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     // The user's dictionary, then those named, each overriding the ones
     // before; a bad line is named and left out.
-    QStringList problems;
+    std::vector<ReadingProblem> problems;
     reader->setUserDictionary(ReadingDictionary::readFiles(QStringList{ReadingDictionary::userFile()} + a.dictionaries, &problems));
-    for (const QString &problem : std::as_const(problems))
-        err << problem << '\n';
+    for (const ReadingProblem &problem : problems)
+        err << readingProblemText(problem) << '\n';
     const QString &text = a.rest[0];
     const TextReading read = reader->read(text);
     if (a.printReading)
         out << read.kana << '\n';
     if (a.printPhonemes) {
-        QString why;
+        AccentProblem why;
         const auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
         if (!frontEnd) {
-            err << why << QCoreApplication::translate("TapeCommands", "HTS 音声に渡す音素を作れません。\n");
+            err << accentProblemText(why) << QCoreApplication::translate("TapeCommands", "HTS 音声に渡す音素を作れません。\n");
             return 1;
         }
         out << frontEnd->analyse(text).phonemes.join(u' ') << '\n';
@@ -233,7 +234,7 @@ int sayText(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString &wavPath = a.rest[1];
     // The voice the user set in the program's 音声の調節, only read.
     const VoiceSettings settings = voiceSettings(PreferenceStore(Preferences::Remembered));
-    QString why;
+    AccentProblem why;
     const auto frontEnd = JapaneseFrontEnd::create(*reader, &why);
     VoiceChoice choice;
     if (!a.voice.isEmpty()) {

@@ -5,6 +5,7 @@
 #include "reslib/TicketPlugin.h"
 #include "tools/DataTool.h"
 #include "tools/ToolFiles.h"
+#include "windows/UnitMessages.h"
 
 #include <QCoreApplication>
 #include <QDate>

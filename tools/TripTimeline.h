@@ -87,7 +87,7 @@ public:
     void VoiceSpeak(const QString &text) override;
     std::int32_t VoiceStatus() override { return engine_->VoiceStatus(); }
     void prepare(const QStringList &texts) override { engine_->prepare(texts); }
-    QStringList useReadingDictionaries(const QString &folder) override
+    std::vector<ReadingProblem> useReadingDictionaries(const QString &folder) override
     {
         return engine_->useReadingDictionaries(folder);
     }

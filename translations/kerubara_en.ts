@@ -500,6 +500,18 @@
     </message>
 </context>
 <context>
+    <name>ErrorBoundary</name>
+    <message>
+        <source>エラー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エラー Code:%1<byte value="xd"/>
+内容:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FareCommands</name>
     <message>
         <source>停留所名の%1バイト目（0x%2）が Shift-JIS の文字になりません。</source>
@@ -2008,6 +2020,13 @@
     </message>
 </context>
 <context>
+    <name>SizeText</name>
+    <message>
+        <source>%1 バイト</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StorableText</name>
     <message>
         <source>%1に、設定ファイルに保存できない文字「%2」が含まれています（設定ファイルは Shift-JIS で書かれ、この文字を表せません）。
@@ -2497,6 +2516,18 @@
         <source>運賃データが壊れています。%1件の停留所のうち%2件目の途中でファイルが終わっています。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>フォント %1 が見つかりません。停留所名と整理券番号は別のフォントで表示されるため、本来の見た目になりません。fonts-ipafont-gothic と fonts-ipafont-mincho をインストールしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォントがありません</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VbError</name>
@@ -2780,6 +2811,74 @@
     </message>
     <message>
         <source>アクセント辞書（open-jtalk-mecab-naist-jdic）を読み込めないため、espeak-ng の声で話します（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open JTalk のアクセント辞書（open-jtalk-mecab-naist-jdic）がインストールされていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アクセント辞書 %1 に %2 がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アクセント辞書を読み込むための一時フォルダーを作れません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アクセント辞書 %1 を MeCab で読み込めません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アクセント辞書 %1 が UTF-8 ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「文字,読み」の形になっていません（読みがありません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>欄が多すぎます（「文字,読み」の2つだけにしてください。文字にコンマを含めるときは &quot;&quot; で囲みます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読ませる文字が空です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読みが空です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み「%1」にカタカナ以外の文字があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8 として読めません（Shift-JIS で保存されていませんか。UTF-8 で保存してください）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>引用符（&quot;）が閉じていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（デバイスや名前付きパイプは読みません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み込めません（%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。読み辞書は %1 までです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2行目: %3この行は使いません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

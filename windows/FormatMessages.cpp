@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/FormatMessages.h"
 
+#include "dialogs/SizeText.h"
 #include "reslib/BoundedRead.h"
 #include "reslib/VbError.h"
 

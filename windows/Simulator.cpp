@@ -65,6 +65,7 @@ void Simulator::connectPanel()
     Form1 *panel = form1_.get();
     OperationEngine *unit = engine_.get();
     QObject::connect(unit, &OperationEngine::routeRefused, panel, &showRouteRefusal);
+    QObject::connect(unit, &OperationEngine::readingProblemsFound, panel, &reportReadingProblems);
     QObject::connect(unit, &OperationEngine::lampTestStarted, panel, &Form1::showLampTest);
     QObject::connect(unit, &OperationEngine::lampTestEnded, panel, &Form1::showLampTestEnded);
     QObject::connect(unit, &OperationEngine::fareShown, panel, &Form1::showFare);

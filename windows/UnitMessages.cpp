@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/UnitMessages.h"
 
+#include "dialogs/VoiceMessages.h"
+#include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
 #include "windows/FormatMessages.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTextStream>
 
 namespace kerubara {
 namespace {
@@ -18,6 +21,31 @@ class Words
 };
 
 } // namespace
+
+QString missingFontsMessage(const QStringList &missingFamilies)
+{
+    if (missingFamilies.isEmpty())
+        return {};
+    return Words::tr("フォント %1 が見つかりません。停留所名と整理券番号は別のフォントで表示されるため、"
+                     "本来の見た目になりません。fonts-ipafont-gothic と fonts-ipafont-mincho を"
+                     "インストールしてください。")
+        .arg(missingFamilies.join(Words::tr("、")));
+}
+
+QStringList warnOfMissingFonts()
+{
+    const QStringList missing = installFontSubstitutions();
+    if (!missing.isEmpty())
+        MsgBox(missingFontsMessage(missing), vbExclamation, Words::tr("フォントがありません"));
+    return missing;
+}
+
+void reportReadingProblems(const std::vector<ReadingProblem> &problems)
+{
+    QTextStream err(stderr);
+    for (const ReadingProblem &problem : problems)
+        err << readingProblemText(problem) << '\n';
+}
 
 void showRouteRefusal(const RouteRefusal &refusal)
 {

@@ -8,8 +8,10 @@
 #include "sound/ReadingDictionary.h"
 #include "sound/SpeechText.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kerubara;
@@ -139,6 +141,7 @@ private slots:
     void labelsAreWellFormed();
     void whatCannotBeReadIsLeftOutAndTheRestSpoken_data();
     void whatCannotBeReadIsLeftOutAndTheRestSpoken();
+    void missingAccentDictionaryIsRefusedWithAReason_data();
     void missingAccentDictionaryIsRefusedWithAReason();
 
 private:
@@ -155,9 +158,11 @@ void tst_FrontEnd::initTestCase()
     ReadingDictionary user;
     QVERIFY(user.insert(QStringLiteral("南風台"), QStringLiteral("ハエノダイ")));
     reader_->setUserDictionary(user);
-    QString why;
+    AccentProblem why;
     frontEnd_ = JapaneseFrontEnd::create(*reader_, &why);
-    QVERIFY2(frontEnd_, qPrintable(why + QStringLiteral(" (open-jtalk-mecab-naist-jdic is part of the build's packages)")));
+    QVERIFY2(frontEnd_, qPrintable(QStringLiteral("problem %1 with %2 (open-jtalk-mecab-naist-jdic is part of the build's packages)")
+                                       .arg(int(why.kind))
+                                       .arg(why.folder)));
 }
 
 // Texts the accent dictionary alone reads otherwise (お降りの方 オフリノホー,
@@ -420,12 +425,32 @@ void tst_FrontEnd::whatCannotBeReadIsLeftOutAndTheRestSpoken()
     QCOMPARE(spoken.labels.size(), spoken.phonemes.isEmpty() ? 0 : spoken.phonemes.size() + 2);
 }
 
+void tst_FrontEnd::missingAccentDictionaryIsRefusedWithAReason_data()
+{
+    QTest::addColumn<QStringList>("files"); // made empty, or with junk, in a scratch folder
+    QTest::addColumn<int>("kind");          // AccentProblem::Kind
+    QTest::addColumn<QString>("missing");
+
+    const QStringList all{"sys.dic", "matrix.bin", "char.bin", "unk.dic"};
+    QTest::newRow("an empty folder") << QStringList{} << int(AccentProblem::Kind::MissingFile) << "sys.dic";
+    QTest::newRow("the last file missing") << all.mid(0, 3) << int(AccentProblem::Kind::MissingFile) << "unk.dic";
+    QTest::newRow("every file, none a dictionary") << all << int(AccentProblem::Kind::NotLoadable) << "";
+}
+
 void tst_FrontEnd::missingAccentDictionaryIsRefusedWithAReason()
 {
-    const QString folder = QStringLiteral("/nonexistent/naist-jdic");
-    QString why;
-    QVERIFY(!JapaneseFrontEnd::create(*reader_, folder, &why));
-    QVERIFY2(why.contains(folder), qPrintable(why));
+    QFETCH(QStringList, files);
+    QTemporaryDir folder;
+    for (const QString &name : std::as_const(files)) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a dictionary");
+    }
+    AccentProblem why;
+    QVERIFY(!JapaneseFrontEnd::create(*reader_, folder.path(), &why));
+    QTEST(int(why.kind), "kind");
+    QCOMPARE(why.folder, folder.path());
+    QTEST(why.file, "missing");
 }
 
 QTEST_GUILESS_MAIN(tst_FrontEnd)

@@ -149,9 +149,9 @@ void tst_PitchAccent::initTestCase()
     QVERIFY(voice_.load(kVoice));
     reader_ = JapaneseReader::create();
     QVERIFY(reader_);
-    QString why;
+    AccentProblem why;
     frontEnd_ = JapaneseFrontEnd::create(*reader_, &why);
-    QVERIFY2(frontEnd_, qPrintable(why));
+    QVERIFY2(frontEnd_, qPrintable(QStringLiteral("accent dictionary problem %1 with %2").arg(int(why.kind)).arg(why.folder)));
 }
 
 double tst_PitchAccent::riseIntoSecondMora(const QString &word)

@@ -14,7 +14,10 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <tuple>
 
 using namespace kerubara;
 
@@ -123,6 +126,8 @@ private slots:
     void kanjiVariantsReadAsTheirCommonForms();
 
     void dictionaryLinesWithProblemsAreNamedAndLeftOut();
+    void dictionaryFilesThatCannotBeReadAreNamed_data();
+    void dictionaryFilesThatCannotBeReadAreNamed();
     void dictionaryMatchesTheLongestEntry();
     void userEntryOverridesTheBuiltInWord();
     void userWordsAreReadHoweverTheyAreWritten();
@@ -391,20 +396,62 @@ void tst_Reading::dictionaryLinesWithProblemsAreNamedAndLeftOut()
                              "\x82\xa0,ア\r\n" // Shift-JIS あ
                              "ひら,ひらがな\r\n"
                              "\r\n";
-    std::vector<DictionaryProblem> problems;
+    std::vector<ReadingProblem> problems;
     const ReadingDictionary d = ReadingDictionary::parse(bytes, &problems);
-    QList<int> lines;
-    for (const DictionaryProblem &p : problems) {
-        lines << p.line;
-        QVERIFY2(!p.message.isEmpty(), qPrintable(QString::number(p.line)));
-    }
-    QCOMPARE(lines, (QList<int>{4, 5, 6, 7, 9, 10, 11}));
-    QVERIFY(problems[5].message.contains(u'"'));       // the open quote
-    QVERIFY(problems[6].message.contains(u"UTF-8")); // not UTF-8
+    using Kind = ReadingProblem::Kind;
+    QList<std::tuple<int, Kind, QString>> found;
+    for (const ReadingProblem &p : problems)
+        found << std::tuple(p.line, p.kind, p.value);
+    QCOMPARE(found, (QList<std::tuple<int, Kind, QString>>{{4, Kind::NoReading, {}},
+                                                           {5, Kind::EmptyText, {}},
+                                                           {6, Kind::EmptyReading, {}},
+                                                           {7, Kind::NotKatakana, QStringLiteral("abc")},
+                                                           {9, Kind::TooManyFields, {}},
+                                                           {10, Kind::OpenQuote, {}},
+                                                           {11, Kind::NotUtf8, {}}}));
     QCOMPARE(d.size(), 3);
     QCOMPARE(d.reading("後払い"), QStringLiteral("アトバライ"));
     QCOMPARE(d.reading("a,b"), QStringLiteral("エービー"));
     QCOMPARE(d.reading("ひら"), QStringLiteral("ヒラガナ")); // hiragana taken as katakana
+}
+
+void tst_Reading::dictionaryFilesThatCannotBeReadAreNamed_data()
+{
+    QTest::addColumn<QString>("name"); // made in a scratch folder; empty for the folder itself
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<int>>("kinds"); // ReadingProblem::Kind, one per problem
+    QTest::addColumn<QString>("value");
+
+    const auto kind = [](ReadingProblem::Kind k) { return QList<int>{static_cast<int>(k)}; };
+    QTest::newRow("missing: no dictionary, no problem") << "absent.csv" << QByteArray() << QList<int>{} << QString();
+    QTest::newRow("a folder") << "" << QByteArray() << kind(ReadingProblem::Kind::NotRegularFile) << QString();
+    QTest::newRow("over 4 MiB") << "yomi.csv" << QByteArray((4 << 20) + 1, 'a')
+                                << kind(ReadingProblem::Kind::TooLarge) << QString::number(4 << 20);
+    QTest::newRow("a bad line names its file") << "yomi.csv" << QByteArray("a,b,c\n")
+                                               << kind(ReadingProblem::Kind::TooManyFields) << QString();
+}
+
+void tst_Reading::dictionaryFilesThatCannotBeReadAreNamed()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<int>, kinds);
+    QTemporaryDir scratch;
+    const QString path = name.isEmpty() ? scratch.path() : scratch.filePath(name);
+    if (!bytes.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    std::vector<ReadingProblem> problems;
+    ReadingDictionary::readFiles({path}, &problems);
+    QList<int> found;
+    for (const ReadingProblem &p : problems) {
+        found << static_cast<int>(p.kind);
+        QCOMPARE(p.file, path);
+        QTEST(p.value, "value");
+    }
+    QCOMPARE(found, kinds);
 }
 
 void tst_Reading::dictionaryMatchesTheLongestEntry()
@@ -463,9 +510,9 @@ void tst_Reading::middleDotInAReadingIsAPause_data()
 void tst_Reading::middleDotInAReadingIsAPause()
 {
     QFETCH(QByteArray, line);
-    std::vector<DictionaryProblem> problems;
+    std::vector<ReadingProblem> problems;
     const ReadingDictionary user = ReadingDictionary::parse(line, &problems);
-    QVERIFY2(problems.empty(), qPrintable(problems.empty() ? QString() : problems.front().message));
+    QVERIFY2(problems.empty(), qPrintable(problems.empty() ? QString() : QString::number(problems.front().line)));
     reader_->setUserDictionary(user);
     QCOMPARE(reader_->reading("次は水族館前です"), QStringLiteral("ツギワミタラ、スイゾクカンマエデス"));
     reader_->setUserDictionary({});
@@ -530,9 +577,9 @@ void tst_Reading::builtInDictionaryHasTheTransitWords()
     QFETCH(QString, word);
     QFile file(QStringLiteral(":/kerubara/sound/transit-yomi.csv"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    std::vector<DictionaryProblem> problems;
+    std::vector<ReadingProblem> problems;
     ReadingDictionary::parse(file.readAll(), &problems);
-    QVERIFY2(problems.empty(), qPrintable(problems.empty() ? QString() : problems.front().message));
+    QVERIFY2(problems.empty(), qPrintable(problems.empty() ? QString() : QString::number(problems.front().line)));
     QTEST(ReadingDictionary::builtIn().reading(word), "reading");
 }
 

@@ -53,13 +53,13 @@ struct FakeEngine : SpeechEngine
     }
     void prepare(const QStringList &texts) override { *prepared = texts; }
     QStringList *prepared = nullptr;
-    QStringList useReadingDictionaries(const QString &folder) override
+    std::vector<ReadingProblem> useReadingDictionaries(const QString &folder) override
     {
         *dictionaryFolders << folder;
         return dictionaryProblems;
     }
     QStringList *dictionaryFolders = nullptr;
-    QStringList dictionaryProblems;
+    std::vector<ReadingProblem> dictionaryProblems;
 };
 
 struct Rig
@@ -69,7 +69,7 @@ struct Rig
     QStringList commands;
     int engineStatus = 1;
     bool engineAvailable = true;
-    QStringList dictionaryProblems;
+    std::vector<ReadingProblem> dictionaryProblems;
     QStringList dictionaryFolders;
     QStringList prepared;
     ScopedSleepHandler noSleep{[](int) {}};
@@ -265,11 +265,12 @@ void tst_Tape::secondRouteReplacesTheFirst()
 void tst_Tape::eachRouteSettingReadsTheFoldersReadingDictionary()
 {
     Rig rig;
-    rig.dictionaryProblems = {QStringLiteral("yomi.csv: 2行目: 読みがありません。この行は使いません。")};
+    rig.dictionaryProblems = {{ReadingProblem::Kind::EmptyReading, 2, {}, QStringLiteral("yomi.csv")}};
     rig.tape.InitVoice();
     rig.tape.LoadTape(folder(), "12");
     QCOMPARE(rig.dictionaryFolders, QStringList{folder()});
-    QCOMPARE(rig.tape.readingProblems(), rig.dictionaryProblems);
+    QCOMPARE(rig.tape.readingProblems().size(), std::size_t(1));
+    QCOMPARE(rig.tape.readingProblems()[0].line, 2);
     // A bad dictionary line never stops the tape.
     QCOMPARE(rig.tape.GetTapeCount(), 3);
     QVERIFY(rig.host.buttonsEnabled);

@@ -263,22 +263,35 @@ void tst_TapeCommands::sayReadsWithTheUsersAndTheNamedDictionaries()
 void tst_TapeCommands::sayNamesBadDictionaryLinesAndGoesOn_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("plain name") << "bad.csv";
-    QTest::newRow("percent signs in the name") << "bad%1%2.csv";
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("said"); // after "FILE: "
+    QTest::addColumn<QString>("reading");  // empty: not checked
+    const QString kRead = QStringLiteral("ツギワ、シヤクショノマエデス。\n");
+    const QByteArray badLines = "市役所前,シヤクショノマエ\nno reading\n次は,tsugiwa\n";
+    const QStringList badLinesSaid{QStringLiteral("2行目: 「文字,読み」の形になっていません（読みがありません）。この行は使いません。"),
+                                   QStringLiteral("3行目: 読み「tsugiwa」にカタカナ以外の文字があります。この行は使いません。")};
+    QTest::newRow("plain name") << "bad.csv" << badLines << badLinesSaid << kRead;
+    QTest::newRow("percent signs in the name") << "bad%1%2.csv" << badLines << badLinesSaid << kRead;
+    QTest::newRow("too large a file") << "big.csv" << QByteArray((4 << 20) + 1, '#')
+                                      << QStringList{QStringLiteral("ファイルが大きすぎます。読み辞書は 4 MiB までです。")} << QString();
 }
 
 void tst_TapeCommands::sayNamesBadDictionaryLinesAndGoesOn()
 {
     QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, said);
     const QString dict = dir_.filePath(name);
-    QVERIFY(writeFile(dict, "市役所前,シヤクショノマエ\nno reading\n次は,tsugiwa\n"));
+    QVERIFY(writeFile(dict, bytes));
     const Run r = runTool({"say", "--reading", "--dict", dict, QStringLiteral("次は、市役所前です。")});
     QCOMPARE(r.status, 0);
-    QCOMPARE(r.out, QStringLiteral("ツギワ、シヤクショノマエデス。\n"));
-    const QStringList lines = r.err.trimmed().split(u'\n');
-    QCOMPARE(lines.size(), 2);
-    QVERIFY2(lines[0].startsWith(dict + QStringLiteral(": 2行目: ")), qPrintable(r.err));
-    QVERIFY2(lines[1].startsWith(dict + QStringLiteral(": 3行目: 読み「tsugiwa」")), qPrintable(r.err));
+    QFETCH(QString, reading);
+    if (!reading.isEmpty())
+        QCOMPARE(r.out, reading);
+    QStringList expected;
+    for (const QString &line : std::as_const(said))
+        expected << dict + QStringLiteral(": ") + line;
+    QCOMPARE(r.err.trimmed().split(u'\n'), expected);
 }
 
 void tst_TapeCommands::sampleRouteReadsItsOwnStopNames()
@@ -286,7 +299,7 @@ void tst_TapeCommands::sampleRouteReadsItsOwnStopNames()
     const QString examples = QStringLiteral(KERUBARA_EXAMPLES_DIR);
     QFile dictionary(examples + "/yomi.csv");
     QVERIFY(dictionary.open(QIODevice::ReadOnly));
-    std::vector<DictionaryProblem> problems;
+    std::vector<ReadingProblem> problems;
     const ReadingDictionary d = ReadingDictionary::parse(dictionary.readAll(), &problems);
     QVERIFY(problems.empty());
     QFile fares(examples + "/12.csv");

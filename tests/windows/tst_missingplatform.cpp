@@ -12,6 +12,7 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
+#include "windows/UnitMessages.h"
 #include "reslib/Seams.h"
 #include "sound/SoundSystem.h"
 #include "windows/PictureBox.h"
