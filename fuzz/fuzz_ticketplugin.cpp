@@ -38,8 +38,6 @@ void checkPlugin(const TicketPlugin &plugin)
     FUZZ_CHECK(field[PlgReserved] == 0);
     FUZZ_CHECK(field[PlgWidth] >= 1 && field[PlgWidth] <= 2000 && field[PlgHeight] >= 1 && field[PlgHeight] <= 2000);
     FUZZ_CHECK(field[PlgStopMin] <= field[PlgStopMax]);
-    const QStringList lines = plgInfoListLines(plugin.info);
-    FUZZ_CHECK(lines.size() == (field[PlgBarcode] == 1 ? 10 : 6));
 
     const std::int32_t routes[] = {0, 1, 12, field[PlgRouteMax], field[PlgRouteMax] + 1, -5};
     const std::int32_t numbers[] = {0, 1, field[PlgStopMin], field[PlgStopMax], 32767, -1};

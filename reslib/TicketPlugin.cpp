@@ -312,29 +312,6 @@ void drawBorder(QPainter &p, const QRect &picture, const TicketPlugin &plugin, c
 
 } // namespace
 
-QStringList plgInfoListLines(const PlgInfoRecord &info)
-{
-    const auto &field = info.field;
-    const auto yesNo = [](bool yes) { return yes ? QStringLiteral("---> 可能") : QStringLiteral("---> 不可"); };
-    QStringList lines{
-        QStringLiteral("日付の印字 ") + yesNo(field[PlgPrintDate] == 1),
-        QStringLiteral("時刻の印字 ") + yesNo(field[PlgPrintTime] == 1),
-        QStringLiteral("系統番号の印字 ") + yesNo(field[PlgPrintRoute] == 1),
-        QStringLiteral("停名の印字 ") + yesNo(field[PlgPrintStopName] == 1),
-        QStringLiteral("バーコード印字 ") + yesNo(field[PlgBarcode] == 1),
-    };
-    if (field[PlgBarcode] == 1) {
-        lines << QStringLiteral("バーコード本数 ---> %1").arg(field[PlgBarcodeCount])
-              << QStringLiteral("バーコード系統方式 ")
-                     + (field[PlgBarcodeScheme] == 1 ? QStringLiteral("---> 連番式")
-                                                     : QStringLiteral("---> 系統番号＋往復フラグ"))
-              << QStringLiteral("設定可能な系統範囲 ---> 1 ～ %1").arg(field[PlgRouteMax])
-              << QStringLiteral("停留所認識範囲 ---> %1 ～ %2").arg(field[PlgStopMin]).arg(field[PlgStopMax]);
-    }
-    lines << QStringLiteral("社名切り替え:") + yesNo(field[PlgCompanySwitch] >= 1);
-    return lines;
-}
-
 QFont ticketFont(const TicketLayout &layout, bool bold)
 {
     const QString &face = layout.mincho ? kMinchoFace : kPGothicFace;

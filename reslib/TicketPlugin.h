@@ -33,11 +33,6 @@ void ZR8_DrawSeiriken(const QString &plugin, QPainter &dc, const QString &chimei
 
 namespace kerubara {
 
-// The lines of the options window's list of what a plug-in can print
-// (List1): five lines of print flags, four more about the barcode when it
-// prints one (field 7 = 1), and the company-switching line.
-QStringList plgInfoListLines(const PlgInfoRecord &info);
-
 // What one ticket shows besides the plug-in's own design.
 struct TicketText
 {

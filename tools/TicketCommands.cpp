@@ -151,7 +151,7 @@ int showPlugin(const QString &path, QTextStream &out, QTextStream &err)
     for (const std::int32_t value : plugin.info.field)
         out << ' ' << value;
     out << '\n';
-    for (const QString &line : plgInfoListLines(plugin.info))
+    for (const QString &line : ticketPluginLines(plugin.info))
         out << line << '\n';
     out << "[Comment]\n";
     if (!plugin.comment.isEmpty())

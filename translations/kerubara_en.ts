@@ -991,6 +991,62 @@
         <source>StopMin（%1）が StopMax（%2）より大きくなっています。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 ---&gt; 可能</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ---&gt; 不可</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付の印字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時刻の印字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系統番号の印字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停名の印字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バーコード印字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バーコード本数 ---&gt; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バーコード系統方式 ---&gt; 連番式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バーコード系統方式 ---&gt; 系統番号＋往復フラグ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定可能な系統範囲 ---&gt; 1 ～ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所認識範囲 ---&gt; %1 ～ %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社名切り替え:---&gt; 可能</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社名切り替え:---&gt; 不可</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GtfsCommands</name>

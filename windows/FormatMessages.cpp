@@ -341,4 +341,28 @@ QString ticketPluginErrorText(const TicketPluginError &error)
     return Words::tr("StopMin（%1）が StopMax（%2）より大きくなっています。").arg(v.value(0), v.value(1));
 }
 
+QStringList ticketPluginLines(const PlgInfoRecord &info)
+{
+    const auto &field = info.field;
+    const auto line = [](const char *what, bool yes) {
+        return (yes ? Words::tr("%1 ---> 可能") : Words::tr("%1 ---> 不可")).arg(Words::tr(what));
+    };
+    QStringList lines{
+        line(QT_TRANSLATE_NOOP("FormatMessages", "日付の印字"), field[PlgPrintDate] == 1),
+        line(QT_TRANSLATE_NOOP("FormatMessages", "時刻の印字"), field[PlgPrintTime] == 1),
+        line(QT_TRANSLATE_NOOP("FormatMessages", "系統番号の印字"), field[PlgPrintRoute] == 1),
+        line(QT_TRANSLATE_NOOP("FormatMessages", "停名の印字"), field[PlgPrintStopName] == 1),
+        line(QT_TRANSLATE_NOOP("FormatMessages", "バーコード印字"), field[PlgBarcode] == 1),
+    };
+    if (field[PlgBarcode] == 1) {
+        lines << Words::tr("バーコード本数 ---> %1").arg(field[PlgBarcodeCount])
+              << (field[PlgBarcodeScheme] == 1 ? Words::tr("バーコード系統方式 ---> 連番式")
+                                               : Words::tr("バーコード系統方式 ---> 系統番号＋往復フラグ"))
+              << Words::tr("設定可能な系統範囲 ---> 1 ～ %1").arg(field[PlgRouteMax])
+              << Words::tr("停留所認識範囲 ---> %1 ～ %2").arg(field[PlgStopMin]).arg(field[PlgStopMax]);
+    }
+    lines << (field[PlgCompanySwitch] >= 1 ? Words::tr("社名切り替え:---> 可能") : Words::tr("社名切り替え:---> 不可"));
+    return lines;
+}
+
 } // namespace kerubara::formatmessages

@@ -60,4 +60,9 @@ QString tapeDataWarningText(const TapeDataWarning &warning);
 // Why a file is not a ticket plug-in, without its line.
 QString ticketPluginErrorText(const TicketPluginError &error);
 
+// What a ticket plug-in can print, a line each: the date, the time, the
+// route, the stop, a barcode (its count, scheme and ranges when it has one)
+// and whether it switches companies.
+QStringList ticketPluginLines(const PlgInfoRecord &info);
+
 } // namespace kerubara::formatmessages

@@ -41,7 +41,7 @@ std::int32_t frmOption::SetPlgin(const QString &path)
         return 0;
     ZR8_SetPlgComment(path, txtPlginComment);
     List1->clear();
-    List1->addItems(plgInfoListLines(info));
+    List1->addItems(formatmessages::ticketPluginLines(info));
     return 1;
 }
 

@@ -46,8 +46,6 @@ private slots:
     void layoutItemsReadEveryField();
     void commentIsKeptAsWrittenAndCompaniesOneALine();
     void libraryCallsReadTheFileOrChangeNothing();
-    void capabilityListFollowsTheFields_data();
-    void capabilityListFollowsTheFields();
     void barcodeCarriesRouteAndTicketNumber_data();
     void barcodeCarriesRouteAndTicketNumber();
 
@@ -218,53 +216,6 @@ void tst_TicketPluginFile::libraryCallsReadTheFileOrChangeNothing()
         QCOMPARE(ZR8_GetPlgInfo(refused, info), 0);
         QCOMPARE(info, untouched);
     }
-}
-
-void tst_TicketPluginFile::capabilityListFollowsTheFields_data()
-{
-    QTest::addColumn<PlgInfoRecord>("info");
-    QTest::addColumn<QStringList>("lines");
-
-    const QString yes = u"---> 可能"_s;
-    const QString no = u"---> 不可"_s;
-    QTest::newRow("date and route, no barcode: six lines")
-        << record({0, 1, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0})
-        << QStringList{u"日付の印字 "_s + yes, u"時刻の印字 "_s + no,      u"系統番号の印字 "_s + yes,
-                       u"停名の印字 "_s + no,  u"バーコード印字 "_s + no, u"社名切り替え:"_s + no};
-    QTest::newRow("barcode, serial numbering: ten lines")
-        << record({0, 1, 1, 0, 1, 0, 1, 1, 2, 999, 1, 1, 30, 0})
-        << QStringList{u"日付の印字 "_s + no,
-                       u"時刻の印字 "_s + yes,
-                       u"系統番号の印字 "_s + no,
-                       u"停名の印字 "_s + yes,
-                       u"バーコード印字 "_s + yes,
-                       u"バーコード本数 ---> 2"_s,
-                       u"バーコード系統方式 ---> 連番式"_s,
-                       u"設定可能な系統範囲 ---> 1 ～ 999"_s,
-                       u"停留所認識範囲 ---> 1 ～ 30"_s,
-                       u"社名切り替え:"_s + no};
-    QTest::newRow("barcode, any scheme but 1 is route plus direction")
-        << record({0, 1, 1, 1, 1, 1, 1, 1, 1, 50, 2, 0, 9, 1})
-        << QStringList{u"日付の印字 "_s + yes,
-                       u"時刻の印字 "_s + yes,
-                       u"系統番号の印字 "_s + yes,
-                       u"停名の印字 "_s + yes,
-                       u"バーコード印字 "_s + yes,
-                       u"バーコード本数 ---> 1"_s,
-                       u"バーコード系統方式 ---> 系統番号＋往復フラグ"_s,
-                       u"設定可能な系統範囲 ---> 1 ～ 50"_s,
-                       u"停留所認識範囲 ---> 0 ～ 9"_s,
-                       u"社名切り替え:"_s + yes};
-    QTest::newRow("only 1 is yes: Barcode=2, PrintDate=2, CompanySwitch=3")
-        << record({0, 1, 1, 2, -1, 1, 1, 2, 5, 9, 1, 1, 9, 3})
-        << QStringList{u"日付の印字 "_s + no,      u"時刻の印字 "_s + no,     u"系統番号の印字 "_s + yes,
-                       u"停名の印字 "_s + yes,    u"バーコード印字 "_s + no, u"社名切り替え:"_s + yes};
-}
-
-void tst_TicketPluginFile::capabilityListFollowsTheFields()
-{
-    QFETCH(PlgInfoRecord, info);
-    QTEST(plgInfoListLines(info), "lines");
 }
 
 void tst_TicketPluginFile::barcodeCarriesRouteAndTicketNumber_data()
