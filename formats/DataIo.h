@@ -38,7 +38,7 @@ struct TapeDataError
     Kind kind = Kind::CutOff;
     int line = 0;   // 1-based line to mend: where reading failed, or the blank line before it
     int number = 0; // the run-time error (VbError number)
-    int failedLine = 0; // where reading failed, when `line` is a blank line there or before it; else 0
+    int failedLine = 0; // where reading failed, when `line` is a blank line read as a field before the failure; else 0
     QString systemError{};
 };
 

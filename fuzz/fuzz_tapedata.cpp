@@ -61,9 +61,9 @@ void checkTable(const QByteArray &bytes, const TapeDataResult &read)
     FUZZ_CHECK(static_cast<int>(read.records.size()) == lines);
     if (read.error) {
         FUZZ_CHECK(read.error->line >= 1 && read.error->line <= lines + 1);
-        // A blank line named as the cause lies where reading failed or
-        // before it (a record that starts with it fails on it).
-        FUZZ_CHECK(read.error->failedLine == 0 || read.error->failedLine >= read.error->line);
+        // Where reading failed, when a blank line is named as its cause: a
+        // line of the file (the blank line may lie in the failed record).
+        FUZZ_CHECK(read.error->failedLine == 0 || (read.error->failedLine >= 1 && read.error->failedLine <= lines + 1));
     }
     for (const TapeDataWarning &w : read.warnings)
         FUZZ_CHECK(w.line >= 1 && w.line <= lines + 1);
