@@ -2,23 +2,6 @@
 #include "operation/VoicePreferences.h"
 
 namespace kerubara {
-namespace {
-
-// The preferences' rows state the engine's ranges; the two must agree.
-static_assert(preferences::kMinVoiceRate == VoiceSettings::kMinRate);
-static_assert(preferences::kMaxVoiceRate == VoiceSettings::kMaxRate);
-static_assert(preferences::kDefaultVoiceRate == VoiceSettings::kDefaultRate);
-static_assert(preferences::kMinVoicePitch == VoiceSettings::kMinPitch);
-static_assert(preferences::kMaxVoicePitch == VoiceSettings::kMaxPitch);
-static_assert(VoiceSettings::kDefaultPitch == 0);
-static_assert(preferences::kMinVoiceVolume == VoiceSettings::kMinVolume);
-static_assert(preferences::kMaxVoiceVolume == VoiceSettings::kMaxVolume);
-static_assert(preferences::kMaxVoiceVolume == VoiceSettings::kDefaultVolume);
-static_assert(preferences::kVoicesOwnAllPass == VoiceSettings::kVoicesOwn);
-static_assert(preferences::kMinVoiceAllPass == VoiceSettings::kMinAllPass);
-static_assert(preferences::kMaxVoiceAllPass == VoiceSettings::kMaxAllPass);
-
-} // namespace
 
 VoiceSettings voiceSettings(const PreferenceStore &preferences)
 {

@@ -8,6 +8,8 @@
 // kerubara.conf (QSettings, organisation and application "kerubara"), never
 // in the settings file, and each is one row of preferences::table().
 
+#include "reslib/VoiceRanges.h"
+
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -72,16 +74,16 @@ inline constexpr int kMaxPageSeconds = 60;
 // its own, its volume in percent and its all-pass constant (声質) in
 // hundredths, kVoicesOwnAllPass keeping the voice's own. The voice itself is
 // a text: empty for the default choice, "espeak" or a voice file.
-inline constexpr int kMinVoiceRate = 50;
-inline constexpr int kMaxVoiceRate = 200;
-inline constexpr int kDefaultVoiceRate = 100;
-inline constexpr int kMinVoicePitch = -12;
-inline constexpr int kMaxVoicePitch = 12;
-inline constexpr int kMinVoiceVolume = 0;
-inline constexpr int kMaxVoiceVolume = 100;
-inline constexpr int kVoicesOwnAllPass = -1;
-inline constexpr int kMinVoiceAllPass = 20;
-inline constexpr int kMaxVoiceAllPass = 80;
+inline constexpr int kMinVoiceRate = voiceranges::kMinRate;
+inline constexpr int kMaxVoiceRate = voiceranges::kMaxRate;
+inline constexpr int kDefaultVoiceRate = voiceranges::kDefaultRate;
+inline constexpr int kMinVoicePitch = voiceranges::kMinPitch;
+inline constexpr int kMaxVoicePitch = voiceranges::kMaxPitch;
+inline constexpr int kMinVoiceVolume = voiceranges::kMinVolume;
+inline constexpr int kMaxVoiceVolume = voiceranges::kMaxVolume;
+inline constexpr int kVoicesOwnAllPass = voiceranges::kVoicesOwn;
+inline constexpr int kMinVoiceAllPass = voiceranges::kMinAllPass;
+inline constexpr int kMaxVoiceAllPass = voiceranges::kMaxAllPass;
 
 // The voice's own file of the program's earlier versions, voice.ini in the
 // user's configuration folder for kerubara. Its values are moved into the

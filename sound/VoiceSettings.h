@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "reslib/VoiceRanges.h"
+
 #include <QString>
 
 #include <functional>
@@ -13,24 +15,21 @@ namespace kerubara {
 // is handed them and tells its owner when the user confirms new ones.
 struct VoiceSettings
 {
-    // Speaking rate in percent of the voice's own.
-    static constexpr int kMinRate = 50;
-    static constexpr int kMaxRate = 200;
-    static constexpr int kDefaultRate = 100;
-    // Pitch in half-tones above (or below) the voice's own.
-    static constexpr int kMinPitch = -12;
-    static constexpr int kMaxPitch = 12;
-    static constexpr int kDefaultPitch = 0;
-    // Loudness in percent.
-    static constexpr int kMinVolume = 0;
-    static constexpr int kMaxVolume = 100;
-    static constexpr int kDefaultVolume = 100;
-    // The all-pass constant of an HTS voice (声質) in hundredths: lower
-    // sounds deeper and larger, higher lighter and smaller. kVoicesOwn keeps
-    // the voice's own.
-    static constexpr int kVoicesOwn = -1;
-    static constexpr int kMinAllPass = 20;
-    static constexpr int kMaxAllPass = 80;
+    // The ranges (reslib/VoiceRanges.h): rate in percent of the voice's
+    // own, pitch in half-tones from its own, loudness in percent, and the
+    // all-pass constant (声質) in hundredths, kVoicesOwn keeping the voice's.
+    static constexpr int kMinRate = voiceranges::kMinRate;
+    static constexpr int kMaxRate = voiceranges::kMaxRate;
+    static constexpr int kDefaultRate = voiceranges::kDefaultRate;
+    static constexpr int kMinPitch = voiceranges::kMinPitch;
+    static constexpr int kMaxPitch = voiceranges::kMaxPitch;
+    static constexpr int kDefaultPitch = voiceranges::kDefaultPitch;
+    static constexpr int kMinVolume = voiceranges::kMinVolume;
+    static constexpr int kMaxVolume = voiceranges::kMaxVolume;
+    static constexpr int kDefaultVolume = voiceranges::kDefaultVolume;
+    static constexpr int kVoicesOwn = voiceranges::kVoicesOwn;
+    static constexpr int kMinAllPass = voiceranges::kMinAllPass;
+    static constexpr int kMaxAllPass = voiceranges::kMaxAllPass;
 
     // The voice: empty for the default choice, kEspeak, or a voice file.
     static QString espeak() { return QStringLiteral("espeak"); }
