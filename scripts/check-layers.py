@@ -31,7 +31,7 @@ ROOT = os.path.realpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
 # The layers from the ground up: the folders each may include (its own and
 # lower) and the Qt modules it may use. The two controls are libraries of
 # their own and know nothing of each other.
-BELOW_WINDOWS = ["reslib", "formats", "controls/digit", "controls/stopname", "sound", "settings", "operation", "dialogs"]
+BELOW_WINDOWS = ["reslib", "formats", "controls/digit", "controls/stopname", "sound", "settings", "operation", "editing", "dialogs"]
 LAYERS = {
     "reslib": (["reslib"], {"Core", "Gui"}),
     "formats": (["reslib", "formats"], {"Core", "Gui"}),
@@ -40,6 +40,7 @@ LAYERS = {
     "sound": (["reslib", "formats", "sound"], {"Core", "Gui"}),
     "settings": (["reslib", "formats", "settings"], {"Core", "Gui"}),
     "operation": (["reslib", "formats", "sound", "settings", "operation"], {"Core", "Gui"}),
+    "editing": (["reslib", "formats", "editing"], {"Core", "Gui"}),
     "dialogs": (["reslib", "formats", "controls/digit", "controls/stopname", "sound", "dialogs"], {"Core", "Gui", "Widgets"}),
     "windows": (BELOW_WINDOWS + ["windows"], {"Core", "Gui", "Widgets"}),
     "tools": (BELOW_WINDOWS + ["windows", "tools"], {"Core", "Gui", "Widgets"}),
@@ -54,6 +55,7 @@ LIBRARIES = {
     "sound": "kerubara_sound",
     "settings": "kerubara_settings",
     "operation": "kerubara_operation",
+    "editing": "kerubara_editing",
     "dialogs": "kerubara_dialogs",
     "windows": "kerubara_windows",
     "tools": "kerubara_datatool",

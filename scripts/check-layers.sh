@@ -14,6 +14,7 @@
 #   settings/           reslib, formats, settings            QtCore, QtGui
 #   operation/          reslib, formats, sound, settings,    QtCore, QtGui
 #                       operation
+#   editing/            reslib, formats, editing             QtCore, QtGui
 #   dialogs/            reslib, formats, the controls,       + QtWidgets
 #                       sound, dialogs
 #   windows/            all of the above, windows
