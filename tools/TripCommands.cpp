@@ -88,6 +88,7 @@ struct TripRequest
     bool ticket = false;
     bool lossless = false;
     bool subtitles = false; // a text track and a .srt beside the video
+    bool everyFrame = false; // --cfr: every frame stored, none held on
     std::optional<QSize> canvasSize; // --size: the frame's size; else the content's own
     QColor background = QColor::fromRgb(kDefaultBackground);
     bool info = false;
@@ -281,10 +282,12 @@ std::optional<TripRequest> parseRequest(const QStringList &args, QTextStream &er
     bool scaleGiven = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (arg == u"--ticket" || arg == u"--lossless" || arg == u"--subtitles" || arg == u"--info") {
+        if (arg == u"--ticket" || arg == u"--lossless" || arg == u"--subtitles" || arg == u"--info"
+            || arg == u"--cfr") {
             (arg == u"--ticket"      ? request.ticket
              : arg == u"--lossless"  ? request.lossless
              : arg == u"--subtitles" ? request.subtitles
+             : arg == u"--cfr"       ? request.everyFrame
                                      : request.info) = true;
             continue;
         }
@@ -1071,7 +1074,7 @@ int record(Simulator &sim, const TripRequest &request, const TripPlan &plan,
     const InterruptScope interrupt;
     try {
         VideoEncoder encoder(file, {request.format, request.container, size, request.fps, kSampleRate,
-                                    request.subtitles});
+                                    request.subtitles, request.everyFrame});
         TripDriver(sim, recorder, request, plan, progress).run(encoder);
     } catch (const Interrupted &) {
         progress.end();

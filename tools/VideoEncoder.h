@@ -48,7 +48,13 @@ struct Chapter
 // Writes a video with one picture stream and one 48 kHz stereo sound stream
 // through FFmpeg's libraries into a seekable device (the caller's temporary
 // file). Pictures come one per frame at a fixed rate, converted and tagged
-// as BT.709; sound comes as interleaved float samples in any amounts. An MP4
+// as BT.709. A picture equal to the one before is not stored again: the one
+// before is held on (its timestamps keep to the frame rate's grid), except
+// in the first second, from which players guess the frame rate; one is
+// stored at least every two seconds, as a key frame, so that a player can
+// seek anywhere, and the last frame always is, so that the video
+// lasts as long as its frames; `everyFrame` stores every frame, for editors
+// that want a constant frame rate. sound comes as interleaved float samples in any amounts. An MP4
 // gets its index before the media: at the end the muxer reads the file back
 // through its handle (the device must then be a file). Every call throws
 // EncodeError when the libraries refuse or the device cannot be written,
@@ -66,6 +72,7 @@ public:
         int fps = 30;
         int sampleRate = 48000;
         bool subtitles = false;
+        bool everyFrame = false;
     };
 
     VideoEncoder(QIODevice &device, const Setup &setup);

@@ -136,12 +136,16 @@ private:
     std::function<void()> onSpeak_;
 };
 
-// A video decoded: each frame handed over as it comes, the sound kept.
+// A video decoded: each frame handed over as it comes (a picture held on
+// for several frames once for each), the sound kept.
 struct Decoded
 {
     int frames = 0;
     std::vector<float> left; // the left channel
     double fps = 0;
+    int pictures = 0;        // the pictures stored
+    int longestHeld = 0;     // the most frames a picture lasted, but the last
+    int longestKeyGap = 0;   // the most frames from a key frame to the next
 };
 
 Decoded decode(const QString &path, const std::function<void(int, const QImage &)> &onFrame)
@@ -152,6 +156,7 @@ Decoded decode(const QString &path, const std::function<void(int, const QImage &
         return result;
     avformat_find_stream_info(format, nullptr);
     std::map<int, AVCodecContext *> codecs;
+    AVRational videoBase{1, 1};
     for (unsigned i = 0; i < format->nb_streams; ++i) {
         const AVCodecParameters *par = format->streams[i]->codecpar;
         if (par->codec_type != AVMEDIA_TYPE_VIDEO && par->codec_type != AVMEDIA_TYPE_AUDIO)
@@ -160,18 +165,37 @@ Decoded decode(const QString &path, const std::function<void(int, const QImage &
         avcodec_parameters_to_context(c, par);
         avcodec_open2(c, avcodec_find_decoder(par->codec_id), nullptr);
         codecs[int(i)] = c;
-        if (par->codec_type == AVMEDIA_TYPE_VIDEO)
-            result.fps = av_q2d(format->streams[i]->avg_frame_rate);
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
+            result.fps = av_q2d(format->streams[i]->r_frame_rate);
+            videoBase = format->streams[i]->time_base;
+        }
     }
     AVPacket *packet = av_packet_alloc();
     AVFrame *frame = av_frame_alloc();
+    QImage previous;
+    int lastIndex = 0;
+    int lastKey = 0;
     auto drain = [&](AVCodecContext *c) {
         while (avcodec_receive_frame(c, frame) == 0) {
             if (c->codec_type == AVMEDIA_TYPE_VIDEO) {
+                // Timestamps keep to the frame rate's grid; a picture lasts
+                // until the next.
+                const int index = int(std::llround(double(frame->best_effort_timestamp) * av_q2d(videoBase) * result.fps));
+                if (result.pictures > 0)
+                    result.longestHeld = std::max(result.longestHeld, index - lastIndex);
+                for (; result.frames < index; ++result.frames)
+                    onFrame(result.frames, previous);
+                lastIndex = index;
                 QImage image(frame->width, frame->height, QImage::Format_RGB32);
                 for (int y = 0; y < frame->height; ++y)
                     std::memcpy(image.scanLine(y), frame->data[0] + y * frame->linesize[0], size_t(frame->width) * 4);
+                if (frame->key_frame) {
+                    result.longestKeyGap = std::max(result.longestKeyGap, index - lastKey);
+                    lastKey = index;
+                }
+                ++result.pictures;
                 onFrame(result.frames++, image);
+                previous = image;
             } else {
                 const auto *s = reinterpret_cast<const std::int16_t *>(frame->data[0]);
                 for (int i = 0; i < frame->nb_samples; ++i)
@@ -430,6 +454,8 @@ private slots:
     void chimeStartsWithItsStepFrame();
     void lengthIsThePlannedTimeline_data();
     void lengthIsThePlannedTimeline();
+    void aRepeatedFrameIsHeldOn_data();
+    void aRepeatedFrameIsHeldOn();
     void tapeStepsAsItSays_data();
     void tapeStepsAsItSays();
     void progressIsEstimatedFromThePlan_data();
@@ -660,6 +686,45 @@ void tst_RenderTrip::lengthIsThePlannedTimeline()
     QCOMPARE(decoded.left.size(), std::size_t(plannedMs) * kRate / 1000);
     QCOMPARE(decoded.frames, frameAt(plannedMs, fps));
     QCOMPARE(qRound(decoded.fps), fps);
+}
+
+// A frame equal to the one before is held on rather than stored again, yet
+// the video keeps its length, its frame rate and a key frame at least every
+// two seconds; --cfr stores every frame.
+void tst_RenderTrip::aRepeatedFrameIsHeldOn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("everyFrame");
+    QTest::newRow("H.264") << u"held.mp4"_s << QStringList{} << false;
+    QTest::newRow("H.264, 60 frames a second") << u"held60.mp4"_s << QStringList{u"--fps"_s, u"60"_s} << false;
+    QTest::newRow("H.264 on a canvas") << u"heldcanvas.mp4"_s << QStringList{u"--size"_s, u"640x360"_s} << false;
+    QTest::newRow("lossless") << u"held.mkv"_s << QStringList{u"--lossless"_s} << false;
+    QTest::newRow("H.264, every frame") << u"cfr.mp4"_s << QStringList{u"--cfr"_s} << true;
+    QTest::newRow("lossless, every frame") << u"cfr.mkv"_s << QStringList{u"--lossless"_s, u"--cfr"_s} << true;
+}
+
+void tst_RenderTrip::aRepeatedFrameIsHeldOn()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, options);
+    QFETCH(bool, everyFrame);
+    const QString out = path(name);
+    const Run trip = renderTrip(out, options);
+    QVERIFY2(trip.status == 0, qPrintable(trip.err));
+    const int fps = options.contains(u"60"_s) ? 60 : 30;
+    const Decoded decoded = decode(out, [](int, const QImage &) {});
+    QCOMPARE(qRound(decoded.fps), fps);
+    QCOMPARE(decoded.frames, frameAt(6400 + kChimeMs + kDwellMs, fps));
+    if (everyFrame) {
+        QCOMPARE(decoded.pictures, decoded.frames);
+        return;
+    }
+    // The lamp test, the dwells and the travels are still.
+    QVERIFY2(decoded.pictures < decoded.frames / 2,
+             qPrintable(u"%1 pictures for %2 frames"_s.arg(decoded.pictures).arg(decoded.frames)));
+    QVERIFY2(decoded.longestHeld <= 2 * fps, qPrintable(QString::number(decoded.longestHeld)));
+    QVERIFY2(decoded.longestKeyGap <= 2 * fps, qPrintable(QString::number(decoded.longestKeyGap)));
 }
 
 // With the tape each announcement waits for the sounds before it:
