@@ -298,6 +298,12 @@ std::optional<AnnouncementLoadProblem> AnnouncementModel::load(const QString &pa
     return std::nullopt;
 }
 
+void AnnouncementModel::clear()
+{
+    warnings_.clear();
+    reset({}, {});
+}
+
 QByteArray AnnouncementModel::fileBytes() const
 {
     // Untouched lines keep whatever form they were written in.

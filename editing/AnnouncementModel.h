@@ -91,6 +91,8 @@ public:
     // empty and the problem returned. The warnings of a file that opened are
     // in warnings(). Either way the undo stack starts afresh.
     std::optional<AnnouncementLoadProblem> load(const QString &path);
+    // No announcements, the undo stack afresh: a route that has none yet.
+    void clear();
     // Writes the announcements to `path` through a temporary file; an
     // unchanged table writes the bytes read. Nothing when written.
     std::optional<datafiles::WriteProblem> save(const QString &path);

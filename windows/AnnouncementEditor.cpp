@@ -168,16 +168,41 @@ bool AnnouncementEditor::load(const QString &tpCsvPath)
         updateButtons();
         return false;
     }
-    path_ = tpCsvPath;
     QStringList notes;
     for (const TapeDataWarning &warning : model_->warnings())
         notes << formatmessages::tapeDataWarningText(warning);
     tell(notes.join(u'\n'));
+    opened(tpCsvPath);
+    return true;
+}
+
+void AnnouncementEditor::startNew(const QString &tpCsvPath)
+{
+    model_->clear();
+    tell({});
+    opened(tpCsvPath);
+}
+
+void AnnouncementEditor::opened(const QString &path)
+{
+    path_ = path;
     useReadingDictionaries();
     if (model_->rowCount() > 0)
         selectRow(0);
     updateButtons();
-    return true;
+}
+
+std::optional<QString> AnnouncementEditor::saveAs(const QString &tpCsvPath)
+{
+    const QString before = path_;
+    path_ = tpCsvPath;
+    if (auto why = save()) {
+        path_ = before;
+        return why;
+    }
+    useReadingDictionaries();
+    updateButtons();
+    return std::nullopt;
 }
 
 std::optional<QString> AnnouncementEditor::save()

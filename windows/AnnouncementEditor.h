@@ -44,10 +44,15 @@ public:
     // Opens a broadcast data file. A file the program would refuse leaves
     // the table empty, and the reason is shown; false then.
     bool load(const QString &tpCsvPath);
+    // Starts the announcements of a route that has none yet: an empty table
+    // that save() writes to `tpCsvPath`.
+    void startNew(const QString &tpCsvPath);
     // Writes the file opened, in Shift-JIS, through a temporary file: a
     // failure leaves the old file whole. Nothing when saved, else the reason
     // (also shown).
     std::optional<QString> save();
+    // Writes to `tpCsvPath` as save() does and goes on with that file.
+    std::optional<QString> saveAs(const QString &tpCsvPath);
 
     bool isModified() const;
     QUndoStack *undoStack();
@@ -70,6 +75,7 @@ private:
     void selectRow(int row);
     void updateButtons();
     void tell(const QString &text);
+    void opened(const QString &path);
     void useReadingDictionaries();
     QString refusalText(const editing::AnnouncementRefusal &why) const;
     QWidget *cellEditor(QWidget *parent, int column);

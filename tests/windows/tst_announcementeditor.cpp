@@ -100,6 +100,7 @@ private slots:
     void aRefusedFileOpensWithItsReason_data();
     void aRefusedFileOpensWithItsReason();
     void aFailedSaveKeepsTheOldFileAndSaysWhy();
+    void aNewRouteStartsEmptyAndSavesAs();
 
 private:
     QString path() const { return dir_->filePath(QStringLiteral("12tp.csv")); }
@@ -345,6 +346,27 @@ void tst_AnnouncementEditor::aFailedSaveKeepsTheOldFileAndSaysWhy()
     QFile old(path());
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), kFile);
+}
+
+void tst_AnnouncementEditor::aNewRouteStartsEmptyAndSavesAs()
+{
+    const QString made = dir_->filePath(QStringLiteral("7tp.csv"));
+    const QString copy = dir_->filePath(QStringLiteral("8tp.csv"));
+    editor_->startNew(made);
+    QCOMPARE(view()->model()->rowCount(), 0);
+    click("insertLine");
+    type(QStringLiteral("降車"));
+    commit();
+    QVERIFY(!editor_->save());
+    const QByteArray bytes = cp932::encode(u"\"降車\",0,0\r\n");
+    QFile file(made);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    QVERIFY(!editor_->saveAs(copy));
+    QCOMPARE(editor_->path(), copy);
+    QFile copied(copy);
+    QVERIFY(copied.open(QIODevice::ReadOnly));
+    QCOMPARE(copied.readAll(), bytes);
 }
 
 QTEST_MAIN(tst_AnnouncementEditor)
