@@ -110,6 +110,8 @@ AnnouncementEditor::AnnouncementEditor(QWidget *parent)
     connect(model_, &AnnouncementModel::refused, this, [this](const AnnouncementRefusal &why) {
         tell(tr("%1行目: %2").arg(currentRow() + 1).arg(refusalText(why)));
     });
+    // A change made or undone answers a refusal shown before it.
+    connect(model_->undoStack(), &QUndoStack::indexChanged, this, [this] { tell({}); });
     connect(model_->undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
         emit modificationChanged(!clean);
     });
@@ -151,7 +153,8 @@ QString AnnouncementEditor::message() const
 
 void AnnouncementEditor::tell(const QString &text)
 {
-    message_->setText(text);
+    // With nothing new to tell, what the author should know of the file.
+    message_->setText(text.isEmpty() ? notes_ : text);
 }
 
 bool AnnouncementEditor::load(const QString &tpCsvPath)
@@ -164,14 +167,16 @@ bool AnnouncementEditor::load(const QString &tpCsvPath)
         const QString why = std::holds_alternative<TapeDataError>(*problem)
             ? formatmessages::tapeDataErrorText(std::get<TapeDataError>(*problem))
             : formatmessages::readProblemText(std::get<datafiles::ReadProblem>(*problem), tr("放送用データ"));
-        tell(tr("%1 を開けません。%2").arg(shown, why));
+        notes_ = tr("%1 を開けません。%2").arg(shown, why);
+        tell({});
         updateButtons();
         return false;
     }
     QStringList notes;
     for (const TapeDataWarning &warning : model_->warnings())
         notes << formatmessages::tapeDataWarningText(warning);
-    tell(notes.join(u'\n'));
+    notes_ = notes.join(u'\n');
+    tell({});
     opened(tpCsvPath);
     return true;
 }
@@ -179,6 +184,7 @@ bool AnnouncementEditor::load(const QString &tpCsvPath)
 void AnnouncementEditor::startNew(const QString &tpCsvPath)
 {
     model_->clear();
+    notes_.clear();
     tell({});
     opened(tpCsvPath);
 }

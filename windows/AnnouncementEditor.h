@@ -89,6 +89,7 @@ private:
     QPushButton *hear_;
     QLabel *message_;
     QString path_;
+    QString notes_; // the file's warnings, or why it did not open
     mdlM_Tape::EngineFactory speech_;
     std::unique_ptr<SoundSystem> ownSound_;
     std::unique_ptr<SpeechEngine> engine_;

@@ -97,6 +97,7 @@ private slots:
     void hearSpeaksTheChosenLine();
     void hearIsHeard();
     void theReadingIsTheSpeechsOwn();
+    void aFileTellsItsNotesUntilTheyAreAnswered();
     void aRefusedFileOpensWithItsReason_data();
     void aRefusedFileOpensWithItsReason();
     void aFailedSaveKeepsTheOldFileAndSaysWhy();
@@ -297,6 +298,20 @@ void tst_AnnouncementEditor::theReadingIsTheSpeechsOwn()
     type(QStringLiteral("ア"));
     QVERIFY(!view()->findChild<QLineEdit *>());
     QCOMPARE(cell(0, 3), QStringLiteral("コーシャ"));
+}
+
+void tst_AnnouncementEditor::aFileTellsItsNotesUntilTheyAreAnswered()
+{
+    QVERIFY(testing::writeFile(path(), "a,\x82\x50,0\r\n"));
+    QVERIFY(editor_->load(path()));
+    const QString note = editor_->message();
+    QVERIFY2(note.startsWith(QStringLiteral("1行目: 移動フラグ「１」に全角数字")), qPrintable(note));
+    clickCell(0, 2);
+    type(QStringLiteral("7"));
+    commit();
+    QVERIFY(editor_->message().contains(QStringLiteral("7 は使えません")));
+    click("insertLine");
+    QCOMPARE(editor_->message(), note);
 }
 
 void tst_AnnouncementEditor::aRefusedFileOpensWithItsReason_data()
