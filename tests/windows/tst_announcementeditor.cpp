@@ -330,7 +330,11 @@ void tst_AnnouncementEditor::aRefusedFileOpensWithItsReason()
     const QString refused = dir_->filePath(QStringLiteral("13tp.csv"));
     if (!file.isEmpty())
         QVERIFY(testing::writeFile(refused, file));
+    click("insertLine");
+    QSignalSpy modified(editor_.get(), &AnnouncementEditor::modificationChanged);
     QVERIFY(!editor_->load(refused));
+    QCOMPARE(modified.size(), 1);
+    QVERIFY(!editor_->isModified());
     QVERIFY2(editor_->message().contains(reason), qPrintable(editor_->message()));
     QVERIFY(editor_->message().contains(QDir::toNativeSeparators(refused)));
     QCOMPARE(view()->model()->rowCount(), 0);
