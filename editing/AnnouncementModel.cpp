@@ -225,9 +225,9 @@ bool AnnouncementModel::moveRows(const QModelIndex &sourceParent, int sourceRow,
                                  const QModelIndex &destinationParent, int destinationChild)
 {
     // One entry at a time, as the editor's buttons move them.
-    if (sourceParent.isValid() || destinationParent.isValid() || count != 1 || sourceRow < 0
-        || sourceRow >= rowCount() || destinationChild < 0 || destinationChild > rowCount()
-        || destinationChild == sourceRow || destinationChild == sourceRow + 1)
+    if (sourceParent.isValid() || destinationParent.isValid() || count != 1 || sourceRow < 0 || sourceRow >= rowCount()
+        || destinationChild < 0 || destinationChild > rowCount() || destinationChild == sourceRow
+        || destinationChild == sourceRow + 1)
         return false;
     const int to = destinationChild > sourceRow ? destinationChild - 1 : destinationChild;
     undo_.push(new AnnouncementCommand([this, sourceRow, to] { moveRecord(sourceRow, to); },
@@ -313,9 +313,8 @@ QByteArray AnnouncementModel::fileBytes() const
 std::optional<datafiles::WriteProblem> AnnouncementModel::save(const QString &path)
 {
     const QByteArray bytes = fileBytes();
-    if (auto problem = datafiles::writeOutputFile(path, [&bytes](QIODevice &out) {
-            return out.write(bytes) == bytes.size();
-        }))
+    if (auto problem =
+            datafiles::writeOutputFile(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); }))
         return problem;
     loaded_ = records_;
     loadedBytes_ = bytes;

@@ -77,7 +77,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // The column titles are the view's words, given to the model.
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+                       int role = Qt::EditRole) override;
 
     // Empty entries inserted, entries removed, an entry moved: one step each.
     bool insertRows(int row, int count, const QModelIndex &parent = {}) override;

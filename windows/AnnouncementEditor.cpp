@@ -112,9 +112,8 @@ AnnouncementEditor::AnnouncementEditor(QWidget *parent)
     });
     // A change made or undone answers a refusal shown before it.
     connect(model_->undoStack(), &QUndoStack::indexChanged, this, [this] { tell({}); });
-    connect(model_->undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
-        emit modificationChanged(!clean);
-    });
+    connect(model_->undoStack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modificationChanged(!clean); });
     connect(model_, &AnnouncementModel::rowsInserted, this, &AnnouncementEditor::updateButtons);
     connect(model_, &AnnouncementModel::rowsRemoved, this, &AnnouncementEditor::updateButtons);
     connect(model_, &AnnouncementModel::rowsMoved, this, &AnnouncementEditor::updateButtons);
@@ -348,17 +347,20 @@ QString AnnouncementEditor::refusalText(const AnnouncementRefusal &why) const
     using CellKind = editing::CellRefusal::Kind;
     switch (why.kind) {
     case Kind::NotShiftJis:
-        return tr("「%1」（%2文字目）は Shift-JIS で表せないため、放送用データに保存できません。別の文字にしてください。")
+        return tr("「%1」（%2文字目）は Shift-JIS "
+                  "で表せないため、放送用データに保存できません。別の文字にしてください。")
             .arg(why.character)
             .arg(why.at + 1);
     case Kind::Quote:
-        return tr("文章に「\"」は使えません（放送用データの文章は「\"」で囲んで保存します）。「”」などにしてください。");
+        return tr(
+            "文章に「\"」は使えません（放送用データの文章は「\"」で囲んで保存します）。「”」などにしてください。");
     case Kind::LineBreak:
         return tr("文章に改行は使えません。改行のあとは別の行として読まれます。");
     case Kind::StepFlag:
         return tr("移動フラグは 0（停留所を移さない）か 1（停留所を移す）です。%1 は使えません。").arg(why.value);
     case Kind::SoundFlag:
-        return tr("サウンドフラグは 0（鳴らさない）か 1～3（鳴らすサウンドの番号）です。%1 は使えません。").arg(why.value);
+        return tr("サウンドフラグは 0（鳴らさない）か 1～3（鳴らすサウンドの番号）です。%1 は使えません。")
+            .arg(why.value);
     case Kind::Flag:
         break;
     }

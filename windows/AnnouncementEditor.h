@@ -27,7 +27,7 @@ class SpeechEngine;
 namespace editing {
 class AnnouncementModel;
 struct AnnouncementRefusal;
-}
+} // namespace editing
 
 class AnnouncementEditor : public QWidget
 {

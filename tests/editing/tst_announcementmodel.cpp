@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestFiles.h"
 #include "editing/AnnouncementModel.h"
 #include "reslib/Cp932.h"
-#include "TestFiles.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -75,10 +75,13 @@ void tst_AnnouncementModel::typedCellsAreTakenOrRefused_data()
     QTest::newRow("kana and kanji") << int(text) << QStringLiteral("次は、市役所前です") << Refusal{};
     QTest::newRow("circled digit of the extensions") << int(text) << QStringLiteral("①番のりば") << Refusal{};
     QTest::newRow("comma, quoted") << int(text) << QStringLiteral("次は,終点") << Refusal{};
-    QTest::newRow("euro sign") << int(text) << QStringLiteral("運賃は€2") << no(Kind::NotShiftJis, QStringLiteral("€"), 3);
-    QTest::newRow("pair named whole") << int(text) << QStringLiteral("𠮷野") << no(Kind::NotShiftJis, QStringLiteral("𠮷"), 0);
+    QTest::newRow("euro sign") << int(text) << QStringLiteral("運賃は€2")
+                               << no(Kind::NotShiftJis, QStringLiteral("€"), 3);
+    QTest::newRow("pair named whole") << int(text) << QStringLiteral("𠮷野")
+                                      << no(Kind::NotShiftJis, QStringLiteral("𠮷"), 0);
     QTest::newRow("quote") << int(text) << QStringLiteral("「a\"b」") << no(Kind::Quote, QStringLiteral("\""), 2);
-    QTest::newRow("line break") << int(text) << QStringLiteral("次は\n終点") << no(Kind::LineBreak, QStringLiteral("\n"), 2);
+    QTest::newRow("line break") << int(text) << QStringLiteral("次は\n終点")
+                                << no(Kind::LineBreak, QStringLiteral("\n"), 2);
     QTest::newRow("step 1") << int(step) << QStringLiteral("1") << Refusal{};
     QTest::newRow("step 0 full width") << int(step) << QStringLiteral("０") << Refusal{};
     QTest::newRow("step 2") << int(step) << QStringLiteral("2") << flag(Kind::StepFlag, 2);
@@ -86,8 +89,8 @@ void tst_AnnouncementModel::typedCellsAreTakenOrRefused_data()
     QTest::newRow("step letter") << int(step) << QStringLiteral("y") << cell(CellRefusal::Kind::NotANumber, 0);
     QTest::newRow("sound 3") << int(sound) << QStringLiteral("3") << Refusal{};
     QTest::newRow("sound 4") << int(sound) << QStringLiteral("4") << flag(Kind::SoundFlag, 4);
-    QTest::newRow("sound beyond 16 bits") << int(sound) << QStringLiteral("40000")
-                                          << cell(CellRefusal::Kind::OutOfRange, 0);
+    QTest::newRow("sound beyond 16 bits")
+        << int(sound) << QStringLiteral("40000") << cell(CellRefusal::Kind::OutOfRange, 0);
 }
 
 void tst_AnnouncementModel::typedCellsAreTakenOrRefused()
@@ -106,7 +109,8 @@ void tst_AnnouncementModel::typedCellsAreTakenOrRefused()
         QCOMPARE(model_->undoStack()->count(), 0);
     } else {
         QCOMPARE(refused.size(), 0);
-        QCOMPARE(model_->data(cell, Qt::EditRole).toString(), column == 0 ? typed : typed.right(1).normalized(QString::NormalizationForm_KC));
+        QCOMPARE(model_->data(cell, Qt::EditRole).toString(),
+                 column == 0 ? typed : typed.right(1).normalized(QString::NormalizationForm_KC));
     }
 }
 
@@ -117,8 +121,9 @@ void tst_AnnouncementModel::editsUndoAndRedo_data()
     using Edit = std::function<bool(AnnouncementModel &)>;
     QTest::newRow("text") << Edit([](AnnouncementModel &m) { return m.setData(m.index(1, 0), QStringLiteral("降車")); })
                           << QStringLiteral("次は、駅前です/1/2|降車/0/0");
-    QTest::newRow("sound flag") << Edit([](AnnouncementModel &m) { return m.setData(m.index(0, 2), QStringLiteral("0")); })
-                                << QStringLiteral("次は、駅前です/1/0|おりる方は/0/0");
+    QTest::newRow("sound flag") << Edit([](AnnouncementModel &m) {
+        return m.setData(m.index(0, 2), QStringLiteral("0"));
+    }) << QStringLiteral("次は、駅前です/1/0|おりる方は/0/0");
     QTest::newRow("insert between") << Edit([](AnnouncementModel &m) { return m.insertRows(1, 1); })
                                     << QStringLiteral("次は、駅前です/1/2|/0/0|おりる方は/0/0");
     QTest::newRow("insert at the end") << Edit([](AnnouncementModel &m) { return m.insertRows(2, 2); })
@@ -190,7 +195,8 @@ void tst_AnnouncementModel::aRefusedFileOpensEmpty_data()
     QTest::addColumn<int>("kind"); // TapeDataError::Kind, or -1: not read at all
     QTest::addColumn<int>("line");
     QTest::newRow("cut off") << QByteArray("a,1,0\nb,1\n") << int(TapeDataError::Kind::CutOff) << 2;
-    QTest::newRow("flag beyond 16 bits") << QByteArray("a,1,0\nb,40000,0\n") << int(TapeDataError::Kind::FlagOutOfRange) << 2;
+    QTest::newRow("flag beyond 16 bits") << QByteArray("a,1,0\nb,40000,0\n") << int(TapeDataError::Kind::FlagOutOfRange)
+                                         << 2;
     QTest::newRow("too large") << QByteArray(int(kMaxTapeFileBytes) + 1, 'a') << -1 << 0;
 }
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/AnnouncementEditor.h"
 
+#include "../sound/SpeechTesting.h"
+#include "TestFiles.h"
 #include "reslib/Cp932.h"
 #include "reslib/Seams.h"
 #include "sound/AudioOutput.h"
 #include "sound/SoundSystem.h"
 #include "sound/SpeechEngine.h"
 #include "sound/VoiceEngine.h"
-#include "../sound/SpeechTesting.h"
-#include "TestFiles.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -119,8 +119,8 @@ private:
         return out;
     }};
     ScopedSpeechEngine speech_{[this](SoundSystem &sound) -> std::unique_ptr<SpeechEngine> {
-        return std::make_unique<NotingVoice>(&spoken_, &folders_,
-                                             realVoice_ ? VoiceEngine::create(sound.mixer(), sound.speechVoice()) : nullptr);
+        return std::make_unique<NotingVoice>(
+            &spoken_, &folders_, realVoice_ ? VoiceEngine::create(sound.mixer(), sound.speechVoice()) : nullptr);
     }};
     NullAudioOutput *output_ = nullptr;
     bool realVoice_ = false;
@@ -191,13 +191,16 @@ void tst_AnnouncementEditor::typedCellsAreKeptOrRefused_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");  // the cell afterwards
     QTest::addColumn<QString>("named"); // in the message as it is typed; empty: none
-    QTest::newRow("text") << 0 << QStringLiteral("次は、市役所前です") << QStringLiteral("次は、市役所前です") << QString();
+    QTest::newRow("text") << 0 << QStringLiteral("次は、市役所前です") << QStringLiteral("次は、市役所前です")
+                          << QString();
     QTest::newRow("step flag") << 1 << QStringLiteral("0") << QStringLiteral("0") << QString();
     QTest::newRow("euro sign") << 0 << QStringLiteral("運賃€") << QStringLiteral("次は、駅前です")
                                << QStringLiteral("1行目: 「€」（3文字目）は Shift-JIS で表せない");
     QTest::newRow("step flag 2") << 1 << QStringLiteral("2") << QStringLiteral("1") << QStringLiteral("2 は使えません");
-    QTest::newRow("sound flag 9") << 2 << QStringLiteral("9") << QStringLiteral("2") << QStringLiteral("9 は使えません");
-    QTest::newRow("flag letter") << 2 << QStringLiteral("1x") << QStringLiteral("2") << QStringLiteral("2文字目が数字ではありません");
+    QTest::newRow("sound flag 9") << 2 << QStringLiteral("9") << QStringLiteral("2")
+                                  << QStringLiteral("9 は使えません");
+    QTest::newRow("flag letter") << 2 << QStringLiteral("1x") << QStringLiteral("2")
+                                 << QStringLiteral("2文字目が数字ではありません");
 }
 
 void tst_AnnouncementEditor::typedCellsAreKeptOrRefused()
@@ -241,11 +244,13 @@ void tst_AnnouncementEditor::buttonsEditTheLines_data()
     QTest::addColumn<QByteArray>("button");
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("chosen"); // the line chosen afterwards
-    QTest::newRow("insert") << 1 << QByteArray("insertLine") << QStringLiteral("次は、駅前です||おりる方は|終点です") << 1;
+    QTest::newRow("insert") << 1 << QByteArray("insertLine") << QStringLiteral("次は、駅前です||おりる方は|終点です")
+                            << 1;
     QTest::newRow("remove last") << 2 << QByteArray("removeLine") << QStringLiteral("次は、駅前です|おりる方は") << 1;
     QTest::newRow("up") << 2 << QByteArray("moveUp") << QStringLiteral("次は、駅前です|終点です|おりる方は") << 1;
     QTest::newRow("down") << 0 << QByteArray("moveDown") << QStringLiteral("おりる方は|次は、駅前です|終点です") << 1;
-    QTest::newRow("not below the last") << 2 << QByteArray("moveDown") << QStringLiteral("次は、駅前です|おりる方は|終点です") << 2;
+    QTest::newRow("not below the last") << 2 << QByteArray("moveDown")
+                                        << QStringLiteral("次は、駅前です|おりる方は|終点です") << 2;
 }
 
 void tst_AnnouncementEditor::buttonsEditTheLines()
@@ -318,7 +323,8 @@ void tst_AnnouncementEditor::aRefusedFileOpensWithItsReason_data()
 {
     QTest::addColumn<QByteArray>("file"); // empty: no file
     QTest::addColumn<QString>("reason");
-    QTest::newRow("cut off") << QByteArray("a,1,0\nb,1\n") << QStringLiteral("2行目: 行の途中でファイルが終わっています");
+    QTest::newRow("cut off") << QByteArray("a,1,0\nb,1\n")
+                             << QStringLiteral("2行目: 行の途中でファイルが終わっています");
     QTest::newRow("flag beyond 16 bits") << QByteArray("a,1,0\nb,1,99999\n") << QStringLiteral("2行目: フラグの数値が");
     QTest::newRow("missing") << QByteArray() << QStringLiteral("ファイルが見つかりません");
 }
