@@ -377,8 +377,8 @@ QString AnnouncementEditor::refusalText(const AnnouncementRefusal &why) const
 
 bool AnnouncementEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    // Ctrl+Z and Ctrl+Y undo and redo while the table has the focus, before
-    // any shortcut of the window around it.
+    // While the table has the focus, Ctrl+Z and Ctrl+Y undo and redo, and
+    // Delete empties a cell, before any shortcut of the window around it.
     if (watched == view_ && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         const Undo what = undoKey(*static_cast<QKeyEvent *>(event));
         if (what != Undo::None) {
@@ -389,6 +389,16 @@ bool AnnouncementEditor::eventFilter(QObject *watched, QEvent *event)
                 else
                     model_->undoStack()->redo();
             }
+            return true;
+        }
+        // An empty cell, as in the fare table: no text, flag 0.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QModelIndex cell = view_->currentIndex();
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier && cell.isValid()
+            && (model_->flags(cell) & Qt::ItemIsEditable)) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                model_->setData(cell, cell.column() == AnnouncementModel::TextColumn ? QString() : QStringLiteral("0"));
             return true;
         }
     }
