@@ -96,6 +96,7 @@ private slots:
     void buttonsEditTheLines();
     void hearSpeaksTheChosenLine();
     void hearIsHeard();
+    void hearWithoutSpeechSaysSo();
     void theReadingIsTheSpeechsOwn();
     void aFileTellsItsNotesUntilTheyAreAnswered();
     void aRefusedFileOpensWithItsReason_data();
@@ -119,11 +120,14 @@ private:
         return out;
     }};
     ScopedSpeechEngine speech_{[this](SoundSystem &sound) -> std::unique_ptr<SpeechEngine> {
+        if (noVoice_)
+            return nullptr;
         return std::make_unique<NotingVoice>(
             &spoken_, &folders_, realVoice_ ? VoiceEngine::create(sound.mixer(), sound.speechVoice()) : nullptr);
     }};
     NullAudioOutput *output_ = nullptr;
     bool realVoice_ = false;
+    bool noVoice_ = false;
     QStringList spoken_;
     QStringList folders_;
     std::unique_ptr<QTemporaryDir> dir_;
@@ -135,6 +139,7 @@ void tst_AnnouncementEditor::init()
     spoken_.clear();
     folders_.clear();
     realVoice_ = false;
+    noVoice_ = false;
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(testing::writeFile(path(), kFile));
     editor_ = std::make_unique<AnnouncementEditor>();
@@ -291,6 +296,14 @@ void tst_AnnouncementEditor::hearIsHeard()
     QCOMPARE(spoken_, QStringList{QStringLiteral("終点です")});
     QVERIFY(output_);
     QVERIFY(testing::pumpUntilSound(*output_));
+}
+
+void tst_AnnouncementEditor::hearWithoutSpeechSaysSo()
+{
+    noVoice_ = true;
+    clickCell(0, 0);
+    click("hear");
+    QVERIFY2(editor_->message().contains(QStringLiteral("音声合成を使えない")), qPrintable(editor_->message()));
 }
 
 void tst_AnnouncementEditor::theReadingIsTheSpeechsOwn()
