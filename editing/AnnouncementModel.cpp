@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/AnnouncementModel.h"
 
+#include "formats/SequentialInput.h"
 #include "reslib/Cp932.h"
 
 #include <QFile>
@@ -36,12 +37,48 @@ QString characterAt(QStringView text, qsizetype at)
     return text.mid(at, pair ? 2 : 1).toString();
 }
 
+// The first line end of the data, or CR LF when it has none.
+QByteArray lineEndOf(QByteArrayView data)
+{
+    for (qsizetype at = 0; at < data.size(); ++at) {
+        if (data[at] == '\n')
+            return QByteArrayLiteral("\n");
+        if (data[at] == '\r')
+            return at + 1 < data.size() && data[at + 1] == '\n' ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\r");
+    }
+    return QByteArrayLiteral("\r\n");
+}
+
 bool isFlagColumn(int column)
 {
     return column == AnnouncementModel::StepFlagColumn || column == AnnouncementModel::SoundFlagColumn;
 }
 
 } // namespace
+
+// Each line of the data that holds its entry's announcement whole: read by
+// itself it gives that announcement and nothing more. A blank line is never
+// one, since within the data it is read as a field.
+AnnouncementModel::Lines AnnouncementModel::linesOf(const QByteArray &bytes, const std::vector<TapeRecord> &records)
+{
+    Lines lines(records.size());
+    const QByteArrayView data = withoutEndOfFileMark(bytes);
+    qsizetype pos = 0;
+    for (std::size_t i = 0; i < records.size() && pos < data.size(); ++i) {
+        qsizetype end = pos;
+        while (end < data.size() && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        const qsizetype next = end + (data.sliced(end).startsWith("\r\n") ? 2 : end < data.size() ? 1 : 0);
+        const QByteArray line = data.sliced(pos, end - pos).toByteArray();
+        pos = next;
+        if (line.trimmed().isEmpty())
+            continue;
+        const TapeDataResult alone = readTapeData(line);
+        if (!alone.error && alone.records.size() == 1 && alone.records.front() == records[i])
+            lines[i] = WrittenLine{line, data.sliced(end, next - end).toByteArray(), records[i]};
+    }
+    return lines;
+}
 
 std::optional<AnnouncementRefusal> checkAnnouncementText(QStringView text)
 {
@@ -73,15 +110,11 @@ std::variant<std::int16_t, AnnouncementRefusal> readAnnouncementFlag(int column,
     return value;
 }
 
-QByteArray announcementFileBytes(const std::vector<TapeRecord> &records)
+QByteArray announcementLine(const TapeRecord &r)
 {
-    QByteArray bytes;
-    for (const TapeRecord &r : records) {
-        const QByteArray text = cp932::encode(r.Text);
-        bytes += (r.Text.contains(u'"') ? text : '"' + text + '"') + ',' + QByteArray::number(r.StepFlag) + ','
-            + QByteArray::number(r.SoundFlag) + "\r\n";
-    }
-    return bytes;
+    const QByteArray text = cp932::encode(r.Text);
+    return (r.Text.contains(u'"') ? text : '"' + text + '"') + ',' + QByteArray::number(r.StepFlag) + ','
+        + QByteArray::number(r.SoundFlag);
 }
 
 AnnouncementModel::AnnouncementModel(QObject *parent) : QAbstractTableModel(parent)
@@ -206,7 +239,7 @@ bool AnnouncementModel::insertRows(int row, int count, const QModelIndex &parent
     if (parent.isValid() || row < 0 || row > rowCount() || count < 1)
         return false;
     const std::vector<TapeRecord> empty(static_cast<std::size_t>(count));
-    undo_.push(new AnnouncementCommand([this, row, empty] { insertRecords(row, empty); },
+    undo_.push(new AnnouncementCommand([this, row, empty] { insertRecords(row, empty, Lines(empty.size())); },
                                        [this, row, count] { takeRecords(row, count); }));
     return true;
 }
@@ -216,8 +249,9 @@ bool AnnouncementModel::removeRows(int row, int count, const QModelIndex &parent
     if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
         return false;
     const std::vector<TapeRecord> removed(records_.begin() + row, records_.begin() + row + count);
+    const Lines lines(lines_.begin() + row, lines_.begin() + row + count);
     undo_.push(new AnnouncementCommand([this, row, count] { takeRecords(row, count); },
-                                       [this, row, removed] { insertRecords(row, removed); }));
+                                       [this, row, removed, lines] { insertRecords(row, removed, lines); }));
     return true;
 }
 
@@ -235,20 +269,20 @@ bool AnnouncementModel::moveRows(const QModelIndex &sourceParent, int sourceRow,
     return true;
 }
 
-void AnnouncementModel::insertRecords(int row, const std::vector<TapeRecord> &records)
+void AnnouncementModel::insertRecords(int row, const std::vector<TapeRecord> &records, const Lines &lines)
 {
     beginInsertRows({}, row, row + static_cast<int>(records.size()) - 1);
     records_.insert(records_.begin() + row, records.begin(), records.end());
+    lines_.insert(lines_.begin() + row, lines.begin(), lines.end());
     endInsertRows();
 }
 
-std::vector<TapeRecord> AnnouncementModel::takeRecords(int row, int count)
+void AnnouncementModel::takeRecords(int row, int count)
 {
     beginRemoveRows({}, row, row + count - 1);
-    std::vector<TapeRecord> taken(records_.begin() + row, records_.begin() + row + count);
     records_.erase(records_.begin() + row, records_.begin() + row + count);
+    lines_.erase(lines_.begin() + row, lines_.begin() + row + count);
     endRemoveRows();
-    return taken;
 }
 
 void AnnouncementModel::moveRecord(int from, int to)
@@ -257,6 +291,9 @@ void AnnouncementModel::moveRecord(int from, int to)
     const TapeRecord moved = records_[static_cast<std::size_t>(from)];
     records_.erase(records_.begin() + from);
     records_.insert(records_.begin() + to, moved);
+    const std::optional<WrittenLine> line = lines_[static_cast<std::size_t>(from)];
+    lines_.erase(lines_.begin() + from);
+    lines_.insert(lines_.begin() + to, line);
     endMoveRows();
 }
 
@@ -274,6 +311,8 @@ void AnnouncementModel::reset(std::vector<TapeRecord> records, QByteArray bytes)
     records_ = std::move(records);
     loaded_ = records_;
     loadedBytes_ = std::move(bytes);
+    lines_ = linesOf(loadedBytes_, records_);
+    lineEnd_ = lineEndOf(loadedBytes_);
     readings_.clear();
     endResetModel();
     undo_.clear();
@@ -306,8 +345,19 @@ void AnnouncementModel::clear()
 
 QByteArray AnnouncementModel::fileBytes() const
 {
-    // Untouched lines keep whatever form they were written in.
-    return records_ == loaded_ ? loadedBytes_ : announcementFileBytes(records_);
+    // An unchanged file is written as it was read, and so is every line that
+    // holds an unchanged announcement by itself.
+    if (records_ == loaded_)
+        return loadedBytes_;
+    QByteArray bytes;
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        const std::optional<WrittenLine> &line = lines_[i];
+        if (line && line->read == records_[i])
+            bytes += line->bytes + (line->end.isEmpty() ? lineEnd_ : line->end);
+        else
+            bytes += announcementLine(records_[i]) + lineEnd_;
+    }
+    return bytes;
 }
 
 std::optional<datafiles::WriteProblem> AnnouncementModel::save(const QString &path)

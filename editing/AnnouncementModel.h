@@ -51,10 +51,10 @@ std::variant<std::int16_t, AnnouncementRefusal> readAnnouncementFlag(int column,
 // Why a broadcast data file did not open.
 using AnnouncementLoadProblem = std::variant<datafiles::ReadProblem, TapeDataError>;
 
-// The bytes of a broadcast data file holding `records`: Shift-JIS, CRLF, a
-// text in double quotes unless it holds one (such a text was read unquoted,
-// so it holds no comma, line break or blank at either end).
-QByteArray announcementFileBytes(const std::vector<TapeRecord> &records);
+// One announcement as a line of a broadcast data file, without its line
+// end: Shift-JIS, the text in double quotes unless it holds one (such a text
+// was read unquoted, so it holds no comma, line break or blank at either end).
+QByteArray announcementLine(const TapeRecord &record);
 
 class AnnouncementModel : public QAbstractTableModel
 {
@@ -94,8 +94,10 @@ public:
     std::optional<AnnouncementLoadProblem> load(const QString &path);
     // No announcements, the undo stack afresh: a route that has none yet.
     void clear();
-    // Writes the announcements to `path` through a temporary file; an
-    // unchanged table writes the bytes read. Nothing when written.
+    // Writes the announcements to `path` through a temporary file. An
+    // unchanged table writes the bytes read; a changed one keeps each line
+    // whose announcement is unchanged as it was written, and writes the
+    // others anew in the file's line ends. Nothing when written.
     std::optional<datafiles::WriteProblem> save(const QString &path);
     // What save would write.
     QByteArray fileBytes() const;
@@ -109,12 +111,25 @@ signals:
 
 private:
     void setField(int row, int column, const QVariant &value);
-    void insertRecords(int row, const std::vector<TapeRecord> &records);
-    std::vector<TapeRecord> takeRecords(int row, int count);
+    // A line of the file read that holds one whole announcement by itself:
+    // written again as it was while its announcement is unchanged.
+    struct WrittenLine
+    {
+        QByteArray bytes; // without its line end
+        QByteArray end;   // empty for a last line without one
+        TapeRecord read;
+    };
+    using Lines = std::vector<std::optional<WrittenLine>>;
+
+    void insertRecords(int row, const std::vector<TapeRecord> &records, const Lines &lines);
+    void takeRecords(int row, int count);
     void moveRecord(int from, int to);
     void reset(std::vector<TapeRecord> records, QByteArray bytes);
+    static Lines linesOf(const QByteArray &bytes, const std::vector<TapeRecord> &records);
 
     std::vector<TapeRecord> records_;
+    Lines lines_;                    // beside records_
+    QByteArray lineEnd_;             // the file's own, for lines written anew
     std::vector<TapeRecord> loaded_; // as read or last saved
     QByteArray loadedBytes_;
     std::vector<TapeDataWarning> warnings_;

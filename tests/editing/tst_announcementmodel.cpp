@@ -154,29 +154,49 @@ void tst_AnnouncementModel::editsUndoAndRedo()
 
 void tst_AnnouncementModel::savesWhatItHolds_data()
 {
+    using Edit = std::function<bool(AnnouncementModel &)>;
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("text"); // typed into the first line; empty: nothing changed
+    QTest::addColumn<Edit>("edit"); // empty: nothing changed
     QTest::addColumn<QByteArray>("saved");
+    const auto text = [](int row, const char16_t *t) {
+        return Edit([=](AnnouncementModel &m) { return m.setData(m.index(row, 0), QString::fromUtf16(t)); });
+    };
     const QByteArray loose = "  a ,1, 3\nb\"c,0,0\n\n\x1a";
-    QTest::newRow("unchanged, kept byte for byte") << loose << QString() << loose;
-    QTest::newRow("unchanged Shift-JIS") << kFile << QString() << kFile;
+    QTest::newRow("unchanged, kept byte for byte") << loose << Edit() << loose;
+    QTest::newRow("unchanged Shift-JIS") << kFile << Edit() << kFile;
+    QTest::newRow("changed line anew in the file's line ends, the others as written")
+        << loose << text(0, u"x,y") << QByteArray("\"x,y\",1,3\nb\"c,0,0\n\"\",0,0\n");
     // A text with a quote was read unquoted, and so is written.
-    QTest::newRow("changed: quoted, CRLF, quote kept bare")
-        << loose << QStringLiteral("x,y") << QByteArray("\"x,y\",1,3\r\nb\"c,0,0\r\n\"\",0,0\r\n");
-    QTest::newRow("changed Shift-JIS") << kFile << QStringLiteral("終点です")
-                                       << cp932::encode(u"\"終点です\",1,2\r\n\"おりる方は\",0,0\r\n");
+    QTest::newRow("quote written bare") << loose << Edit([](AnnouncementModel &m) {
+        return m.setData(m.index(1, 2), QStringLiteral("1"));
+    }) << QByteArray("  a ,1, 3\nb\"c,0,1\n\"\",0,0\n");
+    QTest::newRow("a line holding part of an entry written anew")
+        << QByteArray("a,1\n0\nb,0,0\n") << text(0, u"x") << QByteArray("\"x\",1,0\n\"b\",0,0\n\"\",0,0\n");
+    QTest::newRow("bytes that are no character kept in a line unchanged")
+        << QByteArray("\x82\xff,0,0\r\nb,0,0\r\n") << text(1, u"x") << QByteArray("\x82\xff,0,0\r\n\"x\",0,0\r\n");
+    QTest::newRow("changed Shift-JIS") << kFile << text(0, u"終点です")
+                                       << cp932::encode(u"\"終点です\",1,2\r\nおりる方は,0,0\r\n");
+    // Within the data a blank line is read as a field: it is never kept.
+    QTest::newRow("blank line written anew")
+        << QByteArray("a,1,0\n  \n") << Edit([](AnnouncementModel &m) { return m.insertRows(2, 1); })
+        << QByteArray("a,1,0\n\"\",0,0\n\"\",0,0\n");
+    QTest::newRow("moved, each as written")
+        << kFile << Edit([](AnnouncementModel &m) { return m.moveRows({}, 0, 1, {}, 2); })
+        << cp932::encode(u"おりる方は,0,0\r\n\"次は、駅前です\",1,2\r\n");
+    QTest::newRow("inserted") << kFile << Edit([](AnnouncementModel &m) { return m.insertRows(1, 1); })
+                              << cp932::encode(u"\"次は、駅前です\",1,2\r\n\"\",0,0\r\nおりる方は,0,0\r\n");
 }
 
 void tst_AnnouncementModel::savesWhatItHolds()
 {
     QFETCH(QByteArray, file);
-    QFETCH(QString, text);
+    QFETCH(std::function<bool(AnnouncementModel &)>, edit);
     QFETCH(QByteArray, saved);
     QVERIFY(testing::writeFile(path(), file));
     QVERIFY(!model_->load(path()));
-    if (!text.isEmpty()) {
+    if (edit) {
         // A change undone and done again is still a change.
-        QVERIFY(model_->setData(model_->index(0, 0), text));
+        QVERIFY(edit(*model_));
         model_->undoStack()->undo();
         model_->undoStack()->redo();
     }
