@@ -3632,6 +3632,105 @@
     </message>
 </context>
 <context>
+    <name>kerubara::AnnouncementEditor</name>
+    <message>
+        <source>行を挿入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行を削除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>聞く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文章</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移動フラグ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドフラグ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放送用データ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 を開けません。%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存する放送用データのファイルが開かれていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 に保存できませんでした。%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 に保存しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声合成を使えないため、聞くことができません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」（%2文字目）は Shift-JIS で表せないため、放送用データに保存できません。別の文字にしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文章に「&quot;」は使えません（放送用データの文章は「&quot;」で囲んで保存します）。「”」などにしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文章に改行は使えません。改行のあとは別の行として読まれます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移動フラグは 0（停留所を移さない）か 1（停留所を移す）です。%1 は使えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドフラグは 0（鳴らさない）か 1～3（鳴らすサウンドの番号）です。%1 は使えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フラグが空です。数字を入力してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フラグの %1文字目が数字ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フラグが -32768～32767 の範囲を超えています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kerubara::AutoRunPanel</name>
     <message>
         <source>秒</source>
