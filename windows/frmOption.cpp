@@ -157,6 +157,7 @@ frmOption::frmOption(SettingsModel &settings, QWidget *parent)
     txtStopRequestSound->setText(preferences.text(Preference::StopRequestSound));
     connect(txtStopRequestSound, &QLineEdit::textChanged, &preferences,
             [&preferences](const QString &file) { preferences.setText(Preference::StopRequestSound, file); });
+    offerLanguages(preferences);
     connectHandlers();
     guardPathBoxes();
     Form_Load();
@@ -177,6 +178,19 @@ void frmOption::fitTabCaptions()
         Option1[i]->setFont(font);
         Option1[i]->setText(tabLines(markedTabCaption(i), fm, room).join(u'\n'));
     }
+}
+
+void frmOption::offerLanguages(PreferenceStore &preferences)
+{
+    // Each language in its own words, so that a user who cannot read the
+    // current one still finds theirs.
+    cboLanguage->addItem(tr("ロケールに合わせる"), QString());
+    cboLanguage->addItem(QStringLiteral("日本語"), preferences::kLanguageJapanese);
+    cboLanguage->addItem(QStringLiteral("English"), preferences::kLanguageEnglish);
+    cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(preferences.text(Preference::Language))));
+    connect(cboLanguage, &QComboBox::currentIndexChanged, &preferences, [this, &preferences] {
+        preferences.setText(Preference::Language, cboLanguage->currentData().toString());
+    });
 }
 
 void frmOption::guardPathBoxes()

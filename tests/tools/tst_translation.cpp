@@ -11,12 +11,20 @@
 #include "tools/Translation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <optional>
+
+using kerubara::Language;
 
 namespace {
 
@@ -32,6 +40,57 @@ public:
     bool isEmpty() const override { return false; }
 };
 
+// The Japanese an English text may keep: the unit's own words and the
+// Japanese examples of the data tool's help (a text to speak, a default
+// stop name, the words of a stop name and announcement).
+const QSet<QString> &keptJapanese()
+{
+    static const QSet<QString> words{
+        QStringLiteral("次は"), QStringLiteral("次"), QStringLiteral("は"), QStringLiteral("ー"), QStringLiteral("お降りの方"), QStringLiteral("一丁目"), QStringLiteral("円"), QStringLiteral("分"), QStringLiteral("時"),
+        QStringLiteral("中央駅前"), QStringLiteral("このバスは"), QStringLiteral("行き"), QStringLiteral("県庁前（群馬）"), QStringLiteral("（群馬）")};
+    return words;
+}
+
+// The runs of Japanese in `text` other than those an English text may keep.
+QStringList japaneseLeft(const QString &text)
+{
+    static const QRegularExpression japanese(QStringLiteral("[\\p{Hiragana}\\p{Katakana}\\p{Han}（）「」、。～]+"));
+    QStringList left;
+    for (auto it = japanese.globalMatch(text); it.hasNext();) {
+        const QString run = it.next().captured();
+        if (!keptJapanese().contains(run))
+            left << run;
+    }
+    return left;
+}
+
+// The %1 … %99 a text fills in, sorted.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%\\d+"));
+    QStringList found;
+    for (auto it = marker.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+// The text of the element the reader is in, where lupdate writes a control
+// character as <byte value="xd"/>.
+QString elementText(QXmlStreamReader &xml)
+{
+    const QString name = xml.name().toString();
+    QString text;
+    while (!xml.atEnd() && (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != name)) {
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement() && xml.name() == u"byte")
+            text += QChar(xml.attributes().value(QStringLiteral("value")).mid(1).toUInt(nullptr, 16));
+    }
+    return text;
+}
+
 } // namespace
 
 class tst_Translation : public QObject
@@ -45,6 +104,10 @@ private slots:
     void dataIsNotTranslated();
     void languageChoosesTranslation_data();
     void languageChoosesTranslation();
+    void localeChoosesLanguage_data();
+    void localeChoosesLanguage();
+    void choiceOverridesLocale_data();
+    void choiceOverridesLocale();
 };
 
 void tst_Translation::commandWordsAreTranslated_data()
@@ -153,6 +216,70 @@ void tst_Translation::languageChoosesTranslation()
     QCOMPARE(found, !loaded.isEmpty());
     if (found)
         QCOMPARE(QLocale(translator.language()).language(), QLocale(loaded).language());
+}
+
+void tst_Translation::localeChoosesLanguage_data()
+{
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lcMessages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<bool>("english");
+
+    QTest::newRow("LANG English") << "" << "" << "en_US.UTF-8" << true;
+    QTest::newRow("LANG British English") << "" << "" << "en_GB.UTF-8" << true;
+    QTest::newRow("LANG English, no country") << "" << "" << "en" << true;
+    QTest::newRow("LANG English with a modifier") << "" << "" << "en_IE@euro" << true;
+    QTest::newRow("LANG Japanese") << "" << "" << "ja_JP.UTF-8" << false;
+    QTest::newRow("LANG French") << "" << "" << "fr_FR.UTF-8" << false;
+    QTest::newRow("LANG C") << "" << "" << "C.UTF-8" << false;
+    QTest::newRow("no locale") << "" << "" << "" << false;
+    QTest::newRow("a language starting with en") << "" << "" << "enx_XX" << false;
+    QTest::newRow("LC_ALL before LANG") << "ja_JP.UTF-8" << "" << "en_US.UTF-8" << false;
+    QTest::newRow("LC_ALL English") << "en_US.UTF-8" << "ja_JP.UTF-8" << "ja_JP.UTF-8" << true;
+    QTest::newRow("LC_MESSAGES before LANG") << "" << "en_GB.UTF-8" << "ja_JP.UTF-8" << true;
+    QTest::newRow("LC_ALL before LC_MESSAGES") << "C" << "en_GB.UTF-8" << "en_GB.UTF-8" << false;
+}
+
+void tst_Translation::localeChoosesLanguage()
+{
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lcMessages);
+    QFETCH(QString, lang);
+    QFETCH(bool, english);
+    QProcessEnvironment environment;
+    const std::pair<const char *, QString> vars[]{{"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}};
+    for (const auto &[name, value] : vars)
+        if (!value.isEmpty())
+            environment.insert(QString::fromLatin1(name), value);
+    const Language language = kerubara::chosenLanguage(std::nullopt, {}, kerubara::messagesLocale(environment));
+    QCOMPARE(language == Language::English, english);
+}
+
+void tst_Translation::choiceOverridesLocale_data()
+{
+    QTest::addColumn<QString>("asked");     // --lang; empty: not given
+    QTest::addColumn<QString>("preferred"); // the options window's choice
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("english");
+
+    QTest::newRow("--lang en over a Japanese locale") << "en" << "" << "ja_JP.UTF-8" << true;
+    QTest::newRow("--lang ja over an English locale") << "ja" << "" << "en_US.UTF-8" << false;
+    QTest::newRow("--lang over the choice") << "ja" << "en" << "en_US.UTF-8" << false;
+    QTest::newRow("choice English") << "" << "en" << "ja_JP.UTF-8" << true;
+    QTest::newRow("choice Japanese") << "" << "ja" << "en_US.UTF-8" << false;
+    QTest::newRow("no choice: the locale") << "" << "" << "en_US.UTF-8" << true;
+    QTest::newRow("an unknown choice: the locale") << "" << "de" << "en_US.UTF-8" << true;
+}
+
+void tst_Translation::choiceOverridesLocale()
+{
+    QFETCH(QString, asked);
+    QFETCH(QString, preferred);
+    QFETCH(QString, locale);
+    QFETCH(bool, english);
+    const Language language = kerubara::chosenLanguage(
+        asked.isEmpty() ? std::nullopt : kerubara::languageNamed(asked), preferred, locale);
+    QCOMPARE(language == Language::English, english);
 }
 
 QTEST_GUILESS_MAIN(tst_Translation)
