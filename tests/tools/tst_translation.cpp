@@ -104,10 +104,14 @@ private slots:
     void dataIsNotTranslated();
     void languageChoosesTranslation_data();
     void languageChoosesTranslation();
+    void everyEntryIsTranslated_data();
+    void everyEntryIsTranslated();
     void localeChoosesLanguage_data();
     void localeChoosesLanguage();
     void choiceOverridesLocale_data();
     void choiceOverridesLocale();
+    void toolSpeaksTheLanguage_data();
+    void toolSpeaksTheLanguage();
 };
 
 void tst_Translation::commandWordsAreTranslated_data()
@@ -218,6 +222,51 @@ void tst_Translation::languageChoosesTranslation()
         QCOMPARE(QLocale(translator.language()).language(), QLocale(loaded).language());
 }
 
+void tst_Translation::everyEntryIsTranslated_data()
+{
+    QTest::addColumn<QString>("tsFile");
+    const QDir folder(QStringLiteral(KERUBARA_TRANSLATIONS_DIR));
+    const QStringList files = folder.entryList({QStringLiteral("*.ts")}, QDir::Files);
+    QVERIFY(!files.isEmpty());
+    for (const QString &file : files)
+        QTest::newRow(qPrintable(file)) << folder.filePath(file);
+}
+
+// Every word of a translation file is translated, finished, and fills in
+// the same %1, %2 … as the Japanese: an entry left out shows Japanese in the
+// middle of another language, a lost %1 drops what it names.
+void tst_Translation::everyEntryIsTranslated()
+{
+    QFETCH(QString, tsFile);
+    QFile file(tsFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    int entries = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            source = elementText(xml);
+        } else if (xml.name() == u"translation") {
+            const QString type = xml.attributes().value(QStringLiteral("type")).toString();
+            if (type == u"obsolete" || type == u"vanished")
+                continue;
+            const QString translation = elementText(xml);
+            const QString entry = context + QStringLiteral(": ") + source;
+            QVERIFY2(type != u"unfinished", qPrintable(QStringLiteral("unfinished: ") + entry));
+            QVERIFY2(!translation.isEmpty(), qPrintable(QStringLiteral("empty: ") + entry));
+            QCOMPARE(placeholders(translation), placeholders(source));
+            ++entries;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(entries > 0);
+}
+
 void tst_Translation::localeChoosesLanguage_data()
 {
     QTest::addColumn<QString>("lcAll");
@@ -280,6 +329,55 @@ void tst_Translation::choiceOverridesLocale()
     const Language language = kerubara::chosenLanguage(
         asked.isEmpty() ? std::nullopt : kerubara::languageNamed(asked), preferred, locale);
     QCOMPARE(language == Language::English, english);
+}
+
+void tst_Translation::toolSpeaksTheLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("said"); // a word the output holds
+
+    QTest::newRow("help, English locale") << "en_US.UTF-8" << QStringList{"--help"} << 0 << true << "Usage:";
+    QTest::newRow("unknown command, English locale")
+        << "en_US.UTF-8" << QStringList{"frobnicate"} << 2 << true << "There is no command";
+    QTest::newRow("missing file, English locale")
+        << "en_US.UTF-8" << QStringList{"dump", "/nonexistent/12.hy3"} << 1 << true << "not found";
+    QTest::newRow("help, Japanese locale") << "ja_JP.UTF-8" << QStringList{"--help"} << 0 << false << "使い方";
+    QTest::newRow("--lang en, Japanese locale")
+        << "ja_JP.UTF-8" << QStringList{"--lang", "en", "frobnicate"} << 2 << true << "There is no command";
+    QTest::newRow("--lang=ja, English locale")
+        << "en_US.UTF-8" << QStringList{"--lang=ja", "frobnicate"} << 2 << false << "コマンドはありません";
+    QTest::newRow("--lang of no language, English locale")
+        << "en_US.UTF-8" << QStringList{"--lang", "fr", "--help"} << 2 << true << "--lang";
+    QTest::newRow("--lang without a value") << "en_US.UTF-8" << QStringList{"--lang"} << 2 << true << "--lang";
+}
+
+// The data tool's help and refusals, as the program prints them, in the
+// language the locale or --lang chooses.
+void tst_Translation::toolSpeaksTheLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(bool, english);
+    QFETCH(QString, said);
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), lang);
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(KERUBARA_DATA_PROGRAM), args);
+    QVERIFY(tool.waitForFinished(60000));
+    const QString words = QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+    QCOMPARE(tool.exitCode(), status);
+    QVERIFY2(words.contains(said), qPrintable(words));
+    if (english)
+        QCOMPARE(japaneseLeft(words), QStringList());
+    else
+        QVERIFY2(!japaneseLeft(words).isEmpty(), qPrintable(words));
 }
 
 QTEST_GUILESS_MAIN(tst_Translation)
