@@ -10,6 +10,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 #include "settings/StartupColors.h"
+#include "windows/CaptionFit.h"
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"
 #include "windows/StorableText.h"
@@ -165,6 +166,7 @@ frmOption::frmOption(SettingsModel &settings, QWidget *parent)
     Option1_Click(0);
     Option5_Click(1);
     bindToRecords();
+    fitCaptionsWhenShown(this);
 }
 
 frmOption::~frmOption() = default;
@@ -300,6 +302,7 @@ void frmOption::Option1_Click(int index)
     Frame1[index]->raise();
     for (int i = 0; i < 6; ++i)
         Frame1[i]->setVisible(i == index);
+    fitCaptions(this);
 }
 
 void frmOption::Option5_Click(int index)
@@ -307,6 +310,7 @@ void frmOption::Option5_Click(int index)
     Frame2[index]->raise();
     Frame2[index]->setVisible(true);
     Frame2[1 - index]->setVisible(false);
+    fitCaptions(this);
 }
 
 void frmOption::Check1_Click()
