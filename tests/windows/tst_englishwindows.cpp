@@ -6,6 +6,8 @@
 
 #include "OptionControls.h"
 #include "QuietSimulator.h"
+#include "reslib/Fonts.h"
+#include "settings/Preferences.h"
 #include "windows/CaptionFit.h"
 #include "windows/frmCtl.h"
 #include "windows/frmOption.h"
@@ -116,11 +118,21 @@ class tst_EnglishWindows : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void captionsAreEnglish_data();
     void captionsAreEnglish();
     void captionsFit_data();
     void captionsFit();
+    void languageChoiceIsKept_data();
+    void languageChoiceIsKept();
 };
+
+void tst_EnglishWindows::initTestCase()
+{
+    // Measured in the faces the program puts in place of the Windows ones,
+    // as the program shows the windows.
+    QVERIFY2(installFontSubstitutions().isEmpty(), "the IPA fonts are needed for these tests");
+}
 
 // The console and each page of the options window, in each of `languages`
 // (English: true).
@@ -186,6 +198,37 @@ void tst_EnglishWindows::captionsFit()
         if (const int over = captionOverflow(widget); over > 0)
             cut << QStringLiteral("%1 \"%2\" by %3 px").arg(widget->objectName(), text).arg(over);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+}
+
+void tst_EnglishWindows::languageChoiceIsKept_data()
+{
+    QTest::addColumn<int>("downs"); // Down keys pressed on the choice, from the first entry
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("the locale's") << 0 << "";
+    QTest::newRow("Japanese") << 1 << "ja";
+    QTest::newRow("English") << 2 << "en";
+}
+
+// The language chosen in the options window is kept in the preferences at
+// once, and the window shows it again at the next start.
+void tst_EnglishWindows::languageChoiceIsKept()
+{
+    QFETCH(int, downs);
+    QFETCH(QString, kept);
+    const auto forget = qScopeGuard([] { PreferenceStore(Preferences::Remembered).setText(Preference::Language, {}); });
+    {
+        testing::QuietSimulator sim;
+        QComboBox *choice = controls(sim->option()).cboLanguage;
+        sim->option().show();
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Home);
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(choice, Qt::Key_Down);
+    }
+    QCOMPARE(PreferenceStore(Preferences::Remembered).text(Preference::Language), kept);
+    testing::QuietSimulator again;
+    QCOMPARE(controls(again->option()).cboLanguage->currentIndex(), downs);
 }
 
 QTEST_MAIN(tst_EnglishWindows)
