@@ -5,6 +5,7 @@
 // every caption whole within its control.
 
 #include "OptionControls.h"
+#include "Untranslated.h"
 #include "QuietSimulator.h"
 #include "reslib/Fonts.h"
 #include "settings/Preferences.h"
@@ -42,18 +43,6 @@ const QSet<QString> &keptJapanese()
                                      QStringLiteral("無券"), QStringLiteral("券なし"), QStringLiteral("券無し"),
                                      QStringLiteral("日本語")};
     return words;
-}
-
-QStringList japaneseLeft(const QString &text)
-{
-    static const QRegularExpression japanese(QStringLiteral("[\\p{Hiragana}\\p{Katakana}\\p{Han}（）「」、。～]+"));
-    QStringList left;
-    for (auto it = japanese.globalMatch(text); it.hasNext();) {
-        const QString run = it.next().captured();
-        if (!keptJapanese().contains(run))
-            left << run;
-    }
-    return left;
 }
 
 void click(QWidget *w)
@@ -169,7 +158,7 @@ void tst_EnglishWindows::captionsAreEnglish()
     for (const auto &[widget, text] : captions(window))
         all << QString(text).replace(u'\n', u' ');
     QVERIFY2(all.contains(caption), qPrintable(all.join(u" | ")));
-    const QStringList left = japaneseLeft(all.join(u'\n'));
+    const QStringList left = testing::japaneseLeft(all.join(u'\n'), keptJapanese());
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
 }
 
