@@ -2,6 +2,7 @@
 
 #include "dialogs/MessageBox.h"
 #include "reslib/ProgramInfo.h"
+#include "settings/Preferences.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsLock.h"
 #include "tools/Translation.h"
@@ -14,10 +15,12 @@
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QRadioButton>
 #include <QTranslator>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
@@ -25,14 +28,21 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kerubara"));
     QApplication::setApplicationVersion(QStringLiteral(KERUBARA_VERSION));
-    // The words for people in the user's language when there is a
-    // translation; else Japanese, and Qt's own buttons and dialogs in
-    // Japanese too, like the rest of the program.
+    // The words for people in English or Japanese: as --lang asks, else as
+    // chosen in the options window, else English where the locale is English
+    // and Japanese otherwise. Qt's own buttons and dialogs speak Japanese
+    // with the rest of the program.
+    const std::optional<QString> asked = kerubara::languageArgument(app.arguments().mid(1));
+    const std::optional<kerubara::Language> named = asked ? kerubara::languageNamed(*asked) : std::nullopt;
+    const kerubara::Language language = kerubara::chosenLanguage(
+        named, kerubara::PreferenceStore(kerubara::Preferences::Remembered).text(kerubara::Preference::Language),
+        kerubara::messagesLocale(QProcessEnvironment::systemEnvironment()));
     QTranslator translation;
     QTranslator qtJapanese;
-    if (!kerubara::installTranslation(translation)
-        && qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (language == kerubara::Language::English)
+        kerubara::installLanguage(translation, language);
+    else if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtJapanese);
 
     // The settings file: beside the program (or in the user's configuration
@@ -53,7 +63,19 @@ int main(int argc, char *argv[])
         QApplication::translate("Program", "バックライトを STATE（OFF、ON1、ON2）にして始めます。"),
         QStringLiteral("STATE"));
     parser.addOption(backlightOption);
+    const QCommandLineOption languageOption(
+        QStringLiteral("lang"),
+        QApplication::translate("Program", "画面の言語を LANG（ja または en）にします。"),
+        QStringLiteral("LANG"));
+    parser.addOption(languageOption);
     parser.process(app);
+    if (asked && !named) {
+        std::fputs(qPrintable(QApplication::translate(
+                                  "Program", "--lang には ja か en を指定してください（「%1」は使えません）。\n")
+                                  .arg(*asked)),
+                   stderr);
+        return 2;
+    }
     const QStringList backlightStates{QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
     const qsizetype backlight = parser.isSet(backlightOption)
         ? backlightStates.indexOf(parser.value(backlightOption).toUpper())

@@ -28,6 +28,7 @@ const std::vector<Row> &table()
         {P::VoicePitch, QStringLiteral("voice/pitch"), false, kMinVoicePitch, kMaxVoicePitch, 0},
         {P::VoiceVolume, QStringLiteral("voice/volume"), false, kMinVoiceVolume, kMaxVoiceVolume, kMaxVoiceVolume},
         {P::VoiceAllPass, QStringLiteral("voice/allPass"), false, kMinVoiceAllPass, kMaxVoiceAllPass, kVoicesOwnAllPass},
+        {P::Language, QStringLiteral("ui/language"), true},
     };
     return rows;
 }
@@ -93,7 +94,7 @@ std::optional<int> oldPitch(const QSettings &file)
 
 PreferenceStore::PreferenceStore(Preferences mode, QObject *parent) : QObject(parent), mode_(mode)
 {
-    static_assert(std::tuple_size_v<decltype(memory_)> == static_cast<std::size_t>(Preference::VoiceAllPass) + 1);
+    static_assert(std::tuple_size_v<decltype(memory_)> == static_cast<std::size_t>(Preference::Language) + 1);
     if (mode_ == Preferences::Remembered)
         takeOldVoiceFile();
 }

@@ -4,7 +4,7 @@
 // The program's own preferences: what the user chose for the program rather
 // than for a route (the panel's magnification, its pages of ticket numbers,
 // 自動運行's times, the stop request's chime, the voice of the announcements
-// and how it speaks). They are kept between runs in
+// and how it speaks, the language of the words). They are kept between runs in
 // kerubara.conf (QSettings, organisation and application "kerubara"), never
 // in the settings file, and each is one row of preferences::table().
 
@@ -38,6 +38,7 @@ enum class Preference {
     VoicePitch,
     VoiceVolume,
     VoiceAllPass,
+    Language,
 };
 
 namespace preferences {
@@ -85,6 +86,11 @@ inline constexpr int kVoicesOwnAllPass = voiceranges::kVoicesOwn;
 inline constexpr int kMinVoiceAllPass = voiceranges::kMinAllPass;
 inline constexpr int kMaxVoiceAllPass = voiceranges::kMaxAllPass;
 
+// The language of the program's words, a text: "ja" or "en", empty to
+// follow the locale. A change takes effect at the next start.
+inline const QString kLanguageJapanese = QStringLiteral("ja");
+inline const QString kLanguageEnglish = QStringLiteral("en");
+
 // The voice's own file of the program's earlier versions, voice.ini in the
 // user's configuration folder for kerubara. Its values are moved into the
 // preferences once, the first time the remembered preferences are opened
@@ -131,7 +137,7 @@ private:
     Preferences mode_;
     // What this run holds in place of kerubara.conf (Defaults), by the
     // enum's order; invalid when the default stands.
-    std::array<QVariant, 12> memory_;
+    std::array<QVariant, 13> memory_;
 };
 
 } // namespace kerubara

@@ -6,6 +6,7 @@
 // through the translation.
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,20 @@ inline QString untranslated(QString text)
     for (auto it = japanese.globalMatch(text); it.hasNext();)
         found << it.next().captured();
     return found.join(u' ');
+}
+
+// The runs of Japanese in a translated `text` other than the words it may
+// keep (`kept`: the unit's own words and the like).
+inline QStringList japaneseLeft(const QString &text, const QSet<QString> &kept)
+{
+    static const QRegularExpression japanese(QStringLiteral("[\\p{Hiragana}\\p{Katakana}\\p{Han}（）「」、。～]+"));
+    QStringList left;
+    for (auto it = japanese.globalMatch(text); it.hasNext();) {
+        const QString run = it.next().captured();
+        if (!kept.contains(run))
+            left << run;
+    }
+    return left;
 }
 
 } // namespace testing

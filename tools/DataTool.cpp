@@ -21,7 +21,7 @@ namespace kerubara::datatool {
 namespace {
 
 // The help, translated where it is shown.
-const char kUsage[] = QT_TRANSLATE_NOOP("DataTool", R"(使い方: kerubara-data コマンド [引数...]
+const char kUsage[] = QT_TRANSLATE_NOOP("DataTool", R"(使い方: kerubara-data [--lang ja|en] コマンド [引数...]
 
 ケルバラの運賃データ(.hy3)、放送用データ(*****tp.csv)と設定ファイル(.in4)を
 作成・確認し、停留所名や数字の表示、整理券、放送の読み上げを試すためのツールです。
@@ -412,6 +412,11 @@ const char kUsage[] = QT_TRANSLATE_NOOP("DataTool", R"(使い方: kerubara-data 
 
   help, --help, -h
       この説明を表示します。
+
+コマンドの前の --lang ja または --lang en で、説明やメッセージの言語を
+選びます。省略すると、ロケール（LC_ALL、LC_MESSAGES、LANG の順に最初に
+設定されているもの）が英語なら英語、それ以外は日本語です。出力する
+データは言語によって変わりません。
 
 終了コード: 0 成功、1 入力の問題、2 使い方の誤り。
 )");

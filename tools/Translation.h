@@ -10,9 +10,12 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
+
+#include <optional>
 
 namespace kerubara {
 
@@ -39,11 +42,75 @@ inline bool loadTranslation(QTranslator &translator, const QStringList &uiLangua
     return false;
 }
 
-// Installs the translation for the system's languages, when there is one.
-inline bool installTranslation(QTranslator &translator)
+// The languages the words are shown in: Japanese, the words as written, and
+// English.
+enum class Language { Japanese, English };
+
+// The locale the C library takes its messages from: LC_ALL, else
+// LC_MESSAGES, else LANG, the first of them set and not empty; empty when
+// none is.
+inline QString messagesLocale(const QProcessEnvironment &environment)
 {
-    return loadTranslation(translator, QLocale::system().uiLanguages())
-        && QCoreApplication::installTranslator(&translator);
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = environment.value(QString::fromLatin1(name));
+        if (!value.isEmpty())
+            return value;
+    }
+    return {};
+}
+
+// English for an English locale ("en", "en_GB.UTF-8", "en_US@euro");
+// Japanese for every other, "C" and none included.
+inline Language languageOfLocale(const QString &locale)
+{
+    const QString language = locale.section(u'_', 0, 0).section(u'.', 0, 0).section(u'@', 0, 0);
+    return language == QLatin1String("en") ? Language::English : Language::Japanese;
+}
+
+// The language a --lang value or a stored preference names ("ja", "en");
+// nothing for any other text.
+inline std::optional<Language> languageNamed(const QString &name)
+{
+    if (name == QLatin1String("ja"))
+        return Language::Japanese;
+    if (name == QLatin1String("en"))
+        return Language::English;
+    return std::nullopt;
+}
+
+// The language of a run: the one asked for on the command line, else the
+// one the user chose in the options ("ja", "en"; anything else leaves the
+// choice to the locale), else the locale's.
+inline Language chosenLanguage(std::optional<Language> asked, const QString &preferred, const QString &locale)
+{
+    if (asked)
+        return *asked;
+    if (const std::optional<Language> kept = languageNamed(preferred))
+        return *kept;
+    return languageOfLocale(locale);
+}
+
+// The value of the first --lang option among `args` ("--lang en" or
+// "--lang=en"); nothing when there is none, an empty text when the option
+// has no value.
+inline std::optional<QString> languageArgument(const QStringList &args)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--lang"))
+            return i + 1 < args.size() ? args[i + 1] : QString();
+        if (args[i].startsWith(QLatin1String("--lang=")))
+            return args[i].mid(7);
+    }
+    return std::nullopt;
+}
+
+// Installs the translation into `language`; Japanese needs none. Returns
+// whether the words are now in `language`.
+inline bool installLanguage(QTranslator &translator, Language language)
+{
+    if (language == Language::Japanese)
+        return true;
+    return loadTranslation(translator, {QStringLiteral("en")}) && QCoreApplication::installTranslator(&translator);
 }
 
 } // namespace kerubara

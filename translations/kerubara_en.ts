@@ -6,52 +6,55 @@
     <message>
         <source>「kerubara-data --help」で使い方を表示します。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Run “kerubara-data --help” for usage.
+</translation>
     </message>
     <message>
         <source>コマンドを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Give a command.</translation>
     </message>
     <message>
         <source>dump にはファイルを1つ指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>dump takes exactly one file.</translation>
     </message>
     <message>
         <source>hy3 には入力の CSV と出力の .hy3 を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>hy3 takes an input CSV and an output .hy3.</translation>
     </message>
     <message>
         <source>tp には UTF-8 の放送用データと出力する *tp.csv を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>tp takes UTF-8 announcement data and the *tp.csv to write.</translation>
     </message>
     <message>
         <source>in4 には入力のテキストと出力の .in4 を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>in4 takes an input text and an output .in4.</translation>
     </message>
     <message>
         <source>check には検査するファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>check takes the files to check.</translation>
     </message>
     <message>
         <source>%1: 注意: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: note: %2
+</translation>
     </message>
     <message>
         <source>%1: 注意: %2 と合わせると、%3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: note: together with %2, %3
+</translation>
     </message>
     <message>
         <source>plugin には整理券プラグインのファイルを1つ指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>plugin takes exactly one ticket plug-in file.</translation>
     </message>
     <message>
         <source>「%1」というコマンドはありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no command “%1”.</translation>
     </message>
     <message>
-        <source>使い方: kerubara-data コマンド [引数...]
+        <source>使い方: kerubara-data [--lang ja|en] コマンド [引数...]
 
 ケルバラの運賃データ(.hy3)、放送用データ(*****tp.csv)と設定ファイル(.in4)を
 作成・確認し、停留所名や数字の表示、整理券、放送の読み上げを試すためのツールです。
@@ -439,1097 +442,1586 @@
   help, --help, -h
       この説明を表示します。
 
+コマンドの前の --lang ja または --lang en で、説明やメッセージの言語を
+選びます。省略すると、ロケール（LC_ALL、LC_MESSAGES、LANG の順に最初に
+設定されているもの）が英語なら英語、それ以外は日本語です。出力する
+データは言語によって変わりません。
+
 終了コード: 0 成功、1 入力の問題、2 使い方の誤り。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: kerubara-data [--lang ja|en] COMMAND [ARGUMENTS...]
+
+A tool to make and check kerubara&apos;s fare data (.hy3), announcement data
+(*****tp.csv) and settings files (.in4), and to try out the stop name and
+digit displays, tickets and spoken announcements. It needs no screen and no
+sound card.
+
+Commands:
+  dump FILE.hy3
+      Writes the fare data to standard output as CSV (UTF-8, LF line ends,
+      RFC 4180 quoting): first the heading &quot;Chimei,SeirikenNo,Col1,…,Col150&quot;,
+      then one line per stop (the stop name and 151 integers) in file order.
+
+  dump FILEtp.csv
+      Writes announcement data whose name ends in tp.csv (in any case) as CSV
+      (UTF-8, LF line ends), as the program reads it: first the heading
+      &quot;Text,StepFlag,SoundFlag&quot;, then one record (text, step flag, sound
+      flag) per line of the file. Announcement data is Shift-JIS, with
+      &quot;text,step flag,sound flag&quot; on each line. A file the program would not
+      read (it ends in the middle of a line, a flag is outside -32768 to
+      32767, there are too many fields) is reported with the line number and
+      the reason, and the tool exits with status 1. When a blank line has
+      shifted the fields, the blank line&apos;s number is given. A flag written
+      in full-width digits (read as 0) gets a warning. A Ctrl-Z at the end of
+      the file (an old editors&apos; end mark) is taken as the end of the data. A
+      file saved in UTF-8 gets one warning saying so (tp converts it to
+      Shift-JIS).
+
+  tp IN.csv OUTtp.csv
+      Converts announcement data saved in UTF-8 (with or without a leading
+      BOM) to Shift-JIS and writes it to OUTtp.csv, keeping lines and line
+      ends. Characters Shift-JIS cannot write and lines that are not valid
+      UTF-8 are reported with their line numbers; so is converted data the
+      program could not read (the same checks as dump). Then the tool exits
+      with status 1 and OUTtp.csv is neither created nor changed (it is
+      written through a temporary file).
+
+  say [--reading] [--phonemes] [--dict FILE]... TEXT [OUT.wav]
+      Speaks TEXT in the announcements&apos; voice and writes it to OUT.wav
+      (16-bit PCM). --reading shows the reading spoken (in katakana).
+      --phonemes shows the phonemes given to the HTS voice (a i u e o N cl
+      pau k sh …, a long vowel as two vowels, a devoiced vowel in capitals),
+      separated by spaces (お降りの方 → o o r i n o k a t a). The accents come
+      from Open JTalk&apos;s dictionary (open-jtalk-mecab-naist-jdic). With either
+      of them OUT.wav may be left out. The voice&apos;s rate, pitch and volume are
+      those saved in the program&apos;s voice settings.
+      The reading is made from numbers and counters (1,200円, 10分, 4時,
+      一丁目) by the program&apos;s rules, from transport terms by the built-in
+      reading dictionary, and from the rest by MeCab. A reading dictionary in
+      the settings folder (~/.config/kerubara/yomi.csv) takes precedence over
+      the built-in one.
+        --dict FILE  Uses this reading dictionary too (may be given any
+                     number of times; later ones take precedence).
+      A reading dictionary is a UTF-8 CSV with &quot;text,reading&quot; on each line
+      (the reading in katakana, a long vowel as &quot;ー&quot;). Lines starting with #
+      and blank lines are skipped. A malformed line is reported on standard
+      error as &quot;FILE: line N: reason&quot; and not used; the reading goes on. At
+      each route setting the program reads the yomi.csv in the announcement
+      data folder, which takes precedence over the settings folder&apos;s.
+
+  hy3 IN.csv OUT.hy3
+      Makes fare data from a CSV of the form dump writes. A dumped CSV turned
+      back with hy3 gives a file of the very same bytes.
+      The heading may also name only the columns used, in any order (for
+      example &quot;Chimei,SeirikenNo,Col1,Col2&quot;; Chimei is required). Columns not
+      in the heading are 0 for every stop, and one note says how many.
+      Each line has at most as many columns as the heading; numbers are
+      integers from -32768 to 32767; a stop name is at most 65535 bytes of
+      characters Shift-JIS can write, with no control characters such as
+      line breaks or tabs; there are at most 301 stops. Empty cells and short
+      lines, as in a CSV saved by a spreadsheet, are read as 0, and a single
+      warning gives their number and the first place. A line of only empty
+      cells is not a stop. On a problem the reason is shown with the line
+      number, the tool exits with status 1, and OUT.hy3 is neither created
+      nor changed (it is written through a temporary file, so the original
+      file stays even if writing fails midway).
+
+  check FILE.hy3...
+      Checks fare data, printing one line &quot;FILE: record N: …&quot; per problem.
+      Exits with status 1 if there are problems, else 0 with no output.
+      Checked: a count of 0, below 0, 1 or over 301, data short of the count
+      (a record cut off), stop names that are not valid Shift-JIS, extra data
+      after the last stop.
+      For stops with ticket numbers above 12 (by default the unit shows fares
+      for ticket numbers 1 to 12 only), &quot;FILE: note: record N: …&quot; and the
+      panel setting &quot;Ticket numbers shown&quot; that shows them all in turn go
+      to standard error. This does not count as a problem. Fares of which the
+      unit&apos;s three-digit fares show only the last three digits (1000 yen and
+      over, late-night fares (double) of 500 yen and over) are noted the same
+      way, by day and by night, with the stop, ticket number and highest
+      fare. Checked together with a settings file, a note also says when a
+      column the settings read for each stop (the column of the step sound,
+      the column of data for the info digits) lies among the fare columns.
+      Fare data never exceeds 18.9 MiB (the count and 301 stops of the
+      longest names); every command refuses a larger file without reading
+      it. Every command reads only regular files and refuses devices (such as
+      /dev/zero) and named pipes (FIFOs) without waiting or reading.
+
+  dump FILE.in4
+      Writes a settings file one field a line, &quot;name=value&quot;, in file order,
+      as the program reads it. The names are the options window&apos;s control
+      names (Text2(0), Command5(1), Option3(7), txtSelectSound(10), Label10 …),
+      CtrlData.nBackFrame … CtrlData.nTop, FormPos.nLeft, FormPos.nTop,
+      CustColors(0) … CustColors(16), DegitCount, DegitUser(1).Shift,
+      DegitUser(1).ZeroMode, DegitUser(1).FillZero … DegitUser(12).FillZero.
+      Numbers are decimal (colours as signed 32-bit values), texts UTF-8,
+      with control characters written as their symbols (U+2400 to U+241F,
+      U+2421). For a file that ends early the missing fields are given as 0
+      and empty texts (the program keeps their start-up values).
+
+  in4 IN.txt OUT.in4
+      Makes a settings file from a text of the form dump writes. The fields
+      may come in any order; a field not written takes the value of the
+      program started without a settings file (the options window&apos;s initial
+      values, scroll bars at their minimum, window positions 0, the ticket&apos;s
+      fixed date today, DegitCount 12). Blank lines and lines starting with #
+      are skipped. A dumped text turned back with in4 gives a file of the
+      very same bytes. An unknown name, a name given twice, a value out of
+      range (16-bit fields -32768 to 32767, 32-bit fields and colours
+      -2147483648 to 2147483647), characters Shift-JIS cannot write, or a
+      text over 32767 bytes is reported with the line number and the reason;
+      the tool exits with status 1 and OUT.in4 is neither created nor
+      changed.
+
+  check FILE.in4...
+      Checks settings files, printing one line &quot;FILE: …&quot; per problem.
+      Checked: a file that ends early, text lengths past the end of the file,
+      extra data after block 11, list indexes out of range, option button
+      groups without exactly one button chosen, scroll bar values out of
+      range. The missing fields of a file that ends early and values a list
+      or scroll bar cannot take are reported once by the program at start-up,
+      which keeps only those fields at their start-up values. Exits with
+      status 1 if there are problems. A data folder that does not exist
+      (relative paths from the settings file&apos;s folder) gives &quot;FILE: note: …&quot;
+      on standard error. .hy3 and .in4 are told apart by the name&apos;s
+      extension.
+
+  render-name TEXT OUT.png [OPTIONS]
+      Draws the stop name TEXT as the unit&apos;s destination display (a dot
+      matrix) and saves it as PNG. The picture is the display face itself
+      before scrolling, 56 pixels high and 432 pixels wide (more for a long
+      stop name). The default colours and typefaces are those of the unit on
+      screen.
+        --tsugiwa-mode N       &quot;次は&quot;: 0 none, 1 small &quot;は&quot;, 2 same size
+        --font-mode N          stop name typeface: 0 Gothic, 1 Mincho,
+                               2 kana, symbols and Latin in Mincho,
+                               3 kanji in Mincho, 4 only full-width Latin
+                               and digits in Gothic
+        --tsugiwa-font-mode N  &quot;次は&quot; typeface: 0 Gothic, 1 only &quot;は&quot; in
+                               Mincho, 2 Mincho, 3 only &quot;次&quot; in Mincho
+        --bold                 the stop name in bold
+        --tsugiwa-bold         &quot;次は&quot; in bold
+        --back RRGGBB          background colour (default %1)
+        --fore RRGGBB          stop name colour (default %2)
+        --tsugiwa-color RRGGBB &quot;次は&quot; colour (default %3)
+      Written through a temporary file: if writing fails the original file
+      stays. Without the IPA fonts a warning is given and another font used.
+  render-digits [OPTIONS] VALUE OUT.png
+      Draws one of the unit&apos;s seven-segment numbers and saves it as PNG. The
+      picture is the number display&apos;s own size: the width is a digit&apos;s width
+      times the digits, the height set by the size kind (a digit&apos;s width x
+      height: 0 = 13x20, 1 = 17x26, 2 = 19x29, 3 = 11x15 pixels). Unlit
+      segments are drawn faintly in the shape of an &quot;8&quot;.
+      VALUE is a number (such as 230, -1, 1.5). A value wholly in double
+      quotes (written &apos;&quot;0&quot;&apos; in the shell) or given with --text is shown as
+      text. The text &quot;0&quot; is not the same as the number 0. A value that does
+      not read as a number, without --text, ends the tool with status 1.
+      Characters shown: 0 to 9, space (unlit), -, _, =, ., and the letters
+      seven segments can show (A b C c d E F G H h I J L n O o P q r S t U u
+      y). Any other character leaves its digit unlit.
+      Options (the default colours are those of the unit&apos;s fares on screen,
+      the other defaults those of the number display):
+        --keta N       digits, 1 to 15 (4 if out of range). Default 4
+        --size N       size kind, 0 to 3 (0 if out of range). Default 0
+        --style N      digit shape: 0 = A (slanted), 1 = B (square), 2 = C
+                       (dots). A for anything but 0 to 2. Default 0
+        --zero-mode N  showing 0, -1 and blank: 0 = 0 and blank all unlit,
+                       1 = 0 and blank as &quot;0&quot;, 2 = -1 as &quot;0&quot; and 0 all
+                       unlit, 3 = -1, 0 and blank as &quot;0&quot; (0 for 4 and over).
+                       Default 0
+        --fill-zero N  pad the number with leading zeros to this many digits
+                       (the digit count if more); 0 for no padding.
+                       Default 0
+        --shift N      digits left blank on the right (kept within 0 to
+                       digits-1). Default 0
+        --back RRGGBB  background colour. Default %4
+        --base RRGGBB  colour of unlit segments. Default %5
+        --lit RRGGBB   colour of lit segments. Default %6
+      Colours are red, green and blue in two hex digits each (a leading # is
+      allowed). Written through a temporary file: if writing fails the
+      original file stays. Needs no screen.
+
+  render-panel FILE.hy3 --stop N OUT.png [OPTIONS]
+      Draws the unit&apos;s whole face as the program shows it at stop N (its
+      place in the data, from 1) and saves it as PNG. It draws with the
+      program&apos;s own panel, not shown on screen, so the picture is what the
+      unit shows after setting the route and stepping to stop N (502x252
+      pixels, 616x252 with four digits). A scrolling stop name is shown from
+      its start, before it scrolls.
+        --stop N           the stop number (required)
+        --section N        section (1 to 300, default 1). Fares for ticket
+                           numbers below it are not shown
+        --late-night       show late-night fares (fares doubled)
+        --ticket-style N   ticket number style, 0 to 11 (in the order of the
+                           options window&apos;s list, default 0)
+        --leading-zero     a 0 before one-digit ticket numbers
+        --tsugiwa-mode N   &quot;次は&quot;: 0 none, 1 small &quot;は&quot;, 2 same size (never
+                           on the first stop of the data)
+        --backlight STATE  backlight OFF, ON1, ON2 (default OFF)
+        --page P           ticket number page, 1 to 4 (default 1). With 2,
+                           draws the fares of ticket numbers 13 to 24,
+                           labelled with those numbers (the face when the
+                           panel&apos;s &quot;Ticket numbers shown&quot; shows numbers
+                           above 12 in turn)
+        --fare-digits N    fare digits, 3 or 4 (default 3). With 4 the frame
+                           and face widen and fares of 1000 and over (late-
+                           night fares up to 9998) are shown whole, not just
+                           the last three digits
+        --settings FILE.in4
+                           reads the settings file and draws with the
+                           colours, typefaces, ticket numbers, info display,
+                           number formats and late-night fare the program
+                           would have with it. The settings file is only
+                           read, never changed. Other options take
+                           precedence over it
+      Written through a temporary file: if writing fails the original file
+      stays.
+
+  render-trip FILE.hy3|FOLDER OUT.(mp4|mkv|webm) [OPTIONS]
+      Makes a video with sound of the route run from the first stop to the
+      last. The program&apos;s own unit, controls and sounds run on the video&apos;s
+      clock, without waiting in real time. After the route setting (route
+      selection and all lamps lit), each stop plays the step sound and its
+      announcements (those of the announcement data up to the one before the
+      next step) in turn; after the last sound ends come the dwell time, then
+      the travel time, then the step to the next stop. When a sound file in
+      the settings, or the route&apos;s announcement data expected in the
+      settings&apos; announcement data folder, is missing (unreadable), a warning
+      is given and the video made without it.
+      .mp4 is H.264 and AAC, .webm VP9 and Opus, .mkv H.264 and AAC (FFV1 and
+      FLAC with --lossless, no loss of picture or sound). Sound is 48 kHz
+      stereo. An .mp4 has its index at the front, so a browser can play it
+      while loading. Colours are recorded as BT.709 (limited range). Each
+      stop gets a chapter named as on the strip, from the frame where the
+      unit steps to it.
+        --section N        section (1 to 300, default 1)
+        --tape FILEtp.csv  announce from this announcement data and step by
+                           its step flags (by default the route&apos;s file in
+                           the settings&apos; announcement data folder)
+        --settings FILE.in4
+                           use the settings file&apos;s colours, typefaces,
+                           sounds, scrolling, late-night fare and backlight
+                           (only read, never changed)
+        --zoom N           magnification 1, 2 or 3 (default 1, dots kept
+                           sharp)
+        --fps N            frames a second, 30 or 60 (default 30)
+        --fare-digits N    fare digits, 3 or 4 (default 3, as render-panel)
+        --dwell SECONDS    seconds stopped after the last sound ends
+                           (default 4)
+        --travel SECONDS   seconds travelling to the next stop (default 6)
+        --travel-column C  travel times from the differences of column C
+                           (minutes from the first stop)
+        --time-scale X     time scale for --travel-column (default 1/60, a
+                           minute a second)
+        --from N           from stop N (nothing before it is recorded)
+        --to N             up to stop N
+        --ticket-pages N   show the ticket numbers on N pages (1 to 4,
+                           default 1), turned on the video&apos;s clock (as the
+                           panel&apos;s &quot;Ticket numbers shown&quot;)
+        --page-seconds S   seconds between pages (1 to 60, default 3)
+        --ticket           the console&apos;s ticket preview beside the unit (needs
+                           a settings file using a ticket plug-in; the tool
+                           says what is missing and stops). The ticket&apos;s
+                           date and time are the video&apos;s time, starting at
+                           2026-04-01 10:00:00 (or the settings file&apos;s fixed
+                           date if it uses one)
+        --lossless         FFV1 and FLAC (.mkv only)
+        --subtitles        the announcements as subtitles (from the start to
+                           the end of speaking): a subtitle track in the
+                           video and an .srt of the same name
+        --size WxH         video size (such as 1920x1080, 1280x720,
+                           1080x1920). Enlarged by the largest whole factor
+                           that fits, dots kept sharp, and centred (width
+                           and height even; not with --zoom)
+        --background COLOR background colour (black, green, #00b140 and so
+                           on; default dark grey #202124)
+        --info             an info bar under the panel (route, destination,
+                           next stop, time, progress along the stops)
+        --headsign TEXT    the info bar&apos;s destination (by default from the
+                           announcement &quot;このバスは…行き&quot;)
+        --preview FILE.png instead of the video, write at once an overview
+                           picture of one frame per stop
+      Given a folder written by gtfs instead of FILE.hy3, its .hy3,
+      announcement data (Ntp.csv) and settings file (route.in4) are used.
+      Written through a temporary file: on failure or Ctrl-C no unfinished
+      file is left (status 130 when interrupted). On a terminal one line
+      shows the progress (the share estimated from the planned time, and the
+      time left), and a last line gives the file written, the video&apos;s length
+      and the speed.
+
+  route-sheet FILE.hy3 OUT.png [--tape FILEtp.csv]
+      Puts every stop of the route on one PNG, one stop a line: the order,
+      the ticket number, the stop name in the destination display&apos;s dots,
+      and the fares for ticket numbers 1 to 12. -1 (no fare) and 0 are
+      coloured, and under each fare is the late-night fare (double). Fares
+      of four digits or more, and fares whose late-night fare has four digits
+      or more (500 and over), get the last three digits shown.
+      Fares lower than at the stop before and fares over 9999 are red, and
+      each gets a line &quot;FILE: record N (stop name): ticket K: …&quot; on standard
+      output. Then each fare shown only in its last three digits, by day or
+      by night, gets a line &quot;… ticket K: note: …&quot;.
+      Exits with status 1 if there are red fares, else 0 (the picture is
+      saved either way). Stops with ticket numbers above 12 (their fares are
+      not shown on the unit) have the ticket number in orange, with
+      &quot;FILE: note: record N (stop name): …&quot; on standard error.
+        --tape FILEtp.csv  beside each stop, the announcements of this data
+                           shown while it is on the unit when played from the
+                           start with the console&apos;s &quot;Forward&quot; (after an
+                           announcement with step flag 1 the unit moves on
+                           to the next stop)
+      Written through a temporary file: if writing fails the original file
+      stays.
+
+  plugin FILE.4SP
+      Reads a ticket plug-in and shows what the program reads from it. The
+      first line is &quot;PlgInfo&quot; and 14 values (PlgInfoRecord 0 to 13, separated
+      by spaces), then the same lines as the options window&apos;s &quot;What the
+      plug-in can do&quot;, &quot;[Comment]&quot; and the notes, and &quot;[Companies]&quot; and the
+      company names (one a line). For a file that is no plug-in one line
+      &quot;FILE: line N: reason&quot; (for the whole file &quot;FILE: reason&quot;) is shown and
+      the tool exits with status 1.
+
+  render-ticket FILE.4SP OUT.png [OPTIONS]
+      Draws a ticket with the ticket plug-in and saves as PNG the same picture
+      as the console&apos;s preview, the plug-in&apos;s Width x Height in size. For
+      each barcode drawn, &quot;barcode: CONTENT&quot; is printed on standard output.
+        --stop-name TEXT  stop name (default 中央駅前)
+        --date TEXT       the date&apos;s text (default today, mm-dd-yyyy)
+        --time TEXT       the time&apos;s text (default now, hh:mm:ss)
+        --route N         route number (default 1)
+        --number N        ticket number (default 1)
+        --position N      the stop&apos;s position (default 1)
+        --company N       company name number, 0 for the first, -1 for none
+                          (default -1)
+      Written through a temporary file: if writing fails the original file
+      stays. Without the IPA fonts a warning is given and another font used.
+
+  gtfs-routes FEED
+      Lists the routes of a GTFS-JP feed (Japan&apos;s standard bus information
+      format), one line per route and direction, in the order of routes.txt
+      (tab-separated): route_id, the route&apos;s name (route_short_name, else
+      route_long_name), the direction (direction_id, - if none), the
+      destination (trip_headsign) and &quot;first → last&quot; of the direction&apos;s trip
+      with the most stops, the direction&apos;s number of trips, that trip&apos;s
+      number of stops, the ticket numbers needed (counted by fare stage, as
+      gtfs does by default), and the lowest to highest fare (&quot;none&quot; if there
+      are no fares). A trip of more than 301 stops gets &quot;-&quot; for ticket numbers
+      and fares, with a note. FEED is a folder or a .zip (with the files at
+      the top or in a single folder inside).
+
+  gtfs FEED --route ID [OPTIONS] OUTDIR
+      Writes the feed&apos;s route ID to OUTDIR (created if need be) as a route&apos;s
+      folder ready to run: the fare data N.hy3, the announcement data Ntp.csv
+      (Shift-JIS), the reading dictionary yomi.csv and the settings file
+      route.in4. Start kerubara with OUTDIR/route.in4 as its settings file
+      and reset with route N, section 1 to run it. route.in4 names its
+      folders relatively (.), so the folder can be moved as a whole. The unit
+      and the console sit side by side. Shown are the route, the trip, the
+      number of stops, the ticket numbers, the lowest and highest fares, the
+      readings (stops without one) and notes. Four-digit fares, and fares
+      whose late-night fare (double) has four digits, are noted too.
+      The trip is the one with the most stops (on a tie, the first in
+      trips.txt). A platform (a stop with a parent_station) is shown and
+      announced with its parent stop&apos;s name and reading, and a final
+      qualifier in brackets (the &quot;（群馬）&quot; of &quot;県庁前（群馬）&quot;) is dropped
+      unless that would make two stops of the same name. The &quot;行き&quot; of the
+      destination is said once even when trip_headsign ends in &quot;行き&quot;.
+      The fare is the price of the fare_rules.txt rule whose zone_ids match
+      the boarding and alighting stops (for this route or with an empty
+      route_id; empty origin_id and destination_id match every zone), the
+      lower if several match. A section with no fare gets -1 (no fare), and
+      a note gives how many.
+      The ticket number is 0 at stops where no one may board (pickup_type 1)
+      and at the last stop; columns 1 to 140 are the fares of ticket numbers
+      1 to 140, column 149 the minutes from the first stop, column 150 the
+      flag of the step sound (1 an ordinary stop, 3 the last).
+        --trip ID          use this trip
+        --direction 0|1    choose among the trips of this direction_id
+        --number N         route number (1 to 99999, the number keyed into
+                           the panel&apos;s route, without leading zeros; 0 is
+                           what a reset without a route gives, so it cannot
+                           be used. By default route_short_name if it is
+                           such a number; otherwise required, status 2
+                           without it)
+        --tickets stage    the same ticket number for stops of the same fare
+                           (a fare stage; the default)
+        --tickets stop     a ticket number for each stop where one may board
+        --chimes DIR       the folder of chimes the settings file uses
+                           (default: the chimes that come with the program)
+        --plugin FILE.4SP  the ticket preview with this ticket plug-in (also
+                           for the ticket in videos)
+        --keep-qualifiers  keep the final qualifier in brackets of stop names
+        --all              instead of --route, write every route by
+                           direction to OUTDIR/ROUTE-DIRECTION/ (see below)
+      A stop name Shift-JIS cannot write is normalised by NFKC; if some
+      character is still unwritable, or it exceeds 65535 bytes, the tool
+      names the stop and stops. Line breaks and tabs in stop names become
+      spaces and other control characters are removed, with a note. Large
+      files (stop_times.txt and the like) are read a line at a time, keeping
+      only the stops of the trip used. At most 301 stops and 140 ticket
+      numbers. The ja-Hrkt readings of translations.txt are written in
+      katakana to yomi.csv (the other lines of OUTDIR&apos;s yomi.csv are kept).
+      When translations.txt cannot be read (it has no language column) a note
+      is given and the folder is made without readings. Missing files or
+      columns, routes, trips or stops that do not exist, fares or orders that
+      are not numbers, a damaged zip and unclosed quotes are reported with
+      the file and line number; the tool exits with status 1 and no file in
+      OUTDIR is created or changed (writing goes through temporary files,
+      and if one of the four files cannot be put in place, the files already
+      replaced are restored).
+
+  gtfs FEED --all [OPTIONS] OUTDIR
+      Writes each route of the feed, one per line of gtfs-routes (route and
+      direction), to the folder OUTDIR/ID-DIRECTION (OUTDIR/ID without a
+      direction_id), just as importing it with --route and --direction
+      would, and writes the list OUTDIR/routes.csv (UTF-8, with the heading
+      route_id, direction_id, route_name, number, headsign, first_stop,
+      last_stop, stops, folder, status (imported or failed), message). The
+      feed is read once. In folder names, / \ : * ? &quot; &lt; &gt; | %, spaces,
+      control characters and a leading . of the route_id are written as %XX
+      (UTF-8), and ~2 and so on is added when names clash (also those that
+      differ only in case). A new folder is made under a hidden name and then
+      put in place; a folder of an earlier run has its four files replaced
+      together, as with gtfs. A route whose route_short_name is not a route
+      number gets its place in routes.txt as route number (with a note). A
+      route that cannot be imported is reported with the reason on standard
+      error and in routes.csv, the other routes carry on, and the tool exits
+      with status 1 at the end. Cannot be used with --route, --trip,
+      --direction or --number (status 2).
+
+  help, --help, -h
+      Shows this help.
+
+--lang ja or --lang en before the command chooses the language of the help
+and messages. Without it, the language is English where the locale (the
+first set of LC_ALL, LC_MESSAGES and LANG) is English, and Japanese
+otherwise. The data written does not depend on the language.
+
+Exit status: 0 success, 1 a problem in the input, 2 wrong usage.
+</translation>
+    </message>
+    <message>
+        <source>--lang には ja か en を指定してください（「%1」は使えません）。</source>
+        <translation>--lang takes ja or en (not “%1”).</translation>
     </message>
 </context>
 <context>
     <name>DigitFormatDialog</name>
     <message>
         <source>数字の表示設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Digit display</translation>
     </message>
     <message>
         <source>0 と -1 の表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Showing 0 and -1</translation>
     </message>
     <message>
         <source>0 は表示しない（空欄も消灯のまま）</source>
-        <translation type="unfinished"></translation>
+        <translation>Do not show 0 (blanks stay unlit)</translation>
     </message>
     <message>
         <source>0 は「0」と表示する（空欄も「0」）</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 0 as “0” (blanks too)</translation>
     </message>
     <message>
         <source>-1 は「0」と表示し、0 は表示しない</source>
-        <translation type="unfinished"></translation>
+        <translation>Show -1 as “0” and do not show 0</translation>
     </message>
     <message>
         <source>-1 と 0 は「0」と表示する（空欄も「0」）</source>
-        <translation type="unfinished"></translation>
+        <translation>Show -1 and 0 as “0” (blanks too)</translation>
     </message>
     <message>
         <source>右側に空ける桁数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Digits left blank on the right:</translation>
     </message>
     <message>
         <source> 桁</source>
-        <translation type="unfinished"></translation>
+        <translation> digits</translation>
     </message>
     <message>
         <source>先頭を 0 で埋める桁数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Digits padded with leading zeros:</translation>
     </message>
     <message>
         <source>埋めない</source>
-        <translation type="unfinished"></translation>
+        <translation>No padding</translation>
     </message>
     <message>
         <source>表示例（5 のとき）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Example (for 5):</translation>
     </message>
     <message>
         <source>全部で %1 桁です。「・」は消灯している桁です。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 digits in all. “・” marks an unlit digit.</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>ErrorBoundary</name>
     <message>
         <source>エラー</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>エラー Code:%1<byte value="xd"/>
 内容:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error Code:%1<byte value="xd"/>
+Details:%2</translation>
     </message>
 </context>
 <context>
     <name>FareCommands</name>
     <message>
         <source>停留所名の%1バイト目（0x%2）が Shift-JIS の文字になりません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte %1 of the stop name (0x%2) is not a Shift-JIS character.</translation>
     </message>
     <message>
         <source>運賃データ(.hy3)</source>
-        <translation type="unfinished"></translation>
+        <translation>fare data (.hy3)</translation>
     </message>
     <message>
         <source>record %1: 停留所「%2」: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>record %1: stop “%2”: %3</translation>
     </message>
     <message>
         <source>: 停留所の件数（先頭2バイト）がありません。運賃データ(.hy3)ではないか、壊れています。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: the stop count (the first 2 bytes) is missing. This is not fare data (.hy3), or it is damaged.
+</translation>
     </message>
     <message>
         <source>: 停留所の件数が負の値（%1）です。ファイルが壊れています。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: the stop count is negative (%1). The file is damaged.
+</translation>
     </message>
     <message>
         <source>: 停留所の件数（%1）が301を超えています。1つの系統に入る停留所は301件までです。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: the stop count (%1) is over 301. A route holds at most 301 stops.
+</translation>
     </message>
     <message>
         <source>（件数は%1件）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 stops)
+</translation>
     </message>
     <message>
         <source>: record %1: 停留所名「%2」には同じ文字を表す別のコード（NEC選定IBM拡張文字など）が使われています。hy3 で書き戻すと標準のコードになります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: record %1: stop name “%2” uses another code for the same character (NEC-selected IBM extensions or the like). Writing it back with hy3 gives the standard code.
+</translation>
     </message>
     <message>
         <source>: 最後の停留所の後に%1バイトの余分なデータがあります（プログラムは読みません。CSV には含まれません）。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: there are %1 bytes of extra data after the last stop (the program does not read them; they are not in the CSV).
+</translation>
     </message>
     <message>
         <source>運賃データの CSV </source>
-        <translation type="unfinished"></translation>
+        <translation>The fare data CSV </translation>
     </message>
     <message>
         <source> は作成・変更していません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation> was not created or changed.
+</translation>
     </message>
     <message>
         <source>: 停留所が0件です。この運賃データでは系統設定できません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: there are no stops. A route cannot be set with this fare data.
+</translation>
     </message>
     <message>
         <source>: 停留所が1件だけです。この運賃データでは区間1も設定できません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: there is only one stop. Not even section 1 can be set with this fare data.
+</translation>
     </message>
     <message>
         <source>停留所が%1件あります。運賃データに入る停留所は301件までです。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are %1 stops. Fare data holds at most 301 stops.</translation>
     </message>
     <message>
         <source>record %1: 停留所名が長すぎます（%2バイト。運賃データの停留所名は65535バイトまでです）。</source>
-        <translation type="unfinished"></translation>
+        <translation>record %1: the stop name is too long (%2 bytes; a stop name in fare data is at most 65535 bytes).</translation>
     </message>
     <message>
         <source>record %1: 停留所名に制御文字（%2）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。</source>
-        <translation type="unfinished"></translation>
+        <translation>record %1: the stop name contains a control character (%2). A stop name in fare data cannot contain control characters such as line breaks or tabs.</translation>
     </message>
     <message>
         <source>停留所の件数（先頭2バイト）がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop count (the first 2 bytes) is missing.</translation>
     </message>
     <message>
         <source>停留所の件数が0です（系統設定できません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop count is 0 (no route can be set).</translation>
     </message>
     <message>
         <source>停留所の件数が負の値（%1）です。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop count is negative (%1).</translation>
     </message>
     <message>
         <source>停留所が1件だけです（区間1も設定できません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is only one stop (not even section 1 can be set).</translation>
     </message>
     <message>
         <source>停留所の件数（%1）が301を超えています（301件までしか扱えません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop count (%1) is over 301 (at most 301 can be handled).</translation>
     </message>
     <message>
         <source>最後の停留所（%1件目）の後に%2バイトの余分なデータがあります（件数が実際より少ない可能性があります）。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are %2 bytes of extra data after the last stop (number %1); the count may be smaller than the real number of stops.</translation>
     </message>
     <message>
         <source>%1: 注意: record %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: note: record %2: %3
+</translation>
     </message>
     <message>
         <source>%1: 注意: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: note: %2
+</translation>
     </message>
 </context>
 <context>
     <name>FormatMessages</name>
     <message>
         <source>行の途中でファイルが終わっています</source>
-        <translation type="unfinished"></translation>
+        <translation>the file ends in the middle of a line</translation>
     </message>
     <message>
         <source>フラグの数値が -32768～32767 の範囲を超えています</source>
-        <translation type="unfinished"></translation>
+        <translation>a flag is outside -32768 to 32767</translation>
     </message>
     <message>
         <source>項目が行数に対して多すぎます</source>
-        <translation type="unfinished"></translation>
+        <translation>too many fields for the number of lines</translation>
     </message>
     <message>
         <source>ファイルが見つかりません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file was not found.</translation>
     </message>
     <message>
         <source>フォルダーです。ファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>This is a folder. Choose a file.</translation>
     </message>
     <message>
         <source>ファイルを開けません（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file cannot be opened (%1).</translation>
     </message>
     <message>
         <source>ファイルが大きすぎます。%1は %2 までです。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large. %1 is at most %2.</translation>
     </message>
     <message>
         <source>読み込みに失敗しました（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading failed (%1).</translation>
     </message>
     <message>
         <source>通常のファイルではありません（デバイスや名前付きパイプは読みません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not a regular file (devices and named pipes are not read).</translation>
     </message>
     <message>
         <source>書き込めません（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write (%1).</translation>
     </message>
     <message>
         <source>書き込みに失敗しました（%1）。元のファイルは変更していません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing failed (%1). The original file is unchanged.</translation>
     </message>
     <message>
         <source>書き込みに失敗しました（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing failed (%1).</translation>
     </message>
     <message>
         <source>元のファイルを置き換えられません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The original file cannot be replaced.</translation>
     </message>
     <message>
         <source>新しいファイルを消せませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation>The new file could not be removed.</translation>
     </message>
     <message>
         <source>元のファイルに戻せませんでした。新しい内容のままです。元の内容は %1 にあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>The original file could not be restored; it holds the new content. The original content is in %1.</translation>
     </message>
     <message>
         <source>元のファイルに戻せませんでした。元の内容は %1 にあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>The original file could not be restored. The original content is in %1.</translation>
     </message>
     <message>
         <source>すでにあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>It already exists.</translation>
     </message>
     <message>
         <source>%1 にフォルダーを作れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create a folder in %1.</translation>
     </message>
     <message>
         <source>フォルダーを置けません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder cannot be put in place.</translation>
     </message>
     <message>
         <source>置き換えた元のファイル %1 を消せませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation>The replaced original file %1 could not be removed.</translation>
     </message>
     <message>
         <source>「&quot;」を含むフィールドは全体を「&quot;」で囲み、中の「&quot;」は「&quot;&quot;」と書いてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Enclose a field containing “&quot;” in “&quot;”, and write a “&quot;” inside it as “&quot;&quot;”.</translation>
     </message>
     <message>
         <source>「&quot;」で始まったフィールドが閉じられていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>A field starting with “&quot;” is not closed.</translation>
     </message>
     <message>
         <source>閉じた「&quot;」の後に余分な文字があります。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are extra characters after the closing “&quot;”.</translation>
     </message>
     <message>
         <source>UTF-8 として読めない文字があります（Shift-JIS の CSV は「CSV UTF-8」形式で保存し直してください）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Some characters cannot be read as UTF-8 (save a Shift-JIS CSV again as “CSV UTF-8”).</translation>
     </message>
     <message>
         <source>改行</source>
-        <translation type="unfinished"></translation>
+        <translation>line break</translation>
     </message>
     <message>
         <source>タブ</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>CSV が空です（1行目に見出し「Chimei,SeirikenNo,Col1,…,Col150」が必要です）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The CSV is empty (line 1 must be the heading “Chimei,SeirikenNo,Col1,…,Col150”).</translation>
     </message>
     <message>
         <source>見出しの%1列目が空です。列の名前（Chimei、SeirikenNo、Col1～Col150）を書いてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Column %1 of the heading is empty. Write a column name (Chimei, SeirikenNo, Col1 to Col150).</translation>
     </message>
     <message>
         <source>見出しの%1列目「%2」は運賃データの列の名前（Chimei、SeirikenNo、Col1～Col150）ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Column %1 of the heading, “%2”, is not a fare data column name (Chimei, SeirikenNo, Col1 to Col150).</translation>
     </message>
     <message>
         <source>見出しに列「%1」が2回あります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Column “%1” appears twice in the heading.</translation>
     </message>
     <message>
         <source>見出しに停留所名の列「Chimei」がありません（1行目に「Chimei,SeirikenNo,Col1,…」のように列の名前が必要です）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The heading has no stop name column “Chimei” (line 1 needs the column names, such as “Chimei,SeirikenNo,Col1,…”).</translation>
     </message>
     <message>
         <source>停留所が%1件あります。1つの系統に入る停留所は301件までです。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are %1 stops. A route holds at most 301 stops.</translation>
     </message>
     <message>
         <source>列の数が%1です（見出しにある%2列までです）。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are %1 columns (at most the %2 in the heading).</translation>
     </message>
     <message>
         <source>停留所名「%1」の「%2」（U+%3）は Shift-JIS で表せない文字です。</source>
-        <translation type="unfinished"></translation>
+        <translation>“%2” (U+%3) in stop name “%1” cannot be written in Shift-JIS.</translation>
     </message>
     <message>
         <source>停留所名が長すぎます（%1バイト、65535バイトまで）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop name is too long (%1 bytes; at most 65535).</translation>
     </message>
     <message>
         <source>停留所名に制御文字（%1）があります。運賃データの停留所名には改行やタブなどの制御文字を入れられません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop name contains a control character (%1). A stop name in fare data cannot contain control characters such as line breaks or tabs.</translation>
     </message>
     <message>
         <source>%1 の値「%2」が -32768～32767 の整数ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value “%2” of %1 is not an integer from -32768 to 32767.</translation>
     </message>
     <message>
         <source>見出しにない%1列（%2）はすべての停留所で 0 として読みました。</source>
-        <translation type="unfinished"></translation>
+        <translation>The %1 columns not in the heading (%2) were read as 0 for every stop.</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>空のセルを 0 として読みました（全部で%1個、最初はこの行の %2。列の足りない行の残りの列も空のセルとして数えています）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty cells were read as 0 (%1 in all, the first being %2 on this line; the missing columns of short lines count as empty cells too).</translation>
     </message>
     <message>
         <source>空のセルだけの行は停留所として読みませんでした（全部で%1行、最初はこの行）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Lines of only empty cells were not read as stops (%1 in all, the first being this line).</translation>
     </message>
     <message>
         <source>ファイルが終わっていて、この停留所のデータがありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file ends; this stop&apos;s data is missing.</translation>
     </message>
     <message>
         <source>停留所名の長さ（2バイト）の途中でファイルが終わっています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file ends in the middle of the stop name&apos;s length (2 bytes).</translation>
     </message>
     <message>
         <source>停留所名（%1バイト）の途中でファイルが終わっています（%2バイトしかありません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file ends in the middle of the stop name (%1 bytes; only %2 are there).</translation>
     </message>
     <message>
         <source>整理券番号の途中でファイルが終わっています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file ends in the middle of the ticket number.</translation>
     </message>
     <message>
         <source>データ列の途中でファイルが終わっています（列%1以降がありません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file ends in the middle of the data columns (column %1 onwards are missing).</translation>
     </message>
     <message>
         <source>ファイルが大きすぎます。運賃データ(.hy3)は %1 までです。運賃データではないか、壊れています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large. Fare data (.hy3) is at most %1. This is not fare data, or it is damaged.</translation>
     </message>
     <message>
         <source>整理券番号が12を超える停留所が%1件あります（最大の整理券番号は%2）。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stops have ticket numbers above 12 (the highest ticket number is %2).</translation>
     </message>
     <message>
         <source>運賃表示器に出せるのは整理券番号 1～48 の運賃までなので、49番以降から乗った人の運賃は表示されません（パネルの右クリックメニュー「表示する整理券番号」で「1〜48」を選ぶと、48番までを12番ずつ交互に表示します）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The unit shows fares only for ticket numbers 1 to 48, so the fare of a passenger boarding at number 49 or later is not shown (choosing “1〜48” under “Ticket numbers shown” in the panel&apos;s right-click menu shows up to number 48, twelve numbers at a time in turn).</translation>
     </message>
     <message>
         <source>既定の表示（1〜12）では13番以降の運賃が出ません。パネルの右クリックメニュー「表示する整理券番号」で「1〜%1」を選ぶと、12番ずつ交互にすべての運賃を表示します。</source>
-        <translation type="unfinished"></translation>
+        <translation>The default display (1〜12) does not show fares from number 13 on. Choosing “1〜%1” under “Ticket numbers shown” in the panel&apos;s right-click menu shows every fare, twelve numbers at a time in turn.</translation>
     </message>
     <message>
         <source>「%1」%2</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”%2</translation>
     </message>
     <message>
         <source>」「</source>
-        <translation type="unfinished"></translation>
+        <translation>”, “</translation>
     </message>
     <message>
         <source>など</source>
-        <translation type="unfinished"></translation>
+        <translation> and others</translation>
     </message>
     <message>
         <source>%1～%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to %2</translation>
     </message>
     <message>
         <source>深夜料金（2倍）が4桁になる停留所が%1件あります（%2、整理券%3、最高 深夜 %4円）。深夜料金は下3桁（%5）しか出ません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stops have a four-digit late-night fare (double) (%2, ticket %3, highest late-night %4 yen). Only the last three digits (%5) of the late-night fare are shown.</translation>
     </message>
     <message>
         <source>運賃が4桁の停留所が%1件あります（%2、整理券%3、最高 %4円）。運賃表示器の3桁の運賃には下3桁（%5）しか出ません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stops have a four-digit fare (%2, ticket %3, highest %4 yen). The unit&apos;s three-digit fares show only the last three digits (%5).</translation>
     </message>
     <message>
         <source>パネルのメニュー「運賃の桁数」→ 4桁、または --fare-digits 4 で全桁が出ます。</source>
-        <translation type="unfinished"></translation>
+        <translation>The panel menu “Fare digits” → 4 digits, or --fare-digits 4, shows every digit.</translation>
     </message>
     <message>
         <source>%1行目: 空行があります。空行も1つの項目として読まれるため、これより後の項目がずれて、%2行目で読み込めなくなっています（%3）。空行を削除してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: a blank line. A blank line is read as a field too, so the fields after it shift and line %2 cannot be read (%3). Delete the blank line.</translation>
     </message>
     <message>
         <source>ファイルが大きすぎます。放送用データは %1 までです。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large. Announcement data is at most %1.</translation>
     </message>
     <message>
         <source>%1行目: %2。各行に「文章,移動フラグ,サウンドフラグ」の3項目が必要です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2. Each line needs the three fields “text,step flag,sound flag”.</translation>
     </message>
     <message>
         <source>%1行目: %2。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2.</translation>
     </message>
     <message>
         <source>%1行目: %2。1行に「文章,移動フラグ,サウンドフラグ」の3項目だけを書いてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2. Write only the three fields “text,step flag,sound flag” on a line.</translation>
     </message>
     <message>
         <source>%1行目: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2</translation>
     </message>
     <message>
         <source>%1行目: このファイルは UTF-8 で保存されているようです。放送用データは Shift-JIS で読むため、文章が化けて読み上げられます。「kerubara-data tp このファイル 新しいファイル名tp.csv」で Shift-JIS に変換するか、エディタで文字コードを Shift-JIS にして保存し直してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: this file seems to be saved in UTF-8. Announcement data is read as Shift-JIS, so the text would be garbled when read aloud. Convert it to Shift-JIS with “kerubara-data tp THIS-FILE NEW-NAMEtp.csv”, or save it again as Shift-JIS in an editor.</translation>
     </message>
     <message>
         <source>%1行目: %2「%3」に全角数字があります。全角数字は数字として読まれないため、%4 として読み込まれます。半角数字で書いてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2 “%3” has full-width digits. Full-width digits are not read as numbers, so it is read as %4. Write half-width digits.</translation>
     </message>
     <message>
         <source>移動フラグ</source>
-        <translation type="unfinished"></translation>
+        <translation>step flag</translation>
     </message>
     <message>
         <source>サウンドフラグ</source>
-        <translation type="unfinished"></translation>
+        <translation>sound flag</translation>
     </message>
     <message>
         <source>%1行目: 文章の%2バイト目（0x%3）が Shift-JIS の文字にならないため、その部分は読まれません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: byte %2 of the text (0x%3) is not a Shift-JIS character, so that part is not read.</translation>
     </message>
     <message>
         <source>ファイルではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not a file.</translation>
     </message>
     <message>
         <source>ファイルが大きすぎます（1 MiB まで）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large (at most 1 MiB).</translation>
     </message>
     <message>
         <source>空のファイルです。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is empty.</translation>
     </message>
     <message>
         <source>UTF-8 として読めない文字があります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Some characters cannot be read as UTF-8.</translation>
     </message>
     <message>
         <source>区分（[Plugin] など）より前に「%1」があります。</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” comes before any section (such as [Plugin]).</translation>
     </message>
     <message>
         <source>「[%1]」という区分はありません（[Plugin]、[Comment]、[Companies]、[Layout] のどれかです）。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no section “[%1]” (it is one of [Plugin], [Comment], [Companies] and [Layout]).</translation>
     </message>
     <message>
         <source>区分 [%1] が2回あります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Section [%1] appears twice.</translation>
     </message>
     <message>
         <source>「キー=値」の形ではありません（「%1」）。</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not of the form “key=value” (“%1”).</translation>
     </message>
     <message>
         <source>[%1] に「%2」というキーはありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1] has no key “%2”.</translation>
     </message>
     <message>
         <source>キー %1 が2回あります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Key %1 appears twice.</translation>
     </message>
     <message>
         <source>%1 の値「%2」は整数ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value “%2” of %1 is not an integer.</translation>
     </message>
     <message>
         <source>%1 の値「%2」は範囲外です（%3～%4）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value “%2” of %1 is out of range (%3 to %4).</translation>
     </message>
     <message>
         <source>%1 は「左,上,幅,高さ[,文字の大きさ[,太さ[,揃え[,色]]]]」の形で書きます（「%2」）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Write %1 as “left,top,width,height[,size[,weight[,alignment[,colour]]]]” (“%2”).</translation>
     </message>
     <message>
         <source>%1 の太さ「%2」は normal か bold で書きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>The weight “%2” of %1 is normal or bold.</translation>
     </message>
     <message>
         <source>%1 の揃え「%2」は left、center、right のどれかで書きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>The alignment “%2” of %1 is one of left, center and right.</translation>
     </message>
     <message>
         <source>%1 の色「%2」は #RRGGBB（16進数）で書きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>The colour “%2” of %1 is written #RRGGBB (hexadecimal).</translation>
     </message>
     <message>
         <source>Format は「%1」でなければなりません（「%2」）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Format must be “%1” (“%2”).</translation>
     </message>
     <message>
         <source>BarcodeType「%1」は NW7、ITF、CODE39、CODE128 のどれかで書きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>BarcodeType “%1” is one of NW7, ITF, CODE39 and CODE128.</translation>
     </message>
     <message>
         <source>Face「%1」は Gothic か Mincho で書きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Face “%1” is Gothic or Mincho.</translation>
     </message>
     <message>
         <source>[Plugin] の区分がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no [Plugin] section.</translation>
     </message>
     <message>
         <source>Format=%1 がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Format=%1 is missing.</translation>
     </message>
     <message>
         <source>%1 がありません（1～2000 の整数）。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is missing (an integer from 1 to 2000).</translation>
     </message>
     <message>
         <source>Barcode=1 のときは BarcodeType（NW7、ITF、CODE39、CODE128）が必要です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode=1 needs a BarcodeType (NW7, ITF, CODE39, CODE128).</translation>
     </message>
     <message>
         <source>StopMin（%1）が StopMax（%2）より大きくなっています。</source>
-        <translation type="unfinished"></translation>
+        <translation>StopMin (%1) is greater than StopMax (%2).</translation>
     </message>
     <message>
         <source>%1 ---&gt; 可能</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ---&gt; yes</translation>
     </message>
     <message>
         <source>%1 ---&gt; 不可</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ---&gt; no</translation>
     </message>
     <message>
         <source>日付の印字</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the date</translation>
     </message>
     <message>
         <source>時刻の印字</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the time</translation>
     </message>
     <message>
         <source>系統番号の印字</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the route number</translation>
     </message>
     <message>
         <source>停名の印字</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the stop name</translation>
     </message>
     <message>
         <source>バーコード印字</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints a barcode</translation>
     </message>
     <message>
         <source>バーコード本数 ---&gt; %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode bars ---&gt; %1</translation>
     </message>
     <message>
         <source>バーコード系統方式 ---&gt; 連番式</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode route scheme ---&gt; serial numbers</translation>
     </message>
     <message>
         <source>バーコード系統方式 ---&gt; 系統番号＋往復フラグ</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode route scheme ---&gt; route number + direction flag</translation>
     </message>
     <message>
         <source>設定可能な系統範囲 ---&gt; 1 ～ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Routes it can take ---&gt; 1 to %1</translation>
     </message>
     <message>
         <source>停留所認識範囲 ---&gt; %1 ～ %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stops it recognises ---&gt; %1 to %2</translation>
     </message>
     <message>
         <source>社名切り替え:---&gt; 可能</source>
-        <translation type="unfinished"></translation>
+        <translation>Company name switching:---&gt; yes</translation>
     </message>
     <message>
         <source>社名切り替え:---&gt; 不可</source>
-        <translation type="unfinished"></translation>
+        <translation>Company name switching:---&gt; no</translation>
     </message>
 </context>
 <context>
     <name>GtfsCommands</name>
     <message>
         <source>%1 の値がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has no value.</translation>
     </message>
     <message>
         <source>「%1」というオプションはありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no option “%1”.</translation>
     </message>
     <message>
         <source>--direction には 0 か 1 を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--direction takes 0 or 1.</translation>
     </message>
     <message>
         <source>--number %1 は系統番号 0 です。系統番号 0 は、系統を入力せずにリセットしたときに読まれる番号なので使えません。1～99999 を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--number %1 is route number 0. Route number 0 is what a reset without a route reads, so it cannot be used. Give 1 to 99999.</translation>
     </message>
     <message>
         <source>--number には系統番号を1～5桁の数字（1～99999）で指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--number takes a route number of 1 to 5 digits (1 to 99999).</translation>
     </message>
     <message>
         <source>--tickets には stage か stop を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--tickets takes stage or stop.</translation>
     </message>
     <message>
         <source>gtfs にはフィード、--route 系統の route_id と出力のフォルダーを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>gtfs takes a feed, --route with the route&apos;s route_id, and an output folder.</translation>
     </message>
     <message>
         <source>なし</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>%1円</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 yen</translation>
     </message>
     <message>
         <source>%1～%2円</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to %2 yen</translation>
     </message>
     <message>
         <source>（運賃のない区間あり）</source>
-        <translation type="unfinished"></translation>
+        <translation> (some sections have no fare)</translation>
     </message>
     <message>
         <source>停留所「%1」: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>stop “%1”: %2</translation>
     </message>
     <message>
         <source>gtfs-routes にはフィード（フォルダーか .zip）を1つ指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>gtfs-routes takes exactly one feed (a folder or a .zip).</translation>
     </message>
     <message>
         <source>route_id	系統名	方向	行先	始発 → 終点	便数	停留所数	整理券番号	運賃
 </source>
-        <translation type="unfinished"></translation>
+        <translation>route_id	route name	direction	headsign	first → last	trips	stops	ticket numbers	fares
+</translation>
     </message>
     <message>
         <source>注意: 系統「%1」%2の便は停留所が%3件あり、1つの系統に入る301件を超えるため、gtfs では取り込めません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>note: the trips of route “%1”%2 have %3 stops, more than the 301 a route holds, so gtfs cannot import them.
+</translation>
     </message>
     <message>
         <source>（方向 %1）</source>
-        <translation type="unfinished"></translation>
+        <translation> (direction %1)</translation>
     </message>
     <message>
         <source> のファイルは作成・変更していません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: no files were created or changed.
+</translation>
     </message>
     <message>
         <source>系統「%1」の route_short_name「%2」は系統番号（1～99999）になりません。--number で系統番号を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The route_short_name “%2” of route “%1” is not a route number (1 to 99999). Give a route number with --number.</translation>
     </message>
     <message>
         <source>%1 にチャイム（%2）がありません。音の設定は空のままにしました（--chimes でチャイムのフォルダーを指定できます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has no chimes (%2). The sound settings were left empty (--chimes names a folder of chimes).</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>同梱のチャイムが見つかりません。音の設定は空のままにしました（--chimes でチャイムのフォルダーを指定できます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The bundled chimes were not found. The sound settings were left empty (--chimes names a folder of chimes).</translation>
     </message>
     <message>
         <source>%1: %2行目: %3（--plugin には整理券プラグイン .4SP を指定してください）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: line %2: %3 (--plugin takes a ticket plug-in .4SP)
+</translation>
     </message>
     <message>
         <source>%1: %2（--plugin には整理券プラグイン .4SP を指定してください）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (--plugin takes a ticket plug-in .4SP)
+</translation>
     </message>
     <message>
         <source>読み辞書</source>
-        <translation type="unfinished"></translation>
+        <translation>reading dictionary</translation>
     </message>
     <message>
         <source>: フォルダーを作れません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: cannot create the folder.
+</translation>
     </message>
     <message>
         <source>系統: %1（%2） → 系統番号 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Route: %1 (%2) → route number %3</translation>
     </message>
     <message>
         <source>（%1 の先頭の 0 は系統番号に入りません）</source>
-        <translation type="unfinished"></translation>
+        <translation> (the leading zeros of %1 are not part of the route number)</translation>
     </message>
     <message>
         <source>便: %1（%2行き）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Trip: %1 (to %2)
+</translation>
     </message>
     <message>
         <source>停留所: %1件
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Stops: %1
+</translation>
     </message>
     <message>
         <source>整理券番号: 1～%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket numbers: 1 to %1
+</translation>
     </message>
     <message>
         <source>整理券番号: なし（乗車できる停留所がありません）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket numbers: none (no stop to board at)
+</translation>
     </message>
     <message>
         <source>運賃: %1円～%2円
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fares: %1 to %2 yen
+</translation>
     </message>
     <message>
         <source>運賃: なし
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fares: none
+</translation>
     </message>
     <message>
         <source>整理券プラグイン: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket plug-in: %1
+</translation>
     </message>
     <message>
         <source>読み: %1件</source>
-        <translation type="unfinished"></translation>
+        <translation>Readings: %1</translation>
     </message>
     <message>
         <source>（読みのない停留所: %1 など%2件）</source>
-        <translation type="unfinished"></translation>
+        <translation> (stops with no reading: %1 and %2 more)</translation>
     </message>
     <message>
         <source>（読みのない停留所: %1）</source>
-        <translation type="unfinished"></translation>
+        <translation> (stops with no reading: %1)</translation>
     </message>
     <message>
         <source>書き出し: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Written: %1
+</translation>
     </message>
     <message>
         <source>kerubara --settings %1 で起動し、系統 %2、区間 1 でリセットしてください。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Start with kerubara --settings %1 and reset with route %2, section 1.
+</translation>
     </message>
     <message>
         <source>注意: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>note: %1
+</translation>
     </message>
     <message>
         <source>--all はすべての系統を取り込みます。--route、--trip、--direction、--number とは一緒に使えません。</source>
-        <translation type="unfinished"></translation>
+        <translation>--all imports every route. It cannot be used with --route, --trip, --direction or --number.</translation>
     </message>
     <message>
         <source>gtfs --all にはフィードと出力のフォルダーを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>gtfs --all takes a feed and an output folder.</translation>
     </message>
     <message>
         <source>放送用データを正しく作れませんでした（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The announcement data could not be made correctly (%1).</translation>
     </message>
     <message>
         <source>放送用データを正しく作れませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation>The announcement data could not be made correctly.</translation>
     </message>
     <message>
         <source>系統「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>route “%1”</translation>
     </message>
     <message>
         <source>系統「%1」（方向 %2）</source>
-        <translation type="unfinished"></translation>
+        <translation>route “%1” (direction %2)</translation>
     </message>
     <message>
         <source>: フォルダーではありません。出力のフォルダーを指定してください。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: not a folder. Give an output folder.
+</translation>
     </message>
     <message>
         <source>: 取り込めませんでした: </source>
-        <translation type="unfinished"></translation>
+        <translation>: could not be imported: </translation>
     </message>
     <message>
         <source>route_short_name「%1」は系統番号になりません。</source>
-        <translation type="unfinished"></translation>
+        <translation>route_short_name “%1” is not a route number.</translation>
     </message>
     <message>
         <source>: フォルダーを作れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>: cannot create the folder.</translation>
     </message>
     <message>
         <source> のファイルは変更していません。</source>
-        <translation type="unfinished"></translation>
+        <translation>: no files were changed.</translation>
     </message>
     <message>
         <source> の一部のファイルだけが新しくなりました。</source>
-        <translation type="unfinished"></translation>
+        <translation>: only some of the files were renewed.</translation>
     </message>
     <message>
         <source>: フォルダーではないものがあります。そのままにしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>: something that is not a folder is in the way; it was left as it is.</translation>
     </message>
     <message>
         <source>%1 → %2: 系統番号 %3、停留所 %4件、%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2: route number %3, %4 stops, %5</translation>
     </message>
     <message>
         <source>運賃 %1円～%2円</source>
-        <translation type="unfinished"></translation>
+        <translation>fares %1 to %2 yen</translation>
     </message>
     <message>
         <source>運賃なし</source>
-        <translation type="unfinished"></translation>
+        <translation>no fares</translation>
     </message>
     <message>
         <source>注意: %1: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>note: %1: %2
+</translation>
     </message>
     <message>
         <source>%1件を取り込みました（取り込めなかったもの %2件）。一覧: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Imported %1 (%2 could not be imported). List: %3
+</translation>
     </message>
 </context>
 <context>
     <name>GtfsMessages</name>
     <message>
         <source>フィードが見つかりません（フォルダーか .zip を指定してください）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The feed was not found (give a folder or a .zip).</translation>
     </message>
     <message>
         <source>フィードの .zip </source>
-        <translation type="unfinished"></translation>
+        <translation>The feed&apos;s .zip </translation>
     </message>
     <message>
         <source>zip として読めません（%1）。壊れていないか確かめてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>It cannot be read as a zip (%1). Check that it is not damaged.</translation>
     </message>
     <message>
         <source>GTFS のファイル（stops.txt、routes.txt など）がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are no GTFS files (stops.txt, routes.txt and so on).</translation>
     </message>
     <message>
         <source>GTFS のファイルが複数のフォルダー（%1）にあります。1つのフィードだけを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>GTFS files are in more than one folder (%1). Give a single feed.</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>フィードにこのファイルがありません（必要なファイルです）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The feed lacks this file (it is required).</translation>
     </message>
     <message>
         <source>ファイルが大きすぎます（フィードの1つのファイルは %1 までです）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large (a file of a feed is at most %1).</translation>
     </message>
     <message>
         <source>zip の中のファイルの情報を読めません（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the details of a file in the zip (%1)</translation>
     </message>
     <message>
         <source>zip の中のファイルを開けません（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open a file in the zip (%1)</translation>
     </message>
     <message>
         <source>zip の中のファイルが壊れていて読めません（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>A file in the zip is damaged and cannot be read (%1).</translation>
     </message>
     <message>
         <source>大きさが記録と違います</source>
-        <translation type="unfinished"></translation>
+        <translation>the size differs from the one recorded</translation>
     </message>
     <message>
         <source>読み込みに失敗しました（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading failed (%1).</translation>
     </message>
     <message>
         <source>見出しの行がありません（1行目に列の名前が必要です）。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no heading line (line 1 must hold the column names).</translation>
     </message>
     <message>
         <source>見出しに必要な列「%1」がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The heading lacks the required column “%1”.</translation>
     </message>
     <message>
         <source>」「</source>
-        <translation type="unfinished"></translation>
+        <translation>”, “</translation>
     </message>
     <message>
         <source>見出しに言語の列（language または lang）がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The heading has no language column (language or lang).</translation>
     </message>
     <message>
         <source>stop_id が空です。</source>
-        <translation type="unfinished"></translation>
+        <translation>stop_id is empty.</translation>
     </message>
     <message>
         <source>stop_id「%1」は %2 行目にもあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>stop_id “%1” is also on line %2.</translation>
     </message>
     <message>
         <source>route_id が空です。</source>
-        <translation type="unfinished"></translation>
+        <translation>route_id is empty.</translation>
     </message>
     <message>
         <source>route_id「%1」が2回あります。</source>
-        <translation type="unfinished"></translation>
+        <translation>route_id “%1” appears twice.</translation>
     </message>
     <message>
         <source>trip_id が空です。</source>
-        <translation type="unfinished"></translation>
+        <translation>trip_id is empty.</translation>
     </message>
     <message>
         <source>trip_id「%1」が2回あります。</source>
-        <translation type="unfinished"></translation>
+        <translation>trip_id “%1” appears twice.</translation>
     </message>
     <message>
         <source>route_id「%1」は routes.txt にありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>route_id “%1” is not in routes.txt.</translation>
     </message>
     <message>
         <source>direction_id「%1」は 0 か 1 でなければなりません。</source>
-        <translation type="unfinished"></translation>
+        <translation>direction_id “%1” must be 0 or 1.</translation>
     </message>
     <message>
         <source>trip_id「%1」は trips.txt にありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>trip_id “%1” is not in trips.txt.</translation>
     </message>
     <message>
         <source>stop_id「%1」は stops.txt にありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>stop_id “%1” is not in stops.txt.</translation>
     </message>
     <message>
         <source>stop_sequence「%1」が 0 以上の整数ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>stop_sequence “%1” is not an integer of 0 or more.</translation>
     </message>
     <message>
         <source>%1「%2」が「時:分:秒」（例 7:05:00）の形ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 “%2” is not of the form “h:mm:ss” (such as 7:05:00).</translation>
     </message>
     <message>
         <source>便「%1」の stop_sequence %2 が2回あります。</source>
-        <translation type="unfinished"></translation>
+        <translation>stop_sequence %2 of trip “%1” appears twice.</translation>
     </message>
     <message>
         <source>price「%1」が 0～32767 の整数（円）ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>price “%1” is not an integer from 0 to 32767 (yen).</translation>
     </message>
     <message>
         <source>fare_id「%1」は fare_attributes.txt にありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>fare_id “%1” is not in fare_attributes.txt.</translation>
     </message>
     <message>
         <source>route_id「%1」の系統はありません（gtfs-routes で一覧を表示できます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no route with route_id “%1” (gtfs-routes lists them).</translation>
     </message>
     <message>
         <source>trip_id「%1」の便はありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no trip with trip_id “%1”.</translation>
     </message>
     <message>
         <source>便「%1」は系統「%2」ではなく系統「%3」の便です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Trip “%1” belongs to route “%3”, not route “%2”.</translation>
     </message>
     <message>
         <source>系統「%1」に direction_id が %2 の便がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Route “%1” has no trip with direction_id %2.</translation>
     </message>
     <message>
         <source>系統「%1」の便がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Route “%1” has no trips.</translation>
     </message>
     <message>
         <source>便「%1」の停留所が%2件です。1つの系統に入る停留所は2件から301件までです。</source>
-        <translation type="unfinished"></translation>
+        <translation>Trip “%1” has %2 stops. A route holds 2 to 301 stops.</translation>
     </message>
     <message>
         <source>便「%1」には整理券番号が%2個必要です。運賃データに入るのは%3個までです（--tickets stage で運賃の同じ停留所をまとめられます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Trip “%1” needs %2 ticket numbers. Fare data holds at most %3 (--tickets stage groups stops of the same fare).</translation>
     </message>
     <message>
         <source>停留所「%1」（stop_id %2）の名前の「%3」（%4）は Shift-JIS で表せません。別の文字に書き換えてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>“%3” (%4) in the name of stop “%1” (stop_id %2) cannot be written in Shift-JIS. Replace it with another character.</translation>
     </message>
     <message>
         <source>停留所「%1…」（stop_id %2）の名前が長すぎます（%3バイト。運賃データの停留所名は65535バイトまでです）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The name of stop “%1…” (stop_id %2) is too long (%3 bytes; a stop name in fare data is at most 65535 bytes).</translation>
     </message>
     <message>
         <source>「%1」→「%2」</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” → “%2”</translation>
     </message>
     <message>
         <source> など</source>
-        <translation type="unfinished"></translation>
+        <translation> and others</translation>
     </message>
     <message>
         <source>%1: %2行目: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: line %2: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>停留所「%1」（stop_id %2）の parent_station「%3」は stops.txt にありません。停留所自身の名前にしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>The parent_station “%3” of stop “%1” (stop_id %2) is not in stops.txt. The stop&apos;s own name was used.</translation>
     </message>
     <message>
         <source>停留所「%1」（stop_id %2）の名前にある改行やタブは空白に、そのほかの制御文字は取り除きました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line breaks and tabs in the name of stop “%1” (stop_id %2) were made spaces, and other control characters removed.</translation>
     </message>
     <message>
         <source>停留所名「%1」は Shift-JIS で表せないため「%2」としました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop name “%1” cannot be written in Shift-JIS, so “%2” was used.</translation>
     </message>
     <message>
         <source>trip_headsign「%1」は Shift-JIS で表せないため、行先は終点の名前にしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>trip_headsign “%1” cannot be written in Shift-JIS, so the destination is the last stop&apos;s name.</translation>
     </message>
     <message>
         <source>fare_rules.txt に運賃のない区間が%1件あります（%2）。その運賃は -1（運賃なし）にしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>fare_rules.txt has %1 sections without a fare (%2). Their fare was set to -1 (no fare).</translation>
     </message>
     <message>
         <source>stop_times.txt に時刻のない停留所が%1件あります。その停留所の列149（始発からの分）は 0 にしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>stop_times.txt has %1 stops without a time. Their column 149 (minutes from the first stop) was set to 0.</translation>
     </message>
     <message>
         <source>読みは使わずに続けました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Carried on without the readings.</translation>
     </message>
     <message>
         <source>%1: %2行目: 「%3」の読み「%4」はかなではないため使いません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: line %2: the reading “%4” of “%3” is not kana, so it is not used.</translation>
     </message>
     <message>
         <source>route_short_name「%1」は系統番号（1～99999）にならないため、routes.txt の%2番目の系統として系統番号 %2 にしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>route_short_name “%1” is not a route number (1 to 99999), so the route, number %2 in routes.txt, was given route number %2.</translation>
     </message>
 </context>
 <context>
     <name>InfoBar</name>
     <message>
         <source>系統 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Route %1</translation>
     </message>
     <message>
         <source>次は</source>
-        <translation type="unfinished"></translation>
+        <translation>次は</translation>
     </message>
 </context>
 <context>
@@ -1537,500 +2029,526 @@
     <message>
         <source>警告: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>warning: %1
+</translation>
     </message>
     <message>
         <source>: 停留所が0件です（系統設定できません）。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: there are no stops (no route can be set).
+</translation>
     </message>
     <message>
         <source>: 区間 %1 は設定できません。区間は停留所の数（%2件）より小さくしてください。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: section %1 cannot be set. The section must be less than the number of stops (%2).
+</translation>
     </message>
 </context>
 <context>
     <name>PanelCommands</name>
     <message>
         <source>停留所の番号（1～301）</source>
-        <translation type="unfinished"></translation>
+        <translation>a stop number (1 to 301)</translation>
     </message>
     <message>
         <source>区間（1～300）</source>
-        <translation type="unfinished"></translation>
+        <translation>a section (1 to 300)</translation>
     </message>
     <message>
         <source>整理券番号の表示方法（0～11）</source>
-        <translation type="unfinished"></translation>
+        <translation>a ticket number style (0 to 11)</translation>
     </message>
     <message>
         <source>「次は」の表示（0～2）</source>
-        <translation type="unfinished"></translation>
+        <translation>a “次は” display (0 to 2)</translation>
     </message>
     <message>
         <source>整理券番号のページ（1～4）</source>
-        <translation type="unfinished"></translation>
+        <translation>a ticket number page (1 to 4)</translation>
     </message>
     <message>
         <source>運賃の桁数 3 か 4</source>
-        <translation type="unfinished"></translation>
+        <translation>fare digits, 3 or 4</translation>
     </message>
     <message>
         <source>render-panel に「%1」というオプションはありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-panel has no option “%1”.</translation>
     </message>
     <message>
         <source>設定ファイル（.in4）</source>
-        <translation type="unfinished"></translation>
+        <translation>a settings file (.in4)</translation>
     </message>
     <message>
         <source>バックライト（OFF、ON1、ON2）</source>
-        <translation type="unfinished"></translation>
+        <translation>a backlight (OFF, ON1, ON2)</translation>
     </message>
     <message>
         <source>%1 の後に%2を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be followed by %2.</translation>
     </message>
     <message>
         <source>%1 の値「%2」が正しくありません。%3を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value “%2” of %1 is not valid. Give %3.</translation>
     </message>
     <message>
         <source>render-panel には運賃データ（.hy3）と出力する PNG ファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-panel takes fare data (.hy3) and the PNG file to write.</translation>
     </message>
     <message>
         <source>render-panel には --stop で停留所の番号を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-panel needs the stop number, given with --stop.</translation>
     </message>
     <message>
         <source>: 停留所 %1 はありません。この系統の停留所は 1～%2 です。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: there is no stop %1. This route&apos;s stops are 1 to %2.
+</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>運賃表示器シミュレーター</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare display simulator</translation>
     </message>
     <message>
         <source>設定ファイル FILE を読み込み、終了時に FILE へ保存します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reads the settings file FILE, and saves to FILE on quitting.</translation>
     </message>
     <message>
         <source>バックライトを STATE（OFF、ON1、ON2）にして始めます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Starts with the backlight in STATE (OFF, ON1, ON2).</translation>
     </message>
     <message>
         <source>--backlight には OFF、ON1、ON2 のどれかを指定してください（「%1」は使えません）。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--backlight takes one of OFF, ON1 and ON2 (not “%1”).
+</translation>
     </message>
     <message>
         <source>引数「%1」は使えません。
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The argument “%1” is not accepted.
+
+</translation>
+    </message>
+    <message>
+        <source>画面の言語を LANG（ja または en）にします。</source>
+        <translation>Shows the program in the language LANG (ja or en).</translation>
+    </message>
+    <message>
+        <source>--lang には ja か en を指定してください（「%1」は使えません）。
+</source>
+        <translation>--lang takes ja or en (not “%1”).
+</translation>
     </message>
 </context>
 <context>
     <name>QtResDialogs</name>
     <message>
         <source>バージョン情報</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>日付の選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a date</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>ReadingNotes</name>
     <message>
         <source>「%1」</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>「%1」（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” (%2)</translation>
     </message>
     <message>
         <source>%1は読み辞書に語が無いため、1字ずつの読みで読みます</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 not in the reading dictionary, so read character by character</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1は読みが分からないため、読み上げません</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has no known reading, so it is not read aloud</translation>
     </message>
     <message>
         <source>%1。正しい読みは読み辞書（yomi.csv）に「文字,読み」の行で書けます。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. A correct reading can be written in the reading dictionary (yomi.csv) as a line “text,reading”.</translation>
     </message>
     <message>
         <source>。</source>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
     <name>RenderDigits</name>
     <message>
         <source>「%1」というオプションはありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no option “%1”.</translation>
     </message>
     <message>
         <source>--%1 には値を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 needs a value.</translation>
     </message>
     <message>
         <source>--%1 には -32768～32767 の整数を指定してください（「%2」は使えません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 takes an integer from -32768 to 32767 (not “%2”).</translation>
     </message>
     <message>
         <source>--%1 の色は RRGGBB（赤・緑・青を16進数2桁ずつ、例: F8D272）で指定してください（「%2」は使えません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The colour for --%1 is written RRGGBB (red, green and blue, two hex digits each, such as F8D272), not “%2”.</translation>
     </message>
     <message>
         <source>render-digits には表示する値と出力する PNG ファイルの2つを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-digits takes the value to show and the PNG file to write.</translation>
     </message>
     <message>
         <source>「%1」は数値ではありません。文字として表示するには --text を付けるか、値全体を二重引用符で囲んでください（例: &apos;&quot;%1&quot;&apos;）。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not a number. To show it as text, add --text or put the whole value in double quotes (such as &apos;&quot;%1&quot;&apos;).
+</translation>
     </message>
 </context>
 <context>
     <name>RenderName</name>
     <message>
         <source>-32768～32767 の整数</source>
-        <translation type="unfinished"></translation>
+        <translation>an integer from -32768 to 32767</translation>
     </message>
     <message>
         <source>RRGGBB 形式の16進数の色（例: FFC080）</source>
-        <translation type="unfinished"></translation>
+        <translation>a colour in hexadecimal RRGGBB (such as FFC080)</translation>
     </message>
     <message>
         <source>render-name に「%1」というオプションはありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-name has no option “%1”.</translation>
     </message>
     <message>
         <source>%1 の後に%2を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be followed by %2.</translation>
     </message>
     <message>
         <source>%1 の値「%2」が正しくありません。%3を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value “%2” of %1 is not valid. Give %3.</translation>
     </message>
     <message>
         <source>render-name には停留所名と出力する PNG ファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-name takes a stop name and the PNG file to write.</translation>
     </message>
     <message>
         <source>停留所名の「%1」は Shift-JIS で表せない文字のため表示できません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” in the stop name cannot be written in Shift-JIS, so it cannot be shown.
+</translation>
     </message>
     <message>
         <source>警告: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>warning: %1
+</translation>
     </message>
 </context>
 <context>
     <name>RouteSettings</name>
     <message>
         <source>パス「%1」は Shift-JIS で表せないか長すぎるため、設定ファイルに書けません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The path “%1” cannot be written in Shift-JIS or is too long, so it cannot go into the settings file.</translation>
     </message>
 </context>
 <context>
     <name>RouteSheet</name>
     <message>
         <source>♪%1 </source>
-        <translation type="unfinished"></translation>
+        <translation>♪%1 </translation>
     </message>
     <message>
         <source>&#x3000;→ 次の停留所へ</source>
-        <translation type="unfinished"></translation>
+        <translation> → to the next stop</translation>
     </message>
     <message>
         <source>運賃なし</source>
-        <translation type="unfinished"></translation>
+        <translation>no fare</translation>
     </message>
     <message>
         <source>深夜 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>late night %1</translation>
     </message>
     <message>
         <source>表示は %1</source>
-        <translation type="unfinished"></translation>
+        <translation>shown as %1</translation>
     </message>
     <message>
         <source>深夜は %1</source>
-        <translation type="unfinished"></translation>
+        <translation>late night %1</translation>
     </message>
     <message>
         <source>↓ 前は %1</source>
-        <translation type="unfinished"></translation>
+        <translation>↓ was %1 before</translation>
     </message>
     <message>
         <source>9999 超</source>
-        <translation type="unfinished"></translation>
+        <translation>over 9999</translation>
     </message>
     <message>
         <source>record %1 (%2): 整理券%3: </source>
-        <translation type="unfinished"></translation>
+        <translation>record %1 (%2): ticket %3: </translation>
     </message>
     <message>
         <source>運賃 %1 が record %2 の %3 より下がっています。</source>
-        <translation type="unfinished"></translation>
+        <translation>fare %1 is lower than %3 in record %2.</translation>
     </message>
     <message>
         <source>運賃 %1 が 9999 を超えています（運賃の表示は3桁です）。</source>
-        <translation type="unfinished"></translation>
+        <translation>fare %1 is over 9999 (fares are shown with three digits).</translation>
     </message>
     <message>
         <source>record %1 (%2): 整理券%3: 注意: </source>
-        <translation type="unfinished"></translation>
+        <translation>record %1 (%2): ticket %3: note: </translation>
     </message>
     <message>
         <source>深夜料金 %1 は %2 と表示されます（運賃の表示は3桁です）。</source>
-        <translation type="unfinished"></translation>
+        <translation>the late-night fare %1 is shown as %2 (fares are shown with three digits).</translation>
     </message>
     <message>
         <source>運賃 %1 は %2 と、深夜料金 %3 は %4 と表示されます（運賃の表示は3桁です）。</source>
-        <translation type="unfinished"></translation>
+        <translation>fare %1 is shown as %2, and the late-night fare %3 as %4 (fares are shown with three digits).</translation>
     </message>
     <message>
         <source>%1&#x3000;停留所 %2 件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 stops</translation>
     </message>
     <message>
         <source>赤: 前の停留所より下がる運賃・9999 を超える運賃</source>
-        <translation type="unfinished"></translation>
+        <translation>Red: fares lower than at the stop before, fares over 9999</translation>
     </message>
     <message>
         <source>-1: 運賃なし</source>
-        <translation type="unfinished"></translation>
+        <translation>-1: no fare</translation>
     </message>
     <message>
         <source>0 円</source>
-        <translation type="unfinished"></translation>
+        <translation>0 yen</translation>
     </message>
     <message>
         <source>4桁以上（深夜料金も）: 表示は下3桁</source>
-        <translation type="unfinished"></translation>
+        <translation>Four digits or more (late-night fares too): the last three are shown</translation>
     </message>
     <message>
         <source>深夜: 深夜料金（2倍）</source>
-        <translation type="unfinished"></translation>
+        <translation>Late night: the late-night fare (double)</translation>
     </message>
     <message>
         <source>順</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>整理券</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket</translation>
     </message>
     <message>
         <source>停留所名（行先表示）</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop name (destination shown)</translation>
     </message>
     <message>
         <source>整理券%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket %1</translation>
     </message>
     <message>
         <source>放送</source>
-        <translation type="unfinished"></translation>
+        <translation>Announcements</translation>
     </message>
     <message>
         <source>…ほか %1 件</source>
-        <translation type="unfinished"></translation>
+        <translation>…and %1 more</translation>
     </message>
     <message>
         <source>--tape の後に放送用データ（*tp.csv）を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--tape must be followed by announcement data (*tp.csv).</translation>
     </message>
     <message>
         <source>route-sheet に「%1」というオプションはありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>route-sheet has no option “%1”.</translation>
     </message>
     <message>
         <source>route-sheet には運賃データ（.hy3）と出力する PNG ファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>route-sheet takes fare data (.hy3) and the PNG file to write.</translation>
     </message>
     <message>
         <source>: 停留所が0件です。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: there are no stops.
+</translation>
     </message>
     <message>
         <source>警告: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>warning: %1
+</translation>
     </message>
     <message>
         <source>系統 %1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Route %1 (%2)</translation>
     </message>
     <message>
         <source>%1: 注意: record %2 (%3): %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: note: record %2 (%3): %4
+</translation>
     </message>
 </context>
 <context>
     <name>SettingsCommands</name>
     <message>
         <source>「%1」は Shift-JIS で表せない文字です。</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” cannot be written in Shift-JIS.</translation>
     </message>
     <message>
         <source>文字列が Shift-JIS で%1バイトあり、%2バイトを超えています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The text is %1 bytes in Shift-JIS, more than %2.</translation>
     </message>
     <message>
         <source>値「%1」は -32768～32767 の整数ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value “%1” is not an integer from -32768 to 32767.</translation>
     </message>
     <message>
         <source>値「%1」は -2147483648～2147483647 の整数ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value “%1” is not an integer from -2147483648 to 2147483647.</translation>
     </message>
     <message>
         <source>「%1」から後の項目はプログラムが読み込まず、起動時の値のままになります（dump では 0 または空）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The program does not read the fields from “%1” on; they keep their start-up values (0 or empty in dump).</translation>
     </message>
     <message>
         <source>ファイルが%1バイトで終わっていて、ブロック%2の %3 が途中までしかないか、ありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file ends at byte %1, and %3 of block %2 is cut short or missing.</translation>
     </message>
     <message>
         <source>%1: 文字列の長さ %2 がファイルの終わりを越えています（残りは%3バイト）。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the text length %2 runs past the end of the file (%3 bytes remain).</translation>
     </message>
     <message>
         <source>%1: 文字列の長さが負の値（%2）です。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the text length is negative (%2).</translation>
     </message>
     <message>
         <source>ブロック11の後に%1バイトの余分なデータがあります（プログラムは読みません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are %1 bytes of extra data after block 11 (the program does not read them).</translation>
     </message>
     <message>
         <source>プログラムは起動時にこの項目を知らせ、起動時の値のままにします。</source>
-        <translation type="unfinished"></translation>
+        <translation>The program reports this field at start-up and keeps its start-up value.</translation>
     </message>
     <message>
         <source>%1: リストの番号 %2 がリストの範囲（%3）の外です。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: list index %2 is outside the list (%3).</translation>
     </message>
     <message>
         <source>%1: 値 %2 がスクロールバーの範囲（%3）の外です。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: value %2 is outside the scroll bar&apos;s range (%3).</translation>
     </message>
     <message>
         <source>%1: どのオプションボタンも選ばれていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no option button is chosen.</translation>
     </message>
     <message>
         <source>%1: %2個のオプションボタンが選ばれています（最後のものだけが選ばれます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 option buttons are chosen (only the last one will be).</translation>
     </message>
     <message>
         <source>設定ファイル(.in4)</source>
-        <translation type="unfinished"></translation>
+        <translation>settings file (.in4)</translation>
     </message>
     <message>
         <source>一覧には含まれません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>It is not in the list.
+</translation>
     </message>
     <message>
         <source>%1: Shift-JIS として読めないバイトか、同じ文字の別のコード（NEC選定IBM拡張文字など）があります。in4 で書き戻すと別のバイト列になります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: bytes that cannot be read as Shift-JIS, or another code for the same character (NEC-selected IBM extensions or the like). Writing it back with in4 gives different bytes.
+</translation>
     </message>
     <message>
         <source>line %1: 「名前=値」の形ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: not of the form “name=value”.</translation>
     </message>
     <message>
         <source>line %1: 「%2」という項目はありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: there is no field “%2”.</translation>
     </message>
     <message>
         <source>line %1: %2 は %3 行目にもあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 is also on line %3.</translation>
     </message>
     <message>
         <source>設定のテキスト</source>
-        <translation type="unfinished"></translation>
+        <translation>settings text</translation>
     </message>
     <message>
         <source>%1 は作成・変更していません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 was not created or changed.
+</translation>
     </message>
     <message>
         <source>%1が %2 列目で、整理券番号 1～%3 の運賃の列の中にあります。運賃の列より後ろ（%4 列目以降）の列を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is column %2, among the fare columns of ticket numbers 1 to %3. Give a column after the fare columns (column %4 or later).</translation>
     </message>
     <message>
         <source>送り・戻し時のサウンドを決める列</source>
-        <translation type="unfinished"></translation>
+        <translation>The column choosing the step sound</translation>
     </message>
     <message>
         <source>情報用数字に出すデータの列</source>
-        <translation type="unfinished"></translation>
+        <translation>The column of data for the info digits</translation>
     </message>
     <message>
         <source>運賃データのフォルダー Text2(0)</source>
-        <translation type="unfinished"></translation>
+        <translation>The fare data folder Text2(0)</translation>
     </message>
     <message>
         <source>放送用データのフォルダー Text2(1)</source>
-        <translation type="unfinished"></translation>
+        <translation>The announcement data folder Text2(1)</translation>
     </message>
     <message>
         <source>%1「%2」（%3）がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 “%2” (%3) does not exist.</translation>
     </message>
     <message>
         <source>%1「%2」がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 “%2” does not exist.</translation>
     </message>
 </context>
 <context>
     <name>SettingsFileMessages</name>
     <message>
         <source>%1: 値 %2 はリストの範囲（%3～%4）の外です。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: value %2 is outside the list (%3 to %4).</translation>
     </message>
     <message>
         <source>%1: 値 %2 はスクロールバーの範囲（%3～%4）の外です。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: value %2 is outside the scroll bar&apos;s range (%3 to %4).</translation>
     </message>
     <message>
         <source>%1 から後のすべて: %1 の位置（先頭から %2 バイト）でファイルが終わっています。</source>
-        <translation type="unfinished"></translation>
+        <translation>Everything from %1 on: the file ends where %1 would be (byte %2 from the start).</translation>
     </message>
     <message>
         <source>%1 から後のすべて: %1 の位置（先頭から %2 バイト）の文字列の長さ %3 が正しくありません（ファイルが壊れています）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Everything from %1 on: the text length %3 where %1 is (byte %2 from the start) is wrong (the file is damaged).</translation>
     </message>
     <message>
         <source>設定ファイル「%1」の次の設定は読み込めなかったため、起動時の値のままにしました。
@@ -2038,7 +2556,11 @@
 %2
 
 ほかの設定は読み込みました。終了時に保存すると、これらの設定は今の値で書き直されます。</source>
-        <translation type="unfinished"></translation>
+        <translation>These settings of the settings file “%1” could not be read and keep their start-up values:
+
+%2
+
+The other settings were read. Saving on quitting writes these settings with their current values.</translation>
     </message>
     <message>
         <source>設定ファイル「%1」の次の設定は読み込めなかったため、起動時の値のままにしました。
@@ -2046,40 +2568,47 @@
 %2
 
 ほかの設定は読み込みました。ファイルは読むだけで、書き換えません。</source>
-        <translation type="unfinished"></translation>
+        <translation>These settings of the settings file “%1” could not be read and keep their start-up values:
+
+%2
+
+The other settings were read. The file is only read, never rewritten.</translation>
     </message>
     <message>
         <source>設定ファイル</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings file</translation>
     </message>
 </context>
 <context>
     <name>SettingsMessages</name>
     <message>
         <source>ほかのケルバラ（プロセス %1、コンピューター %2）</source>
-        <translation type="unfinished"></translation>
+        <translation>another kerubara (process %1, computer %2)</translation>
     </message>
     <message>
         <source>ほかのケルバラ</source>
-        <translation type="unfinished"></translation>
+        <translation>another kerubara</translation>
     </message>
     <message>
         <source>設定ファイル「%1」は、%2が使っています。
 
 このまま起動すると、もう一方の設定を上書きしないように、終了するときに設定を保存しません。
 設定を保存しないで起動しますか？（「いいえ」で起動をやめます）</source>
-        <translation type="unfinished"></translation>
+        <translation>The settings file “%1” is in use by %2.
+
+If you start anyway, the settings will not be saved on quitting, so as not to overwrite the other&apos;s.
+Start without saving the settings? (“No” does not start.)</translation>
     </message>
     <message>
         <source>ケルバラ</source>
-        <translation type="unfinished"></translation>
+        <translation>kerubara</translation>
     </message>
 </context>
 <context>
     <name>SizeText</name>
     <message>
         <source>%1 バイト</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
 </context>
 <context>
@@ -2087,15 +2616,16 @@
     <message>
         <source>%1に、設定ファイルに保存できない文字「%2」が含まれています（設定ファイルは Shift-JIS で書かれ、この文字を表せません）。
 %1は前の値のままにしました。この文字を含まない名前のフォルダーやファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The character “%2” in %1 cannot be kept in the settings file (which is written in Shift-JIS and cannot represent it).
+The previous value of %1 was kept. Choose a folder or file whose name does not contain it.</translation>
     </message>
     <message>
         <source>オプション</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>指定された値: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Value given: %1</translation>
     </message>
 </context>
 <context>
@@ -2103,1532 +2633,1569 @@
     <message>
         <source>このファイルは読み込まれず、系統設定のあと放送（送り・戻し）は使えません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>This file is not read, and after setting the route the announcements (forward/back) do not work.
+</translation>
     </message>
     <message>
         <source>%1行目: UTF-8 として読めないバイトがあります。すでに Shift-JIS で保存されたファイルなら、変換は要りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: bytes that cannot be read as UTF-8. A file already saved in Shift-JIS needs no conversion.</translation>
     </message>
     <message>
         <source>%1行目: 「%2」（U+%3）は Shift-JIS で表せない文字です。別の文字に書き換えてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: “%2” (U+%3) cannot be written in Shift-JIS. Replace it with another character.</translation>
     </message>
     <message>
         <source>放送用データ</source>
-        <translation type="unfinished"></translation>
+        <translation>announcement data</translation>
     </message>
     <message>
         <source> は作成・変更していません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation> was not created or changed.
+</translation>
     </message>
     <message>
         <source>%1: Shift-JIS にすると %2になります。放送用データは %3 までです。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: in Shift-JIS it would be %2. Announcement data is at most %3.
+</translation>
     </message>
     <message>
         <source>--dict には読み辞書のファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--dict takes a reading dictionary file.</translation>
     </message>
     <message>
         <source>--voice には音声ファイル（.htsvoice）か espeak を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--voice takes a voice file (.htsvoice) or espeak.</translation>
     </message>
     <message>
         <source>say には話す文章と出力の WAV ファイルを指定してください（--reading か --phonemes だけなら WAV は省略できます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>say takes the text to speak and the WAV file to write (the WAV may be left out with only --reading or --phonemes).</translation>
     </message>
     <message>
         <source>「kerubara-data --help」で使い方を表示します。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Run “kerubara-data --help” for usage.
+</translation>
     </message>
     <message>
         <source>読み辞書のファイルが見つかりません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The reading dictionary file was not found.</translation>
     </message>
     <message>
         <source>MeCab の辞書（mecab-ipadic-utf8）を読み込めません。読みを作れないため、話せません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The MeCab dictionary (mecab-ipadic-utf8) cannot be loaded. Without it no reading can be made, so nothing can be spoken.
+</translation>
     </message>
     <message>
         <source>HTS 音声に渡す音素を作れません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot make the phonemes for the HTS voice.
+</translation>
     </message>
     <message>
         <source>注意: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>note: %1
+</translation>
     </message>
     <message>
         <source>espeak-ng の日本語音声（ja）を読み込めません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The espeak-ng Japanese voice (ja) cannot be loaded.</translation>
     </message>
     <message>
         <source>%1 は作成していません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 was not created.</translation>
     </message>
     <message>
         <source>espeak-ng の日本語音声（ja）を読み込めません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The espeak-ng Japanese voice (ja) cannot be loaded.
+</translation>
     </message>
     <message>
         <source>音声の合成に失敗しました。%1 は作成していません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Speech synthesis failed. %1 was not created.
+</translation>
     </message>
     <message>
         <source>: 書き込めません（%1）。元のファイルは変更していません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: cannot write (%1). The original file is unchanged.
+</translation>
     </message>
 </context>
 <context>
     <name>TicketCommands</name>
     <message>
         <source>文字</source>
-        <translation type="unfinished"></translation>
+        <translation>text</translation>
     </message>
     <message>
         <source>-32768～32767 の整数</source>
-        <translation type="unfinished"></translation>
+        <translation>an integer from -32768 to 32767</translation>
     </message>
     <message>
         <source>-2147483648～2147483647 の整数</source>
-        <translation type="unfinished"></translation>
+        <translation>an integer from -2147483648 to 2147483647</translation>
     </message>
     <message>
         <source>render-ticket に「%1」というオプションはありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-ticket has no option “%1”.</translation>
     </message>
     <message>
         <source>%1 の後に%2を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be followed by %2.</translation>
     </message>
     <message>
         <source>%1 の値「%2」が正しくありません。%3を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value “%2” of %1 is not valid. Give %3.</translation>
     </message>
     <message>
         <source>render-ticket にはプラグインのファイルと出力する PNG ファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-ticket takes the plug-in file and the PNG file to write.</translation>
     </message>
     <message>
         <source>%1: %2行目: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: line %2: %3</translation>
     </message>
     <message>
         <source>警告: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>warning: %1
+</translation>
     </message>
 </context>
 <context>
     <name>TicketNumberStyles</name>
     <message>
         <source>1,2,3... 12 （既定の表示）</source>
-        <translation type="unfinished"></translation>
+        <translation>1,2,3... 12 (the default)</translation>
     </message>
     <message>
         <source>0,1,2... 11</source>
-        <translation type="unfinished"></translation>
+        <translation>0,1,2... 11</translation>
     </message>
     <message>
         <source>「なし」、1,2... 11</source>
-        <translation type="unfinished"></translation>
+        <translation>“なし” (none), 1,2... 11</translation>
     </message>
     <message>
         <source>「なし」、2,3... 12</source>
-        <translation type="unfinished"></translation>
+        <translation>“なし” (none), 2,3... 12</translation>
     </message>
     <message>
         <source>「無券」、1,2... 11</source>
-        <translation type="unfinished"></translation>
+        <translation>“無券” (no ticket), 1,2... 11</translation>
     </message>
     <message>
         <source>「無券」、2,3... 12</source>
-        <translation type="unfinished"></translation>
+        <translation>“無券” (no ticket), 2,3... 12</translation>
     </message>
     <message>
         <source>「券なし」、1,2... 11</source>
-        <translation type="unfinished"></translation>
+        <translation>“券なし” (no ticket), 1,2... 11</translation>
     </message>
     <message>
         <source>「券なし」、2,3... 12</source>
-        <translation type="unfinished"></translation>
+        <translation>“券なし” (no ticket), 2,3... 12</translation>
     </message>
     <message>
         <source>「券無し」、1,2... 11</source>
-        <translation type="unfinished"></translation>
+        <translation>“券無し” (no ticket), 1,2... 11</translation>
     </message>
     <message>
         <source>「券無し」、2,3... 12</source>
-        <translation type="unfinished"></translation>
+        <translation>“券無し” (no ticket), 2,3... 12</translation>
     </message>
     <message>
         <source>(無地)、1,2... 11</source>
-        <translation type="unfinished"></translation>
+        <translation>(blank), 1,2... 11</translation>
     </message>
     <message>
         <source>(無地)、2,3... 12</source>
-        <translation type="unfinished"></translation>
+        <translation>(blank), 2,3... 12</translation>
     </message>
 </context>
 <context>
     <name>TripCommands</name>
     <message>
         <source>区間（1～300）</source>
-        <translation type="unfinished"></translation>
+        <translation>a section (1 to 300)</translation>
     </message>
     <message>
         <source>放送用データ（*tp.csv）</source>
-        <translation type="unfinished"></translation>
+        <translation>announcement data (*tp.csv)</translation>
     </message>
     <message>
         <source>設定ファイル（.in4）</source>
-        <translation type="unfinished"></translation>
+        <translation>a settings file (.in4)</translation>
     </message>
     <message>
         <source>音声ファイル（.htsvoice）か espeak</source>
-        <translation type="unfinished"></translation>
+        <translation>a voice file (.htsvoice) or espeak</translation>
     </message>
     <message>
         <source>倍率 1、2、3 のどれか</source>
-        <translation type="unfinished"></translation>
+        <translation>a magnification of 1, 2 or 3</translation>
     </message>
     <message>
         <source>毎秒のコマ数 30 か 60</source>
-        <translation type="unfinished"></translation>
+        <translation>frames a second, 30 or 60</translation>
     </message>
     <message>
         <source>運賃の桁数 3 か 4</source>
-        <translation type="unfinished"></translation>
+        <translation>fare digits, 3 or 4</translation>
     </message>
     <message>
         <source>停車の秒数（0～3600）</source>
-        <translation type="unfinished"></translation>
+        <translation>seconds stopped (0 to 3600)</translation>
     </message>
     <message>
         <source>走行の秒数（0～3600）</source>
-        <translation type="unfinished"></translation>
+        <translation>seconds travelling (0 to 3600)</translation>
     </message>
     <message>
         <source>時刻の列（13～150）</source>
-        <translation type="unfinished"></translation>
+        <translation>a time column (13 to 150)</translation>
     </message>
     <message>
         <source>時間の倍率（0より大きく 100 以下、1/60 のような分数も可）</source>
-        <translation type="unfinished"></translation>
+        <translation>a time scale (over 0, up to 100; a fraction such as 1/60 is allowed)</translation>
     </message>
     <message>
         <source>停留所の番号（1～301）</source>
-        <translation type="unfinished"></translation>
+        <translation>a stop number (1 to 301)</translation>
     </message>
     <message>
         <source>整理券番号のページ数（1～4）</source>
-        <translation type="unfinished"></translation>
+        <translation>a number of ticket number pages (1 to 4)</translation>
     </message>
     <message>
         <source>ページを切り替える秒数（1～60）</source>
-        <translation type="unfinished"></translation>
+        <translation>seconds between pages (1 to 60)</translation>
     </message>
     <message>
         <source>--lossless の出力は .mkv にしてください（FFV1 と FLAC の Matroska）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Write --lossless output as .mkv (Matroska with FFV1 and FLAC).</translation>
     </message>
     <message>
         <source>出力ファイル「%1」の拡張子は .mp4、.webm、.mkv のどれかにしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The output file “%1” must end in .mp4, .webm or .mkv.</translation>
     </message>
     <message>
         <source>render-trip に「%1」というオプションはありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-trip has no option “%1”.</translation>
     </message>
     <message>
         <source>%1 の後に%2を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be followed by %2.</translation>
     </message>
     <message>
         <source>%1 の値「%2」が正しくありません。%3を指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value “%2” of %1 is not valid. Give %3.</translation>
     </message>
     <message>
         <source>--travel と --travel-column は一緒に指定できません。</source>
-        <translation type="unfinished"></translation>
+        <translation>--travel and --travel-column cannot be given together.</translation>
     </message>
     <message>
         <source>--time-scale は --travel-column と一緒に指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--time-scale goes with --travel-column.</translation>
     </message>
     <message>
         <source>--to（%1）は --from（%2）より前にできません。</source>
-        <translation type="unfinished"></translation>
+        <translation>--to (%1) cannot come before --from (%2).</translation>
     </message>
     <message>
         <source>: 停留所 %1 はありません。この系統の停留所は 1～%2 です。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: there is no stop %1. This route&apos;s stops are 1 to %2.
+</translation>
     </message>
     <message>
         <source>: 区間 %1 の系統設定では停留所 %1 から走ります。--from と --to は %1～%2 の間で、--from を --to より前にしてください。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: with the route set at section %1, the trip starts from stop %1. --from and --to must lie between %1 and %2, --from before --to.
+</translation>
     </message>
     <message>
         <source>: 停留所 %1（%2）の列 %3 の値 %4 が前の停留所の値 %5 より小さく、走行時間になりません。列 %3 には始発からの分を書いてください。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: the value %4 in column %3 of stop %1 (%2) is smaller than the stop before&apos;s %5, so it gives no travel time. Write minutes from the first stop in column %3.
+</translation>
     </message>
     <message>
         <source>残り約 %1 秒</source>
-        <translation type="unfinished"></translation>
+        <translation>about %1 s left</translation>
     </message>
     <message>
         <source>残り時間を計算中</source>
-        <translation type="unfinished"></translation>
+        <translation>working out the time left</translation>
     </message>
     <message>
         <source><byte value="xd"/>%1% 停留所 %2/%3 %4 コマ 実時間の %5 倍 %6   </source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>%1% stop %2/%3 %4 frames %5× real time %6   </translation>
     </message>
     <message>
         <source>警告: 音声ファイル %1 がありません。鳴らさずに（無音で）作ります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>warning: the sound file %1 is missing. Made without it (silent).
+</translation>
     </message>
     <message>
         <source>: --ticket には、整理券プラグインを選んだ設定ファイルを --settings で指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>: --ticket needs a settings file with a ticket plug-in chosen, given with --settings.</translation>
     </message>
     <message>
         <source>整理券プラグインが選ばれていません（--ticket に必要です）。kerubara-data gtfs --plugin FILE.4SP で作るか、オプションの「整理券プレビュー」でプラグインを選んで保存してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>No ticket plug-in is chosen (--ticket needs one). Make one with kerubara-data gtfs --plugin FILE.4SP, or choose a plug-in under “Ticket preview” in the options and save.</translation>
     </message>
     <message>
         <source>整理券プレビューを使わない設定です（--ticket に必要です）。オプションの「整理券プレビュー」で「整理券プレビュー機能を使用する」を選んで保存してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The settings do not use the ticket preview (--ticket needs it). Choose “Use the ticket preview” under “Ticket preview” in the options and save.</translation>
     </message>
     <message>
         <source>整理券プラグイン %1 を読めません（%2）。--ticket に必要です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the ticket plug-in %1 (%2). --ticket needs it.</translation>
     </message>
     <message>
         <source>警告: %1: 放送用データがありません（設定の放送用データのフォルダー）。放送なしで作ります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>warning: %1: no announcement data (in the settings&apos; announcement data folder). Made without announcements.
+</translation>
     </message>
     <message>
         <source>警告: %1: %2行目: %3 放送なしで作ります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>warning: %1: line %2: %3 Made without announcements.
+</translation>
     </message>
     <message>
         <source>放送用データ(tp.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>announcement data (tp.csv)</translation>
     </message>
     <message>
         <source>: %1行目: </source>
-        <translation type="unfinished"></translation>
+        <translation>: line %1: </translation>
     </message>
     <message>
         <source>: 書き込めません（%1）。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: cannot write (%1).
+</translation>
     </message>
     <message>
         <source>音声の出力を準備できません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot prepare the sound output.</translation>
     </message>
     <message>
         <source>: 中断しました。作りかけのファイルは消しました。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: stopped. The unfinished file was removed.
+</translation>
     </message>
     <message>
         <source>espeak-ng の日本語音声（ja）を読み込めません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The espeak-ng Japanese voice (ja) cannot be loaded.</translation>
     </message>
     <message>
         <source>%1 は作成していません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 was not created.</translation>
     </message>
     <message>
         <source> 元のファイルは変更していません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation> The original file is unchanged.
+</translation>
     </message>
     <message>
         <source>: 書き込みに失敗しました（%1）。元のファイルは変更していません。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: writing failed (%1). The original file is unchanged.
+</translation>
     </message>
     <message>
         <source>: 書き出しました。長さ %1（%2 コマ）、実時間の %3 倍の速さでした。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: written. Length %1 (%2 frames), made at %3× real time.
+</translation>
     </message>
     <message>
         <source>動画の大きさ（幅x高さ、例えば 1920x1080）</source>
-        <translation type="unfinished"></translation>
+        <translation>a video size (width x height, such as 1920x1080)</translation>
     </message>
     <message>
         <source>背景の色（black、green のような色の名前か #RRGGBB）</source>
-        <translation type="unfinished"></translation>
+        <translation>a background colour (a name such as black or green, or #RRGGBB)</translation>
     </message>
     <message>
         <source>行き先（Shift-JIS で書ける文字）</source>
-        <translation type="unfinished"></translation>
+        <translation>a destination (characters Shift-JIS can write)</translation>
     </message>
     <message>
         <source>一覧画像の PNG ファイル</source>
-        <translation type="unfinished"></translation>
+        <translation>a PNG file for the overview picture</translation>
     </message>
     <message>
         <source>render-trip には運賃データ（.hy3）か系統のフォルダーと、出力する動画ファイルを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>render-trip takes fare data (.hy3) or a route&apos;s folder, and the video file to write.</translation>
     </message>
     <message>
         <source>--zoom と --size は一緒に指定できません（--size では倍率を大きさに合わせて決めます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>--zoom and --size cannot be given together (--size chooses the magnification to fit the size).</translation>
     </message>
     <message>
         <source>--headsign は --info と一緒に指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--headsign goes with --info.</translation>
     </message>
     <message>
         <source>--size %1: 幅と高さは偶数にしてください（動画の符号化は偶数の大きさしか扱えません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>--size %1: width and height must be even (video encoding takes only even sizes).</translation>
     </message>
     <message>
         <source>--size %1: 幅も高さも %2 以下にしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--size %1: width and height must each be at most %2.</translation>
     </message>
     <message>
         <source>--size %1: 等倍でも収まりません。%2x%3 以上の大きさを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>--size %1: does not fit even at magnification 1. Give a size of at least %2x%3.</translation>
     </message>
     <message>
         <source>: 書き込みに失敗しました（%1）。動画 %2 も消しました。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: writing failed (%1). The video %2 was removed too.
+</translation>
     </message>
     <message>
         <source>: 系統のフォルダーには運賃データ（.hy3）がちょうど一つ要りますが、%1 個あります。kerubara-data gtfs が書いたフォルダーか、運賃データのファイルを指定してください。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>: a route&apos;s folder needs exactly one fare data file (.hy3), but it has %1. Give a folder written by kerubara-data gtfs, or a fare data file.
+</translation>
     </message>
     <message>
         <source>警告: 放送が一つもなく、字幕は空です。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>warning: there are no announcements at all; the subtitles are empty.
+</translation>
     </message>
 </context>
 <context>
     <name>TripProgress</name>
     <message>
         <source>%1秒</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1時間%2分%3秒</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min %3 s</translation>
     </message>
     <message>
         <source>%1分%2秒</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
 </context>
 <context>
     <name>UnitMessages</name>
     <message>
         <source>指定した系統はデータの数が0(未登録)の可能性があります...</source>
-        <translation type="unfinished"></translation>
+        <translation>The route given may have no data (count 0, not registered)...</translation>
     </message>
     <message>
         <source>指定した区間はデータの数よりも多いです...<byte value="xd"/>
   解決法：正しい区間を入力して下さい.</source>
-        <translation type="unfinished"></translation>
+        <translation>The section given is beyond the number of stops in the data...<byte value="xd"/>
+  To fix: enter a valid section.</translation>
     </message>
     <message>
         <source>指定した系統のデータがありません...</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no data for the route given...</translation>
     </message>
     <message>
         <source>運賃データのファイルが見つかりません:
 %1
 
 系統番号のファイル（例: 系統 12 は 12.hy3）を、設定の「運賃データ(*.hy3)のあるフォルダー」に置いてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The fare data file was not found:
+%1
+
+Put the file named after the route number (route 12 is 12.hy3, say) in the settings&apos; “fare data (*.hy3) folder”.</translation>
     </message>
     <message>
         <source>運賃データの停留所の数（%1件）が多すぎます。扱える停留所は301件までです。</source>
-        <translation type="unfinished"></translation>
+        <translation>The fare data has too many stops (%1). At most 301 stops can be handled.</translation>
     </message>
     <message>
         <source>運賃データが壊れています。%1件の停留所のうち%2件目の途中でファイルが終わっています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The fare data is damaged. Of %1 stops, the file ends in the middle of number %2.</translation>
     </message>
     <message>
         <source>フォント %1 が見つかりません。停留所名と整理券番号は別のフォントで表示されるため、本来の見た目になりません。fonts-ipafont-gothic と fonts-ipafont-mincho をインストールしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Font %1 was not found. Stop names and ticket numbers are shown in another font, so the unit does not look as it should. Install fonts-ipafont-gothic and fonts-ipafont-mincho.</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>フォントがありません</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonts missing</translation>
     </message>
 </context>
 <context>
     <name>VbError</name>
     <message>
         <source>GoSub のない Return です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Return without GoSub.</translation>
     </message>
     <message>
         <source>プロシージャの呼び出し、または引数が不正です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid procedure call or argument.</translation>
     </message>
     <message>
         <source>オーバーフローしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow.</translation>
     </message>
     <message>
         <source>メモリが不足しています。</source>
-        <translation type="unfinished"></translation>
+        <translation>Out of memory.</translation>
     </message>
     <message>
         <source>インデックスが有効範囲にありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Subscript out of range.</translation>
     </message>
     <message>
         <source>0 で除算しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by zero.</translation>
     </message>
     <message>
         <source>型が一致しません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Type mismatch.</translation>
     </message>
     <message>
         <source>スタック領域が不足しています。</source>
-        <translation type="unfinished"></translation>
+        <translation>Out of stack space.</translation>
     </message>
     <message>
         <source>内部エラーです。</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal error.</translation>
     </message>
     <message>
         <source>ファイル名または番号が不正です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Bad file name or number.</translation>
     </message>
     <message>
         <source>ファイルが見つかりません。</source>
-        <translation type="unfinished"></translation>
+        <translation>File not found.</translation>
     </message>
     <message>
         <source>ファイル モードが不正です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Bad file mode.</translation>
     </message>
     <message>
         <source>ファイルは既に開かれています。</source>
-        <translation type="unfinished"></translation>
+        <translation>File already open.</translation>
     </message>
     <message>
         <source>デバイス I/O エラーです。</source>
-        <translation type="unfinished"></translation>
+        <translation>Device I/O error.</translation>
     </message>
     <message>
         <source>既に同名のファイルが存在しています。</source>
-        <translation type="unfinished"></translation>
+        <translation>File already exists.</translation>
     </message>
     <message>
         <source>ディスクの空き容量が不足しています。</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk full.</translation>
     </message>
     <message>
         <source>ファイルにこれ以上データがありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Input past end of file.</translation>
     </message>
     <message>
         <source>ファイルが多すぎます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many files.</translation>
     </message>
     <message>
         <source>デバイスが準備されていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Device unavailable.</translation>
     </message>
     <message>
         <source>書き込みできません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission denied.</translation>
     </message>
     <message>
         <source>ディスクが準備されていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk not ready.</translation>
     </message>
     <message>
         <source>パス名が無効です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Path/File access error.</translation>
     </message>
     <message>
         <source>パスが見つかりません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Path not found.</translation>
     </message>
     <message>
         <source>オブジェクト変数または With ブロック変数が設定されていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Object variable or With block variable not set.</translation>
     </message>
     <message>
         <source>プロパティの値が不正です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid property value.</translation>
     </message>
     <message>
         <source>ActiveX コンポーネントはオブジェクトを作成できません。</source>
-        <translation type="unfinished"></translation>
+        <translation>ActiveX component can&apos;t create object.</translation>
     </message>
     <message>
         <source>ピクチャが不正です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid picture.</translation>
     </message>
     <message>
         <source>アプリケーション定義またはオブジェクト定義のエラーです。</source>
-        <translation type="unfinished"></translation>
+        <translation>Application-defined or object-defined error.</translation>
     </message>
 </context>
 <context>
     <name>VideoEncoder</name>
     <message>
         <source>%1に失敗しました（%2）。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 failed (%2).</translation>
     </message>
     <message>
         <source>メモリーが足りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Out of memory.</translation>
     </message>
     <message>
         <source>符号化方式 %1 が FFmpeg のライブラリにありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>FFmpeg&apos;s libraries lack the codec %1.</translation>
     </message>
     <message>
         <source>書き込みに失敗しました（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing failed (%1).</translation>
     </message>
     <message>
         <source>出力形式の準備</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the output format</translation>
     </message>
     <message>
         <source>動画ファイルの書き始め</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting the video file</translation>
     </message>
     <message>
         <source>ストリームの準備</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the stream</translation>
     </message>
     <message>
         <source>映像の符号化の準備</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the video encoder</translation>
     </message>
     <message>
         <source>映像のバッファーの準備</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the video buffer</translation>
     </message>
     <message>
         <source>映像の色の変換を準備できません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot prepare the video&apos;s colour conversion.</translation>
     </message>
     <message>
         <source>音声の準備</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the audio</translation>
     </message>
     <message>
         <source>音声の符号化の準備</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the audio encoder</translation>
     </message>
     <message>
         <source>音声の変換の準備</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the audio conversion</translation>
     </message>
     <message>
         <source>符号化</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoding</translation>
     </message>
     <message>
         <source>動画ファイルへの書き込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing to the video file</translation>
     </message>
     <message>
         <source>映像の大きさが途中で変わりました。</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture size changed midway.</translation>
     </message>
     <message>
         <source>音声の変換</source>
-        <translation type="unfinished"></translation>
+        <translation>Converting the audio</translation>
     </message>
     <message>
         <source>音声のバッファーの準備</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the audio buffer</translation>
     </message>
     <message>
         <source>音声のバッファー</source>
-        <translation type="unfinished"></translation>
+        <translation>The audio buffer</translation>
     </message>
     <message>
         <source>動画ファイルの書き終わり</source>
-        <translation type="unfinished"></translation>
+        <translation>Finishing the video file</translation>
     </message>
     <message>
         <source>映像の幅と高さは偶数にしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The video&apos;s width and height must be even.</translation>
     </message>
     <message>
         <source>字幕の符号化の準備</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing the subtitle encoder</translation>
     </message>
     <message>
         <source>字幕の符号化</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoding the subtitles</translation>
     </message>
     <message>
         <source>字幕ファイルの書き始め</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting the subtitle file</translation>
     </message>
     <message>
         <source>字幕ファイルへの書き込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing to the subtitle file</translation>
     </message>
     <message>
         <source>字幕ファイルの書き終わり</source>
-        <translation type="unfinished"></translation>
+        <translation>Finishing the subtitle file</translation>
     </message>
 </context>
 <context>
     <name>VoiceMessages</name>
     <message>
         <source>読み込めません（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be read (%1)</translation>
     </message>
     <message>
         <source>空のファイルです</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is empty</translation>
     </message>
     <message>
         <source>音声ファイルとしては大きすぎます（%1 まで）</source>
-        <translation type="unfinished"></translation>
+        <translation>too large for a voice file (at most %1)</translation>
     </message>
     <message>
         <source>HTS 音声（.htsvoice）のファイルではありません（先頭に [GLOBAL] がありません）</source>
-        <translation type="unfinished"></translation>
+        <translation>not an HTS voice (.htsvoice) file (it does not begin with [GLOBAL])</translation>
     </message>
     <message>
         <source>見出しの %1 がないか、壊れています</source>
-        <translation type="unfinished"></translation>
+        <translation>the header&apos;s %1 is missing or damaged</translation>
     </message>
     <message>
         <source>見出しの %1 の値「%2」は音声としてありえません</source>
-        <translation type="unfinished"></translation>
+        <translation>the value “%2” of the header&apos;s %1 is impossible for a voice</translation>
     </message>
     <message>
         <source>日本語の音声ではありません（%1 が「%2」）</source>
-        <translation type="unfinished"></translation>
+        <translation>not a Japanese voice (%1 is “%2”)</translation>
     </message>
     <message>
         <source>%1 の位置がファイルの終わりを越えています（ファイルが途中で切れています）</source>
-        <translation type="unfinished"></translation>
+        <translation>the position of %1 is past the end of the file (the file is cut short)</translation>
     </message>
     <message>
         <source>音声エンジンが読み込めませんでした</source>
-        <translation type="unfinished"></translation>
+        <translation>the speech engine could not load it</translation>
     </message>
     <message>
         <source>%1 のモデルが壊れています</source>
-        <translation type="unfinished"></translation>
+        <translation>the model of %1 is damaged</translation>
     </message>
     <message>
         <source>%1: 音声ファイルとして使えません（%2）。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot be used as a voice file (%2).</translation>
     </message>
     <message>
         <source>HTS 音声が入っていないため、espeak-ng の声で話します。抑揚（アクセント）のある声は、Debian の contrib にあるパッケージ %1 で入ります（scripts/install-deps.sh が入れます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>No HTS voice is installed, so the espeak-ng voice speaks. A voice with pitch accent comes with the package %1 in Debian&apos;s contrib (scripts/install-deps.sh installs it).</translation>
     </message>
     <message>
         <source>%1: 音声ファイルとして使えません（%2）。代わりの声で話します。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot be used as a voice file (%2). Another voice speaks instead.</translation>
     </message>
     <message>
         <source>アクセント辞書（open-jtalk-mecab-naist-jdic）を読み込めないため、espeak-ng の声で話します。</source>
-        <translation type="unfinished"></translation>
+        <translation>The accent dictionary (open-jtalk-mecab-naist-jdic) cannot be loaded, so the espeak-ng voice speaks.</translation>
     </message>
     <message>
         <source>アクセント辞書（open-jtalk-mecab-naist-jdic）を読み込めないため、espeak-ng の声で話します（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The accent dictionary (open-jtalk-mecab-naist-jdic) cannot be loaded, so the espeak-ng voice speaks (%1).</translation>
     </message>
     <message>
         <source>Open JTalk のアクセント辞書（open-jtalk-mecab-naist-jdic）がインストールされていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Open JTalk&apos;s accent dictionary (open-jtalk-mecab-naist-jdic) is not installed.</translation>
     </message>
     <message>
         <source>アクセント辞書 %1 に %2 がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The accent dictionary %1 lacks %2.</translation>
     </message>
     <message>
         <source>アクセント辞書を読み込むための一時フォルダーを作れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create the temporary folder for loading the accent dictionary.</translation>
     </message>
     <message>
         <source>アクセント辞書 %1 を MeCab で読み込めません。</source>
-        <translation type="unfinished"></translation>
+        <translation>MeCab cannot load the accent dictionary %1.</translation>
     </message>
     <message>
         <source>アクセント辞書 %1 が UTF-8 ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The accent dictionary %1 is not UTF-8.</translation>
     </message>
     <message>
         <source>「文字,読み」の形になっていません（読みがありません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Not of the form “text,reading” (the reading is missing).</translation>
     </message>
     <message>
         <source>欄が多すぎます（「文字,読み」の2つだけにしてください。文字にコンマを含めるときは &quot;&quot; で囲みます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many fields (write only the two, “text,reading”; enclose text containing a comma in &quot;&quot;).</translation>
     </message>
     <message>
         <source>読ませる文字が空です。</source>
-        <translation type="unfinished"></translation>
+        <translation>The text to read is empty.</translation>
     </message>
     <message>
         <source>読みが空です。</source>
-        <translation type="unfinished"></translation>
+        <translation>The reading is empty.</translation>
     </message>
     <message>
         <source>読み「%1」にカタカナ以外の文字があります。</source>
-        <translation type="unfinished"></translation>
+        <translation>The reading “%1” contains characters other than katakana.</translation>
     </message>
     <message>
         <source>UTF-8 として読めません（Shift-JIS で保存されていませんか。UTF-8 で保存してください）。</source>
-        <translation type="unfinished"></translation>
+        <translation>It cannot be read as UTF-8 (was it saved in Shift-JIS? Save it in UTF-8).</translation>
     </message>
     <message>
         <source>引用符（&quot;）が閉じていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>A quotation mark (&quot;) is not closed.</translation>
     </message>
     <message>
         <source>通常のファイルではありません（デバイスや名前付きパイプは読みません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not a regular file (devices and named pipes are not read).</translation>
     </message>
     <message>
         <source>読み込めません（%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot be read (%1).</translation>
     </message>
     <message>
         <source>ファイルが大きすぎます。読み辞書は %1 までです。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is too large. A reading dictionary is at most %1.</translation>
     </message>
     <message>
         <source>%1: %2行目: %3この行は使いません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: line %2: %3This line is not used.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>VoiceSettingsDialog</name>
     <message>
         <source>声</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice</translation>
     </message>
     <message>
         <source>選んだ .htsvoice ファイルを自分の音声のフォルダにコピーして使います</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies the chosen .htsvoice file into your own voice folder and uses it</translation>
     </message>
     <message>
         <source>音声ファイルを追加...</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a voice file...</translation>
     </message>
     <message>
         <source>速さ</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>高さ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitch</translation>
     </message>
     <message>
         <source>音量</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>声質</source>
-        <translation type="unfinished"></translation>
+        <translation>Timbre</translation>
     </message>
     <message>
         <source>小さいほど太く低い声、大きいほど細く軽い声になります（HTS 音声のみ）</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower gives a deeper, heavier voice, higher a thinner, lighter one (HTS voices only)</translation>
     </message>
 </context>
 <context>
     <name>frmCtl</name>
     <message>
         <source>集中操作盤</source>
-        <translation type="unfinished"></translation>
+        <translation>Control panel</translation>
     </message>
     <message>
         <source>ダブルクリックで入力方法を切り替えます</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-click to switch the way of entry</translation>
     </message>
     <message>
         <source>系統設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Route setting</translation>
     </message>
     <message>
         <source>系&#x3000;統</source>
-        <translation type="unfinished"></translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>区間</source>
-        <translation type="unfinished"></translation>
+        <translation>Section</translation>
     </message>
     <message>
         <source>リセット</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>QPushButton { margin: 2px; border: 1px solid rgb(110, 110, 110); border-radius: 2px; background-color: rgb(238, 238, 238); }QPushButton:pressed { background-color: rgb(200, 200, 200); }</source>
-        <translation type="unfinished"></translation>
+        <translation>QPushButton { margin: 2px; border: 1px solid rgb(110, 110, 110); border-radius: 2px; background-color: rgb(238, 238, 238); }QPushButton:pressed { background-color: rgb(200, 200, 200); }</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>系統</source>
-        <translation type="unfinished"></translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>QPushButton { background-color: rgb(255, 255, 0); border: 1px solid rgb(120, 120, 0); border-radius: 3px; }QPushButton:pressed { background-color: rgb(220, 220, 0); }QPushButton:disabled { background-color: rgb(230, 230, 170); color: rgb(150, 150, 120); }</source>
-        <translation type="unfinished"></translation>
+        <translation>QPushButton { background-color: rgb(255, 255, 0); border: 1px solid rgb(120, 120, 0); border-radius: 3px; }QPushButton:pressed { background-color: rgb(220, 220, 0); }QPushButton:disabled { background-color: rgb(230, 230, 170); color: rgb(150, 150, 120); }</translation>
     </message>
     <message>
         <source>データ戻し</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>データ送り</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward</translation>
     </message>
     <message>
         <source>表示消去</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear display</translation>
     </message>
     <message>
         <source>次の停留所でとまるよう知らせます。パネルの中ボタンでも押せます</source>
-        <translation type="unfinished"></translation>
+        <translation>Tells the driver to stop at the next stop. The panel&apos;s middle button presses it too</translation>
     </message>
     <message>
         <source>降車ボタン</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop request</translation>
     </message>
     <message>
         <source>深夜料金</source>
-        <translation type="unfinished"></translation>
+        <translation>Late-night fare</translation>
     </message>
     <message>
         <source>ｽｸﾛｰﾙ速度</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll speed</translation>
     </message>
     <message>
         <source>ｽｸﾛｰﾙ間隔</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll gap</translation>
     </message>
     <message>
         <source>バックライト</source>
-        <translation type="unfinished"></translation>
+        <translation>Backlight</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>ON1</source>
-        <translation type="unfinished"></translation>
+        <translation>ON1</translation>
     </message>
     <message>
         <source>ON2</source>
-        <translation type="unfinished"></translation>
+        <translation>ON2</translation>
     </message>
     <message>
         <source>音合使用不可</source>
-        <translation type="unfinished"></translation>
+        <translation>Speech unavailable</translation>
     </message>
     <message>
         <source>調整</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjust</translation>
     </message>
     <message>
         <source>戻し</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>送り</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward</translation>
     </message>
     <message>
         <source>■</source>
-        <translation type="unfinished"></translation>
+        <translation>■</translation>
     </message>
     <message>
         <source>設定...</source>
-        <translation type="unfinished"></translation>
+        <translation>Options...</translation>
     </message>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>整理券プレビューを開きます</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the ticket preview</translation>
     </message>
     <message>
         <source>&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;</translation>
     </message>
     <message>
         <source>整理券プレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket preview</translation>
     </message>
     <message>
         <source>社名</source>
-        <translation type="unfinished"></translation>
+        <translation>Company</translation>
     </message>
 </context>
 <context>
     <name>frmOption</name>
     <message>
         <source>オプション</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>運賃データと&#x3000;放送用データ</source>
-        <translation type="unfinished"></translation>
+        <translation>Fares and announcements</translation>
     </message>
     <message>
         <source>運賃データと放送用データ</source>
-        <translation type="unfinished"></translation>
+        <translation>Fares and announcements</translation>
     </message>
     <message>
         <source>運賃データ(*.hy3)のあるフォルダー：</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder of the fare data (*.hy3):</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>上記運賃データの場所をエクスプローラで開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the fare data&apos;s folder in the file manager</translation>
     </message>
     <message>
         <source>放送用データ(*****Tp.csv)のあるフォルダー：</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder of the announcement data (*****Tp.csv):</translation>
     </message>
     <message>
         <source>上記放送用データの場所をエクスプローラで開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the announcement data&apos;s folder in the file manager</translation>
     </message>
     <message>
         <source>パネルと整理券番号表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel and ticket numbers</translation>
     </message>
     <message>
         <source>整理券番号自動表示機能を使用</source>
-        <translation type="unfinished"></translation>
+        <translation>Show ticket numbers automatically</translation>
     </message>
     <message>
         <source>整理券番号のバックライトカラー(文字色)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket number backlight colours (text)</translation>
     </message>
     <message>
         <source>OFF：</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF:</translation>
     </message>
     <message>
         <source>バックライトOFF時の整理券番号の文字色</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket number text colour with the backlight OFF</translation>
     </message>
     <message>
         <source>ON1：</source>
-        <translation type="unfinished"></translation>
+        <translation>ON1:</translation>
     </message>
     <message>
         <source>バックライトON1時の整理券番号の文字色</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket number text colour with the backlight ON1</translation>
     </message>
     <message>
         <source>ON2：</source>
-        <translation type="unfinished"></translation>
+        <translation>ON2:</translation>
     </message>
     <message>
         <source>バックライトON2時の整理券番号の文字色</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket number text colour with the backlight ON2</translation>
     </message>
     <message>
         <source>整理券番号表示設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket number display</translation>
     </message>
     <message>
         <source>数字が1桁の番号は頭に0を付け足す</source>
-        <translation type="unfinished"></translation>
+        <translation>Pad one-digit numbers with a leading 0</translation>
     </message>
     <message>
         <source>※ユーザーパネルに直接番号をデザインしている場合には上記チェックをOFFにしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>* Clear the box above if your own panel picture has the numbers drawn on it.</translation>
     </message>
     <message>
         <source>本体パネル</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit panel</translation>
     </message>
     <message>
         <source>内蔵しているパネルを自動で割り当てる</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the built-in panels automatically</translation>
     </message>
     <message>
         <source>panelChoice</source>
-        <translation type="unfinished"></translation>
+        <translation>panelChoice</translation>
     </message>
     <message>
         <source>個別に設定する</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose each one</translation>
     </message>
     <message>
         <source>バックライトOFF時の画像：</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture with the backlight OFF:</translation>
     </message>
     <message>
         <source>内蔵</source>
-        <translation type="unfinished"></translation>
+        <translation>Built-in</translation>
     </message>
     <message>
         <source>panelState0</source>
-        <translation type="unfinished"></translation>
+        <translation>panelState0</translation>
     </message>
     <message>
         <source>ユーザーパネル</source>
-        <translation type="unfinished"></translation>
+        <translation>Own panel</translation>
     </message>
     <message>
         <source>ON1の画像：</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture for ON1:</translation>
     </message>
     <message>
         <source>panelState1</source>
-        <translation type="unfinished"></translation>
+        <translation>panelState1</translation>
     </message>
     <message>
         <source>ON2の画像：</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture for ON2:</translation>
     </message>
     <message>
         <source>panelState2</source>
-        <translation type="unfinished"></translation>
+        <translation>panelState2</translation>
     </message>
     <message>
         <source>※ユーザーパネルには、現在の機種に対応の画像をご使用ください。大きいパネルの場合、はみ出た部分（右・下）が切り取られます。逆に小さいパネルの場合は左上から表示され、余白部分はグレーになりますのでご注意ください。</source>
-        <translation type="unfinished"></translation>
+        <translation>* Use a picture made for the current model as your own panel. A larger picture is cut off at the right and bottom; a smaller one is shown from the top left, with the rest grey.</translation>
     </message>
     <message>
         <source>デジタル部品と情報用数字</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital parts and info digits</translation>
     </message>
     <message>
         <source>デジタル部品の背景色と文字色（時計つきの場合はこの部分も同色となります）</source>
-        <translation type="unfinished"></translation>
+        <translation>Colours of the digital parts (a clock, if any, takes them too)</translation>
     </message>
     <message>
         <source>背景色：</source>
-        <translation type="unfinished"></translation>
+        <translation>Background:</translation>
     </message>
     <message>
         <source>デジタル部品の背景色</source>
-        <translation type="unfinished"></translation>
+        <translation>Background colour of the digital parts</translation>
     </message>
     <message>
         <source>未発光時の文字色：</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlit digits:</translation>
     </message>
     <message>
         <source>デジタル部品の未発光時の文字色</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the digital parts&apos; unlit digits</translation>
     </message>
     <message>
         <source>発光時の文字色：</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit digits:</translation>
     </message>
     <message>
         <source>デジタル部品の発光時の文字色</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the digital parts&apos; lit digits</translation>
     </message>
     <message>
         <source>プレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>情報用数字の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Info digits</translation>
     </message>
     <message>
         <source>停留所の順番（区間・個数）を、</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the stop&apos;s order (section, count) in cell</translation>
     </message>
     <message>
         <source>コマ目に表示する。</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>0から数える</source>
-        <translation type="unfinished"></translation>
+        <translation>Count from 0</translation>
     </message>
     <message>
         <source>整理券番号を、</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the ticket number in cell</translation>
     </message>
     <message>
         <source>系統番号を、</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the route number in cell</translation>
     </message>
     <message>
         <source>データの</source>
-        <translation type="unfinished"></translation>
+        <translation>Show data column</translation>
     </message>
     <message>
         <source>列目の値を、</source>
-        <translation type="unfinished"></translation>
+        <translation>in cell</translation>
     </message>
     <message>
         <source>デジタル数字の桁ずらし、ゼロ埋めの設定は各部品をダブルクリックして設定してください。また、これら情報用数字は運賃の表示よりも優先されます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-click a digital part to set its digit shift and zero padding. These info digits take precedence over the fare display.</translation>
     </message>
     <message>
         <source>停名の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop names</translation>
     </message>
     <message>
         <source>停名部分の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop name strip</translation>
     </message>
     <message>
         <source>停名部分の背景色</source>
-        <translation type="unfinished"></translation>
+        <translation>Background colour of the stop name strip</translation>
     </message>
     <message>
         <source>文字色：</source>
-        <translation type="unfinished"></translation>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>停名部分の文字色</source>
-        <translation type="unfinished"></translation>
+        <translation>Text colour of the stop name strip</translation>
     </message>
     <message>
         <source>フォントオプション：</source>
-        <translation type="unfinished"></translation>
+        <translation>Font:</translation>
     </message>
     <message>
         <source>ゴシック体</source>
-        <translation type="unfinished"></translation>
+        <translation>Gothic</translation>
     </message>
     <message>
         <source>明朝体</source>
-        <translation type="unfinished"></translation>
+        <translation>Mincho</translation>
     </message>
     <message>
         <source>漢字はゴシック、それ以外は明朝</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanji in Gothic, the rest in Mincho</translation>
     </message>
     <message>
         <source>漢字は明朝、それ以外はゴシック</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanji in Mincho, the rest in Gothic</translation>
     </message>
     <message>
         <source>英数字はゴシック、それ以外は明朝</source>
-        <translation type="unfinished"></translation>
+        <translation>Latin letters and digits in Gothic, the rest in Mincho</translation>
     </message>
     <message>
         <source>太字（表示の不具合はサポート対象外）</source>
-        <translation type="unfinished"></translation>
+        <translation>Bold (display faults not supported)</translation>
     </message>
     <message>
         <source>「次は」の表示設定(データの最初は「次は」は表示されません)</source>
-        <translation type="unfinished"></translation>
+        <translation>“次は” display (not shown before the first stop of the data)</translation>
     </message>
     <message>
         <source>「次は」表示オプション：</source>
-        <translation type="unfinished"></translation>
+        <translation>“次は” options:</translation>
     </message>
     <message>
         <source>「次は」表示なし</source>
-        <translation type="unfinished"></translation>
+        <translation>No “次は”</translation>
     </message>
     <message>
         <source>「次は」を表示（「は」が小さい）</source>
-        <translation type="unfinished"></translation>
+        <translation>Show “次は” (small “は”)</translation>
     </message>
     <message>
         <source>「次は」を表示（同じ大きさ）</source>
-        <translation type="unfinished"></translation>
+        <translation>Show “次は” (same size)</translation>
     </message>
     <message>
         <source>すべてゴシック体</source>
-        <translation type="unfinished"></translation>
+        <translation>All in Gothic</translation>
     </message>
     <message>
         <source>「は」だけ明朝体</source>
-        <translation type="unfinished"></translation>
+        <translation>Only “は” in Mincho</translation>
     </message>
     <message>
         <source>すべて明朝体</source>
-        <translation type="unfinished"></translation>
+        <translation>All in Mincho</translation>
     </message>
     <message>
         <source>「は」だけゴシック体</source>
-        <translation type="unfinished"></translation>
+        <translation>Only “は” in Gothic</translation>
     </message>
     <message>
         <source>「次は」の文字色：</source>
-        <translation type="unfinished"></translation>
+        <translation>“次は” colour:</translation>
     </message>
     <message>
         <source>「次は」の文字色</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of “次は”</translation>
     </message>
     <message>
         <source>サウンド</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound (leave the file name empty for a sound you do not want)</translation>
     </message>
     <message>
         <source>系統設定時のサウンド：</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound on setting a route:</translation>
     </message>
     <message>
         <source>リセット時のサウンド：</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound on reset:</translation>
     </message>
     <message>
         <source>降車ボタンのサウンド：</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop request sound:</translation>
     </message>
     <message>
         <source>（内蔵のチャイム）</source>
-        <translation type="unfinished"></translation>
+        <translation>(built-in chime)</translation>
     </message>
     <message>
         <source>放送前のサウンド...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound before announcements...</translation>
     </message>
     <message>
         <source>送り・戻し時のサウンド...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound on forward/back...</translation>
     </message>
     <message>
         <source>送り・戻し時のサウンド</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound on forward/back</translation>
     </message>
     <message>
         <source>常に右記のサウンドを鳴らす</source>
-        <translation type="unfinished"></translation>
+        <translation>Always play the sound on the right</translation>
     </message>
     <message>
         <source>stepSoundChoice</source>
-        <translation type="unfinished"></translation>
+        <translation>stepSoundChoice</translation>
     </message>
     <message>
         <source>運賃データ(*.hy3)の特定の列のデータから判断して、以下の指定したサウンドを鳴らす（指定した列のデータの内容が1～3以外の場合はサウンドは鳴りません）</source>
-        <translation type="unfinished"></translation>
+        <translation>Play one of the sounds below according to a column of the fare data (*.hy3); no sound when that column holds anything but 1 to 3</translation>
     </message>
     <message>
         <source>運賃データの</source>
-        <translation type="unfinished"></translation>
+        <translation>When column</translation>
     </message>
     <message>
         <source>列目</source>
-        <translation type="unfinished"></translation>
+        <translation>of the fare data</translation>
     </message>
     <message>
         <source>のデータが、</source>
-        <translation type="unfinished"></translation>
+        <translation> holds</translation>
     </message>
     <message>
         <source>「1」の場合</source>
-        <translation type="unfinished"></translation>
+        <translation>“1”</translation>
     </message>
     <message>
         <source>「2」の場合</source>
-        <translation type="unfinished"></translation>
+        <translation>“2”</translation>
     </message>
     <message>
         <source>「3」の場合</source>
-        <translation type="unfinished"></translation>
+        <translation>“3”</translation>
     </message>
     <message>
         <source>再生方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Playback</translation>
     </message>
     <message>
         <source>同期再生(サウンドが完全に再生された後で運賃切り替え)</source>
-        <translation type="unfinished"></translation>
+        <translation>In turn (the fare changes after the sound has finished)</translation>
     </message>
     <message>
         <source>stepPlayback</source>
-        <translation type="unfinished"></translation>
+        <translation>stepPlayback</translation>
     </message>
     <message>
         <source>非同期再生(サウンドを再生しながら運賃切り替え)</source>
-        <translation type="unfinished"></translation>
+        <translation>Together (the fare changes while the sound plays)</translation>
     </message>
     <message>
         <source>放送前のサウンド：※音声合成放送機能が有効でない場合は以下の設定は意味を持ちません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound before announcements: * has no effect unless speech announcements are enabled.</translation>
     </message>
     <message>
         <source>chimeChoice</source>
-        <translation type="unfinished"></translation>
+        <translation>chimeChoice</translation>
     </message>
     <message>
         <source>放送データ(*.Tp.csv)内のフラグから判断して、以下の指定したサウンドを鳴らす（フラグの内容が1～3以外の場合はサウンドは鳴りません）</source>
-        <translation type="unfinished"></translation>
+        <translation>Play one of the sounds below according to the flag in the announcement data (*.Tp.csv); no sound when the flag is anything but 1 to 3</translation>
     </message>
     <message>
         <source>同期再生(サウンドが完全に再生された後で放送開始)</source>
-        <translation type="unfinished"></translation>
+        <translation>In turn (the announcement starts after the sound has finished)</translation>
     </message>
     <message>
         <source>chimePlayback</source>
-        <translation type="unfinished"></translation>
+        <translation>chimePlayback</translation>
     </message>
     <message>
         <source>非同期再生(サウンドを再生しながら放送開始)</source>
-        <translation type="unfinished"></translation>
+        <translation>Together (the announcement starts while the sound plays)</translation>
     </message>
     <message>
         <source>「放送前のサウンド」再生時は、停名のスクロールが停止することがありますので、あらかじめご了承ください。</source>
-        <translation type="unfinished"></translation>
+        <translation>While the “sound before announcements” plays, the stop name may stop scrolling.</translation>
     </message>
     <message>
         <source>整理券&#x3000;&#x3000;プレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket preview</translation>
     </message>
     <message>
         <source>整理券プレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket preview</translation>
     </message>
     <message>
         <source>整理券プレビュー機能を使用する</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the ticket preview</translation>
     </message>
     <message>
         <source>整理券プラグイン設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket plug-in</translation>
     </message>
     <message>
         <source>整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket plug-in (leave empty if you do not use the ticket preview):</translation>
     </message>
     <message>
         <source>×</source>
-        <translation type="unfinished"></translation>
+        <translation>×</translation>
     </message>
     <message>
         <source>プラグインの指定を消去します</source>
-        <translation type="unfinished"></translation>
+        <translation>Clears the chosen plug-in</translation>
     </message>
     <message>
         <source>上記プラグインのプロパティ：</source>
-        <translation type="unfinished"></translation>
+        <translation>What the plug-in can do:</translation>
     </message>
     <message>
         <source>上記プラグインの特記事項：</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes on the plug-in:</translation>
     </message>
     <message>
         <source>日付の設定（整理券プラグインが日付の印字をサポートしているときに有効）</source>
-        <translation type="unfinished"></translation>
+        <translation>Date (when the ticket plug-in prints the date)</translation>
     </message>
     <message>
         <source>システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）</source>
-        <translation type="unfinished"></translation>
+        <translation>The system&apos;s date (updated with each ticket printed; the default)</translation>
     </message>
     <message>
         <source>dateChoice</source>
-        <translation type="unfinished"></translation>
+        <translation>dateChoice</translation>
     </message>
     <message>
         <source>システムの日付を使用（系統設定した時点の日付を保持）</source>
-        <translation type="unfinished"></translation>
+        <translation>The system&apos;s date (kept from when the route was set)</translation>
     </message>
     <message>
         <source>右記の日付に固定</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed to the date on the right</translation>
     </message>
     <message>
         <source>日付選択...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose date...</translation>
     </message>
     <message>
         <source>系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理券の日付変更を行いません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The date at route setting is kept: even if the date changes meanwhile, the ticket&apos;s date stays until the route is set again.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>表示の言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>次回の起動から有効になります。</source>
+        <translation>Takes effect at the next start.</translation>
     </message>
 </context>
 <context>
@@ -3734,31 +4301,31 @@
     <name>kerubara::AutoRunPanel</name>
     <message>
         <source>秒</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>自動運行</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto run</translation>
     </message>
     <message>
         <source>今の停留所から、放送・停車・走行を繰り返して終点まで進めます。運転の操作をすると止まります</source>
-        <translation type="unfinished"></translation>
+        <translation>From the current stop, repeats announcements, stopping and travelling up to the last stop. Any driving control stops it</translation>
     </message>
     <message>
         <source>停車時間（最後の音が終わってから）</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwell time (after the last sound ends)</translation>
     </message>
     <message>
         <source>走行時間（次の停留所まで）</source>
-        <translation type="unfinished"></translation>
+        <translation>Travel time (to the next stop)</translation>
     </message>
     <message>
         <source>停車</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>走行</source>
-        <translation type="unfinished"></translation>
+        <translation>Travel</translation>
     </message>
 </context>
 <context>
@@ -3767,71 +4334,81 @@
         <source>エラーです。<byte value="xd"/>
 <byte value="xd"/>
 エラーコード：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred.<byte value="xd"/>
+<byte value="xd"/>
+Error code: %1</translation>
     </message>
     <message>
         <source>エラーです。<byte value="xd"/>
 <byte value="xd"/>
 エラーコード：%1&#x3000;内部的なエラーです。ソマリカへ報告してください。エラー場所：frmCtl.Option4_Click()</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred.<byte value="xd"/>
+<byte value="xd"/>
+Error code: %1  An internal error. Please report it to Somarica. Where: frmCtl.Option4_Click()</translation>
     </message>
     <message>
         <source>エラーです。<byte value="xd"/>
 <byte value="xd"/>
 エラーコード：%1&#x3000;画像ファイルが見つからないか、指定している場所が不正です。</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred.<byte value="xd"/>
+<byte value="xd"/>
+Error code: %1  The picture file was not found, or the place given is invalid.</translation>
     </message>
     <message>
         <source>エラーです。<byte value="xd"/>
 <byte value="xd"/>
 エラーコード：%1&#x3000;デバイスエラーもしくは準備が出来ていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred.<byte value="xd"/>
+<byte value="xd"/>
+Error code: %1  A device error, or the device is not ready.</translation>
     </message>
     <message>
         <source>エラーです。<byte value="xd"/>
 <byte value="xd"/>
 エラーコード：%1&#x3000;指定した画像の内容が不正です。この部分では扱えません。</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred.<byte value="xd"/>
+<byte value="xd"/>
+Error code: %1  The picture given is invalid and cannot be used here.</translation>
     </message>
     <message>
         <source>等倍 (1×)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual size (1×)</translation>
     </message>
     <message>
         <source>2倍 (2×)</source>
-        <translation type="unfinished"></translation>
+        <translation>Double (2×)</translation>
     </message>
     <message>
         <source>3倍 (3×)</source>
-        <translation type="unfinished"></translation>
+        <translation>Triple (3×)</translation>
     </message>
     <message>
         <source>運賃の桁数</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare digits</translation>
     </message>
     <message>
         <source>%1桁</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 digits</translation>
     </message>
     <message>
         <source>表示する整理券番号</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket numbers shown</translation>
     </message>
     <message>
         <source>1〜%1</source>
-        <translation type="unfinished"></translation>
+        <translation>1〜%1</translation>
     </message>
     <message>
         <source>切り替え間隔</source>
-        <translation type="unfinished"></translation>
+        <translation>Page interval</translation>
     </message>
     <message>
         <source>%1秒</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>エラー</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>エラーです！<byte value="xd"/>
@@ -3841,81 +4418,87 @@
 内容：%2<byte value="xd"/>
 <byte value="xd"/>
 モジュール：IniIO-SeirikenNumSet( )</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred!<byte value="xd"/>
+<byte value="xd"/>
+Code: %1<byte value="xd"/>
+<byte value="xd"/>
+Details: %2<byte value="xd"/>
+<byte value="xd"/>
+Module: IniIO-SeirikenNumSet( )</translation>
     </message>
     <message>
         <source>エラー！</source>
-        <translation type="unfinished"></translation>
+        <translation>Error!</translation>
     </message>
 </context>
 <context>
     <name>kerubara::VoiceSettingsDialog</name>
     <message>
         <source>%1 半音</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 semitones</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>試聴</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen</translation>
     </message>
     <message>
         <source>%1（自分の音声）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (own voice)</translation>
     </message>
     <message>
         <source>%1（アクセントなし）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no accent)</translation>
     </message>
     <message>
         <source>%1: 音声ファイルとして使えません（%2）。今の声のままにします。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot be used as a voice file (%2). The current voice stays.</translation>
     </message>
     <message>
         <source>HTS 音声 (*.htsvoice)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTS voices (*.htsvoice)</translation>
     </message>
     <message>
         <source>追加する音声ファイル</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice file to add</translation>
     </message>
     <message>
         <source>%1: 音声ファイルとして使えません（%2）。コピーしていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot be used as a voice file (%2). It was not copied.</translation>
     </message>
     <message>
         <source>%1: 自分の音声のフォルダ %2 にコピーできません（%3）。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot copy to your voice folder %2 (%3).</translation>
     </message>
 </context>
 <context>
     <name>kerubara::frmCtl</name>
     <message>
         <source>コピー(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
         <source>ケルバラケーション - 型番:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerubaracation - model: %1</translation>
     </message>
     <message>
         <source>注意: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: %1</translation>
     </message>
     <message>
         <source>整理券プレビューを隠します</source>
-        <translation type="unfinished"></translation>
+        <translation>Hides the ticket preview</translation>
     </message>
     <message>
         <source>整理券プレビューを開きます</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the ticket preview</translation>
     </message>
     <message>
         <source>機種：%1<byte value="xd"/>
@@ -3924,177 +4507,197 @@
 配布：kerubara プロジェクト<byte value="xd"/>
 開発：kerubara 開発チーム (C) %3<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Model: %1<byte value="xd"/>
+Version: %2  ServiceRelease 1<byte value="xd"/>
+<byte value="xd"/>
+Distributed by: the kerubara project<byte value="xd"/>
+Developed by: the kerubara developers (C) %3<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>ケルバラを終了しますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit kerubara?</translation>
     </message>
     <message>
         <source>ケルバラの終了確認</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit kerubara</translation>
     </message>
     <message>
         <source>キー: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Key: %1</translation>
     </message>
     <message>
         <source>%1（キー: %2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (key: %2)</translation>
     </message>
     <message>
         <source>B（OFF → ON1 → ON2 → OFF の順）</source>
-        <translation type="unfinished"></translation>
+        <translation>B (OFF → ON1 → ON2 → OFF in turn)</translation>
+    </message>
+    <message>
+        <source>音合使用可</source>
+        <translation>Speech available</translation>
+    </message>
+    <message>
+        <source>音合使用不可</source>
+        <translation>Speech unavailable</translation>
     </message>
 </context>
 <context>
     <name>kerubara::frmOption</name>
     <message>
         <source>運賃データと|&#x3000;放送用データ</source>
-        <translation type="unfinished"></translation>
+        <translation>Fares and| announcements</translation>
     </message>
     <message>
         <source>パネルと|整理券番号表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel and| ticket numbers</translation>
     </message>
     <message>
         <source>デジタル部品と|情報用数字</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital parts| and info digits</translation>
     </message>
     <message>
         <source>停名の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop names</translation>
     </message>
     <message>
         <source>サウンド</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>整理券|&#x3000;&#x3000;プレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket| preview</translation>
     </message>
     <message>
         <source>Waveサウンド(*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wave sound (*.wav)</translation>
     </message>
     <message>
         <source>MIDIサウンド(*.mid)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI sound (*.mid)</translation>
     </message>
     <message>
         <source>ビットマップ(*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap (*.bmp)</translation>
     </message>
     <message>
         <source>GIF画像(*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF image (*.gif)</translation>
     </message>
     <message>
         <source>JPEG画像(*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG image (*.jpg)</translation>
     </message>
     <message>
         <source>運賃データのフォルダー</source>
-        <translation type="unfinished"></translation>
+        <translation>the fare data folder</translation>
     </message>
     <message>
         <source>放送用データのフォルダー</source>
-        <translation type="unfinished"></translation>
+        <translation>the announcement data folder</translation>
     </message>
     <message>
         <source>バックライト%1時のパネル画像</source>
-        <translation type="unfinished"></translation>
+        <translation>the panel picture for backlight %1</translation>
     </message>
     <message>
         <source>系統設定時のサウンド</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound on setting a route</translation>
     </message>
     <message>
         <source>リセット時のサウンド</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound on reset</translation>
     </message>
     <message>
         <source>送り・戻し時のサウンド</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound on forward/back</translation>
     </message>
     <message>
         <source>送り・戻し時のサウンド（「1」の場合）</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound on forward/back (for “1”)</translation>
     </message>
     <message>
         <source>送り・戻し時のサウンド（「2」の場合）</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound on forward/back (for “2”)</translation>
     </message>
     <message>
         <source>送り・戻し時のサウンド（「3」の場合）</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound on forward/back (for “3”)</translation>
     </message>
     <message>
         <source>放送前のサウンド</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound before announcements</translation>
     </message>
     <message>
         <source>放送前のサウンド（「1」の場合）</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound before announcements (for “1”)</translation>
     </message>
     <message>
         <source>放送前のサウンド（「2」の場合）</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound before announcements (for “2”)</translation>
     </message>
     <message>
         <source>放送前のサウンド（「3」の場合）</source>
-        <translation type="unfinished"></translation>
+        <translation>the sound before announcements (for “3”)</translation>
     </message>
     <message>
         <source>フォルダーを選択してください</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a folder</translation>
     </message>
     <message>
         <source>フォルダー「%1」を開けません。フォルダーを開くファイルマネージャーが見つかりません。
 ファイルマネージャーと xdg-utils（xdg-open）をインストールしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the folder “%1”: no file manager was found to open it.
+Install a file manager and xdg-utils (xdg-open).</translation>
     </message>
     <message>
         <source>エクスプローラで開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open in the file manager</translation>
     </message>
     <message>
         <source>パネル画像の選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a panel picture</translation>
     </message>
     <message>
         <source>サウンドの選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a sound</translation>
     </message>
     <message>
         <source>整理券プラグイン</source>
-        <translation type="unfinished"></translation>
+        <translation>ticket plug-in</translation>
     </message>
     <message>
         <source>ファイル: %1
 %2行目: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>File: %1
+Line %2: %3</translation>
     </message>
     <message>
         <source>ファイル: %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>File: %1
+%2</translation>
     </message>
     <message>
         <source>整理券プラグイン(*.4SP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket plug-ins (*.4SP)</translation>
     </message>
     <message>
         <source>プラグインの選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a plug-in</translation>
     </message>
     <message>
         <source>指定したファイルはプラグインでないか、内容が不正です</source>
-        <translation type="unfinished"></translation>
+        <translation>The file chosen is not a plug-in, or its content is invalid</translation>
     </message>
     <message>
         <source>プラグインロードエラー</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in load error</translation>
+    </message>
+    <message>
+        <source>ロケールに合わせる</source>
+        <translation>System language</translation>
     </message>
 </context>
 </TS>

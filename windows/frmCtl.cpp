@@ -18,6 +18,7 @@
 #include "sound/VoiceEngine.h"
 #include "sound/mdlM_Tape.h"
 #include "windows/AutoRunPanel.h"
+#include "windows/CaptionFit.h"
 #include "windows/DigitList.h"
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
@@ -60,6 +61,7 @@ frmCtl::frmCtl(OperationEngine &engine, Form1 &panel, SettingsModel &settings,
     connectEngine();
     buildAutoRun(settings.preferences());
     connectKeys();
+    fitCaptionsWhenShown(this);
 }
 
 void frmCtl::buildAutoRun(PreferenceStore &preferences)
@@ -85,7 +87,16 @@ void frmCtl::connectEngine()
     });
     connect(&unit, &OperationEngine::displayClearedChanged, this, &frmCtl::showDisplayCleared);
     connect(&unit, &OperationEngine::ticketShown, this, &frmCtl::drawTicketPreview);
-    connect(&unit, &OperationEngine::tapeFrameCaptionChanged, grpM_Tape, &QGroupBox::setTitle);
+    // The tape names its frame's state in the unit's words; the console
+    // shows them in the user's language.
+    connect(&unit, &OperationEngine::tapeFrameCaptionChanged, this, [this](const QString &caption) {
+        if (caption == mdlM_Tape::captionAvailable())
+            grpM_Tape->setTitle(tr("音合使用可"));
+        else if (caption == mdlM_Tape::captionUnavailable())
+            grpM_Tape->setTitle(tr("音合使用不可"));
+        else
+            grpM_Tape->setTitle(caption);
+    });
     connect(&unit, &OperationEngine::tapeFrameEnabledChanged, grpM_Tape, &QGroupBox::setEnabled);
     connect(&unit, &OperationEngine::tapeButtonsEnabledChanged, this, [this](bool enabled) {
         for (QPushButton *b : {cmdTapeNext, cmdTapeBack, cmdTapeStop, cmdTapeSet})

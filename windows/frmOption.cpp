@@ -10,6 +10,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 #include "settings/StartupColors.h"
+#include "windows/CaptionFit.h"
 #include "windows/ColorButton.h"
 #include "windows/SettingValues.h"
 #include "windows/StorableText.h"
@@ -157,6 +158,7 @@ frmOption::frmOption(SettingsModel &settings, QWidget *parent)
     txtStopRequestSound->setText(preferences.text(Preference::StopRequestSound));
     connect(txtStopRequestSound, &QLineEdit::textChanged, &preferences,
             [&preferences](const QString &file) { preferences.setText(Preference::StopRequestSound, file); });
+    offerLanguages(preferences);
     connectHandlers();
     guardPathBoxes();
     Form_Load();
@@ -164,6 +166,7 @@ frmOption::frmOption(SettingsModel &settings, QWidget *parent)
     Option1_Click(0);
     Option5_Click(1);
     bindToRecords();
+    fitCaptionsWhenShown(this);
 }
 
 frmOption::~frmOption() = default;
@@ -177,6 +180,19 @@ void frmOption::fitTabCaptions()
         Option1[i]->setFont(font);
         Option1[i]->setText(tabLines(markedTabCaption(i), fm, room).join(u'\n'));
     }
+}
+
+void frmOption::offerLanguages(PreferenceStore &preferences)
+{
+    // Each language in its own words, so that a user who cannot read the
+    // current one still finds theirs.
+    cboLanguage->addItem(tr("ロケールに合わせる"), QString());
+    cboLanguage->addItem(QStringLiteral("日本語"), preferences::kLanguageJapanese);
+    cboLanguage->addItem(QStringLiteral("English"), preferences::kLanguageEnglish);
+    cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(preferences.text(Preference::Language))));
+    connect(cboLanguage, &QComboBox::currentIndexChanged, &preferences, [this, &preferences] {
+        preferences.setText(Preference::Language, cboLanguage->currentData().toString());
+    });
 }
 
 void frmOption::guardPathBoxes()
@@ -286,6 +302,7 @@ void frmOption::Option1_Click(int index)
     Frame1[index]->raise();
     for (int i = 0; i < 6; ++i)
         Frame1[i]->setVisible(i == index);
+    fitCaptions(this);
 }
 
 void frmOption::Option5_Click(int index)
@@ -293,6 +310,7 @@ void frmOption::Option5_Click(int index)
     Frame2[index]->raise();
     Frame2[index]->setVisible(true);
     Frame2[1 - index]->setVisible(false);
+    fitCaptions(this);
 }
 
 void frmOption::Check1_Click()

@@ -104,6 +104,8 @@ private:
     // between words where a caption is too wide for its tab.
     void fitTabCaptions();
     void connectHandlers();
+    // The choice of the words' language, kept in the preferences.
+    void offerLanguages(PreferenceStore &preferences);
     // The path boxes refuse a text the settings file cannot hold.
     void guardPathBoxes();
     void Form_Load();

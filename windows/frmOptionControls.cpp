@@ -14,6 +14,8 @@ frmOptionControls::frmOptionControls(const Ui::frmOption &form)
     : Option1{form.Option1_0, form.Option1_1, form.Option1_2, form.Option1_3, form.Option1_4, form.Option1_5}
     , Frame1{form.Frame1_0, form.Frame1_1, form.Frame1_2, form.Frame1_3, form.Frame1_4, form.Frame1_5}
     , Command4(form.Command4)
+    , cboLanguage(form.cboLanguage)
+    , lblLanguageNote(form.lblLanguageNote)
     , Text2{form.Text2_0, form.Text2_1}
     , Command3{form.Command3_0, form.Command3_1}
     , Command10{form.Command10_0, form.Command10_1}

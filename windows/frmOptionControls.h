@@ -39,6 +39,10 @@ struct frmOptionControls
     std::array<QAbstractButton *, 6> Option1{};
     std::array<QGroupBox *, 6> Frame1{};
     QPushButton *Command4 = nullptr; // "OK"
+    // The language of the words, a preference (kept outside the settings
+    // file), and the note that it applies from the next start.
+    QComboBox *cboLanguage = nullptr;
+    QLabel *lblLanguageNote = nullptr;
 
     // Page 0: data folders.
     std::array<QLineEdit *, 2> Text2{};

@@ -38,6 +38,10 @@ void tst_CommandLine::refusedArgumentsEndWithAMessage_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown backlight state") << QStringList{"--backlight", "ON3"} << QStringLiteral("「ON3」は使えません");
     QTest::newRow("stray argument") << QStringList{"12.hy3"} << QStringLiteral("引数「12.hy3」は使えません");
+    QTest::newRow("unknown language") << QStringList{"--lang", "fr"} << QStringLiteral("「fr」は使えません");
+    QTest::newRow("refused in English") << QStringList{"--lang=en", "--backlight", "ON3"} << QStringLiteral("(not “ON3”)");
+    QTest::newRow("refused in Japanese") << QStringList{"--backlight", "ON3", "--lang", "ja"}
+                                         << QStringLiteral("「ON3」は使えません");
 }
 
 void tst_CommandLine::refusedArgumentsEndWithAMessage()
@@ -53,7 +57,7 @@ void tst_CommandLine::helpNamesEveryOption()
 {
     const Run r = kerubara({QStringLiteral("--help")});
     QCOMPARE(r.status, 0);
-    for (const char *option : {"--settings <FILE>", "--backlight <STATE>"})
+    for (const char *option : {"--settings <FILE>", "--backlight <STATE>", "--lang <LANG>"})
         QVERIFY2(r.out.contains(QLatin1StringView(option)), option);
 }
 
