@@ -103,20 +103,45 @@ void FarePanelView::showStop(const std::vector<FareRecord> &stops, int stop)
     Request request{stop, stops[static_cast<std::size_t>(stop - 1)], pagesFor(stops), lateNight_};
     if (request_ == request)
         return;
+    request_ = std::move(request);
+    unit_->state.nStopCount = static_cast<std::int16_t>(std::min<std::size_t>(stops.size(), kFareRows));
+    tell(*request_);
+    draw();
+}
+
+void FarePanelView::tell(const Request &request)
+{
     // The unit shows the stop as a step to it does, from section 1: only the
     // stop's own row is read.
     OperatingState &state = unit_->state;
     state.nSection = 1;
-    state.nStopCount = static_cast<std::int16_t>(std::min<std::size_t>(stops.size(), kFareRows));
-    state.nStopPos = static_cast<std::int16_t>(stop - 1);
-    state.FareData(stop) = request.row;
+    state.nStopPos = static_cast<std::int16_t>(request.stop - 1);
+    state.FareData(request.stop) = request.row;
     unit_->setTicketPages(request.pages);
     unit_->setLateNight(request.lateNight);
-    unit_->DispData(static_cast<std::int16_t>(stop));
+    unit_->DispData(static_cast<std::int16_t>(request.stop));
     unit_->showTicketPage(pageOf(request.row.SeirikenNo, request.pages));
     unit_->holdTicketPage();
     panel_->stopScrolling();
-    request_ = std::move(request);
+}
+
+void FarePanelView::useSettings(const SettingsRecords &records, int backlight)
+{
+    settings_->replaceRecords(records);
+    const SettingsRecords &kept = settings_->records();
+    panel_->applyLook(panelLookOf(kept));
+    for (int cell = 1; cell <= 12; ++cell) {
+        const DegitUserRecord &format = kept.DegitUser[static_cast<std::size_t>(cell)];
+        panel_->setFareDigitFormat(cell, {format.ZeroMode, format.Shift, format.FillZero});
+    }
+    const int state = std::clamp(backlight, 0, 2);
+    panel_->showBacklight(state, settings_->userPanelPicture(state), settings_->backlightLabelColor(state));
+    // Every cell again, in its format.
+    if (request_)
+        tell(*request_);
+    else
+        InitDegit(*panel_);
+    drawn_.reset();
     draw();
 }
 

@@ -20,6 +20,7 @@ class Form1;
 class OperationEngine;
 class SettingsModel;
 class SoundSystem;
+struct SettingsRecords;
 
 // The fare panel as the unit shows one stop of a route being edited: the
 // real panel (Form1), told what to show by the unit's own engine, drawn
@@ -39,7 +40,8 @@ class FarePanelView : public QWidget
     Q_OBJECT
 
 public:
-    // With the settings' defaults (the panel's look, the ticket labels' style).
+    // With the settings' defaults (the panel's look, the ticket labels'
+    // style), the backlight off.
     explicit FarePanelView(QWidget *parent = nullptr);
     ~FarePanelView() override;
     FarePanelView(const FarePanelView &) = delete;
@@ -48,6 +50,12 @@ public:
     // The panel as the unit shows stop `stop` (1-based) of `stops` from
     // section 1; a stop that is not there leaves the panel blank.
     void showStop(const std::vector<FareRecord> &stops, int stop);
+    // The run's settings (a copy is kept): the panel dressed as they dress
+    // it (labels, digit colours and formats, the strip), the unit reading
+    // them (the 次は prefix, the information digits), and the backlight in
+    // state `backlight` (0 OFF, 1 ON1, 2 ON2). The stop on show is drawn
+    // again at once.
+    void useSettings(const SettingsRecords &records, int backlight = 0);
     // 深夜料金: the fares shown doubled, from the next showStop().
     void setLateNight(bool on);
     bool lateNight() const { return lateNight_; }
@@ -95,6 +103,8 @@ private:
     };
 
     void connectUnit();
+    // The unit shows the stop asked for.
+    void tell(const Request &request);
     void blank();
     // The panel at the largest whole magnification the pane's width holds.
     void fitZoom();

@@ -6,11 +6,13 @@
 #include "windows/FarePanelView.h"
 
 #include "FareBytes.h"
+#include "SettingsBytes.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "operation/OperationEngine.h"
 #include "reslib/Cp932.h"
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
+#include "settings/SettingsFile.h"
 #include "sound/AudioOutput.h"
 #include "sound/SoundSystem.h"
 #include "sound/SpeechEngine.h"
@@ -22,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,17 +61,20 @@ QByteArray fileBytes(const std::vector<FareRecord> &records)
 
 // The panel as the data tool's render-panel draws it: the program started
 // offscreen without a settings file, the stop reached by the driver from
-// route setting, the name from its start, page `page` (1-based) on show.
-QImage renderedPanel(const QString &fareFile, int stop, bool lateNight, int page)
+// route setting, the name from its start, page `page` (1-based) on show;
+// with the settings file and backlight state given, if any.
+QImage renderedPanel(const QString &fareFile, int stop, bool lateNight, int page, const QString &settings,
+                     int backlight)
 {
     const ScopedAudioOutput silent([] { return std::make_unique<NullAudioOutput>(); });
     const ScopedSpeechEngine noVoice([](SoundSystem &) { return std::unique_ptr<SpeechEngine>(); });
     const ScopedMsgBoxHandler boxes([](const MsgBoxCall &) { return int(vbOK); });
     const ScopedSleepHandler noWait([](int) {});
-    const std::unique_ptr<Simulator> sim = offscreenSimulator({});
+    const std::unique_ptr<Simulator> sim = offscreenSimulator(settings);
     sim->form1().setZoom(1);
     if (page > sim->engine().ticketPages())
         sim->engine().setTicketPages(page);
+    sim->ctl().Option4[static_cast<std::size_t>(backlight)]->setChecked(true);
     sim->applyPanelSettings();
     if (lateNight)
         sim->ctl().Check2->setChecked(true);
@@ -109,13 +115,28 @@ void tst_FarePanelView::showsWhatTheProgramDraws_data()
     QTest::addColumn<int>("stop");
     QTest::addColumn<bool>("lateNight");
     QTest::addColumn<int>("page"); // the page the view chooses, 1-based
-    QTest::newRow("first stop, no prefix") << 12 << 1 << false << 1;
-    QTest::newRow("a later stop, fares and -1") << 12 << 3 << false << 1;
-    QTest::newRow("a long name from its start") << 12 << 4 << false << 1;
-    QTest::newRow("late night doubles the fares") << 12 << 5 << true << 1;
-    QTest::newRow("24 tickets: the page of the stop's ticket") << 24 << 15 << false << 2;
-    QTest::newRow("24 tickets: a stop of the first page") << 24 << 7 << false << 1;
-    QTest::newRow("24 tickets at night") << 24 << 20 << true << 2;
+    QTest::addColumn<QByteArray>("settings"); // a settings file, if any
+    QTest::addColumn<int>("backlight");
+    QTest::newRow("first stop, no prefix") << 12 << 1 << false << 1 << QByteArray() << 0;
+    QTest::newRow("a later stop, fares and -1") << 12 << 3 << false << 1 << QByteArray() << 0;
+    QTest::newRow("a long name from its start") << 12 << 4 << false << 1 << QByteArray() << 0;
+    QTest::newRow("late night doubles the fares") << 12 << 5 << true << 1 << QByteArray() << 0;
+    QTest::newRow("24 tickets: the page of the stop's ticket") << 24 << 15 << false << 2 << QByteArray() << 0;
+    QTest::newRow("24 tickets: a stop of the first page") << 24 << 7 << false << 1 << QByteArray() << 0;
+    QTest::newRow("24 tickets at night") << 24 << 20 << true << 2 << QByteArray() << 0;
+    // 次は before the name, other colours, numbering style and digit format,
+    // the ticket number in cell 12, a backlight on.
+    const QByteArray user = testing::SettingsBuilder::initial()
+                                .set("Combo6", 1)
+                                .set("Command8(2)", 0x00FF00)
+                                .set("Command9(1)", 0xFF8000)
+                                .set("Combo2", 3)
+                                .set("DegitUser(2).FillZero", 1)
+                                .set("Check3(1)", 1)
+                                .set("Combo4(1)", 11)
+                                .bytes();
+    QTest::newRow("the user's settings") << 12 << 3 << false << 1 << user << 1;
+    QTest::newRow("the user's settings, 24 tickets") << 24 << 14 << false << 2 << user << 2;
 }
 
 void tst_FarePanelView::showsWhatTheProgramDraws()
@@ -124,6 +145,8 @@ void tst_FarePanelView::showsWhatTheProgramDraws()
     QFETCH(int, stop);
     QFETCH(bool, lateNight);
     QFETCH(int, page);
+    QFETCH(QByteArray, settings);
+    QFETCH(int, backlight);
     const std::vector<FareRecord> stops = route(tickets == 12 ? 6 : 20, tickets);
     QTemporaryDir dir;
     QFile file(dir.filePath(u"12.hy3"_s));
@@ -131,13 +154,23 @@ void tst_FarePanelView::showsWhatTheProgramDraws()
     file.write(fileBytes(stops));
     file.close();
 
+    QString settingsFile;
     FarePanelView view;
     // Another stop first: what the view showed before leaves no trace.
     view.showStop(stops, 2);
     view.setLateNight(lateNight);
     view.showStop(stops, stop);
+    // The stop on show takes the settings at once.
+    if (!settings.isEmpty()) {
+        settingsFile = dir.filePath(u"user.in4"_s);
+        QFile in4(settingsFile);
+        QVERIFY(in4.open(QIODevice::WriteOnly));
+        in4.write(settings);
+        in4.close();
+        view.useSettings(settingsfile::read(settings).records, backlight);
+    }
     QCOMPARE(view.ticketPage(), page - 1);
-    const QImage expected = renderedPanel(file.fileName(), stop, lateNight, page);
+    const QImage expected = renderedPanel(file.fileName(), stop, lateNight, page, settingsFile, backlight);
     QCOMPARE(view.image().size(), expected.size());
     QVERIFY(view.image().convertToFormat(QImage::Format_RGB32) == expected);
 }
