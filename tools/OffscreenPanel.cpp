@@ -6,8 +6,12 @@
 #include "reslib/Fonts.h"
 #include "reslib/MsgBox.h"
 #include "reslib/VbError.h"
+#include "settings/SettingsLocation.h"
 #include "tools/ToolFiles.h"
+#include "windows/Form1.h"
+#include "windows/Simulator.h"
 #include "windows/UnitMessages.h"
+#include "windows/frmCtl.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -58,6 +62,20 @@ void prepareFonts(QTextStream &err)
     const QStringList missing = installFontSubstitutions();
     if (!missing.isEmpty())
         err << QCoreApplication::translate("OffscreenPanel", "警告: %1\n").arg(missingFontsMessage(missing));
+}
+
+std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile)
+{
+    std::optional<SettingsFilePaths> settings;
+    if (!settingsFile.isEmpty()) {
+        settings = settingsFilePaths(settingsFile);
+        settings->saves = false;
+    }
+    auto sim = std::make_unique<Simulator>(settings, Preferences::Defaults);
+    sim->form1().setAttribute(Qt::WA_DontShowOnScreen);
+    sim->ctl().setAttribute(Qt::WA_DontShowOnScreen);
+    sim->start();
+    return sim;
 }
 
 std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTextStream &err)

@@ -53,13 +53,19 @@ int messageAsWarning(const MsgBoxCall &call, QTextStream &err);
 // Installs the typeface substitutions and warns on `err` of fonts missing.
 void prepareFonts(QTextStream &err);
 
+// The program with its windows never shown, started: the settings file, if
+// given, read at the end of start-up as the program reads it, as a run that
+// never writes it (what it says of a damaged file says so). The user's
+// preferences (kerubara.conf) are neither read nor kept: what a command
+// draws depends on its options and the settings file alone.
+std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile);
+
 // The number of stops of the fare data at `path` with `section`, as route
 // setting would load it; nothing after saying on `err` why the route cannot
 // be set.
 std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTextStream &err);
 
 // Drawing the panel offscreen, shared with the windows.
-using kerubara::offscreenSimulator;
 using kerubara::panelImage;
 using kerubara::reachStop;
 using kerubara::routeDigitsOf;

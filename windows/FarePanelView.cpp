@@ -40,8 +40,7 @@ FarePanelView::FarePanelView(QWidget *parent)
     : QWidget(parent), settings_(std::make_unique<SettingsModel>(Preferences::Defaults)),
       sound_(std::make_unique<SoundSystem>(std::make_unique<NullAudioOutput>())),
       panel_(std::make_unique<Form1>()),
-      unit_(std::make_unique<OperationEngine>(*sound_, *settings_,
-                                              [] { return std::unique_ptr<SpeechEngine>(); }))
+      unit_(new OperationEngine(*sound_, *settings_, [] { return std::unique_ptr<SpeechEngine>(); }, this))
 {
     // Drawn, never shown: the panel is a window of its own in a run.
     panel_->setAttribute(Qt::WA_DontShowOnScreen);
@@ -58,16 +57,13 @@ FarePanelView::FarePanelView(QWidget *parent)
 
 FarePanelView::~FarePanelView()
 {
-    // The unit tells the panel and plays through the sound system.
-    unit_.reset();
-    panel_.reset();
-    sound_.reset();
+    delete unit_;
 }
 
 void FarePanelView::connectUnit()
 {
     Form1 *panel = panel_.get();
-    OperationEngine *unit = unit_.get();
+    OperationEngine *unit = unit_;
     const auto cell = [this](int k) -> std::variant<int, QString> & {
         return shown_.cells[static_cast<std::size_t>(std::clamp(k, 0, int(shown_.cells.size()) - 1))];
     };

@@ -71,10 +71,6 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
-    // The panel and the unit behind the view, for tests.
-    Form1 &panelForTesting() { return *panel_; }
-    OperationEngine &unitForTesting() { return *unit_; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -113,7 +109,9 @@ private:
     std::unique_ptr<SettingsModel> settings_;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<Form1> panel_;
-    std::unique_ptr<OperationEngine> unit_;
+    // The view's child, ended first: it reads the settings, plays through
+    // the sound system and tells the panel.
+    OperationEngine *unit_ = nullptr;
     bool lateNight_ = false;
     std::optional<Request> request_;
     Shown shown_;

@@ -5,24 +5,15 @@
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 
 namespace kerubara {
 
 class Form1;
-class Simulator;
+class OperationEngine;
 
-// The panel drawn without showing it: the program started offscreen, a stop
-// reached as the driver reaches it, and the panel taken as an image. The
-// data tool's renderings draw with these, and so the fare editor's panel
-// view can be held to the same pixels.
-
-// The program with its windows never shown, started: the settings file, if
-// given, read at the end of start-up as the program reads it, as a run that
-// never writes it (what it says of a damaged file says so). The user's
-// preferences (kerubara.conf) are neither read nor kept: what is drawn
-// depends on the settings file alone.
-std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile);
+// The panel drawn without showing it: a stop reached as the driver reaches
+// it, and the panel taken as an image. The data tool's renderings draw with
+// these, and so the fare editor's panel view can be held to the same pixels.
 
 // The route number route setting takes for the fare data at `path`: the
 // digits of the file's name.
@@ -31,7 +22,7 @@ QString routeDigitsOf(const QString &path);
 // The panel as it shows `stop` (1-based), reached as the driver reaches it:
 // route setting (with whatever time the sleep seam gives its lamp test),
 // then データ送り or データ戻し from the section's stop.
-void reachStop(Simulator &sim, const QString &fareFile, std::int16_t section, int stop);
+void reachStop(OperationEngine &unit, const QString &fareFile, std::int16_t section, int stop);
 
 // The panel as an image of its own size, whatever the screen's scale.
 QImage panelImage(Form1 &panel);

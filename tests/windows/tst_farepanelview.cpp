@@ -13,6 +13,7 @@
 #include "reslib/Fonts.h"
 #include "reslib/Seams.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
 #include "sound/AudioOutput.h"
 #include "sound/SoundSystem.h"
 #include "sound/SpeechEngine.h"
@@ -70,7 +71,15 @@ QImage renderedPanel(const QString &fareFile, int stop, bool lateNight, int page
     const ScopedSpeechEngine noVoice([](SoundSystem &) { return std::unique_ptr<SpeechEngine>(); });
     const ScopedMsgBoxHandler boxes([](const MsgBoxCall &) { return int(vbOK); });
     const ScopedSleepHandler noWait([](int) {});
-    const std::unique_ptr<Simulator> sim = offscreenSimulator(settings);
+    std::optional<SettingsFilePaths> file;
+    if (!settings.isEmpty()) {
+        file = settingsFilePaths(settings);
+        file->saves = false;
+    }
+    const auto sim = std::make_unique<Simulator>(file, Preferences::Defaults);
+    sim->form1().setAttribute(Qt::WA_DontShowOnScreen);
+    sim->ctl().setAttribute(Qt::WA_DontShowOnScreen);
+    sim->start();
     sim->form1().setZoom(1);
     if (page > sim->engine().ticketPages())
         sim->engine().setTicketPages(page);
@@ -78,7 +87,7 @@ QImage renderedPanel(const QString &fareFile, int stop, bool lateNight, int page
     sim->applyPanelSettings();
     if (lateNight)
         sim->ctl().Check2->setChecked(true);
-    reachStop(*sim, fareFile, 1, stop);
+    reachStop(sim->engine(), fareFile, 1, stop);
     sim->form1().stopScrolling();
     sim->engine().showTicketPage(page - 1);
     return panelImage(sim->form1());
@@ -214,7 +223,7 @@ void tst_FarePanelView::redrawsOnlyWhatChanges()
             r.Col(column) = static_cast<std::int16_t>(r.Col(column) + 10);
     }
     int told = 0;
-    connect(&view.unitForTesting(), &OperationEngine::fareShown, this, [&told] { ++told; });
+    connect(view.findChild<OperationEngine *>(), &OperationEngine::fareShown, this, [&told] { ++told; });
     view.setLateNight(lateNight);
     view.showStop(stops, stop);
     QCOMPARE(told > 0, asked);
@@ -286,7 +295,11 @@ void tst_FarePanelView::staysSilentAndStill()
 {
     const std::vector<FareRecord> stops = route(20, 24);
     FarePanelView view;
-    OperationEngine &unit = view.unitForTesting();
+    OperationEngine &unit = *view.findChild<OperationEngine *>();
+    Form1 *panel = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        panel = panel ? panel : qobject_cast<Form1 *>(window);
+    QVERIFY(panel);
     QStringList commands;
     unit.sound().setCommandLog([&commands](const QString &command) { commands << command; });
     const QWidgetList before = QApplication::topLevelWidgets();
@@ -298,9 +311,9 @@ void tst_FarePanelView::staysSilentAndStill()
     QVERIFY(std::all_of(output.captured().begin(), output.captured().end(), [](float s) { return s == 0.0f; }));
     for (const QTimer *timer : unit.findChildren<QTimer *>())
         QVERIFY(!timer->isActive());
-    for (const QTimer *timer : view.panelForTesting().findChildren<QTimer *>())
+    for (const QTimer *timer : panel->findChildren<QTimer *>())
         QVERIFY(!timer->isActive());
-    QVERIFY(!view.panelForTesting().controlsForTesting().ChimeiCtl->isScrolling());
+    QVERIFY(!panel->controlsForTesting().ChimeiCtl->isScrolling());
     for (const QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(!window->isVisible(), qPrintable(window->metaObject()->className()));
     QCOMPARE(QApplication::topLevelWidgets().size(), before.size());
