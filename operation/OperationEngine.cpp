@@ -434,6 +434,11 @@ void OperationEngine::showTicketPage(int page)
     emit ticketPageShown(p);
 }
 
+void OperationEngine::holdTicketPage()
+{
+    stopPageTurns();
+}
+
 void OperationEngine::toFirstTicketPage()
 {
     showTicketPage(0);

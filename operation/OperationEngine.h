@@ -140,6 +140,9 @@ public:
     // The page on show (0 the first); showTicketPage shows one at once.
     int ticketPage() const { return page_; }
     void showTicketPage(int page);
+    // The page on show stays: its turns stop until the next stop is shown
+    // (a still picture of the unit, as a view beside an editor shows it).
+    void holdTicketPage();
     // The pages keep time by steadyMilliseconds() (reslib/Clock.h): this
     // turns every page due by the clock's time and arms the timer for the
     // next turn. The timer calls it on the real clock; a video, whose clock

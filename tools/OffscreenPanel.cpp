@@ -15,8 +15,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QPixmap>
 #include <QTextStream>
 
 namespace kerubara::datatool {
@@ -108,32 +106,6 @@ std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTe
         break;
     }
     return int(state.nStopCount);
-}
-
-QString routeDigitsOf(const QString &path)
-{
-    return routeNumberText(QFileInfo(path).completeBaseName());
-}
-
-void reachStop(Simulator &sim, const QString &fareFile, std::int16_t section, int stop)
-{
-    OperationEngine &unit = sim.engine();
-    unit.setRouteFile(fareFile, routeDigitsOf(fareFile), QString::number(section));
-    while (sim.state.nStopPos + 1 < stop)
-        unit.press(OperationEngine::Press::Forward);
-    while (sim.state.nStopPos + 1 > stop)
-        unit.press(OperationEngine::Press::Back);
-}
-
-QImage panelImage(Form1 &panel)
-{
-    const QPixmap grabbed = panel.grab();
-    if (grabbed.devicePixelRatio() == 1.0)
-        return grabbed.toImage().convertToFormat(QImage::Format_RGB32);
-    // A magnifying screen: drawn again at the panel's own size.
-    QImage image(panel.size(), QImage::Format_RGB32);
-    panel.render(&image);
-    return image;
 }
 
 } // namespace kerubara::datatool

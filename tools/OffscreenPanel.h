@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windows/PanelSnapshot.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -63,16 +65,9 @@ std::unique_ptr<Simulator> offscreenSimulator(const QString &settingsFile);
 // be set.
 std::optional<int> routeStopCount(const QString &path, std::int16_t section, QTextStream &err);
 
-// The route number route setting takes for the fare data at `path`: the
-// digits of the file's name.
-QString routeDigitsOf(const QString &path);
-
-// The panel as it shows `stop` (1-based), reached as the driver reaches it:
-// route setting (with whatever time the sleep seam gives its lamp test),
-// then データ送り or データ戻し from the section's stop.
-void reachStop(Simulator &sim, const QString &fareFile, std::int16_t section, int stop);
-
-// The panel as an image of its own size, whatever the screen's scale.
-QImage panelImage(Form1 &panel);
+// Drawing the panel offscreen, shared with the windows.
+using kerubara::panelImage;
+using kerubara::reachStop;
+using kerubara::routeDigitsOf;
 
 } // namespace kerubara::datatool

@@ -216,7 +216,7 @@ void showStop(Simulator &sim, const PanelRequest &request)
 {
     if (request.lateNight)
         sim.ctl().Check2->setChecked(true);
-    reachStop(sim, request.fareFile, request.section, request.stop);
+    reachStop(sim.engine(), request.fareFile, request.section, request.stop);
     sim.form1().stopScrolling();
     sim.engine().showTicketPage(request.page - 1);
 }

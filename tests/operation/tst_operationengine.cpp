@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -414,7 +415,7 @@ int pagedFare(int stop, int ticket)
 // Pages of ticket numbers on the unit's clock: the page shown after each
 // turn, what the cells get, and which presses start the first page again.
 // Letters: F a step forward, P the page seconds pass, L late night on, 1
-// back to a single page, C display clear and back.
+// back to a single page, C display clear and back, H the page on show held.
 void tst_OperationEngine::ticketPagesTurnOnTheClock_data()
 {
     QTest::addColumn<int>("pages");
@@ -427,6 +428,7 @@ void tst_OperationEngine::ticketPagesTurnOnTheClock_data()
     QTest::newRow("late night: the later pages doubled too") << 2 << "LFP" << QList<int>{0, 0, 1};
     QTest::newRow("one page again: the first page, no turns") << 2 << "FP1P" << QList<int>{0, 1, 0, 0};
     QTest::newRow("display clear stops the turns, its end starts them") << 2 << "FPCP" << QList<int>{0, 1, 0, 1};
+    QTest::newRow("a held page stays until the next step") << 2 << "FPHPPFP" << QList<int>{0, 1, 1, 1, 1, 0, 1};
 }
 
 void tst_OperationEngine::ticketPagesTurnOnTheClock()
@@ -477,6 +479,11 @@ void tst_OperationEngine::ticketPagesTurnOnTheClock()
             unit.updateTicketPages();
             QCOMPARE(unit.ticketPage(), 0);
             unit.setDisplayCleared(false);
+            break;
+        case 'H':
+            unit.holdTicketPage();
+            for (const QTimer *timer : unit.findChildren<QTimer *>())
+                QVERIFY(!timer->isActive());
             break;
         }
         QCOMPARE(unit.ticketPage(), shown[i]);
