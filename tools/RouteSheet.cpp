@@ -27,7 +27,6 @@
 namespace kerubara::datatool {
 namespace {
 
-constexpr int kLargestFare = 9999;
 constexpr int kNoFare = -1;
 
 // Layout, in pixels.
@@ -192,36 +191,14 @@ int drawLegendEntry(QPainter &p, int x, int y, const QColor &back, const QColor 
 
 } // namespace
 
-int fareColumnsInUse(const std::vector<FareRecord> &stops)
-{
-    int highest = 0;
-    for (const FareRecord &stop : stops)
-        highest = std::max<int>(highest, stop.SeirikenNo);
-    return std::clamp(highest, 12, 48);
-}
-
 std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops, int columns)
 {
     std::vector<FareFlag> flags;
-    struct Last
-    {
-        int stop = 0;
-        int fare = 0;
-    };
-    std::vector<std::optional<Last>> last(static_cast<std::size_t>(columns));
-    for (std::size_t s = 0; s < stops.size(); ++s) {
-        const int stop = static_cast<int>(s) + 1;
-        for (int k = 1; k <= columns; ++k) {
-            const int fare = stops[s].Col(k);
-            if (fare == kNoFare)
-                continue;
-            std::optional<Last> &before = last[static_cast<std::size_t>(k - 1)];
-            if (before && fare < before->fare)
-                flags.push_back({FareFlag::Kind::Falls, stop, k, fare, before->stop, before->fare});
-            if (fare > kLargestFare)
-                flags.push_back({FareFlag::Kind::FiveDigits, stop, k, fare, 0, 0});
-            before = Last{stop, fare};
-        }
+    for (const FareMark &mark : fareMarks(stops, columns)) {
+        if (mark.kind == FareMark::Kind::Falls)
+            flags.push_back({FareFlag::Kind::Falls, mark.stop, mark.column, mark.value, mark.earlierStop, mark.earlierValue});
+        else if (mark.kind == FareMark::Kind::FiveDigits)
+            flags.push_back({FareFlag::Kind::FiveDigits, mark.stop, mark.column, mark.value, 0, 0});
     }
     return flags;
 }
@@ -245,12 +222,9 @@ QString flagText(const FareFlag &flag, const std::vector<FareRecord> &stops)
 std::vector<CutFare> cutFares(const std::vector<FareRecord> &stops, int columns)
 {
     std::vector<CutFare> cut;
-    for (std::size_t s = 0; s < stops.size(); ++s) {
-        for (int k = 1; k <= columns; ++k) {
-            const int fare = stops[s].Col(k);
-            if (fare != kNoFare && fare <= kLargestFare && losesDigits(2 * fare))
-                cut.push_back({static_cast<int>(s) + 1, k, fare});
-        }
+    for (const FareMark &mark : fareMarks(stops, columns)) {
+        if (mark.kind == FareMark::Kind::CutByDay || mark.kind == FareMark::Kind::CutAtNight)
+            cut.push_back({mark.stop, mark.column, mark.value});
     }
     return cut;
 }
