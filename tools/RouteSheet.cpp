@@ -513,6 +513,9 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
         err << QCoreApplication::translate("RouteSheet", "%1: 注意: record %2 (%3): %4\n")
                    .arg(farePath, QString::number(beyond->firstStop),
                         stops[static_cast<std::size_t>(beyond->firstStop - 1)].Chimei, ticketsBeyondPanelText(*beyond));
+    // The sheet flags falls; gaps and ticket numbers out of order are told beside it.
+    for (const QString &note : fareMarkNotes(fareMarks(stops), {FareMark::Kind::NoFareExpected, FareMark::Kind::TicketBackwards}))
+        err << QCoreApplication::translate("RouteSheet", "%1: 注意: %2\n").arg(farePath, note);
 
     const QImage image = sheet.draw();
     const int written = writeOutputFile(outPath, [&](QIODevice &device) {
