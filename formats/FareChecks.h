@@ -68,8 +68,9 @@ int fareColumnsInUse(const std::vector<FareRecord> &stops);
 // A cell of the fare table the unit would show wrongly, or that breaks the
 // way fares are laid out along a route.
 //
-// The panel shows each fare in a three-digit cell, the late-night fare
-// doubled (every fare but -1, which means "no fare"). A passenger holding
+// The panel shows each fare in a three-digit cell (unless set to four
+// digits), the late-night fare doubled (every fare but -1, which means "no
+// fare"). A passenger holding
 // ticket number t got on at the stop that first issued t, so every later
 // stop is one where they may get off: from there on column t must hold a
 // fare, and -1 is a gap. Ticket numbers are issued in route order, so a

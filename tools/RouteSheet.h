@@ -49,6 +49,7 @@ struct CutFare
     int stop = 0;   // 1-based
     int ticket = 0;
     int fare = 0;
+    bool byDay = false; // cut by day too, not only at night
 
     bool operator==(const CutFare &) const = default;
 };
