@@ -622,6 +622,81 @@
     </message>
 </context>
 <context>
+    <name>FareFillDialog</name>
+    <message>
+        <source>運賃の自動入力</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃段階表で埋める(&amp;S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0区間からの運賃(&amp;F)：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>例: 170, 190, 210, 240</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表より先は1区間ごとに(&amp;A)：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 円加算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>端数の単位(&amp;U)：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1円（まるめない）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5円</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10円</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50円</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100円</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>端数の処理(&amp;R)：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四捨五入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切り上げ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切り捨て</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券の列の並びを斜めに写す(&amp;D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>写す元の整理券番号(&amp;T)：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FormatMessages</name>
     <message>
         <source>行の途中でファイルが終わっています</source>
@@ -1045,6 +1120,46 @@
     </message>
     <message>
         <source>社名切り替え:---&gt; 不可</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券%1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃 %1 は3桁の運賃表示に %2 と出ます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>深夜料金 %1 は3桁の運賃表示に %2 と出ます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃 %1 が 9999 を超えています（運賃の表示は3桁です）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃 %1 が record %2 の %3 より下がっています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃が -1（運賃なし）です。整理券%1 は record %2 で出ているので、ここで降りる人の運賃が要ります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号 %1 が record %2 の %3 より小さくなっています（整理券番号は路線の順に増えます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>record %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（ほかに%1件）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1888,6 +2003,11 @@
     </message>
     <message>
         <source>%1: 注意: record %2 (%3): %4
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 注意: %2
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -3659,6 +3779,37 @@
     </message>
     <message>
         <source>走行</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kerubara::FareFillDialog</name>
+    <message>
+        <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0区間からの運賃を、カンマか空白で区切って入力してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1番目の「%2」は運賃として読めません（0～32767 の数にしてください）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1区間の運賃が 0～32767 に収まりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1区間 %2円</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
