@@ -32,15 +32,95 @@ std::optional<TicketsBeyondPanel> ticketsBeyondPanel(const std::vector<std::int1
     return beyond;
 }
 
+namespace {
+
+constexpr int kNoFare = -1;
+constexpr int kWidestThreeDigits = 999;
+constexpr int kWidestFourDigits = 9999;
+
+// The display mark of a fare: what the three-digit cell loses of it, by day
+// or only once the late-night fare doubles it.
+std::optional<FareMark::Kind> displayMark(int fare)
+{
+    using Kind = FareMark::Kind;
+    if (fare > kWidestFourDigits)
+        return Kind::FiveDigits;
+    if (fare > kWidestThreeDigits)
+        return Kind::CutByDay;
+    if (fare != kNoFare && 2 * fare > kWidestThreeDigits)
+        return Kind::CutAtNight;
+    return std::nullopt;
+}
+
+} // namespace
+
+int fareColumnsInUse(const std::vector<FareRecord> &stops)
+{
+    constexpr int kMostShown = 48;
+    int highest = 0;
+    for (const FareRecord &stop : stops)
+        highest = std::max<int>(highest, stop.SeirikenNo);
+    return std::clamp(highest, kPanelTickets, kMostShown);
+}
+
+std::vector<FareMark> fareMarks(const std::vector<FareRecord> &stops, int columns)
+{
+    using Kind = FareMark::Kind;
+    columns = std::clamp(columns, 0, kFareColumns);
+    struct Seen
+    {
+        int stop = 0;
+        int value = 0;
+    };
+    std::vector<std::optional<Seen>> lastFare(static_cast<std::size_t>(columns) + 1);
+    std::vector<int> firstIssued(static_cast<std::size_t>(columns) + 1, 0);
+    std::optional<Seen> highestTicket;
+    std::vector<FareMark> marks;
+    for (std::size_t s = 0; s < stops.size(); ++s) {
+        const FareRecord &record = stops[s];
+        const int stop = static_cast<int>(s) + 1;
+        const int ticket = record.SeirikenNo;
+        if (ticket != 0) {
+            if (highestTicket && ticket < highestTicket->value)
+                marks.push_back({stop, 0, Kind::TicketBackwards, ticket, highestTicket->stop, highestTicket->value});
+            else if (!highestTicket || ticket > highestTicket->value)
+                highestTicket = Seen{stop, ticket};
+        }
+        for (int k = 1; k <= columns; ++k) {
+            const int fare = record.Col(k);
+            const auto at = static_cast<std::size_t>(k);
+            if (fare == kNoFare) {
+                if (firstIssued[at] != 0)
+                    marks.push_back({stop, k, Kind::NoFareExpected, fare, firstIssued[at], 0});
+                continue;
+            }
+            if (lastFare[at] && fare < lastFare[at]->value)
+                marks.push_back({stop, k, Kind::Falls, fare, lastFare[at]->stop, lastFare[at]->value});
+            if (const std::optional<Kind> kind = displayMark(fare))
+                marks.push_back({stop, k, *kind, fare, 0, 0});
+            lastFare[at] = Seen{stop, fare};
+        }
+        // The ticket this stop issues is held from the next stop on.
+        if (ticket >= 1 && ticket <= columns && firstIssued[static_cast<std::size_t>(ticket)] == 0)
+            firstIssued[static_cast<std::size_t>(ticket)] = stop;
+    }
+    return marks;
+}
+
+std::vector<FareMark> fareMarks(const std::vector<FareRecord> &stops)
+{
+    return fareMarks(stops, fareColumnsInUse(stops));
+}
+
 FaresBeyondThreeDigits faresBeyondThreeDigits(const std::vector<FareFileRecord> &records)
 {
-    int highestTicket = 0;
+    std::vector<FareRecord> stops;
+    stops.reserve(records.size());
     for (const FareFileRecord &r : records)
-        highestTicket = std::max<int>(highestTicket, r.seirikenNo);
-    constexpr int kMostShown = 48;
-    const int columns = std::clamp(highestTicket, kPanelTickets, kMostShown);
+        stops.push_back(toFareRecord(r));
     FaresBeyondThreeDigits cut;
-    auto note = [](std::optional<CutFares> &kind, int stop, const QString &name, int ticket, int fare) {
+    auto note = [&](std::optional<CutFares> &kind, int stop, int ticket, int fare) {
+        const QString &name = stops[static_cast<std::size_t>(stop - 1)].Chimei;
         if (!kind)
             kind = CutFares{stop, stop, {name}, ticket, ticket, fare};
         if (kind->lastStop != stop) {
@@ -51,17 +131,13 @@ FaresBeyondThreeDigits faresBeyondThreeDigits(const std::vector<FareFileRecord> 
         kind->highestTicket = std::max(kind->highestTicket, ticket);
         kind->highest = std::max(kind->highest, fare);
     };
-    for (std::size_t s = 0; s < records.size(); ++s) {
-        const QString name = cp932::decode(records[s].chimei);
-        const int stop = static_cast<int>(s) + 1;
-        for (int k = 1; k <= columns; ++k) {
-            const int fare = records[s].cols[static_cast<std::size_t>(k - 1)];
-            if (fare > 999)
-                note(cut.day, stop, name, k, fare);
-            // The late-night fare doubles every fare but -1 (no fare).
-            if (fare != -1 && 2 * fare > 999)
-                note(cut.night, stop, name, k, 2 * fare);
-        }
+    using Kind = FareMark::Kind;
+    for (const FareMark &mark : fareMarks(stops)) {
+        if (mark.kind == Kind::CutByDay || mark.kind == Kind::FiveDigits)
+            note(cut.day, mark.stop, mark.column, mark.value);
+        // Every fare cut by day is cut at night too, doubled.
+        if (mark.kind == Kind::CutByDay || mark.kind == Kind::FiveDigits || mark.kind == Kind::CutAtNight)
+            note(cut.night, mark.stop, mark.column, 2 * mark.value);
     }
     return cut;
 }

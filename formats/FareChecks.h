@@ -7,6 +7,7 @@
 // Each check gives what it found; the commands and windows word it.
 
 #include "formats/FareFile.h"
+#include "formats/FareRecord.h"
 
 #include <QByteArray>
 #include <QString>
@@ -58,6 +59,53 @@ struct FaresBeyondThreeDigits
 };
 FaresBeyondThreeDigits faresBeyondThreeDigits(const std::vector<FareFileRecord> &records);
 
+
+// The fare columns the panel shows for a route: one for each ticket number up
+// to the highest it issues, at least the panel's twelve and at most the 48 it
+// shows in pages.
+int fareColumnsInUse(const std::vector<FareRecord> &stops);
+
+// A cell of the fare table the unit would show wrongly, or that breaks the
+// way fares are laid out along a route.
+//
+// The panel shows each fare in a three-digit cell (unless set to four
+// digits), the late-night fare doubled (every fare but -1, which means "no
+// fare"). A passenger holding
+// ticket number t got on at the stop that first issued t, so every later
+// stop is one where they may get off: from there on column t must hold a
+// fare, and -1 is a gap. Ticket numbers are issued in route order, so a
+// stop issuing a number lower than one already issued breaks the layout of
+// every column (0 issues no ticket and is passed over).
+struct FareMark
+{
+    enum class Kind {
+        CutByDay,       // 1 000 to 9 999: the cell shows the last three digits
+        CutAtNight,     // 500 to 999: fits by day, doubled at night it does not
+        FiveDigits,     // above 9 999 (cut by day and at night alike)
+        Falls,          // lower than the last fare (not -1) of the column at an
+                        // earlier stop, `earlierStop` with `earlierValue`
+        NoFareExpected, // -1 after `earlierStop` first issued ticket number `column`
+        TicketBackwards // column 0: `value` is below `earlierValue`, the highest
+                        // ticket number issued before, first at `earlierStop`
+    };
+    int stop = 0;   // 1-based
+    int column = 0; // 0 = the ticket number, 1..150 the data column
+    Kind kind = Kind::CutByDay;
+    int value = 0;  // what the cell holds
+    int earlierStop = 0;
+    int earlierValue = 0;
+
+    bool operator==(const FareMark &) const = default;
+};
+
+// Every cell to mark in the fare columns 1..`columns` (and the ticket
+// numbers), stop by stop; within a stop the ticket number first, then column
+// by column. A cell can carry a fall and a display mark at once; a fall is
+// marked once, where it happens.
+std::vector<FareMark> fareMarks(const std::vector<FareRecord> &stops, int columns);
+
+// The same over the columns the panel shows (fareColumnsInUse()).
+std::vector<FareMark> fareMarks(const std::vector<FareRecord> &stops);
 
 // Bytes of a stop name that are no character of code page 932.
 struct UndecodableName

@@ -275,6 +275,14 @@ int checkFareFiles(const QStringList &paths, QTextStream &out, QTextStream &err)
                 err << QCoreApplication::translate("FareCommands", "%1: 注意: record %2: %3\n")
                            .arg(path, QString::number((*kind)->firstStop), cutFaresText(**kind, night));
         }
+        std::vector<FareRecord> stops;
+        stops.reserve(scan.records.size());
+        for (const FareFileRecord &r : scan.records)
+            stops.push_back(toFareRecord(r));
+        using Kind = FareMark::Kind;
+        for (const QString &note :
+             fareMarkNotes(fareMarks(stops), {Kind::Falls, Kind::NoFareExpected, Kind::TicketBackwards}))
+            err << QCoreApplication::translate("FareCommands", "%1: 注意: %2\n").arg(path, note);
     }
     return problems > 0 ? 1 : 0;
 }

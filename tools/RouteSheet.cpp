@@ -27,7 +27,6 @@
 namespace kerubara::datatool {
 namespace {
 
-constexpr int kLargestFare = 9999;
 constexpr int kNoFare = -1;
 
 // Layout, in pixels.
@@ -74,13 +73,6 @@ QFont sheetFont(int pixels, bool bold = false)
     return font;
 }
 
-// A fare shown in the panel's three-digit cells keeps only its last three
-// digits.
-bool losesDigits(int fare)
-{
-    return fare > 999;
-}
-
 // The name as far as the sheet draws it.
 QString drawnName(const QString &name)
 {
@@ -117,7 +109,8 @@ struct FareLook
     QColor noteInk = kInk;
 };
 
-FareLook fareLook(int fare, const FareFlag *flag)
+// `display`: what the three-digit cell loses of the fare, as fareMarks() says.
+FareLook fareLook(int fare, std::optional<FareMark::Kind> display, const FareFlag *flag)
 {
     FareLook look;
     look.fare = QString::number(fare);
@@ -132,13 +125,14 @@ FareLook fareLook(int fare, const FareFlag *flag)
         look.back = kZeroBack;
         look.ink = kZeroInk;
     }
-    if (losesDigits(fare)) {
+    const bool cutByDay = display == FareMark::Kind::CutByDay || display == FareMark::Kind::FiveDigits;
+    if (cutByDay) {
         look.back = kCutBack;
         look.note = QCoreApplication::translate("RouteSheet", "表示は %1").arg(fare % 1000, 3, 10, QChar(u'0'));
         look.noteInk = kCutInk;
     }
     // So does its late-night fare from 500 up.
-    if (fare != kNoFare && losesDigits(2 * fare)) {
+    if (display) {
         look.back = kCutBack;
         look.lateNightInk = kCutInk;
         if (look.note.isEmpty()) {
@@ -192,36 +186,14 @@ int drawLegendEntry(QPainter &p, int x, int y, const QColor &back, const QColor 
 
 } // namespace
 
-int fareColumnsInUse(const std::vector<FareRecord> &stops)
-{
-    int highest = 0;
-    for (const FareRecord &stop : stops)
-        highest = std::max<int>(highest, stop.SeirikenNo);
-    return std::clamp(highest, 12, 48);
-}
-
 std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops, int columns)
 {
     std::vector<FareFlag> flags;
-    struct Last
-    {
-        int stop = 0;
-        int fare = 0;
-    };
-    std::vector<std::optional<Last>> last(static_cast<std::size_t>(columns));
-    for (std::size_t s = 0; s < stops.size(); ++s) {
-        const int stop = static_cast<int>(s) + 1;
-        for (int k = 1; k <= columns; ++k) {
-            const int fare = stops[s].Col(k);
-            if (fare == kNoFare)
-                continue;
-            std::optional<Last> &before = last[static_cast<std::size_t>(k - 1)];
-            if (before && fare < before->fare)
-                flags.push_back({FareFlag::Kind::Falls, stop, k, fare, before->stop, before->fare});
-            if (fare > kLargestFare)
-                flags.push_back({FareFlag::Kind::FiveDigits, stop, k, fare, 0, 0});
-            before = Last{stop, fare};
-        }
+    for (const FareMark &mark : fareMarks(stops, columns)) {
+        if (mark.kind == FareMark::Kind::Falls)
+            flags.push_back({FareFlag::Kind::Falls, mark.stop, mark.column, mark.value, mark.earlierStop, mark.earlierValue});
+        else if (mark.kind == FareMark::Kind::FiveDigits)
+            flags.push_back({FareFlag::Kind::FiveDigits, mark.stop, mark.column, mark.value, 0, 0});
     }
     return flags;
 }
@@ -245,12 +217,9 @@ QString flagText(const FareFlag &flag, const std::vector<FareRecord> &stops)
 std::vector<CutFare> cutFares(const std::vector<FareRecord> &stops, int columns)
 {
     std::vector<CutFare> cut;
-    for (std::size_t s = 0; s < stops.size(); ++s) {
-        for (int k = 1; k <= columns; ++k) {
-            const int fare = stops[s].Col(k);
-            if (fare != kNoFare && fare <= kLargestFare && losesDigits(2 * fare))
-                cut.push_back({static_cast<int>(s) + 1, k, fare});
-        }
+    for (const FareMark &mark : fareMarks(stops, columns)) {
+        if (mark.kind == FareMark::Kind::CutByDay || mark.kind == FareMark::Kind::CutAtNight)
+            cut.push_back({mark.stop, mark.column, mark.value, mark.kind == FareMark::Kind::CutByDay});
     }
     return cut;
 }
@@ -262,7 +231,7 @@ QString cutFareText(const CutFare &cut, const std::vector<FareRecord> &stops)
                               .arg(QString::number(cut.stop), stops[static_cast<std::size_t>(cut.stop - 1)].Chimei,
                                    QString::number(cut.ticket));
     const int night = 2 * cut.fare;
-    if (!losesDigits(cut.fare))
+    if (!cut.byDay)
         return where
             + QCoreApplication::translate("RouteSheet", "深夜料金 %1 は %2 と表示されます（運賃の表示は3桁です）。")
                   .arg(QString::number(night), lastThree(night));
@@ -395,6 +364,12 @@ QImage RouteSheet::draw() const
 
     const auto columns = static_cast<std::size_t>(fareColumns_);
     std::vector<const FareFlag *> flagAt(stops_.size() * columns, nullptr);
+    std::vector<std::optional<FareMark::Kind>> displayAt(stops_.size() * columns);
+    for (const FareMark &mark : fareMarks(stops_, fareColumns_)) {
+        using Kind = FareMark::Kind;
+        if (mark.kind == Kind::CutByDay || mark.kind == Kind::CutAtNight || mark.kind == Kind::FiveDigits)
+            displayAt[static_cast<std::size_t>(mark.stop - 1) * columns + static_cast<std::size_t>(mark.column - 1)] = mark.kind;
+    }
     for (const FareFlag &flag : flags_) {
         const std::size_t i = static_cast<std::size_t>(flag.stop - 1) * columns + static_cast<std::size_t>(flag.ticket - 1);
         if (!flagAt[i] || flag.kind == FareFlag::Kind::Falls)
@@ -412,9 +387,10 @@ QImage RouteSheet::draw() const
 
         bool flagged = false;
         for (int k = 1; k <= fareColumns_; ++k) {
-            const FareFlag *flag = flagAt[s * columns + static_cast<std::size_t>(k - 1)];
+            const std::size_t cell = s * columns + static_cast<std::size_t>(k - 1);
+            const FareFlag *flag = flagAt[cell];
             flagged = flagged || flag;
-            drawFareCell(p, fareCell(stop, k), fareLook(record.Col(k), flag));
+            drawFareCell(p, fareCell(stop, k), fareLook(record.Col(k), displayAt[cell], flag));
         }
 
         p.setFont(sheetFont(15, true));
@@ -539,6 +515,9 @@ int routeSheet(const QStringList &args, QTextStream &out, QTextStream &err)
         err << QCoreApplication::translate("RouteSheet", "%1: 注意: record %2 (%3): %4\n")
                    .arg(farePath, QString::number(beyond->firstStop),
                         stops[static_cast<std::size_t>(beyond->firstStop - 1)].Chimei, ticketsBeyondPanelText(*beyond));
+    // The sheet flags falls; gaps and ticket numbers out of order are told beside it.
+    for (const QString &note : fareMarkNotes(fareMarks(stops), {FareMark::Kind::NoFareExpected, FareMark::Kind::TicketBackwards}))
+        err << QCoreApplication::translate("RouteSheet", "%1: 注意: %2\n").arg(farePath, note);
 
     const QImage image = sheet.draw();
     const int written = writeOutputFile(outPath, [&](QIODevice &device) {

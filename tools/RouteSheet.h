@@ -2,6 +2,7 @@
 #pragma once
 
 #include "formats/DataIo.h"
+#include "formats/FareChecks.h"
 #include "formats/FareRecord.h"
 
 #include <QImage>
@@ -32,29 +33,23 @@ struct FareFlag
     bool operator==(const FareFlag &) const = default;
 };
 
-// The fares of a route to flag, stop by stop, ticket number by ticket number.
-// A fare falls when it is lower than the last fare of its ticket number at an
-// earlier stop (−1, "no fare", is passed over on both sides); each fall is
-// flagged once, at the stop where it happens. A fare above 9 999 is flagged
-// too.
+// The fares of a route to flag, stop by stop, ticket number by ticket number:
+// the falls and the fares above 9 999 fareMarks() finds.
 std::vector<FareFlag> fareFlags(const std::vector<FareRecord> &stops, int columns = 12);
-
-// The fare columns a route uses: one for each ticket number up to the
-// highest it issues, at least the panel's twelve and at most the 48 the panel
-// shows in pages.
-int fareColumnsInUse(const std::vector<FareRecord> &stops);
 
 // One line of a flag as the route sheet lists it on standard output.
 QString flagText(const FareFlag &flag, const std::vector<FareRecord> &stops);
 
 // A fare the panel's three-digit cells show only the last three digits of,
-// by day (1 000 to 9 999) or only at night, doubled (500 to 999); the sheet
-// marks it orange. Fares above 9 999 are flagged instead.
+// by day (1 000 to 9 999) or only at night, doubled (500 to 999), as
+// fareMarks() finds them; the sheet marks it orange. Fares above 9 999 are
+// flagged instead.
 struct CutFare
 {
     int stop = 0;   // 1-based
     int ticket = 0;
     int fare = 0;
+    bool byDay = false; // cut by day too, not only at night
 
     bool operator==(const CutFare &) const = default;
 };

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace kerubara::formatmessages {
 namespace {
 
@@ -222,6 +224,56 @@ QStringList faresBeyondThreeDigitsText(const FaresBeyondThreeDigits &cut)
     if (cut.night)
         lines << cutFaresText(*cut.night, true);
     return lines;
+}
+
+QString fareMarkText(const FareMark &mark)
+{
+    using Kind = FareMark::Kind;
+    const QString cell = mark.column == 0 ? Words::tr("整理券番号: ") : Words::tr("整理券%1: ").arg(mark.column);
+    const auto lastThree = [](int fare) { return QStringLiteral("%1").arg(fare % 1000, 3, 10, QChar(u'0')); };
+    switch (mark.kind) {
+    case Kind::CutByDay:
+        return cell + Words::tr("運賃 %1 は3桁の運賃表示に %2 と出ます。").arg(mark.value).arg(lastThree(mark.value));
+    case Kind::CutAtNight:
+        return cell
+            + Words::tr("深夜料金 %1 は3桁の運賃表示に %2 と出ます。").arg(2 * mark.value).arg(lastThree(2 * mark.value));
+    case Kind::FiveDigits:
+        return cell + Words::tr("運賃 %1 が 9999 を超えています（運賃の表示は3桁です）。").arg(mark.value);
+    case Kind::Falls:
+        return cell
+            + Words::tr("運賃 %1 が record %2 の %3 より下がっています。")
+                  .arg(mark.value)
+                  .arg(mark.earlierStop)
+                  .arg(mark.earlierValue);
+    case Kind::NoFareExpected:
+        return cell
+            + Words::tr("運賃が -1（運賃なし）です。整理券%1 は record %2 で出ているので、ここで降りる人の運賃が要ります。")
+                  .arg(mark.column)
+                  .arg(mark.earlierStop);
+    case Kind::TicketBackwards:
+        break;
+    }
+    return cell
+        + Words::tr("整理券番号 %1 が record %2 の %3 より小さくなっています（整理券番号は路線の順に増えます）。")
+              .arg(mark.value)
+              .arg(mark.earlierStop)
+              .arg(mark.earlierValue);
+}
+
+QStringList fareMarkNotes(const std::vector<FareMark> &marks, std::initializer_list<FareMark::Kind> kinds)
+{
+    QStringList notes;
+    for (const FareMark::Kind kind : kinds) {
+        const auto first = std::find_if(marks.begin(), marks.end(), [&](const FareMark &m) { return m.kind == kind; });
+        if (first == marks.end())
+            continue;
+        const auto more = std::count_if(first + 1, marks.end(), [&](const FareMark &m) { return m.kind == kind; });
+        QString note = Words::tr("record %1: ").arg(first->stop) + fareMarkText(*first);
+        if (more > 0)
+            note += Words::tr("（ほかに%1件）").arg(more);
+        notes << note;
+    }
+    return notes;
 }
 
 QString tapeDataErrorText(const TapeDataError &error)

@@ -17,6 +17,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+#include <vector>
+
 namespace kerubara::formatmessages {
 
 // Why a file was not read; `format` (such as "運賃データ(.hy3)") names what
@@ -51,6 +54,15 @@ QString ticketsBeyondPanelText(const TicketsBeyondPanel &beyond);
 // night; both, one line each.
 QString cutFaresText(const CutFares &cut, bool night);
 QStringList faresBeyondThreeDigitsText(const FaresBeyondThreeDigits &cut);
+
+// One mark of fareMarks(), without its stop: the cell ("整理券3: ", or the
+// ticket number's) and why it is marked.
+QString fareMarkText(const FareMark &mark);
+
+// What a data author is told of the marks of `kinds` among `marks`: a line
+// for each kind found, in the order of `kinds`, starting "record N: " with
+// the first such mark and saying how many more there are.
+QStringList fareMarkNotes(const std::vector<FareMark> &marks, std::initializer_list<FareMark::Kind> kinds);
 
 // Why a broadcast data file is refused, and what its author should know,
 // each starting with its line ("N行目: ") when it has one.

@@ -519,6 +519,13 @@ void tst_DataTool::checkNotesFaresCutToThreeDigits_data()
                        u"運賃表示器の3桁の運賃には下3桁（100）しか出ません。"_s + remedy,
                        u"注意: record 2: 深夜料金（2倍）が4桁になる停留所が4件あります（「B」「C」「D」など、整理券1～3、最高 深夜 2200円）。"
                        u"深夜料金は下3桁（200）しか出ません。"_s + remedy};
+    // The fare table's layout: falls, gaps and ticket numbers out of order.
+    QTest::newRow("a fall, a gap and a ticket number going back")
+        << testing::fareFileBytes(4, {StopBytes{"A", 1, {}}, StopBytes{"B", 2, {200}}, StopBytes{"C", 3, {150, -1}},
+                                      StopBytes{"D", 2, {160, 170}}})
+        << QStringList{u"注意: record 3: 整理券1: 運賃 150 が record 2 の 200 より下がっています。"_s,
+                       u"注意: record 3: 整理券2: 運賃が -1（運賃なし）です。整理券2 は record 2 で出ているので、ここで降りる人の運賃が要ります。"_s,
+                       u"注意: record 4: 整理券番号: 整理券番号 2 が record 3 の 3 より小さくなっています（整理券番号は路線の順に増えます）。"_s};
 }
 
 // Fares the panel's three-digit cells cut are told, by day and at night,

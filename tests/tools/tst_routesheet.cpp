@@ -85,6 +85,7 @@ private slots:
     void faresWhoseLateNightFareLosesDigitsAreMarked_data();
     void faresWhoseLateNightFareLosesDigitsAreMarked();
     void ticketNumbersAbove12AreNoted();
+    void gapsAndTicketNumbersGoingBackAreNoted();
     void stopNamesAreListedAsWritten();
 
 private:
@@ -335,6 +336,20 @@ void tst_RouteSheet::ticketNumbersAbove12AreNoted()
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QString());
     QVERIFY2(r.err.contains(path(u"12.hy3"_s) + u": 注意: record 13 (停13): 整理券番号が12を超える停留所が2件"_s), qPrintable(r.err));
+}
+
+void tst_RouteSheet::gapsAndTicketNumbersGoingBackAreNoted()
+{
+    std::vector<FareRecord> stops = stopsOf({{0}, {150}, {-1}, {170}});
+    stops[3].SeirikenNo = 2;
+    QVERIFY(testing::writeFile(path(u"7.hy3"_s), fareFile(stops)));
+    const testing::Run r = testing::runTool({u"route-sheet"_s, path(u"7.hy3"_s), path(u"7.png"_s)});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QString());
+    const QString file = path(u"7.hy3"_s) + u": 注意: "_s;
+    QCOMPARE(r.err.split(u'\n', Qt::SkipEmptyParts),
+             QStringList({file + u"record 3: 整理券1: 運賃が -1（運賃なし）です。整理券1 は record 1 で出ているので、ここで降りる人の運賃が要ります。"_s,
+                          file + u"record 4: 整理券番号: 整理券番号 2 が record 3 の 3 より小さくなっています（整理券番号は路線の順に増えます）。"_s}));
 }
 
 void tst_RouteSheet::stopNamesAreListedAsWritten()

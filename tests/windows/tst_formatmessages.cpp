@@ -22,6 +22,7 @@ PlgInfoRecord record(const Fields &fields)
 } // namespace
 
 Q_DECLARE_METATYPE(PlgInfoRecord)
+Q_DECLARE_METATYPE(std::vector<kerubara::FareMark>)
 
 class tst_FormatMessages : public QObject
 {
@@ -30,6 +31,8 @@ class tst_FormatMessages : public QObject
 private slots:
     void capabilityListFollowsTheFields_data();
     void capabilityListFollowsTheFields();
+    void fareMarksAreWordedByKind_data();
+    void fareMarksAreWordedByKind();
 };
 
 void tst_FormatMessages::capabilityListFollowsTheFields_data()
@@ -77,6 +80,41 @@ void tst_FormatMessages::capabilityListFollowsTheFields()
 {
     QFETCH(PlgInfoRecord, info);
     QTEST(formatmessages::ticketPluginLines(info), "lines");
+}
+
+void tst_FormatMessages::fareMarksAreWordedByKind_data()
+{
+    using Kind = FareMark::Kind;
+    QTest::addColumn<std::vector<FareMark>>("marks");
+    QTest::addColumn<QStringList>("notes");
+    const FareMark gap{5, 3, Kind::NoFareExpected, -1, 2, 0};
+    QTest::newRow("a gap")
+        << std::vector<FareMark>{gap}
+        << QStringList{u"record 5: 整理券3: 運賃が -1（運賃なし）です。整理券3 は record 2 で出ているので、ここで降りる人の運賃が要ります。"_s};
+    QTest::newRow("the first of three gaps, after a fall")
+        << std::vector<FareMark>{{4, 1, Kind::Falls, 150, 3, 200}, gap, {6, 3, Kind::NoFareExpected, -1, 2, 0},
+                                 {7, 3, Kind::NoFareExpected, -1, 2, 0}}
+        << QStringList{u"record 4: 整理券1: 運賃 150 が record 3 の 200 より下がっています。"_s,
+                       u"record 5: 整理券3: 運賃が -1（運賃なし）です。整理券3 は record 2 で出ているので、ここで降りる人の運賃が要ります。（ほかに2件）"_s};
+    QTest::newRow("a ticket number going backwards")
+        << std::vector<FareMark>{{3, 0, Kind::TicketBackwards, 2, 2, 4}}
+        << QStringList{u"record 3: 整理券番号: 整理券番号 2 が record 2 の 4 より小さくなっています（整理券番号は路線の順に増えます）。"_s};
+    QTest::newRow("cut by day, at night, five digits")
+        << std::vector<FareMark>{{1, 2, Kind::CutByDay, 1020, 0, 0}, {1, 3, Kind::CutAtNight, 510, 0, 0},
+                                 {1, 4, Kind::FiveDigits, 12000, 0, 0}}
+        << QStringList{u"record 1: 整理券2: 運賃 1020 は3桁の運賃表示に 020 と出ます。"_s,
+                       u"record 1: 整理券3: 深夜料金 1020 は3桁の運賃表示に 020 と出ます。"_s,
+                       u"record 1: 整理券4: 運賃 12000 が 9999 を超えています（運賃の表示は3桁です）。"_s};
+}
+
+void tst_FormatMessages::fareMarksAreWordedByKind()
+{
+    using Kind = FareMark::Kind;
+    QFETCH(std::vector<FareMark>, marks);
+    QFETCH(QStringList, notes);
+    QCOMPARE(formatmessages::fareMarkNotes(marks, {Kind::Falls, Kind::NoFareExpected, Kind::TicketBackwards,
+                                                   Kind::CutByDay, Kind::CutAtNight, Kind::FiveDigits}),
+             notes);
 }
 
 QTEST_GUILESS_MAIN(tst_FormatMessages)
