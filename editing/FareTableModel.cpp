@@ -89,6 +89,21 @@ void FareTableModel::setFileRecords(std::vector<FareFileRecord> records)
     emit recordsChanged();
 }
 
+bool FareTableModel::replaceRecords(std::vector<FareFileRecord> records)
+{
+    if (records.size() > std::size_t(kFareRows))
+        return refuse(EditRefusal{.kind = EditRefusal::Kind::TooManyStops, .value = qsizetype(records.size())});
+    std::vector<Row> after;
+    after.reserve(records.size());
+    for (FareFileRecord &record : records) {
+        FareRecord held = toFareRecord(record);
+        after.push_back(Row{std::move(held), std::move(record.chimei)});
+    }
+    refusal_.reset();
+    undo_.push(new ReplaceRowsCommand(*this, 0, rows_, std::move(after)));
+    return true;
+}
+
 void FareTableModel::replaceRows(int first, int count, const std::vector<Row> &rows)
 {
     const int kept = std::min(count, static_cast<int>(rows.size()));

@@ -75,6 +75,9 @@ public:
     std::vector<FareFileRecord> fileRecords() const;
     void setFileRecords(std::vector<FareFileRecord> records);
 
+    // Replaces the whole table as one undoable step (a CSV read in).
+    bool replaceRecords(std::vector<FareFileRecord> records);
+
     // Sets the cells from (row, column) on, one undoable step: every cell is
     // read as typed (an empty number cell is 0), rows past the last stop add
     // stops. When a cell is refused nothing changes and lastRefusal() says why.
