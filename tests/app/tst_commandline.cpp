@@ -38,6 +38,8 @@ void tst_CommandLine::refusedArgumentsEndWithAMessage_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown backlight state") << QStringList{"--backlight", "ON3"} << QStringLiteral("「ON3」は使えません");
     QTest::newRow("stray argument") << QStringList{"12.hy3"} << QStringLiteral("引数「12.hy3」は使えません");
+    QTest::newRow("a second file to edit") << QStringList{"--edit", "12.hy3", "13.hy3"}
+                                           << QStringLiteral("引数「13.hy3」は使えません");
 }
 
 void tst_CommandLine::refusedArgumentsEndWithAMessage()
@@ -53,7 +55,7 @@ void tst_CommandLine::helpNamesEveryOption()
 {
     const Run r = kerubara({QStringLiteral("--help")});
     QCOMPARE(r.status, 0);
-    for (const char *option : {"--settings <FILE>", "--backlight <STATE>"})
+    for (const char *option : {"--settings <FILE>", "--backlight <STATE>", "--edit", "[FILE.hy3]"})
         QVERIFY2(r.out.contains(QLatin1StringView(option)), option);
 }
 

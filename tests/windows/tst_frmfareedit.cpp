@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -190,8 +191,23 @@ void tst_frmFareEdit::keysEditTheGrid()
     QFETCH(QString, status);
     FareGridView *grid = editor_->grid();
     grid->setCurrentIndex(editor_->model().index(1, kFare1));
+    // Keys another window binds application-wide, as the console does.
+    QWidget console;
+    int consolePresses = 0;
+    for (const Qt::Key key : {Qt::Key_0, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_Return, Qt::Key_Right, Qt::Key_Escape,
+                              Qt::Key_Delete, Qt::Key_Up, Qt::Key_Down, Qt::Key_F2}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), &console);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, [&consolePresses] { ++consolePresses; });
+    }
+    console.show();
+    QVERIFY(QTest::qWaitForWindowActive(&console));
+    editor_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor_.get()));
+    grid->setFocus();
 
     press(keys);
+    QCOMPARE(consolePresses, 0);
     QCOMPARE(editor_->model().index(1, kFare1).data().toString(), fare);
     QCOMPARE(QPoint(grid->currentIndex().column(), grid->currentIndex().row()), current);
     QCOMPARE(editor_->isWindowModified(), modified);
