@@ -81,6 +81,8 @@ private slots:
     void leavingWithChangesAsks_data();
     void leavingWithChangesAsks();
     void otherColumnsBehindTheToggle();
+    void csvReadInIsOneStep_data();
+    void csvReadInIsOneStep();
 
 private:
     // Types a script into the focused widget: words are typed as they stand,
@@ -475,6 +477,43 @@ void tst_frmFareEdit::otherColumnsBehindTheToggle()
 
     editor_->findChild<QAction *>(QStringLiteral("actAllColumns"))->trigger();
     QVERIFY(!grid->isColumnHidden(151));
+}
+
+void tst_frmFareEdit::csvReadInIsOneStep_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("names");   // the stops afterwards; the same four when refused
+    QTest::addColumn<QString>("message"); // what the author is told, in the box or behind 詳細
+
+    QTest::newRow("read in") << QByteArray("Chimei,SeirikenNo,Col1\n東口,1,120\n西口,2,-1\n") << "東口,西口"
+                             << "Col2～Col150";
+    QTest::newRow("a bad number refused") << QByteArray("Chimei,SeirikenNo,Col1\n東口,1,12x\n")
+                                          << "停留所1,停留所2,停留所3,停留所4" << "2行目";
+}
+
+void tst_frmFareEdit::csvReadInIsOneStep()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, names);
+    QFETCH(QString, message);
+    const QString path = dir_.filePath(QStringLiteral("in.csv"));
+    QVERIFY(writeFile(path, csv));
+    const auto namesNow = [this] {
+        QStringList list;
+        for (const FareRecord &r : editor_->model().records())
+            list << r.Chimei;
+        return list.join(u',');
+    };
+    const QString before = namesNow();
+    const bool read = editor_->importCsv(path);
+    QCOMPARE(namesNow(), names);
+    QCOMPARE(read, names != before);
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2((messages_.front().prompt + messages_.front().details).contains(message),
+             qPrintable(messages_.front().prompt + messages_.front().details));
+    QCOMPARE(editor_->isWindowModified(), read);
+    press(QStringLiteral("{^Z}"));
+    QCOMPARE(namesNow(), before);
 }
 
 QTEST_MAIN(tst_frmFareEdit)
