@@ -307,17 +307,23 @@ void frmFareEdit::pasteClipboard()
 
 void frmFareEdit::clearSelection()
 {
-    const QItemSelection selection = ui_->grid->selectionModel()->selection();
-    QUndoStack *undo = model_.undoStack();
-    undo->beginMacro(tr("削除"));
-    if (selection.isEmpty()) {
-        const QModelIndex current = ui_->grid->currentIndex();
-        if (current.isValid())
-            model_.setBlock(current.row(), current.column(), {{QString()}});
-    }
-    for (const QItemSelectionRange &range : selection)
+    QItemSelection selection = ui_->grid->selectionModel()->selection();
+    if (selection.isEmpty() && ui_->grid->currentIndex().isValid())
+        selection.select(ui_->grid->currentIndex(), ui_->grid->currentIndex());
+    const auto clear = [this](const QItemSelectionRange &range) {
         model_.setBlock(range.top(), range.left(),
                         editing::CellBlock(std::size_t(range.height()), std::vector<QString>(std::size_t(range.width()))));
+    };
+    // Several ranges cleared are one step; a macro is made only for them, so
+    // that clearing empty cells leaves no step behind.
+    if (selection.size() == 1) {
+        clear(selection.front());
+        return;
+    }
+    QUndoStack *undo = model_.undoStack();
+    undo->beginMacro(tr("削除"));
+    for (const QItemSelectionRange &range : selection)
+        clear(range);
     undo->endMacro();
 }
 

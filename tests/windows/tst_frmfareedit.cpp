@@ -176,6 +176,7 @@ void tst_frmFareEdit::keysEditTheGrid_data()
     QTest::newRow("Escape keeps the cell") << "230 {Esc}" << "200" << QPoint(kFare1, 1) << false << "";
     QTest::newRow("Enter alone moves down") << "{Enter}" << "200" << below << false << "";
     QTest::newRow("Delete clears") << "{Del}" << "0" << QPoint(kFare1, 1) << true << "";
+    QTest::newRow("Delete on a clear cell changes nothing") << "{Del} {^S} {Del}" << "0" << QPoint(kFare1, 1) << false << "保存しました";
     QTest::newRow("undo") << "230 {Enter} {^Z}" << "200" << below << false << "";
     QTest::newRow("redo") << "230 {Enter} {^Z} {^Y}" << "230" << below << true << "";
     QTest::newRow("arrows move") << "{Down} {Right} {Up}" << "200" << QPoint(kFare1 + 1, 1) << false << "";
