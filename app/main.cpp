@@ -10,6 +10,7 @@
 #include "windows/UnitMessages.h"
 #include "windows/Simulator.h"
 #include "windows/frmCtl.h"
+#include "windows/frmFareEdit.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -68,6 +69,14 @@ int main(int argc, char *argv[])
         QApplication::translate("Program", "画面の言語を LANG（ja または en）にします。"),
         QStringLiteral("LANG"));
     parser.addOption(languageOption);
+    // The fare editor by itself, on a route's fare data or a new route.
+    const QCommandLineOption editOption(
+        QStringLiteral("edit"),
+        QApplication::translate("Program", "運賃表の編集を開きます（FILE.hy3 を指定すればそのファイルを開きます）。"));
+    parser.addOption(editOption);
+    parser.addPositionalArgument(QStringLiteral("FILE.hy3"),
+                                 QApplication::translate("Program", "--edit で開く運賃データ。"),
+                                 QStringLiteral("[FILE.hy3]"));
     parser.process(app);
     if (asked && !named) {
         std::fputs(qPrintable(QApplication::translate(
@@ -88,12 +97,22 @@ int main(int argc, char *argv[])
                    stderr);
         return 2;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > (parser.isSet(editOption) ? 1 : 0)) {
         std::fputs(qPrintable(QApplication::translate("Program", "引数「%1」は使えません。\n\n")
-                                  .arg(parser.positionalArguments().front())
+                                  .arg(files.value(parser.isSet(editOption) ? 1 : 0))
                               + parser.helpText()),
                    stderr);
         return 2;
+    }
+    if (parser.isSet(editOption)) {
+        kerubara::installWidgetCalls();
+        kerubara::warnOfMissingFonts();
+        kerubara::frmFareEdit editor;
+        if (!files.isEmpty())
+            editor.openFile(files.front());
+        editor.show();
+        return QApplication::exec();
     }
     kerubara::SettingsFilePaths settingsFile = parser.isSet(settingsOption)
         ? kerubara::settingsFilePaths(parser.value(settingsOption))

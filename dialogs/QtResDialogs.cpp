@@ -79,9 +79,11 @@ std::int32_t QtResDialogs::dlg111(QWidget *owner, SystemTime &date)
     return 1;
 }
 
-QString QtResDialogs::fileDlg(QWidget *owner, std::int32_t /*flags*/, const QList<FileFilter> &filter,
+QString QtResDialogs::fileDlg(QWidget *owner, std::int32_t flags, const QList<FileFilter> &filter,
                               const QString &initialName, const QString &title)
 {
+    if (flags & kFileDlgSave)
+        return QFileDialog::getSaveFileName(owner, title, initialName, qtFilter(filter));
     return QFileDialog::getOpenFileName(owner, title, initialName, qtFilter(filter));
 }
 

@@ -12,6 +12,7 @@ namespace kerubara {
 enum MsgBoxStyle : int {
     vbOKOnly = 0,
     vbOKCancel = 1,
+    vbYesNoCancel = 3,
     vbYesNo = 4,
     vbCritical = 16,
     vbQuestion = 32,

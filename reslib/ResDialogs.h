@@ -89,7 +89,10 @@ void Call_dlg110(QWidget *owner, std::int32_t kind, const QString &text);
 // written into `date`.
 std::int32_t Call_dlg111(QWidget *owner, kerubara::SystemTime &date);
 
-// The file dialog: the chosen path, or the empty text when cancelled.
+// The file dialog: the chosen path, or the empty text when cancelled. With
+// kFileDlgSave in `flags` it asks where to save (a new name allowed, and a
+// file already there confirmed).
+inline constexpr std::int32_t kFileDlgSave = 0x2;
 QString Zr7FileDlg(QWidget *owner, std::int32_t flags, const QList<kerubara::FileFilter> &filter,
                    const QString &initialName, const QString &title);
 

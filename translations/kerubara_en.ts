@@ -2661,6 +2661,14 @@ Details:%2</translation>
         <translation>--lang takes ja or en (not “%1”).
 </translation>
     </message>
+    <message>
+        <source>運賃表の編集を開きます（FILE.hy3 を指定すればそのファイルを開きます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--edit で開く運賃データ。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QtResDialogs</name>
@@ -4231,6 +4239,93 @@ Put the file named after the route number (route 12 is 12.hy3, say) in the setti
     </message>
 </context>
 <context>
+    <name>frmFareEdit</name>
+    <message>
+        <source>運賃表の編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新規作成(&amp;N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSVの読み込み(&amp;I)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSVへの書き出し(&amp;E)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所の挿入(&amp;I)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所の削除(&amp;R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所を上へ(&amp;U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所を下へ(&amp;W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>規則で埋める(&amp;F)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13～150列も表示(&amp;A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmOption</name>
     <message>
         <source>オプション</source>
@@ -5095,6 +5190,181 @@ Developed by: the kerubara developers (C) %3<byte value="xd"/>
     <message>
         <source>音合使用不可</source>
         <translation>Speech unavailable</translation>
+    </message>
+    <message>
+        <source>運賃表の編集(&amp;E)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kerubara::frmFareEdit</name>
+    <message>
+        <source>停留所の件数（先頭の2バイト）がありません。運賃データではないか、壊れています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所の件数が負の数（%1）です。運賃データではないか、壊れています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所の件数（%1）が301を超えています（301件までしか扱えません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1件目の停留所: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データのCSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整理券番号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステップ音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所要分（GTFS）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステップ音（GTFS）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>無題</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1[*] - 運賃表の編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-32768～32767の範囲を超えています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1文字目が数字ではありません。-32768～32767の整数を入力してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」（U+%2）はShift-JISにない文字のため、停留所名に使えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1は停留所名に使えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所名が%1バイトあります（65535バイトまで）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所は301件までです（%1件になるため、変更しませんでした）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>貼り付ける範囲が表の右端（列150）を超えるため、貼り付けませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所%1の%2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>運賃データ(.hy3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 を開けませんでした。
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最後の停留所の後にある%1バイトはプログラムが読まないデータのため、保存しません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所が%1件あります（301件まで）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所%1の名前が%2バイトあります（65535バイトまで）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停留所%1の名前に制御文字（0x%2）があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 に保存できませんでした。
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 に保存しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 を読み込めませんでした。
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1行目: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 を読み込めませんでした。表は変更していません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 を読み込みました。次の点に注意してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 に書き出せませんでした。
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>変更が保存されていません。保存しますか？</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -8,11 +8,14 @@
 #include "reslib/EndProgram.h"
 #include "sound/Chimes.h"
 #include "sound/SoundSystem.h"
+#include "windows/frmFareEdit.h"
 #include "windows/frmOption.h"
 #include "windows/PanelLook.h"
 #include "windows/UnitMessages.h"
 #include "windows/mdlIniIoEx.h"
 #include "windows/mdlzed_000.h"
+
+#include <QFileInfo>
 
 #include <utility>
 
@@ -132,10 +135,26 @@ void Simulator::applyTicketPlugin()
     ctl_->useTicketPlugin(settings_->ticketPluginPath());
 }
 
+void Simulator::editFares(const QString &farePath)
+{
+    if (!fareEdit_)
+        fareEdit_ = std::make_unique<frmFareEdit>();
+    const auto dataDigit = settings_->infoDigit(OperationSettings::InfoDigit::DataColumn);
+    fareEdit_->setReadColumns(settings_->stepSoundFlagColumn(), dataDigit ? settings_->infoDataColumn() : 0);
+    if (!farePath.isEmpty() && farePath != fareEdit_->filePath() && QFileInfo::exists(farePath)
+        && fareEdit_->maybeKeepChanges())
+        fareEdit_->openFile(farePath);
+    fareEdit_->show();
+    fareEdit_->raise();
+    fareEdit_->activateWindow();
+}
+
 void Simulator::connectConsole()
 {
     form1_->setConsole(ctl_.get());
     QObject::connect(ctl_.get(), &frmCtl::optionsRequested, ctl_.get(), [this] { ShowModal(option()); });
+    QObject::connect(ctl_.get(), &frmCtl::fareEditRequested, ctl_.get(),
+                     [this](const QString &farePath) { editFares(farePath); });
     QObject::connect(ctl_.get(), &frmCtl::exitConfirmed, ctl_.get(), [this] {
         sound_->CloseAllSnd();
         tape().FreeVoice();

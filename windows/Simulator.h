@@ -20,6 +20,7 @@ namespace kerubara {
 class AudioOutput;
 class SoundSystem;
 class frmOption;
+class frmFareEdit;
 
 // Owns everything that lives for the run: the three windows (the fare panel,
 // the control panel and the options window) and the module state they share
@@ -48,6 +49,11 @@ public:
     frmOption &option();
     bool hasOptionWindow() const { return option_ != nullptr; }
     frmCtl &ctl() { return *ctl_; }
+    // The fare editor, made the first time the console asks for it; shown
+    // on the route that is set (its file opened, once unsaved changes are
+    // settled) with the columns the settings read named.
+    void editFares(const QString &farePath);
+    frmFareEdit *fareEditor() { return fareEdit_.get(); }
     SoundSystem &sound() { return *sound_; }
     // The unit's behaviour, which the control panel drives and the panel shows.
     OperationEngine &engine() { return *engine_; }
@@ -106,6 +112,7 @@ public:
 
 private:
     std::unique_ptr<frmCtl> ctl_;
+    std::unique_ptr<frmFareEdit> fareEdit_;
 };
 
 } // namespace kerubara

@@ -6,6 +6,7 @@
 #include "dialogs/ScopedDisable.h"
 #include "dialogs/TicketPluginLists.h"
 #include "dialogs/VoiceMessages.h"
+#include "formats/FareFile.h"
 #include "reslib/ErrorBoundary.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ProgramInfo.h"
@@ -26,6 +27,7 @@
 #include "windows/WindowPlacement.h"
 #include "ui_frmCtl.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -172,6 +174,14 @@ void frmCtl::takeForm()
     connect(copy, &QAction::triggered, this, &frmCtl::MnuHideCopy_Click);
     connect(picSeirikenPrev, &PictureBox::rightClicked, this,
             [this](const QPoint &at) { MnuHide->popup(picSeirikenPrev->mapToGlobal(at)); });
+
+    auto *editFaresAction = new QAction(tr("運賃表の編集(&E)..."), this);
+    editFaresAction->setObjectName(QStringLiteral("MnuEditFares"));
+    editFaresAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    editFaresAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(editFaresAction, &QAction::triggered, this, &frmCtl::editFares);
+    addAction(editFaresAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void frmCtl::connectHandlers()
@@ -410,6 +420,12 @@ void frmCtl::Command4_Click()
     // The changed display options on the current stop name, by the same
     // first-stop rule as a step (fares are not redrawn).
     engine().redrawStopName();
+}
+
+void frmCtl::editFares()
+{
+    const OperatingState &state = engine().state;
+    emit fareEditRequested(engine().routeSet() ? fareFilePath(settings_.fareDataFolder(), state.strRouteNo) : QString());
 }
 
 QString frmCtl::versionText()

@@ -92,6 +92,9 @@ public:
     void Combo1_Click();                  // company chosen: the ticket shows it
     void MnuHideCopy_Click();
     void Command4_Click();
+    // 運賃表の編集 (Ctrl+E, or the console's context menu): asks for the
+    // fare editor on the fare data of the route that is set.
+    void editFares();
     void Command8_Click();
     void cmdTapeNext_Click();
     void cmdTapeBack_Click();
@@ -164,6 +167,9 @@ signals:
     // オプション: the options window is wanted, modally, now; both windows
     // are disabled until it returns.
     void optionsRequested();
+    // 運賃表の編集: the fare editor is wanted, on `farePath` (the route that
+    // is set), or on what it holds when no route is set (empty).
+    void fareEditRequested(const QString &farePath);
 
 public:
     // Form variables.

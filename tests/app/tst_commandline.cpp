@@ -42,6 +42,8 @@ void tst_CommandLine::refusedArgumentsEndWithAMessage_data()
     QTest::newRow("refused in English") << QStringList{"--lang=en", "--backlight", "ON3"} << QStringLiteral("(not “ON3”)");
     QTest::newRow("refused in Japanese") << QStringList{"--backlight", "ON3", "--lang", "ja"}
                                          << QStringLiteral("「ON3」は使えません");
+    QTest::newRow("a second file to edit") << QStringList{"--edit", "12.hy3", "13.hy3"}
+                                           << QStringLiteral("引数「13.hy3」は使えません");
 }
 
 void tst_CommandLine::refusedArgumentsEndWithAMessage()
@@ -57,7 +59,7 @@ void tst_CommandLine::helpNamesEveryOption()
 {
     const Run r = kerubara({QStringLiteral("--help")});
     QCOMPARE(r.status, 0);
-    for (const char *option : {"--settings <FILE>", "--backlight <STATE>", "--lang <LANG>"})
+    for (const char *option : {"--settings <FILE>", "--backlight <STATE>", "--lang <LANG>", "--edit", "[FILE.hy3]"})
         QVERIFY2(r.out.contains(QLatin1StringView(option)), option);
 }
 

@@ -3,6 +3,7 @@
 #include "OptionControls.h"
 #include "windows/DigitList.h"
 #include "windows/frmCtl.h"
+#include "windows/frmFareEdit.h"
 
 #include "FakeDialogs.h"
 #include "FareBytes.h"
@@ -123,6 +124,8 @@ class tst_frmCtl : public QObject
     Q_OBJECT
 
 private slots:
+    void theConsoleOpensTheEditorOnTheRouteSet_data();
+    void theConsoleOpensTheEditorOnTheRouteSet();
     void init();
     void cleanup();
     void keypadFillsRouteAndSectionLabels();
@@ -965,6 +968,35 @@ void tst_frmCtl::consoleStaysInsideTheAvailableScreen()
                                                              .arg(c.frameGeometry().width())
                                                              .arg(c.frameGeometry().height())));
     QCOMPARE(c.frameGeometry().right(), area.right());
+}
+
+void tst_frmCtl::theConsoleOpensTheEditorOnTheRouteSet_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("stops");
+
+    QTest::newRow("no route set: a new route") << "" << "" << 2;
+    QTest::newRow("route 12 set: its file") << "12" << "12.hy3" << 5;
+    QTest::newRow("a route without a file: a new route") << "77" << "" << 2;
+}
+
+void tst_frmCtl::theConsoleOpensTheEditorOnTheRouteSet()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, file);
+    QFETCH(int, stops);
+    if (!route.isEmpty())
+        setRoute(route, QStringLiteral("1"));
+    QVERIFY(!sim_->fareEditor());
+    frmCtl &c = sim_->ctl();
+    c.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&c));
+    QTest::keyClick(&c, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(sim_->fareEditor());
+    QVERIFY(sim_->fareEditor()->isVisible());
+    QCOMPARE(sim_->fareEditor()->filePath(), file.isEmpty() ? QString() : path(file));
+    QCOMPARE(sim_->fareEditor()->model().rowCount(), stops);
 }
 
 QTEST_MAIN(tst_frmCtl)
