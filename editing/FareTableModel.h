@@ -66,6 +66,7 @@ public:
     explicit FareTableModel(QObject *parent = nullptr);
 
     QUndoStack *undoStack() { return &undo_; }
+    const QUndoStack *undoStack() const { return &undo_; }
 
     std::vector<FareRecord> records() const;
     // Replaces the table; the undo stack starts afresh.

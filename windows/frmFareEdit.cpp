@@ -7,7 +7,12 @@
 #include "formats/GtfsImport.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
+#include "dialogs/FareFillDialog.h"
+#include "dialogs/Modal.h"
+#include "formats/FareFill.h"
+#include "windows/AnnouncementEditor.h"
 #include "windows/FareGridView.h"
+#include "windows/FarePanelView.h"
 #include "windows/FormatMessages.h"
 
 #include "ui_frmFareEdit.h"
@@ -20,6 +25,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QListWidget>
 #include <QStatusBar>
 
 namespace kerubara {
@@ -57,6 +63,40 @@ QString refusalOf(const FareFileScan &scan)
     return {};
 }
 
+// The colour of a cell marked for what the unit cannot do with it.
+QColor markColour(FareMark::Kind kind)
+{
+    switch (kind) {
+    case FareMark::Kind::CutByDay:
+    case FareMark::Kind::CutAtNight:
+        return QColor(0xff, 0xd8, 0xa8); // orange: shown cut to three digits
+    case FareMark::Kind::FiveDigits:
+    case FareMark::Kind::Falls:
+        return QColor(0xff, 0xb8, 0xb8); // red: surely wrong
+    case FareMark::Kind::NoFareExpected:
+        return QColor(0xff, 0xf0, 0x9a); // yellow: a fare is missing
+    case FareMark::Kind::TicketBackwards:
+        return QColor(0xe2, 0xcc, 0xff); // violet: the ticket numbers
+    }
+    return {};
+}
+
+// The cells the unit's rules mark, as the grid colours them.
+std::vector<editing::CellMark> unitMarks(const std::vector<FareRecord> &stops)
+{
+    std::vector<editing::CellMark> marks;
+    for (const FareMark &mark : fareMarks(stops))
+        marks.push_back({mark.stop, mark.column, markColour(mark.kind), formatmessages::fareMarkText(mark)});
+    return marks;
+}
+
+// The announcements beside a fare data file: N.hy3's are Ntp.csv.
+QString announcementsPathOf(const QString &farePath)
+{
+    const QFileInfo info(farePath);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral("tp.csv"));
+}
+
 } // namespace
 
 frmFareEdit::frmFareEdit(QWidget *parent) : QMainWindow(parent), ui_(std::make_unique<Ui::frmFareEdit>())
@@ -69,6 +109,12 @@ frmFareEdit::frmFareEdit(QWidget *parent) : QMainWindow(parent), ui_(std::make_u
     ui_->splitter->setStretchFactor(1, 1);
     ui_->gridSplitter->setStretchFactor(0, 4);
     ui_->gridSplitter->setStretchFactor(1, 1);
+    panel_ = new FarePanelView(ui_->sidePane);
+    ui_->sideLayout->addWidget(panel_);
+    ui_->sideLayout->addStretch();
+    announcements_ = new AnnouncementEditor(ui_->tabs);
+    ui_->tabs->addTab(announcements_, tr("放送"));
+    model_.setMarker(unitMarks);
     connectActions();
     newRoute();
 }
@@ -161,13 +207,31 @@ void frmFareEdit::connectActions()
     connect(ui_->actMoveDown, &QAction::triggered, this, [move] { move(1); });
     connect(ui_->actAllColumns, &QAction::toggled, this, &frmFareEdit::updateColumns);
 
-    connect(undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(undo, &QUndoStack::cleanChanged, this, &frmFareEdit::updateTitle);
+    connect(announcements_, &AnnouncementEditor::modificationChanged, this, &frmFareEdit::updateTitle);
     connect(&model_, &FareTableModel::recordsChanged, this, [this] {
         if (model_.fareColumnCount() != fareColumns_) {
             updateHeaders();
             updateColumns();
         }
+        showPanel();
+        listMarks();
     });
+    connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
+        showPanel();
+        listMarks();
+    });
+    connect(ui_->grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frmFareEdit::showPanel);
+    connect(ui_->markList, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        const int stop = item->data(Qt::UserRole).toInt();
+        const int column = item->data(Qt::UserRole + 1).toInt();
+        const QModelIndex cell = model_.index(stop - 1, column == 0 ? FareTableModel::kTicketColumn : column + 1);
+        ui_->grid->setCurrentIndex(cell);
+        ui_->grid->scrollTo(cell);
+        ui_->grid->setFocus();
+    });
+    ui_->actFill->setEnabled(true);
+    connect(ui_->actFill, &QAction::triggered, this, &frmFareEdit::fillByRule);
     connect(&model_, &FareTableModel::refused, this, &frmFareEdit::showRefusal);
 }
 
@@ -216,11 +280,109 @@ void frmFareEdit::updateColumns()
         ui_->grid->setColumnHidden(dataColumn + 1, !all && dataColumn > fares);
 }
 
+bool frmFareEdit::hasChanges() const
+{
+    return !model_.undoStack()->isClean() || announcements_->isModified();
+}
+
+void frmFareEdit::showPanel()
+{
+    const QModelIndex current = ui_->grid->currentIndex();
+    panel_->showStop(model_.records(), current.isValid() ? current.row() + 1 : 1);
+}
+
+void frmFareEdit::listMarks()
+{
+    const std::vector<FareRecord> stops = model_.records();
+    ui_->markList->clear();
+    for (const FareMark &mark : fareMarks(stops)) {
+        auto *item = new QListWidgetItem(tr("停留所%1（%2）: %3")
+                                             .arg(QString::number(mark.stop),
+                                                  stops[static_cast<std::size_t>(mark.stop - 1)].Chimei,
+                                                  formatmessages::fareMarkText(mark)),
+                                         ui_->markList);
+        item->setData(Qt::UserRole, mark.stop);
+        item->setData(Qt::UserRole + 1, mark.column);
+        item->setBackground(markColour(mark.kind));
+    }
+}
+
+void frmFareEdit::fillByRule()
+{
+    const QRect block = selectedBlock();
+    // Only fare cells are filled: data columns 1 .. the highest ticket number.
+    const int firstColumn = std::max(block.left(), 2);
+    const int lastColumn = std::min(block.right(), model_.fareColumnCount() + 1);
+    if (block.isEmpty() || firstColumn > lastColumn) {
+        statusBar()->showMessage(tr("運賃の列（運賃 1 から）を選んでから規則で埋めてください。"));
+        return;
+    }
+    const int firstTicket = firstColumn - 1;
+    const int tickets = lastColumn - firstColumn + 1;
+    FareFillDialog dialog(model_.fareColumnCount(), firstTicket, this);
+    ShowModal(dialog);
+    const std::optional<FareFillRule> rule = dialog.result() == QDialog::Accepted ? dialog.rule() : std::nullopt;
+    if (!rule)
+        return;
+
+    const std::vector<FareRecord> stops = model_.records();
+    const auto rows = static_cast<std::size_t>(block.height());
+    const auto first = static_cast<std::size_t>(block.top());
+    std::optional<FareBlock> values;
+    if (const auto *stages = std::get_if<FareStageRule>(&*rule)) {
+        const std::vector<int> all = fareStages(stops);
+        values = fareStageBlock(*stages, std::vector<int>(all.begin() + first, all.begin() + first + rows),
+                                firstTicket, tickets);
+        if (!values) {
+            statusBar()->showMessage(tr("この規則では運賃が 0～32767 円に収まりません。何も変えていません。"));
+            return;
+        }
+    } else {
+        const int source = std::get<DiagonalRule>(*rule).sourceTicket;
+        std::vector<std::int16_t> column;
+        for (std::size_t r = first; r < first + rows; ++r)
+            column.push_back(stops[r].Col(source));
+        values = diagonalPattern(column, source, firstTicket, tickets);
+    }
+    editing::CellBlock cells;
+    for (const std::vector<std::int16_t> &row : *values) {
+        std::vector<QString> texts;
+        for (const std::int16_t value : row)
+            texts.push_back(QString::number(value));
+        cells.push_back(std::move(texts));
+    }
+    if (model_.setBlock(block.top(), firstColumn, cells))
+        statusBar()->showMessage(tr("%1停留所 × %2列を規則で埋めました（元に戻す: Ctrl+Z）。").arg(rows).arg(tickets));
+}
+
+void frmFareEdit::openAnnouncementsBeside(const QString &farePath)
+{
+    const QString tp = announcementsPathOf(farePath);
+    if (QFileInfo::exists(tp))
+        announcements_->load(tp);
+    else
+        announcements_->startNew(tp);
+}
+
+bool frmFareEdit::saveAnnouncementsBeside(const QString &farePath)
+{
+    if (!announcements_->isModified())
+        return true;
+    const std::optional<QString> why = announcements_->path().isEmpty() || announcements_->path() != announcementsPathOf(farePath)
+        ? announcements_->saveAs(announcementsPathOf(farePath))
+        : announcements_->save();
+    if (why) {
+        MsgBox(*why, vbCritical, windowTitle());
+        return false;
+    }
+    return true;
+}
+
 void frmFareEdit::updateTitle()
 {
     const QString name = path_.isEmpty() ? tr("無題") : QFileInfo(path_).fileName();
     setWindowTitle(tr("%1[*] - 運賃表の編集").arg(name));
-    setWindowModified(!model_.undoStack()->isClean());
+    setWindowModified(hasChanges());
 }
 
 void frmFareEdit::showRefusal()
@@ -331,6 +493,7 @@ void frmFareEdit::newRoute()
 {
     model_.setRecords(std::vector<FareRecord>(kNewRouteStops));
     path_.clear();
+    announcements_->startNew(QString());
     updateHeaders();
     updateColumns();
     updateTitle();
@@ -360,6 +523,7 @@ bool frmFareEdit::openFile(const QString &path)
     }
     model_.setFileRecords(std::move(scan.records));
     path_ = path;
+    openAnnouncementsBeside(path);
     updateHeaders();
     updateColumns();
     updateTitle();
@@ -395,9 +559,11 @@ bool frmFareEdit::saveTo(const QString &path)
     }
     path_ = path;
     model_.undoStack()->setClean();
+    const bool announcementsSaved = saveAnnouncementsBeside(path);
     updateTitle();
-    statusBar()->showMessage(tr("%1 に保存しました。").arg(QDir::toNativeSeparators(path)));
-    return true;
+    if (announcementsSaved)
+        statusBar()->showMessage(tr("%1 に保存しました。").arg(QDir::toNativeSeparators(path)));
+    return announcementsSaved;
 }
 
 bool frmFareEdit::save()
@@ -457,7 +623,7 @@ bool frmFareEdit::exportCsv(const QString &path)
 
 bool frmFareEdit::maybeKeepChanges()
 {
-    if (model_.undoStack()->isClean())
+    if (!hasChanges())
         return true;
     switch (MsgBox(tr("変更が保存されていません。保存しますか？"), vbYesNoCancel | vbQuestion, windowTitle())) {
     case vbYes:

@@ -15,7 +15,9 @@ class frmFareEdit;
 
 namespace kerubara {
 
+class AnnouncementEditor;
 class FareGridView;
+class FarePanelView;
 
 // 運賃表の編集: a route's fare data as a grid a data author edits with a
 // spreadsheet's keys, every change undoable; opened, saved and exchanged as
@@ -55,6 +57,11 @@ public:
     FareGridView *grid() const;
     QTabWidget *tabs() const;
     QWidget *sidePane() const;
+    FarePanelView *panelView() const { return panel_; }
+    AnnouncementEditor *announcements() const { return announcements_; }
+    // Fills the selected fare cells by a rule the author chooses, as one
+    // undoable change.
+    void fillByRule();
 
     void copySelection();
     void pasteClipboard();
@@ -69,6 +76,11 @@ private:
     void updateColumns();
     void updateHeaders();
     void showRefusal();
+    void showPanel();
+    void listMarks();
+    void openAnnouncementsBeside(const QString &farePath);
+    bool saveAnnouncementsBeside(const QString &farePath);
+    bool hasChanges() const;
     // The selected rectangle (the current cell when nothing is selected).
     QRect selectedBlock() const;
     QString columnName(int column) const;
@@ -80,6 +92,8 @@ private:
     int stepSoundColumn_ = 0;
     int dataDigitColumn_ = 0;
     int fareColumns_ = 0;
+    FarePanelView *panel_ = nullptr;
+    AnnouncementEditor *announcements_ = nullptr;
 };
 
 } // namespace kerubara

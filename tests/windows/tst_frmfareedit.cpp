@@ -3,14 +3,23 @@
 #include "formats/FareCsv.h"
 #include "formats/FareFile.h"
 #include "reslib/MsgBox.h"
+#include "dialogs/Modal.h"
+#include "windows/AnnouncementEditor.h"
 #include "windows/FareGridView.h"
+#include "windows/FarePanelView.h"
 #include "windows/frmFareEdit.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QFile>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -83,6 +92,11 @@ private slots:
     void otherColumnsBehindTheToggle();
     void csvReadInIsOneStep_data();
     void csvReadInIsOneStep();
+    void markedCellsAreListed_data();
+    void markedCellsAreListed();
+    void thePanelShowsTheCurrentStop();
+    void fillByRuleIsOneStep();
+    void announcementsAreSavedBeside();
 
 private:
     // Types a script into the focused widget: words are typed as they stand,
@@ -515,6 +529,110 @@ void tst_frmFareEdit::csvReadInIsOneStep()
     QCOMPARE(editor_->isWindowModified(), read);
     press(QStringLiteral("{^Z}"));
     QCOMPARE(namesNow(), before);
+}
+
+// The unit's rules mark a cell as it is typed, in the grid and in the list
+// below it; undo takes the mark away with the change.
+void tst_frmFareEdit::markedCellsAreListed_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("listed"); // the first line listed; empty: nothing listed
+    QTest::addColumn<int>("lines");
+    QTest::newRow("a fare falling along the route") << "150 {Enter}" << "停留所3" << 1;
+    // Stop 4's 400 then falls from it.
+    QTest::newRow("cut to three digits") << "1200 {Enter}" << "停留所3" << 2;
+    QTest::newRow("undone") << "150 {Enter} {^Z}" << "" << 0;
+    QTest::newRow("rising as it should") << "310 {Enter}" << "" << 0;
+}
+
+void tst_frmFareEdit::markedCellsAreListed()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, listed);
+    QFETCH(int, lines);
+    editor_->grid()->setCurrentIndex(editor_->model().index(2, kFare1));
+    press(keys);
+    auto *list = editor_->findChild<QListWidget *>(QStringLiteral("markList"));
+    QVERIFY(list);
+    const QVariant colour = editor_->model().index(2, kFare1).data(Qt::BackgroundRole);
+    if (listed.isEmpty()) {
+        QCOMPARE(list->count(), 0);
+        QVERIFY(!colour.isValid());
+        return;
+    }
+    QCOMPARE(list->count(), lines);
+    QVERIFY2(list->item(0)->text().startsWith(listed), qPrintable(list->item(0)->text()));
+    QVERIFY(colour.isValid());
+    // Choosing the line goes to the cell.
+    editor_->grid()->setCurrentIndex(editor_->model().index(0, 0));
+    emit list->itemActivated(list->item(0));
+    QCOMPARE(editor_->grid()->currentIndex(), editor_->model().index(2, kFare1));
+}
+
+// The panel beside the grid is the unit's panel at the stop the cursor is on,
+// and follows a change of that stop's fares.
+void tst_frmFareEdit::thePanelShowsTheCurrentStop()
+{
+    editor_->grid()->setCurrentIndex(editor_->model().index(1, kFare1));
+    press(QStringLiteral("{Down}"));
+    press(QStringLiteral("370 {Up}"));
+    FarePanelView expected;
+    expected.showStop(editor_->model().records(), 3);
+    QCOMPARE(editor_->model().records()[2].Col(1), 370);
+    editor_->grid()->setCurrentIndex(editor_->model().index(2, kFare1));
+    QCOMPARE(editor_->panelView()->image(), expected.image());
+    editor_->grid()->setCurrentIndex(editor_->model().index(0, kFare1));
+    QVERIFY(editor_->panelView()->image() != expected.image());
+}
+
+// Fares by a stage table fill the selected fare cells as one undoable step.
+void tst_frmFareEdit::fillByRuleIsOneStep()
+{
+    FareGridView *grid = editor_->grid();
+    grid->setCurrentIndex(editor_->model().index(0, kFare1));
+    grid->selectionModel()->select(QItemSelection(editor_->model().index(0, kFare1),
+                                                  editor_->model().index(3, kFare1 + 3)),
+                                   QItemSelectionModel::ClearAndSelect);
+    const ScopedModalHandler dialog([](QDialog &d) {
+        auto *fares = d.findChild<QLineEdit *>(QStringLiteral("faresEdit"));
+        QVERIFY(fares);
+        fares->setFocus();
+        QTest::keyClicks(fares, QStringLiteral("170 210 250 290"));
+        auto *buttons = d.findChild<QDialogButtonBox *>(QStringLiteral("buttons"));
+        QVERIFY(buttons && buttons->button(QDialogButtonBox::Ok)->isEnabled());
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    const std::vector<FareRecord> before = editor_->model().records();
+    editor_->fillByRule();
+    const std::vector<FareRecord> after = editor_->model().records();
+    // Stop s issues ticket s: s - t stages travelled, a ticket not yet issued 0.
+    const int expected[4][4] = {{170, 0, 0, 0}, {210, 170, 0, 0}, {250, 210, 170, 0}, {290, 250, 210, 170}};
+    for (int s = 0; s < 4; ++s)
+        for (int t = 0; t < 4; ++t)
+            QCOMPARE(after[std::size_t(s)].Col(t + 1), expected[s][t]);
+    editor_->model().undoStack()->undo();
+    QVERIFY(editor_->model().records() == before);
+}
+
+// The route's announcements are the second tab: opened with the fare data,
+// saved beside it with Ctrl+S, and a change of them marks the title.
+void tst_frmFareEdit::announcementsAreSavedBeside()
+{
+    const QString tp = dir_.filePath(QStringLiteral("12tp.csv"));
+    QVERIFY(writeFile(tp, QByteArray("\"\x8e\x9f\x82\xcd\",0,0\r\n")));  // 次は
+    QVERIFY(editor_->openFile(routePath_));
+    AnnouncementEditor *announcements = editor_->announcements();
+    QCOMPARE(announcements->path(), tp);
+    QVERIFY(!editor_->isWindowModified());
+    auto *table = announcements->findChild<QTableView *>();
+    QVERIFY(table);
+    QVERIFY(table->model()->setData(table->model()->index(0, 0), QStringLiteral("終点です")));
+    QVERIFY(editor_->isWindowModified());
+    editor_->grid()->setFocus();
+    press(QStringLiteral("{^S}"));
+    QVERIFY(!editor_->isWindowModified());
+    QCOMPARE(readFile(tp), QByteArray("\"\x8f\x49\x93\x5f\x82\xc5\x82\xb7\",0,0\r\n")); // 終点です
+    QCOMPARE(readFile(routePath_), fileOf(route(4)));
 }
 
 QTEST_MAIN(tst_frmFareEdit)
