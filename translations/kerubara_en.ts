@@ -1304,7 +1304,461 @@ Exit status: 0 success, 1 a problem in the input, 2 wrong usage.
 
 終了コード: 0 成功、1 入力の問題、2 使い方の誤り。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: kerubara-data [--lang ja|en] COMMAND [ARGUMENTS...]
+
+A tool to make and check kerubara&apos;s fare data (.hy3), announcement data
+(*****tp.csv) and settings files (.in4), and to try out the stop name and
+digit displays, tickets and spoken announcements. It needs no screen and no
+sound card.
+
+Commands:
+  dump FILE.hy3
+      Writes the fare data to standard output as CSV (UTF-8, LF line ends,
+      RFC 4180 quoting): first the heading &quot;Chimei,SeirikenNo,Col1,…,Col150&quot;,
+      then one line per stop (the stop name and 151 integers) in file order.
+
+  dump FILEtp.csv
+      Writes announcement data whose name ends in tp.csv (in any case) as CSV
+      (UTF-8, LF line ends), as the program reads it: first the heading
+      &quot;Text,StepFlag,SoundFlag&quot;, then one record (text, step flag, sound
+      flag) per line of the file. Announcement data is Shift-JIS, with
+      &quot;text,step flag,sound flag&quot; on each line. A file the program would not
+      read (it ends in the middle of a line, a flag is outside -32768 to
+      32767, there are too many fields) is reported with the line number and
+      the reason, and the tool exits with status 1. When a blank line has
+      shifted the fields, the blank line&apos;s number is given. A flag written
+      in full-width digits (read as 0) gets a warning. A Ctrl-Z at the end of
+      the file (an old editors&apos; end mark) is taken as the end of the data. A
+      file saved in UTF-8 gets one warning saying so (tp converts it to
+      Shift-JIS).
+
+  tp IN.csv OUTtp.csv
+      Converts announcement data saved in UTF-8 (with or without a leading
+      BOM) to Shift-JIS and writes it to OUTtp.csv, keeping lines and line
+      ends. Characters Shift-JIS cannot write and lines that are not valid
+      UTF-8 are reported with their line numbers; so is converted data the
+      program could not read (the same checks as dump). Then the tool exits
+      with status 1 and OUTtp.csv is neither created nor changed (it is
+      written through a temporary file).
+
+  say [--reading] [--phonemes] [--dict FILE]... TEXT [OUT.wav]
+      Speaks TEXT in the announcements&apos; voice and writes it to OUT.wav
+      (16-bit PCM). --reading shows the reading spoken (in katakana).
+      --phonemes shows the phonemes given to the HTS voice (a i u e o N cl
+      pau k sh …, a long vowel as two vowels, a devoiced vowel in capitals),
+      separated by spaces (お降りの方 → o o r i n o k a t a). The accents come
+      from Open JTalk&apos;s dictionary (open-jtalk-mecab-naist-jdic). With either
+      of them OUT.wav may be left out. The voice&apos;s rate, pitch and volume are
+      those saved in the program&apos;s voice settings.
+      The reading is made from numbers and counters (1,200円, 10分, 4時,
+      一丁目) by the program&apos;s rules, from transport terms by the built-in
+      reading dictionary, and from the rest by MeCab. A reading dictionary in
+      the settings folder (~/.config/kerubara/yomi.csv) takes precedence over
+      the built-in one.
+        --dict FILE  Uses this reading dictionary too (may be given any
+                     number of times; later ones take precedence).
+      A reading dictionary is a UTF-8 CSV with &quot;text,reading&quot; on each line
+      (the reading in katakana, a long vowel as &quot;ー&quot;). Lines starting with #
+      and blank lines are skipped. A malformed line is reported on standard
+      error as &quot;FILE: line N: reason&quot; and not used; the reading goes on. At
+      each route setting the program reads the yomi.csv in the announcement
+      data folder, which takes precedence over the settings folder&apos;s.
+
+  hy3 IN.csv OUT.hy3
+      Makes fare data from a CSV of the form dump writes. A dumped CSV turned
+      back with hy3 gives a file of the very same bytes.
+      The heading may also name only the columns used, in any order (for
+      example &quot;Chimei,SeirikenNo,Col1,Col2&quot;; Chimei is required). Columns not
+      in the heading are 0 for every stop, and one note says how many.
+      Each line has at most as many columns as the heading; numbers are
+      integers from -32768 to 32767; a stop name is at most 65535 bytes of
+      characters Shift-JIS can write, with no control characters such as
+      line breaks or tabs; there are at most 301 stops. Empty cells and short
+      lines, as in a CSV saved by a spreadsheet, are read as 0, and a single
+      warning gives their number and the first place. A line of only empty
+      cells is not a stop. On a problem the reason is shown with the line
+      number, the tool exits with status 1, and OUT.hy3 is neither created
+      nor changed (it is written through a temporary file, so the original
+      file stays even if writing fails midway).
+
+  check FILE.hy3...
+      Checks fare data, printing one line &quot;FILE: record N: …&quot; per problem.
+      Exits with status 1 if there are problems, else 0 with no output.
+      Checked: a count of 0, below 0, 1 or over 301, data short of the count
+      (a record cut off), stop names that are not valid Shift-JIS, extra data
+      after the last stop.
+      For stops with ticket numbers above 12 (by default the unit shows fares
+      for ticket numbers 1 to 12 only), &quot;FILE: note: record N: …&quot; and the
+      panel setting &quot;Ticket numbers shown&quot; that shows them all in turn go
+      to standard error. This does not count as a problem. Fares of which the
+      unit&apos;s three-digit fares show only the last three digits (1000 yen and
+      over, late-night fares (double) of 500 yen and over) are noted the same
+      way, by day and by night, with the stop, ticket number and highest
+      fare. Checked together with a settings file, a note also says when a
+      column the settings read for each stop (the column of the step sound,
+      the column of data for the info digits) lies among the fare columns.
+      Fare data never exceeds 18.9 MiB (the count and 301 stops of the
+      longest names); every command refuses a larger file without reading
+      it. Every command reads only regular files and refuses devices (such as
+      /dev/zero) and named pipes (FIFOs) without waiting or reading.
+
+  dump FILE.in4
+      Writes a settings file one field a line, &quot;name=value&quot;, in file order,
+      as the program reads it. The names are the options window&apos;s control
+      names (Text2(0), Command5(1), Option3(7), txtSelectSound(10), Label10 …),
+      CtrlData.nBackFrame … CtrlData.nTop, FormPos.nLeft, FormPos.nTop,
+      CustColors(0) … CustColors(16), DegitCount, DegitUser(1).Shift,
+      DegitUser(1).ZeroMode, DegitUser(1).FillZero … DegitUser(12).FillZero.
+      Numbers are decimal (colours as signed 32-bit values), texts UTF-8,
+      with control characters written as their symbols (U+2400 to U+241F,
+      U+2421). For a file that ends early the missing fields are given as 0
+      and empty texts (the program keeps their start-up values).
+
+  in4 IN.txt OUT.in4
+      Makes a settings file from a text of the form dump writes. The fields
+      may come in any order; a field not written takes the value of the
+      program started without a settings file (the options window&apos;s initial
+      values, scroll bars at their minimum, window positions 0, the ticket&apos;s
+      fixed date today, DegitCount 12). Blank lines and lines starting with #
+      are skipped. A dumped text turned back with in4 gives a file of the
+      very same bytes. An unknown name, a name given twice, a value out of
+      range (16-bit fields -32768 to 32767, 32-bit fields and colours
+      -2147483648 to 2147483647), characters Shift-JIS cannot write, or a
+      text over 32767 bytes is reported with the line number and the reason;
+      the tool exits with status 1 and OUT.in4 is neither created nor
+      changed.
+
+  check FILE.in4...
+      Checks settings files, printing one line &quot;FILE: …&quot; per problem.
+      Checked: a file that ends early, text lengths past the end of the file,
+      extra data after block 11, list indexes out of range, option button
+      groups without exactly one button chosen, scroll bar values out of
+      range. The missing fields of a file that ends early and values a list
+      or scroll bar cannot take are reported once by the program at start-up,
+      which keeps only those fields at their start-up values. Exits with
+      status 1 if there are problems. A data folder that does not exist
+      (relative paths from the settings file&apos;s folder) gives &quot;FILE: note: …&quot;
+      on standard error. .hy3 and .in4 are told apart by the name&apos;s
+      extension.
+
+  render-name TEXT OUT.png [OPTIONS]
+      Draws the stop name TEXT as the unit&apos;s destination display (a dot
+      matrix) and saves it as PNG. The picture is the display face itself
+      before scrolling, 56 pixels high and 432 pixels wide (more for a long
+      stop name). The default colours and typefaces are those of the unit on
+      screen.
+        --tsugiwa-mode N       &quot;次は&quot;: 0 none, 1 small &quot;は&quot;, 2 same size
+        --font-mode N          stop name typeface: 0 Gothic, 1 Mincho,
+                               2 kana, symbols and Latin in Mincho,
+                               3 kanji in Mincho, 4 only full-width Latin
+                               and digits in Gothic
+        --tsugiwa-font-mode N  &quot;次は&quot; typeface: 0 Gothic, 1 only &quot;は&quot; in
+                               Mincho, 2 Mincho, 3 only &quot;次&quot; in Mincho
+        --bold                 the stop name in bold
+        --tsugiwa-bold         &quot;次は&quot; in bold
+        --back RRGGBB          background colour (default %1)
+        --fore RRGGBB          stop name colour (default %2)
+        --tsugiwa-color RRGGBB &quot;次は&quot; colour (default %3)
+      Written through a temporary file: if writing fails the original file
+      stays. Without the IPA fonts a warning is given and another font used.
+  render-digits [OPTIONS] VALUE OUT.png
+      Draws one of the unit&apos;s seven-segment numbers and saves it as PNG. The
+      picture is the number display&apos;s own size: the width is a digit&apos;s width
+      times the digits, the height set by the size kind (a digit&apos;s width x
+      height: 0 = 13x20, 1 = 17x26, 2 = 19x29, 3 = 11x15 pixels). Unlit
+      segments are drawn faintly in the shape of an &quot;8&quot;.
+      VALUE is a number (such as 230, -1, 1.5). A value wholly in double
+      quotes (written &apos;&quot;0&quot;&apos; in the shell) or given with --text is shown as
+      text. The text &quot;0&quot; is not the same as the number 0. A value that does
+      not read as a number, without --text, ends the tool with status 1.
+      Characters shown: 0 to 9, space (unlit), -, _, =, ., and the letters
+      seven segments can show (A b C c d E F G H h I J L n O o P q r S t U u
+      y). Any other character leaves its digit unlit.
+      Options (the default colours are those of the unit&apos;s fares on screen,
+      the other defaults those of the number display):
+        --keta N       digits, 1 to 15 (4 if out of range). Default 4
+        --size N       size kind, 0 to 3 (0 if out of range). Default 0
+        --style N      digit shape: 0 = A (slanted), 1 = B (square), 2 = C
+                       (dots). A for anything but 0 to 2. Default 0
+        --zero-mode N  showing 0, -1 and blank: 0 = 0 and blank all unlit,
+                       1 = 0 and blank as &quot;0&quot;, 2 = -1 as &quot;0&quot; and 0 all
+                       unlit, 3 = -1, 0 and blank as &quot;0&quot; (0 for 4 and over).
+                       Default 0
+        --fill-zero N  pad the number with leading zeros to this many digits
+                       (the digit count if more); 0 for no padding.
+                       Default 0
+        --shift N      digits left blank on the right (kept within 0 to
+                       digits-1). Default 0
+        --back RRGGBB  background colour. Default %4
+        --base RRGGBB  colour of unlit segments. Default %5
+        --lit RRGGBB   colour of lit segments. Default %6
+      Colours are red, green and blue in two hex digits each (a leading # is
+      allowed). Written through a temporary file: if writing fails the
+      original file stays. Needs no screen.
+
+  render-panel FILE.hy3 --stop N OUT.png [OPTIONS]
+      Draws the unit&apos;s whole face as the program shows it at stop N (its
+      place in the data, from 1) and saves it as PNG. It draws with the
+      program&apos;s own panel, not shown on screen, so the picture is what the
+      unit shows after setting the route and stepping to stop N (502x252
+      pixels, 616x252 with four digits). A scrolling stop name is shown from
+      its start, before it scrolls.
+        --stop N           the stop number (required)
+        --section N        section (1 to 300, default 1). Fares for ticket
+                           numbers below it are not shown
+        --late-night       show late-night fares (fares doubled)
+        --ticket-style N   ticket number style, 0 to 11 (in the order of the
+                           options window&apos;s list, default 0)
+        --leading-zero     a 0 before one-digit ticket numbers
+        --tsugiwa-mode N   &quot;次は&quot;: 0 none, 1 small &quot;は&quot;, 2 same size (never
+                           on the first stop of the data)
+        --backlight STATE  backlight OFF, ON1, ON2 (default OFF)
+        --page P           ticket number page, 1 to 4 (default 1). With 2,
+                           draws the fares of ticket numbers 13 to 24,
+                           labelled with those numbers (the face when the
+                           panel&apos;s &quot;Ticket numbers shown&quot; shows numbers
+                           above 12 in turn)
+        --fare-digits N    fare digits, 3 or 4 (default 3). With 4 the frame
+                           and face widen and fares of 1000 and over (late-
+                           night fares up to 9998) are shown whole, not just
+                           the last three digits
+        --settings FILE.in4
+                           reads the settings file and draws with the
+                           colours, typefaces, ticket numbers, info display,
+                           number formats and late-night fare the program
+                           would have with it. The settings file is only
+                           read, never changed. Other options take
+                           precedence over it
+      Written through a temporary file: if writing fails the original file
+      stays.
+
+  render-trip FILE.hy3|FOLDER OUT.(mp4|mkv|webm) [OPTIONS]
+      Makes a video with sound of the route run from the first stop to the
+      last. The program&apos;s own unit, controls and sounds run on the video&apos;s
+      clock, without waiting in real time. After the route setting (route
+      selection and all lamps lit), each stop plays the step sound and its
+      announcements (those of the announcement data up to the one before the
+      next step) in turn; after the last sound ends come the dwell time, then
+      the travel time, then the step to the next stop. When a sound file in
+      the settings, or the route&apos;s announcement data expected in the
+      settings&apos; announcement data folder, is missing (unreadable), a warning
+      is given and the video made without it.
+      .mp4 is H.264 and AAC, .webm VP9 and Opus, .mkv H.264 and AAC (FFV1 and
+      FLAC with --lossless, no loss of picture or sound). Sound is 48 kHz
+      stereo. An .mp4 has its index at the front, so a browser can play it
+      while loading. Colours are recorded as BT.709 (limited range). Each
+      stop gets a chapter named as on the strip, from the frame where the
+      unit steps to it.
+        --section N        section (1 to 300, default 1)
+        --tape FILEtp.csv  announce from this announcement data and step by
+                           its step flags (by default the route&apos;s file in
+                           the settings&apos; announcement data folder)
+        --settings FILE.in4
+                           use the settings file&apos;s colours, typefaces,
+                           sounds, scrolling, late-night fare and backlight
+                           (only read, never changed)
+        --zoom N           magnification 1, 2 or 3 (default 1, dots kept
+                           sharp)
+        --fps N            frames a second, 30 or 60 (default 30)
+        --fare-digits N    fare digits, 3 or 4 (default 3, as render-panel)
+        --dwell SECONDS    seconds stopped after the last sound ends
+                           (default 4)
+        --travel SECONDS   seconds travelling to the next stop (default 6)
+        --travel-column C  travel times from the differences of column C
+                           (minutes from the first stop)
+        --time-scale X     time scale for --travel-column (default 1/60, a
+                           minute a second)
+        --from N           from stop N (nothing before it is recorded)
+        --to N             up to stop N
+        --ticket-pages N   show the ticket numbers on N pages (1 to 4,
+                           default 1), turned on the video&apos;s clock (as the
+                           panel&apos;s &quot;Ticket numbers shown&quot;)
+        --page-seconds S   seconds between pages (1 to 60, default 3)
+        --ticket           the console&apos;s ticket preview beside the unit (needs
+                           a settings file using a ticket plug-in; the tool
+                           says what is missing and stops). The ticket&apos;s
+                           date and time are the video&apos;s time, starting at
+                           2026-04-01 10:00:00 (or the settings file&apos;s fixed
+                           date if it uses one)
+        --lossless         FFV1 and FLAC (.mkv only)
+        --cfr              store every frame (a constant frame rate, for video
+                           editors); by default a frame equal to the one
+                           before is not stored again but held on (one is
+                           stored every two seconds as a key frame), which is
+                           faster
+        --subtitles        the announcements as subtitles (from the start to
+                           the end of speaking): a subtitle track in the
+                           video and an .srt of the same name
+        --size WxH         video size (such as 1920x1080, 1280x720,
+                           1080x1920). Enlarged by the largest whole factor
+                           that fits, dots kept sharp, and centred (width
+                           and height even; not with --zoom)
+        --background COLOR background colour (black, green, #00b140 and so
+                           on; default dark grey #202124)
+        --info             an info bar under the panel (route, destination,
+                           next stop, time, progress along the stops)
+        --headsign TEXT    the info bar&apos;s destination (by default from the
+                           announcement &quot;このバスは…行き&quot;)
+        --preview FILE.png instead of the video, write at once an overview
+                           picture of one frame per stop
+      Given a folder written by gtfs instead of FILE.hy3, its .hy3,
+      announcement data (Ntp.csv) and settings file (route.in4) are used.
+      Written through a temporary file: on failure or Ctrl-C no unfinished
+      file is left (status 130 when interrupted). On a terminal one line
+      shows the progress (the share estimated from the planned time, and the
+      time left), and a last line gives the file written, the video&apos;s length
+      and the speed.
+
+  route-sheet FILE.hy3 OUT.png [--tape FILEtp.csv]
+      Puts every stop of the route on one PNG, one stop a line: the order,
+      the ticket number, the stop name in the destination display&apos;s dots,
+      and the fares for ticket numbers 1 to 12. -1 (no fare) and 0 are
+      coloured, and under each fare is the late-night fare (double). Fares
+      of four digits or more, and fares whose late-night fare has four digits
+      or more (500 and over), get the last three digits shown.
+      Fares lower than at the stop before and fares over 9999 are red, and
+      each gets a line &quot;FILE: record N (stop name): ticket K: …&quot; on standard
+      output. Then each fare shown only in its last three digits, by day or
+      by night, gets a line &quot;… ticket K: note: …&quot;.
+      Exits with status 1 if there are red fares, else 0 (the picture is
+      saved either way). Stops with ticket numbers above 12 (their fares are
+      not shown on the unit) have the ticket number in orange, with
+      &quot;FILE: note: record N (stop name): …&quot; on standard error.
+        --tape FILEtp.csv  beside each stop, the announcements of this data
+                           shown while it is on the unit when played from the
+                           start with the console&apos;s &quot;Forward&quot; (after an
+                           announcement with step flag 1 the unit moves on
+                           to the next stop)
+      Written through a temporary file: if writing fails the original file
+      stays.
+
+  plugin FILE.4SP
+      Reads a ticket plug-in and shows what the program reads from it. The
+      first line is &quot;PlgInfo&quot; and 14 values (PlgInfoRecord 0 to 13, separated
+      by spaces), then the same lines as the options window&apos;s &quot;What the
+      plug-in can do&quot;, &quot;[Comment]&quot; and the notes, and &quot;[Companies]&quot; and the
+      company names (one a line). For a file that is no plug-in one line
+      &quot;FILE: line N: reason&quot; (for the whole file &quot;FILE: reason&quot;) is shown and
+      the tool exits with status 1.
+
+  render-ticket FILE.4SP OUT.png [OPTIONS]
+      Draws a ticket with the ticket plug-in and saves as PNG the same picture
+      as the console&apos;s preview, the plug-in&apos;s Width x Height in size. For
+      each barcode drawn, &quot;barcode: CONTENT&quot; is printed on standard output.
+        --stop-name TEXT  stop name (default 中央駅前)
+        --date TEXT       the date&apos;s text (default today, mm-dd-yyyy)
+        --time TEXT       the time&apos;s text (default now, hh:mm:ss)
+        --route N         route number (default 1)
+        --number N        ticket number (default 1)
+        --position N      the stop&apos;s position (default 1)
+        --company N       company name number, 0 for the first, -1 for none
+                          (default -1)
+      Written through a temporary file: if writing fails the original file
+      stays. Without the IPA fonts a warning is given and another font used.
+
+  gtfs-routes FEED
+      Lists the routes of a GTFS-JP feed (Japan&apos;s standard bus information
+      format), one line per route and direction, in the order of routes.txt
+      (tab-separated): route_id, the route&apos;s name (route_short_name, else
+      route_long_name), the direction (direction_id, - if none), the
+      destination (trip_headsign) and &quot;first → last&quot; of the direction&apos;s trip
+      with the most stops, the direction&apos;s number of trips, that trip&apos;s
+      number of stops, the ticket numbers needed (counted by fare stage, as
+      gtfs does by default), and the lowest to highest fare (&quot;none&quot; if there
+      are no fares). A trip of more than 301 stops gets &quot;-&quot; for ticket numbers
+      and fares, with a note. FEED is a folder or a .zip (with the files at
+      the top or in a single folder inside).
+
+  gtfs FEED --route ID [OPTIONS] OUTDIR
+      Writes the feed&apos;s route ID to OUTDIR (created if need be) as a route&apos;s
+      folder ready to run: the fare data N.hy3, the announcement data Ntp.csv
+      (Shift-JIS), the reading dictionary yomi.csv and the settings file
+      route.in4. Start kerubara with OUTDIR/route.in4 as its settings file
+      and reset with route N, section 1 to run it. route.in4 names its
+      folders relatively (.), so the folder can be moved as a whole. The unit
+      and the console sit side by side. Shown are the route, the trip, the
+      number of stops, the ticket numbers, the lowest and highest fares, the
+      readings (stops without one) and notes. Four-digit fares, and fares
+      whose late-night fare (double) has four digits, are noted too.
+      The trip is the one with the most stops (on a tie, the first in
+      trips.txt). A platform (a stop with a parent_station) is shown and
+      announced with its parent stop&apos;s name and reading, and a final
+      qualifier in brackets (the &quot;（群馬）&quot; of &quot;県庁前（群馬）&quot;) is dropped
+      unless that would make two stops of the same name. The &quot;行き&quot; of the
+      destination is said once even when trip_headsign ends in &quot;行き&quot;.
+      The fare is the price of the fare_rules.txt rule whose zone_ids match
+      the boarding and alighting stops (for this route or with an empty
+      route_id; empty origin_id and destination_id match every zone), the
+      lower if several match. A section with no fare gets -1 (no fare), and
+      a note gives how many.
+      The ticket number is 0 at stops where no one may board (pickup_type 1)
+      and at the last stop; columns 1 to 140 are the fares of ticket numbers
+      1 to 140, column 149 the minutes from the first stop, column 150 the
+      flag of the step sound (1 an ordinary stop, 3 the last).
+        --trip ID          use this trip
+        --direction 0|1    choose among the trips of this direction_id
+        --number N         route number (1 to 99999, the number keyed into
+                           the panel&apos;s route, without leading zeros; 0 is
+                           what a reset without a route gives, so it cannot
+                           be used. By default route_short_name if it is
+                           such a number; otherwise required, status 2
+                           without it)
+        --tickets stage    the same ticket number for stops of the same fare
+                           (a fare stage; the default)
+        --tickets stop     a ticket number for each stop where one may board
+        --chimes DIR       the folder of chimes the settings file uses
+                           (default: the chimes that come with the program)
+        --plugin FILE.4SP  the ticket preview with this ticket plug-in (also
+                           for the ticket in videos)
+        --keep-qualifiers  keep the final qualifier in brackets of stop names
+        --all              instead of --route, write every route by
+                           direction to OUTDIR/ROUTE-DIRECTION/ (see below)
+      A stop name Shift-JIS cannot write is normalised by NFKC; if some
+      character is still unwritable, or it exceeds 65535 bytes, the tool
+      names the stop and stops. Line breaks and tabs in stop names become
+      spaces and other control characters are removed, with a note. Large
+      files (stop_times.txt and the like) are read a line at a time, keeping
+      only the stops of the trip used. At most 301 stops and 140 ticket
+      numbers. The ja-Hrkt readings of translations.txt are written in
+      katakana to yomi.csv (the other lines of OUTDIR&apos;s yomi.csv are kept).
+      When translations.txt cannot be read (it has no language column) a note
+      is given and the folder is made without readings. Missing files or
+      columns, routes, trips or stops that do not exist, fares or orders that
+      are not numbers, a damaged zip and unclosed quotes are reported with
+      the file and line number; the tool exits with status 1 and no file in
+      OUTDIR is created or changed (writing goes through temporary files,
+      and if one of the four files cannot be put in place, the files already
+      replaced are restored).
+
+  gtfs FEED --all [OPTIONS] OUTDIR
+      Writes each route of the feed, one per line of gtfs-routes (route and
+      direction), to the folder OUTDIR/ID-DIRECTION (OUTDIR/ID without a
+      direction_id), just as importing it with --route and --direction
+      would, and writes the list OUTDIR/routes.csv (UTF-8, with the heading
+      route_id, direction_id, route_name, number, headsign, first_stop,
+      last_stop, stops, folder, status (imported or failed), message). The
+      feed is read once. In folder names, / \ : * ? &quot; &lt; &gt; | %, spaces,
+      control characters and a leading . of the route_id are written as %XX
+      (UTF-8), and ~2 and so on is added when names clash (also those that
+      differ only in case). A new folder is made under a hidden name and then
+      put in place; a folder of an earlier run has its four files replaced
+      together, as with gtfs. A route whose route_short_name is not a route
+      number gets its place in routes.txt as route number (with a note). A
+      route that cannot be imported is reported with the reason on standard
+      error and in routes.csv, the other routes carry on, and the tool exits
+      with status 1 at the end. Cannot be used with --route, --trip,
+      --direction or --number (status 2).
+
+  help, --help, -h
+      Shows this help.
+
+--lang ja or --lang en before the command chooses the language of the help
+and messages. Without it, the language is English where the locale (the
+first set of LC_ALL, LC_MESSAGES and LANG) is English, and Japanese
+otherwise. The data written does not depend on the language.
+
+Exit status: 0 success, 1 a problem in the input, 2 wrong usage.
+</translation>
     </message>
 </context>
 <context>
@@ -1500,75 +1954,75 @@ Details:%2</translation>
     <name>FareFillDialog</name>
     <message>
         <source>運賃の自動入力</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill Fares by Rule</translation>
     </message>
     <message>
         <source>運賃段階表で埋める(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>From a fare-&amp;stage table</translation>
     </message>
     <message>
         <source>0区間からの運賃(&amp;F)：</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fares from 0 stages:</translation>
     </message>
     <message>
         <source>例: 170, 190, 210, 240</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. 170, 190, 210, 240</translation>
     </message>
     <message>
         <source>表より先は1区間ごとに(&amp;A)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Beyond the table, &amp;add per stage:</translation>
     </message>
     <message>
         <source> 円加算</source>
-        <translation type="unfinished"></translation>
+        <translation> yen</translation>
     </message>
     <message>
         <source>端数の単位(&amp;U)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Round to a m&amp;ultiple of:</translation>
     </message>
     <message>
         <source>1円（まるめない）</source>
-        <translation type="unfinished"></translation>
+        <translation>1 yen (no rounding)</translation>
     </message>
     <message>
         <source>5円</source>
-        <translation type="unfinished">5円</translation>
+        <translation>5 yen</translation>
     </message>
     <message>
         <source>10円</source>
-        <translation type="unfinished">10円</translation>
+        <translation>10 yen</translation>
     </message>
     <message>
         <source>50円</source>
-        <translation type="unfinished">50円</translation>
+        <translation>50 yen</translation>
     </message>
     <message>
         <source>100円</source>
-        <translation type="unfinished">100円</translation>
+        <translation>100 yen</translation>
     </message>
     <message>
         <source>端数の処理(&amp;R)：</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rounding:</translation>
     </message>
     <message>
         <source>四捨五入</source>
-        <translation type="unfinished"></translation>
+        <translation>Nearest (half up)</translation>
     </message>
     <message>
         <source>切り上げ</source>
-        <translation type="unfinished"></translation>
+        <translation>Up</translation>
     </message>
     <message>
         <source>切り捨て</source>
-        <translation type="unfinished"></translation>
+        <translation>Down</translation>
     </message>
     <message>
         <source>整理券の列の並びを斜めに写す(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy a ticket column&apos;s pattern down the &amp;diagonal</translation>
     </message>
     <message>
         <source>写す元の整理券番号(&amp;T)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Source &amp;ticket number:</translation>
     </message>
 </context>
 <context>
@@ -1999,43 +2453,43 @@ Details:%2</translation>
     </message>
     <message>
         <source>整理券番号: </source>
-        <translation type="unfinished"></translation>
+        <translation>ticket number: </translation>
     </message>
     <message>
         <source>整理券%1: </source>
-        <translation type="unfinished"></translation>
+        <translation>ticket %1: </translation>
     </message>
     <message>
         <source>運賃 %1 は3桁の運賃表示に %2 と出ます。</source>
-        <translation type="unfinished"></translation>
+        <translation>fare %1 shows as %2 in the three-digit fare cells.</translation>
     </message>
     <message>
         <source>深夜料金 %1 は3桁の運賃表示に %2 と出ます。</source>
-        <translation type="unfinished"></translation>
+        <translation>late-night fare %1 shows as %2 in the three-digit fare cells.</translation>
     </message>
     <message>
         <source>運賃 %1 が 9999 を超えています（運賃の表示は3桁です）。</source>
-        <translation type="unfinished">fare %1 is over 9999 (fares are shown with three digits).</translation>
+        <translation>fare %1 is over 9999 (fares are shown with three digits).</translation>
     </message>
     <message>
         <source>運賃 %1 が record %2 の %3 より下がっています。</source>
-        <translation type="unfinished">fare %1 is lower than %3 in record %2.</translation>
+        <translation>fare %1 is lower than %3 in record %2.</translation>
     </message>
     <message>
         <source>運賃が -1（運賃なし）です。整理券%1 は record %2 で出ているので、ここで降りる人の運賃が要ります。</source>
-        <translation type="unfinished"></translation>
+        <translation>the fare is -1 (no fare), but ticket %1 is issued at record %2, so passengers alighting here need a fare.</translation>
     </message>
     <message>
         <source>整理券番号 %1 が record %2 の %3 より小さくなっています（整理券番号は路線の順に増えます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>ticket number %1 is lower than %3 in record %2 (ticket numbers rise along the route).</translation>
     </message>
     <message>
         <source>record %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>record %1: </translation>
     </message>
     <message>
         <source>（ほかに%1件）</source>
-        <translation type="unfinished"></translation>
+        <translation> (and %1 more)</translation>
     </message>
 </context>
 <context>
@@ -2663,11 +3117,11 @@ Details:%2</translation>
     </message>
     <message>
         <source>運賃表の編集を開きます（FILE.hy3 を指定すればそのファイルを開きます）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the fare editor (on FILE.hy3 when given).</translation>
     </message>
     <message>
         <source>--edit で開く運賃データ。</source>
-        <translation type="unfinished"></translation>
+        <translation>The fare data --edit opens.</translation>
     </message>
 </context>
 <context>
@@ -2934,7 +3388,7 @@ Details:%2</translation>
     <message>
         <source>%1: 注意: %2
 </source>
-        <translation type="unfinished">%1: note: %2
+        <translation>%1: note: %2
 </translation>
     </message>
 </context>
@@ -4242,87 +4696,87 @@ Put the file named after the route number (route 12 is 12.hy3, say) in the setti
     <name>frmFareEdit</name>
     <message>
         <source>運賃表の編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare Editor</translation>
     </message>
     <message>
         <source>運賃表</source>
-        <translation type="unfinished"></translation>
+        <translation>Fares</translation>
     </message>
     <message>
         <source>ファイル(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>編集(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>表示(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>新規作成(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>開く(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open...</translation>
     </message>
     <message>
         <source>上書き保存(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As...</translation>
     </message>
     <message>
         <source>CSVの読み込み(&amp;I)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import CSV...</translation>
     </message>
     <message>
         <source>CSVへの書き出し(&amp;E)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export CSV...</translation>
     </message>
     <message>
         <source>閉じる(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>コピー(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
         <source>貼り付け(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paste</translation>
     </message>
     <message>
         <source>削除(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>停留所の挿入(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insert Stop</translation>
     </message>
     <message>
         <source>停留所の削除(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remove Stop</translation>
     </message>
     <message>
         <source>停留所を上へ(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Move Stop &amp;Up</translation>
     </message>
     <message>
         <source>停留所を下へ(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Move Stop Do&amp;wn</translation>
     </message>
     <message>
         <source>規則で埋める(&amp;F)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fill by Rule...</translation>
     </message>
     <message>
         <source>13～150列も表示(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Columns 13–150 &amp;Too</translation>
     </message>
 </context>
 <context>
@@ -4820,99 +5274,99 @@ Put the file named after the route number (route 12 is 12.hy3, say) in the setti
     <name>kerubara::AnnouncementEditor</name>
     <message>
         <source>行を挿入</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert line</translation>
     </message>
     <message>
         <source>行を削除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete line</translation>
     </message>
     <message>
         <source>上へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Up</translation>
     </message>
     <message>
         <source>下へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Down</translation>
     </message>
     <message>
         <source>聞く</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen</translation>
     </message>
     <message>
         <source>文章</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>移動フラグ</source>
-        <translation type="unfinished">step flag</translation>
+        <translation>step flag</translation>
     </message>
     <message>
         <source>サウンドフラグ</source>
-        <translation type="unfinished">sound flag</translation>
+        <translation>sound flag</translation>
     </message>
     <message>
         <source>読み</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading</translation>
     </message>
     <message>
         <source>%1行目: %2</source>
-        <translation type="unfinished">Line %1: %2</translation>
+        <translation>Line %1: %2</translation>
     </message>
     <message>
         <source>放送用データ</source>
-        <translation type="unfinished">announcement data</translation>
+        <translation>announcement data</translation>
     </message>
     <message>
         <source>%1 を開けません。%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open %1. %2</translation>
     </message>
     <message>
         <source>保存する放送用データのファイルが開かれていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>No announcement data file is open to save.</translation>
     </message>
     <message>
         <source>%1 に保存できませんでした。%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save to %1. %2</translation>
     </message>
     <message>
         <source>%1 に保存しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved to %1.</translation>
     </message>
     <message>
         <source>音声合成を使えないため、聞くことができません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Speech synthesis is not available, so the line cannot be heard.</translation>
     </message>
     <message>
         <source>「%1」（%2文字目）は Shift-JIS で表せないため、放送用データに保存できません。別の文字にしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (character %2) has no Shift-JIS form, so announcement data cannot hold it. Use another character.</translation>
     </message>
     <message>
         <source>文章に「&quot;」は使えません（放送用データの文章は「&quot;」で囲んで保存します）。「”」などにしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>A text cannot hold &quot; (announcement texts are saved inside &quot;). Use ” or similar.</translation>
     </message>
     <message>
         <source>文章に改行は使えません。改行のあとは別の行として読まれます。</source>
-        <translation type="unfinished"></translation>
+        <translation>A text cannot hold a line break: what follows it would be read as another line.</translation>
     </message>
     <message>
         <source>移動フラグは 0（停留所を移さない）か 1（停留所を移す）です。%1 は使えません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The step flag is 0 (stay at the stop) or 1 (move to the next stop); %1 cannot be used.</translation>
     </message>
     <message>
         <source>サウンドフラグは 0（鳴らさない）か 1～3（鳴らすサウンドの番号）です。%1 は使えません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The sound flag is 0 (no sound) or 1–3 (the sound to play); %1 cannot be used.</translation>
     </message>
     <message>
         <source>フラグが空です。数字を入力してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The flag is empty. Enter a number.</translation>
     </message>
     <message>
         <source>フラグの %1文字目が数字ではありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Character %1 of the flag is not a digit.</translation>
     </message>
     <message>
         <source>フラグが -32768～32767 の範囲を超えています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The flag is outside -32768 to 32767.</translation>
     </message>
 </context>
 <context>
@@ -4950,31 +5404,31 @@ Put the file named after the route number (route 12 is 12.hy3, say) in the setti
     <name>kerubara::FareFillDialog</name>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>0区間からの運賃を、カンマか空白で区切って入力してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the fares from 0 stages, separated by commas or spaces.</translation>
     </message>
     <message>
         <source>%1番目の「%2」は運賃として読めません（0～32767 の数にしてください）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Item %1, &quot;%2&quot;, is not a fare (enter a number from 0 to 32767).</translation>
     </message>
     <message>
         <source>%1区間の運賃が 0～32767 に収まりません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The fare for %1 stages is outside 0 to 32767.</translation>
     </message>
     <message>
         <source>%1区間 %2円</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stages %2 yen</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>、…</source>
-        <translation type="unfinished"></translation>
+        <translation>, …</translation>
     </message>
 </context>
 <context>
@@ -5193,178 +5647,202 @@ Developed by: the kerubara developers (C) %3<byte value="xd"/>
     </message>
     <message>
         <source>運賃表の編集(&amp;E)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare &amp;Editor...</translation>
     </message>
 </context>
 <context>
     <name>kerubara::frmFareEdit</name>
     <message>
         <source>停留所の件数（先頭の2バイト）がありません。運賃データではないか、壊れています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop count (the first two bytes) is missing: this is not fare data, or it is damaged.</translation>
     </message>
     <message>
         <source>停留所の件数が負の数（%1）です。運賃データではないか、壊れています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop count is negative (%1): this is not fare data, or it is damaged.</translation>
     </message>
     <message>
         <source>停留所の件数（%1）が301を超えています（301件までしか扱えません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop count (%1) is over 301 (at most 301 can be handled).</translation>
     </message>
     <message>
         <source>%1件目の停留所: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop %1: %2</translation>
     </message>
     <message>
         <source>元に戻す(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
         <source>やり直し(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
         <source>運賃データ</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare data</translation>
     </message>
     <message>
         <source>運賃データのCSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare data CSV</translation>
     </message>
     <message>
         <source>停留所名</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop name</translation>
     </message>
     <message>
         <source>整理券番号</source>
-        <translation type="unfinished"></translation>
+        <translation>Ticket no.</translation>
     </message>
     <message>
         <source>運賃 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare %1</translation>
     </message>
     <message>
         <source>列 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Column %1</translation>
     </message>
     <message>
         <source>ステップ音</source>
-        <translation type="unfinished"></translation>
+        <translation>Step sound</translation>
     </message>
     <message>
         <source>データ表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Data digit</translation>
     </message>
     <message>
         <source>所要分（GTFS）</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes (GTFS)</translation>
     </message>
     <message>
         <source>ステップ音（GTFS）</source>
-        <translation type="unfinished"></translation>
+        <translation>Step sound (GTFS)</translation>
     </message>
     <message>
         <source>無題</source>
-        <translation type="unfinished"></translation>
+        <translation>Untitled</translation>
     </message>
     <message>
         <source>%1[*] - 運賃表の編集</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Fare Editor</translation>
     </message>
     <message>
         <source>-32768～32767の範囲を超えています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value is outside -32768 to 32767.</translation>
     </message>
     <message>
         <source>%1文字目が数字ではありません。-32768～32767の整数を入力してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Character %1 is not a digit. Enter a whole number from -32768 to 32767.</translation>
     </message>
     <message>
         <source>「%1」（U+%2）はShift-JISにない文字のため、停留所名に使えません。</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (U+%2) has no Shift-JIS form, so a stop name cannot hold it.</translation>
     </message>
     <message>
         <source>%1は停留所名に使えません。</source>
-        <translation type="unfinished"></translation>
+        <translation>A stop name cannot hold %1.</translation>
     </message>
     <message>
         <source>停留所名が%1バイトあります（65535バイトまで）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stop name is %1 bytes long (at most 65535).</translation>
     </message>
     <message>
         <source>停留所は301件までです（%1件になるため、変更しませんでした）。</source>
-        <translation type="unfinished"></translation>
+        <translation>A route holds at most 301 stops (this would make %1, so nothing was changed).</translation>
     </message>
     <message>
         <source>貼り付ける範囲が表の右端（列150）を超えるため、貼り付けませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing was pasted: the block would reach past the last column (150).</translation>
     </message>
     <message>
         <source>停留所%1の%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop %1, %2: %3</translation>
     </message>
     <message>
         <source>削除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>運賃データ(.hy3)</source>
-        <translation type="unfinished"></translation>
+        <translation>fare data (.hy3)</translation>
     </message>
     <message>
         <source>%1 を開けませんでした。
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open %1.
+%2</translation>
     </message>
     <message>
         <source>最後の停留所の後にある%1バイトはプログラムが読まないデータのため、保存しません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The %1 bytes after the last stop are not read by the program and will not be saved.</translation>
     </message>
     <message>
         <source>停留所が%1件あります（301件まで）。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are %1 stops (at most 301).</translation>
     </message>
     <message>
         <source>停留所%1の名前が%2バイトあります（65535バイトまで）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The name of stop %1 is %2 bytes long (at most 65535).</translation>
     </message>
     <message>
         <source>停留所%1の名前に制御文字（0x%2）があります。</source>
-        <translation type="unfinished"></translation>
+        <translation>The name of stop %1 holds a control character (0x%2).</translation>
     </message>
     <message>
         <source>%1 に保存できませんでした。
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save to %1.
+%2</translation>
     </message>
     <message>
         <source>%1 に保存しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved to %1.</translation>
     </message>
     <message>
         <source>%1 を読み込めませんでした。
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not import %1.
+%2</translation>
     </message>
     <message>
         <source>%1行目: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2</translation>
     </message>
     <message>
         <source>%1 を読み込めませんでした。表は変更していません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not import %1. The table is unchanged.</translation>
     </message>
     <message>
         <source>%1 を読み込みました。次の点に注意してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Imported %1. Note the following.</translation>
     </message>
     <message>
         <source>%1 に書き出せませんでした。
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not export to %1.
+%2</translation>
     </message>
     <message>
         <source>変更が保存されていません。保存しますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>There are unsaved changes. Save them?</translation>
+    </message>
+    <message>
+        <source>放送</source>
+        <translation>Announcements</translation>
+    </message>
+    <message>
+        <source>停留所%1（%2）: %3</source>
+        <translation>Stop %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>運賃の列（運賃 1 から）を選んでから規則で埋めてください。</source>
+        <translation>Select fare cells (from Fare 1 on) before filling by rule.</translation>
+    </message>
+    <message>
+        <source>この規則では運賃が 0～32767 円に収まりません。何も変えていません。</source>
+        <translation>This rule gives fares outside 0 to 32767 yen. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>%1停留所 × %2列を規則で埋めました（元に戻す: Ctrl+Z）。</source>
+        <translation>Filled %1 stops × %2 columns by rule (Ctrl+Z undoes it).</translation>
     </message>
 </context>
 <context>
