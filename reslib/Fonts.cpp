@@ -25,13 +25,17 @@ QStringList installFontSubstitutions()
         {kMinchoFace, "IPAMincho"},
         {kPGothicFace, "IPAPGothic"},
     }};
-    const QStringList installed = QFontDatabase::families();
+    // The database is filled on first use, and until then an alias such as
+    // IPAGothic (listed as IPAゴシック under a Japanese locale) is unknown.
+    QFontDatabase::families();
     QStringList missing;
     for (const Substitution &s : substitutions) {
         const QString family = QString::fromLatin1(s.family);
         if (!QFont::substitutes(s.face).contains(family))
             QFont::insertSubstitution(s.face, family);
-        if (!installed.contains(family, Qt::CaseInsensitive))
+        // Under a Japanese locale the font database lists these faces by
+        // their Japanese names (IPAゴシック); the Latin one is an alias.
+        if (!QFontDatabase::hasFamily(family))
             missing << family;
     }
     return missing;
