@@ -105,6 +105,7 @@ frmFareEdit::frmFareEdit(QWidget *parent) : QMainWindow(parent), ui_(std::make_u
     ui_->grid->setModel(&model_);
     ui_->grid->horizontalHeader()->setDefaultSectionSize(56);
     ui_->grid->setColumnWidth(FareTableModel::kNameColumn, 160);
+    ui_->grid->setColumnWidth(FareTableModel::kTicketColumn, 84);
     ui_->splitter->setStretchFactor(0, 3);
     ui_->splitter->setStretchFactor(1, 1);
     ui_->gridSplitter->setStretchFactor(0, 4);
