@@ -5298,11 +5298,11 @@ Put the file named after the route number (route 12 is 12.hy3, say) in the setti
     </message>
     <message>
         <source>移動フラグ</source>
-        <translation>step flag</translation>
+        <translation>Step flag</translation>
     </message>
     <message>
         <source>サウンドフラグ</source>
-        <translation>sound flag</translation>
+        <translation>Sound flag</translation>
     </message>
     <message>
         <source>読み</source>
