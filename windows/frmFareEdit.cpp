@@ -25,6 +25,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QStatusBar>
 
@@ -640,6 +641,22 @@ QString frmFareEdit::askPath(bool saving, const QString &filterName, const QStri
 {
     const QList<FileFilter> filter{{QStringLiteral("%1(%2)").arg(filterName, pattern), pattern}};
     return Zr7FileDlg(this, saving ? kFileDlgSave : 0, filter, path_, filterName);
+}
+
+// A plain key pressed anywhere in the editor (the grid, the list of marks,
+// the announcements) is the editor's: the console binds digits, Enter and the
+// arrows for the whole program, and they must not drive the bus while a data
+// author types here. Keys with Ctrl or Alt stay shortcuts.
+bool frmFareEdit::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::event(event);
 }
 
 void frmFareEdit::closeEvent(QCloseEvent *event)

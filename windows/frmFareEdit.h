@@ -68,6 +68,7 @@ public:
     void clearSelection();
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -92,6 +92,8 @@ private slots:
     void otherColumnsBehindTheToggle();
     void csvReadInIsOneStep_data();
     void csvReadInIsOneStep();
+    void plainKeysAnywhereAreTheEditors_data();
+    void plainKeysAnywhereAreTheEditors();
     void markedCellsAreListed_data();
     void markedCellsAreListed();
     void thePanelShowsTheCurrentStop();
@@ -529,6 +531,46 @@ void tst_frmFareEdit::csvReadInIsOneStep()
     QCOMPARE(editor_->isWindowModified(), read);
     press(QStringLiteral("{^Z}"));
     QCOMPARE(namesNow(), before);
+}
+
+// The console's keys, bound for the whole program, do not fire while the
+// focus is anywhere in the editor, not only in the grid.
+void tst_frmFareEdit::plainKeysAnywhereAreTheEditors_data()
+{
+    QTest::addColumn<QString>("widget"); // the object name of the part with the focus
+    QTest::newRow("the list of marks") << "markList";
+    QTest::newRow("the announcements") << "announcements";
+    QTest::newRow("the tabs") << "tabs";
+}
+
+void tst_frmFareEdit::plainKeysAnywhereAreTheEditors()
+{
+    QFETCH(QString, widget);
+    QWidget console;
+    int consolePresses = 0;
+    for (const Qt::Key key : {Qt::Key_3, Qt::Key_Return, Qt::Key_Right, Qt::Key_Down}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), &console);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, [&consolePresses] { ++consolePresses; });
+    }
+    console.show();
+    QVERIFY(QTest::qWaitForWindowActive(&console));
+    editor_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor_.get()));
+    QWidget *part = widget == u"announcements" ? editor_->announcements()->findChild<QTableView *>()
+                                                : editor_->findChild<QWidget *>(widget);
+    QVERIFY(part);
+    if (widget == u"announcements")
+        editor_->tabs()->setCurrentWidget(editor_->announcements());
+    part->setFocus();
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus && (focus == part || part->isAncestorOf(focus)));
+    for (const Qt::Key key : {Qt::Key_3, Qt::Key_Return, Qt::Key_Right, Qt::Key_Down})
+        QTest::keyClick(focus, key);
+    QCOMPARE(consolePresses, 0);
+    // A key with Ctrl is still a shortcut.
+    QTest::keyClick(editor_->grid(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!editor_->isWindowModified());
 }
 
 // The unit's rules mark a cell as it is typed, in the grid and in the list
