@@ -8,6 +8,7 @@
 #include "reslib/EndProgram.h"
 #include "sound/Chimes.h"
 #include "sound/SoundSystem.h"
+#include "windows/FarePanelView.h"
 #include "windows/frmFareEdit.h"
 #include "windows/frmOption.h"
 #include "windows/PanelLook.h"
@@ -141,6 +142,8 @@ void Simulator::editFares(const QString &farePath)
         fareEdit_ = std::make_unique<frmFareEdit>();
     const auto dataDigit = settings_->infoDigit(OperationSettings::InfoDigit::DataColumn);
     fareEdit_->setReadColumns(settings_->stepSoundFlagColumn(), dataDigit ? settings_->infoDataColumn() : 0);
+    // The panel beside the grid dressed and read as the run's panel is.
+    fareEdit_->panelView()->useSettings(settings_->records());
     if (!farePath.isEmpty() && farePath != fareEdit_->filePath() && QFileInfo::exists(farePath)
         && fareEdit_->maybeKeepChanges())
         fareEdit_->openFile(farePath);

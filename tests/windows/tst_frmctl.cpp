@@ -16,6 +16,7 @@
 #include "reslib/VbError.h"
 #include "sound/SoundFiles.h"
 #include "sound/SoundSystem.h"
+#include "windows/FarePanelView.h"
 #include "windows/Form1.h"
 #include "windows/PictureBox.h"
 #include "windows/SettingValues.h"
@@ -989,6 +990,9 @@ void tst_frmCtl::theConsoleOpensTheEditorOnTheRouteSet()
     if (!route.isEmpty())
         setRoute(route, QStringLiteral("1"));
     QVERIFY(!sim_->fareEditor());
+    // A setting of the user's that the panel beside the grid shows: fare
+    // digit 1 shows 0 rather than going dark.
+    sim_->settings().records().DegitUser[1].ZeroMode = 1;
     frmCtl &c = sim_->ctl();
     c.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&c));
@@ -997,6 +1001,11 @@ void tst_frmCtl::theConsoleOpensTheEditorOnTheRouteSet()
     QVERIFY(sim_->fareEditor()->isVisible());
     QCOMPARE(sim_->fareEditor()->filePath(), file.isEmpty() ? QString() : path(file));
     QCOMPARE(sim_->fareEditor()->model().rowCount(), stops);
+    // The panel beside the grid is dressed as the run's.
+    FarePanelView dressed;
+    dressed.useSettings(sim_->settings().records());
+    dressed.showStop(sim_->fareEditor()->model().records(), 1);
+    QCOMPARE(sim_->fareEditor()->panelView()->image(), dressed.image());
 }
 
 QTEST_MAIN(tst_frmCtl)
