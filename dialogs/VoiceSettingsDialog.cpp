@@ -2,6 +2,8 @@
 
 #include "dialogs/VoiceSettingsDialog.h"
 
+#include <QCoreApplication>
+
 #include "dialogs/VoiceMessages.h"
 #include "reslib/MsgBox.h"
 #include "reslib/ResDialogs.h"
@@ -23,7 +25,10 @@ VoiceSettingsDialog::VoiceSettingsDialog(VoiceEngine &engine, QWidget *owner, co
 {
     Ui::VoiceSettingsDialog form;
     form.setupUi(this);
-    setWindowTitle(title);
+    // The tape names the dialog in Japanese (mdlM_Tape::voiceDialogTitle);
+    // its translation is gathered here, below the layer that names it.
+    static_cast<void>(QT_TRANSLATE_NOOP("VoiceSettingsDialog", "音声の調節"));
+    setWindowTitle(QCoreApplication::translate("VoiceSettingsDialog", title.toUtf8().constData()));
     voices_ = form.voiceList;
     copy_ = form.copyButton;
     if (const QString notice = voiceNoticeText(engine.notice()); !notice.isEmpty())

@@ -4516,6 +4516,10 @@ Put the file named after the route number (route 12 is 12.hy3, say) in the setti
         <source>小さいほど太く低い声、大きいほど細く軽い声になります（HTS 音声のみ）</source>
         <translation>Lower gives a deeper, heavier voice, higher a thinner, lighter one (HTS voices only)</translation>
     </message>
+    <message>
+        <source>音声の調節</source>
+        <translation>Voice Settings</translation>
+    </message>
 </context>
 <context>
     <name>frmCtl</name>

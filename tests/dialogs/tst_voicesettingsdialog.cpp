@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTranslator>
 
 #include <optional>
 
@@ -54,6 +55,7 @@ private slots:
     void init();
     void dialogKeepsValuesOnOkAndRestoresThemOnCancel();
     void voiceListOffersInstalledOwnAndEspeak();
+    void titleIsTranslated();
     void noticeSaysWhichPackageBringsTheBetterVoice_data();
     void noticeSaysWhichPackageBringsTheBetterVoice();
     void choosingAVoiceSpeaksWithIt_data();
@@ -145,6 +147,30 @@ void tst_VoiceSettingsDialog::voiceListOffersInstalledOwnAndEspeak()
     QCOMPARE(list->currentRow(), 0);
     // It needs no notice: an HTS voice speaks.
     QVERIFY(!dialog.findChild<QLabel *>("noticeLabel"));
+}
+
+// The tape names the dialog in Japanese; the dialog shows the title in the
+// language of the program.
+void tst_VoiceSettingsDialog::titleIsTranslated()
+{
+    class English : public QTranslator
+    {
+    public:
+        bool isEmpty() const override { return false; }
+        QString translate(const char *context, const char *source, const char *, int) const override
+        {
+            return qstrcmp(context, "VoiceSettingsDialog") == 0 && QString::fromUtf8(source) == u"音声の調節"
+                ? QStringLiteral("Voice Settings")
+                : QString();
+        }
+    } english;
+    QCoreApplication::installTranslator(&english);
+    NullAudioOutput out;
+    auto engine = makeEngine(out);
+    QVERIFY(engine);
+    VoiceSettingsDialog dialog(*engine, nullptr, QStringLiteral("音声の調節"));
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Voice Settings"));
 }
 
 void tst_VoiceSettingsDialog::noticeSaysWhichPackageBringsTheBetterVoice_data()
