@@ -127,6 +127,10 @@ AnnouncementEditor::~AnnouncementEditor()
 {
     // The engine speaks into the sound output: it goes first.
     engine_.reset();
+    // The model's undo stack tells of its clearing as it is destroyed with
+    // the other children, when this editor is no longer one to tell.
+    model_->undoStack()->disconnect(this);
+    model_->disconnect(this);
 }
 
 void AnnouncementEditor::setSpeech(mdlM_Tape::EngineFactory factory)

@@ -121,7 +121,13 @@ frmFareEdit::frmFareEdit(QWidget *parent) : QMainWindow(parent), ui_(std::make_u
     newRoute();
 }
 
-frmFareEdit::~frmFareEdit() = default;
+frmFareEdit::~frmFareEdit()
+{
+    // The model's undo stack tells of its clearing as it is destroyed, when
+    // this window is no longer one to tell.
+    model_.undoStack()->disconnect(this);
+    model_.disconnect(this);
+}
 
 FareGridView *frmFareEdit::grid() const
 {
