@@ -225,10 +225,6 @@ void frmFareEdit::connectActions()
         showPanel();
         listMarks();
     });
-    connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
-        showPanel();
-        listMarks();
-    });
     connect(ui_->grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frmFareEdit::showPanel);
     connect(ui_->markList, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         const int stop = item->data(Qt::UserRole).toInt();
@@ -301,17 +297,17 @@ void frmFareEdit::showPanel()
 
 void frmFareEdit::listMarks()
 {
+    // The marks the model worked out for its cells, before it told of the change.
     const std::vector<FareRecord> stops = model_.records();
     ui_->markList->clear();
-    for (const FareMark &mark : fareMarks(stops)) {
+    for (const editing::CellMark &mark : model_.marks()) {
         auto *item = new QListWidgetItem(tr("停留所%1（%2）: %3")
                                              .arg(QString::number(mark.stop),
-                                                  stops[static_cast<std::size_t>(mark.stop - 1)].Chimei,
-                                                  formatmessages::fareMarkText(mark)),
+                                                  stops[static_cast<std::size_t>(mark.stop - 1)].Chimei, mark.text),
                                          ui_->markList);
         item->setData(Qt::UserRole, mark.stop);
         item->setData(Qt::UserRole + 1, mark.column);
-        item->setBackground(markColour(mark.kind));
+        item->setBackground(mark.colour);
     }
 }
 
