@@ -23,18 +23,6 @@ void FareGridView::moveDown()
     setCurrentIndex(model()->index(current.row() + 1, current.column()));
 }
 
-bool FareGridView::event(QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0) {
-            event->accept();
-            return true;
-        }
-    }
-    return QTableView::event(event);
-}
-
 void FareGridView::keyPressEvent(QKeyEvent *event)
 {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;

@@ -8,9 +8,8 @@ namespace kerubara {
 // The fare editor's grid, with a spreadsheet's keys: typing replaces the
 // cell, Enter commits and moves down (and moves down when not editing),
 // F2 edits with the cursor after the text, Ctrl+Home goes to the first
-// cell, Delete asks for the selection to be cleared. Keys without Ctrl or
-// Alt are the grid's even where the application binds them to other things
-// (the console's keys), so that typing in the grid never drives the unit.
+// cell, Delete asks for the selection to be cleared. The editor's window
+// keeps keys without Ctrl or Alt from the console's program-wide shortcuts.
 class FareGridView : public QTableView
 {
     Q_OBJECT
@@ -21,7 +20,6 @@ signals:
     void clearRequested();
 
 protected:
-    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
